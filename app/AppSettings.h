@@ -1,0 +1,136 @@
+#pragma once
+
+// The settings record: every user setting, loaded from the registry once at start-up and
+// written back as a whole at exit and when a settings page is confirmed. Values live under
+// HKEY_LOCAL_MACHINE\Software\Tessaly\Quillmark\Profiles\Default\<group>; a value missing
+// from the registry (or stored with the wrong type) is written there with its default when
+// the record is loaded.
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+// The longest text the registry reads back (its read buffer holds 2048 bytes of UTF-16).
+inline constexpr qsizetype kMaxSettingTextLength = 1023;
+
+// A text of the record. Texts longer than kMaxSettingTextLength are refused, so that what is
+// saved can always be loaded again.
+class CSettingText {
+public:
+    CSettingText() = default;
+    // False, and the text unchanged, when `text` is too long.
+    bool Set(const QString& text);
+    const QString& Get() const { return m_text; }
+    operator const QString&() const { return m_text; }
+
+private:
+    QString m_text;
+};
+
+struct CAppSettings {
+    // SAPPSETTINGS
+    std::uint32_t useClearType = 0;
+    std::uint32_t backupEditFile = 0;
+    CSettingText lastImportFolder;
+    CSettingText lastSaveFolder;
+    CSettingText lastSendToAddress;
+    std::uint32_t pictureImportOrder = 0;
+    // SND_CFG
+    std::uint32_t enableSounds = 0;
+    // BTN_EX_CFG
+    std::uint32_t flat = 0;
+    std::uint32_t drawFlatBorder = 0;
+    std::uint32_t drawFlatFocus = 0;
+    std::uint32_t useIcons = 0;
+    // PROGRESS_CTRL_EX_CFG
+    std::uint32_t gradient = 0;
+    std::uint32_t showStats = 0;
+    std::uint32_t showTotalTime = 0;
+    // SCAN_SETTINGS
+    std::uint32_t deleteFile = 0;
+    std::uint32_t recursive = 0;
+    std::uint32_t enumJpeg = 0;
+    std::uint32_t enumPng = 0;
+    std::uint32_t enumBmp = 0;
+    CSettingText enumMask;
+    std::uint32_t cameraRes = 0;
+    std::uint32_t pageSize = 0;
+    CSettingText pdfTitle;
+    CSettingText pdfAuthor;
+    CSettingText pdfSubject;
+    CSettingText pdfKeywords;
+    CSettingText pdfCreator;
+    std::uint32_t fitToPage = 0;
+    std::uint32_t autoPortrait = 0;
+};
+
+// Sort orders of folder imports ("PictureImportOrder").
+enum ImportOrder : std::uint32_t {
+    kImportByNameAscending = 0,
+    kImportByNameDescending = 1,
+    kImportNewestFirst = 2,
+    kImportOldestFirst = 3,
+    kImportUnsorted = 4,
+    kImportAskEachTime = 5,
+};
+
+// One value of the record: where it is stored, its default and, for numbers, the largest
+// value its users accept.
+struct CSettingDescriptor {
+    enum class TextDefault { None, Empty, PersonalFolder };
+
+    const char* group;
+    const char* name;
+    std::uint32_t CAppSettings::*number;  // null for texts
+    CSettingText CAppSettings::*text;     // null for numbers
+    std::uint32_t defaultNumber;
+    TextDefault defaultText;
+    std::uint32_t maxNumber;
+
+    bool IsText() const { return text != nullptr; }
+    QString KeyPath() const;
+};
+
+// Every value of the record, in load and save order.
+std::span<const CSettingDescriptor> SettingDescriptors();
+// The value named `name` ("PageSize" or "SCAN_SETTINGS/PageSize", any case), or null.
+const CSettingDescriptor* FindSetting(const QString& name);
+
+// The process-wide record.
+CAppSettings& AppSettings();
+
+// Fills `settings` from the registry in table order, writing defaults for missing values.
+// A number outside the range its users accept is replaced by its default in the record.
+void LoadSettings(CAppSettings& settings);
+void LoadSettings();
+// Writes every value; a value that cannot be written is skipped and the others are still
+// written. True when every value reached the registry file.
+bool SaveSettings(const CAppSettings& settings);
+bool SaveSettings();
+
+// "Software\Tessaly\Quillmark\Profiles\Default\<group>" (below HKEY_LOCAL_MACHINE).
+QString SettingsKeyPath(const QString& group);
+
+bool ReadNumber(const QString& path, const QString& name, std::uint32_t& target);
+bool ReadText(const QString& path, const QString& name, QString& target);
+bool WriteNumber(const QString& path, const QString& name, std::uint32_t value);
+bool WriteText(const QString& path, const QString& name, const QString& text);
+void ReadNumberOrDefault(const QString& group, const QString& name, std::uint32_t defaultValue,
+                         std::uint32_t& target);
+void ReadTextOrDefault(const QString& group, const QString& name, const QString& defaultValue,
+                       QString& target);
+
+// Camera resolutions by "CameraRes" index: 0 leaves the camera's own default.
+struct CCameraResolution {
+    int width;
+    int height;
+    const char* label;
+};
+inline constexpr std::array<CCameraResolution, 4> kCameraResolutions = {{
+    {0, 0, ""},
+    {1600, 1200, "2MP"},
+    {2048, 1536, "3.2MP"},
+    {2592, 1944, "5MP"},
+}};

@@ -1,0 +1,101 @@
+#include "app/CommandLine.h"
+
+#include "app/SettingsCommand.h"
+
+#include <QRegularExpression>
+
+std::optional<CCommandLine> ParseCommandLine(const QStringList& args, QString* error) {
+    CCommandLine line;
+    line.log = !qEnvironmentVariableIsEmpty("QUILLMARK_LOG") &&
+               qEnvironmentVariable("QUILLMARK_LOG") != "0";
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        auto value = [&](const QString& option) -> std::optional<QString> {
+            if (arg.startsWith(option + "="))
+                return arg.mid(option.size() + 1);
+            if (i + 1 < args.size())
+                return args[++i];
+            *error = option + " needs a value";
+            return std::nullopt;
+        };
+        if (arg == "-h" || arg == "--help") {
+            line.help = true;
+        } else if (arg == "-V" || arg == "--version") {
+            line.version = true;
+        } else if (arg == "--log") {
+            line.log = true;
+        } else if (arg == "--landscape") {
+            line.landscape = true;
+        } else if (arg == "--screen" || arg.startsWith("--screen=")) {
+            auto v = value("--screen");
+            if (!v)
+                return std::nullopt;
+            static const QRegularExpression re("^(\\d{2,5})x(\\d{2,5})$");
+            const auto m = re.match(*v);
+            if (!m.hasMatch()) {
+                *error = "--screen takes WIDTHxHEIGHT, for example 480x640, not '" + *v + "'";
+                return std::nullopt;
+            }
+            line.screen = QSize(m.captured(1).toInt(), m.captured(2).toInt());
+        } else if (arg == "--screenshots" || arg.startsWith("--screenshots=")) {
+            auto v = value("--screenshots");
+            if (!v)
+                return std::nullopt;
+            line.screenshots = *v;
+        } else if (arg.startsWith("-")) {
+            *error = "unknown option '" + arg + "'";
+            return std::nullopt;
+        } else {
+            line.command = arg;
+            line.arguments = args.mid(i + 1);
+            break;
+        }
+    }
+    if (!line.command.isEmpty()) {
+        bool known = false;
+        for (const CCliCommand& c : CliCommands())
+            known = known || line.command == c.name;
+        if (!known) {
+            *error = "unknown command '" + line.command + "'";
+            return std::nullopt;
+        }
+    }
+    return line;
+}
+
+QString UsageText() {
+    QString text =
+        "Usage: quillmark [OPTIONS] [COMMAND [ARGUMENTS]]\n"
+        "\n"
+        "Without a command, starts the document copier on its device window.\n"
+        "\n"
+        "Options:\n"
+        "  -h, --help            show this help and exit\n"
+        "  -V, --version         show the version and exit\n"
+        "      --screen WxH      size of the emulated device screen (default 480x640;\n"
+        "                        240x320 gives the small-screen look)\n"
+        "      --landscape       start with the device turned sideways\n"
+        "      --log             write every log record to Quillmark.log (also QUILLMARK_LOG=1)\n"
+        "      --screenshots DIR run headless through the screens, one PNG each into DIR\n"
+        "\n"
+        "Commands:\n";
+    for (const CCliCommand& c : CliCommands())
+        text += QStringLiteral("  %1\n      %2\n").arg(QString::fromUtf8(c.synopsis),
+                                                     QString::fromUtf8(c.summary));
+    text +=
+        "\n"
+        "Environment:\n"
+        "  QUILLMARK_HOME   folder for the registry, log, session and undo files\n"
+        "  QUILLMARK_CAMERA GStreamer source of the camera ('none' for no camera)\n";
+    return text;
+}
+
+const std::vector<CCliCommand>& CliCommands() {
+    static const std::vector<CCliCommand> commands = {
+        {"settings", "settings list | get NAME | set NAME VALUE",
+         "show or change the settings (NAME as in the registry, e.g. PageSize or "
+         "SCAN_SETTINGS/PageSize)",
+         [](const QStringList& args) { return RunSettingsCommand(args); }},
+    };
+    return commands;
+}

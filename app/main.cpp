@@ -1,0 +1,3 @@
+#include "app/Quillmark.h"
+
+int main(int argc, char** argv) { return RunQuillmark(argc, argv); }

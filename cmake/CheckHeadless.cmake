@@ -1,0 +1,17 @@
+# Fails when a source of a headless library includes a Qt Widgets header.
+# Usage: cmake -DDIRS=a,b -P CheckHeadless.cmake
+string(REPLACE "," ";" DIRS "${DIRS}")
+set(bad "")
+foreach(dir ${DIRS})
+  file(GLOB sources ${dir}/*.cpp ${dir}/*.h)
+  foreach(src ${sources})
+    file(STRINGS ${src} hits REGEX "#include[ \t]*<(QtWidgets|QWidget|QApplication|QDialog|QMainWindow|QMessageBox|QPushButton|QLabel)")
+    if(hits)
+      list(APPEND bad "${src}: ${hits}")
+    endif()
+  endforeach()
+endforeach()
+if(bad)
+  message(FATAL_ERROR "headless code includes Qt Widgets:\n${bad}")
+endif()
+message(STATUS "checked ${DIRS}")

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Quillmark needs to build, run and test.
+# Idempotent: only packages that are missing are installed.
+#   scripts/install-deps.sh          build, run and test dependencies
+#   scripts/install-deps.sh --bench  also the tools the benchmarks compare against
+set -euo pipefail
+
+packages=(
+  # toolchain
+  build-essential cmake ninja-build ccache pkg-config git
+  # platform layer: window system, drawing, decoders, SVG artwork
+  qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-svg-dev libqt6svg6
+  librsvg2-bin fonts-dejavu-core xdg-utils
+  # pictures, PDF, compression
+  libhpdf-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev
+  # camera
+  libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-tools
+  # mail
+  libgmime-3.0-dev libcurl4-openssl-dev
+  # tests
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  python3-aiosmtpd poppler-utils qpdf
+)
+bench_packages=(img2pdf libjpeg-turbo-progs libvips-tools)
+
+if [[ "${1:-}" == "--bench" ]]; then
+  packages+=("${bench_packages[@]}")
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if ((${#missing[@]} == 0)); then
+  exit 0
+fi
+
+echo "install-deps: installing ${missing[*]}"
+as_root=()
+if [[ $(id -u) -ne 0 ]]; then
+  as_root=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

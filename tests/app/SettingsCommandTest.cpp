@@ -1,0 +1,71 @@
+#include "app/SettingsCommand.h"
+
+#include "app/AppSettings.h"
+#include "platform/Registry.h"
+#include "tests/support/TempHome.h"
+
+#include <QFile>
+
+namespace {
+
+class SettingsCommandTest : public CTempHomeTest {
+protected:
+    int Run(const QStringList& args) {
+        m_out.clear();
+        m_err.clear();
+        QTextStream out(&m_out), err(&m_err);
+        const int status = RunSettingsCommand(args, out, err);
+        out.flush();
+        err.flush();
+        return status;
+    }
+    QString m_out, m_err;
+};
+
+TEST_F(SettingsCommandTest, ListPrintsEveryValueInTableOrder) {
+    ASSERT_EQ(Run({"list"}), 0);
+    const QStringList lines = m_out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 29);
+    EXPECT_EQ(lines[0], "SAPPSETTINGS/UseClearType=0");
+    EXPECT_EQ(lines[21], "SCAN_SETTINGS/PageSize=9");
+    EXPECT_EQ(lines[28], "SCAN_SETTINGS/AutoPortrait=1");
+}
+
+TEST_F(SettingsCommandTest, SetReachesTheRegistryFileAndGetReadsIt) {
+    ASSERT_EQ(Run({"set", "PageSize", "3"}), 0) << m_err.toStdString();
+    EXPECT_TRUE(ReadFile(platform::RegistryFilePath()).contains("\"PageSize\"=dword:00000003"));
+    platform::ResetRegistry();
+    ASSERT_EQ(Run({"get", "scan_settings/pagesize"}), 0);
+    EXPECT_EQ(m_out, "3\n");
+    ASSERT_EQ(Run({"set", "pdfTitle", "My scans"}), 0);
+    ASSERT_EQ(Run({"get", "pdfTitle"}), 0);
+    EXPECT_EQ(m_out, "My scans\n");
+    ASSERT_EQ(Run({"set", "FitToPage", "off"}), 0);
+    ASSERT_EQ(Run({"get", "FitToPage"}), 0);
+    EXPECT_EQ(m_out, "0\n");
+}
+
+TEST_F(SettingsCommandTest, BadNamesValuesAndUsageExitWithTwo) {
+    EXPECT_EQ(Run({"get", "Nope"}), 2);
+    EXPECT_TRUE(m_err.contains("unknown setting 'Nope'"));
+    EXPECT_EQ(Run({"set", "PageSize", "12"}), 2);
+    EXPECT_TRUE(m_err.contains("from 0 to 11"));
+    EXPECT_EQ(Run({"set", "PageSize", "A4"}), 2);
+    EXPECT_EQ(Run({"set", "pdfTitle", QString(1024, u'x')}), 2);
+    EXPECT_TRUE(m_err.contains("at most 1023"));
+    EXPECT_EQ(Run({}), 2);
+    EXPECT_EQ(Run({"get"}), 2);
+    EXPECT_EQ(Run({"frobnicate"}), 2);
+    ASSERT_EQ(Run({"get", "PageSize"}), 0);
+    EXPECT_EQ(m_out, "9\n");  // nothing was changed by the refused calls
+}
+
+TEST_F(SettingsCommandTest, UnwritableRegistryIsReported) {
+    WriteFile(PathIn("blocker"), "x");
+    qputenv("QUILLMARK_HOME", QFile::encodeName(PathIn("blocker/home")));
+    platform::ResetRegistry();
+    EXPECT_EQ(Run({"set", "PageSize", "2"}), 1);
+    EXPECT_TRUE(m_err.contains("could not write the registry file"));
+}
+
+}  // namespace

@@ -1,0 +1,34 @@
+#include "tests/support/TempHome.h"
+
+#include "platform/Registry.h"
+
+#include <QFile>
+
+void CTempHomeTest::SetUp() {
+    ASSERT_TRUE(m_dir.isValid());
+    m_hadHome = qEnvironmentVariableIsSet("QUILLMARK_HOME");
+    m_oldHome = qgetenv("QUILLMARK_HOME");
+    qputenv("QUILLMARK_HOME", QFile::encodeName(m_dir.path()));
+    platform::ResetRegistry();
+}
+
+void CTempHomeTest::TearDown() {
+    platform::ResetRegistry();
+    if (m_hadHome)
+        qputenv("QUILLMARK_HOME", m_oldHome);
+    else
+        qunsetenv("QUILLMARK_HOME");
+}
+
+QByteArray CTempHomeTest::ReadFile(const QString& path) const {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+void CTempHomeTest::WriteFile(const QString& path, const QByteArray& data) const {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(f.write(data), data.size());
+}
