@@ -1,0 +1,95 @@
+#pragma once
+
+// The program's side of the skin graphics library: the screen class and resolution of the
+// emulated device, the layout metrics that turn dialog units into pixels, binding the
+// library that fits the screen, and the drawing calls every screen uses.
+//
+// All of it runs on the user-interface thread.
+
+#include "skin/TesManager.h"
+
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+class QImage;
+class QPainter;
+class CLogSink;
+
+// Screen class of the emulated screen: 1 (240 x 320) ... 13 (240 x 440), 0 for any other
+// size. Computed afresh on every call, so turning the device changes it.
+int GetScreenClass();
+int ScreenClassForSize(int width, int height);
+// True for the classes 3, 4, 7, 10 and 11. Fixed by BindSkinLibrary for the rest of the run;
+// before binding the first call computes and keeps it.
+bool IsHighResolution();
+// 2 x n at high resolution, n otherwise.
+int ScalePixels(int n);
+
+struct SkinLayoutMetrics {
+    int horizontalFactor = 0;  // pixels per 4 dialog units
+    int verticalFactor = 0;    // pixels per 8 dialog units
+    int largeSize = 0;
+    int fixedSize = 0;
+};
+SkinLayoutMetrics GetLayoutMetrics();
+SkinLayoutMetrics LayoutMetricsFor(bool highResolution, int screenClass);
+
+// Converts a rectangle in dialog units to pixels in place (integer division).
+void MapDialogRectForScreen(TesRect& rect);
+// The same for a template's (x, y, width, height) in dialog units; returns the pixel rectangle.
+QRect MapDialogRectForScreen(int x, int y, int cx, int cy);
+
+// Where binding shows its failure ("Critical application error #4097."): a plain platform
+// message box with an OK button. The screen host installs it; until then the text goes to
+// standard error. Passing an empty function restores that default.
+using SkinMessageBoxHook = std::function<void(const QString& text)>;
+void SetSkinMessageBoxHook(SkinMessageBoxHook hook);
+
+// Run as the first step of every binding: the toolkit resets its shared colour scheme and
+// empties its font list here, so fonts are made anew for the chosen resolution.
+void SetSkinBindingResetHook(std::function<void()> hook);
+
+// Error numbers shown by a failed binding.
+inline constexpr int kSkinErrorLibraryMissing = 4097;
+inline constexpr int kSkinErrorWrongVersion = 4096;
+
+// Binds Quillmark.vga (high resolution) or Quillmark.qvga from the program folder and hands
+// the process log to it. False ends start-up. The other resolution's file is left alone:
+// the screen size is chosen at every start.
+bool BindSkinLibrary();
+// The same from `folder` with `log` (tests, tools). A null log gets a sink that drops
+// every record.
+bool BindSkinLibraryFrom(const QString& folder, CLogSink* log);
+// Destroys the manager and unloads the library (tests; the program keeps it to the end).
+void UnbindSkinLibrary();
+// The bound manager, or null.
+ITesManager* SkinManager();
+// The full path of the bound library, empty when none.
+QString BoundSkinLibraryPath();
+
+// Drawing calls; each does nothing and returns 0 (or a zero size) without a manager.
+// A device context is a painter on a QImage (RGB32, ARGB32 or ARGB32_Premultiplied are
+// drawn in place, any other format through a converted copy); the painter's translation
+// and clip apply. A source QRect is (left, top, width, height) in picture pixels; a
+// destination QRect is in device pixels. The QImage overloads draw on an image that no painter is active on.
+std::int32_t SkinAddImage(std::uint32_t id);                         // 0 for id 0
+std::int32_t SkinAddImageOnColour(std::uint32_t id, TesColour colour);  // 0 for id 0
+std::int32_t SkinDrawImage(QPainter& dc, std::int32_t handle, int x, int y,
+                           const QRect* source = nullptr);
+std::int32_t SkinDrawImage(QImage& dc, std::int32_t handle, int x, int y,
+                           const QRect* source = nullptr);
+std::int32_t SkinTileImage(QPainter& dc, std::int32_t handle, const QRect& dest,
+                           const QRect* source = nullptr);
+std::int32_t SkinTileImage(QImage& dc, std::int32_t handle, const QRect& dest,
+                           const QRect* source = nullptr);
+std::int32_t SkinReleaseImage(std::int32_t handle);  // 1 with a manager, else 0
+QSize SkinImageSize(std::int32_t handle);            // (0, 0) without a manager
+// The library's icon of that identifier as an image; a null image when it has none.
+QImage SkinLoadIcon(std::uint32_t id);
+
+// A QColor-free way to give a colour: TesRgb(r, g, b), or from a QRgb value.
+TesColour SkinColourFromRgb(unsigned int qrgb);
