@@ -1,0 +1,62 @@
+#pragma once
+
+// The device window: one top-level window that is the handheld's screen. Its size is the
+// emulated screen size; a task bar at the top shows the current screen's title and the time,
+// the soft-key bar at the bottom carries the current screen's menu bar, and the screens of the
+// program are stacked full-size in between. Ctrl+R turns the device.
+
+#include <QSize>
+#include <QWidget>
+
+#include <vector>
+
+class CScreen;
+class CSoftKeyBar;
+class CTaskBar;
+
+class CDeviceWindow : public QWidget {
+public:
+    explicit CDeviceWindow(const QSize& screenSize = {480, 640});
+    ~CDeviceWindow() override;
+
+    // The window of the running program, or null.
+    static CDeviceWindow* Instance();
+    // The window of the running program, created at the emulated screen size when missing.
+    static CDeviceWindow* EnsureInstance();
+
+    // Sets the emulated screen (GetSystemMetrics answers with it) and re-lays out every
+    // screen on the stack, which receives a display change.
+    void SetScreenSize(const QSize& size);
+    QSize ScreenSize() const;
+    // Swaps width and height, as turning the device does.
+    void Turn();
+
+    // 2 on a screen whose shorter side is at least 480 pixels, else 1: the bars scale with it.
+    int Scale() const;
+    int BarHeight() const;
+    // Where screens live, in window coordinates.
+    QRect ScreenArea() const;
+
+    CScreen* TopScreen() const;
+    const std::vector<CScreen*>& Stack() const { return m_stack; }
+    CSoftKeyBar* SoftKeys() const { return m_softKeys; }
+
+    // The whole device screen as the user sees it.
+    QImage Grab();
+
+    // Called by screens.
+    void PushScreen(CScreen* screen);
+    void PopScreen(CScreen* screen);
+    void RefreshBars();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Relayout();
+
+    std::vector<CScreen*> m_stack;
+    QWidget* m_area;
+    CTaskBar* m_taskBar;
+    CSoftKeyBar* m_softKeys;
+};

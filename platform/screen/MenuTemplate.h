@@ -1,0 +1,39 @@
+#pragma once
+
+// Soft-key menu bars as data: a left and a right soft key, each either sending a command or
+// opening a popup menu above the bar. The program's menu tables are built from these.
+
+#include <QString>
+
+#include <vector>
+
+struct CMenuItem {
+    QString text;                    // empty with command 0: a separator
+    int command = 0;
+    std::vector<CMenuItem> children; // a sub-menu when not empty
+
+    bool IsSeparator() const { return text.isEmpty() && command == 0 && children.empty(); }
+};
+
+struct CSoftKey {
+    QString text;
+    int command = 0;                 // sent when the key has no popup
+    std::vector<CMenuItem> popup;    // opened above the bar when not empty
+
+    bool IsEmpty() const { return text.isEmpty(); }
+};
+
+struct CMenuTemplate {
+    int id = 0;
+    CSoftKey left;
+    CSoftKey right;
+};
+
+// A separator line inside a popup.
+CMenuItem MenuSeparator();
+
+// Every command of the bar (keys, items of every level) in reading order.
+std::vector<int> MenuCommands(const CMenuTemplate& menu);
+
+// The path of texts leading to `command` ("Tools", "File", "Exit"), empty when absent.
+std::vector<QString> MenuPath(const CMenuTemplate& menu, int command);

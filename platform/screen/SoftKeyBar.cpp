@@ -1,0 +1,128 @@
+#include "platform/screen/SoftKeyBar.h"
+
+#include "platform/screen/Screen.h"
+
+#include <QLinearGradient>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+
+CSoftKeyBar::CSoftKeyBar(QWidget* parent) : QWidget(parent) {}
+
+void CSoftKeyBar::SetScreen(CScreen* screen) {
+    m_screen = screen;
+    update();
+}
+
+const CSoftKey* CSoftKeyBar::Key(bool left) const {
+    if (!m_screen || !m_screen->MenuBar())
+        return nullptr;
+    const CSoftKey& key = left ? m_screen->MenuBar()->left : m_screen->MenuBar()->right;
+    return key.IsEmpty() ? nullptr : &key;
+}
+
+QString CSoftKeyBar::KeyText(bool left) const {
+    const CSoftKey* key = Key(left);
+    return key ? key->text : QString();
+}
+
+bool CSoftKeyBar::IsKeyEnabled(bool left) const {
+    const CSoftKey* key = Key(left);
+    if (!key)
+        return false;
+    return !key->popup.empty() || m_screen->IsCommandEnabled(key->command);
+}
+
+void CSoftKeyBar::FillMenu(QMenu* menu, const std::vector<CMenuItem>& items) {
+    for (const CMenuItem& item : items) {
+        if (item.IsSeparator()) {
+            menu->addSeparator();
+        } else if (!item.children.empty()) {
+            FillMenu(menu->addMenu(item.text), item.children);
+        } else {
+            QAction* action = menu->addAction(item.text);
+            action->setEnabled(m_screen->IsCommandEnabled(item.command));
+            const int command = item.command;
+            QPointer<CScreen> screen = m_screen;
+            QObject::connect(action, &QAction::triggered, menu, [screen, command] {
+                if (screen)
+                    screen->PostCommand(command);
+            });
+        }
+    }
+}
+
+void CSoftKeyBar::PressKey(bool left) {
+    const CSoftKey* key = Key(left);
+    if (!key || !IsKeyEnabled(left))
+        return;
+    if (key->popup.empty()) {
+        m_screen->SendCommand(key->command);
+        return;
+    }
+    QMenu menu(this);
+    QFont font = menu.font();
+    font.setPixelSize(height() * 12 / 26);
+    menu.setFont(font);
+    FillMenu(&menu, key->popup);
+    const QSize hint = menu.sizeHint();
+    const int x = left ? 0 : width() - hint.width();
+    m_pressed = left ? 0 : 1;
+    update();
+    menu.exec(mapToGlobal(QPoint(x, -hint.height())));
+    m_pressed = -1;
+    update();
+}
+
+void CSoftKeyBar::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect r = rect();
+    QLinearGradient band(r.topLeft(), r.bottomLeft());
+    band.setColorAt(0, QColor(0x4a, 0x5d, 0x75));
+    band.setColorAt(0.5, QColor(0x26, 0x33, 0x44));
+    band.setColorAt(1, QColor(0x1b, 0x25, 0x32));
+    p.fillRect(r, band);
+    p.setPen(QColor(0x7f, 0x93, 0xab));
+    p.drawLine(r.topLeft(), r.topRight());
+
+    const int half = r.width() / 2;
+    if (m_pressed >= 0)
+        p.fillRect(QRect(m_pressed * half, 1, half, r.height() - 1), QColor(0x5b, 0x8c, 0xc9));
+    p.setPen(QColor(0x10, 0x18, 0x22));
+    p.drawLine(half, r.height() / 5, half, r.height() * 4 / 5);
+    p.setPen(QColor(0x5a, 0x6c, 0x82));
+    p.drawLine(half + 1, r.height() / 5, half + 1, r.height() * 4 / 5);
+
+    QFont font(QStringList{"Tahoma", "DejaVu Sans Condensed", "DejaVu Sans"});
+    font.setPixelSize(r.height() * 12 / 26);
+    font.setBold(true);
+    p.setFont(font);
+    for (int side = 0; side < 2; ++side) {
+        const bool left = side == 0;
+        const QString text = KeyText(left);
+        if (text.isEmpty())
+            continue;
+        p.setPen(IsKeyEnabled(left) ? QColor(Qt::white) : QColor(0x8a, 0x96, 0xa6));
+        p.drawText(QRect(side * half, 0, half, r.height()), Qt::AlignCenter, text);
+    }
+}
+
+void CSoftKeyBar::mousePressEvent(QMouseEvent* event) {
+    const bool left = event->position().x() < width() / 2;
+    if (!Key(left) || !IsKeyEnabled(left))
+        return;
+    m_pressed = left ? 0 : 1;
+    update();
+}
+
+void CSoftKeyBar::mouseReleaseEvent(QMouseEvent* event) {
+    const int pressed = m_pressed;
+    m_pressed = -1;
+    update();
+    if (pressed < 0 || !rect().contains(event->position().toPoint()))
+        return;
+    const bool left = event->position().x() < width() / 2;
+    if ((pressed == 0) == left)
+        PressKey(left);
+}

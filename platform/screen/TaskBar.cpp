@@ -1,0 +1,55 @@
+#include "platform/screen/TaskBar.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QTime>
+#include <QTimer>
+
+CTaskBar::CTaskBar(QWidget* parent) : QWidget(parent) {
+    auto* clock = new QTimer(this);
+    clock->setInterval(15000);
+    QObject::connect(clock, &QTimer::timeout, this, [this] { update(); });
+    clock->start();
+}
+
+void CTaskBar::SetTitle(const QString& title) {
+    if (title == m_title)
+        return;
+    m_title = title;
+    update();
+}
+
+void CTaskBar::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect r = rect();
+    QLinearGradient band(r.topLeft(), r.bottomLeft());
+    band.setColorAt(0, QColor(0x3a, 0x4c, 0x63));
+    band.setColorAt(1, QColor(0x16, 0x21, 0x2e));
+    p.fillRect(r, band);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    const int h = r.height();
+    const int pad = h / 4;
+    // The device's start glyph: four small panes.
+    const int g = h / 2 - 2;
+    const QRect glyph(pad, (h - g) / 2, g, g);
+    const int half = g / 2;
+    const QColor panes[] = {QColor(0xe8, 0x4c, 0x3d), QColor(0x6c, 0xbf, 0x3f),
+                            QColor(0x3d, 0x8e, 0xe8), QColor(0xf2, 0xc2, 0x2e)};
+    for (int i = 0; i < 4; ++i)
+        p.fillRect(QRect(glyph.left() + (i % 2) * (half + 1), glyph.top() + (i / 2) * (half + 1),
+                         half, half),
+                   panes[i]);
+
+    QFont font(QStringList{"Tahoma", "DejaVu Sans Condensed", "DejaVu Sans"});
+    font.setPixelSize(h * 11 / 26);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    const QString time = QTime::currentTime().toString(QStringLiteral("HH:mm"));
+    const int timeWidth = p.fontMetrics().horizontalAdvance(time);
+    p.drawText(QRect(r.right() - pad - timeWidth, 0, timeWidth, h), Qt::AlignVCenter, time);
+    const QRect titleRect(glyph.right() + pad, 0, r.width() - glyph.right() - 3 * pad - timeWidth, h);
+    p.drawText(titleRect, Qt::AlignVCenter | Qt::AlignLeft,
+               p.fontMetrics().elidedText(m_title, Qt::ElideRight, titleRect.width()));
+}
