@@ -47,7 +47,7 @@ QString CFormatArg::AsText() const {
 
 namespace {
 
-struct Spec {
+struct Conversion {
     std::string flags;
     int width = -1;
     int precision = -1;
@@ -61,41 +61,41 @@ bool IsFlag(QChar c) {
 
 // Number conversions go through the C library so that flags, width and precision behave
 // exactly as printf's.
-QString FormatNumber(const Spec& spec, const CFormatArg* arg) {
+QString FormatNumber(const Conversion& conv, const CFormatArg* arg) {
     if (!arg)
         return {};
-    std::string fmt = "%" + spec.flags;
-    if (spec.width >= 0)
-        fmt += std::to_string(spec.width);
-    if (spec.precision >= 0)
-        fmt += "." + std::to_string(spec.precision);
+    std::string fmt = "%" + conv.flags;
+    if (conv.width >= 0)
+        fmt += std::to_string(conv.width);
+    if (conv.precision >= 0)
+        fmt += "." + std::to_string(conv.precision);
     char buffer[512];
-    const char c = spec.conversion;
+    const char c = conv.conversion;
     if (c == 'f' || c == 'F' || c == 'e' || c == 'E' || c == 'g' || c == 'G' || c == 'a' || c == 'A') {
         fmt += c;
         std::snprintf(buffer, sizeof buffer, fmt.c_str(), arg ? arg->AsReal() : 0.0);
     } else if (c == 'd' || c == 'i') {
         fmt += "lld";
         long long v = arg ? arg->AsSigned() : 0;
-        if (!spec.wide64)
+        if (!conv.wide64)
             v = static_cast<std::int32_t>(v);
         std::snprintf(buffer, sizeof buffer, fmt.c_str(), v);
     } else {
         fmt += "ll";
         fmt += c;
         unsigned long long v = arg ? arg->AsUnsigned() : 0;
-        if (!spec.wide64)
+        if (!conv.wide64)
             v = static_cast<std::uint32_t>(v);
         std::snprintf(buffer, sizeof buffer, fmt.c_str(), v);
     }
     return QString::fromLatin1(buffer);
 }
 
-QString Pad(const QString& text, const Spec& spec) {
-    if (spec.width < 0 || text.size() >= spec.width)
+QString Pad(const QString& text, const Conversion& conv) {
+    if (conv.width < 0 || text.size() >= conv.width)
         return text;
-    const QString fill(spec.width - text.size(), u' ');
-    return spec.flags.find('-') != std::string::npos ? text + fill : fill + text;
+    const QString fill(conv.width - text.size(), u' ');
+    return conv.flags.find('-') != std::string::npos ? text + fill : fill + text;
 }
 
 }  // namespace
@@ -120,45 +120,45 @@ QString FormatText(QStringView format, std::initializer_list<CFormatArg> args, q
             continue;
         }
         qsizetype j = i + 1;
-        Spec spec;
+        Conversion conv;
         while (j < n && IsFlag(format[j]))
-            spec.flags += char(format[j++].unicode());
+            conv.flags += char(format[j++].unicode());
         if (j < n && format[j] == u'*') {
             const CFormatArg* a = take();
-            spec.width = a ? int(a->AsSigned()) : 0;
-            if (spec.width < 0) {
-                spec.flags += '-';
-                spec.width = -spec.width;
+            conv.width = a ? int(a->AsSigned()) : 0;
+            if (conv.width < 0) {
+                conv.flags += '-';
+                conv.width = -conv.width;
             }
             ++j;
         } else {
             while (j < n && format[j].isDigit())
-                spec.width = std::max(spec.width, 0) * 10 + format[j++].digitValue();
+                conv.width = std::max(conv.width, 0) * 10 + format[j++].digitValue();
         }
         if (j < n && format[j] == u'.') {
             ++j;
-            spec.precision = 0;
+            conv.precision = 0;
             if (j < n && format[j] == u'*') {
                 const CFormatArg* a = take();
-                spec.precision = a ? std::max(0, int(a->AsSigned())) : 0;
+                conv.precision = a ? std::max(0, int(a->AsSigned())) : 0;
                 ++j;
             } else {
                 while (j < n && format[j].isDigit())
-                    spec.precision = spec.precision * 10 + format[j++].digitValue();
+                    conv.precision = conv.precision * 10 + format[j++].digitValue();
             }
         }
-        spec.width = std::min(spec.width, 1024);
-        spec.precision = std::min(spec.precision, 1024);
+        conv.width = std::min(conv.width, 1024);
+        conv.precision = std::min(conv.precision, 1024);
         // Length modifiers: I64 and ll select 64 bits; h, l, w, L, I32 change nothing here.
         while (j < n) {
             const QStringView rest = format.mid(j);
             if (rest.startsWith(u"I64")) {
-                spec.wide64 = true;
+                conv.wide64 = true;
                 j += 3;
             } else if (rest.startsWith(u"I32")) {
                 j += 3;
             } else if (rest.startsWith(u"ll")) {
-                spec.wide64 = true;
+                conv.wide64 = true;
                 j += 2;
             } else if (format[j] == u'h' || format[j] == u'l' || format[j] == u'w' ||
                        format[j] == u'L' || format[j] == u'z' || format[j] == u'j') {
@@ -169,27 +169,27 @@ QString FormatText(QStringView format, std::initializer_list<CFormatArg> args, q
         }
         if (j >= n)
             break;
-        const char conv = char(format[j].unicode());
-        spec.conversion = conv;
-        switch (conv) {
+        const char letter = char(format[j].unicode());
+        conv.conversion = letter;
+        switch (letter) {
         case 's':
         case 'S': {
             const CFormatArg* a = take();
             QString text = a ? a->AsText() : QString();
-            if (spec.precision >= 0)
-                text.truncate(spec.precision);
-            out += Pad(text, spec);
+            if (conv.precision >= 0)
+                text.truncate(conv.precision);
+            out += Pad(text, conv);
             break;
         }
         case 'c':
         case 'C': {
             const CFormatArg* a = take();
-            out += Pad(QString(QChar(char16_t(a ? a->AsUnsigned() : 0))), spec);
+            out += Pad(QString(QChar(char16_t(a ? a->AsUnsigned() : 0))), conv);
             break;
         }
         case 'd': case 'i': case 'u': case 'x': case 'X': case 'o':
         case 'f': case 'F': case 'e': case 'E': case 'g': case 'G': case 'a': case 'A':
-            out += FormatNumber(spec, take());
+            out += FormatNumber(conv, take());
             break;
         case 'p':
             take();
