@@ -64,11 +64,14 @@ bool IsFlag(QChar c) {
 QString FormatNumber(const Conversion& conv, const CFormatArg* arg) {
     if (!arg)
         return {};
-    std::string fmt = "%" + conv.flags;
+    std::string fmt(1, '%');
+    fmt += conv.flags;
     if (conv.width >= 0)
         fmt += std::to_string(conv.width);
-    if (conv.precision >= 0)
-        fmt += "." + std::to_string(conv.precision);
+    if (conv.precision >= 0) {
+        fmt += '.';
+        fmt += std::to_string(conv.precision);
+    }
     char buffer[512];
     const char c = conv.conversion;
     if (c == 'f' || c == 'F' || c == 'e' || c == 'E' || c == 'g' || c == 'G' || c == 'a' || c == 'A') {
