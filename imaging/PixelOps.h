@@ -1,24 +1,35 @@
 #pragma once
 
-// The pixel mappings of the edit operations on 24-bit sections. Source and destination are
-// distinct sections; sizes are checked by the callers (see each function).
+// The pixel mappings of the edit operations and the conversions between the screen's format
+// and 24-bit sections. All work on section bytes in the CDibBitmap layout (blue-green-red,
+// bottom-up rows of PaddedWidth(width) pixels). Loops run over rows or tiles so that the
+// memory is walked in order; the mapping of every pixel is exactly the one stated.
 
-#include "imaging/DibBitmap.h"
+#include <QImage>
 
-// 180: source (x, y) -> (w - 1 - x, h - 1 - y); destination is w x h.
-// 90 (counter-clockwise): (x, y) -> (y, w - 1 - x); destination is h x w.
-// 270 (clockwise): (x, y) -> (h - 1 - y, x); destination is h x w.
-// False for another angle or a destination of the wrong size.
-bool RotatePixels(const CDibBitmap& source, CDibBitmap& destination, int angle);
+// Turns a w x h section into `destination`, which must hold the turned picture:
+// 180: source (x, y) -> (w - 1 - x, h - 1 - y), destination w x h;
+// 90 (counter-clockwise): (x, y) -> (y, w - 1 - x), destination h x w;
+// 270 (clockwise): (x, y) -> (h - 1 - y, x), destination h x w.
+// False for another angle.
+bool RotatePixels(const unsigned char* source, int width, int height, unsigned char* destination,
+                  int angle);
 
-// destination (x, y) = source (x + left, y + top) for the destination's whole size; false
-// when that rectangle does not lie inside the source.
-bool CropPixels(const CDibBitmap& source, CDibBitmap& destination, int left, int top);
+// destination (x, y) = source (x + left, y + top) for x < cropWidth, y < cropHeight; the
+// caller keeps the rectangle inside the w x h source.
+void CropPixels(const unsigned char* source, int width, int height, unsigned char* destination,
+                int left, int top, int cropWidth, int cropHeight);
 
-// Converts between an upright image of any format and section bytes of the same size
-// (rows of PaddedWidth(width) pixels, bottom-up, blue-green-red). The image is drawn over
-// white first when it has an alpha channel.
+// Copies an upright image of any format into section bytes of the image's size. Pictures
+// with transparency are drawn over white.
 void ImageToSectionBits(const QImage& image, unsigned char* bits);
 // The section bytes as an upright image in the screen's format; null image when memory is
 // short.
 QImage SectionBitsToImage(const unsigned char* bits, int width, int height);
+// Section bytes as top-down red-green-blue rows of exactly width * 3 bytes (the JPEG writer's
+// input).
+void SectionBitsToRgb(const unsigned char* bits, int width, int height, unsigned char* rgb);
+// The section turned 90 degrees counter-clockwise as red-green-blue rows: the output is
+// h pixels wide and w high; source (x, y) lands at column y, row w - 1 - x.
+void SectionBitsToRgbRotatedCcw(const unsigned char* bits, int width, int height,
+                                unsigned char* rgb);

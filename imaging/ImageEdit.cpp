@@ -1,0 +1,194 @@
+#include "imaging/ImageEdit.h"
+
+#include "imaging/DibBitmap.h"
+#include "imaging/ImageDecoder.h"
+#include "imaging/JpegWriter.h"
+#include "imaging/PixelOps.h"
+#include "imaging/UndoFile.h"
+
+#include "platform/Paths.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <utility>
+
+CImageEdit::CImageEdit()
+    : m_undoPath(UndoFilePath())
+{
+}
+
+CImageEdit::~CImageEdit()
+{
+    CloseOpenImage();
+}
+
+void CImageEdit::CloseOpenImage()
+{
+    if (m_openImage)
+        CloseImage(m_openImage);
+    m_openImage = nullptr;
+}
+
+void CImageEdit::SetCurrent(BitmapHandle bitmap)
+{
+    m_current = std::move(bitmap);
+    m_pictureWidth = m_current ? m_current->Width() : 0;
+    m_pictureHeight = m_current ? m_current->Height() : 0;
+}
+
+void CImageEdit::SetSelection(const CSelectionRect& selection, bool shown)
+{
+    m_selection = selection;
+    m_selectionShown = shown;
+}
+
+void CImageEdit::ResetPicture(bool keepDisplay)
+{
+    CloseOpenImage();
+    SetCurrent(nullptr);
+    m_zoomPercent = 100;
+    m_fitMode = false;
+    m_selectionShown = false;
+    m_scrollX = 0;
+    m_scrollY = 0;
+    m_pointerDown = false;
+    m_undoAvailable = false;
+    if (!keepDisplay)
+        OnDisplayReset();
+}
+
+bool CImageEdit::LoadPicture(const QString& path)
+{
+    ResetPicture(false);
+    m_sourcePath = path;
+    m_openImage = OpenImage(path);
+    if (!m_openImage)
+        return false;
+    return ShowOpenedPicture();
+}
+
+bool CImageEdit::ShowOpenedPicture()
+{
+    QSize size;
+    if (!m_openImage || !GetImageInfo(m_openImage, &size)) {
+        CloseOpenImage();
+        return false;
+    }
+    BitmapHandle rendered = RenderImage(m_openImage);
+    CloseOpenImage();
+    if (!rendered)
+        return false;
+    SetCurrent(std::move(rendered));
+    OnContentSizeChanged();
+    Repaint();
+    return true;
+}
+
+bool CImageEdit::SaveUndoCopy()
+{
+    if (!m_undoPath.isEmpty())
+        platform::EnsureFolder(QFileInfo(m_undoPath).absolutePath());
+    m_undoAvailable = SaveBitmapAsJpeg(m_undoPath, kJpegQuality, m_current.get());
+    CloseOpenImage();
+    return m_undoAvailable;
+}
+
+bool CImageEdit::Rotate(int angle)
+{
+    if (!m_current || (angle != 90 && angle != 180 && angle != 270))
+        return false;
+    SaveUndoCopy();
+    const int w = m_current->Width();
+    const int h = m_current->Height();
+    if (w == 1 || h == 1)
+        return false;
+    // A section is turned where it stands; a device bitmap is converted first.
+    CDibBitmap converted;
+    const unsigned char* source = m_current->Bits();
+    if (!source) {
+        if (!converted.CreateFromBitmap(m_current.get()))
+            return false;
+        source = converted.bits;
+    }
+    CDibBitmap destination;
+    const bool quarter = angle != 180;
+    if (!destination.Create(quarter ? h : w, quarter ? w : h))
+        return false;
+    RotatePixels(source, w, h, destination.bits, angle);
+    SetCurrent(destination.Detach());
+    if (quarter)
+        OnContentSizeChanged();
+    Repaint();
+    return true;
+}
+
+bool CImageEdit::Flip(bool mirrorX, bool mirrorY)
+{
+    if (!m_current)
+        return false;
+    const QImage source = m_current->ToImage();
+    if (source.isNull())
+        return false;
+    BitmapHandle mirrored = CBitmap::FromImage(source.mirrored(mirrorX, mirrorY));
+    if (!mirrored)
+        return false;
+    SaveUndoCopy();
+    SetCurrent(std::move(mirrored));
+    Repaint();
+    return true;
+}
+
+bool CImageEdit::CropToSelection()
+{
+    if (!m_current || !m_selectionShown)
+        return false;
+    // Drawn in any direction, and clipped to the picture: nothing outside it is ever read.
+    const int w = m_current->Width();
+    const int h = m_current->Height();
+    const int left = std::clamp(std::min(m_selection.left, m_selection.right), 0, w);
+    const int right = std::clamp(std::max(m_selection.left, m_selection.right), 0, w);
+    const int top = std::clamp(std::min(m_selection.top, m_selection.bottom), 0, h);
+    const int bottom = std::clamp(std::max(m_selection.top, m_selection.bottom), 0, h);
+    const int cw = right - left;
+    const int ch = bottom - top;
+    if (cw < MinimumCropSide() || ch < MinimumCropSide() || cw <= 0 || ch <= 0)
+        return false;
+    SaveUndoCopy();
+    CDibBitmap converted;
+    const unsigned char* source = m_current->Bits();
+    if (!source) {
+        if (!converted.CreateFromBitmap(m_current.get()))
+            return false;
+        source = converted.bits;
+    }
+    CDibBitmap destination;
+    if (!destination.Create(cw, ch))
+        return false;
+    CropPixels(source, w, h, destination.bits, left, top, cw, ch);
+    SetCurrent(destination.Detach());
+    OnContentSizeChanged();
+    m_selectionShown = false;
+    Repaint();
+    return true;
+}
+
+bool CImageEdit::UndoLastChange()
+{
+    ResetPicture(false);
+    CloseOpenImage();
+    m_openImage = OpenImage(m_undoPath);
+    const bool restored = m_openImage && ShowOpenedPicture();
+    m_undoAvailable = false;
+    return restored;
+}
+
+bool CImageEdit::WriteResult()
+{
+    if (!m_current)
+        return false;
+    if (!m_undoPath.isEmpty())
+        platform::EnsureFolder(QFileInfo(m_undoPath).absolutePath());
+    m_undoAvailable = SaveBitmapAsJpeg(m_undoPath, kJpegQuality, m_current.get());
+    return m_undoAvailable;
+}

@@ -1,0 +1,152 @@
+#include "imaging/ImageReading.h"
+
+#include <QFile>
+#include <QImageReader>
+
+#include <cstring>
+
+namespace {
+
+// Walks the JPEG's segments and entropy-coded data up to the end-of-image marker. A file that
+// ends before it was cut short: the reader would fill the missing part with grey.
+bool JpegIsComplete(const uchar* data, qint64 size)
+{
+    if (size < 4 || data[0] != 0xFF || data[1] != 0xD8)
+        return false;
+    qint64 pos = 2;
+    while (pos < size) {
+        if (data[pos] != 0xFF)
+            return false;
+        while (pos < size && data[pos] == 0xFF)
+            ++pos;
+        if (pos >= size)
+            return false;
+        const uchar marker = data[pos++];
+        if (marker == 0xD9)
+            return true;
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7))
+            continue;
+        if (pos + 2 > size)
+            return false;
+        const int length = (data[pos] << 8) | data[pos + 1];
+        if (length < 2 || pos + length > size)
+            return false;
+        pos += length;
+        if (marker != 0xDA)
+            continue;
+        // Entropy-coded data: runs until a marker other than a stuffed zero or a restart.
+        for (;;) {
+            const void* hit = std::memchr(data + pos, 0xFF, size_t(size - pos));
+            if (!hit)
+                return false;
+            pos = static_cast<const uchar*>(hit) - data;
+            if (pos + 1 >= size)
+                return false;
+            const uchar next = data[pos + 1];
+            if (next == 0x00 || (next >= 0xD0 && next <= 0xD7) || next == 0xFF) {
+                pos += next == 0xFF ? 1 : 2;
+                continue;
+            }
+            break;
+        }
+    }
+    return false;
+}
+
+quint32 Le32(const uchar* p) { return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24; }
+quint16 Le16(const uchar* p) { return quint16(p[0] | p[1] << 8); }
+
+// An uncompressed BMP must hold all the rows its header promises.
+bool BmpIsComplete(const uchar* data, qint64 size)
+{
+    if (size < 54 || data[0] != 'B' || data[1] != 'M')
+        return size >= 26;  // core headers are left to the reader
+    const quint32 offBits = Le32(data + 10);
+    const quint32 headerSize = Le32(data + 14);
+    if (headerSize < 40)
+        return true;
+    const qint64 width = qint32(Le32(data + 18));
+    const qint64 height = qint32(Le32(data + 22));
+    const int bitCount = Le16(data + 28);
+    const quint32 compression = Le32(data + 30);
+    if (compression != 0 && compression != 3)
+        return true;
+    const qint64 rowBytes = ((width * bitCount + 31) / 32) * 4;
+    const qint64 needed = qint64(offBits) + rowBytes * (height < 0 ? -height : height);
+    return width > 0 && size >= needed;
+}
+
+bool FileIsComplete(const QString& path, const QByteArray& format)
+{
+    const bool jpeg = format == "jpeg" || format == "jpg";
+    const bool bmp = format == "bmp";
+    if (!jpeg && !bmp)
+        return true;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const qint64 size = file.size();
+    if (size <= 0)
+        return false;
+    const uchar* data = file.map(0, size);
+    if (data)
+        return jpeg ? JpegIsComplete(data, size) : BmpIsComplete(data, size);
+    const QByteArray bytes = file.readAll();
+    const uchar* p = reinterpret_cast<const uchar*>(bytes.constData());
+    return jpeg ? JpegIsComplete(p, bytes.size()) : BmpIsComplete(p, bytes.size());
+}
+
+}  // namespace
+
+bool ReadPictureHeader(const QString& path, CPictureHeader* header)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    if (!reader.canRead())
+        return false;
+    const QSize stored = reader.size();
+    if (!stored.isValid() || stored.isEmpty())
+        return false;
+    header->storedSize = stored;
+    header->transformation = reader.transformation();
+    header->uprightSize = (header->transformation & QImageIOHandler::TransformationRotate90)
+                              ? stored.transposed()
+                              : stored;
+    header->format = reader.format();
+    return FileIsComplete(path, header->format);
+}
+
+QImage ReadPictureUpright(const QString& path, const CPictureHeader& header,
+                          QSize uprightScaledSize)
+{
+    QImageReader reader(path, header.format);
+    reader.setAutoTransform(true);
+    QSize expected = header.uprightSize;
+    if (uprightScaledSize.isValid() && !uprightScaledSize.isEmpty() &&
+        uprightScaledSize != header.uprightSize) {
+        // The reader scales the stored pixels before it turns them upright.
+        const bool turned = header.transformation & QImageIOHandler::TransformationRotate90;
+        reader.setScaledSize(turned ? uprightScaledSize.transposed() : uprightScaledSize);
+        // Smooth scaling after the reduced-scale decode, as a thumbnail deserves.
+        reader.setQuality(75);
+        expected = uprightScaledSize;
+    }
+    QImage image = reader.read();
+    if (image.isNull() || image.size() != expected)
+        return QImage();
+    return image;
+}
+
+int OrientationFromTransformation(QImageIOHandler::Transformations transformation)
+{
+    switch (int(transformation)) {
+    case QImageIOHandler::TransformationMirror: return 2;
+    case QImageIOHandler::TransformationRotate180: return 3;
+    case QImageIOHandler::TransformationFlip: return 4;
+    case QImageIOHandler::TransformationFlipAndRotate90: return 5;
+    case QImageIOHandler::TransformationRotate90: return 6;
+    case QImageIOHandler::TransformationMirrorAndRotate90: return 7;
+    case QImageIOHandler::TransformationRotate270: return 8;
+    default: return 1;
+    }
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+// Shared by the decoder entry points: one way to open a picture file with Qt's image reader,
+// so that every entry point applies the same checks and the same EXIF orientation.
+
+#include <QImage>
+#include <QImageIOHandler>
+#include <QSize>
+#include <QString>
+
+struct CPictureHeader {
+    QSize storedSize;   // as the file stores the pixels
+    QSize uprightSize;  // after the EXIF orientation
+    QImageIOHandler::Transformations transformation = QImageIOHandler::TransformationNone;
+    QByteArray format;  // "jpeg", "png", ...
+};
+
+// Reads the header of a picture file; false when the file is missing, empty, of a format the
+// reader does not know, or visibly incomplete (a JPEG without its end marker, a BMP shorter
+// than its pixel data).
+bool ReadPictureHeader(const QString& path, CPictureHeader* header);
+
+// Decodes the picture upright. With a valid `uprightScaledSize` the picture comes back at that
+// size, decoded at a reduced scale where the format allows (JPEG: 1/2, 1/4, 1/8). Null image
+// on any failure.
+QImage ReadPictureUpright(const QString& path, const CPictureHeader& header,
+                          QSize uprightScaledSize = QSize());
+
+// The EXIF orientation value (1..8) of a Qt transformation.
+int OrientationFromTransformation(QImageIOHandler::Transformations transformation);
