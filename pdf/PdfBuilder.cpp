@@ -1,0 +1,191 @@
+#include "pdf/PdfBuilder.h"
+
+#include "imaging/FitSize.h"
+#include "imaging/ImageDecoder.h"
+#include "imaging/ImageType.h"
+#include "imaging/LoadedImage.h"
+#include "pdf/ImageMatrix.h"
+#include "pdf/PaperSizes.h"
+#include "pdf/PdfObjectWriter.h"
+#include "resources/ids/StringIds.h"
+#include "ui/text/Strings.h"
+
+#include <QFile>
+
+#include <memory>
+#include <new>
+
+CPdfBuilder::CPdfBuilder(CPdfErrorSink* sink, const CAppSettings& settings)
+    : m_sink(sink), m_settings(settings) {
+    m_document = HPDF_New(&CPdfBuilder::OnLibraryError, this);
+    if (!m_document) {
+        ReportLibraryError(HPDF_FAILD_TO_ALLOC_MEM, 0);
+        return;
+    }
+    HPDF_SetCompressionMode(m_document, HPDF_COMP_ALL);
+}
+
+CPdfBuilder::~CPdfBuilder() { ReleaseDocument(); }
+
+void CPdfBuilder::ReleaseDocument() {
+    if (m_document)
+        HPDF_Free(m_document);
+    m_document = nullptr;
+    m_page = nullptr;
+}
+
+void HPDF_STDCALL CPdfBuilder::OnLibraryError(HPDF_STATUS errorNumber, HPDF_STATUS detailNumber,
+                                              void* builder) {
+    static_cast<CPdfBuilder*>(builder)->ReportLibraryError(errorNumber, detailNumber);
+}
+
+void CPdfBuilder::ReportLibraryError(unsigned long errorNumber, unsigned long detailNumber) {
+    if (m_failed)
+        return;
+    m_error.body = LoadFormatted(ids::IDS_OUT_MEMORY_COMPLETE_OPERATION);
+    m_error.caption = LoadFormatted(ids::IDS_ERROR_1093);
+    m_error.heading = LoadFormatted(ids::IDS_CRITICAL_ERROR);
+    m_error.errorNumber = errorNumber;
+    m_error.detailNumber = detailNumber;
+    m_errorReported = true;
+    if (m_sink)
+        m_sink->ShowLibraryError(m_error);
+    m_failed = true;
+}
+
+QSize CPdfBuilder::PaperSize(std::uint32_t pageSize) {
+    // The settings layer keeps PageSize in range; a stray value must still not read outside
+    // the table.
+    const CPaperSize& size =
+        kPaperSizes[pageSize < kPaperSizes.size() ? pageSize : kDefaultPaperSize];
+    return {size.width, size.height};
+}
+
+HPDF_Page CPdfBuilder::AddPdfPage() {
+    m_page = m_document ? HPDF_AddPage(m_document) : nullptr;
+    const QSize paper = PaperSize(m_settings.pageSize);
+    m_pageWidth = float(paper.width());
+    if (m_page)
+        HPDF_Page_SetWidth(m_page, m_pageWidth);
+    m_pageHeight = float(paper.height());
+    if (m_page) {
+        HPDF_Page_SetHeight(m_page, m_pageHeight);
+        HPDF_Page_SetRGBStroke(m_page, 1, 1, 1);
+        HPDF_Page_SetLineWidth(m_page, 0.5f);
+        HPDF_Page_MoveTo(m_page, 10, 10);
+        HPDF_Page_LineTo(m_page, 11, 10);
+        HPDF_Page_Stroke(m_page);
+    }
+    return m_page;
+}
+
+void CPdfBuilder::Draw(HPDF_Image image, int orientation, int w, int h) {
+    HPDF_Page page = m_document ? HPDF_GetCurrentPage(m_document) : nullptr;
+    const float x = float(int((m_pageWidth - float(w)) * 0.5f));
+    const float y = float(int((m_pageHeight - float(h)) * 0.5f));
+    if (orientation <= 1 || orientation > 8) {
+        HPDF_Page_DrawImage(page, image, x, y, float(w), float(h));
+        return;
+    }
+    const CImageMatrix m = OrientedImageMatrix(orientation, x, y, float(w), float(h));
+    HPDF_Page_GSave(page);
+    HPDF_Page_Concat(page, m[0], m[1], m[2], m[3], m[4], m[5]);
+    HPDF_Page_ExecuteXObject(page, image);
+    HPDF_Page_GRestore(page);
+}
+
+void CPdfBuilder::PlaceJpeg(const QString& path) {
+    if (!m_document) {
+        m_failed = true;
+        return;
+    }
+    HPDF_GetCurrentPage(m_document);
+    HPDF_Image image = HPDF_LoadJpegImageFromFile(m_document, QFile::encodeName(path).constData());
+    if (!image) {
+        m_failed = true;
+        return;
+    }
+    int imgW = int(HPDF_Image_GetWidth(image));
+    int imgH = int(HPDF_Image_GetHeight(image));
+    // Placed by its upright size; the bytes stay as the camera stored them.
+    const int orientation = JpegOrientation(path);
+    if (SwapsSides(orientation))
+        std::swap(imgW, imgH);
+    const QSize fit = FitSize(imgW, imgH, int(m_pageWidth), int(m_pageHeight));
+    Draw(image, orientation, fit.width(), fit.height());
+}
+
+namespace {
+
+// Top-down rows of exactly width pixels, red-green-blue, from the bottom-up blue-green-red
+// section with padded rows.
+std::unique_ptr<unsigned char[]> PackRgb(const LoadedImage& picture) {
+    const std::size_t w = std::size_t(picture.width);
+    const std::size_t h = std::size_t(picture.height);
+    std::unique_ptr<unsigned char[]> buffer(new (std::nothrow) unsigned char[w * h * 3]);
+    if (!buffer)
+        return nullptr;
+    const std::size_t stride = std::size_t(PaddedWidth(picture.width)) * 3;
+    for (std::size_t y = 0; y < h; ++y) {
+        const unsigned char* src = picture.pixels + (h - 1 - y) * stride;
+        unsigned char* dst = buffer.get() + y * w * 3;
+        for (std::size_t x = 0; x < w; ++x, src += 3, dst += 3) {
+            dst[0] = src[2];
+            dst[1] = src[1];
+            dst[2] = src[0];
+        }
+    }
+    return buffer;
+}
+
+}  // namespace
+
+bool CPdfBuilder::PlaceRaster(const QString& path) {
+    if (!m_document) {
+        m_failed = true;
+        return false;
+    }
+    HPDF_GetCurrentPage(m_document);
+    LoadedImage picture;
+    if (!LoadImageFile(path, &picture) || !picture.bitmap || !picture.pixels)
+        return false;
+    HPDF_Image image = nullptr;
+    {
+        std::unique_ptr<unsigned char[]> buffer = PackRgb(picture);
+        if (buffer)
+            image = HPDF_LoadRawImageFromMem(m_document, buffer.get(), HPDF_UINT(picture.width),
+                                             HPDF_UINT(picture.height), HPDF_CS_DEVICE_RGB, 8);
+        // Only one decoded picture at a time: both go before the next page.
+        picture.Reset();
+    }
+    if (!image) {
+        m_failed = true;
+        return false;
+    }
+    const int imgW = int(HPDF_Image_GetWidth(image));
+    const int imgH = int(HPDF_Image_GetHeight(image));
+    QSize size(imgW, imgH);
+    if (m_settings.fitToPage || float(imgW) > m_pageWidth || float(imgH) > m_pageHeight)
+        size = FitSize(imgW, imgH, int(m_pageWidth), int(m_pageHeight));
+    Draw(image, 1, size.width(), size.height());
+    return true;
+}
+
+bool CPdfBuilder::PlacePicture(int typeCode, const QString& path) {
+    if (path.isEmpty())
+        return true;  // a blank page
+    switch (typeCode) {
+    case kImageTypeJpeg: PlaceJpeg(path); return !m_failed;
+    case kImageTypeBmp:
+    case kImageTypePng: return PlaceRaster(path);
+    default: return true;
+    }
+}
+
+bool CPdfBuilder::Save(CPdfSaveProgress* progress, const QString& path) {
+    if (!m_document) {
+        m_failed = true;
+        return false;
+    }
+    return SaveDocumentWithProgress(m_document, path, progress) == HPDF_OK;
+}

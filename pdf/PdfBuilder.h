@@ -1,0 +1,81 @@
+#pragma once
+
+// Builds one PDF from the session's pictures over libharu: one page per picture on the paper
+// size of the PageSize setting, each picture centred (JPEG files embedded byte for byte and
+// always fitted, BMP and PNG pictures as Flate-compressed RGB pixels), saved with one
+// progress notification per object written. The document starts "%PDF-1.3" and carries no
+// text, fonts or metadata of its own.
+
+#include "app/AppSettings.h"
+#include "pdf/PdfErrorSink.h"
+#include "pdf/PdfSaveProgress.h"
+
+#include <hpdf.h>
+
+#include <QSize>
+#include <QString>
+
+#include <cstdint>
+
+class CPdfBuilder {
+public:
+    // Creates the document with compression of contents, images and metadata. Without a
+    // sink, errors are only kept (ErrorText). When the library cannot create a document the
+    // error is reported at once and every later operation fails.
+    explicit CPdfBuilder(CPdfErrorSink* sink = nullptr,
+                         const CAppSettings& settings = AppSettings());
+    ~CPdfBuilder();
+    CPdfBuilder(const CPdfBuilder&) = delete;
+    CPdfBuilder& operator=(const CPdfBuilder&) = delete;
+
+    // Adds a page of the current paper size (read from the settings at every call), starting
+    // with an invisible white stroke so that no page has an empty content stream. Null on
+    // failure.
+    HPDF_Page AddPdfPage();
+    // Draws the JPEG file fitted and centred on the current page, its bytes unchanged; a JPEG
+    // with an EXIF orientation other than 1 is drawn upright through the drawing matrix.
+    // Sets failed when the library cannot load it.
+    void PlaceJpeg(const QString& path);
+    // Decodes a BMP or PNG file and draws its pixels centred (natural size at one pixel per
+    // point when FitToPage is off and it fits, else fitted). False when the picture cannot be
+    // decoded (the page stays blank, failed stays clear) or the library refuses it (failed).
+    bool PlaceRaster(const QString& path);
+    // The page's picture by its type code: 4 PlaceJpeg, 1 and 3 PlaceRaster, anything else
+    // and an empty path nothing (a blank page). False when nothing could be drawn for a picture page.
+    bool PlacePicture(int typeCode, const QString& path);
+    // Writes the whole document to `path`, replacing an existing file; `progress` (may be
+    // null) hears of every object written. True when the library reports success.
+    bool Save(CPdfSaveProgress* progress, const QString& path);
+    // Frees the document; later operations fail. The destructor does it too.
+    void ReleaseDocument();
+
+    bool Failed() const { return m_failed; }
+    // The first library error, for callers without screens.
+    const CPdfLibraryError& LastError() const { return m_error; }
+    bool HasLibraryError() const { return m_errorReported; }
+
+    HPDF_Doc Document() const { return m_document; }
+    HPDF_Page CurrentPage() const { return m_page; }
+    float PageWidth() const { return m_pageWidth; }
+    float PageHeight() const { return m_pageHeight; }
+
+    // The paper size of a PageSize value; out-of-range values give A4.
+    static QSize PaperSize(std::uint32_t pageSize);
+
+private:
+    static void HPDF_STDCALL OnLibraryError(HPDF_STATUS errorNumber, HPDF_STATUS detailNumber,
+                                            void* builder);
+    void ReportLibraryError(unsigned long errorNumber, unsigned long detailNumber);
+    // Centre offsets and drawing of an image of w x h points.
+    void Draw(HPDF_Image image, int orientation, int w, int h);
+
+    CPdfErrorSink* m_sink;
+    const CAppSettings& m_settings;
+    bool m_failed = false;
+    bool m_errorReported = false;
+    CPdfLibraryError m_error;
+    HPDF_Doc m_document = nullptr;
+    HPDF_Page m_page = nullptr;
+    float m_pageWidth = 0;
+    float m_pageHeight = 0;
+};

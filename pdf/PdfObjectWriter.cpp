@@ -1,0 +1,113 @@
+#include "pdf/PdfObjectWriter.h"
+
+#include <hpdf_doc.h>
+#include <hpdf_objects.h>
+#include <hpdf_streams.h>
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstdio>
+
+namespace {
+
+// The library's header line for each version, followed by its binary-marker comment.
+const char* const kVersionHeaders[] = {
+    "%PDF-1.2\012%\267\276\255\252\012", "%PDF-1.3\012%\267\276\255\252\012",
+    "%PDF-1.4\012%\267\276\255\252\012", "%PDF-1.5\012%\267\276\255\252\012",
+    "%PDF-1.6\012%\267\276\255\252\012", "%PDF-1.7\012%\267\276\255\252\012",
+};
+
+HPDF_STATUS WriteObjects(HPDF_Xref xref, HPDF_Stream stream, CPdfSaveProgress* progress) {
+    char buf[64];
+    // The first section starts with the free entry 0, which is not an object.
+    const HPDF_UINT first = xref->start_offset == 0 ? 1 : 0;
+    const HPDF_UINT count = xref->entries->count;
+    for (HPDF_UINT i = first; i < count; ++i) {
+        auto* entry = static_cast<HPDF_XrefEntry>(HPDF_List_ItemAt(xref->entries, i));
+        const HPDF_UINT id = xref->start_offset + i;
+        entry->byte_offset = stream->size;
+        std::snprintf(buf, sizeof buf, "%u %u obj\012", id, unsigned(entry->gen_no));
+        HPDF_STATUS ret = HPDF_Stream_WriteStr(stream, buf);
+        if (ret == HPDF_OK)
+            ret = HPDF_Obj_WriteValue(entry->obj, stream, nullptr);
+        if (ret == HPDF_OK)
+            ret = HPDF_Stream_WriteStr(stream, "\012endobj\012");
+        if (ret != HPDF_OK)
+            return ret;
+        if (progress)
+            progress->OnObjectWritten(count, id);
+    }
+    return HPDF_OK;
+}
+
+HPDF_STATUS WriteCrossReference(HPDF_Xref xref, HPDF_Stream stream) {
+    char buf[64];
+    xref->addr = stream->size;
+    std::snprintf(buf, sizeof buf, "xref\012%u %u\012", unsigned(xref->start_offset),
+                  unsigned(xref->entries->count));
+    HPDF_STATUS ret = HPDF_Stream_WriteStr(stream, buf);
+    for (HPDF_UINT i = 0; ret == HPDF_OK && i < xref->entries->count; ++i) {
+        auto* entry = static_cast<HPDF_XrefEntry>(HPDF_List_ItemAt(xref->entries, i));
+        std::snprintf(buf, sizeof buf, "%010u %05u %c\015\012", unsigned(entry->byte_offset),
+                      unsigned(entry->gen_no), entry->entry_typ);
+        ret = HPDF_Stream_WriteStr(stream, buf);
+    }
+    if (ret != HPDF_OK)
+        return ret;
+
+    if ((ret = HPDF_Dict_AddNumber(xref->trailer, "Size",
+                                   HPDF_INT32(xref->entries->count + xref->start_offset))) !=
+        HPDF_OK)
+        return ret;
+    if ((ret = HPDF_Stream_WriteStr(stream, "trailer\012")) != HPDF_OK)
+        return ret;
+    if ((ret = HPDF_Dict_Write(xref->trailer, stream, nullptr)) != HPDF_OK)
+        return ret;
+    if ((ret = HPDF_Stream_WriteStr(stream, "\012startxref\012")) != HPDF_OK)
+        return ret;
+    if ((ret = HPDF_Stream_WriteUInt(stream, xref->addr)) != HPDF_OK)
+        return ret;
+    return HPDF_Stream_WriteStr(stream, "\012%%EOF\012");
+}
+
+HPDF_STATUS WriteDocument(HPDF_Doc pdf, HPDF_Stream stream, CPdfSaveProgress* progress) {
+    const int version = int(pdf->pdf_version);
+    HPDF_STATUS ret = HPDF_Stream_WriteStr(stream, kVersionHeaders[version]);
+    if (ret == HPDF_OK)
+        ret = HPDF_Dict_Add(pdf->trailer, "Root", pdf->catalog);
+    if (ret == HPDF_OK)
+        ret = HPDF_Dict_Add(pdf->trailer, "Info", pdf->info);
+    if (ret == HPDF_OK)
+        ret = WriteObjects(pdf->xref, stream, progress);
+    if (ret == HPDF_OK)
+        ret = WriteCrossReference(pdf->xref, stream);
+    return ret;
+}
+
+}  // namespace
+
+HPDF_STATUS SaveDocumentWithProgress(HPDF_Doc pdf, const QString& path,
+                                     CPdfSaveProgress* progress) {
+    if (!HPDF_HasDoc(pdf))
+        return HPDF_INVALID_DOCUMENT;
+    const QByteArray name = QFile::encodeName(path);
+    // An encrypted document (or an incremental section) needs the library's own writer; the
+    // program makes neither, so such a document is saved without progress.
+    if (pdf->encrypt_on || pdf->xref->prev || pdf->pdf_version > HPDF_VER_17)
+        return HPDF_SaveToFile(pdf, name.constData());
+
+    HPDF_Stream stream = HPDF_FileWriter_New(pdf->mmgr, name.constData());
+    if (!stream)
+        return HPDF_CheckError(&pdf->error);
+    HPDF_STATUS ret = WriteDocument(pdf, stream, progress);
+    // The library closes the file without looking at the result; a full disk can show up
+    // only when the last buffered bytes are written, so flush and check here.
+    auto* file = static_cast<std::FILE*>(stream->attr);
+    if (ret == HPDF_OK && (std::fflush(file) != 0 || std::ferror(file)))
+        ret = HPDF_SetError(&pdf->error, HPDF_FILE_IO_ERROR, HPDF_STATUS(errno));
+    HPDF_Stream_Free(stream);
+    if (ret != HPDF_OK && pdf->error.error_no == HPDF_OK)
+        HPDF_SetError(&pdf->error, ret, 0);
+    return HPDF_CheckError(&pdf->error);
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+// Writes a libharu document to a file the way the library's own save does (same header,
+// objects, cross-reference table and trailer, byte for byte), telling a progress receiver
+// after every object. The library's save offers no such hook, so its object writer is
+// repeated here on the library's own stream and object writers.
+
+#include "pdf/PdfSaveProgress.h"
+
+#include <hpdf.h>
+
+#include <QString>
+
+// Errors go through the document's error handler, as with HPDF_SaveToFile. Returns the
+// library's status (HPDF_OK when the whole file was written and flushed).
+HPDF_STATUS SaveDocumentWithProgress(HPDF_Doc document, const QString& path,
+                                     CPdfSaveProgress* progress);
