@@ -30,10 +30,7 @@ public:
     std::vector<std::pair<std::uint32_t, std::string>> records;
 };
 
-std::string LibraryPath(const char* name) {
-    const char* build = std::getenv("QM_BUILD_DIR");
-    return std::string(build ? build : ".") + "/bin/" + name;
-}
+std::string LibraryPath(const char* name) { return std::string(QM_SKIN_LIBRARY_DIR "/") + name; }
 
 class SkinLibrary : public ::testing::TestWithParam<const char*> {
 protected:

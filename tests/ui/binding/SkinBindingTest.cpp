@@ -11,10 +11,8 @@
 
 namespace {
 
-QString ProgramFolder() {
-    const QByteArray build = qgetenv("QM_BUILD_DIR");
-    return QString::fromLocal8Bit(build.isEmpty() ? QByteArray(".") : build) + "/bin";
-}
+// Where the build puts the program and its skin libraries.
+QString ProgramFolder() { return QStringLiteral(QM_SKIN_LIBRARY_DIR); }
 
 class SkinBindingTest : public CTempHomeTest {
 protected:
