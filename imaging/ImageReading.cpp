@@ -76,12 +76,61 @@ bool BmpIsComplete(const uchar* data, qint64 size)
     return width > 0 && size >= needed;
 }
 
+quint32 Be32(const uchar* p) { return quint32(p[0]) << 24 | quint32(p[1]) << 16 | quint32(p[2]) << 8 | quint32(p[3]); }
+
+// A PNG's chunks must all be there, up to IEND (only the chunk headers are read).
+bool PngIsComplete(const uchar* data, qint64 size)
+{
+    static const uchar kSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+    if (size < 8 || std::memcmp(data, kSignature, 8) != 0)
+        return false;
+    qint64 pos = 8;
+    while (pos + 12 <= size) {
+        const qint64 length = Be32(data + pos);
+        const bool end = std::memcmp(data + pos + 4, "IEND", 4) == 0;
+        pos += 12 + length;
+        if (pos > size)
+            return false;
+        if (end)
+            return true;
+    }
+    return false;
+}
+
+// A TIFF's first directory must lie inside the file (writers often put it at the end).
+bool TiffIsComplete(const uchar* data, qint64 size)
+{
+    if (size < 8)
+        return false;
+    const bool little = data[0] == 'I';
+    const qint64 offset = little ? Le32(data + 4) : Be32(data + 4);
+    return offset >= 8 && offset + 2 <= size;
+}
+
+enum class CheckKind { None, Jpeg, Bmp, Png, Tiff };
+
 bool FileIsComplete(const QString& path, const QByteArray& format)
 {
-    const bool jpeg = format == "jpeg" || format == "jpg";
-    const bool bmp = format == "bmp";
-    if (!jpeg && !bmp)
+    CheckKind kind = CheckKind::None;
+    if (format == "jpeg" || format == "jpg")
+        kind = CheckKind::Jpeg;
+    else if (format == "bmp")
+        kind = CheckKind::Bmp;
+    else if (format == "png")
+        kind = CheckKind::Png;
+    else if (format == "tif" || format == "tiff")
+        kind = CheckKind::Tiff;
+    if (kind == CheckKind::None)
         return true;
+    const auto check = [kind](const uchar* data, qint64 size) {
+        switch (kind) {
+        case CheckKind::Jpeg: return JpegIsComplete(data, size);
+        case CheckKind::Bmp: return BmpIsComplete(data, size);
+        case CheckKind::Png: return PngIsComplete(data, size);
+        case CheckKind::Tiff: return TiffIsComplete(data, size);
+        default: return true;
+        }
+    };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
@@ -90,10 +139,9 @@ bool FileIsComplete(const QString& path, const QByteArray& format)
         return false;
     const uchar* data = file.map(0, size);
     if (data)
-        return jpeg ? JpegIsComplete(data, size) : BmpIsComplete(data, size);
+        return check(data, size);
     const QByteArray bytes = file.readAll();
-    const uchar* p = reinterpret_cast<const uchar*>(bytes.constData());
-    return jpeg ? JpegIsComplete(p, bytes.size()) : BmpIsComplete(p, bytes.size());
+    return check(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size());
 }
 
 }  // namespace

@@ -21,6 +21,8 @@ public:
     virtual ~CPageThumb();
     CPageThumb(const CPageThumb&) = delete;
     CPageThumb& operator=(const CPageThumb&) = delete;
+    CPageThumb(CPageThumb&&) = default;
+    CPageThumb& operator=(CPageThumb&&) = default;
 
     // Decodes the picture file (at a reduced scale where the format allows it) and makes the
     // thumbnail; sourceWidth/sourceHeight are the picture's real upright size. False (and a
