@@ -131,8 +131,8 @@ def to_palette(width, height, rows):
 
 
 def convert(data, wanted):
-    width, height, _, ctype, _, _, _ = header(data)
-    if ctype == COLOUR_TYPES[wanted] and not (wanted == "rgba" and header(data)[2] != 8):
+    _, _, depth, ctype, _, _, _ = header(data)
+    if ctype == COLOUR_TYPES[wanted] and depth == 8:
         return data
     width, height, rows = decode_rgba(data)
     if wanted == "rgba":

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 
@@ -32,6 +33,29 @@ TesSurface SurfaceOf(QImage& image, const QPoint& origin, const QRect& clip) {
 
 TesRect ToTesRect(const QRect& rect) {
     return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+}
+
+// The straight-alpha picture behind two drawings of it, one onto black and one onto white.
+QImage RecoverAlpha(const QImage& onBlack, const QImage& onWhite) {
+    QImage out(onBlack.size(), QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        const auto* black = reinterpret_cast<const QRgb*>(onBlack.constScanLine(y));
+        const auto* white = reinterpret_cast<const QRgb*>(onWhite.constScanLine(y));
+        auto* target = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            const int spread = std::max({qRed(white[x]) - qRed(black[x]), qGreen(white[x]) - qGreen(black[x]),
+                                         qBlue(white[x]) - qBlue(black[x]), 0});
+            const int alpha = 255 - std::min(spread, 255);
+            if (alpha == 0) {
+                target[x] = 0;
+                continue;
+            }
+            auto straight = [alpha](int c) { return std::min(255, (c * 255 + alpha / 2) / alpha); };
+            target[x] = qRgba(straight(qRed(black[x])), straight(qGreen(black[x])),
+                              straight(qBlue(black[x])), alpha);
+        }
+    }
+    return out;
 }
 
 using SurfaceDraw = std::function<std::int32_t(TesSurface&)>;
@@ -67,16 +91,22 @@ std::int32_t DrawOnPainter(QPainter& painter, const QRect& extent, const Surface
         TesSurface surface = SurfaceOf(*image, QPoint(qRound(transform.dx()), qRound(transform.dy())), clip);
         return draw(surface);
     }
-    // Any other device or transform: draw onto a copy of the area, then paint it back.
+    // Any other device (a widget, a pixmap) or transform: the destination cannot be read, so
+    // the picture is drawn onto black and onto white, its alpha recovered from the difference,
+    // and the result painted over the device.
     if (extent.isEmpty()) {
         TesSurface nothing;  // no pixels: the library only looks the picture up
         return draw(nothing);
     }
-    QImage area(extent.size(), QImage::Format_ARGB32);
-    area.fill(Qt::transparent);
-    TesSurface surface = SurfaceOf(area, -extent.topLeft(), area.rect());
-    const std::int32_t result = draw(surface);
-    painter.drawImage(extent.topLeft(), area);
+    QImage onBlack(extent.size(), QImage::Format_RGB32);
+    QImage onWhite(extent.size(), QImage::Format_RGB32);
+    onBlack.fill(0xFF000000);
+    onWhite.fill(0xFFFFFFFF);
+    TesSurface blackSurface = SurfaceOf(onBlack, -extent.topLeft(), onBlack.rect());
+    TesSurface whiteSurface = SurfaceOf(onWhite, -extent.topLeft(), onWhite.rect());
+    const std::int32_t result = draw(blackSurface);
+    draw(whiteSurface);
+    painter.drawImage(extent.topLeft(), RecoverAlpha(onBlack, onWhite));
     return result;
 }
 

@@ -86,6 +86,9 @@ TEST_F(SkinDrawingTest, OtherImageFormatsAndTransformsDrawThroughACopy) {
     EXPECT_EQ(scaled.pixel(3, 3), 0xFFFF0000u);
     EXPECT_EQ(scaled.pixel(5, 5), 0xFF0000FFu);
     EXPECT_EQ(scaled.pixel(4, 2), kGrey);  // the transparent pixel
+    // The half-transparent pixel keeps its alpha through the copy (within rounding).
+    EXPECT_NEAR(qRed(scaled.pixel(2, 4)), qRed(kBlendedWhite), 2);
+    EXPECT_NEAR(qBlue(scaled.pixel(3, 5)), qBlue(kBlendedWhite), 2);
 }
 
 TEST_F(SkinDrawingTest, TilingThroughThePainter) {
