@@ -102,7 +102,9 @@ void CPdfBuilder::PlaceJpeg(const QString& path) {
     HPDF_GetCurrentPage(m_document);
     HPDF_Image image = HPDF_LoadJpegImageFromFile(m_document, QFile::encodeName(path).constData());
     if (!image) {
-        m_failed = true;
+        // The library refuses some files (no JPEG start marker) without raising an error;
+        // the user must still hear why the document stopped.
+        ReportLibraryError(HPDF_INVALID_JPEG_DATA, 0);
         return;
     }
     int imgW = int(HPDF_Image_GetWidth(image));
@@ -159,7 +161,8 @@ bool CPdfBuilder::PlaceRaster(const QString& path) {
         picture.Reset();
     }
     if (!image) {
-        m_failed = true;
+        // Also when the packed buffer could not be allocated: the document stops, and says so.
+        ReportLibraryError(HPDF_FAILD_TO_ALLOC_MEM, 0);
         return false;
     }
     const int imgW = int(HPDF_Image_GetWidth(image));

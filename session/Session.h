@@ -22,7 +22,7 @@ public:
     CSession& operator=(const CSession&) = delete;
 
     // The screens that follow the session; null returns to the built-in selection. Set it
-    // while the session is empty.
+    // while the session is empty; the listener must outlive the session or be reset first.
     void SetListener(CSessionListener* listener);
     CSessionListener& Listener() const { return *m_listener; }
 

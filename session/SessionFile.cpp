@@ -23,6 +23,8 @@ bool WriteSession(QIODevice& device, const CPageList& pages, std::int32_t curren
 CFileError SaveSession(const QString& path, const CPageList& pages, std::int32_t currentIndex) {
     // Written beside the old file and renamed over it, so a failure never leaves half a file.
     QSaveFile file(path);
+    // A folder that allows no new file but holds a writable session file is written in place.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return {CFileError::Cause::AccessDenied, path};
     if (!WriteSession(file, pages, currentIndex)) {

@@ -1,0 +1,49 @@
+#include "pdf/PageMaker.h"
+
+#include "session/PageFactory.h"
+
+CPageMaker::CPageMaker(QStringList paths, bool autoPortrait, int boxWidth, int boxHeight,
+                       int threads)
+    : m_paths(std::move(paths)), m_autoPortrait(autoPortrait), m_boxWidth(boxWidth),
+      m_boxHeight(boxHeight), m_pages(std::size_t(m_paths.size())),
+      m_done(std::size_t(m_paths.size()), 0) {
+    for (int i = 0; i < std::max(1, threads); ++i)
+        m_workers.emplace_back([this] { Work(); });
+}
+
+CPageMaker::~CPageMaker() {
+    {
+        std::lock_guard lock(m_mutex);
+        m_stop = true;
+    }
+    for (std::thread& t : m_workers)
+        t.join();
+}
+
+void CPageMaker::Work() {
+    for (;;) {
+        int index;
+        {
+            std::lock_guard lock(m_mutex);
+            if (m_stop || m_next >= m_paths.size())
+                return;
+            index = m_next++;
+        }
+        std::unique_ptr<CPage> page =
+            MakePageFromFile(m_paths[index], m_autoPortrait, m_boxWidth, m_boxHeight);
+        {
+            std::lock_guard lock(m_mutex);
+            m_pages[std::size_t(index)] = std::move(page);
+            m_done[std::size_t(index)] = 1;
+        }
+        m_ready.notify_all();
+    }
+}
+
+std::unique_ptr<CPage> CPageMaker::Take(int index) {
+    if (index < 0 || index >= m_paths.size())
+        return nullptr;
+    std::unique_lock lock(m_mutex);
+    m_ready.wait(lock, [&] { return m_done[std::size_t(index)] != 0; });
+    return std::move(m_pages[std::size_t(index)]);
+}

@@ -1,0 +1,141 @@
+#include "pdf/PaperSizes.h"
+#include "tests/pdf/PdfTestFixture.h"
+
+#include <QFile>
+
+namespace {
+
+using PdfBuilderTest = CPdfTest;
+
+TEST_F(PdfBuilderTest, EveryPaperSizeGivesPortraitPagesOfItsSize) {
+    CPdfBuilder builder(&sink, settings);
+    for (std::uint32_t i = 0; i < kPaperSizes.size(); ++i) {
+        settings.pageSize = i;  // read at every AddPdfPage
+        ASSERT_NE(builder.AddPdfPage(), nullptr);
+        EXPECT_EQ(builder.PageWidth(), float(kPaperSizes[i].width));
+        EXPECT_EQ(builder.PageHeight(), float(kPaperSizes[i].height));
+    }
+    CPdfFile file;
+    SaveAndLoad(builder, file);
+    const QList<int> pages = file.Pages();
+    ASSERT_EQ(pages.size(), 12);
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_EQ(file.MediaBox(pages[i]), QRectF(0, 0, kPaperSizes[i].width, kPaperSizes[i].height))
+            << kPaperSizes[i].name;
+        EXPECT_LT(kPaperSizes[i].width, kPaperSizes[i].height);
+    }
+    EXPECT_EQ(file.MediaBox(pages[9]), QRectF(0, 0, 595, 842));
+    EXPECT_EQ(file.MediaBox(pages[4]), QRectF(0, 0, 283, 416));
+    EXPECT_TRUE(sink.errors.isEmpty());
+}
+
+TEST_F(PdfBuilderTest, PaperSizeNamesAndStrayValues) {
+    EXPECT_EQ(FindPaperSize("a4"), 9);
+    EXPECT_EQ(FindPaperSize("Postcard"), 4);
+    EXPECT_EQ(FindPaperSize("A7"), -1);
+    EXPECT_EQ(CPdfBuilder::PaperSize(0), QSize(612, 792));
+    EXPECT_EQ(CPdfBuilder::PaperSize(12), QSize(595, 842));
+}
+
+TEST_F(PdfBuilderTest, HeaderPrologueAndNothingButTheProducer) {
+    WriteFile(PathIn("a.gif"), "GIF89a");
+    QImage tiff(10, 10, QImage::Format_RGB32);
+    tiff.fill(Qt::red);
+    ASSERT_TRUE(SavePicture(tiff, PathIn("t.tif"), "TIFF"));
+
+    CPdfBuilder builder(&sink, settings);
+    builder.AddPdfPage();
+    EXPECT_TRUE(builder.PlacePicture(2, PathIn("a.gif")));
+    builder.AddPdfPage();
+    EXPECT_TRUE(builder.PlacePicture(5, PathIn("t.tif")));
+    builder.AddPdfPage();
+    EXPECT_TRUE(builder.PlacePicture(4, QString()));  // a blank page of the session
+    CPdfFile file;
+    SaveAndLoad(builder, file);
+    EXPECT_TRUE(file.Bytes().startsWith("%PDF-1.3\n"));
+    const QList<int> pages = file.Pages();
+    ASSERT_EQ(pages.size(), 3);
+    for (int page : pages) {
+        EXPECT_EQ(file.Content(page), kPrologue);  // nothing but the invisible stroke
+        EXPECT_TRUE(file.Images(page).isEmpty());
+    }
+    // The content streams are Flate-compressed (compression of everything is on).
+    const QByteArray contentRef = CPdfFile::Value(file.Objects().at(pages[0]).dict, "Contents");
+    EXPECT_TRUE(CPdfFile::Value(file.Objects().at(contentRef.split(' ')[0].toInt()).dict, "Filter")
+                    .contains("/FlateDecode"));
+    // The information dictionary holds the producer and nothing else.
+    for (const auto& [id, obj] : file.Objects()) {
+        if (obj.dict.contains("/Producer")) {
+            EXPECT_TRUE(obj.dict.contains("(Haru Free PDF Library 2.3.0)"));
+            EXPECT_FALSE(obj.dict.contains("/Title"));
+            EXPECT_FALSE(obj.dict.contains("/Author"));
+            EXPECT_FALSE(obj.dict.contains("/Creator"));
+        }
+        EXPECT_FALSE(obj.dict.contains("/Font"));
+    }
+    EXPECT_FALSE(builder.Failed());
+}
+
+TEST_F(PdfBuilderTest, JpegBytesEnterThePdfUnchanged) {
+    ASSERT_TRUE(SaveJpeg(PathIn("cam.jpg"), 160, 120, 0));
+    ASSERT_TRUE(SaveJpeg(PathIn("exif.jpg"), 160, 120, 6));
+    CPdfBuilder builder(&sink, settings);
+    for (const char* name : {"cam.jpg", "exif.jpg"}) {
+        builder.AddPdfPage();
+        EXPECT_TRUE(builder.PlacePicture(4, PathIn(name)));
+    }
+    CPdfFile file;
+    SaveAndLoad(builder, file);
+    const QList<int> pages = file.Pages();
+    ASSERT_EQ(pages.size(), 2);
+    int i = 0;
+    for (const char* name : {"cam.jpg", "exif.jpg"}) {
+        const QList<int> images = file.Images(pages[i++]);
+        ASSERT_EQ(images.size(), 1);
+        const CPdfObjectText& image = file.Objects().at(images[0]);
+        EXPECT_EQ(CPdfFile::Value(image.dict, "Filter").simplified(), "[ /DCTDecode ]");
+        EXPECT_EQ(image.rawStream, ReadFile(PathIn(name))) << name;
+    }
+}
+
+TEST_F(PdfBuilderTest, OddWidthBmpIsUprightUnshearedAndInTrueColours) {
+    QImage image(5, 3, QImage::Format_RGB32);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x)
+            image.setPixel(x, y, qRgb(10 * x + 1, 50 * y + 2, 7 * x + 30 * y + 3));
+    ASSERT_TRUE(SavePicture(image, PathIn("odd.bmp"), "BMP"));
+    CPdfBuilder builder(&sink, settings);
+    builder.AddPdfPage();
+    ASSERT_TRUE(builder.PlaceRaster(PathIn("odd.bmp")));
+    CPdfFile file;
+    SaveAndLoad(builder, file);
+    const QList<int> images = file.Images(file.Pages()[0]);
+    ASSERT_EQ(images.size(), 1);
+    const QByteArray& dict = file.Objects().at(images[0]).dict;
+    EXPECT_EQ(CPdfFile::Value(dict, "Filter").simplified(), "[ /FlateDecode ]");
+    EXPECT_EQ(CPdfFile::Value(dict, "ColorSpace"), "/DeviceRGB");
+    EXPECT_EQ(file.IntValue(dict, "Width"), 5);
+    EXPECT_EQ(file.IntValue(dict, "Height"), 3);
+    QByteArray expected;
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x)
+            for (int c : {10 * x + 1, 50 * y + 2, 7 * x + 30 * y + 3})
+                expected += char(c);
+    EXPECT_EQ(file.StreamData(images[0]), expected);
+}
+
+TEST_F(PdfBuilderTest, UndecodableRasterLeavesABlankPageAndGoesOn) {
+    WriteFile(PathIn("broken.png"), "\x89PNG\r\n\x1a\n truncated");
+    CPdfBuilder builder(&sink, settings);
+    builder.AddPdfPage();
+    EXPECT_FALSE(builder.PlaceRaster(PathIn("broken.png")));
+    EXPECT_FALSE(builder.Failed());
+    EXPECT_FALSE(builder.PlacePicture(3, PathIn("missing.png")));
+    EXPECT_FALSE(builder.Failed());
+    CPdfFile file;
+    SaveAndLoad(builder, file);
+    EXPECT_EQ(file.Content(file.Pages()[0]), kPrologue);
+    EXPECT_TRUE(sink.errors.isEmpty());
+}
+
+}  // namespace

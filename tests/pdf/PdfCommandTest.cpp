@@ -1,0 +1,140 @@
+#include "pdf/PdfCommand.h"
+
+#include "app/AppSettings.h"
+#include "tests/pdf/PdfFile.h"
+#include "tests/pdf/TestPictures.h"
+#include "tests/support/TempHome.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cstdio>
+
+namespace {
+
+class PdfCommandTest : public CTempHomeTest {
+protected:
+    int Run(const QStringList& args) {
+        m_out.clear();
+        m_err.clear();
+        QTextStream out(&m_out), err(&m_err);
+        std::FILE* sink = std::tmpfile();  // not a terminal: no progress bar
+        const int status = RunPdfCommand(args, out, err, sink);
+        std::fclose(sink);
+        return status;
+    }
+    QStringList Leftovers() const {
+        return QDir(Home()).entryList({"*.part"}, QDir::Files);
+    }
+    QString m_out, m_err;
+};
+
+TEST_F(PdfCommandTest, BadUsageIsStatusTwo) {
+    ASSERT_TRUE(SaveJpeg(PathIn("a.jpg"), 40, 30));
+    EXPECT_EQ(Run({PathIn("a.jpg")}), 2);
+    EXPECT_TRUE(m_err.contains("no output file"));
+    EXPECT_EQ(Run({"-o", PathIn("o.pdf")}), 2);
+    EXPECT_EQ(Run({"-o", PathIn("o.pdf"), "--page-size", "B5", PathIn("a.jpg")}), 2);
+    EXPECT_TRUE(m_err.contains("Letter, Note"));
+    EXPECT_EQ(Run({"-o", PathIn("o.pdf"), "--fit", "--center", PathIn("a.jpg")}), 2);
+    EXPECT_EQ(Run({"-o", PathIn("o.pdf"), "--frobnicate", PathIn("a.jpg")}), 2);
+    EXPECT_EQ(Run({"-o"}), 2);
+    EXPECT_FALSE(QFile::exists(PathIn("o.pdf")));
+}
+
+TEST_F(PdfCommandTest, MakesOnePagePerPictureOnTheChosenPaper) {
+    ASSERT_TRUE(SaveJpeg(PathIn("a.jpg"), 40, 30));
+    QImage png(30, 20, QImage::Format_RGB32);
+    png.fill(Qt::red);
+    ASSERT_TRUE(SavePicture(png, PathIn("b.png"), "PNG"));
+    ASSERT_EQ(Run({"-o", PathIn("out.pdf"), "--page-size=letter", "--center",
+                   "--no-auto-portrait", PathIn("a.jpg"), PathIn("b.png")}),
+              0)
+        << m_err.toStdString();
+    EXPECT_TRUE(m_out.contains("2 pages, Letter")) << m_out.toStdString();
+    CPdfFile file;
+    ASSERT_TRUE(file.Load(PathIn("out.pdf"))) << file.Error().toStdString();
+    const QList<int> pages = file.Pages();
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_EQ(file.MediaBox(pages[0]), QRectF(0, 0, 612, 792));
+    EXPECT_EQ(OperandsOf(file.Content(pages[1]), "cm").value(0),
+              QList<double>({30, 0, 0, 20, 291, 386}));  // --center: natural size
+    EXPECT_EQ(file.Objects().at(file.Images(pages[0])[0]).rawStream, ReadFile(PathIn("a.jpg")));
+    EXPECT_TRUE(Leftovers().isEmpty());
+}
+
+TEST_F(PdfCommandTest, DefaultsComeFromTheSettings) {
+    LoadSettings(AppSettings());
+    AppSettings().pageSize = 10;  // A5
+    AppSettings().fitToPage = 1;
+    AppSettings().autoPortrait = 1;
+    ASSERT_TRUE(SaveSettings(AppSettings()));
+    AppSettings() = CAppSettings();
+    ASSERT_TRUE(SaveJpeg(PathIn("wide.jpg"), 64, 48));
+    QImage png(30, 40, QImage::Format_RGB32);
+    png.fill(Qt::red);
+    ASSERT_TRUE(SavePicture(png, PathIn("b.png"), "PNG"));
+    ASSERT_EQ(Run({"-o", PathIn("out.pdf"), PathIn("wide.jpg"), PathIn("b.png")}), 0)
+        << m_err.toStdString();
+    CPdfFile file;
+    ASSERT_TRUE(file.Load(PathIn("out.pdf")));
+    const QList<int> pages = file.Pages();
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_EQ(file.MediaBox(pages[0]), QRectF(0, 0, 420, 595));
+    // Auto-portrait: the page holds the upright copy, which is gone afterwards.
+    const QByteArray& image = file.Objects().at(file.Images(pages[0])[0]).dict;
+    EXPECT_EQ(file.IntValue(image, "Width"), 48);
+    EXPECT_EQ(file.IntValue(image, "Height"), 64);
+    EXPECT_FALSE(QFile::exists(PathIn("wide.jpg.tesimg")));
+    EXPECT_TRUE(QFile::exists(PathIn("wide.jpg")));
+    // FitToPage: the small portrait PNG (no copy) fills the page width.
+    EXPECT_EQ(OperandsOf(file.Content(pages[1]), "cm").value(0),
+              QList<double>({420, 0, 0, 560, 0, 17}));
+}
+
+TEST_F(PdfCommandTest, SkippedPicturesAreNamedAndGiveStatusOne) {
+    ASSERT_TRUE(SaveJpeg(PathIn("good.jpg"), 40, 30));
+    WriteFile(PathIn("bad.jpg"), "garbage");
+    QImage gif(10, 10, QImage::Format_RGB32);
+    gif.fill(Qt::blue);
+    ASSERT_TRUE(SavePicture(gif, PathIn("c.gif"), "GIF") || SavePicture(gif, PathIn("c.gif"), "PNG"));
+    EXPECT_EQ(Run({"-o", PathIn("out.pdf"), PathIn("good.jpg"), PathIn("bad.jpg"),
+                   PathIn("missing.png"), PathIn("c.gif")}),
+              1);
+    EXPECT_TRUE(m_err.contains("bad.jpg: skipped: not a picture")) << m_err.toStdString();
+    EXPECT_TRUE(m_err.contains("missing.png: skipped: no such file"));
+    EXPECT_TRUE(m_err.contains("c.gif: only JPEG, PNG and BMP"));
+    CPdfFile file;
+    ASSERT_TRUE(file.Load(PathIn("out.pdf")));
+    EXPECT_EQ(file.Pages().size(), 2);  // good.jpg and the blank page of c.gif
+}
+
+TEST_F(PdfCommandTest, AnExistingOutputIsReplacedOnlyByAWholePdf) {
+    WriteFile(PathIn("out.pdf"), "previous");
+    WriteFile(PathIn("bad.jpg"), "garbage");
+    EXPECT_EQ(Run({"-o", PathIn("out.pdf"), PathIn("bad.jpg")}), 1);
+    EXPECT_EQ(ReadFile(PathIn("out.pdf")), "previous");
+
+    // A PNG named .jpg passes the check but the PDF library refuses it: nothing is written.
+    QImage png(8, 8, QImage::Format_RGB32);
+    png.fill(Qt::red);
+    ASSERT_TRUE(SavePicture(png, PathIn("fake.jpg"), "PNG"));
+    EXPECT_EQ(Run({"-o", PathIn("out.pdf"), "--no-auto-portrait", PathIn("fake.jpg")}), 1);
+    EXPECT_TRUE(m_err.contains("the PDF library could not take it")) << m_err.toStdString();
+    EXPECT_EQ(ReadFile(PathIn("out.pdf")), "previous");
+    EXPECT_TRUE(Leftovers().isEmpty());
+
+    ASSERT_TRUE(SaveJpeg(PathIn("a.jpg"), 40, 30));
+    EXPECT_EQ(Run({"-o", PathIn("out.pdf"), PathIn("a.jpg")}), 0);
+    EXPECT_TRUE(ReadFile(PathIn("out.pdf")).startsWith("%PDF-1.3"));
+    EXPECT_TRUE(Leftovers().isEmpty());
+}
+
+TEST_F(PdfCommandTest, UnwritableOutputIsStatusOne) {
+    ASSERT_TRUE(SaveJpeg(PathIn("a.jpg"), 40, 30));
+    WriteFile(PathIn("plain"), "x");
+    EXPECT_EQ(Run({"-o", PathIn("plain/out.pdf"), PathIn("a.jpg")}), 1);
+    EXPECT_TRUE(m_err.contains("cannot write")) << m_err.toStdString();
+}
+
+}  // namespace

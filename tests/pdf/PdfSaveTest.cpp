@@ -1,0 +1,144 @@
+#include "tests/pdf/PdfTestFixture.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <vector>
+
+namespace {
+
+using PdfSaveTest = CPdfTest;
+
+class CRecordingProgress : public CPdfSaveProgress {
+public:
+    explicit CRecordingProgress(QString path) : m_path(std::move(path)) {}
+    void OnObjectWritten(unsigned entryCount, unsigned objectIndex) override {
+        counts.push_back(entryCount);
+        indices.push_back(objectIndex);
+        fileExisted.push_back(QFile::exists(m_path));
+    }
+    std::vector<unsigned> counts, indices;
+    std::vector<bool> fileExisted;
+
+private:
+    QString m_path;
+};
+
+void AddMixedPages(CPdfBuilder& builder, CPdfTest& t, const QString& folder) {
+    ASSERT_TRUE(SaveJpeg(folder + "/a.jpg", 64, 48));
+    QImage png(30, 20, QImage::Format_RGB32);
+    png.fill(Qt::red);
+    ASSERT_TRUE(SavePicture(png, folder + "/b.png", "PNG"));
+    builder.AddPdfPage();
+    builder.PlacePicture(4, folder + "/a.jpg");
+    builder.AddPdfPage();
+    builder.PlacePicture(3, folder + "/b.png");
+    builder.AddPdfPage();
+    (void)t;
+}
+
+TEST_F(PdfSaveTest, OneNotificationPerObjectInFileOrderWhileSaving) {
+    CPdfBuilder builder(&sink, settings);
+    AddMixedPages(builder, *this, Home());
+    const QString out = PathIn("progress.pdf");
+    CRecordingProgress progress(out);
+    ASSERT_TRUE(builder.Save(&progress, out));
+    CPdfFile file;
+    ASSERT_TRUE(file.Load(out)) << file.Error().toStdString();
+    const std::vector<int>& order = file.FileOrder();
+    ASSERT_EQ(progress.indices.size(), order.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        EXPECT_EQ(progress.indices[i], unsigned(order[i]));
+        EXPECT_EQ(progress.counts[i], unsigned(file.XrefEntryCount()));
+        EXPECT_TRUE(progress.fileExisted[i]);  // told while the file is being written
+    }
+    EXPECT_EQ(progress.indices.front(), 1u);
+    EXPECT_EQ(unsigned(file.XrefEntryCount()), order.size() + 1);  // plus the free entry 0
+}
+
+TEST_F(PdfSaveTest, WritesTheSameBytesAsTheLibrarysOwnSave) {
+    CPdfBuilder builder(&sink, settings);
+    AddMixedPages(builder, *this, Home());
+    ASSERT_TRUE(builder.Save(nullptr, PathIn("ours.pdf")));
+    ASSERT_EQ(HPDF_SaveToFile(builder.Document(), QFile::encodeName(PathIn("lib.pdf")).constData()),
+              HPDF_OK);
+    EXPECT_EQ(ReadFile(PathIn("ours.pdf")), ReadFile(PathIn("lib.pdf")));
+}
+
+TEST_F(PdfSaveTest, QpdfFindsNothingWrong) {
+    if (QStandardPaths::findExecutable("qpdf").isEmpty())
+        GTEST_SKIP() << "qpdf is not installed";
+    CPdfBuilder builder(&sink, settings);
+    AddMixedPages(builder, *this, Home());
+    ASSERT_TRUE(builder.Save(nullptr, PathIn("check.pdf")));
+    QProcess qpdf;
+    qpdf.start("qpdf", {"--check", PathIn("check.pdf")});
+    ASSERT_TRUE(qpdf.waitForFinished(30000));
+    const QByteArray out = qpdf.readAllStandardOutput() + qpdf.readAllStandardError();
+    EXPECT_EQ(qpdf.exitCode(), 0) << out.toStdString();
+    EXPECT_TRUE(out.contains("No syntax or stream encoding errors")) << out.toStdString();
+}
+
+TEST_F(PdfSaveTest, UnwritableOutputIsReportedOnce) {
+    WriteFile(PathIn("plain"), "x");
+    CPdfBuilder builder(&sink, settings);
+    builder.AddPdfPage();
+    EXPECT_FALSE(builder.Save(nullptr, PathIn("plain/out.pdf")));
+    EXPECT_TRUE(builder.Failed());
+    ASSERT_EQ(sink.errors.size(), 1);
+    EXPECT_EQ(sink.errors[0].errorNumber, unsigned(HPDF_FILE_OPEN_ERROR));
+    EXPECT_EQ(sink.errors[0].heading, "Critical error");
+    EXPECT_EQ(sink.errors[0].caption, "Error");
+    EXPECT_EQ(sink.errors[0].body,
+              "Out of memory, could not complete operation. Please free up some memory and try "
+              "again. Tap 'Close' to discard this message.");
+    EXPECT_EQ(sink.errors[0].picture, 11007);
+    // Saving again elsewhere fails silently: the document stays failed.
+    EXPECT_FALSE(builder.Save(nullptr, PathIn("elsewhere.pdf")));
+    EXPECT_EQ(sink.errors.size(), 1);
+}
+
+TEST_F(PdfSaveTest, FullDiskIsAFailedSave) {
+    if (!QFile::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    CPdfBuilder builder(&sink, settings);
+    builder.AddPdfPage();
+    EXPECT_FALSE(builder.Save(nullptr, "/dev/full"));
+    ASSERT_EQ(sink.errors.size(), 1);
+    EXPECT_EQ(sink.errors[0].errorNumber, unsigned(HPDF_FILE_IO_ERROR));
+}
+
+TEST_F(PdfSaveTest, SecondLibraryErrorIsSilent) {
+    CPdfBuilder builder(&sink, settings);
+    builder.AddPdfPage();
+    builder.PlaceJpeg(PathIn("missing.jpg"));
+    EXPECT_TRUE(builder.Failed());
+    ASSERT_EQ(sink.errors.size(), 1);
+    builder.PlaceJpeg(PathIn("missing-too.jpg"));
+    builder.AddPdfPage();
+    EXPECT_EQ(sink.errors.size(), 1);
+    EXPECT_TRUE(builder.HasLibraryError());
+}
+
+TEST_F(PdfSaveTest, AJpegTheLibraryRejectsFailsTheDocument) {
+    // A PNG named .jpg decodes for the import but is no JPEG for the library.
+    QImage png(8, 8, QImage::Format_RGB32);
+    png.fill(Qt::red);
+    ASSERT_TRUE(SavePicture(png, PathIn("fake.jpg"), "PNG"));
+    CPdfBuilder builder(&sink, settings);
+    builder.AddPdfPage();
+    EXPECT_FALSE(builder.PlacePicture(4, PathIn("fake.jpg")));
+    EXPECT_TRUE(builder.Failed());
+    EXPECT_EQ(sink.errors.size(), 1);
+}
+
+TEST_F(PdfSaveTest, ReleasedDocumentFailsEveryOperation) {
+    CPdfBuilder builder(&sink, settings);
+    builder.ReleaseDocument();
+    EXPECT_EQ(builder.AddPdfPage(), nullptr);
+    EXPECT_FALSE(builder.Save(nullptr, PathIn("x.pdf")));
+    EXPECT_FALSE(QFile::exists(PathIn("x.pdf")));
+}
+
+}  // namespace

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/AppSettings.h"
+#include "pdf/PdfBuilder.h"
+#include "tests/pdf/PdfFile.h"
+#include "tests/pdf/TestPictures.h"
+#include "tests/support/TempHome.h"
+
+#include <QList>
+
+// Counts what the builder reports.
+class CRecordingSink : public CPdfErrorSink {
+public:
+    void ShowLibraryError(const CPdfLibraryError& error) override { errors.append(error); }
+    QList<CPdfLibraryError> errors;
+};
+
+class CPdfTest : public CTempHomeTest {
+protected:
+    void SetUp() override {
+        CTempHomeTest::SetUp();
+        settings.pageSize = 9;
+        settings.fitToPage = 0;
+    }
+    // Saves the builder's document to `name` and loads it back.
+    void SaveAndLoad(CPdfBuilder& builder, CPdfFile& file, const QString& name = "out.pdf") {
+        ASSERT_TRUE(builder.Save(nullptr, PathIn(name)));
+        ASSERT_TRUE(file.Load(PathIn(name))) << file.Error().toStdString();
+    }
+
+    // The content after the prologue stroke, with line breaks as spaces.
+    static QByteArray Drawing(const QByteArray& content) {
+        return content.mid(kPrologue.size()).simplified();
+    }
+
+    static inline const QByteArray kPrologue = "1 1 1 RG\n0.5 w\n10 10 m\n11 10 l\nS\n";
+
+    CAppSettings settings;
+    CRecordingSink sink;
+};
