@@ -6,8 +6,16 @@
 #include "app/SpecialFolders.h"
 #include "ui/text/ProductInfo.h"
 
+#if __has_include("app/startup/ScanApp.h")
+#include "app/startup/ScanApp.h"
+#define QM_HAVE_SCREENS 1
+#endif
+
+#include <QApplication>
 #include <QCoreApplication>
 #include <QTextStream>
+
+#include <memory>
 
 namespace {
 
@@ -47,12 +55,24 @@ int RunQuillmarkSettingsList() {
 }
 
 int RunQuillmark(int argc, char** argv) {
+    QString error;
+    const auto line = ParseCommandLine(Arguments(argc, argv), &error);
+#ifdef QM_HAVE_SCREENS
+    // The screens need the window system; the screenshot tour draws them off-screen.
+    const bool screens = line && !line->help && !line->version && line->command.isEmpty();
+    if (screens && !line->screenshots.isEmpty())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app;
+    if (screens)
+        app = std::make_unique<QApplication>(argc, argv);
+    else
+        app = std::make_unique<QCoreApplication>(argc, argv);
+#else
     QCoreApplication app(argc, argv);
+#endif
     QCoreApplication::setApplicationName("quillmark");
     QCoreApplication::setApplicationVersion(VersionLong());
 
-    QString error;
-    const auto line = ParseCommandLine(Arguments(argc, argv), &error);
     if (!line) {
         QTextStream(stderr) << "quillmark: " << error << "\n"
                             << "Try 'quillmark --help'.\n";
@@ -67,6 +87,11 @@ int RunQuillmark(int argc, char** argv) {
         return 0;
     }
 
+#ifdef QM_HAVE_SCREENS
+    // The start-up window opens and closes the log itself, in its order.
+    if (line->command.isEmpty())
+        return RunScreens(*line);
+#endif
     OpenLog(GetAppDataFolder() + "/Quillmark.log");
     if (line->log)
         EnableDiagnosticLog();

@@ -73,6 +73,9 @@ void CScreen::EndDialog(int result) {
 }
 
 bool CScreen::SendCommand(int command) {
+    // A disabled command cannot be chosen, whichever way it arrives.
+    if (!IsCommandEnabled(command))
+        return false;
     return OnCommand(command);
 }
 

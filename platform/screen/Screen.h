@@ -67,7 +67,7 @@ public:
     // Controls by identifier (the dialog's child windows).
     void AddControl(int id, QWidget* control);
     QWidget* Control(int id) const;
-    template <typename T> T* ControlAs(int id) const { return qobject_cast<T*>(Control(id)); }
+    template <typename T> T* ControlAs(int id) const { return dynamic_cast<T*>(Control(id)); }
     const std::map<int, QWidget*>& Controls() const { return m_controls; }
 
     // Whether the first paint has happened.

@@ -1,0 +1,62 @@
+#include "app/startup/AboutDlg.h"
+
+#include "app/startup/SplashDlg.h"
+#include "resources/ResourceIds.h"
+#include "ui/binding/SkinBinding.h"
+#include "ui/text/ProductInfo.h"
+#include "ui/text/Strings.h"
+#include "ui/toolkit/Fonts.h"
+#include "ui/toolkit/ScreenFrame.h"
+#include "ui/toolkit/SkinButton.h"
+
+#include <QPainter>
+
+CAboutDlg::CAboutDlg(CScreen* owner) : CDialog(ids::IDD_ABOUT, owner) {
+    OnCommandId(ids::ID_ABOUT_CLOSE, [this] { EndDialog(IDOK); });
+    OnCommandId(ids::IDC_ABOUT_CLOSE, [this] { EndDialog(IDOK); });
+}
+
+CAboutDlg::~CAboutDlg() {
+    if (m_logo)
+        SkinReleaseImage(m_logo);
+    if (m_header)
+        SkinReleaseImage(m_header);
+}
+
+void CAboutDlg::OnInitDialog() {
+    using namespace ids;
+    SetMenuBarId(IDR_MENU_ABOUT);
+    SetDlgItemText(IDC_PRODUCT_NAME, ProductNameLong());
+    SetDlgItemText(IDC_VERSION, LoadFormatted(IDS_VERSION, VersionLong()));
+    SetDlgItemText(IDC_WEB_ADDRESS, CSplashDlg::WebAddress());
+    SetDlgItemText(IDC_SUPPORT_ADDRESS, QString());
+    ApplyFont(GetFontCode(12), Control(IDC_PRODUCT_NAME));
+    ApplyFont(GetFontCode(7), Control(IDC_VERSION));
+    ApplyFont(GetFontCode(7), Control(IDC_WEB_ADDRESS));
+    Control(IDC_WEB_ADDRESS)->setStyleSheet(QStringLiteral("color: #2a62b0;"));
+    SetupStandardButton(Button(IDC_ABOUT_CLOSE), kButtonClose);
+    m_logo = SkinAddImage(IDB_LOGO);
+    m_header = SkinAddImage(IDB_MSG_INFORMATION);
+    Layout();
+}
+
+void CAboutDlg::Layout() {
+    CDialog::Layout();
+    if (CSkinButton* close = Button(ids::IDC_ABOUT_CLOSE)) {
+        const QSize s = close->sizeHint();
+        const int footerTop = FrameFooterTop(height());
+        PlaceControlPixels(ids::IDC_ABOUT_CLOSE,
+                           QRect(width() - ScalePixels(4) - s.width(),
+                                 footerTop + (height() - footerTop - s.height() + ScalePixels(1)) / 2,
+                                 s.width(), s.height()));
+    }
+}
+
+void CAboutDlg::OnPaint(QPainter& p) {
+    CDialog::OnPaint(p);
+    DrawScreenFrame(this, p, LoadFormatted(ids::IDS_ABOUT), ProductNameLong(), m_header, kFooterBand);
+    if (m_logo) {
+        const QSize s = SkinImageSize(m_logo);
+        SkinDrawImage(p, m_logo, (width() - s.width()) / 2, height() - ScalePixels(50) - s.height());
+    }
+}

@@ -1,0 +1,17 @@
+#include "app/startup/OpenHelp.h"
+
+#include "app/SpecialFolders.h"
+#include "platform/screen/Opener.h"
+
+#include <QFileInfo>
+
+QString HelpFilePath() {
+    return GetSpecialFolder(kSpecialFolderSystem) + QStringLiteral("/quillmark.htm");
+}
+
+bool OpenHelp(const QString& anchor) {
+    const QString path = HelpFilePath();
+    if (!QFileInfo(path).isFile())
+        return false;
+    return OpenWithPlatform(path, anchor);
+}

@@ -1,0 +1,139 @@
+#include "app/startup/ScreenshotTour.h"
+
+#include "app/startup/AboutDlg.h"
+#include "app/startup/SplashDlg.h"
+#include "platform/screen/DeviceWindow.h"
+#include "platform/screen/MessagePump.h"
+#include "resources/ResourceIds.h"
+#include "screens/MainDlg.h"
+#include "ui/text/Strings.h"
+#include "ui/toolkit/QuestionBox.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTextStream>
+#include <QTimer>
+
+namespace {
+
+constexpr int kTimeoutMs = 15000;
+
+struct CSampleBox {
+    int kind;
+    std::uint16_t caption, heading, body;
+    std::uint16_t first, second;
+    std::uint32_t picture;
+};
+
+// One box of each kind, with texts the program really shows in that kind of box.
+constexpr CSampleBox kSamples[] = {
+    {0, ids::IDS_SUCCESS, ids::IDS_PDF_DOCUMENT_CREATED_SUCCESSFULLY, ids::IDS_SUCCESSULLY_COMPILED_FILE_FROM, 0, 0, ids::IDB_MSG_SUCCESS},
+    {1, ids::IDS_QUESTION, ids::IDS_SAVE_SESSION_1121, ids::IDS_SAVE_CURRENT_SESSION_YES, 0, 0, ids::IDB_MSG_QUESTION},
+    {2, ids::IDS_WARNING, ids::IDS_START_NEW_SESSION, ids::IDS_STARTING_NEW_SESSION_WILL, 0, 0, ids::IDB_MSG_ATTENTION},
+    {3, ids::IDS_DELETE, ids::IDS_DELETE_IMAGE, ids::IDS_DO_REALLY_WISH_REMOVE, ids::IDS_REMOVE_IMAGE_DELETE_IMAGE, ids::IDS_ONLY_REMOVE_IMAGE_FROM, ids::IDB_MSG_QUESTION},
+    {4, ids::IDS_ERROR_1093, ids::IDS_CRITICAL_ERROR, ids::IDS_OUT_MEMORY_COMPLETE_OPERATION, 0, 0, ids::IDB_MSG_ERROR},
+    {5, ids::IDS_QUESTION_1145, ids::IDS_CROP_IMAGE, ids::IDS_ARE_SURE_WISH_CROP, ids::IDS_DON_T_SHOW_THIS, 0, ids::IDB_MSG_QUESTION},
+    {6, ids::IDS_QUESTION_1148, ids::IDS_DISCARD_CHANGES, ids::IDS_HAVE_MODIFIED_SOURCE_IMAGE, ids::IDS_DON_T_SHOW_THIS, 0, ids::IDB_MSG_ATTENTION},
+    {7, ids::IDS_DELETE, ids::IDS_DELETE_IMAGE, ids::IDS_DO_REALLY_WISH_REMOVE, ids::IDS_REMOVE_IMAGE_DELETE_IMAGE, ids::IDS_ONLY_REMOVE_IMAGE_FROM, ids::IDB_MSG_QUESTION},
+    {8, ids::IDS_QUESTION_1138, ids::IDS_START_NEW_SESSION_1139, ids::IDS_WOULD_LIKE_START_NEW, ids::IDS_YES_1071, ids::IDS_NO_1070, ids::IDB_MSG_QUESTION},
+    {9, ids::IDS_QUESTION, ids::IDS_SAVE_SESSION_1121, ids::IDS_SAVE_CURRENT_SESSION_YES, ids::IDS_DON_T_SHOW_THIS_1144, 0, ids::IDB_MSG_QUESTION},
+    {10, ids::IDS_MESSAGE, ids::IDS_NO_CAMERA_DETECTED, ids::IDS_NO_SUPPORTED_CAMERA_CAPTURE, ids::IDS_DON_T_SHOW_THIS_1144, 0, 0},
+};
+
+}  // namespace
+
+CScreenshotTour::CScreenshotTour(const QString& folder, CDeviceWindow* device)
+    : m_folder(folder), m_device(device) {
+    QDir().mkpath(folder);
+}
+
+void CScreenshotTour::Install(CStartupServices& services) {
+    auto previous = services.beforeMainScreen;
+    services.beforeMainScreen = [this, previous](CSplashDlg& splash) {
+        if (previous)
+            previous(splash);
+        m_splash = &splash;
+        Shot(QStringLiteral("01-splash"));
+        WaitFor([this] { return dynamic_cast<CMainDlg*>(m_device->TopScreen()) &&
+                                m_device->TopScreen()->HasPainted(); },
+                [this] { OnMainScreen(); });
+    };
+}
+
+void CScreenshotTour::Shot(const QString& name) {
+    PumpMessages(3);
+    const QString path = QDir(m_folder).filePath(name + QStringLiteral(".png"));
+    if (m_device->Grab().save(path)) {
+        m_written << QFileInfo(path).fileName();
+    } else {
+        QTextStream(stderr) << "quillmark: could not write " << path << "\n";
+        m_failed = true;
+    }
+}
+
+void CScreenshotTour::WaitFor(std::function<bool()> ready, std::function<void()> then) {
+    auto* timer = new QTimer(m_device);
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, m_device, [this, timer, clock, ready, then] {
+        if (ready()) {
+            timer->stop();
+            timer->deleteLater();
+            delete clock;
+            then();
+        } else if (clock->elapsed() > kTimeoutMs) {
+            timer->stop();
+            timer->deleteLater();
+            delete clock;
+            QTextStream(stderr) << "quillmark: the screenshot tour timed out\n";
+            m_failed = true;
+            // Leave through the normal shut-down all the same.
+            for (CScreen* screen : m_device->Stack())
+                screen->EndDialog(IDCANCEL);
+        }
+    });
+    timer->start();
+}
+
+void CScreenshotTour::OnMainScreen() {
+    CScreen* main = m_device->TopScreen();
+    // The first paint sets the buttons up; give it a moment to show them.
+    QTimer::singleShot(150, m_device, [this, main] {
+        Shot(QStringLiteral("02-main"));
+        main->SendCommand(ids::ID_HELP_ABOUT);
+        WaitFor([this] { return dynamic_cast<CAboutDlg*>(m_device->TopScreen()) &&
+                                m_device->TopScreen()->HasPainted(); },
+                [this, main] {
+                    Shot(QStringLiteral("03-about"));
+                    m_device->TopScreen()->SendCommand(ids::ID_ABOUT_CLOSE);
+                    WaitFor([this, main] { return m_device->TopScreen() == main; },
+                            [this, main] {
+                                ShowQuestionBoxes();
+                                main->SendCommand(ids::ID_FILE_EXIT);
+                            });
+                });
+    });
+}
+
+void CScreenshotTour::ShowQuestionBoxes() {
+    CScreen* main = m_device->TopScreen();
+    for (const CSampleBox& sample : kSamples) {
+        CQuestionBox box(main);
+        box.SetKind(sample.kind);
+        box.SetTitles(LoadFormatted(sample.caption), LoadFormatted(sample.heading));
+        box.SetBody(LoadFormatted(sample.body, QStringLiteral("20261208_0930.pdf")));
+        if (sample.first)
+            box.SetOptionTexts(LoadFormatted(sample.first),
+                               sample.second ? LoadFormatted(sample.second) : QString());
+        if (sample.picture)
+            box.SetPictures(sample.picture, 0, 500);
+        const QString name = QStringLiteral("%1-question-kind%2").arg(4 + sample.kind, 2, 10, QChar('0')).arg(sample.kind);
+        // Kind 10 is taken after its second picture has come up.
+        QTimer::singleShot(sample.kind == 10 ? 700 : 120, &box, [this, &box, name] {
+            Shot(name);
+            box.EndDialog(IDCANCEL);
+        });
+        box.Show();
+    }
+}

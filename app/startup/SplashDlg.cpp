@@ -1,0 +1,136 @@
+#include "app/startup/SplashDlg.h"
+
+#include "app/startup/AboutDlg.h"
+#include "app/startup/OpenHelp.h"
+#include "platform/screen/MessagePump.h"
+#include "platform/screen/WaitCursor.h"
+#include "resources/ResourceIds.h"
+#include "ui/binding/SkinBinding.h"
+#include "ui/text/ProductInfo.h"
+#include "ui/text/Strings.h"
+#include "ui/toolkit/Fonts.h"
+
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+
+CSplashDlg::CSplashDlg(CStartupServices services)
+    : CDialog(ids::IDD_SPLASH), m_services(std::move(services)) {}
+
+CSplashDlg::~CSplashDlg() {
+    if (IsRunning())
+        DestroyScreen();
+}
+
+QString CSplashDlg::WebAddress() { return QStringLiteral("www.tessaly.example/quillmark"); }
+
+void CSplashDlg::OnInitDialog() {
+    using namespace ids;
+    m_productName = ProductName();
+    m_versionText = LoadFormatted(IDS_VERSION, VersionLong());
+    m_webAddress = WebAddress();
+    m_supportAddress.clear();
+    m_status = LoadFormatted(IDS_LOADING_RESOURCES_WAIT);
+    SetDlgItemText(IDC_PRODUCT_NAME, m_productName);
+    SetDlgItemText(IDC_VERSION, m_versionText);
+    SetDlgItemText(IDC_WEB_ADDRESS, m_webAddress);
+    SetDlgItemText(IDC_SUPPORT_ADDRESS, m_supportAddress);
+    SetDlgItemText(IDC_STATUS, m_status);
+    ApplyFont(GetFontCode(12), Control(IDC_PRODUCT_NAME));
+    ApplyFont(GetFontCode(7), Control(IDC_VERSION));
+    ApplyFont(GetFontCode(7), Control(IDC_WEB_ADDRESS));
+    ApplyFont(GetFontCode(16), Control(IDC_STATUS));
+    Control(IDC_PRODUCT_NAME)->setStyleSheet(QStringLiteral("color: #1d2b3a;"));
+    Control(IDC_VERSION)->setStyleSheet(QStringLiteral("color: #4a5563;"));
+    Control(IDC_WEB_ADDRESS)->setStyleSheet(QStringLiteral("color: #2a62b0;"));
+    Control(IDC_STATUS)->setStyleSheet(QStringLiteral("color: #6b7480;"));
+}
+
+void CSplashDlg::OnPaint(QPainter& p) {
+    QLinearGradient wash(0, 0, 0, height());
+    wash.setColorAt(0, QColor(0xFF, 0xFF, 0xFF));
+    wash.setColorAt(1, QColor(0xE9, 0xEE, 0xF4));
+    p.fillRect(rect(), wash);
+    if (m_splash) {
+        const QSize s = SkinImageSize(m_splash);
+        SkinDrawImage(p, m_splash, (width() - s.width()) / 2, ScalePixels(8));
+    }
+    if (m_logo) {
+        const QSize s = SkinImageSize(m_logo);
+        SkinDrawImage(p, m_logo, (width() - s.width()) / 2, height() - ScalePixels(25) - s.height());
+    }
+}
+
+void CSplashDlg::OnFirstPaint() { Initialise(); }
+
+void CSplashDlg::Initialise() {
+    if (m_initialised)
+        return;
+    BeginWait();
+    m_initialised = true;
+
+    BeginWait();
+    m_services.openLog(StartupLogPath());
+    m_services.loadSettings();
+    m_succeeded = m_services.bindSkin();
+    m_services.startImaging();
+    EndWait();
+
+    if (m_succeeded) {
+        m_splash = SkinAddImage(ids::IDB_SPLASH);
+        m_logo = SkinAddImage(ids::IDB_LOGO);
+    }
+    // Balanced on failure too, so the cursor does not stay busy under the error box.
+    EndWait();
+
+    if (m_succeeded) {
+        SetDlgItemText(ids::IDC_STATUS, LoadFormatted(ids::IDS_READY));
+        update();
+        PumpMessages(2);  // let the splash show its pictures before the main screen covers it
+        if (m_services.beforeMainScreen)
+            m_services.beforeMainScreen(*this);
+        std::unique_ptr<CScreen> main = m_services.makeMainScreen(this);
+        m_main = main.get();
+        main->DoModal();
+        m_main = nullptr;
+    }
+    PostQuit();
+}
+
+void CSplashDlg::PostQuit() {
+    QMetaObject::invokeMethod(this, [this] { EndDialog(0); }, Qt::QueuedConnection);
+}
+
+void CSplashDlg::OnMessage(unsigned message, qintptr wParam, qintptr lParam) {
+    if (message == ids::WM_FRAME_COMMAND) {
+        if (wParam == ids::kFrameCommandAbout) {
+            CAboutDlg about(this);
+            about.DoModal();
+        } else if (wParam == ids::kFrameCommandHelp) {
+            OpenHelp();
+        }
+    }
+    CDialog::OnMessage(message, wParam, lParam);
+}
+
+void CSplashDlg::OnClose() {
+    if (m_splash)
+        SkinReleaseImage(std::exchange(m_splash, 0));
+    if (m_logo)
+        SkinReleaseImage(std::exchange(m_logo, 0));
+    ShutDown();
+}
+
+void CSplashDlg::ShutDown() {
+    if (m_shutDown || !m_initialised)
+        return;
+    m_shutDown = true;
+    BeginWait();
+    m_services.stopImaging();
+    m_services.saveSettings();
+    for (platform::HKEY root : {platform::HKEY_CLASSES_ROOT, platform::HKEY_CURRENT_USER,
+                                platform::HKEY_LOCAL_MACHINE, platform::HKEY_USERS})
+        m_services.flushRegistry(root);
+    m_services.closeLog();
+    EndWait();
+}

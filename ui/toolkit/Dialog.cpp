@@ -1,0 +1,152 @@
+#include "ui/toolkit/Dialog.h"
+
+#include "ui/binding/SkinBinding.h"
+#include "ui/toolkit/Fonts.h"
+#include "ui/toolkit/ResourceTables.h"
+#include "ui/toolkit/SkinButton.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTextEdit>
+
+QString ButtonText(const QString& text) {
+    QString escaped = text;
+    return escaped.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+CDialog::CDialog(int templateId, CScreen* owner) : CScreen(owner), m_templateId(templateId) {
+    CreateControls();
+}
+
+void CDialog::CreateControls() {
+    const CDialogTemplate* t = FindDialogTemplate(m_templateId);
+    if (!t)
+        return;
+    setWindowTitle(t->caption);
+    for (const CControlTemplate& c : t->controls) {
+        QWidget* w = nullptr;
+        switch (c.kind) {
+        case EControlKind::Static: {
+            auto* label = new QLabel(c.text, this);
+            label->setWordWrap(true);
+            label->setAlignment((c.style & kStyleCentre)  ? Qt::AlignCenter
+                                : (c.style & kStyleRight) ? (Qt::AlignRight | Qt::AlignVCenter)
+                                                          : (Qt::AlignLeft | Qt::AlignVCenter));
+            w = label;
+            break;
+        }
+        case EControlKind::Button: {
+            auto* button = new CSkinButton(this);
+            button->setText(c.text);
+            button->SetDefaultButton(c.style & kStyleDefault);
+            w = button;
+            break;
+        }
+        case EControlKind::CheckBox:
+        case EControlKind::RadioButton: {
+            QAbstractButton* b = c.kind == EControlKind::CheckBox
+                                     ? static_cast<QAbstractButton*>(new QCheckBox(c.text, this))
+                                     : new QRadioButton(c.text, this);
+            // The style's indicator is drawn for a desktop monitor; size it for the device.
+            const int box = ScalePixels(13);
+            b->setStyleSheet(QStringLiteral("QCheckBox::indicator, QRadioButton::indicator "
+                                            "{ width: %1px; height: %1px; }").arg(box));
+            w = b;
+            break;
+        }
+        case EControlKind::Edit: w = new QLineEdit(c.text, this); break;
+        case EControlKind::ReadOnlyText: {
+            auto* edit = new QTextEdit(this);
+            edit->setReadOnly(true);
+            edit->setFrameStyle(QFrame::NoFrame);
+            edit->setPlainText(c.text);
+            w = edit;
+            break;
+        }
+        case EControlKind::Custom: w = new QWidget(this); break;
+        }
+        if (c.kind != EControlKind::Button)
+            ApplyFont(GetFontCode(kFontDialog), w);
+        AddControl(c.id, w);
+        PlaceControl(c.id, c.units);
+        w->setVisible(!(c.style & kStyleHidden));
+    }
+}
+
+void CDialog::SetMenuBarId(int menuId) {
+    m_menuId = menuId;
+    if (const CMenuTemplate* menu = FindMenuTemplate(menuId))
+        SetMenuBar(*menu);
+    else
+        RemoveMenuBar();
+}
+
+void CDialog::SetDlgItemText(int id, const QString& text) {
+    QWidget* w = Control(id);
+    if (auto* label = qobject_cast<QLabel*>(w))
+        label->setText(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(w))
+        button->setText(ButtonText(text));
+    else if (auto* edit = qobject_cast<QLineEdit*>(w))
+        edit->setText(text);
+    else if (auto* area = qobject_cast<QTextEdit*>(w))
+        area->setPlainText(text);
+}
+
+QString CDialog::GetDlgItemText(int id) const {
+    QWidget* w = Control(id);
+    if (auto* label = qobject_cast<QLabel*>(w))
+        return label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+        return button->text().replace(QStringLiteral("&&"), QStringLiteral("&"));
+    if (auto* edit = qobject_cast<QLineEdit*>(w))
+        return edit->text();
+    if (auto* area = qobject_cast<QTextEdit*>(w))
+        return area->toPlainText();
+    return {};
+}
+
+CSkinButton* CDialog::Button(int id) const { return dynamic_cast<CSkinButton*>(Control(id)); }
+
+void CDialog::ShowControl(int id, bool show) {
+    if (QWidget* w = Control(id))
+        w->setVisible(show);
+}
+
+void CDialog::PlaceControl(int id, const QRect& units) {
+    m_units[id] = units;
+    if (QWidget* w = Control(id))
+        w->setGeometry(MapDialogRectForScreen(units.x(), units.y(), units.width(), units.height()));
+}
+
+void CDialog::PlaceControlPixels(int id, const QRect& pixels) {
+    m_units.erase(id);
+    if (QWidget* w = Control(id))
+        w->setGeometry(pixels);
+}
+
+void CDialog::AttachControl(int id, QWidget* control) {
+    QWidget* old = Control(id);
+    control->setParent(this);
+    if (old) {
+        control->setGeometry(old->geometry());
+        control->setVisible(old->isVisible());
+        old->deleteLater();
+    }
+    AddControl(id, control);
+}
+
+void CDialog::Layout() {
+    for (const auto& [id, units] : m_units)
+        if (QWidget* w = Control(id))
+            w->setGeometry(MapDialogRectForScreen(units.x(), units.y(), units.width(), units.height()));
+}
+
+void CDialog::OnDisplayChange() { Layout(); }
+
+void CDialog::resizeEvent(QResizeEvent* event) {
+    CScreen::resizeEvent(event);
+    Layout();
+}

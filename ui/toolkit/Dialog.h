@@ -1,0 +1,48 @@
+#pragma once
+
+// A screen built from a dialog template: its controls are created from the template and
+// placed for the screen class (dialog units through MapDialogRectForScreen), buttons are
+// skinned buttons that send their identifier as a command, and the menu bar comes from the
+// menu tables.
+
+#include "platform/screen/DialogTemplate.h"
+#include "platform/screen/Screen.h"
+
+#include <QRect>
+
+class CSkinButton;
+
+// A text for a button, check box or radio button: "&" shows as itself, not as a shortcut mark.
+QString ButtonText(const QString& text);
+
+class CDialog : public CScreen {
+public:
+    explicit CDialog(int templateId, CScreen* owner = nullptr);
+
+    int TemplateId() const { return m_templateId; }
+    void SetMenuBarId(int menuId);
+    int MenuBarId() const { return m_menuId; }
+
+    void SetDlgItemText(int id, const QString& text);
+    QString GetDlgItemText(int id) const;
+    CSkinButton* Button(int id) const;
+    void ShowControl(int id, bool show);
+    // Places a control in dialog units (kept for display changes) or in pixels.
+    void PlaceControl(int id, const QRect& units);
+    void PlaceControlPixels(int id, const QRect& pixels);
+    // Replaces a custom place holder with the screen's own control.
+    void AttachControl(int id, QWidget* control);
+
+protected:
+    void OnDisplayChange() override;
+    void resizeEvent(QResizeEvent* event) override;
+    // Re-places every control; screens that compute their own layout override it.
+    virtual void Layout();
+
+private:
+    void CreateControls();
+
+    int m_templateId;
+    int m_menuId = 0;
+    std::map<int, QRect> m_units;
+};

@@ -1,0 +1,56 @@
+#include "ui/toolkit/ResourceTables.h"
+
+#include "resources/ResourceIds.h"
+
+#include <map>
+
+namespace {
+
+using K = EControlKind;
+
+std::map<int, CDialogTemplate> BuildTemplates() {
+    using namespace ids;
+    std::map<int, CDialogTemplate> t;
+    // Screens fill the device window; the sizes are those of the original layout.
+    t[IDD_SPLASH] = {IDD_SPLASH, {139, 103}, QStringLiteral("Quillmark Mobile"), {
+        {IDC_PRODUCT_NAME, K::Static, {4, 79, 131, 9}, {}, kStyleCentre},
+        {IDC_VERSION, K::Static, {4, 88, 131, 7}, {}, kStyleCentre},
+        {IDC_WEB_ADDRESS, K::Static, {4, 95, 131, 7}, {}, kStyleCentre},
+        {IDC_SUPPORT_ADDRESS, K::Static, {4, 102, 131, 6}, {}, kStyleCentre},
+        {IDC_STATUS, K::Static, {4, 142, 131, 9}, {}, kStyleCentre},
+    }};
+    t[IDD_ABOUT] = {IDD_ABOUT, {139, 153}, {}, {
+        {IDC_PRODUCT_NAME, K::Static, {7, 24, 125, 10}, {}, kStyleCentre},
+        {IDC_VERSION, K::Static, {7, 35, 125, 8}, {}, kStyleCentre},
+        {IDC_WEB_ADDRESS, K::Static, {7, 44, 125, 8}, {}, kStyleCentre},
+        {IDC_SUPPORT_ADDRESS, K::Static, {7, 52, 125, 8}, {}, kStyleCentre},
+        {IDC_ABOUT_CLOSE, K::Button, {45, 138, 49, 13}, {}, kStyleDefault},
+    }};
+    t[IDD_QUESTION] = {IDD_QUESTION, {139, 153}, {}, {
+        {IDC_QB_BODY, K::ReadOnlyText, {7, 23, 125, 21}, {}, 0},
+        {IDC_QB_NOTE, K::Static, {7, 48, 125, 23}, {}, kStyleHidden},
+        {IDC_QB_CHECK, K::CheckBox, {7, 79, 125, 10}, {}, 0},
+        {IDC_QB_RADIO_FIRST, K::RadioButton, {7, 95, 125, 10}, {}, kStyleGroupStart},
+        {IDC_QB_RADIO_SECOND, K::RadioButton, {7, 105, 125, 10}, {}, 0},
+        {IDC_QB_BUTTON_CANCEL, K::Button, {4, 138, 42, 13}, {}, 0},
+        {IDC_QB_BUTTON_NO, K::Button, {48, 138, 42, 13}, {}, 0},
+        {IDC_QB_BUTTON_NEXT, K::Button, {48, 138, 42, 13}, {}, 0},
+        {IDC_QB_BUTTON_OK, K::Button, {93, 138, 42, 13}, {}, kStyleDefault},
+    }};
+    t[IDD_MAIN] = {IDD_MAIN, {139, 153}, {}, {
+        {IDC_PREVIEW, K::Custom, {4, 4, 96, 96}, {}, 0},
+        {IDC_STRIP, K::Custom, {4, 104, 131, 20}, {}, 0},
+        {IDC_BUTTON_SCAN, K::Button, {14, 128, 36, 18}, {}, 0},
+        {IDC_BUTTON_MAKE_PDF, K::Button, {52, 128, 36, 18}, {}, 0},
+        {IDC_BUTTON_DELETE, K::Button, {90, 128, 36, 18}, {}, 0},
+    }};
+    return t;
+}
+
+}  // namespace
+
+const CDialogTemplate* FindDialogTemplate(int id) {
+    static const std::map<int, CDialogTemplate> templates = BuildTemplates();
+    auto it = templates.find(id);
+    return it == templates.end() ? nullptr : &it->second;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+// The toolkit's fonts: numbered kinds map to font codes, codes to shared fonts. A font code
+// holds the size in points (bits 0-5), "no font" (bit 6), bold (bit 7), italic (bit 8),
+// underline (bit 9) and text turned by 90 degrees (bit 10). Fonts are sized from the emulated
+// screen: 192 pixels per inch on a high-resolution screen, 96 otherwise.
+
+#include <QFont>
+
+class QWidget;
+
+inline constexpr int kFontNone = 0x40;
+inline constexpr int kFontBold = 0x80;
+inline constexpr int kFontItalic = 0x100;
+inline constexpr int kFontUnderline = 0x200;
+inline constexpr int kFontRotated = 0x400;
+
+// Kinds with a fixed role.
+inline constexpr int kFontCaption = 1;
+inline constexpr int kFontHeading = 2;
+inline constexpr int kFontMessageBody = 3;
+inline constexpr int kFontProgressText = 4;
+inline constexpr int kFontProgressStats = 5;
+inline constexpr int kFontButton = 6;
+inline constexpr int kFontMessageCheck = 9;
+inline constexpr int kFontDialog = 20;
+
+// The code of a kind for the current screen.
+int GetFontCode(int kind);
+// The same for a given resolution and screen class (6 is the square 320 x 320 class).
+int FontCodeFor(int kind, bool highResolution, int screenClass);
+
+// The shared font of a code, or null for a code without a size or with the no-font bit.
+const QFont* GetFont(int code);
+// The font of a code at `pixelsPerInch` (height = points x ppi / 72, truncated).
+QFont MakeFont(int code, int pixelsPerInch);
+// Pixels per inch of the emulated screen.
+int ScreenPixelsPerInch();
+
+// Sets the shared font on a control and repaints it.
+void ApplyFont(int code, QWidget* control);
+
+// Forgets the shared fonts (skin binding does this, so they are made for the new resolution).
+void ResetFonts();

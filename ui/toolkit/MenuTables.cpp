@@ -1,0 +1,70 @@
+#include "ui/toolkit/ResourceTables.h"
+
+#include "resources/ResourceIds.h"
+#include "ui/text/Strings.h"
+
+#include <map>
+
+namespace {
+
+QString S(std::uint16_t id) { return LoadFormatted(id); }
+
+CMenuItem Item(const char* text, int command) { return CMenuItem{QString::fromUtf8(text), command, {}}; }
+CMenuItem Sub(const char* text, std::vector<CMenuItem> children) {
+    return CMenuItem{QString::fromUtf8(text), 0, std::move(children)};
+}
+
+std::map<int, CMenuTemplate> BuildMenus() {
+    using namespace ids;
+    std::map<int, CMenuTemplate> menus;
+    auto add = [&](int id, CSoftKey left, CSoftKey right) { menus[id] = CMenuTemplate{id, left, right}; };
+
+    add(IDR_MENU_MAIN,
+        CSoftKey{S(IDS_TOOLS), ID_MAIN_TOOLS,
+                 {Sub("Add", {Item("Scan...", ID_SCAN), Item("Add from file...", ID_ADD_FROM_FILE),
+                              Item("Add from folder...", ID_ADD_FROM_FOLDER), MenuSeparator(),
+                              Item("Add blank page", ID_ADD_BLANK_PAGE)}),
+                  Sub("Image", {Item("Edit", ID_IMAGE_EDIT), Item("Delete", ID_IMAGE_DELETE), MenuSeparator(),
+                                Item("Swap with page...", ID_IMAGE_SWAP),
+                                Item("Move before page...", ID_IMAGE_MOVE_BEFORE),
+                                Item("Move after page...", ID_IMAGE_MOVE_AFTER), MenuSeparator(),
+                                Item("Move up", ID_IMAGE_MOVE_UP), Item("Move down", ID_IMAGE_MOVE_DOWN)}),
+                  Sub("Settings", {Item("Camera", ID_SETTINGS_CAMERA), Item("File import", ID_SETTINGS_IMPORT),
+                                   Item("Image embedding", ID_SETTINGS_EMBEDDING),
+                                   Item("PDF output", ID_SETTINGS_PDF), Item("Misc", ID_SETTINGS_MISC)}),
+                  Sub("Help", {Item("Help", ID_HELP_HELP), Item("About", ID_HELP_ABOUT)}),
+                  MenuSeparator(),
+                  Sub("File", {Item("Create PDF...", ID_FILE_CREATE_PDF), Item("New session...", ID_FILE_NEW_SESSION),
+                               Item("Library...", ID_FILE_LIBRARY), MenuSeparator(), Item("Exit", ID_FILE_EXIT)})}},
+        CSoftKey{S(IDS_SCAN), ID_SCAN, {}});
+
+    add(IDR_MENU_ABOUT, CSoftKey{S(IDS_CLOSE), ID_ABOUT_CLOSE, {}}, CSoftKey{});
+    for (int id : {IDR_MENU_OK_CANCEL, IDR_MENU_OK_CANCEL_5})
+        add(id, CSoftKey{S(IDS_CANCEL), ID_PLATFORM_CANCEL, {}}, CSoftKey{S(IDS_OK), ID_OK, {}});
+
+    // Question box bars; both platform variants carry the same content.
+    for (int offset : {0, kMenuVariant5Offset}) {
+        add(IDR_MENU_QB_CLOSE + offset, CSoftKey{S(IDS_CLOSE), IDOK_COMMAND, {}}, CSoftKey{});
+        add(IDR_MENU_QB_NO_YES + offset, CSoftKey{S(IDS_NO), IDCANCEL_COMMAND, {}},
+            CSoftKey{S(IDS_YES), IDOK_COMMAND, {}});
+        add(IDR_MENU_QB_CANCEL_OK + offset, CSoftKey{S(IDS_CANCEL), IDCANCEL_COMMAND, {}},
+            CSoftKey{S(IDS_OK), IDOK_COMMAND, {}});
+        add(IDR_MENU_QB_CANCEL_NEXT + offset, CSoftKey{S(IDS_CANCEL), IDCANCEL_COMMAND, {}},
+            CSoftKey{S(IDS_NEXT), ID_QB_NEXT, {}});
+        add(IDR_MENU_QB_YES_NO_ALL + offset, CSoftKey{S(IDS_CANCEL), IDCANCEL_COMMAND, {}},
+            CSoftKey{S(IDS_TOOLS), ID_QB_TOOLS,
+                     {CMenuItem{S(IDS_YES), IDOK_COMMAND, {}}, CMenuItem{S(IDS_YES_ALL), ID_QB_YES_TO_ALL, {}},
+                      CMenuItem{S(IDS_NO), ID_QB_NO, {}}, CMenuItem{S(IDS_NO_ALL), ID_QB_NO_TO_ALL, {}}}});
+        add(IDR_MENU_QB_DONT_SHOW + offset, CSoftKey{S(IDS_CLOSE), IDOK_COMMAND, {}},
+            CSoftKey{S(IDS_TOOLS), ID_QB_TOOLS, {Item("Don't show again", ID_QB_DONT_SHOW)}});
+    }
+    return menus;
+}
+
+}  // namespace
+
+const CMenuTemplate* FindMenuTemplate(int id) {
+    static const std::map<int, CMenuTemplate> menus = BuildMenus();
+    auto it = menus.find(id);
+    return it == menus.end() ? nullptr : &it->second;
+}
