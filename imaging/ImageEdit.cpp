@@ -13,6 +13,25 @@
 #include <algorithm>
 #include <utility>
 
+namespace {
+
+// The pixels of the current picture as a turn or crop reads them. Sections and 32-bit device
+// bitmaps are read where they stand, with the same pixel mapping as the 24-bit copy would
+// give; any other bitmap is converted into `converted` first.
+CPixelSource PixelsOf(const CBitmap& bitmap, CDibBitmap& converted)
+{
+    if (bitmap.IsSection())
+        return SectionSource(bitmap.Bits(), bitmap.Width(), bitmap.Height());
+    const CPixelSource direct = ImageSource(bitmap.DeviceImage());
+    if (direct.topLeft)
+        return direct;
+    if (!converted.CreateFromBitmap(&bitmap))
+        return {};
+    return SectionSource(converted.bits, converted.width, converted.height);
+}
+
+}  // namespace
+
 CImageEdit::CImageEdit()
     : m_undoPath(UndoFilePath())
 {
@@ -103,19 +122,15 @@ bool CImageEdit::Rotate(int angle)
     const int h = m_current->Height();
     if (w == 1 || h == 1)
         return false;
-    // A section is turned where it stands; a device bitmap is converted first.
     CDibBitmap converted;
-    const unsigned char* source = m_current->Bits();
-    if (!source) {
-        if (!converted.CreateFromBitmap(m_current.get()))
-            return false;
-        source = converted.bits;
-    }
+    const CPixelSource source = PixelsOf(*m_current, converted);
+    if (!source.topLeft)
+        return false;
     CDibBitmap destination;
     const bool quarter = angle != 180;
     if (!destination.Create(quarter ? h : w, quarter ? w : h))
         return false;
-    RotatePixels(source, w, h, destination.bits, angle);
+    RotatePixels(source, destination.bits, angle);
     SetCurrent(destination.Detach());
     if (quarter)
         OnContentSizeChanged();
@@ -156,16 +171,13 @@ bool CImageEdit::CropToSelection()
         return false;
     SaveUndoCopy();
     CDibBitmap converted;
-    const unsigned char* source = m_current->Bits();
-    if (!source) {
-        if (!converted.CreateFromBitmap(m_current.get()))
-            return false;
-        source = converted.bits;
-    }
+    const CPixelSource source = PixelsOf(*m_current, converted);
+    if (!source.topLeft)
+        return false;
     CDibBitmap destination;
     if (!destination.Create(cw, ch))
         return false;
-    CropPixels(source, w, h, destination.bits, left, top, cw, ch);
+    CropPixels(source, destination.bits, left, top, cw, ch);
     SetCurrent(destination.Detach());
     OnContentSizeChanged();
     m_selectionShown = false;

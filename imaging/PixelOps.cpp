@@ -11,7 +11,7 @@
 namespace {
 
 // Tile side for the quarter turns: 64 x 64 pixels of source and destination stay in cache.
-constexpr int kTile = 64;
+constexpr int kTile = 128;
 
 inline const unsigned char* RowOf(const unsigned char* bits, int width, int height, int y)
 {
@@ -30,23 +30,28 @@ inline void Copy3(unsigned char* d, const unsigned char* s)
     d[2] = s[2];
 }
 
-void Rotate180(const unsigned char* src, int w, int h, unsigned char* dst)
+template <int Bpp>
+void Rotate180(const CPixelSource& src, unsigned char* dst)
 {
+    const int w = src.width;
+    const int h = src.height;
     for (int y = 0; y < h; ++y) {
-        const unsigned char* s = RowOf(src, w, h, y);
+        const unsigned char* s = src.topLeft + std::ptrdiff_t(y) * src.rowDown;
         unsigned char* d = RowOf(dst, w, h, h - 1 - y) + std::size_t(w - 1) * 3;
-        for (int x = 0; x < w; ++x, s += 3, d -= 3)
+        for (int x = 0; x < w; ++x, s += Bpp, d -= 3)
             Copy3(d, s);
     }
 }
 
 // Quarter turns walk the destination row by row inside tiles, reading source columns.
 // ccw: destination (X, Y) = source (w - 1 - Y, X); cw: destination (X, Y) = source (Y, h - 1 - X).
-void RotateQuarter(const unsigned char* src, int w, int h, unsigned char* dst, bool ccw)
+template <int Bpp>
+void RotateQuarter(const CPixelSource& src, unsigned char* dst, bool ccw)
 {
+    const int w = src.width;
+    const int h = src.height;
     const int dw = h;
     const int dh = w;
-    const std::ptrdiff_t srcRowBytes = std::ptrdiff_t(PaddedWidth(w)) * 3;
     for (int ty = 0; ty < dh; ty += kTile) {
         const int yEnd = std::min(ty + kTile, dh);
         for (int tx = 0; tx < dw; tx += kTile) {
@@ -54,15 +59,17 @@ void RotateQuarter(const unsigned char* src, int w, int h, unsigned char* dst, b
             for (int Y = ty; Y < yEnd; ++Y) {
                 unsigned char* d = RowOf(dst, dw, dh, Y) + std::size_t(tx) * 3;
                 if (ccw) {
-                    // Source column w - 1 - Y, rows X = tx.. going down the picture, which is
-                    // backwards in memory.
-                    const unsigned char* s = RowOf(src, w, h, tx) + std::size_t(w - 1 - Y) * 3;
-                    for (int X = tx; X < xEnd; ++X, d += 3, s -= srcRowBytes)
+                    // Source column w - 1 - Y, going down from row tx.
+                    const unsigned char* s = src.topLeft + std::ptrdiff_t(tx) * src.rowDown +
+                                             std::ptrdiff_t(w - 1 - Y) * Bpp;
+                    for (int X = tx; X < xEnd; ++X, d += 3, s += src.rowDown)
                         Copy3(d, s);
                 } else {
-                    // Source column Y, rows h - 1 - X going up the picture (forwards in memory).
-                    const unsigned char* s = RowOf(src, w, h, h - 1 - tx) + std::size_t(Y) * 3;
-                    for (int X = tx; X < xEnd; ++X, d += 3, s += srcRowBytes)
+                    // Source column Y, going up from row h - 1 - tx.
+                    const unsigned char* s = src.topLeft +
+                                             std::ptrdiff_t(h - 1 - tx) * src.rowDown +
+                                             std::ptrdiff_t(Y) * Bpp;
+                    for (int X = tx; X < xEnd; ++X, d += 3, s -= src.rowDown)
                         Copy3(d, s);
                 }
             }
@@ -70,34 +77,80 @@ void RotateQuarter(const unsigned char* src, int w, int h, unsigned char* dst, b
     }
 }
 
+template <int Bpp>
+void Crop(const CPixelSource& src, unsigned char* dst, int left, int top, int cw, int ch)
+{
+    for (int y = 0; y < ch; ++y) {
+        const unsigned char* s =
+            src.topLeft + std::ptrdiff_t(y + top) * src.rowDown + std::ptrdiff_t(left) * Bpp;
+        unsigned char* d = RowOf(dst, cw, ch, y);
+        if (Bpp == 3) {
+            std::memcpy(d, s, std::size_t(cw) * 3);
+        } else {
+            for (int x = 0; x < cw; ++x, s += Bpp, d += 3)
+                Copy3(d, s);
+        }
+    }
+}
+
 }  // namespace
 
-bool RotatePixels(const unsigned char* source, int width, int height, unsigned char* destination,
-                  int angle)
+CPixelSource SectionSource(const unsigned char* bits, int width, int height)
 {
+    CPixelSource source;
+    if (!bits || width <= 0 || height <= 0)
+        return source;
+    source.topLeft = RowOf(bits, width, height, 0);
+    source.rowDown = -std::ptrdiff_t(PaddedWidth(width)) * 3;
+    source.bytesPerPixel = 3;
+    source.width = width;
+    source.height = height;
+    return source;
+}
+
+CPixelSource ImageSource(const QImage& image)
+{
+    CPixelSource source;
+    if (image.isNull() || (image.format() != QImage::Format_RGB32 &&
+                           image.format() != QImage::Format_ARGB32))
+        return source;
+    static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "32-bit pixels are read as blue, green, red");
+    source.topLeft = image.constBits();
+    source.rowDown = image.bytesPerLine();
+    source.bytesPerPixel = 4;
+    source.width = image.width();
+    source.height = image.height();
+    return source;
+}
+
+bool RotatePixels(const CPixelSource& source, unsigned char* destination, int angle)
+{
+    if (!source.topLeft || !destination)
+        return false;
+    const bool four = source.bytesPerPixel == 4;
     switch (angle) {
     case 180:
-        Rotate180(source, width, height, destination);
+        four ? Rotate180<4>(source, destination) : Rotate180<3>(source, destination);
         return true;
     case 90:
-        RotateQuarter(source, width, height, destination, true);
-        return true;
     case 270:
-        RotateQuarter(source, width, height, destination, false);
+        four ? RotateQuarter<4>(source, destination, angle == 90)
+             : RotateQuarter<3>(source, destination, angle == 90);
         return true;
     default:
         return false;
     }
 }
 
-void CropPixels(const unsigned char* source, int width, int height, unsigned char* destination,
-                int left, int top, int cropWidth, int cropHeight)
+void CropPixels(const CPixelSource& source, unsigned char* destination, int left, int top,
+                int cropWidth, int cropHeight)
 {
-    for (int y = 0; y < cropHeight; ++y) {
-        const unsigned char* s = RowOf(source, width, height, y + top) + std::size_t(left) * 3;
-        unsigned char* d = RowOf(destination, cropWidth, cropHeight, y);
-        std::memcpy(d, s, std::size_t(cropWidth) * 3);
-    }
+    if (!source.topLeft || !destination)
+        return;
+    if (source.bytesPerPixel == 4)
+        Crop<4>(source, destination, left, top, cropWidth, cropHeight);
+    else
+        Crop<3>(source, destination, left, top, cropWidth, cropHeight);
 }
 
 void ImageToSectionBits(const QImage& image, unsigned char* bits)

@@ -7,18 +7,33 @@
 
 #include <QImage>
 
-// Turns a w x h section into `destination`, which must hold the turned picture:
+#include <cstddef>
+
+// Read access to the pixels of a section or of a 32-bit image (whose bytes in memory start
+// with blue, green, red as well): where pixel (0, 0) starts, how far one row down is in
+// bytes (negative for bottom-up sections) and the bytes per pixel.
+struct CPixelSource {
+    const unsigned char* topLeft = nullptr;
+    std::ptrdiff_t rowDown = 0;
+    int bytesPerPixel = 3;
+    int width = 0;
+    int height = 0;
+};
+CPixelSource SectionSource(const unsigned char* bits, int width, int height);
+// For QImage::Format_RGB32 / ARGB32 images only; an empty source for other formats.
+CPixelSource ImageSource(const QImage& image);
+
+// Turns the w x h source into the section `destination`, which must hold the turned picture:
 // 180: source (x, y) -> (w - 1 - x, h - 1 - y), destination w x h;
 // 90 (counter-clockwise): (x, y) -> (y, w - 1 - x), destination h x w;
 // 270 (clockwise): (x, y) -> (h - 1 - y, x), destination h x w.
-// False for another angle.
-bool RotatePixels(const unsigned char* source, int width, int height, unsigned char* destination,
-                  int angle);
+// False for another angle or an empty source.
+bool RotatePixels(const CPixelSource& source, unsigned char* destination, int angle);
 
 // destination (x, y) = source (x + left, y + top) for x < cropWidth, y < cropHeight; the
-// caller keeps the rectangle inside the w x h source.
-void CropPixels(const unsigned char* source, int width, int height, unsigned char* destination,
-                int left, int top, int cropWidth, int cropHeight);
+// caller keeps the rectangle inside the source.
+void CropPixels(const CPixelSource& source, unsigned char* destination, int left, int top,
+                int cropWidth, int cropHeight);
 
 // Copies an upright image of any format into section bytes of the image's size. Pictures
 // with transparency are drawn over white.
