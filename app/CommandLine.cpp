@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/SettingsCommand.h"
+#include "pdf/PdfCommand.h"
 
 #include <QRegularExpression>
 
@@ -96,6 +97,8 @@ const std::vector<CCliCommand>& CliCommands() {
          "show or change the settings (NAME as in the registry, e.g. PageSize or "
          "SCAN_SETTINGS/PageSize)",
          [](const QStringList& args) { return RunSettingsCommand(args); }},
+        {"pdf", kPdfCommandSynopsis, kPdfCommandSummary,
+         [](const QStringList& args) { return RunPdfCommand(args); }},
     };
     return commands;
 }
