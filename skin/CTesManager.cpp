@@ -16,7 +16,9 @@ CTesManager::CTesManager(const char* libraryPath, CLogSink* log, const SkinPictu
         m_log->Log(kLevelNote, "CTesManager() begin constructor...");
 }
 
-std::int32_t CTesManager::GetVersion() { return kTesManagerVersion; }
+std::int32_t CTesManager::GetVersion() {
+    return kTesManagerVersion;
+}
 
 std::int32_t CTesManager::AddResourceImage(std::uint32_t id) {
     return m_cache.AddResourceImage(id, nullptr);
@@ -34,7 +36,9 @@ std::int32_t CTesManager::AddFileImageOnColour(const char* path, TesColour colou
     return m_cache.AddFileImage(path, &colour);
 }
 
-std::int32_t CTesManager::ReleaseImage(std::int32_t handle) { return handle; }
+std::int32_t CTesManager::ReleaseImage(std::int32_t handle) {
+    return handle;
+}
 
 TesIcon* CTesManager::LoadSkinIcon(std::uint32_t id) {
     const SkinPicture* picture = m_pictures ? m_pictures->Find(id) : nullptr;
@@ -63,8 +67,14 @@ std::int32_t CTesManager::TileImage(TesSurface* dc, std::int32_t handle, const T
     return m_cache.TileImage(dc, handle, dest, source);
 }
 
-TesSize CTesManager::GetImageSize(std::int32_t handle) { return m_cache.GetImageSize(handle); }
+TesSize CTesManager::GetImageSize(std::int32_t handle) {
+    return m_cache.GetImageSize(handle);
+}
 
-void CTesManager::SetOpacity(std::int32_t percent) { m_cache.SetOpacity(percent); }
+void CTesManager::SetOpacity(std::int32_t percent) {
+    m_cache.SetOpacity(percent);
+}
 
-std::int32_t CTesManager::GetOpacity() { return m_cache.Opacity(); }
+std::int32_t CTesManager::GetOpacity() {
+    return m_cache.Opacity();
+}

@@ -109,8 +109,8 @@ void CImageCache::DrawPart(TesSurface* dc, const Slot& slot, std::int32_t x, std
     const std::int32_t bottom = std::min(slot.height, part.bottom);
     if (right <= left || bottom <= top)
         return;
-    const BlendSource source{slot.pixels.get(), slot.width * 4, left, top, right - left,
-                             bottom - top};
+    const BlendSource source{slot.pixels.get(), slot.width * 4, left, top,
+                             right - left,      bottom - top};
     BlendOntoSurface(*dc, source, x, y, nullptr, nullptr);
 }
 
@@ -164,8 +164,7 @@ std::int32_t CImageCache::TileImage(TesSurface* dc, std::int32_t handle, const T
     for (std::int64_t y = dest->top; y < dest->bottom; y += tileHeight) {
         const std::int32_t h = std::int32_t(std::min<std::int64_t>(tileHeight, dest->bottom - y));
         for (std::int64_t x = dest->left; x < dest->right; x += tileWidth) {
-            const std::int32_t w =
-                std::int32_t(std::min<std::int64_t>(tileWidth, dest->right - x));
+            const std::int32_t w = std::int32_t(std::min<std::int64_t>(tileWidth, dest->right - x));
             DrawPart(dc, slot, std::int32_t(x), std::int32_t(y),
                      TesRect{part.left, part.top, part.left + w, part.top + h});
         }
@@ -191,4 +190,6 @@ TesSize CImageCache::GetImageSize(std::int32_t handle) {
     return {-1, -1};
 }
 
-void CImageCache::SetOpacity(std::int32_t percent) { m_opacity = std::clamp(percent, 0, 100); }
+void CImageCache::SetOpacity(std::int32_t percent) {
+    m_opacity = std::clamp(percent, 0, 100);
+}

@@ -22,14 +22,14 @@ public:
     struct Slot {
         std::int32_t width = 0;
         std::int32_t height = 0;
-        PixelBuffer pixels;  // R, G, B, A; null when the slot is free
+        PixelBuffer pixels; // R, G, B, A; null when the slot is free
         std::int32_t priority = 0;
     };
 
     struct Record {
-        int slot = -1;  // -1: not decoded
+        int slot = -1; // -1: not decoded
         std::int32_t handle = 0;
-        std::string path;  // empty for a picture of the library
+        std::string path; // empty for a picture of the library
         std::uint32_t resourceId = 0;
         TesColour colour = 0;
         bool hasColour = false;

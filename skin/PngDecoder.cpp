@@ -33,7 +33,9 @@ void ReadFromMemory(png_structp png, png_bytep out, png_size_t length) {
 }
 
 // Errors end the decode through the jump without printing; warnings are dropped.
-void OnPngError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void OnPngError(png_structp png, png_const_charp) {
+    png_longjmp(png, 1);
+}
 void OnPngWarning(png_structp, png_const_charp) {}
 
 // Header, conversions to 8-bit RGBA, and the pixels. Runs under the caller's error jump;
@@ -94,13 +96,13 @@ void FreeBuffers(DecodeBuffers& buffers) {
     buffers = {};
 }
 
-}  // namespace
+} // namespace
 
 int DecodePngMemory(const std::uint8_t* data, std::size_t size, DecodedPicture& out) {
     if (!data)
         return kPngNotFound;
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, OnPngError,
-                                             OnPngWarning);
+    png_structp png =
+        png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, OnPngError, OnPngWarning);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!png || !info) {
         png_destroy_read_struct(png ? &png : nullptr, nullptr, nullptr);
@@ -131,8 +133,8 @@ int DecodePngFile(const char* path, DecodedPicture& out) {
         std::fclose(file);
         return kPngBadSignature;
     }
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, OnPngError,
-                                             OnPngWarning);
+    png_structp png =
+        png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, OnPngError, OnPngWarning);
     if (!png) {
         std::fclose(file);
         return kPngNoReadStruct;

@@ -16,17 +16,17 @@ using PixelBuffer = std::unique_ptr<std::uint8_t[], FreeDeleter>;
 struct DecodedPicture {
     std::int32_t width = 0;
     std::int32_t height = 0;
-    PixelBuffer pixels;  // width x height x 4 bytes
+    PixelBuffer pixels; // width x height x 4 bytes
 };
 
 enum PngDecodeResult : int {
     kPngDecoded = 0,
-    kPngNotFound = -1,        // no such picture or file cannot be opened
-    kPngBadSignature = -2,    // the file does not start with the PNG signature
+    kPngNotFound = -1,     // no such picture or file cannot be opened
+    kPngBadSignature = -2, // the file does not start with the PNG signature
     kPngNoReadStruct = -3,
     kPngNoInfoStruct = -4,
     kPngNoEndInfoStruct = -5,
-    kPngDecodeError = -6,     // libpng failed (damaged or truncated data, no memory)
+    kPngDecodeError = -6, // libpng failed (damaged or truncated data, no memory)
 };
 
 // A picture held in memory. Reading past the end of `data` fails the decode.

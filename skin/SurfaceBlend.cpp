@@ -8,7 +8,7 @@ inline std::uint32_t Mix(std::uint32_t s, std::uint32_t d, std::uint32_t a) {
     return std::min<std::uint32_t>(255, (s * a + d * (255 - a)) >> 8);
 }
 
-}  // namespace
+} // namespace
 
 void BlendOntoSurface(TesSurface& dc, const BlendSource& source, std::int32_t x, std::int32_t y,
                       const std::uint8_t* alphaMap, const TesColour* background) {
@@ -32,7 +32,8 @@ void BlendOntoSurface(TesSurface& dc, const BlendSource& source, std::int32_t x,
     for (std::int64_t py = clipTop; py < clipBottom; ++py) {
         auto* out = reinterpret_cast<std::uint32_t*>(reinterpret_cast<std::uint8_t*>(dc.pixels) +
                                                      py * dc.bytesPerLine);
-        const std::uint8_t* in = source.pixels + std::int64_t(source.top + (py - top)) * source.stride +
+        const std::uint8_t* in = source.pixels +
+                                 std::int64_t(source.top + (py - top)) * source.stride +
                                  std::int64_t(source.left + (clipLeft - left)) * 4;
         for (std::int64_t px = clipLeft; px < clipRight; ++px, in += 4) {
             const std::uint32_t a = alphaMap ? alphaMap[in[3]] : in[3];

@@ -10,10 +10,10 @@
 #include <cstdint>
 
 struct BlendSource {
-    const std::uint8_t* pixels;  // R, G, B, A rows
-    std::int32_t stride;         // bytes per row
-    std::int32_t left, top;      // first picture pixel of the area
-    std::int32_t width, height;  // size of the area
+    const std::uint8_t* pixels; // R, G, B, A rows
+    std::int32_t stride;        // bytes per row
+    std::int32_t left, top;     // first picture pixel of the area
+    std::int32_t width, height; // size of the area
 };
 
 // `alphaMap` maps a pixel's alpha to the blend weight (null: the alpha itself).

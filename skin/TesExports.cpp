@@ -7,8 +7,8 @@
 // The pictures of this library, generated from the artwork at build time.
 extern const SkinPictureTable g_skinPictures;
 
-extern "C" __attribute__((visibility("default"))) ITesManager* InitTesManager(
-    const char* libraryPath, CLogSink* log) {
+extern "C" __attribute__((visibility("default"))) ITesManager*
+InitTesManager(const char* libraryPath, CLogSink* log) {
     return new (std::nothrow) CTesManager(libraryPath, log, &g_skinPictures);
 }
 

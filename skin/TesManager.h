@@ -36,7 +36,7 @@ struct TesSize {
 // opaque pixels (alpha 0xFF). Drawing coordinates are moved by the origin and nothing is
 // drawn outside the clip rectangle (surface pixels, clamped to the surface by the library).
 struct TesSurface {
-    std::uint32_t* pixels = nullptr;  // first pixel of the top row
+    std::uint32_t* pixels = nullptr; // first pixel of the top row
     std::int32_t width = 0;
     std::int32_t height = 0;
     std::int32_t bytesPerLine = 0;

@@ -104,6 +104,6 @@ void BM_DrawButtonFaceAtHalfOpacity(benchmark::State& state) {
 }
 BENCHMARK(BM_DrawButtonFaceAtHalfOpacity)->Unit(benchmark::kMicrosecond);
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();

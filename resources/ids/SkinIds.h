@@ -44,16 +44,16 @@ inline constexpr std::uint32_t IDB_MSG_ATTENTION = 11001;
 inline constexpr std::uint32_t IDB_MSG_SUCCESS = 11002;
 inline constexpr std::uint32_t IDB_MSG_SETTINGS = 11003;
 inline constexpr std::uint32_t IDB_MSG_QUESTION = 11004;
-inline constexpr std::uint32_t IDB_MSG_NO_CAMERA_2 = 11005;  // shown second, alternating
-inline constexpr std::uint32_t IDB_MSG_NO_CAMERA_1 = 11006;  // shown first
+inline constexpr std::uint32_t IDB_MSG_NO_CAMERA_2 = 11005; // shown second, alternating
+inline constexpr std::uint32_t IDB_MSG_NO_CAMERA_1 = 11006; // shown first
 inline constexpr std::uint32_t IDB_MSG_ERROR = 11007;
 inline constexpr std::uint32_t IDB_MSG_WARNING = 11008;
 inline constexpr std::uint32_t IDB_MSG_BUSY = 11009;
 
 // Start-up window and main screen.
-inline constexpr std::uint32_t IDB_SPLASH = 11900;       // 360 x 254 / 180 x 127
-inline constexpr std::uint32_t IDB_LOGO = 11910;         // 128 x 128 / 64 x 64
-inline constexpr std::uint32_t IDB_HEADER_SEND = 11911;  // 64 x 64 / 32 x 32
+inline constexpr std::uint32_t IDB_SPLASH = 11900;      // 360 x 254 / 180 x 127
+inline constexpr std::uint32_t IDB_LOGO = 11910;        // 128 x 128 / 64 x 64
+inline constexpr std::uint32_t IDB_HEADER_SEND = 11911; // 64 x 64 / 32 x 32
 
 // Faces of the skinned standard button: 151 x 46 / 76 x 23.
 inline constexpr std::uint32_t IDB_BUTTON_HOVER = 11950;
@@ -86,10 +86,10 @@ inline constexpr std::uint32_t IDB_BIG_DELETE_DISABLED = 13208;
 inline constexpr std::uint32_t IDB_BANNER = 15000;
 
 // Thumbnail frames of the page strip.
-inline constexpr std::uint32_t IDB_FRAME_LANDSCAPE = 15200;         // 100 x 80 / 50 x 40
-inline constexpr std::uint32_t IDB_FRAME_PORTRAIT = 15201;          // 80 x 100 / 40 x 50
-inline constexpr std::uint32_t IDB_FRAME_LANDSCAPE_RAISED = 15202;  // 120 x 96 / 60 x 48
-inline constexpr std::uint32_t IDB_FRAME_PORTRAIT_RAISED = 15203;   // 96 x 120 / 48 x 60
+inline constexpr std::uint32_t IDB_FRAME_LANDSCAPE = 15200;        // 100 x 80 / 50 x 40
+inline constexpr std::uint32_t IDB_FRAME_PORTRAIT = 15201;         // 80 x 100 / 40 x 50
+inline constexpr std::uint32_t IDB_FRAME_LANDSCAPE_RAISED = 15202; // 120 x 96 / 60 x 48
+inline constexpr std::uint32_t IDB_FRAME_PORTRAIT_RAISED = 15203;  // 96 x 120 / 48 x 60
 
 // Header pictures of the settings pages and the contact picker: 64 x 64 / 32 x 32.
 inline constexpr std::uint32_t IDB_HEADER_IMPORT = 15300;
@@ -153,7 +153,8 @@ constexpr SkinPictureInfo SkinPictureAt(int index) {
         {IDB_HEADER_IMAGES, 64, 64, 32, 32},
         {IDB_HEADER_PDF, 64, 64, 32, 32},
     };
-    return index < int(sizeof(rest) / sizeof(rest[0])) ? rest[index] : SkinPictureInfo{0, 0, 0, 0, 0};
+    return index < int(sizeof(rest) / sizeof(rest[0])) ? rest[index]
+                                                       : SkinPictureInfo{0, 0, 0, 0, 0};
 }
 
-}  // namespace ids
+} // namespace ids

@@ -48,7 +48,7 @@ private:
 
 constexpr std::uint32_t kBlack = 0xFF000000;
 
-}  // namespace
+} // namespace
 
 TEST(ImageCache, FirstHandleIs10000AndAPictureAddedTwiceKeepsItsHandle) {
     CTestPictures pictures;
@@ -59,7 +59,7 @@ TEST(ImageCache, FirstHandleIs10000AndAPictureAddedTwiceKeepsItsHandle) {
     EXPECT_EQ(cache.AddResourceImage(11950, nullptr), 10000);
     EXPECT_EQ(cache.AddResourceImage(11950, nullptr), 10000);
     const TesColour white = 0xFFFFFF;
-    EXPECT_EQ(cache.AddResourceImage(11950, &white), 10000);  // the existing record, unchanged
+    EXPECT_EQ(cache.AddResourceImage(11950, &white), 10000); // the existing record, unchanged
     EXPECT_FALSE(cache.Records()[0].hasColour);
     EXPECT_EQ(cache.Records().size(), 1u);
 
@@ -88,7 +88,7 @@ TEST(ImageCache, OpacityTableAndFiftyPercentWhiteOverBlack) {
     TestSurface surface(4, 4, kBlack);
     cache.SetOpacity(50);
     EXPECT_EQ(cache.DrawImage(&surface.dc, handle, 1, 1, nullptr), 1);
-    EXPECT_EQ(surface.At(1, 1), 0xFF7E7E7Eu);  // (127 x 255) >> 8 = 126
+    EXPECT_EQ(surface.At(1, 1), 0xFF7E7E7Eu); // (127 x 255) >> 8 = 126
     EXPECT_EQ(surface.At(2, 2), 0xFF7E7E7Eu);
     EXPECT_EQ(surface.At(0, 0), kBlack);
     EXPECT_EQ(surface.At(3, 3), kBlack);
@@ -121,7 +121,7 @@ TEST(ImageCache, TransparentPictureLeavesTheDestinationAndPaintsTheColourExactly
     CImageCache cache(pictures.Table());
     const std::int32_t handle = cache.AddResourceImage(1, nullptr);
 
-    TestSurface surface(5, 5, 0x00123456);  // an alpha byte of 0 must survive untouched too
+    TestSurface surface(5, 5, 0x00123456); // an alpha byte of 0 must survive untouched too
     ASSERT_EQ(cache.DrawImage(&surface.dc, handle, 1, 1, nullptr), 1);
     for (std::uint32_t pixel : surface.pixels)
         EXPECT_EQ(pixel, 0x00123456u);
@@ -141,7 +141,7 @@ TEST(ImageCache, PictureAddedOnAColourIsAlwaysDrawnOntoIt) {
     const std::int32_t handle = cache.AddResourceImage(1, &green);
     cache.SetOpacity(10);
     TestSurface surface(3, 1, kBlack);
-    const TesRect part{1, 0, 2, 1};  // ignored: the whole picture is drawn
+    const TesRect part{1, 0, 2, 1}; // ignored: the whole picture is drawn
     ASSERT_EQ(cache.DrawImage(&surface.dc, handle, 0, 0, &part), 1);
     EXPECT_EQ(surface.At(0, 0), 0xFF00FF00u);
     EXPECT_EQ(surface.At(1, 0), 0xFF0000FFu);
@@ -153,12 +153,12 @@ TEST(ImageCache, SourceRectangleIsClampedToThePicture) {
     Bytes rgba;
     for (int i = 0; i < 6; ++i)
         rgba.insert(rgba.end(), {std::uint8_t(10 * i), std::uint8_t(20 + i), 200, 255});
-    rgba[4 * 5 + 3] = 128;  // pixel (2, 1)
+    rgba[4 * 5 + 3] = 128; // pixel (2, 1)
     CTestPictures pictures;
     pictures.Add(1, MakeRgbaPng(3, 2, rgba));
     CImageCache cache(pictures.Table());
     const std::int32_t handle = cache.AddResourceImage(1, nullptr);
-    cache.SetOpacity(50);  // the source-rectangle drawing uses each pixel's own alpha
+    cache.SetOpacity(50); // the source-rectangle drawing uses each pixel's own alpha
 
     TestSurface surface(6, 5, kBlack);
     const TesRect huge{-4, -7, 100, 100};
@@ -169,9 +169,11 @@ TEST(ImageCache, SourceRectangleIsClampedToThePicture) {
             std::uint32_t expected = kBlack;
             if (px >= 0 && px < 3 && py >= 0 && py < 2) {
                 const int i = py * 3 + px;
-                expected = 0xFF000000u | std::uint32_t(10 * i) << 16 | std::uint32_t(20 + i) << 8 | 200u;
-                if (i == 5)  // (s x 128) >> 8 over black
-                    expected = 0xFF000000u | (50u * 128 >> 8) << 16 | (25u * 128 >> 8) << 8 | (200u * 128 >> 8);
+                expected =
+                    0xFF000000u | std::uint32_t(10 * i) << 16 | std::uint32_t(20 + i) << 8 | 200u;
+                if (i == 5) // (s x 128) >> 8 over black
+                    expected = 0xFF000000u | (50u * 128 >> 8) << 16 | (25u * 128 >> 8) << 8 |
+                               (200u * 128 >> 8);
             }
             EXPECT_EQ(surface.At(x, y), expected) << x << "," << y;
         }
@@ -195,38 +197,37 @@ TEST(ImageCache, DrawingHonoursOriginClipAndSurfaceEdges) {
     surface.dc.originX = 2;
     surface.dc.originY = 1;
     surface.dc.clip = {0, 0, 4, 3};
-    ASSERT_EQ(cache.DrawImage(&surface.dc, handle, 1, 0, nullptr), 1);  // lands at (3, 1)
+    ASSERT_EQ(cache.DrawImage(&surface.dc, handle, 1, 0, nullptr), 1); // lands at (3, 1)
     EXPECT_EQ(surface.At(3, 1), 0xFFFFFFFFu);
     EXPECT_EQ(surface.At(3, 2), 0xFFFFFFFFu);
-    EXPECT_EQ(surface.At(4, 1), kBlack);  // right of the clip
-    EXPECT_EQ(surface.At(3, 3), kBlack);  // below the clip
-    EXPECT_EQ(surface.At(2, 1), kBlack);  // left of the picture
+    EXPECT_EQ(surface.At(4, 1), kBlack); // right of the clip
+    EXPECT_EQ(surface.At(3, 3), kBlack); // below the clip
+    EXPECT_EQ(surface.At(2, 1), kBlack); // left of the picture
     // Far outside the surface: nothing is written, nothing overflows.
     EXPECT_EQ(cache.DrawImage(&surface.dc, handle, -2147483000, 2147483000, nullptr), 1);
     EXPECT_EQ(cache.DrawImage(&surface.dc, handle, -3, -3, nullptr), 1);
-    EXPECT_EQ(surface.At(0, 0), 0xFFFFFFFFu);  // (-3 + 2, -3 + 1) .. reaches (0, 0)
+    EXPECT_EQ(surface.At(0, 0), 0xFFFFFFFFu); // (-3 + 2, -3 + 1) .. reaches (0, 0)
     for (int y = 0; y < 6; ++y)
         for (int x = 6; x < 9; ++x)
-            EXPECT_EQ(surface.pixels[std::size_t(y * 9 + x)], kBlack);  // row padding
+            EXPECT_EQ(surface.pixels[std::size_t(y * 9 + x)], kBlack); // row padding
 }
 
 TEST(ImageCache, TilesFillTheDestinationAndAreCutAtItsEdges) {
     // 2 x 2: red green / blue white.
     CTestPictures pictures;
-    pictures.Add(1, MakeRgbaPng(2, 2, {255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 255, 255, 255, 255}));
+    pictures.Add(
+        1, MakeRgbaPng(2, 2, {255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 255, 255, 255, 255}));
     CImageCache cache(pictures.Table());
     const std::int32_t handle = cache.AddResourceImage(1, nullptr);
-    constexpr std::uint32_t R = 0xFFFF0000, G = 0xFF00FF00, B = 0xFF0000FF, W = 0xFFFFFFFF, K = kBlack;
+    constexpr std::uint32_t R = 0xFFFF0000, G = 0xFF00FF00, B = 0xFF0000FF, W = 0xFFFFFFFF,
+                            K = kBlack;
 
     TestSurface surface(7, 5, K);
-    const TesRect dest{1, 1, 6, 4};  // 5 x 3
+    const TesRect dest{1, 1, 6, 4}; // 5 x 3
     ASSERT_EQ(cache.TileImage(&surface.dc, handle, &dest, nullptr), 1);
     const std::uint32_t expected[5][7] = {
-        {K, K, K, K, K, K, K},
-        {K, R, G, R, G, R, K},
-        {K, B, W, B, W, B, K},
-        {K, R, G, R, G, R, K},
-        {K, K, K, K, K, K, K},
+        {K, K, K, K, K, K, K}, {K, R, G, R, G, R, K}, {K, B, W, B, W, B, K},
+        {K, R, G, R, G, R, K}, {K, K, K, K, K, K, K},
     };
     for (int y = 0; y < 5; ++y)
         for (int x = 0; x < 7; ++x)
@@ -275,10 +276,10 @@ TEST(ImageCache, AfterAllSlotsAreTakenSlotZeroIsReusedAndRedecodedOnDraw) {
     EXPECT_EQ(cache.Records()[0].slot, 0);
     EXPECT_EQ(cache.Records()[128].slot, -1);
     ASSERT_EQ(cache.DrawImage(&surface.dc, 10128, 0, 0, nullptr), 1);
-    EXPECT_EQ(surface.At(0, 0), 0xFF800000u);  // red 128
+    EXPECT_EQ(surface.At(0, 0), 0xFF800000u); // red 128
     EXPECT_EQ(cache.Records()[0].slot, -1);
     EXPECT_EQ(cache.Records()[128].slot, 0);
-    EXPECT_EQ(cache.Records()[1].slot, 1);  // the others stay decoded
+    EXPECT_EQ(cache.Records()[1].slot, 1); // the others stay decoded
 }
 
 TEST(ImageCache, FilePicturesAreDecodedEachTimeTheyAreAdded) {
@@ -297,6 +298,6 @@ TEST(ImageCache, FilePicturesAreDecodedEachTimeTheyAreAdded) {
     EXPECT_EQ(cache.AddFileImage((path + ".missing").c_str(), nullptr), -1);
     EXPECT_EQ(cache.LastDecodeResult(), kPngNotFound);
     EXPECT_EQ(cache.AddFileImage("", nullptr), -1);
-    EXPECT_EQ(cache.AddResourceImage(11950, nullptr), -1);  // no pictures at all
+    EXPECT_EQ(cache.AddResourceImage(11950, nullptr), -1); // no pictures at all
     EXPECT_EQ(cache.AddFileImage(path.c_str(), nullptr), 10002);
 }

@@ -23,7 +23,7 @@ std::string WriteTemp(const QTemporaryDir& dir, const char* name, const Bytes& d
     return path;
 }
 
-}  // namespace
+} // namespace
 
 TEST(PngDecoder, PalettePictureBecomesRgbaWithItsTransparency) {
     TestPngSpec spec;
@@ -31,7 +31,7 @@ TEST(PngDecoder, PalettePictureBecomesRgbaWithItsTransparency) {
     spec.height = 1;
     spec.colourType = 3;
     spec.palette = {255, 0, 0, 0, 255, 0, 0, 0, 255};
-    spec.transparency = {255, 0};  // entry 1 transparent, entry 2 has no tRNS entry: opaque
+    spec.transparency = {255, 0}; // entry 1 transparent, entry 2 has no tRNS entry: opaque
     spec.samples = {0, 1, 2};
     const Bytes png = MakePng(spec);
     DecodedPicture picture;
@@ -48,7 +48,7 @@ TEST(PngDecoder, PalettePictureWithoutTransparencyGetsOpaqueAlpha) {
     spec.colourType = 3;
     spec.bitDepth = 1;
     spec.palette = {10, 20, 30, 40, 50, 60};
-    spec.samples = {0x40, 0x80};  // rows: 0 1 / 1 0
+    spec.samples = {0x40, 0x80}; // rows: 0 1 / 1 0
     const Bytes png = MakePng(spec);
     DecodedPicture picture;
     ASSERT_EQ(DecodePngMemory(png.data(), png.size(), picture), kPngDecoded);
@@ -79,7 +79,7 @@ TEST(PngDecoder, GreyAndSixteenBitPicturesBecomeEightBitRgba) {
     grey.height = 1;
     grey.colourType = 0;
     grey.bitDepth = 4;
-    grey.samples = {0xF0};  // 15, 0
+    grey.samples = {0xF0}; // 15, 0
     Bytes png = MakePng(grey);
     DecodedPicture picture;
     ASSERT_EQ(DecodePngMemory(png.data(), png.size(), picture), kPngDecoded);
@@ -125,10 +125,14 @@ TEST(PngDecoder, FileResultsDistinguishMissingForeignAndTruncatedFiles) {
     EXPECT_EQ(Pixels(picture)[3], 4);
 
     EXPECT_EQ(DecodePngFile(dir.filePath("none.png").toStdString().c_str(), picture), kPngNotFound);
-    EXPECT_EQ(DecodePngFile(WriteTemp(dir, "text.png", Bytes{'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd'}).c_str(), picture),
+    EXPECT_EQ(DecodePngFile(WriteTemp(dir, "text.png",
+                                      Bytes{'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd'})
+                                .c_str(),
+                            picture),
               kPngBadSignature);
     EXPECT_EQ(DecodePngFile(WriteTemp(dir, "short.png", Bytes{0x89, 'P', 'N'}).c_str(), picture),
               kPngBadSignature);
     const Bytes truncated(png.begin(), png.begin() + std::ptrdiff_t(png.size() / 2));
-    EXPECT_EQ(DecodePngFile(WriteTemp(dir, "cut.png", truncated).c_str(), picture), kPngDecodeError);
+    EXPECT_EQ(DecodePngFile(WriteTemp(dir, "cut.png", truncated).c_str(), picture),
+              kPngDecodeError);
 }

@@ -30,7 +30,9 @@ public:
     std::vector<std::pair<std::uint32_t, std::string>> records;
 };
 
-std::string LibraryPath(const char* name) { return std::string(QM_SKIN_LIBRARY_DIR "/") + name; }
+std::string LibraryPath(const char* name) {
+    return std::string(QM_SKIN_LIBRARY_DIR "/") + name;
+}
 
 class SkinLibrary : public ::testing::TestWithParam<const char*> {
 protected:
@@ -61,7 +63,7 @@ protected:
     CRecordingLog m_log;
 };
 
-}  // namespace
+} // namespace
 
 TEST_P(SkinLibrary, ReportsVersion80AndWritesItsFirstRecordAtLevel32) {
     EXPECT_EQ(m_manager->GetVersion(), 80);
@@ -69,7 +71,7 @@ TEST_P(SkinLibrary, ReportsVersion80AndWritesItsFirstRecordAtLevel32) {
     EXPECT_EQ(m_log.records[0].first, 32u);
     EXPECT_EQ(m_log.records[0].second, "CTesManager() begin constructor...");
     EXPECT_EQ(m_manager->GetOpacity(), 100);
-    m_cleanup(nullptr);  // ignored
+    m_cleanup(nullptr); // ignored
 }
 
 TEST_P(SkinLibrary, EveryPictureHasItsListedSizeAndColourType) {
@@ -87,7 +89,7 @@ TEST_P(SkinLibrary, EveryPictureHasItsListedSizeAndColourType) {
         TesIcon* png = m_manager->LoadSkinIcon(info.id);
         ASSERT_TRUE(png);
         ASSERT_GT(png->size, 26u);
-        EXPECT_EQ(png->data[24], 8);  // bit depth
+        EXPECT_EQ(png->data[24], 8); // bit depth
         const int expectedType = info.id == ids::IDB_BANNER ? (IsVga() ? 3 : 2) : 6;
         EXPECT_EQ(png->data[25], expectedType);
         std::free(png);
@@ -96,7 +98,7 @@ TEST_P(SkinLibrary, EveryPictureHasItsListedSizeAndColourType) {
     EXPECT_EQ(checked, 73);
     EXPECT_EQ(m_manager->LoadSkinIcon(4711), nullptr);
     EXPECT_EQ(m_manager->AddResourceImage(4711), -1);
-    EXPECT_EQ(m_manager->AddResourceImage(ids::IDB_LOGO), 10000 + 40);  // the same record
+    EXPECT_EQ(m_manager->AddResourceImage(ids::IDB_LOGO), 10000 + 40); // the same record
 }
 
 TEST_P(SkinLibrary, DrawsItsPicturesOntoASurface) {
@@ -114,7 +116,7 @@ TEST_P(SkinLibrary, DrawsItsPicturesOntoASurface) {
     EXPECT_EQ(pixels[std::size_t(size.cy / 2 * size.cx + size.cx / 2)], 0xFFFFFFFFu);
     EXPECT_EQ(pixels[0], 0xFF000000u);
     EXPECT_EQ(m_manager->ReleaseImage(face), face);
-    EXPECT_EQ(m_manager->DrawImage(&dc, face, 0, 0, nullptr), 1);  // still there
+    EXPECT_EQ(m_manager->DrawImage(&dc, face, 0, 0, nullptr), 1); // still there
 }
 
 INSTANTIATE_TEST_SUITE_P(BothResolutions, SkinLibrary,

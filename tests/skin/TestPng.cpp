@@ -13,7 +13,7 @@ void Append(png_structp png, png_bytep data, png_size_t length) {
 
 void Flush(png_structp) {}
 
-}  // namespace
+} // namespace
 
 Bytes MakePng(const TestPngSpec& spec) {
     Bytes out;

@@ -11,11 +11,11 @@ using Bytes = std::vector<std::uint8_t>;
 struct TestPngSpec {
     int width = 1;
     int height = 1;
-    int colourType = 6;  // PNG_COLOR_TYPE_*
+    int colourType = 6; // PNG_COLOR_TYPE_*
     int bitDepth = 8;
-    Bytes samples;             // packed rows exactly as libpng expects them (big-endian 16 bit)
-    Bytes palette;             // R, G, B triples for colour type 3
-    Bytes transparency;        // tRNS: alpha per palette entry, or one grey/RGB key (16-bit)
+    Bytes samples;      // packed rows exactly as libpng expects them (big-endian 16 bit)
+    Bytes palette;      // R, G, B triples for colour type 3
+    Bytes transparency; // tRNS: alpha per palette entry, or one grey/RGB key (16-bit)
 };
 
 Bytes MakePng(const TestPngSpec& spec);

@@ -11,16 +11,15 @@ namespace {
 enum class Resolution { Unknown, Low, High };
 Resolution g_resolution = Resolution::Unknown;
 
-}  // namespace
+} // namespace
 
 int ScreenClassForSize(int width, int height) {
     struct Entry {
         int width, height, screenClass;
     };
     static constexpr Entry kTable[] = {
-        {240, 320, 1},  {320, 240, 2},  {480, 640, 3},  {640, 480, 4},  {240, 240, 5},
-        {320, 320, 6},  {480, 480, 7},  {240, 400, 8},  {400, 240, 9},  {480, 800, 10},
-        {800, 480, 11}, {240, 440, 13},
+        {240, 320, 1}, {320, 240, 2}, {480, 640, 3}, {640, 480, 4},  {240, 240, 5},  {320, 320, 6},
+        {480, 480, 7}, {240, 400, 8}, {400, 240, 9}, {480, 800, 10}, {800, 480, 11}, {240, 440, 13},
     };
     for (const Entry& entry : kTable)
         if (entry.width == width && entry.height == height)
@@ -39,14 +38,14 @@ bool ComputeHighResolution() {
     case 4:
     case 7:
     case 10:
-    case 11:
-        return true;
-    default:
-        return false;
+    case 11: return true;
+    default: return false;
     }
 }
 
-void SetHighResolution(bool high) { g_resolution = high ? Resolution::High : Resolution::Low; }
+void SetHighResolution(bool high) {
+    g_resolution = high ? Resolution::High : Resolution::Low;
+}
 
 bool IsHighResolution() {
     if (g_resolution == Resolution::Unknown)
@@ -54,7 +53,9 @@ bool IsHighResolution() {
     return g_resolution == Resolution::High;
 }
 
-int ScalePixels(int n) { return IsHighResolution() ? 2 * n : n; }
+int ScalePixels(int n) {
+    return IsHighResolution() ? 2 * n : n;
+}
 
 SkinLayoutMetrics LayoutMetricsFor(bool highResolution, int screenClass) {
     if (screenClass == 6)
@@ -62,7 +63,9 @@ SkinLayoutMetrics LayoutMetricsFor(bool highResolution, int screenClass) {
     return highResolution ? SkinLayoutMetrics{14, 28, 52, 8} : SkinLayoutMetrics{7, 14, 26, 8};
 }
 
-SkinLayoutMetrics GetLayoutMetrics() { return LayoutMetricsFor(IsHighResolution(), GetScreenClass()); }
+SkinLayoutMetrics GetLayoutMetrics() {
+    return LayoutMetricsFor(IsHighResolution(), GetScreenClass());
+}
 
 void MapDialogRectForScreen(TesRect& rect) {
     const SkinLayoutMetrics metrics = GetLayoutMetrics();

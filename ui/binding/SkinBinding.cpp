@@ -46,18 +46,24 @@ void Unload(SkinBindingState& state) {
     state = SkinBindingState{};
 }
 
-}  // namespace
+} // namespace
 
 SkinBindingState& BindingState() {
     static SkinBindingState state;
     return state;
 }
 
-void SetSkinMessageBoxHook(SkinMessageBoxHook hook) { g_messageBox = std::move(hook); }
+void SetSkinMessageBoxHook(SkinMessageBoxHook hook) {
+    g_messageBox = std::move(hook);
+}
 
-void SetSkinBindingResetHook(std::function<void()> hook) { g_resetHook = std::move(hook); }
+void SetSkinBindingResetHook(std::function<void()> hook) {
+    g_resetHook = std::move(hook);
+}
 
-bool BindSkinLibrary() { return BindSkinLibraryFrom(GetAppFolder(), ProcessLog()); }
+bool BindSkinLibrary() {
+    return BindSkinLibraryFrom(GetAppFolder(), ProcessLog());
+}
 
 bool BindSkinLibraryFrom(const QString& folder, CLogSink* log) {
     static CDroppingLogSink droppingSink;
@@ -99,7 +105,7 @@ bool BindSkinLibraryFrom(const QString& folder, CLogSink* log) {
     state.path = path;
     state.manager = state.init(path.toUtf8().constData(), log ? log : &droppingSink);
     if (!state.manager)
-        return true;  // the program runs without pictures
+        return true; // the program runs without pictures
 
     if (state.manager->GetVersion() != kTesManagerVersion) {
         // The manager is the library's own object: destroy it before the code goes away.
@@ -118,6 +124,10 @@ void UnbindSkinLibrary() {
     Unload(state);
 }
 
-ITesManager* SkinManager() { return BindingState().manager; }
+ITesManager* SkinManager() {
+    return BindingState().manager;
+}
 
-QString BoundSkinLibraryPath() { return BindingState().path; }
+QString BoundSkinLibraryPath() {
+    return BindingState().path;
+}

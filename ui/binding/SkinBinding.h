@@ -30,8 +30,8 @@ bool IsHighResolution();
 int ScalePixels(int n);
 
 struct SkinLayoutMetrics {
-    int horizontalFactor = 0;  // pixels per 4 dialog units
-    int verticalFactor = 0;    // pixels per 8 dialog units
+    int horizontalFactor = 0; // pixels per 4 dialog units
+    int verticalFactor = 0;   // pixels per 8 dialog units
     int largeSize = 0;
     int fixedSize = 0;
 };
@@ -72,12 +72,16 @@ ITesManager* SkinManager();
 QString BoundSkinLibraryPath();
 
 // Drawing calls; each does nothing and returns 0 (or a zero size) without a manager.
-// A device context is a painter on a QImage (RGB32, ARGB32 or ARGB32_Premultiplied are
-// drawn in place, any other format through a converted copy); the painter's translation
-// and clip apply. A source QRect is (left, top, width, height) in picture pixels; a
-// destination QRect is in device pixels. The QImage overloads draw on an image that no painter is active on.
-std::int32_t SkinAddImage(std::uint32_t id);                         // 0 for id 0
-std::int32_t SkinAddImageOnColour(std::uint32_t id, TesColour colour);  // 0 for id 0
+// A device context is a painter: on a QImage (RGB32, ARGB32, ARGB32_Premultiplied) with at
+// most a translation the library blends in place, exactly, honouring the painter's clip.
+// On any other device (a widget, a pixmap) or under another transform the picture is drawn
+// through an off-screen copy with its alpha kept (exact for opaque and transparent pixels,
+// within rounding for the rest), so paint on an image back buffer where exactness matters.
+// The QImage overloads draw on an image no painter is active on (other formats through a
+// converted copy). A source QRect is (left, top, width, height) in picture pixels; a
+// destination QRect is in device pixels.
+std::int32_t SkinAddImage(std::uint32_t id);                           // 0 for id 0
+std::int32_t SkinAddImageOnColour(std::uint32_t id, TesColour colour); // 0 for id 0
 std::int32_t SkinDrawImage(QPainter& dc, std::int32_t handle, int x, int y,
                            const QRect* source = nullptr);
 std::int32_t SkinDrawImage(QImage& dc, std::int32_t handle, int x, int y,
@@ -86,8 +90,8 @@ std::int32_t SkinTileImage(QPainter& dc, std::int32_t handle, const QRect& dest,
                            const QRect* source = nullptr);
 std::int32_t SkinTileImage(QImage& dc, std::int32_t handle, const QRect& dest,
                            const QRect* source = nullptr);
-std::int32_t SkinReleaseImage(std::int32_t handle);  // 1 with a manager, else 0
-QSize SkinImageSize(std::int32_t handle);            // (0, 0) without a manager
+std::int32_t SkinReleaseImage(std::int32_t handle); // 1 with a manager, else 0
+QSize SkinImageSize(std::int32_t handle);           // (0, 0) without a manager
 // The library's icon of that identifier as an image; a null image when it has none.
 QImage SkinLoadIcon(std::uint32_t id);
 

@@ -27,7 +27,8 @@ TesSurface SurfaceOf(QImage& image, const QPoint& origin, const QRect& clip) {
     surface.bytesPerLine = int(image.bytesPerLine());
     surface.originX = origin.x();
     surface.originY = origin.y();
-    surface.clip = {clip.left(), clip.top(), clip.left() + clip.width(), clip.top() + clip.height()};
+    surface.clip = {clip.left(), clip.top(), clip.left() + clip.width(),
+                    clip.top() + clip.height()};
     return surface;
 }
 
@@ -43,8 +44,9 @@ QImage RecoverAlpha(const QImage& onBlack, const QImage& onWhite) {
         const auto* white = reinterpret_cast<const QRgb*>(onWhite.constScanLine(y));
         auto* target = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (int x = 0; x < out.width(); ++x) {
-            const int spread = std::max({qRed(white[x]) - qRed(black[x]), qGreen(white[x]) - qGreen(black[x]),
-                                         qBlue(white[x]) - qBlue(black[x]), 0});
+            const int spread =
+                std::max({qRed(white[x]) - qRed(black[x]), qGreen(white[x]) - qGreen(black[x]),
+                          qBlue(white[x]) - qBlue(black[x]), 0});
             const int alpha = 255 - std::min(spread, 255);
             if (alpha == 0) {
                 target[x] = 0;
@@ -88,14 +90,15 @@ std::int32_t DrawOnPainter(QPainter& painter, const QRect& extent, const Surface
         QRect clip = image->rect();
         if (painter.hasClipping())
             clip &= transform.mapRect(painter.clipBoundingRect()).toAlignedRect();
-        TesSurface surface = SurfaceOf(*image, QPoint(qRound(transform.dx()), qRound(transform.dy())), clip);
+        TesSurface surface =
+            SurfaceOf(*image, QPoint(qRound(transform.dx()), qRound(transform.dy())), clip);
         return draw(surface);
     }
     // Any other device (a widget, a pixmap) or transform: the destination cannot be read, so
     // the picture is drawn onto black and onto white, its alpha recovered from the difference,
     // and the result painted over the device.
     if (extent.isEmpty()) {
-        TesSurface nothing;  // no pixels: the library only looks the picture up
+        TesSurface nothing; // no pixels: the library only looks the picture up
         return draw(nothing);
     }
     QImage onBlack(extent.size(), QImage::Format_RGB32);
@@ -120,7 +123,7 @@ QRect PictureExtent(ITesManager* manager, std::int32_t handle, int x, int y, con
     return QRect(x, y, part.width(), part.height());
 }
 
-}  // namespace
+} // namespace
 
 std::int32_t SkinAddImage(std::uint32_t id) {
     ITesManager* manager = SkinManager();
@@ -156,7 +159,8 @@ std::int32_t SkinDrawImage(QImage& dc, std::int32_t handle, int x, int y, const 
     });
 }
 
-std::int32_t SkinTileImage(QPainter& dc, std::int32_t handle, const QRect& dest, const QRect* source) {
+std::int32_t SkinTileImage(QPainter& dc, std::int32_t handle, const QRect& dest,
+                           const QRect* source) {
     ITesManager* manager = SkinManager();
     if (!manager)
         return 0;
@@ -167,7 +171,8 @@ std::int32_t SkinTileImage(QPainter& dc, std::int32_t handle, const QRect& dest,
     });
 }
 
-std::int32_t SkinTileImage(QImage& dc, std::int32_t handle, const QRect& dest, const QRect* source) {
+std::int32_t SkinTileImage(QImage& dc, std::int32_t handle, const QRect& dest,
+                           const QRect* source) {
     ITesManager* manager = SkinManager();
     if (!manager)
         return 0;

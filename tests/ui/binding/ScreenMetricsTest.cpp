@@ -11,20 +11,20 @@ protected:
     void TearDown() override { platform::SetDeviceScreenSize(QSize(480, 640)); }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(ScreenMetrics, ScreenClassFollowsTheTableAndTheDeviceTurning) {
     const struct {
         int w, h, screenClass;
-    } table[] = {{240, 320, 1},  {320, 240, 2},  {480, 640, 3},  {640, 480, 4},  {240, 240, 5},
-                 {320, 320, 6},  {480, 480, 7},  {240, 400, 8},  {400, 240, 9},  {480, 800, 10},
-                 {800, 480, 11}, {240, 440, 13}, {440, 240, 0},  {600, 1024, 0}, {0, 0, 0}};
+    } table[] = {{240, 320, 1},  {320, 240, 2},  {480, 640, 3}, {640, 480, 4},  {240, 240, 5},
+                 {320, 320, 6},  {480, 480, 7},  {240, 400, 8}, {400, 240, 9},  {480, 800, 10},
+                 {800, 480, 11}, {240, 440, 13}, {440, 240, 0}, {600, 1024, 0}, {0, 0, 0}};
     for (const auto& row : table)
         EXPECT_EQ(ScreenClassForSize(row.w, row.h), row.screenClass) << row.w << "x" << row.h;
 
     platform::SetDeviceScreenSize(QSize(240, 320));
     EXPECT_EQ(GetScreenClass(), 1);
-    platform::SetDeviceScreenSize(QSize(320, 240));  // turned: asked afresh
+    platform::SetDeviceScreenSize(QSize(320, 240)); // turned: asked afresh
     EXPECT_EQ(GetScreenClass(), 2);
 }
 

@@ -12,7 +12,9 @@
 namespace {
 
 // Where the build puts the program and its skin libraries.
-QString ProgramFolder() { return QStringLiteral(QM_SKIN_LIBRARY_DIR); }
+QString ProgramFolder() {
+    return QStringLiteral(QM_SKIN_LIBRARY_DIR);
+}
 
 class SkinBindingTest : public CTempHomeTest {
 protected:
@@ -41,12 +43,13 @@ protected:
     int m_resets = 0;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(SkinBindingTest, HighResolutionScreenBindsTheVgaLibraryAndKeepsTheOther) {
     platform::SetDeviceScreenSize(QSize(480, 640));
-    const QString folder = FolderWith({ProgramFolder() + "/Quillmark.vga", ProgramFolder() + "/Quillmark.qvga"},
-                                      {"Quillmark.vga", "Quillmark.qvga"});
+    const QString folder =
+        FolderWith({ProgramFolder() + "/Quillmark.vga", ProgramFolder() + "/Quillmark.qvga"},
+                   {"Quillmark.vga", "Quillmark.qvga"});
     ASSERT_TRUE(BindSkinLibraryFrom(folder, nullptr));
     EXPECT_EQ(m_resets, 1);
     EXPECT_TRUE(IsHighResolution());

@@ -10,7 +10,9 @@
 namespace {
 
 // Where the build puts the program and its skin libraries.
-QString ProgramFolder() { return QStringLiteral(QM_SKIN_LIBRARY_DIR); }
+QString ProgramFolder() {
+    return QStringLiteral(QM_SKIN_LIBRARY_DIR);
+}
 
 class SkinDrawingTest : public CTempHomeTest {
 protected:
@@ -41,7 +43,7 @@ constexpr QRgb kGrey = 0xFF202020;
 // White at alpha 128 over 0x20: (255 x 128 + 32 x 127) >> 8 = 143.
 constexpr QRgb kBlendedWhite = 0xFF8F8F8F;
 
-}  // namespace
+} // namespace
 
 TEST_F(SkinDrawingTest, PainterTranslationAndClipReachTheLibrary) {
     QImage image(20, 10, QImage::Format_RGB32);
@@ -49,12 +51,12 @@ TEST_F(SkinDrawingTest, PainterTranslationAndClipReachTheLibrary) {
     {
         QPainter painter(&image);
         painter.translate(10, 5);
-        painter.setClipRect(QRect(0, 0, 2, 1));  // only the top row of the picture
+        painter.setClipRect(QRect(0, 0, 2, 1)); // only the top row of the picture
         EXPECT_EQ(SkinDrawImage(painter, m_handle, 1, 0), 1);
     }
     EXPECT_EQ(image.pixel(11, 5), 0xFFFF0000u);
     EXPECT_EQ(image.pixel(12, 5), kGrey);
-    EXPECT_EQ(image.pixel(11, 6), kGrey);  // clipped away
+    EXPECT_EQ(image.pixel(11, 6), kGrey); // clipped away
     EXPECT_EQ(image.pixel(12, 6), kGrey);
 
     image.fill(kGrey);
@@ -85,7 +87,7 @@ TEST_F(SkinDrawingTest, OtherImageFormatsAndTransformsDrawThroughACopy) {
     EXPECT_EQ(scaled.pixel(2, 2), 0xFFFF0000u);
     EXPECT_EQ(scaled.pixel(3, 3), 0xFFFF0000u);
     EXPECT_EQ(scaled.pixel(5, 5), 0xFF0000FFu);
-    EXPECT_EQ(scaled.pixel(4, 2), kGrey);  // the transparent pixel
+    EXPECT_EQ(scaled.pixel(4, 2), kGrey); // the transparent pixel
     // The half-transparent pixel keeps its alpha through the copy (within rounding).
     EXPECT_NEAR(qRed(scaled.pixel(2, 4)), qRed(kBlendedWhite), 2);
     EXPECT_NEAR(qBlue(scaled.pixel(3, 5)), qBlue(kBlendedWhite), 2);
@@ -110,7 +112,8 @@ TEST_F(SkinDrawingTest, TilingThroughThePainter) {
 TEST_F(SkinDrawingTest, WrappersOverTheLibrary) {
     EXPECT_EQ(SkinAddImage(0), 0);
     EXPECT_EQ(SkinAddImageOnColour(0, 0xFFFFFF), 0);
-    const std::int32_t face = SkinAddImageOnColour(ids::IDB_BUTTON_NORMAL, TesRgb(0xF8, 0xF8, 0xF8));
+    const std::int32_t face =
+        SkinAddImageOnColour(ids::IDB_BUTTON_NORMAL, TesRgb(0xF8, 0xF8, 0xF8));
     EXPECT_GT(face, m_handle);
     EXPECT_EQ(SkinAddImage(ids::IDB_BUTTON_NORMAL), face);
     EXPECT_EQ(SkinReleaseImage(face), 1);

@@ -13,17 +13,26 @@ public:
     std::int32_t AddFileImageOnColour(const char*, TesColour) override { return -1; }
     std::int32_t ReleaseImage(std::int32_t handle) override { return handle; }
     TesIcon* LoadSkinIcon(std::uint32_t) override { return nullptr; }
-    std::int32_t DrawImage(TesSurface*, std::int32_t, std::int32_t, std::int32_t, const TesRect*) override { return 0; }
-    std::int32_t DrawImageOnColour(TesSurface*, std::int32_t, std::int32_t, std::int32_t, TesColour) override { return 0; }
-    std::int32_t TileImage(TesSurface*, std::int32_t, const TesRect*, const TesRect*) override { return 0; }
+    std::int32_t DrawImage(TesSurface*, std::int32_t, std::int32_t, std::int32_t,
+                           const TesRect*) override {
+        return 0;
+    }
+    std::int32_t DrawImageOnColour(TesSurface*, std::int32_t, std::int32_t, std::int32_t,
+                                   TesColour) override {
+        return 0;
+    }
+    std::int32_t TileImage(TesSurface*, std::int32_t, const TesRect*, const TesRect*) override {
+        return 0;
+    }
     TesSize GetImageSize(std::int32_t) override { return {-1, -1}; }
     void SetOpacity(std::int32_t) override {}
     std::int32_t GetOpacity() override { return 100; }
 };
 
-}  // namespace
+} // namespace
 
-extern "C" __attribute__((visibility("default"))) ITesManager* InitTesManager(const char*, CLogSink*) {
+extern "C" __attribute__((visibility("default"))) ITesManager* InitTesManager(const char*,
+                                                                              CLogSink*) {
     return new CWrongVersionManager;
 }
 
