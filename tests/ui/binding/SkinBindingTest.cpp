@@ -103,6 +103,25 @@ TEST_F(SkinBindingTest, LibraryAnsweringVersion79IsRefusedWithError4096) {
     EXPECT_TRUE(BoundSkinLibraryPath().isEmpty());
 }
 
+TEST_F(SkinBindingTest, LibraryWithoutAManagerBindsAndDrawsNothing) {
+    platform::SetDeviceScreenSize(QSize(480, 640));
+    const QString folder = FolderWith({QStringLiteral(QM_TEST_SKIN_NO_MANAGER)}, {"Quillmark.vga"});
+    EXPECT_TRUE(BindSkinLibraryFrom(folder, nullptr));
+    EXPECT_TRUE(m_messages.isEmpty());
+    EXPECT_FALSE(SkinManager());
+    EXPECT_EQ(SkinAddImage(ids::IDB_LOGO), 0);
+    EXPECT_EQ(SkinImageSize(10000), QSize(0, 0));
+}
+
+TEST_F(SkinBindingTest, LibraryMissingAnExportFailsWithoutAMessage) {
+    platform::SetDeviceScreenSize(QSize(480, 640));
+    const QString folder = FolderWith({QStringLiteral(QM_TEST_SKIN_NO_CLEANUP)}, {"Quillmark.vga"});
+    EXPECT_FALSE(BindSkinLibraryFrom(folder, nullptr));
+    EXPECT_TRUE(m_messages.isEmpty());
+    EXPECT_FALSE(SkinManager());
+    EXPECT_TRUE(BoundSkinLibraryPath().isEmpty());
+}
+
 TEST_F(SkinBindingTest, LibraryThatIsNoLibraryFailsWithoutAMessage) {
     platform::SetDeviceScreenSize(QSize(240, 320));
     const QString folder = PathIn("program");

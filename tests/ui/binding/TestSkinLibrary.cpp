@@ -1,4 +1,6 @@
-// A skin library that answers version 79: the binding must refuse it.
+// Skin libraries the binding must cope with, one source built three ways: a manager that
+// answers version 79, no manager at all (QM_TEST_SKIN_NO_MANAGER), and a library without
+// CleanupTesManager (QM_TEST_SKIN_NO_CLEANUP).
 
 #include "skin/TesManager.h"
 
@@ -33,9 +35,16 @@ public:
 
 extern "C" __attribute__((visibility("default"))) ITesManager* InitTesManager(const char*,
                                                                               CLogSink*) {
+#ifdef QM_TEST_SKIN_NO_MANAGER
+    return nullptr;
+#else
     return new CWrongVersionManager;
+#endif
 }
+
+#ifndef QM_TEST_SKIN_NO_CLEANUP
 
 extern "C" __attribute__((visibility("default"))) void CleanupTesManager(ITesManager* manager) {
     delete manager;
 }
+#endif
