@@ -5,6 +5,7 @@
 #include "imaging/ImageType.h"
 #include "imaging/LoadedImage.h"
 #include "pdf/ImageMatrix.h"
+#include "pdf/JpegEmbedding.h"
 #include "pdf/PaperSizes.h"
 #include "pdf/PdfObjectWriter.h"
 #include "resources/ids/StringIds.h"
@@ -100,7 +101,7 @@ void CPdfBuilder::PlaceJpeg(const QString& path) {
         return;
     }
     HPDF_GetCurrentPage(m_document);
-    HPDF_Image image = HPDF_LoadJpegImageFromFile(m_document, QFile::encodeName(path).constData());
+    HPDF_Image image = LoadJpegImage(m_document, path);
     if (!image) {
         // The library refuses some files (no JPEG start marker) without raising an error;
         // the user must still hear why the document stopped.
