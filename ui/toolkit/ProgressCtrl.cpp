@@ -40,7 +40,7 @@ void CProgressCtrl::SetClock(std::function<std::uint32_t()> clock) {
 void CProgressCtrl::SetRange(int lower, int upper) {
     m_lower = lower;
     m_upper = upper;
-    m_filled = -1;
+    m_filled = FilledWidth();
     update();
 }
 

@@ -1,0 +1,92 @@
+#include "ui/toolkit/ProgressCtrl.h"
+
+#include "SkinnedDevice.h"
+
+namespace {
+
+class ProgressCtrlTest : public CSkinnedDeviceTest {
+protected:
+    std::uint32_t m_now = 1000;
+    CProgressCtrl* Make() {
+        auto* bar = new CProgressCtrl(m_device.get());
+        bar->SetClock([this] { return m_now; });
+        bar->resize(200, 30);
+        return bar;
+    }
+};
+
+TEST_F(ProgressCtrlTest, HalfWayAfterTenSecondsLeavesTenSeconds) {
+    CProgressCtrl* bar = Make();
+    bar->SetRange(0, 100);
+    bar->SetPos(50);
+    m_now += 10000;
+    std::uint32_t remaining, elapsed, total;
+    bar->EstimateTimes(remaining, elapsed, total);
+    EXPECT_EQ(elapsed, 10000u);
+    EXPECT_EQ(total, 20000u);
+    EXPECT_EQ(remaining, 10000u);
+    EXPECT_EQ(bar->RightText(), "10 seconds left");
+    EXPECT_EQ(bar->LeftText(), "10 seconds passed");
+    EXPECT_EQ(bar->BarText(), "50%");
+    bar->SetStyle(true, true, true);
+    EXPECT_EQ(bar->LeftText(), "20 seconds total");
+}
+
+TEST_F(ProgressCtrlTest, AtTheEndOrBeforeTheStartThereAreNoStatistics) {
+    CProgressCtrl* bar = Make();
+    m_now += 5000;
+    bar->SetPos(100);
+    EXPECT_EQ(bar->BarText(), "100%");
+    EXPECT_EQ(bar->RightText(), "");
+    EXPECT_EQ(bar->LeftText(), "");
+    bar->SetPos(-5);
+    EXPECT_EQ(bar->BarText(), "0%");
+    EXPECT_EQ(bar->FilledWidth(), 0);
+    std::uint32_t remaining, elapsed, total;
+    bar->EstimateTimes(remaining, elapsed, total);
+    EXPECT_EQ(remaining, 0xFFFFFFFFu);
+    EXPECT_EQ(elapsed, 0xFFFFFFFFu);
+    bar->Restart();
+    m_now -= 1;  // the clock went back: nothing can be estimated
+    bar->SetPos(10);
+    bar->EstimateTimes(remaining, elapsed, total);
+    EXPECT_EQ(total, 0xFFFFFFFFu);
+}
+
+TEST_F(ProgressCtrlTest, OnlyAMovedEdgeAsksForARepaint) {
+    CProgressCtrl* bar = Make();
+    bar->SetRange(0, 1000);
+    const int before = bar->RepaintRequests();
+    for (int pos = 1; pos <= 4; ++pos)
+        bar->SetPos(pos);  // 200 pixels for 1000 units: the edge stays at 0
+    EXPECT_EQ(bar->RepaintRequests(), before);
+    bar->SetPos(5);
+    EXPECT_EQ(bar->FilledWidth(), 1);
+    EXPECT_EQ(bar->RepaintRequests(), before + 1);
+    EXPECT_EQ(bar->StepIt(), 5);
+    EXPECT_EQ(bar->GetPos(), 6);
+    EXPECT_EQ(bar->SetStep(10), 1);
+    bar->OffsetPos(4);
+    EXPECT_EQ(bar->GetPos(), 10);
+}
+
+TEST_F(ProgressCtrlTest, PaintsTheFilledPartInTheBarColour) {
+    CProgressCtrl* bar = Make();
+    bar->SetStyle(false, false, false);
+    bar->ShowText(false);
+    bar->SetBarColour(0x0000FF);        // red
+    bar->SetBackgroundColour(0xFF0000);  // blue
+    bar->SetPos(50);
+    bar->show();
+    const QImage image = bar->grab().toImage();
+    EXPECT_EQ(image.pixel(50, 15), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(150, 15), qRgb(0, 0, 255));
+    EXPECT_EQ(image.pixel(50, 0), qRgb(0, 0, 255));  // one-pixel border of the background
+    bar->SetRange16(0x00C80064);  // lower 100, upper 200
+    int lower, upper;
+    bar->GetRange(lower, upper);
+    EXPECT_EQ(lower, 100);
+    EXPECT_EQ(upper, 200);
+}
+
+}  // namespace

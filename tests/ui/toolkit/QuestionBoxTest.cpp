@@ -1,0 +1,227 @@
+#include "ui/toolkit/QuestionBox.h"
+
+#include "SkinnedDevice.h"
+#include "platform/screen/SoftKeyBar.h"
+#include "resources/ResourceIds.h"
+#include "ui/text/Strings.h"
+#include "ui/toolkit/SkinButton.h"
+
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+using namespace ids;
+
+class QuestionBoxTest : public CSkinnedDeviceTest {
+protected:
+    // Shows a box of `kind` and lets `act` answer it once it runs; -1 when nothing ended it.
+    int Run(CQuestionBox& box, const std::function<void(CQuestionBox&)>& act, int kind) {
+        box.SetKind(kind);
+        QTimer::singleShot(0, &box, [&] { act(box); });
+        QTimer::singleShot(800, &box, [&] { box.EndDialog(-1); });
+        return box.Show();
+    }
+    int RunCommand(int kind, int command, bool* checked = nullptr) {
+        CQuestionBox box;
+        const int result = Run(box, [command](CQuestionBox& b) { b.SendCommand(command); }, kind);
+        if (checked)
+            *checked = box.IsChecked();
+        return result;
+    }
+    std::vector<int> Buttons(CQuestionBox& box) {
+        std::vector<int> shown;
+        for (int id : {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_NO, IDC_QB_BUTTON_NEXT, IDC_QB_BUTTON_OK})
+            if (!box.Control(id)->isHidden())
+                shown.push_back(id);
+        return shown;
+    }
+};
+
+TEST_F(QuestionBoxTest, EachKindHasItsMenuBarButtonsAndControls) {
+    struct Expect {
+        int kind;
+        std::vector<int> menu;
+        std::vector<int> buttons;
+        bool check, radios;
+    };
+    const Expect table[] = {
+        {0, {IDOK_COMMAND}, {IDC_QB_BUTTON_OK}, false, false},
+        {1, {IDCANCEL_COMMAND, IDOK_COMMAND}, {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_OK}, false, false},
+        {2, {IDCANCEL_COMMAND, IDOK_COMMAND}, {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_OK}, false, false},
+        {3, {IDCANCEL_COMMAND, IDOK_COMMAND}, {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_OK}, false, true},
+        {4, {IDCANCEL_COMMAND, ID_QB_NEXT}, {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_NEXT}, false, false},
+        {5, {IDCANCEL_COMMAND, ID_QB_NEXT}, {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_NEXT}, true, false},
+        {6, {IDCANCEL_COMMAND, ID_QB_NEXT}, {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_NEXT}, true, false},
+        {7, {IDCANCEL_COMMAND, ID_QB_NEXT}, {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_NEXT}, false, true},
+        {8, {IDCANCEL_COMMAND, ID_QB_NEXT}, {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_NEXT}, false, true},
+        {9, {IDCANCEL_COMMAND, ID_QB_TOOLS, IDOK_COMMAND, ID_QB_YES_TO_ALL, ID_QB_NO, ID_QB_NO_TO_ALL},
+         {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_NO, IDC_QB_BUTTON_OK}, true, false},
+        {10, {IDOK_COMMAND, ID_QB_TOOLS, ID_QB_DONT_SHOW}, {IDC_QB_BUTTON_OK}, true, false},
+    };
+    for (const Expect& e : table) {
+        CQuestionBox box;
+        box.SetKind(e.kind);
+        box.Prepare();
+        ASSERT_NE(box.MenuBar(), nullptr) << e.kind;
+        EXPECT_EQ(MenuCommands(*box.MenuBar()), e.menu) << "kind " << e.kind;
+        EXPECT_EQ(Buttons(box), e.buttons) << "kind " << e.kind;
+        EXPECT_EQ(!box.Control(IDC_QB_CHECK)->isHidden(), e.check) << e.kind;
+        EXPECT_EQ(box.Control(IDC_QB_CHECK)->isEnabled(), e.check) << e.kind;
+        EXPECT_EQ(!box.Control(IDC_QB_RADIO_FIRST)->isHidden(), e.radios) << e.kind;
+        EXPECT_EQ(!box.Control(IDC_QB_RADIO_SECOND)->isHidden(), e.radios) << e.kind;
+    }
+}
+
+TEST_F(QuestionBoxTest, SoftKeysReadAsTheKindSays) {
+    CQuestionBox box;
+    box.SetKind(1);
+    box.Prepare();
+    box.ShowModeless();
+    EXPECT_EQ(m_device->SoftKeys()->KeyText(true), "No");
+    EXPECT_EQ(m_device->SoftKeys()->KeyText(false), "Yes");
+    EXPECT_EQ(box.Button(IDC_QB_BUTTON_CANCEL)->text(), "No");
+    EXPECT_EQ(box.Button(IDC_QB_BUTTON_OK)->text(), "Yes");
+    box.DestroyScreen();
+}
+
+TEST_F(QuestionBoxTest, CommandsEndTheBoxWithTheirResultCodes) {
+    EXPECT_EQ(RunCommand(0, IDOK_COMMAND), kResultOk);
+    EXPECT_EQ(RunCommand(0, IDC_QB_BUTTON_OK), kResultOk);
+    EXPECT_EQ(RunCommand(1, IDOK_COMMAND), kResultOk);
+    EXPECT_EQ(RunCommand(1, IDCANCEL_COMMAND), kResultCancel);  // "No" of kind 1
+    EXPECT_EQ(RunCommand(1, IDC_QB_BUTTON_CANCEL), kResultCancel);
+    EXPECT_EQ(RunCommand(2, IDOK_COMMAND), kResultOk);
+    EXPECT_EQ(RunCommand(2, IDCANCEL_COMMAND), kResultCancel);
+    EXPECT_EQ(RunCommand(4, ID_QB_NEXT), kResultNext);
+    EXPECT_EQ(RunCommand(4, IDC_QB_BUTTON_NEXT), kResultNext);
+    EXPECT_EQ(RunCommand(5, ID_QB_NEXT), kResultNext);
+    EXPECT_EQ(RunCommand(7, ID_QB_NEXT), kResultNext);
+    EXPECT_EQ(RunCommand(9, ID_QB_NO), kResultNo);
+    EXPECT_EQ(RunCommand(9, IDC_QB_BUTTON_NO), kResultNo);
+    EXPECT_EQ(RunCommand(9, IDC_QB_BUTTON_OK), kResultOk);
+    EXPECT_EQ(RunCommand(10, IDOK_COMMAND), kResultOk);
+    bool checked = true;
+    EXPECT_EQ(RunCommand(9, IDOK_COMMAND, &checked), kResultOk);
+    EXPECT_FALSE(checked);
+    EXPECT_EQ(RunCommand(9, ID_QB_YES_TO_ALL, &checked), kResultNext);
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(RunCommand(9, ID_QB_NO_TO_ALL, &checked), kResultNo);
+    EXPECT_TRUE(checked);
+    // A command the kind does not carry leaves the box open.
+    EXPECT_EQ(RunCommand(0, IDC_QB_BUTTON_NEXT), -1);
+    // Closing the device window counts as Cancel.
+    CQuestionBox box;
+    EXPECT_EQ(Run(box, [this](CQuestionBox&) { m_device->close(); }, 0), kResultCancel);
+}
+
+TEST_F(QuestionBoxTest, DontShowAgainTogglesTheCheckAndKeepsTheBoxOpen) {
+    CQuestionBox box;
+    bool afterOne = false, afterTwo = true, open = false;
+    const int result = Run(box, [&](CQuestionBox& b) {
+        b.SendCommand(ID_QB_DONT_SHOW);
+        afterOne = b.IsChecked() && b.ControlAs<QCheckBox>(IDC_QB_CHECK)->isChecked();
+        b.SendCommand(ID_QB_DONT_SHOW);
+        afterTwo = b.IsChecked();
+        open = b.IsRunning();
+        b.SendCommand(ID_QB_DONT_SHOW);
+        b.SendCommand(IDOK_COMMAND);
+    }, 10);
+    EXPECT_TRUE(afterOne);
+    EXPECT_FALSE(afterTwo);
+    EXPECT_TRUE(open);
+    EXPECT_EQ(result, kResultOk);
+    EXPECT_TRUE(box.IsChecked());
+}
+
+TEST_F(QuestionBoxTest, KindSixOffersNextOnlyWhileTheCheckBoxIsTicked) {
+    CQuestionBox box;
+    std::vector<bool> enabled;
+    const int result = Run(box, [&](CQuestionBox& b) {
+        enabled.push_back(b.IsCommandEnabled(ID_QB_NEXT) || b.Button(IDC_QB_BUTTON_NEXT)->isEnabled());
+        EXPECT_FALSE(b.SendCommand(ID_QB_NEXT));
+        b.ControlAs<QCheckBox>(IDC_QB_CHECK)->click();
+        enabled.push_back(b.IsCommandEnabled(ID_QB_NEXT) && b.Button(IDC_QB_BUTTON_NEXT)->isEnabled());
+        b.ControlAs<QCheckBox>(IDC_QB_CHECK)->click();
+        enabled.push_back(b.IsCommandEnabled(ID_QB_NEXT));
+        b.ControlAs<QCheckBox>(IDC_QB_CHECK)->click();
+        b.Button(IDC_QB_BUTTON_NEXT)->click();
+    }, 6);
+    EXPECT_EQ(enabled, (std::vector<bool>{false, true, false}));
+    EXPECT_EQ(result, kResultNext);
+    EXPECT_TRUE(box.IsChecked());
+}
+
+TEST_F(QuestionBoxTest, KindEightOffersNextOnlyWithTheFirstChoice) {
+    CQuestionBox box;
+    std::vector<bool> enabled;
+    const int result = Run(box, [&](CQuestionBox& b) {
+        EXPECT_TRUE(b.ControlAs<QRadioButton>(IDC_QB_RADIO_SECOND)->isChecked());
+        enabled.push_back(b.IsCommandEnabled(ID_QB_NEXT));
+        b.ControlAs<QRadioButton>(IDC_QB_RADIO_FIRST)->click();
+        enabled.push_back(b.IsCommandEnabled(ID_QB_NEXT) && b.Button(IDC_QB_BUTTON_NEXT)->isEnabled());
+        b.ControlAs<QRadioButton>(IDC_QB_RADIO_SECOND)->click();
+        enabled.push_back(b.IsCommandEnabled(ID_QB_NEXT));
+        b.ControlAs<QRadioButton>(IDC_QB_RADIO_FIRST)->click();
+        b.SendCommand(ID_QB_NEXT);
+    }, 8);
+    EXPECT_EQ(enabled, (std::vector<bool>{false, true, false}));
+    EXPECT_EQ(result, kResultNext);
+    EXPECT_EQ(box.GetChoice(), 0);
+}
+
+TEST_F(QuestionBoxTest, KindThreeOpensOnTheSecondChoice) {
+    {
+        CQuestionBox box;
+        box.SetOptionTexts(LoadFormatted(IDS_REMOVE_IMAGE_DELETE_IMAGE), LoadFormatted(IDS_ONLY_REMOVE_IMAGE_FROM));
+        EXPECT_EQ(Run(box, [](CQuestionBox& b) { b.SendCommand(IDOK_COMMAND); }, 3), kResultOk);
+        EXPECT_EQ(box.GetChoice(), 1);
+        EXPECT_EQ(box.GetDlgItemText(IDC_QB_RADIO_FIRST), "Remove the image & delete the image file");
+    }
+    CQuestionBox box;
+    EXPECT_EQ(Run(box, [](CQuestionBox& b) {
+        b.ControlAs<QRadioButton>(IDC_QB_RADIO_FIRST)->click();
+        b.SendCommand(IDOK_COMMAND);
+    }, 3), kResultOk);
+    EXPECT_EQ(box.GetChoice(), 0);
+}
+
+TEST_F(QuestionBoxTest, KindTenSwapsToItsSecondPictureAfterHalfASecond) {
+    CQuestionBox box;
+    box.SetKind(10);
+    std::uint32_t early = 0, late = 0;
+    QTimer::singleShot(250, &box, [&] { early = box.CurrentPicture(); });
+    QTimer::singleShot(700, &box, [&] {
+        late = box.CurrentPicture();
+        box.EndDialog(IDOK);
+    });
+    box.Show();
+    EXPECT_EQ(early, IDB_MSG_NO_CAMERA_1);
+    EXPECT_EQ(late, IDB_MSG_NO_CAMERA_2);
+}
+
+TEST_F(QuestionBoxTest, TheBodyTakesTheRoomTheOptionalControlsLeave) {
+    CQuestionBox plain, radios;
+    plain.SetKind(2);
+    radios.SetKind(3);
+    plain.ShowModeless();
+    plain.Prepare();
+    const int plainHeight = plain.Control(IDC_QB_BODY)->height();
+    plain.DestroyScreen();
+    radios.ShowModeless();
+    radios.Prepare();
+    const QRect body = radios.Control(IDC_QB_BODY)->geometry();
+    const QRect first = radios.Control(IDC_QB_RADIO_FIRST)->geometry();
+    EXPECT_LT(body.height(), plainHeight);
+    EXPECT_LE(body.bottom(), first.top());
+    EXPECT_EQ(body.top(), 80);  // 23 dialog units at 480 x 640, below the 68-pixel header
+    EXPECT_LE(radios.Button(IDC_QB_BUTTON_OK)->geometry().right(), radios.width());
+    EXPECT_GE(radios.Button(IDC_QB_BUTTON_OK)->geometry().top(), radios.height() - 54);
+    radios.DestroyScreen();
+}
+
+}  // namespace

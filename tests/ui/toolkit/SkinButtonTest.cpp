@@ -1,0 +1,104 @@
+#include "ui/toolkit/SkinButton.h"
+
+#include "SkinnedDevice.h"
+#include "resources/ResourceIds.h"
+#include "ui/binding/SkinBinding.h"
+
+#include <QTest>
+
+namespace {
+
+class SkinButtonTest : public CSkinnedDeviceTest {};
+
+TEST_F(SkinButtonTest, CancelUsesTheLargeFacesAndItsIconOnVga) {
+    CSkinButton button(m_device.get());
+    EXPECT_EQ(SetupStandardButton(&button, kButtonCancel), 1);
+    EXPECT_EQ(button.FaceSize(), QSize(151, 46));
+    EXPECT_EQ(button.sizeHint(), QSize(151, 46));
+    EXPECT_EQ(button.text(), "Cancel");
+    EXPECT_EQ(button.Align(), CSkinButton::kIconRight);
+    EXPECT_FALSE(button.IsFlat());  // faces come last: standard buttons never hover
+    EXPECT_EQ(button.IconHandle(0), SkinAddImage(ids::IDB_ICON_CANCEL));
+    EXPECT_EQ(button.FaceBackground(), 0xF8F8F8u);
+}
+
+TEST_F(SkinButtonTest, CancelUsesTheSmallFacesOnQvga) {
+    UseScreen(QSize(240, 320));
+    CSkinButton button(m_device.get());
+    SetupStandardButton(&button, kButtonCancel);
+    EXPECT_EQ(button.FaceSize(), QSize(76, 23));
+}
+
+TEST_F(SkinButtonTest, DisabledStandardButtonShowsTheDisabledFaceAndAnEmbossedCaption) {
+    CSkinButton button(m_device.get());
+    SetupStandardButton(&button, kButtonOk);
+    button.resize(button.sizeHint());
+    button.show();
+    EXPECT_EQ(button.CurrentFace(), CSkinButton::kFaceNormal);
+    button.setEnabled(false);
+    EXPECT_EQ(button.CurrentFace(), CSkinButton::kFaceDisabled);
+    const QImage image = button.grab().toImage();
+    int highlight = 0, shadow = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width() / 2; ++x) {
+            const QRgb p = image.pixel(x, y) & 0xFFFFFF;
+            highlight += p == 0xFFFFFF;
+            shadow += p == 0xA0A0A0;
+        }
+    EXPECT_GT(shadow, 5) << "caption in the shadow colour";
+    EXPECT_GT(highlight, 5) << "its highlight one pixel lower right";
+}
+
+TEST_F(SkinButtonTest, OtherKindsChangeNothing) {
+    CSkinButton button(m_device.get());
+    button.setText("Mine");
+    EXPECT_EQ(SetupStandardButton(&button, 16), 0);
+    EXPECT_EQ(SetupStandardButton(&button, 6), 0);
+    EXPECT_EQ(SetupStandardButton(&button, 24), 0);
+    EXPECT_EQ(button.text(), "Mine");
+    EXPECT_FALSE(button.UsesFaces());
+    EXPECT_TRUE(button.IsFlat());
+    EXPECT_EQ(SetupStandardButton(&button, kButtonPlain), 1);
+    EXPECT_EQ(button.text(), "Mine");
+    EXPECT_EQ(button.Align(), CSkinButton::kIconLeft);
+    EXPECT_EQ(button.CurrentIcon(), 0);
+}
+
+TEST_F(SkinButtonTest, AlignmentOutsideTheThreeIsRefused) {
+    CSkinButton button;
+    EXPECT_EQ(button.SetAlign(1), 0);
+    EXPECT_EQ(button.SetAlign(3), 4);
+    EXPECT_EQ(button.SetAlign(-1), 4);
+    EXPECT_EQ(button.Align(), 1);
+}
+
+TEST_F(SkinButtonTest, CheckBoxModeTogglesOnEachClickAndLooksPressedWhileChecked) {
+    CSkinButton button(m_device.get());
+    button.SetFaces(ids::IDB_BUTTON_HOVER, ids::IDB_BUTTON_NORMAL, ids::IDB_BUTTON_DISABLED,
+                    ids::IDB_BUTTON_PRESSED, false, false);
+    button.SetCheckBoxMode(true);
+    button.click();
+    EXPECT_TRUE(button.IsChecked());
+    EXPECT_EQ(button.CurrentFace(), CSkinButton::kFacePressed);
+    button.click();
+    EXPECT_FALSE(button.IsChecked());
+}
+
+TEST_F(SkinButtonTest, AFlatButtonHoversAndLeavesWithinATimerTick) {
+    CSkinButton button(m_device.get());
+    button.setGeometry(10, 60, 100, 40);
+    button.show();
+    QTest::mouseMove(&button, QPoint(50, 20));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return button.IsHovering(); }, 500));
+    QCursor::setPos(m_device->mapToGlobal(QPoint(400, 500)));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !button.IsHovering(); }, 3 * kHoverTimerMs));
+}
+
+TEST_F(SkinButtonTest, AMissingFaceFallsBackToTheFirst) {
+    CSkinButton button(m_device.get());
+    button.SetFaces(ids::IDB_BUTTON_HOVER, ids::IDB_BUTTON_NORMAL, 0, 0, false, false);
+    button.setEnabled(false);
+    EXPECT_EQ(button.CurrentFace(), CSkinButton::kFaceHover);
+}
+
+}  // namespace

@@ -1,0 +1,25 @@
+#include "SkinnedDevice.h"
+
+#include "ui/binding/SkinBinding.h"
+#include "ui/toolkit/Toolkit.h"
+
+void CSkinnedDeviceTest::SetUp() {
+    CTempHomeTest::SetUp();
+    InstallToolkitHooks("Quillmark Mobile");
+    UseScreen(QSize(480, 640));
+}
+
+void CSkinnedDeviceTest::TearDown() {
+    m_device.reset();
+    UnbindSkinLibrary();
+    CTempHomeTest::TearDown();
+}
+
+void CSkinnedDeviceTest::UseScreen(const QSize& size) {
+    m_device.reset();
+    m_device = std::make_unique<CDeviceWindow>(size);
+    m_device->show();
+    ASSERT_TRUE(BindSkinLibraryFrom(qEnvironmentVariable("QM_BUILD_DIR") + "/bin", nullptr))
+        << "the skin libraries are built into the build folder's bin/";
+    ASSERT_NE(SkinManager(), nullptr);
+}
