@@ -68,25 +68,38 @@ HPDF_Stream NewByteStream(HPDF_MMgr mmgr, QByteArray data) {
 }
 
 // Length of the JPEG's head up to and including its frame header (SOF0, 1, 2 or 9, the
-// markers the library reads sizes from); 0 when the markers do not lead there.
+// frames the library reads sizes from); 0 when the markers do not lead there: a cut file,
+// a scan before any frame, or a frame of another kind (lossless, arithmetic).
 qsizetype HeadLength(const QByteArray& d) {
     const auto byte = [&](qsizetype i) { return uchar(d[i]); };
     if (d.size() < 4 || byte(0) != 0xFF || byte(1) != 0xD8)
         return 0;
     qsizetype p = 2;
-    while (p + 4 <= d.size()) {
-        if (byte(p) != 0xFF)
+    for (;;) {
+        if (p + 2 > d.size() || byte(p) != 0xFF)
+            return 0;
+        while (p + 2 <= d.size() && byte(p + 1) == 0xFF)
+            ++p;  // fill bytes before a marker
+        if (p + 2 > d.size())
             return 0;
         const int marker = byte(p + 1);
-        const qsizetype length = (qsizetype(byte(p + 2)) << 8) | byte(p + 3);
-        if (length < 2)
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
+            p += 2;  // markers without a segment
+            continue;
+        }
+        if (marker == 0xDA || marker == 0xD9 || p + 4 > d.size())
             return 0;
+        const qsizetype length = (qsizetype(byte(p + 2)) << 8) | byte(p + 3);
         const qsizetype end = p + 2 + length;
+        if (length < 2 || end > d.size())
+            return 0;
         if (marker == 0xC0 || marker == 0xC1 || marker == 0xC2 || marker == 0xC9)
-            return end <= d.size() ? end : 0;
+            return end;
+        if (marker >= 0xC3 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 &&
+            marker != 0xCC)
+            return 0;  // a frame the library cannot describe
         p = end;
     }
-    return 0;
 }
 
 HPDF_Image LibraryLoader(HPDF_Doc document, const QString& path) {
@@ -105,8 +118,14 @@ HPDF_Image LoadJpegImage(HPDF_Doc document, const QString& path) {
     if (data.size() != file.size())
         return LibraryLoader(document, path);
     const qsizetype head = HeadLength(data);
-    if (head == 0)
-        return LibraryLoader(document, path);
+    if (head == 0) {
+        // The library's own loader would take some of these (a file cut inside its head)
+        // and write an image without a size; refuse them as it refuses other JPEG forms.
+        const bool jpeg = data.startsWith(QByteArray("\xFF\xD8", 2));
+        HPDF_RaiseError(&document->error,
+                        jpeg ? HPDF_UNSUPPORTED_JPEG_FORMAT : HPDF_INVALID_JPEG_DATA, 0);
+        return nullptr;
+    }
     // The library reads the sizes and colour space from the head alone...
     HPDF_Image image = HPDF_LoadJpegImageFromMem(
         document, reinterpret_cast<const HPDF_BYTE*>(data.constData()), HPDF_UINT(head));

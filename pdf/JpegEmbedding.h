@@ -9,5 +9,5 @@
 #include <QString>
 
 // The image, or null with the library's error raised (as HPDF_LoadJpegImageFromFile does);
-// a file this loader cannot take apart goes through the library's loader, which then says why.
+// a file that cannot be read goes through the library's loader, which then says why.
 HPDF_Image LoadJpegImage(HPDF_Doc document, const QString& path);

@@ -2,6 +2,7 @@
 #include "tests/pdf/PdfTestFixture.h"
 
 #include <QFile>
+#include <QImageWriter>
 
 namespace {
 
@@ -136,6 +137,53 @@ TEST_F(PdfBuilderTest, UndecodableRasterLeavesABlankPageAndGoesOn) {
     SaveAndLoad(builder, file);
     EXPECT_EQ(file.Content(file.Pages()[0]), kPrologue);
     EXPECT_TRUE(sink.errors.isEmpty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PdfBuilderTest, ProgressiveAndExifHeavyJpegsKeepTheirBytes) {
+    QImage image(120, 90, QImage::Format_RGB32);
+    image.fill(qRgb(30, 60, 90));
+    QImageWriter writer(PathIn("prog.jpg"), "jpeg");
+    writer.setProgressiveScanWrite(true);
+    ASSERT_TRUE(writer.write(image));
+    // A big application segment before the frame header, as camera thumbnails make.
+    QByteArray withApp = ReadFile(PathIn("prog.jpg"));
+    QByteArray app("\xFF\xE2", 2);
+    app += char(0xF0);
+    app += char(0x02);
+    app += QByteArray(0xF000, 'z');
+    withApp.insert(2, app);
+    WriteFile(PathIn("app.jpg"), withApp);
+
+    CPdfBuilder builder(&sink, settings);
+    for (const char* name : {"prog.jpg", "app.jpg"}) {
+        builder.AddPdfPage();
+        EXPECT_TRUE(builder.PlacePicture(4, PathIn(name))) << name;
+    }
+    CPdfFile file;
+    SaveAndLoad(builder, file);
+    int i = 0;
+    for (const char* name : {"prog.jpg", "app.jpg"}) {
+        const int id = file.Images(file.Pages()[i++]).value(0);
+        const QByteArray& dict = file.Objects().at(id).dict;
+        EXPECT_EQ(file.IntValue(dict, "Width"), 120) << name;
+        EXPECT_EQ(file.IntValue(dict, "Height"), 90) << name;
+        EXPECT_EQ(CPdfFile::Value(dict, "ColorSpace"), "/DeviceRGB") << name;
+        EXPECT_EQ(file.Objects().at(id).rawStream, ReadFile(PathIn(name))) << name;
+    }
+    EXPECT_TRUE(sink.errors.isEmpty());
+}
+
+TEST_F(PdfBuilderTest, AJpegWithoutAFrameHeaderIsALibraryError) {
+    WriteFile(PathIn("cut.jpg"), QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF\0", 11));
+    CPdfBuilder builder(&sink, settings);
+    builder.AddPdfPage();
+    EXPECT_FALSE(builder.PlacePicture(4, PathIn("cut.jpg")));
+    EXPECT_TRUE(builder.Failed());
+    EXPECT_EQ(sink.errors.size(), 1);
 }
 
 }  // namespace
