@@ -49,8 +49,16 @@ void CImageEdit::CloseOpenImage()
     m_openImage = nullptr;
 }
 
+const QImage& CImageEdit::DisplayImage()
+{
+    if (m_displayImage.isNull() && m_current)
+        m_displayImage = m_current->ToImage();
+    return m_displayImage;
+}
+
 void CImageEdit::SetCurrent(BitmapHandle bitmap)
 {
+    m_displayImage = QImage();
     m_current = std::move(bitmap);
     m_pictureWidth = m_current ? m_current->Width() : 0;
     m_pictureHeight = m_current ? m_current->Height() : 0;
@@ -117,6 +125,7 @@ bool CImageEdit::Rotate(int angle)
 {
     if (!m_current || (angle != 90 && angle != 180 && angle != 270))
         return false;
+    m_displayImage = QImage();  // a turn holds only the copies it needs
     SaveUndoCopy();
     const int w = m_current->Width();
     const int h = m_current->Height();
@@ -142,6 +151,7 @@ bool CImageEdit::Flip(bool mirrorX, bool mirrorY)
 {
     if (!m_current)
         return false;
+    m_displayImage = QImage();
     const QImage source = m_current->ToImage();
     if (source.isNull())
         return false;
@@ -169,6 +179,7 @@ bool CImageEdit::CropToSelection()
     const int ch = bottom - top;
     if (cw < MinimumCropSide() || ch < MinimumCropSide() || cw <= 0 || ch <= 0)
         return false;
+    m_displayImage = QImage();
     SaveUndoCopy();
     CDibBitmap converted;
     const CPixelSource source = PixelsOf(*m_current, converted);

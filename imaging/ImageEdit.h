@@ -7,6 +7,7 @@
 
 #include "imaging/Bitmap.h"
 
+#include <QImage>
 #include <QString>
 
 #include <cstdint>
@@ -61,6 +62,9 @@ public:
     // Tests and the benchmarks point the undo file elsewhere.
     void SetUndoPath(const QString& path) { m_undoPath = path; }
     const CBitmap* Current() const { return m_current.get(); }
+    // The current picture in the screen's format for painting; made once per picture (a
+    // device bitmap is shared, a section converted). Null image without a picture.
+    const QImage& DisplayImage();
     bool HasPicture() const { return m_current != nullptr; }
     int PictureWidth() const { return m_pictureWidth; }
     int PictureHeight() const { return m_pictureHeight; }
@@ -99,4 +103,7 @@ protected:
     int m_scrollX = 0;
     int m_scrollY = 0;
     bool m_pointerDown = false;
+
+private:
+    QImage m_displayImage;  // cache of DisplayImage(), dropped whenever the picture changes
 };

@@ -317,3 +317,19 @@ TEST_F(ImageEditTest, MoveFileReplacingCrossesFileSystems)
     EXPECT_EQ(ReadFile(to), QByteArray("picture"));
     EXPECT_FALSE(QFile::exists(from));
 }
+
+TEST_F(ImageEditTest, DisplayImageFollowsEveryChange)
+{
+    const QImage source = DistinctImage(5, 3);
+    CTestEdit edit;
+    EXPECT_TRUE(edit.DisplayImage().isNull());
+    ASSERT_TRUE(edit.LoadPicture(Png(source)));
+    EXPECT_EQ(edit.DisplayImage(), source);
+    ASSERT_TRUE(edit.Rotate(90));
+    EXPECT_EQ(edit.DisplayImage().format(), kScreenFormat);
+    EXPECT_EQ(edit.DisplayImage(), Turned(source, 90));
+    ASSERT_TRUE(edit.Flip(false, true));
+    EXPECT_EQ(edit.DisplayImage(), Turned(source, 90).mirrored(false, true));
+    edit.ResetPicture(false);
+    EXPECT_TRUE(edit.DisplayImage().isNull());
+}
