@@ -5,7 +5,7 @@
 #include "imaging/ImageType.h"
 #include "imaging/LoadedImage.h"
 #include "pdf/ImageMatrix.h"
-#include "pdf/JpegEmbedding.h"
+#include "pdf/ImageEmbedding.h"
 #include "pdf/PaperSizes.h"
 #include "pdf/PdfObjectWriter.h"
 #include "resources/ids/StringIds.h"
@@ -121,17 +121,21 @@ void CPdfBuilder::PlaceJpeg(const QString& path) {
 namespace {
 
 // Top-down rows of exactly width pixels, red-green-blue, from the bottom-up blue-green-red
-// section with padded rows.
-std::unique_ptr<unsigned char[]> PackRgb(const LoadedImage& picture) {
+// section with padded rows. Empty when memory is short.
+QByteArray PackRgb(const LoadedImage& picture) {
     const std::size_t w = std::size_t(picture.width);
     const std::size_t h = std::size_t(picture.height);
-    std::unique_ptr<unsigned char[]> buffer(new (std::nothrow) unsigned char[w * h * 3]);
-    if (!buffer)
-        return nullptr;
+    QByteArray buffer;
+    try {
+        buffer = QByteArray(qsizetype(w * h * 3), Qt::Uninitialized);
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
+    auto* out = reinterpret_cast<unsigned char*>(buffer.data());
     const std::size_t stride = std::size_t(PaddedWidth(picture.width)) * 3;
     for (std::size_t y = 0; y < h; ++y) {
         const unsigned char* src = picture.pixels + (h - 1 - y) * stride;
-        unsigned char* dst = buffer.get() + y * w * 3;
+        unsigned char* dst = out + y * w * 3;
         for (std::size_t x = 0; x < w; ++x, src += 3, dst += 3) {
             dst[0] = src[2];
             dst[1] = src[1];
@@ -154,12 +158,14 @@ bool CPdfBuilder::PlaceRaster(const QString& path) {
         return false;
     HPDF_Image image = nullptr;
     {
-        std::unique_ptr<unsigned char[]> buffer = PackRgb(picture);
-        if (buffer)
-            image = HPDF_LoadRawImageFromMem(m_document, buffer.get(), HPDF_UINT(picture.width),
-                                             HPDF_UINT(picture.height), HPDF_CS_DEVICE_RGB, 8);
-        // Only one decoded picture at a time: both go before the next page.
+        QByteArray buffer = PackRgb(picture);
+        const int width = picture.width;
+        const int height = picture.height;
+        // Only one decoded picture at a time: it goes before the pixels reach the library,
+        // which keeps the packed buffer itself until the save.
         picture.Reset();
+        if (!buffer.isEmpty())
+            image = LoadRgbImage(m_document, std::move(buffer), width, height);
     }
     if (!image) {
         // Also when the packed buffer could not be allocated: the document stops, and says so.

@@ -1,4 +1,4 @@
-#include "pdf/JpegEmbedding.h"
+#include "pdf/ImageEmbedding.h"
 
 #include <hpdf_conf.h>
 #include <hpdf_doc.h>
@@ -134,6 +134,30 @@ HPDF_Image LoadJpegImage(HPDF_Doc document, const QString& path) {
     // ...and the image's stream becomes the whole file.
     HPDF_Stream bytes = NewByteStream(document->mmgr, std::move(data));
     if (!bytes) {
+        HPDF_CheckError(&document->error);
+        return nullptr;
+    }
+    HPDF_Stream_Free(image->stream);
+    image->stream = bytes;
+    return image;
+}
+
+HPDF_Image LoadRgbImage(HPDF_Doc document, QByteArray rgb, int width, int height) {
+    if (!HPDF_HasDoc(document))
+        return nullptr;
+    if (width <= 0 || height <= 0 || rgb.size() != qsizetype(width) * height * 3)
+        return HPDF_RaiseError(&document->error, HPDF_INVALID_IMAGE, 0), nullptr;
+    // The library makes the image from one row (its only copy), then gets its true height
+    // and the whole buffer as its stream.
+    HPDF_Image image = HPDF_LoadRawImageFromMem(
+        document, reinterpret_cast<const HPDF_BYTE*>(rgb.constData()), HPDF_UINT(width), 1,
+        HPDF_CS_DEVICE_RGB, 8);
+    if (!image)
+        return nullptr;
+    HPDF_Stream bytes = NewByteStream(document->mmgr, std::move(rgb));
+    if (!bytes || HPDF_Dict_AddNumber(image, "Height", height) != HPDF_OK) {
+        if (bytes)
+            HPDF_Stream_Free(bytes);
         HPDF_CheckError(&document->error);
         return nullptr;
     }

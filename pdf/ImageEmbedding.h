@@ -1,0 +1,21 @@
+#pragma once
+
+// Images handed to a libharu document in one piece. The library's own loaders copy every
+// picture into its memory stream one byte at a time; these hand the bytes over as they are,
+// and the library writes them (or, for pixels, compresses them) when the document is saved.
+
+#include <hpdf.h>
+
+#include <QByteArray>
+#include <QString>
+
+// A JPEG file as an image whose stream is the file's bytes, unchanged.
+// The image, or null with the library's error raised (as HPDF_LoadJpegImageFromFile does);
+// a file that cannot be read goes through the library's loader, which then says why.
+HPDF_Image LoadJpegImage(HPDF_Doc document, const QString& path);
+
+// Pixels as a DeviceRGB image of 8 bits per component: `rgb` holds width * height * 3 bytes,
+// rows top-down, red-green-blue, and becomes the image's stream without a copy (Flate-
+// compressed at the save when the document compresses images). Null with the library's
+// error raised when the library refuses it.
+HPDF_Image LoadRgbImage(HPDF_Doc document, QByteArray rgb, int width, int height);
