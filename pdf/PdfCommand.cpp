@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <optional>
@@ -186,8 +187,9 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
         ++problems;
     };
 
-    // Copies for auto-portrait are written on one thread; plain checks use both cores.
-    const int threads = settings.autoPortrait ? 1 : int(std::max(2u, std::thread::hardware_concurrency()));
+    // Checks and auto-portrait copies of different files are independent: use every core,
+    // while this thread adds the pages in order.
+    const int threads = int(std::clamp(std::thread::hardware_concurrency(), 2u, 8u));
     CPageMaker maker(pictures, settings.autoPortrait != 0, kCheckBox, kCheckBox, threads);
     CPdfBuilder builder(nullptr, settings);
     int pages = 0;
