@@ -6,13 +6,11 @@
 
 #include <new>
 
-CBitmap::~CBitmap()
-{
+CBitmap::~CBitmap() {
     delete[] m_bits;
 }
 
-std::unique_ptr<CBitmap> CBitmap::CreateCompatible(int width, int height)
-{
+std::unique_ptr<CBitmap> CBitmap::CreateCompatible(int width, int height) {
     if (width <= 0 || height <= 0)
         return nullptr;
     QImage image(width, height, kScreenFormat);
@@ -25,8 +23,7 @@ std::unique_ptr<CBitmap> CBitmap::CreateCompatible(int width, int height)
     return bitmap;
 }
 
-std::unique_ptr<CBitmap> CBitmap::FromImage(const QImage& image)
-{
+std::unique_ptr<CBitmap> CBitmap::FromImage(const QImage& image) {
     if (image.isNull())
         return nullptr;
     QImage converted;
@@ -52,8 +49,7 @@ std::unique_ptr<CBitmap> CBitmap::FromImage(const QImage& image)
     return bitmap;
 }
 
-std::unique_ptr<CBitmap> CBitmap::CreateSection(int width, int height)
-{
+std::unique_ptr<CBitmap> CBitmap::CreateSection(int width, int height) {
     if (width <= 0 || height <= 0)
         return nullptr;
     const std::size_t bytes = std::size_t(PaddedWidth(width)) * std::size_t(height) * 3;
@@ -67,15 +63,13 @@ std::unique_ptr<CBitmap> CBitmap::CreateSection(int width, int height)
     return bitmap;
 }
 
-std::size_t CBitmap::ByteCount() const
-{
+std::size_t CBitmap::ByteCount() const {
     if (m_bits)
         return std::size_t(RowPixels()) * std::size_t(m_height) * 3;
     return std::size_t(m_image.sizeInBytes());
 }
 
-QImage CBitmap::ToImage() const
-{
+QImage CBitmap::ToImage() const {
     if (m_bits)
         return SectionBitsToImage(m_bits, m_width, m_height);
     return m_image;

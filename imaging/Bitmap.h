@@ -15,7 +15,9 @@
 inline constexpr QImage::Format kScreenFormat = QImage::Format_RGB32;
 
 // Row length in pixels of a 24-bit section: width rounded up to a multiple of 4.
-constexpr int PaddedWidth(int width) { return ((width + 3) / 4) * 4; }
+constexpr int PaddedWidth(int width) {
+    return ((width + 3) / 4) * 4;
+}
 
 class CBitmap {
 public:
@@ -58,7 +60,7 @@ private:
     int m_width = 0;
     int m_height = 0;
     QImage m_image;
-    unsigned char* m_bits = nullptr;  // owned when a section
+    unsigned char* m_bits = nullptr; // owned when a section
 };
 
 using BitmapHandle = std::unique_ptr<CBitmap>;

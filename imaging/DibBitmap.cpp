@@ -6,8 +6,7 @@
 
 CDibBitmap::~CDibBitmap() = default;
 
-bool CDibBitmap::Create(int newWidth, int newHeight)
-{
+bool CDibBitmap::Create(int newWidth, int newHeight) {
     bitmap.reset();
     bits = nullptr;
     width = newWidth;
@@ -20,8 +19,7 @@ bool CDibBitmap::Create(int newWidth, int newHeight)
     return true;
 }
 
-bool CDibBitmap::CreateFilled(int newWidth, int newHeight, std::uint32_t colour)
-{
+bool CDibBitmap::CreateFilled(int newWidth, int newHeight, std::uint32_t colour) {
     if (!Create(newWidth, newHeight))
         return false;
     const unsigned char pixel[3] = {static_cast<unsigned char>((colour >> 16) & 0xFF),
@@ -39,8 +37,7 @@ bool CDibBitmap::CreateFilled(int newWidth, int newHeight, std::uint32_t colour)
     return true;
 }
 
-bool CDibBitmap::CreateFromBitmap(const CBitmap* handle)
-{
+bool CDibBitmap::CreateFromBitmap(const CBitmap* handle) {
     if (!handle || handle->Width() <= 0 || handle->Height() <= 0)
         return false;
     if (!Create(handle->Width(), handle->Height()))
@@ -53,22 +50,19 @@ bool CDibBitmap::CreateFromBitmap(const CBitmap* handle)
     return true;
 }
 
-BitmapHandle CDibBitmap::Detach()
-{
+BitmapHandle CDibBitmap::Detach() {
     bits = nullptr;
     return std::move(bitmap);
 }
 
-QRgb CDibBitmap::PixelAt(int x, int y) const
-{
+QRgb CDibBitmap::PixelAt(int x, int y) const {
     if (!bits || x < 0 || y < 0 || x >= width || y >= height)
         return qRgb(0, 0, 0);
     const unsigned char* p = bits + Offset(x, y);
     return qRgb(p[2], p[1], p[0]);
 }
 
-bool CDibBitmap::SetPixel(int x, int y, QRgb colour)
-{
+bool CDibBitmap::SetPixel(int x, int y, QRgb colour) {
     if (!bits || x < 0 || y < 0 || x >= width || y >= height)
         return false;
     unsigned char* p = bits + Offset(x, y);

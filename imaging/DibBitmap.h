@@ -34,8 +34,7 @@ public:
 
     // Byte offset of pixel (x, y) from bits. No bounds check: callers keep 0 <= x < width
     // and 0 <= y < height.
-    std::size_t Offset(int x, int y) const
-    {
+    std::size_t Offset(int x, int y) const {
         return (std::size_t(x) + std::size_t(height - 1 - y) * std::size_t(paddedWidth)) * 3;
     }
     // Colour of pixel (x, y) as a QRgb (opaque) and writing one; bounds-checked (false /
@@ -46,7 +45,7 @@ public:
     std::int32_t width = 0;
     std::int32_t height = 0;
     std::int32_t paddedWidth = 0;
-    unsigned char* bits = nullptr;  // borrowed from bitmap
+    unsigned char* bits = nullptr; // borrowed from bitmap
     BitmapHandle bitmap;
 };
 

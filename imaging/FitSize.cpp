@@ -1,7 +1,6 @@
 #include "imaging/FitSize.h"
 
-QSize FitSize(int sourceWidth, int sourceHeight, int boxWidth, int boxHeight)
-{
+QSize FitSize(int sourceWidth, int sourceHeight, int boxWidth, int boxHeight) {
     if (sourceWidth <= 0 || sourceHeight <= 0)
         return {0, 0};
     const float rx = float(boxWidth) / float(sourceWidth);

@@ -24,28 +24,24 @@ struct CImagingSession {
     std::vector<std::unique_ptr<CImageObject>> openImages;
 };
 
-CImagingSession& Session()
-{
+CImagingSession& Session() {
     static CImagingSession session;
     return session;
 }
 
-std::vector<std::unique_ptr<CImageObject>>::iterator FindOpen(const CImageObject* image)
-{
+std::vector<std::unique_ptr<CImageObject>>::iterator FindOpen(const CImageObject* image) {
     auto& list = Session().openImages;
     return std::find_if(list.begin(), list.end(),
                         [image](const auto& entry) { return entry.get() == image; });
 }
 
-bool IsOpen(const CImageObject* image)
-{
+bool IsOpen(const CImageObject* image) {
     return image && FindOpen(image) != Session().openImages.end();
 }
 
-}  // namespace
+} // namespace
 
-bool LoadImageFile(const QString& path, LoadedImage* image)
-{
+bool LoadImageFile(const QString& path, LoadedImage* image) {
     if (!image)
         return false;
     image->Reset();
@@ -59,7 +55,7 @@ bool LoadImageFile(const QString& path, LoadedImage* image)
     if (!section.Create(picture.width(), picture.height()))
         return false;
     ImageToSectionBits(picture, section.bits);
-    picture = QImage();  // the decoded copy is not needed next to the section
+    picture = QImage(); // the decoded copy is not needed next to the section
     image->width = section.width;
     image->height = section.height;
     image->pixels = section.bits;
@@ -67,8 +63,7 @@ bool LoadImageFile(const QString& path, LoadedImage* image)
     return true;
 }
 
-bool ReadImageSize(const QString& path, QSize* size)
-{
+bool ReadImageSize(const QString& path, QSize* size) {
     CPictureHeader header;
     if (!size || !ReadPictureHeader(path, &header))
         return false;
@@ -76,8 +71,7 @@ bool ReadImageSize(const QString& path, QSize* size)
     return true;
 }
 
-int JpegOrientation(const QString& path)
-{
+int JpegOrientation(const QString& path) {
     QImageReader reader(path);
     reader.setAutoTransform(true);
     if (!reader.canRead())
@@ -88,25 +82,21 @@ int JpegOrientation(const QString& path)
     return OrientationFromTransformation(reader.transformation());
 }
 
-bool StartImaging()
-{
+bool StartImaging() {
     Session().started = true;
     return true;
 }
 
-void StopImaging()
-{
+void StopImaging() {
     Session().openImages.clear();
     Session().started = false;
 }
 
-bool ImagingStarted()
-{
+bool ImagingStarted() {
     return Session().started;
 }
 
-CImageObject* OpenImage(const QString& path)
-{
+CImageObject* OpenImage(const QString& path) {
     if (!Session().started)
         return nullptr;
     auto image = std::make_unique<CImageObject>();
@@ -117,23 +107,20 @@ CImageObject* OpenImage(const QString& path)
     return Session().openImages.back().get();
 }
 
-bool GetImageInfo(const CImageObject* image, QSize* size)
-{
+bool GetImageInfo(const CImageObject* image, QSize* size) {
     if (!size || !IsOpen(image))
         return false;
     *size = image->header.uprightSize;
     return true;
 }
 
-BitmapHandle RenderImage(const CImageObject* image)
-{
+BitmapHandle RenderImage(const CImageObject* image) {
     if (!IsOpen(image))
         return nullptr;
     return CBitmap::FromImage(ReadPictureUpright(image->path, image->header));
 }
 
-bool CloseImage(CImageObject* image)
-{
+bool CloseImage(CImageObject* image) {
     if (!image)
         return false;
     auto it = FindOpen(image);
@@ -143,7 +130,6 @@ bool CloseImage(CImageObject* image)
     return true;
 }
 
-int OpenImageCount()
-{
+int OpenImageCount() {
     return int(Session().openImages.size());
 }

@@ -49,7 +49,7 @@ int OpenImageCount();
 // The auto-portrait conversion of an imported picture.
 struct CPortraitCopyResult {
     bool made = false;
-    QString fileName;  // the copy when made, else the path given
+    QString fileName; // the copy when made, else the path given
 };
 // A landscape picture (upright width greater than height) is written, turned 90 degrees
 // counter-clockwise, as a JPEG at quality 100 named path + ".tesimg"; portrait and square

@@ -18,8 +18,7 @@ namespace {
 // The pixels of the current picture as a turn or crop reads them. Sections and 32-bit device
 // bitmaps are read where they stand, with the same pixel mapping as the 24-bit copy would
 // give; any other bitmap is converted into `converted` first.
-CPixelSource PixelsOf(const CBitmap& bitmap, CDibBitmap& converted)
-{
+CPixelSource PixelsOf(const CBitmap& bitmap, CDibBitmap& converted) {
     if (bitmap.IsSection())
         return SectionSource(bitmap.Bits(), bitmap.Width(), bitmap.Height());
     const CPixelSource direct = ImageSource(bitmap.DeviceImage());
@@ -30,48 +29,39 @@ CPixelSource PixelsOf(const CBitmap& bitmap, CDibBitmap& converted)
     return SectionSource(converted.bits, converted.width, converted.height);
 }
 
-}  // namespace
+} // namespace
 
-CImageEdit::CImageEdit()
-    : m_undoPath(UndoFilePath())
-{
-}
+CImageEdit::CImageEdit() : m_undoPath(UndoFilePath()) {}
 
-CImageEdit::~CImageEdit()
-{
+CImageEdit::~CImageEdit() {
     CloseOpenImage();
 }
 
-void CImageEdit::CloseOpenImage()
-{
+void CImageEdit::CloseOpenImage() {
     if (m_openImage)
         CloseImage(m_openImage);
     m_openImage = nullptr;
 }
 
-const QImage& CImageEdit::DisplayImage()
-{
+const QImage& CImageEdit::DisplayImage() {
     if (m_displayImage.isNull() && m_current)
         m_displayImage = m_current->ToImage();
     return m_displayImage;
 }
 
-void CImageEdit::SetCurrent(BitmapHandle bitmap)
-{
+void CImageEdit::SetCurrent(BitmapHandle bitmap) {
     m_displayImage = QImage();
     m_current = std::move(bitmap);
     m_pictureWidth = m_current ? m_current->Width() : 0;
     m_pictureHeight = m_current ? m_current->Height() : 0;
 }
 
-void CImageEdit::SetSelection(const CSelectionRect& selection, bool shown)
-{
+void CImageEdit::SetSelection(const CSelectionRect& selection, bool shown) {
     m_selection = selection;
     m_selectionShown = shown;
 }
 
-void CImageEdit::ResetPicture(bool keepDisplay)
-{
+void CImageEdit::ResetPicture(bool keepDisplay) {
     CloseOpenImage();
     SetCurrent(nullptr);
     m_zoomPercent = 100;
@@ -85,8 +75,7 @@ void CImageEdit::ResetPicture(bool keepDisplay)
         OnDisplayReset();
 }
 
-bool CImageEdit::LoadPicture(const QString& path)
-{
+bool CImageEdit::LoadPicture(const QString& path) {
     ResetPicture(false);
     m_sourcePath = path;
     m_openImage = OpenImage(path);
@@ -95,8 +84,7 @@ bool CImageEdit::LoadPicture(const QString& path)
     return ShowOpenedPicture();
 }
 
-bool CImageEdit::ShowOpenedPicture()
-{
+bool CImageEdit::ShowOpenedPicture() {
     QSize size;
     if (!m_openImage || !GetImageInfo(m_openImage, &size)) {
         CloseOpenImage();
@@ -112,8 +100,7 @@ bool CImageEdit::ShowOpenedPicture()
     return true;
 }
 
-bool CImageEdit::SaveUndoCopy()
-{
+bool CImageEdit::SaveUndoCopy() {
     if (!m_undoPath.isEmpty())
         platform::EnsureFolder(QFileInfo(m_undoPath).absolutePath());
     m_undoAvailable = SaveBitmapAsJpeg(m_undoPath, kJpegQuality, m_current.get());
@@ -121,11 +108,10 @@ bool CImageEdit::SaveUndoCopy()
     return m_undoAvailable;
 }
 
-bool CImageEdit::Rotate(int angle)
-{
+bool CImageEdit::Rotate(int angle) {
     if (!m_current || (angle != 90 && angle != 180 && angle != 270))
         return false;
-    m_displayImage = QImage();  // a turn holds only the copies it needs
+    m_displayImage = QImage(); // a turn holds only the copies it needs
     SaveUndoCopy();
     const int w = m_current->Width();
     const int h = m_current->Height();
@@ -147,8 +133,7 @@ bool CImageEdit::Rotate(int angle)
     return true;
 }
 
-bool CImageEdit::Flip(bool mirrorX, bool mirrorY)
-{
+bool CImageEdit::Flip(bool mirrorX, bool mirrorY) {
     if (!m_current)
         return false;
     m_displayImage = QImage();
@@ -164,8 +149,7 @@ bool CImageEdit::Flip(bool mirrorX, bool mirrorY)
     return true;
 }
 
-bool CImageEdit::CropToSelection()
-{
+bool CImageEdit::CropToSelection() {
     if (!m_current || !m_selectionShown)
         return false;
     // Drawn in any direction, and clipped to the picture: nothing outside it is ever read.
@@ -196,8 +180,7 @@ bool CImageEdit::CropToSelection()
     return true;
 }
 
-bool CImageEdit::UndoLastChange()
-{
+bool CImageEdit::UndoLastChange() {
     ResetPicture(false);
     CloseOpenImage();
     m_openImage = OpenImage(m_undoPath);
@@ -206,8 +189,7 @@ bool CImageEdit::UndoLastChange()
     return restored;
 }
 
-bool CImageEdit::WriteResult()
-{
+bool CImageEdit::WriteResult() {
     if (!m_current)
         return false;
     if (!m_undoPath.isEmpty())

@@ -105,5 +105,5 @@ protected:
     bool m_pointerDown = false;
 
 private:
-    QImage m_displayImage;  // cache of DisplayImage(), dropped whenever the picture changes
+    QImage m_displayImage; // cache of DisplayImage(), dropped whenever the picture changes
 };

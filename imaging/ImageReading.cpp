@@ -9,8 +9,7 @@ namespace {
 
 // Walks the JPEG's segments and entropy-coded data up to the end-of-image marker. A file that
 // ends before it was cut short: the reader would fill the missing part with grey.
-bool JpegIsComplete(const uchar* data, qint64 size)
-{
+bool JpegIsComplete(const uchar* data, qint64 size) {
     if (size < 4 || data[0] != 0xFF || data[1] != 0xD8)
         return false;
     qint64 pos = 2;
@@ -53,14 +52,17 @@ bool JpegIsComplete(const uchar* data, qint64 size)
     return false;
 }
 
-quint32 Le32(const uchar* p) { return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24; }
-quint16 Le16(const uchar* p) { return quint16(p[0] | p[1] << 8); }
+quint32 Le32(const uchar* p) {
+    return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24;
+}
+quint16 Le16(const uchar* p) {
+    return quint16(p[0] | p[1] << 8);
+}
 
 // An uncompressed BMP must hold all the rows its header promises.
-bool BmpIsComplete(const uchar* data, qint64 size)
-{
+bool BmpIsComplete(const uchar* data, qint64 size) {
     if (size < 54 || data[0] != 'B' || data[1] != 'M')
-        return size >= 26;  // core headers are left to the reader
+        return size >= 26; // core headers are left to the reader
     const quint32 offBits = Le32(data + 10);
     const quint32 headerSize = Le32(data + 14);
     if (headerSize < 40)
@@ -76,11 +78,12 @@ bool BmpIsComplete(const uchar* data, qint64 size)
     return width > 0 && size >= needed;
 }
 
-quint32 Be32(const uchar* p) { return quint32(p[0]) << 24 | quint32(p[1]) << 16 | quint32(p[2]) << 8 | quint32(p[3]); }
+quint32 Be32(const uchar* p) {
+    return quint32(p[0]) << 24 | quint32(p[1]) << 16 | quint32(p[2]) << 8 | quint32(p[3]);
+}
 
 // A PNG's chunks must all be there, up to IEND (only the chunk headers are read).
-bool PngIsComplete(const uchar* data, qint64 size)
-{
+bool PngIsComplete(const uchar* data, qint64 size) {
     static const uchar kSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
     if (size < 8 || std::memcmp(data, kSignature, 8) != 0)
         return false;
@@ -98,8 +101,7 @@ bool PngIsComplete(const uchar* data, qint64 size)
 }
 
 // A TIFF's first directory must lie inside the file (writers often put it at the end).
-bool TiffIsComplete(const uchar* data, qint64 size)
-{
+bool TiffIsComplete(const uchar* data, qint64 size) {
     if (size < 8)
         return false;
     const bool little = data[0] == 'I';
@@ -109,8 +111,7 @@ bool TiffIsComplete(const uchar* data, qint64 size)
 
 enum class CheckKind { None, Jpeg, Bmp, Png, Tiff };
 
-bool FileIsComplete(const QString& path, const QByteArray& format)
-{
+bool FileIsComplete(const QString& path, const QByteArray& format) {
     CheckKind kind = CheckKind::None;
     if (format == "jpeg" || format == "jpg")
         kind = CheckKind::Jpeg;
@@ -144,10 +145,9 @@ bool FileIsComplete(const QString& path, const QByteArray& format)
     return check(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size());
 }
 
-}  // namespace
+} // namespace
 
-bool ReadPictureHeader(const QString& path, CPictureHeader* header)
-{
+bool ReadPictureHeader(const QString& path, CPictureHeader* header) {
     QImageReader reader(path);
     reader.setAutoTransform(true);
     if (!reader.canRead())
@@ -165,8 +165,7 @@ bool ReadPictureHeader(const QString& path, CPictureHeader* header)
 }
 
 QImage ReadPictureUpright(const QString& path, const CPictureHeader& header,
-                          QSize uprightScaledSize)
-{
+                          QSize uprightScaledSize) {
     QImageReader reader(path, header.format);
     reader.setAutoTransform(true);
     QSize expected = header.uprightSize;
@@ -185,8 +184,7 @@ QImage ReadPictureUpright(const QString& path, const CPictureHeader& header,
     return image;
 }
 
-int OrientationFromTransformation(QImageIOHandler::Transformations transformation)
-{
+int OrientationFromTransformation(QImageIOHandler::Transformations transformation) {
     switch (int(transformation)) {
     case QImageIOHandler::TransformationMirror: return 2;
     case QImageIOHandler::TransformationRotate180: return 3;

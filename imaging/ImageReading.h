@@ -9,10 +9,10 @@
 #include <QString>
 
 struct CPictureHeader {
-    QSize storedSize;   // as the file stores the pixels
-    QSize uprightSize;  // after the EXIF orientation
+    QSize storedSize;  // as the file stores the pixels
+    QSize uprightSize; // after the EXIF orientation
     QImageIOHandler::Transformations transformation = QImageIOHandler::TransformationNone;
-    QByteArray format;  // "jpeg", "png", ...
+    QByteArray format; // "jpeg", "png", ...
 };
 
 // Reads the header of a picture file; false when the file is missing, empty, of a format the

@@ -12,19 +12,18 @@ struct CExtensionCode {
 };
 
 constexpr std::array<CExtensionCode, 21> kExtensions = {{
-    {".bmp", kImageTypeBmp},   {".gif", kImageTypeGif},   {".png", kImageTypePng},
-    {".jpg", kImageTypeJpeg},  {".jpeg", kImageTypeJpeg}, {".tiff", kImageTypeTiff},
-    {".tif", kImageTypeTiff},  {".cut", kImageTypeCut},   {".dcx", kImageTypeDcx},
-    {".dds", kImageTypeDds},   {".ico", kImageTypeIco},   {".mng", kImageTypeMng},
-    {".pcd", kImageTypePcd},   {".pcx", kImageTypePcx},   {".pic", kImageTypePic},
-    {".psd", kImageTypePsd},   {".psp", kImageTypePsp},   {".raw", kImageTypeRaw},
-    {".sgi", kImageTypeSgi},   {".tga", kImageTypeTga},   {".xpm", kImageTypeXpm},
+    {".bmp", kImageTypeBmp},  {".gif", kImageTypeGif},   {".png", kImageTypePng},
+    {".jpg", kImageTypeJpeg}, {".jpeg", kImageTypeJpeg}, {".tiff", kImageTypeTiff},
+    {".tif", kImageTypeTiff}, {".cut", kImageTypeCut},   {".dcx", kImageTypeDcx},
+    {".dds", kImageTypeDds},  {".ico", kImageTypeIco},   {".mng", kImageTypeMng},
+    {".pcd", kImageTypePcd},  {".pcx", kImageTypePcx},   {".pic", kImageTypePic},
+    {".psd", kImageTypePsd},  {".psp", kImageTypePsp},   {".raw", kImageTypeRaw},
+    {".sgi", kImageTypeSgi},  {".tga", kImageTypeTga},   {".xpm", kImageTypeXpm},
 }};
 
-}  // namespace
+} // namespace
 
-int ImageTypeFromExtension(const QString& extension)
-{
+int ImageTypeFromExtension(const QString& extension) {
     for (const CExtensionCode& entry : kExtensions) {
         if (extension.compare(QLatin1String(entry.extension), Qt::CaseInsensitive) == 0)
             return entry.code;
@@ -32,8 +31,7 @@ int ImageTypeFromExtension(const QString& extension)
     return kImageTypeUnknown;
 }
 
-int ImageTypeFromPath(const QString& path)
-{
+int ImageTypeFromPath(const QString& path) {
     const QString name = QFileInfo(path).fileName();
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     if (dot < 0)

@@ -24,27 +24,23 @@ struct CJpegErrorManager {
     std::jmp_buf jump;
 };
 
-void OutputMessage(j_common_ptr cinfo)
-{
+void OutputMessage(j_common_ptr cinfo) {
     (*cinfo->err->format_message)(cinfo, g_lastMessage);
 }
 
-[[noreturn]] void ErrorExit(j_common_ptr cinfo)
-{
+[[noreturn]] void ErrorExit(j_common_ptr cinfo) {
     (*cinfo->err->output_message)(cinfo);
     std::longjmp(reinterpret_cast<CJpegErrorManager*>(cinfo->err)->jump, 1);
 }
 
-void ResetErrorManager(j_common_ptr cinfo)
-{
+void ResetErrorManager(j_common_ptr cinfo) {
     cinfo->err->num_warnings = 0;
     cinfo->err->msg_code = 0;
     g_lastMessage[0] = '\0';
 }
 
 // Kept free of C++ objects with destructors: a fatal libjpeg error leaves it by longjmp.
-bool Compress(std::FILE* file, int width, int height, int quality, const unsigned char* rgb)
-{
+bool Compress(std::FILE* file, int width, int height, int quality, const unsigned char* rgb) {
     jpeg_compress_struct cinfo;
     CJpegErrorManager errors;
     cinfo.err = jpeg_std_error(&errors.pub);
@@ -85,16 +81,15 @@ struct CFreeBuffer {
 };
 using RgbBuffer = std::unique_ptr<unsigned char[], CFreeBuffer>;
 
-RgbBuffer AllocateRgb(int width, int height)
-{
-    return RgbBuffer(new (std::nothrow) unsigned char[std::size_t(width) * std::size_t(height) * 3]);
+RgbBuffer AllocateRgb(int width, int height) {
+    return RgbBuffer(
+        new (std::nothrow) unsigned char[std::size_t(width) * std::size_t(height) * 3]);
 }
 
-}  // namespace
+} // namespace
 
 bool WriteJpegRgb(const QString& path, int width, int height, int quality,
-                  const unsigned char* rgbBuffer)
-{
+                  const unsigned char* rgbBuffer) {
     g_lastMessage[0] = '\0';
     if (!rgbBuffer || width <= 0 || height <= 0 || width > JPEG_MAX_DIMENSION ||
         height > JPEG_MAX_DIMENSION)
@@ -107,8 +102,7 @@ bool WriteJpegRgb(const QString& path, int width, int height, int quality,
     return Compress(file, width, height, quality, rgbBuffer);
 }
 
-bool SaveBitmapAsJpeg(const QString& path, int quality, const CBitmap* bitmap)
-{
+bool SaveBitmapAsJpeg(const QString& path, int quality, const CBitmap* bitmap) {
     if (!bitmap || bitmap->Width() <= 0 || bitmap->Height() <= 0)
         return false;
     const int width = bitmap->Width();
@@ -134,8 +128,7 @@ bool SaveBitmapAsJpeg(const QString& path, int quality, const CBitmap* bitmap)
     return WriteJpegRgb(path, width, height, quality, rgb.get());
 }
 
-bool WriteJpegRotatedCcw(const QString& path, int quality, const CDibBitmap& bitmap)
-{
+bool WriteJpegRotatedCcw(const QString& path, int quality, const CDibBitmap& bitmap) {
     if (!bitmap.bits || bitmap.width <= 0 || bitmap.height <= 0)
         return false;
     RgbBuffer rgb = AllocateRgb(bitmap.width, bitmap.height);
@@ -145,7 +138,6 @@ bool WriteJpegRotatedCcw(const QString& path, int quality, const CDibBitmap& bit
     return WriteJpegRgb(path, bitmap.height, bitmap.width, quality, rgb.get());
 }
 
-QString LastJpegMessage()
-{
+QString LastJpegMessage() {
     return QString::fromLocal8Bit(g_lastMessage);
 }

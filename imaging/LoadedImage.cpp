@@ -1,7 +1,6 @@
 #include "imaging/LoadedImage.h"
 
-void LoadedImage::Reset()
-{
+void LoadedImage::Reset() {
     width = 0;
     height = 0;
     bitmap.reset();

@@ -1,12 +1,10 @@
 #include "imaging/OffscreenDC.h"
 
-COffscreenDC::~COffscreenDC()
-{
+COffscreenDC::~COffscreenDC() {
     Release();
 }
 
-bool COffscreenDC::Create(QPainter* /*referenceDC*/, const QRect& rect)
-{
+bool COffscreenDC::Create(QPainter* /*referenceDC*/, const QRect& rect) {
     Release();
     if (rect.width() <= 0 || rect.height() <= 0)
         return false;
@@ -20,15 +18,13 @@ bool COffscreenDC::Create(QPainter* /*referenceDC*/, const QRect& rect)
     return true;
 }
 
-void COffscreenDC::FlushTo(QPainter& targetDC) const
-{
+void COffscreenDC::FlushTo(QPainter& targetDC) const {
     if (!m_created)
         return;
     targetDC.drawImage(m_bounds.topLeft(), m_image);
 }
 
-void COffscreenDC::Release()
-{
+void COffscreenDC::Release() {
     if (m_painter && m_painter->isActive())
         m_painter->end();
     m_painter.reset();

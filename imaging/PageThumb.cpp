@@ -7,8 +7,7 @@
 
 CPageThumb::~CPageThumb() = default;
 
-QSize CPageThumb::ThumbSize(int sourceWidth, int sourceHeight, int boxWidth, int boxHeight)
-{
+QSize CPageThumb::ThumbSize(int sourceWidth, int sourceHeight, int boxWidth, int boxHeight) {
     if (sourceWidth <= 0 || sourceHeight <= 0)
         return {0, 0};
     int width = boxWidth;
@@ -21,8 +20,7 @@ QSize CPageThumb::ThumbSize(int sourceWidth, int sourceHeight, int boxWidth, int
     return {std::max(width, 1), std::max(height, 1)};
 }
 
-bool CPageThumb::Build(const QString& path, QPainter* referenceDC, int boxWidth, int boxHeight)
-{
+bool CPageThumb::Build(const QString& path, QPainter* referenceDC, int boxWidth, int boxHeight) {
     Clear();
     CPictureHeader header;
     if (boxWidth <= 0 || boxHeight <= 0 || !ReadPictureHeader(path, &header))
@@ -32,9 +30,8 @@ bool CPageThumb::Build(const QString& path, QPainter* referenceDC, int boxWidth,
     // Decoded straight at the thumbnail's size: a JPEG decodes at 1/2, 1/4 or 1/8 scale and
     // only that small picture is scaled further. A thumbnail larger than the picture is
     // stretched from the full-size decode.
-    const QSize decodeSize = (thumb.width() < upright.width() && thumb.height() < upright.height())
-                                 ? thumb
-                                 : upright;
+    const QSize decodeSize =
+        (thumb.width() < upright.width() && thumb.height() < upright.height()) ? thumb : upright;
     const QImage picture = ReadPictureUpright(path, header, decodeSize);
     if (picture.isNull())
         return false;
@@ -50,11 +47,9 @@ bool CPageThumb::Build(const QString& path, QPainter* referenceDC, int boxWidth,
 }
 
 bool CPageThumb::MakeFromBitmap(const CBitmap* bitmap, QPainter* referenceDC, int boxWidth,
-                                int boxHeight)
-{
+                                int boxHeight) {
     Clear();
-    if (!bitmap || bitmap->Width() <= 0 || bitmap->Height() <= 0 || boxWidth <= 0 ||
-        boxHeight <= 0)
+    if (!bitmap || bitmap->Width() <= 0 || bitmap->Height() <= 0 || boxWidth <= 0 || boxHeight <= 0)
         return false;
     sourceWidth = bitmap->Width();
     sourceHeight = bitmap->Height();
@@ -68,8 +63,7 @@ bool CPageThumb::MakeFromBitmap(const CBitmap* bitmap, QPainter* referenceDC, in
     return true;
 }
 
-bool CPageThumb::MakeFromImage(const QImage& image, QPainter* referenceDC)
-{
+bool CPageThumb::MakeFromImage(const QImage& image, QPainter* referenceDC) {
     if (image.isNull())
         return false;
     auto newSurface = std::make_unique<COffscreenDC>();
@@ -87,8 +81,7 @@ bool CPageThumb::MakeFromImage(const QImage& image, QPainter* referenceDC)
     return true;
 }
 
-void CPageThumb::DrawFit(QPainter& targetDC, const QRect& rect) const
-{
+void CPageThumb::DrawFit(QPainter& targetDC, const QRect& rect) const {
     if (!HasSurface())
         return;
     const int rw = rect.width();
@@ -102,19 +95,17 @@ void CPageThumb::DrawFit(QPainter& targetDC, const QRect& rect) const
     targetDC.restore();
 }
 
-void CPageThumb::DrawCentered(QPainter& targetDC, const QRect& rect) const
-{
+void CPageThumb::DrawCentered(QPainter& targetDC, const QRect& rect) const {
     if (!HasSurface())
         return;
-    const int x = rect.width() > thumbWidth ? rect.left() + (rect.width() - thumbWidth) / 2
-                                            : rect.left();
-    const int y = rect.height() > thumbHeight ? rect.top() + (rect.height() - thumbHeight) / 2
-                                              : rect.top();
+    const int x =
+        rect.width() > thumbWidth ? rect.left() + (rect.width() - thumbWidth) / 2 : rect.left();
+    const int y =
+        rect.height() > thumbHeight ? rect.top() + (rect.height() - thumbHeight) / 2 : rect.top();
     targetDC.drawImage(x, y, surface->Image());
 }
 
-void CPageThumb::Clear()
-{
+void CPageThumb::Clear() {
     sourceWidth = 0;
     sourceHeight = 0;
     thumbWidth = 0;

@@ -29,8 +29,7 @@ public:
     // cleared thumbnail) when the file cannot be decoded. referenceDC may be null.
     bool Build(const QString& path, QPainter* referenceDC, int boxWidth, int boxHeight);
     // Makes the thumbnail from a bitmap of any kind; false for a null or empty bitmap.
-    bool MakeFromBitmap(const CBitmap* bitmap, QPainter* referenceDC, int boxWidth,
-                        int boxHeight);
+    bool MakeFromBitmap(const CBitmap* bitmap, QPainter* referenceDC, int boxWidth, int boxHeight);
     // Draws the thumbnail scaled by FitSize, centred in rect. Nothing without a surface.
     void DrawFit(QPainter& targetDC, const QRect& rect) const;
     // Draws the thumbnail unscaled, centred on each axis where rect is larger.

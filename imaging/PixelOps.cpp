@@ -13,26 +13,21 @@ namespace {
 // Tile side for the quarter turns: 64 x 64 pixels of source and destination stay in cache.
 constexpr int kTile = 128;
 
-inline const unsigned char* RowOf(const unsigned char* bits, int width, int height, int y)
-{
+inline const unsigned char* RowOf(const unsigned char* bits, int width, int height, int y) {
     return bits + std::size_t(height - 1 - y) * std::size_t(PaddedWidth(width)) * 3;
 }
 
-inline unsigned char* RowOf(unsigned char* bits, int width, int height, int y)
-{
+inline unsigned char* RowOf(unsigned char* bits, int width, int height, int y) {
     return bits + std::size_t(height - 1 - y) * std::size_t(PaddedWidth(width)) * 3;
 }
 
-inline void Copy3(unsigned char* d, const unsigned char* s)
-{
+inline void Copy3(unsigned char* d, const unsigned char* s) {
     d[0] = s[0];
     d[1] = s[1];
     d[2] = s[2];
 }
 
-template <int Bpp>
-void Rotate180(const CPixelSource& src, unsigned char* dst)
-{
+template <int Bpp> void Rotate180(const CPixelSource& src, unsigned char* dst) {
     const int w = src.width;
     const int h = src.height;
     for (int y = 0; y < h; ++y) {
@@ -45,9 +40,7 @@ void Rotate180(const CPixelSource& src, unsigned char* dst)
 
 // Quarter turns walk the destination row by row inside tiles, reading source columns.
 // ccw: destination (X, Y) = source (w - 1 - Y, X); cw: destination (X, Y) = source (Y, h - 1 - X).
-template <int Bpp>
-void RotateQuarter(const CPixelSource& src, unsigned char* dst, bool ccw)
-{
+template <int Bpp> void RotateQuarter(const CPixelSource& src, unsigned char* dst, bool ccw) {
     const int w = src.width;
     const int h = src.height;
     const int dw = h;
@@ -78,8 +71,7 @@ void RotateQuarter(const CPixelSource& src, unsigned char* dst, bool ccw)
 }
 
 template <int Bpp>
-void Crop(const CPixelSource& src, unsigned char* dst, int left, int top, int cw, int ch)
-{
+void Crop(const CPixelSource& src, unsigned char* dst, int left, int top, int cw, int ch) {
     for (int y = 0; y < ch; ++y) {
         const unsigned char* s =
             src.topLeft + std::ptrdiff_t(y + top) * src.rowDown + std::ptrdiff_t(left) * Bpp;
@@ -93,10 +85,9 @@ void Crop(const CPixelSource& src, unsigned char* dst, int left, int top, int cw
     }
 }
 
-}  // namespace
+} // namespace
 
-CPixelSource SectionSource(const unsigned char* bits, int width, int height)
-{
+CPixelSource SectionSource(const unsigned char* bits, int width, int height) {
     CPixelSource source;
     if (!bits || width <= 0 || height <= 0)
         return source;
@@ -108,11 +99,10 @@ CPixelSource SectionSource(const unsigned char* bits, int width, int height)
     return source;
 }
 
-CPixelSource ImageSource(const QImage& image)
-{
+CPixelSource ImageSource(const QImage& image) {
     CPixelSource source;
-    if (image.isNull() || (image.format() != QImage::Format_RGB32 &&
-                           image.format() != QImage::Format_ARGB32))
+    if (image.isNull() ||
+        (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32))
         return source;
     static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "32-bit pixels are read as blue, green, red");
     source.topLeft = image.constBits();
@@ -123,8 +113,7 @@ CPixelSource ImageSource(const QImage& image)
     return source;
 }
 
-bool RotatePixels(const CPixelSource& source, unsigned char* destination, int angle)
-{
+bool RotatePixels(const CPixelSource& source, unsigned char* destination, int angle) {
     if (!source.topLeft || !destination)
         return false;
     const bool four = source.bytesPerPixel == 4;
@@ -137,14 +126,12 @@ bool RotatePixels(const CPixelSource& source, unsigned char* destination, int an
         four ? RotateQuarter<4>(source, destination, angle == 90)
              : RotateQuarter<3>(source, destination, angle == 90);
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
 void CropPixels(const CPixelSource& source, unsigned char* destination, int left, int top,
-                int cropWidth, int cropHeight)
-{
+                int cropWidth, int cropHeight) {
     if (!source.topLeft || !destination)
         return;
     if (source.bytesPerPixel == 4)
@@ -153,8 +140,7 @@ void CropPixels(const CPixelSource& source, unsigned char* destination, int left
         Crop<3>(source, destination, left, top, cropWidth, cropHeight);
 }
 
-void ImageToSectionBits(const QImage& image, unsigned char* bits)
-{
+void ImageToSectionBits(const QImage& image, unsigned char* bits) {
     QImage rgb;
     if (image.hasAlphaChannel()) {
         rgb = QImage(image.size(), QImage::Format_RGB32);
@@ -180,8 +166,7 @@ void ImageToSectionBits(const QImage& image, unsigned char* bits)
     }
 }
 
-QImage SectionBitsToImage(const unsigned char* bits, int width, int height)
-{
+QImage SectionBitsToImage(const unsigned char* bits, int width, int height) {
     QImage image(width, height, kScreenFormat);
     if (image.isNull())
         return image;
@@ -194,8 +179,7 @@ QImage SectionBitsToImage(const unsigned char* bits, int width, int height)
     return image;
 }
 
-void SectionBitsToRgb(const unsigned char* bits, int width, int height, unsigned char* rgb)
-{
+void SectionBitsToRgb(const unsigned char* bits, int width, int height, unsigned char* rgb) {
     for (int y = 0; y < height; ++y) {
         const unsigned char* s = RowOf(bits, width, height, y);
         unsigned char* d = rgb + std::size_t(y) * std::size_t(width) * 3;
@@ -208,8 +192,7 @@ void SectionBitsToRgb(const unsigned char* bits, int width, int height, unsigned
 }
 
 void SectionBitsToRgbRotatedCcw(const unsigned char* bits, int width, int height,
-                                unsigned char* rgb)
-{
+                                unsigned char* rgb) {
     // Output row R (0 = top) is source column width - 1 - R; output column C is source row C.
     const int outWidth = height;
     const int outHeight = width;

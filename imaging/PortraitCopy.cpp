@@ -7,8 +7,7 @@
 
 #include <QFile>
 
-CPortraitCopyResult MakePortraitCopy(const QString& path)
-{
+CPortraitCopyResult MakePortraitCopy(const QString& path) {
     CPortraitCopyResult result;
     result.fileName = path;
     CPictureHeader header;

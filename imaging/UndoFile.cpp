@@ -10,16 +10,14 @@
 #include <cstdio>
 #include <cstring>
 
-QString UndoFilePath()
-{
+QString UndoFilePath() {
     const QString home = platform::HomeOverride();
     if (!home.isEmpty())
         return QDir(home).filePath(QStringLiteral("tmpimage.jpg"));
     return QDir(platform::CacheFolder()).filePath(QStringLiteral("tmpimage.jpg"));
 }
 
-bool MoveFileReplacing(const QString& from, const QString& to, QString* error)
-{
+bool MoveFileReplacing(const QString& from, const QString& to, QString* error) {
     if (!QFile::exists(from)) {
         if (error)
             *error = QStringLiteral("%1 does not exist").arg(from);

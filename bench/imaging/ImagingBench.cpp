@@ -22,9 +22,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <malloc.h>
 #include <map>
 #include <memory>
@@ -49,8 +49,7 @@ struct CFixture {
 };
 
 // A page photographed by a camera: paper shading, sensor noise and dark text strokes.
-CFixture& Fixture()
-{
+CFixture& Fixture() {
     static CFixture* fixture = [] {
         auto* f = new CFixture;
         f->rgb.resize(std::size_t(kWidth) * kHeight * 3);
@@ -72,7 +71,7 @@ CFixture& Fixture()
         }
         f->jpeg = f->dir.filePath("camera.jpg");
         f->ppm = f->dir.filePath("camera.ppm");
-        WriteJpegRgb(f->jpeg, kWidth, kHeight, 92, f->rgb.data());  // a camera's quality
+        WriteJpegRgb(f->jpeg, kWidth, kHeight, 92, f->rgb.data()); // a camera's quality
         QFile ppm(f->ppm);
         if (ppm.open(QIODevice::WriteOnly)) {
             ppm.write(QString("P6\n%1 %2\n255\n").arg(kWidth).arg(kHeight).toLatin1());
@@ -84,8 +83,7 @@ CFixture& Fixture()
     return *fixture;
 }
 
-bool RunTool(const std::vector<std::string>& args)
-{
+bool RunTool(const std::vector<std::string>& args) {
     std::vector<char*> argv;
     for (const std::string& a : args)
         argv.push_back(const_cast<char*>(a.c_str()));
@@ -98,8 +96,7 @@ bool RunTool(const std::vector<std::string>& args)
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-void BenchTool(benchmark::State& state, const std::vector<std::string>& args)
-{
+void BenchTool(benchmark::State& state, const std::vector<std::string>& args) {
     if (QStandardPaths::findExecutable(QString::fromStdString(args[0])).isEmpty()) {
         state.SkipWithError("tool not installed (scripts/install-deps.sh --bench)");
         return;
@@ -112,31 +109,28 @@ void BenchTool(benchmark::State& state, const std::vector<std::string>& args)
     }
 }
 
-std::string Std(const QString& s) { return s.toStdString(); }
+std::string Std(const QString& s) {
+    return s.toStdString();
+}
 
-void BM_Anchor_DjpegScale1_8(benchmark::State& state)
-{
+void BM_Anchor_DjpegScale1_8(benchmark::State& state) {
     BenchTool(state, {"djpeg", "-scale", "1/8", "-outfile", "/dev/null", Std(Fixture().jpeg)});
 }
 
-void BM_Anchor_VipsThumbnail200(benchmark::State& state)
-{
+void BM_Anchor_VipsThumbnail200(benchmark::State& state) {
     const std::string out = Std(Fixture().dir.filePath("vips_thumb.jpg"));
     BenchTool(state, {"vipsthumbnail", Std(Fixture().jpeg), "-s", "200", "-o", out});
 }
 
-void BM_Anchor_DjpegFull(benchmark::State& state)
-{
+void BM_Anchor_DjpegFull(benchmark::State& state) {
     BenchTool(state, {"djpeg", "-outfile", "/dev/null", Std(Fixture().jpeg)});
 }
 
-void BM_Anchor_CjpegQuality100(benchmark::State& state)
-{
+void BM_Anchor_CjpegQuality100(benchmark::State& state) {
     BenchTool(state, {"cjpeg", "-quality", "100", "-outfile", "/dev/null", Std(Fixture().ppm)});
 }
 
-void BM_PageThumbBuild200(benchmark::State& state)
-{
+void BM_PageThumbBuild200(benchmark::State& state) {
     for (auto _ : state) {
         CPageThumb thumb;
         if (!thumb.Build(Fixture().jpeg, nullptr, 200, 200)) {
@@ -147,8 +141,7 @@ void BM_PageThumbBuild200(benchmark::State& state)
     }
 }
 
-void BM_LoadImageFile(benchmark::State& state)
-{
+void BM_LoadImageFile(benchmark::State& state) {
     for (auto _ : state) {
         LoadedImage image;
         if (!LoadImageFile(Fixture().jpeg, &image)) {
@@ -159,8 +152,7 @@ void BM_LoadImageFile(benchmark::State& state)
     }
 }
 
-void BM_WriteJpegRgbQuality100(benchmark::State& state)
-{
+void BM_WriteJpegRgbQuality100(benchmark::State& state) {
     for (auto _ : state) {
         if (!WriteJpegRgb("/dev/null", kWidth, kHeight, kJpegQuality, Fixture().rgb.data())) {
             state.SkipWithError("write failed");
@@ -175,16 +167,14 @@ public:
     void Use(BitmapHandle bitmap) { SetCurrent(std::move(bitmap)); }
 
 protected:
-    bool SaveUndoCopy() override
-    {
+    bool SaveUndoCopy() override {
         m_undoAvailable = true;
         return true;
     }
 };
 
 // Peak resident memory since the last reset, in bytes (VmHWM; reset by clear_refs 5).
-long PeakResident(bool reset)
-{
+long PeakResident(bool reset) {
     if (reset) {
         std::ofstream("/proc/self/clear_refs") << "5";
     }
@@ -197,8 +187,7 @@ long PeakResident(bool reset)
     return 0;
 }
 
-long Resident()
-{
+long Resident() {
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line)) {
@@ -214,10 +203,9 @@ long Resident()
 // resident-memory peak shows what the operation really holds at once. Otherwise the
 // allocator reuses freed memory, as it does from the second change on.
 void RunEdit(benchmark::State& state, bool fromDevice, bool cold,
-             const std::function<bool(CBenchEdit&)>& op)
-{
+             const std::function<bool(CBenchEdit&)>& op) {
     if (cold)
-        mallopt(M_MMAP_THRESHOLD, 1 << 20);  // the warm runs are registered first
+        mallopt(M_MMAP_THRESHOLD, 1 << 20); // the warm runs are registered first
     const QImage& picture = Fixture().picture;
     CDibBitmap section;
     section.CreateFromBitmap(CBitmap::FromImage(picture).get());
@@ -253,24 +241,22 @@ void RunEdit(benchmark::State& state, bool fromDevice, bool cold,
         state.counters["peak_copies"] = peakExtra / double(sectionBytes);
 }
 
-#define QM_EDIT_BENCH(name, fromDevice, body)                                              \
-    void BM_##name(benchmark::State& state)                                                \
-    {                                                                                      \
-        RunEdit(state, fromDevice, false, [](CBenchEdit& e) { body });                     \
-    }                                                                                      \
-    void BM_Cold_##name(benchmark::State& state)                                           \
-    {                                                                                      \
-        RunEdit(state, fromDevice, true, [](CBenchEdit& e) { body });                      \
+#define QM_EDIT_BENCH(name, fromDevice, body)                                                      \
+    void BM_##name(benchmark::State& state) {                                                      \
+        RunEdit(state, fromDevice, false, [](CBenchEdit& e) { body });                             \
+    }                                                                                              \
+    void BM_Cold_##name(benchmark::State& state) {                                                 \
+        RunEdit(state, fromDevice, true, [](CBenchEdit& e) { body });                              \
     }
 
 QM_EDIT_BENCH(Rotate90_FromLoadedPicture, true, return e.Rotate(90);)
 QM_EDIT_BENCH(Rotate180_FromLoadedPicture, true, return e.Rotate(180);)
 QM_EDIT_BENCH(Rotate90_TurnedPicture, false, return e.Rotate(90);)
 QM_EDIT_BENCH(Rotate180_TurnedPicture, false, return e.Rotate(180);)
-QM_EDIT_BENCH(CropFull_FromLoadedPicture, true,
-              e.SetSelection({0, 0, kWidth, kHeight}); return e.CropToSelection();)
+QM_EDIT_BENCH(CropFull_FromLoadedPicture, true, e.SetSelection({0, 0, kWidth, kHeight});
+              return e.CropToSelection();)
 
-}  // namespace
+} // namespace
 
 BENCHMARK(BM_Anchor_DjpegScale1_8)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Anchor_VipsThumbnail200)->Unit(benchmark::kMillisecond);
@@ -297,8 +283,7 @@ namespace {
 class CRatioReporter : public benchmark::ConsoleReporter {
 public:
     std::map<std::string, double> ms;
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
+    void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             if (!run.error_occurred && run.iterations > 0)
                 ms[run.benchmark_name()] = run.GetAdjustedRealTime() *
@@ -308,20 +293,18 @@ public:
     }
 };
 
-void PrintRatio(const CRatioReporter& r, const char* ours, const char* anchor, double limit)
-{
+void PrintRatio(const CRatioReporter& r, const char* ours, const char* anchor, double limit) {
     const auto a = r.ms.find(ours);
     const auto b = r.ms.find(anchor);
     if (a == r.ms.end() || b == r.ms.end())
         return;
-    std::printf("  %-32s %8.2f ms  vs %-28s %8.2f ms  ratio %.2f (goal <= %.1f)\n", ours,
-                a->second, anchor, b->second, a->second / b->second, limit);
+    std::printf("  %-32s %8.2f ms  vs %-28s %8.2f ms  ratio %.2f (goal <= %.1f)\n", ours, a->second,
+                anchor, b->second, a->second / b->second, limit);
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -15,20 +15,17 @@ namespace {
 
 class BrokenFilesTest : public CTempHomeTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         CTempHomeTest::SetUp();
         StartImaging();
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         StopImaging();
         CTempHomeTest::TearDown();
     }
 
     // Every entry point refuses the file cleanly.
-    void ExpectRefusedEverywhere(const QString& path)
-    {
+    void ExpectRefusedEverywhere(const QString& path) {
         SCOPED_TRACE(path.toStdString());
         LoadedImage image;
         EXPECT_FALSE(LoadImageFile(path, &image));
@@ -49,11 +46,10 @@ protected:
         CImageEdit edit;
         EXPECT_FALSE(edit.LoadPicture(path));
         EXPECT_FALSE(edit.HasPicture());
-        EXPECT_EQ(JpegOrientation(path), JpegOrientation(path));  // answers without crashing
+        EXPECT_EQ(JpegOrientation(path), JpegOrientation(path)); // answers without crashing
     }
 
-    QByteArray Encoded(const char* format)
-    {
+    QByteArray Encoded(const char* format) {
         QByteArray data;
         QBuffer buffer(&data);
         buffer.open(QIODevice::WriteOnly);
@@ -62,20 +58,18 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
-TEST_F(BrokenFilesTest, ZeroByteAndMissingFiles)
-{
+TEST_F(BrokenFilesTest, ZeroByteAndMissingFiles) {
     for (const char* name : {"empty.jpg", "empty.png", "empty.bmp", "empty"}) {
         ASSERT_TRUE(WriteBytes(PathIn(name), QByteArray()));
         ExpectRefusedEverywhere(PathIn(name));
     }
     ExpectRefusedEverywhere(PathIn("missing.jpg"));
-    ExpectRefusedEverywhere(Home());  // a folder
+    ExpectRefusedEverywhere(Home()); // a folder
 }
 
-TEST_F(BrokenFilesTest, TruncatedFiles)
-{
+TEST_F(BrokenFilesTest, TruncatedFiles) {
     const QByteArray jpeg = JpegBytes(DistinctImage(120, 80), 6);
     for (double part : {0.02, 0.3, 0.7, 0.99}) {
         const QString path = PathIn(QString("cut%1.jpg").arg(int(part * 100)));
@@ -92,12 +86,11 @@ TEST_F(BrokenFilesTest, TruncatedFiles)
     }
 }
 
-TEST_F(BrokenFilesTest, DamagedAndUnsupportedFiles)
-{
+TEST_F(BrokenFilesTest, DamagedAndUnsupportedFiles) {
     QByteArray jpeg = JpegBytes(DistinctImage(120, 80));
     QByteArray damaged = jpeg;
     for (int i = 2; i < 200 && i < damaged.size(); ++i)
-        damaged[i] = char(0x5A ^ i);  // the header is garbage
+        damaged[i] = char(0x5A ^ i); // the header is garbage
     ASSERT_TRUE(WriteBytes(PathIn("damaged.jpg"), damaged));
     ExpectRefusedEverywhere(PathIn("damaged.jpg"));
 
@@ -123,10 +116,10 @@ TEST_F(BrokenFilesTest, DamagedAndUnsupportedFiles)
     QByteArray lying = jpeg;
     const int sof = int(lying.indexOf(QByteArray::fromHex("FFC0")));
     ASSERT_GT(sof, 0);
-    lying[sof + 5] = char(0x7F);  // height 0x7Fxx
+    lying[sof + 5] = char(0x7F); // height 0x7Fxx
     ASSERT_TRUE(WriteBytes(PathIn("lying.jpg"), lying));
     LoadedImage image;
-    LoadImageFile(PathIn("lying.jpg"), &image);  // may decode grey rows; must not crash
+    LoadImageFile(PathIn("lying.jpg"), &image); // may decode grey rows; must not crash
     CPageThumb thumb;
     thumb.Build(PathIn("lying.jpg"), nullptr, 100, 100);
 }

@@ -9,12 +9,11 @@
 
 using namespace imagingtest;
 
-TEST(DibBitmap, RowsArePaddedToFourPixels)
-{
+TEST(DibBitmap, RowsArePaddedToFourPixels) {
     CDibBitmap dib;
     ASSERT_TRUE(dib.Create(1, 3));
     EXPECT_EQ(dib.paddedWidth, 4);
-    EXPECT_EQ(dib.bitmap->ByteCount(), 3u * 12u);  // three rows of 12 bytes
+    EXPECT_EQ(dib.bitmap->ByteCount(), 3u * 12u); // three rows of 12 bytes
     ASSERT_TRUE(dib.Create(4, 2));
     EXPECT_EQ(dib.paddedWidth, 4);
     ASSERT_TRUE(dib.Create(5, 2));
@@ -24,8 +23,7 @@ TEST(DibBitmap, RowsArePaddedToFourPixels)
     EXPECT_EQ(dib.bitmap->Width(), 5);
 }
 
-TEST(DibBitmap, TopLeftPixelLiesInTheLastRowInBlueGreenRedOrder)
-{
+TEST(DibBitmap, TopLeftPixelLiesInTheLastRowInBlueGreenRedOrder) {
     CDibBitmap dib;
     ASSERT_TRUE(dib.CreateFilled(3, 4, kWhiteColour));
     ASSERT_TRUE(dib.SetPixel(0, 0, qRgb(0x11, 0x22, 0x33)));
@@ -33,14 +31,13 @@ TEST(DibBitmap, TopLeftPixelLiesInTheLastRowInBlueGreenRedOrder)
     EXPECT_EQ(p[0], 0x33);
     EXPECT_EQ(p[1], 0x22);
     EXPECT_EQ(p[2], 0x11);
-    ASSERT_TRUE(dib.SetPixel(2, 3, qRgb(1, 2, 3)));  // bottom-right: first row in memory
+    ASSERT_TRUE(dib.SetPixel(2, 3, qRgb(1, 2, 3))); // bottom-right: first row in memory
     EXPECT_EQ(dib.bits[2 * 3 + 0], 3);
     EXPECT_EQ(dib.bits[2 * 3 + 2], 1);
     EXPECT_EQ(dib.Offset(1, 2), std::size_t((1 + 1 * 4) * 3));
 }
 
-TEST(DibBitmap, CreateFilledTakesARedInTheLowByteColour)
-{
+TEST(DibBitmap, CreateFilledTakesARedInTheLowByteColour) {
     CDibBitmap dib;
     ASSERT_TRUE(dib.CreateFilled(5, 2, 0x00332211));
     for (int y = 0; y < 2; ++y)
@@ -49,8 +46,7 @@ TEST(DibBitmap, CreateFilledTakesARedInTheLowByteColour)
     EXPECT_EQ(dib.bits[0], 0x33);
 }
 
-TEST(DibBitmap, FailedCreateDescribesTheSizeButHasNoBitmap)
-{
+TEST(DibBitmap, FailedCreateDescribesTheSizeButHasNoBitmap) {
     CDibBitmap dib;
     EXPECT_FALSE(dib.Create(0, 5));
     EXPECT_EQ(dib.width, 0);
@@ -61,8 +57,7 @@ TEST(DibBitmap, FailedCreateDescribesTheSizeButHasNoBitmap)
     EXPECT_FALSE(dib.SetPixel(0, 0, 0));
 }
 
-TEST(DibBitmap, DetachHandsOverTheBitmapWithItsPixels)
-{
+TEST(DibBitmap, DetachHandsOverTheBitmapWithItsPixels) {
     BitmapHandle handle;
     unsigned char* pixels = nullptr;
     {
@@ -75,12 +70,11 @@ TEST(DibBitmap, DetachHandsOverTheBitmapWithItsPixels)
     }
     ASSERT_NE(handle, nullptr);
     EXPECT_EQ(handle->Bits(), pixels);
-    EXPECT_EQ(pixels[2], 0xFF);  // still alive after the CDibBitmap is gone
+    EXPECT_EQ(pixels[2], 0xFF); // still alive after the CDibBitmap is gone
     EXPECT_EQ(handle->ToImage().pixel(1, 1), qRgb(255, 0, 0));
 }
 
-TEST(DibBitmap, CreateFromBitmapConvertsDeviceBitmapsAndCopiesSections)
-{
+TEST(DibBitmap, CreateFromBitmapConvertsDeviceBitmapsAndCopiesSections) {
     const QImage source = DistinctImage(5, 3);
     BitmapHandle device = CBitmap::FromImage(source);
     ASSERT_NE(device, nullptr);
@@ -98,8 +92,7 @@ TEST(DibBitmap, CreateFromBitmapConvertsDeviceBitmapsAndCopiesSections)
     EXPECT_EQ(copy.bitmap->ToImage(), source);
 }
 
-TEST(DibBitmap, TransparentPicturesBecomeWhite)
-{
+TEST(DibBitmap, TransparentPicturesBecomeWhite) {
     QImage transparent(2, 1, QImage::Format_ARGB32);
     transparent.setPixel(0, 0, qRgba(0, 0, 0, 0));
     transparent.setPixel(1, 0, qRgba(10, 20, 30, 255));
@@ -109,8 +102,7 @@ TEST(DibBitmap, TransparentPicturesBecomeWhite)
     EXPECT_EQ(device->DeviceImage().pixel(1, 0), qRgb(10, 20, 30));
 }
 
-TEST(LoadedImage, ResetDropsEverything)
-{
+TEST(LoadedImage, ResetDropsEverything) {
     LoadedImage image;
     CDibBitmap dib;
     ASSERT_TRUE(dib.Create(3, 3));
@@ -125,8 +117,7 @@ TEST(LoadedImage, ResetDropsEverything)
     EXPECT_EQ(image.pixels, nullptr);
 }
 
-TEST(FitSize, KeepsProportionsInsideTheBox)
-{
+TEST(FitSize, KeepsProportionsInsideTheBox) {
     EXPECT_EQ(FitSize(4, 3, 100, 100), QSize(100, 75));
     EXPECT_EQ(FitSize(3, 4, 100, 100), QSize(75, 100));
     EXPECT_EQ(FitSize(1, 1, 100, 50), QSize(50, 50));
@@ -134,8 +125,7 @@ TEST(FitSize, KeepsProportionsInsideTheBox)
     EXPECT_EQ(FitSize(0, 5, 50, 50), QSize(0, 0));
 }
 
-TEST(FitSize, TruncatesSinglePrecisionProducts)
-{
+TEST(FitSize, TruncatesSinglePrecisionProducts) {
     // 97 * (100 / 97) is 99.99999 in single precision: the rule truncates it to 99.
     EXPECT_EQ(FitSize(97, 97, 100, 100), QSize(99, 100));
     EXPECT_EQ(FitSize(69, 115, 100, 100), QSize(59, 100));
@@ -143,8 +133,7 @@ TEST(FitSize, TruncatesSinglePrecisionProducts)
     EXPECT_EQ(FitSize(2, 1, 4, 2), QSize(4, 2));
 }
 
-TEST(OffscreenDC, FlushCopiesTheSurfaceToItsBounds)
-{
+TEST(OffscreenDC, FlushCopiesTheSurfaceToItsBounds) {
     COffscreenDC surface;
     ASSERT_TRUE(surface.Create(nullptr, QRect(3, 2, 4, 5)));
     surface.Painter()->fillRect(QRect(0, 0, 4, 5), QColor(10, 20, 30));

@@ -17,8 +17,7 @@ using namespace imagingtest;
 namespace {
 
 // Where stored pixel (x, y) of a w x h picture appears once shown upright, per EXIF.
-QPoint Upright(int orientation, int x, int y, int w, int h)
-{
+QPoint Upright(int orientation, int x, int y, int w, int h) {
     switch (orientation) {
     case 2: return {w - 1 - x, y};
     case 3: return {w - 1 - x, h - 1 - y};
@@ -31,8 +30,7 @@ QPoint Upright(int orientation, int x, int y, int w, int h)
     }
 }
 
-QImage ExpectedUpright(const QImage& stored, int orientation)
-{
+QImage ExpectedUpright(const QImage& stored, int orientation) {
     const bool turned = orientation >= 5 && orientation <= 8;
     QImage out(turned ? stored.height() : stored.width(), turned ? stored.width() : stored.height(),
                QImage::Format_RGB32);
@@ -45,8 +43,7 @@ QImage ExpectedUpright(const QImage& stored, int orientation)
 }
 
 // Compares the centre of every 16 x 16 block.
-void ExpectBlocksMatch(const QImage& actual, const QImage& expected)
-{
+void ExpectBlocksMatch(const QImage& actual, const QImage& expected) {
     ASSERT_EQ(actual.size(), expected.size());
     for (int by = 8; by < expected.height(); by += 16)
         for (int bx = 8; bx < expected.width(); bx += 16)
@@ -57,22 +54,19 @@ void ExpectBlocksMatch(const QImage& actual, const QImage& expected)
 
 class ImageDecoderTest : public CTempHomeTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         CTempHomeTest::SetUp();
         StartImaging();
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         StopImaging();
         CTempHomeTest::TearDown();
     }
 };
 
-}  // namespace
+} // namespace
 
-TEST(ImageType, ExtensionTable)
-{
+TEST(ImageType, ExtensionTable) {
     const std::pair<const char*, int> table[] = {
         {".bmp", 1},  {".gif", 2},  {".png", 3},  {".jpg", 4},  {".jpeg", 4}, {".tiff", 5},
         {".tif", 5},  {".cut", 6},  {".dcx", 7},  {".dds", 8},  {".ico", 9},  {".mng", 10},
@@ -87,8 +81,7 @@ TEST(ImageType, ExtensionTable)
     EXPECT_EQ(ImageTypeFromPath("/x/a.jpg.tesimg"), 0);
 }
 
-TEST_F(ImageDecoderTest, LoadImageFileGivesTheSectionLayoutWithPixels)
-{
+TEST_F(ImageDecoderTest, LoadImageFileGivesTheSectionLayoutWithPixels) {
     const QString path = PathIn("d.png");
     ASSERT_TRUE(SavePng(DistinctImage(5, 3), path));
     LoadedImage image;
@@ -106,8 +99,7 @@ TEST_F(ImageDecoderTest, LoadImageFileGivesTheSectionLayoutWithPixels)
     EXPECT_FALSE(LoadImageFile(path, nullptr));
 }
 
-TEST_F(ImageDecoderTest, TransparentPicturesAreDrawnOverWhite)
-{
+TEST_F(ImageDecoderTest, TransparentPicturesAreDrawnOverWhite) {
     QImage picture(2, 2, QImage::Format_ARGB32);
     picture.fill(qRgba(0, 0, 0, 0));
     picture.setPixel(1, 1, qRgba(0, 0, 255, 255));
@@ -119,9 +111,8 @@ TEST_F(ImageDecoderTest, TransparentPicturesAreDrawnOverWhite)
     EXPECT_EQ(image.bitmap->ToImage().pixel(1, 1), qRgb(0, 0, 255));
 }
 
-TEST_F(ImageDecoderTest, AllEightExifOrientationsComeOutUpright)
-{
-    const QImage stored = BlockImage(3, 2);  // 48 x 32, six distinct blocks
+TEST_F(ImageDecoderTest, AllEightExifOrientationsComeOutUpright) {
+    const QImage stored = BlockImage(3, 2); // 48 x 32, six distinct blocks
     for (int orientation = 1; orientation <= 8; ++orientation) {
         SCOPED_TRACE(orientation);
         const QString path = PathIn(QString("o%1.jpg").arg(orientation));
@@ -149,8 +140,7 @@ TEST_F(ImageDecoderTest, AllEightExifOrientationsComeOutUpright)
     }
 }
 
-TEST_F(ImageDecoderTest, InvalidOrientationsCountAsUpright)
-{
+TEST_F(ImageDecoderTest, InvalidOrientationsCountAsUpright) {
     const QImage stored = BlockImage(3, 2);
     for (int orientation : {0, 9, 255}) {
         const QString path = PathIn(QString("bad%1.jpg").arg(orientation));
@@ -178,8 +168,7 @@ TEST_F(ImageDecoderTest, InvalidOrientationsCountAsUpright)
     EXPECT_EQ(JpegOrientation(PathIn("missing.jpg")), 1);
 }
 
-TEST_F(ImageDecoderTest, OpenImageListTracksWhatIsOpen)
-{
+TEST_F(ImageDecoderTest, OpenImageListTracksWhatIsOpen) {
     const QString path = PathIn("a.png");
     ASSERT_TRUE(SavePng(DistinctImage(4, 2), path));
     CImageObject* first = OpenImage(path);
@@ -191,7 +180,7 @@ TEST_F(ImageDecoderTest, OpenImageListTracksWhatIsOpen)
     ASSERT_NE(rendered, nullptr);
     EXPECT_EQ(rendered->DeviceImage().pixel(3, 1), DistinctColour(3, 1));
     EXPECT_TRUE(CloseImage(first));
-    EXPECT_FALSE(CloseImage(first));  // no longer in the list
+    EXPECT_FALSE(CloseImage(first)); // no longer in the list
     EXPECT_EQ(RenderImage(first), nullptr);
     QSize size;
     EXPECT_FALSE(GetImageInfo(first, &size));
@@ -199,26 +188,24 @@ TEST_F(ImageDecoderTest, OpenImageListTracksWhatIsOpen)
     EXPECT_EQ(OpenImageCount(), 1);
     StopImaging();
     EXPECT_EQ(OpenImageCount(), 0);
-    EXPECT_EQ(OpenImage(path), nullptr);  // no session
+    EXPECT_EQ(OpenImage(path), nullptr); // no session
     EXPECT_TRUE(StartImaging());
 }
 
-TEST_F(ImageDecoderTest, PortraitCopyOfALandscapePictureIsTurnedCounterClockwise)
-{
+TEST_F(ImageDecoderTest, PortraitCopyOfALandscapePictureIsTurnedCounterClockwise) {
     const QString path = PathIn("wide.png");
-    ASSERT_TRUE(SavePng(BlockImage(2, 1), path));  // left red, right green
+    ASSERT_TRUE(SavePng(BlockImage(2, 1), path)); // left red, right green
     const CPortraitCopyResult result = MakePortraitCopy(path);
     ASSERT_TRUE(result.made);
     EXPECT_EQ(result.fileName, path + ".tesimg");
     QImage copy(result.fileName, "JPEG");
     ASSERT_EQ(copy.size(), QSize(16, 32));
-    EXPECT_TRUE(Near(copy.pixel(8, 8), BlockColour(1)));   // the right column is on top
+    EXPECT_TRUE(Near(copy.pixel(8, 8), BlockColour(1))); // the right column is on top
     EXPECT_TRUE(Near(copy.pixel(8, 24), BlockColour(0)));
-    EXPECT_EQ(ImageTypeFromExtension(".tesimg"), 0);  // the page itself sets code 4
+    EXPECT_EQ(ImageTypeFromExtension(".tesimg"), 0); // the page itself sets code 4
 }
 
-TEST_F(ImageDecoderTest, PortraitCopyOfDistinctPixelsMapsEveryPixel)
-{
+TEST_F(ImageDecoderTest, PortraitCopyOfDistinctPixelsMapsEveryPixel) {
     // Large enough blocks that the JPEG keeps each colour; a 3 x 2 grid has no symmetry.
     const QImage stored = BlockImage(3, 2);
     const QString path = PathIn("grid.png");
@@ -232,8 +219,7 @@ TEST_F(ImageDecoderTest, PortraitCopyOfDistinctPixelsMapsEveryPixel)
     ExpectBlocksMatch(QImage(result.fileName), expected);
 }
 
-TEST_F(ImageDecoderTest, SquareAndPortraitPicturesGetNoCopy)
-{
+TEST_F(ImageDecoderTest, SquareAndPortraitPicturesGetNoCopy) {
     for (const auto& [name, image] : {std::pair{QString("square.png"), BlockImage(2, 2)},
                                       std::pair{QString("tall.png"), BlockImage(1, 2)}}) {
         const QString path = PathIn(name);
@@ -245,8 +231,7 @@ TEST_F(ImageDecoderTest, SquareAndPortraitPicturesGetNoCopy)
     }
 }
 
-TEST_F(ImageDecoderTest, PortraitTestUsesTheUprightPicture)
-{
+TEST_F(ImageDecoderTest, PortraitTestUsesTheUprightPicture) {
     // Stored landscape, shown portrait: no copy.
     const QString sideways = PathIn("sideways.jpg");
     ASSERT_TRUE(WriteBytes(sideways, JpegBytes(BlockImage(3, 2), 6)));
@@ -265,25 +250,23 @@ TEST_F(ImageDecoderTest, PortraitTestUsesTheUprightPicture)
     ExpectBlocksMatch(QImage(result.fileName), expected);
 }
 
-TEST_F(ImageDecoderTest, FailedPortraitCopyLeavesNoFileAndUsesTheOriginal)
-{
+TEST_F(ImageDecoderTest, FailedPortraitCopyLeavesNoFileAndUsesTheOriginal) {
     const QString path = PathIn("blocked.png");
     ASSERT_TRUE(SavePng(BlockImage(2, 1), path));
-    ASSERT_TRUE(QDir().mkdir(path + ".tesimg"));  // a folder where the copy would go
+    ASSERT_TRUE(QDir().mkdir(path + ".tesimg")); // a folder where the copy would go
     const CPortraitCopyResult result = MakePortraitCopy(path);
     EXPECT_FALSE(result.made);
     EXPECT_EQ(result.fileName, path);
     EXPECT_TRUE(QFileInfo(path + ".tesimg").isDir());
 }
 
-TEST_F(ImageDecoderTest, CompleteFilesOfEveryFormatDecode)
-{
+TEST_F(ImageDecoderTest, CompleteFilesOfEveryFormatDecode) {
     // The completeness checks must never refuse a good file.
     const QImage source = BlockImage(3, 2);
     for (const char* format : {"PNG", "BMP", "GIF", "TIFF", "PPM"}) {
         const QString path = PathIn(QString("ok.%1").arg(QString(format).toLower()));
         if (!source.save(path, format))
-            continue;  // no writer for this format here
+            continue; // no writer for this format here
         SCOPED_TRACE(format);
         LoadedImage image;
         ASSERT_TRUE(LoadImageFile(path, &image));

@@ -32,8 +32,7 @@ protected:
 };
 
 // Reference mappings, written independently of the library's loops.
-QImage Turned(const QImage& src, int angle)
-{
+QImage Turned(const QImage& src, int angle) {
     const int w = src.width();
     const int h = src.height();
     QImage out(angle == 180 ? w : h, angle == 180 ? h : w, QImage::Format_RGB32);
@@ -50,43 +49,37 @@ QImage Turned(const QImage& src, int angle)
     return out;
 }
 
-QImage Picture(const CImageEdit& edit)
-{
+QImage Picture(const CImageEdit& edit) {
     return edit.Current() ? edit.Current()->ToImage().convertToFormat(QImage::Format_RGB32)
                           : QImage();
 }
 
 class ImageEditTest : public CTempHomeTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         CTempHomeTest::SetUp();
         StartImaging();
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         StopImaging();
         CTempHomeTest::TearDown();
     }
-    QString Png(const QImage& image, const QString& name = "page.png")
-    {
+    QString Png(const QImage& image, const QString& name = "page.png") {
         const QString path = PathIn(name);
         EXPECT_TRUE(SavePng(image, path));
         return path;
     }
 };
 
-}  // namespace
+} // namespace
 
-TEST_F(ImageEditTest, UndoFileLivesInTheHomeFolder)
-{
+TEST_F(ImageEditTest, UndoFileLivesInTheHomeFolder) {
     CTestEdit edit;
     EXPECT_EQ(edit.UndoPath(), PathIn("tmpimage.jpg"));
     EXPECT_EQ(UndoFilePath(), PathIn("tmpimage.jpg"));
 }
 
-TEST_F(ImageEditTest, QuarterTurnsOfThreeByTwo)
-{
+TEST_F(ImageEditTest, QuarterTurnsOfThreeByTwo) {
     const QImage source = DistinctImage(3, 2);
     CTestEdit ccw;
     ASSERT_TRUE(ccw.LoadPicture(Png(source)));
@@ -94,7 +87,7 @@ TEST_F(ImageEditTest, QuarterTurnsOfThreeByTwo)
     ASSERT_TRUE(ccw.Rotate(90));
     EXPECT_EQ(ccw.PictureWidth(), 2);
     EXPECT_EQ(ccw.PictureHeight(), 3);
-    EXPECT_EQ(Picture(ccw).pixel(0, 0), source.pixel(2, 0));  // the top-right pixel
+    EXPECT_EQ(Picture(ccw).pixel(0, 0), source.pixel(2, 0)); // the top-right pixel
     EXPECT_EQ(Picture(ccw), Turned(source, 90));
     EXPECT_TRUE(ccw.UndoAvailable());
     EXPECT_GE(ccw.contentChanges, 2);
@@ -102,18 +95,21 @@ TEST_F(ImageEditTest, QuarterTurnsOfThreeByTwo)
     CTestEdit cw;
     ASSERT_TRUE(cw.LoadPicture(Png(source)));
     ASSERT_TRUE(cw.Rotate(270));
-    EXPECT_EQ(Picture(cw).pixel(0, 0), source.pixel(0, 1));  // the bottom-left pixel
+    EXPECT_EQ(Picture(cw).pixel(0, 0), source.pixel(0, 1)); // the bottom-left pixel
     EXPECT_EQ(Picture(cw), Turned(source, 270));
 }
 
-TEST_F(ImageEditTest, TurnsMatchTheMappingForOddAndTiledSizes)
-{
+TEST_F(ImageEditTest, TurnsMatchTheMappingForOddAndTiledSizes) {
     const QSize sizes[] = {{2, 2}, {5, 3}, {3, 5}, {7, 2}, {2, 9}, {130, 67}, {67, 130}};
     for (const QSize& size : sizes) {
         const QImage source = DistinctImage(size.width(), size.height());
         const QString path = Png(source);
         for (int angle : {90, 180, 270}) {
-            SCOPED_TRACE(QString("%1x%2 by %3").arg(size.width()).arg(size.height()).arg(angle).toStdString());
+            SCOPED_TRACE(QString("%1x%2 by %3")
+                             .arg(size.width())
+                             .arg(size.height())
+                             .arg(angle)
+                             .toStdString());
             CTestEdit edit;
             ASSERT_TRUE(edit.LoadPicture(path));
             ASSERT_TRUE(edit.Rotate(angle));
@@ -125,8 +121,7 @@ TEST_F(ImageEditTest, TurnsMatchTheMappingForOddAndTiledSizes)
     }
 }
 
-TEST_F(ImageEditTest, TurnsUndoEachOther)
-{
+TEST_F(ImageEditTest, TurnsUndoEachOther) {
     const QImage source = DistinctImage(5, 3);
     CTestEdit edit;
     ASSERT_TRUE(edit.LoadPicture(Png(source)));
@@ -141,8 +136,7 @@ TEST_F(ImageEditTest, TurnsUndoEachOther)
     EXPECT_FALSE(edit.Rotate(45));
 }
 
-TEST_F(ImageEditTest, OnePixelWidePicturesAreNotTurnedButOfferUndo)
-{
+TEST_F(ImageEditTest, OnePixelWidePicturesAreNotTurnedButOfferUndo) {
     for (const QSize size : {QSize(1, 6), QSize(6, 1)}) {
         const QImage source = DistinctImage(size.width(), size.height());
         CTestEdit edit;
@@ -153,8 +147,7 @@ TEST_F(ImageEditTest, OnePixelWidePicturesAreNotTurnedButOfferUndo)
     }
 }
 
-TEST_F(ImageEditTest, FlipsMirrorExactly)
-{
+TEST_F(ImageEditTest, FlipsMirrorExactly) {
     const QImage source = DistinctImage(5, 3);
     const QString path = Png(source);
     for (const auto& [mirrorX, mirrorY] : {std::pair{true, false}, {false, true}, {true, true}}) {
@@ -175,12 +168,12 @@ TEST_F(ImageEditTest, FlipsMirrorExactly)
     EXPECT_FALSE(empty.CropToSelection());
 }
 
-TEST_F(ImageEditTest, CropDrawnEitherWayCutsTheSameArea)
-{
+TEST_F(ImageEditTest, CropDrawnEitherWayCutsTheSameArea) {
     const QImage source = DistinctImage(50, 40);
     const QString path = Png(source);
     const QImage expected = source.copy(7, 3, 31, 33);
-    for (const CSelectionRect& selection : {CSelectionRect{7, 3, 38, 36}, CSelectionRect{38, 36, 7, 3}}) {
+    for (const CSelectionRect& selection :
+         {CSelectionRect{7, 3, 38, 36}, CSelectionRect{38, 36, 7, 3}}) {
         CTestEdit edit;
         ASSERT_TRUE(edit.LoadPicture(path));
         edit.SetSelection(selection);
@@ -193,8 +186,7 @@ TEST_F(ImageEditTest, CropDrawnEitherWayCutsTheSameArea)
     }
 }
 
-TEST_F(ImageEditTest, CropSmallerThanTheMinimumDoesNothing)
-{
+TEST_F(ImageEditTest, CropSmallerThanTheMinimumDoesNothing) {
     const QImage source = DistinctImage(50, 40);
     CTestEdit edit;
     ASSERT_TRUE(edit.LoadPicture(Png(source)));
@@ -203,15 +195,14 @@ TEST_F(ImageEditTest, CropSmallerThanTheMinimumDoesNothing)
     EXPECT_FALSE(edit.UndoAvailable());
     EXPECT_FALSE(QFile::exists(edit.UndoPath()));
     EXPECT_EQ(Picture(edit), source);
-    edit.minimumCrop = 60;  // a high-resolution screen
+    edit.minimumCrop = 60; // a high-resolution screen
     edit.SetSelection({0, 0, 59, 200});
     EXPECT_FALSE(edit.CropToSelection());
     edit.SetSelection({0, 0, 30, 30}, false);
-    EXPECT_FALSE(edit.CropToSelection());  // no selection shown
+    EXPECT_FALSE(edit.CropToSelection()); // no selection shown
 }
 
-TEST_F(ImageEditTest, CropReachingOutsideIsClippedToThePicture)
-{
+TEST_F(ImageEditTest, CropReachingOutsideIsClippedToThePicture) {
     const QImage source = DistinctImage(50, 40);
     CTestEdit edit;
     ASSERT_TRUE(edit.LoadPicture(Png(source)));
@@ -223,9 +214,8 @@ TEST_F(ImageEditTest, CropReachingOutsideIsClippedToThePicture)
     EXPECT_FALSE(edit.CropToSelection());
 }
 
-TEST_F(ImageEditTest, UndoAfterTwoChangesRestoresTheFirstChange)
-{
-    const QImage source = BlockImage(3, 2);  // JPEG-safe blocks: the undo file is a JPEG
+TEST_F(ImageEditTest, UndoAfterTwoChangesRestoresTheFirstChange) {
+    const QImage source = BlockImage(3, 2); // JPEG-safe blocks: the undo file is a JPEG
     CTestEdit edit;
     ASSERT_TRUE(edit.LoadPicture(Png(source)));
     ASSERT_TRUE(edit.Rotate(90));
@@ -244,22 +234,20 @@ TEST_F(ImageEditTest, UndoAfterTwoChangesRestoresTheFirstChange)
     EXPECT_GE(edit.displayResets, 2);
 }
 
-TEST_F(ImageEditTest, FailedUndoCopyOffersNoUndo)
-{
+TEST_F(ImageEditTest, FailedUndoCopyOffersNoUndo) {
     const QImage source = DistinctImage(6, 4);
     const QString blocker = PathIn("file");
     ASSERT_TRUE(WriteBytes(blocker, "x"));
     CTestEdit edit;
-    edit.SetUndoPath(blocker + "/tmpimage.jpg");  // a folder that cannot exist
+    edit.SetUndoPath(blocker + "/tmpimage.jpg"); // a folder that cannot exist
     ASSERT_TRUE(edit.LoadPicture(Png(source)));
-    ASSERT_TRUE(edit.Rotate(180));  // the change itself still happens
+    ASSERT_TRUE(edit.Rotate(180)); // the change itself still happens
     EXPECT_FALSE(edit.UndoAvailable());
     EXPECT_FALSE(edit.WriteResult());
     EXPECT_FALSE(edit.UndoAvailable());
 }
 
-TEST_F(ImageEditTest, WriteResultWritesTheCurrentPicture)
-{
+TEST_F(ImageEditTest, WriteResultWritesTheCurrentPicture) {
     CTestEdit edit;
     EXPECT_FALSE(edit.WriteResult());
     ASSERT_TRUE(edit.LoadPicture(Png(BlockImage(3, 2))));
@@ -269,15 +257,14 @@ TEST_F(ImageEditTest, WriteResultWritesTheCurrentPicture)
     EXPECT_EQ(QImage(edit.UndoPath()).size(), QSize(32, 48));
 }
 
-TEST_F(ImageEditTest, LoadAndResetPicture)
-{
+TEST_F(ImageEditTest, LoadAndResetPicture) {
     CTestEdit edit;
     EXPECT_FALSE(edit.LoadPicture(PathIn("missing.png")));
     EXPECT_FALSE(edit.HasPicture());
     EXPECT_EQ(edit.SourcePath(), PathIn("missing.png"));
     const QString path = Png(DistinctImage(4, 4));
     ASSERT_TRUE(edit.LoadPicture(path));
-    EXPECT_EQ(OpenImageCount(), 0);  // shown pictures do not stay open
+    EXPECT_EQ(OpenImageCount(), 0); // shown pictures do not stay open
     ASSERT_TRUE(edit.Rotate(90));
     const int resets = edit.displayResets;
     edit.ResetPicture(true);
@@ -288,8 +275,7 @@ TEST_F(ImageEditTest, LoadAndResetPicture)
     EXPECT_EQ(edit.displayResets, resets + 1);
 }
 
-TEST_F(ImageEditTest, MoveFileReplacingReplacesTheTarget)
-{
+TEST_F(ImageEditTest, MoveFileReplacingReplacesTheTarget) {
     const QString from = PathIn("a.jpg");
     const QString to = PathIn("b.jpg");
     ASSERT_TRUE(WriteBytes(from, "new"));
@@ -303,9 +289,9 @@ TEST_F(ImageEditTest, MoveFileReplacingReplacesTheTarget)
     EXPECT_EQ(ReadFile(to), QByteArray("new"));
 }
 
-TEST_F(ImageEditTest, MoveFileReplacingCrossesFileSystems)
-{
-    struct stat home {}, shm {};
+TEST_F(ImageEditTest, MoveFileReplacingCrossesFileSystems) {
+    struct stat home {
+    }, shm{};
     if (stat("/dev/shm", &shm) != 0 || stat(QFile::encodeName(Home()).constData(), &home) != 0 ||
         home.st_dev == shm.st_dev)
         GTEST_SKIP() << "no second file system to move from";
@@ -318,8 +304,7 @@ TEST_F(ImageEditTest, MoveFileReplacingCrossesFileSystems)
     EXPECT_FALSE(QFile::exists(from));
 }
 
-TEST_F(ImageEditTest, DisplayImageFollowsEveryChange)
-{
+TEST_F(ImageEditTest, DisplayImageFollowsEveryChange) {
     const QImage source = DistinctImage(5, 3);
     CTestEdit edit;
     EXPECT_TRUE(edit.DisplayImage().isNull());

@@ -9,18 +9,16 @@
 
 namespace imagingtest {
 
-QRgb BlockColour(int index)
-{
+QRgb BlockColour(int index) {
     static const QRgb colours[] = {
-        qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(0, 0, 255),     qRgb(255, 255, 0),
-        qRgb(0, 255, 255), qRgb(255, 0, 255), qRgb(0, 0, 0),       qRgb(255, 255, 255),
-        qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(0, 0, 128),     qRgb(128, 128, 128),
+        qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(0, 0, 255), qRgb(255, 255, 0),
+        qRgb(0, 255, 255), qRgb(255, 0, 255), qRgb(0, 0, 0),   qRgb(255, 255, 255),
+        qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(0, 0, 128), qRgb(128, 128, 128),
     };
     return colours[index % 12];
 }
 
-QImage BlockImage(int columns, int rows, int blockSize)
-{
+QImage BlockImage(int columns, int rows, int blockSize) {
     QImage image(columns * blockSize, rows * blockSize, QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
@@ -28,13 +26,11 @@ QImage BlockImage(int columns, int rows, int blockSize)
     return image;
 }
 
-QRgb DistinctColour(int x, int y)
-{
+QRgb DistinctColour(int x, int y) {
     return qRgb(x & 0xFF, y & 0xFF, (x + 7 * y) & 0xFF);
 }
 
-QImage DistinctImage(int width, int height)
-{
+QImage DistinctImage(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
@@ -44,8 +40,7 @@ QImage DistinctImage(int width, int height)
 
 namespace {
 
-QByteArray ExifSegment(int orientation, bool littleEndian)
-{
+QByteArray ExifSegment(int orientation, bool littleEndian) {
     auto u16 = [littleEndian](int v) {
         QByteArray b(2, 0);
         b[littleEndian ? 0 : 1] = char(v & 0xFF);
@@ -60,10 +55,10 @@ QByteArray ExifSegment(int orientation, bool littleEndian)
     };
     QByteArray tiff = littleEndian ? QByteArray("II") : QByteArray("MM");
     tiff += u16(42) + u32(8);
-    tiff += u16(1);                                   // one entry
-    tiff += u16(0x0112) + u16(3) + u32(1);            // Orientation, SHORT, count 1
-    tiff += u16(orientation) + QByteArray(2, 0);      // value, left-justified
-    tiff += u32(0);                                   // no next directory
+    tiff += u16(1);                              // one entry
+    tiff += u16(0x0112) + u16(3) + u32(1);       // Orientation, SHORT, count 1
+    tiff += u16(orientation) + QByteArray(2, 0); // value, left-justified
+    tiff += u32(0);                              // no next directory
     const QByteArray payload = QByteArray("Exif\0\0", 6) + tiff;
     QByteArray segment;
     segment += char(0xFF);
@@ -74,10 +69,9 @@ QByteArray ExifSegment(int orientation, bool littleEndian)
     return segment + payload;
 }
 
-}  // namespace
+} // namespace
 
-QByteArray JpegBytes(const QImage& image, int orientation, bool littleEndian)
-{
+QByteArray JpegBytes(const QImage& image, int orientation, bool littleEndian) {
     QTemporaryDir dir;
     const QString path = dir.filePath("encode.jpg");
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
@@ -96,23 +90,19 @@ QByteArray JpegBytes(const QImage& image, int orientation, bool littleEndian)
     return bytes;
 }
 
-bool WriteBytes(const QString& path, const QByteArray& data)
-{
+bool WriteBytes(const QString& path, const QByteArray& data) {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(data) == data.size();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(data) == data.size();
 }
 
-bool SavePng(const QImage& image, const QString& path)
-{
+bool SavePng(const QImage& image, const QString& path) {
     return image.save(path, "PNG");
 }
 
-bool Near(QRgb a, QRgb b, int tolerance)
-{
+bool Near(QRgb a, QRgb b, int tolerance) {
     return std::abs(qRed(a) - qRed(b)) <= tolerance &&
            std::abs(qGreen(a) - qGreen(b)) <= tolerance &&
            std::abs(qBlue(a) - qBlue(b)) <= tolerance;
 }
 
-}  // namespace imagingtest
+} // namespace imagingtest

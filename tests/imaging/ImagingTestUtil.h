@@ -33,4 +33,4 @@ bool SavePng(const QImage& image, const QString& path);
 // True when every channel differs by at most `tolerance`.
 bool Near(QRgb a, QRgb b, int tolerance = 6);
 
-}  // namespace imagingtest
+} // namespace imagingtest

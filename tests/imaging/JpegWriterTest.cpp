@@ -18,8 +18,7 @@ namespace {
 
 class JpegWriterTest : public CTempHomeTest {};
 
-QByteArray Rgb(const QImage& image)
-{
+QByteArray Rgb(const QImage& image) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
     QByteArray packed;
     for (int y = 0; y < rgb.height(); ++y)
@@ -27,8 +26,7 @@ QByteArray Rgb(const QImage& image)
     return packed;
 }
 
-const unsigned char* Bytes(const QByteArray& data)
-{
+const unsigned char* Bytes(const QByteArray& data) {
     return reinterpret_cast<const unsigned char*>(data.constData());
 }
 
@@ -40,8 +38,7 @@ struct CJpegMarkers {
     int quantTables = 0;
 };
 
-CJpegMarkers ParseMarkers(const QByteArray& jpeg)
-{
+CJpegMarkers ParseMarkers(const QByteArray& jpeg) {
     CJpegMarkers m;
     int pos = 2;
     const auto at = [&jpeg](int i) { return static_cast<unsigned char>(jpeg[i]); };
@@ -67,10 +64,9 @@ CJpegMarkers ParseMarkers(const QByteArray& jpeg)
     return m;
 }
 
-}  // namespace
+} // namespace
 
-TEST_F(JpegWriterTest, WritesBaselineQuality100WithLibraryDefaults)
-{
+TEST_F(JpegWriterTest, WritesBaselineQuality100WithLibraryDefaults) {
     const QImage picture = BlockImage(3, 2);
     const QByteArray rgb = Rgb(picture);
     const QString path = PathIn("out.jpg");
@@ -79,9 +75,9 @@ TEST_F(JpegWriterTest, WritesBaselineQuality100WithLibraryDefaults)
     const CJpegMarkers markers = ParseMarkers(ReadFile(path));
     EXPECT_TRUE(markers.baseline);
     EXPECT_FALSE(markers.progressive);
-    EXPECT_EQ(markers.lumaSampling, 0x22);  // 4:2:0, the library's default
+    EXPECT_EQ(markers.lumaSampling, 0x22); // 4:2:0, the library's default
     EXPECT_EQ(markers.quantTables, 2);
-    EXPECT_TRUE(markers.allQuantOne);       // quality 100
+    EXPECT_TRUE(markers.allQuantOne); // quality 100
     const QImage decoded(path);
     ASSERT_EQ(decoded.size(), picture.size());
     for (int y = 8; y < 32; y += 16)
@@ -89,8 +85,7 @@ TEST_F(JpegWriterTest, WritesBaselineQuality100WithLibraryDefaults)
             EXPECT_TRUE(Near(decoded.pixel(x, y), picture.pixel(x, y))) << x << "," << y;
 }
 
-TEST_F(JpegWriterTest, RotatedCcwTurnsTheRightColumnToTheTop)
-{
+TEST_F(JpegWriterTest, RotatedCcwTurnsTheRightColumnToTheTop) {
     CDibBitmap dib;
     ASSERT_TRUE(dib.Create(2, 1));
     dib.SetPixel(0, 0, qRgb(0, 0, 0));
@@ -99,13 +94,12 @@ TEST_F(JpegWriterTest, RotatedCcwTurnsTheRightColumnToTheTop)
     ASSERT_TRUE(WriteJpegRotatedCcw(path, kJpegQuality, dib));
     const QImage decoded(path);
     ASSERT_EQ(decoded.size(), QSize(1, 2));
-    EXPECT_GT(qGray(decoded.pixel(0, 0)), 200);  // the source's right pixel
+    EXPECT_GT(qGray(decoded.pixel(0, 0)), 200); // the source's right pixel
     EXPECT_LT(qGray(decoded.pixel(0, 1)), 55);
 }
 
-TEST_F(JpegWriterTest, DeviceBitmapsAndSectionsWriteTheSameFile)
-{
-    const QImage picture = DistinctImage(37, 11);  // odd width: rows are not padded in JPEG
+TEST_F(JpegWriterTest, DeviceBitmapsAndSectionsWriteTheSameFile) {
+    const QImage picture = DistinctImage(37, 11); // odd width: rows are not padded in JPEG
     BitmapHandle device = CBitmap::FromImage(picture);
     CDibBitmap section;
     ASSERT_TRUE(section.CreateFromBitmap(device.get()));
@@ -120,8 +114,7 @@ TEST_F(JpegWriterTest, DeviceBitmapsAndSectionsWriteTheSameFile)
     EXPECT_FALSE(SaveBitmapAsJpeg(PathIn("none.jpg"), kJpegQuality, nullptr));
 }
 
-TEST_F(JpegWriterTest, FailuresGiveFalse)
-{
+TEST_F(JpegWriterTest, FailuresGiveFalse) {
     const QByteArray rgb = Rgb(BlockImage(1, 1));
     EXPECT_FALSE(WriteJpegRgb(PathIn("no/such/folder/x.jpg"), 16, 16, 100, Bytes(rgb)));
     EXPECT_FALSE(LastJpegMessage().isEmpty());
@@ -137,8 +130,7 @@ TEST_F(JpegWriterTest, FailuresGiveFalse)
     EXPECT_TRUE(LastJpegMessage().isEmpty());
 }
 
-TEST_F(JpegWriterTest, PortraitCopyCutShortIsRemoved)
-{
+TEST_F(JpegWriterTest, PortraitCopyCutShortIsRemoved) {
     const QString path = PathIn("noisy.png");
     ASSERT_TRUE(SavePng(DistinctImage(300, 200), path));
     // The file size limit makes the copy's write fail half way, like a full card.

@@ -11,8 +11,7 @@ namespace {
 
 class PageThumbTest : public CTempHomeTest {};
 
-CPageThumb SolidThumb(int width, int height, QRgb colour, int box)
-{
+CPageThumb SolidThumb(int width, int height, QRgb colour, int box) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(colour);
     BitmapHandle bitmap = CBitmap::FromImage(image);
@@ -21,10 +20,9 @@ CPageThumb SolidThumb(int width, int height, QRgb colour, int box)
     return thumb;
 }
 
-}  // namespace
+} // namespace
 
-TEST(PageThumbSize, PortraitTakesTheBoxHeightLandscapeTheBoxWidth)
-{
+TEST(PageThumbSize, PortraitTakesTheBoxHeightLandscapeTheBoxWidth) {
     EXPECT_EQ(CPageThumb::ThumbSize(1600, 1200, 100, 100), QSize(100, 75));
     EXPECT_EQ(CPageThumb::ThumbSize(1200, 1600, 100, 100), QSize(75, 100));
     EXPECT_EQ(CPageThumb::ThumbSize(500, 500, 100, 100), QSize(100, 100));
@@ -35,9 +33,8 @@ TEST(PageThumbSize, PortraitTakesTheBoxHeightLandscapeTheBoxWidth)
     EXPECT_EQ(CPageThumb::ThumbSize(1000, 1600, 100, 200), QSize(125, 200));
 }
 
-TEST(PageThumbDraw, MakeFromBitmapKeepsSizesAndPicture)
-{
-    QImage image = BlockImage(2, 1, 80);  // 160 x 80: red | green
+TEST(PageThumbDraw, MakeFromBitmapKeepsSizesAndPicture) {
+    QImage image = BlockImage(2, 1, 80); // 160 x 80: red | green
     BitmapHandle bitmap = CBitmap::FromImage(image);
     CPageThumb thumb;
     ASSERT_TRUE(thumb.MakeFromBitmap(bitmap.get(), nullptr, 100, 100));
@@ -57,15 +54,14 @@ TEST(PageThumbDraw, MakeFromBitmapKeepsSizesAndPicture)
     EXPECT_FALSE(thumb.MakeFromBitmap(nullptr, nullptr, 100, 100));
 }
 
-TEST(PageThumbDraw, DrawFitCentresTheFittedThumbnail)
-{
-    const CPageThumb thumb = SolidThumb(1600, 1200, qRgb(200, 0, 0), 100);  // 100 x 75
+TEST(PageThumbDraw, DrawFitCentresTheFittedThumbnail) {
+    const CPageThumb thumb = SolidThumb(1600, 1200, qRgb(200, 0, 0), 100); // 100 x 75
     ASSERT_EQ(thumb.thumbHeight, 75);
     QImage target(80, 80, QImage::Format_RGB32);
     target.fill(Qt::white);
     {
         QPainter painter(&target);
-        thumb.DrawFit(painter, QRect(10, 20, 50, 50));  // 50 x 37 at vertical offset 6
+        thumb.DrawFit(painter, QRect(10, 20, 50, 50)); // 50 x 37 at vertical offset 6
     }
     const QRgb red = qRgb(200, 0, 0);
     const QRgb white = qRgb(255, 255, 255);
@@ -77,9 +73,8 @@ TEST(PageThumbDraw, DrawFitCentresTheFittedThumbnail)
     EXPECT_EQ(target.pixel(9, 40), white);
 }
 
-TEST(PageThumbDraw, DrawCenteredOffsetsOnlyWhereTheRectangleIsLarger)
-{
-    const CPageThumb thumb = SolidThumb(1600, 1200, qRgb(0, 0, 200), 100);  // 100 x 75
+TEST(PageThumbDraw, DrawCenteredOffsetsOnlyWhereTheRectangleIsLarger) {
+    const CPageThumb thumb = SolidThumb(1600, 1200, qRgb(0, 0, 200), 100); // 100 x 75
     QImage target(220, 100, QImage::Format_RGB32);
     target.fill(Qt::white);
     {
@@ -87,15 +82,14 @@ TEST(PageThumbDraw, DrawCenteredOffsetsOnlyWhereTheRectangleIsLarger)
         thumb.DrawCentered(painter, QRect(0, 10, 200, 50));
     }
     const QRgb blue = qRgb(0, 0, 200);
-    EXPECT_EQ(target.pixel(50, 10), blue);  // x offset (200 - 100) / 2, y at the top edge
+    EXPECT_EQ(target.pixel(50, 10), blue); // x offset (200 - 100) / 2, y at the top edge
     EXPECT_EQ(target.pixel(149, 84), blue);
     EXPECT_EQ(target.pixel(49, 10), qRgb(255, 255, 255));
     EXPECT_EQ(target.pixel(150, 10), qRgb(255, 255, 255));
     EXPECT_EQ(target.pixel(50, 9), qRgb(255, 255, 255));
 }
 
-TEST(PageThumbDraw, NothingIsDrawnWithoutASurface)
-{
+TEST(PageThumbDraw, NothingIsDrawnWithoutASurface) {
     CPageThumb thumb;
     QImage target(10, 10, QImage::Format_RGB32);
     target.fill(Qt::white);
@@ -106,10 +100,9 @@ TEST(PageThumbDraw, NothingIsDrawnWithoutASurface)
     EXPECT_EQ(target.pixel(5, 5), qRgb(255, 255, 255));
 }
 
-TEST_F(PageThumbTest, BuildKeepsTheRealSizeOfAReducedDecode)
-{
+TEST_F(PageThumbTest, BuildKeepsTheRealSizeOfAReducedDecode) {
     const QString path = PathIn("big.jpg");
-    ASSERT_TRUE(WriteBytes(path, JpegBytes(BlockImage(2, 1, 800))));  // 1600 x 800
+    ASSERT_TRUE(WriteBytes(path, JpegBytes(BlockImage(2, 1, 800)))); // 1600 x 800
     CPageThumb thumb;
     ASSERT_TRUE(thumb.Build(path, nullptr, 100, 100));
     EXPECT_EQ(thumb.sourceWidth, 1600);
@@ -121,8 +114,7 @@ TEST_F(PageThumbTest, BuildKeepsTheRealSizeOfAReducedDecode)
     EXPECT_TRUE(Near(image.pixel(80, 25), BlockColour(1)));
 }
 
-TEST_F(PageThumbTest, BuildShowsTheUprightPicture)
-{
+TEST_F(PageThumbTest, BuildShowsTheUprightPicture) {
     const QString path = PathIn("turned.jpg");
     ASSERT_TRUE(WriteBytes(path, JpegBytes(BlockImage(2, 1, 800), 6)));
     CPageThumb thumb;
@@ -133,14 +125,13 @@ TEST_F(PageThumbTest, BuildShowsTheUprightPicture)
     EXPECT_EQ(thumb.thumbHeight, 100);
     EXPECT_FALSE(thumb.IsLandscape());
     const QImage& image = thumb.surface->Image();
-    EXPECT_TRUE(Near(image.pixel(25, 20), BlockColour(0)));  // stored left is now the top
+    EXPECT_TRUE(Near(image.pixel(25, 20), BlockColour(0))); // stored left is now the top
     EXPECT_TRUE(Near(image.pixel(25, 80), BlockColour(1)));
 }
 
-TEST_F(PageThumbTest, SmallPicturesAreStretchedToTheBox)
-{
+TEST_F(PageThumbTest, SmallPicturesAreStretchedToTheBox) {
     const QString path = PathIn("small.png");
-    ASSERT_TRUE(SavePng(BlockImage(1, 2, 4), path));  // 4 x 8
+    ASSERT_TRUE(SavePng(BlockImage(1, 2, 4), path)); // 4 x 8
     CPageThumb thumb;
     ASSERT_TRUE(thumb.Build(path, nullptr, 100, 100));
     EXPECT_EQ(thumb.sourceWidth, 4);
