@@ -19,7 +19,9 @@ struct CBytes {
     qsizetype position = 0;
 };
 
-CBytes* Bytes(HPDF_Stream stream) { return static_cast<CBytes*>(stream->attr); }
+CBytes* Bytes(HPDF_Stream stream) {
+    return static_cast<CBytes*>(stream->attr);
+}
 
 HPDF_STATUS ReadBytes(HPDF_Stream stream, HPDF_BYTE* ptr, HPDF_UINT* size) {
     CBytes* b = Bytes(stream);
@@ -33,8 +35,9 @@ HPDF_STATUS ReadBytes(HPDF_Stream stream, HPDF_BYTE* ptr, HPDF_UINT* size) {
 
 HPDF_STATUS SeekBytes(HPDF_Stream stream, HPDF_INT pos, HPDF_WhenceMode mode) {
     CBytes* b = Bytes(stream);
-    const qsizetype base = mode == HPDF_SEEK_CUR ? b->position
-                           : mode == HPDF_SEEK_END ? b->data.size() : 0;
+    const qsizetype base = mode == HPDF_SEEK_CUR   ? b->position
+                           : mode == HPDF_SEEK_END ? b->data.size()
+                                                   : 0;
     const qsizetype target = base + pos;
     if (target < 0 || target > b->data.size())
         return HPDF_SetError(stream->error, HPDF_FILE_IO_ERROR, 0);
@@ -42,8 +45,12 @@ HPDF_STATUS SeekBytes(HPDF_Stream stream, HPDF_INT pos, HPDF_WhenceMode mode) {
     return HPDF_OK;
 }
 
-HPDF_INT32 TellBytes(HPDF_Stream stream) { return HPDF_INT32(Bytes(stream)->position); }
-HPDF_UINT32 SizeOfBytes(HPDF_Stream stream) { return HPDF_UINT32(Bytes(stream)->data.size()); }
+HPDF_INT32 TellBytes(HPDF_Stream stream) {
+    return HPDF_INT32(Bytes(stream)->position);
+}
+HPDF_UINT32 SizeOfBytes(HPDF_Stream stream) {
+    return HPDF_UINT32(Bytes(stream)->data.size());
+}
 void FreeBytes(HPDF_Stream stream) {
     delete Bytes(stream);
     stream->attr = nullptr;
@@ -55,7 +62,7 @@ HPDF_Stream NewByteStream(HPDF_MMgr mmgr, QByteArray data) {
         return nullptr;
     std::memset(stream, 0, sizeof(HPDF_Stream_Rec));
     stream->sig_bytes = HPDF_STREAM_SIG_BYTES;
-    stream->type = HPDF_STREAM_UNKNOWN;  // no memory-stream code may look inside
+    stream->type = HPDF_STREAM_UNKNOWN; // no memory-stream code may look inside
     stream->error = mmgr->error;
     stream->mmgr = mmgr;
     stream->read_fn = ReadBytes;
@@ -79,12 +86,12 @@ qsizetype HeadLength(const QByteArray& d) {
         if (p + 2 > d.size() || byte(p) != 0xFF)
             return 0;
         while (p + 2 <= d.size() && byte(p + 1) == 0xFF)
-            ++p;  // fill bytes before a marker
+            ++p; // fill bytes before a marker
         if (p + 2 > d.size())
             return 0;
         const int marker = byte(p + 1);
         if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
-            p += 2;  // markers without a segment
+            p += 2; // markers without a segment
             continue;
         }
         if (marker == 0xDA || marker == 0xD9 || p + 4 > d.size())
@@ -95,9 +102,8 @@ qsizetype HeadLength(const QByteArray& d) {
             return 0;
         if (marker == 0xC0 || marker == 0xC1 || marker == 0xC2 || marker == 0xC9)
             return end;
-        if (marker >= 0xC3 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 &&
-            marker != 0xCC)
-            return 0;  // a frame the library cannot describe
+        if (marker >= 0xC3 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC)
+            return 0; // a frame the library cannot describe
         p = end;
     }
 }
@@ -106,7 +112,7 @@ HPDF_Image LibraryLoader(HPDF_Doc document, const QString& path) {
     return HPDF_LoadJpegImageFromFile(document, QFile::encodeName(path).constData());
 }
 
-}  // namespace
+} // namespace
 
 HPDF_Image LoadJpegImage(HPDF_Doc document, const QString& path) {
     if (!HPDF_HasDoc(document))
@@ -149,9 +155,9 @@ HPDF_Image LoadRgbImage(HPDF_Doc document, QByteArray rgb, int width, int height
         return HPDF_RaiseError(&document->error, HPDF_INVALID_IMAGE, 0), nullptr;
     // The library makes the image from one row (its only copy), then gets its true height
     // and the whole buffer as its stream.
-    HPDF_Image image = HPDF_LoadRawImageFromMem(
-        document, reinterpret_cast<const HPDF_BYTE*>(rgb.constData()), HPDF_UINT(width), 1,
-        HPDF_CS_DEVICE_RGB, 8);
+    HPDF_Image image =
+        HPDF_LoadRawImageFromMem(document, reinterpret_cast<const HPDF_BYTE*>(rgb.constData()),
+                                 HPDF_UINT(width), 1, HPDF_CS_DEVICE_RGB, 8);
     if (!image)
         return nullptr;
     HPDF_Stream bytes = NewByteStream(document->mmgr, std::move(rgb));

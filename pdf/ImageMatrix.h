@@ -6,10 +6,12 @@
 
 #include <array>
 
-using CImageMatrix = std::array<float, 6>;  // a b c d e f, as the "cm" operator takes them
+using CImageMatrix = std::array<float, 6>; // a b c d e f, as the "cm" operator takes them
 
 CImageMatrix OrientedImageMatrix(int orientation, float x, float y, float w, float h);
 
 // Orientations 5 to 8 store the picture turned a quarter: its upright width is the stored
 // height.
-constexpr bool SwapsSides(int orientation) { return orientation >= 5 && orientation <= 8; }
+constexpr bool SwapsSides(int orientation) {
+    return orientation >= 5 && orientation <= 8;
+}

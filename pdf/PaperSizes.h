@@ -28,7 +28,7 @@ inline constexpr std::array<CPaperSize, 12> kPaperSizes = {{
     {"A6", 297, 420},
 }};
 
-inline constexpr int kDefaultPaperSize = 9;  // A4
+inline constexpr int kDefaultPaperSize = 9; // A4
 
 // The index of a size by its name, any case ("a4" -> 9); -1 when unknown.
 int FindPaperSize(const QString& name);

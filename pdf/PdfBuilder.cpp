@@ -4,8 +4,8 @@
 #include "imaging/ImageDecoder.h"
 #include "imaging/ImageType.h"
 #include "imaging/LoadedImage.h"
-#include "pdf/ImageMatrix.h"
 #include "pdf/ImageEmbedding.h"
+#include "pdf/ImageMatrix.h"
 #include "pdf/PaperSizes.h"
 #include "pdf/PdfObjectWriter.h"
 #include "resources/ids/StringIds.h"
@@ -26,7 +26,9 @@ CPdfBuilder::CPdfBuilder(CPdfErrorSink* sink, const CAppSettings& settings)
     HPDF_SetCompressionMode(m_document, HPDF_COMP_ALL);
 }
 
-CPdfBuilder::~CPdfBuilder() { ReleaseDocument(); }
+CPdfBuilder::~CPdfBuilder() {
+    ReleaseDocument();
+}
 
 void CPdfBuilder::ReleaseDocument() {
     if (m_document)
@@ -145,7 +147,7 @@ QByteArray PackRgb(const LoadedImage& picture) {
     return buffer;
 }
 
-}  // namespace
+} // namespace
 
 bool CPdfBuilder::PlaceRaster(const QString& path) {
     if (!m_document) {
@@ -183,7 +185,7 @@ bool CPdfBuilder::PlaceRaster(const QString& path) {
 
 bool CPdfBuilder::PlacePicture(int typeCode, const QString& path) {
     if (path.isEmpty())
-        return true;  // a blank page
+        return true; // a blank page
     switch (typeCode) {
     case kImageTypeJpeg: PlaceJpeg(path); return !m_failed;
     case kImageTypeBmp:

@@ -41,7 +41,8 @@ public:
     // decoded (the page stays blank, failed stays clear) or the library refuses it (failed).
     bool PlaceRaster(const QString& path);
     // The page's picture by its type code: 4 PlaceJpeg, 1 and 3 PlaceRaster, anything else
-    // and an empty path nothing (a blank page). False when nothing could be drawn for a picture page.
+    // and an empty path nothing (a blank page). False when nothing could be drawn for a picture
+    // page.
     bool PlacePicture(int typeCode, const QString& path);
     // Writes the whole document to `path`, replacing an existing file; `progress` (may be
     // null) hears of every object written. True when the library reports success.

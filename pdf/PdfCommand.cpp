@@ -24,9 +24,8 @@
 
 namespace {
 
-const char kUsage[] =
-    "usage: quillmark pdf -o OUT.pdf [--page-size NAME] [--fit | --center]\n"
-    "                     [--auto-portrait | --no-auto-portrait] PICTURE...";
+const char kUsage[] = "usage: quillmark pdf -o OUT.pdf [--page-size NAME] [--fit | --center]\n"
+                      "                     [--auto-portrait | --no-auto-portrait] PICTURE...";
 
 // Box of the check decode: any picture decodes at its smallest scale for it.
 constexpr int kCheckBox = 32;
@@ -128,12 +127,18 @@ QFileDevice::Permissions NewFilePermissions() {
     ::umask(mask);
     const mode_t mode = 0666 & ~mask;
     QFileDevice::Permissions p;
-    if (mode & S_IRUSR) p |= QFileDevice::ReadOwner | QFileDevice::ReadUser;
-    if (mode & S_IWUSR) p |= QFileDevice::WriteOwner | QFileDevice::WriteUser;
-    if (mode & S_IRGRP) p |= QFileDevice::ReadGroup;
-    if (mode & S_IWGRP) p |= QFileDevice::WriteGroup;
-    if (mode & S_IROTH) p |= QFileDevice::ReadOther;
-    if (mode & S_IWOTH) p |= QFileDevice::WriteOther;
+    if (mode & S_IRUSR)
+        p |= QFileDevice::ReadOwner | QFileDevice::ReadUser;
+    if (mode & S_IWUSR)
+        p |= QFileDevice::WriteOwner | QFileDevice::WriteUser;
+    if (mode & S_IRGRP)
+        p |= QFileDevice::ReadGroup;
+    if (mode & S_IWGRP)
+        p |= QFileDevice::WriteGroup;
+    if (mode & S_IROTH)
+        p |= QFileDevice::ReadOther;
+    if (mode & S_IWOTH)
+        p |= QFileDevice::WriteOther;
     return p;
 }
 
@@ -157,7 +162,7 @@ QString Why(const CPdfLibraryError& e) {
     }
 }
 
-}  // namespace
+} // namespace
 
 int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
                   std::FILE* progressStream) {
@@ -199,7 +204,7 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
         std::unique_ptr<CPage> page = maker.Take(i);
         if (!page) {
             const QFileInfo info(picture);
-            report(picture, !info.exists() ? "skipped: no such file"
+            report(picture, !info.exists()   ? "skipped: no such file"
                             : !info.isFile() ? "skipped: not a file"
                                              : "skipped: not a picture that can be read");
             continue;
@@ -226,14 +231,14 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
         return 1;
     }
     if (pages == 0) {
-        err << "quillmark pdf: no picture could be used; " << options->output
-            << " was not written" << Qt::endl;
+        err << "quillmark pdf: no picture could be used; " << options->output << " was not written"
+            << Qt::endl;
         return 1;
     }
 
     // Written beside the output under a temporary name and renamed over it only when whole.
-    QTemporaryFile temp(QFileInfo(output).dir().filePath(QFileInfo(output).fileName() +
-                                                          ".XXXXXX.part"));
+    QTemporaryFile temp(
+        QFileInfo(output).dir().filePath(QFileInfo(output).fileName() + ".XXXXXX.part"));
     temp.setAutoRemove(true);
     if (!temp.open()) {
         err << "quillmark pdf: cannot write " << options->output << ": " << temp.errorString()
@@ -259,8 +264,8 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
         return 1;
     }
     temp.setAutoRemove(false);
-    out << "Wrote " << options->output << ": " << pages << (pages == 1 ? " page" : " pages")
-        << ", " << QString::fromLatin1(kPaperSizes[settings.pageSize < 12 ? settings.pageSize : 9].name)
+    out << "Wrote " << options->output << ": " << pages << (pages == 1 ? " page" : " pages") << ", "
+        << QString::fromLatin1(kPaperSizes[settings.pageSize < 12 ? settings.pageSize : 9].name)
         << ", " << QFileInfo(output).size() << " bytes" << Qt::endl;
     return problems ? 1 : 0;
 }

@@ -12,9 +12,9 @@
 inline constexpr int kLibraryErrorPicture = 11007;
 
 struct CPdfLibraryError {
-    QString body;     // "Out of memory, could not complete operation. ..."
-    QString caption;  // "Error"
-    QString heading;  // "Critical error"
+    QString body;    // "Out of memory, could not complete operation. ..."
+    QString caption; // "Error"
+    QString heading; // "Critical error"
     int picture = kLibraryErrorPicture;
     // The library's numbers: never shown to the user, kept for the command line and tests.
     unsigned long errorNumber = 0;

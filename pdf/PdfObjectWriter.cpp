@@ -85,7 +85,7 @@ HPDF_STATUS WriteDocument(HPDF_Doc pdf, HPDF_Stream stream, CPdfSaveProgress* pr
     return ret;
 }
 
-}  // namespace
+} // namespace
 
 HPDF_STATUS SaveDocumentWithProgress(HPDF_Doc pdf, const QString& path,
                                      CPdfSaveProgress* progress) {

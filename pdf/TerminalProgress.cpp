@@ -9,7 +9,9 @@ constexpr int kBarWidth = 30;
 CTerminalProgress::CTerminalProgress(std::FILE* stream)
     : m_stream(stream), m_enabled(::isatty(::fileno(stream)) == 1) {}
 
-CTerminalProgress::~CTerminalProgress() { Finish(); }
+CTerminalProgress::~CTerminalProgress() {
+    Finish();
+}
 
 void CTerminalProgress::Show(const QString& label, long done, long total) {
     if (!m_enabled || total <= 0)

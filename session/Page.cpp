@@ -9,14 +9,15 @@ CPage::CPage(const QString& path_) : path(path_), typeCode(kImageTypeJpeg) {}
 
 CPage::~CPage() {
     // A blank page has no file, whatever its flags say.
-    if (!path.isEmpty() &&
-        (isTemporaryCopy || (AppSettings().deleteFile && deleteFileRequested)))
+    if (!path.isEmpty() && (isTemporaryCopy || (AppSettings().deleteFile && deleteFileRequested)))
         QFile::remove(path);
     thumb.Clear();
     path.clear();
 }
 
-bool CPage::IsLandscape() const { return thumb.IsLandscape(); }
+bool CPage::IsLandscape() const {
+    return thumb.IsLandscape();
+}
 
 void CPage::DrawCentered(QPainter& target, int dx, int dy, const QRect& rect) const {
     thumb.DrawCentered(target, rect.translated(dx, dy));

@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <utility>
 
-CPageList::~CPageList() { Clear(); }
+CPageList::~CPageList() {
+    Clear();
+}
 
-CPage* CPageList::At(int index) const { return IsValidIndex(index) ? m_pages[index] : nullptr; }
+CPage* CPageList::At(int index) const {
+    return IsValidIndex(index) ? m_pages[index] : nullptr;
+}
 
 void CPageList::GrowFor(int newSize) {
     if (newSize <= m_capacity)
@@ -40,7 +44,9 @@ std::unique_ptr<CPage> CPageList::TakeAt(int index) {
     return page;
 }
 
-void CPageList::RemoveAt(int index) { TakeAt(index).reset(); }
+void CPageList::RemoveAt(int index) {
+    TakeAt(index).reset();
+}
 
 void CPageList::Swap(int a, int b) {
     if (IsValidIndex(a) && IsValidIndex(b))

@@ -9,9 +9,13 @@ QString WorkingFolderPath() {
     return FormatText(u"%s/leafpdf", {GetSpecialFolder(kSpecialFolderPersonal)});
 }
 
-CSession::CSession() : workingFolder(WorkingFolderPath()) { ClearSession(); }
+CSession::CSession() : workingFolder(WorkingFolderPath()) {
+    ClearSession();
+}
 
-CSession::~CSession() { ClearSession(); }
+CSession::~CSession() {
+    ClearSession();
+}
 
 void CSession::SetListener(CSessionListener* listener) {
     m_listener = listener ? listener : &m_ownSelection;
@@ -34,7 +38,9 @@ void CSession::AddPage(std::unique_ptr<CPage> page) {
     ShowCurrentInPreview();
 }
 
-CPage* CSession::CurrentPage() const { return m_pages.At(CurrentIndex()); }
+CPage* CSession::CurrentPage() const {
+    return m_pages.At(CurrentIndex());
+}
 
 void CSession::RemoveCurrentPage() {
     const int index = CurrentIndex();
@@ -89,8 +95,8 @@ QString CSession::MakeScanFileName() {
 
 std::unique_ptr<CPage> CSession::MakePageFromFile(const QString& path) {
     m_listener->PreviewShow(nullptr, 0);
-    std::unique_ptr<CPage> page = ::MakePageFromFile(
-        path, AppSettings().autoPortrait != 0, m_thumbBox.width(), m_thumbBox.height());
+    std::unique_ptr<CPage> page = ::MakePageFromFile(path, AppSettings().autoPortrait != 0,
+                                                     m_thumbBox.width(), m_thumbBox.height());
     if (page) {
         const int index = CurrentIndex();
         m_listener->PreviewShow(page.get(), m_pages.IsValidIndex(index) ? index + 1 : 0);

@@ -21,9 +21,9 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <fcntl.h>
 #include <cmath>
 #include <cstdio>
+#include <fcntl.h>
 #include <functional>
 #include <map>
 #include <spawn.h>
@@ -51,8 +51,8 @@ struct CRun {
 
 struct CCorpus {
     QString folder;
-    QStringList jpegs;  // kCameraFiles distinct camera pictures
-    QStringList pngs;   // kPngFiles document pages
+    QStringList jpegs; // kCameraFiles distinct camera pictures
+    QStringList pngs;  // kPngFiles document pages
     qint64 jpegBytes = 0;
 };
 
@@ -210,7 +210,7 @@ QString Program() {
     return QFileInfo(QString::fromLocal8Bit(qgetenv("QM_QUILLMARK").isEmpty()
                                                 ? QByteArray()
                                                 : qgetenv("QM_QUILLMARK")))
-               .absoluteFilePath();
+        .absoluteFilePath();
 }
 
 std::map<std::string, CRun> g_best;
@@ -239,8 +239,9 @@ void BenchPages(benchmark::State& state, Tool tool, bool png) {
     const qint64 input = Bytes(pictures);
     const QString output = corpus.folder + "/out.pdf";
     const std::string key = std::string(png ? "png" : "jpeg") + "/" + std::to_string(pages) + "/" +
-                            (tool == Tool::Img2pdf ? "img2pdf"
-                             : tool == Tool::Builder ? "builder" : "command");
+                            (tool == Tool::Img2pdf   ? "img2pdf"
+                             : tool == Tool::Builder ? "builder"
+                                                     : "command");
     for (auto _ : state) {
         CRun run;
         switch (tool) {
@@ -249,8 +250,8 @@ void BenchPages(benchmark::State& state, Tool tool, bool png) {
                              output);
             break;
         case Tool::Builder:
-            run = RunInChild([&] { return BuildWithBuilder(pictures, png ? 3 : 4, output); },
-                             output);
+            run =
+                RunInChild([&] { return BuildWithBuilder(pictures, png ? 3 : 4, output); }, output);
             break;
         case Tool::Command:
             run = RunProgram(QStringList{Program(), "pdf", "--no-auto-portrait", "--fit",
@@ -272,10 +273,12 @@ void PrintSummary() {
             if (anchor == g_best.end())
                 continue;
             const CRun& a = anchor->second;
-            std::printf("  %-4s %3d pages  img2pdf %7.3f s %6.1f MB  %.4fx of the input\n", kind,
-                        pages, a.seconds, a.peakMb,
-                        double(a.outputBytes) / double(Bytes(Pictures(
-                            std::string(kind) == "png" ? Corpus().pngs : Corpus().jpegs, pages))));
+            std::printf(
+                "  %-4s %3d pages  img2pdf %7.3f s %6.1f MB  %.4fx of the input\n", kind, pages,
+                a.seconds, a.peakMb,
+                double(a.outputBytes) /
+                    double(Bytes(Pictures(
+                        std::string(kind) == "png" ? Corpus().pngs : Corpus().jpegs, pages))));
             for (const char* tool : {"builder", "command"}) {
                 const auto it = g_best.find(base + tool);
                 if (it == g_best.end())
@@ -312,10 +315,13 @@ void CopyBytes(benchmark::State& state) {
     QFile::remove(output);
 }
 
-}  // namespace
+} // namespace
 
-#define QM_PAGES(fn, tool, png, ...) \
-    BENCHMARK_CAPTURE(BenchPages, fn, tool, png)->__VA_ARGS__->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond)
+#define QM_PAGES(fn, tool, png, ...)                                                               \
+    BENCHMARK_CAPTURE(BenchPages, fn, tool, png)                                                   \
+        ->__VA_ARGS__->UseManualTime()                                                             \
+        ->Iterations(3)                                                                            \
+        ->Unit(benchmark::kMillisecond)
 
 QM_PAGES(img2pdf_jpeg, Tool::Img2pdf, false, Arg(10)->Arg(50)->Arg(200));
 QM_PAGES(builder_jpeg, Tool::Builder, false, Arg(10)->Arg(50)->Arg(200));
@@ -331,7 +337,9 @@ int main(int argc, char** argv) {
         char self[4096] = {};
         const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
         if (n > 0)
-            qputenv("QM_QUILLMARK", QFileInfo(QString::fromLocal8Bit(self, int(n))).absolutePath().toLocal8Bit() + "/quillmark");
+            qputenv("QM_QUILLMARK",
+                    QFileInfo(QString::fromLocal8Bit(self, int(n))).absolutePath().toLocal8Bit() +
+                        "/quillmark");
     }
     // The command reads and writes its settings here, not in the user's folders.
     const QString home = QDir::tempPath() + "/quillmark-bench-pdf-home";

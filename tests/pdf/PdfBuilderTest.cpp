@@ -11,7 +11,7 @@ using PdfBuilderTest = CPdfTest;
 TEST_F(PdfBuilderTest, EveryPaperSizeGivesPortraitPagesOfItsSize) {
     CPdfBuilder builder(&sink, settings);
     for (std::uint32_t i = 0; i < kPaperSizes.size(); ++i) {
-        settings.pageSize = i;  // read at every AddPdfPage
+        settings.pageSize = i; // read at every AddPdfPage
         ASSERT_NE(builder.AddPdfPage(), nullptr);
         EXPECT_EQ(builder.PageWidth(), float(kPaperSizes[i].width));
         EXPECT_EQ(builder.PageHeight(), float(kPaperSizes[i].height));
@@ -21,7 +21,8 @@ TEST_F(PdfBuilderTest, EveryPaperSizeGivesPortraitPagesOfItsSize) {
     const QList<int> pages = file.Pages();
     ASSERT_EQ(pages.size(), 12);
     for (int i = 0; i < 12; ++i) {
-        EXPECT_EQ(file.MediaBox(pages[i]), QRectF(0, 0, kPaperSizes[i].width, kPaperSizes[i].height))
+        EXPECT_EQ(file.MediaBox(pages[i]),
+                  QRectF(0, 0, kPaperSizes[i].width, kPaperSizes[i].height))
             << kPaperSizes[i].name;
         EXPECT_LT(kPaperSizes[i].width, kPaperSizes[i].height);
     }
@@ -50,14 +51,14 @@ TEST_F(PdfBuilderTest, HeaderPrologueAndNothingButTheProducer) {
     builder.AddPdfPage();
     EXPECT_TRUE(builder.PlacePicture(5, PathIn("t.tif")));
     builder.AddPdfPage();
-    EXPECT_TRUE(builder.PlacePicture(4, QString()));  // a blank page of the session
+    EXPECT_TRUE(builder.PlacePicture(4, QString())); // a blank page of the session
     CPdfFile file;
     SaveAndLoad(builder, file);
     EXPECT_TRUE(file.Bytes().startsWith("%PDF-1.3\n"));
     const QList<int> pages = file.Pages();
     ASSERT_EQ(pages.size(), 3);
     for (int page : pages) {
-        EXPECT_EQ(file.Content(page), kPrologue);  // nothing but the invisible stroke
+        EXPECT_EQ(file.Content(page), kPrologue); // nothing but the invisible stroke
         EXPECT_TRUE(file.Images(page).isEmpty());
     }
     // The content streams are Flate-compressed (compression of everything is on).
@@ -139,7 +140,7 @@ TEST_F(PdfBuilderTest, UndecodableRasterLeavesABlankPageAndGoesOn) {
     EXPECT_TRUE(sink.errors.isEmpty());
 }
 
-}  // namespace
+} // namespace
 
 namespace {
 
@@ -186,4 +187,4 @@ TEST_F(PdfBuilderTest, AJpegWithoutAFrameHeaderIsALibraryError) {
     EXPECT_EQ(sink.errors.size(), 1);
 }
 
-}  // namespace
+} // namespace

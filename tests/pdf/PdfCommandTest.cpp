@@ -18,14 +18,12 @@ protected:
         m_out.clear();
         m_err.clear();
         QTextStream out(&m_out), err(&m_err);
-        std::FILE* sink = std::tmpfile();  // not a terminal: no progress bar
+        std::FILE* sink = std::tmpfile(); // not a terminal: no progress bar
         const int status = RunPdfCommand(args, out, err, sink);
         std::fclose(sink);
         return status;
     }
-    QStringList Leftovers() const {
-        return QDir(Home()).entryList({"*.part"}, QDir::Files);
-    }
+    QStringList Leftovers() const { return QDir(Home()).entryList({"*.part"}, QDir::Files); }
     QString m_out, m_err;
 };
 
@@ -47,8 +45,8 @@ TEST_F(PdfCommandTest, MakesOnePagePerPictureOnTheChosenPaper) {
     QImage png(30, 20, QImage::Format_RGB32);
     png.fill(Qt::red);
     ASSERT_TRUE(SavePicture(png, PathIn("b.png"), "PNG"));
-    ASSERT_EQ(Run({"-o", PathIn("out.pdf"), "--page-size=letter", "--center",
-                   "--no-auto-portrait", PathIn("a.jpg"), PathIn("b.png")}),
+    ASSERT_EQ(Run({"-o", PathIn("out.pdf"), "--page-size=letter", "--center", "--no-auto-portrait",
+                   PathIn("a.jpg"), PathIn("b.png")}),
               0)
         << m_err.toStdString();
     EXPECT_TRUE(m_out.contains("2 pages, Letter")) << m_out.toStdString();
@@ -58,14 +56,14 @@ TEST_F(PdfCommandTest, MakesOnePagePerPictureOnTheChosenPaper) {
     ASSERT_EQ(pages.size(), 2);
     EXPECT_EQ(file.MediaBox(pages[0]), QRectF(0, 0, 612, 792));
     EXPECT_EQ(OperandsOf(file.Content(pages[1]), "cm").value(0),
-              QList<double>({30, 0, 0, 20, 291, 386}));  // --center: natural size
+              QList<double>({30, 0, 0, 20, 291, 386})); // --center: natural size
     EXPECT_EQ(file.Objects().at(file.Images(pages[0])[0]).rawStream, ReadFile(PathIn("a.jpg")));
     EXPECT_TRUE(Leftovers().isEmpty());
 }
 
 TEST_F(PdfCommandTest, DefaultsComeFromTheSettings) {
     LoadSettings(AppSettings());
-    AppSettings().pageSize = 10;  // A5
+    AppSettings().pageSize = 10; // A5
     AppSettings().fitToPage = 1;
     AppSettings().autoPortrait = 1;
     ASSERT_TRUE(SaveSettings(AppSettings()));
@@ -97,7 +95,8 @@ TEST_F(PdfCommandTest, SkippedPicturesAreNamedAndGiveStatusOne) {
     WriteFile(PathIn("bad.jpg"), "garbage");
     QImage gif(10, 10, QImage::Format_RGB32);
     gif.fill(Qt::blue);
-    ASSERT_TRUE(SavePicture(gif, PathIn("c.gif"), "GIF") || SavePicture(gif, PathIn("c.gif"), "PNG"));
+    ASSERT_TRUE(SavePicture(gif, PathIn("c.gif"), "GIF") ||
+                SavePicture(gif, PathIn("c.gif"), "PNG"));
     EXPECT_EQ(Run({"-o", PathIn("out.pdf"), PathIn("good.jpg"), PathIn("bad.jpg"),
                    PathIn("missing.png"), PathIn("c.gif")}),
               1);
@@ -106,7 +105,7 @@ TEST_F(PdfCommandTest, SkippedPicturesAreNamedAndGiveStatusOne) {
     EXPECT_TRUE(m_err.contains("c.gif: only JPEG, PNG and BMP"));
     CPdfFile file;
     ASSERT_TRUE(file.Load(PathIn("out.pdf")));
-    EXPECT_EQ(file.Pages().size(), 2);  // good.jpg and the blank page of c.gif
+    EXPECT_EQ(file.Pages().size(), 2); // good.jpg and the blank page of c.gif
 }
 
 TEST_F(PdfCommandTest, AnExistingOutputIsReplacedOnlyByAWholePdf) {
@@ -137,4 +136,4 @@ TEST_F(PdfCommandTest, UnwritableOutputIsStatusOne) {
     EXPECT_TRUE(m_err.contains("cannot write")) << m_err.toStdString();
 }
 
-}  // namespace
+} // namespace

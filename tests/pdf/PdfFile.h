@@ -15,8 +15,8 @@
 struct CPdfObjectText {
     int id = 0;
     qint64 offset = 0;
-    QByteArray dict;        // everything between "obj" and "stream"/"endobj"
-    QByteArray rawStream;   // the stream's bytes as stored
+    QByteArray dict;      // everything between "obj" and "stream"/"endobj"
+    QByteArray rawStream; // the stream's bytes as stored
     bool hasStream = false;
 };
 

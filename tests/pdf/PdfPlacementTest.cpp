@@ -44,7 +44,7 @@ TEST_F(PdfPlacementTest, RasterKeepsItsNaturalSizeOnlyWhenItFitsAndFittingIsOff)
     QImage bmp(700, 500, QImage::Format_RGB32);
     bmp.fill(Qt::green);
     ASSERT_TRUE(SavePicture(bmp, PathIn("b.bmp"), "BMP"));
-    settings.pageSize = 0;  // Letter
+    settings.pageSize = 0; // Letter
     CPdfFile file;
     settings.fitToPage = 0;
     EXPECT_EQ(PlaceOnePicture(*this, settings, 3, PathIn("p.png"), file),
@@ -63,10 +63,8 @@ TEST_F(PdfPlacementTest, ExifOrientationTurnsTheDrawingNotTheBytes) {
         Numbers matrix;
     };
     const Case cases[] = {
-        {3, {-595, 0, 0, -446, 595, 644}},
-        {6, {0, -793, 595, 0, 0, 817}},
-        {8, {0, 793, -595, 0, 595, 24}},
-        {2, {-595, 0, 0, 446, 595, 198}},
+        {3, {-595, 0, 0, -446, 595, 644}}, {6, {0, -793, 595, 0, 0, 817}},
+        {8, {0, 793, -595, 0, 595, 24}},   {2, {-595, 0, 0, 446, 595, 198}},
         {5, {0, -793, -595, 0, 595, 817}},
     };
     for (const Case& c : cases) {
@@ -110,12 +108,15 @@ TEST_F(PdfPlacementTest, EveryOrientationLooksLikeTheDecodedPicture) {
         const QImage page = Render(PathIn("all.pdf"), o, PathIn(QString("r%1").arg(o)));
         ASSERT_FALSE(page.isNull());
         const QSize fit = upright.width() > upright.height() ? QSize(595, 446) : QSize(595, 793);
-        const double top = (842 - fit.height()) / 2;  // from the top of the page, in points
+        const double top = (842 - fit.height()) / 2; // from the top of the page, in points
         for (double fx : {0.25, 0.75}) {
             for (double fy : {0.25, 0.75}) {
-                const QRgb want = upright.pixel(int(fx * upright.width()), int(fy * upright.height()));
-                const QRgb got = page.pixel(int(fx * fit.width() / 4), int((top + fy * fit.height()) / 4));
-                EXPECT_NEAR(qRed(got), qRed(want), 60) << "orientation " << o << " at " << fx << "," << fy;
+                const QRgb want =
+                    upright.pixel(int(fx * upright.width()), int(fy * upright.height()));
+                const QRgb got =
+                    page.pixel(int(fx * fit.width() / 4), int((top + fy * fit.height()) / 4));
+                EXPECT_NEAR(qRed(got), qRed(want), 60)
+                    << "orientation " << o << " at " << fx << "," << fy;
                 EXPECT_NEAR(qGreen(got), qGreen(want), 60) << "orientation " << o;
                 EXPECT_NEAR(qBlue(got), qBlue(want), 60) << "orientation " << o;
             }
@@ -123,4 +124,4 @@ TEST_F(PdfPlacementTest, EveryOrientationLooksLikeTheDecodedPicture) {
     }
 }
 
-}  // namespace
+} // namespace

@@ -51,10 +51,10 @@ TEST_F(PdfSaveTest, OneNotificationPerObjectInFileOrderWhileSaving) {
     for (std::size_t i = 0; i < order.size(); ++i) {
         EXPECT_EQ(progress.indices[i], unsigned(order[i]));
         EXPECT_EQ(progress.counts[i], unsigned(file.XrefEntryCount()));
-        EXPECT_TRUE(progress.fileExisted[i]);  // told while the file is being written
+        EXPECT_TRUE(progress.fileExisted[i]); // told while the file is being written
     }
     EXPECT_EQ(progress.indices.front(), 1u);
-    EXPECT_EQ(unsigned(file.XrefEntryCount()), order.size() + 1);  // plus the free entry 0
+    EXPECT_EQ(unsigned(file.XrefEntryCount()), order.size() + 1); // plus the free entry 0
 }
 
 TEST_F(PdfSaveTest, WritesTheSameBytesAsTheLibrarysOwnSave) {
@@ -141,4 +141,4 @@ TEST_F(PdfSaveTest, ReleasedDocumentFailsEveryOperation) {
     EXPECT_FALSE(QFile::exists(PathIn("x.pdf")));
 }
 
-}  // namespace
+} // namespace

@@ -33,8 +33,9 @@ bool SaveJpeg(const QString& path, int w, int h, int orientation) {
     QImage image(w, h, QImage::Format_RGB32);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            image.setPixel(x, y, x < w / 2 ? (y < h / 2 ? 0xFF0000 : 0x00FF00)
-                                           : (y < h / 2 ? 0x0000FF : 0xFFFF00));
+            image.setPixel(x, y,
+                           x < w / 2 ? (y < h / 2 ? 0xFF0000 : 0x00FF00)
+                                     : (y < h / 2 ? 0x0000FF : 0xFFFF00));
     if (!SavePicture(image, path, "JPEG"))
         return false;
     if (orientation == 0)

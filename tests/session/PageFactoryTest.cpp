@@ -29,7 +29,7 @@ TEST_F(PageFactoryTest, LandscapePictureGetsATemporaryUprightCopy) {
     EXPECT_EQ(page->isTemporaryCopy, 1u);
     EXPECT_EQ(page->boxWidth, 100);
     EXPECT_EQ(page->boxHeight, 100);
-    EXPECT_EQ(page->thumb.sourceWidth, 48);  // the copy is upright
+    EXPECT_EQ(page->thumb.sourceWidth, 48); // the copy is upright
     EXPECT_EQ(page->thumb.sourceHeight, 64);
     EXPECT_FALSE(page->IsLandscape());
     ASSERT_TRUE(QFile::exists(path + ".tesimg"));
@@ -85,14 +85,14 @@ TEST_F(PageFactoryTest, SessionMakesPagesWithTheSettingAndShowsThemInThePreview)
     EXPECT_EQ(page->path, path + ".tesimg");
     EXPECT_EQ(page->boxWidth, 120);
     ASSERT_EQ(preview.shown.size(), 2);
-    EXPECT_EQ(preview.shown[0], nullptr);  // cleared first
+    EXPECT_EQ(preview.shown[0], nullptr); // cleared first
     EXPECT_EQ(preview.shown[1], page.get());
     session.AddPage(std::move(page));
     AppSettings().autoPortrait = 0;
     auto second = session.MakePageFromFile(path);
     ASSERT_TRUE(second);
     EXPECT_EQ(second->path, path);
-    EXPECT_EQ(preview.numbers.last(), 1);  // labelled with the current page's number
+    EXPECT_EQ(preview.numbers.last(), 1); // labelled with the current page's number
 }
 
-}  // namespace
+} // namespace

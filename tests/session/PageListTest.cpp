@@ -22,10 +22,10 @@ TEST(PageListTest, GrowsByAnEighthOfItsSizeBetweenFourAnd1024) {
     CPageList list;
     EXPECT_EQ(list.Capacity(), 0);
     list.Append(Named("a"));
-    EXPECT_EQ(list.Capacity(), 4);  // size 0 / 8 = 0, at least 4
+    EXPECT_EQ(list.Capacity(), 4); // size 0 / 8 = 0, at least 4
     for (int i = 0; i < 4; ++i)
         list.Append(Named("a"));
-    EXPECT_EQ(list.Capacity(), 8);  // grew at size 4 by 4
+    EXPECT_EQ(list.Capacity(), 8); // grew at size 4 by 4
     while (list.Size() < 40)
         list.Append(Named("a"));
     // Steps of 4 up to size 40: 4, 8, ..., 40; then 40 / 8 = 5.
@@ -65,7 +65,7 @@ TEST(PageListTest, TakeInsertSwapKeepOrder) {
         list.Append(Named(n));
     list.Swap(0, 3);
     EXPECT_EQ(Order(list), "DBCA");
-    list.Swap(0, 4);  // out of range: nothing
+    list.Swap(0, 4); // out of range: nothing
     EXPECT_EQ(Order(list), "DBCA");
     auto taken = list.TakeAt(1);
     list.InsertAt(3, std::move(taken));
@@ -74,4 +74,4 @@ TEST(PageListTest, TakeInsertSwapKeepOrder) {
     EXPECT_EQ(Order(list), "CAB");
 }
 
-}  // namespace
+} // namespace

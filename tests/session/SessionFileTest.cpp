@@ -63,7 +63,7 @@ TEST_F(SessionFileTest, BlankPageIsFourBytesAndPathsAreUtf16) {
     EXPECT_FALSE(SaveSession(pages, 0));
     EXPECT_EQ(ReadFile(SessionFilePath()), Head(0, 1) + QByteArray("\xFF\xFE\xFF\x00", 4));
 
-    const QString path = QString::fromUtf8("/home/u/Bilder/\u00e4.jpg");  // 20 characters
+    const QString path = QString::fromUtf8("/home/u/Bilder/\u00e4.jpg"); // 20 characters
     ASSERT_EQ(path.size(), 20);
     pages.Append(std::make_unique<CPage>(path));
     EXPECT_FALSE(SaveSession(pages, 1));
@@ -89,11 +89,11 @@ TEST_F(SessionFileTest, LengthFormsAt255And0xFFFE) {
 
 TEST_F(SessionFileTest, WritesInBlocksOf4096Bytes) {
     CPageList pages;
-    pages.Append(std::make_unique<CPage>(QString(3000, u'x')));  // 6006 bytes + head
+    pages.Append(std::make_unique<CPage>(QString(3000, u'x'))); // 6006 bytes + head
     CFullDevice device(1 << 20);
     CBufferedWriter writer(device);
     writer.WriteUInt32(1);
-    EXPECT_TRUE(device.written.isEmpty());  // still buffered
+    EXPECT_TRUE(device.written.isEmpty()); // still buffered
     ASSERT_TRUE(WriteSession(device, pages, 0));
     EXPECT_EQ(device.written.size(), 12 + 6 + 6000);
 }
@@ -114,7 +114,7 @@ TEST_F(SessionFileTest, FailedWriteIsDiskFullAndTheOldFileSurvives) {
     pages.Append(std::make_unique<CPage>(QString(5000, u'y')));
     CFullDevice device(4096);
     EXPECT_FALSE(WriteSession(device, pages, 0));
-    EXPECT_EQ(device.written.size(), 4096);  // the first block went, the second did not
+    EXPECT_EQ(device.written.size(), 4096); // the first block went, the second did not
 
     EXPECT_EQ(CFileError({CFileError::Cause::DiskFull, "/x/s"}).Message(),
               "Disk full while accessing /x/s.");
@@ -130,4 +130,4 @@ TEST_F(SessionFileTest, FailedWriteIsDiskFullAndTheOldFileSurvives) {
     EXPECT_EQ(ReadFile(SessionFilePath()), Head(-1, 0));
 }
 
-}  // namespace
+} // namespace

@@ -30,9 +30,7 @@ public:
         items.move(from, from < to ? to - 1 : to);
         log << QString("move %1 %2").arg(from).arg(to);
     }
-    void StripSelect(int index) override {
-        CPageSelection::StripSelect(index);
-    }
+    void StripSelect(int index) override { CPageSelection::StripSelect(index); }
     void StripClear() override {
         items.clear();
         log << "clear";
@@ -76,7 +74,7 @@ protected:
 };
 
 TEST_F(SessionTest, AddPageAppendsSelectsAndShowsIt) {
-    CRecordingListener view;  // outlives the session, which tells it when it goes
+    CRecordingListener view; // outlives the session, which tells it when it goes
     CSession session;
     session.SetListener(&view);
     session.AddPage(nullptr);
@@ -94,7 +92,7 @@ TEST_F(SessionTest, AddPageAppendsSelectsAndShowsIt) {
 }
 
 TEST_F(SessionTest, MovePageExamples) {
-    CRecordingListener view;  // outlives the session, which tells it when it goes
+    CRecordingListener view; // outlives the session, which tells it when it goes
     CSession session;
     session.SetListener(&view);
     AddAbcd(session);
@@ -102,7 +100,7 @@ TEST_F(SessionTest, MovePageExamples) {
     EXPECT_EQ(Order(session), "BACD");
     EXPECT_EQ(session.CurrentIndex(), 2);
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(view.items[i], session.Pages().At(i));  // the strip moved the same way
+        EXPECT_EQ(view.items[i], session.Pages().At(i)); // the strip moved the same way
 
     session.ClearSession();
     AddAbcd(session);
@@ -119,7 +117,7 @@ TEST_F(SessionTest, MovePageExamples) {
 }
 
 TEST_F(SessionTest, SwapPagesNeedsTwoValidIndices) {
-    CRecordingListener view;  // outlives the session, which tells it when it goes
+    CRecordingListener view; // outlives the session, which tells it when it goes
     CSession session;
     session.SetListener(&view);
     AddAbcd(session);
@@ -129,7 +127,7 @@ TEST_F(SessionTest, SwapPagesNeedsTwoValidIndices) {
     EXPECT_FALSE(session.SwapPages(1, 4));
     EXPECT_FALSE(session.SwapPages(-1, 1));
     EXPECT_EQ(Order(session), "DBCA");
-    EXPECT_EQ(session.CurrentIndex(), 3);  // a swap leaves the selection index alone
+    EXPECT_EQ(session.CurrentIndex(), 3); // a swap leaves the selection index alone
 }
 
 TEST_F(SessionTest, RemoveCurrentPageKeepsFilesUnlessAskedAndFollowsTheStrip) {
@@ -154,7 +152,7 @@ TEST_F(SessionTest, RemoveCurrentPageKeepsFilesUnlessAskedAndFollowsTheStrip) {
     session.RemoveCurrentPage();
     EXPECT_EQ(session.PageCount(), 0);
     EXPECT_EQ(session.CurrentPage(), nullptr);
-    session.RemoveCurrentPage();  // nothing to remove: nothing happens
+    session.RemoveCurrentPage(); // nothing to remove: nothing happens
     EXPECT_TRUE(QFile::exists(PathIn("A.jpg")));
     EXPECT_TRUE(QFile::exists(PathIn("C.jpg")));
 }
@@ -199,7 +197,7 @@ TEST_F(SessionTest, BlankPagesDeleteNothingWhateverTheirFlags) {
 }
 
 TEST_F(SessionTest, ClearSessionResetsCountersAndScanNames) {
-    CRecordingListener view;  // outlives the session, which tells it when it goes
+    CRecordingListener view; // outlives the session, which tells it when it goes
     CSession session;
     session.SetListener(&view);
     EXPECT_EQ(session.MakeScanFileName(), "scan_1.jpg");
@@ -235,7 +233,7 @@ TEST_F(SessionTest, WorkingFolderIsLeafpdfInTheDocumentsFolder) {
     EXPECT_EQ(session.workingFolder, PathIn("Docs") + "/leafpdf");
     EXPECT_EQ(session.workingFolderName, "leafpdf");
     EXPECT_EQ(session.scanFileFormat, "scan_%d.jpg");
-    EXPECT_FALSE(QFileInfo::exists(session.workingFolder));  // not created here
+    EXPECT_FALSE(QFileInfo::exists(session.workingFolder)); // not created here
 }
 
-}  // namespace
+} // namespace
