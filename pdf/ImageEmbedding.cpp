@@ -9,7 +9,13 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -56,7 +62,10 @@ void FreeBytes(HPDF_Stream stream) {
     stream->attr = nullptr;
 }
 
-HPDF_Stream NewByteStream(HPDF_MMgr mmgr, QByteArray data) {
+// A read-only libharu stream over `attr`, freed with it.
+HPDF_Stream NewReadStream(HPDF_MMgr mmgr, HPDF_Stream_Read_Func read, HPDF_Stream_Seek_Func seek,
+                          HPDF_Stream_Tell_Func tell, HPDF_Stream_Size_Func size,
+                          HPDF_Stream_Free_Func free, void* attr) {
     auto* stream = static_cast<HPDF_Stream>(HPDF_GetMem(mmgr, sizeof(HPDF_Stream_Rec)));
     if (!stream)
         return nullptr;
@@ -65,13 +74,130 @@ HPDF_Stream NewByteStream(HPDF_MMgr mmgr, QByteArray data) {
     stream->type = HPDF_STREAM_UNKNOWN; // no memory-stream code may look inside
     stream->error = mmgr->error;
     stream->mmgr = mmgr;
-    stream->read_fn = ReadBytes;
-    stream->seek_fn = SeekBytes;
-    stream->tell_fn = TellBytes;
-    stream->size_fn = SizeOfBytes;
-    stream->free_fn = FreeBytes;
-    stream->attr = new CBytes{std::move(data), 0};
+    stream->read_fn = read;
+    stream->seek_fn = seek;
+    stream->tell_fn = tell;
+    stream->size_fn = size;
+    stream->free_fn = free;
+    stream->attr = attr;
     return stream;
+}
+
+HPDF_Stream NewByteStream(HPDF_MMgr mmgr, QByteArray data) {
+    auto* bytes = new CBytes{std::move(data), 0};
+    HPDF_Stream stream =
+        NewReadStream(mmgr, ReadBytes, SeekBytes, TellBytes, SizeOfBytes, FreeBytes, bytes);
+    if (!stream)
+        delete bytes;
+    return stream;
+}
+
+// A JPEG file read only when the document is saved, so that camera pictures cost no memory
+// while the document is built. The file must not change in between: its size and
+// modification time are checked when it is opened, and a changed file fails the save.
+struct CFileBytes {
+    QByteArray path;
+    qint64 size = 0;
+    qint64 modified = 0; // nanoseconds
+    qint64 position = 0;
+    int fd = -1;
+
+    void Close() {
+        if (fd >= 0)
+            ::close(fd);
+        fd = -1;
+    }
+};
+
+CFileBytes* FileBytes(HPDF_Stream stream) {
+    return static_cast<CFileBytes*>(stream->attr);
+}
+
+qint64 ModifiedNs(const struct stat& st) {
+    return qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+}
+
+HPDF_STATUS ReadFileBytes(HPDF_Stream stream, HPDF_BYTE* ptr, HPDF_UINT* size) {
+    CFileBytes* f = FileBytes(stream);
+    if (f->fd < 0) {
+        f->fd = ::open(f->path.constData(), O_RDONLY | O_CLOEXEC);
+        struct stat st {};
+        if (f->fd < 0 || ::fstat(f->fd, &st) != 0 || st.st_size != f->size ||
+            ModifiedNs(st) != f->modified || ::lseek(f->fd, f->position, SEEK_SET) < 0) {
+            f->Close();
+            *size = 0;
+            return HPDF_SetError(stream->error, HPDF_FILE_IO_ERROR, kPictureChangedDetail);
+        }
+    }
+    const qint64 wanted = std::min<qint64>(*size, f->size - f->position);
+    qint64 done = 0;
+    while (done < wanted) {
+        const ssize_t n = ::read(f->fd, ptr + done, std::size_t(wanted - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            f->Close();
+            *size = 0;
+            return HPDF_SetError(stream->error, HPDF_FILE_IO_ERROR, kPictureChangedDetail);
+        }
+        done += n;
+    }
+    f->position += done;
+    const bool end = f->position >= f->size;
+    if (end)
+        f->Close(); // one open file at a time, however many pages
+    const bool shortRead = HPDF_UINT(done) < *size;
+    *size = HPDF_UINT(done);
+    return shortRead ? HPDF_STREAM_EOF : HPDF_OK;
+}
+
+HPDF_STATUS SeekFileBytes(HPDF_Stream stream, HPDF_INT pos, HPDF_WhenceMode mode) {
+    CFileBytes* f = FileBytes(stream);
+    const qint64 base = mode == HPDF_SEEK_CUR ? f->position : mode == HPDF_SEEK_END ? f->size : 0;
+    const qint64 target = base + pos;
+    if (target < 0 || target > f->size)
+        return HPDF_SetError(stream->error, HPDF_FILE_IO_ERROR, 0);
+    f->position = target;
+    if (f->fd >= 0 && ::lseek(f->fd, target, SEEK_SET) < 0)
+        return HPDF_SetError(stream->error, HPDF_FILE_IO_ERROR, 0);
+    return HPDF_OK;
+}
+
+HPDF_INT32 TellFileBytes(HPDF_Stream stream) {
+    return HPDF_INT32(FileBytes(stream)->position);
+}
+HPDF_UINT32 SizeOfFileBytes(HPDF_Stream stream) {
+    return HPDF_UINT32(FileBytes(stream)->size);
+}
+void FreeFileBytes(HPDF_Stream stream) {
+    FileBytes(stream)->Close();
+    delete FileBytes(stream);
+    stream->attr = nullptr;
+}
+
+// The first bytes of a file, up to `limit`; the file's size and time in `file`.
+bool ReadHead(const QByteArray& path, qint64 limit, QByteArray* head, CFileBytes* file) {
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= 0x7FFFFFFF;
+    if (ok) {
+        file->path = path;
+        file->size = st.st_size;
+        file->modified = ModifiedNs(st);
+        head->resize(qsizetype(std::min<qint64>(limit, st.st_size)));
+        qsizetype done = 0;
+        while (ok && done < head->size()) {
+            const ssize_t n = ::read(fd, head->data() + done, std::size_t(head->size() - done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            ok = n > 0;
+            done += ok ? n : 0;
+        }
+    }
+    ::close(fd);
+    return ok;
 }
 
 // Length of the JPEG's head up to and including its frame header (SOF0, 1, 2 or 9, the
@@ -117,13 +243,19 @@ HPDF_Image LibraryLoader(HPDF_Doc document, const QString& path) {
 HPDF_Image LoadJpegImage(HPDF_Doc document, const QString& path) {
     if (!HPDF_HasDoc(document))
         return nullptr;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > 0x7FFFFFFF)
+    const QByteArray name = QFile::encodeName(path);
+    // Camera files carry their thumbnails and tags before the frame header; the head is
+    // almost always within the first 256 KB, else the whole file is looked at.
+    auto file = std::make_unique<CFileBytes>();
+    QByteArray data;
+    if (!ReadHead(name, 256 * 1024, &data, file.get()))
         return LibraryLoader(document, path);
-    QByteArray data = file.readAll();
-    if (data.size() != file.size())
-        return LibraryLoader(document, path);
-    const qsizetype head = HeadLength(data);
+    qsizetype head = HeadLength(data);
+    if (head == 0 && data.size() < file->size) {
+        if (!ReadHead(name, file->size, &data, file.get()))
+            return LibraryLoader(document, path);
+        head = HeadLength(data);
+    }
     if (head == 0) {
         // The library's own loader would take some of these (a file cut inside its head)
         // and write an image without a size; refuse them as it refuses other JPEG forms.
@@ -137,9 +269,12 @@ HPDF_Image LoadJpegImage(HPDF_Doc document, const QString& path) {
         document, reinterpret_cast<const HPDF_BYTE*>(data.constData()), HPDF_UINT(head));
     if (!image)
         return nullptr;
-    // ...and the image's stream becomes the whole file.
-    HPDF_Stream bytes = NewByteStream(document->mmgr, std::move(data));
+    // ...and the image's stream becomes the whole file, read when the document is saved.
+    CFileBytes* attr = file.release();
+    HPDF_Stream bytes = NewReadStream(document->mmgr, ReadFileBytes, SeekFileBytes, TellFileBytes,
+                                      SizeOfFileBytes, FreeFileBytes, attr);
     if (!bytes) {
+        delete attr;
         HPDF_CheckError(&document->error);
         return nullptr;
     }

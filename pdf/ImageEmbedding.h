@@ -9,10 +9,16 @@
 #include <QByteArray>
 #include <QString>
 
-// A JPEG file as an image whose stream is the file's bytes, unchanged.
+// A JPEG file as an image whose stream is the file's bytes, unchanged. Only the file's head
+// is read now; the bytes are read when the document is saved, so the file must stay as it
+// is until then (a file changed or removed in between fails the save with a library error).
 // The image, or null with the library's error raised (as HPDF_LoadJpegImageFromFile does);
 // a file that cannot be read goes through the library's loader, which then says why.
 HPDF_Image LoadJpegImage(HPDF_Doc document, const QString& path);
+
+// Detail number of the library error (HPDF_FILE_IO_ERROR) raised when a JPEG file changed or
+// went away between placing and saving.
+inline constexpr HPDF_STATUS kPictureChangedDetail = 0x10000;
 
 // Pixels as a DeviceRGB image of 8 bits per component: `rgb` holds width * height * 3 bytes,
 // rows top-down, red-green-blue, and becomes the image's stream without a copy (Flate-

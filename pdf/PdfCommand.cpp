@@ -2,6 +2,7 @@
 
 #include "app/AppSettings.h"
 #include "imaging/ImageType.h"
+#include "pdf/ImageEmbedding.h"
 #include "pdf/PageMaker.h"
 #include "pdf/PaperSizes.h"
 #include "pdf/PdfBuilder.h"
@@ -17,6 +18,7 @@
 #include <cstring>
 #include <optional>
 #include <thread>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -154,7 +156,10 @@ bool SyncFile(const QString& path) {
 QString Why(const CPdfLibraryError& e) {
     switch (e.errorNumber) {
     case HPDF_FILE_OPEN_ERROR: return "the file cannot be opened";
-    case HPDF_FILE_IO_ERROR: return "writing failed (disk full?)";
+    case HPDF_FILE_IO_ERROR:
+        return e.detailNumber == kPictureChangedDetail
+                   ? "a picture changed or went away while the PDF was made"
+                   : "writing failed (disk full?)";
     case HPDF_UNSUPPORTED_JPEG_FORMAT: return "a JPEG form the PDF library does not take";
     case HPDF_INVALID_JPEG_DATA: return "not a JPEG file, whatever its name says";
     case HPDF_FAILD_TO_ALLOC_MEM: return "out of memory";
@@ -198,6 +203,9 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     CPageMaker maker(pictures, settings.autoPortrait != 0, kCheckBox, kCheckBox, threads);
     CPdfBuilder builder(nullptr, settings);
     int pages = 0;
+    // The pictures are read again when the PDF is saved; the pages (and auto-portrait copies)
+    // live until then.
+    std::vector<std::unique_ptr<CPage>> placed;
     for (int i = 0; i < pictures.size() && !builder.Failed(); ++i) {
         bar.Show("Adding pages", i, pictures.size());
         const QString& picture = pictures[i];
@@ -222,6 +230,7 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
                                 (builder.HasLibraryError() ? Why(builder.LastError())
                                                            : QStringLiteral("out of memory")));
         }
+        placed.push_back(std::move(page));
     }
     bar.Show("Adding pages", pictures.size(), pictures.size());
     bar.Finish();
@@ -250,6 +259,7 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     const bool saved = builder.Save(&saveBar, temp.fileName());
     bar.Finish();
     builder.ReleaseDocument();
+    placed.clear();
     if (!saved || !SyncFile(temp.fileName())) {
         err << "quillmark pdf: cannot write " << options->output << ": "
             << (builder.HasLibraryError() ? Why(builder.LastError()) : QString("sync failed"))

@@ -100,10 +100,13 @@ HPDF_STATUS SaveDocumentWithProgress(HPDF_Doc pdf, const QString& path,
     HPDF_Stream stream = HPDF_FileWriter_New(pdf->mmgr, name.constData());
     if (!stream)
         return HPDF_CheckError(&pdf->error);
+    // The library writes in pieces of 4 KB; a larger buffer saves most of the system calls
+    // when megabytes of pictures go out.
+    auto* file = static_cast<std::FILE*>(stream->attr);
+    std::setvbuf(file, nullptr, _IOFBF, 1 << 20);
     HPDF_STATUS ret = WriteDocument(pdf, stream, progress);
     // The library closes the file without looking at the result; a full disk can show up
     // only when the last buffered bytes are written, so flush and check here.
-    auto* file = static_cast<std::FILE*>(stream->attr);
     if (ret == HPDF_OK && (std::fflush(file) != 0 || std::ferror(file)))
         ret = HPDF_SetError(&pdf->error, HPDF_FILE_IO_ERROR, HPDF_STATUS(errno));
     HPDF_Stream_Free(stream);

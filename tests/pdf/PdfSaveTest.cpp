@@ -1,5 +1,7 @@
+#include "pdf/ImageEmbedding.h"
 #include "tests/pdf/PdfTestFixture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -139,6 +141,46 @@ TEST_F(PdfSaveTest, ReleasedDocumentFailsEveryOperation) {
     EXPECT_EQ(builder.AddPdfPage(), nullptr);
     EXPECT_FALSE(builder.Save(nullptr, PathIn("x.pdf")));
     EXPECT_FALSE(QFile::exists(PathIn("x.pdf")));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PdfSaveTest, APictureChangedBeforeTheSaveFailsIt) {
+    ASSERT_TRUE(SaveJpeg(PathIn("a.jpg"), 64, 48));
+    ASSERT_TRUE(SaveJpeg(PathIn("b.jpg"), 64, 48));
+    CPdfBuilder builder(&sink, settings);
+    for (const char* name : {"a.jpg", "b.jpg"}) {
+        builder.AddPdfPage();
+        builder.PlaceJpeg(PathIn(name));
+    }
+    // Placing reads only the head; the file is read at the save and must be unchanged.
+    QFile f(PathIn("b.jpg"));
+    ASSERT_TRUE(f.open(QIODevice::Append));
+    f.write("more");
+    f.close();
+    EXPECT_FALSE(builder.Save(nullptr, PathIn("out.pdf")));
+    ASSERT_EQ(sink.errors.size(), 1);
+    EXPECT_EQ(sink.errors[0].errorNumber, unsigned(HPDF_FILE_IO_ERROR));
+    EXPECT_EQ(sink.errors[0].detailNumber, unsigned(kPictureChangedDetail));
+}
+
+TEST_F(PdfSaveTest, OnePictureOnManyPagesIsReadForEachAndStaysClosed) {
+    ASSERT_TRUE(SaveJpeg(PathIn("a.jpg"), 64, 48));
+    CPdfBuilder builder(&sink, settings);
+    for (int i = 0; i < 300; ++i) {
+        builder.AddPdfPage();
+        builder.PlaceJpeg(PathIn("a.jpg"));
+    }
+    const int openBefore = int(QDir("/proc/self/fd").entryList(QDir::Files | QDir::System).size());
+    ASSERT_TRUE(builder.Save(nullptr, PathIn("out.pdf")));
+    EXPECT_EQ(int(QDir("/proc/self/fd").entryList(QDir::Files | QDir::System).size()), openBefore);
+    CPdfFile file;
+    ASSERT_TRUE(file.Load(PathIn("out.pdf")));
+    const QList<int> pages = file.Pages();
+    ASSERT_EQ(pages.size(), 300);
+    EXPECT_EQ(file.Objects().at(file.Images(pages[299])[0]).rawStream, ReadFile(PathIn("a.jpg")));
 }
 
 } // namespace
