@@ -81,7 +81,7 @@ void MakeCameraJpeg(const QString& path, int index) {
             p[2] = static_cast<unsigned char>(std::clamp(base + noise - 10, 0, 255));
         }
     }
-    WriteJpegRgb(path, kCameraWidth, kCameraHeight, 92, rgb.data());
+    WriteJpegRgb(path, kCameraWidth, kCameraHeight, 90, rgb.data());
 }
 
 // A scanned document page: white paper, black text lines, a grey box.
@@ -110,7 +110,7 @@ void MakeDocumentPng(const QString& path, int index) {
 CCorpus& Corpus() {
     static CCorpus* corpus = [] {
         auto* c = new CCorpus;
-        c->folder = QDir::tempPath() + "/quillmark-bench-pdf-v2";
+        c->folder = QDir::tempPath() + "/quillmark-bench-pdf-v3";
         QDir().mkpath(c->folder);
         for (int i = 0; i < kCameraFiles; ++i) {
             const QString path = c->folder + QString("/camera_%1.jpg").arg(i, 3, 10, QChar('0'));
