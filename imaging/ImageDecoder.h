@@ -4,6 +4,10 @@
 // comes back upright: the EXIF orientation that cameras and phones write is applied (all
 // eight values; a missing or invalid value counts as 1). Damaged, truncated, empty and
 // unsupported files give false or null, never a partial picture.
+//
+// LoadImageFile, ReadImageSize, JpegOrientation and MakePortraitCopy keep no shared state
+// and may run on worker threads; the imaging session (OpenImage and the rest) belongs to the
+// UI thread.
 
 #include "imaging/Bitmap.h"
 #include "imaging/LoadedImage.h"

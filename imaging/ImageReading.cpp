@@ -1,5 +1,7 @@
 #include "imaging/ImageReading.h"
 
+#include "imaging/JpegReducedDecoder.h"
+
 #include <QFile>
 #include <QImageReader>
 
@@ -166,13 +168,28 @@ bool ReadPictureHeader(const QString& path, CPictureHeader* header) {
 
 QImage ReadPictureUpright(const QString& path, const CPictureHeader& header,
                           QSize uprightScaledSize) {
+    const bool scaled = uprightScaledSize.isValid() && !uprightScaledSize.isEmpty() &&
+                        uprightScaledSize != header.uprightSize;
+    const bool turned = header.transformation & QImageIOHandler::TransformationRotate90;
+    if (scaled && (header.format == "jpeg" || header.format == "jpg")) {
+        // Straight from libjpeg at the reduced scale; then only a small picture is turned
+        // and scaled. Files it cannot take (CMYK) go through the reader below.
+        const QImage reduced =
+            DecodeJpegReduced(path, turned ? uprightScaledSize.transposed() : uprightScaledSize);
+        if (!reduced.isNull()) {
+            const QImage upright =
+                OrientUpright(reduced, OrientationFromTransformation(header.transformation));
+            if (upright.size() == uprightScaledSize)
+                return upright;
+            return upright.scaled(uprightScaledSize, Qt::IgnoreAspectRatio,
+                                  Qt::SmoothTransformation);
+        }
+    }
     QImageReader reader(path, header.format);
     reader.setAutoTransform(true);
     QSize expected = header.uprightSize;
-    if (uprightScaledSize.isValid() && !uprightScaledSize.isEmpty() &&
-        uprightScaledSize != header.uprightSize) {
+    if (scaled) {
         // The reader scales the stored pixels before it turns them upright.
-        const bool turned = header.transformation & QImageIOHandler::TransformationRotate90;
         reader.setScaledSize(turned ? uprightScaledSize.transposed() : uprightScaledSize);
         // Smooth scaling after the reduced-scale decode, as a thumbnail deserves.
         reader.setQuality(75);

@@ -16,8 +16,9 @@ extern "C" {
 
 namespace {
 
-// libjpeg's last message. Nothing shows it to the user; tests and the log may read it.
-char g_lastMessage[JMSG_LENGTH_MAX] = {};
+// libjpeg's last message, per thread (pages may be made on worker threads). Nothing shows it
+// to the user; tests and the log may read it.
+thread_local char g_lastMessage[JMSG_LENGTH_MAX] = {};
 
 struct CJpegErrorManager {
     jpeg_error_mgr pub;

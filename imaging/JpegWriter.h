@@ -23,6 +23,6 @@ bool SaveBitmapAsJpeg(const QString& path, int quality, const CBitmap* bitmap);
 // JPEG whose top row is the source's right column.
 bool WriteJpegRotatedCcw(const QString& path, int quality, const CDibBitmap& bitmap);
 
-// The text of libjpeg's last message (empty after a clean write); never shown to the user,
-// kept for the log and for tests.
+// The text of libjpeg's last message on this thread (empty after a clean write); never shown
+// to the user, kept for the log and for tests. The writers may run on any thread.
 QString LastJpegMessage();

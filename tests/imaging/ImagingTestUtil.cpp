@@ -90,6 +90,30 @@ QByteArray JpegBytes(const QImage& image, int orientation, bool littleEndian) {
     return bytes;
 }
 
+QPoint Upright(int orientation, int x, int y, int w, int h) {
+    switch (orientation) {
+    case 2: return {w - 1 - x, y};
+    case 3: return {w - 1 - x, h - 1 - y};
+    case 4: return {x, h - 1 - y};
+    case 5: return {y, x};
+    case 6: return {h - 1 - y, x};
+    case 7: return {h - 1 - y, w - 1 - x};
+    case 8: return {y, w - 1 - x};
+    default: return {x, y};
+    }
+}
+
+QImage ExpectedUpright(const QImage& stored, int orientation) {
+    const bool turned = orientation >= 5 && orientation <= 8;
+    QImage out(turned ? stored.height() : stored.width(), turned ? stored.width() : stored.height(),
+               QImage::Format_RGB32);
+    for (int y = 0; y < stored.height(); ++y)
+        for (int x = 0; x < stored.width(); ++x)
+            out.setPixel(Upright(orientation, x, y, stored.width(), stored.height()),
+                         stored.pixel(x, y));
+    return out;
+}
+
 bool WriteBytes(const QString& path, const QByteArray& data) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(data) == data.size();

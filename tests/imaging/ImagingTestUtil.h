@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
+#include <QPoint>
 #include <QString>
 
 #include <vector>
@@ -26,6 +27,11 @@ QRgb DistinctColour(int x, int y);
 // Encodes `image` as a JPEG at quality 100 (through the program's writer) and returns the
 // bytes; with orientation > 0 an EXIF block with that orientation tag follows the SOI marker.
 QByteArray JpegBytes(const QImage& image, int orientation = 0, bool littleEndian = false);
+
+// Where stored pixel (x, y) of a w x h picture appears once shown upright, per EXIF, and the
+// whole stored picture shown upright.
+QPoint Upright(int orientation, int x, int y, int w, int h);
+QImage ExpectedUpright(const QImage& stored, int orientation);
 
 bool WriteBytes(const QString& path, const QByteArray& data);
 bool SavePng(const QImage& image, const QString& path);

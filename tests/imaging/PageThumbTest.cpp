@@ -140,3 +140,38 @@ TEST_F(PageThumbTest, SmallPicturesAreStretchedToTheBox) {
     EXPECT_FALSE(thumb.Build(path, nullptr, 0, 100));
     EXPECT_EQ(thumb.sourceWidth, 0);
 }
+
+TEST_F(PageThumbTest, BuildTurnsEveryExifOrientationUpright) {
+    const QImage stored = BlockImage(3, 2, 160); // 480 x 320, decoded at 1/8 for the thumb
+    const QImage small = BlockImage(3, 2, 20);   // the same blocks at thumbnail size
+    for (int orientation = 1; orientation <= 8; ++orientation) {
+        SCOPED_TRACE(orientation);
+        const QString path = PathIn(QString("o%1.jpg").arg(orientation));
+        ASSERT_TRUE(WriteBytes(path, JpegBytes(stored, orientation)));
+        const QImage expected = ExpectedUpright(small, orientation);
+        CPageThumb thumb;
+        ASSERT_TRUE(thumb.Build(path, nullptr, 60, 60));
+        EXPECT_EQ(QSize(thumb.sourceWidth, thumb.sourceHeight),
+                  orientation >= 5 ? QSize(320, 480) : QSize(480, 320));
+        const QImage& image = thumb.surface->Image();
+        ASSERT_EQ(image.size(), expected.size());
+        for (int y = 10; y < expected.height(); y += 20)
+            for (int x = 10; x < expected.width(); x += 20)
+                EXPECT_TRUE(Near(image.pixel(x, y), expected.pixel(x, y)))
+                    << x << "," << y << std::hex << " " << image.pixel(x, y);
+    }
+}
+
+TEST_F(PageThumbTest, ReducedDecodeKeepsGreyAndOddSizedPictures) {
+    // Grey JPEG (one component), odd size: 1/4 scale, then scaled to the exact thumb size.
+    QImage grey(413, 211, QImage::Format_Grayscale8);
+    grey.fill(90);
+    const QString path = PathIn("grey.jpg");
+    ASSERT_TRUE(grey.save(path, "JPEG", 100));
+    CPageThumb thumb;
+    ASSERT_TRUE(thumb.Build(path, nullptr, 100, 100));
+    EXPECT_EQ(thumb.sourceWidth, 413);
+    EXPECT_EQ(thumb.thumbWidth, 100);
+    EXPECT_EQ(thumb.thumbHeight, 51);
+    EXPECT_TRUE(Near(thumb.surface->Image().pixel(50, 25), qRgb(90, 90, 90), 2));
+}
