@@ -19,7 +19,9 @@ Numbers PlaceOnePicture(CPdfTest& t, CAppSettings& settings, int typeCode, const
     EXPECT_TRUE(builder.PlacePicture(typeCode, path));
     EXPECT_TRUE(builder.Save(nullptr, path + ".pdf"));
     EXPECT_TRUE(file.Load(path + ".pdf")) << file.Error().toStdString();
-    const QList<Numbers> cm = OperandsOf(file.Content(file.Pages().value(0)), "cm");
+    const QByteArray content = file.Content(file.Pages().value(0));
+    EXPECT_TRUE(content.startsWith(CPdfTest::kPrologue)) << content.toStdString();
+    const QList<Numbers> cm = OperandsOf(content, "cm");
     return cm.size() == 1 ? cm[0] : Numbers();
 }
 

@@ -16,6 +16,9 @@ public:
 };
 
 class CPdfTest : public CTempHomeTest {
+public:
+    static inline const QByteArray kPrologue = "1 1 1 RG\n0.5 w\n10 10 m\n11 10 l\nS\n";
+
 protected:
     void SetUp() override {
         CTempHomeTest::SetUp();
@@ -32,8 +35,6 @@ protected:
     static QByteArray Drawing(const QByteArray& content) {
         return content.mid(kPrologue.size()).simplified();
     }
-
-    static inline const QByteArray kPrologue = "1 1 1 RG\n0.5 w\n10 10 m\n11 10 l\nS\n";
 
     CAppSettings settings;
     CRecordingSink sink;
