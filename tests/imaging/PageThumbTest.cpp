@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+#include <vector>
+
 using namespace imagingtest;
 
 namespace {
@@ -174,4 +177,24 @@ TEST_F(PageThumbTest, ReducedDecodeKeepsGreyAndOddSizedPictures) {
     EXPECT_EQ(thumb.thumbWidth, 100);
     EXPECT_EQ(thumb.thumbHeight, 51);
     EXPECT_TRUE(Near(thumb.surface->Image().pixel(50, 25), qRgb(90, 90, 90), 2));
+}
+
+TEST_F(PageThumbTest, PagesCanBeMadeOnWorkerThreads) {
+    const QString path = PathIn("shared.jpg");
+    ASSERT_TRUE(WriteBytes(path, JpegBytes(BlockImage(3, 2, 64), 6)));
+    std::vector<QImage> results(4);
+    std::vector<std::thread> workers;
+    for (int i = 0; i < 4; ++i) {
+        workers.emplace_back([&, i] {
+            CPageThumb thumb;
+            if (thumb.Build(path, nullptr, 100, 100))
+                results[i] = thumb.surface->Image().copy();
+        });
+    }
+    for (std::thread& worker : workers)
+        worker.join();
+    ASSERT_FALSE(results[0].isNull());
+    EXPECT_EQ(results[0].size(), QSize(66, 100));
+    for (const QImage& result : results)
+        EXPECT_EQ(result, results[0]);
 }
