@@ -1,17 +1,15 @@
-# Fails when a source of a headless library includes a Qt Widgets header.
-# Usage: cmake -DDIRS=a,b -P CheckHeadless.cmake
-string(REPLACE "," ";" DIRS "${DIRS}")
+# Fails when a source or header of a headless library includes a Qt Widgets header.
+# Usage: cmake -DFILES=a.cpp,b.h -P CheckHeadless.cmake
+string(REPLACE "," ";" FILES "${FILES}")
 set(bad "")
-foreach(dir ${DIRS})
-  file(GLOB sources ${dir}/*.cpp ${dir}/*.h)
-  foreach(src ${sources})
-    file(STRINGS ${src} hits REGEX "#include[ \t]*<(QtWidgets|QWidget|QApplication|QDialog|QMainWindow|QMessageBox|QPushButton|QLabel)")
-    if(hits)
-      list(APPEND bad "${src}: ${hits}")
-    endif()
-  endforeach()
+list(LENGTH FILES count)
+foreach(src ${FILES})
+  file(STRINGS ${src} hits REGEX "#include[ \t]*<(QtWidgets|QWidget|QApplication|QDialog|QMainWindow|QMessageBox|QPushButton|QLabel|QMenu)")
+  if(hits)
+    list(APPEND bad "${src}: ${hits}")
+  endif()
 endforeach()
 if(bad)
   message(FATAL_ERROR "headless code includes Qt Widgets:\n${bad}")
 endif()
-message(STATUS "checked ${DIRS}")
+message(STATUS "${count} files of headless libraries use no Qt Widgets")
