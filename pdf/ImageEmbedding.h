@@ -21,7 +21,8 @@ HPDF_Image LoadJpegImage(HPDF_Doc document, const QString& path);
 inline constexpr HPDF_STATUS kPictureChangedDetail = 0x10000;
 
 // Pixels as a DeviceRGB image of 8 bits per component: `rgb` holds width * height * 3 bytes,
-// rows top-down, red-green-blue, and becomes the image's stream without a copy (Flate-
-// compressed at the save when the document compresses images). Null with the library's
-// error raised when the library refuses it.
+// rows top-down, red-green-blue. When the document compresses images they are Flate-
+// compressed right here and only the compressed bytes are kept; otherwise the buffer itself
+// becomes the image's stream. Null with the library's error raised when the library refuses
+// it or memory is short.
 HPDF_Image LoadRgbImage(HPDF_Doc document, QByteArray rgb, int width, int height);
