@@ -174,9 +174,14 @@ protected:
 };
 
 // Peak resident memory since the last reset, in bytes (VmHWM; reset by clear_refs 5).
+// -1 when the peak cannot be reset here (then no figure is better than a wrong one).
 long PeakResident(bool reset) {
     if (reset) {
-        std::ofstream("/proc/self/clear_refs") << "5";
+        std::ofstream clear("/proc/self/clear_refs");
+        clear << "5";
+        clear.flush();
+        if (!clear)
+            return -1;
     }
     std::ifstream status("/proc/self/status");
     std::string line;
@@ -215,7 +220,7 @@ void RunEdit(benchmark::State& state, bool fromDevice, bool cold,
     for (auto _ : state) {
         state.PauseTiming();
         if (cold)
-            malloc_trim(0);  // nothing freed earlier is waiting in the heap
+            malloc_trim(0); // nothing freed earlier is waiting in the heap
         CBenchEdit edit;
         BitmapHandle start;
         if (fromDevice) {
@@ -227,19 +232,22 @@ void RunEdit(benchmark::State& state, bool fromDevice, bool cold,
         }
         edit.Use(std::move(start));
         const long before = Resident();
-        PeakResident(true);
+        const bool measured = PeakResident(true) >= 0;
         state.ResumeTiming();
         if (!op(edit)) {
             state.SkipWithError("operation failed");
             return;
         }
         state.PauseTiming();
-        peakExtra = std::max(peakExtra, double(PeakResident(false) - before));
+        if (measured)
+            peakExtra = std::max(peakExtra, double(PeakResident(false) - before));
+        else
+            peakExtra = -1e18;
         state.ResumeTiming();
     }
     // Memory held beyond the current picture while the operation ran, in units of one
     // 24-bit copy of the picture: at most 2 (source and destination sections).
-    if (cold)
+    if (cold && peakExtra >= 0)
         state.counters["peak_copies"] = peakExtra / double(sectionBytes);
 }
 
