@@ -34,7 +34,8 @@ public:
     HPDF_Page AddPdfPage();
     // Draws the JPEG file fitted and centred on the current page, its bytes unchanged; a JPEG
     // with an EXIF orientation other than 1 is drawn upright through the drawing matrix.
-    // Sets failed when the library cannot load it.
+    // Sets failed when the library cannot load it. Only the file's head is read here: the
+    // file is copied into the PDF by Save and must stay unchanged until then.
     void PlaceJpeg(const QString& path);
     // Decodes a BMP or PNG file and draws its pixels centred (natural size at one pixel per
     // point when FitToPage is off and it fits, else fitted). False when the picture cannot be
