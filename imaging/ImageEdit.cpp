@@ -181,12 +181,25 @@ bool CImageEdit::CropToSelection() {
 }
 
 bool CImageEdit::UndoLastChange() {
-    ResetPicture(false);
+    // The undo file is decoded before anything is dropped: when it cannot be read, the
+    // picture on screen stays instead of leaving an empty view.
     CloseOpenImage();
     m_openImage = OpenImage(m_undoPath);
-    const bool restored = m_openImage && ShowOpenedPicture();
+    QSize size;
+    BitmapHandle restored;
+    if (m_openImage && GetImageInfo(m_openImage, &size))
+        restored = RenderImage(m_openImage);
+    CloseOpenImage();
+    if (!restored) {
+        m_undoAvailable = false;
+        return false;
+    }
+    ResetPicture(false);
+    SetCurrent(std::move(restored));
+    OnContentSizeChanged();
+    Repaint();
     m_undoAvailable = false;
-    return restored;
+    return true;
 }
 
 bool CImageEdit::WriteResult() {

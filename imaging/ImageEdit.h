@@ -42,7 +42,8 @@ public:
     // Cuts the picture to the shown selection, clipped to the picture. Nothing happens (false,
     // no undo copy) when the clipped selection is narrower or lower than MinimumCropSide().
     bool CropToSelection();
-    // Restores the picture from the undo file; the undo is then used up.
+    // Restores the picture from the undo file; the undo is then used up. When the undo file
+    // cannot be decoded the current picture stays and the result is false.
     bool UndoLastChange();
     // Writes the current picture to the undo file (JPEG, quality 100), which the editor then
     // moves over the page file. Reports the real result; undo is offered only after a good

@@ -318,3 +318,20 @@ TEST_F(ImageEditTest, DisplayImageFollowsEveryChange) {
     edit.ResetPicture(false);
     EXPECT_TRUE(edit.DisplayImage().isNull());
 }
+
+TEST_F(ImageEditTest, UndoFromAVanishedFileKeepsThePicture) {
+    const QImage source = DistinctImage(6, 4);
+    CTestEdit edit;
+    ASSERT_TRUE(edit.LoadPicture(Png(source)));
+    ASSERT_TRUE(edit.Rotate(90));
+    ASSERT_TRUE(edit.UndoAvailable());
+    ASSERT_TRUE(QFile::remove(edit.UndoPath()));
+    EXPECT_FALSE(edit.UndoLastChange());
+    EXPECT_FALSE(edit.UndoAvailable());
+    EXPECT_EQ(Picture(edit), Turned(source, 90));
+    // A damaged undo file alike.
+    ASSERT_TRUE(edit.Rotate(90));
+    ASSERT_TRUE(WriteBytes(edit.UndoPath(), "not a picture"));
+    EXPECT_FALSE(edit.UndoLastChange());
+    EXPECT_EQ(Picture(edit), Turned(Turned(source, 90), 90));
+}
