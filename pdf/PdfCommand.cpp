@@ -275,7 +275,10 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     }
     temp.setAutoRemove(false);
     out << "Wrote " << options->output << ": " << pages << (pages == 1 ? " page" : " pages") << ", "
-        << QString::fromLatin1(kPaperSizes[settings.pageSize < 12 ? settings.pageSize : 9].name)
+        << QString::fromLatin1(
+               kPaperSizes[settings.pageSize < kPaperSizes.size() ? settings.pageSize
+                                                                  : kDefaultPaperSize]
+                   .name)
         << ", " << QFileInfo(output).size() << " bytes" << Qt::endl;
     return problems ? 1 : 0;
 }
