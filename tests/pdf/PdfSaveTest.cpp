@@ -27,7 +27,7 @@ private:
     QString m_path;
 };
 
-void AddMixedPages(CPdfBuilder& builder, CPdfTest& t, const QString& folder) {
+void AddMixedPages(CPdfBuilder& builder, const QString& folder) {
     ASSERT_TRUE(SaveJpeg(folder + "/a.jpg", 64, 48));
     QImage png(30, 20, QImage::Format_RGB32);
     png.fill(Qt::red);
@@ -37,12 +37,11 @@ void AddMixedPages(CPdfBuilder& builder, CPdfTest& t, const QString& folder) {
     builder.AddPdfPage();
     builder.PlacePicture(3, folder + "/b.png");
     builder.AddPdfPage();
-    (void)t;
 }
 
 TEST_F(PdfSaveTest, OneNotificationPerObjectInFileOrderWhileSaving) {
     CPdfBuilder builder(&sink, settings);
-    AddMixedPages(builder, *this, Home());
+    AddMixedPages(builder, Home());
     const QString out = PathIn("progress.pdf");
     CRecordingProgress progress(out);
     ASSERT_TRUE(builder.Save(&progress, out));
@@ -61,7 +60,7 @@ TEST_F(PdfSaveTest, OneNotificationPerObjectInFileOrderWhileSaving) {
 
 TEST_F(PdfSaveTest, WritesTheSameBytesAsTheLibrarysOwnSave) {
     CPdfBuilder builder(&sink, settings);
-    AddMixedPages(builder, *this, Home());
+    AddMixedPages(builder, Home());
     ASSERT_TRUE(builder.Save(nullptr, PathIn("ours.pdf")));
     ASSERT_EQ(HPDF_SaveToFile(builder.Document(), QFile::encodeName(PathIn("lib.pdf")).constData()),
               HPDF_OK);
@@ -72,7 +71,7 @@ TEST_F(PdfSaveTest, QpdfFindsNothingWrong) {
     if (QStandardPaths::findExecutable("qpdf").isEmpty())
         GTEST_SKIP() << "qpdf is not installed";
     CPdfBuilder builder(&sink, settings);
-    AddMixedPages(builder, *this, Home());
+    AddMixedPages(builder, Home());
     ASSERT_TRUE(builder.Save(nullptr, PathIn("check.pdf")));
     QProcess qpdf;
     qpdf.start("qpdf", {"--check", PathIn("check.pdf")});
