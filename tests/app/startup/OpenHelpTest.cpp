@@ -1,0 +1,42 @@
+#include "app/startup/OpenHelp.h"
+
+#include "tests/support/TempHome.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+class OpenHelpTest : public CTempHomeTest {
+protected:
+    void SetUp() override {
+        CTempHomeTest::SetUp();
+        QDir(Home()).mkpath("system");
+        qputenv("QUILLMARK_DATA_DIR", QFile::encodeName(PathIn("system")));
+        WriteFile(PathIn("opener.sh"), QStringLiteral("#!/bin/sh\necho \"$1\" > '%1'\n")
+                                           .arg(PathIn("opened.txt")).toUtf8());
+        QFile::setPermissions(PathIn("opener.sh"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("QUILLMARK_OPENER", QFile::encodeName(PathIn("opener.sh")));
+    }
+    void TearDown() override {
+        qunsetenv("QUILLMARK_OPENER");
+        qunsetenv("QUILLMARK_DATA_DIR");
+        CTempHomeTest::TearDown();
+    }
+};
+
+// The system folder is resolved once per run, so both cases share one test.
+TEST_F(OpenHelpTest, OpensThePageFromTheSystemFolderAndNothingWithoutIt) {
+    EXPECT_FALSE(OpenHelp());
+    QTest::qWait(100);
+    EXPECT_FALSE(QFile::exists(PathIn("opened.txt")));
+
+    WriteFile(PathIn("system/quillmark.htm"), "<html></html>");
+    EXPECT_EQ(HelpFilePath(), PathIn("system/quillmark.htm"));
+    EXPECT_TRUE(OpenHelp());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !ReadFile(PathIn("opened.txt")).isEmpty(); }, 5000));
+    EXPECT_EQ(ReadFile(PathIn("opened.txt")), PathIn("system/quillmark.htm").toUtf8() + "\n");
+}
+
+}  // namespace

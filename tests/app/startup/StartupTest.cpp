@@ -1,0 +1,175 @@
+#include "app/startup/ScanApp.h"
+
+#include "app/AppSettings.h"
+#include "app/startup/AboutDlg.h"
+#include "app/startup/SplashDlg.h"
+#include "app/Log.h"
+#include "platform/screen/DeviceWindow.h"
+#include "platform/screen/MessageBox.h"
+#include "platform/screen/WaitCursor.h"
+#include "resources/ResourceIds.h"
+#include "screens/MainDlg.h"
+#include "tests/support/TempHome.h"
+#include "ui/binding/SkinBinding.h"
+#include "ui/toolkit/Toolkit.h"
+
+#include <QDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+using Trace = std::vector<QString>;
+
+class CTracedMain : public CMainDlg {
+public:
+    CTracedMain(CScreen* owner, Trace& trace) : CMainDlg(owner), m_trace(trace) {}
+
+protected:
+    void OnClose() override { m_trace.push_back("mainScreenClosed"); }
+
+private:
+    Trace& m_trace;
+};
+
+class StartupTest : public CTempHomeTest {
+protected:
+    void SetUp() override {
+        CTempHomeTest::SetUp();
+        m_device = std::make_unique<CDeviceWindow>(QSize(480, 640));
+        m_device->show();
+        InstallToolkitHooks("Quillmark Mobile");
+        SetMessageBoxHandler([this](const QString& text, const QString& title) {
+            m_boxes.push_back(title + ": " + text);
+        });
+    }
+    void TearDown() override {
+        SetMessageBoxHandler({});
+        UnbindSkinLibrary();
+        m_device.reset();
+        CTempHomeTest::TearDown();
+    }
+
+    // The real services, each call written to the trace first.
+    CStartupServices Traced(const QString& skinFolder, std::function<void(CMainDlg&)> onMain) {
+        CStartupServices real = DefaultStartupServices();
+        CStartupServices s = real;
+        s.openLog = [this, real](const QString& path) { m_trace.push_back("openLog"); m_logPath = path; real.openLog(path); };
+        s.loadSettings = [this, real] { m_trace.push_back("loadSettings"); real.loadSettings(); };
+        s.bindSkin = [this, skinFolder] {
+            m_trace.push_back("bindSkin");
+            std::uint32_t pageSize = 99;
+            m_settingsInRegistryAtBinding =
+                ReadNumber(SettingsKeyPath("SCAN_SETTINGS"), "PageSize", pageSize);
+            return BindSkinLibraryFrom(skinFolder, ProcessLog());
+        };
+        s.startImaging = [this, real] { m_trace.push_back("startImaging"); return real.startImaging(); };
+        s.stopImaging = [this, real] { m_trace.push_back("stopImaging"); real.stopImaging(); };
+        s.saveSettings = [this, real] { m_trace.push_back("saveSettings"); return real.saveSettings(); };
+        s.flushRegistry = [this, real](platform::HKEY root) {
+            m_trace.push_back(QStringLiteral("flush %1").arg(root, 0, 16));
+            real.flushRegistry(root);
+        };
+        s.closeLog = [this, real] { m_trace.push_back("closeLog"); real.closeLog(); };
+        s.makeMainScreen = [this, onMain](CScreen* owner) -> std::unique_ptr<CScreen> {
+            m_trace.push_back("mainScreen");
+            m_splash = dynamic_cast<CSplashDlg*>(owner);
+            auto main = std::make_unique<CTracedMain>(owner, m_trace);
+            CMainDlg* raw = main.get();
+            QTimer::singleShot(50, raw, [raw, onMain] { onMain(*raw); });
+            return main;
+        };
+        return s;
+    }
+    static QString SkinFolder() { return qEnvironmentVariable("QM_BUILD_DIR") + "/bin"; }
+
+    std::unique_ptr<CDeviceWindow> m_device;
+    Trace m_trace;
+    std::vector<QString> m_boxes;
+    QString m_logPath;
+    bool m_settingsInRegistryAtBinding = false;
+    CSplashDlg* m_splash = nullptr;
+};
+
+const Trace kShutDown = {"stopImaging", "saveSettings", "flush 80000000", "flush 80000001",
+                         "flush 80000002", "flush 80000003", "closeLog"};
+
+Trace Join(Trace a, const Trace& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+TEST_F(StartupTest, StartsAndEndsInTheFixedOrder) {
+    std::vector<CScreen*> stackWhileMain;
+    bool initialisedBeforeMain = false;
+    const int status = CScanApp(Traced(SkinFolder(), [&](CMainDlg& main) {
+        stackWhileMain = m_device->Stack();
+        initialisedBeforeMain = m_splash && m_splash->IsInitialised() && m_splash->LogoPicture() > 0;
+        main.SendCommand(ids::ID_FILE_EXIT);
+    })).InitInstance();
+
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(m_trace, Join({"openLog", "loadSettings", "bindSkin", "startImaging", "mainScreen",
+                             "mainScreenClosed"}, kShutDown));
+    ASSERT_EQ(stackWhileMain.size(), 2u);
+    EXPECT_EQ(stackWhileMain[0], m_splash);
+    EXPECT_TRUE(initialisedBeforeMain);
+    EXPECT_TRUE(m_device->Stack().empty());
+    EXPECT_EQ(WaitDepth(), 0);
+    EXPECT_TRUE(m_boxes.empty());
+    EXPECT_EQ(m_logPath, QDir(Home()).filePath("Quillmark.log"));
+    EXPECT_EQ(ProcessLog(), nullptr);
+    // The shut-down saved the settings into the registry file.
+    EXPECT_TRUE(ReadFile(PathIn("registry.reg")).contains("\"PageSize\"=dword:"));
+}
+
+TEST_F(StartupTest, CancelOnTheMainScreenStillSavesTheSettings) {
+    CScanApp(Traced(SkinFolder(), [](CMainDlg& main) { main.SendCommand(IDCANCEL); })).InitInstance();
+    EXPECT_EQ(m_trace, Join({"openLog", "loadSettings", "bindSkin", "startImaging", "mainScreen",
+                             "mainScreenClosed"}, kShutDown));
+}
+
+TEST_F(StartupTest, AMissingSkinLibraryShowsError4097AndEndsAfterLoadingTheSettings) {
+    QDir(Home()).mkpath("empty");
+    const int status = CScanApp(Traced(PathIn("empty"), [](CMainDlg&) {})).InitInstance();
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(m_boxes, (std::vector<QString>{"Quillmark Mobile: Critical application error #4097."}));
+    EXPECT_EQ(m_trace, Join({"openLog", "loadSettings", "bindSkin", "startImaging"}, kShutDown));
+    EXPECT_TRUE(m_settingsInRegistryAtBinding) << "settings were loaded, defaults written, before binding";
+    EXPECT_EQ(WaitDepth(), 0);
+    EXPECT_TRUE(m_device->Stack().empty());
+}
+
+TEST_F(StartupTest, FrameCommandOneChangesNothingAndTwoRunsTheAboutBox) {
+    std::vector<CScreen*> before, afterOne;
+    bool aboutShown = false;
+    std::vector<CScreen*> afterAbout;
+    CScanApp(Traced(SkinFolder(), [&](CMainDlg& main) {
+        before = m_device->Stack();
+        m_splash->PostMessage(ids::WM_FRAME_COMMAND, ids::kFrameCommandNothing);
+        QTest::qWait(100);
+        afterOne = m_device->Stack();
+        main.SendCommand(ids::ID_HELP_ABOUT);  // posts WM_FRAME_COMMAND 2 to the splash
+        // The About box runs its own loop inside this wait: a timer answers it from there.
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (auto* about = dynamic_cast<CAboutDlg*>(m_device->TopScreen())) {
+                aboutShown = true;
+                about->SendCommand(ids::ID_ABOUT_CLOSE);
+            }
+        });
+        poll.start(20);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return aboutShown && m_device->TopScreen() == &main; }, 3000));
+        poll.stop();
+        afterAbout = m_device->Stack();
+        main.SendCommand(ids::ID_FILE_EXIT);
+    })).InitInstance();
+    EXPECT_EQ(afterOne, before);
+    EXPECT_TRUE(aboutShown);
+    EXPECT_EQ(afterAbout, before);
+    EXPECT_TRUE(m_boxes.empty());
+}
+
+}  // namespace

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# quillmark --screenshots DIR at both screen classes: exit 0, one PNG per screen at the
+# device size, settings saved and the registry flushed by the shut-down.
+set -euo pipefail
+program="$1"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+unset DISPLAY WAYLAND_DISPLAY
+
+for size in 480x640 240x320; do
+    export QUILLMARK_HOME="$work/home-$size"
+    mkdir -p "$QUILLMARK_HOME"
+    "$program" --screen "$size" --screenshots "$work/shots-$size" > "$work/out-$size.txt"
+    count=$(ls "$work/shots-$size"/*.png | wc -l)
+    [ "$count" -eq 14 ] || { echo "expected 14 screenshots at $size, got $count"; exit 1; }
+    for png in "$work/shots-$size"/*.png; do
+        dims=$(/usr/bin/python3 -c 'import struct,sys; d=open(sys.argv[1],"rb").read(24); print("%dx%d" % struct.unpack(">II", d[16:24]))' "$png")
+        [ "$dims" = "$size" ] || { echo "$png is $dims, not $size"; exit 1; }
+    done
+    grep -q '"PageSize"=dword:' "$QUILLMARK_HOME/registry.reg" || { echo "settings were not saved"; exit 1; }
+    grep -q 'Screenshots:' "$work/out-$size.txt"
+done
+echo "screenshots ok"
