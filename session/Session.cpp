@@ -3,6 +3,7 @@
 #include "app/AppSettings.h"
 #include "app/SpecialFolders.h"
 #include "session/PageFactory.h"
+#include "session/SessionFile.h"
 #include "ui/text/Strings.h"
 
 QString WorkingFolderPath() {
@@ -91,6 +92,10 @@ void CSession::ClearSession() {
 QString CSession::MakeScanFileName() {
     lastScanName = FormatText(scanFileFormat, {scanCounter});
     return lastScanName;
+}
+
+CFileError CSession::SaveSession() const {
+    return ::SaveSession(m_pages, CurrentIndex());
 }
 
 std::unique_ptr<CPage> CSession::MakePageFromFile(const QString& path) {

@@ -4,6 +4,7 @@
 // and the counters of the running import. The screens follow every change through a
 // CSessionListener; without one, the session keeps the selection itself (CPageSelection).
 
+#include "session/FileError.h"
 #include "session/PageList.h"
 #include "session/PageSelection.h"
 
@@ -42,6 +43,9 @@ public:
     void ClearSession();
     // lastScanName = scanFileFormat with scanCounter; the counter is not changed here.
     QString MakeScanFileName();
+    // Writes the session file (the pages in order and the strip's current index); a file
+    // error says why it could not be written.
+    CFileError SaveSession() const;
 
     // A page for a picture file, as the import makes it (auto-portrait copy when the setting
     // is on, type code, thumbnail for the preview box); null when the picture cannot be

@@ -2,6 +2,7 @@
 
 #include "session/BufferedWriter.h"
 #include "session/PageList.h"
+#include "session/Session.h"
 #include "tests/support/TempHome.h"
 
 #include <QBuffer>
@@ -69,6 +70,16 @@ TEST_F(SessionFileTest, BlankPageIsFourBytesAndPathsAreUtf16) {
     EXPECT_FALSE(SaveSession(pages, 1));
     EXPECT_EQ(ReadFile(SessionFilePath()), Head(1, 2) + QByteArray("\xFF\xFE\xFF\x00", 4) +
                                                QByteArray("\xFF\xFE\xFF\x14", 4) + Utf16(path));
+}
+
+TEST_F(SessionFileTest, TheSessionWritesItsPagesAndTheStripsCurrentIndex) {
+    CSession session;
+    session.AddPage(std::make_unique<CPage>(QStringLiteral("/a.jpg")));
+    session.AddPage(std::make_unique<CPage>());
+    session.Listener().StripSelect(0);
+    EXPECT_FALSE(session.SaveSession());
+    EXPECT_EQ(ReadFile(SessionFilePath()), Head(0, 2) + QByteArray("\xFF\xFE\xFF\x06", 4) +
+                                               Utf16("/a.jpg") + QByteArray("\xFF\xFE\xFF\x00", 4));
 }
 
 TEST_F(SessionFileTest, LengthFormsAt255And0xFFFE) {
