@@ -33,6 +33,7 @@ const char kUsage[] = "usage: quillmark pdf -o OUT.pdf [--page-size NAME] [--fit
 constexpr int kCheckBox = 32;
 
 struct CPdfOptions {
+    bool help = false;
     QString output;
     std::optional<std::uint32_t> pageSize;
     std::optional<bool> fit;
@@ -63,6 +64,9 @@ std::optional<CPdfOptions> ParseOptions(const QStringList& args, QString* error)
         };
         if (onlyFiles || !a.startsWith("-") || a == "-") {
             o.pictures << a;
+        } else if (a == "-h" || a == "--help") {
+            o.help = true;
+            return o;
         } else if (a == "--") {
             onlyFiles = true;
         } else if (a == "-o" || a == "--output" || a.startsWith("--output=")) {
@@ -176,6 +180,16 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     if (!options) {
         err << "quillmark pdf: " << error << "\n" << kUsage << Qt::endl;
         return 2;
+    }
+    if (options->help) {
+        out << kUsage << "\n\n"
+            << "Page sizes: " << PaperSizeNames() << "\n"
+            << "--fit scales BMP and PNG pictures to the page, --center keeps their size when "
+               "they\n"
+            << "fit; JPEG pictures are always fitted and embedded unchanged. Without options the\n"
+            << "settings PageSize, FitToPage and AutoPortrait apply ('quillmark settings').\n"
+            << Qt::flush;
+        return 0;
     }
 
     LoadSettings(AppSettings());

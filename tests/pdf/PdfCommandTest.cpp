@@ -37,6 +37,8 @@ TEST_F(PdfCommandTest, BadUsageIsStatusTwo) {
     EXPECT_EQ(Run({"-o", PathIn("o.pdf"), "--fit", "--center", PathIn("a.jpg")}), 2);
     EXPECT_EQ(Run({"-o", PathIn("o.pdf"), "--frobnicate", PathIn("a.jpg")}), 2);
     EXPECT_EQ(Run({"-o"}), 2);
+    EXPECT_EQ(Run({"--help"}), 0);
+    EXPECT_TRUE(m_out.contains("Page sizes: Letter, Note, Legal")) << m_out.toStdString();
     EXPECT_FALSE(QFile::exists(PathIn("o.pdf")));
 }
 
