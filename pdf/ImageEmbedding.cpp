@@ -1,5 +1,7 @@
 #include "pdf/ImageEmbedding.h"
 
+#include "pdf/RasterPixels.h"
+
 #include <hpdf_conf.h>
 #include <hpdf_doc.h>
 #include <hpdf_objects.h>
@@ -12,9 +14,6 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
-#include <new>
-
-#include <zlib.h>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -292,47 +291,38 @@ HPDF_STATUS WriteFlateFilter(HPDF_Dict, HPDF_Stream stream) {
     return HPDF_Stream_WriteStr(stream, "/Filter [ /FlateDecode ]\012");
 }
 
-// `raw` compressed as the library would at the save; empty when memory is short.
-QByteArray Deflate(const QByteArray& raw) {
-    QByteArray packed;
-    try {
-        uLongf size = compressBound(uLong(raw.size()));
-        packed.resize(qsizetype(size));
-        if (compress2(reinterpret_cast<Bytef*>(packed.data()), &size,
-                      reinterpret_cast<const Bytef*>(raw.constData()), uLong(raw.size()),
-                      Z_DEFAULT_COMPRESSION) != Z_OK)
-            return {};
-        packed.resize(qsizetype(size));
-        packed.squeeze();
-    } catch (const std::bad_alloc&) {
-        return {};
-    }
-    return packed;
-}
-
-HPDF_Image LoadRgbImage(HPDF_Doc document, QByteArray rgb, int width, int height) {
+HPDF_Image LoadRgbImage(HPDF_Doc document, QByteArray data, int width, int height,
+                        bool compressed) {
     if (!HPDF_HasDoc(document))
         return nullptr;
-    if (width <= 0 || height <= 0 || rgb.size() != qsizetype(width) * height * 3)
+    if (width <= 0 || height <= 0 || (!compressed && data.size() != qsizetype(width) * height * 3))
         return HPDF_RaiseError(&document->error, HPDF_INVALID_IMAGE, 0), nullptr;
     // The library makes the image from one row (its only copy), then gets its true height
     // and the whole picture as its stream.
+    const QByteArray row(qsizetype(width) * 3, '\0');
     HPDF_Image image =
-        HPDF_LoadRawImageFromMem(document, reinterpret_cast<const HPDF_BYTE*>(rgb.constData()),
+        HPDF_LoadRawImageFromMem(document, reinterpret_cast<const HPDF_BYTE*>(row.constData()),
                                  HPDF_UINT(width), 1, HPDF_CS_DEVICE_RGB, 8);
     if (!image)
         return nullptr;
-    // A compressed document gets the pixels compressed now rather than at the save: the
-    // document then keeps kilobytes per page instead of megabytes.
-    if ((image->filter & HPDF_STREAM_FILTER_FLATE_DECODE) && !image->write_fn) {
-        QByteArray packed = Deflate(rgb);
-        if (packed.isEmpty())
+    const bool documentCompresses = (image->filter & HPDF_STREAM_FILTER_FLATE_DECODE) != 0;
+    if (documentCompresses && !compressed) {
+        // Compressed now rather than at the save: the document then keeps kilobytes per
+        // page instead of megabytes.
+        data = DeflatePixels(data);
+        if (data.isEmpty())
             return HPDF_RaiseError(&document->error, HPDF_FAILD_TO_ALLOC_MEM, 0), nullptr;
-        rgb = std::move(packed);
+        compressed = true;
+    }
+    if (compressed) {
+        if (!documentCompresses || image->write_fn)
+            return HPDF_RaiseError(&document->error, HPDF_INVALID_IMAGE, 0), nullptr;
+        // The library writes the bytes as they are when the dictionary names no filter of
+        // its own; the filter entry comes from here.
         image->filter = HPDF_STREAM_FILTER_NONE;
         image->write_fn = WriteFlateFilter;
     }
-    HPDF_Stream bytes = NewByteStream(document->mmgr, std::move(rgb));
+    HPDF_Stream bytes = NewByteStream(document->mmgr, std::move(data));
     if (!bytes || HPDF_Dict_AddNumber(image, "Height", height) != HPDF_OK) {
         if (bytes)
             HPDF_Stream_Free(bytes);

@@ -20,9 +20,10 @@ HPDF_Image LoadJpegImage(HPDF_Doc document, const QString& path);
 // went away between placing and saving.
 inline constexpr HPDF_STATUS kPictureChangedDetail = 0x10000;
 
-// Pixels as a DeviceRGB image of 8 bits per component: `rgb` holds width * height * 3 bytes,
-// rows top-down, red-green-blue. When the document compresses images they are Flate-
-// compressed right here and only the compressed bytes are kept; otherwise the buffer itself
-// becomes the image's stream. Null with the library's error raised when the library refuses
-// it or memory is short.
-HPDF_Image LoadRgbImage(HPDF_Doc document, QByteArray rgb, int width, int height);
+// Pixels as a DeviceRGB image of 8 bits per component: `data` holds width * height * 3
+// bytes, rows top-down, red-green-blue, or (compressed) their Flate compression. A
+// compressing document keeps only compressed bytes (raw pixels are compressed here); the
+// buffer becomes the image's stream without a copy. Null with the library's error raised
+// when the library refuses it or memory is short.
+HPDF_Image LoadRgbImage(HPDF_Doc document, QByteArray data, int width, int height,
+                        bool compressed = false);

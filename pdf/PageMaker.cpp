@@ -1,5 +1,6 @@
 #include "pdf/PageMaker.h"
 
+#include "imaging/ImageType.h"
 #include "session/PageFactory.h"
 
 CPageMaker::CPageMaker(QStringList paths, bool autoPortrait, int boxWidth, int boxHeight,
@@ -29,20 +30,23 @@ void CPageMaker::Work() {
                 return;
             index = m_next++;
         }
-        std::unique_ptr<CPage> page =
-            MakePageFromFile(m_paths[index], m_autoPortrait, m_boxWidth, m_boxHeight);
+        CMadePage made;
+        made.page = MakePageFromFile(m_paths[index], m_autoPortrait, m_boxWidth, m_boxHeight);
+        if (made.page &&
+            (made.page->typeCode == kImageTypeBmp || made.page->typeCode == kImageTypePng))
+            made.pixels = PrepareRaster(made.page->path, true);
         {
             std::lock_guard lock(m_mutex);
-            m_pages[std::size_t(index)] = std::move(page);
+            m_pages[std::size_t(index)] = std::move(made);
             m_done[std::size_t(index)] = 1;
         }
         m_ready.notify_all();
     }
 }
 
-std::unique_ptr<CPage> CPageMaker::Take(int index) {
+CPageMaker::CMadePage CPageMaker::Take(int index) {
     if (index < 0 || index >= m_paths.size())
-        return nullptr;
+        return {};
     std::unique_lock lock(m_mutex);
     m_ready.wait(lock, [&] { return m_done[std::size_t(index)] != 0; });
     return std::move(m_pages[std::size_t(index)]);

@@ -1,9 +1,11 @@
 #pragma once
 
 // Makes pages from picture files on worker threads, ahead of the caller, who takes them in
-// order. Each page is made exactly as the import makes it (MakePageFromFile); the caller
-// never waits for a later file than the one it asks for.
+// order. Each page is made exactly as the import makes it (MakePageFromFile); the pixels of
+// BMP and PNG pages are prepared for the PDF on the same thread. The caller never waits for
+// a later file than the one it asks for.
 
+#include "pdf/RasterPixels.h"
 #include "session/Page.h"
 
 #include <QString>
@@ -23,8 +25,12 @@ public:
     CPageMaker(const CPageMaker&) = delete;
     CPageMaker& operator=(const CPageMaker&) = delete;
 
-    // The page of paths[index], or null when the file gives none. Each index once.
-    std::unique_ptr<CPage> Take(int index);
+    struct CMadePage {
+        std::unique_ptr<CPage> page; // null when the file gives none
+        CRasterPixels pixels;        // prepared for BMP and PNG pages
+    };
+    // The page of paths[index]. Each index once.
+    CMadePage Take(int index);
 
 private:
     void Work();
@@ -35,7 +41,7 @@ private:
     const int m_boxHeight;
     std::mutex m_mutex;
     std::condition_variable m_ready;
-    std::vector<std::unique_ptr<CPage>> m_pages;
+    std::vector<CMadePage> m_pages;
     std::vector<char> m_done;
     int m_next = 0;
     bool m_stop = false;

@@ -3,11 +3,11 @@
 #include "imaging/FitSize.h"
 #include "imaging/ImageDecoder.h"
 #include "imaging/ImageType.h"
-#include "imaging/LoadedImage.h"
 #include "pdf/ImageEmbedding.h"
 #include "pdf/ImageMatrix.h"
 #include "pdf/PaperSizes.h"
 #include "pdf/PdfObjectWriter.h"
+#include "pdf/RasterPixels.h"
 #include "resources/ids/StringIds.h"
 #include "ui/text/Strings.h"
 
@@ -120,57 +120,28 @@ void CPdfBuilder::PlaceJpeg(const QString& path) {
     Draw(image, orientation, fit.width(), fit.height());
 }
 
-namespace {
-
-// Top-down rows of exactly width pixels, red-green-blue, from the bottom-up blue-green-red
-// section with padded rows. Empty when memory is short.
-QByteArray PackRgb(const LoadedImage& picture) {
-    const std::size_t w = std::size_t(picture.width);
-    const std::size_t h = std::size_t(picture.height);
-    QByteArray buffer;
-    try {
-        buffer = QByteArray(qsizetype(w * h * 3), Qt::Uninitialized);
-    } catch (const std::bad_alloc&) {
-        return {};
-    }
-    auto* out = reinterpret_cast<unsigned char*>(buffer.data());
-    const std::size_t stride = std::size_t(PaddedWidth(picture.width)) * 3;
-    for (std::size_t y = 0; y < h; ++y) {
-        const unsigned char* src = picture.pixels + (h - 1 - y) * stride;
-        unsigned char* dst = out + y * w * 3;
-        for (std::size_t x = 0; x < w; ++x, src += 3, dst += 3) {
-            dst[0] = src[2];
-            dst[1] = src[1];
-            dst[2] = src[0];
-        }
-    }
-    return buffer;
-}
-
-} // namespace
-
 bool CPdfBuilder::PlaceRaster(const QString& path) {
     if (!m_document) {
         m_failed = true;
         return false;
     }
+    return PlaceRaster(PrepareRaster(path, true));
+}
+
+bool CPdfBuilder::PlaceRaster(CRasterPixels pixels) {
+    if (!m_document) {
+        m_failed = true;
+        return false;
+    }
     HPDF_GetCurrentPage(m_document);
-    LoadedImage picture;
-    if (!LoadImageFile(path, &picture) || !picture.bitmap || !picture.pixels)
+    if (!pixels.decoded)
         return false;
     HPDF_Image image = nullptr;
-    {
-        QByteArray buffer = PackRgb(picture);
-        const int width = picture.width;
-        const int height = picture.height;
-        // Only one decoded picture at a time: it goes before the pixels reach the library,
-        // which keeps the packed buffer itself until the save.
-        picture.Reset();
-        if (!buffer.isEmpty())
-            image = LoadRgbImage(m_document, std::move(buffer), width, height);
-    }
+    if (!pixels.outOfMemory)
+        image = LoadRgbImage(m_document, std::move(pixels.data), pixels.width, pixels.height,
+                             pixels.compressed);
     if (!image) {
-        // Also when the packed buffer could not be allocated: the document stops, and says so.
+        // Also when the packed pixels could not be allocated: the document stops, and says so.
         ReportLibraryError(HPDF_FAILD_TO_ALLOC_MEM, 0);
         return false;
     }

@@ -9,6 +9,7 @@
 #include "app/AppSettings.h"
 #include "pdf/PdfErrorSink.h"
 #include "pdf/PdfSaveProgress.h"
+#include "pdf/RasterPixels.h"
 
 #include <hpdf.h>
 
@@ -41,6 +42,9 @@ public:
     // point when FitToPage is off and it fits, else fitted). False when the picture cannot be
     // decoded (the page stays blank, failed stays clear) or the library refuses it (failed).
     bool PlaceRaster(const QString& path);
+    // The same with pixels prepared beforehand (PrepareRaster with compression, possibly on
+    // another thread).
+    bool PlaceRaster(CRasterPixels pixels);
     // The page's picture by its type code: 4 PlaceJpeg, 1 and 3 PlaceRaster, anything else
     // and an empty path nothing (a blank page). False when nothing could be drawn for a picture
     // page.

@@ -223,7 +223,8 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     for (int i = 0; i < pictures.size() && !builder.Failed(); ++i) {
         bar.Show("Adding pages", i, pictures.size());
         const QString& picture = pictures[i];
-        std::unique_ptr<CPage> page = maker.Take(i);
+        CPageMaker::CMadePage made = maker.Take(i);
+        std::unique_ptr<CPage> page = std::move(made.page);
         if (!page) {
             const QFileInfo info(picture);
             report(picture, !info.exists()   ? "skipped: no such file"
@@ -237,7 +238,9 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
         const int type = page->typeCode;
         if (type != kImageTypeJpeg && type != kImageTypeBmp && type != kImageTypePng) {
             report(picture, "only JPEG, PNG and BMP pictures are drawn; its page is blank");
-        } else if (!builder.PlacePicture(type, page->path) && !builder.Failed()) {
+        } else if (!(type == kImageTypeJpeg ? builder.PlacePicture(type, page->path)
+                                            : builder.PlaceRaster(std::move(made.pixels))) &&
+                   !builder.Failed()) {
             report(picture, "could not be decoded; its page is blank");
         } else if (builder.Failed()) {
             report(picture, "the PDF library could not take it: " +

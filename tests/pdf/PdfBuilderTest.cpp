@@ -188,3 +188,37 @@ TEST_F(PdfBuilderTest, AJpegWithoutAFrameHeaderIsALibraryError) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PdfBuilderTest, PreparedPixelsPlaceLikeTheFile) {
+    QImage image(7, 2, QImage::Format_RGB32);
+    for (int x = 0; x < 7; ++x) {
+        image.setPixel(x, 0, qRgb(x * 30, 0, 255));
+        image.setPixel(x, 1, qRgb(0, x * 30, 9));
+    }
+    ASSERT_TRUE(SavePicture(image, PathIn("p.png"), "PNG"));
+    const CRasterPixels raw = PrepareRaster(PathIn("p.png"), false);
+    ASSERT_TRUE(raw.decoded);
+    EXPECT_FALSE(raw.compressed);
+    EXPECT_EQ(raw.data.size(), 7 * 2 * 3);
+    EXPECT_FALSE(PrepareRaster(PathIn("none.png"), true).decoded);
+
+    CPdfBuilder builder(&sink, settings);
+    builder.AddPdfPage();
+    ASSERT_TRUE(builder.PlaceRaster(raw));  // raw pixels: compressed by the builder
+    builder.AddPdfPage();
+    ASSERT_TRUE(builder.PlaceRaster(PrepareRaster(PathIn("p.png"), true)));
+    CPdfFile file;
+    SaveAndLoad(builder, file);
+    const QList<int> pages = file.Pages();
+    ASSERT_EQ(pages.size(), 2);
+    for (int page : pages) {
+        const int id = file.Images(page).value(0);
+        EXPECT_EQ(CPdfFile::Value(file.Objects().at(id).dict, "Filter").simplified(),
+                  "[ /FlateDecode ]");
+        EXPECT_EQ(file.StreamData(id), raw.data);
+    }
+}
+
+} // namespace

@@ -1,0 +1,80 @@
+#include "pdf/RasterPixels.h"
+
+#include "imaging/Bitmap.h"
+#include "imaging/ImageDecoder.h"
+#include "imaging/LoadedImage.h"
+
+#include <new>
+
+#include <zlib.h>
+
+namespace {
+
+// Top-down rows of exactly width pixels, red-green-blue, from the bottom-up blue-green-red
+// section with padded rows. Empty when memory is short.
+QByteArray PackRgb(const LoadedImage& picture) {
+    const std::size_t w = std::size_t(picture.width);
+    const std::size_t h = std::size_t(picture.height);
+    QByteArray buffer;
+    try {
+        buffer = QByteArray(qsizetype(w * h * 3), Qt::Uninitialized);
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
+    auto* out = reinterpret_cast<unsigned char*>(buffer.data());
+    const std::size_t stride = std::size_t(PaddedWidth(picture.width)) * 3;
+    for (std::size_t y = 0; y < h; ++y) {
+        const unsigned char* src = picture.pixels + (h - 1 - y) * stride;
+        unsigned char* dst = out + y * w * 3;
+        for (std::size_t x = 0; x < w; ++x, src += 3, dst += 3) {
+            dst[0] = src[2];
+            dst[1] = src[1];
+            dst[2] = src[0];
+        }
+    }
+    return buffer;
+}
+
+} // namespace
+
+QByteArray DeflatePixels(const QByteArray& raw) {
+    QByteArray packed;
+    try {
+        uLongf size = compressBound(uLong(raw.size()));
+        packed.resize(qsizetype(size));
+        if (compress2(reinterpret_cast<Bytef*>(packed.data()), &size,
+                      reinterpret_cast<const Bytef*>(raw.constData()), uLong(raw.size()),
+                      Z_DEFAULT_COMPRESSION) != Z_OK)
+            return {};
+        packed.resize(qsizetype(size));
+        packed.squeeze();
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
+    return packed;
+}
+
+CRasterPixels PrepareRaster(const QString& path, bool compress) {
+    CRasterPixels pixels;
+    LoadedImage picture;
+    if (!LoadImageFile(path, &picture) || !picture.bitmap || !picture.pixels)
+        return pixels;
+    pixels.decoded = true;
+    pixels.width = picture.width;
+    pixels.height = picture.height;
+    QByteArray rgb = PackRgb(picture);
+    // Only one decoded picture at a time: it goes before the pixels are compressed.
+    picture.Reset();
+    if (rgb.isEmpty()) {
+        pixels.outOfMemory = true;
+        return pixels;
+    }
+    if (compress) {
+        pixels.data = DeflatePixels(rgb);
+        pixels.compressed = true;
+        pixels.outOfMemory = pixels.data.isEmpty();
+    } else {
+        pixels.data = std::move(rgb);
+    }
+    return pixels;
+}
