@@ -98,16 +98,21 @@ HPDF_Stream NewByteStream(HPDF_MMgr mmgr, QByteArray data) {
 // while the document is built. The file must not change in between: its size and
 // modification time are checked when it is opened, and a changed file fails the save.
 struct CFileBytes {
+    static constexpr qint64 kChunk = 1 << 20; // read ahead: one system call per megabyte
+
     QByteArray path;
     qint64 size = 0;
     qint64 modified = 0; // nanoseconds
     qint64 position = 0;
     int fd = -1;
+    QByteArray chunk; // bytes from chunkStart on, read ahead of the library
+    qint64 chunkStart = 0;
 
     void Close() {
         if (fd >= 0)
             ::close(fd);
         fd = -1;
+        chunk = QByteArray();
     }
 };
 
@@ -119,34 +124,54 @@ qint64 ModifiedNs(const struct stat& st) {
     return qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
 }
 
+// Fills the read-ahead chunk from `position`; false on a read error or a short file.
+bool FillChunk(CFileBytes* f) {
+    const qint64 length = std::min(CFileBytes::kChunk, f->size - f->position);
+    f->chunk.resize(qsizetype(length));
+    f->chunkStart = f->position;
+    qint64 done = 0;
+    while (done < length) {
+        const ssize_t n = ::pread(f->fd, f->chunk.data() + done, std::size_t(length - done),
+                                  off_t(f->position + done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
 HPDF_STATUS ReadFileBytes(HPDF_Stream stream, HPDF_BYTE* ptr, HPDF_UINT* size) {
     CFileBytes* f = FileBytes(stream);
+    const auto fail = [&] {
+        f->Close();
+        *size = 0;
+        return HPDF_SetError(stream->error, HPDF_FILE_IO_ERROR, kPictureChangedDetail);
+    };
     if (f->fd < 0) {
         f->fd = ::open(f->path.constData(), O_RDONLY | O_CLOEXEC);
         struct stat st {};
         if (f->fd < 0 || ::fstat(f->fd, &st) != 0 || st.st_size != f->size ||
-            ModifiedNs(st) != f->modified || ::lseek(f->fd, f->position, SEEK_SET) < 0) {
-            f->Close();
-            *size = 0;
-            return HPDF_SetError(stream->error, HPDF_FILE_IO_ERROR, kPictureChangedDetail);
-        }
+            ModifiedNs(st) != f->modified)
+            return fail();
+        f->chunk.clear();
     }
     const qint64 wanted = std::min<qint64>(*size, f->size - f->position);
     qint64 done = 0;
     while (done < wanted) {
-        const ssize_t n = ::read(f->fd, ptr + done, std::size_t(wanted - done));
-        if (n < 0 && errno == EINTR)
+        const qint64 offset = f->position - f->chunkStart;
+        if (offset < 0 || offset >= f->chunk.size()) {
+            if (!FillChunk(f))
+                return fail();
             continue;
-        if (n <= 0) {
-            f->Close();
-            *size = 0;
-            return HPDF_SetError(stream->error, HPDF_FILE_IO_ERROR, kPictureChangedDetail);
         }
+        const qint64 n = std::min<qint64>(wanted - done, f->chunk.size() - offset);
+        std::memcpy(ptr + done, f->chunk.constData() + offset, std::size_t(n));
         done += n;
+        f->position += n;
     }
-    f->position += done;
-    const bool end = f->position >= f->size;
-    if (end)
+    if (f->position >= f->size)
         f->Close(); // one open file at a time, however many pages
     const bool shortRead = HPDF_UINT(done) < *size;
     *size = HPDF_UINT(done);
@@ -159,9 +184,7 @@ HPDF_STATUS SeekFileBytes(HPDF_Stream stream, HPDF_INT pos, HPDF_WhenceMode mode
     const qint64 target = base + pos;
     if (target < 0 || target > f->size)
         return HPDF_SetError(stream->error, HPDF_FILE_IO_ERROR, 0);
-    f->position = target;
-    if (f->fd >= 0 && ::lseek(f->fd, target, SEEK_SET) < 0)
-        return HPDF_SetError(stream->error, HPDF_FILE_IO_ERROR, 0);
+    f->position = target; // reads go by position; the chunk refills when it lies elsewhere
     return HPDF_OK;
 }
 

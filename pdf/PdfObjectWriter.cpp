@@ -8,8 +8,12 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <memory>
+#include <new>
 
 namespace {
+
+constexpr std::size_t kWriteBuffer = std::size_t(1) << 20;
 
 // The library's header line for each version, followed by its binary-marker comment.
 const char* const kVersionHeaders[] = {
@@ -102,8 +106,12 @@ HPDF_STATUS SaveDocumentWithProgress(HPDF_Doc pdf, const QString& path,
         return HPDF_CheckError(&pdf->error);
     // The library writes in pieces of 4 KB; a larger buffer saves most of the system calls
     // when megabytes of pictures go out.
+    // (The C library ignores a size given without a buffer, so the buffer comes from here
+    // and lives until the file is closed.)
     auto* file = static_cast<std::FILE*>(stream->attr);
-    std::setvbuf(file, nullptr, _IOFBF, 1 << 20);
+    std::unique_ptr<char[]> buffer(new (std::nothrow) char[kWriteBuffer]);
+    if (buffer)
+        std::setvbuf(file, buffer.get(), _IOFBF, kWriteBuffer);
     HPDF_STATUS ret = WriteDocument(pdf, stream, progress);
     // The library closes the file without looking at the result; a full disk can show up
     // only when the last buffered bytes are written, so flush and check here.
