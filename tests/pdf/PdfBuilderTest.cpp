@@ -2,6 +2,7 @@
 #include "tests/pdf/PdfTestFixture.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImageWriter>
 
 namespace {
@@ -206,7 +207,7 @@ TEST_F(PdfBuilderTest, PreparedPixelsPlaceLikeTheFile) {
 
     CPdfBuilder builder(&sink, settings);
     builder.AddPdfPage();
-    ASSERT_TRUE(builder.PlaceRaster(raw));  // raw pixels: compressed by the builder
+    ASSERT_TRUE(builder.PlaceRaster(raw)); // raw pixels: compressed by the builder
     builder.AddPdfPage();
     ASSERT_TRUE(builder.PlaceRaster(PrepareRaster(PathIn("p.png"), true)));
     CPdfFile file;
@@ -219,6 +220,35 @@ TEST_F(PdfBuilderTest, PreparedPixelsPlaceLikeTheFile) {
                   "[ /FlateDecode ]");
         EXPECT_EQ(file.StreamData(id), raw.data);
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PdfBuilderTest, JpegsOfSeveralMegabytesAreCopiedWhole) {
+    // Noise compresses badly: a JPEG of a few megabytes, read in more than one piece.
+    QImage noise(1100, 1000, QImage::Format_RGB32);
+    std::uint32_t seed = 7;
+    for (int y = 0; y < noise.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(noise.scanLine(y));
+        for (int x = 0; x < noise.width(); ++x) {
+            seed = seed * 1664525u + 1013904223u;
+            line[x] = 0xFF000000u | (seed >> 8);
+        }
+    }
+    ASSERT_TRUE(noise.save(PathIn("big.jpg"), "JPEG", 100));
+    ASSERT_GT(QFileInfo(PathIn("big.jpg")).size(), 2 << 20);
+    CPdfBuilder builder(&sink, settings);
+    for (int i = 0; i < 2; ++i) {
+        builder.AddPdfPage();
+        builder.PlaceJpeg(PathIn("big.jpg"));
+    }
+    CPdfFile file;
+    SaveAndLoad(builder, file);
+    for (int page : file.Pages())
+        EXPECT_EQ(file.Objects().at(file.Images(page).value(0)).rawStream,
+                  ReadFile(PathIn("big.jpg")));
 }
 
 } // namespace
