@@ -11,10 +11,7 @@
 #include "resources/ids/StringIds.h"
 #include "ui/text/Strings.h"
 
-#include <QFile>
-
-#include <memory>
-#include <new>
+#include <utility>
 
 CPdfBuilder::CPdfBuilder(CPdfErrorSink* sink, const CAppSettings& settings)
     : m_sink(sink), m_settings(settings) {
