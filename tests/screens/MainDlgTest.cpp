@@ -7,6 +7,8 @@
 #include "tests/support/TempHome.h"
 #include "ui/binding/SkinBinding.h"
 
+#include <QCoreApplication>
+
 #include <QTest>
 #include <QTimer>
 
@@ -28,7 +30,7 @@ protected:
         CTempHomeTest::SetUp();
         m_device = std::make_unique<CDeviceWindow>(QSize(480, 640));
         m_device->show();
-        BindSkinLibraryFrom(qEnvironmentVariable("QM_BUILD_DIR") + "/bin", nullptr);
+        BindSkinLibraryFrom(QCoreApplication::applicationDirPath(), nullptr);
     }
     void TearDown() override {
         UnbindSkinLibrary();

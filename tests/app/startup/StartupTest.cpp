@@ -83,7 +83,8 @@ protected:
         };
         return s;
     }
-    static QString SkinFolder() { return qEnvironmentVariable("QM_BUILD_DIR") + "/bin"; }
+    // The skin libraries are built beside the test programs.
+    static QString SkinFolder() { return QCoreApplication::applicationDirPath(); }
 
     std::unique_ptr<CDeviceWindow> m_device;
     Trace m_trace;

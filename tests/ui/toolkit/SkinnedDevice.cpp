@@ -1,6 +1,8 @@
 #include "SkinnedDevice.h"
 
 #include "ui/binding/SkinBinding.h"
+
+#include <QCoreApplication>
 #include "ui/toolkit/Toolkit.h"
 
 void CSkinnedDeviceTest::SetUp() {
@@ -19,7 +21,7 @@ void CSkinnedDeviceTest::UseScreen(const QSize& size) {
     m_device.reset();
     m_device = std::make_unique<CDeviceWindow>(size);
     m_device->show();
-    ASSERT_TRUE(BindSkinLibraryFrom(qEnvironmentVariable("QM_BUILD_DIR") + "/bin", nullptr))
+    ASSERT_TRUE(BindSkinLibraryFrom(QCoreApplication::applicationDirPath(), nullptr))
         << "the skin libraries are built into the build folder's bin/";
     ASSERT_NE(SkinManager(), nullptr);
 }
