@@ -1,6 +1,9 @@
 #include "platform/screen/TaskBar.h"
 
 #include <QLinearGradient>
+#include <QPen>
+
+#include <algorithm>
 #include <QPainter>
 #include <QTime>
 #include <QTimer>
@@ -30,16 +33,15 @@ void CTaskBar::paintEvent(QPaintEvent*) {
 
     const int h = r.height();
     const int pad = h / 4;
-    // The device's start glyph: four small panes.
-    const int g = h / 2 - 2;
+    // The device's home mark: a ring around a dot.
+    const int g = h / 2;
     const QRect glyph(pad, (h - g) / 2, g, g);
-    const int half = g / 2;
-    const QColor panes[] = {QColor(0xe8, 0x4c, 0x3d), QColor(0x6c, 0xbf, 0x3f),
-                            QColor(0x3d, 0x8e, 0xe8), QColor(0xf2, 0xc2, 0x2e)};
-    for (int i = 0; i < 4; ++i)
-        p.fillRect(QRect(glyph.left() + (i % 2) * (half + 1), glyph.top() + (i / 2) * (half + 1),
-                         half, half),
-                   panes[i]);
+    p.setPen(QPen(QColor(0xA9, 0xC8, 0xEE), std::max(1, h / 13)));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(glyph.adjusted(1, 1, -1, -1));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xA9, 0xC8, 0xEE));
+    p.drawEllipse(QRectF(glyph).adjusted(g * 0.32, g * 0.32, -g * 0.32, -g * 0.32));
 
     QFont font(QStringList{"Tahoma", "DejaVu Sans Condensed", "DejaVu Sans"});
     font.setPixelSize(h * 11 / 26);
