@@ -110,6 +110,7 @@ void CScreenshotTour::OnMainScreen() {
                     WaitFor([this, main] { return m_device->TopScreen() == main; },
                             [this, main] {
                                 ShowQuestionBoxes();
+                                m_completed = true;
                                 main->SendCommand(ids::ID_FILE_EXIT);
                             });
                 });

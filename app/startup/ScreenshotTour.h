@@ -19,7 +19,8 @@ public:
 
     // Hooks the tour into start-up.
     void Install(CStartupServices& services);
-    bool Failed() const { return m_failed; }
+    // Failed also when the tour did not get through every screen (start-up ended early).
+    bool Failed() const { return m_failed || !m_completed; }
     QStringList Written() const { return m_written; }
 
 private:
@@ -32,5 +33,6 @@ private:
     CDeviceWindow* m_device;
     CSplashDlg* m_splash = nullptr;
     bool m_failed = false;
+    bool m_completed = false;
     QStringList m_written;
 };

@@ -57,7 +57,23 @@ void CSplashDlg::OnPaint(QPainter& p) {
     }
     if (m_logo) {
         const QSize s = SkinImageSize(m_logo);
-        SkinDrawImage(p, m_logo, (width() - s.width()) / 2, height() - ScalePixels(25) - s.height());
+        const int top = height() - ScalePixels(25) - s.height();
+        // A device turned sideways has no room for both: the splash picture wins.
+        const int splashBottom = m_splash ? ScalePixels(8) + SkinImageSize(m_splash).height() : 0;
+        if (top >= splashBottom)
+            SkinDrawImage(p, m_logo, (width() - s.width()) / 2, top);
+    }
+}
+
+void CSplashDlg::Layout() {
+    CDialog::Layout();
+    // The status line keeps to the bottom edge whatever the screen's height.
+    if (QWidget* status = Control(ids::IDC_STATUS)) {
+        const int h = status->height();
+        int y = std::min(status->y(), height() - h - ScalePixels(2));
+        if (QWidget* web = Control(ids::IDC_WEB_ADDRESS))
+            y = std::max(y, web->geometry().bottom() + 1);
+        status->move(status->x(), y);
     }
 }
 

@@ -32,6 +32,7 @@ protected:
     void OnFirstPaint() override;
     void OnMessage(unsigned message, qintptr wParam, qintptr lParam) override;
     void OnClose() override;
+    void Layout() override;
 
 private:
     void Initialise();
