@@ -10,7 +10,9 @@
 #include "ui/text/Strings.h"
 #include "ui/toolkit/Fonts.h"
 
+#include <QIcon>
 #include <QLabel>
+#include <QPixmap>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -95,6 +97,11 @@ void CSplashDlg::Initialise() {
     if (m_succeeded) {
         m_splash = SkinAddImage(ids::IDB_SPLASH);
         m_logo = SkinAddImage(ids::IDB_LOGO);
+        // The program's icon is its logo: give it to the host window.
+        QImage icon(SkinImageSize(m_logo), QImage::Format_ARGB32_Premultiplied);
+        icon.fill(Qt::transparent);
+        if (!icon.isNull() && SkinDrawImage(icon, m_logo, 0, 0))
+            window()->setWindowIcon(QIcon(QPixmap::fromImage(icon)));
     }
     // Balanced on failure too, so the cursor does not stay busy under the error box.
     EndWait();

@@ -146,6 +146,19 @@ void CDialog::Layout() {
 
 void CDialog::OnDisplayChange() { Layout(); }
 
+bool CDialog::OnKeyDown(int key) {
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    for (const auto& [id, control] : Controls()) {
+        auto* button = dynamic_cast<CSkinButton*>(control);
+        if (button && button->isDefault() && button->isVisible() && button->isEnabled()) {
+            button->click();
+            return true;
+        }
+    }
+    return false;
+}
+
 void CDialog::resizeEvent(QResizeEvent* event) {
     CScreen::resizeEvent(event);
     Layout();

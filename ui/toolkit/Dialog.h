@@ -36,6 +36,8 @@ public:
 protected:
     void OnDisplayChange() override;
     void resizeEvent(QResizeEvent* event) override;
+    // Enter presses the visible default button, as on the device.
+    bool OnKeyDown(int key) override;
     // Re-places every control; screens that compute their own layout override it.
     virtual void Layout();
 

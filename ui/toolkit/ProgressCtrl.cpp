@@ -111,6 +111,11 @@ void CProgressCtrl::SetStyle(bool gradient, bool statistics, bool totalTime) {
     update();
 }
 
+void CProgressCtrl::ApplySettings() {
+    const CAppSettings& settings = AppSettings();
+    SetStyle(settings.gradient != 0, settings.showStats != 0, settings.showTotalTime != 0);
+}
+
 double CProgressCtrl::Fraction() const {
     if (m_upper <= m_lower)
         return 0;

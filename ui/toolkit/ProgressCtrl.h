@@ -37,6 +37,9 @@ public:
     // left text shows the estimated total instead of the elapsed time.
     void SetStyle(bool gradient, bool statistics, bool totalTime);
     void SetTextShadow(bool on) { m_shadow = on; update(); }
+    // Takes the style from the settings group PROGRESS_CTRL_EX_CFG (Gradient, ShowStats,
+    // ShowTotalTime), as the program's progress screens do.
+    void ApplySettings();
 
     // Remaining, elapsed and total time in milliseconds; 0xFFFFFFFF where unknown.
     void EstimateTimes(std::uint32_t& remaining, std::uint32_t& elapsed, std::uint32_t& total) const;

@@ -124,6 +124,9 @@ void CQuestionBox::Prepare() {
         ShowControl(id, kind != 0);
         EnableCommand(id, kind != 0);
     }
+    // Enter answers with the positive button: Ok/Yes/Close, or Next where there is none.
+    Button(IDC_QB_BUTTON_OK)->SetDefaultButton(k.ok != 0);
+    Button(IDC_QB_BUTTON_NEXT)->SetDefaultButton(k.ok == 0 && k.next != 0);
 
     QString body = m_body;
     if (!m_textFile.isEmpty()) {

@@ -1,6 +1,7 @@
 #include "ui/toolkit/ProgressCtrl.h"
 
 #include "SkinnedDevice.h"
+#include "app/AppSettings.h"
 
 namespace {
 
@@ -68,6 +69,17 @@ TEST_F(ProgressCtrlTest, OnlyAMovedEdgeAsksForARepaint) {
     EXPECT_EQ(bar->SetStep(10), 1);
     bar->OffsetPos(4);
     EXPECT_EQ(bar->GetPos(), 10);
+}
+
+TEST_F(ProgressCtrlTest, TheSettingsGroupChoosesTotalTime) {
+    LoadSettings();  // defaults: gradient, statistics, elapsed time
+    AppSettings().showTotalTime = 1;
+    CProgressCtrl* bar = Make();
+    bar->ApplySettings();
+    bar->SetPos(25);
+    m_now += 5000;
+    EXPECT_EQ(bar->LeftText(), "20 seconds total");
+    EXPECT_EQ(bar->RightText(), "15 seconds left");
 }
 
 TEST_F(ProgressCtrlTest, PaintsTheFilledPartInTheBarColour) {

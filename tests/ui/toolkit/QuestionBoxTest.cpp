@@ -119,6 +119,24 @@ TEST_F(QuestionBoxTest, CommandsEndTheBoxWithTheirResultCodes) {
     EXPECT_EQ(Run(box, [this](CQuestionBox&) { m_device->close(); }, 0), kResultCancel);
 }
 
+TEST_F(QuestionBoxTest, EnterPressesThePositiveButtonAndEscapeCancels) {
+    {
+        CQuestionBox box;
+        EXPECT_EQ(Run(box, [](CQuestionBox& b) { QTest::keyClick(&b, Qt::Key_Return); }, 2), kResultOk);
+    }
+    {
+        CQuestionBox box;
+        EXPECT_EQ(Run(box, [](CQuestionBox& b) { QTest::keyClick(&b, Qt::Key_Return); }, 4), kResultNext);
+    }
+    {
+        // Kind 6 without the tick: Enter finds Next disabled and the box stays.
+        CQuestionBox box;
+        EXPECT_EQ(Run(box, [](CQuestionBox& b) { QTest::keyClick(&b, Qt::Key_Enter); }, 6), -1);
+    }
+    CQuestionBox box;
+    EXPECT_EQ(Run(box, [](CQuestionBox& b) { QTest::keyClick(&b, Qt::Key_Escape); }, 1), kResultCancel);
+}
+
 TEST_F(QuestionBoxTest, DontShowAgainTogglesTheCheckAndKeepsTheBoxOpen) {
     CQuestionBox box;
     bool afterOne = false, afterTwo = true, open = false;
