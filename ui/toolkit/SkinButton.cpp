@@ -100,6 +100,14 @@ void CSkinButton::SetSkinIcons(std::uint32_t in, std::uint32_t out, std::uint32_
     update();
 }
 
+void CSkinButton::SetPlatformIcons(const QIcon& in, const QIcon& out, const QIcon& disabled,
+                                   const QSize& size) {
+    m_platformIcons = {in, out, disabled};
+    m_platformIconSize = size;
+    m_skinIconsInUse = false;
+    update();
+}
+
 void CSkinButton::SetFlat(bool flat, bool repaint) {
     m_flat = flat;
     if (!flat)
@@ -233,8 +241,19 @@ void CSkinButton::paintEvent(QPaintEvent*) {
 
         const int shift = (pressed && !m_flat && !m_checkBox) ? s : 0;
         QRect textArea = area;
-        if (const std::int32_t icon = CurrentIcon()) {
-            const QSize is = SkinImageSize(icon);
+        // The icon: a skin picture, or a platform icon placed the same way.
+        int iconIndex = 1;
+        if (disabled)
+            iconIndex = 2;
+        else if (m_checkBox ? pressed : (pressed || m_hovering))
+            iconIndex = 0;
+        const std::int32_t skinIcon = CurrentIcon();
+        QIcon platformIcon;
+        if (!m_skinIconsInUse) {
+            platformIcon = m_platformIcons[iconIndex].isNull() ? m_platformIcons[0] : m_platformIcons[iconIndex];
+        }
+        const QSize is = skinIcon ? SkinImageSize(skinIcon) : (platformIcon.isNull() ? QSize() : m_platformIconSize);
+        if (is.isValid() && !is.isEmpty()) {
             int x = 0, y = 0;
             switch (m_align) {
             case kIconLeft:
@@ -253,7 +272,10 @@ void CSkinButton::paintEvent(QPaintEvent*) {
                 textArea.setRight(x - 1);
                 break;
             }
-            SkinDrawImage(dc, icon, x + shift, y + shift);
+            if (skinIcon)
+                SkinDrawImage(dc, skinIcon, x + shift, y + shift);
+            else
+                platformIcon.paint(&dc, QRect(QPoint(x + shift, y + shift), is));
         }
 
         if (!text().isEmpty()) {

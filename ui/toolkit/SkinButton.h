@@ -9,6 +9,7 @@
 #include "ui/toolkit/SystemColours.h"
 
 #include <QBasicTimer>
+#include <QIcon>
 #include <QPushButton>
 #include <QSize>
 
@@ -29,6 +30,8 @@ public:
     int SetFaces(std::uint32_t hover, std::uint32_t normal, std::uint32_t disabled,
                  std::uint32_t pressed, bool captionAtBottom, bool flat);
     void SetSkinIcons(std::uint32_t in, std::uint32_t out, std::uint32_t disabled);
+    // Platform icons instead of skin pictures (skin icons are turned off); `size` in pixels.
+    void SetPlatformIcons(const QIcon& in, const QIcon& out, const QIcon& disabled, const QSize& size);
     void SetFlat(bool flat, bool repaint = true);
     // 0 icon left, 1 above, 2 right of the text; anything else is refused with 4.
     int SetAlign(int align, bool repaint = true);
@@ -102,6 +105,8 @@ private:
     std::array<QSize, 4> m_faceSizes{};
     std::array<std::int32_t, 3> m_icons{};  // in, out, disabled
     std::array<QSize, 3> m_iconSizes{};
+    std::array<QIcon, 3> m_platformIcons;
+    QSize m_platformIconSize;
     std::vector<CMenuItem> m_menu;
     QString m_webAddress;
     QBasicTimer m_hoverTimer;

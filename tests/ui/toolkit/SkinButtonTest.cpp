@@ -94,6 +94,19 @@ TEST_F(SkinButtonTest, AFlatButtonHoversAndLeavesWithinATimerTick) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !button.IsHovering(); }, 3 * kHoverTimerMs));
 }
 
+TEST_F(SkinButtonTest, APlatformIconIsDrawnWhereTheAlignmentSays) {
+    CSkinButton button(m_device.get());
+    QPixmap red(8, 8);
+    red.fill(Qt::red);
+    button.SetPlatformIcons(QIcon(red), QIcon(red), QIcon(red), QSize(8, 8));
+    button.SetAlign(CSkinButton::kIconLeft);
+    button.resize(60, 20);
+    button.show();
+    const QImage image = button.grab().toImage();
+    EXPECT_EQ(image.pixel(2 * 3 + 1, 10), qRgb(255, 0, 0));  // inset 3 pixels, doubled on VGA
+    EXPECT_NE(image.pixel(30, 10), qRgb(255, 0, 0));
+}
+
 TEST_F(SkinButtonTest, AMissingFaceFallsBackToTheFirst) {
     CSkinButton button(m_device.get());
     button.SetFaces(ids::IDB_BUTTON_HOVER, ids::IDB_BUTTON_NORMAL, 0, 0, false, false);
