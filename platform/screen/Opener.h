@@ -6,6 +6,7 @@
 
 #include <QString>
 
+// A web address (with "://" or starting with "www.") goes to the browser as a URL.
 // `anchor` is appended as a URL fragment ("#anchor") when not empty. False when nothing could
 // be started.
 bool OpenWithPlatform(const QString& path, const QString& anchor = {});

@@ -30,6 +30,14 @@ TEST(OpenerTest, TheReplacementOpenerReceivesThePathOrTheAnchoredUrl) {
         return text.count('\n') == 2;
     }, 5000));
     EXPECT_EQ(text, "/tmp/some file.pdf\nfile:///tmp/help.htm#pdf\n");
+    EXPECT_TRUE(OpenWithPlatform("www.tessaly.example/quillmark"));
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        QFile r(out);
+        r.open(QIODevice::ReadOnly);
+        text = r.readAll();
+        return text.count('\n') == 3;
+    }, 5000));
+    EXPECT_TRUE(text.endsWith("http://www.tessaly.example/quillmark\n")) << text.constData();
     qunsetenv("QUILLMARK_OPENER");
 }
 
