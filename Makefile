@@ -29,7 +29,7 @@ run: build
 	@bash scripts/run.sh "$(BUILD)" $(ARGS)
 
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 600
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 120
 
 bench:
 	@bash scripts/install-deps.sh --bench
@@ -40,7 +40,7 @@ bench:
 asan: deps
 	cmake -S . -B $(BUILD)-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQM_SANITIZE=ON
 	cmake --build $(BUILD)-asan -j $(JOBS)
-	cd $(BUILD)-asan && ctest --output-on-failure -j $(JOBS) --timeout 900
+	cd $(BUILD)-asan && ctest --output-on-failure -j $(JOBS) --timeout 300
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-bench

@@ -1,6 +1,6 @@
 #include "app/AppSettings.h"
 
-#include "app/SpecialFolders.h"
+#include "app/KnownFolders.h"
 #include "platform/Registry.h"
 
 #include <array>

@@ -3,7 +3,7 @@
 #include "app/AppSettings.h"
 #include "app/CommandLine.h"
 #include "app/Log.h"
-#include "app/SpecialFolders.h"
+#include "app/KnownFolders.h"
 #include "ui/text/ProductInfo.h"
 
 #if __has_include("app/startup/ScanApp.h")

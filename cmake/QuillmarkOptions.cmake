@@ -40,6 +40,6 @@ function(qm_add_tests name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} qm_testsupport GTest::gtest GTest::gmock GTest::gtest_main)
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;QM_BUILD_DIR=${CMAKE_BINARY_DIR}"
+    PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen
     DISCOVERY_TIMEOUT 60)
 endfunction()

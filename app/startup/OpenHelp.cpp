@@ -1,6 +1,6 @@
 #include "app/startup/OpenHelp.h"
 
-#include "app/SpecialFolders.h"
+#include "app/KnownFolders.h"
 #include "platform/screen/Opener.h"
 
 #include <QFileInfo>

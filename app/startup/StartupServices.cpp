@@ -2,7 +2,7 @@
 
 #include "app/AppSettings.h"
 #include "app/Log.h"
-#include "app/SpecialFolders.h"
+#include "app/KnownFolders.h"
 #include "platform/screen/Screen.h"
 #include "screens/MainDlg.h"
 #include "ui/binding/SkinBinding.h"

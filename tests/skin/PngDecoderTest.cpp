@@ -26,14 +26,14 @@ std::string WriteTemp(const QTemporaryDir& dir, const char* name, const Bytes& d
 } // namespace
 
 TEST(PngDecoder, PalettePictureBecomesRgbaWithItsTransparency) {
-    TestPngSpec spec;
-    spec.width = 3;
-    spec.height = 1;
-    spec.colourType = 3;
-    spec.palette = {255, 0, 0, 0, 255, 0, 0, 0, 255};
-    spec.transparency = {255, 0}; // entry 1 transparent, entry 2 has no tRNS entry: opaque
-    spec.samples = {0, 1, 2};
-    const Bytes png = MakePng(spec);
+    TestPngLayout layout;
+    layout.width = 3;
+    layout.height = 1;
+    layout.colourType = 3;
+    layout.palette = {255, 0, 0, 0, 255, 0, 0, 0, 255};
+    layout.transparency = {255, 0}; // entry 1 transparent, entry 2 has no tRNS entry: opaque
+    layout.samples = {0, 1, 2};
+    const Bytes png = MakePng(layout);
     DecodedPicture picture;
     ASSERT_EQ(DecodePngMemory(png.data(), png.size(), picture), kPngDecoded);
     EXPECT_EQ(picture.width, 3);
@@ -42,14 +42,14 @@ TEST(PngDecoder, PalettePictureBecomesRgbaWithItsTransparency) {
 }
 
 TEST(PngDecoder, PalettePictureWithoutTransparencyGetsOpaqueAlpha) {
-    TestPngSpec spec;
-    spec.width = 2;
-    spec.height = 2;
-    spec.colourType = 3;
-    spec.bitDepth = 1;
-    spec.palette = {10, 20, 30, 40, 50, 60};
-    spec.samples = {0x40, 0x80}; // rows: 0 1 / 1 0
-    const Bytes png = MakePng(spec);
+    TestPngLayout layout;
+    layout.width = 2;
+    layout.height = 2;
+    layout.colourType = 3;
+    layout.bitDepth = 1;
+    layout.palette = {10, 20, 30, 40, 50, 60};
+    layout.samples = {0x40, 0x80}; // rows: 0 1 / 1 0
+    const Bytes png = MakePng(layout);
     DecodedPicture picture;
     ASSERT_EQ(DecodePngMemory(png.data(), png.size(), picture), kPngDecoded);
     EXPECT_EQ(Pixels(picture),
@@ -57,24 +57,24 @@ TEST(PngDecoder, PalettePictureWithoutTransparencyGetsOpaqueAlpha) {
 }
 
 TEST(PngDecoder, RgbPictureGetsAnAlphaByteAndAColourKeyBecomesTransparent) {
-    TestPngSpec spec;
-    spec.width = 2;
-    spec.height = 1;
-    spec.colourType = 2;
-    spec.samples = {1, 2, 3, 200, 100, 50};
-    Bytes png = MakePng(spec);
+    TestPngLayout layout;
+    layout.width = 2;
+    layout.height = 1;
+    layout.colourType = 2;
+    layout.samples = {1, 2, 3, 200, 100, 50};
+    Bytes png = MakePng(layout);
     DecodedPicture picture;
     ASSERT_EQ(DecodePngMemory(png.data(), png.size(), picture), kPngDecoded);
     EXPECT_EQ(Pixels(picture), (Bytes{1, 2, 3, 255, 200, 100, 50, 255}));
 
-    spec.transparency = {0, 200, 0, 100, 0, 50};
-    png = MakePng(spec);
+    layout.transparency = {0, 200, 0, 100, 0, 50};
+    png = MakePng(layout);
     ASSERT_EQ(DecodePngMemory(png.data(), png.size(), picture), kPngDecoded);
     EXPECT_EQ(Pixels(picture), (Bytes{1, 2, 3, 255, 200, 100, 50, 0}));
 }
 
 TEST(PngDecoder, GreyAndSixteenBitPicturesBecomeEightBitRgba) {
-    TestPngSpec grey;
+    TestPngLayout grey;
     grey.width = 2;
     grey.height = 1;
     grey.colourType = 0;
@@ -85,14 +85,14 @@ TEST(PngDecoder, GreyAndSixteenBitPicturesBecomeEightBitRgba) {
     ASSERT_EQ(DecodePngMemory(png.data(), png.size(), picture), kPngDecoded);
     EXPECT_EQ(Pixels(picture), (Bytes{255, 255, 255, 255, 0, 0, 0, 255}));
 
-    TestPngSpec greyAlpha;
+    TestPngLayout greyAlpha;
     greyAlpha.colourType = 4;
     greyAlpha.samples = {77, 99};
     png = MakePng(greyAlpha);
     ASSERT_EQ(DecodePngMemory(png.data(), png.size(), picture), kPngDecoded);
     EXPECT_EQ(Pixels(picture), (Bytes{77, 77, 77, 99}));
 
-    TestPngSpec deep;
+    TestPngLayout deep;
     deep.colourType = 6;
     deep.bitDepth = 16;
     deep.samples = {0x12, 0x34, 0xAB, 0xCD, 0x00, 0xFF, 0x80, 0x01};

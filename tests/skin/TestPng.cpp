@@ -15,7 +15,7 @@ void Flush(png_structp) {}
 
 } // namespace
 
-Bytes MakePng(const TestPngSpec& spec) {
+Bytes MakePng(const TestPngLayout& layout) {
     Bytes out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
@@ -24,24 +24,24 @@ Bytes MakePng(const TestPngSpec& spec) {
         return {};
     }
     png_set_write_fn(png, &out, Append, Flush);
-    png_set_IHDR(png, info, png_uint_32(spec.width), png_uint_32(spec.height), spec.bitDepth,
-                 spec.colourType, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+    png_set_IHDR(png, info, png_uint_32(layout.width), png_uint_32(layout.height), layout.bitDepth,
+                 layout.colourType, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
     std::vector<png_color> palette;
-    for (std::size_t i = 0; i + 2 < spec.palette.size(); i += 3)
-        palette.push_back({spec.palette[i], spec.palette[i + 1], spec.palette[i + 2]});
+    for (std::size_t i = 0; i + 2 < layout.palette.size(); i += 3)
+        palette.push_back({layout.palette[i], layout.palette[i + 1], layout.palette[i + 2]});
     if (!palette.empty())
         png_set_PLTE(png, info, palette.data(), int(palette.size()));
     png_color_16 key{};
-    if (!spec.transparency.empty()) {
-        if (spec.colourType == PNG_COLOR_TYPE_PALETTE) {
-            png_set_tRNS(png, info, spec.transparency.data(), int(spec.transparency.size()),
+    if (!layout.transparency.empty()) {
+        if (layout.colourType == PNG_COLOR_TYPE_PALETTE) {
+            png_set_tRNS(png, info, layout.transparency.data(), int(layout.transparency.size()),
                          nullptr);
         } else {
             auto word = [&](std::size_t i) {
-                return png_uint_16(spec.transparency[2 * i] << 8 | spec.transparency[2 * i + 1]);
+                return png_uint_16(layout.transparency[2 * i] << 8 | layout.transparency[2 * i + 1]);
             };
-            if (spec.colourType == PNG_COLOR_TYPE_GRAY) {
+            if (layout.colourType == PNG_COLOR_TYPE_GRAY) {
                 key.gray = word(0);
             } else {
                 key.red = word(0), key.green = word(1), key.blue = word(2);
@@ -51,9 +51,9 @@ Bytes MakePng(const TestPngSpec& spec) {
     }
     png_write_info(png, info);
     const std::size_t rowBytes = png_get_rowbytes(png, info);
-    Bytes samples = spec.samples;
-    samples.resize(rowBytes * std::size_t(spec.height));
-    for (int r = 0; r < spec.height; ++r)
+    Bytes samples = layout.samples;
+    samples.resize(rowBytes * std::size_t(layout.height));
+    for (int r = 0; r < layout.height; ++r)
         png_write_row(png, samples.data() + std::size_t(r) * rowBytes);
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
@@ -61,11 +61,11 @@ Bytes MakePng(const TestPngSpec& spec) {
 }
 
 Bytes MakeRgbaPng(int width, int height, const Bytes& rgba) {
-    TestPngSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.samples = rgba;
-    return MakePng(spec);
+    TestPngLayout layout;
+    layout.width = width;
+    layout.height = height;
+    layout.samples = rgba;
+    return MakePng(layout);
 }
 
 Bytes MakeSolidPng(int width, int height, std::uint8_t r, std::uint8_t g, std::uint8_t b,

@@ -8,7 +8,7 @@
 
 using Bytes = std::vector<std::uint8_t>;
 
-struct TestPngSpec {
+struct TestPngLayout {
     int width = 1;
     int height = 1;
     int colourType = 6; // PNG_COLOR_TYPE_*
@@ -18,7 +18,7 @@ struct TestPngSpec {
     Bytes transparency; // tRNS: alpha per palette entry, or one grey/RGB key (16-bit)
 };
 
-Bytes MakePng(const TestPngSpec& spec);
+Bytes MakePng(const TestPngLayout& layout);
 // An 8-bit RGBA picture from R, G, B, A bytes.
 Bytes MakeRgbaPng(int width, int height, const Bytes& rgba);
 // One colour, every pixel the same.

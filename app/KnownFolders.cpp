@@ -1,4 +1,4 @@
-#include "app/SpecialFolders.h"
+#include "app/KnownFolders.h"
 
 #include "platform/Paths.h"
 

@@ -1,4 +1,4 @@
-#include "app/SpecialFolders.h"
+#include "app/KnownFolders.h"
 
 #include "tests/support/TempHome.h"
 
@@ -7,7 +7,7 @@
 
 namespace {
 
-class SpecialFoldersTest : public CTempHomeTest {
+class KnownFoldersTest : public CTempHomeTest {
 protected:
     void SetDocuments(const QString& path) { qputenv("XDG_DOCUMENTS_DIR", QFile::encodeName(path)); }
     void TearDown() override {
@@ -16,7 +16,7 @@ protected:
     }
 };
 
-TEST_F(SpecialFoldersTest, PersonalFolderOnlyWhenItExists) {
+TEST_F(KnownFoldersTest, PersonalFolderOnlyWhenItExists) {
     SetDocuments(PathIn("Docs/"));
     EXPECT_EQ(GetSpecialFolder(kSpecialFolderPersonal), QString());
     QDir().mkpath(PathIn("Docs"));
@@ -26,12 +26,12 @@ TEST_F(SpecialFoldersTest, PersonalFolderOnlyWhenItExists) {
     EXPECT_EQ(GetSpecialFolder(kSpecialFolderPersonal), QString());
 }
 
-TEST_F(SpecialFoldersTest, UnknownIdentifiersGiveNothing) {
+TEST_F(KnownFoldersTest, UnknownIdentifiersGiveNothing) {
     EXPECT_EQ(GetSpecialFolder(0), QString());
     EXPECT_EQ(GetSpecialFolder(5), QString());
 }
 
-TEST_F(SpecialFoldersTest, SystemFolderIsResolvedOnce) {
+TEST_F(KnownFoldersTest, SystemFolderIsResolvedOnce) {
     QDir().mkpath(PathIn("share1"));
     QDir().mkpath(PathIn("share2"));
     qputenv("QUILLMARK_DATA_DIR", QFile::encodeName(PathIn("share1")));
@@ -41,7 +41,7 @@ TEST_F(SpecialFoldersTest, SystemFolderIsResolvedOnce) {
     qunsetenv("QUILLMARK_DATA_DIR");
 }
 
-TEST_F(SpecialFoldersTest, ProgramFilesGoToTheHomeOverride) {
+TEST_F(KnownFoldersTest, ProgramFilesGoToTheHomeOverride) {
     EXPECT_EQ(GetAppDataFolder(), Home());
     EXPECT_FALSE(GetAppFolder().isEmpty());
     EXPECT_FALSE(GetAppFolder().endsWith(u'/'));
