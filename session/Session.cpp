@@ -1,7 +1,7 @@
 #include "session/Session.h"
 
 #include "app/AppSettings.h"
-#include "app/SpecialFolders.h"
+#include "app/KnownFolders.h"
 #include "session/PageFactory.h"
 #include "session/SessionFile.h"
 #include "ui/text/Strings.h"

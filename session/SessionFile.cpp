@@ -1,6 +1,6 @@
 #include "session/SessionFile.h"
 
-#include "app/SpecialFolders.h"
+#include "app/KnownFolders.h"
 #include "session/BufferedWriter.h"
 #include "session/PageList.h"
 

@@ -5,7 +5,7 @@
 #include "ui/binding/SkinBindingState.h"
 
 #include "app/Log.h"
-#include "app/SpecialFolders.h"
+#include "app/KnownFolders.h"
 #include "resources/ids/StringIds.h"
 #include "ui/text/Strings.h"
 
