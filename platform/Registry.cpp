@@ -72,13 +72,7 @@ public:
                 return ERROR_FILE_NOT_FOUND;
             if (!CanWrite())
                 return ERROR_ACCESS_DENIED;
-            const QStringList all = path.split(u'\\', Qt::SkipEmptyParts);
-            for (int n = 1; n <= all.size(); ++n) {
-                const QString sub = all.mid(0, n).join(u'\\');
-                auto& node = m_tree[CanonicalRegPath(sub)];
-                if (node.path.isEmpty())
-                    node.path = sub;
-            }
+            AddKey(m_tree, path);
         } else if (create && !CanWrite()) {
             return ERROR_ACCESS_DENIED;
         }
@@ -222,8 +216,11 @@ private:
             return;
         }
         // Keep the damaged file for the user and start on an empty registry.
-        const QString aside = m_file + ".damaged-" +
+        const QString stamp = m_file + ".damaged-" +
                               QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss");
+        QString aside = stamp;
+        for (int n = 2; QFile::exists(aside); ++n)
+            aside = stamp + "-" + QString::number(n);
         if (QFile::rename(m_file, aside)) {
             ReportDiagnostic(8, QStringLiteral("registry file %1 is damaged (%2); kept as %3, "
                                                "starting with an empty registry")

@@ -178,6 +178,19 @@ QString CanonicalRegPath(const QString& path) {
     return parts.join(u'\\').toLower();
 }
 
+CRegKeyNode& AddKey(CRegTree& tree, const QString& path) {
+    // Parents exist whenever a child does.
+    const QStringList parts = path.split(u'\\', Qt::SkipEmptyParts);
+    CRegKeyNode* node = nullptr;
+    for (int n = 1; n <= parts.size(); ++n) {
+        const QString sub = parts.mid(0, n).join(u'\\');
+        node = &tree[CanonicalRegPath(sub)];
+        if (node->path.isEmpty())
+            node->path = sub;
+    }
+    return node ? *node : tree[CanonicalRegPath(path)];
+}
+
 std::optional<CRegTree> ParseRegistryText(const QByteArray& bytes, QString* error) {
     QString text = QString::fromUtf8(bytes);
     if (text.startsWith(QChar(0xFEFF)))
@@ -222,15 +235,7 @@ std::optional<CRegTree> ParseRegistryText(const QByteArray& bytes, QString* erro
             const QString root = path.section(u'\\', 0, 0);
             if (!kRoots.contains(root, Qt::CaseInsensitive))
                 return fail(i, "key does not start with a known root");
-            // Parents exist whenever a child does.
-            const QStringList parts = path.split(u'\\', Qt::SkipEmptyParts);
-            for (int n = 1; n <= parts.size(); ++n) {
-                const QString sub = parts.mid(0, n).join(u'\\');
-                auto& node = tree[CanonicalRegPath(sub)];
-                if (node.path.isEmpty())
-                    node.path = sub;
-            }
-            current = &tree[CanonicalRegPath(path)];
+            current = &AddKey(tree, path);
             continue;
         }
         if (!current)

@@ -40,6 +40,9 @@ using CRegTree = std::map<QString, CRegKeyNode>;
 
 QString CanonicalRegPath(const QString& path);
 
+// The key at `path` (a full path with its root), created with its missing parents.
+CRegKeyNode& AddKey(CRegTree& tree, const QString& path);
+
 // Parses a whole file. Returns nothing when the text is not a registry export or a line
 // cannot be understood; `error` then says which line and why.
 std::optional<CRegTree> ParseRegistryText(const QByteArray& text, QString* error);
