@@ -13,17 +13,8 @@ using namespace imagingtest;
 
 namespace {
 
-class BrokenFilesTest : public CTempHomeTest {
+class BrokenFilesTest : public CImagingTest {
 protected:
-    void SetUp() override {
-        CTempHomeTest::SetUp();
-        StartImaging();
-    }
-    void TearDown() override {
-        StopImaging();
-        CTempHomeTest::TearDown();
-    }
-
     // Every entry point refuses the file cleanly.
     void ExpectRefusedEverywhere(const QString& path) {
         SCOPED_TRACE(path.toStdString());

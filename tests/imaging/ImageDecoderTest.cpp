@@ -26,17 +26,7 @@ void ExpectBlocksMatch(const QImage& actual, const QImage& expected) {
                 << " expected " << expected.pixel(bx, by);
 }
 
-class ImageDecoderTest : public CTempHomeTest {
-protected:
-    void SetUp() override {
-        CTempHomeTest::SetUp();
-        StartImaging();
-    }
-    void TearDown() override {
-        StopImaging();
-        CTempHomeTest::TearDown();
-    }
-};
+class ImageDecoderTest : public CImagingTest {};
 
 } // namespace
 

@@ -54,16 +54,8 @@ QImage Picture(const CImageEdit& edit) {
                           : QImage();
 }
 
-class ImageEditTest : public CTempHomeTest {
+class ImageEditTest : public CImagingTest {
 protected:
-    void SetUp() override {
-        CTempHomeTest::SetUp();
-        StartImaging();
-    }
-    void TearDown() override {
-        StopImaging();
-        CTempHomeTest::TearDown();
-    }
     QString Png(const QImage& image, const QString& name = "page.png") {
         const QString path = PathIn(name);
         EXPECT_TRUE(SavePng(image, path));

@@ -1,5 +1,7 @@
 #include "tests/imaging/ImagingTestUtil.h"
 
+#include "imaging/ImageDecoder.h"
+
 #include "imaging/JpegWriter.h"
 
 #include <QFile>
@@ -8,6 +10,16 @@
 #include <cstdlib>
 
 namespace imagingtest {
+
+void CImagingTest::SetUp() {
+    CTempHomeTest::SetUp();
+    StartImaging();
+}
+
+void CImagingTest::TearDown() {
+    StopImaging();
+    CTempHomeTest::TearDown();
+}
 
 QRgb BlockColour(int index) {
     static const QRgb colours[] = {

@@ -3,6 +3,8 @@
 // Pictures drawn in code for the imaging tests: block pictures whose colours survive a JPEG
 // round trip, EXIF orientation tags spliced into generated JPEG files, and damaged files.
 
+#include "tests/support/TempHome.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
@@ -12,6 +14,13 @@
 #include <vector>
 
 namespace imagingtest {
+
+// A fresh home folder with the imaging session started for the test's duration.
+class CImagingTest : public CTempHomeTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+};
 
 // Distinct, well separated colours for blocks.
 QRgb BlockColour(int index);
