@@ -5,6 +5,4 @@ target_link_libraries(quillmark PRIVATE qm_core qm_text qm_platform)
 target_link_libraries(quillmark PRIVATE qm_pdf qm_session)
 install(TARGETS quillmark RUNTIME DESTINATION lib/quillmark)
 # The screens: device window, start-up window and everything it runs.
-if(TARGET qm_startup)
-  target_link_libraries(quillmark PRIVATE qm_startup)
-endif()
+target_link_libraries(quillmark PRIVATE qm_startup)

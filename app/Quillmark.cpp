@@ -6,10 +6,7 @@
 #include "app/KnownFolders.h"
 #include "ui/text/ProductInfo.h"
 
-#if __has_include("app/startup/ScanApp.h")
 #include "app/startup/ScanApp.h"
-#define QM_HAVE_SCREENS 1
-#endif
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -33,31 +30,11 @@ int RunCommand(const CCommandLine& line) {
     return 2;
 }
 
-// Until the device window exists, a start without a command shows what the program can do
-// from the terminal.
-int RunWithoutScreens() {
-    QTextStream out(stdout);
-    out << ProductNameLong() << " " << VersionLong() << "\n\n"
-        << "This build has no screens yet. From the terminal you can use:\n";
-    for (const CCliCommand& c : CliCommands())
-        out << "  quillmark " << c.synopsis << "\n";
-    out << "\nCurrent settings (" << GetAppDataFolder() << "):\n" << Qt::flush;
-    return RunQuillmarkSettingsList();
-}
-
 }  // namespace
-
-int RunQuillmarkSettingsList() {
-    for (const CCliCommand& c : CliCommands())
-        if (QLatin1String(c.name) == QLatin1String("settings"))
-            return c.run({"list"});
-    return 1;
-}
 
 int RunQuillmark(int argc, char** argv) {
     QString error;
     const auto line = ParseCommandLine(Arguments(argc, argv), &error);
-#ifdef QM_HAVE_SCREENS
     // The screens need the window system; the screenshot tour draws them off-screen.
     const bool screens = line && !line->help && !line->version && line->command.isEmpty();
     if (screens && !line->screenshots.isEmpty())
@@ -67,9 +44,6 @@ int RunQuillmark(int argc, char** argv) {
         app = std::make_unique<QApplication>(argc, argv);
     else
         app = std::make_unique<QCoreApplication>(argc, argv);
-#else
-    QCoreApplication app(argc, argv);
-#endif
     QCoreApplication::setApplicationName("quillmark");
     QCoreApplication::setApplicationVersion(VersionLong());
 
@@ -87,19 +61,13 @@ int RunQuillmark(int argc, char** argv) {
         return 0;
     }
 
-#ifdef QM_HAVE_SCREENS
     // The start-up window opens and closes the log itself, in its order.
     if (line->command.isEmpty())
         return RunScreens(*line);
-#endif
     OpenLog(GetAppDataFolder() + "/Quillmark.log");
     if (line->log)
         EnableDiagnosticLog();
-    int status = 0;
-    if (!line->command.isEmpty())
-        status = RunCommand(*line);
-    else
-        status = RunWithoutScreens();
+    const int status = RunCommand(*line);
     CloseLog();
     return status;
 }

@@ -3,6 +3,3 @@
 // The program's entry: parses the command line, runs a terminal command or the screens,
 // and returns the process exit status.
 int RunQuillmark(int argc, char** argv);
-
-// Prints the settings as "quillmark settings list" does.
-int RunQuillmarkSettingsList();
