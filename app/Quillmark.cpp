@@ -1,6 +1,5 @@
 #include "app/Quillmark.h"
 
-#include "app/AppSettings.h"
 #include "app/CommandLine.h"
 #include "app/Log.h"
 #include "app/KnownFolders.h"
