@@ -5,7 +5,7 @@
 // diagnostics are switched on (EnableDiagnosticLog). Every record opens, appends, flushes
 // and closes the file; every failure is silent.
 
-#include "app/LogSink.h"
+#include "skin/api/LogSink.h"
 
 #include <QString>
 

@@ -5,18 +5,8 @@
 
 #include "resources/ids/StringIds.h"
 
-#if __has_include("resources/ids/CommandIds.h")
 #include "resources/ids/CommandIds.h"
-#endif
-#if __has_include("resources/ids/ControlIds.h")
 #include "resources/ids/ControlIds.h"
-#endif
-#if __has_include("resources/ids/MenuIds.h")
 #include "resources/ids/MenuIds.h"
-#endif
-#if __has_include("resources/ids/TemplateIds.h")
 #include "resources/ids/TemplateIds.h"
-#endif
-#if __has_include("resources/ids/SkinIds.h")
 #include "resources/ids/SkinIds.h"
-#endif

@@ -1,6 +1,6 @@
 #include "skin/CTesManager.h"
 
-#include "app/LogSink.h"
+#include "skin/api/LogSink.h"
 
 #include <cstdlib>
 #include <cstring>

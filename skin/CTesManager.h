@@ -4,7 +4,7 @@
 // operations of ITesManager.
 
 #include "skin/ImageCache.h"
-#include "skin/TesManager.h"
+#include "skin/api/TesManager.h"
 
 #include <string>
 

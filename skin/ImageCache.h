@@ -7,7 +7,7 @@
 
 #include "skin/PictureTable.h"
 #include "skin/PngDecoder.h"
-#include "skin/TesManager.h"
+#include "skin/api/TesManager.h"
 
 #include <array>
 #include <string>

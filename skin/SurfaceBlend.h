@@ -5,7 +5,7 @@
 //   otherwise each channel min(255, (source x a + destination x (255 - a)) >> 8).
 // Pixels outside the surface or its clip rectangle are not touched.
 
-#include "skin/TesManager.h"
+#include "skin/api/TesManager.h"
 
 #include <cstdint>
 

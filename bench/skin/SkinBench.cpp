@@ -1,7 +1,7 @@
 // Speed of the VGA skin library: decoding every picture once and drawing it, and a repaint
 // from the decoded cache.
 
-#include "skin/TesManager.h"
+#include "skin/api/TesManager.h"
 
 #include "resources/ids/SkinIds.h"
 

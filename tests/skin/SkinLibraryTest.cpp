@@ -1,9 +1,9 @@
 // The built libraries themselves: exports, version, the log hand-over, and every picture's
 // size and colour type in both of them.
 
-#include "skin/TesManager.h"
+#include "skin/api/TesManager.h"
 
-#include "app/LogSink.h"
+#include "skin/api/LogSink.h"
 #include "resources/ids/SkinIds.h"
 
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 //
 // All of it runs on the user-interface thread.
 
-#include "skin/TesManager.h"
+#include "skin/api/TesManager.h"
 
 #include <QRect>
 #include <QSize>

@@ -2,7 +2,7 @@
 
 // Process-wide state of the skin binding, shared by the binding and the drawing calls.
 
-#include "skin/TesManager.h"
+#include "skin/api/TesManager.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 // answers version 79, no manager at all (QM_TEST_SKIN_NO_MANAGER), and a library without
 // CleanupTesManager (QM_TEST_SKIN_NO_CLEANUP).
 
-#include "skin/TesManager.h"
+#include "skin/api/TesManager.h"
 
 namespace {
 

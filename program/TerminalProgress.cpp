@@ -1,4 +1,4 @@
-#include "pdf/TerminalProgress.h"
+#include "program/TerminalProgress.h"
 
 #include <unistd.h>
 

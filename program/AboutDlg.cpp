@@ -1,6 +1,6 @@
-#include "app/startup/AboutDlg.h"
+#include "program/AboutDlg.h"
 
-#include "app/startup/SplashDlg.h"
+#include "program/SplashDlg.h"
 #include "resources/ResourceIds.h"
 #include "ui/binding/SkinBinding.h"
 #include "ui/text/ProductInfo.h"

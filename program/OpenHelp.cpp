@@ -1,4 +1,4 @@
-#include "app/startup/OpenHelp.h"
+#include "program/OpenHelp.h"
 
 #include "app/KnownFolders.h"
 #include "platform/screen/Opener.h"

@@ -1,4 +1,4 @@
-#include "app/startup/OpenHelp.h"
+#include "program/OpenHelp.h"
 
 #include "tests/support/TempHome.h"
 

@@ -1,4 +1,4 @@
-#include "app/startup/StartupServices.h"
+#include "program/StartupServices.h"
 
 #include "app/AppSettings.h"
 #include "app/Log.h"
@@ -7,9 +7,7 @@
 #include "screens/MainDlg.h"
 #include "ui/binding/SkinBinding.h"
 
-#ifdef QM_HAVE_IMAGING
 #include "imaging/ImageDecoder.h"
-#endif
 
 CStartupServices DefaultStartupServices(bool diagnosticLog) {
     CStartupServices s;
@@ -20,14 +18,8 @@ CStartupServices DefaultStartupServices(bool diagnosticLog) {
     };
     s.loadSettings = [] { LoadSettings(); };
     s.bindSkin = [] { return BindSkinLibrary(); };
-#ifdef QM_HAVE_IMAGING
     s.startImaging = [] { return StartImaging(); };
     s.stopImaging = [] { StopImaging(); };
-#else
-    // The one place imaging joins start-up and shut-down once its library is built.
-    s.startImaging = [] { return true; };
-    s.stopImaging = [] {};
-#endif
     s.saveSettings = [] { return SaveSettings(); };
     s.flushRegistry = [](platform::HKEY root) { platform::RegFlushKey(root); };
     s.closeLog = [] { CloseLog(); };

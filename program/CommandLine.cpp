@@ -1,7 +1,7 @@
-#include "app/CommandLine.h"
+#include "program/CommandLine.h"
 
-#include "app/SettingsCommand.h"
-#include "pdf/PdfCommand.h"
+#include "program/SettingsCommand.h"
+#include "program/PdfCommand.h"
 
 #include <QRegularExpression>
 

@@ -1,7 +1,7 @@
-#include "app/startup/SplashDlg.h"
+#include "program/SplashDlg.h"
 
-#include "app/startup/AboutDlg.h"
-#include "app/startup/OpenHelp.h"
+#include "program/AboutDlg.h"
+#include "program/OpenHelp.h"
 #include "platform/screen/MessagePump.h"
 #include "platform/screen/WaitCursor.h"
 #include "resources/ResourceIds.h"

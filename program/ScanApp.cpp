@@ -1,8 +1,8 @@
-#include "app/startup/ScanApp.h"
+#include "program/ScanApp.h"
 
-#include "app/CommandLine.h"
-#include "app/startup/ScreenshotTour.h"
-#include "app/startup/SplashDlg.h"
+#include "program/CommandLine.h"
+#include "program/ScreenshotTour.h"
+#include "program/SplashDlg.h"
 #include "platform/screen/DeviceWindow.h"
 #include "platform/screen/MessageBox.h"
 #include "resources/ResourceIds.h"

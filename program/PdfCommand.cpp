@@ -1,4 +1,4 @@
-#include "pdf/PdfCommand.h"
+#include "program/PdfCommand.h"
 
 #include "app/AppSettings.h"
 #include "imaging/ImageType.h"
@@ -6,7 +6,7 @@
 #include "pdf/PageMaker.h"
 #include "pdf/PaperSizes.h"
 #include "pdf/PdfBuilder.h"
-#include "pdf/TerminalProgress.h"
+#include "program/TerminalProgress.h"
 
 #include <QDir>
 #include <QFile>

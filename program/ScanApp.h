@@ -3,7 +3,7 @@
 // The application object: runs the start-up window modally and reports that no message loop
 // of its own is to run once that window has closed.
 
-#include "app/startup/StartupServices.h"
+#include "program/StartupServices.h"
 
 struct CCommandLine;
 

@@ -1,4 +1,4 @@
-#include "app/SettingsCommand.h"
+#include "program/SettingsCommand.h"
 
 #include "app/AppSettings.h"
 #include "platform/Registry.h"

@@ -1,3 +1,3 @@
-#include "app/Quillmark.h"
+#include "program/Quillmark.h"
 
 int main(int argc, char** argv) { return RunQuillmark(argc, argv); }

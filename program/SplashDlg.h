@@ -5,7 +5,7 @@
 // answer the main screen's frame commands (About, Help), and takes everything down again when
 // it closes.
 
-#include "app/startup/StartupServices.h"
+#include "program/StartupServices.h"
 #include "ui/toolkit/Dialog.h"
 
 #include <cstdint>

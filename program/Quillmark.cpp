@@ -1,11 +1,11 @@
-#include "app/Quillmark.h"
+#include "program/Quillmark.h"
 
-#include "app/CommandLine.h"
+#include "program/CommandLine.h"
 #include "app/Log.h"
 #include "app/KnownFolders.h"
 #include "ui/text/ProductInfo.h"
 
-#include "app/startup/ScanApp.h"
+#include "program/ScanApp.h"
 
 #include <QApplication>
 #include <QCoreApplication>

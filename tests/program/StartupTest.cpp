@@ -1,8 +1,8 @@
-#include "app/startup/ScanApp.h"
+#include "program/ScanApp.h"
 
 #include "app/AppSettings.h"
-#include "app/startup/AboutDlg.h"
-#include "app/startup/SplashDlg.h"
+#include "program/AboutDlg.h"
+#include "program/SplashDlg.h"
 #include "app/Log.h"
 #include "platform/screen/DeviceWindow.h"
 #include "platform/screen/MessageBox.h"

@@ -1,4 +1,4 @@
-#include "pdf/PdfCommand.h"
+#include "program/PdfCommand.h"
 
 #include "app/AppSettings.h"
 #include "tests/pdf/PdfFile.h"

@@ -1,7 +1,7 @@
-#include "app/startup/ScreenshotTour.h"
+#include "program/ScreenshotTour.h"
 
-#include "app/startup/AboutDlg.h"
-#include "app/startup/SplashDlg.h"
+#include "program/AboutDlg.h"
+#include "program/SplashDlg.h"
 #include "platform/screen/DeviceWindow.h"
 #include "platform/screen/MessagePump.h"
 #include "resources/ResourceIds.h"

@@ -4,7 +4,7 @@
 // has (splash, main screen, About box, a question box of each kind), writes one PNG of the
 // device screen for each and ends through Exit and the normal shut-down.
 
-#include "app/startup/StartupServices.h"
+#include "program/StartupServices.h"
 
 #include <QString>
 #include <QStringList>

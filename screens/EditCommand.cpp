@@ -1,0 +1,3 @@
+#include "screens/EditCommand.h"
+
+bool EditPage(CScreen*, CSession&, int) { return false; }

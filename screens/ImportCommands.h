@@ -1,0 +1,18 @@
+#pragma once
+
+// The import commands of the main screen: "Add > From file..." and "Add > From folder...".
+
+#include <functional>
+
+class CScreen;
+class CSession;
+
+// Called with true before a long search starts and with false after it, so the caller can
+// disable its buttons and soft keys meanwhile.
+using CImportBusy = std::function<void(bool busy)>;
+
+// Picks one picture file and appends it as a page. True when a page was added.
+bool ImportFromFile(CScreen* owner, CSession& session);
+// Picks a folder and appends its pictures as pages, one by one as they are made. True when
+// at least one page was added.
+bool ImportFromFolder(CScreen* owner, CSession& session, const CImportBusy& busy);

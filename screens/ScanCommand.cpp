@@ -1,0 +1,3 @@
+#include "screens/ScanCommand.h"
+
+bool ScanNewPage(CScreen*, CSession&) { return false; }

@@ -1,0 +1,3 @@
+#include "screens/SettingsCommands.h"
+
+bool RunSettingsPage(CScreen*, int) { return false; }
