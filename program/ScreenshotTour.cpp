@@ -9,8 +9,10 @@
 #include "ui/text/Strings.h"
 #include "ui/toolkit/QuestionBox.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QThread>
 #include <QTextStream>
 #include <QTimer>
 
@@ -45,6 +47,65 @@ constexpr CSampleBox kSamples[] = {
 CScreenshotTour::CScreenshotTour(const QString& folder, CDeviceWindow* device)
     : m_folder(folder), m_device(device) {
     QDir().mkpath(folder);
+    m_scratch = QDir(qEnvironmentVariable("QUILLMARK_HOME", QDir::tempPath()))
+                    .filePath(QStringLiteral("tour-scratch"));
+    QDir(m_scratch).removeRecursively();
+    QDir().mkpath(m_scratch);
+}
+
+bool CScreenshotTour::WaitUntil(const std::function<bool()>& ready) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!ready()) {
+        if (clock.elapsed() > kTimeoutMs) {
+            QTextStream(stderr) << "quillmark: the screenshot tour timed out\n";
+            m_failed = true;
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+    return true;
+}
+
+bool CScreenshotTour::ShootModal(const QString& name, const std::function<void()>& open,
+                                 const std::function<bool(CScreen*)>& isShown,
+                                 const std::function<void(CScreen*)>& close) {
+    bool shot = false;
+    bool finished = false;
+    QTimer::singleShot(0, m_device, [&] {
+        const bool shown = WaitUntil([&] {
+            CScreen* top = m_device->TopScreen();
+            return top && isShown(top) && top->HasPainted();
+        });
+        CScreen* top = m_device->TopScreen();
+        if (shown) {
+            Shot(name);
+            shot = true;
+        }
+        // Close whatever came up (or a wrong screen after the time-out) so open() returns.
+        if (top && top != m_main) {
+            if (close && shown)
+                close(top);
+            else
+                top->EndDialog(IDCANCEL);
+        }
+        finished = true;
+    });
+    open();
+    WaitUntil([&] { return finished; });
+    return shot;
+}
+
+void CScreenshotTour::RunStops() {
+    for (const CTourStop& stop : TourStops()) {
+        stop.run(*this);
+        if (!WaitUntil([this] { return m_device->TopScreen() == m_main; })) {
+            QTextStream(stderr) << "quillmark: the tour stop " << stop.name
+                                << " left a screen open\n";
+            return;
+        }
+    }
 }
 
 void CScreenshotTour::Install(CStartupServices& services) {
@@ -98,6 +159,7 @@ void CScreenshotTour::WaitFor(std::function<bool()> ready, std::function<void()>
 
 void CScreenshotTour::OnMainScreen() {
     CScreen* main = m_device->TopScreen();
+    m_main = dynamic_cast<CMainDlg*>(main);
     // The first paint sets the buttons up; give it a moment to show them.
     QTimer::singleShot(150, m_device, [this, main] {
         Shot(QStringLiteral("02-main"));
@@ -110,7 +172,8 @@ void CScreenshotTour::OnMainScreen() {
                     WaitFor([this, main] { return m_device->TopScreen() == main; },
                             [this, main] {
                                 ShowQuestionBoxes();
-                                m_completed = true;
+                                RunStops();
+                                m_completed = !m_failed;
                                 main->SendCommand(ids::ID_FILE_EXIT);
                             });
                 });

@@ -2,9 +2,10 @@
 
 // The headless tour of --screenshots: goes through start-up, shows every screen the program
 // has (splash, main screen, About box, a question box of each kind), writes one PNG of the
-// device screen for each and ends through Exit and the normal shut-down.
+// device screen for each (and for every stop of tour/TourStops.cpp) and ends through Exit and the normal shut-down.
 
 #include "program/StartupServices.h"
+#include "program/tour/TourContext.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,7 +14,7 @@
 
 class CDeviceWindow;
 
-class CScreenshotTour {
+class CScreenshotTour : public CTourContext {
 public:
     CScreenshotTour(const QString& folder, CDeviceWindow* device);
 
@@ -23,15 +24,26 @@ public:
     bool Failed() const { return m_failed || !m_completed; }
     QStringList Written() const { return m_written; }
 
+    CDeviceWindow* Device() const override { return m_device; }
+    CMainDlg* Main() const override { return m_main; }
+    QString ScratchFolder() const override { return m_scratch; }
+    void Shot(const QString& name) override;
+    bool WaitUntil(const std::function<bool()>& ready) override;
+    bool ShootModal(const QString& name, const std::function<void()>& open,
+                    const std::function<bool(CScreen*)>& isShown,
+                    const std::function<void(CScreen*)>& close = {}) override;
+
 private:
-    void Shot(const QString& name);
     void WaitFor(std::function<bool()> ready, std::function<void()> then);
     void OnMainScreen();
     void ShowQuestionBoxes();
+    void RunStops();
 
     QString m_folder;
     CDeviceWindow* m_device;
     CSplashDlg* m_splash = nullptr;
+    CMainDlg* m_main = nullptr;
+    QString m_scratch;
     bool m_failed = false;
     bool m_completed = false;
     QStringList m_written;

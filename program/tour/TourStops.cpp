@@ -1,0 +1,12 @@
+#include "program/tour/TourContext.h"
+
+// Each area declares its stop here and defines it in its own file of this folder. Shot names
+// start with the area's number range, so the pictures sort in the order of the tour:
+// 20-29 main screen, 30-39 camera, 40-59 import, browser and settings, 60-69 editor,
+// 70-79 e-mail, 80-89 PDF job and library, 90-99 straightening and enhancing.
+
+const std::vector<CTourStop>& TourStops() {
+    static const std::vector<CTourStop> stops = {
+    };
+    return stops;
+}
