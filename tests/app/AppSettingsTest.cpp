@@ -5,10 +5,110 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
+#include <QStringList>
+
+#include <functional>
+#include <iterator>
 
 using namespace platform;
 
 namespace {
+
+// Every value of the record as users and other programs find it in the registry: group,
+// value name, type (a number or a text member) and default, in load and save order.
+struct CExpectedSetting {
+    const char* group;
+    const char* name;
+    std::uint32_t CAppSettings::*number; // null for texts
+    CSettingText CAppSettings::*text;    // null for numbers
+    std::uint32_t defaultNumber;
+    bool defaultIsPersonalFolder; // else the default text is empty
+};
+
+CExpectedSetting Num(const char* group, const char* name, std::uint32_t CAppSettings::*member,
+                     std::uint32_t def) {
+    return {group, name, member, nullptr, def, false};
+}
+
+CExpectedSetting Txt(const char* group, const char* name, CSettingText CAppSettings::*member,
+                     bool personalFolder = false) {
+    return {group, name, nullptr, member, 0, personalFolder};
+}
+
+using S = CAppSettings;
+const CExpectedSetting kExpected[] = {
+    Num("SAPPSETTINGS", "UseClearType", &S::useClearType, 0),
+    Num("SAPPSETTINGS", "BackupEditFile", &S::backupEditFile, 1),
+    Txt("SAPPSETTINGS", "LastImportFolder", &S::lastImportFolder, true),
+    Txt("SAPPSETTINGS", "LastSaveFolder", &S::lastSaveFolder, true),
+    Txt("SAPPSETTINGS", "LastSendToAddress", &S::lastSendToAddress),
+    Num("SAPPSETTINGS", "PictureImportOrder", &S::pictureImportOrder, 5),
+    Num("SND_CFG", "EnableSounds", &S::enableSounds, 1),
+    Num("BTN_EX_CFG", "Flat", &S::flat, 1),
+    Num("BTN_EX_CFG", "DrawFlatBorder", &S::drawFlatBorder, 1),
+    Num("BTN_EX_CFG", "DrawFlatFocus", &S::drawFlatFocus, 1),
+    Num("BTN_EX_CFG", "UseIcons", &S::useIcons, 1),
+    Num("PROGRESS_CTRL_EX_CFG", "Gradient", &S::gradient, 1),
+    Num("PROGRESS_CTRL_EX_CFG", "ShowStats", &S::showStats, 1),
+    Num("PROGRESS_CTRL_EX_CFG", "ShowTotalTime", &S::showTotalTime, 0),
+    Num("SCAN_SETTINGS", "DeleteFile", &S::deleteFile, 1),
+    Num("SCAN_SETTINGS", "Recursive", &S::recursive, 1),
+    Num("SCAN_SETTINGS", "EnumJPEG", &S::enumJpeg, 1),
+    Num("SCAN_SETTINGS", "EnumPNG", &S::enumPng, 0),
+    Num("SCAN_SETTINGS", "EnumBMP", &S::enumBmp, 0),
+    Txt("SCAN_SETTINGS", "EnumMask", &S::enumMask),
+    Num("SCAN_SETTINGS", "CameraRes", &S::cameraRes, 0),
+    Num("SCAN_SETTINGS", "PageSize", &S::pageSize, 9),
+    Txt("SCAN_SETTINGS", "pdfTitle", &S::pdfTitle),
+    Txt("SCAN_SETTINGS", "pdfAuthor", &S::pdfAuthor),
+    Txt("SCAN_SETTINGS", "pdfSubject", &S::pdfSubject),
+    Txt("SCAN_SETTINGS", "pdfKeywords", &S::pdfKeywords),
+    Txt("SCAN_SETTINGS", "pdfCreator", &S::pdfCreator),
+    Num("SCAN_SETTINGS", "FitToPage", &S::fitToPage, 1),
+    Num("SCAN_SETTINGS", "AutoPortrait", &S::autoPortrait, 1),
+};
+
+const char* const kGroups[] = {"SAPPSETTINGS", "SND_CFG", "BTN_EX_CFG", "PROGRESS_CTRL_EX_CFG",
+                               "SCAN_SETTINGS"};
+const QString kProfileKey = "HKEY_LOCAL_MACHINE\\Software\\Tessaly\\Quillmark\\Profiles\\Default";
+
+// The value lines of each key in a registry file, by the key's name as written.
+QMap<QString, QStringList> KeysOf(const QByteArray& file) {
+    QMap<QString, QStringList> keys;
+    QString current;
+    for (const QString& line : QString::fromUtf8(file).split(u'\n')) {
+        if (line.startsWith(u'[') && line.endsWith(u']'))
+            keys[current = line.mid(1, line.size() - 2)];
+        else if (!line.isEmpty() && !current.isEmpty())
+            keys[current] << line;
+    }
+    return keys;
+}
+
+// The keys below the profile with the lines a group's values should have there.
+QMap<QString, QStringList>
+ExpectedKeys(const std::function<QString(const CExpectedSetting&)>& line) {
+    QMap<QString, QStringList> keys;
+    for (const char* group : kGroups)
+        keys[kProfileKey + "\\" + group];
+    for (const CExpectedSetting& e : kExpected)
+        keys[kProfileKey + "\\" + e.group] << line(e);
+    return keys;
+}
+
+QMap<QString, QStringList> ProfileKeysOf(const QByteArray& file) {
+    QMap<QString, QStringList> keys;
+    const QMap<QString, QStringList> all = KeysOf(file);
+    for (auto it = all.begin(); it != all.end(); ++it)
+        if (it.key().startsWith(kProfileKey + "\\"))
+            keys.insert(it.key(), it.value());
+    return keys;
+}
+
+QString NumberLine(const char* name, std::uint32_t value) {
+    return QString("\"%1\"=dword:%2").arg(name).arg(value, 8, 16, QChar(u'0'));
+}
 
 class AppSettingsTest : public CTempHomeTest {
 protected:
@@ -26,39 +126,96 @@ protected:
     QByteArray m_oldXdg;
 };
 
+TEST_F(AppSettingsTest, TheTableHoldsTheDocumentedValues) {
+    const auto table = SettingDescriptors();
+    ASSERT_EQ(table.size(), std::size(kExpected));
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const CSettingDescriptor& d = table[i];
+        const CExpectedSetting& e = kExpected[i];
+        SCOPED_TRACE(e.name);
+        EXPECT_STREQ(d.group, e.group);
+        EXPECT_STREQ(d.name, e.name);
+        EXPECT_EQ(d.number, e.number);
+        EXPECT_EQ(d.text, e.text);
+        if (e.number)
+            EXPECT_EQ(d.defaultNumber, e.defaultNumber);
+        else
+            EXPECT_EQ(d.defaultText, e.defaultIsPersonalFolder
+                                         ? CSettingDescriptor::TextDefault::PersonalFolder
+                                         : CSettingDescriptor::TextDefault::Empty);
+    }
+}
+
 TEST_F(AppSettingsTest, FirstLoadWritesEveryValueWithItsDefault) {
     CAppSettings s;
     LoadSettings(s);
-    ResetRegistry();  // read back what reached the file
 
-    int count = 0;
-    for (const CSettingDescriptor& d : SettingDescriptors()) {
-        ++count;
-        if (d.IsText()) {
-            QString text;
-            ASSERT_TRUE(ReadText(d.KeyPath(), d.name, text)) << d.name;
-            EXPECT_EQ(text, (s.*d.text).Get()) << d.name;
-        } else {
-            std::uint32_t value = 99;
-            ASSERT_TRUE(ReadNumber(d.KeyPath(), d.name, value)) << d.name;
-            EXPECT_EQ(value, d.defaultNumber) << d.name;
-            EXPECT_EQ(s.*d.number, d.defaultNumber) << d.name;
-        }
+    const QString documents = PathIn("Documents");
+    for (const CExpectedSetting& e : kExpected) {
+        SCOPED_TRACE(e.name);
+        if (e.number)
+            EXPECT_EQ(s.*e.number, e.defaultNumber);
+        else
+            EXPECT_EQ((s.*e.text).Get(), e.defaultIsPersonalFolder ? documents : QString());
     }
-    EXPECT_EQ(count, 29);
-    EXPECT_EQ(s.pageSize, 9u);
-    EXPECT_EQ(s.pictureImportOrder, 5u);
-    EXPECT_EQ(s.showTotalTime, 0u);
-    EXPECT_EQ(s.autoPortrait, 1u);
-    EXPECT_EQ(s.lastImportFolder.Get(), PathIn("Documents"));
-    EXPECT_EQ(s.lastSaveFolder.Get(), PathIn("Documents"));
-    EXPECT_EQ(s.lastSendToAddress.Get(), QString());
+
+    // The file holds the five groups, each value with its type and default, in table order.
+    const QByteArray file = ReadFile(RegistryFilePath());
+    EXPECT_EQ(ProfileKeysOf(file), ExpectedKeys([&](const CExpectedSetting& e) {
+                  if (e.number)
+                      return NumberLine(e.name, e.defaultNumber);
+                  return QString("\"%1\"=\"%2\"")
+                      .arg(QString::fromLatin1(e.name),
+                           e.defaultIsPersonalFolder ? documents : QString());
+              }))
+        << file.toStdString();
+
+    // A second load finds every value and writes nothing.
+    CAppSettings again;
+    LoadSettings(again);
+    EXPECT_EQ(ReadFile(RegistryFilePath()), file);
+    EXPECT_EQ(again.pageSize, 9u);
+}
+
+TEST_F(AppSettingsTest, EveryValueMakesARoundTripThroughTheRegistryFile) {
+    // A distinct value for each setting, so that two values swapped on the way show.
+    CAppSettings saved;
+    LoadSettings(saved);
+    std::uint32_t next = 100;
+    for (const CExpectedSetting& e : kExpected) {
+        if (e.number)
+            saved.*e.number = next++;
+        else
+            ASSERT_TRUE((saved.*e.text).Set(QString("%1 \\ \"q\"").arg(e.name)));
+    }
+    // The three numbers with a range get a different value inside it.
+    saved.pictureImportOrder = 2;
+    saved.cameraRes = 3;
+    saved.pageSize = 11;
+    ASSERT_TRUE(SaveSettings(saved));
 
     const QByteArray file = ReadFile(RegistryFilePath());
-    EXPECT_TRUE(file.contains(
-        "[HKEY_LOCAL_MACHINE\\Software\\Tessaly\\Quillmark\\Profiles\\Default\\SCAN_SETTINGS]\n"));
-    EXPECT_TRUE(file.contains("\"PageSize\"=dword:00000009\n"));
-    EXPECT_TRUE(file.contains("\"pdfTitle\"=\"\"\n"));
+    EXPECT_EQ(ProfileKeysOf(file), ExpectedKeys([&](const CExpectedSetting& e) {
+                  if (e.number)
+                      return NumberLine(e.name, saved.*e.number);
+                  return QString("\"%1\"=\"%1 \\\\ \\\"q\\\"\"").arg(e.name);
+              }))
+        << file.toStdString();
+    EXPECT_TRUE(file.contains("\"PageSize\"=dword:0000000b\n"));
+    EXPECT_TRUE(file.contains("\"pdfTitle\"=\"pdfTitle \\\\ \\\"q\\\"\"\n"));
+
+    ResetRegistry(); // the next load reads the file
+    CAppSettings loaded;
+    LoadSettings(loaded);
+    for (const CExpectedSetting& e : kExpected) {
+        SCOPED_TRACE(e.name);
+        if (e.number)
+            EXPECT_EQ(loaded.*e.number, saved.*e.number);
+        else
+            EXPECT_EQ((loaded.*e.text).Get(), (saved.*e.text).Get());
+    }
+    EXPECT_EQ(loaded.lastImportFolder.Get(), "LastImportFolder \\ \"q\"");
+    EXPECT_EQ(loaded.pageSize, 11u);
 }
 
 TEST_F(AppSettingsTest, WrongTypeAndTooLongTextCountAsMissing) {
@@ -86,7 +243,7 @@ TEST_F(AppSettingsTest, LongestTextSurvivesSaveAndLoad) {
     LoadSettings(s);
     const QString longest(1023, u'k');
     ASSERT_TRUE(s.pdfKeywords.Set(longest));
-    EXPECT_FALSE(s.pdfKeywords.Set(QString(1024, u'k')));  // refused, value kept
+    EXPECT_FALSE(s.pdfKeywords.Set(QString(1024, u'k'))); // refused, value kept
     EXPECT_EQ(s.pdfKeywords.Get(), longest);
     ASSERT_TRUE(SaveSettings(s));
     ResetRegistry();
@@ -137,4 +294,4 @@ TEST_F(AppSettingsTest, NamesAreFoundWithOrWithoutTheirGroup) {
     EXPECT_EQ(SettingsKeyPath("CMsg"), "Software\\Tessaly\\Quillmark\\Profiles\\Default\\CMsg");
 }
 
-}  // namespace
+} // namespace
