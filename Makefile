@@ -3,13 +3,14 @@
 #   make test   install dependencies, build, run every test
 #   make bench  build and run the benchmarks (installs the tools they compare against)
 #   make asan   build and test with AddressSanitizer and UndefinedBehaviorSanitizer
+#   make format format every C++ source with the checked-in .clang-format
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 export QUILLMARK_HOME ?= $(CURDIR)/$(BUILD)/home
 
-.PHONY: all deps configure build run test bench asan clean
+.PHONY: all deps configure build run test bench asan format clean
 
 all: build
 
@@ -41,6 +42,9 @@ asan: deps
 	cmake -S . -B $(BUILD)-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQM_SANITIZE=ON
 	cmake --build $(BUILD)-asan -j $(JOBS)
 	cd $(BUILD)-asan && ctest --output-on-failure -j $(JOBS) --timeout 300
+
+format: deps
+	@bash scripts/format.sh
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-bench

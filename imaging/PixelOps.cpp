@@ -10,7 +10,7 @@
 
 namespace {
 
-// Tile side for the quarter turns: 64 x 64 pixels of source and destination stay in cache.
+// Tile side for the quarter turns: 128 x 128 pixels of source and destination stay in cache.
 constexpr int kTile = 128;
 
 inline const unsigned char* RowOf(const unsigned char* bits, int width, int height, int y) {

@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
   # toolchain
-  build-essential cmake ninja-build ccache pkg-config git
+  build-essential cmake ninja-build ccache pkg-config git clang-format
   # platform layer: window system, drawing, decoders, SVG artwork
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-svg-dev libqt6svg6
   librsvg2-bin fonts-dejavu-core xdg-utils
