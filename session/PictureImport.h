@@ -1,0 +1,56 @@
+#pragma once
+
+// Picture import as a job: one file, or every picture of a folder in the chosen sort order,
+// appended to the session page by page. The screens supply a delegate for the busy state, the
+// sort-order prompt and the pause after each page; the command line expands its arguments
+// with the same search and order.
+
+#include "session/PictureSearch.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+
+struct CAppSettings;
+class CSession;
+
+class CFolderImportDelegate {
+public:
+    virtual ~CFolderImportDelegate() = default;
+    // True before the folder search starts, false after it ended.
+    virtual void SearchBusy(bool /*busy*/) {}
+    // After each file the search found (count so far).
+    virtual void FileFound(int /*count*/) {}
+    // The sort-order prompt, asked when two or more files were found and the order is "Ask
+    // me". Returns false when the user cancelled; otherwise `order` holds the chosen one.
+    virtual bool AskOrder(std::uint32_t& /*order*/) { return true; }
+    // After each found file was tried (its page, if any, is already in the session).
+    virtual void PictureDone(int /*index*/, int /*total*/) {}
+};
+
+struct CFolderImportResult {
+    int found = 0;
+    int imported = 0;
+    bool cancelled = false; // the sort-order prompt was cancelled
+};
+
+// The folder part of a file path: the text before its last "/", or "/" for a file in the root.
+QString FolderOfFile(const QString& path);
+
+// Makes a page of `path` (auto-portrait from the settings) and appends it; the folder of the
+// file becomes the last import folder. False when the picture could not be used.
+bool ImportPictureFile(CSession& session, CAppSettings& settings, const QString& path);
+
+// Searches `folder` for pictures (the four masks, subfolders when `recursive` is set), sorts
+// them by `pictureImportOrder` (asking the delegate for "Ask me" when two or more were found,
+// and storing the answer in the record), and appends a page for each picture that can be
+// decoded; others are skipped without a word. The folder becomes the last import folder in
+// every case, also after a cancelled prompt.
+CFolderImportResult ImportPictureFolder(CSession& session, CAppSettings& settings,
+                                        const QString& folder, CFolderImportDelegate& delegate);
+
+// The pictures named by a command line: a file stands for itself, a folder for its pictures
+// found and sorted as a folder import does it ("Ask me" keeps the found order).
+QStringList ExpandPictureArguments(const QStringList& filesAndFolders, bool recursive,
+                                   std::uint32_t order);
