@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QPainter>
+
 #include <thread>
 #include <vector>
 
@@ -14,6 +17,9 @@ namespace {
 
 class PageThumbTest : public CTempHomeTest {};
 
+// How far a colour may move through JPEG at quality 100 and the scaling of the thumbnail.
+constexpr int kJpegRounding = 8;
+
 CPageThumb SolidThumb(int width, int height, QRgb colour, int box) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(colour);
@@ -21,6 +27,78 @@ CPageThumb SolidThumb(int width, int height, QRgb colour, int box) {
     CPageThumb thumb;
     EXPECT_TRUE(thumb.MakeFromBitmap(bitmap.get(), nullptr, box, box));
     return thumb;
+}
+
+// A picture of four equal quadrants. Their edges fall on 16-pixel boundaries, so JPEG keeps the
+// colours apart.
+QImage Quadrants(QSize size, QRgb topLeft, QRgb topRight, QRgb bottomLeft, QRgb bottomRight) {
+    QImage image(size, QImage::Format_RGB32);
+    const int w = size.width() / 2, h = size.height() / 2;
+    QPainter painter(&image);
+    painter.fillRect(0, 0, w, h, QColor(topLeft));
+    painter.fillRect(w, 0, w, h, QColor(topRight));
+    painter.fillRect(0, h, w, h, QColor(bottomLeft));
+    painter.fillRect(w, h, w, h, QColor(bottomRight));
+    return image;
+}
+
+// The picture as a JPEG file from Qt's own writer, at quality 100.
+QByteArray QtJpeg(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG", 100);
+    return bytes;
+}
+
+// The JPEG with an EXIF block (APP1) holding one tag, Orientation, placed after the JFIF block.
+QByteArray WithOrientation(const QByteArray& jpeg, int orientation, bool littleEndian) {
+    const auto u16 = [&](int v) {
+        QByteArray bytes;
+        bytes += char(littleEndian ? v & 0xFF : v >> 8);
+        bytes += char(littleEndian ? v >> 8 : v & 0xFF);
+        return bytes;
+    };
+    const auto u32 = [&](int v) {
+        return littleEndian ? u16(v & 0xFFFF) + u16(v >> 16) : u16(v >> 16) + u16(v & 0xFFFF);
+    };
+    QByteArray tiff = littleEndian ? "II" : "MM";
+    tiff += u16(42) + u32(8);                    // header, first directory at offset 8
+    tiff += u16(1);                              // one entry:
+    tiff += u16(0x0112) + u16(3) + u32(1);       // Orientation, SHORT, one value,
+    tiff += u16(orientation) + QByteArray(2, 0); // in the first two bytes of the value field
+    tiff += u32(0);                              // no further directory
+    const QByteArray payload = QByteArray("Exif\0\0", 6) + tiff;
+    const int length = int(payload.size()) + 2; // segment lengths are always big-endian
+    const QByteArray segment =
+        QByteArray("\xFF\xE1", 2) + char(length >> 8) + char(length & 0xFF) + payload;
+
+    qsizetype at = 2; // after SOI
+    if (jpeg.mid(2, 2) == QByteArray("\xFF\xE0", 2))
+        at += 2 + ((uchar(jpeg[4]) << 8) | uchar(jpeg[5]));
+    return jpeg.left(at) + segment + jpeg.mid(at);
+}
+
+// The pixels of `image` that are not within JPEG rounding of the quadrant colours they should
+// have, one line each; empty when every pixel is right.
+QString QuadrantMisses(const QImage& image, QRgb topLeft, QRgb topRight, QRgb bottomLeft,
+                       QRgb bottomRight) {
+    QString misses;
+    const int w = image.width() / 2, h = image.height() / 2;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb expected =
+                y < h ? (x < w ? topLeft : topRight) : (x < w ? bottomLeft : bottomRight);
+            const QRgb got = image.pixel(x, y);
+            if (!Near(got, expected, kJpegRounding))
+                misses += QString("(%1,%2) is %3 not %4\n")
+                              .arg(x)
+                              .arg(y)
+                              .arg(got & 0xFFFFFF, 6, 16, QChar(u'0'))
+                              .arg(expected & 0xFFFFFF, 6, 16, QChar(u'0'));
+        }
+    }
+    return misses;
 }
 
 } // namespace
@@ -144,24 +222,42 @@ TEST_F(PageThumbTest, SmallPicturesAreStretchedToTheBox) {
     EXPECT_EQ(thumb.sourceWidth, 0);
 }
 
+// An upright landscape picture of four coloured quadrants, stored as a camera held in each of
+// the eight ways stores it. The stored quadrants follow from what each EXIF orientation says
+// of where the stored first row and first column belong in the upright picture.
 TEST_F(PageThumbTest, BuildTurnsEveryExifOrientationUpright) {
-    const QImage stored = BlockImage(3, 2, 160); // 480 x 320, decoded at 1/8 for the thumb
-    const QImage small = BlockImage(3, 2, 20);   // the same blocks at thumbnail size
-    for (int orientation = 1; orientation <= 8; ++orientation) {
-        SCOPED_TRACE(orientation);
-        const QString path = PathIn(QString("o%1.jpg").arg(orientation));
-        ASSERT_TRUE(WriteBytes(path, JpegBytes(stored, orientation)));
-        const QImage expected = ExpectedUpright(small, orientation);
+    const QRgb r = qRgb(255, 0, 0), g = qRgb(0, 255, 0), b = qRgb(0, 0, 255), y = qRgb(255, 255, 0);
+    struct {
+        int orientation;
+        QRgb topLeft, topRight, bottomLeft, bottomRight; // as stored
+    } const pictures[] = {
+        {1, r, g, b, y}, // first row top, first column left
+        {2, g, r, y, b}, // top, right
+        {3, y, b, g, r}, // bottom, right
+        {4, b, y, r, g}, // bottom, left
+        {5, r, b, g, y}, // left, top
+        {6, g, y, r, b}, // right, top
+        {7, y, g, b, r}, // right, bottom
+        {8, b, r, y, g}, // left, bottom
+        {0, r, g, b, y}, // not a valid value: shown as stored
+        {9, r, g, b, y},
+    };
+    for (const auto& p : pictures) {
+        SCOPED_TRACE(p.orientation);
+        const bool turned = p.orientation >= 5 && p.orientation <= 8;
+        const QImage stored = Quadrants(turned ? QSize(320, 480) : QSize(480, 320), p.topLeft,
+                                        p.topRight, p.bottomLeft, p.bottomRight);
+        const QString path = PathIn(QString("o%1.jpg").arg(p.orientation));
+        // Both byte orders of the EXIF block occur in camera files.
+        ASSERT_TRUE(WriteBytes(path, WithOrientation(QtJpeg(stored), p.orientation,
+                                                     /*littleEndian=*/p.orientation % 2 == 0)));
         CPageThumb thumb;
-        ASSERT_TRUE(thumb.Build(path, nullptr, 60, 60));
-        EXPECT_EQ(QSize(thumb.sourceWidth, thumb.sourceHeight),
-                  orientation >= 5 ? QSize(320, 480) : QSize(480, 320));
-        const QImage& image = thumb.surface->Image();
-        ASSERT_EQ(image.size(), expected.size());
-        for (int y = 10; y < expected.height(); y += 20)
-            for (int x = 10; x < expected.width(); x += 20)
-                EXPECT_TRUE(Near(image.pixel(x, y), expected.pixel(x, y)))
-                    << x << "," << y << std::hex << " " << image.pixel(x, y);
+        ASSERT_TRUE(thumb.Build(path, nullptr, 96, 96));
+        EXPECT_EQ(thumb.sourceWidth, 480);
+        EXPECT_EQ(thumb.sourceHeight, 320);
+        ASSERT_EQ(thumb.surface->Image().size(), QSize(96, 64));
+        // Upright: red | green over blue | yellow, split at x = 48 and y = 32.
+        EXPECT_EQ(QuadrantMisses(thumb.surface->Image(), r, g, b, y), QString());
     }
 }
 
