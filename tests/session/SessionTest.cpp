@@ -5,34 +5,37 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopedValueRollback>
 #include <QStringList>
 
 namespace {
 
-// Stands in for the strip and preview: keeps its own mirror of the list and logs every call.
+QString NameOf(const CPage* page) {
+    return page ? QFileInfo(page->path).baseName() : QStringLiteral("none");
+}
+
+// Stands in for the strip and preview: writes down every call the session makes, and keeps
+// the selection the way the strip does.
 class CRecordingListener : public CPageSelection {
 public:
     int StripAdd(CPage* page) override {
-        items.append(page);
-        log << "add";
+        log << "add " + NameOf(page);
+        const QScopedValueRollback inside(m_inside, true);
         return CPageSelection::StripAdd(page);
     }
     void StripRemoveSelected() override {
-        items.removeAt(StripSelected());
         log << "remove";
+        const QScopedValueRollback inside(m_inside, true);
         CPageSelection::StripRemoveSelected();
     }
-    void StripSwap(int a, int b) override {
-        items.swapItemsAt(a, b);
-        log << QString("swap %1 %2").arg(a).arg(b);
+    void StripSwap(int a, int b) override { log << QString("swap %1 %2").arg(a).arg(b); }
+    void StripMove(int from, int to) override { log << QString("move %1 %2").arg(from).arg(to); }
+    void StripSelect(int index) override {
+        if (!m_inside)
+            log << QString("select %1").arg(index);
+        CPageSelection::StripSelect(index);
     }
-    void StripMove(int from, int to) override {
-        items.move(from, from < to ? to - 1 : to);
-        log << QString("move %1 %2").arg(from).arg(to);
-    }
-    void StripSelect(int index) override { CPageSelection::StripSelect(index); }
     void StripClear() override {
-        items.clear();
         log << "clear";
         CPageSelection::StripClear();
     }
@@ -40,14 +43,17 @@ public:
         previewPage = page;
         previewNumber = number;
     }
-    void OnFirstPage(CPage*) override { log << "first"; }
+    void OnFirstPage(CPage* page) override { log << "first " + NameOf(page); }
     void OnSessionClearing() override { log << "clearing"; }
     void OnSessionCleared() override { log << "cleared"; }
+    void Redraw() override { log << "redraw"; }
 
-    QList<CPage*> items;
     QStringList log;
     CPage* previewPage = nullptr;
     int previewNumber = -1;
+
+private:
+    bool m_inside = false; // the strip selecting on its own while adding or removing
 };
 
 class SessionTest : public CTempHomeTest {
@@ -87,47 +93,76 @@ TEST_F(SessionTest, AddPageAppendsSelectsAndShowsIt) {
     EXPECT_EQ(session.CurrentPage(), session.Pages().At(3));
     EXPECT_EQ(view.previewPage, session.Pages().At(3));
     EXPECT_EQ(view.previewNumber, 4);
-    EXPECT_EQ(view.log, QStringList({"add", "first", "add", "add", "add"}));
-    EXPECT_EQ(view.items.size(), 4);
+    EXPECT_EQ(view.log, QStringList({"add A", "first A", "add B", "add C", "add D"}));
 }
 
-TEST_F(SessionTest, MovePageExamples) {
+// A move puts the page in front of the page that was at `to`; the strip is told the same two
+// indices and selects index `to`.
+TEST_F(SessionTest, MovePagePutsThePageInFrontOfThePageThatWasAtTo) {
+    struct {
+        int from;
+        int to;
+        const char* order;
+        const char* current;
+    } const moves[] = {
+        // forward: the page ends one place before `to`
+        {0, 2, "BACD", "C"},
+        {0, 3, "BCAD", "D"},
+        {1, 3, "ACBD", "D"},
+        {0, 1, "ABCD", "B"}, // already in front of B
+        // backward: the page ends at `to`
+        {3, 1, "ADBC", "D"},
+        {3, 0, "DABC", "D"},
+        {2, 1, "ACBD", "C"},
+        {1, 0, "BACD", "B"},
+    };
+    for (const auto& m : moves) {
+        SCOPED_TRACE(QString("move %1 %2").arg(m.from).arg(m.to).toStdString());
+        CRecordingListener view; // outlives the session, which tells it when it goes
+        CSession session;
+        session.SetListener(&view);
+        AddAbcd(session);
+        view.log.clear();
+        EXPECT_TRUE(session.MovePage(m.from, m.to));
+        EXPECT_EQ(Order(session), m.order);
+        EXPECT_EQ(view.log, QStringList({QString("move %1 %2").arg(m.from).arg(m.to),
+                                         QString("select %1").arg(m.to), "redraw"}));
+        EXPECT_EQ(session.CurrentIndex(), m.to);
+        EXPECT_EQ(NameOf(session.CurrentPage()), m.current);
+    }
+}
+
+TEST_F(SessionTest, MovesBetweenEqualOrInvalidIndicesChangeNothing) {
     CRecordingListener view; // outlives the session, which tells it when it goes
     CSession session;
     session.SetListener(&view);
     AddAbcd(session);
-    EXPECT_TRUE(session.MovePage(0, 2));
-    EXPECT_EQ(Order(session), "BACD");
-    EXPECT_EQ(session.CurrentIndex(), 2);
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(view.items[i], session.Pages().At(i)); // the strip moved the same way
-
-    session.ClearSession();
-    AddAbcd(session);
-    EXPECT_TRUE(session.MovePage(3, 1));
-    EXPECT_EQ(Order(session), "ADBC");
-    EXPECT_EQ(session.CurrentIndex(), 1);
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(view.items[i], session.Pages().At(i));
-
+    view.log.clear();
     EXPECT_TRUE(session.MovePage(2, 2));
     EXPECT_FALSE(session.MovePage(0, 4));
+    EXPECT_FALSE(session.MovePage(4, 0));
     EXPECT_FALSE(session.MovePage(-1, 0));
-    EXPECT_EQ(Order(session), "ADBC");
+    EXPECT_EQ(Order(session), "ABCD");
+    EXPECT_EQ(view.log, QStringList());
+    EXPECT_EQ(session.CurrentIndex(), 3);
 }
 
-TEST_F(SessionTest, SwapPagesNeedsTwoValidIndices) {
+TEST_F(SessionTest, SwapPagesExchangesTwoPagesAndKeepsTheSelectionIndex) {
     CRecordingListener view; // outlives the session, which tells it when it goes
     CSession session;
     session.SetListener(&view);
     AddAbcd(session);
+    view.log.clear();
     EXPECT_TRUE(session.SwapPages(0, 3));
     EXPECT_EQ(Order(session), "DBCA");
-    EXPECT_EQ(view.log.last(), "swap 0 3");
+    EXPECT_TRUE(session.SwapPages(2, 1));
+    EXPECT_EQ(Order(session), "DCBA");
     EXPECT_FALSE(session.SwapPages(1, 4));
     EXPECT_FALSE(session.SwapPages(-1, 1));
-    EXPECT_EQ(Order(session), "DBCA");
-    EXPECT_EQ(session.CurrentIndex(), 3); // a swap leaves the selection index alone
+    EXPECT_EQ(Order(session), "DCBA");
+    EXPECT_EQ(view.log, QStringList({"swap 0 3", "swap 2 1"}));
+    EXPECT_EQ(session.CurrentIndex(), 3); // the index stays, so the page under it changes
+    EXPECT_EQ(NameOf(session.CurrentPage()), "A");
 }
 
 TEST_F(SessionTest, RemoveCurrentPageKeepsFilesUnlessAskedAndFollowsTheStrip) {
