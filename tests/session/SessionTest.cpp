@@ -124,11 +124,11 @@ TEST_F(SessionTest, MovePagePutsThePageInFrontOfThePageThatWasAtTo) {
         AddAbcd(session);
         view.log.clear();
         EXPECT_TRUE(session.MovePage(m.from, m.to));
-        EXPECT_EQ(Order(session), m.order);
+        EXPECT_EQ(Order(session).toStdString(), m.order);
         EXPECT_EQ(view.log, QStringList({QString("move %1 %2").arg(m.from).arg(m.to),
                                          QString("select %1").arg(m.to), "redraw"}));
         EXPECT_EQ(session.CurrentIndex(), m.to);
-        EXPECT_EQ(NameOf(session.CurrentPage()), m.current);
+        EXPECT_EQ(NameOf(session.CurrentPage()).toStdString(), m.current);
     }
 }
 
