@@ -26,6 +26,31 @@ inline constexpr int IDC_BUTTON_SCAN = 10049;
 inline constexpr int IDC_BUTTON_DELETE = 10052;
 inline constexpr int IDC_STRIP = 10053;
 inline constexpr int IDC_BUTTON_MAKE_PDF = 10056;
+// Picker (template 136).
+inline constexpr int IDC_BROWSER_TREE = 10063;
+inline constexpr int IDC_BROWSER_LIST = 10064;
+inline constexpr int IDC_BROWSER_PATH = 10065;
+// Settings pages (templates 140, 141, 142, 144, 146); identifiers repeat between pages.
+inline constexpr int IDC_SETTINGS_CANCEL = 10043;
+inline constexpr int IDC_SETTINGS_OK = 10046;
+inline constexpr int IDC_SORT_PROMPT = 10039;
+inline constexpr int IDC_SORT_NAME_ASC = 10078;  // 10078-10081, 10083, 10084: orders 0-5
+inline constexpr int IDC_SORT_NAME_DESC = 10079;
+inline constexpr int IDC_SORT_DATE_ASC = 10080;
+inline constexpr int IDC_SORT_DATE_DESC = 10081;
+inline constexpr int IDC_SORT_NONE = 10083;
+inline constexpr int IDC_SORT_ASK = 10084;
+inline constexpr int IDC_CAMERA_PROMPT = 10083;
+inline constexpr int IDC_CAMERA_DEFAULT = 10084;  // 10084-10087: resolutions 0-3
+inline constexpr int IDC_CAMERA_2MP = 10085;
+inline constexpr int IDC_CAMERA_3MP = 10086;
+inline constexpr int IDC_CAMERA_5MP = 10087;
+inline constexpr int IDC_EMBED_PROMPT = 10081;
+inline constexpr int IDC_EMBED_SCALING = 10082;
+inline constexpr int IDC_EMBED_AUTO_PORTRAIT = 10089;
+inline constexpr int IDC_PDF_PROMPT = 10079;
+inline constexpr int IDC_PDF_PAPER = 10080;
+inline constexpr int IDC_MISC_ASK_ACTIONS = 10090;
 // Question box controls without an identifier of their own in the original resource.
 inline constexpr int IDC_QB_BODY = 10900;
 inline constexpr int IDC_QB_NOTE = 10901;

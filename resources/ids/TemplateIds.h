@@ -17,7 +17,11 @@ inline constexpr int IDD_FILE_PICKER = 136;
 inline constexpr int IDD_PAGE_CHOOSER = 137;
 inline constexpr int IDD_SEND = 138;
 inline constexpr int IDD_PDF_ACTIONS = 139;
-inline constexpr int IDD_SORT_ORDER = 140;
+inline constexpr int IDD_SORT_ORDER = 140;          // also the "File import" settings page
+inline constexpr int IDD_SETTINGS_PDF = 141;
+inline constexpr int IDD_SETTINGS_CAMERA = 142;
+inline constexpr int IDD_SETTINGS_IMAGES = 144;
+inline constexpr int IDD_SETTINGS_MISC = 146;
 inline constexpr int IDD_CONTACT_PICKER = 143;
 inline constexpr int IDD_LIST_CHOOSER = 145;
 
