@@ -17,10 +17,10 @@ packages=(
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-tools
   # mail
-  libgmime-3.0-dev libcurl4-openssl-dev
+  libgmime-3.0-dev libcurl4-openssl-dev libsecret-1-dev
   # tests
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  python3-aiosmtpd poppler-utils qpdf
+  python3-aiosmtpd openssl poppler-utils qpdf
 )
 bench_packages=(img2pdf libjpeg-turbo-progs libvips-tools)
 

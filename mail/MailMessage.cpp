@@ -1,0 +1,160 @@
+#include "mail/MailMessage.h"
+
+#include "app/Log.h"
+#include "mail/AccountStore.h"
+#include "mail/DesktopMailer.h"
+#include "mail/MaildirStore.h"
+#include "mail/MimeWriter.h"
+#include "mail/PasswordSource.h"
+#include "mail/SmtpTransport.h"
+#include "platform/Paths.h"
+
+#include <QFileInfo>
+
+CMailMessage::CMailMessage() : mailFolder(DefaultMailFolder()) {}
+
+QString CMailMessage::DefaultMailFolder() {
+    return platform::ProgramDataFolder() + "/mail";
+}
+
+QStringList CMailMessage::SplitAddresses(const QString& field) {
+    QStringList addresses;
+    QString current;
+    for (QChar c : field) {
+        if (c == ' ' || c == ';' || c == '\t' || c == '\r' || c == '\n') {
+            if (!current.isEmpty())
+                addresses << current;
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    if (!current.isEmpty())
+        addresses << current;
+    return addresses;
+}
+
+int CMailMessage::Fail(EMailError error, const QString& detail) {
+    m_error = error;
+    m_detail = detail;
+    LogRecord(kLogError, "mail: %s", detail.toUtf8().constData());
+    return kMailFailed;
+}
+
+int CMailMessage::Send(IAccountChooser* chooser) {
+    m_error = EMailError::None;
+    m_detail.clear();
+    m_chosen.clear();
+    m_messagePath.clear();
+    accounts.clear();
+
+    CAccountStore store;
+    bool hasSyncStore = false;
+    for (const CStoreRow& row : store.ReadRows()) {
+        if (row.hasName && row.hasTransport)
+            accounts << row.name;
+        else if (row.hasName && row.name == kSyncStoreName)
+            hasSyncStore = true;
+    }
+    if (hasSyncStore)
+        accounts.prepend(kSyncStoreName);
+    if (accounts.isEmpty())
+        return Fail(EMailError::NoAccount, QStringLiteral("no mail account is set up"));
+
+    int index = -1;
+    if (chooser && accounts.size() >= 2)
+        index = chooser->ChooseAccount(accounts);
+    m_chosen = index >= 0 && index < accounts.size() ? accounts[index] : accounts.front();
+    LogRecord(kLogInfo, "mail: sending through account '%s'", m_chosen.toUtf8().constData());
+
+    // The table is read again: the account may have changed while the chooser was open.
+    bool found = false;
+    int result = kMailOk;
+    for (const CStoreRow& row : store.ReadRows()) {
+        if (!row.hasValues)
+            return Fail(EMailError::StoreInvalidValues,
+                        QStringLiteral("an account entry of the registry holds no values"));
+        if (!row.hasStore)
+            return Fail(
+                EMailError::StoreMissingEntryId,
+                QStringLiteral("the account entry '%1' has no usable Store value").arg(row.name));
+        if (!row.hasName || row.name != m_chosen)
+            continue;
+        found = true;
+        result = Deliver(row.storeId);
+        if (result != kMailOk)
+            return result;
+    }
+    if (!found)
+        return Fail(EMailError::AccountNotFound,
+                    QStringLiteral("the account '%1' is no longer set up").arg(m_chosen));
+    return result;
+}
+
+int CMailMessage::Deliver(const QString& storeId) {
+    const auto account = CAccountStore().Load(storeId);
+    if (!account)
+        return Fail(EMailError::StoreMissingEntryId,
+                    QStringLiteral("the account of store '%1' cannot be read").arg(storeId));
+
+    const QFileInfo file(attachmentPath);
+    if (attachmentPath.isEmpty() || !file.exists() || !file.isFile() || !file.isReadable())
+        return Fail(
+            EMailError::AttachmentMissing,
+            QStringLiteral("the file '%1' does not exist or cannot be read").arg(attachmentPath));
+
+    const QStringList toList = SplitAddresses(to);
+    const QStringList ccList = SplitAddresses(cc);
+    const QStringList bccList = SplitAddresses(bcc);
+    if (toList.isEmpty() && ccList.isEmpty() && bccList.isEmpty())
+        return Fail(EMailError::NoRecipients, QStringLiteral("the message has no recipient"));
+
+    CMaildirStore mailStore(mailFolder, storeId);
+    QString why;
+    if (!mailStore.Create(&why))
+        return Fail(EMailError::StoreUnusable, why);
+
+    CMimeContent content;
+    content.from = account->from;
+    content.to = toList;
+    content.cc = ccList;
+    content.subject = subject;
+    content.body = body;
+    content.attachmentPath = file.absoluteFilePath();
+    content.attachmentSize = file.size();
+    const QString temp = mailStore.TempPathFor(EMailFolder::Drafts);
+    if (!CMimeWriter::Write(content, temp, &why))
+        return Fail(EMailError::StoreUnusable, why);
+    const QString draft = mailStore.Deliver(temp, EMailFolder::Drafts);
+    m_messagePath = draft.isEmpty() ? QString() : mailStore.Move(draft, EMailFolder::Outbox);
+    if (m_messagePath.isEmpty())
+        return Fail(EMailError::StoreUnusable,
+                    QStringLiteral("the message could not be put into the Outbox of '%1'")
+                        .arg(account->name));
+
+    switch (account->transport) {
+    case EMailTransport::Sync:
+        LogRecord(kLogInfo, "mail: queued in the Outbox of '%s'",
+                  account->name.toUtf8().constData());
+        return kMailOk;
+    case EMailTransport::Desktop:
+        if (!CDesktopMailer::Compose(toList, ccList, subject, body, content.attachmentPath, &why))
+            return Fail(EMailError::SubmitFailed, why);
+        break;
+    case EMailTransport::Smtp: {
+        QByteArray password;
+        if (!CPasswordSource::Fetch(*account, &password, &why))
+            return Fail(EMailError::Password, why);
+        const CSmtpEnvelope envelope{account->from, toList + ccList + bccList};
+        const bool sent = CSmtpTransport::Submit(*account, password, envelope, m_messagePath, &why);
+        CPasswordSource::Wipe(password);
+        if (!sent)
+            return Fail(EMailError::SubmitFailed, why);
+        break;
+    }
+    }
+    const QString sentPath = mailStore.Move(m_messagePath, EMailFolder::Sent);
+    if (!sentPath.isEmpty())
+        m_messagePath = sentPath;
+    return kMailOk;
+}

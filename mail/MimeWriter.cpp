@@ -1,0 +1,125 @@
+#include "mail/MimeWriter.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <gmime/gmime.h>
+
+#include <fcntl.h>
+
+#include <mutex>
+
+namespace {
+
+void InitGMime() {
+    static std::once_flag once;
+    std::call_once(once, [] { g_mime_init(); });
+}
+
+// Owns a GObject reference for the length of a scope.
+template <typename T> struct CRef {
+    T* p = nullptr;
+    explicit CRef(T* o) : p(o) {}
+    ~CRef() {
+        if (p)
+            g_object_unref(p);
+    }
+    CRef(const CRef&) = delete;
+    CRef& operator=(const CRef&) = delete;
+    T* get() const { return p; }
+};
+
+QByteArray Utf8(const QString& s) {
+    return s.toUtf8();
+}
+
+void AddAddresses(GMimeMessage* message, GMimeAddressType type, const QStringList& addresses) {
+    InternetAddressList* list = g_mime_message_get_addresses(message, type);
+    for (const QString& a : addresses) {
+        InternetAddress* ia = internet_address_mailbox_new(nullptr, Utf8(a).constData());
+        internet_address_list_add(list, ia);
+        g_object_unref(ia);
+    }
+}
+
+} // namespace
+
+bool CMimeWriter::Write(const CMimeContent& content, const QString& path, QString* error) {
+    InitGMime();
+    auto fail = [&](const QString& why) {
+        QFile::remove(path);
+        if (error)
+            *error = why;
+        return false;
+    };
+
+    CRef<GMimeMessage> message(g_mime_message_new(TRUE));
+    if (!content.from.isEmpty())
+        g_mime_message_add_mailbox(message.get(), GMIME_ADDRESS_TYPE_FROM, nullptr,
+                                   Utf8(content.from).constData());
+    AddAddresses(message.get(), GMIME_ADDRESS_TYPE_TO, content.to);
+    AddAddresses(message.get(), GMIME_ADDRESS_TYPE_CC, content.cc);
+    if (!content.subject.isEmpty())
+        g_mime_message_set_subject(message.get(), Utf8(content.subject).constData(), "utf-8");
+    GDateTime* now = g_date_time_new_now_local();
+    g_mime_message_set_date(message.get(), now);
+    g_date_time_unref(now);
+    const QByteArray domain = content.from.section('@', 1).toUtf8();
+    char* id =
+        g_mime_utils_generate_message_id(domain.isEmpty() ? "localhost" : domain.constData());
+    g_mime_message_set_message_id(message.get(), id);
+    g_free(id);
+
+    CRef<GMimeMultipart> mixed(g_mime_multipart_new_with_subtype("mixed"));
+    if (!content.body.isEmpty()) {
+        CRef<GMimeTextPart> text(g_mime_text_part_new_with_subtype("plain"));
+        g_mime_text_part_set_text(text.get(), Utf8(content.body).constData());
+        g_mime_part_set_content_encoding(GMIME_PART(text.get()),
+                                         GMIME_CONTENT_ENCODING_QUOTEDPRINTABLE);
+        g_mime_multipart_add(mixed.get(), GMIME_OBJECT(text.get()));
+    }
+
+    GError* gerror = nullptr;
+    GMimeStream* file = g_mime_stream_fs_open(QFile::encodeName(content.attachmentPath).constData(),
+                                              O_RDONLY, 0, &gerror);
+    if (!file) {
+        const QString why = QStringLiteral("cannot read %1: %2")
+                                .arg(content.attachmentPath,
+                                     QString::fromUtf8(gerror ? gerror->message : "unknown error"));
+        g_clear_error(&gerror);
+        return fail(why);
+    }
+    CRef<GMimeStream> fileRef(file);
+    CRef<GMimeDataWrapper> data(
+        g_mime_data_wrapper_new_with_stream(file, GMIME_CONTENT_ENCODING_DEFAULT));
+    const QString fileName = QFileInfo(content.attachmentPath).fileName();
+    const bool isPdf = fileName.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
+    CRef<GMimePart> attachment(isPdf ? g_mime_part_new_with_type("application", "pdf")
+                                     : g_mime_part_new_with_type("application", "octet-stream"));
+    g_mime_part_set_content(attachment.get(), data.get());
+    g_mime_part_set_content_encoding(attachment.get(), GMIME_CONTENT_ENCODING_BASE64);
+    g_mime_part_set_filename(attachment.get(), Utf8(fileName).constData());
+    g_mime_object_set_content_disposition_parameter(
+        GMIME_OBJECT(attachment.get()), "size",
+        QByteArray::number(qlonglong(content.attachmentSize)).constData());
+    g_mime_multipart_add(mixed.get(), GMIME_OBJECT(attachment.get()));
+    g_mime_message_set_mime_part(message.get(), GMIME_OBJECT(mixed.get()));
+
+    GMimeStream* out = g_mime_stream_fs_open(QFile::encodeName(path).constData(),
+                                             O_WRONLY | O_CREAT | O_TRUNC, 0600, &gerror);
+    if (!out) {
+        const QString why = QStringLiteral("cannot write the message %1: %2")
+                                .arg(path, QString::fromUtf8(gerror ? gerror->message : "?"));
+        g_clear_error(&gerror);
+        return fail(why);
+    }
+    CRef<GMimeStream> outRef(out);
+    const gint64 written = g_mime_object_write_to_stream(GMIME_OBJECT(message.get()), nullptr, out);
+    const bool flushed = g_mime_stream_flush(out) == 0;
+    const bool closed = g_mime_stream_close(out) == 0;
+    // The file stream reports a short read of the attachment only as a shorter message.
+    const bool readWhole = g_mime_stream_length(file) == content.attachmentSize;
+    if (written < 0 || !flushed || !closed || !readWhole)
+        return fail(QStringLiteral("the message could not be written to %1").arg(path));
+    return true;
+}

@@ -1,0 +1,88 @@
+#include "mail/AccountStore.h"
+
+#include "platform/Registry.h"
+#include "tests/support/TempHome.h"
+
+namespace {
+
+using AccountStoreTest = CTempHomeTest;
+
+CMailAccount Smtp(const QString& name) {
+    CMailAccount a;
+    a.name = name;
+    a.from = "me@example.org";
+    a.host = "smtp.example.org";
+    a.user = "me";
+    a.passwordCommand = "pass show mail/example";
+    return a;
+}
+
+TEST_F(AccountStoreTest, AccountsKeepTheirOrderAndSurviveARestart) {
+    CAccountStore store;
+    CMailAccount work = Smtp("Work"), home = Smtp("Home & Family");
+    home.security = EMailSecurity::Tls;
+    QString error;
+    ASSERT_TRUE(store.Add(work, &error));
+    ASSERT_TRUE(store.Add(home, &error));
+    EXPECT_EQ(work.storeId, "work");
+    EXPECT_EQ(home.storeId, "home---family");
+
+    platform::ResetRegistry(); // read back from the file
+    const auto accounts = CAccountStore().Accounts();
+    ASSERT_EQ(accounts.size(), 2u);
+    EXPECT_EQ(accounts[0].name, "Work");
+    EXPECT_EQ(accounts[0].EffectivePort(), 587);
+    EXPECT_EQ(accounts[0].passwordCommand, "pass show mail/example");
+    EXPECT_EQ(accounts[1].name, "Home & Family");
+    EXPECT_EQ(accounts[1].security, EMailSecurity::Tls);
+    EXPECT_EQ(accounts[1].port, 465);
+}
+
+TEST_F(AccountStoreTest, RefusesDuplicatesIncompleteAccountsAndMisnamedSyncStores) {
+    CAccountStore store;
+    CMailAccount work = Smtp("Work");
+    QString error;
+    ASSERT_TRUE(store.Add(work, &error));
+    CMailAccount again = Smtp("WORK");
+    EXPECT_FALSE(store.Add(again, &error));
+    EXPECT_TRUE(error.contains("already exists"));
+    CMailAccount noHost = Smtp("Other");
+    noHost.host.clear();
+    EXPECT_FALSE(store.Add(noHost, &error));
+    CMailAccount badFrom = Smtp("Other");
+    badFrom.from = "nobody";
+    EXPECT_FALSE(store.Add(badFrom, &error));
+    CMailAccount sync;
+    sync.name = "Phone";
+    sync.transport = EMailTransport::Sync;
+    EXPECT_FALSE(store.Add(sync, &error));
+    EXPECT_TRUE(error.contains("ActiveSync"));
+    EXPECT_EQ(store.Accounts().size(), 1u);
+}
+
+TEST_F(AccountStoreTest, RemoveTakesTheAccountOutOfTheTable) {
+    CAccountStore store;
+    CMailAccount a = Smtp("Work"), b = Smtp("Home");
+    QString error;
+    ASSERT_TRUE(store.Add(a, &error));
+    ASSERT_TRUE(store.Add(b, &error));
+    EXPECT_EQ(store.Remove("work"), 0); // exact names only
+    EXPECT_EQ(store.Remove("Work"), 1);
+    const auto rows = store.ReadRows();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].name, "Home");
+    // The name is free again.
+    CMailAccount c = Smtp("Work");
+    EXPECT_TRUE(store.Add(c, &error)) << error.toStdString();
+}
+
+TEST_F(AccountStoreTest, ContactsFolderDefaultIsWrittenAndCanBeChanged) {
+    CAccountStore store;
+    EXPECT_EQ(store.ContactsFolder("/home/x/.local/share/contacts"),
+              "/home/x/.local/share/contacts");
+    EXPECT_TRUE(ReadFile(platform::RegistryFilePath()).contains("ContactsFolder"));
+    ASSERT_TRUE(store.SetContactsFolder(PathIn("book")));
+    EXPECT_EQ(store.ContactsFolder("/elsewhere"), PathIn("book"));
+}
+
+} // namespace
