@@ -3,18 +3,64 @@
 #include "tests/support/TempHome.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <csignal>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-class AtomicFileTest : public CTempHomeTest {};
+class AtomicFileTest : public CTempHomeTest {
+protected:
+    QStringList Files() const { return QDir(Home()).entryList(QDir::Files | QDir::Hidden); }
+    static mode_t ModeOf(const QString& path) {
+        struct stat st {};
+        EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
+        return st.st_mode & 07777;
+    }
+};
+
+// Sets the process's umask for the lifetime of the object.
+class CUmask {
+public:
+    explicit CUmask(mode_t mask) : m_old(::umask(mask)) {}
+    ~CUmask() { ::umask(m_old); }
+
+private:
+    mode_t m_old;
+};
+
+// Files of the process may grow to `bytes` only; a write beyond fails with EFBIG instead of
+// killing the process. Works for root too, unlike a read-only folder.
+class CFileSizeLimit {
+public:
+    explicit CFileSizeLimit(rlim_t bytes) {
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~CFileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
 
 TEST_F(AtomicFileTest, ReplacesTheFileAndLeavesNoTemporaryBehind) {
     const QString path = PathIn("f.txt");
     WriteFile(path, "old");
     ASSERT_TRUE(platform::WriteFileAtomically(path, "new contents"));
     EXPECT_EQ(ReadFile(path), QByteArray("new contents"));
-    EXPECT_EQ(QDir(Home()).entryList(QDir::Files), QStringList{"f.txt"});
+    EXPECT_EQ(Files(), QStringList{"f.txt"});
 }
 
 TEST_F(AtomicFileTest, FailureKeepsTheOldFileAndSaysWhy) {
@@ -23,4 +69,98 @@ TEST_F(AtomicFileTest, FailureKeepsTheOldFileAndSaysWhy) {
     EXPECT_TRUE(error.contains("missing-folder"));
 }
 
-}  // namespace
+TEST_F(AtomicFileTest, NewFileGetsTheModeOpenWouldGiveAndAReplacedFileKeepsItsMode) {
+    {
+        CUmask mask(022);
+        ASSERT_TRUE(platform::WriteFileAtomically(PathIn("a"), "a"));
+        EXPECT_EQ(ModeOf(PathIn("a")), mode_t(0644));
+    }
+    {
+        CUmask mask(002);
+        ASSERT_TRUE(platform::WriteFileAtomically(PathIn("b"), "b"));
+        EXPECT_EQ(ModeOf(PathIn("b")), mode_t(0664));
+        ASSERT_TRUE(platform::CopyFileAtomically(PathIn("a"), PathIn("c")));
+        EXPECT_EQ(ModeOf(PathIn("c")), mode_t(0664));
+    }
+    ASSERT_EQ(::chmod(QFile::encodeName(PathIn("a")).constData(), 0600), 0);
+    ASSERT_TRUE(platform::WriteFileAtomically(PathIn("a"), "again"));
+    EXPECT_EQ(ModeOf(PathIn("a")), mode_t(0600));
+    ASSERT_EQ(::chmod(QFile::encodeName(PathIn("c")).constData(), 0640), 0);
+    ASSERT_TRUE(platform::CopyFileAtomically(PathIn("b"), PathIn("c")));
+    EXPECT_EQ(ModeOf(PathIn("c")), mode_t(0640));
+}
+
+TEST_F(AtomicFileTest, StreamingWriterThatGivesUpKeepsTheOldFile) {
+    const QString path = PathIn("page.jpg");
+    WriteFile(path, "the old page");
+    QString error;
+    EXPECT_FALSE(platform::ReplaceFileAtomically(
+        path,
+        [](int fd) {
+            EXPECT_EQ(::write(fd, "half", 4), 4);
+            return false;
+        },
+        &error));
+    EXPECT_TRUE(error.contains(path)) << error.toStdString();
+    EXPECT_EQ(ReadFile(path), QByteArray("the old page"));
+    EXPECT_EQ(Files(), QStringList{"page.jpg"});
+
+    ASSERT_TRUE(platform::ReplaceFileAtomically(
+        path, [](int fd) { return ::write(fd, "whole", 5) == 5; }, &error));
+    EXPECT_EQ(ReadFile(path), QByteArray("whole"));
+}
+
+TEST_F(AtomicFileTest, CopyReplacesTheTargetAndKeepsTheSource) {
+    QByteArray big(3 * 1024 * 1024 + 17, '\0');
+    for (qsizetype i = 0; i < big.size(); ++i)
+        big[i] = char(i * 7 + i / 4096);
+    WriteFile(PathIn("undo.jpg"), big);
+    WriteFile(PathIn("page.jpg"), "edited page");
+    ASSERT_TRUE(platform::CopyFileAtomically(PathIn("undo.jpg"), PathIn("page.jpg")));
+    EXPECT_EQ(ReadFile(PathIn("page.jpg")), big);
+    EXPECT_EQ(ReadFile(PathIn("undo.jpg")), big);
+    EXPECT_EQ(Files(), (QStringList{"page.jpg", "undo.jpg"}));
+}
+
+TEST_F(AtomicFileTest, FailedCopyKeepsTheOldTargetWhole) {
+    WriteFile(PathIn("undo.jpg"), QByteArray(256 * 1024, 'u'));
+    WriteFile(PathIn("page.jpg"), "the page as it was");
+    QString error;
+
+    // A source that is not there.
+    EXPECT_FALSE(platform::CopyFileAtomically(PathIn("gone.jpg"), PathIn("page.jpg"), &error));
+    EXPECT_TRUE(error.contains("gone.jpg")) << error.toStdString();
+    EXPECT_EQ(ReadFile(PathIn("page.jpg")), QByteArray("the page as it was"));
+
+    // The file system refuses more than 64 KB halfway through the copy.
+    {
+        CFileSizeLimit limit(64 * 1024);
+        EXPECT_FALSE(platform::CopyFileAtomically(PathIn("undo.jpg"), PathIn("page.jpg"), &error));
+    }
+    EXPECT_TRUE(error.contains("page.jpg")) << error.toStdString();
+    EXPECT_EQ(ReadFile(PathIn("page.jpg")), QByteArray("the page as it was"));
+    EXPECT_EQ(Files(), (QStringList{"page.jpg", "undo.jpg"}));
+
+    // A folder that allows no new file (only for users the permissions bind).
+    if (::geteuid() != 0) {
+        ASSERT_TRUE(QDir().mkdir(PathIn("ro")));
+        WriteFile(PathIn("ro/page.jpg"), "kept");
+        ASSERT_EQ(::chmod(QFile::encodeName(PathIn("ro")).constData(), 0555), 0);
+        EXPECT_FALSE(
+            platform::CopyFileAtomically(PathIn("undo.jpg"), PathIn("ro/page.jpg"), &error));
+        ::chmod(QFile::encodeName(PathIn("ro")).constData(), 0755);
+        EXPECT_EQ(ReadFile(PathIn("ro/page.jpg")), QByteArray("kept"));
+    }
+}
+
+TEST_F(AtomicFileTest, ReplacingAFolderFailsAndLeavesNoTemporary) {
+    ASSERT_TRUE(QDir().mkdir(PathIn("folder")));
+    WriteFile(PathIn("folder/inside"), "x");
+    QString error;
+    EXPECT_FALSE(platform::WriteFileAtomically(PathIn("folder"), "data", &error));
+    EXPECT_TRUE(error.contains("folder")) << error.toStdString();
+    EXPECT_TRUE(QFileInfo(PathIn("folder")).isDir());
+    EXPECT_EQ(Files(), QStringList{});
+}
+
+} // namespace
