@@ -34,6 +34,20 @@ QStringList CMailMessage::SplitAddresses(const QString& field) {
     return addresses;
 }
 
+QStringList CMailMessage::AvailableAccounts() {
+    QStringList names;
+    bool hasSyncStore = false;
+    for (const CStoreRow& row : CAccountStore().ReadRows()) {
+        if (row.hasName && row.hasTransport)
+            names << row.name;
+        else if (row.hasName && row.name == kSyncStoreName)
+            hasSyncStore = true;
+    }
+    if (hasSyncStore)
+        names.prepend(kSyncStoreName);
+    return names;
+}
+
 int CMailMessage::Fail(EMailError error, const QString& detail) {
     m_error = error;
     m_detail = detail;
@@ -48,16 +62,7 @@ int CMailMessage::Send(IAccountChooser* chooser) {
     m_messagePath.clear();
     accounts.clear();
 
-    CAccountStore store;
-    bool hasSyncStore = false;
-    for (const CStoreRow& row : store.ReadRows()) {
-        if (row.hasName && row.hasTransport)
-            accounts << row.name;
-        else if (row.hasName && row.name == kSyncStoreName)
-            hasSyncStore = true;
-    }
-    if (hasSyncStore)
-        accounts.prepend(kSyncStoreName);
+    accounts = AvailableAccounts();
     if (accounts.isEmpty())
         return Fail(EMailError::NoAccount, QStringLiteral("no mail account is set up"));
 
@@ -70,7 +75,7 @@ int CMailMessage::Send(IAccountChooser* chooser) {
     // The table is read again: the account may have changed while the chooser was open.
     bool found = false;
     int result = kMailOk;
-    for (const CStoreRow& row : store.ReadRows()) {
+    for (const CStoreRow& row : CAccountStore().ReadRows()) {
         if (!row.hasValues)
             return Fail(EMailError::StoreInvalidValues,
                         QStringLiteral("an account entry of the registry holds no values"));

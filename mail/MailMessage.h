@@ -54,6 +54,9 @@ public:
     QString ChosenAccount() const { return m_chosen; }
     QString MessagePath() const { return m_messagePath; }
 
+    // The account names Send offers, in its order: an "ActiveSync" store first, then every
+    // e-mail account of the table.
+    static QStringList AvailableAccounts();
     // Addresses of a recipient field: separated by spaces and ";", empty pieces dropped.
     static QStringList SplitAddresses(const QString& field);
     static QString DefaultMailFolder();

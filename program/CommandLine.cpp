@@ -2,6 +2,8 @@
 
 #include "program/SettingsCommand.h"
 #include "program/PdfCommand.h"
+#include "program/AccountCommand.h"
+#include "program/SendCommand.h"
 
 #include <QRegularExpression>
 
@@ -99,6 +101,10 @@ const std::vector<CCliCommand>& CliCommands() {
          [](const QStringList& args) { return RunSettingsCommand(args); }},
         {"pdf", kPdfCommandSynopsis, kPdfCommandSummary,
          [](const QStringList& args) { return RunPdfCommand(args); }},
+        {"account", kAccountCommandSynopsis, kAccountCommandSummary,
+         [](const QStringList& args) { return RunAccountCommand(args); }},
+        {"send", kSendCommandSynopsis, kSendCommandSummary,
+         [](const QStringList& args) { return RunSendCommand(args); }},
     };
     return commands;
 }

@@ -60,6 +60,7 @@ inline constexpr int ID_SEND = 32824;
 inline constexpr int ID_OPEN = 32825;
 inline constexpr int ID_SHARE = 32826;
 inline constexpr int ID_PICK_CONTACT = 32827;
+inline constexpr int ID_SEND_TOOLS = 32850;  // the send screen's "Tools" soft key
 
 // Question box: results double as commands.
 inline constexpr int ID_QB_NEXT = 10835;     // "Next", "Yes to all" result

@@ -55,4 +55,17 @@ inline constexpr int IDC_MISC_ASK_ACTIONS = 10090;
 inline constexpr int IDC_QB_BODY = 10900;
 inline constexpr int IDC_QB_NOTE = 10901;
 
+// Send screen (template 138), contact picker (143), list chooser (145).
+inline constexpr int IDC_MAIL_SUBJECT = 10067;
+inline constexpr int IDC_MAIL_BODY = 10068;
+inline constexpr int IDC_MAIL_ADDRESS_LABEL = 10072;
+inline constexpr int IDC_MAIL_SUBJECT_LABEL = 10073;
+inline constexpr int IDC_MAIL_ADDRESS = 10074;
+inline constexpr int IDC_MAIL_BODY_LABEL = 10075;
+inline constexpr int IDC_MAIL_PICK_CONTACT = 10081;
+inline constexpr int IDC_CONTACT_LIST = 10053;
+inline constexpr int IDC_CHOOSER_LABEL = 10086;
+inline constexpr int IDC_CHOOSER_LIST = 10087;
+inline constexpr int IDC_CHOOSER_TEXT = 10088;
+
 }  // namespace ids

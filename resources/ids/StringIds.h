@@ -225,6 +225,14 @@ inline constexpr std::uint16_t IDS_SETTINGS_AUTO_PORTRAIT = 9433;
 inline constexpr std::uint16_t IDS_SETTINGS_PAPER_PROMPT = 9434;
 inline constexpr std::uint16_t IDS_SETTINGS_ASK_ACTIONS = 9435;
 inline constexpr std::uint16_t IDS_PAPER_LETTER = 9436;  // the 12 paper sizes in table order
+// E-mail: send screen and messaging store.
+inline constexpr std::uint16_t IDS_MAIL_STORE_INVALID_CVALUES = 9700;
+inline constexpr std::uint16_t IDS_MAIL_STORE_MISSING_ENTRYID = 9701;
+inline constexpr std::uint16_t IDS_MAIL_ADDRESS_LABEL = 9702;
+inline constexpr std::uint16_t IDS_MAIL_SUBJECT_LABEL = 9703;
+inline constexpr std::uint16_t IDS_MAIL_BODY_LABEL = 9704;
+inline constexpr std::uint16_t IDS_MAIL_PICK_CONTACT = 9705;
+inline constexpr std::uint16_t IDS_MAIL_PICK_BUTTON = 9706;
 inline constexpr std::uint16_t IDS_ALL_FILES = 65281;
 inline constexpr std::uint16_t IDS_ALL_FOLDERS = 65282;
 inline constexpr std::uint16_t IDS_MY_DOCUMENTS = 65283;

@@ -44,6 +44,30 @@ std::map<int, CDialogTemplate> BuildTemplates() {
         {IDC_BUTTON_MAKE_PDF, K::Button, {52, 128, 36, 18}, {}, 0},
         {IDC_BUTTON_DELETE, K::Button, {90, 128, 36, 18}, {}, 0},
     }};
+    // Send screen, contact picker and list chooser; their texts come from the string table.
+    t[IDD_SEND] = {IDD_SEND, {139, 153}, {}, {
+        {IDC_MAIL_ADDRESS_LABEL, K::Static, {7, 23, 125, 9}, {}, 0},
+        {IDC_MAIL_ADDRESS, K::Edit, {7, 33, 104, 12}, {}, 0},
+        {IDC_MAIL_PICK_CONTACT, K::Button, {114, 33, 18, 12}, {}, 0},
+        {IDC_MAIL_SUBJECT_LABEL, K::Static, {7, 48, 125, 9}, {}, 0},
+        {IDC_MAIL_SUBJECT, K::Edit, {7, 58, 125, 12}, {}, 0},
+        {IDC_MAIL_BODY_LABEL, K::Static, {7, 73, 125, 9}, {}, 0},
+        {IDC_MAIL_BODY, K::Custom, {7, 83, 125, 50}, {}, 0},
+        {IDC_QB_BUTTON_CANCEL, K::Button, {4, 138, 42, 13}, {}, 0},
+        {IDC_QB_BUTTON_OK, K::Button, {93, 138, 42, 13}, {}, kStyleDefault},
+    }};
+    t[IDD_CONTACT_PICKER] = {IDD_CONTACT_PICKER, {139, 153}, {}, {
+        {IDC_CONTACT_LIST, K::Custom, {7, 23, 125, 110}, {}, 0},
+        {IDC_CANCEL, K::Button, {4, 138, 42, 13}, {}, 0},
+        {IDC_OK, K::Button, {93, 138, 42, 13}, {}, kStyleDefault},
+    }};
+    t[IDD_LIST_CHOOSER] = {IDD_LIST_CHOOSER, {139, 153}, {}, {
+        {IDC_CHOOSER_LABEL, K::Static, {7, 26, 125, 10}, {}, 0},
+        {IDC_CHOOSER_LIST, K::Custom, {7, 38, 125, 14}, {}, 0},
+        {IDC_CHOOSER_TEXT, K::Static, {7, 58, 125, 60}, {}, 0},
+        {IDC_QB_BUTTON_CANCEL, K::Button, {4, 138, 42, 13}, {}, 0},
+        {IDC_QB_BUTTON_OK, K::Button, {93, 138, 42, 13}, {}, kStyleDefault},
+    }};
     return t;
 }
 

@@ -58,6 +58,10 @@ std::map<int, CMenuTemplate> BuildMenus() {
         add(IDR_MENU_QB_DONT_SHOW + offset, CSoftKey{S(IDS_CLOSE), IDOK_COMMAND, {}},
             CSoftKey{S(IDS_TOOLS), ID_QB_TOOLS, {Item("Don't show again", ID_QB_DONT_SHOW)}});
     }
+    add(IDR_MENU_SEND, CSoftKey{S(IDS_SEND_1200), ID_SEND, {}},
+        CSoftKey{S(IDS_TOOLS), ID_SEND_TOOLS,
+                 {CMenuItem{S(IDS_MAIL_PICK_CONTACT), ID_PICK_CONTACT, {}},
+                  CMenuItem{S(IDS_CANCEL), ID_PLATFORM_CANCEL, {}}}});
     return menus;
 }
 

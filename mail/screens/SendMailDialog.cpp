@@ -1,0 +1,229 @@
+#include "mail/screens/SendMailDialog.h"
+
+#include "app/AppSettings.h"
+#include "mail/AccountStore.h"
+#include "mail/ContactStore.h"
+#include "mail/MailMessage.h"
+#include "mail/screens/ContactPickerDialog.h"
+#include "mail/screens/FooterLayout.h"
+#include "mail/screens/ListChooserDialog.h"
+#include "platform/screen/MessageBox.h"
+#include "platform/screen/WaitCursor.h"
+#include "resources/ResourceIds.h"
+#include "ui/binding/SkinBinding.h"
+#include "ui/text/Strings.h"
+#include "ui/toolkit/Fonts.h"
+#include "ui/toolkit/QuestionBox.h"
+#include "ui/toolkit/ScreenFrame.h"
+#include "ui/toolkit/SkinButton.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QInputMethod>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+using namespace ids;
+
+CSendMailDialog::CSendMailDialog(CAppSettings& settings, CScreen* owner)
+    : CDialog(IDD_SEND, owner), m_settings(settings) {
+    auto* body = new QPlainTextEdit(this);
+    body->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    body->setTabChangesFocus(true);
+    AttachControl(IDC_MAIL_BODY, body);
+    ApplyFont(GetFontCode(kFontDialog), body);
+
+    const struct {
+        int label, field;
+        std::uint16_t text;
+    } fields[] = {{IDC_MAIL_ADDRESS_LABEL, IDC_MAIL_ADDRESS, IDS_MAIL_ADDRESS_LABEL},
+                  {IDC_MAIL_SUBJECT_LABEL, IDC_MAIL_SUBJECT, IDS_MAIL_SUBJECT_LABEL},
+                  {IDC_MAIL_BODY_LABEL, IDC_MAIL_BODY, IDS_MAIL_BODY_LABEL}};
+    for (const auto& f : fields) {
+        const QString text = LoadFormatted(f.text);
+        SetDlgItemText(f.label, text);
+        // The label names its field for screen readers.
+        Control(f.field)->setAccessibleName(text.chopped(text.endsWith(':') ? 1 : 0));
+        Control(f.field)->installEventFilter(this);
+    }
+    AddressEdit()->setInputMethodHints(Qt::ImhEmailCharactersOnly | Qt::ImhNoAutoUppercase);
+
+    CSkinButton* pick = Button(IDC_MAIL_PICK_CONTACT);
+    SetupStandardButton(pick, kButtonPlain);
+    pick->setText(LoadFormatted(IDS_MAIL_PICK_BUTTON));
+    pick->setAccessibleName(LoadFormatted(IDS_MAIL_PICK_CONTACT));
+    SetupStandardButton(Button(IDC_QB_BUTTON_CANCEL), kButtonCancel);
+    CSkinButton* send = Button(IDC_QB_BUTTON_OK);
+    SetupStandardButton(send, kButtonOk);
+    send->setText(LoadFormatted(IDS_SEND));
+    setAccessibleName(LoadFormatted(IDS_SHARE));
+    setAccessibleDescription(LoadFormatted(IDS_SEND_FILE_VIA_EMAIL));
+    setTabOrder(AddressEdit(), pick);
+    setTabOrder(pick, SubjectEdit());
+    setTabOrder(SubjectEdit(), body);
+    SetMenuBarId(IDR_MENU_SEND);
+
+    OnCommandId(IDC_QB_BUTTON_OK, [this] { Send(); });
+    OnCommandId(ID_SEND, [this] { Send(); });
+    OnCommandId(IDC_MAIL_PICK_CONTACT, [this] { PickContact(); });
+    OnCommandId(ID_PICK_CONTACT, [this] { PickContact(); });
+    OnCommandId(IDC_QB_BUTTON_CANCEL, [this] { OnCancel(); });
+    OnCommandId(ID_PLATFORM_CANCEL, [this] { OnCancel(); });
+    for (QLineEdit* edit : {AddressEdit(), SubjectEdit()})
+        QObject::connect(edit, &QLineEdit::textChanged, this, [this] { UpdateSendRule(); });
+    QObject::connect(body, &QPlainTextEdit::textChanged, this, [this] { UpdateSendRule(); });
+}
+
+CSendMailDialog::~CSendMailDialog() {
+    if (m_picture)
+        SkinReleaseImage(m_picture);
+}
+
+QLineEdit* CSendMailDialog::AddressEdit() const {
+    return ControlAs<QLineEdit>(IDC_MAIL_ADDRESS);
+}
+QLineEdit* CSendMailDialog::SubjectEdit() const {
+    return ControlAs<QLineEdit>(IDC_MAIL_SUBJECT);
+}
+QPlainTextEdit* CSendMailDialog::BodyEdit() const {
+    return ControlAs<QPlainTextEdit>(IDC_MAIL_BODY);
+}
+
+void CSendMailDialog::OnInitDialog() {
+    m_picture = SkinAddImage(IDB_HEADER_SEND);
+    if (m_contactsFolder.isEmpty())
+        m_contactsFolder = CAccountStore().ContactsFolder(CContactStore::DefaultFolder());
+    SubjectEdit()->setText(m_initialSubject);
+    AddressEdit()->setText(m_initialAddress);
+    BodyEdit()->setPlainText(m_initialBody);
+    UpdateSendRule();
+    AddressEdit()->setFocus();
+    Layout();
+}
+
+void CSendMailDialog::UpdateSendRule() {
+    const bool enable = !AddressEdit()->text().isEmpty();
+    EnableCommand(IDC_QB_BUTTON_OK, enable);
+    EnableCommand(ID_SEND, enable);
+}
+
+bool CSendMailDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        // The edit that has the focus as the screen opens does not pop the panel up; every
+        // later focus does.
+        if (!m_panelSuppressed) {
+            m_panelSuppressed = true;
+        } else {
+            ++m_panelRequests;
+            QGuiApplication::inputMethod()->show();
+        }
+    }
+    return CDialog::eventFilter(watched, event);
+}
+
+void CSendMailDialog::PickContact() {
+    CContactPickerDialog picker(m_contactsFolder, this);
+    if (picker.DoModal() != IDOK)
+        return;
+    QStringList addresses;
+    QString name;
+    if (!picker.GetSelectedContact(&addresses, &name))
+        return;
+    if (addresses.size() == 1) {
+        AddressEdit()->setText(addresses.front());
+        return;
+    }
+    CListChooserDialog chooser(this);
+    chooser.SetHeader(LoadFormatted(IDS_CHOOSE_CONTACT_EMAIL),
+                      LoadFormatted(IDS_SELECT_EMAIL_ADDRESS_USE));
+    chooser.SetHeaderPicture(IDB_HEADER_CONTACTS);
+    chooser.SetLabel(LoadFormatted(IDS_AVAILABLE_CONTACT_EMAIL_ADDRESSES));
+    chooser.SetText(LoadFormatted(IDS_CONTACT_HAS_MORE_THAN, name));
+    for (const QString& a : addresses)
+        chooser.AddItem(a);
+    chooser.DoModal();
+    const int index = chooser.GetChosenIndex();
+    if (index >= 0 && index < addresses.size())
+        AddressEdit()->setText(addresses[index]);
+}
+
+int CSendMailDialog::ChooseAccount(const QStringList& accounts) {
+    CListChooserDialog chooser(this);
+    chooser.SetHeader(LoadFormatted(IDS_EMAIL_ACCOUNT),
+                      LoadFormatted(IDS_CHOOSE_EMAIL_ACCOUNT_USE));
+    chooser.SetHeaderPicture(IDB_HEADER_SEND);
+    chooser.SetLabel(LoadFormatted(IDS_AVAILABLE_EMAIL_ACCOUNTS));
+    chooser.SetText(LoadFormatted(IDS_CHOOSE_EMAIL_ACCOUNT_USE_1214));
+    for (const QString& a : accounts)
+        chooser.AddItem(a);
+    // The user answers a question here: no wait cursor over it.
+    const int depth = WaitDepth();
+    for (int i = 0; i < depth; ++i)
+        EndWait();
+    chooser.DoModal();
+    for (int i = 0; i < depth; ++i)
+        BeginWait();
+    return chooser.GetChosenIndex();
+}
+
+void CSendMailDialog::EnableCommands(bool enable) {
+    for (int id : {ID_SEND, ID_PLATFORM_CANCEL, ID_PICK_CONTACT, ID_SEND_TOOLS, IDCANCEL,
+                   IDC_QB_BUTTON_OK, IDC_QB_BUTTON_CANCEL, IDC_MAIL_PICK_CONTACT})
+        EnableCommand(id, enable);
+    if (enable)
+        UpdateSendRule();
+}
+
+void CSendMailDialog::Send() {
+    const QString address = AddressEdit()->text();
+    if (address.isEmpty())
+        return;
+    // Remembered for the next Share whatever the outcome.
+    m_settings.lastSendToAddress.Set(address);
+    if (const CSettingDescriptor* d = FindSetting(QStringLiteral("LastSendToAddress")))
+        WriteText(d->KeyPath(), d->name, m_settings.lastSendToAddress);
+
+    CMailMessage message;
+    message.to = address;
+    message.subject = SubjectEdit()->text();
+    message.body = BodyEdit()->toPlainText();
+    message.attachmentPath = m_attachment;
+    if (!m_mailFolder.isEmpty())
+        message.mailFolder = m_mailFolder;
+    BeginWait();
+    EnableCommands(false);
+    const int result = message.Send(this);
+    EnableCommands(true);
+    EndWait();
+
+    if (result != kMailOk) {
+        // A damaged account table is named in the platform's plain box, as the store does.
+        if (message.LastError() == EMailError::StoreInvalidValues)
+            PlatformMessageBox(LoadFormatted(IDS_MAIL_STORE_INVALID_CVALUES),
+                               LoadFormatted(IDS_ERROR));
+        else if (message.LastError() == EMailError::StoreMissingEntryId)
+            PlatformMessageBox(LoadFormatted(IDS_MAIL_STORE_MISSING_ENTRYID),
+                               LoadFormatted(IDS_ERROR));
+    }
+    const bool sent = result == kMailOk;
+    CQuestionBox box(this);
+    box.SetKind(CQuestionBox::kClose);
+    box.SetPictures(sent ? IDB_MSG_SUCCESS : IDB_MSG_ATTENTION);
+    box.SetTitles(LoadFormatted(sent ? IDS_SUCCESS_1178 : IDS_ERROR_1175),
+                  LoadFormatted(sent ? IDS_EMAIL_SENT : IDS_SEND_MAIL));
+    box.SetBody(LoadFormatted(sent ? IDS_FILE_SUCCESSFULLY_SENT_VIA : IDS_SEND_FILE_CHECK_WHETHER,
+                              m_attachment, address));
+    box.Show();
+    EndDialog(sent ? IDOK : IDCANCEL);
+}
+
+void CSendMailDialog::Layout() {
+    CDialog::Layout();
+    PlaceFooterButtons(*this, IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_OK);
+}
+
+void CSendMailDialog::OnPaint(QPainter& painter) {
+    CDialog::OnPaint(painter);
+    DrawScreenFrame(this, painter, LoadFormatted(IDS_SHARE), LoadFormatted(IDS_SEND_FILE_VIA_EMAIL),
+                    m_picture, kFooterBand);
+}

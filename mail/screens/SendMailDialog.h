@@ -1,0 +1,61 @@
+#pragma once
+
+// The send screen ("Share"): address, subject and body for sending one file by e-mail, a
+// contact picker, the account chooser when the store has several accounts, and the outcome
+// in a message. DoModal returns OK when the mail was sent, Cancel otherwise (also after a
+// failed send).
+
+#include "mail/AccountChooser.h"
+#include "ui/toolkit/Dialog.h"
+
+#include <cstdint>
+
+struct CAppSettings;
+class QLineEdit;
+class QPlainTextEdit;
+
+class CSendMailDialog : public CDialog, public IAccountChooser {
+public:
+    explicit CSendMailDialog(CAppSettings& settings, CScreen* owner = nullptr);
+    ~CSendMailDialog() override;
+
+    void SetAttachment(const QString& path) { m_attachment = path; }
+    void SetBody(const QString& text) { m_initialBody = text; }
+    void SetAddress(const QString& text) { m_initialAddress = text; }
+    void SetSubject(const QString& text) { m_initialSubject = text; }
+    // Where the contacts are read and the mail stores kept; the configured folders by default.
+    void SetContactsFolder(const QString& folder) { m_contactsFolder = folder; }
+    void SetMailFolder(const QString& folder) { m_mailFolder = folder; }
+
+    // Shows the account chooser over this screen.
+    int ChooseAccount(const QStringList& accounts) override;
+
+    QLineEdit* AddressEdit() const;
+    QLineEdit* SubjectEdit() const;
+    QPlainTextEdit* BodyEdit() const;
+    // How often the soft input panel was asked for (for tests).
+    int InputPanelRequests() const { return m_panelRequests; }
+
+protected:
+    void OnInitDialog() override;
+    void OnPaint(QPainter& painter) override;
+    void Layout() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void UpdateSendRule();
+    void PickContact();
+    void Send();
+    void EnableCommands(bool enable);
+
+    CAppSettings& m_settings;
+    QString m_attachment;
+    QString m_initialBody;
+    QString m_initialAddress;
+    QString m_initialSubject;
+    QString m_contactsFolder;
+    QString m_mailFolder;
+    bool m_panelSuppressed = false;
+    int m_panelRequests = 0;
+    std::int32_t m_picture = 0;
+};

@@ -1,0 +1,100 @@
+#include "program/SendCommand.h"
+
+#include "mail/MailMessage.h"
+#include "resources/ids/StringIds.h"
+#include "ui/text/Strings.h"
+
+#include <optional>
+
+namespace {
+
+const char kUsage[] =
+    "usage: quillmark send --to ADDRS [--subject S] [--body B] [--account NAME] FILE";
+
+// Answers the account question with the account named on the command line.
+class CNamedAccountChooser : public IAccountChooser {
+public:
+    explicit CNamedAccountChooser(const QString& name) : m_name(name) {}
+    int ChooseAccount(const QStringList& accounts) override {
+        return m_name.isEmpty() ? -1 : int(accounts.indexOf(m_name));
+    }
+
+private:
+    QString m_name;
+};
+
+} // namespace
+
+int RunSendCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
+    CMailMessage message;
+    QString account;
+    QStringList files;
+    bool haveTo = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        QString option = args[i];
+        std::optional<QString> inlineValue;
+        if (option.startsWith("--") && option.contains('=')) {
+            inlineValue = option.section('=', 1);
+            option = option.section('=', 0, 0);
+        }
+        QString* target = option == "--to"        ? &message.to
+                          : option == "--subject" ? &message.subject
+                          : option == "--body"    ? &message.body
+                          : option == "--account" ? &account
+                                                  : nullptr;
+        if (target) {
+            if (!inlineValue && i + 1 >= args.size()) {
+                err << "quillmark send: " << option << " needs a value" << Qt::endl;
+                return 2;
+            }
+            *target = inlineValue ? *inlineValue : args[++i];
+            haveTo = haveTo || target == &message.to;
+        } else if (option == "--") {
+            files += args.mid(i + 1);
+            break;
+        } else if (option.startsWith("-") && option.size() > 1) {
+            err << "quillmark send: unknown option '" << args[i] << "'\n" << kUsage << Qt::endl;
+            return 2;
+        } else {
+            files << args[i];
+        }
+    }
+    if (!haveTo || files.size() != 1) {
+        err << kUsage << Qt::endl;
+        return 2;
+    }
+    if (CMailMessage::SplitAddresses(message.to).isEmpty()) {
+        err << "quillmark send: --to names no address" << Qt::endl;
+        return 2;
+    }
+    if (!account.isEmpty() && !CMailMessage::AvailableAccounts().contains(account)) {
+        err << "quillmark send: no account named '" << account << "' (see 'quillmark account list')"
+            << Qt::endl;
+        return 2;
+    }
+    message.attachmentPath = files.front();
+
+    CNamedAccountChooser chooser(account);
+    if (message.Send(&chooser) != kMailOk) {
+        QString reason = message.ErrorDetail();
+        if (message.LastError() == EMailError::StoreInvalidValues)
+            reason = LoadFormatted(ids::IDS_MAIL_STORE_INVALID_CVALUES);
+        else if (message.LastError() == EMailError::StoreMissingEntryId)
+            reason = LoadFormatted(ids::IDS_MAIL_STORE_MISSING_ENTRYID) + " (" + reason + ")";
+        err << "quillmark send: could not send '" << message.attachmentPath << "' to '"
+            << message.to << "': " << reason << Qt::endl;
+        if (message.LastError() == EMailError::SubmitFailed)
+            err << "quillmark send: the message stays in " << message.MessagePath() << Qt::endl;
+        return 1;
+    }
+    const bool queued = message.MessagePath().contains("/Outbox/");
+    out << (queued ? "queued '" : "sent '") << message.attachmentPath << "' to '" << message.to
+        << (queued ? "' in the Outbox of " : "' through ") << message.ChosenAccount() << Qt::endl;
+    return 0;
+}
+
+int RunSendCommand(const QStringList& args) {
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return RunSendCommand(args, out, err);
+}
