@@ -1,6 +1,7 @@
 #include "platform/screen/Screen.h"
 
 #include "platform/screen/DeviceWindow.h"
+#include "platform/screen/PlatformAccessibility.h"
 #include "platform/screen/SoftKeyBar.h"
 
 #include <QAbstractButton>
@@ -9,9 +10,12 @@
 #include <QPainter>
 #include <QTimer>
 
+#include <algorithm>
+
 CScreen::CScreen(CScreen* owner) : QWidget(nullptr), m_owner(owner) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    InstallPlatformAccessibility();
     hide();
 }
 
@@ -80,7 +84,8 @@ bool CScreen::SendCommand(int command) {
 }
 
 void CScreen::PostCommand(int command) {
-    QMetaObject::invokeMethod(this, [this, command] { SendCommand(command); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, command] { SendCommand(command); }, Qt::QueuedConnection);
 }
 
 void CScreen::OnCommandId(int command, std::function<void()> handler) {
@@ -116,7 +121,44 @@ void CScreen::EnableCommand(int command, bool enable) {
             device->RefreshBars();
 }
 
-bool CScreen::IsCommandEnabled(int command) const { return !m_disabled.contains(command); }
+bool CScreen::IsCommandEnabled(int command) const {
+    return !m_disabled.contains(command);
+}
+
+void CScreen::ChooseMenuItem(int command) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, command] {
+            if (IsMenuItemEnabled(command))
+                OnCommand(command);
+        },
+        Qt::QueuedConnection);
+}
+
+void CScreen::EnableMenuItem(int command, bool enable) {
+    if (enable)
+        m_greyedMenuItems.erase(command);
+    else
+        m_greyedMenuItems.insert(command);
+}
+
+bool CScreen::IsMenuItemEnabled(int command) const {
+    return !m_greyedMenuItems.contains(command);
+}
+
+void CScreen::EnableSoftKey(bool left, bool enable) {
+    m_softKeyDisabled[left ? 0 : 1] = !enable;
+    if (m_onStack)
+        if (CDeviceWindow* device = CDeviceWindow::Instance())
+            device->RefreshBars();
+}
+
+void CScreen::SetPictureDescription(int id, const QRect& rect, const QString& description) {
+    if (description.isEmpty())
+        m_pictures.erase(id);
+    else
+        m_pictures[id] = CPictureInfo{rect, description};
+}
 
 void CScreen::PostMessage(unsigned message, qintptr wParam, qintptr lParam) {
     QMetaObject::invokeMethod(
@@ -174,7 +216,9 @@ void CScreen::KillTimer(int id) {
     m_timers.erase(it);
 }
 
-bool CScreen::HasTimer(int id) const { return m_timers.contains(id); }
+bool CScreen::HasTimer(int id) const {
+    return m_timers.contains(id);
+}
 
 void CScreen::OnTimer(int) {}
 
@@ -191,7 +235,9 @@ QWidget* CScreen::Control(int id) const {
     return it == m_controls.end() ? nullptr : it->second;
 }
 
-void CScreen::OnPaint(QPainter& painter) { painter.fillRect(rect(), Qt::white); }
+void CScreen::OnPaint(QPainter& painter) {
+    painter.fillRect(rect(), Qt::white);
+}
 
 void CScreen::paintEvent(QPaintEvent*) {
     const qreal ratio = devicePixelRatioF();
@@ -207,15 +253,26 @@ void CScreen::paintEvent(QPaintEvent*) {
     QPainter(this).drawImage(0, 0, m_buffer);
     if (!m_painted) {
         m_painted = true;
-        QMetaObject::invokeMethod(this, [this] { OnFirstPaint(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { OnFirstPaint(); }, Qt::QueuedConnection);
     }
 }
 
-bool CScreen::OnKeyDown(int) { return false; }
+bool CScreen::OnKeyDown(int) {
+    return false;
+}
 
 void CScreen::keyPressEvent(QKeyEvent* event) {
     if (OnKeyDown(event->key()))
         return;
+    // The soft keys' shortcuts need an active window; a key that still reaches the screen
+    // presses them here.
+    if (event->key() == Qt::Key_F1 || event->key() == Qt::Key_F2) {
+        if (CDeviceWindow* device = CDeviceWindow::Instance();
+            device && device->TopScreen() == this)
+            device->SoftKeys()->PressKey(event->key() == Qt::Key_F1, true);
+        return;
+    }
     if (event->key() == Qt::Key_Escape) {
         SendCommand(IDCANCEL);
         return;
@@ -223,4 +280,40 @@ void CScreen::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void CScreen::resizeEvent(QResizeEvent* event) { QWidget::resizeEvent(event); }
+bool CScreen::focusNextPrevChild(bool next) {
+    std::vector<QWidget*> chain;
+    for (QWidget* w : findChildren<QWidget*>())
+        if (w->isVisibleTo(this) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
+            !w->focusProxy() && w->window() == window())
+            chain.push_back(w);
+    if (chain.empty())
+        return false;
+    // Reading order: rows by their top edge, then left to right; a few pixels of difference
+    // in the top edge still count as one row.
+    const int tolerance = 4;
+    auto pos = [this](QWidget* w) { return w->mapTo(this, QPoint(0, 0)); };
+    std::stable_sort(chain.begin(), chain.end(), [&](QWidget* a, QWidget* b) {
+        const QPoint pa = pos(a), pb = pos(b);
+        if (std::abs(pa.y() - pb.y()) > tolerance)
+            return pa.y() < pb.y();
+        return pa.x() < pb.x();
+    });
+    QWidget* current = focusWidget();
+    while (current && current != this &&
+           std::find(chain.begin(), chain.end(), current) == chain.end())
+        current = current->parentWidget();
+    auto it = std::find(chain.begin(), chain.end(), current);
+    QWidget* target;
+    if (it == chain.end())
+        target = next ? chain.front() : chain.back();
+    else if (next)
+        target = std::next(it) == chain.end() ? chain.front() : *std::next(it);
+    else
+        target = it == chain.begin() ? chain.back() : *std::prev(it);
+    target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void CScreen::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+}

@@ -47,8 +47,16 @@ public:
     bool SendCommand(int command);
     void PostCommand(int command);
     void OnCommandId(int command, std::function<void()> handler);
+    // A disabled command is refused from its button and its soft key; it does not grey menu
+    // entries, whose handlers check their own preconditions.
     void EnableCommand(int command, bool enable);
     bool IsCommandEnabled(int command) const;
+    // A menu entry chosen by the user: dispatched (queued) even when the command is disabled,
+    // unless the entry itself is greyed with EnableMenuItem.
+    void ChooseMenuItem(int command);
+    // Greys or restores the menu entries that send `command` (Undo of the editor).
+    void EnableMenuItem(int command, bool enable);
+    bool IsMenuItemEnabled(int command) const;
 
     // Private window messages between screens (the frame command of the start-up window).
     void PostMessage(unsigned message, qintptr wParam = 0, qintptr lParam = 0);
@@ -57,6 +65,19 @@ public:
     void SetMenuBar(const CMenuTemplate& menu);
     void RemoveMenuBar();
     const CMenuTemplate* MenuBar() const { return m_hasMenuBar ? &m_menu : nullptr; }
+    // Disables a soft key as a whole, also one that opens a menu (the main screen's "Tools"
+    // while an import runs). A key without a menu is also disabled with its command.
+    void EnableSoftKey(bool left, bool enable);
+    bool IsSoftKeyEnabled(bool left) const { return !m_softKeyDisabled[left ? 0 : 1]; }
+
+    // Pictures the screen paints itself, described for assistive tools (rectangle in the
+    // screen's coordinates); the same identifier replaces a description, an empty one removes it.
+    struct CPictureInfo {
+        QRect rect;
+        QString description;
+    };
+    void SetPictureDescription(int id, const QRect& rect, const QString& description);
+    const std::map<int, CPictureInfo>& PictureDescriptions() const { return m_pictures; }
 
     // Timers by identifier: a repeating one, or a one-shot.
     void SetTimer(int id, int milliseconds);
@@ -97,6 +118,8 @@ protected:
 
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Tab and Shift+Tab go through the screen's controls top to bottom, left to right.
+    bool focusNextPrevChild(bool next) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -116,6 +139,9 @@ private:
     CMenuTemplate m_menu;
     std::map<int, std::function<void()>> m_handlers;
     std::set<int> m_disabled;
+    std::set<int> m_greyedMenuItems;
+    bool m_softKeyDisabled[2] = {false, false};
+    std::map<int, CPictureInfo> m_pictures;
     std::map<int, QTimer*> m_timers;
     std::map<int, QWidget*> m_controls;
     QImage m_buffer;

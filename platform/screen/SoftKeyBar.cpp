@@ -1,5 +1,6 @@
 #include "platform/screen/SoftKeyBar.h"
 
+#include "platform/screen/PlatformAccessibility.h"
 #include "platform/screen/Screen.h"
 
 #include <QLinearGradient>
@@ -7,8 +8,16 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QShortcut>
 
-CSoftKeyBar::CSoftKeyBar(QWidget* parent) : QWidget(parent) {}
+CSoftKeyBar::CSoftKeyBar(QWidget* parent) : QWidget(parent) {
+    InstallPlatformAccessibility();
+    for (const bool left : {true, false}) {
+        auto* key = new QShortcut(QKeySequence(left ? Qt::Key_F1 : Qt::Key_F2), parent);
+        key->setContext(Qt::ApplicationShortcut);
+        QObject::connect(key, &QShortcut::activated, this, [this, left] { PressKey(left, true); });
+    }
+}
 
 void CSoftKeyBar::SetScreen(CScreen* screen) {
     m_screen = screen;
@@ -29,9 +38,19 @@ QString CSoftKeyBar::KeyText(bool left) const {
 
 bool CSoftKeyBar::IsKeyEnabled(bool left) const {
     const CSoftKey* key = Key(left);
-    if (!key)
+    if (!key || !m_screen->IsSoftKeyEnabled(left))
         return false;
     return !key->popup.empty() || m_screen->IsCommandEnabled(key->command);
+}
+
+bool CSoftKeyBar::HasMenu(bool left) const {
+    const CSoftKey* key = Key(left);
+    return key && !key->popup.empty();
+}
+
+QRect CSoftKeyBar::KeyRect(bool left) const {
+    const int half = width() / 2;
+    return left ? QRect(0, 0, half, height()) : QRect(half, 0, width() - half, height());
 }
 
 void CSoftKeyBar::FillMenu(QMenu* menu, const std::vector<CMenuItem>& items) {
@@ -42,18 +61,24 @@ void CSoftKeyBar::FillMenu(QMenu* menu, const std::vector<CMenuItem>& items) {
             FillMenu(menu->addMenu(item.text), item.children);
         } else {
             QAction* action = menu->addAction(item.text);
-            action->setEnabled(m_screen->IsCommandEnabled(item.command));
+            // Entries are greyed only on the screen's explicit wish, never by a disabled command.
+            action->setEnabled(m_screen->IsMenuItemEnabled(item.command));
             const int command = item.command;
             QPointer<CScreen> screen = m_screen;
             QObject::connect(action, &QAction::triggered, menu, [screen, command] {
                 if (screen)
-                    screen->PostCommand(command);
+                    screen->ChooseMenuItem(command);
             });
         }
     }
 }
 
-void CSoftKeyBar::PressKey(bool left) {
+void CSoftKeyBar::PressKey(bool left, bool fromKeyboard) {
+    if (m_menu) {
+        // The key of an open menu closes it, as a second tap outside the menu would.
+        m_menu->close();
+        return;
+    }
     const CSoftKey* key = Key(left);
     if (!key || !IsKeyEnabled(left))
         return;
@@ -69,8 +94,23 @@ void CSoftKeyBar::PressKey(bool left) {
     const QSize hint = menu.sizeHint();
     const int x = left ? 0 : width() - hint.width();
     m_pressed = left ? 0 : 1;
+    m_menu = &menu;
     update();
+    if (fromKeyboard)
+        QMetaObject::invokeMethod(
+            &menu,
+            [&menu] {
+                for (QAction* action : menu.actions())
+                    if (!action->isSeparator() && action->isEnabled()) {
+                        menu.setActiveAction(action);
+                        break;
+                    }
+            },
+            Qt::QueuedConnection);
+    NotifySoftKeyMenu(this, left, true);
     menu.exec(mapToGlobal(QPoint(x, -hint.height())));
+    m_menu = nullptr;
+    NotifySoftKeyMenu(this, left, false);
     m_pressed = -1;
     update();
 }

@@ -2,6 +2,8 @@
 
 // The soft-key bar at the bottom of the device screen: the left and right soft key of the top
 // screen's menu bar. A key sends its command, or opens its popup menu just above the bar.
+// F1 presses the left key and F2 the right one, as on the handheld's emulator; an open menu
+// is driven with the arrow keys, Enter and Escape.
 
 #include <QWidget>
 
@@ -20,8 +22,16 @@ public:
     // What a key shows; empty when the screen has no bar or the key is unused.
     QString KeyText(bool left) const;
     bool IsKeyEnabled(bool left) const;
-    // Presses a key as a tap would.
-    void PressKey(bool left);
+    // Whether the key opens a menu.
+    bool HasMenu(bool left) const;
+    // Presses a key as a tap would; a key whose menu is open closes it. From the keyboard the
+    // menu opens with its first entry selected.
+    void PressKey(bool left, bool fromKeyboard = false);
+    // Where a key is drawn, in the bar's coordinates.
+    QRect KeyRect(bool left) const;
+    // The popup menu while it is open, else null; and which key opened it.
+    QMenu* OpenMenu() const { return m_menu; }
+    bool IsMenuOpenOn(bool left) const { return m_menu && m_pressed == (left ? 0 : 1); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -33,5 +43,6 @@ private:
     void FillMenu(QMenu* menu, const std::vector<CMenuItem>& items);
 
     CScreen* m_screen = nullptr;
-    int m_pressed = -1;  // 0 left, 1 right
+    int m_pressed = -1; // 0 left, 1 right
+    QMenu* m_menu = nullptr;
 };
