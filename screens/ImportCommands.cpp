@@ -1,4 +1,120 @@
 #include "screens/ImportCommands.h"
 
-bool ImportFromFile(CScreen*, CSession&) { return false; }
-bool ImportFromFolder(CScreen*, CSession&, const CImportBusy&) { return false; }
+#include "app/AppSettings.h"
+#include "browser/screens/PickerDialog.h"
+#include "platform/screen/MessagePump.h"
+#include "platform/screen/WaitCursor.h"
+#include "resources/ResourceIds.h"
+#include "screens/SettingsPageDlg.h"
+#include "session/PictureImport.h"
+#include "session/Session.h"
+#include "ui/text/Strings.h"
+#include "ui/toolkit/QuestionBox.h"
+
+#include <QFileInfo>
+
+namespace {
+
+using namespace ids;
+
+// Lets the screen breathe every so many files while a large folder is searched.
+constexpr int kFilesBetweenPumps = 64;
+
+// An import started from the menu while another one still adds pages would interleave both.
+bool g_importRunning = false;
+
+class CImportGuard {
+public:
+    CImportGuard() : m_acquired(!g_importRunning) { g_importRunning = true; }
+    ~CImportGuard() {
+        if (m_acquired)
+            g_importRunning = false;
+    }
+    bool Acquired() const { return m_acquired; }
+
+private:
+    bool m_acquired;
+};
+
+void SetPickerTitles(CPickerDialog& picker) {
+    picker.SetTitles(LoadFormatted(IDS_IMPORT_FILE), LoadFormatted(IDS_SELECT_FILE_IMPORT));
+    picker.SetInitialFolder(AppSettings().lastImportFolder);
+}
+
+class CScreenImportDelegate : public CFolderImportDelegate {
+public:
+    CScreenImportDelegate(CScreen* owner, const CImportBusy& busy) : m_owner(owner), m_busy(busy) {}
+
+    void SearchBusy(bool busy) override {
+        if (busy) {
+            if (m_busy)
+                m_busy(true);
+            BeginWait();
+        } else {
+            EndWait();
+            if (m_busy)
+                m_busy(false);
+        }
+    }
+    void FileFound(int count) override {
+        if (count % kFilesBetweenPumps == 0)
+            PumpMessages(1);
+    }
+    bool AskOrder(std::uint32_t& order) override {
+        CSettingsPageDlg prompt(ID_SETTINGS_IMPORT, AppSettings(), m_owner);
+        if (prompt.Show() != IDOK)
+            return false;
+        order = AppSettings().pictureImportOrder;
+        return true;
+    }
+    void PictureDone(int, int) override {
+        // Each page shows up in the strip while the import runs.
+        if (m_owner)
+            m_owner->repaint();
+        PumpMessages(1);
+    }
+
+private:
+    CScreen* m_owner;
+    const CImportBusy& m_busy;
+};
+
+} // namespace
+
+bool ImportFromFile(CScreen* owner, CSession& session) {
+    CImportGuard guard;
+    if (!guard.Acquired())
+        return false;
+    CPickerDialog picker(CPickerDialog::kPickFile, owner);
+    SetPickerTitles(picker);
+    // The file picker offers no "*.jpeg": the first mask of the folder import is left out.
+    picker.SetFilter(QString::fromLatin1(kPictureMasks[1]));
+    for (std::size_t i = 2; i < kPictureMasks.size(); ++i)
+        picker.AddFilter(QString::fromLatin1(kPictureMasks[i]));
+    if (picker.Show() != IDOK)
+        return false;
+    const QString file = picker.GetSelectedFile();
+    if (ImportPictureFile(session, AppSettings(), file))
+        return true;
+    // The user picked this one file; saying nothing would look as if it had worked.
+    CQuestionBox box(owner);
+    box.SetKind(CQuestionBox::kClose);
+    box.SetPictures(IDB_MSG_ERROR);
+    box.SetTitles(LoadFormatted(IDS_ERROR_1192), LoadFormatted(IDS_IMPORT_IMAGE));
+    box.SetBody(LoadFormatted(IDS_ERROR_IMPORTING_IMAGE_FILE, QFileInfo(file).fileName()));
+    box.Show();
+    return false;
+}
+
+bool ImportFromFolder(CScreen* owner, CSession& session, const CImportBusy& busy) {
+    CImportGuard guard;
+    if (!guard.Acquired())
+        return false;
+    CPickerDialog picker(CPickerDialog::kPickFolder, owner);
+    SetPickerTitles(picker);
+    if (picker.Show() != IDOK)
+        return false;
+    const QString folder = picker.GetSelectedFolder();
+    CScreenImportDelegate delegate(owner, busy);
+    return ImportPictureFolder(session, AppSettings(), folder, delegate).imported > 0;
+}

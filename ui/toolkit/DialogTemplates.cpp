@@ -44,6 +44,50 @@ std::map<int, CDialogTemplate> BuildTemplates() {
         {IDC_BUTTON_MAKE_PDF, K::Button, {52, 128, 36, 18}, {}, 0},
         {IDC_BUTTON_DELETE, K::Button, {90, 128, 36, 18}, {}, 0},
     }};
+    // The file and folder picker and the settings pages; their screens lay the controls out
+    // below the header themselves.
+    t[IDD_FILE_PICKER] = {IDD_FILE_PICKER, {139, 153}, {}, {
+        {IDC_BROWSER_PATH, K::Custom, {7, 15, 125, 12}, {}, 0},
+        {IDC_BROWSER_TREE, K::Custom, {7, 31, 125, 54}, {}, 0},
+        {IDC_BROWSER_LIST, K::Custom, {7, 88, 125, 44}, {}, 0},
+        {IDC_CANCEL, K::Button, {4, 138, 42, 13}, {}, 0},
+        {IDC_OK, K::Button, {93, 138, 42, 13}, {}, kStyleDefault},
+    }};
+    const CControlTemplate settingsCancel{IDC_SETTINGS_CANCEL, K::Button, {4, 138, 42, 13}, {}, 0};
+    const CControlTemplate settingsOk{IDC_SETTINGS_OK, K::Button, {93, 138, 42, 13}, {}, kStyleDefault};
+    t[IDD_SORT_ORDER] = {IDD_SORT_ORDER, {139, 153}, {}, {
+        {IDC_SORT_PROMPT, K::Static, {7, 24, 125, 18}, {}, 0},
+        {IDC_SORT_NAME_ASC, K::RadioButton, {7, 44, 125, 10}, {}, kStyleGroupStart},
+        {IDC_SORT_NAME_DESC, K::RadioButton, {7, 55, 125, 10}, {}, 0},
+        {IDC_SORT_DATE_ASC, K::RadioButton, {7, 66, 125, 10}, {}, 0},
+        {IDC_SORT_DATE_DESC, K::RadioButton, {7, 77, 125, 10}, {}, 0},
+        {IDC_SORT_NONE, K::RadioButton, {7, 88, 125, 10}, {}, 0},
+        {IDC_SORT_ASK, K::RadioButton, {7, 99, 125, 10}, {}, 0},
+        settingsCancel, settingsOk,
+    }};
+    t[IDD_SETTINGS_CAMERA] = {IDD_SETTINGS_CAMERA, {139, 153}, {}, {
+        {IDC_CAMERA_PROMPT, K::Static, {7, 24, 125, 26}, {}, 0},
+        {IDC_CAMERA_DEFAULT, K::RadioButton, {7, 52, 125, 10}, {}, kStyleGroupStart},
+        {IDC_CAMERA_2MP, K::RadioButton, {7, 63, 125, 10}, {}, 0},
+        {IDC_CAMERA_3MP, K::RadioButton, {7, 74, 125, 10}, {}, 0},
+        {IDC_CAMERA_5MP, K::RadioButton, {7, 85, 125, 10}, {}, 0},
+        settingsCancel, settingsOk,
+    }};
+    t[IDD_SETTINGS_IMAGES] = {IDD_SETTINGS_IMAGES, {139, 153}, {}, {
+        {IDC_EMBED_PROMPT, K::Static, {7, 24, 125, 10}, {}, 0},
+        {IDC_EMBED_SCALING, K::Custom, {7, 36, 125, 13}, {}, 0},
+        {IDC_EMBED_AUTO_PORTRAIT, K::CheckBox, {7, 54, 125, 10}, {}, 0},
+        settingsCancel, settingsOk,
+    }};
+    t[IDD_SETTINGS_PDF] = {IDD_SETTINGS_PDF, {139, 153}, {}, {
+        {IDC_PDF_PROMPT, K::Static, {7, 24, 125, 10}, {}, 0},
+        {IDC_PDF_PAPER, K::Custom, {7, 36, 125, 13}, {}, 0},
+        settingsCancel, settingsOk,
+    }};
+    t[IDD_SETTINGS_MISC] = {IDD_SETTINGS_MISC, {139, 153}, {}, {
+        {IDC_MISC_ASK_ACTIONS, K::CheckBox, {7, 24, 125, 10}, {}, 0},
+        settingsCancel, settingsOk,
+    }};
     // Send screen, contact picker and list chooser; their texts come from the string table.
     t[IDD_SEND] = {IDD_SEND, {139, 153}, {}, {
         {IDC_MAIL_ADDRESS_LABEL, K::Static, {7, 23, 125, 9}, {}, 0},

@@ -1,0 +1,183 @@
+#include "browser/screens/PickerDialog.h"
+
+#include "browser/screens/FileList.h"
+#include "browser/screens/FolderTree.h"
+#include "browser/screens/PathBox.h"
+#include "platform/screen/DeviceWindow.h"
+#include "platform/screen/SoftKeyBar.h"
+#include "resources/ResourceIds.h"
+#include "tests/support/TempHome.h"
+#include "ui/binding/SkinBinding.h"
+#include "ui/toolkit/SkinButton.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QHeaderView>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+using namespace ids;
+
+class PickerDialogTest : public CTempHomeTest {
+protected:
+    void SetUp() override {
+        CTempHomeTest::SetUp();
+        m_device = std::make_unique<CDeviceWindow>(QSize(480, 640));
+        m_device->show();
+        ASSERT_TRUE(BindSkinLibraryFrom(QCoreApplication::applicationDirPath(), nullptr));
+        for (const char* name : {"docs/a.jpg", "docs/B.JPG", "docs/c.txt", "docs/sub/d.png",
+                                 "docs/.hidden.jpg", "other/e.bmp"}) {
+            QDir().mkpath(QFileInfo(PathIn(name)).path());
+            WriteFile(PathIn(name), "x");
+        }
+    }
+    void TearDown() override {
+        m_device.reset();
+        UnbindSkinLibrary();
+        CTempHomeTest::TearDown();
+    }
+    // Runs the picker and lets `act` work on it; -1 when nothing ended it.
+    int Run(CPickerDialog& picker, const std::function<void()>& act) {
+        QTimer::singleShot(0, &picker, act);
+        QTimer::singleShot(3000, &picker, [&] { picker.EndDialog(-1); });
+        return picker.Show();
+    }
+    static QStringList ListedNames(CPickerDialog& picker) {
+        QStringList names;
+        for (int i = 0; i < picker.List()->topLevelItemCount(); ++i)
+            names << picker.List()->topLevelItem(i)->text(0);
+        return names;
+    }
+    bool OkButtonEnabled(CPickerDialog& picker) {
+        return picker.Button(IDC_OK)->isEnabled() && picker.IsCommandEnabled(ID_OK) &&
+               m_device->SoftKeys()->IsKeyEnabled(false);
+    }
+
+    std::unique_ptr<CDeviceWindow> m_device;
+};
+
+TEST_F(PickerDialogTest, FileModeOkOnlyWhileAFileIsSelected) {
+    CPickerDialog picker(CPickerDialog::kPickFile);
+    picker.SetFilter("*.jpg");
+    picker.AddFilter("*.png");
+    picker.SetInitialFolder(PathIn("docs"));
+    bool before = true, afterFolder = true, afterFile = false, afterOtherFolder = true;
+    const int result = Run(picker, [&] {
+        before = OkButtonEnabled(picker);
+        picker.SendCommand(ID_OK); // disabled: nothing happens
+        picker.Tree()->SelectPath(PathIn("docs/sub"));
+        afterFolder = OkButtonEnabled(picker);
+        picker.Tree()->SelectPath(PathIn("docs"));
+        ASSERT_TRUE(picker.List()->SelectFile("B.JPG"));
+        afterFile = OkButtonEnabled(picker);
+        EXPECT_TRUE(picker.GetSelectedFolder().isEmpty());
+        picker.Tree()->SelectPath(PathIn("other"));
+        afterOtherFolder = OkButtonEnabled(picker);
+        picker.Tree()->SelectPath(PathIn("docs"));
+        picker.List()->SelectFile("a.jpg");
+        picker.SendCommand(ID_OK);
+    });
+    EXPECT_FALSE(before);
+    EXPECT_FALSE(afterFolder);
+    EXPECT_TRUE(afterFile);
+    EXPECT_FALSE(afterOtherFolder);
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(picker.GetSelectedFile(), PathIn("docs/a.jpg"));
+    EXPECT_TRUE(picker.GetSelectedFolder().isEmpty());
+}
+
+TEST_F(PickerDialogTest, FolderModeFileSelectionTakesOkAway) {
+    CPickerDialog picker(CPickerDialog::kPickFolder);
+    picker.SetInitialFolder(PathIn("docs"));
+    bool atStart = false, withFile = true, folderAgain = false;
+    const int result = Run(picker, [&] {
+        atStart = OkButtonEnabled(picker);
+        picker.List()->SelectFile("c.txt");
+        withFile = OkButtonEnabled(picker);
+        picker.Tree()->SelectPath(PathIn("docs/sub"));
+        folderAgain = OkButtonEnabled(picker);
+        picker.Button(IDC_OK)->click();
+    });
+    EXPECT_TRUE(atStart);
+    EXPECT_FALSE(withFile);
+    EXPECT_TRUE(folderAgain);
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(picker.GetSelectedFolder(), PathIn("docs/sub"));
+    EXPECT_TRUE(picker.GetSelectedFile().isEmpty());
+}
+
+TEST_F(PickerDialogTest, FiltersHiddenFilesAndColumns) {
+    CPickerDialog all(CPickerDialog::kPickFile);
+    all.SetInitialFolder(PathIn("docs"));
+    all.Prepare();
+    EXPECT_EQ(ListedNames(all), (QStringList{"a.jpg", "B.JPG", "c.txt"}));
+    EXPECT_EQ(all.List()->columnCount(), 5);
+    EXPECT_EQ(all.List()->headerItem()->text(3), "Attributes");
+    EXPECT_EQ(all.PathBox()->Path(), PathIn("docs"));
+
+    CPickerDialog jpeg(CPickerDialog::kPickFile);
+    jpeg.SetFilter("*.jpg");
+    jpeg.SetInitialFolder(PathIn("docs"));
+    jpeg.Prepare();
+    EXPECT_EQ(ListedNames(jpeg), (QStringList{"a.jpg", "B.JPG"}));
+
+    // A tap on the Name header reverses the order.
+    jpeg.List()->sortByColumn(0, Qt::DescendingOrder);
+    EXPECT_EQ(ListedNames(jpeg), (QStringList{"B.JPG", "a.jpg"}));
+}
+
+TEST_F(PickerDialogTest, ActivatingAFileClosesWithOkAndCancelWithTwo) {
+    {
+        CPickerDialog picker(CPickerDialog::kPickFile);
+        picker.SetInitialFolder(PathIn("docs"));
+        const int result = Run(picker, [&] {
+            picker.List()->SelectFile("c.txt");
+            picker.List()->setFocus();
+            QTest::keyClick(picker.List(), Qt::Key_Return);
+        });
+        EXPECT_EQ(result, IDOK);
+        EXPECT_EQ(picker.GetSelectedFile(), PathIn("docs/c.txt"));
+    }
+    for (int command : {int(ID_PLATFORM_CANCEL), int(IDC_CANCEL)}) {
+        CPickerDialog picker(CPickerDialog::kPickFolder);
+        EXPECT_EQ(Run(picker, [&] { picker.SendCommand(command); }), IDCANCEL);
+    }
+    CPickerDialog picker(CPickerDialog::kPickFolder);
+    EXPECT_EQ(Run(picker, [&] { QTest::keyClick(picker.Tree(), Qt::Key_Escape); }), IDCANCEL);
+}
+
+TEST_F(PickerDialogTest, PathBoxPopupChoosesAFolder) {
+    CPickerDialog picker(CPickerDialog::kPickFolder);
+    picker.SetInitialFolder(PathIn("docs"));
+    const int result = Run(picker, [&] {
+        picker.PathBox()->setFocus();
+        QTest::keyClick(picker.PathBox(), Qt::Key_F4);
+        ASSERT_TRUE(picker.PathBox()->IsDroppedDown());
+        CFolderTree* popup = picker.PathBox()->PopupTree();
+        EXPECT_EQ(popup->SelectedPath(), PathIn("docs"));
+        EXPECT_EQ(popup->width(), picker.PathBox()->width());
+        popup->SelectPath(PathIn("other"));
+        QTest::keyClick(popup, Qt::Key_Return);
+        EXPECT_FALSE(picker.PathBox()->IsDroppedDown());
+        EXPECT_EQ(picker.Tree()->SelectedPath(), PathIn("other"));
+        EXPECT_EQ(ListedNames(picker), QStringList{"e.bmp"});
+        picker.SendCommand(ID_OK);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(picker.GetSelectedFolder(), PathIn("other"));
+}
+
+TEST_F(PickerDialogTest, MissingInitialFolderOpensItsParentAndTheRootShowsTheDevice) {
+    CPickerDialog picker(CPickerDialog::kPickFolder);
+    picker.SetInitialFolder(PathIn("docs/gone/deeper"));
+    picker.Prepare();
+    EXPECT_EQ(picker.Tree()->SelectedPath(), PathIn("docs"));
+    EXPECT_EQ(picker.Tree()->topLevelItem(0)->text(0), "My Device");
+    EXPECT_EQ(CFolderTree::PathOf(picker.Tree()->topLevelItem(0)), "/");
+}
+
+} // namespace
