@@ -86,9 +86,9 @@ std::vector<CContact> CContactStore::Parse(const QByteArray& text) {
             card.secondName = parts.value(0).trimmed();
             card.firstName = parts.value(1).trimmed();
         } else if (name == "EMAIL" && emails < 3) {
-            const QString address = Unescape(value).trimmed();
-            if (!address.isEmpty())
-                card.email[emails++] = address;
+            // Slots by position: an empty EMAIL keeps its slot, as an address book's second
+            // address stays the second when the first is cleared.
+            card.email[emails++] = Unescape(value).trimmed();
         } else if (name == "ORG") {
             card.organisation = SplitParts(value).value(0).trimmed();
         } else if (name == "NOTE") {
