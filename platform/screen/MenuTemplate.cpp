@@ -29,9 +29,11 @@ bool FindInKey(const CSoftKey& key, int command, std::vector<QString>& path) {
     return Find(key.popup, command, path);
 }
 
-}  // namespace
+} // namespace
 
-CMenuItem MenuSeparator() { return CMenuItem{}; }
+CMenuItem MenuSeparator() {
+    return CMenuItem{};
+}
 
 std::vector<int> MenuCommands(const CMenuTemplate& menu) {
     std::vector<int> out;
@@ -48,4 +50,14 @@ std::vector<QString> MenuPath(const CMenuTemplate& menu, int command) {
     if (FindInKey(menu.left, command, path) || FindInKey(menu.right, command, path))
         return path;
     return {};
+}
+
+QString MenuText(const CMenuTemplate& menu, int command) {
+    const std::vector<QString> path = MenuPath(menu, command);
+    if (path.empty())
+        return {};
+    QString text = path.back();
+    if (text.endsWith(QStringLiteral("...")))
+        text.chop(3);
+    return text.trimmed();
 }

@@ -5,10 +5,11 @@
 
 #include <QString>
 
+#include <map>
 #include <vector>
 
 struct CMenuItem {
-    QString text;                    // empty with command 0: a separator
+    QString text; // empty with command 0: a separator
     int command = 0;
     std::vector<CMenuItem> children; // a sub-menu when not empty
 
@@ -17,8 +18,8 @@ struct CMenuItem {
 
 struct CSoftKey {
     QString text;
-    int command = 0;                 // sent when the key has no popup
-    std::vector<CMenuItem> popup;    // opened above the bar when not empty
+    int command = 0;              // sent when the key has no popup
+    std::vector<CMenuItem> popup; // opened above the bar when not empty
 
     bool IsEmpty() const { return text.isEmpty(); }
 };
@@ -27,6 +28,9 @@ struct CMenuTemplate {
     int id = 0;
     CSoftKey left;
     CSoftKey right;
+    // Buttons of the screen that run the same handler as a menu command (button -> command):
+    // a button that shows only a picture is named by that command's menu text.
+    std::map<int, int> buttonCommands;
 };
 
 // A separator line inside a popup.
@@ -37,3 +41,7 @@ std::vector<int> MenuCommands(const CMenuTemplate& menu);
 
 // The path of texts leading to `command` ("Tools", "File", "Exit"), empty when absent.
 std::vector<QString> MenuPath(const CMenuTemplate& menu, int command);
+
+// The text a user reads for `command` in the bar (the entry's or the key's), without the
+// trailing "..." of an entry that opens a screen; empty when the bar does not carry it.
+QString MenuText(const CMenuTemplate& menu, int command);

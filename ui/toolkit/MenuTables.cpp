@@ -37,6 +37,10 @@ std::map<int, CMenuTemplate> BuildMenus() {
                   Sub("File", {Item("Create PDF...", ID_FILE_CREATE_PDF), Item("New session...", ID_FILE_NEW_SESSION),
                                Item("Library...", ID_FILE_LIBRARY), MenuSeparator(), Item("Exit", ID_FILE_EXIT)})}},
         CSoftKey{S(IDS_SCAN), ID_SCAN, {}});
+    // The main screen's big buttons run the handlers of these entries and are read by their texts.
+    menus[IDR_MENU_MAIN].buttonCommands = {{IDC_BUTTON_SCAN, ID_SCAN},
+                                           {IDC_BUTTON_MAKE_PDF, ID_FILE_CREATE_PDF},
+                                           {IDC_BUTTON_DELETE, ID_IMAGE_DELETE}};
 
     add(IDR_MENU_ABOUT, CSoftKey{S(IDS_CLOSE), ID_ABOUT_CLOSE, {}}, CSoftKey{});
     for (int id : {IDR_MENU_OK_CANCEL, IDR_MENU_OK_CANCEL_5})

@@ -6,7 +6,9 @@
 #include "ui/text/Strings.h"
 #include "ui/text/TextFormat.h"
 #include "ui/toolkit/Fonts.h"
+#include "ui/toolkit/ToolkitAccessibility.h"
 
+#include <QAccessible>
 #include <QDateTime>
 #include <QLinearGradient>
 #include <QPainter>
@@ -17,7 +19,9 @@ namespace {
 
 constexpr std::uint32_t kUnknown = 0xFFFFFFFFu;
 
-std::uint32_t TickCount() { return std::uint32_t(QDateTime::currentMSecsSinceEpoch()); }
+std::uint32_t TickCount() {
+    return std::uint32_t(QDateTime::currentMSecsSinceEpoch());
+}
 
 QString TimeText(std::uint16_t format, std::uint32_t ms) {
     if (ms == 0 || ms == kUnknown)
@@ -25,11 +29,12 @@ QString TimeText(std::uint16_t format, std::uint32_t ms) {
     return LoadFormatted(format, FormatTimeSpan(ms));
 }
 
-}  // namespace
+} // namespace
 
 CProgressCtrl::CProgressCtrl(QWidget* parent) : QWidget(parent), m_clock(TickCount) {
     m_start = m_clock();
     setAttribute(Qt::WA_OpaquePaintEvent);
+    InstallToolkitAccessibility();
 }
 
 void CProgressCtrl::SetClock(std::function<std::uint32_t()> clock) {
@@ -56,6 +61,10 @@ void CProgressCtrl::GetRange(int& lower, int& upper) const {
 int CProgressCtrl::SetPos(int pos) {
     const int previous = m_pos;
     m_pos = pos;
+    if (pos != previous && QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, pos);
+        QAccessible::updateAccessibility(&event);
+    }
     const int filled = FilledWidth();
     if (filled != m_filled) {
         m_filled = filled;
@@ -65,9 +74,13 @@ int CProgressCtrl::SetPos(int pos) {
     return previous;
 }
 
-int CProgressCtrl::SetStep(int step) { return std::exchange(m_step, step); }
+int CProgressCtrl::SetStep(int step) {
+    return std::exchange(m_step, step);
+}
 
-void CProgressCtrl::Restart() { m_start = m_clock(); }
+void CProgressCtrl::Restart() {
+    m_start = m_clock();
+}
 
 Colour CProgressCtrl::SetBarColour(Colour colour) {
     m_rebuild = true;
@@ -122,7 +135,9 @@ double CProgressCtrl::Fraction() const {
     return std::clamp(double(m_pos - m_lower) / double(m_upper - m_lower), 0.0, 1.0);
 }
 
-int CProgressCtrl::FilledWidth() const { return int(width() * Fraction()); }
+int CProgressCtrl::FilledWidth() const {
+    return int(width() * Fraction());
+}
 
 void CProgressCtrl::EstimateTimes(std::uint32_t& remaining, std::uint32_t& elapsed,
                                   std::uint32_t& total) const {
@@ -207,10 +222,10 @@ void CProgressCtrl::paintEvent(QPaintEvent*) {
     p.drawImage(QRect(filled, 0, width() - filled, height()), m_emptyPicture,
                 QRect(filled, 0, width() - filled, height()));
 
-    const QRect textRect = m_gradient ? rect().adjusted(ScalePixels(3), 0, -ScalePixels(3), 0) : rect();
-    const QColor textColour = Resolve(m_textColour, m_background == kSystemColour
-                                                        ? GetSysColour(COLOR_WINDOW)
-                                                        : m_background);
+    const QRect textRect =
+        m_gradient ? rect().adjusted(ScalePixels(3), 0, -ScalePixels(3), 0) : rect();
+    const QColor textColour = Resolve(
+        m_textColour, m_background == kSystemColour ? GetSysColour(COLOR_WINDOW) : m_background);
     const QColor shadow = QtColour(m_shadowColour);
     const int flags = Qt::AlignCenter | Qt::TextSingleLine;
     if (m_showText) {
@@ -229,8 +244,10 @@ void CProgressCtrl::paintEvent(QPaintEvent*) {
             p.setFont(*font);
         const int inset = m_gradient ? 2 : 1;
         const QRect statsRect = rect().adjusted(inset, 0, -inset, 0);
-        const struct { QString text; int align; } sides[] = {
-            {RightText(), Qt::AlignRight}, {LeftText(), Qt::AlignLeft}};
+        const struct {
+            QString text;
+            int align;
+        } sides[] = {{RightText(), Qt::AlignRight}, {LeftText(), Qt::AlignLeft}};
         for (const auto& side : sides) {
             if (side.text.isEmpty())
                 continue;

@@ -30,15 +30,19 @@ CKindLayout LayoutOf(int kind) {
     switch (kind) {
     case 0: return {IDR_MENU_QB_CLOSE, 0, 0, 0, kButtonClose};
     case 1: return {IDR_MENU_QB_NO_YES, kButtonNo, 0, 0, kButtonYes};
-    case 2: case 3: return {IDR_MENU_QB_CANCEL_OK, kButtonCancel, 0, 0, kButtonOk};
-    case 4: case 5: case 6: case 7: case 8:
-        return {IDR_MENU_QB_CANCEL_NEXT, kButtonCancel, 0, kButtonNext, 0};
+    case 2:
+    case 3: return {IDR_MENU_QB_CANCEL_OK, kButtonCancel, 0, 0, kButtonOk};
+    case 4:
+    case 5:
+    case 6:
+    case 7:
+    case 8: return {IDR_MENU_QB_CANCEL_NEXT, kButtonCancel, 0, kButtonNext, 0};
     case 9: return {IDR_MENU_QB_YES_NO_ALL, kButtonCancel, kButtonNo, 0, kButtonYes};
     default: return {IDR_MENU_QB_DONT_SHOW, 0, 0, 0, kButtonClose};
     }
 }
 
-}  // namespace
+} // namespace
 
 CQuestionBox::CQuestionBox(CScreen* owner) : CDialog(ids::IDD_QUESTION, owner) {
     using namespace ids;
@@ -49,8 +53,14 @@ CQuestionBox::CQuestionBox(CScreen* owner) : CDialog(ids::IDD_QUESTION, owner) {
 
     OnCommandId(ID_QB_NEXT, [this] { EndWith(kResultNext); });
     OnCommandId(ID_QB_NO, [this] { EndWith(kResultNo); });
-    OnCommandId(ID_QB_YES_TO_ALL, [this] { m_checked = true; EndWith(kResultNext); });
-    OnCommandId(ID_QB_NO_TO_ALL, [this] { m_checked = true; EndWith(kResultNo); });
+    OnCommandId(ID_QB_YES_TO_ALL, [this] {
+        m_checked = true;
+        EndWith(kResultNext);
+    });
+    OnCommandId(ID_QB_NO_TO_ALL, [this] {
+        m_checked = true;
+        EndWith(kResultNo);
+    });
     OnCommandId(ID_QB_DONT_SHOW, [this] {
         m_checked = !m_checked;
         if (auto* check = ControlAs<QCheckBox>(IDC_QB_CHECK))
@@ -65,8 +75,14 @@ CQuestionBox::CQuestionBox(CScreen* owner) : CDialog(ids::IDD_QUESTION, owner) {
             m_checked = check->isChecked();
         UpdateNextRule();
     });
-    OnCommandId(IDC_QB_RADIO_FIRST, [this] { m_choice = 0; UpdateNextRule(); });
-    OnCommandId(IDC_QB_RADIO_SECOND, [this] { m_choice = 1; UpdateNextRule(); });
+    OnCommandId(IDC_QB_RADIO_FIRST, [this] {
+        m_choice = 0;
+        UpdateNextRule();
+    });
+    OnCommandId(IDC_QB_RADIO_SECOND, [this] {
+        m_choice = 1;
+        UpdateNextRule();
+    });
 }
 
 CQuestionBox::~CQuestionBox() {
@@ -81,14 +97,18 @@ void CQuestionBox::ReleasePictures() {
         SkinReleaseImage(std::exchange(m_second, 0));
 }
 
-void CQuestionBox::SetKind(int kind) { m_kind = std::clamp(kind, 0, 10); }
+void CQuestionBox::SetKind(int kind) {
+    m_kind = std::clamp(kind, 0, 10);
+}
 
 void CQuestionBox::SetTitles(const QString& caption, const QString& heading) {
     m_caption = caption;
     m_heading = heading;
 }
 
-void CQuestionBox::SetBody(const QString& text, bool) { m_body = text; }
+void CQuestionBox::SetBody(const QString& text, bool) {
+    m_body = text;
+}
 
 void CQuestionBox::SetOptionTexts(const QString& first, const QString& second) {
     m_firstText = first;
@@ -105,7 +125,9 @@ bool CQuestionBox::UsesCheck() const {
     return m_kind == 5 || m_kind == 6 || m_kind == 9 || m_kind == 10;
 }
 
-bool CQuestionBox::UsesRadios() const { return m_kind == 3 || m_kind == 7 || m_kind == 8; }
+bool CQuestionBox::UsesRadios() const {
+    return m_kind == 3 || m_kind == 7 || m_kind == 8;
+}
 
 void CQuestionBox::Prepare() {
     using namespace ids;
@@ -116,8 +138,10 @@ void CQuestionBox::Prepare() {
     // The device emulates platform version 5, so the second variant of each bar is used.
     SetMenuBarId(k.menu + kMenuVariant5Offset);
 
-    const std::pair<int, int> buttons[] = {{IDC_QB_BUTTON_CANCEL, k.cancel}, {IDC_QB_BUTTON_NO, k.no},
-                                           {IDC_QB_BUTTON_NEXT, k.next}, {IDC_QB_BUTTON_OK, k.ok}};
+    const std::pair<int, int> buttons[] = {{IDC_QB_BUTTON_CANCEL, k.cancel},
+                                           {IDC_QB_BUTTON_NO, k.no},
+                                           {IDC_QB_BUTTON_NEXT, k.next},
+                                           {IDC_QB_BUTTON_OK, k.ok}};
     for (auto [id, kind] : buttons) {
         if (kind)
             SetupStandardButton(Button(id), kind);
@@ -139,6 +163,10 @@ void CQuestionBox::Prepare() {
     }
     auto* text = ControlAs<QTextEdit>(IDC_QB_BODY);
     text->setPlainText(body);
+    // Assistive tools read the box as a dialog titled by its heading that says its body.
+    setAccessibleName(m_heading);
+    setAccessibleDescription(body);
+    text->setAccessibleName(m_heading);
     ApplyFont(GetFontCode(kFontMessageBody), text);
     text->viewport()->setAutoFillBackground(false);
     text->setAutoFillBackground(false);
@@ -216,14 +244,16 @@ void CQuestionBox::Layout() {
     int bottom = footerTop - ScalePixels(4);
     if (UsesRadios()) {
         Control(IDC_QB_RADIO_SECOND)->setGeometry(column.left(), bottom - row, column.width(), row);
-        Control(IDC_QB_RADIO_FIRST)->setGeometry(column.left(), bottom - 2 * row, column.width(), row);
+        Control(IDC_QB_RADIO_FIRST)
+            ->setGeometry(column.left(), bottom - 2 * row, column.width(), row);
         bottom -= 2 * row + ScalePixels(4);
     } else if (UsesCheck()) {
         Control(IDC_QB_CHECK)->setGeometry(column.left(), bottom - row, column.width(), row);
         bottom -= row + ScalePixels(4);
     }
-    Control(IDC_QB_BODY)->setGeometry(column.left(), column.top(), column.width(),
-                                      std::max(row, bottom - column.top()));
+    Control(IDC_QB_BODY)
+        ->setGeometry(column.left(), column.top(), column.width(),
+                      std::max(row, bottom - column.top()));
 }
 
 void CQuestionBox::OnPaint(QPainter& painter) {
@@ -245,6 +275,10 @@ void CQuestionBox::OnTimer(int id) {
     update(QRect(width() - corner, 0, corner, ScalePixels(38)));
 }
 
-void CQuestionBox::OnClose() { KillTimer(kSwapTimer); }
+void CQuestionBox::OnClose() {
+    KillTimer(kSwapTimer);
+}
 
-void CQuestionBox::EndWith(int result) { EndDialog(result); }
+void CQuestionBox::EndWith(int result) {
+    EndDialog(result);
+}

@@ -3,8 +3,10 @@
 #include "platform/screen/Opener.h"
 #include "platform/screen/Screen.h"
 #include "ui/binding/SkinBinding.h"
+#include "ui/toolkit/ToolkitAccessibility.h"
 
 #include <QCursor>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -31,15 +33,16 @@ void FillMenu(QMenu* menu, const std::vector<CMenuItem>& items, CScreen* screen)
             QPointer<CScreen> target = screen;
             QObject::connect(action, &QAction::triggered, menu, [target, command] {
                 if (target)
-                    target->PostCommand(command);
+                    target->ChooseMenuItem(command);
             });
         }
     }
 }
 
-}  // namespace
+} // namespace
 
 CSkinButton::CSkinButton(QWidget* parent) : QPushButton(parent) {
+    InstallToolkitAccessibility();
     setMouseTracking(true);
     setAutoDefault(false);
     SetDefaultColours(false);
@@ -71,9 +74,8 @@ int CSkinButton::SetFaces(std::uint32_t hover, std::uint32_t normal, std::uint32
         m_faceSizes[i] = {};
         if (!ids[i])
             continue;
-        const std::int32_t handle = m_transparent
-                                        ? SkinAddImage(ids[i])
-                                        : SkinAddImageOnColour(ids[i], m_faceBackground);
+        const std::int32_t handle =
+            m_transparent ? SkinAddImage(ids[i]) : SkinAddImageOnColour(ids[i], m_faceBackground);
         if (handle > 0) {
             m_faces[i] = handle;
             m_faceSizes[i] = SkinImageSize(handle);
@@ -250,9 +252,11 @@ void CSkinButton::paintEvent(QPaintEvent*) {
         const std::int32_t skinIcon = CurrentIcon();
         QIcon platformIcon;
         if (!m_skinIconsInUse) {
-            platformIcon = m_platformIcons[iconIndex].isNull() ? m_platformIcons[0] : m_platformIcons[iconIndex];
+            platformIcon = m_platformIcons[iconIndex].isNull() ? m_platformIcons[0]
+                                                               : m_platformIcons[iconIndex];
         }
-        const QSize is = skinIcon ? SkinImageSize(skinIcon) : (platformIcon.isNull() ? QSize() : m_platformIconSize);
+        const QSize is = skinIcon ? SkinImageSize(skinIcon)
+                                  : (platformIcon.isNull() ? QSize() : m_platformIconSize);
         if (is.isValid() && !is.isEmpty()) {
             int x = 0, y = 0;
             switch (m_align) {
@@ -280,9 +284,11 @@ void CSkinButton::paintEvent(QPaintEvent*) {
 
         if (!text().isEmpty()) {
             dc.setFont(font());
-            const int flags = Qt::TextWordWrap | (m_captionAtBottom ? (Qt::AlignHCenter | Qt::AlignBottom)
-                                                                    : Qt::AlignCenter);
-            const QRect r = textArea.translated(shift, shift).adjusted(0, 0, 0, m_captionAtBottom ? -s : 0);
+            const int flags =
+                Qt::TextWordWrap |
+                (m_captionAtBottom ? (Qt::AlignHCenter | Qt::AlignBottom) : Qt::AlignCenter);
+            const QRect r =
+                textArea.translated(shift, shift).adjusted(0, 0, 0, m_captionAtBottom ? -s : 0);
             if (disabled) {
                 dc.setPen(QtColour(GetSysColour(COLOR_BTNHIGHLIGHT)));
                 dc.drawText(r.translated(s, s), flags, text());
@@ -302,6 +308,17 @@ void CSkinButton::paintEvent(QPaintEvent*) {
         }
     }
     QPainter(this).drawImage(0, 0, buffer);
+}
+
+void CSkinButton::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (isEnabled())
+            click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void CSkinButton::mouseMoveEvent(QMouseEvent* event) {

@@ -31,7 +31,8 @@ public:
                  std::uint32_t pressed, bool captionAtBottom, bool flat);
     void SetSkinIcons(std::uint32_t in, std::uint32_t out, std::uint32_t disabled);
     // Platform icons instead of skin pictures (skin icons are turned off); `size` in pixels.
-    void SetPlatformIcons(const QIcon& in, const QIcon& out, const QIcon& disabled, const QSize& size);
+    void SetPlatformIcons(const QIcon& in, const QIcon& out, const QIcon& disabled,
+                          const QSize& size);
     void SetFlat(bool flat, bool repaint = true);
     // 0 icon left, 1 above, 2 right of the text; anything else is refused with 4.
     int SetAlign(int align, bool repaint = true);
@@ -45,10 +46,12 @@ public:
     void SetDrawFlatFocus(bool on) { m_drawFlatFocus = on; }
     void SetDefaultButton(bool isDefault);
     void SetCheckBoxMode(bool on) { m_checkBox = on; }
+    bool IsCheckBoxMode() const { return m_checkBox; }
     void SetChecked(bool checked);
     bool IsChecked() const { return m_checked; }
     // A drop-down menu shown below the button on a click; its commands go to the screen.
     void SetDropDownMenu(std::vector<CMenuItem> items) { m_menu = std::move(items); }
+    bool HasDropDownMenu() const { return !m_menu.empty(); }
     // Opened with the desktop's opener on a click (when there is no menu); 260 characters at most.
     void SetWebAddress(const QString& address) { m_webAddress = address.left(260); }
     QString WebAddress() const { return m_webAddress; }
@@ -72,6 +75,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Enter and Return press the focused button, as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -103,7 +108,7 @@ private:
     Colour m_faceBackground = 0xFFFFFF;
     std::array<std::int32_t, 4> m_faces{};
     std::array<QSize, 4> m_faceSizes{};
-    std::array<std::int32_t, 3> m_icons{};  // in, out, disabled
+    std::array<std::int32_t, 3> m_icons{}; // in, out, disabled
     std::array<QSize, 3> m_iconSizes{};
     std::array<QIcon, 3> m_platformIcons;
     QSize m_platformIconSize;
