@@ -1,0 +1,123 @@
+// The account and send commands of the program itself, run as a user runs them.
+
+#include "tests/mail/MailTestSupport.h"
+#include "tests/support/TempHome.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QProcess>
+
+namespace {
+
+struct CRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+class CommandLineTest : public CTempHomeTest {
+protected:
+    void SetUp() override {
+        CTempHomeTest::SetUp();
+        QDir().mkpath(PathIn("docs"));
+        pdf = PathIn("docs/report.pdf");
+        ASSERT_TRUE(MakeTestPdf(pdf));
+    }
+    CRun Run(const QStringList& args) const {
+        QProcess p;
+        p.start(QStringLiteral(QM_QUILLMARK_BIN), args);
+        CRun r;
+        if (!p.waitForFinished(120000))
+            return r;
+        r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        r.out = QString::fromUtf8(p.readAllStandardOutput());
+        r.err = QString::fromUtf8(p.readAllStandardError());
+        return r;
+    }
+    CRun AddPlain(const QString& name, int port) const {
+        return Run({"account", "add", name, "--from", "me@example.org", "--host", "127.0.0.1",
+                    "--port", QString::number(port), "--security", "none"});
+    }
+    QString pdf;
+};
+
+TEST_F(CommandLineTest, AccountsAreAddedListedAndRemoved) {
+    EXPECT_EQ(AddPlain("Work", 2525).status, 0);
+    EXPECT_EQ(Run({"account", "add", "ActiveSync", "--sync"}).status, 0);
+    EXPECT_EQ(Run({"account", "add", "Desk", "--desktop"}).status, 0);
+    const CRun dup = AddPlain("work", 25);
+    EXPECT_EQ(dup.status, 2);
+    EXPECT_TRUE(dup.err.contains("already exists"));
+    const CRun password = Run({"account", "add", "X", "--from", "a@b.c", "--host", "h", "--user",
+                               "u", "--password", "hunter2"});
+    EXPECT_EQ(password.status, 2);
+    EXPECT_TRUE(password.err.contains("never goes on the command line"));
+    EXPECT_FALSE(ReadFile(PathIn("registry.reg")).contains("hunter2"));
+    EXPECT_EQ(Run({"account", "add", "Y", "--host", "h"}).status, 2); // no sender
+
+    CRun list = Run({"account", "list"});
+    EXPECT_EQ(list.status, 0);
+    EXPECT_EQ(list.out, "Work\tme@example.org via 127.0.0.1:2525 none\n"
+                        "ActiveSync\tqueue only (Outbox)\n"
+                        "Desk\tdesktop mail program\n");
+    EXPECT_EQ(Run({"account", "remove", "Desk"}).status, 0);
+    EXPECT_EQ(Run({"account", "remove", "Desk"}).status, 2);
+    list = Run({"account", "list"});
+    EXPECT_FALSE(list.out.contains("Desk"));
+    EXPECT_EQ(Run({"account"}).status, 2);
+}
+
+TEST_F(CommandLineTest, SendDeliversTheFileThroughTheFirstAccountOrTheNamedOne) {
+    CSmtpTestServer first(PathIn("first")), second(PathIn("second"));
+    ASSERT_TRUE(first.Start(CSmtpTestServer::EMode::Plain));
+    ASSERT_TRUE(second.Start(CSmtpTestServer::EMode::Plain));
+    ASSERT_EQ(AddPlain("Work", first.Port()).status, 0);
+    ASSERT_EQ(AddPlain("Home", second.Port()).status, 0);
+
+    const CRun sent = Run({"send", "--to", "anna@example.org bert@example.org", "--subject",
+                           "Report", "--body", "See attached.", pdf});
+    EXPECT_EQ(sent.status, 0) << sent.err.toStdString();
+    ASSERT_TRUE(first.WaitForMessages(1));
+    const QJsonObject got = ReadMessage(first.Received().front());
+    EXPECT_EQ(got["rcpt"].toString(), "anna@example.org, bert@example.org");
+    EXPECT_EQ(got["subject"].toString(), "Report");
+    EXPECT_EQ(got["body"].toString().trimmed(), "See attached.");
+    const QJsonObject a = got["attachments"].toArray()[0].toObject();
+    EXPECT_EQ(a["filename"].toString(), "report.pdf");
+    EXPECT_EQ(QByteArray::fromBase64(a["data"].toString().toLatin1()), ReadBytes(pdf));
+
+    EXPECT_EQ(Run({"send", "--to", "carl@example.org", "--account", "Home", pdf}).status, 0);
+    EXPECT_TRUE(second.WaitForMessages(1));
+    EXPECT_EQ(Run({"send", "--to", "carl@example.org", "--account", "Nobody", pdf}).status, 2);
+    EXPECT_EQ(Run({"send", pdf}).status, 2);
+    EXPECT_EQ(Run({"send", "--to", " ; ", pdf}).status, 2);
+}
+
+TEST_F(CommandLineTest, SendFailuresExitWithOne) {
+    CSmtpTestServer server(PathIn("server"));
+    ASSERT_TRUE(server.MakeCertificate());
+    ASSERT_TRUE(server.Start(CSmtpTestServer::EMode::StartTls));
+    ASSERT_EQ(Run({"account", "add", "Tls", "--from", "me@example.org", "--host", "127.0.0.1",
+                   "--port", QString::number(server.Port())})
+                  .status,
+              0);
+    // The server's certificate is trusted by nobody.
+    const CRun untrusted = Run({"send", "--to", "anna@example.org", pdf});
+    EXPECT_EQ(untrusted.status, 1);
+    EXPECT_TRUE(untrusted.err.contains("stays in")) << untrusted.err.toStdString();
+
+    const CRun missing = Run({"send", "--to", "anna@example.org", PathIn("docs/none.pdf")});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(missing.err.contains("does not exist"));
+    server.Stop();
+    EXPECT_TRUE(server.Received().isEmpty());
+
+    ASSERT_EQ(Run({"account", "remove", "Tls"}).status, 0);
+    ASSERT_EQ(AddPlain("Gone", UnusedLoopbackPort()).status, 0);
+    const CRun unreachable = Run({"send", "--to", "anna@example.org", pdf});
+    EXPECT_EQ(unreachable.status, 1);
+    EXPECT_TRUE(unreachable.err.contains("Outbox"));
+}
+
+} // namespace
