@@ -1,0 +1,155 @@
+#include "screens/SettingsCommands.h"
+#include "screens/SettingsPageDlg.h"
+
+#include "SettingsScreenFixture.h"
+#include "app/AppSettings.h"
+#include "platform/Registry.h"
+#include "platform/screen/SoftKeyBar.h"
+#include "resources/ResourceIds.h"
+#include "ui/toolkit/RememberedAnswers.h"
+#include "ui/toolkit/SkinButton.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+using namespace ids;
+
+class SettingsPageTest : public CSettingsScreenTest {
+protected:
+    void SetUp() override {
+        CSettingsScreenTest::SetUp();
+        LoadSettings(AppSettings());
+    }
+    // Runs the page of `command` through the menu's entry point and lets `act` work on it.
+    bool RunPage(int command, const std::function<void(CSettingsPageDlg&)>& act) {
+        WhenScreenOpens(nullptr,
+                        [act](CScreen* top) { act(*dynamic_cast<CSettingsPageDlg*>(top)); });
+        return RunSettingsPage(nullptr, command);
+    }
+    // What the registry file holds, read into a fresh record.
+    static CAppSettings Reloaded() {
+        platform::ResetRegistry();
+        CAppSettings settings;
+        LoadSettings(settings);
+        return settings;
+    }
+    template <typename T> static T* Get(CSettingsPageDlg& page, int id) {
+        return page.ControlAs<T>(id);
+    }
+};
+
+TEST_F(SettingsPageTest, FileImportPageRoundTripsTheOrderThroughTheRegistry) {
+    AppSettings().pictureImportOrder = kImportOldestFirst;
+    bool shown = false;
+    EXPECT_TRUE(RunPage(ID_SETTINGS_IMPORT, [&](CSettingsPageDlg& page) {
+        EXPECT_EQ(page.Caption(), "Sort order");
+        EXPECT_EQ(page.Heading(), "Please choose the order of imported pictures");
+        shown = Get<QRadioButton>(page, IDC_SORT_DATE_DESC)->isChecked();
+        EXPECT_EQ(Get<QRadioButton>(page, IDC_SORT_ASK)->text(), "Ask me");
+        Get<QRadioButton>(page, IDC_SORT_NAME_DESC)->click();
+        m_device->SoftKeys()->PressKey(false); // "Ok"
+    }));
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(Reloaded().pictureImportOrder, kImportByNameDescending);
+}
+
+TEST_F(SettingsPageTest, CameraPageCancelKeepsAndOkStores) {
+    AppSettings().cameraRes = 2;
+    SaveSettings(AppSettings());
+    EXPECT_FALSE(RunPage(ID_SETTINGS_CAMERA, [&](CSettingsPageDlg& page) {
+        EXPECT_TRUE(Get<QRadioButton>(page, IDC_CAMERA_3MP)->isChecked());
+        EXPECT_EQ(Get<QRadioButton>(page, IDC_CAMERA_5MP)->text(), "5 Megapixles");
+        Get<QRadioButton>(page, IDC_CAMERA_5MP)->click();
+        page.Button(IDC_SETTINGS_CANCEL)->click();
+    }));
+    EXPECT_EQ(AppSettings().cameraRes, 2u);
+    EXPECT_TRUE(RunPage(ID_SETTINGS_CAMERA, [&](CSettingsPageDlg& page) {
+        Get<QRadioButton>(page, IDC_CAMERA_5MP)->click();
+        page.Button(IDC_SETTINGS_OK)->click();
+    }));
+    EXPECT_EQ(Reloaded().cameraRes, 3u);
+}
+
+TEST_F(SettingsPageTest, CenterInsidePageStoresFitToPageZeroAndShowsAgain) {
+    AppSettings().fitToPage = 1;
+    AppSettings().autoPortrait = 1;
+    EXPECT_TRUE(RunPage(ID_SETTINGS_EMBEDDING, [&](CSettingsPageDlg& page) {
+        auto* list = Get<QComboBox>(page, IDC_EMBED_SCALING);
+        EXPECT_EQ(list->count(), 2);
+        EXPECT_EQ(list->currentText(), "Fit to page");
+        EXPECT_EQ(list->accessibleName(), "Embedded image scaling:");
+        EXPECT_TRUE(Get<QCheckBox>(page, IDC_EMBED_AUTO_PORTRAIT)->isChecked());
+        list->setCurrentIndex(1);
+        Get<QCheckBox>(page, IDC_EMBED_AUTO_PORTRAIT)->click();
+        QTest::keyClick(&page, Qt::Key_Return); // the default button
+    }));
+    CAppSettings stored = Reloaded();
+    EXPECT_EQ(stored.fitToPage, 0u);
+    EXPECT_EQ(stored.autoPortrait, 0u);
+    AppSettings() = stored;
+    RunPage(ID_SETTINGS_EMBEDDING, [&](CSettingsPageDlg& page) {
+        EXPECT_EQ(Get<QComboBox>(page, IDC_EMBED_SCALING)->currentText(), "Center inside page");
+        EXPECT_FALSE(Get<QCheckBox>(page, IDC_EMBED_AUTO_PORTRAIT)->isChecked());
+        page.SendCommand(ID_PLATFORM_CANCEL);
+    });
+}
+
+TEST_F(SettingsPageTest, PdfPageShowsA4ForNineAndCancelKeepsThePaperSize) {
+    AppSettings().pageSize = 9;
+    SaveSettings(AppSettings());
+    EXPECT_FALSE(RunPage(ID_SETTINGS_PDF, [&](CSettingsPageDlg& page) {
+        auto* list = Get<QComboBox>(page, IDC_PDF_PAPER);
+        EXPECT_EQ(list->count(), 12);
+        EXPECT_EQ(list->itemText(0), "Letter");
+        EXPECT_EQ(list->currentText(), "A4");
+        list->setCurrentIndex(2);
+        QTest::keyClick(&page, Qt::Key_Escape);
+    }));
+    EXPECT_EQ(Reloaded().pageSize, 9u);
+    EXPECT_TRUE(RunPage(ID_SETTINGS_PDF, [&](CSettingsPageDlg& page) {
+        Get<QComboBox>(page, IDC_PDF_PAPER)->setCurrentIndex(2);
+        page.SendCommand(ID_OK);
+    }));
+    EXPECT_EQ(Reloaded().pageSize, 2u);
+}
+
+TEST_F(SettingsPageTest, MiscPageStoresTheRememberedAnswerItself) {
+    EXPECT_EQ(ReadRememberedAnswer(2), -1);
+    EXPECT_TRUE(RunPage(ID_SETTINGS_MISC, [&](CSettingsPageDlg& page) {
+        auto* check = Get<QCheckBox>(page, IDC_MISC_ASK_ACTIONS);
+        EXPECT_TRUE(check->isChecked());
+        EXPECT_EQ(check->text(), "Ask to share/view after creating a PDF");
+        check->click();
+        page.Button(IDC_SETTINGS_OK)->click();
+    }));
+    platform::ResetRegistry();
+    EXPECT_EQ(ReadRememberedAnswer(2), 1);
+    EXPECT_TRUE(RunPage(ID_SETTINGS_MISC, [&](CSettingsPageDlg& page) {
+        EXPECT_FALSE(Get<QCheckBox>(page, IDC_MISC_ASK_ACTIONS)->isChecked());
+        Get<QCheckBox>(page, IDC_MISC_ASK_ACTIONS)->click();
+        page.SendCommand(ID_OK);
+    }));
+    platform::ResetRegistry();
+    EXPECT_EQ(ReadRememberedAnswer(2), 0);
+}
+
+TEST_F(SettingsPageTest, ValuesOutOfRangeSelectNothingAndOkKeepsThem) {
+    CAppSettings settings = AppSettings();
+    settings.pageSize = 40;
+    settings.pictureImportOrder = 9;
+    for (int command : {ID_SETTINGS_PDF, ID_SETTINGS_IMPORT}) {
+        CSettingsPageDlg page(command, settings);
+        page.Prepare();
+        page.SendCommand(ID_OK);
+    }
+    EXPECT_EQ(settings.pageSize, 40u);
+    EXPECT_EQ(settings.pictureImportOrder, 9u);
+    EXPECT_FALSE(RunSettingsPage(nullptr, ID_FILE_EXIT));
+}
+
+} // namespace
