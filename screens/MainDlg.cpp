@@ -1,65 +1,133 @@
 #include "screens/MainDlg.h"
 
 #include "platform/Registry.h"
+#include "platform/screen/MessageBox.h"
 #include "resources/ResourceIds.h"
+#include "screens/EditCommand.h"
+#include "screens/ImportCommands.h"
+#include "screens/PageCommands.h"
+#include "screens/ScanCommand.h"
+#include "screens/SettingsCommands.h"
+#include "screens/StaticThumb.h"
 #include "ui/binding/SkinBinding.h"
 #include "ui/text/ProductInfo.h"
+#include "ui/text/Strings.h"
 #include "ui/toolkit/Fonts.h"
-#include "ui/toolkit/ResourceTables.h"
+#include "ui/toolkit/QuestionBox.h"
+#include "ui/toolkit/RememberedAnswers.h"
 #include "ui/toolkit/SkinButton.h"
 
+#include <QKeyEvent>
 #include <QPainter>
-#include <QPainterPath>
 
 namespace {
 
-int S(int n) { return ScalePixels(n); }
+int S(int n) {
+    return ScalePixels(n);
+}
 
-// Commands whose screens arrive later: present in the menu, doing nothing yet.
-constexpr int kPendingCommands[] = {
-    ids::ID_SCAN, ids::IDC_BUTTON_SCAN, ids::ID_ADD_FROM_FILE, ids::ID_ADD_FROM_FOLDER,
-    ids::ID_ADD_BLANK_PAGE, ids::ID_IMAGE_EDIT, ids::IDC_PREVIEW, ids::ID_IMAGE_DELETE,
-    ids::IDC_BUTTON_DELETE, ids::ID_IMAGE_SWAP, ids::ID_IMAGE_MOVE_BEFORE, ids::ID_IMAGE_MOVE_AFTER,
-    ids::ID_IMAGE_MOVE_UP, ids::ID_IMAGE_MOVE_DOWN, ids::ID_SETTINGS_CAMERA, ids::ID_SETTINGS_IMPORT,
-    ids::ID_SETTINGS_EMBEDDING, ids::ID_SETTINGS_MISC, ids::ID_SETTINGS_PDF, ids::ID_FILE_CREATE_PDF,
-    ids::IDC_BUTTON_MAKE_PDF, ids::ID_FILE_NEW_SESSION, ids::ID_FILE_LIBRARY,
-};
+// The "No camera detected" notice remembers its "don't show again" answer as box number 1.
+constexpr int kCameraNoticeBox = 1;
 
-}  // namespace
+// Commands whose screens are built elsewhere and land later: present in the menu, doing
+// nothing until then.
+constexpr int kPendingCommands[] = {ids::ID_FILE_CREATE_PDF, ids::IDC_BUTTON_MAKE_PDF,
+                                    ids::ID_FILE_LIBRARY};
+
+constexpr int kBigButtons[] = {ids::IDC_BUTTON_SCAN, ids::IDC_BUTTON_MAKE_PDF,
+                               ids::IDC_BUTTON_DELETE};
+
+} // namespace
 
 bool CameraPresent() {
     using namespace platform;
     HKEY key = 0;
-    if (RegOpenKeyEx(HKEY_LOCAL_MACHINE, QStringLiteral("System\\State\\Hardware"), KEY_READ, &key) !=
-        ERROR_SUCCESS)
+    if (RegOpenKeyEx(HKEY_LOCAL_MACHINE, QStringLiteral("System\\State\\Hardware"), KEY_READ,
+                     &key) != ERROR_SUCCESS)
         return false;
     std::uint32_t value = 0, type = 0, size = sizeof value;
-    const bool ok = RegQueryValueEx(key, QStringLiteral("Camera"), &type, &value, &size) == ERROR_SUCCESS &&
-                    type == REG_DWORD;
+    const bool ok =
+        RegQueryValueEx(key, QStringLiteral("Camera"), &type, &value, &size) == ERROR_SUCCESS &&
+        type == REG_DWORD;
     RegCloseKey(key);
     return ok && value == 1;
 }
 
 CMainDlg::CMainDlg(CScreen* owner) : CDialog(ids::IDD_MAIN, owner), m_camera(CameraPresent()) {
     using namespace ids;
-    OnCommandId(ID_FILE_EXIT, [this] { Exit(); });
-    OnCommandId(IDOK_COMMAND, [this] { Exit(); });
-    OnCommandId(ID_HELP_ABOUT, [this] { AskOwner(kFrameCommandAbout); });
-    OnCommandId(ID_HELP_HELP, [this] { AskOwner(kFrameCommandHelp); });
-    for (int command : kPendingCommands)
-        OnCommandId(command, [] {});
+    m_strip = new CFrameList(this);
+    AttachControl(IDC_STRIP, m_strip);
+    m_strip->SetListener(this);
+    m_previewControl = new CStaticThumb(this);
+    AttachControl(IDC_PREVIEW, m_previewControl);
+    m_previewControl->SetOnActivate([this] { SendCommand(IDC_PREVIEW); });
+    m_session.SetListener(this);
+
+    Button(IDC_BUTTON_SCAN)->setAccessibleName(LoadFormatted(IDS_SCAN));
+    Button(IDC_BUTTON_MAKE_PDF)->setAccessibleName(LoadFormatted(IDS_MAIN_MAKE_PDF));
+    Button(IDC_BUTTON_DELETE)->setAccessibleName(LoadFormatted(IDS_DELETE));
+    // Arrow keys step through the pages whichever control has the focus.
+    for (const auto& [id, control] : Controls())
+        control->installEventFilter(this);
+    RegisterCommands();
 }
 
 CMainDlg::~CMainDlg() {
+    // The pages go with the screen (temporary copies are deleted); the strip lets go first.
+    m_session.ClearSession();
+    m_session.SetListener(nullptr);
+    m_strip->SetListener(nullptr);
     if (m_logo)
         SkinReleaseImage(m_logo);
 }
 
-void CMainDlg::OnInitDialog() { SetMenuBarId(ids::IDR_MENU_MAIN); }
+void CMainDlg::RegisterCommands() {
+    using namespace ids;
+    OnCommandId(ID_FILE_EXIT, [this] { Exit(); });
+    OnCommandId(IDOK_COMMAND, [this] { Exit(); });
+    OnCommandId(ID_HELP_ABOUT, [this] { AskOwner(kFrameCommandAbout); });
+    OnCommandId(ID_HELP_HELP, [this] { AskOwner(kFrameCommandHelp); });
+    for (int command : {ID_SCAN, IDC_BUTTON_SCAN})
+        OnCommandId(command, [this] { Scan(); });
+    for (int command : {ID_IMAGE_EDIT, IDC_PREVIEW})
+        OnCommandId(command, [this] { Edit(); });
+
+    // Every page command ends with the controls brought up to date.
+    auto page = [this](int command, std::function<void()> work) {
+        OnCommandId(command, [this, work] {
+            work();
+            RefreshControls();
+        });
+    };
+    page(ID_ADD_FROM_FILE, [this] { ImportFromFile(this, m_session); });
+    page(ID_ADD_FROM_FOLDER,
+         [this] { ImportFromFolder(this, m_session, [this](bool busy) { SetBusy(busy); }); });
+    page(ID_ADD_BLANK_PAGE, [this] { AddBlankPage(m_session); });
+    page(ID_IMAGE_DELETE, [this] { DeletePage(this, m_session); });
+    page(IDC_BUTTON_DELETE, [this] { DeletePage(this, m_session); });
+    page(ID_IMAGE_SWAP, [this] { SwapPage(this, m_session); });
+    page(ID_IMAGE_MOVE_BEFORE, [this] { MovePageBefore(this, m_session); });
+    page(ID_IMAGE_MOVE_AFTER, [this] { MovePageAfter(this, m_session); });
+    page(ID_IMAGE_MOVE_UP, [this] { MovePageUp(m_session); });
+    page(ID_IMAGE_MOVE_DOWN, [this] { MovePageDown(m_session); });
+    page(ID_FILE_NEW_SESSION, [this] { NewSession(this, m_session); });
+    for (int command : {ID_SETTINGS_CAMERA, ID_SETTINGS_IMPORT, ID_SETTINGS_EMBEDDING,
+                        ID_SETTINGS_MISC, ID_SETTINGS_PDF})
+        OnCommandId(command, [this, command] { RunSettingsPage(this, command); });
+    for (int command : kPendingCommands)
+        OnCommandId(command, [] {});
+}
+
+void CMainDlg::OnInitDialog() {
+    SetMenuBarId(ids::IDR_MENU_MAIN);
+}
 
 void CMainDlg::OnFirstPaint() {
     using namespace ids;
-    struct { int id; std::uint32_t normal, disabled, pressed; } faces[] = {
+    struct {
+        int id;
+        std::uint32_t normal, disabled, pressed;
+    } faces[] = {
         {IDC_BUTTON_SCAN, IDB_BIG_SCAN, IDB_BIG_SCAN_DISABLED, IDB_BIG_SCAN_PRESSED},
         {IDC_BUTTON_MAKE_PDF, IDB_BIG_PDF, IDB_BIG_PDF_DISABLED, IDB_BIG_PDF_PRESSED},
         {IDC_BUTTON_DELETE, IDB_BIG_DELETE, IDB_BIG_DELETE_DISABLED, IDB_BIG_DELETE_PRESSED},
@@ -70,74 +138,147 @@ void CMainDlg::OnFirstPaint() {
         button->setText({});
         ApplyFont(GetFontCode(11), button);
         button->show();
+        button->setEnabled(IsCommandEnabled(f.id));
     }
     m_logo = SkinAddImage(IDB_LOGO);
     Layout();
     m_layoutReady = true;
     RefreshControls();
     update();
+    ShowCameraNotice();
 }
 
 void CMainDlg::RefreshControls() {
     using namespace ids;
-    EnableCommand(IDC_BUTTON_SCAN, m_camera);
-    EnableCommand(ID_SCAN, m_camera);
-    EnableCommand(IDC_BUTTON_MAKE_PDF, PageCount() > 0);
-    EnableCommand(IDC_BUTTON_DELETE, PageCount() > 0);
+    const bool idle = !m_busy;
+    EnableCommand(IDC_BUTTON_SCAN, idle && m_camera);
+    EnableCommand(ID_SCAN, idle && m_camera);
+    EnableCommand(IDC_BUTTON_MAKE_PDF, idle && PageCount() > 0);
+    EnableCommand(IDC_BUTTON_DELETE, idle && PageCount() > 0);
+}
+
+void CMainDlg::SetBusy(bool busy) {
+    m_busy = busy;
+    // While a folder is searched neither the buttons nor the soft keys start anything else.
+    EnableSoftKey(true, !busy);
+    EnableSoftKey(false, !busy);
+    RefreshControls();
+}
+
+void CMainDlg::ShowCameraNotice() {
+    if (m_camera || ReadRememberedAnswer(kCameraNoticeBox) == 1)
+        return;
+    RunCameraNotice();
+}
+
+void CMainDlg::RunCameraNotice() {
+    using namespace ids;
+    CQuestionBox box(this);
+    box.SetKind(CQuestionBox::kDontShowAgain);
+    box.SetTitles(LoadFormatted(IDS_MESSAGE), LoadFormatted(IDS_NO_CAMERA_DETECTED));
+    box.SetBody(LoadFormatted(IDS_NO_SUPPORTED_CAMERA_CAPTURE));
+    box.SetOptionTexts(LoadFormatted(IDS_DON_T_SHOW_THIS_1144), QString());
+    box.SetPictures(IDB_MSG_NO_CAMERA_1, IDB_MSG_NO_CAMERA_2, 500);
+    box.SetChecked(false);
+    box.Show();
+    if (box.IsChecked())
+        StoreRememberedAnswer(kCameraNoticeBox, 1);
 }
 
 void CMainDlg::Layout() {
     using namespace ids;
+    ++m_layoutCount;
+    m_laidOutSize = size();
     const int w = width();
     const int h = height();
     const int size = S(64), gap = S(16);
     const int buttonTop = h - S(70);
     int x = (w - 3 * size - 2 * gap) / 2;
-    for (int id : {IDC_BUTTON_SCAN, IDC_BUTTON_MAKE_PDF, IDC_BUTTON_DELETE}) {
+    for (int id : kBigButtons) {
         PlaceControlPixels(id, QRect(x, buttonTop, size, size));
         x += size + gap;
     }
-    const int stripHeight = S(50) + 2 * S(6);
-    m_strip = QRect(S(4), buttonTop - S(8) - stripHeight, w - 2 * S(4), stripHeight);
-    PlaceControlPixels(IDC_STRIP, m_strip);
+    const int stripHeight = m_strip->FixedHeight();
+    m_stripRect = QRect(S(4), buttonTop - S(8) - stripHeight, w - 2 * S(4), stripHeight);
+    PlaceControlPixels(IDC_STRIP, m_stripRect);
+    m_strip->SetArea(m_stripRect.width(), m_stripRect.height());
 
     const int panel = S(90);
     const int m = S(4);
-    const int previewWidth = w - 2 * m - panel;
-    const int b = std::min(m_strip.top() - m, m_strip.top() - m);
-    m_preview = QRect(m, m, previewWidth - m, b - m);
+    const int previewRight = w - 2 * m - panel;
+    const int b = std::min(m_stripRect.top() - m, m_stripRect.top() - m);
+    m_preview = QRect(m, m, previewRight - m, b - m);
     PlaceControlPixels(IDC_PREVIEW, m_preview);
-    m_panel = QRect(previewWidth + m, m, w - m - (previewWidth + m), m_strip.top() - 2 * m);
+    m_panel = QRect(previewRight + m, m, w - m - (previewRight + m), m_stripRect.top() - 2 * m);
+    m_session.SetThumbBox(m_preview.size());
+    // A strip that shows pages keeps the height of its frames.
+    if (PageCount() > 0)
+        ApplyStripHeight(m_strip->PreferredHeight() + S(2));
+}
+
+void CMainDlg::ApplyStripHeight(int height) {
+    const int bottom = m_stripRect.top() + m_stripRect.height();
+    m_stripRect = QRect(m_stripRect.left(), bottom - height, m_stripRect.width(), height);
+    PlaceControlPixels(ids::IDC_STRIP, m_stripRect);
+    m_strip->SetArea(m_stripRect.width(), m_stripRect.height());
+    if (m_preview.top() + m_preview.height() > m_stripRect.top()) {
+        m_preview.setHeight(m_stripRect.top() - S(4) - m_preview.top());
+        PlaceControlPixels(ids::IDC_PREVIEW, m_preview);
+    }
+}
+
+void CMainDlg::FitStrip(CPage* firstPage) {
+    const bool portrait = !firstPage->IsLandscape();
+    if (portrait != m_portrait) {
+        m_portrait = portrait;
+        Layout();
+        update();
+    }
+    ApplyStripHeight(m_strip->PreferredHeight() + S(2));
+}
+
+void CMainDlg::LayoutIfSizeChanged() {
+    if (!m_layoutReady || size() == m_laidOutSize)
+        return;
+    Layout();
+    update();
+}
+
+void CMainDlg::resizeEvent(QResizeEvent* event) {
+    // Not the template layout of CDialog: this screen computes its own, once per change.
+    CScreen::resizeEvent(event);
+    LayoutIfSizeChanged();
+}
+
+void CMainDlg::OnDisplayChange() {
+    LayoutIfSizeChanged();
+}
+
+bool CMainDlg::OnKeyDown(int key) {
+    if (key == Qt::Key_Left) {
+        m_strip->SelectPrevious();
+        return true;
+    }
+    if (key == Qt::Key_Right) {
+        m_strip->SelectNext();
+        return true;
+    }
+    return CDialog::OnKeyDown(key);
+}
+
+bool CMainDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Left || key == Qt::Key_Right)
+            return OnKeyDown(key);
+    }
+    return CDialog::eventFilter(watched, event);
 }
 
 void CMainDlg::OnPaint(QPainter& p) {
     CDialog::OnPaint(p);
     if (!m_layoutReady)
         return;
-    p.setRenderHint(QPainter::Antialiasing);
-    // Preview: an empty page waiting for the first scan.
-    p.fillRect(m_preview, QColor(0xF4, 0xF5, 0xF7));
-    p.setPen(QPen(QColor(0xD5, 0xD9, 0xDF), S(1)));
-    p.drawRect(m_preview.adjusted(0, 0, -1, -1));
-    const int pageH = m_preview.height() * 3 / 5;
-    const int pageW = pageH * 210 / 297;
-    const QRect page(m_preview.center().x() - pageW / 2, m_preview.center().y() - pageH / 2, pageW, pageH);
-    QPainterPath sheet;
-    const int fold = pageW / 4;
-    sheet.moveTo(page.topLeft());
-    sheet.lineTo(page.right() - fold, page.top());
-    sheet.lineTo(page.right(), page.top() + fold);
-    sheet.lineTo(page.bottomRight());
-    sheet.lineTo(page.bottomLeft());
-    sheet.closeSubpath();
-    p.fillPath(sheet, Qt::white);
-    p.setPen(QPen(QColor(0xB8, 0xBF, 0xC9), S(1), Qt::DashLine));
-    p.drawPath(sheet);
-    // Strip: the band the thumbnails sit in.
-    p.fillRect(m_strip, QColor(0xEE, 0xF0, 0xF3));
-    p.setPen(QPen(QColor(0xD5, 0xD9, 0xDF), S(1)));
-    p.drawRect(m_strip.adjusted(0, 0, -1, -1));
-
     // Right panel: logo, product name, short version.
     int y = m_panel.top() + S(4);
     const QSize logo = SkinImageSize(m_logo);
@@ -145,20 +286,104 @@ void CMainDlg::OnPaint(QPainter& p) {
         SkinDrawImage(p, m_logo, m_panel.left() + (m_panel.width() - logo.width()) / 2, y);
         y += logo.height();
     }
-    p.setPen(QColor(0x20, 0x20, 0x20));
+    p.setPen(Qt::black);
     if (const QFont* f = GetFont(GetFontCode(3)))
         p.setFont(*f);
-    QRect line(m_panel.left(), y + S(1), m_panel.width(), S(12));
+    const QRect line(m_panel.left(), y + S(1), m_panel.width(), S(12));
     p.drawText(line, Qt::AlignCenter | Qt::TextSingleLine, ProductName());
     if (const QFont* f = GetFont(GetFontCode(16)))
         p.setFont(*f);
-    p.setPen(QColor(0x60, 0x60, 0x60));
     p.drawText(line.translated(0, S(12) + S(1)), Qt::AlignCenter | Qt::TextSingleLine,
-               QStringLiteral("v") + VersionShort());
+               LoadFormatted(ids::IDS_MAIN_VERSION_SHORT, VersionShort()));
+}
+
+// The session's view.
+
+int CMainDlg::StripAdd(CPage* page) {
+    return m_strip->Add(page);
+}
+
+void CMainDlg::StripRemoveSelected() {
+    m_strip->RemoveSelected();
+}
+
+void CMainDlg::StripSwap(int a, int b) {
+    m_strip->Swap(a, b);
+}
+
+void CMainDlg::StripMove(int from, int to) {
+    m_strip->Move(from, to);
+}
+
+void CMainDlg::StripSelect(int index) {
+    m_strip->Select(index);
+    ShowPage(m_strip->Selected());
+    m_strip->update();
+}
+
+void CMainDlg::StripClear() {
+    m_strip->Clear(false);
+}
+
+int CMainDlg::StripSelected() const {
+    return m_strip->Selected();
+}
+
+void CMainDlg::PreviewShow(CPage* page, int number) {
+    m_previewControl->SetPage(page, number);
+}
+
+void CMainDlg::OnFirstPage(CPage* page) {
+    FitStrip(page);
+}
+
+void CMainDlg::OnSessionCleared() {
+    m_portrait = true;
+}
+
+void CMainDlg::Redraw() {
+    m_strip->update();
+    m_previewControl->update();
+    update();
+}
+
+void CMainDlg::OnFrameSelected(int index) {
+    ShowPage(index);
+}
+
+void CMainDlg::ShowPage(int index) {
+    CPage* page = m_session.Pages().At(index);
+    m_previewControl->SetPage(page, page ? index + 1 : 0);
+}
+
+// Commands.
+
+void CMainDlg::Scan() {
+    if (!m_camera)
+        return;
+    ScanNewPage(this, m_session);
+    RefreshControls();
+    raise();
+}
+
+void CMainDlg::Edit() {
+    const int index = m_session.CurrentIndex();
+    CPage* page = m_session.CurrentPage();
+    // A blank page has no picture to edit.
+    if (page && !page->IsBlank() && EditPage(this, m_session, index)) {
+        page->RebuildThumb(nullptr);
+        ShowPage(index);
+        m_strip->update();
+    }
+    RefreshControls();
 }
 
 void CMainDlg::Exit() {
-    // The session file is written here once the page list lives on this screen.
+    // A session file that cannot be written keeps the screen open with its pages.
+    if (const CFileError error = m_session.SaveSession()) {
+        PlatformMessageBox(error.Message(), ProductName());
+        return;
+    }
     EndDialog(IDOK);
 }
 

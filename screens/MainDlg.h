@@ -1,43 +1,99 @@
 #pragma once
 
 // The main screen: preview of the current page, the thumbnail strip, the three big buttons
-// (Scan, Make PDF, Delete) and the menu bar with "Tools" and "Scan". It runs modally inside the
-// start-up window from start-up to Exit and asks that window for About and Help.
+// (Scan, Make PDF, Delete) and the menu bar with "Tools" and "Scan". It owns the session (the
+// page list), runs modally inside the start-up window from start-up to Exit, dispatches every
+// command of the program and asks that window for About and Help. Exit and OK write the
+// session file; Cancel leaves without writing it. The pages go with the screen.
 
+#include "screens/FrameList.h"
+#include "session/Session.h"
+#include "session/SessionListener.h"
 #include "ui/toolkit/Dialog.h"
 
 #include <QRect>
+#include <QSize>
 
 #include <cstdint>
 
-class CMainDlg : public CDialog {
+class CStaticThumb;
+
+class CMainDlg : public CDialog, private CSessionListener, private CFrameListListener {
 public:
     explicit CMainDlg(CScreen* owner = nullptr);
     ~CMainDlg() override;
 
     bool HasCamera() const { return m_camera; }
-    int PageCount() const { return 0; }
+    int PageCount() const { return m_session.PageCount(); }
+    CSession& Session() { return m_session; }
+    CFrameList* Strip() const { return m_strip; }
+    CStaticThumb* Preview() const { return m_previewControl; }
+
     // Scan is enabled exactly with a camera, Make PDF and Delete exactly with pages.
     void RefreshControls();
     QRect PreviewRect() const { return m_preview; }
     QRect PanelRect() const { return m_panel; }
+    QRect StripRect() const { return m_stripRect; }
+    // How many times the screen was laid out (once at the first paint, once per display change).
+    int LayoutCount() const { return m_layoutCount; }
+
+    // The "No camera detected" notice, unless the user silenced it (box number 1); the first
+    // paint shows it on a device without a camera.
+    void ShowCameraNotice();
+    // Shows the notice whatever was remembered, and remembers a ticked box.
+    void RunCameraNotice();
 
 protected:
     void OnInitDialog() override;
     void OnPaint(QPainter& painter) override;
     void OnFirstPaint() override;
     void Layout() override;
+    void OnDisplayChange() override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool OnKeyDown(int key) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The session's view: the strip and the preview follow the page list.
+    int StripAdd(CPage* page) override;
+    void StripRemoveSelected() override;
+    void StripSwap(int a, int b) override;
+    void StripMove(int from, int to) override;
+    void StripSelect(int index) override;
+    void StripClear() override;
+    int StripSelected() const override;
+    void PreviewShow(CPage* page, int number) override;
+    void OnFirstPage(CPage* page) override;
+    void OnSessionCleared() override;
+    void Redraw() override;
+    // The strip's selection changed by pen or key.
+    void OnFrameSelected(int index) override;
+
+    void RegisterCommands();
+    void FitStrip(CPage* firstPage);
+    void ApplyStripHeight(int height);
+    void ShowPage(int index);
+    void LayoutIfSizeChanged();
+    void SetBusy(bool busy);
+
+    void Scan();
+    void Edit();
     void Exit();
     void AskOwner(int frameCommand);
 
+    CSession m_session;
+    CFrameList* m_strip = nullptr;
+    CStaticThumb* m_previewControl = nullptr;
     bool m_camera = false;
     bool m_layoutReady = false;
+    bool m_portrait = true;
+    bool m_busy = false;
+    int m_layoutCount = 0;
+    QSize m_laidOutSize;
     std::int32_t m_logo = 0;
     QRect m_preview;
     QRect m_panel;
-    QRect m_strip;
+    QRect m_stripRect;
 };
 
 // Whether the device reports a camera (HKEY_LOCAL_MACHINE\System\State\Hardware "Camera" = 1).

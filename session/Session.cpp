@@ -3,6 +3,7 @@
 #include "app/AppSettings.h"
 #include "app/KnownFolders.h"
 #include "session/PageFactory.h"
+#include "session/PageOperations.h"
 #include "session/SessionFile.h"
 #include "ui/text/Strings.h"
 
@@ -68,9 +69,7 @@ bool CSession::MovePage(int from, int to) {
     if (from == to)
         return true;
     std::unique_ptr<CPage> page = m_pages.TakeAt(from);
-    // Moving forward: the page lands in front of the page that was at `to`, which has moved
-    // one place down by the removal.
-    m_pages.InsertAt(from >= to ? to : to - 1, std::move(page));
+    m_pages.InsertAt(MovedIndex(from, to), std::move(page));
     m_listener->StripMove(from, to);
     m_listener->StripSelect(to);
     m_listener->Redraw();

@@ -16,7 +16,8 @@ public:
     // Removes the selected item; the strip chooses the new selection.
     virtual void StripRemoveSelected() = 0;
     virtual void StripSwap(int a, int b) = 0;
-    // Takes the item out at from and inserts it at to (the strip's own move).
+    // Puts the item at from in front of the item that was at to (to == count: at the end),
+    // by the same rule as the page list (MovedIndex, session/PageOperations.h).
     virtual void StripMove(int from, int to) = 0;
     virtual void StripSelect(int index) = 0;
     virtual void StripClear() = 0;

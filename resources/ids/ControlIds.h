@@ -26,6 +26,8 @@ inline constexpr int IDC_BUTTON_SCAN = 10049;
 inline constexpr int IDC_BUTTON_DELETE = 10052;
 inline constexpr int IDC_STRIP = 10053;
 inline constexpr int IDC_BUTTON_MAKE_PDF = 10056;
+inline constexpr int IDC_PAGE_LIST = 10071;
+inline constexpr int IDC_PAGE_PROMPT = 10075;
 // Picker (template 136).
 inline constexpr int IDC_BROWSER_TREE = 10063;
 inline constexpr int IDC_BROWSER_LIST = 10064;

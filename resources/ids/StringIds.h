@@ -197,6 +197,22 @@ inline constexpr std::uint16_t IDS_PDF_SETTINGS = 1219;
 inline constexpr std::uint16_t IDS_OUTPUT_PDF_FILE_CONFIGURATION = 1220;
 inline constexpr std::uint16_t IDS_MISC_SETTINGS = 1221;
 inline constexpr std::uint16_t IDS_MISCELLANEOUS_SETTINGS = 1222;
+// Main screen, strip, preview and page chooser.
+inline constexpr std::uint16_t IDS_MAIN_RES_2MP = 9100;
+inline constexpr std::uint16_t IDS_MAIN_RES_3MP = 9101;
+inline constexpr std::uint16_t IDS_MAIN_RES_5MP = 9102;
+inline constexpr std::uint16_t IDS_MAIN_SIZE_LABELLED = 9103;
+inline constexpr std::uint16_t IDS_MAIN_SIZE = 9104;
+inline constexpr std::uint16_t IDS_MAIN_PAGE_NUMBER = 9105;
+inline constexpr std::uint16_t IDS_MAIN_VERSION_SHORT = 9106;
+inline constexpr std::uint16_t IDS_MAIN_MAKE_PDF = 9107;
+inline constexpr std::uint16_t IDS_MAIN_PAGES = 9108;
+inline constexpr std::uint16_t IDS_MAIN_PREVIEW = 9109;
+inline constexpr std::uint16_t IDS_MAIN_NO_PAGES = 9110;
+inline constexpr std::uint16_t IDS_MAIN_PAGE_OF = 9111;
+inline constexpr std::uint16_t IDS_MAIN_BLANK_PAGE = 9112;
+inline constexpr std::uint16_t IDS_MAIN_PREVIEW_HINT = 9113;
+inline constexpr std::uint16_t IDS_CHOOSER_PROMPT = 9114;
 // Folder browser, picker and settings pages.
 inline constexpr std::uint16_t IDS_BROWSER_MY_DEVICE = 9400;
 inline constexpr std::uint16_t IDS_BROWSER_COLUMN_NAME = 9401;

@@ -1,14 +1,22 @@
 #include "screens/MainDlg.h"
 
+#include "app/AppSettings.h"
 #include "platform/Registry.h"
-#include "platform/screen/DeviceWindow.h"
+#include "platform/screen/MessageBox.h"
 #include "platform/screen/SoftKeyBar.h"
 #include "resources/ResourceIds.h"
-#include "tests/support/TempHome.h"
-#include "ui/binding/SkinBinding.h"
+#include "screens/PageChooserDlg.h"
+#include "screens/StaticThumb.h"
+#include "session/SessionFile.h"
+#include "tests/screens/ScreenTestSupport.h"
+#include "ui/toolkit/QuestionBox.h"
+#include "ui/toolkit/RememberedAnswers.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
-
+#include <QDir>
+#include <QFileInfo>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
@@ -21,129 +29,422 @@ public:
     std::vector<std::pair<unsigned, qintptr>> messages;
 
 protected:
-    void OnMessage(unsigned message, qintptr w, qintptr) override { messages.push_back({message, w}); }
+    void OnMessage(unsigned message, qintptr w, qintptr) override {
+        messages.push_back({message, w});
+    }
 };
 
-class MainDlgTest : public CTempHomeTest {
+void SetCamera(bool present) {
+    using namespace platform;
+    HKEY key = 0;
+    ASSERT_EQ(RegCreateKeyEx(HKEY_LOCAL_MACHINE, "System\\State\\Hardware", &key), ERROR_SUCCESS);
+    const std::uint32_t value = present ? 1 : 0;
+    RegSetValueEx(key, "Camera", REG_DWORD, &value, sizeof value);
+    RegCloseKey(key);
+}
+
+class MainDlgTest : public CScreenTest {
 protected:
     void SetUp() override {
-        CTempHomeTest::SetUp();
-        m_device = std::make_unique<CDeviceWindow>(QSize(480, 640));
-        m_device->show();
-        BindSkinLibraryFrom(QCoreApplication::applicationDirPath(), nullptr);
+        CScreenTest::SetUp();
+        AppSettings().deleteFile = 1;
+        AppSettings().autoPortrait = 0;
+        // The camera notice has its own test; elsewhere it stays silent.
+        StoreRememberedAnswer(1, 1);
     }
     void TearDown() override {
-        UnbindSkinLibrary();
-        m_device.reset();
-        CTempHomeTest::TearDown();
+        SetMessageBoxHandler({});
+        CScreenTest::TearDown();
     }
+    // Shows the screen without a modal loop and waits for its first paint to have run.
+    void Open(CMainDlg& main) {
+        main.ShowModeless();
+        ASSERT_TRUE(WaitFor([&] { return main.HasPainted() && main.LayoutCount() > 0; }));
+    }
+    // Runs the screen modally; `act` runs once it has painted. Returns the result code.
     int Run(CMainDlg& main, std::function<void()> act) {
-        QTimer::singleShot(0, &main, act);
-        QTimer::singleShot(2000, &main, [&] { main.EndDialog(-1); });
+        QTimer::singleShot(0, &main, [&main, act] {
+            EXPECT_TRUE(WaitFor([&] { return main.HasPainted() && main.LayoutCount() > 0; }));
+            act();
+        });
         return main.DoModal();
     }
-    std::unique_ptr<CDeviceWindow> m_device;
+    // A page from a picture file of that size, named A.jpg, B.jpg ...
+    void AddPicture(CMainDlg& main, const QString& name, int width = 60, int height = 80) {
+        std::unique_ptr<CPage> page =
+            main.Session().MakePageFromFile(Picture(name + ".jpg", width, height));
+        ASSERT_NE(page, nullptr);
+        main.Session().AddPage(std::move(page));
+    }
+    void AddPictures(CMainDlg& main, const QString& names) {
+        for (QChar name : names)
+            AddPicture(main, name);
+    }
+    static QString Order(CMainDlg& main) {
+        QString order;
+        for (int i = 0; i < main.PageCount(); ++i) {
+            const CPage* page = main.Session().Pages().At(i);
+            order += page->IsBlank() ? QStringLiteral("_") : QFileInfo(page->path).baseName();
+            // The strip shows the same pages in the same order.
+            EXPECT_EQ(main.Strip()->At(i), page) << i;
+        }
+        EXPECT_EQ(main.Strip()->Count(), main.PageCount());
+        return order;
+    }
+    static QString Current(CMainDlg& main) {
+        const CPage* page = main.Session().CurrentPage();
+        EXPECT_EQ(main.Preview()->Page(), page); // the preview follows the selection
+        return !page             ? QStringLiteral("-")
+               : page->IsBlank() ? QStringLiteral("_")
+                                 : QFileInfo(page->path).baseName();
+    }
+    // Sends a command whose screen opens modally; `answer` handles that screen.
+    void CommandWithScreen(CMainDlg& main, int command, std::function<void(CScreen*)> answer) {
+        WhenScreenOpens(&main, std::move(answer));
+        main.SendCommand(command);
+    }
+    // Chooses the entry with that text in the page chooser and confirms it.
+    static void Choose(CScreen* screen, const QString& entry, QStringList* offered = nullptr) {
+        auto* chooser = dynamic_cast<CPageChooserDlg*>(screen);
+        ASSERT_NE(chooser, nullptr);
+        QStringList entries;
+        for (int i = 0; i < chooser->List()->count(); ++i)
+            entries << chooser->List()->itemText(i);
+        if (offered)
+            *offered = entries;
+        EXPECT_FALSE(chooser->IsCommandEnabled(IDC_OK)); // nothing selected yet
+        chooser->List()->setCurrentIndex(int(entries.indexOf(entry)));
+        EXPECT_TRUE(chooser->IsCommandEnabled(IDC_OK));
+        chooser->SendCommand(ID_OK);
+    }
 };
 
 TEST_F(MainDlgTest, MenuBar130CarriesTheWholeCommandTable) {
     CMainDlg main;
-    main.ShowModeless();
+    Open(main);
     ASSERT_NE(main.MenuBar(), nullptr);
     const CMenuTemplate& bar = *main.MenuBar();
     EXPECT_EQ(bar.id, IDR_MENU_MAIN);
     EXPECT_EQ(m_device->SoftKeys()->KeyText(true), "Tools");
     EXPECT_EQ(m_device->SoftKeys()->KeyText(false), "Scan");
     EXPECT_EQ(MenuPath(bar, ID_FILE_EXIT), (std::vector<QString>{"Tools", "File", "Exit"}));
-    EXPECT_EQ(MenuPath(bar, ID_HELP_ABOUT), (std::vector<QString>{"Tools", "Help", "About"}));
-    EXPECT_EQ(MenuPath(bar, ID_ADD_FROM_FOLDER), (std::vector<QString>{"Tools", "Add", "Add from folder..."}));
-    EXPECT_EQ(MenuPath(bar, ID_SETTINGS_PDF), (std::vector<QString>{"Tools", "Settings", "PDF output"}));
-    for (int command : {ID_SCAN, ID_ADD_FROM_FILE, ID_ADD_BLANK_PAGE, ID_IMAGE_EDIT, ID_IMAGE_DELETE,
-                        ID_IMAGE_SWAP, ID_IMAGE_MOVE_BEFORE, ID_IMAGE_MOVE_AFTER, ID_IMAGE_MOVE_UP,
-                        ID_IMAGE_MOVE_DOWN, ID_SETTINGS_CAMERA, ID_SETTINGS_IMPORT, ID_SETTINGS_EMBEDDING,
-                        ID_SETTINGS_MISC, ID_HELP_HELP, ID_FILE_CREATE_PDF, ID_FILE_NEW_SESSION,
+    EXPECT_EQ(MenuPath(bar, ID_IMAGE_MOVE_AFTER),
+              (std::vector<QString>{"Tools", "Image", "Move after page..."}));
+    for (int command : {ID_SCAN,
+                        ID_ADD_FROM_FILE,
+                        ID_ADD_FROM_FOLDER,
+                        ID_ADD_BLANK_PAGE,
+                        ID_IMAGE_EDIT,
+                        ID_IMAGE_DELETE,
+                        ID_IMAGE_SWAP,
+                        ID_IMAGE_MOVE_BEFORE,
+                        ID_IMAGE_MOVE_UP,
+                        ID_IMAGE_MOVE_DOWN,
+                        ID_SETTINGS_CAMERA,
+                        ID_SETTINGS_IMPORT,
+                        ID_SETTINGS_EMBEDDING,
+                        ID_SETTINGS_MISC,
+                        ID_SETTINGS_PDF,
+                        ID_HELP_HELP,
+                        ID_HELP_ABOUT,
+                        ID_FILE_CREATE_PDF,
+                        ID_FILE_NEW_SESSION,
                         ID_FILE_LIBRARY})
         EXPECT_FALSE(MenuPath(bar, command).empty()) << command;
     main.DestroyScreen();
 }
 
-TEST_F(MainDlgTest, ExitAndOkEndWithIdOkCancelWithIdCancel) {
-    {
-        CMainDlg main;
-        EXPECT_EQ(Run(main, [&] { main.SendCommand(ID_FILE_EXIT); }), IDOK);
-    }
-    {
-        CMainDlg main;
-        EXPECT_EQ(Run(main, [&] { main.SendCommand(IDOK); }), IDOK);
-    }
+TEST_F(MainDlgTest, LayoutPlacesButtonsStripPreviewAndPanel) {
     CMainDlg main;
-    EXPECT_EQ(Run(main, [&] { main.SendCommand(IDCANCEL); }), IDCANCEL);
+    Open(main);
+    const int w = main.width(), h = main.height();
+    const QRect scan = main.Control(IDC_BUTTON_SCAN)->geometry();
+    EXPECT_EQ(scan, QRect((480 - 3 * 128 - 2 * 32) / 2, h - 140, 128, 128));
+    EXPECT_EQ(main.Control(IDC_BUTTON_DELETE)->geometry().left(), scan.left() + 2 * (128 + 32));
+    // Strip: FixedHeight (50s + 2 x 6s) above the buttons.
+    EXPECT_EQ(main.StripRect(), QRect(8, h - 140 - 16 - 124, w - 16, 124));
+    EXPECT_EQ(main.Strip()->geometry(), main.StripRect());
+    const int previewRight = w - 16 - 180;
+    EXPECT_EQ(main.PreviewRect(), QRect(8, 8, previewRight - 8, main.StripRect().top() - 16));
+    EXPECT_EQ(main.PanelRect().left(), previewRight + 8);
+    EXPECT_EQ(main.PanelRect().right(), w - 8 - 1);
+    EXPECT_EQ(main.Session().ThumbBox(), main.PreviewRect().size());
+
+    // The first page fits the strip to its frames: landscape frames 100 x 80 at VGA.
+    const QRect before = main.StripRect();
+    AddPicture(main, "L", 80, 60);
+    EXPECT_EQ(main.StripRect().height(), 80 + 24 + 4);
+    EXPECT_EQ(main.StripRect().bottom(), before.bottom());
+    main.DestroyScreen();
 }
 
-TEST_F(MainDlgTest, AboutAndHelpAskTheOwnerAndOtherCommandsDoNothingYet) {
-    COwner owner;
-    CMainDlg main(&owner);
-    bool stillRunning = false;
-    Run(main, [&] {
-        main.SendCommand(ID_HELP_ABOUT);
-        main.SendCommand(ID_HELP_HELP);
-        for (int command : {ID_ADD_FROM_FILE, ID_FILE_LIBRARY, ID_SETTINGS_MISC, ID_IMAGE_DELETE})
-            EXPECT_TRUE(main.SendCommand(command));
-        QCoreApplication::processEvents();
-        stillRunning = main.IsRunning() && m_device->TopScreen() == &main;
-        main.SendCommand(ID_FILE_EXIT);
-    });
-    EXPECT_TRUE(stillRunning);
-    EXPECT_EQ(owner.messages, (std::vector<std::pair<unsigned, qintptr>>{
-                                  {WM_FRAME_COMMAND, kFrameCommandAbout}, {WM_FRAME_COMMAND, kFrameCommandHelp}}));
+TEST_F(MainDlgTest, TurningTheDeviceLaysOutOncePerChange) {
+    CMainDlg main;
+    Open(main);
+    const int laidOut = main.LayoutCount();
+    m_device->Turn();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(main.LayoutCount(), laidOut + 1);
+    EXPECT_GT(main.width(), main.height());
+    EXPECT_EQ(main.Control(IDC_BUTTON_SCAN)->geometry().top(), main.height() - 140);
+    m_device->Turn();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(main.LayoutCount(), laidOut + 2);
+    main.DestroyScreen();
 }
 
-TEST_F(MainDlgTest, ScanNeedsACameraAndPageCommandsNeedPages) {
+TEST_F(MainDlgTest, ButtonsFollowCameraAndPagesWhileMenuEntriesStaySelectable) {
     {
         CMainDlg main;
+        Open(main);
         EXPECT_FALSE(main.HasCamera());
-        Run(main, [&] {
-            EXPECT_TRUE(QTest::qWaitFor([&] { return main.HasPainted(); }, 1000));
-            QCoreApplication::processEvents();
-            main.SendCommand(ID_FILE_EXIT);
-        });
         EXPECT_FALSE(main.IsCommandEnabled(ID_SCAN));
         EXPECT_FALSE(main.IsCommandEnabled(IDC_BUTTON_SCAN));
         EXPECT_FALSE(main.IsCommandEnabled(IDC_BUTTON_MAKE_PDF));
         EXPECT_FALSE(main.IsCommandEnabled(IDC_BUTTON_DELETE));
-        EXPECT_TRUE(main.IsCommandEnabled(ID_IMAGE_DELETE));  // menu entries stay selectable
+        EXPECT_TRUE(main.IsCommandEnabled(ID_IMAGE_DELETE));
+        EXPECT_TRUE(main.IsCommandEnabled(ID_FILE_CREATE_PDF));
+        // With an empty session the page commands do nothing harmful.
+        for (int command : {ID_IMAGE_MOVE_UP, ID_IMAGE_MOVE_DOWN, ID_ADD_BLANK_PAGE, ID_IMAGE_SWAP,
+                            ID_IMAGE_MOVE_AFTER, ID_IMAGE_MOVE_BEFORE, ID_IMAGE_EDIT, IDC_PREVIEW,
+                            ID_FILE_NEW_SESSION})
+            EXPECT_TRUE(main.SendCommand(command)) << command;
+        EXPECT_EQ(m_device->TopScreen(), &main); // no chooser, no question
+        EXPECT_EQ(main.PageCount(), 0);
+        AddPictures(main, "A");
+        main.RefreshControls();
+        EXPECT_TRUE(main.IsCommandEnabled(IDC_BUTTON_MAKE_PDF));
+        EXPECT_TRUE(main.IsCommandEnabled(IDC_BUTTON_DELETE));
+        EXPECT_TRUE(main.Control(IDC_BUTTON_DELETE)->isEnabled());
+        main.DestroyScreen();
     }
-    using namespace platform;
-    HKEY key = 0;
-    ASSERT_EQ(RegCreateKeyEx(HKEY_LOCAL_MACHINE, "System\\State\\Hardware", &key), ERROR_SUCCESS);
-    const std::uint32_t one = 1;
-    RegSetValueEx(key, "Camera", REG_DWORD, &one, sizeof one);
-    RegCloseKey(key);
+    SetCamera(true);
     CMainDlg main;
     EXPECT_TRUE(main.HasCamera());
     main.RefreshControls();
     EXPECT_TRUE(main.IsCommandEnabled(ID_SCAN));
+    EXPECT_TRUE(main.IsCommandEnabled(IDC_BUTTON_SCAN));
 }
 
-TEST_F(MainDlgTest, LayoutPlacesTheBigButtonsAndThePanel) {
+TEST_F(MainDlgTest, CameraNoticeShowsUntilItsBoxIsTicked) {
+    StoreRememberedAnswer(1, -1);
+    int shown = 0;
+    bool kindAndTexts = false;
+    auto closeNotice = [&](bool tick) {
+        return [&, tick](CScreen* screen) {
+            auto* box = dynamic_cast<CQuestionBox*>(screen);
+            ASSERT_NE(box, nullptr);
+            ++shown;
+            kindAndTexts = box->Kind() == CQuestionBox::kDontShowAgain &&
+                           box->Caption() == "Message" && box->Heading() == "No camera detected";
+            if (tick)
+                box->SendCommand(ID_QB_DONT_SHOW);
+            box->SendCommand(IDOK_COMMAND);
+        };
+    };
+    for (bool tick : {false, true, false}) {
+        CMainDlg main;
+        WhenScreenOpens(&main, closeNotice(tick));
+        Run(main, [&] {
+            // The notice ran inside the first paint; by now it is closed again.
+            EXPECT_TRUE(WaitFor([&] { return m_device->TopScreen() == &main; }));
+            main.SendCommand(IDCANCEL);
+        });
+    }
+    EXPECT_EQ(shown, 2); // the third start after the tick shows nothing
+    EXPECT_TRUE(kindAndTexts);
+    EXPECT_EQ(ReadRememberedAnswer(1), 1);
+}
+
+TEST_F(MainDlgTest, ExitWritesTheSessionFileByteForByteCancelWritesNothing) {
+    const QString file = SessionFilePath();
+    {
+        CMainDlg main;
+        EXPECT_EQ(Run(main,
+                      [&] {
+                          AddPictures(main, "A");
+                          main.SendCommand(IDCANCEL);
+                      }),
+                  IDCANCEL);
+        EXPECT_FALSE(QFile::exists(file));
+    }
     CMainDlg main;
-    QRect scan, panel, preview;
-    int height = 0;
-    Run(main, [&] {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return main.HasPainted(); }, 1000));
-        QCoreApplication::processEvents();
-        scan = main.Control(IDC_BUTTON_SCAN)->geometry();
-        panel = main.PanelRect();
-        preview = main.PreviewRect();
-        height = main.height();
+    const int result = Run(main, [&] {
+        AddPictures(main, "AB");
+        main.SendCommand(ID_ADD_BLANK_PAGE);
+        main.Strip()->Select(1);
         main.SendCommand(ID_FILE_EXIT);
     });
-    EXPECT_EQ(scan.size(), QSize(128, 128));
-    EXPECT_EQ(scan.left(), (480 - 3 * 128 - 2 * 32) / 2);
-    EXPECT_EQ(scan.top(), height - 140);
-    EXPECT_EQ(panel.left(), (480 - 2 * 8 - 180) + 8);
-    EXPECT_EQ(panel.right(), 480 - 8 - 1);
-    EXPECT_EQ(preview.topLeft(), QPoint(8, 8));
-    EXPECT_EQ(preview.width(), (480 - 2 * 8 - 180) - 8);
+    EXPECT_EQ(result, IDOK);
+    QByteArray expected = QByteArray::fromHex("4245b5a3"
+                                              "01000000"
+                                              "03000000");
+    for (const QString& path : {PathIn("A.jpg"), PathIn("B.jpg")}) {
+        expected += QByteArray::fromHex("fffeff") + char(path.size());
+        expected += QByteArray(reinterpret_cast<const char*>(path.utf16()), path.size() * 2);
+    }
+    expected += QByteArray::fromHex("fffeff00");
+    EXPECT_EQ(ReadFile(file).toHex(), expected.toHex());
+    // The pages went with the screen; their picture files stay.
+    EXPECT_TRUE(QFile::exists(PathIn("A.jpg")));
 }
 
-}  // namespace
+TEST_F(MainDlgTest, ASessionFileThatCannotBeWrittenKeepsTheScreenOpen) {
+    std::vector<QString> messages;
+    SetMessageBoxHandler([&](const QString& text, const QString&) { messages.push_back(text); });
+    const QString file = SessionFilePath();
+    // The program folder refuses the file: read-only, and (for a test run as root, whom modes
+    // do not stop) a folder already holds the file's name.
+    QDir().mkdir(file);
+    QFile::setPermissions(Home(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    CMainDlg main;
+    bool stayed = false;
+    int pagesAfterFailure = 0;
+    const int result = Run(main, [&] {
+        AddPictures(main, "A");
+        QFile::setPermissions(Home(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        main.SendCommand(ID_FILE_EXIT);
+        QCoreApplication::processEvents();
+        stayed = main.IsRunning() && m_device->TopScreen() == &main;
+        pagesAfterFailure = main.PageCount();
+        QFile::setPermissions(Home(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner);
+        QDir().rmdir(file);
+        main.SendCommand(ID_FILE_EXIT); // a second Exit writes the whole file
+    });
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(pagesAfterFailure, 1);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].contains(file)) << messages[0].toStdString();
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(ReadFile(file).left(12).toHex(), QByteArray("4245b5a30000000001000000"));
+}
+
+TEST_F(MainDlgTest, AboutAndHelpAskTheOwner) {
+    COwner owner;
+    CMainDlg main(&owner);
+    Run(main, [&] {
+        main.SendCommand(ID_HELP_ABOUT);
+        main.SendCommand(ID_HELP_HELP);
+        main.SendCommand(ID_FILE_LIBRARY); // not built yet: nothing
+        QCoreApplication::processEvents();
+        main.SendCommand(IDCANCEL);
+    });
+    EXPECT_EQ(owner.messages,
+              (std::vector<std::pair<unsigned, qintptr>>{{WM_FRAME_COMMAND, kFrameCommandAbout},
+                                                         {WM_FRAME_COMMAND, kFrameCommandHelp}}));
+}
+
+TEST_F(MainDlgTest, MoveAfterAndBeforeThroughThePageChooser) {
+    CMainDlg main;
+    Open(main);
+    AddPictures(main, "AB");
+    // Page 2 current: nothing to move after, so no chooser opens.
+    main.SendCommand(ID_IMAGE_MOVE_AFTER);
+    EXPECT_EQ(m_device->TopScreen(), &main);
+    QStringList offered;
+    CommandWithScreen(main, ID_IMAGE_MOVE_BEFORE,
+                      [&](CScreen* s) { Choose(s, "Page 1", &offered); });
+    EXPECT_EQ(offered, QStringList{"Page 1"});
+    EXPECT_EQ(Order(main), "BA");
+    EXPECT_EQ(Current(main), "B");
+
+    main.Session().ClearSession();
+    AddPictures(main, "ABC");
+    main.Strip()->Select(0);
+    CommandWithScreen(main, ID_IMAGE_MOVE_AFTER,
+                      [&](CScreen* s) { Choose(s, "Page 3", &offered); });
+    EXPECT_EQ(offered, (QStringList{"Page 2", "Page 3"}));
+    EXPECT_EQ(Order(main), "BCA");
+    EXPECT_EQ(Current(main), "A");
+
+    // C current: before page 2 gives A C B.
+    main.Session().ClearSession();
+    AddPictures(main, "ABC");
+    CommandWithScreen(main, ID_IMAGE_MOVE_BEFORE,
+                      [&](CScreen* s) { Choose(s, "Page 2", &offered); });
+    EXPECT_EQ(offered, (QStringList{"Page 1", "Page 2"}));
+    EXPECT_EQ(Order(main), "ACB");
+    EXPECT_EQ(Current(main), "C");
+
+    // Cancel changes nothing.
+    CommandWithScreen(main, ID_IMAGE_SWAP, [](CScreen* s) { s->SendCommand(ID_PLATFORM_CANCEL); });
+    EXPECT_EQ(Order(main), "ACB");
+    CommandWithScreen(main, ID_IMAGE_SWAP, [&](CScreen* s) { Choose(s, "Page 3", &offered); });
+    EXPECT_EQ(offered, (QStringList{"Page 1", "Page 3"}));
+    EXPECT_EQ(Order(main), "ABC");
+    EXPECT_EQ(Current(main), "C");
+    EXPECT_EQ(main.Preview()->Number(), 3);
+    main.DestroyScreen();
+}
+
+TEST_F(MainDlgTest, UpDownBlankPageAndArrowKeys) {
+    CMainDlg main;
+    Open(main);
+    AddPictures(main, "ABC");
+    main.SendCommand(ID_IMAGE_MOVE_UP);
+    EXPECT_EQ(Order(main), "ACB");
+    EXPECT_EQ(Current(main), "C");
+    main.SendCommand(ID_IMAGE_MOVE_UP);
+    EXPECT_EQ(Order(main), "CAB");
+    EXPECT_EQ(Current(main), "C");
+    main.SendCommand(ID_IMAGE_MOVE_DOWN);
+    EXPECT_EQ(Order(main), "ACB");
+    // Arrow keys reach the strip whichever control has the focus.
+    QTest::keyClick(main.Control(IDC_BUTTON_DELETE), Qt::Key_Left);
+    EXPECT_EQ(Current(main), "A");
+    QTest::keyClick(&main, Qt::Key_Right);
+    QTest::keyClick(&main, Qt::Key_Right);
+    EXPECT_EQ(Current(main), "B");
+    EXPECT_EQ(main.Preview()->Number(), 3);
+    main.Strip()->Select(0);
+    main.SendCommand(ID_ADD_BLANK_PAGE);
+    EXPECT_EQ(Order(main), "ACB_");
+    EXPECT_EQ(Current(main), "_");
+    main.DestroyScreen();
+}
+
+TEST_F(MainDlgTest, DeleteKeepsTheFileUnlessTheFirstChoiceIsTaken) {
+    CMainDlg main;
+    Open(main);
+    AddPictures(main, "ABC");
+    main.RefreshControls();
+    int choiceAtStart = -1;
+    CommandWithScreen(main, IDC_BUTTON_DELETE, [&](CScreen* s) {
+        auto* box = dynamic_cast<CQuestionBox*>(s);
+        ASSERT_NE(box, nullptr);
+        choiceAtStart = box->GetChoice();
+        box->SendCommand(IDC_QB_BUTTON_OK);
+    });
+    EXPECT_EQ(choiceAtStart, 1);
+    EXPECT_EQ(Order(main), "AB");
+    EXPECT_TRUE(QFile::exists(PathIn("C.jpg")));
+    CommandWithScreen(main, ID_IMAGE_DELETE, [](CScreen* s) {
+        s->ControlAs<QRadioButton>(IDC_QB_RADIO_FIRST)->click();
+        s->SendCommand(IDOK_COMMAND);
+    });
+    EXPECT_EQ(Order(main), "A");
+    EXPECT_FALSE(QFile::exists(PathIn("B.jpg")));
+    CommandWithScreen(main, ID_IMAGE_DELETE, [](CScreen* s) { s->SendCommand(IDCANCEL_COMMAND); });
+    EXPECT_EQ(Order(main), "A");
+    main.DestroyScreen();
+}
+
+TEST_F(MainDlgTest, NewSessionAsksOnlyWhenThereArePages) {
+    CMainDlg main;
+    Open(main);
+    AddPictures(main, "AB");
+    CommandWithScreen(main, ID_FILE_NEW_SESSION,
+                      [](CScreen* s) { s->SendCommand(IDCANCEL_COMMAND); });
+    EXPECT_EQ(Order(main), "AB");
+    CommandWithScreen(main, ID_FILE_NEW_SESSION, [](CScreen* s) { s->SendCommand(IDOK_COMMAND); });
+    EXPECT_EQ(Order(main), "");
+    EXPECT_EQ(Current(main), "-");
+    EXPECT_EQ(main.Session().scanCounter, 1);
+    EXPECT_FALSE(main.IsCommandEnabled(IDC_BUTTON_DELETE));
+    main.SendCommand(ID_FILE_NEW_SESSION); // empty: no question
+    EXPECT_EQ(m_device->TopScreen(), &main);
+    main.DestroyScreen();
+}
+
+} // namespace

@@ -44,6 +44,12 @@ std::map<int, CDialogTemplate> BuildTemplates() {
         {IDC_BUTTON_MAKE_PDF, K::Button, {52, 128, 36, 18}, {}, 0},
         {IDC_BUTTON_DELETE, K::Button, {90, 128, 36, 18}, {}, 0},
     }};
+    t[IDD_PAGE_CHOOSER] = {IDD_PAGE_CHOOSER, {139, 153}, {}, {
+        {IDC_PAGE_PROMPT, K::Static, {7, 26, 125, 10}, {}, 0},
+        {IDC_PAGE_LIST, K::Custom, {7, 38, 125, 14}, {}, 0},
+        {IDC_CANCEL, K::Button, {4, 138, 42, 13}, {}, 0},
+        {IDC_OK, K::Button, {93, 138, 42, 13}, {}, kStyleDefault},
+    }};
     // The file and folder picker and the settings pages; their screens lay the controls out
     // below the header themselves.
     t[IDD_FILE_PICKER] = {IDD_FILE_PICKER, {139, 153}, {}, {
