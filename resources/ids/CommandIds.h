@@ -62,6 +62,9 @@ inline constexpr int ID_SHARE = 32826;
 inline constexpr int ID_PICK_CONTACT = 32827;
 inline constexpr int ID_SEND_TOOLS = 32850;  // the send screen's "Tools" soft key
 
+// Camera screen: the shutter key.
+inline constexpr int ID_CAMERA_SHUTTER = 32930;
+
 // Question box: results double as commands.
 inline constexpr int ID_QB_NEXT = 10835;     // "Next", "Yes to all" result
 inline constexpr int ID_QB_NO = 10836;       // "No" of the Tools menu, "No to all" result

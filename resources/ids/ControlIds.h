@@ -53,6 +53,9 @@ inline constexpr int IDC_EMBED_AUTO_PORTRAIT = 10089;
 inline constexpr int IDC_PDF_PROMPT = 10079;
 inline constexpr int IDC_PDF_PAPER = 10080;
 inline constexpr int IDC_MISC_ASK_ACTIONS = 10090;
+// Camera screen.
+inline constexpr int IDC_CAMERA_VIEWFINDER = 10930;
+inline constexpr int IDC_CAMERA_SHUTTER = 10931;
 // Question box controls without an identifier of their own in the original resource.
 inline constexpr int IDC_QB_BODY = 10900;
 inline constexpr int IDC_QB_NOTE = 10901;

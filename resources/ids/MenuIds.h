@@ -14,6 +14,8 @@ inline constexpr int IDR_MENU_SEND = 136;
 inline constexpr int IDR_MENU_ACTIONS = 137;
 inline constexpr int IDR_MENU_ABOUT = 150;
 
+inline constexpr int IDR_MENU_CAMERA = 180;         // Cancel and the shutter
+
 // Question box bars by kind, in the two identical variants (below version 5, and 5 on).
 inline constexpr int IDR_MENU_QB_CLOSE = 160;
 inline constexpr int IDR_MENU_QB_NO_YES = 161;

@@ -249,6 +249,14 @@ inline constexpr std::uint16_t IDS_MAIL_SUBJECT_LABEL = 9703;
 inline constexpr std::uint16_t IDS_MAIL_BODY_LABEL = 9704;
 inline constexpr std::uint16_t IDS_MAIL_PICK_CONTACT = 9705;
 inline constexpr std::uint16_t IDS_MAIL_PICK_BUTTON = 9706;
+// Camera screen.
+inline constexpr std::uint16_t IDS_CAMERA_TITLE = 9300;
+inline constexpr std::uint16_t IDS_CAMERA_SHUTTER = 9301;
+inline constexpr std::uint16_t IDS_CAMERA_VIEWFINDER = 9302;
+inline constexpr std::uint16_t IDS_CAMERA_VIEWFINDER_HINT = 9303;
+inline constexpr std::uint16_t IDS_CAMERA_STARTING = 9304;
+inline constexpr std::uint16_t IDS_CAMERA_SAVING = 9305;
+inline constexpr std::uint16_t IDS_CAMERA_SHUTTER_HINT = 9306;
 inline constexpr std::uint16_t IDS_ALL_FILES = 65281;
 inline constexpr std::uint16_t IDS_ALL_FOLDERS = 65282;
 inline constexpr std::uint16_t IDS_MY_DOCUMENTS = 65283;
