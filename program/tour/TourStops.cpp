@@ -5,8 +5,11 @@
 // 20-29 main screen, 30-39 camera, 40-59 import, browser and settings, 60-69 editor,
 // 70-79 e-mail, 80-89 PDF job and library, 90-99 straightening and enhancing.
 
+void RunMailTour(CTourContext& tour);  // MailTour.cpp
+
 const std::vector<CTourStop>& TourStops() {
     static const std::vector<CTourStop> stops = {
+        {"e-mail", &RunMailTour},
     };
     return stops;
 }

@@ -1,0 +1,77 @@
+#include "program/tour/TourContext.h"
+
+#include "app/AppSettings.h"
+#include "mail/screens/ContactPickerDialog.h"
+#include "mail/screens/ListChooserDialog.h"
+#include "mail/screens/SendMailDialog.h"
+#include "resources/ResourceIds.h"
+#include "screens/MainDlg.h"
+#include "ui/text/ProductInfo.h"
+#include "ui/text/Strings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTreeWidget>
+
+namespace {
+
+// A small address book as a synchronising tool keeps it: one card per file.
+QString WriteContacts(const QString& scratch) {
+    const QString folder = scratch + "/contacts/personal";
+    QDir().mkpath(folder);
+    const char* cards[] = {
+        "BEGIN:VCARD\nVERSION:3.0\nFN:Anna Berg\nN:Berg;Anna;;;\nEMAIL:anna.berg@example.org\n"
+        "END:VCARD\n",
+        "BEGIN:VCARD\nVERSION:3.0\nN:Dahl;Carl;;;\nEMAIL:carl@dahl.example\n"
+        "EMAIL:c.dahl@work.example\nEMAIL:carl.dahl@mail.example\nEND:VCARD\n",
+        "BEGIN:VCARD\nVERSION:3.0\nFN:Dora Ek\nEMAIL:\nEMAIL:dora@ek.example\nEND:VCARD\n",
+        "BEGIN:VCARD\nVERSION:3.0\nFN:Erik Fors\nEMAIL:erik.fors@example.net\nEND:VCARD\n",
+        "BEGIN:VCARD\nVERSION:3.0\nFN:Print shop\nEMAIL:orders@printshop.example\nEND:VCARD\n",
+    };
+    int n = 0;
+    for (const char* card : cards) {
+        QFile file(QStringLiteral("%1/%2.vcf").arg(folder).arg(++n));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(card);
+    }
+    return scratch + "/contacts";
+}
+
+} // namespace
+
+void RunMailTour(CTourContext& tour) {
+    CMainDlg* main = tour.Main();
+    const QString contacts = WriteContacts(tour.ScratchFolder());
+    const QString pdf = tour.ScratchFolder() + "/20261208_0930.pdf";
+    CAppSettings settings = AppSettings();
+
+    CSendMailDialog send(settings, main);
+    send.SetAttachment(pdf);
+    send.SetAddress(QStringLiteral("anna.berg@example.org"));
+    send.SetSubject(LoadFormatted(ids::IDS_EMAILING, QStringLiteral("20261208_0930.pdf")));
+    send.SetBody(LoadFormatted(ids::IDS_SENT_POCKET_DOCUMENT_COPIER, ProductName()));
+    send.SetContactsFolder(contacts);
+    tour.ShootModal(
+        "70-send", [&] { send.DoModal(); }, [&](CScreen* top) { return top == &send; });
+
+    CContactPickerDialog picker(contacts, main);
+    tour.ShootModal(
+        "71-contact-picker", [&] { picker.DoModal(); },
+        [&](CScreen* top) {
+            if (top != &picker || picker.RowCount() < 2)
+                return false;
+            if (!picker.List()->currentItem())
+                picker.List()->setCurrentItem(picker.List()->topLevelItem(1));
+            return true;
+        });
+
+    // The chooser the send screen shows when the store has several accounts.
+    CSendMailDialog asking(settings, main);
+    tour.ShootModal(
+        "72-account-chooser",
+        [&] {
+            asking.ChooseAccount(
+                {QStringLiteral("ActiveSync"), QStringLiteral("Work"), QStringLiteral("Home")});
+        },
+        [](CScreen* top) { return dynamic_cast<CListChooserDialog*>(top) != nullptr; });
+}
