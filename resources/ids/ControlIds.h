@@ -22,6 +22,7 @@ inline constexpr int IDC_QB_BUTTON_NO = 10044;
 inline constexpr int IDC_QB_BUTTON_NEXT = 10045;
 inline constexpr int IDC_QB_BUTTON_OK = 10046;
 inline constexpr int IDC_PREVIEW = 10048;
+inline constexpr int IDC_IMAGE_VIEW = 10048;  // the image editor's picture view
 inline constexpr int IDC_BUTTON_SCAN = 10049;
 inline constexpr int IDC_BUTTON_DELETE = 10052;
 inline constexpr int IDC_STRIP = 10053;

@@ -118,6 +118,11 @@ std::map<int, CDialogTemplate> BuildTemplates() {
         {IDC_QB_BUTTON_CANCEL, K::Button, {4, 138, 42, 13}, {}, 0},
         {IDC_QB_BUTTON_OK, K::Button, {93, 138, 42, 13}, {}, kStyleDefault},
     }};
+    // The image editor: one place holder that becomes the picture view, which then covers
+    // the whole screen.
+    t[IDD_EDITOR] = {IDD_EDITOR, {139, 153}, {}, {
+        {IDC_IMAGE_VIEW, K::Custom, {4, 7, 128, 123}, {}, 0},
+    }};
     return t;
 }
 

@@ -43,6 +43,32 @@ std::map<int, CMenuTemplate> BuildMenus() {
                                            {IDC_BUTTON_DELETE, ID_IMAGE_DELETE}};
 
     add(IDR_MENU_ABOUT, CSoftKey{S(IDS_CLOSE), ID_ABOUT_CLOSE, {}}, CSoftKey{});
+    // Image editor; both platform variants carry the same content. Raw texts: "200%" is no
+    // format.
+    for (int id : {IDR_MENU_EDITOR, IDR_MENU_EDITOR_5}) {
+        auto raw = [](std::uint16_t text, int command) {
+            return CMenuItem{LoadRawString(text), command, {}};
+        };
+        auto sub = [](std::uint16_t text, std::vector<CMenuItem> children) {
+            return CMenuItem{LoadRawString(text), 0, std::move(children)};
+        };
+        add(id,
+            CSoftKey{S(IDS_TOOLS), ID_EDITOR_TOOLS,
+                     {sub(IDS_EDITOR_ZOOM, {raw(IDS_EDITOR_ZOOM_200, ID_ZOOM_200),
+                                            raw(IDS_EDITOR_ZOOM_100, ID_ZOOM_100),
+                                            raw(IDS_EDITOR_ZOOM_50, ID_ZOOM_50), MenuSeparator(),
+                                            raw(IDS_FIT_PAGE, ID_ZOOM_FIT)}),
+                      sub(IDS_EDITOR_EDIT, {raw(IDS_EDITOR_CROP_IMAGE, ID_CROP_IMAGE)}),
+                      sub(IDS_EDITOR_ROTATE, {raw(IDS_EDITOR_ROTATE_180, ID_ROTATE_180),
+                                              raw(IDS_EDITOR_ROTATE_90_CW, ID_ROTATE_90_CW),
+                                              raw(IDS_EDITOR_ROTATE_90_CCW, ID_ROTATE_90_CCW),
+                                              MenuSeparator(),
+                                              raw(IDS_EDITOR_FLIP_VERTICAL, ID_FLIP_VERTICAL),
+                                              raw(IDS_EDITOR_FLIP_HORIZONTAL, ID_FLIP_HORIZONTAL)})}},
+            CSoftKey{S(IDS_ACTION_1076), ID_EDITOR_ACTION,
+                     {raw(IDS_OK, ID_ACTION_OK), raw(IDS_CANCEL, ID_ACTION_CANCEL), MenuSeparator(),
+                      raw(IDS_EDITOR_UNDO, ID_ACTION_UNDO)}});
+    }
     for (int id : {IDR_MENU_OK_CANCEL, IDR_MENU_OK_CANCEL_5})
         add(id, CSoftKey{S(IDS_CANCEL), ID_PLATFORM_CANCEL, {}}, CSoftKey{S(IDS_OK), ID_OK, {}});
 

@@ -1,0 +1,275 @@
+#include "screens/ImageView.h"
+
+#include "resources/ResourceIds.h"
+#include "ui/binding/SkinBinding.h"
+#include "ui/text/Strings.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+// The crop frame made from the keyboard starts this size (low-resolution pixels).
+constexpr int kKeyboardFrameSide = 60;
+
+} // namespace
+
+CImageView::CImageView(QWidget* parent)
+    : QAbstractScrollArea(parent), m_scroll(this), m_tracker(ScalePixels(8)) {
+    setFrameStyle(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setMouseTracking(false);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(LoadRawString(ids::IDS_EDITOR_PICTURE));
+    setAccessibleDescription(LoadRawString(ids::IDS_EDITOR_PICTURE_HELP));
+    m_scroll.SetContentSize({1, 1});
+}
+
+CImageView::~CImageView() {
+    ResetPicture(true);
+}
+
+CViewGeometry CImageView::Geometry() const {
+    const QSize picture = HasPicture() ? QSize(m_pictureWidth, m_pictureHeight) : QSize();
+    return CViewGeometry(picture, viewport()->size(), m_fitMode, m_zoomPercent,
+                         m_scroll.Position());
+}
+
+QImage CImageView::PaintedImage() const {
+    if (!m_backBuffer.IsCreated())
+        return {};
+    return m_backBuffer.Image().copy(QRect(QPoint(0, 0), viewport()->size()));
+}
+
+int CImageView::MinimumCropSide() const {
+    // The smallest frame is a size on the screen; in picture pixels it depends on the zoom.
+    return Geometry().PictureLength(ScalePixels(30));
+}
+
+void CImageView::UpdateContentSize() {
+    m_scroll.SetContentSize(Geometry().ContentSize());
+}
+
+void CImageView::SetZoom(int percent) {
+    m_selectionShown = false;
+    m_fitMode = false;
+    m_zoomPercent = percent;
+    m_scroll.ScrollTo({0, 0});
+    UpdateContentSize();
+    m_scroll.ScrollTo({0, 0});
+    SyncSelection();
+    Repaint();
+}
+
+void CImageView::SetFit() {
+    m_fitMode = true;
+    UpdateContentSize();
+    SyncSelection();
+    Repaint();
+}
+
+void CImageView::SetViewSelection(const CSelectionRect& rect, bool shown) {
+    m_tracker.SetRect(rect);
+    m_selectionShown = shown;
+    SyncSelection();
+    Repaint();
+}
+
+void CImageView::SyncSelection() {
+    m_selection = Geometry().ToPicture(m_tracker.Rect());
+}
+
+void CImageView::OnContentSizeChanged() {
+    UpdateContentSize();
+    m_scroll.ScrollTo({0, 0});
+    SyncSelection();
+}
+
+void CImageView::Repaint() {
+    viewport()->update();
+}
+
+void CImageView::OnDisplayReset() {
+    m_scroll.SetContentSize({1, 1});
+    m_scroll.ScrollTo({0, 0});
+    m_fitted = QImage();
+    Repaint();
+}
+
+void CImageView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    m_scroll.Update();
+    SyncSelection();
+}
+
+void CImageView::scrollContentsBy(int dx, int dy) {
+    m_scroll.SyncFromBars();
+    // The frame stays over the same part of the picture. Entering fit mode resets the
+    // positions without moving the picture under a frame that is kept.
+    if (m_selectionShown && !m_fitMode)
+        m_tracker.Offset(dx, dy);
+    const QPoint position = m_scroll.Position();
+    m_scrollX = position.x();
+    m_scrollY = position.y();
+    SyncSelection();
+    Repaint();
+}
+
+void CImageView::paintEvent(QPaintEvent*) {
+    QPainter target(viewport());
+    const QSize need = viewport()->size() + QSize(ScalePixels(60), ScalePixels(60));
+    if (!m_backBuffer.IsCreated() || m_backBuffer.Bounds().width() < viewport()->width() ||
+        m_backBuffer.Bounds().height() < viewport()->height())
+        m_backBuffer.Create(&target, QRect(QPoint(0, 0), need));
+    QPainter* painter = m_backBuffer.Painter();
+    if (!painter) {
+        target.fillRect(viewport()->rect(), Qt::white);
+        return;
+    }
+    painter->fillRect(QRect(QPoint(0, 0), m_backBuffer.Bounds().size()), Qt::white);
+    DrawPicture(*painter);
+    if (m_selectionShown)
+        m_tracker.Draw(*painter);
+    m_backBuffer.FlushTo(target);
+}
+
+void CImageView::DrawPicture(QPainter& painter) {
+    const CViewGeometry geometry = Geometry();
+    if (!geometry.HasPicture())
+        return;
+    const QImage& image = DisplayImage();
+    if (image.isNull())
+        return;
+    const QRect source = geometry.SourceRect();
+    const QRect target = geometry.TargetRect();
+    if (m_fitMode) {
+        // Scaled once per picture and view size, with averaging, so text stays legible.
+        if (m_fittedKey != image.cacheKey() || m_fitted.size() != target.size()) {
+            m_fitted = image.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            m_fittedKey = image.cacheKey();
+        }
+        painter.drawImage(target.topLeft(), m_fitted);
+    } else if (m_zoomPercent == 100) {
+        painter.drawImage(target.topLeft(), image, source);
+    } else {
+        // Enlarged pixels stay sharp squares; a reduction is smoothed.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, m_zoomPercent < 100);
+        painter.drawImage(target, image, source);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    }
+}
+
+QRect CImageView::Bounds() const {
+    return QRect(QPoint(0, 0), viewport()->size());
+}
+
+void CImageView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    setFocus(Qt::MouseFocusReason);
+    m_pointerDown = true;
+    m_pressPoint = event->position().toPoint();
+    if (!(m_selectionShown && m_tracker.BeginTrack(m_pressPoint)))
+        m_tracker.BeginRubberBand(m_pressPoint);
+    m_selectionShown = true;
+    SyncSelection();
+    Repaint();
+}
+
+void CImageView::mouseMoveEvent(QMouseEvent* event) {
+    if (!m_pointerDown)
+        return;
+    m_tracker.DragTo(event->position().toPoint(), Bounds());
+    SyncSelection();
+    Repaint();
+}
+
+void CImageView::mouseReleaseEvent(QMouseEvent* event) {
+    if (!m_pointerDown || event->button() != Qt::LeftButton)
+        return;
+    m_tracker.DragTo(event->position().toPoint(), Bounds());
+    m_tracker.EndDrag();
+    m_pointerDown = false;
+    // A tap without a drag leaves no frame.
+    const QRect frame = m_tracker.NormalRect();
+    if (frame.width() == 0 || frame.height() == 0)
+        m_selectionShown = false;
+    SyncSelection();
+    Repaint();
+}
+
+bool CImageView::KeyboardFrame(int key, Qt::KeyboardModifiers modifiers) {
+    const bool size = modifiers & Qt::ShiftModifier;
+    const bool move = modifiers & Qt::ControlModifier;
+    if (!size && !move)
+        return false;
+    int dx = 0;
+    int dy = 0;
+    switch (key) {
+    case Qt::Key_Left: dx = -CScrollAxis::kLineStep; break;
+    case Qt::Key_Right: dx = CScrollAxis::kLineStep; break;
+    case Qt::Key_Up: dy = -CScrollAxis::kLineStep; break;
+    case Qt::Key_Down: dy = CScrollAxis::kLineStep; break;
+    default: return false;
+    }
+    const QRect bounds = Bounds();
+    if (!m_selectionShown) {
+        // A new frame in the middle of what is shown of the picture.
+        const QRect shown = Geometry().TargetRect().isEmpty() ? bounds : Geometry().TargetRect();
+        const int side = ScalePixels(kKeyboardFrameSide);
+        const QPoint c = shown.center();
+        m_tracker.SetRect(
+            {c.x() - side / 2, c.y() - side / 2, c.x() + side - side / 2, c.y() + side - side / 2});
+        m_selectionShown = true;
+    } else {
+        CSelectionRect r = m_tracker.Rect();
+        const int right = bounds.left() + bounds.width();
+        const int bottom = bounds.top() + bounds.height();
+        if (move) {
+            const QRect n = m_tracker.NormalRect();
+            dx = std::clamp(dx, bounds.left() - n.left(), right - (n.left() + n.width()));
+            dy = std::clamp(dy, bounds.top() - n.top(), bottom - (n.top() + n.height()));
+            m_tracker.Offset(dx, dy);
+        } else {
+            r.right = std::clamp(r.right + dx, bounds.left(), right);
+            r.bottom = std::clamp(r.bottom + dy, bounds.top(), bottom);
+            m_tracker.SetRect(r);
+        }
+    }
+    SyncSelection();
+    Repaint();
+    return true;
+}
+
+void CImageView::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (KeyboardFrame(key, event->modifiers())) {
+        event->accept();
+        return;
+    }
+    const CScrollAxis& vertical = m_scroll.Axis(Qt::Vertical);
+    switch (key) {
+    case Qt::Key_Left: m_scroll.Scroll(Qt::Horizontal, EScrollCode::LineBack); break;
+    case Qt::Key_Right: m_scroll.Scroll(Qt::Horizontal, EScrollCode::LineForward); break;
+    case Qt::Key_Up: m_scroll.Scroll(Qt::Vertical, EScrollCode::LineBack); break;
+    case Qt::Key_Down: m_scroll.Scroll(Qt::Vertical, EScrollCode::LineForward); break;
+    case Qt::Key_PageUp: m_scroll.Scroll(Qt::Vertical, EScrollCode::PageBack); break;
+    case Qt::Key_PageDown: m_scroll.Scroll(Qt::Vertical, EScrollCode::PageForward); break;
+    case Qt::Key_Home: m_scroll.Scroll(Qt::Vertical, EScrollCode::ThumbPosition, 0); break;
+    case Qt::Key_End:
+        m_scroll.Scroll(Qt::Vertical, EScrollCode::ThumbPosition, vertical.MaxPosition());
+        break;
+    default:
+        // Escape, Enter and the soft keys belong to the screen.
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
