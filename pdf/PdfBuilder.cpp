@@ -14,7 +14,10 @@
 #include <utility>
 
 CPdfBuilder::CPdfBuilder(CPdfErrorSink* sink, const CAppSettings& settings)
-    : m_sink(sink), m_settings(settings) {
+    : CPdfBuilder(sink, CPdfPageOptions::FromSettings(settings)) {}
+
+CPdfBuilder::CPdfBuilder(CPdfErrorSink* sink, const CPdfPageOptions& options)
+    : m_sink(sink), m_options(options) {
     m_document = HPDF_New(&CPdfBuilder::OnLibraryError, this);
     if (!m_document) {
         ReportLibraryError(HPDF_FAILD_TO_ALLOC_MEM, 0);
@@ -63,7 +66,7 @@ QSize CPdfBuilder::PaperSize(std::uint32_t pageSize) {
 
 HPDF_Page CPdfBuilder::AddPdfPage() {
     m_page = m_document ? HPDF_AddPage(m_document) : nullptr;
-    const QSize paper = PaperSize(m_settings.pageSize);
+    const QSize paper = PaperSize(m_options.pageSize);
     m_pageWidth = float(paper.width());
     if (m_page)
         HPDF_Page_SetWidth(m_page, m_pageWidth);
@@ -145,7 +148,7 @@ bool CPdfBuilder::PlaceRaster(CRasterPixels pixels) {
     const int imgW = int(HPDF_Image_GetWidth(image));
     const int imgH = int(HPDF_Image_GetHeight(image));
     QSize size(imgW, imgH);
-    if (m_settings.fitToPage || float(imgW) > m_pageWidth || float(imgH) > m_pageHeight)
+    if (m_options.fitToPage || float(imgW) > m_pageWidth || float(imgH) > m_pageHeight)
         size = FitSize(imgW, imgH, int(m_pageWidth), int(m_pageHeight));
     Draw(image, 1, size.width(), size.height());
     return true;
@@ -168,4 +171,12 @@ bool CPdfBuilder::Save(CPdfSaveProgress* progress, const QString& path) {
         return false;
     }
     return SaveDocumentWithProgress(m_document, path, progress) == HPDF_OK;
+}
+
+bool CPdfBuilder::Save(CPdfSaveProgress* progress, int fd) {
+    if (!m_document) {
+        m_failed = true;
+        return false;
+    }
+    return SaveDocumentWithProgress(m_document, fd, progress) == HPDF_OK;
 }

@@ -8,6 +8,7 @@
 
 #include "app/AppSettings.h"
 #include "pdf/PdfErrorSink.h"
+#include "pdf/PdfPageOptions.h"
 #include "pdf/PdfSaveProgress.h"
 #include "pdf/RasterPixels.h"
 
@@ -21,17 +22,18 @@
 class CPdfBuilder {
 public:
     // Creates the document with compression of contents, images and metadata. Without a
-    // sink, errors are only kept (ErrorText). When the library cannot create a document the
-    // error is reported at once and every later operation fails.
-    explicit CPdfBuilder(CPdfErrorSink* sink = nullptr,
-                         const CAppSettings& settings = AppSettings());
+    // sink, errors are only kept (LastError). When the library cannot create a document the
+    // error is reported at once and every later operation fails. The options hold for every
+    // page of the document.
+    CPdfBuilder(CPdfErrorSink* sink, const CPdfPageOptions& options);
+    // The same with the PageSize and FitToPage values of `settings`, copied now.
+    CPdfBuilder(CPdfErrorSink* sink, const CAppSettings& settings);
     ~CPdfBuilder();
     CPdfBuilder(const CPdfBuilder&) = delete;
     CPdfBuilder& operator=(const CPdfBuilder&) = delete;
 
-    // Adds a page of the current paper size (read from the settings at every call), starting
-    // with an invisible white stroke so that no page has an empty content stream. Null on
-    // failure.
+    // Adds a page of the document's paper size, starting with an invisible white stroke so
+    // that no page has an empty content stream. Null on failure.
     HPDF_Page AddPdfPage();
     // Draws the JPEG file fitted and centred on the current page, its bytes unchanged; a JPEG
     // with an EXIF orientation other than 1 is drawn upright through the drawing matrix.
@@ -52,6 +54,9 @@ public:
     // Writes the whole document to `path`, replacing an existing file; `progress` (may be
     // null) hears of every object written. True when the library reports success.
     bool Save(CPdfSaveProgress* progress, const QString& path);
+    // The same into the open file `fd` (from its current position; not closed here), for a
+    // caller that replaces the target itself (platform::ReplaceFileAtomically).
+    bool Save(CPdfSaveProgress* progress, int fd);
     // Frees the document; later operations fail. The destructor does it too.
     void ReleaseDocument();
 
@@ -62,6 +67,7 @@ public:
 
     HPDF_Doc Document() const { return m_document; }
     HPDF_Page CurrentPage() const { return m_page; }
+    const CPdfPageOptions& Options() const { return m_options; }
     float PageWidth() const { return m_pageWidth; }
     float PageHeight() const { return m_pageHeight; }
 
@@ -76,7 +82,7 @@ private:
     void Draw(HPDF_Image image, int orientation, int w, int h);
 
     CPdfErrorSink* m_sink;
-    const CAppSettings& m_settings;
+    const CPdfPageOptions m_options;
     bool m_failed = false;
     bool m_errorReported = false;
     CPdfLibraryError m_error;

@@ -6,10 +6,14 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <new>
+
+#include <unistd.h>
 
 namespace {
 
@@ -89,16 +93,83 @@ HPDF_STATUS WriteDocument(HPDF_Doc pdf, HPDF_Stream stream, CPdfSaveProgress* pr
     return ret;
 }
 
+// Collects the library's small writes and hands them to a descriptor a megabyte at a time.
+struct CFdWriter {
+    int fd = -1;
+    std::unique_ptr<char[]> buffer;
+    std::size_t used = 0;
+    int failure = 0; // errno of the first failed write
+
+    bool Flush() {
+        const char* p = buffer.get();
+        std::size_t left = used;
+        while (left > 0 && failure == 0) {
+            const ssize_t n = ::write(fd, p, left);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                failure = n < 0 ? errno : EIO;
+            else {
+                p += n;
+                left -= std::size_t(n);
+            }
+        }
+        used = 0;
+        return failure == 0;
+    }
+};
+
+HPDF_STATUS WriteToFd(HPDF_Stream stream, const HPDF_BYTE* ptr, HPDF_UINT size) {
+    auto* w = static_cast<CFdWriter*>(stream->attr);
+    while (size > 0) {
+        if (w->used == kWriteBuffer && !w->Flush())
+            return HPDF_SetError(stream->error, HPDF_FILE_IO_ERROR, HPDF_STATUS(w->failure));
+        const std::size_t n = std::min<std::size_t>(size, kWriteBuffer - w->used);
+        std::memcpy(w->buffer.get() + w->used, ptr, n);
+        w->used += n;
+        ptr += n;
+        size -= HPDF_UINT(n);
+    }
+    return HPDF_OK;
+}
+
+// An encrypted document (or an incremental section) needs the library's own writer; the
+// program makes neither.
+bool NeedsLibraryWriter(HPDF_Doc pdf) {
+    return pdf->encrypt_on || pdf->xref->prev || pdf->pdf_version > HPDF_VER_17;
+}
+
 } // namespace
+
+HPDF_STATUS SaveDocumentWithProgress(HPDF_Doc pdf, int fd, CPdfSaveProgress* progress) {
+    if (!HPDF_HasDoc(pdf))
+        return HPDF_INVALID_DOCUMENT;
+    if (NeedsLibraryWriter(pdf))
+        return HPDF_SetError(&pdf->error, HPDF_INVALID_OPERATION, 0);
+    CFdWriter writer;
+    writer.fd = fd;
+    writer.buffer.reset(new (std::nothrow) char[kWriteBuffer]);
+    if (!writer.buffer)
+        return HPDF_SetError(&pdf->error, HPDF_FAILD_TO_ALLOC_MEM, 0);
+    HPDF_Stream stream = HPDF_CallbackWriter_New(pdf->mmgr, WriteToFd, &writer);
+    if (!stream)
+        return HPDF_CheckError(&pdf->error);
+    HPDF_STATUS ret = WriteDocument(pdf, stream, progress);
+    if (ret == HPDF_OK && !writer.Flush())
+        ret = HPDF_SetError(&pdf->error, HPDF_FILE_IO_ERROR, HPDF_STATUS(writer.failure));
+    HPDF_Stream_Free(stream);
+    if (ret != HPDF_OK && pdf->error.error_no == HPDF_OK)
+        HPDF_SetError(&pdf->error, ret, 0);
+    return HPDF_CheckError(&pdf->error);
+}
 
 HPDF_STATUS SaveDocumentWithProgress(HPDF_Doc pdf, const QString& path,
                                      CPdfSaveProgress* progress) {
     if (!HPDF_HasDoc(pdf))
         return HPDF_INVALID_DOCUMENT;
     const QByteArray name = QFile::encodeName(path);
-    // An encrypted document (or an incremental section) needs the library's own writer; the
-    // program makes neither, so such a document is saved without progress.
-    if (pdf->encrypt_on || pdf->xref->prev || pdf->pdf_version > HPDF_VER_17)
+    // Such a document is saved without progress.
+    if (NeedsLibraryWriter(pdf))
         return HPDF_SaveToFile(pdf, name.constData());
 
     HPDF_Stream stream = HPDF_FileWriter_New(pdf->mmgr, name.constData());

@@ -15,3 +15,6 @@
 // library's status (HPDF_OK when the whole file was written and flushed).
 HPDF_STATUS SaveDocumentWithProgress(HPDF_Doc document, const QString& path,
                                      CPdfSaveProgress* progress);
+// The same bytes into an open file descriptor, which stays open (the caller syncs and
+// closes it). A failed write raises HPDF_FILE_IO_ERROR with errno as the detail.
+HPDF_STATUS SaveDocumentWithProgress(HPDF_Doc document, int fd, CPdfSaveProgress* progress);

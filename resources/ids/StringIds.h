@@ -274,6 +274,14 @@ inline constexpr std::uint16_t IDS_EDITOR_UNDO = 9612;
 inline constexpr std::uint16_t IDS_EDITOR_PICTURE = 9613;
 inline constexpr std::uint16_t IDS_EDITOR_PICTURE_HELP = 9614;
 inline constexpr std::uint16_t IDS_EDITOR_TITLE = 9615;
+// PDF creation job: what stopped it, in a few words.
+inline constexpr std::uint16_t IDS_PDF_WHY_CANNOT_OPEN = 9800;
+inline constexpr std::uint16_t IDS_PDF_WHY_PICTURE_CHANGED = 9801;
+inline constexpr std::uint16_t IDS_PDF_WHY_WRITE_FAILED = 9802;
+inline constexpr std::uint16_t IDS_PDF_WHY_UNSUPPORTED_JPEG = 9803;
+inline constexpr std::uint16_t IDS_PDF_WHY_NOT_JPEG = 9804;
+inline constexpr std::uint16_t IDS_PDF_WHY_OUT_OF_MEMORY = 9805;
+inline constexpr std::uint16_t IDS_PDF_WHY_LIBRARY_ERROR = 9806;
 inline constexpr std::uint16_t IDS_ALL_FILES = 65281;
 inline constexpr std::uint16_t IDS_ALL_FOLDERS = 65282;
 inline constexpr std::uint16_t IDS_MY_DOCUMENTS = 65283;

@@ -10,26 +10,37 @@ namespace {
 using PdfBuilderTest = CPdfTest;
 
 TEST_F(PdfBuilderTest, EveryPaperSizeGivesPortraitPagesOfItsSize) {
-    CPdfBuilder builder(&sink, settings);
     for (std::uint32_t i = 0; i < kPaperSizes.size(); ++i) {
-        settings.pageSize = i; // read at every AddPdfPage
+        settings.pageSize = i;
+        CPdfBuilder builder(&sink, settings);
         ASSERT_NE(builder.AddPdfPage(), nullptr);
         EXPECT_EQ(builder.PageWidth(), float(kPaperSizes[i].width));
         EXPECT_EQ(builder.PageHeight(), float(kPaperSizes[i].height));
-    }
-    CPdfFile file;
-    SaveAndLoad(builder, file);
-    const QList<int> pages = file.Pages();
-    ASSERT_EQ(pages.size(), 12);
-    for (int i = 0; i < 12; ++i) {
-        EXPECT_EQ(file.MediaBox(pages[i]),
+        CPdfFile file;
+        SaveAndLoad(builder, file, QString("size%1.pdf").arg(i));
+        ASSERT_EQ(file.Pages().size(), 1);
+        EXPECT_EQ(file.MediaBox(file.Pages()[0]),
                   QRectF(0, 0, kPaperSizes[i].width, kPaperSizes[i].height))
             << kPaperSizes[i].name;
         EXPECT_LT(kPaperSizes[i].width, kPaperSizes[i].height);
     }
-    EXPECT_EQ(file.MediaBox(pages[9]), QRectF(0, 0, 595, 842));
-    EXPECT_EQ(file.MediaBox(pages[4]), QRectF(0, 0, 283, 416));
+    EXPECT_EQ(CPdfBuilder::PaperSize(9), QSize(595, 842));
+    EXPECT_EQ(CPdfBuilder::PaperSize(4), QSize(283, 416));
     EXPECT_TRUE(sink.errors.isEmpty());
+}
+
+TEST_F(PdfBuilderTest, TheLayoutIsFixedWhenTheDocumentIsMade) {
+    settings.pageSize = 4; // Postcard
+    settings.fitToPage = 0;
+    CPdfBuilder builder(&sink, settings);
+    settings.pageSize = 0; // a later change of the settings record
+    settings.fitToPage = 1;
+    ASSERT_NE(builder.AddPdfPage(), nullptr);
+    ASSERT_NE(builder.AddPdfPage(), nullptr);
+    EXPECT_EQ(builder.PageWidth(), 283.f);
+    EXPECT_EQ(builder.PageHeight(), 416.f);
+    EXPECT_EQ(builder.Options().pageSize, 4u);
+    EXPECT_FALSE(builder.Options().fitToPage);
 }
 
 TEST_F(PdfBuilderTest, PaperSizeNamesAndStrayValues) {

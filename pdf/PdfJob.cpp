@@ -1,0 +1,231 @@
+#include "pdf/PdfJob.h"
+
+#include "imaging/ImageType.h"
+#include "pdf/PageMaker.h"
+#include "pdf/PdfBuilder.h"
+#include "platform/AtomicFile.h"
+#include "session/PageList.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
+#include <memory>
+#include <thread>
+
+// One input page, ready for the builder.
+struct CPdfJobInputPage {
+    bool usable = true; // false: skipped with `skipped` as the reason
+    EPdfPageIssue skipped = EPdfPageIssue::NotAPicture;
+    QString input; // as the caller named it, for the notes
+    QString path;  // what the builder reads (an auto-portrait copy, say)
+    int typeCode = kImageTypeJpeg;
+    std::unique_ptr<CPage> owner; // a page made from a file: its copy lives until the save ends
+    CRasterPixels pixels;         // BMP and PNG pixels prepared ahead, when `prepared`
+    bool prepared = false;
+};
+
+// Where the job takes its pages from, in order, each index once.
+struct CPdfJobSource {
+    virtual ~CPdfJobSource() = default;
+    virtual int Count() const = 0;
+    virtual CPdfJobInputPage Take(int index) = 0;
+};
+
+namespace {
+
+// Boxes of the check decode of a picture file: any picture decodes at its smallest scale.
+constexpr int kCheckBox = 32;
+
+class CListedPages : public CPdfJobSource {
+public:
+    explicit CListedPages(const std::vector<CPdfJobPage>& pages) : m_pages(pages) {}
+    int Count() const override { return int(m_pages.size()); }
+    CPdfJobInputPage Take(int index) override {
+        CPdfJobInputPage page;
+        page.path = page.input = m_pages[std::size_t(index)].path;
+        page.typeCode = m_pages[std::size_t(index)].typeCode;
+        return page;
+    }
+
+private:
+    const std::vector<CPdfJobPage>& m_pages;
+};
+
+class CPictureFiles : public CPdfJobSource {
+public:
+    CPictureFiles(const QStringList& pictures, bool autoPortrait, int threads)
+        : m_pictures(pictures), m_maker(pictures, autoPortrait, kCheckBox, kCheckBox, threads) {}
+    int Count() const override { return int(m_pictures.size()); }
+    CPdfJobInputPage Take(int index) override {
+        CPdfJobInputPage page;
+        page.input = m_pictures[index];
+        CPageMaker::CMadePage made = m_maker.Take(index);
+        if (!made.page) {
+            const QFileInfo info(m_pictures[index]);
+            page.usable = false;
+            page.skipped = !info.exists()   ? EPdfPageIssue::NoSuchFile
+                           : !info.isFile() ? EPdfPageIssue::NotAFile
+                                            : EPdfPageIssue::NotAPicture;
+            return page;
+        }
+        page.path = made.page->path;
+        page.typeCode = made.page->typeCode;
+        page.owner = std::move(made.page);
+        page.pixels = std::move(made.pixels);
+        page.prepared = page.typeCode == kImageTypeBmp || page.typeCode == kImageTypePng;
+        return page;
+    }
+
+private:
+    const QStringList& m_pictures;
+    CPageMaker m_maker;
+};
+
+// Hands the builder's library error to the delegate, from inside the failed call.
+class CErrorForwarder : public CPdfErrorSink {
+public:
+    explicit CErrorForwarder(CPdfJobDelegate& delegate) : m_delegate(delegate) {}
+    void ShowLibraryError(const CPdfLibraryError& error) override {
+        m_delegate.OnLibraryError(error);
+    }
+
+private:
+    CPdfJobDelegate& m_delegate;
+};
+
+// Counts the objects of the save as steps, never beyond the last one.
+class CSaveSteps : public CPdfSaveProgress {
+public:
+    CSaveSteps(CPdfJobDelegate& delegate, int& step, int total)
+        : m_delegate(delegate), m_step(step), m_total(total) {}
+    void OnObjectWritten(unsigned entryCount, unsigned) override {
+        m_step = std::min(m_step + 1, m_total);
+        m_delegate.OnStep(m_step, m_total);
+        m_delegate.OnObjectWritten(++m_written, int(entryCount) - 1);
+    }
+
+private:
+    CPdfJobDelegate& m_delegate;
+    int& m_step;
+    const int m_total;
+    int m_written = 0;
+};
+
+bool IsDrawnType(int typeCode) {
+    return typeCode == kImageTypeJpeg || typeCode == kImageTypeBmp || typeCode == kImageTypePng;
+}
+
+} // namespace
+
+CPdfJob::CPdfJob(CPdfJobOptions options, CPdfJobDelegate& delegate)
+    : m_options(std::move(options)), m_delegate(delegate) {}
+
+std::vector<CPdfJobPage> CPdfJob::PagesOf(const CPageList& pages) {
+    std::vector<CPdfJobPage> result;
+    result.reserve(std::size_t(pages.Size()));
+    for (int i = 0; i < pages.Size(); ++i)
+        result.push_back({pages.At(i)->path, pages.At(i)->typeCode});
+    return result;
+}
+
+CPdfJobResult CPdfJob::Run(const std::vector<CPdfJobPage>& pages) {
+    CListedPages source(pages);
+    return Build(source);
+}
+
+CPdfJobResult CPdfJob::Run(const CPageList& pages) {
+    return Run(PagesOf(pages));
+}
+
+CPdfJobResult CPdfJob::RunOnPictures(const QStringList& pictures) {
+    const int threads = m_options.threads > 0
+                            ? m_options.threads
+                            : int(std::clamp(std::thread::hardware_concurrency(), 2u, 8u));
+    CPictureFiles source(pictures, m_options.autoPortrait, threads);
+    return Build(source);
+}
+
+CPdfJobResult CPdfJob::Build(CPdfJobSource& source) {
+    CPdfJobResult result;
+    const int count = source.Count();
+    const int total = TotalSteps(count);
+    int step = 1;
+    m_delegate.OnStep(step, total);
+    m_delegate.OnStage(EPdfJobStage::Preparing, 0, count);
+
+    CErrorForwarder sink(m_delegate);
+    CPdfBuilder builder(&sink, m_options.layout);
+    m_delegate.OnStage(EPdfJobStage::ImportingImages, 0, count);
+
+    auto note = [&](int index, const QString& path, EPdfPageIssue issue) {
+        result.notes.push_back({index, path, issue});
+        m_delegate.OnPageNote(result.notes.back());
+    };
+    auto stop = [&](EPdfJobOutcome outcome, EPdfJobFailure failure) {
+        result.outcome = outcome;
+        result.failure = failure;
+        result.hasLibraryError = builder.HasLibraryError();
+        if (result.hasLibraryError)
+            result.libraryError = builder.LastError();
+        return result;
+    };
+
+    // Pages made from files (and their copies) stay until the save has read them.
+    std::vector<std::unique_ptr<CPage>> owners;
+    int pages = 0;
+    for (int i = 0; i < count; ++i) {
+        if (m_delegate.IsCancelled())
+            return stop(EPdfJobOutcome::Cancelled, EPdfJobFailure::None);
+        m_delegate.OnStep(++step, total);
+        m_delegate.OnStage(EPdfJobStage::AddingPage, i + 1, count);
+        CPdfJobInputPage page = source.Take(i);
+        if (!page.usable) {
+            note(i, page.input, page.skipped);
+            continue;
+        }
+        if (!builder.AddPdfPage())
+            return stop(EPdfJobOutcome::Failed, EPdfJobFailure::LibraryError);
+        ++pages;
+        if (!page.path.isEmpty()) {
+            bool drawn = true;
+            if (!IsDrawnType(page.typeCode))
+                note(i, page.input, EPdfPageIssue::TypeNotDrawn);
+            else if (page.prepared)
+                drawn = builder.PlaceRaster(std::move(page.pixels));
+            else
+                drawn = builder.PlacePicture(page.typeCode, page.path);
+            if (builder.Failed()) {
+                note(i, page.input, EPdfPageIssue::LibraryRefused);
+                return stop(EPdfJobOutcome::Failed, EPdfJobFailure::LibraryError);
+            }
+            if (!drawn)
+                note(i, page.input, EPdfPageIssue::NotDecoded);
+        }
+        if (page.owner)
+            owners.push_back(std::move(page.owner));
+    }
+    if (pages == 0)
+        return stop(EPdfJobOutcome::Failed, EPdfJobFailure::NoPages);
+    if (m_delegate.IsCancelled())
+        return stop(EPdfJobOutcome::Cancelled, EPdfJobFailure::None);
+
+    m_delegate.OnStep(++step, total);
+    m_delegate.OnStage(EPdfJobStage::Saving, 0, count);
+    CSaveSteps progress(m_delegate, step, total);
+    QString error;
+    errno = 0;
+    const bool saved = platform::ReplaceFileAtomically(
+        m_options.outputPath, [&](int fd) { return builder.Save(&progress, fd); }, &error);
+    const int code = errno;
+    builder.ReleaseDocument();
+    owners.clear();
+    if (!saved) {
+        result.systemError = code;
+        result.fileError = error;
+        return stop(EPdfJobOutcome::Failed, EPdfJobFailure::FileError);
+    }
+    result.pagesWritten = pages;
+    result.bytesWritten = QFileInfo(m_options.outputPath).size();
+    return stop(EPdfJobOutcome::Done, EPdfJobFailure::None);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+// The PDF creation job without a screen: one PDF page per input page on the chosen paper,
+// built with CPdfBuilder and saved through one delegate for progress and cancel. The file is
+// written beside the target, synced and renamed over it only when whole: a cancelled or
+// failed job leaves no file, and an older file of that name as it was. Page files are read
+// until the save has finished and must not change before; one that changes or goes away
+// fails the job with the library error, never with a damaged PDF.
+
+#include "pdf/PdfJobDelegate.h"
+#include "pdf/PdfJobOptions.h"
+#include "pdf/PdfJobResult.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+class CPageList;
+struct CPdfJobSource;
+
+// A page as the job takes it: the picture file (empty for a blank page) and its picture
+// type code (4 JPEG, 1 BMP, 3 PNG are drawn; any other code gives a blank page).
+struct CPdfJobPage {
+    QString path;
+    int typeCode = 4;
+};
+
+class CPdfJob {
+public:
+    // The delegate must outlive the job.
+    CPdfJob(CPdfJobOptions options, CPdfJobDelegate& delegate);
+
+    // The pages as they are, in order (the session's pages).
+    CPdfJobResult Run(const std::vector<CPdfJobPage>& pages);
+    // The pages of a page list, in order.
+    CPdfJobResult Run(const CPageList& pages);
+    // Picture files, each made into a page the way the import makes it (auto-portrait copy
+    // by the options, type code from the extension), several ahead on worker threads. A file
+    // that gives no page is skipped with its reason; copies go when the job ends.
+    CPdfJobResult RunOnPictures(const QStringList& pictures);
+
+    // 6 x N + 4: the steps of a job over N pages.
+    static int TotalSteps(int pageCount) { return 6 * pageCount + 4; }
+    static std::vector<CPdfJobPage> PagesOf(const CPageList& pages);
+
+private:
+    CPdfJobResult Build(CPdfJobSource& source);
+
+    const CPdfJobOptions m_options;
+    CPdfJobDelegate& m_delegate;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+// The one receiver of a PDF creation job's progress: the Create-PDF progress screen, or the
+// terminal for "quillmark pdf". Every call comes on the job's thread, in this order: the
+// Preparing stage at step 1, the ImportingImages stage, then per page its step and the
+// AddingPage stage (and any note about it), then the Saving stage with its step and one
+// OnObjectWritten (and one step) per PDF object written. Steps count 1 .. 6 x N + 4 for N
+// input pages and never exceed that.
+
+#include "pdf/PdfJobResult.h"
+
+enum class EPdfJobStage {
+    Preparing,       // "Preparing the PDF document..."
+    ImportingImages, // "Importing images..."
+    AddingPage,      // "Adding page %d of %d..." with page (from 1) and pageCount
+    Saving,          // "Saving the PDF document..."
+};
+
+class CPdfJobDelegate {
+public:
+    virtual ~CPdfJobDelegate() = default;
+
+    virtual void OnStep(int /*step*/, int /*totalSteps*/) {}
+    virtual void OnStage(EPdfJobStage /*stage*/, int /*page*/, int /*pageCount*/) {}
+    // A page was skipped, left blank, or refused by the library; also in the result.
+    virtual void OnPageNote(const CPdfPageNote& /*note*/) {}
+    // During the save, right after each object: `written` of `objectCount` objects.
+    virtual void OnObjectWritten(int /*written*/, int /*objectCount*/) {}
+    // The first library error, from inside the library call that failed (a screen shows its
+    // question box here); also in the result.
+    virtual void OnLibraryError(const CPdfLibraryError& /*error*/) {}
+    // Asked before every page and before the save; true stops the job with no file written.
+    virtual bool IsCancelled() { return false; }
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+// Everything a PDF creation job needs besides its pages, taken by value: the output file,
+// the page layout, and for picture files how they become pages.
+
+#include "pdf/PdfPageOptions.h"
+
+#include <QString>
+
+struct CPdfJobOptions {
+    QString outputPath;     // replaced only by a whole PDF
+    CPdfPageOptions layout; // paper size and fitting, fixed for the document
+    // For picture files (CPdfJob::RunOnPictures): an upright copy of a landscape picture
+    // (the AutoPortrait setting), and how many threads make pages ahead (0: as many as the
+    // machine has cores, between 2 and 8).
+    bool autoPortrait = false;
+    int threads = 0;
+};
