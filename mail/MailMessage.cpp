@@ -48,6 +48,16 @@ QStringList CMailMessage::AvailableAccounts() {
     return names;
 }
 
+bool CMailMessage::IsPlainAddress(const QString& address) {
+    const qsizetype at = address.lastIndexOf('@');
+    if (at <= 0 || at == address.size() - 1 || address.size() > 320)
+        return false;
+    for (QChar c : address)
+        if (c.unicode() < 0x21 || c.unicode() == 0x7F || QStringLiteral("<>,()[]\\\"").contains(c))
+            return false;
+    return true;
+}
+
 int CMailMessage::Fail(EMailError error, const QString& detail) {
     m_error = error;
     m_detail = detail;
@@ -113,6 +123,15 @@ int CMailMessage::Deliver(const QString& storeId) {
     const QStringList bccList = SplitAddresses(bcc);
     if (toList.isEmpty() && ccList.isEmpty() && bccList.isEmpty())
         return Fail(EMailError::NoRecipients, QStringLiteral("the message has no recipient"));
+    for (const QString& a : toList + ccList + bccList)
+        if (!IsPlainAddress(a))
+            return Fail(EMailError::BadAddress,
+                        QStringLiteral("'%1' is not an e-mail address").arg(a));
+    if (!account->from.isEmpty() && !IsPlainAddress(account->from))
+        return Fail(EMailError::BadAddress,
+                    QStringLiteral("the sender address '%1' of account '%2' is not an e-mail "
+                                   "address")
+                        .arg(account->from, account->name));
 
     CMaildirStore mailStore(mailFolder, storeId);
     QString why;

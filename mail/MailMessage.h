@@ -25,6 +25,7 @@ enum class EMailError {
     AccountNotFound,     // the chosen account vanished between the two readings
     AttachmentMissing,   // nothing was submitted
     NoRecipients,
+    BadAddress,    // a recipient that is no plain e-mail address
     StoreUnusable, // its folders or the message file could not be written
     Password,
     SubmitFailed, // the message stays in Outbox
@@ -59,6 +60,9 @@ public:
     static QStringList AvailableAccounts();
     // Addresses of a recipient field: separated by spaces and ";", empty pieces dropped.
     static QStringList SplitAddresses(const QString& field);
+    // A plain address (local@domain) without anything that could break out of a header or
+    // an SMTP command.
+    static bool IsPlainAddress(const QString& address);
     static QString DefaultMailFolder();
 
 private:

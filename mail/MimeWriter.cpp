@@ -59,8 +59,13 @@ bool CMimeWriter::Write(const CMimeContent& content, const QString& path, QStrin
                                    Utf8(content.from).constData());
     AddAddresses(message.get(), GMIME_ADDRESS_TYPE_TO, content.to);
     AddAddresses(message.get(), GMIME_ADDRESS_TYPE_CC, content.cc);
-    if (!content.subject.isEmpty())
-        g_mime_message_set_subject(message.get(), Utf8(content.subject).constData(), "utf-8");
+    if (!content.subject.isEmpty()) {
+        // One line: a line break in the subject must not start a header of its own.
+        QString subject = content.subject;
+        subject.replace(QLatin1Char('\r'), QLatin1Char(' '))
+            .replace(QLatin1Char('\n'), QLatin1Char(' '));
+        g_mime_message_set_subject(message.get(), Utf8(subject).constData(), "utf-8");
+    }
     GDateTime* now = g_date_time_new_now_local();
     g_mime_message_set_date(message.get(), now);
     g_date_time_unref(now);

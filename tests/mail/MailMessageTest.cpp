@@ -116,6 +116,26 @@ TEST_F(MailMessageTest, ImplicitTlsWithAPasswordFile) {
     EXPECT_TRUE(server.WaitForMessages(1));
 }
 
+TEST_F(MailMessageTest, LineBreaksAndOddAddressesCannotAddHeadersOrRecipients) {
+    CSmtpTestServer server(PathIn("server"));
+    ASSERT_TRUE(server.Start(CSmtpTestServer::EMode::Plain));
+    CMailAccount account = server.Account("Work");
+    AddAccount(account);
+
+    CMailMessage bad = Message("anna@example.org>\r\nRCPT TO:<evil@example.org>");
+    EXPECT_EQ(bad.Send(nullptr), kMailFailed);
+    EXPECT_EQ(bad.LastError(), EMailError::BadAddress);
+
+    CMailMessage m = Message();
+    m.subject = "Scans\r\nBcc: evil@example.org";
+    ASSERT_EQ(m.Send(nullptr), kMailOk) << m.ErrorDetail().toStdString();
+    ASSERT_TRUE(server.WaitForMessages(1));
+    const QJsonObject got = ReadMessage(server.Received().front());
+    EXPECT_EQ(got["rcpt"].toString(), "anna@example.org");
+    EXPECT_EQ(got["subject"].toString(), "Scans  Bcc: evil@example.org");
+    EXPECT_FALSE(ReadBytes(server.Received().front()).contains("\nBcc:"));
+}
+
 TEST_F(MailMessageTest, UntrustedCertificateIsRefusedAndTheMessageStaysInOutbox) {
     CSmtpTestServer server(PathIn("server"));
     ASSERT_TRUE(server.MakeCertificate());
