@@ -7,8 +7,11 @@
 
 void RunMailTour(CTourContext& tour);  // MailTour.cpp
 
+void RunBrowserTour(CTourContext& tour);  // BrowserTour.cpp
+
 const std::vector<CTourStop>& TourStops() {
     static const std::vector<CTourStop> stops = {
+        {"import, browser and settings", &RunBrowserTour},
         {"e-mail", &RunMailTour},
     };
     return stops;
