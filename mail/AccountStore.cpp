@@ -1,6 +1,7 @@
 #include "mail/AccountStore.h"
 
 #include "app/AppSettings.h"
+#include "mail/MailMessage.h"
 #include "platform/Registry.h"
 
 #include <QRegularExpression>
@@ -141,7 +142,7 @@ bool CAccountStore::Add(CMailAccount& account, QString* error) {
                                    "for sending")
                         .arg(kSyncStoreName));
     if (account.transport == EMailTransport::Smtp) {
-        if (!account.from.contains('@'))
+        if (!CMailMessage::IsPlainAddress(account.from))
             return fail(QStringLiteral("the sender address '%1' is not an e-mail address")
                             .arg(account.from));
         if (account.host.trimmed().isEmpty())

@@ -6,6 +6,7 @@
 #include "mail/screens/ListChooserDialog.h"
 #include "platform/Registry.h"
 #include "platform/screen/MessageBox.h"
+#include "platform/screen/WaitCursor.h"
 #include "resources/ResourceIds.h"
 #include "tests/mail/screens/MailScreenTest.h"
 #include "ui/toolkit/QuestionBox.h"
@@ -84,11 +85,18 @@ TEST_F(SendMailDialogTest, TwoAccountsAskTheChooserAndCancellingUsesTheFirst) {
     dialog.SetAddress("anna@example.org");
     QString title;
     QStringList items;
+    bool busy = false;
+    int waitDepth = -1;
     const int result = Run(dialog, [&](CSendMailDialog& d) {
         WhenScreenOpens(&d, [&](CScreen* top) {
             auto* chooser = dynamic_cast<CListChooserDialog*>(top);
             ASSERT_NE(chooser, nullptr);
             title = chooser->Title();
+            // The send is under way: its commands are off, and the question has no wait cursor.
+            busy = !d.IsCommandEnabled(ID_SEND) && !d.IsCommandEnabled(ID_PLATFORM_CANCEL) &&
+                   !d.Control(IDC_QB_BUTTON_OK)->isEnabled() &&
+                   !d.Control(IDC_QB_BUTTON_CANCEL)->isEnabled();
+            waitDepth = WaitDepth();
             for (int i = 0; i < chooser->List()->count(); ++i)
                 items << chooser->List()->itemText(i);
             CloseNextBox(d);
@@ -98,6 +106,9 @@ TEST_F(SendMailDialogTest, TwoAccountsAskTheChooserAndCancellingUsesTheFirst) {
     });
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(title, "Email account");
+    EXPECT_TRUE(busy);
+    EXPECT_EQ(waitDepth, 0);
+    EXPECT_EQ(WaitDepth(), 0);
     EXPECT_EQ(items, QStringList({"Work", "Home"}));
     EXPECT_TRUE(first.WaitForMessages(1));
     EXPECT_TRUE(second.Received().isEmpty());
