@@ -4,6 +4,7 @@
 #include "mail/MailMessage.h"
 #include "mail/MaildirStore.h"
 #include "mail/screens/ListChooserDialog.h"
+#include "mail/screens/ShareByMail.h"
 #include "platform/Registry.h"
 #include "platform/screen/MessageBox.h"
 #include "platform/screen/WaitCursor.h"
@@ -195,6 +196,25 @@ TEST_F(SendMailDialogTest, SendNeedsAnAddressAndTheInputPanelWaitsForTheSecondFo
     EXPECT_EQ(requestsAtStart, 0);
     EXPECT_EQ(requestsLater, 1);
     EXPECT_EQ(m_settings.lastSendToAddress.Get(), "");
+}
+
+TEST_F(SendMailDialogTest, ShareOpensTheScreenPrefilledForTheFile) {
+    EXPECT_FALSE(ShareFileByMail(nullptr, PathIn("docs/missing.pdf")));
+    AppSettings().lastSendToAddress.Set("anna@example.org");
+    QStringList fields;
+    WhenScreenOpens(nullptr, [&](CScreen* top) {
+        auto* send = dynamic_cast<CSendMailDialog*>(top);
+        ASSERT_NE(send, nullptr);
+        fields << send->AddressEdit()->text() << send->SubjectEdit()->text()
+               << send->BodyEdit()->toPlainText();
+        send->SendCommand(IDC_QB_BUTTON_CANCEL);
+    });
+    EXPECT_FALSE(ShareFileByMail(nullptr, m_pdf));
+    AppSettings().lastSendToAddress.Set("");
+    ASSERT_EQ(fields.size(), 3);
+    EXPECT_EQ(fields[0], "anna@example.org");
+    EXPECT_EQ(fields[1], "Emailing: 20261208_0930.pdf");
+    EXPECT_TRUE(fields[2].contains("Tessaly Quillmark")) << fields[2].toStdString();
 }
 
 } // namespace
