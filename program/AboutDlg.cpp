@@ -26,6 +26,7 @@ CAboutDlg::~CAboutDlg() {
 void CAboutDlg::OnInitDialog() {
     using namespace ids;
     SetMenuBarId(IDR_MENU_ABOUT);
+    setAccessibleName(LoadFormatted(IDS_ABOUT));
     SetDlgItemText(IDC_PRODUCT_NAME, ProductNameLong());
     SetDlgItemText(IDC_VERSION, LoadFormatted(IDS_VERSION, VersionLong()));
     SetDlgItemText(IDC_WEB_ADDRESS, CSplashDlg::WebAddress());
@@ -45,18 +46,24 @@ void CAboutDlg::Layout() {
     if (CSkinButton* close = Button(ids::IDC_ABOUT_CLOSE)) {
         const QSize s = close->sizeHint();
         const int footerTop = FrameFooterTop(height());
-        PlaceControlPixels(ids::IDC_ABOUT_CLOSE,
-                           QRect(width() - ScalePixels(4) - s.width(),
-                                 footerTop + (height() - footerTop - s.height() + ScalePixels(1)) / 2,
-                                 s.width(), s.height()));
+        PlaceControlPixels(
+            ids::IDC_ABOUT_CLOSE,
+            QRect(width() - ScalePixels(4) - s.width(),
+                  footerTop + (height() - footerTop - s.height() + ScalePixels(1)) / 2, s.width(),
+                  s.height()));
     }
 }
 
 void CAboutDlg::OnPaint(QPainter& p) {
     CDialog::OnPaint(p);
-    DrawScreenFrame(this, p, LoadFormatted(ids::IDS_ABOUT), ProductNameLong(), m_header, kFooterBand);
+    DrawScreenFrame(this, p, LoadFormatted(ids::IDS_ABOUT), ProductNameLong(), m_header,
+                    kFooterBand);
     if (m_logo) {
         const QSize s = SkinImageSize(m_logo);
-        SkinDrawImage(p, m_logo, (width() - s.width()) / 2, height() - ScalePixels(50) - s.height());
+        const QRect r(QPoint((width() - s.width()) / 2, height() - ScalePixels(50) - s.height()),
+                      s);
+        SkinDrawImage(p, m_logo, r.x(), r.y());
+        SetPictureDescription(ids::IDB_LOGO, r,
+                              LoadFormatted(ids::IDS_LOGO_PICTURE, ProductName()));
     }
 }

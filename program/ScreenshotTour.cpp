@@ -1,19 +1,21 @@
 #include "program/ScreenshotTour.h"
 
-#include "program/AboutDlg.h"
-#include "program/SplashDlg.h"
 #include "platform/screen/DeviceWindow.h"
 #include "platform/screen/MessagePump.h"
+#include "program/AboutDlg.h"
+#include "program/SplashDlg.h"
 #include "resources/ResourceIds.h"
 #include "screens/MainDlg.h"
 #include "ui/text/Strings.h"
+#include "ui/toolkit/AccessibilityAudit.h"
 #include "ui/toolkit/QuestionBox.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QThread>
+#include <QFile>
 #include <QTextStream>
+#include <QThread>
 #include <QTimer>
 
 namespace {
@@ -29,20 +31,31 @@ struct CSampleBox {
 
 // One box of each kind, with texts the program really shows in that kind of box.
 constexpr CSampleBox kSamples[] = {
-    {0, ids::IDS_SUCCESS, ids::IDS_PDF_DOCUMENT_CREATED_SUCCESSFULLY, ids::IDS_SUCCESSULLY_COMPILED_FILE_FROM, 0, 0, ids::IDB_MSG_SUCCESS},
-    {1, ids::IDS_QUESTION, ids::IDS_SAVE_SESSION_1121, ids::IDS_SAVE_CURRENT_SESSION_YES, 0, 0, ids::IDB_MSG_QUESTION},
-    {2, ids::IDS_WARNING, ids::IDS_START_NEW_SESSION, ids::IDS_STARTING_NEW_SESSION_WILL, 0, 0, ids::IDB_MSG_ATTENTION},
-    {3, ids::IDS_DELETE, ids::IDS_DELETE_IMAGE, ids::IDS_DO_REALLY_WISH_REMOVE, ids::IDS_REMOVE_IMAGE_DELETE_IMAGE, ids::IDS_ONLY_REMOVE_IMAGE_FROM, ids::IDB_MSG_QUESTION},
-    {4, ids::IDS_ERROR_1093, ids::IDS_CRITICAL_ERROR, ids::IDS_OUT_MEMORY_COMPLETE_OPERATION, 0, 0, ids::IDB_MSG_ERROR},
-    {5, ids::IDS_QUESTION_1145, ids::IDS_CROP_IMAGE, ids::IDS_ARE_SURE_WISH_CROP, ids::IDS_DON_T_SHOW_THIS, 0, ids::IDB_MSG_QUESTION},
-    {6, ids::IDS_QUESTION_1148, ids::IDS_DISCARD_CHANGES, ids::IDS_HAVE_MODIFIED_SOURCE_IMAGE, ids::IDS_DON_T_SHOW_THIS, 0, ids::IDB_MSG_ATTENTION},
-    {7, ids::IDS_DELETE, ids::IDS_DELETE_IMAGE, ids::IDS_DO_REALLY_WISH_REMOVE, ids::IDS_REMOVE_IMAGE_DELETE_IMAGE, ids::IDS_ONLY_REMOVE_IMAGE_FROM, ids::IDB_MSG_QUESTION},
-    {8, ids::IDS_QUESTION_1138, ids::IDS_START_NEW_SESSION_1139, ids::IDS_WOULD_LIKE_START_NEW, ids::IDS_YES_1071, ids::IDS_NO_1070, ids::IDB_MSG_QUESTION},
-    {9, ids::IDS_QUESTION, ids::IDS_SAVE_SESSION_1121, ids::IDS_SAVE_CURRENT_SESSION_YES, ids::IDS_DON_T_SHOW_THIS_1144, 0, ids::IDB_MSG_QUESTION},
-    {10, ids::IDS_MESSAGE, ids::IDS_NO_CAMERA_DETECTED, ids::IDS_NO_SUPPORTED_CAMERA_CAPTURE, ids::IDS_DON_T_SHOW_THIS_1144, 0, 0},
+    {0, ids::IDS_SUCCESS, ids::IDS_PDF_DOCUMENT_CREATED_SUCCESSFULLY,
+     ids::IDS_SUCCESSULLY_COMPILED_FILE_FROM, 0, 0, ids::IDB_MSG_SUCCESS},
+    {1, ids::IDS_QUESTION, ids::IDS_SAVE_SESSION_1121, ids::IDS_SAVE_CURRENT_SESSION_YES, 0, 0,
+     ids::IDB_MSG_QUESTION},
+    {2, ids::IDS_WARNING, ids::IDS_START_NEW_SESSION, ids::IDS_STARTING_NEW_SESSION_WILL, 0, 0,
+     ids::IDB_MSG_ATTENTION},
+    {3, ids::IDS_DELETE, ids::IDS_DELETE_IMAGE, ids::IDS_DO_REALLY_WISH_REMOVE,
+     ids::IDS_REMOVE_IMAGE_DELETE_IMAGE, ids::IDS_ONLY_REMOVE_IMAGE_FROM, ids::IDB_MSG_QUESTION},
+    {4, ids::IDS_ERROR_1093, ids::IDS_CRITICAL_ERROR, ids::IDS_OUT_MEMORY_COMPLETE_OPERATION, 0, 0,
+     ids::IDB_MSG_ERROR},
+    {5, ids::IDS_QUESTION_1145, ids::IDS_CROP_IMAGE, ids::IDS_ARE_SURE_WISH_CROP,
+     ids::IDS_DON_T_SHOW_THIS, 0, ids::IDB_MSG_QUESTION},
+    {6, ids::IDS_QUESTION_1148, ids::IDS_DISCARD_CHANGES, ids::IDS_HAVE_MODIFIED_SOURCE_IMAGE,
+     ids::IDS_DON_T_SHOW_THIS, 0, ids::IDB_MSG_ATTENTION},
+    {7, ids::IDS_DELETE, ids::IDS_DELETE_IMAGE, ids::IDS_DO_REALLY_WISH_REMOVE,
+     ids::IDS_REMOVE_IMAGE_DELETE_IMAGE, ids::IDS_ONLY_REMOVE_IMAGE_FROM, ids::IDB_MSG_QUESTION},
+    {8, ids::IDS_QUESTION_1138, ids::IDS_START_NEW_SESSION_1139, ids::IDS_WOULD_LIKE_START_NEW,
+     ids::IDS_YES_1071, ids::IDS_NO_1070, ids::IDB_MSG_QUESTION},
+    {9, ids::IDS_QUESTION, ids::IDS_SAVE_SESSION_1121, ids::IDS_SAVE_CURRENT_SESSION_YES,
+     ids::IDS_DON_T_SHOW_THIS_1144, 0, ids::IDB_MSG_QUESTION},
+    {10, ids::IDS_MESSAGE, ids::IDS_NO_CAMERA_DETECTED, ids::IDS_NO_SUPPORTED_CAMERA_CAPTURE,
+     ids::IDS_DON_T_SHOW_THIS_1144, 0, 0},
 };
 
-}  // namespace
+} // namespace
 
 CScreenshotTour::CScreenshotTour(const QString& folder, CDeviceWindow* device)
     : m_folder(folder), m_device(device) {
@@ -115,9 +128,12 @@ void CScreenshotTour::Install(CStartupServices& services) {
             previous(splash);
         m_splash = &splash;
         Shot(QStringLiteral("01-splash"));
-        WaitFor([this] { return dynamic_cast<CMainDlg*>(m_device->TopScreen()) &&
-                                m_device->TopScreen()->HasPainted(); },
-                [this] { OnMainScreen(); });
+        WaitFor(
+            [this] {
+                return dynamic_cast<CMainDlg*>(m_device->TopScreen()) &&
+                       m_device->TopScreen()->HasPainted();
+            },
+            [this] { OnMainScreen(); });
     };
 }
 
@@ -128,6 +144,22 @@ void CScreenshotTour::Shot(const QString& name) {
         m_written << QFileInfo(path).fileName();
     } else {
         QTextStream(stderr) << "quillmark: could not write " << path << "\n";
+        m_failed = true;
+    }
+    AuditAccessibility(name);
+}
+
+void CScreenshotTour::AuditAccessibility(const QString& name) {
+    for (const QString& problem : FindUnnamedControls(m_device)) {
+        m_unnamed << name + QStringLiteral(": ") + problem;
+        QTextStream(stderr) << "quillmark: no accessible name: " << m_unnamed.last() << "\n";
+    }
+    QFile report(QDir(m_folder).filePath(QStringLiteral("accessibility.txt")));
+    if (report.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+        QTextStream out(&report);
+        for (const QString& line : m_unnamed)
+            out << line << "\n";
+    } else {
         m_failed = true;
     }
 }
@@ -164,19 +196,22 @@ void CScreenshotTour::OnMainScreen() {
     QTimer::singleShot(150, m_device, [this, main] {
         Shot(QStringLiteral("02-main"));
         main->SendCommand(ids::ID_HELP_ABOUT);
-        WaitFor([this] { return dynamic_cast<CAboutDlg*>(m_device->TopScreen()) &&
-                                m_device->TopScreen()->HasPainted(); },
-                [this, main] {
-                    Shot(QStringLiteral("03-about"));
-                    m_device->TopScreen()->SendCommand(ids::ID_ABOUT_CLOSE);
-                    WaitFor([this, main] { return m_device->TopScreen() == main; },
-                            [this, main] {
-                                ShowQuestionBoxes();
-                                RunStops();
-                                m_completed = !m_failed;
-                                main->SendCommand(ids::ID_FILE_EXIT);
-                            });
-                });
+        WaitFor(
+            [this] {
+                return dynamic_cast<CAboutDlg*>(m_device->TopScreen()) &&
+                       m_device->TopScreen()->HasPainted();
+            },
+            [this, main] {
+                Shot(QStringLiteral("03-about"));
+                m_device->TopScreen()->SendCommand(ids::ID_ABOUT_CLOSE);
+                WaitFor([this, main] { return m_device->TopScreen() == main; },
+                        [this, main] {
+                            ShowQuestionBoxes();
+                            RunStops();
+                            m_completed = !m_failed;
+                            main->SendCommand(ids::ID_FILE_EXIT);
+                        });
+            });
     });
 }
 
@@ -192,7 +227,9 @@ void CScreenshotTour::ShowQuestionBoxes() {
                                sample.second ? LoadFormatted(sample.second) : QString());
         if (sample.picture)
             box.SetPictures(sample.picture, 0, 500);
-        const QString name = QStringLiteral("%1-question-kind%2").arg(4 + sample.kind, 2, 10, QChar('0')).arg(sample.kind);
+        const QString name = QStringLiteral("%1-question-kind%2")
+                                 .arg(4 + sample.kind, 2, 10, QChar('0'))
+                                 .arg(sample.kind);
         // Kind 10 is taken after its second picture has come up.
         QTimer::singleShot(sample.kind == 10 ? 700 : 120, &box, [this, &box, name] {
             Shot(name);

@@ -2,7 +2,9 @@
 
 // The headless tour of --screenshots: goes through start-up, shows every screen the program
 // has (splash, main screen, About box, a question box of each kind), writes one PNG of the
-// device screen for each (and for every stop of tour/TourStops.cpp) and ends through Exit and the normal shut-down.
+// device screen for each (and for every stop of tour/TourStops.cpp) and ends through Exit and the
+// normal shut-down. After every shot it reads the screen's accessibility tree and writes the
+// controls without a name to accessibility.txt beside the pictures; one of them fails the tour.
 
 #include "program/StartupServices.h"
 #include "program/tour/TourContext.h"
@@ -21,7 +23,9 @@ public:
     // Hooks the tour into start-up.
     void Install(CStartupServices& services);
     // Failed also when the tour did not get through every screen (start-up ended early).
-    bool Failed() const { return m_failed || !m_completed; }
+    bool Failed() const { return m_failed || !m_completed || !m_unnamed.isEmpty(); }
+    // "shot: control" for every control without a name, in the order of the shots.
+    QStringList UnnamedControls() const { return m_unnamed; }
     QStringList Written() const { return m_written; }
 
     CDeviceWindow* Device() const override { return m_device; }
@@ -38,6 +42,7 @@ private:
     void OnMainScreen();
     void ShowQuestionBoxes();
     void RunStops();
+    void AuditAccessibility(const QString& name);
 
     QString m_folder;
     CDeviceWindow* m_device;
@@ -47,4 +52,5 @@ private:
     bool m_failed = false;
     bool m_completed = false;
     QStringList m_written;
+    QStringList m_unnamed;
 };

@@ -1,9 +1,9 @@
 #include "program/SplashDlg.h"
 
-#include "program/AboutDlg.h"
-#include "program/OpenHelp.h"
 #include "platform/screen/MessagePump.h"
 #include "platform/screen/WaitCursor.h"
+#include "program/AboutDlg.h"
+#include "program/OpenHelp.h"
 #include "resources/ResourceIds.h"
 #include "ui/binding/SkinBinding.h"
 #include "ui/text/ProductInfo.h"
@@ -12,9 +12,9 @@
 
 #include <QIcon>
 #include <QLabel>
-#include <QPixmap>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPixmap>
 
 CSplashDlg::CSplashDlg(CStartupServices services)
     : CDialog(ids::IDD_SPLASH), m_services(std::move(services)) {}
@@ -24,7 +24,9 @@ CSplashDlg::~CSplashDlg() {
         DestroyScreen();
 }
 
-QString CSplashDlg::WebAddress() { return QStringLiteral("www.tessaly.example/quillmark"); }
+QString CSplashDlg::WebAddress() {
+    return QStringLiteral("www.tessaly.example/quillmark");
+}
 
 void CSplashDlg::OnInitDialog() {
     using namespace ids;
@@ -53,18 +55,29 @@ void CSplashDlg::OnPaint(QPainter& p) {
     wash.setColorAt(0, QColor(0xFF, 0xFF, 0xFF));
     wash.setColorAt(1, QColor(0xE9, 0xEE, 0xF4));
     p.fillRect(rect(), wash);
+    // Assistive tools learn what the pictures show where they are drawn.
+    QRect splashRect, logoRect;
     if (m_splash) {
         const QSize s = SkinImageSize(m_splash);
-        SkinDrawImage(p, m_splash, (width() - s.width()) / 2, ScalePixels(8));
+        splashRect = QRect(QPoint((width() - s.width()) / 2, ScalePixels(8)), s);
+        SkinDrawImage(p, m_splash, splashRect.x(), splashRect.y());
     }
     if (m_logo) {
         const QSize s = SkinImageSize(m_logo);
         const int top = height() - ScalePixels(25) - s.height();
         // A device turned sideways has no room for both: the splash picture wins.
         const int splashBottom = m_splash ? ScalePixels(8) + SkinImageSize(m_splash).height() : 0;
-        if (top >= splashBottom)
-            SkinDrawImage(p, m_logo, (width() - s.width()) / 2, top);
+        if (top >= splashBottom) {
+            logoRect = QRect(QPoint((width() - s.width()) / 2, top), s);
+            SkinDrawImage(p, m_logo, logoRect.x(), logoRect.y());
+        }
     }
+    SetPictureDescription(ids::IDB_SPLASH, splashRect,
+                          m_splash ? LoadFormatted(ids::IDS_SPLASH_PICTURE, m_productName)
+                                   : QString());
+    SetPictureDescription(ids::IDB_LOGO, logoRect,
+                          logoRect.isValid() ? LoadFormatted(ids::IDS_LOGO_PICTURE, m_productName)
+                                             : QString());
 }
 
 void CSplashDlg::Layout() {
@@ -79,7 +92,9 @@ void CSplashDlg::Layout() {
     }
 }
 
-void CSplashDlg::OnFirstPaint() { Initialise(); }
+void CSplashDlg::OnFirstPaint() {
+    Initialise();
+}
 
 void CSplashDlg::Initialise() {
     if (m_initialised)
@@ -109,7 +124,7 @@ void CSplashDlg::Initialise() {
     if (m_succeeded) {
         SetDlgItemText(ids::IDC_STATUS, LoadFormatted(ids::IDS_READY));
         update();
-        PumpMessages(2);  // let the splash show its pictures before the main screen covers it
+        PumpMessages(2); // let the splash show its pictures before the main screen covers it
         if (m_services.beforeMainScreen)
             m_services.beforeMainScreen(*this);
         std::unique_ptr<CScreen> main = m_services.makeMainScreen(this);
@@ -121,7 +136,8 @@ void CSplashDlg::Initialise() {
 }
 
 void CSplashDlg::PostQuit() {
-    QMetaObject::invokeMethod(this, [this] { EndDialog(0); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { EndDialog(0); }, Qt::QueuedConnection);
 }
 
 void CSplashDlg::OnMessage(unsigned message, qintptr wParam, qintptr lParam) {

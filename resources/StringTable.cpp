@@ -205,6 +205,8 @@ constexpr Entry kTable[] = {
     {ids::IDS_OUTPUT_PDF_FILE_CONFIGURATION, u"Output PDF file configuration"},
     {ids::IDS_MISC_SETTINGS, u"Misc settings"},
     {ids::IDS_MISCELLANEOUS_SETTINGS, u"Miscellaneous settings"},
+    {ids::IDS_SPLASH_PICTURE, u"%s: a document page in a camera frame"},
+    {ids::IDS_LOGO_PICTURE, u"%s logo"},
     {ids::IDS_MAIN_RES_2MP, u"2MP"},
     {ids::IDS_MAIN_RES_3MP, u"3.2MP"},
     {ids::IDS_MAIN_RES_5MP, u"5MP"},

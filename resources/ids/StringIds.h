@@ -197,6 +197,9 @@ inline constexpr std::uint16_t IDS_PDF_SETTINGS = 1219;
 inline constexpr std::uint16_t IDS_OUTPUT_PDF_FILE_CONFIGURATION = 1220;
 inline constexpr std::uint16_t IDS_MISC_SETTINGS = 1221;
 inline constexpr std::uint16_t IDS_MISCELLANEOUS_SETTINGS = 1222;
+// Pictures described for assistive tools.
+inline constexpr std::uint16_t IDS_SPLASH_PICTURE = 9000;
+inline constexpr std::uint16_t IDS_LOGO_PICTURE = 9001;
 // Main screen, strip, preview and page chooser.
 inline constexpr std::uint16_t IDS_MAIN_RES_2MP = 9100;
 inline constexpr std::uint16_t IDS_MAIN_RES_3MP = 9101;

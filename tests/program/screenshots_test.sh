@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # quillmark --screenshots DIR at both screen classes: exit 0, one PNG per screen at the
-# device size, settings saved and the registry flushed by the shut-down.
+# device size, settings saved and the registry flushed by the shut-down, and no control of any
+# screen without a name for assistive tools.
 set -euo pipefail
 program="$1"
 work="$(mktemp -d)"
@@ -19,5 +20,10 @@ for size in 480x640 240x320; do
     done
     grep -q '"PageSize"=dword:' "$QUILLMARK_HOME/registry.reg" || { echo "settings were not saved"; exit 1; }
     grep -q 'Screenshots:' "$work/out-$size.txt"
+    # Every control of every screen has a name for assistive tools.
+    [ -f "$work/shots-$size/accessibility.txt" ] || { echo "no accessibility report at $size"; exit 1; }
+    if [ -s "$work/shots-$size/accessibility.txt" ]; then
+        echo "controls without a name at $size:"; cat "$work/shots-$size/accessibility.txt"; exit 1
+    fi
 done
 echo "screenshots ok"
