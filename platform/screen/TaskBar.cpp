@@ -3,10 +3,10 @@
 #include <QLinearGradient>
 #include <QPen>
 
-#include <algorithm>
 #include <QPainter>
 #include <QTime>
 #include <QTimer>
+#include <algorithm>
 
 CTaskBar::CTaskBar(QWidget* parent) : QWidget(parent) {
     auto* clock = new QTimer(this);
@@ -19,6 +19,8 @@ void CTaskBar::SetTitle(const QString& title) {
     if (title == m_title)
         return;
     m_title = title;
+    // Read by assistive tools as the band's text.
+    setAccessibleName(title);
     update();
 }
 
@@ -51,7 +53,8 @@ void CTaskBar::paintEvent(QPaintEvent*) {
     const QString time = QTime::currentTime().toString(QStringLiteral("HH:mm"));
     const int timeWidth = p.fontMetrics().horizontalAdvance(time);
     p.drawText(QRect(r.right() - pad - timeWidth, 0, timeWidth, h), Qt::AlignVCenter, time);
-    const QRect titleRect(glyph.right() + pad, 0, r.width() - glyph.right() - 3 * pad - timeWidth, h);
+    const QRect titleRect(glyph.right() + pad, 0, r.width() - glyph.right() - 3 * pad - timeWidth,
+                          h);
     p.drawText(titleRect, Qt::AlignVCenter | Qt::AlignLeft,
                p.fontMetrics().elidedText(m_title, Qt::ElideRight, titleRect.width()));
 }
