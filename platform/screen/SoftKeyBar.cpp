@@ -3,6 +3,7 @@
 #include "platform/screen/PlatformAccessibility.h"
 #include "platform/screen/Screen.h"
 
+#include <QApplication>
 #include <QLinearGradient>
 #include <QMenu>
 #include <QMouseEvent>
@@ -66,6 +67,10 @@ void CSoftKeyBar::FillMenu(QMenu* menu, const std::vector<CMenuItem>& items) {
             const int command = item.command;
             QPointer<CScreen> screen = m_screen;
             QObject::connect(action, &QAction::triggered, menu, [screen, command] {
+                // An entry chosen by an assistive tool closes the menu as a tap on it would.
+                for (QWidget* popup = QApplication::activePopupWidget(); popup && popup->close();
+                     popup = QApplication::activePopupWidget()) {
+                }
                 if (screen)
                     screen->ChooseMenuItem(command);
             });

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
@@ -97,6 +98,22 @@ TEST_F(SoftKeyTest, ADisabledCommandLeavesItsMenuEntryChoosable) {
     // The entry reaches its handler, which checks its own preconditions.
     EXPECT_TRUE(QTest::qWaitFor([&] { return !m_chosen.empty(); }));
     EXPECT_EQ(m_chosen, (std::vector<int>{kFirst}));
+}
+
+TEST_F(SoftKeyTest, AnEntryTriggeredInASubMenuClosesEveryPopup) {
+    m_screen.SetMenuBar(CMenuTemplate{
+        152, CSoftKey{"Tools", kTools, {CMenuItem{"File", 0, {CMenuItem{"Exit", kSecond, {}}}}}},
+        CSoftKey{}});
+    WithOpenMenu([](QMenu* menu) {
+        // As an assistive tool does it: open the sub-menu, then trigger its entry.
+        QAction* file = menu->actions()[0];
+        menu->setActiveAction(file);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return file->menu()->isVisible(); }));
+        file->menu()->actions()[0]->trigger();
+    });
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !m_chosen.empty(); }));
+    EXPECT_EQ(m_chosen, (std::vector<int>{kSecond}));
 }
 
 TEST_F(SoftKeyTest, AGreyedMenuItemCannotBeChosen) {
