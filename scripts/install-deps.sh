@@ -21,6 +21,8 @@ packages=(
   # tests
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   python3-aiosmtpd openssl poppler-utils qpdf
+  # end-to-end test: X server, private D-Bus session, accessibility bus and its Python client
+  xvfb dbus at-spi2-core python3-pyatspi
 )
 bench_packages=(img2pdf libjpeg-turbo-progs libvips-tools)
 
