@@ -1,0 +1,75 @@
+#include "program/PdfCommandOptions.h"
+
+#include "pdf/PaperSizes.h"
+
+QString PaperSizeNames() {
+    QStringList names;
+    for (const CPaperSize& p : kPaperSizes)
+        names << QString::fromLatin1(p.name);
+    return names.join(", ");
+}
+
+std::optional<CPdfCommandOptions> ParsePdfCommandOptions(const QStringList& args, QString* error) {
+    CPdfCommandOptions o;
+    bool onlyFiles = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        auto value = [&](const QString& name) -> std::optional<QString> {
+            if (a.startsWith(name + "="))
+                return a.mid(name.size() + 1);
+            if (i + 1 < args.size())
+                return args[++i];
+            *error = name + " needs a value";
+            return std::nullopt;
+        };
+        if (onlyFiles || !a.startsWith("-") || a == "-") {
+            o.pictures << a;
+        } else if (a == "-h" || a == "--help") {
+            o.help = true;
+            return o;
+        } else if (a == "--") {
+            onlyFiles = true;
+        } else if (a == "-o" || a == "--output" || a.startsWith("--output=")) {
+            const auto v = value(a == "-o" ? QStringLiteral("-o") : QStringLiteral("--output"));
+            if (!v)
+                return std::nullopt;
+            o.output = *v;
+        } else if (a == "--page-size" || a.startsWith("--page-size=")) {
+            const auto v = value("--page-size");
+            if (!v)
+                return std::nullopt;
+            const int index = FindPaperSize(*v);
+            if (index < 0) {
+                *error = "unknown page size '" + *v + "' (one of " + PaperSizeNames() + ")";
+                return std::nullopt;
+            }
+            o.pageSize = std::uint32_t(index);
+        } else if (a == "--fit" || a == "--center") {
+            const bool fit = a == "--fit";
+            if (o.fit && *o.fit != fit) {
+                *error = "--fit and --center exclude each other";
+                return std::nullopt;
+            }
+            o.fit = fit;
+        } else if (a == "--auto-portrait" || a == "--no-auto-portrait") {
+            const bool on = a == "--auto-portrait";
+            if (o.autoPortrait && *o.autoPortrait != on) {
+                *error = "--auto-portrait and --no-auto-portrait exclude each other";
+                return std::nullopt;
+            }
+            o.autoPortrait = on;
+        } else {
+            *error = "unknown option '" + a + "'";
+            return std::nullopt;
+        }
+    }
+    if (o.output.isEmpty()) {
+        *error = "no output file (-o OUT.pdf)";
+        return std::nullopt;
+    }
+    if (o.pictures.isEmpty()) {
+        *error = "no pictures given";
+        return std::nullopt;
+    }
+    return o;
+}

@@ -1,0 +1,46 @@
+#include "program/PdfTerminalDelegate.h"
+
+namespace {
+
+QString Why(EPdfPageIssue issue) {
+    switch (issue) {
+    case EPdfPageIssue::NoSuchFile: return "skipped: no such file";
+    case EPdfPageIssue::NotAFile: return "skipped: not a file";
+    case EPdfPageIssue::NotAPicture: return "skipped: not a picture that can be read";
+    case EPdfPageIssue::TypeNotDrawn:
+        return "only JPEG, PNG and BMP pictures are drawn; its page is blank";
+    case EPdfPageIssue::NotDecoded: return "could not be decoded; its page is blank";
+    case EPdfPageIssue::LibraryRefused: return "the PDF library could not take it: ";
+    }
+    return {};
+}
+
+} // namespace
+
+void CPdfTerminalDelegate::OnStage(EPdfJobStage stage, int page, int pageCount) {
+    if (stage == EPdfJobStage::AddingPage) {
+        m_bar.Show("Adding pages", page - 1, pageCount);
+    } else if (stage == EPdfJobStage::Saving) {
+        m_bar.Show("Adding pages", pageCount, pageCount);
+        m_bar.Finish();
+    }
+}
+
+void CPdfTerminalDelegate::OnPageNote(const CPdfPageNote& note) {
+    m_bar.Finish();
+    QString why = Why(note.issue);
+    if (note.issue == EPdfPageIssue::LibraryRefused)
+        why += m_hasLibraryError ? PdfLibraryErrorText(m_libraryError)
+                                 : QStringLiteral("out of memory");
+    m_err << "quillmark pdf: " << note.path << ": " << why << Qt::endl;
+    ++m_notes;
+}
+
+void CPdfTerminalDelegate::OnObjectWritten(int written, int objectCount) {
+    m_bar.Show("Saving", written, objectCount);
+}
+
+void CPdfTerminalDelegate::OnLibraryError(const CPdfLibraryError& error) {
+    m_hasLibraryError = true;
+    m_libraryError = error;
+}
