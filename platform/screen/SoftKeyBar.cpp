@@ -49,6 +49,10 @@ bool CSoftKeyBar::HasMenu(bool left) const {
     return key && !key->popup.empty();
 }
 
+bool CSoftKeyBar::IsMenuOpenOn(bool left) const {
+    return m_menu && m_menu->isVisible() && m_pressed == (left ? 0 : 1);
+}
+
 QRect CSoftKeyBar::KeyRect(bool left) const {
     const int half = width() / 2;
     return left ? QRect(0, 0, half, height()) : QRect(half, 0, width() - half, height());
@@ -112,7 +116,8 @@ void CSoftKeyBar::PressKey(bool left, bool fromKeyboard) {
                     }
             },
             Qt::QueuedConnection);
-    NotifySoftKeyMenu(this, left, true);
+    QMetaObject::invokeMethod(
+        &menu, [this, left] { NotifySoftKeyMenu(this, left, true); }, Qt::QueuedConnection);
     menu.exec(mapToGlobal(QPoint(x, -hint.height())));
     m_menu = nullptr;
     NotifySoftKeyMenu(this, left, false);

@@ -31,7 +31,8 @@ public:
     QRect KeyRect(bool left) const;
     // The popup menu while it is open, else null; and which key opened it.
     QMenu* OpenMenu() const { return m_menu; }
-    bool IsMenuOpenOn(bool left) const { return m_menu && m_pressed == (left ? 0 : 1); }
+    // Open means shown: assistive tools hear of it once the user can see it.
+    bool IsMenuOpenOn(bool left) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
