@@ -1,6 +1,5 @@
 #include "session/Page.h"
 
-#include "app/AppSettings.h"
 #include "imaging/ImageType.h"
 
 #include <QFile>
@@ -9,7 +8,7 @@ CPage::CPage(const QString& path_) : path(path_), typeCode(kImageTypeJpeg) {}
 
 CPage::~CPage() {
     // A blank page has no file, whatever its flags say.
-    if (!path.isEmpty() && (isTemporaryCopy || (AppSettings().deleteFile && deleteFileRequested)))
+    if (!path.isEmpty() && (isTemporaryCopy || (deleteFileSetting && deleteFileRequested)))
         QFile::remove(path);
     thumb.Clear();
     path.clear();

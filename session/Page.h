@@ -17,7 +17,7 @@ public:
     // A null or empty path makes a blank page. typeCode starts as 4 (JPEG).
     explicit CPage(const QString& path = QString());
     // Deletes the file when it is a temporary copy, or when the user asked for its deletion
-    // and the DeleteFile setting is on; then clears the thumbnail.
+    // and deleteFileSetting is on; then clears the thumbnail.
     virtual ~CPage();
     CPage(const CPage&) = delete;
     CPage& operator=(const CPage&) = delete;
@@ -44,4 +44,7 @@ public:
     std::uint32_t deleteFileRequested = 0;
     std::uint32_t isTemporaryCopy = 0;
     std::int32_t typeCode = 4;
+    // The DeleteFile setting as the page's owner last gave it (CPageList stamps its pages):
+    // without it a file the user asked to delete stays. On by default, like the setting.
+    bool deleteFileSetting = true;
 };

@@ -21,9 +21,16 @@ void CPageList::GrowFor(int newSize) {
     m_pages.reserve(std::size_t(m_capacity));
 }
 
+void CPageList::SetDeleteFileSetting(bool on) {
+    m_deleteFileSetting = on;
+    for (CPage* page : m_pages)
+        page->deleteFileSetting = on;
+}
+
 int CPageList::Append(std::unique_ptr<CPage> page) {
     if (!page)
         return -1;
+    page->deleteFileSetting = m_deleteFileSetting;
     GrowFor(Size() + 1);
     m_pages.push_back(page.release());
     return Size() - 1;
@@ -32,6 +39,7 @@ int CPageList::Append(std::unique_ptr<CPage> page) {
 void CPageList::InsertAt(int index, std::unique_ptr<CPage> page) {
     if (!page || index < 0 || index > Size())
         return;
+    page->deleteFileSetting = m_deleteFileSetting;
     GrowFor(Size() + 1);
     m_pages.insert(m_pages.begin() + index, page.release());
 }

@@ -21,6 +21,11 @@ public:
     // The page at index, or null outside 0..size-1.
     CPage* At(int index) const;
 
+    // The DeleteFile setting, given to every page of the list now and to every page added
+    // later, so that a page destroyed by or taken from the list follows it. On by default.
+    void SetDeleteFileSetting(bool on);
+    bool DeleteFileSetting() const { return m_deleteFileSetting; }
+
     // 0 means "choose by the size" (the rule above).
     void SetGrowthStep(int step) { m_growthStep = step; }
     int GrowthStep() const { return m_growthStep; }
@@ -43,4 +48,5 @@ private:
     std::vector<CPage*> m_pages;
     int m_capacity = 0;
     int m_growthStep = 0;
+    bool m_deleteFileSetting = true;
 };

@@ -49,6 +49,7 @@ void CSession::RemoveCurrentPage() {
     if (!m_pages.IsValidIndex(index))
         return;
     // The strip lets go of the record before it is destroyed.
+    m_pages.SetDeleteFileSetting(AppSettings().deleteFile != 0);
     std::unique_ptr<CPage> page = m_pages.TakeAt(index);
     m_listener->StripRemoveSelected();
     page.reset();
@@ -81,6 +82,7 @@ void CSession::ClearSession() {
     // The strip forgets the records before they are destroyed.
     m_listener->StripClear();
     m_listener->PreviewShow(nullptr, 0);
+    m_pages.SetDeleteFileSetting(AppSettings().deleteFile != 0);
     m_pages.Clear();
     scanCounter = 1;
     importedCount = 0;

@@ -1,10 +1,13 @@
 #include "session/SessionFile.h"
 
 #include "app/KnownFolders.h"
+#include "platform/AtomicFile.h"
 #include "session/BufferedWriter.h"
 #include "session/PageList.h"
 
-#include <QSaveFile>
+#include <QFile>
+
+#include <cerrno>
 
 QString SessionFilePath() {
     return GetAppDataFolder() + "/" + QString::fromLatin1(kSessionFileName);
@@ -22,22 +25,21 @@ bool WriteSession(QIODevice& device, const CPageList& pages, std::int32_t curren
 
 CFileError SaveSession(const QString& path, const CPageList& pages, std::int32_t currentIndex) {
     // Written beside the old file and renamed over it, so a failure never leaves half a file.
-    QSaveFile file(path);
-    // A folder that allows no new file but holds a writable session file is written in place.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return {CFileError::Cause::AccessDenied, path};
-    if (!WriteSession(file, pages, currentIndex)) {
-        file.cancelWriting();
-        return {CFileError::Cause::DiskFull, path};
-    }
-    if (!file.commit()) {
-        const auto cause = file.error() == QFileDevice::RenameError
-                               ? CFileError::Cause::AccessDenied
-                               : CFileError::Cause::DiskFull;
-        return {cause, path};
-    }
-    return {};
+    bool writeFailed = false;
+    const bool saved = platform::ReplaceFileAtomically(path, [&](int fd) {
+        QFile file;
+        writeFailed = !file.open(fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle) ||
+                      !WriteSession(file, pages, currentIndex) || !file.flush();
+        return !writeFailed;
+    });
+    if (saved)
+        return {};
+    // A file that cannot be created or put in place is refused access; what fails once the
+    // file exists is the storage running out.
+    const int cause = errno;
+    const bool full =
+        writeFailed || cause == ENOSPC || cause == EDQUOT || cause == EFBIG || cause == EIO;
+    return {full ? CFileError::Cause::DiskFull : CFileError::Cause::AccessDenied, path};
 }
 
 CFileError SaveSession(const CPageList& pages, std::int32_t currentIndex) {
