@@ -1,5 +1,9 @@
 #include "session/PageList.h"
 
+#include "tests/support/TempHome.h"
+
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -72,6 +76,50 @@ TEST(PageListTest, TakeInsertSwapKeepOrder) {
     EXPECT_EQ(Order(list), "DCAB");
     list.RemoveAt(0);
     EXPECT_EQ(Order(list), "CAB");
+}
+
+class PageListFilesTest : public CTempHomeTest {
+protected:
+    std::unique_ptr<CPage> FilePage(const QString& name, bool requested, bool copy) {
+        WriteFile(PathIn(name), "picture");
+        auto page = std::make_unique<CPage>(PathIn(name));
+        page->deleteFileRequested = requested ? 1 : 0;
+        page->isTemporaryCopy = copy ? 1 : 0;
+        return page;
+    }
+    bool Exists(const QString& name) const { return QFile::exists(PathIn(name)); }
+};
+
+TEST_F(PageListFilesTest, TheListsDeleteFileSettingDecidesForRequestedFilesOnly) {
+    CPageList list;
+    EXPECT_TRUE(list.DeleteFileSetting()); // the setting's default
+    list.Append(FilePage("asked.jpg", true, false));
+    list.Append(FilePage("kept.jpg", false, false));
+    list.Append(FilePage("copy.jpg.tesimg", false, true));
+    list.Append(FilePage("taken.jpg", true, false));
+    list.SetDeleteFileSetting(false);
+    // Pages added later follow it too.
+    list.Append(FilePage("later.jpg", true, false));
+    EXPECT_FALSE(list.At(4)->deleteFileSetting);
+
+    // A page taken out carries the setting with it.
+    std::unique_ptr<CPage> taken = list.TakeAt(3);
+    taken.reset();
+    EXPECT_TRUE(Exists("taken.jpg"));
+
+    list.RemoveAt(0);
+    EXPECT_TRUE(Exists("asked.jpg"));
+    list.Clear();
+    EXPECT_TRUE(Exists("later.jpg"));
+    EXPECT_TRUE(Exists("kept.jpg"));
+    EXPECT_FALSE(Exists("copy.jpg.tesimg")); // a copy always goes with its page
+
+    list.Append(FilePage("asked.jpg", true, false));
+    list.Append(FilePage("kept.jpg", false, false));
+    list.SetDeleteFileSetting(true);
+    list.Clear();
+    EXPECT_FALSE(Exists("asked.jpg"));
+    EXPECT_TRUE(Exists("kept.jpg"));
 }
 
 } // namespace
