@@ -9,12 +9,10 @@
 #include <QShortcut>
 
 #include <algorithm>
-#include <memory>
 
 namespace {
 CDeviceWindow* g_instance = nullptr;
-std::unique_ptr<CDeviceWindow> g_implicit;
-}  // namespace
+} // namespace
 
 CDeviceWindow::CDeviceWindow(const QSize& screenSize)
     : m_area(new QWidget(this)), m_taskBar(new CTaskBar(this)), m_softKeys(new CSoftKeyBar(this)) {
@@ -35,13 +33,15 @@ CDeviceWindow::~CDeviceWindow() {
         g_instance = nullptr;
 }
 
-CDeviceWindow* CDeviceWindow::Instance() { return g_instance; }
+CDeviceWindow* CDeviceWindow::Instance() {
+    return g_instance;
+}
 
 CDeviceWindow* CDeviceWindow::EnsureInstance() {
-    if (!g_instance) {
-        g_implicit = std::make_unique<CDeviceWindow>(platform::DeviceScreenSize());
-        g_implicit->show();
-    }
+    // A window made here would outlive its screens and hide whose job it was to make it.
+    if (!g_instance)
+        qFatal("A screen was shown before the device window was created: the program (or the "
+               "test) must create its CDeviceWindow first.");
     return g_instance;
 }
 
@@ -54,16 +54,22 @@ void CDeviceWindow::SetScreenSize(const QSize& size) {
     RefreshBars();
 }
 
-QSize CDeviceWindow::ScreenSize() const { return platform::DeviceScreenSize(); }
+QSize CDeviceWindow::ScreenSize() const {
+    return platform::DeviceScreenSize();
+}
 
-void CDeviceWindow::Turn() { SetScreenSize(ScreenSize().transposed()); }
+void CDeviceWindow::Turn() {
+    SetScreenSize(ScreenSize().transposed());
+}
 
 int CDeviceWindow::Scale() const {
     const QSize s = ScreenSize();
     return std::min(s.width(), s.height()) >= 480 ? 2 : 1;
 }
 
-int CDeviceWindow::BarHeight() const { return 26 * Scale(); }
+int CDeviceWindow::BarHeight() const {
+    return 26 * Scale();
+}
 
 QRect CDeviceWindow::ScreenArea() const {
     const QSize s = ScreenSize();
@@ -79,9 +85,13 @@ void CDeviceWindow::Relayout() {
         screen->setGeometry(0, 0, m_area->width(), m_area->height());
 }
 
-CScreen* CDeviceWindow::TopScreen() const { return m_stack.empty() ? nullptr : m_stack.back(); }
+CScreen* CDeviceWindow::TopScreen() const {
+    return m_stack.empty() ? nullptr : m_stack.back();
+}
 
-QImage CDeviceWindow::Grab() { return grab().toImage(); }
+QImage CDeviceWindow::Grab() {
+    return grab().toImage();
+}
 
 void CDeviceWindow::PushScreen(CScreen* screen) {
     std::erase(m_stack, screen);
@@ -112,8 +122,7 @@ void CDeviceWindow::PopScreen(CScreen* screen) {
 void CDeviceWindow::RefreshBars() {
     CScreen* top = TopScreen();
     m_softKeys->SetScreen(top);
-    m_taskBar->SetTitle(top && !top->windowTitle().isEmpty() ? top->windowTitle()
-                                                              : windowTitle());
+    m_taskBar->SetTitle(top && !top->windowTitle().isEmpty() ? top->windowTitle() : windowTitle());
 }
 
 void CDeviceWindow::closeEvent(QCloseEvent* event) {

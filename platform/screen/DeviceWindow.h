@@ -21,7 +21,8 @@ public:
 
     // The window of the running program, or null.
     static CDeviceWindow* Instance();
-    // The window of the running program, created at the emulated screen size when missing.
+    // The window of the running program, which screens need to be shown. Without one the
+    // process stops with a message saying so: whoever shows screens creates the window.
     static CDeviceWindow* EnsureInstance();
 
     // Sets the emulated screen (GetSystemMetrics answers with it) and re-lays out every

@@ -1,5 +1,6 @@
 #include "tests/support/TempHome.h"
 
+#include "app/AppSettings.h"
 #include "platform/Registry.h"
 
 #include <QFile>
@@ -10,10 +11,13 @@ void CTempHomeTest::SetUp() {
     m_oldHome = qgetenv("QUILLMARK_HOME");
     qputenv("QUILLMARK_HOME", QFile::encodeName(m_dir.path()));
     platform::ResetRegistry();
+    // As a fresh process has it, so that no test sees what an earlier one set.
+    AppSettings() = CAppSettings();
 }
 
 void CTempHomeTest::TearDown() {
     platform::ResetRegistry();
+    AppSettings() = CAppSettings();
     if (m_hadHome)
         qputenv("QUILLMARK_HOME", m_oldHome);
     else

@@ -1,7 +1,8 @@
 #pragma once
 
 // A fresh QUILLMARK_HOME for each test: the registry, log and session files of the code
-// under test go into a temporary folder that is removed afterwards.
+// under test go into a temporary folder that is removed afterwards. The registry and the
+// settings record start empty, as in a fresh process.
 
 #include "tests/support/QtPrint.h"
 
