@@ -1,8 +1,9 @@
 #include "program/StartupServices.h"
 
 #include "app/AppSettings.h"
-#include "app/Log.h"
 #include "app/KnownFolders.h"
+#include "app/Log.h"
+#include "camera/CameraState.h"
 #include "platform/screen/Screen.h"
 #include "screens/MainDlg.h"
 #include "ui/binding/SkinBinding.h"
@@ -24,9 +25,13 @@ CStartupServices DefaultStartupServices(bool diagnosticLog) {
     s.flushRegistry = [](platform::HKEY root) { platform::RegFlushKey(root); };
     s.closeLog = [] { CloseLog(); };
     s.makeMainScreen = [](CScreen* owner) -> std::unique_ptr<CScreen> {
+        // The system's part: "Camera" in the registry is written before the main screen reads it.
+        DetectCamera();
         return std::make_unique<CMainDlg>(owner);
     };
     return s;
 }
 
-QString StartupLogPath() { return GetAppDataFolder() + QStringLiteral("/Quillmark.log"); }
+QString StartupLogPath() {
+    return GetAppDataFolder() + QStringLiteral("/Quillmark.log");
+}

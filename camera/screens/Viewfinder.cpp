@@ -23,7 +23,6 @@ CViewfinder::CViewfinder(QWidget* parent) : QWidget(parent) {
         return true;
     }();
     Q_UNUSED(installed);
-    setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
     setAccessibleName(LoadRawString(ids::IDS_CAMERA_VIEWFINDER));
     setAccessibleDescription(LoadRawString(ids::IDS_CAMERA_VIEWFINDER_HINT));
