@@ -6,7 +6,14 @@
 #include "tests/support/TempHome.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
+#include <QStringList>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <csignal>
 
 namespace {
 
@@ -47,6 +54,37 @@ protected:
 private:
     qint64 m_room;
 };
+
+// Lowers the size up to which this process may write a file, the way a nearly full storage
+// card stops a write; unlike file modes it holds for root too. Writes beyond it fail with
+// EFBIG instead of raising SIGXFSZ.
+class CFileSizeLimit {
+public:
+    explicit CFileSizeLimit(rlim_t bytes) {
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        if (getrlimit(RLIMIT_FSIZE, &m_old) != 0)
+            return;
+        rlimit limit = m_old;
+        limit.rlim_cur = std::min(bytes, m_old.rlim_max);
+        m_set = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~CFileSizeLimit() {
+        if (m_set)
+            setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    bool IsSet() const { return m_set; }
+
+private:
+    rlimit m_old{};
+    bool m_set = false;
+    void (*m_oldHandler)(int) = SIG_DFL;
+};
+
+QStringList EntriesOf(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                  QDir::NoDotAndDotDot);
+}
 
 class SessionFileTest : public CTempHomeTest {};
 
@@ -120,23 +158,45 @@ TEST_F(SessionFileTest, UncreatableFileIsAccessDeniedWithItsName) {
     EXPECT_EQ(error.Message(), "Access to " + path + " was denied.");
 }
 
-TEST_F(SessionFileTest, FailedWriteIsDiskFullAndTheOldFileSurvives) {
+TEST_F(SessionFileTest, AWriteRefusedAfterTheFirstBlockFails) {
     CPageList pages;
     pages.Append(std::make_unique<CPage>(QString(5000, u'y')));
     CFullDevice device(4096);
     EXPECT_FALSE(WriteSession(device, pages, 0));
     EXPECT_EQ(device.written.size(), 4096); // the first block went, the second did not
-
     EXPECT_EQ(CFileError({CFileError::Cause::DiskFull, "/x/s"}).Message(),
               "Disk full while accessing /x/s.");
+}
 
-    // A failed save leaves the previous file whole; the next save rewrites it from the start.
-    CPageList one;
-    one.Append(std::make_unique<CPage>());
-    ASSERT_FALSE(SaveSession(one, 0));
-    WriteFile(PathIn("block"), "x");
-    EXPECT_TRUE(SaveSession(PathIn("block/tesphoto.session"), pages, 0));
-    EXPECT_EQ(ReadFile(SessionFilePath()).size(), 16);
+TEST_F(SessionFileTest, AFailedWriteKeepsTheOldFileWhole) {
+    CPageList old;
+    old.Append(std::make_unique<CPage>(QStringLiteral("/old/page.jpg")));
+    ASSERT_FALSE(SaveSession(old, 0));
+    const QByteArray before =
+        Head(0, 1) + QByteArray("\xFF\xFE\xFF\x0D", 4) + Utf16("/old/page.jpg");
+    ASSERT_EQ(ReadFile(SessionFilePath()), before);
+    const QStringList entries = EntriesOf(Home());
+
+    // 10 kB of session on a card with 1 kB left.
+    CPageList big;
+    big.Append(std::make_unique<CPage>(QString(5000, u'y')));
+    CFileError error;
+    {
+        CFileSizeLimit full(1024);
+        ASSERT_TRUE(full.IsSet());
+        error = SaveSession(big, 0);
+    }
+    EXPECT_EQ(error.cause, CFileError::Cause::DiskFull);
+    EXPECT_EQ(error.Message().toStdString(),
+              ("Disk full while accessing " + SessionFilePath() + ".").toStdString());
+    EXPECT_EQ(ReadFile(SessionFilePath()).size(), before.size());
+    EXPECT_EQ(ReadFile(SessionFilePath()), before);
+    EXPECT_EQ(EntriesOf(Home()), entries); // nothing half written left beside it
+
+    // The next save writes the whole file from the start.
+    ASSERT_FALSE(SaveSession(big, 0));
+    EXPECT_EQ(ReadFile(SessionFilePath()),
+              Head(0, 1) + QByteArray("\xFF\xFE\xFF\xFF\x88\x13", 6) + Utf16(QString(5000, u'y')));
     ASSERT_FALSE(SaveSession(CPageList(), -1));
     EXPECT_EQ(ReadFile(SessionFilePath()), Head(-1, 0));
 }
