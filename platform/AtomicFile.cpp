@@ -35,7 +35,7 @@ void SyncFolderOf(const QByteArray& path) {
     }
 }
 
-// Creates a fresh file "<target>.XXXXXX" with mode 0666 (the kernel takes the umask off, as
+// Creates a fresh file "<target>.XXXXXX.part" with mode 0666 (the kernel takes the umask off, as
 // for any new file). Returns the descriptor, or -1 with errno set.
 int CreateTemporaryBeside(const QByteArray& target, QByteArray* temp) {
     static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
@@ -43,6 +43,7 @@ int CreateTemporaryBeside(const QByteArray& target, QByteArray* temp) {
         QByteArray name = target + '.';
         for (int i = 0; i < 6; ++i)
             name += kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters) - 1)];
+        name += ".part"; // recognisable as unfinished if a crash leaves it behind
         const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) {
             *temp = name;

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <csignal>
 
@@ -108,6 +109,22 @@ TEST_F(AtomicFileTest, StreamingWriterThatGivesUpKeepsTheOldFile) {
     ASSERT_TRUE(platform::ReplaceFileAtomically(
         path, [](int fd) { return ::write(fd, "whole", 5) == 5; }, &error));
     EXPECT_EQ(ReadFile(path), QByteArray("whole"));
+}
+
+TEST_F(AtomicFileTest, TheNewContentsGoToAPartFileBesideTheTarget) {
+    const QString path = PathIn("out.pdf");
+    WriteFile(path, "old");
+    QStringList during;
+    ASSERT_TRUE(platform::ReplaceFileAtomically(path, [&](int fd) {
+        during = Files();
+        return ::write(fd, "new", 3) == 3;
+    }));
+    ASSERT_EQ(during.size(), 2) << during.join(' ').toStdString();
+    EXPECT_EQ(during[0], "out.pdf");
+    EXPECT_TRUE(
+        QRegularExpression("^out\\.pdf\\.[A-Za-z0-9]{6}\\.part$").match(during[1]).hasMatch())
+        << during[1].toStdString();
+    EXPECT_EQ(Files(), QStringList{"out.pdf"});
 }
 
 TEST_F(AtomicFileTest, CopyReplacesTheTargetAndKeepsTheSource) {
