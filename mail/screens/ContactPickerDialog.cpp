@@ -11,6 +11,7 @@
 #include "ui/toolkit/SkinButton.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTreeWidget>
 
 namespace {
@@ -31,6 +32,9 @@ CContactPickerDialog::CContactPickerDialog(const QString& contactsFolder, CScree
     list->setAccessibleName(LoadFormatted(IDS_CONTACTS));
     list->setAccessibleDescription(LoadFormatted(IDS_SELECT_CONTACT));
     AttachControl(IDC_CONTACT_LIST, list);
+    list->show(); // the place holder it replaces was not shown yet
+    list->verticalScrollBar()->setAccessibleName(LoadFormatted(IDS_CONTACTS));
+    list->horizontalScrollBar()->setAccessibleName(LoadFormatted(IDS_CONTACTS));
     ApplyFont(GetFontCode(kFontDialog), list);
     setAccessibleName(LoadFormatted(IDS_CONTACTS));
 

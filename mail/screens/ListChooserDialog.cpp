@@ -15,6 +15,7 @@ CListChooserDialog::CListChooserDialog(CScreen* owner)
     using namespace ids;
     auto* list = new QComboBox(this);
     AttachControl(IDC_CHOOSER_LIST, list);
+    list->show(); // the place holder it replaces was not shown yet
     ApplyFont(GetFontCode(kFontDialog), list);
     if (auto* text = ControlAs<QLabel>(IDC_CHOOSER_TEXT))
         text->setAlignment(Qt::AlignLeft | Qt::AlignTop);

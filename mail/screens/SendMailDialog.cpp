@@ -22,6 +22,8 @@
 #include <QInputMethod>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
 
 using namespace ids;
 
@@ -31,6 +33,10 @@ CSendMailDialog::CSendMailDialog(CAppSettings& settings, CScreen* owner)
     body->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     body->setTabChangesFocus(true);
     AttachControl(IDC_MAIL_BODY, body);
+    body->show(); // the place holder it replaces was not shown yet
+    const QString bodyName = LoadFormatted(IDS_MAIL_BODY_LABEL).chopped(1);
+    body->verticalScrollBar()->setAccessibleName(bodyName);
+    body->horizontalScrollBar()->setAccessibleName(bodyName);
     ApplyFont(GetFontCode(kFontDialog), body);
 
     const struct {
@@ -48,10 +54,18 @@ CSendMailDialog::CSendMailDialog(CAppSettings& settings, CScreen* owner)
     }
     AddressEdit()->setInputMethodHints(Qt::ImhEmailCharactersOnly | Qt::ImhNoAutoUppercase);
 
-    CSkinButton* pick = Button(IDC_MAIL_PICK_CONTACT);
-    SetupStandardButton(pick, kButtonPlain);
+    // A small plain button beside the address, as on the device; a click sends its command.
+    auto* pick = new QPushButton(this);
+    pick->setAutoDefault(false);
     pick->setText(LoadFormatted(IDS_MAIL_PICK_BUTTON));
     pick->setAccessibleName(LoadFormatted(IDS_MAIL_PICK_CONTACT));
+    pick->setToolTip(LoadFormatted(IDS_MAIL_PICK_CONTACT));
+    pick->setFocusPolicy(Qt::StrongFocus);
+    ApplyFont(GetFontCode(kFontDialog), pick);
+    AttachControl(IDC_MAIL_PICK_CONTACT, pick);
+    pick->show();
+    QObject::connect(pick, &QPushButton::clicked, this,
+                     [this] { SendCommand(IDC_MAIL_PICK_CONTACT); });
     SetupStandardButton(Button(IDC_QB_BUTTON_CANCEL), kButtonCancel);
     CSkinButton* send = Button(IDC_QB_BUTTON_OK);
     SetupStandardButton(send, kButtonOk);

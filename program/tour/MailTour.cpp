@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
@@ -65,13 +66,19 @@ void RunMailTour(CTourContext& tour) {
             return true;
         });
 
-    // The chooser the send screen shows when the store has several accounts.
+    // The chooser the send screen shows, over it, when the store has several accounts.
     CSendMailDialog asking(settings, main);
+    asking.SetAttachment(pdf);
+    asking.SetAddress(QStringLiteral("anna.berg@example.org"));
     tour.ShootModal(
         "72-account-chooser",
         [&] {
-            asking.ChooseAccount(
-                {QStringLiteral("ActiveSync"), QStringLiteral("Work"), QStringLiteral("Home")});
+            QTimer::singleShot(0, &asking, [&] {
+                asking.ChooseAccount(
+                    {QStringLiteral("ActiveSync"), QStringLiteral("Work"), QStringLiteral("Home")});
+                asking.EndDialog(IDCANCEL);
+            });
+            asking.DoModal();
         },
         [](CScreen* top) { return dynamic_cast<CListChooserDialog*>(top) != nullptr; });
 }

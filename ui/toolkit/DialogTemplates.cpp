@@ -98,7 +98,7 @@ std::map<int, CDialogTemplate> BuildTemplates() {
     t[IDD_SEND] = {IDD_SEND, {139, 153}, {}, {
         {IDC_MAIL_ADDRESS_LABEL, K::Static, {7, 23, 125, 9}, {}, 0},
         {IDC_MAIL_ADDRESS, K::Edit, {7, 33, 104, 12}, {}, 0},
-        {IDC_MAIL_PICK_CONTACT, K::Button, {114, 33, 18, 12}, {}, 0},
+        {IDC_MAIL_PICK_CONTACT, K::Custom, {114, 33, 18, 12}, {}, 0},
         {IDC_MAIL_SUBJECT_LABEL, K::Static, {7, 48, 125, 9}, {}, 0},
         {IDC_MAIL_SUBJECT, K::Edit, {7, 58, 125, 12}, {}, 0},
         {IDC_MAIL_BODY_LABEL, K::Static, {7, 73, 125, 9}, {}, 0},
