@@ -2,6 +2,7 @@
 
 #include "imaging/ImageType.h"
 #include "pdf/ImageEmbedding.h"
+#include "pdf/PdfJobTexts.h"
 #include "session/PageList.h"
 #include "tests/pdf/PdfTestFixture.h"
 
@@ -357,6 +358,14 @@ TEST_F(PdfJobTest, EveryWayInGivesTheBytesOfThePlainBuilder) {
     }
     ASSERT_TRUE(CPdfJob(Options("list.pdf"), delegate).Run(list).Done());
     EXPECT_EQ(ReadFile(PathIn("list.pdf")), plain);
+}
+
+TEST_F(PdfJobTest, TheProgressTextsOfEveryStage) {
+    EXPECT_EQ(PdfJobStepText(3, 10), "Step 3 of 10...");
+    EXPECT_EQ(PdfJobStageText(EPdfJobStage::Preparing, 0, 5), "Preparing the PDF document...");
+    EXPECT_EQ(PdfJobStageText(EPdfJobStage::ImportingImages, 0, 5), "Importing images...");
+    EXPECT_EQ(PdfJobStageText(EPdfJobStage::AddingPage, 2, 5), "Adding page 2 of 5...");
+    EXPECT_EQ(PdfJobStageText(EPdfJobStage::Saving, 0, 5), "Saving the PDF document...");
 }
 
 } // namespace
