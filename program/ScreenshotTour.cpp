@@ -122,6 +122,15 @@ void CScreenshotTour::RunStops() {
 }
 
 void CScreenshotTour::Install(CStartupServices& services) {
+    // The camera notice is photographed at the main screen's stop; at start it would cover
+    // the main screen the tour waits for.
+    auto makeMain = services.makeMainScreen;
+    services.makeMainScreen = [makeMain](CScreen* owner) {
+        std::unique_ptr<CScreen> screen = makeMain(owner);
+        if (auto* main = dynamic_cast<CMainDlg*>(screen.get()))
+            main->SetCameraNoticeAtStart(false);
+        return screen;
+    };
     auto previous = services.beforeMainScreen;
     services.beforeMainScreen = [this, previous](CSplashDlg& splash) {
         if (previous)

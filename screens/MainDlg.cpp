@@ -61,6 +61,9 @@ CMainDlg::CMainDlg(CScreen* owner) : CDialog(ids::IDD_MAIN, owner), m_camera(Cam
     m_previewControl = new CStaticThumb(this);
     AttachControl(IDC_PREVIEW, m_previewControl);
     m_previewControl->SetOnActivate([this] { SendCommand(IDC_PREVIEW); });
+    // Attached while the screen is still hidden: shown explicitly, or they stay hidden with it.
+    m_strip->show();
+    m_previewControl->show();
     m_session.SetListener(this);
 
     Button(IDC_BUTTON_SCAN)->setAccessibleName(LoadFormatted(IDS_SCAN));
@@ -145,7 +148,8 @@ void CMainDlg::OnFirstPaint() {
     m_layoutReady = true;
     RefreshControls();
     update();
-    ShowCameraNotice();
+    if (m_noticeAtStart)
+        ShowCameraNotice();
 }
 
 void CMainDlg::RefreshControls() {
@@ -171,15 +175,19 @@ void CMainDlg::ShowCameraNotice() {
     RunCameraNotice();
 }
 
-void CMainDlg::RunCameraNotice() {
+void CMainDlg::PrepareCameraNotice(CQuestionBox& box) {
     using namespace ids;
-    CQuestionBox box(this);
     box.SetKind(CQuestionBox::kDontShowAgain);
     box.SetTitles(LoadFormatted(IDS_MESSAGE), LoadFormatted(IDS_NO_CAMERA_DETECTED));
     box.SetBody(LoadFormatted(IDS_NO_SUPPORTED_CAMERA_CAPTURE));
     box.SetOptionTexts(LoadFormatted(IDS_DON_T_SHOW_THIS_1144), QString());
     box.SetPictures(IDB_MSG_NO_CAMERA_1, IDB_MSG_NO_CAMERA_2, 500);
     box.SetChecked(false);
+}
+
+void CMainDlg::RunCameraNotice() {
+    CQuestionBox box(this);
+    PrepareCameraNotice(box);
     box.Show();
     if (box.IsChecked())
         StoreRememberedAnswer(kCameraNoticeBox, 1);

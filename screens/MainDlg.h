@@ -16,6 +16,7 @@
 
 #include <cstdint>
 
+class CQuestionBox;
 class CStaticThumb;
 
 class CMainDlg : public CDialog, private CSessionListener, private CFrameListListener {
@@ -42,6 +43,11 @@ public:
     void ShowCameraNotice();
     // Shows the notice whatever was remembered, and remembers a ticked box.
     void RunCameraNotice();
+    // Whether the first paint shows the notice (on by default; the screenshot tour takes it
+    // at a stop of its own).
+    void SetCameraNoticeAtStart(bool show) { m_noticeAtStart = show; }
+    // Sets the box up as the camera notice (kind 10, the box not ticked).
+    static void PrepareCameraNotice(CQuestionBox& box);
 
 protected:
     void OnInitDialog() override;
@@ -88,6 +94,7 @@ private:
     bool m_layoutReady = false;
     bool m_portrait = true;
     bool m_busy = false;
+    bool m_noticeAtStart = true;
     int m_layoutCount = 0;
     QSize m_laidOutSize;
     std::int32_t m_logo = 0;

@@ -15,6 +15,7 @@ CPageChooserDlg::CPageChooserDlg(CScreen* owner) : CDialog(ids::IDD_PAGE_CHOOSER
     m_list = new QComboBox(this);
     ApplyFont(GetFontCode(kFontDialog), m_list);
     AttachControl(IDC_PAGE_LIST, m_list);
+    m_list->show(); // attached while the screen is hidden
     SetPrompt(LoadFormatted(IDS_CHOOSER_PROMPT));
     QObject::connect(m_list, &QComboBox::currentIndexChanged, this,
                      [this](int) { OnSelectionChanged(); });

@@ -29,15 +29,19 @@ int ChoosePage(CScreen* owner, const CPageChoices& choices, const CChooserTexts&
 
 } // namespace
 
-bool DeletePage(CScreen* owner, CSession& session) {
+void PrepareDeleteQuestion(CQuestionBox& box) {
     using namespace ids;
-    CQuestionBox box(owner);
     box.SetKind(CQuestionBox::kCancelOkRadio);
     box.SetTitles(LoadFormatted(IDS_DELETE), LoadFormatted(IDS_DELETE_IMAGE));
     box.SetBody(LoadFormatted(IDS_DO_REALLY_WISH_REMOVE));
     box.SetOptionTexts(LoadFormatted(IDS_REMOVE_IMAGE_DELETE_IMAGE),
                        LoadFormatted(IDS_ONLY_REMOVE_IMAGE_FROM));
     box.SetPictures(IDB_MSG_ATTENTION, 0, 500);
+}
+
+bool DeletePage(CScreen* owner, CSession& session) {
+    CQuestionBox box(owner);
+    PrepareDeleteQuestion(box);
     if (box.Show() != kResultOk)
         return false;
     return RemoveCurrentPage(session, box.GetChoice() == 0);

@@ -4,8 +4,13 @@
 // session changes through the page operations (session/PageOperations.h). Each command
 // checks its preconditions and otherwise does nothing, without a message.
 
+class CQuestionBox;
 class CScreen;
 class CSession;
+
+// Sets the box up as the delete question: kind 3, "Only remove the image from the list"
+// chosen at first.
+void PrepareDeleteQuestion(CQuestionBox& box);
 
 // The kind-3 question ("Only remove the image from the list" chosen at first); Ok removes
 // the current page, with its file when the first choice was taken. True when a page went.

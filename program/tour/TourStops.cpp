@@ -9,8 +9,11 @@ void RunMailTour(CTourContext& tour);  // MailTour.cpp
 
 void RunBrowserTour(CTourContext& tour);  // BrowserTour.cpp
 
+void RunMainTour(CTourContext& tour);  // MainTour.cpp
+
 const std::vector<CTourStop>& TourStops() {
     static const std::vector<CTourStop> stops = {
+        {"main screen", &RunMainTour},
         {"import, browser and settings", &RunBrowserTour},
         {"e-mail", &RunMailTour},
     };

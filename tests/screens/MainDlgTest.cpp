@@ -107,6 +107,7 @@ protected:
     static void Choose(CScreen* screen, const QString& entry, QStringList* offered = nullptr) {
         auto* chooser = dynamic_cast<CPageChooserDlg*>(screen);
         ASSERT_NE(chooser, nullptr);
+        EXPECT_TRUE(chooser->List()->isVisible());
         QStringList entries;
         for (int i = 0; i < chooser->List()->count(); ++i)
             entries << chooser->List()->itemText(i);
@@ -164,6 +165,8 @@ TEST_F(MainDlgTest, LayoutPlacesButtonsStripPreviewAndPanel) {
     // Strip: FixedHeight (50s + 2 x 6s) above the buttons.
     EXPECT_EQ(main.StripRect(), QRect(8, h - 140 - 16 - 124, w - 16, 124));
     EXPECT_EQ(main.Strip()->geometry(), main.StripRect());
+    EXPECT_TRUE(main.Strip()->isVisible());
+    EXPECT_TRUE(main.Preview()->isVisible());
     const int previewRight = w - 16 - 180;
     EXPECT_EQ(main.PreviewRect(), QRect(8, 8, previewRight - 8, main.StripRect().top() - 16));
     EXPECT_EQ(main.PanelRect().left(), previewRight + 8);
