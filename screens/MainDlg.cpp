@@ -1,6 +1,6 @@
 #include "screens/MainDlg.h"
 
-#include "platform/Registry.h"
+#include "camera/CameraState.h"
 #include "platform/screen/MessageBox.h"
 #include "resources/ResourceIds.h"
 #include "screens/EditCommand.h"
@@ -39,21 +39,10 @@ constexpr int kBigButtons[] = {ids::IDC_BUTTON_SCAN, ids::IDC_BUTTON_MAKE_PDF,
 
 } // namespace
 
-bool CameraPresent() {
-    using namespace platform;
-    HKEY key = 0;
-    if (RegOpenKeyEx(HKEY_LOCAL_MACHINE, QStringLiteral("System\\State\\Hardware"), KEY_READ,
-                     &key) != ERROR_SUCCESS)
-        return false;
-    std::uint32_t value = 0, type = 0, size = sizeof value;
-    const bool ok =
-        RegQueryValueEx(key, QStringLiteral("Camera"), &type, &value, &size) == ERROR_SUCCESS &&
-        type == REG_DWORD;
-    RegCloseKey(key);
-    return ok && value == 1;
-}
-
-CMainDlg::CMainDlg(CScreen* owner) : CDialog(ids::IDD_MAIN, owner), m_camera(CameraPresent()) {
+CMainDlg::CMainDlg(CScreen* owner) : CDialog(ids::IDD_MAIN, owner) {
+    // The camera state is read once, when the screen is made.
+    ReadCameraState();
+    m_camera = ::HasCamera();
     using namespace ids;
     m_strip = new CFrameList(this);
     AttachControl(IDC_STRIP, m_strip);
@@ -291,7 +280,11 @@ void CMainDlg::OnPaint(QPainter& p) {
     int y = m_panel.top() + S(4);
     const QSize logo = SkinImageSize(m_logo);
     if (m_logo) {
-        SkinDrawImage(p, m_logo, m_panel.left() + (m_panel.width() - logo.width()) / 2, y);
+        const QRect logoRect(QPoint(m_panel.left() + (m_panel.width() - logo.width()) / 2, y),
+                             logo);
+        SkinDrawImage(p, m_logo, logoRect.x(), logoRect.y());
+        SetPictureDescription(ids::IDB_LOGO, logoRect,
+                              LoadFormatted(ids::IDS_LOGO_PICTURE, ProductName()));
         y += logo.height();
     }
     p.setPen(Qt::black);

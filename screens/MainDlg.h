@@ -102,6 +102,3 @@ private:
     QRect m_panel;
     QRect m_stripRect;
 };
-
-// Whether the device reports a camera (HKEY_LOCAL_MACHINE\System\State\Hardware "Camera" = 1).
-bool CameraPresent();
