@@ -3,7 +3,9 @@
 #include "imaging/DibBitmap.h"
 #include "imaging/ImageDecoder.h"
 #include "imaging/JpegWriter.h"
+#include "imaging/PageFinder.h"
 #include "imaging/PixelOps.h"
+#include "imaging/Straighten.h"
 #include "imaging/UndoFile.h"
 
 #include "platform/Paths.h"
@@ -51,6 +53,7 @@ const QImage& CImageEdit::DisplayImage() {
 
 void CImageEdit::SetCurrent(BitmapHandle bitmap) {
     m_displayImage = QImage();
+    DropLook();
     m_current = std::move(bitmap);
     m_pictureWidth = m_current ? m_current->Width() : 0;
     m_pictureHeight = m_current ? m_current->Height() : 0;
@@ -105,7 +108,57 @@ bool CImageEdit::SaveUndoCopy() {
         platform::EnsureFolder(QFileInfo(m_undoPath).absolutePath());
     m_undoAvailable = SaveBitmapAsJpeg(m_undoPath, kJpegQuality, m_current.get());
     CloseOpenImage();
+    DropLook();
     return m_undoAvailable;
+}
+
+void CImageEdit::DropLook() {
+    m_lookBase.reset();
+    m_look = ELook::Original;
+}
+
+CPageCorners CImageEdit::FindSheetCorners() const {
+    return m_current ? FindPageCorners(*m_current) : CPageCorners();
+}
+
+bool CImageEdit::Straighten(const CPageCorners& corners) {
+    if (!m_current || !corners.IsConvex() ||
+        corners.IsWhole(m_current->Width(), m_current->Height()))
+        return false;
+    m_displayImage = QImage();
+    SaveUndoCopy();
+    BitmapHandle straightened = StraightenBitmap(*m_current, corners);
+    if (!straightened)
+        return false;
+    SetCurrent(std::move(straightened));
+    OnContentSizeChanged();
+    Repaint();
+    return true;
+}
+
+bool CImageEdit::Enhance(ELook look) {
+    if (!m_current || look == m_look)
+        return false;
+    if (look == ELook::Original) {
+        BitmapHandle before = std::move(m_lookBase);
+        SetCurrent(std::move(before));
+        m_undoAvailable = false;
+        Repaint();
+        return true;
+    }
+    BitmapHandle result = EnhanceBitmap(m_lookBase ? *m_lookBase : *m_current, look);
+    if (!result)
+        return false;
+    BitmapHandle before = std::move(m_lookBase);
+    if (!before) {
+        SaveUndoCopy();
+        before = std::move(m_current);
+    }
+    SetCurrent(std::move(result));
+    m_lookBase = std::move(before);
+    m_look = look;
+    Repaint();
+    return true;
 }
 
 bool CImageEdit::Rotate(int angle) {

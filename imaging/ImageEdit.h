@@ -1,11 +1,13 @@
 #pragma once
 
 // The edit state of the editor's picture view and its edit operations: turn, mirror, crop,
-// one level of undo through the undo file, and writing the result. The editor's view
-// (CImageView) inherits it and adds drawing, scrolling, zoom and the selection tool through
-// the display hooks below. Every operation returns true when the picture changed.
+// straighten, document looks, one level of undo through the undo file, and writing the result. The
+// editor's view (CImageView) inherits it and adds drawing, scrolling, zoom and the selection tool
+// through the display hooks below. Every operation returns true when the picture changed.
 
 #include "imaging/Bitmap.h"
+#include "imaging/Enhance.h"
+#include "imaging/PageCorners.h"
 
 #include <QImage>
 #include <QString>
@@ -42,6 +44,20 @@ public:
     // Cuts the picture to the shown selection, clipped to the picture. Nothing happens (false,
     // no undo copy) when the clipped selection is narrower or lower than MinimumCropSide().
     bool CropToSelection();
+    // The sheet's corners in the current picture as found by FindPageCorners (the whole
+    // picture's corners when there is no sheet): where the corner handles start.
+    CPageCorners FindSheetCorners() const;
+    // Warps the picture so that the sheet between the corners (picture pixel coordinates)
+    // fills an upright rectangle of the sheet's proportions. Nothing happens (false, no undo
+    // copy) when the corners are not a convex quadrilateral or are the whole picture's.
+    bool Straighten(const CPageCorners& corners);
+    // Gives the picture a document look. Looks tried one after another all start from the
+    // picture as it was before the first of them (one undo copy for the run), so they never
+    // pile up; Original takes the look back exactly and uses up the undo. Any other change
+    // ends the run. False when the look is the one shown or the picture cannot be made.
+    bool Enhance(ELook look);
+    // The look shown since the last other change; Original when none.
+    ELook CurrentLook() const { return m_look; }
     // Restores the picture from the undo file; the undo is then used up. When the undo file
     // cannot be decoded the current picture stays and the result is false.
     bool UndoLastChange();
@@ -106,5 +122,10 @@ protected:
     bool m_pointerDown = false;
 
 private:
+    // Ends a run of looks: the picture before the looks is no longer needed.
+    void DropLook();
+
+    BitmapHandle m_lookBase; // the picture before the current run of looks
+    ELook m_look = ELook::Original;
     QImage m_displayImage; // cache of DisplayImage(), dropped whenever the picture changes
 };

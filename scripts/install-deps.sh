@@ -13,6 +13,8 @@ packages=(
   librsvg2-bin fonts-dejavu-core xdg-utils
   # pictures, PDF, compression
   libhpdf-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev
+  # finding and straightening the sheet in a photo
+  libopencv-dev
   # camera
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-tools

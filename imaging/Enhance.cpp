@@ -1,0 +1,168 @@
+#include "imaging/Enhance.h"
+
+#include "imaging/MatView.h"
+
+#include <opencv2/imgproc.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+// The lighting is estimated on a copy of about this many pixels on its long side.
+constexpr int kLightingSide = 320;
+
+// The paper's brightness around each pixel, at full size: the dark marks (text, lines) are
+// removed by a maximum filter on the small copy, which is then smoothed and scaled back up.
+// Works per channel, so a colour picture gives the paper's colour.
+cv::Mat Lighting(const cv::Mat& picture) {
+    const double scale =
+        std::min(1.0, double(kLightingSide) / std::max(picture.cols, picture.rows));
+    const cv::Size smallSize(std::max(1, int(std::lround(picture.cols * scale))),
+                             std::max(1, int(std::lround(picture.rows * scale))));
+    cv::Mat small;
+    cv::resize(picture, small, smallSize, 0, 0, cv::INTER_AREA);
+    // Wide enough to bridge a thick headline on a 512-pixel copy of a page.
+    const int side = std::max(3, (std::max(smallSize.width, smallSize.height) / 40) | 1);
+    const cv::Mat kernel = cv::getStructuringElement(cv::MORPH_RECT, cv::Size(side, side));
+    cv::dilate(small, small, kernel);
+    cv::GaussianBlur(small, small, cv::Size(0, 0), side);
+    cv::max(small, cv::Scalar::all(1), small); // no division by zero
+    cv::Mat lighting;
+    cv::resize(small, lighting, picture.size(), 0, 0, cv::INTER_LINEAR);
+    return lighting;
+}
+
+cv::Mat GreyOf(const cv::Mat& picture) {
+    cv::Mat grey;
+    cv::cvtColor(picture, grey, picture.channels() == 4 ? cv::COLOR_BGRA2GRAY : cv::COLOR_BGR2GRAY);
+    return grey;
+}
+
+// Each pixel divided by the lighting: paper becomes 255 wherever it lies.
+cv::Mat Flattened(const cv::Mat& picture) {
+    cv::Mat flat;
+    cv::divide(picture, Lighting(picture), flat, 255.0);
+    return flat;
+}
+
+// Levels: `black` and below become 0, `white` and above 255, a gentle curve between that
+// darkens the middle tones (ink gets stronger, paper stays clean).
+cv::Mat LevelsTable(int black, int white, double gamma) {
+    cv::Mat table(1, 256, CV_8U);
+    for (int v = 0; v < 256; ++v) {
+        const double t = std::clamp(double(v - black) / double(white - black), 0.0, 1.0);
+        table.at<uchar>(v) = cv::saturate_cast<uchar>(255.0 * std::pow(t, gamma));
+    }
+    return table;
+}
+
+// The darkest level that more than 0.5 % of the pixels reach: the ink's level, so that
+// faint pencil and dark print both stretch to a full range.
+int InkLevel(const cv::Mat& grey) {
+    int histogram[256] = {};
+    for (int y = 0; y < grey.rows; y += 2) {
+        const uchar* row = grey.ptr<uchar>(y);
+        for (int x = 0; x < grey.cols; x += 2)
+            ++histogram[row[x]];
+    }
+    const long total = long((grey.rows + 1) / 2) * ((grey.cols + 1) / 2);
+    long seen = 0;
+    for (int v = 0; v < 256; ++v) {
+        seen += histogram[v];
+        if (seen * 200 > total)
+            return v;
+    }
+    return 0;
+}
+
+cv::Mat GreyLook(const cv::Mat& picture) {
+    cv::Mat flat = Flattened(GreyOf(picture));
+    const int black = std::min(InkLevel(flat), 160);
+    cv::LUT(flat, LevelsTable(black / 2, 235, 1.2), flat);
+    return flat;
+}
+
+cv::Mat BlackAndWhiteLook(const cv::Mat& picture) {
+    const cv::Mat flat = Flattened(GreyOf(picture));
+    // The neighbourhood is about 1/30 of the page: a few letters wide.
+    const int block = std::max(15, (std::min(flat.cols, flat.rows) / 30) | 1);
+    cv::Mat local;
+    cv::adaptiveThreshold(flat, local, 255, cv::ADAPTIVE_THRESH_MEAN_C, cv::THRESH_BINARY, block,
+                          12);
+    // Large dark areas (a filled box, a photo's shadows) stay black instead of turning hollow.
+    cv::Mat global;
+    cv::threshold(flat, global, 110, 255, cv::THRESH_BINARY);
+    cv::Mat bw;
+    cv::bitwise_and(local, global, bw);
+    return bw;
+}
+
+cv::Mat ColourDocumentLook(const cv::Mat& picture) {
+    cv::Mat flat = Flattened(picture);
+    cv::LUT(flat, LevelsTable(25, 225, 1.35), flat);
+    return flat;
+}
+
+// Writes a one-channel result into every colour channel of the target (and 255 into the
+// unused fourth byte of a device bitmap).
+void WriteGrey(const cv::Mat& grey, cv::Mat& target) {
+    cv::cvtColor(grey, target, target.channels() == 4 ? cv::COLOR_GRAY2BGRA : cv::COLOR_GRAY2BGR);
+}
+
+} // namespace
+
+BitmapHandle EnhanceBitmap(const CBitmap& picture, ELook look) {
+    const CMatView source = CMatView::Of(picture);
+    if (!source.IsValid())
+        return nullptr;
+    BitmapHandle result = CMatView::CreateLike(picture, picture.Width(), picture.Height());
+    if (!result)
+        return nullptr;
+    const CMatView target = CMatView::Of(*result);
+    if (!target.IsValid() || target.Mat().channels() != source.Mat().channels())
+        return nullptr;
+    cv::Mat out = target.Mat(); // shares the result's pixels
+    // Row order does not matter below: every step is the same upside down.
+    switch (look) {
+    case ELook::Original: source.Mat().copyTo(out); break;
+    case ELook::Grey: WriteGrey(GreyLook(source.Mat()), out); break;
+    case ELook::BlackAndWhite: WriteGrey(BlackAndWhiteLook(source.Mat()), out); break;
+    case ELook::ColourDocument: ColourDocumentLook(source.Mat()).copyTo(out); break;
+    }
+    if (out.data != target.Mat().data)
+        return nullptr;
+    return result;
+}
+
+QImage EnhanceImage(const QImage& picture, ELook look) {
+    const BitmapHandle source = CBitmap::FromImage(picture);
+    if (!source)
+        return {};
+    const BitmapHandle result = EnhanceBitmap(*source, look);
+    return result ? result->ToImage() : QImage();
+}
+
+QString LookName(ELook look) {
+    switch (look) {
+    case ELook::Grey: return QStringLiteral("grey");
+    case ELook::BlackAndWhite: return QStringLiteral("bw");
+    case ELook::ColourDocument: return QStringLiteral("colour");
+    case ELook::Original: break;
+    }
+    return QStringLiteral("none");
+}
+
+std::optional<ELook> LookFromName(const QString& name) {
+    const QString n = name.trimmed().toLower();
+    if (n == u"none" || n == u"original")
+        return ELook::Original;
+    if (n == u"grey" || n == u"gray")
+        return ELook::Grey;
+    if (n == u"bw" || n == u"black-and-white")
+        return ELook::BlackAndWhite;
+    if (n == u"colour" || n == u"color")
+        return ELook::ColourDocument;
+    return std::nullopt;
+}

@@ -1,0 +1,278 @@
+#include "imaging/PageFinder.h"
+
+#include "imaging/MatView.h"
+
+#include <opencv2/imgproc.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr int kWorkSide = 512;
+// A sheet covers at least this share of the picture, and not all of it.
+constexpr double kMinShare = 0.08;
+constexpr double kMaxShare = 0.985;
+// Share of the sheet's outline that must lie on edges seen in the picture.
+constexpr double kMinEdgeSupport = 0.45;
+
+struct CCandidate {
+    std::vector<cv::Point2f> corners; // top-down working picture
+    double area = 0;
+    double support = 0;
+};
+
+double AngleAt(cv::Point2f prev, cv::Point2f at, cv::Point2f next) {
+    const cv::Point2f a = prev - at;
+    const cv::Point2f b = next - at;
+    const double c = (a.x * b.x + a.y * b.y) / (std::hypot(a.x, a.y) * std::hypot(b.x, b.y));
+    return std::acos(std::clamp(c, -1.0, 1.0)) * 180.0 / CV_PI;
+}
+
+double Length(cv::Point2f a, cv::Point2f b) {
+    return std::hypot(a.x - b.x, a.y - b.y);
+}
+
+// Document shape: convex, corners between 40 and 140 degrees, opposite sides not wildly
+// different (perspective shortens one of them), no side shorter than a tenth of the picture,
+// and no side lying along the picture's border (that is where the photo ends, not a sheet).
+bool IsPlausible(const std::vector<cv::Point2f>& q, cv::Size size) {
+    if (q.size() != 4 || !cv::isContourConvex(q))
+        return false;
+    const double minSide = 0.1 * std::min(size.width, size.height);
+    double sides[4];
+    for (int i = 0; i < 4; ++i) {
+        const double angle = AngleAt(q[(i + 3) % 4], q[i], q[(i + 1) % 4]);
+        if (angle < 40 || angle > 140)
+            return false;
+        sides[i] = Length(q[i], q[(i + 1) % 4]);
+        if (sides[i] < minSide)
+            return false;
+    }
+    for (int i = 0; i < 2; ++i)
+        if (std::min(sides[i], sides[i + 2]) < 0.4 * std::max(sides[i], sides[i + 2]))
+            return false;
+    const float margin = 2.5f;
+    for (int i = 0; i < 4; ++i) {
+        const cv::Point2f a = q[i];
+        const cv::Point2f b = q[(i + 1) % 4];
+        const bool left = a.x < margin && b.x < margin;
+        const bool top = a.y < margin && b.y < margin;
+        const bool right = a.x > size.width - 1 - margin && b.x > size.width - 1 - margin;
+        const bool bottom = a.y > size.height - 1 - margin && b.y > size.height - 1 - margin;
+        if (left || top || right || bottom)
+            return false;
+    }
+    return true;
+}
+
+// Share of points along the outline (corners' surroundings left out) that lie on an edge.
+double EdgeSupport(const std::vector<cv::Point2f>& q, const cv::Mat& edges) {
+    int on = 0;
+    int total = 0;
+    for (int i = 0; i < 4; ++i) {
+        const cv::Point2f a = q[i];
+        const cv::Point2f b = q[(i + 1) % 4];
+        const int steps = std::max(2, int(Length(a, b)));
+        for (int s = 0; s <= steps; ++s) {
+            const double t = double(s) / steps;
+            if (t < 0.05 || t > 0.95)
+                continue;
+            const int x = int(std::lround(a.x + (b.x - a.x) * t));
+            const int y = int(std::lround(a.y + (b.y - a.y) * t));
+            if (x < 0 || y < 0 || x >= edges.cols || y >= edges.rows)
+                continue;
+            ++total;
+            on += edges.at<uchar>(y, x) != 0;
+        }
+    }
+    return total ? double(on) / total : 0;
+}
+
+// The outline's four corners: the convex hull simplified until four points remain.
+bool Quadrilateral(const std::vector<cv::Point>& contour, std::vector<cv::Point2f>* quad) {
+    std::vector<cv::Point> hull;
+    cv::convexHull(contour, hull);
+    const double perimeter = cv::arcLength(hull, true);
+    for (double share = 0.01; share <= 0.08; share += 0.005) {
+        std::vector<cv::Point> approx;
+        cv::approxPolyDP(hull, approx, share * perimeter, true);
+        if (approx.size() < 4)
+            return false;
+        if (approx.size() == 4) {
+            quad->assign(approx.begin(), approx.end());
+            return true;
+        }
+    }
+    return false;
+}
+
+void Collect(const cv::Mat& mask, const cv::Mat& edges, std::vector<CCandidate>* out) {
+    std::vector<std::vector<cv::Point>> contours;
+    cv::findContours(mask, contours, cv::RETR_LIST, cv::CHAIN_APPROX_SIMPLE);
+    const double pictureArea = double(mask.cols) * mask.rows;
+    for (const auto& contour : contours) {
+        const double area = cv::contourArea(contour);
+        if (area < kMinShare * pictureArea)
+            continue;
+        CCandidate candidate;
+        if (!Quadrilateral(contour, &candidate.corners) ||
+            !IsPlausible(candidate.corners, mask.size()))
+            continue;
+        candidate.area = cv::contourArea(candidate.corners);
+        // A blob that fills its outline poorly is clutter, not a sheet.
+        if (candidate.area > kMaxShare * pictureArea || area < 0.85 * candidate.area)
+            continue;
+        candidate.support = EdgeSupport(candidate.corners, edges);
+        if (candidate.support >= kMinEdgeSupport)
+            out->push_back(std::move(candidate));
+    }
+}
+
+// Sub-pixel placement of each side: the outline moved along each side's normal to where the
+// grey level changes most, then the corners taken as the crossings of neighbouring sides.
+void RefineSides(std::vector<cv::Point2f>& q, const cv::Mat& grey) {
+    cv::Mat gx;
+    cv::Mat gy;
+    cv::Sobel(grey, gx, CV_32F, 1, 0, 3);
+    cv::Sobel(grey, gy, CV_32F, 0, 1, 3);
+    struct CLine {
+        cv::Point2f point;
+        cv::Point2f dir;
+    };
+    CLine lines[4];
+    for (int i = 0; i < 4; ++i) {
+        const cv::Point2f a = q[i];
+        const cv::Point2f b = q[(i + 1) % 4];
+        const double len = Length(a, b);
+        const cv::Point2f dir((b.x - a.x) / len, (b.y - a.y) / len);
+        const cv::Point2f normal(-dir.y, dir.x);
+        double best = 0;
+        double bestScore = -1;
+        for (double offset = -3; offset <= 3.001; offset += 0.5) {
+            double score = 0;
+            for (double t = 0.1; t <= 0.9; t += 0.02) {
+                const cv::Point2f p = a + (b - a) * float(t) + normal * float(offset);
+                const int x = int(std::lround(p.x));
+                const int y = int(std::lround(p.y));
+                if (x < 0 || y < 0 || x >= grey.cols || y >= grey.rows)
+                    continue;
+                score += std::abs(gx.at<float>(y, x) * normal.x + gy.at<float>(y, x) * normal.y);
+            }
+            if (score > bestScore) {
+                bestScore = score;
+                best = offset;
+            }
+        }
+        lines[i] = {a + normal * float(best), dir};
+    }
+    for (int i = 0; i < 4; ++i) {
+        const CLine& l1 = lines[(i + 3) % 4];
+        const CLine& l2 = lines[i];
+        const double det = l1.dir.x * (-l2.dir.y) - l1.dir.y * (-l2.dir.x);
+        if (std::abs(det) < 1e-6)
+            continue;
+        const cv::Point2f d = l2.point - l1.point;
+        const double t = (d.x * (-l2.dir.y) - d.y * (-l2.dir.x)) / det;
+        const cv::Point2f corner = l1.point + l1.dir * float(t);
+        if (Length(corner, q[i]) < 6)
+            q[i] = corner;
+    }
+}
+
+std::optional<CPageCorners> FindInView(const CMatView& view) {
+    if (!view.IsValid())
+        return std::nullopt;
+    const cv::Mat& full = view.Mat();
+    const double scale = std::min(1.0, double(kWorkSide) / std::max(full.cols, full.rows));
+    const cv::Size workSize(std::max(1, int(std::lround(full.cols * scale))),
+                            std::max(1, int(std::lround(full.rows * scale))));
+    if (workSize.width < 16 || workSize.height < 16)
+        return std::nullopt;
+    cv::Mat small;
+    cv::resize(full, small, workSize, 0, 0, cv::INTER_AREA);
+    if (view.BottomUp())
+        cv::flip(small, small, 0);
+
+    cv::Mat grey;
+    cv::cvtColor(small, grey, small.channels() == 4 ? cv::COLOR_BGRA2GRAY : cv::COLOR_BGR2GRAY);
+    // Paper is bright and colourless: the darkest channel separates it from most desks.
+    std::vector<cv::Mat> channels;
+    cv::split(small, channels);
+    cv::Mat paper = cv::min(cv::min(channels[0], channels[1]), channels[2]);
+
+    cv::Mat smooth;
+    cv::GaussianBlur(grey, smooth, cv::Size(5, 5), 0);
+    cv::Mat support;
+    cv::Canny(smooth, support, 20, 50);
+    cv::dilate(support, support, cv::Mat(), cv::Point(-1, -1), 1);
+
+    std::vector<CCandidate> candidates;
+    const cv::Mat closeKernel = cv::getStructuringElement(cv::MORPH_RECT, cv::Size(5, 5));
+    for (const auto& [low, high] : {std::pair(30, 90), std::pair(60, 160), std::pair(10, 40)}) {
+        cv::Mat edges;
+        cv::Canny(smooth, edges, low, high);
+        cv::morphologyEx(edges, edges, cv::MORPH_CLOSE, closeKernel);
+        Collect(edges, support, &candidates);
+    }
+    for (const cv::Mat* source : {&paper, &grey}) {
+        cv::Mat blurred;
+        cv::Mat mask;
+        cv::medianBlur(*source, blurred, 7);
+        cv::threshold(blurred, mask, 0, 255, cv::THRESH_BINARY | cv::THRESH_OTSU);
+        cv::morphologyEx(mask, mask, cv::MORPH_OPEN, closeKernel);
+        cv::morphologyEx(mask, mask, cv::MORPH_CLOSE, closeKernel);
+        Collect(mask, support, &candidates);
+    }
+    if (candidates.empty())
+        return std::nullopt;
+    // The largest sheet wins; of the outlines found for it (an edge trace, a bright blob that
+    // may take in a bit of desk), the one whose sides lie best on edges. Outlines overlapping
+    // by three quarters of their union are taken as the same sheet.
+    const auto largest =
+        std::max_element(candidates.begin(), candidates.end(),
+                         [](const CCandidate& a, const CCandidate& b) { return a.area < b.area; });
+    const CCandidate* best = &*largest;
+    for (const CCandidate& c : candidates) {
+        std::vector<cv::Point2f> common;
+        const double overlap = cv::intersectConvexConvex(c.corners, largest->corners, common);
+        const bool sameSheet = overlap > 0.75 * (c.area + largest->area - overlap);
+        if (sameSheet && c.support > best->support)
+            best = &c;
+    }
+    std::vector<cv::Point2f> q = best->corners;
+    RefineSides(q, smooth);
+
+    const double sx = double(full.cols) / workSize.width;
+    const double sy = double(full.rows) / workSize.height;
+    std::array<QPointF, 4> points;
+    for (int i = 0; i < 4; ++i)
+        points[std::size_t(i)] = QPointF((q[i].x + 0.5) * sx - 0.5, (q[i].y + 0.5) * sy - 0.5);
+    return CPageCorners::FromUnordered(points).ClampedTo(full.cols, full.rows);
+}
+
+} // namespace
+
+std::optional<CPageCorners> FindSheet(const CBitmap& picture) {
+    return FindInView(CMatView::Of(picture));
+}
+
+std::optional<CPageCorners> FindSheet(const QImage& picture) {
+    const BitmapHandle bitmap = CBitmap::FromImage(picture);
+    if (!bitmap)
+        return std::nullopt;
+    return FindSheet(*bitmap);
+}
+
+CPageCorners FindPageCorners(const CBitmap& picture) {
+    if (auto sheet = FindSheet(picture))
+        return *sheet;
+    return CPageCorners::Whole(picture.Width(), picture.Height());
+}
+
+CPageCorners FindPageCorners(const QImage& picture) {
+    if (auto sheet = FindSheet(picture))
+        return *sheet;
+    return CPageCorners::Whole(picture.width(), picture.height());
+}
