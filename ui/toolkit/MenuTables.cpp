@@ -10,8 +10,9 @@ namespace {
 QString S(std::uint16_t id) { return LoadFormatted(id); }
 
 CMenuItem Item(const char* text, int command) { return CMenuItem{QString::fromUtf8(text), command, {}}; }
-CMenuItem Sub(const char* text, std::vector<CMenuItem> children) {
-    return CMenuItem{QString::fromUtf8(text), 0, std::move(children)};
+CMenuItem Item(const QString& text, int command) { return CMenuItem{text, command, {}}; }
+CMenuItem Sub(const QString& text, std::vector<CMenuItem> children) {
+    return CMenuItem{text, 0, std::move(children)};
 }
 
 std::map<int, CMenuTemplate> BuildMenus() {
@@ -21,21 +22,30 @@ std::map<int, CMenuTemplate> BuildMenus() {
 
     add(IDR_MENU_MAIN,
         CSoftKey{S(IDS_TOOLS), ID_MAIN_TOOLS,
-                 {Sub("Add", {Item("Scan...", ID_SCAN), Item("Add from file...", ID_ADD_FROM_FILE),
-                              Item("Add from folder...", ID_ADD_FROM_FOLDER), MenuSeparator(),
-                              Item("Add blank page", ID_ADD_BLANK_PAGE)}),
-                  Sub("Image", {Item("Edit", ID_IMAGE_EDIT), Item("Delete", ID_IMAGE_DELETE), MenuSeparator(),
-                                Item("Swap with page...", ID_IMAGE_SWAP),
-                                Item("Move before page...", ID_IMAGE_MOVE_BEFORE),
-                                Item("Move after page...", ID_IMAGE_MOVE_AFTER), MenuSeparator(),
-                                Item("Move up", ID_IMAGE_MOVE_UP), Item("Move down", ID_IMAGE_MOVE_DOWN)}),
-                  Sub("Settings", {Item("Camera", ID_SETTINGS_CAMERA), Item("File import", ID_SETTINGS_IMPORT),
-                                   Item("Image embedding", ID_SETTINGS_EMBEDDING),
-                                   Item("PDF output", ID_SETTINGS_PDF), Item("Misc", ID_SETTINGS_MISC)}),
-                  Sub("Help", {Item("Help", ID_HELP_HELP), Item("About", ID_HELP_ABOUT)}),
+                 {Sub(S(IDS_MENU_ADD), {Item(S(IDS_MENU_SCAN), ID_SCAN),
+                                        Item(S(IDS_MENU_ADD_FROM_FILE), ID_ADD_FROM_FILE),
+                                        Item(S(IDS_MENU_ADD_FROM_FOLDER), ID_ADD_FROM_FOLDER),
+                                        MenuSeparator(),
+                                        Item(S(IDS_MENU_ADD_BLANK_PAGE), ID_ADD_BLANK_PAGE)}),
+                  Sub(S(IDS_MENU_IMAGE), {Item(S(IDS_MENU_EDIT), ID_IMAGE_EDIT),
+                                          Item(S(IDS_DELETE), ID_IMAGE_DELETE), MenuSeparator(),
+                                          Item(S(IDS_MENU_SWAP), ID_IMAGE_SWAP),
+                                          Item(S(IDS_MENU_MOVE_BEFORE), ID_IMAGE_MOVE_BEFORE),
+                                          Item(S(IDS_MENU_MOVE_AFTER), ID_IMAGE_MOVE_AFTER),
+                                          MenuSeparator(), Item(S(IDS_MENU_MOVE_UP), ID_IMAGE_MOVE_UP),
+                                          Item(S(IDS_MENU_MOVE_DOWN), ID_IMAGE_MOVE_DOWN)}),
+                  Sub(S(IDS_SETTINGS), {Item(S(IDS_MENU_CAMERA), ID_SETTINGS_CAMERA),
+                                        Item(S(IDS_MENU_FILE_IMPORT), ID_SETTINGS_IMPORT),
+                                        Item(S(IDS_MENU_IMAGE_EMBEDDING), ID_SETTINGS_EMBEDDING),
+                                        Item(S(IDS_MENU_PDF_OUTPUT), ID_SETTINGS_PDF),
+                                        Item(S(IDS_MENU_MISC), ID_SETTINGS_MISC)}),
+                  Sub(S(IDS_MENU_HELP), {Item(S(IDS_MENU_HELP), ID_HELP_HELP),
+                                         Item(S(IDS_ABOUT), ID_HELP_ABOUT)}),
                   MenuSeparator(),
-                  Sub("File", {Item("Create PDF...", ID_FILE_CREATE_PDF), Item("New session...", ID_FILE_NEW_SESSION),
-                               Item("Library...", ID_FILE_LIBRARY), MenuSeparator(), Item("Exit", ID_FILE_EXIT)})}},
+                  Sub(S(IDS_FILE), {Item(S(IDS_MENU_CREATE_PDF), ID_FILE_CREATE_PDF),
+                                    Item(S(IDS_MENU_NEW_SESSION), ID_FILE_NEW_SESSION),
+                                    Item(S(IDS_MENU_LIBRARY), ID_FILE_LIBRARY), MenuSeparator(),
+                                    Item(S(IDS_MENU_EXIT), ID_FILE_EXIT)})}},
         CSoftKey{S(IDS_SCAN), ID_SCAN, {}});
     // The main screen's big buttons run the handlers of these entries and are read by their texts.
     menus[IDR_MENU_MAIN].buttonCommands = {{IDC_BUTTON_SCAN, ID_SCAN},
