@@ -74,13 +74,15 @@ TEST_F(ToolkitAccessibilityTest, ThePressActionSendsTheCommandAndADisabledButton
     CSkinButton* button = AddButton(700, "Ok");
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(button);
     ASSERT_NE(iface->actionInterface(), nullptr);
-    ASSERT_TRUE(iface->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    ASSERT_TRUE(iface->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::pressAction()));
     iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_TRUE(QTest::qWaitFor([&] { return pressed == 1; }));
 
     m_screen->EnableCommand(700, false);
     EXPECT_TRUE(iface->state().disabled);
-    EXPECT_FALSE(iface->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    EXPECT_FALSE(iface->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::pressAction()));
     iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCoreApplication::processEvents();
     EXPECT_EQ(pressed, 1);
@@ -144,4 +146,23 @@ TEST_F(ToolkitAccessibilityTest, AQuestionBoxIsADialogTitledByItsHeadingThatSays
     EXPECT_EQ(Name(box.Control(IDC_QB_BUTTON_CANCEL)), "Cancel");
 }
 
-}  // namespace
+TEST_F(ToolkitAccessibilityTest, TabGoesThroughAQuestionBoxInReadingOrder) {
+    CQuestionBox box;
+    box.SetKind(CQuestionBox::kCancelOkRadio);
+    box.SetOptionTexts("Remove", "Keep");
+    std::vector<int> order;
+    QTimer::singleShot(0, &box, [&] {
+        for (int i = 0; i < 6; ++i) {
+            QTest::keyClick(box.focusWidget() ? box.focusWidget() : &box, Qt::Key_Tab);
+            for (const auto& [id, control] : box.Controls())
+                if (control == box.focusWidget())
+                    order.push_back(id);
+        }
+        box.EndDialog(IDCANCEL);
+    });
+    box.Show();
+    EXPECT_EQ(order, (std::vector<int>{IDC_QB_BODY, IDC_QB_RADIO_FIRST, IDC_QB_RADIO_SECOND,
+                                       IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_OK, IDC_QB_BODY}));
+}
+
+} // namespace
