@@ -30,8 +30,12 @@ public:
     CFrameList* Strip() const { return m_strip; }
     CStaticThumb* Preview() const { return m_previewControl; }
 
-    // Scan is enabled exactly with a camera, Make PDF and Delete exactly with pages.
+    // Scan is enabled exactly with a camera, Make PDF and Delete exactly with pages; nothing
+    // while busy.
     void RefreshControls();
+    // While a folder is searched (the import's busy callback) the buttons and both soft keys
+    // are disabled.
+    void SetBusy(bool busy);
     QRect PreviewRect() const { return m_preview; }
     QRect PanelRect() const { return m_panel; }
     QRect StripRect() const { return m_stripRect; }
@@ -80,7 +84,6 @@ private:
     void ApplyStripHeight(int height);
     void ShowPage(int index);
     void LayoutIfSizeChanged();
-    void SetBusy(bool busy);
 
     void Scan();
     void Edit();

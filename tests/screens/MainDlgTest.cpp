@@ -229,6 +229,25 @@ TEST_F(MainDlgTest, ButtonsFollowCameraAndPagesWhileMenuEntriesStaySelectable) {
     EXPECT_TRUE(main.IsCommandEnabled(IDC_BUTTON_SCAN));
 }
 
+TEST_F(MainDlgTest, AFolderSearchDisablesButtonsAndSoftKeysUntilItEnds) {
+    SetCamera(true);
+    CMainDlg main;
+    Open(main);
+    AddPictures(main, "A");
+    main.SetBusy(true);
+    for (int command : {IDC_BUTTON_SCAN, IDC_BUTTON_MAKE_PDF, IDC_BUTTON_DELETE, ID_SCAN})
+        EXPECT_FALSE(main.IsCommandEnabled(command)) << command;
+    EXPECT_FALSE(main.IsSoftKeyEnabled(true));
+    EXPECT_FALSE(main.IsSoftKeyEnabled(false));
+    EXPECT_FALSE(m_device->SoftKeys()->IsKeyEnabled(true));
+    main.SetBusy(false);
+    for (int command : {IDC_BUTTON_SCAN, IDC_BUTTON_MAKE_PDF, IDC_BUTTON_DELETE, ID_SCAN})
+        EXPECT_TRUE(main.IsCommandEnabled(command)) << command;
+    EXPECT_TRUE(main.IsSoftKeyEnabled(true));
+    EXPECT_TRUE(m_device->SoftKeys()->IsKeyEnabled(true));
+    main.DestroyScreen();
+}
+
 TEST_F(MainDlgTest, CameraNoticeShowsUntilItsBoxIsTicked) {
     StoreRememberedAnswer(1, -1);
     int shown = 0;
