@@ -5,6 +5,7 @@
 #include "ui/binding/SkinBinding.h"
 #include "ui/toolkit/ToolkitAccessibility.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMenu>
@@ -32,6 +33,10 @@ void FillMenu(QMenu* menu, const std::vector<CMenuItem>& items, CScreen* screen)
             const int command = item.command;
             QPointer<CScreen> target = screen;
             QObject::connect(action, &QAction::triggered, menu, [target, command] {
+                // An entry chosen by an assistive tool closes the menu as a tap on it would.
+                for (QWidget* popup = QApplication::activePopupWidget(); popup && popup->close();
+                     popup = QApplication::activePopupWidget()) {
+                }
                 if (target)
                     target->ChooseMenuItem(command);
             });

@@ -8,7 +8,9 @@
 #include "ui/toolkit/SkinButton.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
+#include <QMenu>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -97,6 +99,31 @@ TEST_F(ToolkitAccessibilityTest, ACheckBoxModeButtonReadsAsACheckBoxWithItsState
     EXPECT_FALSE(iface->state().checked);
     button->SetChecked(true);
     EXPECT_TRUE(iface->state().checked);
+}
+
+TEST_F(ToolkitAccessibilityTest, ADropDownButtonShowsItsMenuAndAnEntryReachesTheScreen) {
+    int opened = 0;
+    m_screen->OnCommandId(800, [&] { ++opened; });
+    m_screen->EnableCommand(800, false); // greys no menu entry
+    CSkinButton* button = AddButton(700, "More");
+    button->SetDropDownMenu({CMenuItem{"Open", 800, {}}});
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(button);
+    EXPECT_EQ(iface->role(), QAccessible::ButtonMenu);
+    EXPECT_TRUE(iface->state().hasPopup);
+    QTimer watch;
+    watch.setInterval(0);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu || !menu->isVisible())
+            return;
+        watch.stop();
+        // As an assistive tool chooses an entry: the menu closes as a tap would close it.
+        menu->actions()[0]->trigger();
+    });
+    watch.start();
+    iface->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return opened == 1; }));
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
 TEST_F(ToolkitAccessibilityTest, EnterPressesTheFocusedButtonNotTheDefaultOne) {
