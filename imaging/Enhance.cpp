@@ -23,11 +23,11 @@ cv::Mat Lighting(const cv::Mat& picture) {
                              std::max(1, int(std::lround(picture.rows * scale))));
     cv::Mat small;
     cv::resize(picture, small, smallSize, 0, 0, cv::INTER_AREA);
-    // Wide enough to bridge a thick headline on a 512-pixel copy of a page.
-    const int side = std::max(3, (std::max(smallSize.width, smallSize.height) / 40) | 1);
+    // Wide enough to take out a headline or a filled box of a few lines' height.
+    const int side = std::max(3, (std::max(smallSize.width, smallSize.height) / 16) | 1);
     const cv::Mat kernel = cv::getStructuringElement(cv::MORPH_RECT, cv::Size(side, side));
     cv::dilate(small, small, kernel);
-    cv::GaussianBlur(small, small, cv::Size(0, 0), side);
+    cv::GaussianBlur(small, small, cv::Size(0, 0), side / 2.0);
     cv::max(small, cv::Scalar::all(1), small); // no division by zero
     cv::Mat lighting;
     cv::resize(small, lighting, picture.size(), 0, 0, cv::INTER_LINEAR);
@@ -85,7 +85,10 @@ cv::Mat GreyLook(const cv::Mat& picture) {
 }
 
 cv::Mat BlackAndWhiteLook(const cv::Mat& picture) {
-    const cv::Mat flat = Flattened(GreyOf(picture));
+    cv::Mat flat = Flattened(GreyOf(picture));
+    // Dividing by dim light magnifies the sensor's noise; smoothed first, it does not turn
+    // into black specks on the paper.
+    cv::GaussianBlur(flat, flat, cv::Size(5, 5), 0);
     // The neighbourhood is about 1/30 of the page: a few letters wide.
     const int block = std::max(15, (std::min(flat.cols, flat.rows) / 30) | 1);
     cv::Mat local;

@@ -5,6 +5,7 @@
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -181,13 +182,90 @@ void RefineSides(std::vector<cv::Point2f>& q, const cv::Mat& grey) {
     }
 }
 
+// Grey level of picture pixel (x, y) read straight from the view (nearest pixel).
+double GreyAt(const CMatView& view, double x, double y) {
+    const cv::Mat& m = view.Mat();
+    const int col = std::clamp(int(std::lround(x)), 0, m.cols - 1);
+    const int row = std::clamp(int(std::lround(view.MatY(y))), 0, m.rows - 1);
+    const uchar* p = m.ptr<uchar>(row) + std::size_t(col) * m.channels();
+    return 0.114 * p[0] + 0.587 * p[1] + 0.299 * p[2];
+}
+
+// The corners placed on the full-size picture: along each side, at many points, the place of
+// the strongest change of grey across the side (within `reach` pixels), a line fitted through
+// them that ignores stray points (a letter or a check of the desk near the edge), and the
+// corners taken where neighbouring lines cross. A corner that would move further than
+// `reach` keeps its place.
+void RefineAtFullSize(std::array<cv::Point2f, 4>& q, const CMatView& view, double reach) {
+    const int range = int(std::ceil(reach));
+    std::array<cv::Vec4f, 4> lines;
+    std::array<bool, 4> fitted = {};
+    std::vector<double> profile(std::size_t(2 * range + 1));
+    for (int i = 0; i < 4; ++i) {
+        const cv::Point2f a = q[std::size_t(i)];
+        const cv::Point2f b = q[std::size_t((i + 1) % 4)];
+        const double len = Length(a, b);
+        if (len < 8)
+            continue;
+        const cv::Point2f dir((b.x - a.x) / float(len), (b.y - a.y) / float(len));
+        const cv::Point2f normal(-dir.y, dir.x);
+        std::vector<cv::Point2f> found;
+        constexpr int kSamples = 80;
+        for (int s = 0; s <= kSamples; ++s) {
+            const double t = 0.08 + 0.84 * s / kSamples;
+            const cv::Point2f base = a + (b - a) * float(t);
+            for (int k = -range; k <= range; ++k) {
+                const cv::Point2f p = base + normal * float(k);
+                profile[std::size_t(k + range)] = GreyAt(view, p.x, p.y);
+            }
+            double best = 0;
+            int bestAt = 0;
+            for (int k = 1; k + 1 < int(profile.size()); ++k) {
+                // Edges near the rough side count more than a rule or a letter further in.
+                const double off = double(k - range) / (0.5 * reach);
+                const double d =
+                    std::abs(profile[std::size_t(k + 1)] - profile[std::size_t(k - 1)]) *
+                    std::exp(-0.5 * off * off);
+                if (d > best) {
+                    best = d;
+                    bestAt = k;
+                }
+            }
+            if (best < 12)
+                continue; // no clear edge here
+            found.push_back(base + normal * float(bestAt - range));
+        }
+        if (found.size() < kSamples / 3)
+            continue;
+        cv::fitLine(found, lines[std::size_t(i)], cv::DIST_HUBER, 0, 0.01, 0.01);
+        fitted[std::size_t(i)] = true;
+    }
+    for (int i = 0; i < 4; ++i) {
+        const std::size_t before = std::size_t((i + 3) % 4);
+        const std::size_t after = std::size_t(i);
+        if (!fitted[before] || !fitted[after])
+            continue;
+        const cv::Vec4f& l1 = lines[before];
+        const cv::Vec4f& l2 = lines[after];
+        const double det = double(l1[0]) * -l2[1] + double(l1[1]) * l2[0];
+        if (std::abs(det) < 1e-6)
+            continue;
+        const double dx = l2[2] - l1[2];
+        const double dy = l2[3] - l1[3];
+        const double t = (dx * -l2[1] + dy * l2[0]) / det;
+        const cv::Point2f corner(float(l1[2] + l1[0] * t), float(l1[3] + l1[1] * t));
+        if (Length(corner, q[std::size_t(i)]) <= reach)
+            q[std::size_t(i)] = corner;
+    }
+}
+
 std::optional<CPageCorners> FindInView(const CMatView& view) {
     if (!view.IsValid())
         return std::nullopt;
     const cv::Mat& full = view.Mat();
-    const double scale = std::min(1.0, double(kWorkSide) / std::max(full.cols, full.rows));
-    const cv::Size workSize(std::max(1, int(std::lround(full.cols * scale))),
-                            std::max(1, int(std::lround(full.rows * scale))));
+    const double reduce = std::min(1.0, double(kWorkSide) / std::max(full.cols, full.rows));
+    const cv::Size workSize(std::max(1, int(std::lround(full.cols * reduce))),
+                            std::max(1, int(std::lround(full.rows * reduce))));
     if (workSize.width < 16 || workSize.height < 16)
         return std::nullopt;
     cv::Mat small;
@@ -246,9 +324,18 @@ std::optional<CPageCorners> FindInView(const CMatView& view) {
 
     const double sx = double(full.cols) / workSize.width;
     const double sy = double(full.rows) / workSize.height;
+    std::array<cv::Point2f, 4> fullSize;
+    for (std::size_t i = 0; i < 4; ++i)
+        fullSize[i] =
+            cv::Point2f(float((q[i].x + 0.5) * sx - 0.5), float((q[i].y + 0.5) * sy - 0.5));
+    // A wide search first (the small copy may have put a corner a few of its pixels off),
+    // then a narrow one around the lines found, which leaves stray edges out.
+    const double scale = std::max(sx, sy);
+    RefineAtFullSize(fullSize, view, std::max(4.0, 8.0 * scale));
+    RefineAtFullSize(fullSize, view, std::max(3.0, 1.5 * scale));
     std::array<QPointF, 4> points;
-    for (int i = 0; i < 4; ++i)
-        points[std::size_t(i)] = QPointF((q[i].x + 0.5) * sx - 0.5, (q[i].y + 0.5) * sy - 0.5);
+    for (std::size_t i = 0; i < 4; ++i)
+        points[i] = QPointF(fullSize[i].x, fullSize[i].y);
     return CPageCorners::FromUnordered(points).ClampedTo(full.cols, full.rows);
 }
 
