@@ -1,5 +1,6 @@
 #include "imaging/ImageReading.h"
 
+#include "imaging/JpegCheck.h"
 #include "imaging/JpegReducedDecoder.h"
 
 #include <QFile>
@@ -8,51 +9,6 @@
 #include <cstring>
 
 namespace {
-
-// Walks the JPEG's segments and entropy-coded data up to the end-of-image marker. A file that
-// ends before it was cut short: the reader would fill the missing part with grey.
-bool JpegIsComplete(const uchar* data, qint64 size) {
-    if (size < 4 || data[0] != 0xFF || data[1] != 0xD8)
-        return false;
-    qint64 pos = 2;
-    while (pos < size) {
-        if (data[pos] != 0xFF)
-            return false;
-        while (pos < size && data[pos] == 0xFF)
-            ++pos;
-        if (pos >= size)
-            return false;
-        const uchar marker = data[pos++];
-        if (marker == 0xD9)
-            return true;
-        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7))
-            continue;
-        if (pos + 2 > size)
-            return false;
-        const int length = (data[pos] << 8) | data[pos + 1];
-        if (length < 2 || pos + length > size)
-            return false;
-        pos += length;
-        if (marker != 0xDA)
-            continue;
-        // Entropy-coded data: runs until a marker other than a stuffed zero or a restart.
-        for (;;) {
-            const void* hit = std::memchr(data + pos, 0xFF, size_t(size - pos));
-            if (!hit)
-                return false;
-            pos = static_cast<const uchar*>(hit) - data;
-            if (pos + 1 >= size)
-                return false;
-            const uchar next = data[pos + 1];
-            if (next == 0x00 || (next >= 0xD0 && next <= 0xD7) || next == 0xFF) {
-                pos += next == 0xFF ? 1 : 2;
-                continue;
-            }
-            break;
-        }
-    }
-    return false;
-}
 
 quint32 Le32(const uchar* p) {
     return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24;
@@ -127,7 +83,7 @@ bool FileIsComplete(const QString& path, const QByteArray& format) {
         return true;
     const auto check = [kind](const uchar* data, qint64 size) {
         switch (kind) {
-        case CheckKind::Jpeg: return JpegIsComplete(data, size);
+        case CheckKind::Jpeg: return CheckJpegData(data, size, nullptr);
         case CheckKind::Bmp: return BmpIsComplete(data, size);
         case CheckKind::Png: return PngIsComplete(data, size);
         case CheckKind::Tiff: return TiffIsComplete(data, size);

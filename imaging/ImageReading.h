@@ -16,8 +16,9 @@ struct CPictureHeader {
 };
 
 // Reads the header of a picture file; false when the file is missing, empty, of a format the
-// reader does not know, or visibly incomplete (a JPEG without its end marker, a BMP shorter
-// than its pixel data).
+// reader does not know, or visibly incomplete or damaged (a JPEG whose markers, frame header
+// or scans are wrong or that ends before its end marker, a BMP shorter than its pixel data).
+// No pixels are decoded.
 bool ReadPictureHeader(const QString& path, CPictureHeader* header);
 
 // Decodes the picture upright. With a valid `uprightScaledSize` the picture comes back at that

@@ -132,3 +132,9 @@ QImage OrientUpright(const QImage& stored, int orientation) {
     }
     return out;
 }
+
+int OrientationTurnedCcw(int orientation) {
+    // Index: the orientation (invalid values count as 1); value: it followed by the turn.
+    static const int kTurned[9] = {8, 8, 5, 6, 7, 4, 1, 2, 3};
+    return kTurned[orientation >= 1 && orientation <= 8 ? orientation : 0];
+}

@@ -14,3 +14,7 @@ QImage DecodeJpegReduced(const QString& path, QSize storedTarget);
 
 // The stored picture turned upright for an EXIF orientation (1..8).
 QImage OrientUpright(const QImage& stored, int orientation);
+
+// The orientation that shows the stored pixels upright and then turned a quarter
+// counter-clockwise (an auto-portrait page of a landscape picture): 1 -> 8, 6 -> 1, ...
+int OrientationTurnedCcw(int orientation);

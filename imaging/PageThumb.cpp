@@ -3,6 +3,8 @@
 #include "imaging/FitSize.h"
 #include "imaging/ImageReading.h"
 
+#include <QTransform>
+
 #include <algorithm>
 
 CPageThumb::~CPageThumb() = default;
@@ -20,23 +22,28 @@ QSize CPageThumb::ThumbSize(int sourceWidth, int sourceHeight, int boxWidth, int
     return {std::max(width, 1), std::max(height, 1)};
 }
 
-bool CPageThumb::Build(const QString& path, QPainter* referenceDC, int boxWidth, int boxHeight) {
+bool CPageThumb::Build(const QString& path, QPainter* referenceDC, int boxWidth, int boxHeight,
+                       bool turnCcw) {
     Clear();
     CPictureHeader header;
     if (boxWidth <= 0 || boxHeight <= 0 || !ReadPictureHeader(path, &header))
         return false;
     const QSize upright = header.uprightSize;
-    const QSize thumb = ThumbSize(upright.width(), upright.height(), boxWidth, boxHeight);
+    const QSize shown = turnCcw ? upright.transposed() : upright;
+    const QSize thumb = ThumbSize(shown.width(), shown.height(), boxWidth, boxHeight);
     // Decoded straight at the thumbnail's size: a JPEG decodes at 1/2, 1/4 or 1/8 scale and
-    // only that small picture is scaled further. A thumbnail larger than the picture is
-    // stretched from the full-size decode.
+    // only that small picture is scaled (and turned) further. A thumbnail larger than the
+    // picture is stretched from the full-size decode.
     const QSize decodeSize =
-        (thumb.width() < upright.width() && thumb.height() < upright.height()) ? thumb : upright;
-    const QImage picture = ReadPictureUpright(path, header, decodeSize);
+        (thumb.width() < shown.width() && thumb.height() < shown.height()) ? thumb : shown;
+    QImage picture =
+        ReadPictureUpright(path, header, turnCcw ? decodeSize.transposed() : decodeSize);
     if (picture.isNull())
         return false;
-    sourceWidth = upright.width();
-    sourceHeight = upright.height();
+    if (turnCcw) // an exact quarter turn that keeps the format (and a PNG's transparency)
+        picture = picture.transformed(QTransform().rotate(-90));
+    sourceWidth = shown.width();
+    sourceHeight = shown.height();
     thumbWidth = thumb.width();
     thumbHeight = thumb.height();
     if (!MakeFromImage(picture, referenceDC)) {

@@ -25,9 +25,12 @@ public:
     CPageThumb& operator=(CPageThumb&&) = default;
 
     // Decodes the picture file (at a reduced scale where the format allows it) and makes the
-    // thumbnail; sourceWidth/sourceHeight are the picture's real upright size. False (and a
+    // thumbnail; sourceWidth/sourceHeight are the picture's real upright size. With turnCcw
+    // the picture is shown turned a quarter counter-clockwise (the small picture is turned,
+    // the file is left alone) and the sizes are those of the turned picture. False (and a
     // cleared thumbnail) when the file cannot be decoded. referenceDC may be null.
-    bool Build(const QString& path, QPainter* referenceDC, int boxWidth, int boxHeight);
+    bool Build(const QString& path, QPainter* referenceDC, int boxWidth, int boxHeight,
+               bool turnCcw = false);
     // Makes the thumbnail from a bitmap of any kind; false for a null or empty bitmap.
     bool MakeFromBitmap(const CBitmap* bitmap, QPainter* referenceDC, int boxWidth, int boxHeight);
     // Draws the thumbnail scaled by FitSize, centred in rect. Nothing without a surface.

@@ -3,10 +3,8 @@
 #include "imaging/ImageType.h"
 #include "session/PageFactory.h"
 
-CPageMaker::CPageMaker(QStringList paths, bool autoPortrait, int boxWidth, int boxHeight,
-                       int threads)
-    : m_paths(std::move(paths)), m_autoPortrait(autoPortrait), m_boxWidth(boxWidth),
-      m_boxHeight(boxHeight), m_pages(std::size_t(m_paths.size())),
+CPageMaker::CPageMaker(QStringList paths, bool autoPortrait, int threads)
+    : m_paths(std::move(paths)), m_autoPortrait(autoPortrait), m_pages(std::size_t(m_paths.size())),
       m_done(std::size_t(m_paths.size()), 0) {
     for (int i = 0; i < std::max(1, threads); ++i)
         m_workers.emplace_back([this] { Work(); });
@@ -31,10 +29,10 @@ void CPageMaker::Work() {
             index = m_next++;
         }
         CMadePage made;
-        made.page = MakePageFromFile(m_paths[index], m_autoPortrait, m_boxWidth, m_boxHeight);
+        made.page = MakePdfPageFromFile(m_paths[index], m_autoPortrait);
         if (made.page &&
             (made.page->typeCode == kImageTypeBmp || made.page->typeCode == kImageTypePng))
-            made.pixels = PrepareRaster(made.page->path, true);
+            made.pixels = PrepareRaster(made.page->path, true, made.page->turnCcw);
         {
             std::lock_guard lock(m_mutex);
             m_pages[std::size_t(index)] = std::move(made);

@@ -1,9 +1,10 @@
 #pragma once
 
 // Makes pages from picture files on worker threads, ahead of the caller, who takes them in
-// order. Each page is made exactly as the import makes it (MakePageFromFile); the pixels of
-// BMP and PNG pages are prepared for the PDF on the same thread. The caller never waits for
-// a later file than the one it asks for.
+// order. Each page is made as the import makes it, without the thumbnail and without
+// decoding JPEG pixels (MakePdfPageFromFile); the pixels of BMP and PNG pages are prepared
+// for the PDF on the same thread. The caller never waits for a later file than the one it
+// asks for.
 
 #include "pdf/RasterPixels.h"
 #include "session/Page.h"
@@ -19,7 +20,7 @@
 
 class CPageMaker {
 public:
-    CPageMaker(QStringList paths, bool autoPortrait, int boxWidth, int boxHeight, int threads);
+    CPageMaker(QStringList paths, bool autoPortrait, int threads);
     // Waits for the workers (pages not yet taken are destroyed, copies removed).
     ~CPageMaker();
     CPageMaker(const CPageMaker&) = delete;
@@ -37,8 +38,6 @@ private:
 
     const QStringList m_paths;
     const bool m_autoPortrait;
-    const int m_boxWidth;
-    const int m_boxHeight;
     std::mutex m_mutex;
     std::condition_variable m_ready;
     std::vector<CMadePage> m_pages;

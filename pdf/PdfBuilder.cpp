@@ -3,6 +3,7 @@
 #include "imaging/FitSize.h"
 #include "imaging/ImageDecoder.h"
 #include "imaging/ImageType.h"
+#include "imaging/JpegReducedDecoder.h"
 #include "pdf/ImageEmbedding.h"
 #include "pdf/ImageMatrix.h"
 #include "pdf/PaperSizes.h"
@@ -97,7 +98,7 @@ void CPdfBuilder::Draw(HPDF_Image image, int orientation, int w, int h) {
     HPDF_Page_GRestore(page);
 }
 
-void CPdfBuilder::PlaceJpeg(const QString& path) {
+void CPdfBuilder::PlaceJpeg(const QString& path, bool turnCcw) {
     if (!m_document) {
         m_failed = true;
         return;
@@ -112,20 +113,21 @@ void CPdfBuilder::PlaceJpeg(const QString& path) {
     }
     int imgW = int(HPDF_Image_GetWidth(image));
     int imgH = int(HPDF_Image_GetHeight(image));
-    // Placed by its upright size; the bytes stay as the camera stored them.
-    const int orientation = JpegOrientation(path);
+    // Placed by its upright (and turned) size; the bytes stay as the camera stored them.
+    const int stored = JpegOrientation(path);
+    const int orientation = turnCcw ? OrientationTurnedCcw(stored) : stored;
     if (SwapsSides(orientation))
         std::swap(imgW, imgH);
     const QSize fit = FitSize(imgW, imgH, int(m_pageWidth), int(m_pageHeight));
     Draw(image, orientation, fit.width(), fit.height());
 }
 
-bool CPdfBuilder::PlaceRaster(const QString& path) {
+bool CPdfBuilder::PlaceRaster(const QString& path, bool turnCcw) {
     if (!m_document) {
         m_failed = true;
         return false;
     }
-    return PlaceRaster(PrepareRaster(path, true));
+    return PlaceRaster(PrepareRaster(path, true, turnCcw));
 }
 
 bool CPdfBuilder::PlaceRaster(CRasterPixels pixels) {
@@ -154,13 +156,13 @@ bool CPdfBuilder::PlaceRaster(CRasterPixels pixels) {
     return true;
 }
 
-bool CPdfBuilder::PlacePicture(int typeCode, const QString& path) {
+bool CPdfBuilder::PlacePicture(int typeCode, const QString& path, bool turnCcw) {
     if (path.isEmpty())
         return true; // a blank page
     switch (typeCode) {
-    case kImageTypeJpeg: PlaceJpeg(path); return !m_failed;
+    case kImageTypeJpeg: PlaceJpeg(path, turnCcw); return !m_failed;
     case kImageTypeBmp:
-    case kImageTypePng: return PlaceRaster(path);
+    case kImageTypePng: return PlaceRaster(path, turnCcw);
     default: return true;
     }
 }

@@ -36,21 +36,24 @@ public:
     // that no page has an empty content stream. Null on failure.
     HPDF_Page AddPdfPage();
     // Draws the JPEG file fitted and centred on the current page, its bytes unchanged; a JPEG
-    // with an EXIF orientation other than 1 is drawn upright through the drawing matrix.
-    // Sets failed when the library cannot load it. Only the file's head is read here: the
-    // file is copied into the PDF by Save and must stay unchanged until then.
-    void PlaceJpeg(const QString& path);
+    // with an EXIF orientation other than 1 is drawn upright through the drawing matrix, and
+    // with turnCcw (an auto-portrait page) the upright picture is drawn turned a quarter
+    // counter-clockwise, placed by its turned size. Sets failed when the library cannot load
+    // it. Only the file's head is read here: the file is copied into the PDF by Save and must
+    // stay unchanged until then.
+    void PlaceJpeg(const QString& path, bool turnCcw = false);
     // Decodes a BMP or PNG file and draws its pixels centred (natural size at one pixel per
-    // point when FitToPage is off and it fits, else fitted). False when the picture cannot be
-    // decoded (the page stays blank, failed stays clear) or the library refuses it (failed).
-    bool PlaceRaster(const QString& path);
+    // point when FitToPage is off and it fits, else fitted); with turnCcw the pixels are
+    // turned a quarter counter-clockwise first. False when the picture cannot be decoded (the
+    // page stays blank, failed stays clear) or the library refuses it (failed).
+    bool PlaceRaster(const QString& path, bool turnCcw = false);
     // The same with pixels prepared beforehand (PrepareRaster with compression, possibly on
     // another thread).
     bool PlaceRaster(CRasterPixels pixels);
     // The page's picture by its type code: 4 PlaceJpeg, 1 and 3 PlaceRaster, anything else
-    // and an empty path nothing (a blank page). False when nothing could be drawn for a picture
-    // page.
-    bool PlacePicture(int typeCode, const QString& path);
+    // and an empty path nothing (a blank page); turnCcw as the page says. False when nothing
+    // could be drawn for a picture page.
+    bool PlacePicture(int typeCode, const QString& path, bool turnCcw = false);
     // Writes the whole document to `path`, replacing an existing file; `progress` (may be
     // null) hears of every object written. True when the library reports success.
     bool Save(CPdfSaveProgress* progress, const QString& path);

@@ -20,6 +20,7 @@ struct CPdfJobInputPage {
     QString input; // as the caller named it, for the notes
     QString path;  // what the builder reads (an auto-portrait copy, say)
     int typeCode = kImageTypeJpeg;
+    bool turnCcw = false;
     std::unique_ptr<CPage> owner; // a page made from a file: its copy lives until the save ends
     CRasterPixels pixels;         // BMP and PNG pixels prepared ahead, when `prepared`
     bool prepared = false;
@@ -34,9 +35,6 @@ struct CPdfJobSource {
 
 namespace {
 
-// Boxes of the check decode of a picture file: any picture decodes at its smallest scale.
-constexpr int kCheckBox = 32;
-
 class CListedPages : public CPdfJobSource {
 public:
     explicit CListedPages(const std::vector<CPdfJobPage>& pages) : m_pages(pages) {}
@@ -45,6 +43,7 @@ public:
         CPdfJobInputPage page;
         page.path = page.input = m_pages[std::size_t(index)].path;
         page.typeCode = m_pages[std::size_t(index)].typeCode;
+        page.turnCcw = m_pages[std::size_t(index)].turnCcw;
         return page;
     }
 
@@ -55,7 +54,7 @@ private:
 class CPictureFiles : public CPdfJobSource {
 public:
     CPictureFiles(const QStringList& pictures, bool autoPortrait, int threads)
-        : m_pictures(pictures), m_maker(pictures, autoPortrait, kCheckBox, kCheckBox, threads) {}
+        : m_pictures(pictures), m_maker(pictures, autoPortrait, threads) {}
     int Count() const override { return int(m_pictures.size()); }
     CPdfJobInputPage Take(int index) override {
         CPdfJobInputPage page;
@@ -71,6 +70,7 @@ public:
         }
         page.path = made.page->path;
         page.typeCode = made.page->typeCode;
+        page.turnCcw = made.page->turnCcw;
         page.owner = std::move(made.page);
         page.pixels = std::move(made.pixels);
         page.prepared = page.typeCode == kImageTypeBmp || page.typeCode == kImageTypePng;
@@ -125,7 +125,7 @@ std::vector<CPdfJobPage> CPdfJob::PagesOf(const CPageList& pages) {
     std::vector<CPdfJobPage> result;
     result.reserve(std::size_t(pages.Size()));
     for (int i = 0; i < pages.Size(); ++i)
-        result.push_back({pages.At(i)->path, pages.At(i)->typeCode});
+        result.push_back({pages.At(i)->path, pages.At(i)->typeCode, pages.At(i)->turnCcw});
     return result;
 }
 
@@ -194,7 +194,7 @@ CPdfJobResult CPdfJob::Build(CPdfJobSource& source) {
             else if (page.prepared)
                 drawn = builder.PlaceRaster(std::move(page.pixels));
             else
-                drawn = builder.PlacePicture(page.typeCode, page.path);
+                drawn = builder.PlacePicture(page.typeCode, page.path, page.turnCcw);
             if (builder.Failed()) {
                 note(i, page.input, EPdfPageIssue::LibraryRefused);
                 return stop(EPdfJobOutcome::Failed, EPdfJobFailure::LibraryError);

@@ -20,11 +20,13 @@
 class CPageList;
 struct CPdfJobSource;
 
-// A page as the job takes it: the picture file (empty for a blank page) and its picture
-// type code (4 JPEG, 1 BMP, 3 PNG are drawn; any other code gives a blank page).
+// A page as the job takes it: the picture file (empty for a blank page), its picture type
+// code (4 JPEG, 1 BMP, 3 PNG are drawn; any other code gives a blank page) and whether it is
+// drawn turned a quarter counter-clockwise (an auto-portrait page, CPage::turnCcw).
 struct CPdfJobPage {
     QString path;
     int typeCode = 4;
+    bool turnCcw = false;
 };
 
 class CPdfJob {
@@ -36,9 +38,10 @@ public:
     CPdfJobResult Run(const std::vector<CPdfJobPage>& pages);
     // The pages of a page list, in order.
     CPdfJobResult Run(const CPageList& pages);
-    // Picture files, each made into a page the way the import makes it (auto-portrait copy
-    // by the options, type code from the extension), several ahead on worker threads. A file
-    // that gives no page is skipped with its reason; copies go when the job ends.
+    // Picture files, each made into a page the way the import makes it (auto-portrait by the
+    // options, type code from the extension) but without thumbnails or decoding JPEG pixels,
+    // several ahead on worker threads. A file that gives no page is skipped with its reason;
+    // copies go when the job ends.
     CPdfJobResult RunOnPictures(const QStringList& pictures);
 
     // 6 x N + 4: the steps of a job over N pages.

@@ -10,8 +10,8 @@
 struct CPdfJobOptions {
     QString outputPath;     // replaced only by a whole PDF
     CPdfPageOptions layout; // paper size and fitting, fixed for the document
-    // For picture files (CPdfJob::RunOnPictures): an upright copy of a landscape picture
-    // (the AutoPortrait setting), and how many threads make pages ahead (0: as many as the
+    // For picture files (CPdfJob::RunOnPictures): a landscape picture turned upright (the
+    // AutoPortrait setting), and how many threads make pages ahead (0: as many as the
     // machine has cores, between 2 and 8).
     bool autoPortrait = false;
     int threads = 0;

@@ -11,8 +11,10 @@
 namespace {
 
 // Top-down rows of exactly width pixels, red-green-blue, from the bottom-up blue-green-red
-// section with padded rows. Empty when memory is short.
-QByteArray PackRgb(const LoadedImage& picture) {
+// section with padded rows; with turnCcw the picture turned a quarter counter-clockwise
+// (height x width pixels: the source's right column becomes the top row). Empty when memory
+// is short.
+QByteArray PackRgb(const LoadedImage& picture, bool turnCcw) {
     const std::size_t w = std::size_t(picture.width);
     const std::size_t h = std::size_t(picture.height);
     QByteArray buffer;
@@ -23,6 +25,19 @@ QByteArray PackRgb(const LoadedImage& picture) {
     }
     auto* out = reinterpret_cast<unsigned char*>(buffer.data());
     const std::size_t stride = std::size_t(PaddedWidth(picture.width)) * 3;
+    if (turnCcw) {
+        // Output row r is source column w - 1 - r, read from the source's top row down.
+        for (std::size_t r = 0; r < w; ++r) {
+            const unsigned char* src = picture.pixels + (h - 1) * stride + (w - 1 - r) * 3;
+            unsigned char* dst = out + r * h * 3;
+            for (std::size_t c = 0; c < h; ++c, src -= stride, dst += 3) {
+                dst[0] = src[2];
+                dst[1] = src[1];
+                dst[2] = src[0];
+            }
+        }
+        return buffer;
+    }
     for (std::size_t y = 0; y < h; ++y) {
         const unsigned char* src = picture.pixels + (h - 1 - y) * stride;
         unsigned char* dst = out + y * w * 3;
@@ -54,15 +69,15 @@ QByteArray DeflatePixels(const QByteArray& raw) {
     return packed;
 }
 
-CRasterPixels PrepareRaster(const QString& path, bool compress) {
+CRasterPixels PrepareRaster(const QString& path, bool compress, bool turnCcw) {
     CRasterPixels pixels;
     LoadedImage picture;
     if (!LoadImageFile(path, &picture) || !picture.bitmap || !picture.pixels)
         return pixels;
     pixels.decoded = true;
-    pixels.width = picture.width;
-    pixels.height = picture.height;
-    QByteArray rgb = PackRgb(picture);
+    pixels.width = turnCcw ? picture.height : picture.width;
+    pixels.height = turnCcw ? picture.width : picture.height;
+    QByteArray rgb = PackRgb(picture, turnCcw);
     // Only one decoded picture at a time: it goes before the pixels are compressed.
     picture.Reset();
     if (rgb.isEmpty()) {

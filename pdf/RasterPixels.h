@@ -17,7 +17,9 @@ struct CRasterPixels {
     bool compressed = false;
 };
 
-CRasterPixels PrepareRaster(const QString& path, bool compress);
+// With turnCcw the pixels are those of the picture turned a quarter counter-clockwise (an
+// auto-portrait page): width and height are the turned picture's.
+CRasterPixels PrepareRaster(const QString& path, bool compress, bool turnCcw = false);
 
 // `raw` compressed with zlib's default level, as the PDF library compresses streams; empty
 // when memory is short.

@@ -31,7 +31,7 @@ bool CPage::BuildThumb(QPainter* referenceDC, int boxWidth_, int boxHeight_) {
     boxHeight = boxHeight_;
     if (boxWidth == 0 || boxHeight == 0)
         return false;
-    return thumb.Build(path, referenceDC, boxWidth, boxHeight);
+    return thumb.Build(path, referenceDC, boxWidth, boxHeight, turnCcw);
 }
 
 bool CPage::RebuildThumb(QPainter* referenceDC) {

@@ -44,6 +44,9 @@ public:
     std::uint32_t deleteFileRequested = 0;
     std::uint32_t isTemporaryCopy = 0;
     std::int32_t typeCode = 4;
+    // Auto-portrait without a copy: the page is its landscape file's picture turned a quarter
+    // counter-clockwise. The thumbnail and the PDF show it so; the file is never changed.
+    bool turnCcw = false;
     // The DeleteFile setting as the page's owner last gave it (CPageList stamps its pages):
     // without it a file the user asked to delete stays. On by default, like the setting.
     bool deleteFileSetting = true;

@@ -1,22 +1,81 @@
 #include "session/PageFactory.h"
 
 #include "imaging/ImageDecoder.h"
+#include "imaging/ImageReading.h"
 #include "imaging/ImageType.h"
+
+namespace {
+
+// The box of the check decode of a picture that is not a JPEG: it decodes at a small scale.
+constexpr int kCheckBox = 32;
+
+// Pictures the PDF draws from the file itself, turned by the drawing or its pixels.
+bool TurnsWithoutCopy(int typeCode) {
+    return typeCode == kImageTypeJpeg || typeCode == kImageTypeBmp || typeCode == kImageTypePng;
+}
+
+std::unique_ptr<CPage> NewPage(const QString& path, const CPictureHeader& header,
+                               bool autoPortrait) {
+    const int typeCode = ImageTypeFromPath(path);
+    const bool landscape = autoPortrait && header.uprightSize.width() > header.uprightSize.height();
+    if (landscape && !TurnsWithoutCopy(typeCode)) {
+        // The PDF draws no GIF or TIFF; their upright copy is a JPEG it can draw.
+        const CPortraitCopyResult copy = MakePortraitCopy(path);
+        if (copy.made) {
+            auto page = std::make_unique<CPage>(copy.fileName);
+            page->typeCode = kImageTypeJpeg;
+            page->isTemporaryCopy = 1;
+            return page;
+        }
+    }
+    auto page = std::make_unique<CPage>(path);
+    page->typeCode = typeCode;
+    page->turnCcw = landscape && TurnsWithoutCopy(typeCode);
+    return page;
+}
+
+bool IsJpeg(const QByteArray& format) {
+    return format == "jpeg" || format == "jpg";
+}
+
+} // namespace
 
 std::unique_ptr<CPage> MakePageFromFile(const QString& path, bool autoPortrait, int boxWidth,
                                         int boxHeight, QPainter* referenceDC) {
-    CPortraitCopyResult copy;
-    if (autoPortrait)
-        copy = MakePortraitCopy(path);
-    const QString file = copy.made ? copy.fileName : path;
-
-    auto page = std::make_unique<CPage>(file);
-    page->typeCode = ImageTypeFromPath(file);
-    if (copy.made) {
-        page->typeCode = kImageTypeJpeg;
-        page->isTemporaryCopy = 1;
-    }
+    CPictureHeader header;
+    if (!ReadPictureHeader(path, &header))
+        return nullptr;
+    auto page = NewPage(path, header, autoPortrait);
     if (!page->BuildThumb(referenceDC, boxWidth, boxHeight))
         return nullptr;
     return page;
+}
+
+std::unique_ptr<CPage> MakePdfPageFromFile(const QString& path, bool autoPortrait) {
+    CPictureHeader header;
+    if (!ReadPictureHeader(path, &header))
+        return nullptr;
+    auto page = NewPage(path, header, autoPortrait);
+    // The header check of a JPEG covers its whole structure; other formats prove themselves
+    // by decoding.
+    if (!IsJpeg(header.format)) {
+        if (!page->BuildThumb(nullptr, kCheckBox, kCheckBox))
+            return nullptr;
+        page->thumb.Clear();
+        page->boxWidth = page->boxHeight = 0;
+    }
+    return page;
+}
+
+bool MakePageFileOwn(CPage& page) {
+    if (!page.turnCcw || page.IsBlank())
+        return true;
+    const CPortraitCopyResult copy = MakePortraitCopy(page.path);
+    if (!copy.made)
+        return false;
+    page.path = copy.fileName;
+    page.typeCode = kImageTypeJpeg;
+    page.isTemporaryCopy = 1;
+    page.turnCcw = false;
+    return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-// Turning a picture file into a page, as the import and the camera do it.
+// Turning a picture file into a page, as the import and the camera do it, and as the PDF
+// command does it without screens.
 
 #include "session/Page.h"
 
@@ -8,11 +9,27 @@
 
 #include <memory>
 
-// With autoPortrait, a landscape picture gets an upright JPEG copy beside it (".tesimg"),
-// and the page refers to the copy (type code 4, marked as temporary copy, so the copy goes
-// with the page); otherwise the page refers to the file itself with the type code of its
-// extension. The thumbnail is built for the box; when that fails (the picture cannot be
-// decoded) the page is destroyed, which removes a copy made for it, and null is returned.
-// Safe to call from several threads at once for different files.
+// With autoPortrait, a landscape picture becomes a portrait page: a JPEG, BMP or PNG page
+// refers to the file itself and is turned (turnCcw), so nothing is written beside the
+// picture; a picture of another type gets an upright JPEG copy beside it (".tesimg") and the
+// page refers to the copy (type code 4, marked as temporary copy, so the copy goes with the
+// page). Otherwise the page refers to the file itself with the type code of its extension.
+// The thumbnail is built for the box, turned with the page; when that fails (the picture
+// cannot be decoded) the page is destroyed, which removes a copy made for it, and null is
+// returned. Safe to call from several threads at once for different files.
 std::unique_ptr<CPage> MakePageFromFile(const QString& path, bool autoPortrait, int boxWidth,
                                         int boxHeight, QPainter* referenceDC = nullptr);
+
+// The same page for a PDF only: no thumbnail, and a JPEG is checked without decoding its
+// pixels (frame header, size, components, scans, data complete up to its end). Other
+// pictures are decoded at a small scale, as the thumbnail would decode them. Null for a file
+// that MakePageFromFile would refuse.
+std::unique_ptr<CPage> MakePdfPageFromFile(const QString& path, bool autoPortrait);
+
+// Gives the page a file of its own before something changes its file in place (the image
+// editor): a turned page gets its upright JPEG copy beside its picture (".tesimg") and refers
+// to it from then on (type code 4, temporary copy, no longer turned), so the user's picture
+// is never changed. True when the page's file may now be changed (nothing to do for other
+// pages); false when the copy could not be written (a read-only folder, a full disk), and
+// the page is left as it was.
+bool MakePageFileOwn(CPage& page);

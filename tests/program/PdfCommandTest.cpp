@@ -81,12 +81,15 @@ TEST_F(PdfCommandTest, DefaultsComeFromTheSettings) {
     const QList<int> pages = file.Pages();
     ASSERT_EQ(pages.size(), 2);
     EXPECT_EQ(file.MediaBox(pages[0]), QRectF(0, 0, 420, 595));
-    // Auto-portrait: the page holds the upright copy, which is gone afterwards.
-    const QByteArray& image = file.Objects().at(file.Images(pages[0])[0]).dict;
-    EXPECT_EQ(file.IntValue(image, "Width"), 48);
-    EXPECT_EQ(file.IntValue(image, "Height"), 64);
-    EXPECT_FALSE(QFile::exists(PathIn("wide.jpg.tesimg")));
-    EXPECT_TRUE(QFile::exists(PathIn("wide.jpg")));
+    // Auto-portrait: the picture's own bytes, drawn turned counter-clockwise as a 48 x 64
+    // picture would be placed; nothing is written beside it.
+    const CPdfObjectText& image = file.Objects().at(file.Images(pages[0])[0]);
+    EXPECT_EQ(file.IntValue(image.dict, "Width"), 64);
+    EXPECT_EQ(file.IntValue(image.dict, "Height"), 48);
+    EXPECT_EQ(image.rawStream, ReadFile(PathIn("wide.jpg")));
+    EXPECT_EQ(OperandsOf(file.Content(pages[0]), "cm").value(0),
+              QList<double>({0, 560, -420, 0, 420, 17}));
+    EXPECT_EQ(QDir(Home()).entryList({"wide*"}, QDir::Files), QStringList{"wide.jpg"});
     // FitToPage: the small portrait PNG (no copy) fills the page width.
     EXPECT_EQ(OperandsOf(file.Content(pages[1]), "cm").value(0),
               QList<double>({420, 0, 0, 560, 0, 17}));

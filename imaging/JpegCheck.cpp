@@ -1,0 +1,176 @@
+#include "imaging/JpegCheck.h"
+
+#include <QByteArray>
+#include <QFile>
+
+#include <cstring>
+
+namespace {
+
+// Frames libjpeg decodes: SOF0, 1, 2 (Huffman) and SOF9, 10 (arithmetic). Lossless and
+// hierarchical frames it refuses.
+bool IsReadableFrame(int marker) {
+    return marker == 0xC0 || marker == 0xC1 || marker == 0xC2 || marker == 0xC9 || marker == 0xCA;
+}
+
+bool IsOtherFrame(int marker) {
+    return marker >= 0xC3 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC &&
+           !IsReadableFrame(marker);
+}
+
+struct CFrameState {
+    bool seen = false;
+    int ids[4] = {};
+    int tables[4] = {};
+};
+
+bool ReadFrame(const uchar* s, int length, int marker, CFrameState* state, CJpegFrame* frame) {
+    if (state->seen || length < 8)
+        return false;
+    const int precision = s[0];
+    const int height = (s[1] << 8) | s[2];
+    const int width = (s[3] << 8) | s[4];
+    const int count = s[5];
+    if (precision != 8 || height == 0 || width == 0 || (count != 1 && count != 3 && count != 4) ||
+        length != 8 + 3 * count)
+        return false;
+    for (int i = 0; i < count; ++i) {
+        const uchar* c = s + 6 + 3 * i;
+        const int h = c[1] >> 4;
+        const int v = c[1] & 15;
+        if (h < 1 || h > 4 || v < 1 || v > 4 || c[2] > 3)
+            return false;
+        state->ids[i] = c[0];
+        state->tables[i] = c[2];
+    }
+    state->seen = true;
+    frame->width = width;
+    frame->height = height;
+    frame->components = count;
+    frame->progressive = marker == 0xC2 || marker == 0xCA;
+    return true;
+}
+
+// Marks the quantisation tables a DQT segment defines; false when it is malformed.
+bool ReadQuantTables(const uchar* s, int length, bool defined[4]) {
+    int p = 0;
+    const int body = length - 2;
+    while (p < body) {
+        const int precision = s[p] >> 4;
+        const int id = s[p] & 15;
+        const int size = 1 + 64 * (precision ? 2 : 1);
+        if (precision > 1 || id > 3 || p + size > body)
+            return false;
+        defined[id] = true;
+        p += size;
+    }
+    return true;
+}
+
+// A scan must name components of the frame whose quantisation tables exist by now (the
+// decoder takes a component's table when the component's first scan starts).
+bool ScanIsReadable(const uchar* s, int length, const CFrameState& state, int count,
+                    const bool quant[4]) {
+    const int n = s[0];
+    if (n < 1 || n > 4 || length != 6 + 2 * n)
+        return false;
+    for (int i = 0; i < n; ++i) {
+        bool found = false;
+        for (int c = 0; c < count; ++c)
+            found = found || (state.ids[c] == s[1 + 2 * i] && quant[state.tables[c]]);
+        if (!found)
+            return false;
+    }
+    return true;
+}
+
+// Skips entropy-coded data from `pos`: it runs until a marker other than a stuffed zero, a
+// fill byte or a restart. The position of that marker's 0xFF, or -1 when the data is cut.
+qint64 SkipCodedData(const uchar* data, qint64 size, qint64 pos) {
+    for (;;) {
+        const void* hit = pos < size ? std::memchr(data + pos, 0xFF, size_t(size - pos)) : nullptr;
+        if (!hit)
+            return -1;
+        pos = static_cast<const uchar*>(hit) - data;
+        if (pos + 1 >= size)
+            return -1;
+        const uchar next = data[pos + 1];
+        if (next == 0x00 || (next >= 0xD0 && next <= 0xD7)) {
+            pos += 2;
+            continue;
+        }
+        if (next == 0xFF) {
+            ++pos;
+            continue;
+        }
+        return pos;
+    }
+}
+
+} // namespace
+
+bool CheckJpegData(const uchar* data, qint64 size, CJpegFrame* frame) {
+    CJpegFrame own;
+    CJpegFrame* out = frame ? frame : &own;
+    *out = CJpegFrame();
+    if (!data || size < 4 || data[0] != 0xFF || data[1] != 0xD8)
+        return false;
+    CFrameState state;
+    bool quant[4] = {};
+    bool scanned = false;
+    qint64 pos = 2;
+    while (pos < size) {
+        if (data[pos] != 0xFF)
+            return false;
+        while (pos < size && data[pos] == 0xFF)
+            ++pos; // fill bytes before a marker
+        if (pos >= size)
+            return false;
+        const int marker = data[pos++];
+        if (marker == 0xD9)
+            return scanned;
+        if (marker == 0xD8 || marker == 0x00)
+            return false;
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7))
+            continue;
+        if (pos + 2 > size)
+            return false;
+        const int length = (data[pos] << 8) | data[pos + 1];
+        if (length < 2 || pos + length > size)
+            return false;
+        const uchar* segment = data + pos + 2;
+        if (IsReadableFrame(marker)) {
+            if (!ReadFrame(segment, length, marker, &state, out))
+                return false;
+        } else if (IsOtherFrame(marker)) {
+            return false;
+        } else if (marker == 0xDB) {
+            if (!ReadQuantTables(segment, length, quant))
+                return false;
+        } else if (marker == 0xDA) {
+            if (!state.seen || length < 3 ||
+                !ScanIsReadable(segment, length, state, out->components, quant))
+                return false;
+            scanned = true;
+            pos = SkipCodedData(data, size, pos + length);
+            if (pos < 0)
+                return false;
+            continue;
+        }
+        pos += length;
+    }
+    return false;
+}
+
+bool CheckJpegFile(const QString& path, CJpegFrame* frame) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const qint64 size = file.size();
+    if (size <= 0)
+        return false;
+    if (const uchar* data = file.map(0, size))
+        return CheckJpegData(data, size, frame);
+    const QByteArray bytes = file.readAll();
+    return CheckJpegData(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size(), frame);
+}

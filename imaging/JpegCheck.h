@@ -1,0 +1,25 @@
+#pragma once
+
+// Checking a JPEG file without decoding its pixels: the markers are walked from the start of
+// the image to its end, the frame header is read and the entropy-coded data is skipped. What
+// passes is a file the decoder takes whole, short of damage inside the coded data (which it
+// steps over, as it does when it decodes).
+
+#include <QString>
+#include <QtGlobal>
+
+struct CJpegFrame {
+    int width = 0; // as stored, before any EXIF orientation
+    int height = 0;
+    int components = 0; // 1 grey, 3 colour, 4 CMYK
+    bool progressive = false;
+};
+
+// True for a JPEG with exactly one frame of a kind the decoder reads (baseline, extended or
+// progressive, Huffman or arithmetic coded), 8-bit samples, a non-zero size, 1, 3 or 4
+// components with sampling factors 1 to 4 and quantisation tables defined before the first
+// scan, scans that name only the frame's components, and data complete up to the end-of-image
+// marker. `frame` (may be null) receives what the frame header says.
+bool CheckJpegData(const uchar* data, qint64 size, CJpegFrame* frame);
+// The same for a file, read through a memory map where possible.
+bool CheckJpegFile(const QString& path, CJpegFrame* frame);
