@@ -1,11 +1,14 @@
 #include "imaging/ImageDecoder.h"
 #include "imaging/ImageEdit.h"
+#include "imaging/JpegCheck.h"
+#include "imaging/JpegReducedDecoder.h"
 #include "imaging/PageThumb.h"
 #include "tests/imaging/ImagingTestUtil.h"
 #include "tests/support/TempHome.h"
 
 #include <QBuffer>
 #include <QFile>
+#include <QImageWriter>
 
 #include <gtest/gtest.h>
 
@@ -113,4 +116,75 @@ TEST_F(BrokenFilesTest, DamagedAndUnsupportedFiles) {
     LoadImageFile(PathIn("lying.jpg"), &image); // may decode grey rows; must not crash
     CPageThumb thumb;
     thumb.Build(PathIn("lying.jpg"), nullptr, 100, 100);
+}
+
+// The JPEG check reads no pixels, so it must refuse exactly what the decoder cannot take
+// whole: each damaged frame below also fails libjpeg's own decode.
+TEST_F(BrokenFilesTest, JpegFramesTheDecoderCannotReadAreRefusedWithoutDecoding) {
+    const QByteArray good = JpegBytes(DistinctImage(120, 80));
+    CJpegFrame frame;
+    ASSERT_TRUE(
+        CheckJpegData(reinterpret_cast<const uchar*>(good.constData()), good.size(), &frame));
+    EXPECT_EQ(frame.width, 120);
+    EXPECT_EQ(frame.height, 80);
+    EXPECT_EQ(frame.components, 3);
+    EXPECT_FALSE(frame.progressive);
+    const int sof = int(good.indexOf(QByteArray::fromHex("FFC0")));
+    ASSERT_GT(sof, 0);
+    ASSERT_EQ(good[sof + 9], char(3));
+
+    struct {
+        const char* name;
+        int offset; // from the frame marker
+        char value;
+    } const damages[] = {
+        {"precision12.jpg", 4, 12},      {"width0.jpg", 7, 0},
+        {"sampling0.jpg", 11, 0x00},     {"quanttable3.jpg", 12, 3},
+        {"lossless.jpg", 1, char(0xC3)}, {"hierarchical.jpg", 1, char(0xC5)},
+    };
+    for (const auto& d : damages) {
+        SCOPED_TRACE(d.name);
+        QByteArray bad = good;
+        bad[sof + d.offset] = d.value;
+        if (std::string(d.name) == "width0.jpg")
+            bad[sof + 8] = 0;
+        const QString path = PathIn(d.name);
+        ASSERT_TRUE(WriteBytes(path, bad));
+        EXPECT_FALSE(CheckJpegFile(path, nullptr));
+        EXPECT_TRUE(DecodeJpegReduced(path, QSize(8, 8)).isNull());
+        ExpectRefusedEverywhere(path);
+    }
+
+    // Two components, a scan naming a component the frame lacks, no end marker.
+    QByteArray two = good;
+    two[sof + 9] = 2;
+    ASSERT_TRUE(WriteBytes(PathIn("two.jpg"), two));
+    EXPECT_FALSE(CheckJpegFile(PathIn("two.jpg"), nullptr));
+    QByteArray stranger = good;
+    const int sos = int(stranger.indexOf(QByteArray::fromHex("FFDA")));
+    stranger[sos + 5] = char(0x77);
+    ASSERT_TRUE(WriteBytes(PathIn("stranger.jpg"), stranger));
+    EXPECT_FALSE(CheckJpegFile(PathIn("stranger.jpg"), nullptr));
+    ExpectRefusedEverywhere(PathIn("stranger.jpg"));
+    ASSERT_TRUE(WriteBytes(PathIn("noend.jpg"), good.left(good.size() - 2)));
+    EXPECT_FALSE(CheckJpegFile(PathIn("noend.jpg"), nullptr));
+    ExpectRefusedEverywhere(PathIn("noend.jpg"));
+
+    // Bytes after the end marker are no harm to a decoder; grey and progressive files pass.
+    ASSERT_TRUE(WriteBytes(PathIn("tail.jpg"), good + "trailing bytes"));
+    EXPECT_TRUE(CheckJpegFile(PathIn("tail.jpg"), &frame));
+    QImage grey(33, 17, QImage::Format_Grayscale8);
+    grey.fill(100);
+    ASSERT_TRUE(grey.save(PathIn("grey.jpg"), "JPEG"));
+    EXPECT_TRUE(CheckJpegFile(PathIn("grey.jpg"), &frame));
+    EXPECT_EQ(frame.components, 1);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    ASSERT_TRUE(writer.write(DistinctImage(64, 40)));
+    ASSERT_TRUE(WriteBytes(PathIn("progressive.jpg"), buffer.data()));
+    EXPECT_TRUE(CheckJpegFile(PathIn("progressive.jpg"), &frame));
+    EXPECT_TRUE(frame.progressive);
+    EXPECT_EQ(frame.width, 64);
 }

@@ -1,5 +1,6 @@
 #include "imaging/PageThumb.h"
 
+#include "imaging/JpegReducedDecoder.h"
 #include "tests/imaging/ImagingTestUtil.h"
 #include "tests/support/TempHome.h"
 
@@ -262,6 +263,60 @@ TEST_F(PageThumbTest, BuildTurnsEveryExifOrientationUpright) {
         ASSERT_EQ(thumb.surface->Image().size(), QSize(96, 64));
         // Upright: red | green over blue | yellow, split at x = 48 and y = 32.
         EXPECT_EQ(QuadrantMisses(thumb.surface->Image(), r, g, b, y).toStdString(), "");
+    }
+}
+
+// An auto-portrait page: the upright picture turned counter-clockwise, whatever the
+// orientation it was stored in. Upright red | green over blue | yellow becomes
+// green | yellow over red | blue.
+TEST_F(PageThumbTest, ATurnedBuildTurnsTheUprightPictureCounterClockwise) {
+    const QRgb r = qRgb(255, 0, 0), g = qRgb(0, 255, 0), b = qRgb(0, 0, 255), y = qRgb(255, 255, 0);
+    struct {
+        int orientation;
+        QRgb topLeft, topRight, bottomLeft, bottomRight; // as stored
+    } const pictures[] = {
+        {1, r, g, b, y}, {2, g, r, y, b}, {3, y, b, g, r}, {4, b, y, r, g},
+        {5, r, b, g, y}, {6, g, y, r, b}, {7, y, g, b, r}, {8, b, r, y, g},
+    };
+    for (const auto& p : pictures) {
+        SCOPED_TRACE(p.orientation);
+        const bool turned = p.orientation >= 5;
+        const QImage stored = Quadrants(turned ? QSize(320, 480) : QSize(480, 320), p.topLeft,
+                                        p.topRight, p.bottomLeft, p.bottomRight);
+        const QString path = PathIn(QString("t%1.jpg").arg(p.orientation));
+        ASSERT_TRUE(WriteBytes(path, WithOrientation(QtJpeg(stored), p.orientation, false)));
+        CPageThumb thumb;
+        ASSERT_TRUE(thumb.Build(path, nullptr, 96, 96, /*turnCcw=*/true));
+        EXPECT_EQ(thumb.sourceWidth, 320);
+        EXPECT_EQ(thumb.sourceHeight, 480);
+        EXPECT_FALSE(thumb.IsLandscape());
+        ASSERT_EQ(thumb.surface->Image().size(), QSize(64, 96));
+        EXPECT_EQ(QuadrantMisses(thumb.surface->Image(), g, y, r, b).toStdString(), "");
+    }
+    // A picture smaller than its thumbnail is turned too (decoded whole, then stretched).
+    const QString small = PathIn("small.png");
+    ASSERT_TRUE(SavePng(Quadrants(QSize(48, 32), r, g, b, y), small));
+    CPageThumb thumb;
+    ASSERT_TRUE(thumb.Build(small, nullptr, 96, 96, true));
+    const QImage& image = thumb.surface->Image();
+    ASSERT_EQ(image.size(), QSize(64, 96));
+    // Stretching blends the seams; the middle of each quarter is clean.
+    EXPECT_EQ(image.pixel(16, 24), g);
+    EXPECT_EQ(image.pixel(48, 24), y);
+    EXPECT_EQ(image.pixel(16, 72), r);
+    EXPECT_EQ(image.pixel(48, 72), b);
+}
+
+TEST(PageTurn, TheTurnedOrientationIsTheOrientationFollowedByTheTurn) {
+    const QImage stored = DistinctImage(5, 3);
+    const QImage turnOnly = OrientUpright(stored, 8);    // counter-clockwise
+    EXPECT_EQ(turnOnly.pixel(0, 0), stored.pixel(4, 0)); // the right column became the top row
+    EXPECT_EQ(turnOnly.pixel(2, 4), stored.pixel(0, 2));
+    for (int o = 0; o <= 9; ++o) {
+        const int upright = o >= 1 && o <= 8 ? o : 1;
+        EXPECT_EQ(OrientUpright(stored, OrientationTurnedCcw(o)),
+                  OrientUpright(OrientUpright(stored, upright), 8))
+            << o;
     }
 }
 
