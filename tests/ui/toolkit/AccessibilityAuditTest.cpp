@@ -72,4 +72,4 @@ TEST_F(AccessibilityAuditTest, EveryKindOfQuestionBoxPasses) {
     }
 }
 
-}  // namespace
+} // namespace
