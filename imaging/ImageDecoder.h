@@ -50,7 +50,8 @@ bool CloseImage(CImageObject* image);
 // Number of images open through the session.
 int OpenImageCount();
 
-// The auto-portrait conversion of an imported picture.
+// The upright copy of a landscape picture, for an auto-portrait page that needs a file of its
+// own (the editor changes it) or whose type the PDF cannot draw.
 struct CPortraitCopyResult {
     bool made = false;
     QString fileName; // the copy when made, else the path given

@@ -22,7 +22,10 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
             << "Page sizes: " << PaperSizeNames() << "\n"
             << "--fit scales BMP and PNG pictures to the page, --center keeps their size when "
                "they\n"
-            << "fit; JPEG pictures are always fitted and embedded unchanged. Without options the\n"
+            << "fit; JPEG pictures are always fitted and embedded unchanged. --auto-portrait "
+               "turns\n"
+            << "landscape pictures upright (a quarter counter-clockwise) in the PDF and leaves\n"
+            << "the files as they are. Without options the\n"
             << "settings PageSize, FitToPage and AutoPortrait apply ('quillmark settings').\n"
             << Qt::flush;
         return 0;
