@@ -88,12 +88,12 @@ cv::Mat BlackAndWhiteLook(const cv::Mat& picture) {
     cv::Mat flat = Flattened(GreyOf(picture));
     // Dividing by dim light magnifies the sensor's noise; smoothed first, it does not turn
     // into black specks on the paper.
-    cv::GaussianBlur(flat, flat, cv::Size(5, 5), 0);
+    cv::GaussianBlur(flat, flat, cv::Size(3, 3), 0);
     // The neighbourhood is about 1/30 of the page: a few letters wide.
     const int block = std::max(15, (std::min(flat.cols, flat.rows) / 30) | 1);
     cv::Mat local;
     cv::adaptiveThreshold(flat, local, 255, cv::ADAPTIVE_THRESH_MEAN_C, cv::THRESH_BINARY, block,
-                          12);
+                          30);
     // Large dark areas (a filled box, a photo's shadows) stay black instead of turning hollow.
     cv::Mat global;
     cv::threshold(flat, global, 110, 255, cv::THRESH_BINARY);
