@@ -102,10 +102,20 @@ TEST_F(PdfCommandTest, SkippedPicturesAreNamedAndGiveStatusOne) {
     gif.fill(Qt::blue);
     ASSERT_TRUE(SavePicture(gif, PathIn("c.gif"), "GIF") ||
                 SavePicture(gif, PathIn("c.gif"), "PNG"));
-    EXPECT_EQ(Run({"-o", PathIn("out.pdf"), PathIn("good.jpg"), PathIn("bad.jpg"),
-                   PathIn("missing.png"), PathIn("c.gif")}),
-              1);
-    EXPECT_TRUE(m_err.contains("bad.jpg: skipped: not a picture")) << m_err.toStdString();
+    // Cut short, and a frame header that no decoder can read: refused without decoding.
+    const QByteArray good = ReadFile(PathIn("good.jpg"));
+    WriteFile(PathIn("cut.jpg"), good.left(good.size() * 2 / 3));
+    QByteArray damaged = good;
+    damaged[damaged.indexOf(QByteArray::fromHex("FFC0")) + 4] = 12; // 12-bit samples
+    WriteFile(PathIn("damaged.jpg"), damaged);
+    EXPECT_EQ(
+        Run({"-o", PathIn("out.pdf"), PathIn("good.jpg"), PathIn("bad.jpg"), PathIn("missing.png"),
+             PathIn("c.gif"), PathIn("cut.jpg"), PathIn("damaged.jpg")}),
+        1);
+    EXPECT_TRUE(m_err.contains("bad.jpg: skipped: not a picture that can be read"))
+        << m_err.toStdString();
+    EXPECT_TRUE(m_err.contains("cut.jpg: skipped: not a picture that can be read"));
+    EXPECT_TRUE(m_err.contains("damaged.jpg: skipped: not a picture that can be read"));
     EXPECT_TRUE(m_err.contains("missing.png: skipped: no such file"));
     EXPECT_TRUE(m_err.contains("c.gif: only JPEG, PNG and BMP"));
     CPdfFile file;
