@@ -11,7 +11,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTimer>
 #include <QTreeWidget>
 
 namespace {
@@ -55,30 +54,33 @@ void RunMailTour(CTourContext& tour) {
     tour.ShootModal(
         "70-send", [&] { send.DoModal(); }, [&](CScreen* top) { return top == &send; });
 
+    // The tour waits in a loop of its own while these screens come up; a repaint makes sure
+    // their first paint is not left waiting behind it.
+    auto painted = [](CScreen* top) {
+        if (!top->HasPainted())
+            top->repaint();
+        return true;
+    };
     CContactPickerDialog picker(contacts, main);
     tour.ShootModal(
         "71-contact-picker", [&] { picker.DoModal(); },
         [&](CScreen* top) {
             if (top != &picker || picker.RowCount() < 2)
                 return false;
-            if (!picker.List()->currentItem())
+            if (picker.List()->selectedItems().isEmpty())
                 picker.List()->setCurrentItem(picker.List()->topLevelItem(1));
-            return true;
+            return painted(top);
         });
 
-    // The chooser the send screen shows, over it, when the store has several accounts.
+    // The chooser the send screen shows when the store has several accounts.
     CSendMailDialog asking(settings, main);
-    asking.SetAttachment(pdf);
-    asking.SetAddress(QStringLiteral("anna.berg@example.org"));
     tour.ShootModal(
         "72-account-chooser",
         [&] {
-            QTimer::singleShot(0, &asking, [&] {
-                asking.ChooseAccount(
-                    {QStringLiteral("ActiveSync"), QStringLiteral("Work"), QStringLiteral("Home")});
-                asking.EndDialog(IDCANCEL);
-            });
-            asking.DoModal();
+            asking.ChooseAccount(
+                {QStringLiteral("ActiveSync"), QStringLiteral("Work"), QStringLiteral("Home")});
         },
-        [](CScreen* top) { return dynamic_cast<CListChooserDialog*>(top) != nullptr; });
+        [&](CScreen* top) {
+            return dynamic_cast<CListChooserDialog*>(top) != nullptr && painted(top);
+        });
 }

@@ -8,6 +8,7 @@
 #include "tests/mail/screens/MailScreenTest.h"
 #include "ui/toolkit/AccessibilityAudit.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -69,6 +70,18 @@ TEST_F(MailAccessibilityTest, ChooserWorksFromTheKeyboard) {
     WhenScreenOpens(nullptr, [&](CScreen*) { QTest::keyClick(cancelled.List(), Qt::Key_Escape); });
     EXPECT_EQ(cancelled.DoModal(), IDCANCEL);
     EXPECT_EQ(cancelled.GetChosenIndex(), -1);
+}
+
+TEST_F(MailAccessibilityTest, SendScreenTextsComeFromTheStringTable) {
+    CSendMailDialog send(m_settings);
+    EXPECT_EQ(send.GetDlgItemText(IDC_MAIL_ADDRESS_LABEL), "email address:");
+    EXPECT_EQ(send.GetDlgItemText(IDC_MAIL_SUBJECT_LABEL), "Subject:");
+    EXPECT_EQ(send.GetDlgItemText(IDC_MAIL_BODY_LABEL), "Message body:");
+    auto* pick = send.ControlAs<QAbstractButton>(IDC_MAIL_PICK_CONTACT);
+    ASSERT_NE(pick, nullptr);
+    EXPECT_EQ(pick->text(), "...");
+    EXPECT_EQ(pick->accessibleName(), "Pick contact");
+    EXPECT_EQ(send.GetDlgItemText(IDC_QB_BUTTON_OK), "Send");
 }
 
 } // namespace
