@@ -6,6 +6,7 @@
 #include "program/PdfCommandOptions.h"
 #include "program/PdfTerminalDelegate.h"
 #include "program/TerminalProgress.h"
+#include "session/PictureImport.h"
 
 #include <QFileInfo>
 
@@ -25,8 +26,11 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
             << "fit; JPEG pictures are always fitted and embedded unchanged. --auto-portrait "
                "turns\n"
             << "landscape pictures upright (a quarter counter-clockwise) in the PDF and leaves\n"
-            << "the files as they are. Without options the\n"
-            << "settings PageSize, FitToPage and AutoPortrait apply ('quillmark settings').\n"
+            << "the files as they are. A FOLDER stands for its JPEG, PNG and BMP pictures (and\n"
+            << "those of its subfolders when Recursive is set), in the --order given: by name\n"
+            << "A-Z or Z-A, newest or oldest first, or as found. Without options the settings\n"
+            << "PageSize, FitToPage, AutoPortrait and PictureImportOrder apply ('quillmark\n"
+            << "settings'); \"Ask me\" keeps the found order here.\n"
             << Qt::flush;
         return 0;
     }
@@ -45,7 +49,11 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
 
     CTerminalProgress bar(progressStream);
     CPdfTerminalDelegate delegate(bar, err);
-    const CPdfJobResult result = CPdfJob(job, delegate).RunOnPictures(options->pictures);
+    // Folders are searched and sorted as the import of the program does it.
+    const QStringList pictures =
+        ExpandPictureArguments(options->pictures, settings.recursive != 0,
+                               options->order.value_or(settings.pictureImportOrder));
+    const CPdfJobResult result = CPdfJob(job, delegate).RunOnPictures(pictures);
     bar.Finish();
 
     const QString& output = options->output;

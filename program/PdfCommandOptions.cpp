@@ -1,6 +1,7 @@
 #include "program/PdfCommandOptions.h"
 
 #include "pdf/PaperSizes.h"
+#include "session/ImportOrder.h"
 
 QString PaperSizeNames() {
     QStringList names;
@@ -58,6 +59,16 @@ std::optional<CPdfCommandOptions> ParsePdfCommandOptions(const QStringList& args
                 return std::nullopt;
             }
             o.autoPortrait = on;
+        } else if (a == "--order" || a.startsWith("--order=")) {
+            const auto v = value("--order");
+            if (!v)
+                return std::nullopt;
+            o.order = ParseImportOrder(*v);
+            if (!o.order) {
+                *error =
+                    "unknown order '" + *v + "' (one of name, name-desc, newest, oldest, found)";
+                return std::nullopt;
+            }
         } else {
             *error = "unknown option '" + a + "'";
             return std::nullopt;
