@@ -8,7 +8,8 @@
 //  ColourDocument: lighting evened out per colour channel, so paper turns white, and the
 //                  contrast raised; colours are kept.
 // The lighting is estimated as the paper's brightness around each pixel (the page with its
-// dark marks taken out, on a copy scaled down), and every pixel divided by it.
+// dark marks taken out, on a copy scaled down), and every pixel divided by it. Safe on
+// worker threads.
 
 #include "imaging/Bitmap.h"
 

@@ -4,7 +4,8 @@
 // quadrilateral of document shape (corners near right angles, opposite sides of similar
 // length) that covers a sensible share of the picture and whose sides lie on edges seen in
 // the picture. The search runs on a copy scaled down to about 512 pixels on the long side;
-// the corners come back in the picture's own pixel coordinates.
+// the corners come back in the picture's own pixel coordinates. Nothing is shared between
+// calls: import may run them on worker threads.
 
 #include "imaging/Bitmap.h"
 #include "imaging/PageCorners.h"

@@ -3,7 +3,7 @@
 // Straightening: the sheet between four corners warped so that it fills an upright
 // rectangle of its own proportions (CPageCorners::StraightenedSize). The result is a new
 // bitmap of the same kind as the source (24-bit section or device bitmap); the source is
-// never changed.
+// never changed. Safe on worker threads.
 
 #include "imaging/Bitmap.h"
 #include "imaging/PageCorners.h"

@@ -145,45 +145,6 @@ TEST_F(EnhanceTest, OriginalIsAnExactCopyAndEmptyPicturesGiveNothing) {
     EXPECT_TRUE(EnhanceImage(QImage(), ELook::Grey).isNull());
 }
 
-// Sections hold their rows bottom-up, device bitmaps top-down: a look gives the same picture
-// for both (within a level of rounding in the scaled lighting).
-TEST_F(EnhanceTest, SectionsAndDeviceBitmapsGiveTheSameLook) {
-    const QImage photo = s_page->photo.copy(0, 0, 501, 377); // odd sizes: padded rows
-    const BitmapHandle device = CBitmap::FromImage(photo);
-    BitmapHandle section = CBitmap::CreateSection(photo.width(), photo.height());
-    ASSERT_TRUE(device && section);
-    for (int y = 0; y < photo.height(); ++y)
-        for (int x = 0; x < photo.width(); ++x) {
-            unsigned char* b =
-                section->Bits() +
-                (std::size_t(x) + std::size_t(photo.height() - 1 - y) * section->RowPixels()) * 3;
-            const QRgb c = photo.pixel(x, y);
-            b[0] = uchar(qBlue(c));
-            b[1] = uchar(qGreen(c));
-            b[2] = uchar(qRed(c));
-        }
-    for (ELook look : {ELook::Grey, ELook::BlackAndWhite, ELook::ColourDocument}) {
-        const BitmapHandle a = EnhanceBitmap(*device, look);
-        const BitmapHandle b = EnhanceBitmap(*section, look);
-        ASSERT_TRUE(a && b);
-        EXPECT_FALSE(a->IsSection());
-        EXPECT_TRUE(b->IsSection());
-        const QImage ia = a->ToImage();
-        const QImage ib = b->ToImage();
-        long differing = 0;
-        for (int y = 0; y < ia.height(); ++y)
-            for (int x = 0; x < ia.width(); ++x) {
-                const QRgb ca = ia.pixel(x, y);
-                const QRgb cb = ib.pixel(x, y);
-                const int d =
-                    std::max({std::abs(qRed(ca) - qRed(cb)), std::abs(qGreen(ca) - qGreen(cb)),
-                              std::abs(qBlue(ca) - qBlue(cb))});
-                differing += look == ELook::BlackAndWhite ? d != 0 : d > 2;
-            }
-        EXPECT_LT(differing, ia.width() * ia.height() / 500) << LookName(look).toStdString();
-    }
-}
-
 TEST(LookNameTest, NamesRoundTripAndAcceptTheUsualSpellings) {
     for (ELook look : {ELook::Original, ELook::Grey, ELook::BlackAndWhite, ELook::ColourDocument})
         EXPECT_EQ(LookFromName(LookName(look)), look);
