@@ -2,8 +2,6 @@
 
 #include "tests/imaging/ScanCorpus.h"
 
-#include <QPainter>
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
