@@ -53,10 +53,18 @@ void CCameraScreen::OnInitDialog() {
 }
 
 void CCameraScreen::Layout() {
-    m_viewfinder->setGeometry(rect());
+    // The shutter sits in a band of its own beside the picture (below it on an upright device,
+    // right of it on a turned one), so it never hides part of what is photographed.
     const int side = ScalePixels(56);
-    m_shutter->setGeometry((width() - side) / 2, height() - side - ScalePixels(10), side, side);
-    m_shutter->raise();
+    const int margin = ScalePixels(8);
+    const int band = side + 2 * margin;
+    if (width() > height()) {
+        m_viewfinder->setGeometry(0, 0, width() - band, height());
+        m_shutter->setGeometry(width() - band + margin, (height() - side) / 2, side, side);
+    } else {
+        m_viewfinder->setGeometry(0, 0, width(), height() - band);
+        m_shutter->setGeometry((width() - side) / 2, height() - band + margin, side, side);
+    }
 }
 
 void CCameraScreen::resizeEvent(QResizeEvent* event) {
@@ -69,7 +77,8 @@ void CCameraScreen::OnDisplayChange() {
 }
 
 void CCameraScreen::OnPaint(QPainter& painter) {
-    painter.fillRect(rect(), Qt::black);
+    // The shutter's band, set apart from the picture.
+    painter.fillRect(rect(), QColor(0x2A, 0x30, 0x38));
 }
 
 bool CCameraScreen::OnKeyDown(int key) {

@@ -10,10 +10,12 @@ void RunMailTour(CTourContext& tour);  // MailTour.cpp
 void RunBrowserTour(CTourContext& tour);  // BrowserTour.cpp
 
 void RunMainTour(CTourContext& tour);  // MainTour.cpp
+void RunCameraTour(CTourContext& tour);  // CameraTour.cpp
 
 const std::vector<CTourStop>& TourStops() {
     static const std::vector<CTourStop> stops = {
         {"main screen", &RunMainTour},
+        {"camera", &RunCameraTour},
         {"import, browser and settings", &RunBrowserTour},
         {"e-mail", &RunMailTour},
     };

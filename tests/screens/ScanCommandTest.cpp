@@ -128,14 +128,15 @@ TEST_F(ScanCommandTest, APictureTakenBecomesAnUprightPageAndUsesUpTheScanNumber)
     ASSERT_EQ(m_session.PageCount(), 1);
     EXPECT_EQ(m_session.lastScanName, "scan_1.jpg");
     EXPECT_EQ(m_session.scanCounter, 2);
-    // The test source gives 320 x 240: auto-portrait makes an upright copy beside the picture.
+    // The test source gives 320 x 240: auto-portrait makes it a page turned upright, on the
+    // picture the camera stored.
     const CPage* page = m_session.Pages().At(0);
-    ASSERT_EQ(Pictures().size(), 2) << Pictures().join(", ").toStdString();
-    EXPECT_TRUE(page->path.startsWith(PathIn("Pictures/Camera/IMG_")));
-    EXPECT_TRUE(page->path.endsWith(".jpg.tesimg"));
-    EXPECT_EQ(page->isTemporaryCopy, 1u);
+    ASSERT_EQ(Pictures().size(), 1) << Pictures().join(", ").toStdString();
+    EXPECT_EQ(page->path, PathIn("Pictures/Camera/") + Pictures().first());
+    EXPECT_TRUE(page->path.endsWith(".jpg"));
+    EXPECT_TRUE(page->turnCcw);
     EXPECT_EQ(page->typeCode, 4);
-    EXPECT_EQ(QImage(page->path, "JPEG").size(), QSize(240, 320));
+    EXPECT_EQ(QImage(page->path).size(), QSize(320, 240));
     EXPECT_FALSE(page->IsLandscape());
     EXPECT_EQ(m_session.CurrentPage(), page);
 
@@ -145,8 +146,8 @@ TEST_F(ScanCommandTest, APictureTakenBecomesAnUprightPageAndUsesUpTheScanNumber)
     ASSERT_EQ(m_session.PageCount(), 2);
     EXPECT_EQ(m_session.lastScanName, "scan_2.jpg");
     EXPECT_EQ(m_session.scanCounter, 3);
-    EXPECT_TRUE(m_session.Pages().At(1)->path.endsWith(".jpg"));
-    EXPECT_EQ(QImage(m_session.Pages().At(1)->path).size(), QSize(320, 240));
+    EXPECT_FALSE(m_session.Pages().At(1)->turnCcw);
+    EXPECT_TRUE(m_session.Pages().At(1)->IsLandscape());
 }
 
 TEST_F(ScanCommandTest, CancelShowsScanCanceledAndAddsNothing) {
@@ -204,7 +205,8 @@ TEST_F(ScanCommandTest, TheCameraResolutionSettingReachesTheCamera) {
     EXPECT_EQ(frame, QSize(1600, 1200));
     EXPECT_TRUE(caps.startsWith("video/x-raw, width=(int)1600, height=(int)1200"))
         << caps.toStdString();
-    EXPECT_EQ(QImage(m_session.Pages().At(0)->path, "JPEG").size(), QSize(1200, 1600));
+    EXPECT_EQ(QImage(m_session.Pages().At(0)->path).size(), QSize(1600, 1200));
+    EXPECT_TRUE(m_session.Pages().At(0)->turnCcw);
 }
 
 TEST_F(ScanCommandTest, APictureThatCannotBecomeAPageIsReportedAndKept) {
