@@ -17,7 +17,7 @@ packages=(
   libopencv-dev
   # camera
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-tools
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-tools gstreamer1.0-pipewire
   # mail
   libgmime-3.0-dev libcurl4-openssl-dev libsecret-1-dev
   # tests
