@@ -11,6 +11,11 @@ BitmapHandle StraightenBitmap(const CBitmap& picture, const CPageCorners& corner
     if (!source.IsValid())
         return nullptr;
     const QSize size = corners.StraightenedSize();
+    // Corners dragged far outside would ask for a picture of any size: at most four times
+    // the photo's pixels.
+    if (double(size.width()) * size.height() >
+        4.0 * double(picture.Width()) * double(picture.Height()))
+        return nullptr;
     BitmapHandle result = CMatView::CreateLike(picture, size.width(), size.height());
     if (!result)
         return nullptr;

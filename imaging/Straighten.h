@@ -11,7 +11,8 @@
 #include <QImage>
 
 // The straightened sheet; null when the corners are not a convex quadrilateral, the picture
-// is empty or memory is short. Corners outside the picture are allowed: what lies beyond the
+// is empty, the result would have more than four times the picture's pixels, or memory is
+// short. Corners outside the picture are allowed: what lies beyond the
 // picture's edge repeats its border pixels.
 BitmapHandle StraightenBitmap(const CBitmap& picture, const CPageCorners& corners);
 // The same for an image of any format; the result is in the screen's format (null image on

@@ -60,3 +60,44 @@ TEST(StraightenTest, TheStraightenedPageMatchesTheDrawing) {
                 worstFound, compared ? sumFound / compared : 0.0, compared);
     EXPECT_GE(compared, 18);
 }
+
+// Corners on whole pixels of an upright rectangle: the warp is a plain copy of that part, so
+// the pixel-centre convention and the row order of sections and device bitmaps show exactly.
+TEST(StraightenTest, AnUprightRectangleIsCopiedPixelForPixel) {
+    const QImage picture = DistinctImage(37, 29);
+    const CPageCorners corners({5, 3}, {30, 3}, {30, 20}, {5, 20});
+    const QImage expected = picture.copy(5, 3, 26, 18);
+    EXPECT_EQ(StraightenImage(picture, corners), expected);
+
+    BitmapHandle section = CBitmap::CreateSection(picture.width(), picture.height());
+    ASSERT_TRUE(section);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            unsigned char* p =
+                section->Bits() +
+                (std::size_t(x) + std::size_t(picture.height() - 1 - y) * section->RowPixels()) * 3;
+            p[0] = uchar(qBlue(picture.pixel(x, y)));
+            p[1] = uchar(qGreen(picture.pixel(x, y)));
+            p[2] = uchar(qRed(picture.pixel(x, y)));
+        }
+    const BitmapHandle straightened = StraightenBitmap(*section, corners);
+    ASSERT_TRUE(straightened);
+    EXPECT_TRUE(straightened->IsSection());
+    EXPECT_EQ(straightened->ToImage(), expected);
+}
+
+TEST(StraightenTest, RefusesCrossedCornersAndGiantResults) {
+    const QImage picture = DistinctImage(40, 30);
+    EXPECT_TRUE(
+        StraightenImage(picture, CPageCorners({0, 0}, {39, 29}, {39, 0}, {0, 29})).isNull());
+    EXPECT_TRUE(
+        StraightenImage(picture, CPageCorners({-500, -500}, {500, -500}, {500, 500}, {-500, 500}))
+            .isNull());
+    EXPECT_TRUE(StraightenImage(QImage(), CPageCorners::Whole(40, 30)).isNull());
+    // A little beyond the edge is allowed: the border pixels repeat.
+    const QImage wider =
+        StraightenImage(picture, CPageCorners({-2, 0}, {41, 0}, {41, 29}, {-2, 29}));
+    ASSERT_EQ(wider.size(), QSize(44, 30));
+    EXPECT_EQ(wider.pixel(0, 10), picture.pixel(0, 10));
+    EXPECT_EQ(wider.pixel(43, 10), picture.pixel(39, 10));
+}
