@@ -261,5 +261,6 @@ bool CImageEdit::WriteResult() {
     if (!m_undoPath.isEmpty())
         platform::EnsureFolder(QFileInfo(m_undoPath).absolutePath());
     m_undoAvailable = SaveBitmapAsJpeg(m_undoPath, kJpegQuality, m_current.get());
+    DropLook(); // the undo file no longer holds the picture before the looks
     return m_undoAvailable;
 }
