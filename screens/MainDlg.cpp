@@ -276,26 +276,36 @@ void CMainDlg::OnPaint(QPainter& p) {
     CDialog::OnPaint(p);
     if (!m_layoutReady)
         return;
-    // Right panel: logo, product name, short version.
+    // Right panel: logo, product name, short version. On a turned device the panel is short;
+    // what does not fit is left out rather than drawn under the strip.
+    const int bottom = m_panel.top() + m_panel.height();
     int y = m_panel.top() + S(4);
     const QSize logo = SkinImageSize(m_logo);
-    if (m_logo) {
+    if (m_logo && y + logo.height() <= bottom) {
         const QRect logoRect(QPoint(m_panel.left() + (m_panel.width() - logo.width()) / 2, y),
                              logo);
         SkinDrawImage(p, m_logo, logoRect.x(), logoRect.y());
         SetPictureDescription(ids::IDB_LOGO, logoRect,
                               LoadFormatted(ids::IDS_LOGO_PICTURE, ProductName()));
         y += logo.height();
+    } else {
+        SetPictureDescription(ids::IDB_LOGO, {}, {});
     }
     p.setPen(Qt::black);
-    if (const QFont* f = GetFont(GetFontCode(3)))
-        p.setFont(*f);
-    const QRect line(m_panel.left(), y + S(1), m_panel.width(), S(12));
-    p.drawText(line, Qt::AlignCenter | Qt::TextSingleLine, ProductName());
-    if (const QFont* f = GetFont(GetFontCode(16)))
-        p.setFont(*f);
-    p.drawText(line.translated(0, S(12) + S(1)), Qt::AlignCenter | Qt::TextSingleLine,
-               LoadFormatted(ids::IDS_MAIN_VERSION_SHORT, VersionShort()));
+    QRect line(m_panel.left(), y + S(1), m_panel.width(), S(12));
+    const struct {
+        int fontKind;
+        QString text;
+    } lines[] = {{3, ProductName()},
+                 {16, LoadFormatted(ids::IDS_MAIN_VERSION_SHORT, VersionShort())}};
+    for (const auto& l : lines) {
+        if (line.top() + line.height() > bottom)
+            break;
+        if (const QFont* f = GetFont(GetFontCode(l.fontKind)))
+            p.setFont(*f);
+        p.drawText(line, Qt::AlignCenter | Qt::TextSingleLine, l.text);
+        line.translate(0, S(12) + S(1));
+    }
 }
 
 // The session's view.
