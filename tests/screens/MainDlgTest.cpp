@@ -47,6 +47,7 @@ class MainDlgTest : public CScreenTest {
 protected:
     void SetUp() override {
         CScreenTest::SetUp();
+        m_settings = AppSettings();
         AppSettings().deleteFile = 1;
         AppSettings().autoPortrait = 0;
         // The camera notice has its own test; elsewhere it stays silent.
@@ -54,8 +55,10 @@ protected:
     }
     void TearDown() override {
         SetMessageBoxHandler({});
+        AppSettings() = m_settings;
         CScreenTest::TearDown();
     }
+    CAppSettings m_settings;
     // Shows the screen without a modal loop and waits for its first paint to have run.
     void Open(CMainDlg& main) {
         main.ShowModeless();

@@ -55,13 +55,16 @@ class PageOperationsTest : public CTempHomeTest {
 protected:
     void SetUp() override {
         CTempHomeTest::SetUp();
+        m_settings = AppSettings();
         AppSettings().deleteFile = 1;
         m_session = std::make_unique<CSession>();
     }
     void TearDown() override {
         m_session.reset();
+        AppSettings() = m_settings;
         CTempHomeTest::TearDown();
     }
+    CAppSettings m_settings;
     // Pages on real files named A.jpg, B.jpg ...; the last one added is current.
     void AddPages(const std::string& names) {
         for (char name : names) {
