@@ -305,6 +305,8 @@ constexpr Entry kTable[] = {
     {ids::IDS_EDITOR_PICTURE, u"Page picture"},
     {ids::IDS_EDITOR_PICTURE_HELP, u"Arrow keys scroll the picture. Drag across it, or hold Shift with the arrow keys, to draw the crop frame; Ctrl with the arrow keys moves the frame."},
     {ids::IDS_EDITOR_TITLE, u"Edit image"},
+    {ids::IDS_EDITOR_SCROLL_ACROSS, u"Scroll across the picture"},
+    {ids::IDS_EDITOR_SCROLL_UP_DOWN, u"Scroll up and down the picture"},
     {ids::IDS_MAIL_STORE_INVALID_CVALUES, u"Store - invalid cValues!"},
     {ids::IDS_MAIL_STORE_MISSING_ENTRYID, u"Store missing PR_ENTRYID!"},
     {ids::IDS_MAIL_ADDRESS_LABEL, u"email address:"},

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -22,11 +23,15 @@ CImageView::CImageView(QWidget* parent)
     setFrameStyle(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    // Not opaque to the painting system: the screen under the view must get its own paint,
+    // which tells the screen stack that the editor is shown.
+    viewport()->setAutoFillBackground(false);
     viewport()->setMouseTracking(false);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(LoadRawString(ids::IDS_EDITOR_PICTURE));
     setAccessibleDescription(LoadRawString(ids::IDS_EDITOR_PICTURE_HELP));
+    horizontalScrollBar()->setAccessibleName(LoadRawString(ids::IDS_EDITOR_SCROLL_ACROSS));
+    verticalScrollBar()->setAccessibleName(LoadRawString(ids::IDS_EDITOR_SCROLL_UP_DOWN));
     m_scroll.SetContentSize({1, 1});
 }
 

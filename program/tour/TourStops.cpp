@@ -6,6 +6,7 @@
 // 70-79 e-mail, 80-89 PDF job and library, 90-99 straightening and enhancing.
 
 void RunMailTour(CTourContext& tour);  // MailTour.cpp
+void RunEditorTour(CTourContext& tour);  // EditorTour.cpp
 
 void RunBrowserTour(CTourContext& tour);  // BrowserTour.cpp
 
@@ -17,6 +18,7 @@ const std::vector<CTourStop>& TourStops() {
         {"main screen", &RunMainTour},
         {"camera", &RunCameraTour},
         {"import, browser and settings", &RunBrowserTour},
+        {"image editor", &RunEditorTour},
         {"e-mail", &RunMailTour},
     };
     return stops;

@@ -300,6 +300,8 @@ inline constexpr std::uint16_t IDS_EDITOR_UNDO = 9612;
 inline constexpr std::uint16_t IDS_EDITOR_PICTURE = 9613;
 inline constexpr std::uint16_t IDS_EDITOR_PICTURE_HELP = 9614;
 inline constexpr std::uint16_t IDS_EDITOR_TITLE = 9615;
+inline constexpr std::uint16_t IDS_EDITOR_SCROLL_ACROSS = 9616;
+inline constexpr std::uint16_t IDS_EDITOR_SCROLL_UP_DOWN = 9617;
 // PDF creation job: what stopped it, in a few words.
 inline constexpr std::uint16_t IDS_PDF_WHY_CANNOT_OPEN = 9800;
 inline constexpr std::uint16_t IDS_PDF_WHY_PICTURE_CHANGED = 9801;
