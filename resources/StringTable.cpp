@@ -244,6 +244,8 @@ constexpr Entry kTable[] = {
     {ids::IDS_MENU_NEW_SESSION, u"New session..."},
     {ids::IDS_MENU_LIBRARY, u"Library..."},
     {ids::IDS_MENU_EXIT, u"Exit"},
+    {ids::IDS_FILE_ACCESS_DENIED, u"Access to %1 was denied."},
+    {ids::IDS_FILE_DISK_FULL, u"Disk full while accessing %1."},
     {ids::IDS_CAMERA_TITLE, u"Camera"},
     {ids::IDS_CAMERA_SHUTTER, u"Capture"},
     {ids::IDS_CAMERA_VIEWFINDER, u"Viewfinder"},

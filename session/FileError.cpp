@@ -1,9 +1,12 @@
 #include "session/FileError.h"
 
+#include "resources/ids/StringIds.h"
+#include "ui/text/Strings.h"
+
 QString CFileError::Message() const {
     switch (cause) {
-    case Cause::AccessDenied: return QStringLiteral("Access to %1 was denied.").arg(fileName);
-    case Cause::DiskFull: return QStringLiteral("Disk full while accessing %1.").arg(fileName);
+    case Cause::AccessDenied: return LoadRawString(ids::IDS_FILE_ACCESS_DENIED).arg(fileName);
+    case Cause::DiskFull: return LoadRawString(ids::IDS_FILE_DISK_FULL).arg(fileName);
     case Cause::None: break;
     }
     return {};

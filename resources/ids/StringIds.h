@@ -239,6 +239,9 @@ inline constexpr std::uint16_t IDS_MENU_CREATE_PDF = 9133;
 inline constexpr std::uint16_t IDS_MENU_NEW_SESSION = 9134;
 inline constexpr std::uint16_t IDS_MENU_LIBRARY = 9135;
 inline constexpr std::uint16_t IDS_MENU_EXIT = 9136;
+// The framework's file errors (%1: the file name).
+inline constexpr std::uint16_t IDS_FILE_ACCESS_DENIED = 9137;
+inline constexpr std::uint16_t IDS_FILE_DISK_FULL = 9138;
 // Folder browser, picker and settings pages.
 inline constexpr std::uint16_t IDS_BROWSER_MY_DEVICE = 9400;
 inline constexpr std::uint16_t IDS_BROWSER_COLUMN_NAME = 9401;
