@@ -410,14 +410,12 @@ TEST_F(ImageEditDlgTest, AFullDiskWhileWritingTheResultKeepsThePageAndTheEditor)
 TEST_F(ImageEditDlgTest, EditingAnAutoPortraitPageChangesItsCopyNeverTheOriginal) {
     const QString original = Page(DistinctPicture(300, 200), "landscape.jpg");
     const QByteArray before = ReadFile(original);
-    auto page = MakePageFromFile(original, true, 100, 100);
-    ASSERT_NE(page, nullptr);
-    ASSERT_TRUE(page->isTemporaryCopy);
-    const QString copy = page->path;
-    ASSERT_EQ(copy, original + ".tesimg");
-    const QByteArray copyBefore = ReadFile(copy);
+    auto made = MakePageFromFile(original, true, 100, 100);
+    ASSERT_NE(made, nullptr);
+    ASSERT_TRUE(made->turnCcw);
     CSession session;
-    session.AddPage(std::move(page));
+    session.AddPage(std::move(made));
+    CPage* page = session.Pages().At(0);
     AppSettings().backupEditFile = 1;
 
     QTimer::singleShot(0, [this] {
@@ -426,16 +424,61 @@ TEST_F(ImageEditDlgTest, EditingAnAutoPortraitPageChangesItsCopyNeverTheOriginal
             5000);
         ASSERT_TRUE(opened);
         CScreen* editor = m_device->TopScreen();
+        // The editor shows the page as the user sees it: upright.
+        EXPECT_EQ(static_cast<CImageEditDlg*>(editor)->View()->PictureWidth(), 200);
         editor->SendCommand(ID_ROTATE_180);
         editor->SendCommand(ID_ACTION_OK);
     });
     EXPECT_TRUE(EditPage(nullptr, session, 0));
     EXPECT_EQ(ReadFile(original), before);
-    EXPECT_NE(ReadFile(copy), copyBefore);
-    EXPECT_EQ(QImage(copy).size(), QSize(200, 300));
-    EXPECT_EQ(session.Pages().At(0)->path, copy);
+    EXPECT_EQ(page->path, original + ".tesimg");
+    EXPECT_TRUE(page->isTemporaryCopy);
+    EXPECT_FALSE(page->turnCcw);
+    const QImage edited(page->path);
+    EXPECT_EQ(edited.size(), QSize(200, 300));
     EXPECT_TRUE(QDir(Home()).entryList({"*.bak"}, QDir::Files).isEmpty());
     EXPECT_FALSE(EditPage(nullptr, session, 5));
+}
+
+TEST_F(ImageEditDlgTest, AnAutoPortraitPageInAReadOnlyFolderIsNotEditedAndSaysWhy) {
+    ASSERT_TRUE(QDir(Home()).mkdir("pictures"));
+    const QString original = Page(DistinctPicture(300, 200), "pictures/landscape.jpg");
+    const QByteArray before = ReadFile(original);
+    CSession session;
+    session.AddPage(MakePageFromFile(original, true, 100, 100));
+    QString why;
+    auto readOnly = CMountedFolder::ReadOnly(PathIn("pictures"), &why);
+    if (!readOnly)
+        GTEST_SKIP() << why.toStdString();
+    CBoxAnswerer answers(m_device.get(), {kYes});
+    EXPECT_FALSE(EditPage(nullptr, session, 0));
+    EXPECT_EQ(answers.headings, std::vector<QString>{"Error saving the image"});
+    EXPECT_EQ(ReadFile(original), before);
+    EXPECT_EQ(session.Pages().At(0)->path, original);
+    EXPECT_TRUE(session.Pages().At(0)->turnCcw);
+}
+
+TEST_F(ImageEditDlgTest, EditPageTakesTheBackupSettingAndReportsOnlyAnAcceptedEdit) {
+    const QString file = Page(DistinctPicture(64, 48), "scan_1.jpg");
+    const QByteArray before = ReadFile(file);
+    CSession session;
+    session.AddPage(MakePageFromFile(file, false, 100, 100));
+    AppSettings().backupEditFile = 1;
+    auto answer = [this](int command) {
+        QTimer::singleShot(0, [this, command] {
+            const bool opened = QTest::qWaitFor(
+                [this] { return dynamic_cast<CImageEditDlg*>(m_device->TopScreen()) != nullptr; },
+                5000);
+            ASSERT_TRUE(opened);
+            m_device->TopScreen()->SendCommand(command);
+        });
+    };
+    answer(ID_ACTION_CANCEL);
+    EXPECT_FALSE(EditPage(nullptr, session, 0));
+    EXPECT_FALSE(QFile::exists(file + ".bak"));
+    answer(ID_ACTION_OK);
+    EXPECT_TRUE(EditPage(nullptr, session, 0));
+    EXPECT_EQ(ReadFile(file + ".bak"), before);
 }
 
 TEST_F(ImageEditDlgTest, ArrowKeysScrollAndTheFrameFollowsThePicture) {
