@@ -538,4 +538,17 @@ TEST_F(ImageEditDlgTest, TheFrameIsDrawnWithThePointerOrTheKeyboard) {
     EXPECT_EQ(view->Tracker().NormalRect(), made.adjusted(0, 10, 10, 10));
 }
 
+TEST_F(ImageEditDlgTest, AFingerDrawsTheFrameLikeTheMouse) {
+    auto editor = Open(Page(DistinctPicture(400, 300)));
+    CImageView* view = editor->View();
+    QPointingDevice* screen = QTest::createTouchDevice();
+    QWidget* surface = view->viewport();
+    QTest::touchEvent(surface, screen).press(0, QPoint(40, 60), surface);
+    QTest::touchEvent(surface, screen).move(0, QPoint(140, 200), surface);
+    QTest::touchEvent(surface, screen).release(0, QPoint(140, 200), surface);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(view->SelectionShown());
+    EXPECT_EQ(view->Tracker().NormalRect(), QRect(40, 60, 100, 140));
+}
+
 } // namespace
