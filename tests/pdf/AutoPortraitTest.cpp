@@ -7,6 +7,7 @@
 #include "imaging/LoadedImage.h"
 #include "pdf/PdfJob.h"
 #include "session/PageFactory.h"
+#include "session/PageList.h"
 #include "tests/pdf/PdfTestFixture.h"
 
 #include <QDir>
@@ -198,14 +199,20 @@ TEST_F(AutoPortraitTest, TheScreensPdfAndTheCommandsPdfAreTheSameBytes) {
     ASSERT_TRUE(SavePicture(Smooth(50, 30), PathIn("d.png"), "PNG"));
     const QStringList paths{PathIn("a.jpg"), PathIn("b.jpg"), PathIn("c.jpg"), PathIn("d.png")};
     const QStringList before = Files();
+    // The screens' session: pages made by the import, handed to the job as a page list.
+    CPageList session;
+    for (const QString& path : paths)
+        session.Append(MakePageFromFile(path, true, 120, 90));
+    ASSERT_EQ(session.Size(), 4);
     for (const bool fit : {false, true}) {
         settings.fitToPage = fit;
-        ASSERT_TRUE(RunJob(SessionPages(paths), PathIn("screen.pdf")).Done());
         CPdfJobOptions options;
-        options.outputPath = PathIn("command.pdf");
+        options.outputPath = PathIn("screen.pdf");
         options.layout = CPdfPageOptions::FromSettings(settings);
-        options.autoPortrait = true;
         CPdfJobDelegate quiet;
+        ASSERT_TRUE(CPdfJob(options, quiet).Run(session).Done());
+        options.outputPath = PathIn("command.pdf");
+        options.autoPortrait = true;
         const CPdfJobResult result = CPdfJob(options, quiet).RunOnPictures(paths);
         ASSERT_TRUE(result.Done());
         EXPECT_TRUE(result.notes.empty());
