@@ -176,6 +176,16 @@ TEST_F(ImageEditDlgTest, UndoIsGreyedAtStartAndAfterAnUndoAndOfferedAfterAChange
     EXPECT_EQ(editor->ModificationCount(), 0);
 }
 
+TEST_F(ImageEditDlgTest, AOnePixelWidePictureIsNotTurnedButOffersUndoWithoutAnError) {
+    auto editor = Open(Page(DistinctPicture(1, 5)));
+    CBoxAnswerer answers(m_device.get(), {});
+    editor->SendCommand(ID_ROTATE_90_CW);
+    EXPECT_TRUE(answers.headings.empty());
+    EXPECT_EQ(editor->View()->PictureWidth(), 1);
+    EXPECT_EQ(editor->ModificationCount(), 0);
+    EXPECT_TRUE(editor->IsMenuItemEnabled(ID_ACTION_UNDO));
+}
+
 TEST_F(ImageEditDlgTest, CancelAsksOnlyWhileChangesRemain) {
     const QString page = Page(DistinctPicture(40, 30));
     const QByteArray before = ReadFile(page);
