@@ -381,8 +381,10 @@ void CMainDlg::Edit() {
     const int index = m_session.CurrentIndex();
     CPage* page = m_session.CurrentPage();
     // A blank page has no picture to edit.
-    if (page && !page->IsBlank() && EditPage(this, m_session, index)) {
-        page->RebuildThumb(nullptr);
+    if (page && !page->IsBlank()) {
+        if (EditPage(this, m_session, index))
+            page->RebuildThumb(nullptr);
+        // Even a cancelled edit may have given the page a new thumbnail (its own upright copy).
         ShowPage(index);
         m_strip->update();
     }
