@@ -455,6 +455,28 @@ TEST_F(MainDlgTest, DeleteKeepsTheFileUnlessTheFirstChoiceIsTaken) {
     main.DestroyScreen();
 }
 
+TEST_F(MainDlgTest, EditOpensTheEditorOnPicturePagesOnly) {
+    CMainDlg main;
+    Open(main);
+    QTest::mouseClick(main.Preview(), Qt::LeftButton); // no page: nothing opens
+    EXPECT_EQ(m_device->TopScreen(), &main);
+    AddPictures(main, "A");
+    main.SendCommand(ID_ADD_BLANK_PAGE);
+    main.SendCommand(ID_IMAGE_EDIT); // a blank page has no picture to edit
+    EXPECT_EQ(m_device->TopScreen(), &main);
+    main.Strip()->Select(0);
+    bool editorOpened = false;
+    WhenScreenOpens(&main, [&](CScreen* editor) {
+        editorOpened = true;
+        editor->EndDialog(IDCANCEL);
+    });
+    QTest::mouseClick(main.Preview(), Qt::LeftButton);
+    EXPECT_TRUE(editorOpened);
+    EXPECT_EQ(m_device->TopScreen(), &main);
+    EXPECT_EQ(Current(main), "A");
+    main.DestroyScreen();
+}
+
 TEST_F(MainDlgTest, NewSessionAsksOnlyWhenThereArePages) {
     CMainDlg main;
     Open(main);
