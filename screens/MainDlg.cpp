@@ -1,3 +1,4 @@
+#include "screens/PdfCommands.h"
 #include "screens/MainDlg.h"
 
 #include "camera/CameraState.h"
@@ -28,11 +29,6 @@ int S(int n) {
 
 // The "No camera detected" notice remembers its "don't show again" answer as box number 1.
 constexpr int kCameraNoticeBox = 1;
-
-// Commands whose screens are built elsewhere and land later: present in the menu, doing
-// nothing until then.
-constexpr int kPendingCommands[] = {ids::ID_FILE_CREATE_PDF, ids::IDC_BUTTON_MAKE_PDF,
-                                    ids::ID_FILE_LIBRARY};
 
 constexpr int kBigButtons[] = {ids::IDC_BUTTON_SCAN, ids::IDC_BUTTON_MAKE_PDF,
                                ids::IDC_BUTTON_DELETE};
@@ -106,8 +102,9 @@ void CMainDlg::RegisterCommands() {
     for (int command : {ID_SETTINGS_CAMERA, ID_SETTINGS_IMPORT, ID_SETTINGS_EMBEDDING,
                         ID_SETTINGS_MISC, ID_SETTINGS_PDF})
         OnCommandId(command, [this, command] { RunSettingsPage(this, command); });
-    for (int command : kPendingCommands)
-        OnCommandId(command, [] {});
+    page(ID_FILE_CREATE_PDF, [this] { CreatePdf(this, m_session); });
+    page(IDC_BUTTON_MAKE_PDF, [this] { CreatePdf(this, m_session); });
+    OnCommandId(ID_FILE_LIBRARY, [this] { ShowPdfLibrary(this); });
 }
 
 void CMainDlg::OnInitDialog() {
