@@ -1,4 +1,3 @@
-#include "screens/PdfCommands.h"
 #include "screens/MainDlg.h"
 
 #include "camera/CameraState.h"
@@ -7,6 +6,7 @@
 #include "screens/EditCommand.h"
 #include "screens/ImportCommands.h"
 #include "screens/PageCommands.h"
+#include "screens/PdfCommands.h"
 #include "screens/ScanCommand.h"
 #include "screens/SettingsCommands.h"
 #include "screens/StaticThumb.h"
