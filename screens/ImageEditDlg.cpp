@@ -15,6 +15,8 @@ CImageEditDlg::CImageEditDlg(CScreen* owner, bool backupEditFile)
     setWindowTitle(LoadRawString(IDS_EDITOR_TITLE));
     AttachControl(IDC_IMAGE_VIEW, m_view);
     m_view->show();
+    // Keys reach the view whenever the screen gets the focus (also back from a question).
+    setFocusProxy(m_view);
     OnCommandId(ID_ZOOM_200, [this] { Zoom(200); });
     OnCommandId(ID_ZOOM_100, [this] { Zoom(100); });
     OnCommandId(ID_ZOOM_50, [this] { Zoom(50); });

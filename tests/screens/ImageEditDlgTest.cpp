@@ -154,6 +154,8 @@ TEST_F(ImageEditDlgTest, MenuBarCarriesToolsAndActionWithEveryCommand) {
     // The view covers the screen and has a name for assistive tools.
     EXPECT_EQ(editor->View()->geometry(), editor->rect());
     EXPECT_EQ(editor->View()->accessibleName(), "Page picture");
+    // Focus given to the screen (also when a question closes) lands in the view.
+    EXPECT_EQ(editor->focusProxy(), editor->View());
 }
 
 TEST_F(ImageEditDlgTest, UndoIsGreyedAtStartAndAfterAnUndoAndOfferedAfterAChange) {
