@@ -6,6 +6,7 @@
 #include "tests/screens/ScreenTestSupport.h"
 #include "ui/binding/SkinBinding.h"
 
+#include <QAccessible>
 #include <QTest>
 
 namespace {
@@ -207,6 +208,12 @@ TEST_F(FrameListTest, ArrowKeysStepAndTellTheListener) {
     QTest::keyClick(m_strip.get(), Qt::Key_Right);
     EXPECT_EQ(m_listener.told, (std::vector<int>{1, 0, 1}));
     EXPECT_EQ(m_strip->accessibleDescription(), "Page 2 of 3");
+    // Assistive tools read the strip as a list whose value is the current page.
+    QAccessibleInterface* strip = QAccessible::queryAccessibleInterface(m_strip.get());
+    ASSERT_NE(strip, nullptr);
+    EXPECT_EQ(strip->role(), QAccessible::List);
+    EXPECT_EQ(strip->text(QAccessible::Name), "Pages");
+    EXPECT_EQ(strip->text(QAccessible::Value), "Page 2 of 3");
 }
 
 TEST(StaticThumbTest, SizeTextNamesTheCameraResolutions) {
@@ -236,7 +243,13 @@ TEST_F(FrameListTest, PreviewFitsThePageAndActivatesOnTapAndEnter) {
     EXPECT_TRUE(preview.accessibleDescription().startsWith("Page 3, 800 x 600"));
     QTest::mouseClick(&preview, Qt::LeftButton, {}, QPoint(10, 10));
     QTest::keyClick(&preview, Qt::Key_Return);
-    EXPECT_EQ(activated, 2);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&preview);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::Graphic);
+    EXPECT_EQ(accessible->text(QAccessible::Name), "Current page");
+    ASSERT_NE(accessible->actionInterface(), nullptr);
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(activated, 3);
     preview.ClearPage();
     EXPECT_EQ(preview.Page(), nullptr);
     EXPECT_EQ(preview.Number(), 0);
