@@ -124,7 +124,12 @@ CSettingsPageDlg::~CSettingsPageDlg() {
 
 QComboBox* CSettingsPageDlg::AddList(int id, int promptId) {
     auto* list = new QComboBox(this);
+    // The place holder goes at once (a deferred delete would wait for the outermost event
+    // loop); it was hidden along with the screen that is not shown yet.
+    QWidget* holder = Control(id);
     AttachControl(id, list);
+    delete holder;
+    list->show();
     ApplyFont(GetFontCode(kFontDialog), list);
     if (auto* prompt = ControlAs<QLabel>(promptId)) {
         prompt->setBuddy(list);

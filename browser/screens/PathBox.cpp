@@ -14,6 +14,7 @@ CPathBox::CPathBox(CIconProvider& icons, QWidget* parent) : QWidget(parent), m_i
     m_text->setReadOnly(true);
     m_text->setFocusPolicy(Qt::NoFocus);
     m_text->installEventFilter(this);
+    m_text->setAccessibleName(LoadFormatted(ids::IDS_BROWSER_CURRENT_FOLDER));
     m_arrow = new QToolButton(this);
     m_arrow->setArrowType(Qt::DownArrow);
     m_arrow->setFocusPolicy(Qt::NoFocus);

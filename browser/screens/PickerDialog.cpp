@@ -33,9 +33,15 @@ CPickerDialog::CPickerDialog(int mode, CScreen* owner)
     m_tree = new CFolderTree(m_icons, this);
     m_list = new CFileList(m_icons, this);
     m_path = new CPathBox(m_icons, this);
-    AttachControl(IDC_BROWSER_TREE, m_tree);
-    AttachControl(IDC_BROWSER_LIST, m_list);
-    AttachControl(IDC_BROWSER_PATH, m_path);
+    for (auto [id, control] : {std::pair<int, QWidget*>{IDC_BROWSER_TREE, m_tree},
+                               {IDC_BROWSER_LIST, m_list},
+                               {IDC_BROWSER_PATH, m_path}}) {
+        // The place holder goes at once: a deferred delete would wait for the outermost
+        // event loop while this screen runs in a nested one.
+        QWidget* holder = Control(id);
+        AttachControl(id, control);
+        delete holder;
+    }
     for (QWidget* w : {static_cast<QWidget*>(m_tree), static_cast<QWidget*>(m_list)})
         ApplyFont(GetFontCode(kFontDialog), w);
     ApplyFont(GetFontCode(kFontDialog), m_path);
@@ -167,4 +173,11 @@ void CPickerDialog::OnPaint(QPainter& painter) {
 
 void CPickerDialog::OnClose() {
     m_path->CloseUp();
+}
+
+void CPickerDialog::OnInitDialog() {
+    // The place holders were hidden along with the screen before it went on the stack.
+    for (QWidget* w : {static_cast<QWidget*>(m_tree), static_cast<QWidget*>(m_list),
+                       static_cast<QWidget*>(m_path)})
+        w->show();
 }

@@ -48,6 +48,7 @@ public:
     void Prepare();
 
 protected:
+    void OnInitDialog() override;
     void OnPaint(QPainter& painter) override;
     void Layout() override;
     void OnClose() override;

@@ -33,6 +33,13 @@ QString MakePictures(const QString& scratch) {
     return folder;
 }
 
+// The tour waits inside a queued call, where the update a screen with lists and trees posts
+// while it opens may wait behind it; the screen is painted at once instead.
+void PaintNow(CScreen* screen) {
+    if (!screen->HasPainted())
+        screen->repaint();
+}
+
 void ShootPicker(CTourContext& tour, const QString& name, int mode, const QString& folder,
                  const QString& file) {
     CPickerDialog picker(mode, tour.Main());
@@ -49,6 +56,7 @@ void ShootPicker(CTourContext& tour, const QString& name, int mode, const QStrin
         [&](CScreen* top) {
             if (top != &picker)
                 return false;
+            PaintNow(top);
             if (!file.isEmpty() && picker.GetSelectedFile().isEmpty())
                 picker.List()->SelectFile(file);
             return true;
@@ -58,7 +66,13 @@ void ShootPicker(CTourContext& tour, const QString& name, int mode, const QStrin
 void ShootPage(CTourContext& tour, const QString& name, int command, CAppSettings& settings) {
     CSettingsPageDlg page(command, settings, tour.Main());
     tour.ShootModal(
-        name, [&] { page.Show(); }, [&](CScreen* top) { return top == &page; });
+        name, [&] { page.Show(); },
+        [&](CScreen* top) {
+            if (top != &page)
+                return false;
+            PaintNow(top);
+            return true;
+        });
 }
 
 } // namespace
