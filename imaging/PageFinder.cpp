@@ -17,11 +17,14 @@ constexpr double kMinShare = 0.08;
 constexpr double kMaxShare = 0.985;
 // Share of the sheet's outline that must lie on edges seen in the picture.
 constexpr double kMinEdgeSupport = 0.45;
+// ... and that much more than a line a little inside it (kInsideOffset of the width).
+constexpr double kMinEdgeContrast = 0.25;
+constexpr double kInsideOffset = 0.012;
 
 struct CCandidate {
     std::vector<cv::Point2f> corners; // top-down working picture
     double area = 0;
-    double support = 0;
+    double support = 0; // edges on the outline less those just inside it
 };
 
 double AngleAt(cv::Point2f prev, cv::Point2f at, cv::Point2f next) {
@@ -68,14 +71,24 @@ bool IsPlausible(const std::vector<cv::Point2f>& q, cv::Size size) {
     return true;
 }
 
-// Share of points along the outline (corners' surroundings left out) that lie on an edge.
-double EdgeSupport(const std::vector<cv::Point2f>& q, const cv::Mat& edges) {
+// Share of points along the outline (corners' surroundings left out) that lie on an edge,
+// with the outline moved `inward` pixels toward its middle.
+double EdgeShare(const std::vector<cv::Point2f>& q, const cv::Mat& edges, double inward) {
+    cv::Point2f middle(0, 0);
+    for (const cv::Point2f& p : q)
+        middle += p * 0.25f;
     int on = 0;
     int total = 0;
     for (int i = 0; i < 4; ++i) {
-        const cv::Point2f a = q[i];
-        const cv::Point2f b = q[(i + 1) % 4];
-        const int steps = std::max(2, int(Length(a, b)));
+        cv::Point2f a = q[std::size_t(i)];
+        cv::Point2f b = q[std::size_t((i + 1) % 4)];
+        const double len = Length(a, b);
+        cv::Point2f normal(float(-(b.y - a.y) / len), float((b.x - a.x) / len));
+        if (normal.dot(middle - a) < 0)
+            normal = -normal;
+        a += normal * float(inward);
+        b += normal * float(inward);
+        const int steps = std::max(2, int(len));
         for (int s = 0; s <= steps; ++s) {
             const double t = double(s) / steps;
             if (t < 0.05 || t > 0.95)
@@ -125,8 +138,12 @@ void Collect(const cv::Mat& mask, const cv::Mat& edges, std::vector<CCandidate>*
         // A blob that fills its outline poorly is clutter, not a sheet.
         if (candidate.area > kMaxShare * pictureArea || area < 0.85 * candidate.area)
             continue;
-        candidate.support = EdgeSupport(candidate.corners, edges);
-        if (candidate.support >= kMinEdgeSupport)
+        const double on = EdgeShare(candidate.corners, edges, 0);
+        // On a patterned desk any line crosses edges; a sheet's side has more of them on it
+        // than just inside it, where the paper's margin is.
+        const double inside = EdgeShare(candidate.corners, edges, kInsideOffset * mask.cols);
+        candidate.support = on - inside;
+        if (on >= kMinEdgeSupport && candidate.support >= kMinEdgeContrast)
             out->push_back(std::move(candidate));
     }
 }
@@ -294,14 +311,22 @@ std::optional<CPageCorners> FindInView(const CMatView& view) {
         cv::morphologyEx(edges, edges, cv::MORPH_CLOSE, closeKernel);
         Collect(edges, support, &candidates);
     }
+    const int wide = std::max(7, (std::min(workSize.width, workSize.height) / 20) | 1);
+    const cv::Mat wideKernel = cv::getStructuringElement(cv::MORPH_RECT, cv::Size(wide, wide));
     for (const cv::Mat* source : {&paper, &grey}) {
         cv::Mat blurred;
         cv::Mat mask;
         cv::medianBlur(*source, blurred, 7);
         cv::threshold(blurred, mask, 0, 255, cv::THRESH_BINARY | cv::THRESH_OTSU);
-        cv::morphologyEx(mask, mask, cv::MORPH_OPEN, closeKernel);
-        cv::morphologyEx(mask, mask, cv::MORPH_CLOSE, closeKernel);
-        Collect(mask, support, &candidates);
+        cv::Mat cleaned;
+        cv::morphologyEx(mask, cleaned, cv::MORPH_OPEN, closeKernel);
+        cv::morphologyEx(cleaned, cleaned, cv::MORPH_CLOSE, closeKernel);
+        Collect(cleaned, support, &candidates);
+        // A fine pattern on the desk (checks, weave) leaves bright pieces that join the sheet;
+        // an opening wider than the pattern removes them and keeps the sheet, whose cut
+        // corners the refinement below restores from its sides.
+        cv::morphologyEx(mask, cleaned, cv::MORPH_OPEN, wideKernel);
+        Collect(cleaned, support, &candidates);
     }
     if (candidates.empty())
         return std::nullopt;
