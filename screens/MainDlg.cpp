@@ -369,9 +369,10 @@ void CMainDlg::ShowPage(int index) {
 void CMainDlg::Scan() {
     if (!m_camera)
         return;
+    // The device window's screen stack brings this screen back to the front when the camera
+    // screen ends.
     ScanNewPage(this, m_session);
     RefreshControls();
-    raise();
 }
 
 void CMainDlg::Edit() {
