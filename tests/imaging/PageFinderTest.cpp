@@ -4,6 +4,7 @@
 #include "imaging/Straighten.h"
 #include "tests/imaging/ScanCorpus.h"
 
+#include <QBuffer>
 #include <QLineF>
 #include <QPainter>
 
@@ -73,6 +74,22 @@ TEST(PageFinderTest, FindsTheSheetInTheGeneratedPhotos) {
     }
     std::printf("  found %d of %d\n", found, kScanCaseCount);
     EXPECT_GE(found, 18);
+}
+
+// Larger photos show the desk's pattern finer on the scaled-down copy, and a camera's JPEG
+// adds its blocks: the patterned desks at camera size still give their sheets.
+TEST(PageFinderTest, FindsTheSheetInCameraSizedJpegPhotos) {
+    for (const int index : {1, 4, 6, 11}) {
+        const CScanCase c = MakeScanCase(index, 2048);
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(c.photo.save(&buffer, "JPEG", 85));
+        const QImage photo = QImage::fromData(jpeg);
+        const auto sheet = FindSheet(photo);
+        ASSERT_TRUE(sheet) << c.name.toStdString();
+        EXPECT_LT(sheet->MaxDistance(c.corners), 0.02 * Diagonal(photo)) << c.name.toStdString();
+    }
 }
 
 TEST(PageFinderTest, APictureWithoutASheetKeepsItsOwnCorners) {
