@@ -13,7 +13,7 @@ for size in 480x640 240x320; do
     mkdir -p "$QUILLMARK_HOME"
     "$program" --screen "$size" --screenshots "$work/shots-$size" > "$work/out-$size.txt"
     count=$(ls "$work/shots-$size"/*.png | wc -l)
-    [ "$count" -eq 14 ] || { echo "expected 14 screenshots at $size, got $count"; exit 1; }
+    [ "$count" -eq 34 ] || { echo "expected 34 screenshots at $size, got $count"; exit 1; }
     for png in "$work/shots-$size"/*.png; do
         dims=$(/usr/bin/python3 -c 'import struct,sys; d=open(sys.argv[1],"rb").read(24); print("%dx%d" % struct.unpack(">II", d[16:24]))' "$png")
         [ "$dims" = "$size" ] || { echo "$png is $dims, not $size"; exit 1; }
