@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -15,6 +16,20 @@ namespace {
 
 // The crop frame made from the keyboard starts this size (low-resolution pixels).
 constexpr int kKeyboardFrameSide = 60;
+// Scroll bars thick enough for a finger on either screen class (low-resolution pixels).
+constexpr int kScrollBarThickness = 12;
+
+// The platform style with scroll bars sized for the device's screen class instead of the
+// host's monitor.
+class CDeviceScrollBarStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if (metric == PM_ScrollBarExtent)
+            return ScalePixels(kScrollBarThickness);
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
 
 } // namespace
 
@@ -30,6 +45,11 @@ CImageView::CImageView(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(LoadRawString(ids::IDS_EDITOR_PICTURE));
     setAccessibleDescription(LoadRawString(ids::IDS_EDITOR_PICTURE_HELP));
+    // Created after the bars, so it is destroyed after them as well.
+    auto* barStyle = new CDeviceScrollBarStyle;
+    barStyle->setParent(this);
+    horizontalScrollBar()->setStyle(barStyle);
+    verticalScrollBar()->setStyle(barStyle);
     horizontalScrollBar()->setAccessibleName(LoadRawString(ids::IDS_EDITOR_SCROLL_ACROSS));
     verticalScrollBar()->setAccessibleName(LoadRawString(ids::IDS_EDITOR_SCROLL_UP_DOWN));
     m_scroll.SetContentSize({1, 1});

@@ -497,6 +497,9 @@ TEST_F(ImageEditDlgTest, ArrowKeysScrollAndTheFrameFollowsThePicture) {
     auto editor = Open(Page(DistinctPicture(400, 300)));
     CImageView* view = editor->View();
     editor->SendCommand(ID_ZOOM_200);
+    // Scroll bars sized for a finger on the device, not for the host's monitor.
+    EXPECT_EQ(view->verticalScrollBar()->width(), ScalePixels(12));
+    EXPECT_EQ(view->horizontalScrollBar()->height(), ScalePixels(12));
     view->setFocus();
     QTest::keyClick(view, Qt::Key_Right);
     QTest::keyClick(view, Qt::Key_Down);
