@@ -403,6 +403,25 @@ TEST_F(MainDlgTest, MoveAfterAndBeforeThroughThePageChooser) {
     main.DestroyScreen();
 }
 
+TEST_F(MainDlgTest, ThePageChooserWorksFromTheKeyboard) {
+    CMainDlg main;
+    Open(main);
+    AddPictures(main, "ABC");
+    bool okBeforeChoice = true;
+    CommandWithScreen(main, ID_IMAGE_SWAP, [&](CScreen* s) {
+        auto* chooser = dynamic_cast<CPageChooserDlg*>(s);
+        ASSERT_NE(chooser, nullptr);
+        QTest::keyClick(chooser->List(), Qt::Key_Return); // nothing chosen: Ok does nothing
+        okBeforeChoice = !chooser->IsRunning();
+        QTest::keyClick(chooser->List(), Qt::Key_Down); // "Page 1"
+        QTest::keyClick(chooser->List(), Qt::Key_Return);
+    });
+    EXPECT_FALSE(okBeforeChoice);
+    EXPECT_EQ(Order(main), "CBA");
+    EXPECT_EQ(Current(main), "C");
+    main.DestroyScreen();
+}
+
 TEST_F(MainDlgTest, UpDownBlankPageAndArrowKeys) {
     CMainDlg main;
     Open(main);
