@@ -27,11 +27,11 @@ void ShowImportError(CScreen* owner, const QString& name) {
                 LoadFormatted(IDS_ERROR_IMPORTING_IMAGE_FILE, name));
 }
 
-void BringToFront(CScreen* owner) {
-    if (!owner)
-        return;
-    owner->raise();
-    owner->update();
+// The device window's stack brings the owner back to the front when the camera screen ends;
+// here it is only redrawn (raising it could put it over a modeless screen above it).
+void Redraw(CScreen* owner) {
+    if (owner)
+        owner->update();
 }
 
 } // namespace
@@ -57,7 +57,7 @@ bool ScanNewPage(CScreen* owner, CSession& session) {
         ShowImportError(owner, scanName);
         return false;
     }
-    BringToFront(owner);
+    Redraw(owner);
     // The number is used up only by a delivered picture.
     ++session.scanCounter;
     std::unique_ptr<CPage> page = session.MakePageFromFile(request.file);
@@ -67,6 +67,6 @@ bool ScanNewPage(CScreen* owner, CSession& session) {
         return false;
     }
     session.AddPage(std::move(page));
-    BringToFront(owner);
+    Redraw(owner);
     return true;
 }
