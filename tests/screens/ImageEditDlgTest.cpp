@@ -14,7 +14,6 @@
 #include "ui/binding/SkinBinding.h"
 #include "ui/toolkit/QuestionBox.h"
 #include "ui/toolkit/ResourceTables.h"
-#include "ui/toolkit/Toolkit.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -107,7 +106,6 @@ class ImageEditDlgTest : public CTempHomeTest {
 protected:
     void SetUp() override {
         CTempHomeTest::SetUp();
-        InstallToolkitHooks("Quillmark Mobile");
         m_device = std::make_unique<CDeviceWindow>(QSize(480, 640));
         m_device->show();
         ASSERT_TRUE(BindSkinLibraryFrom(QCoreApplication::applicationDirPath(), nullptr));
