@@ -29,6 +29,9 @@ inline constexpr int IDC_STRIP = 10053;
 inline constexpr int IDC_BUTTON_MAKE_PDF = 10056;
 inline constexpr int IDC_PAGE_LIST = 10071;
 inline constexpr int IDC_PAGE_PROMPT = 10075;
+// Camera screen.
+inline constexpr int IDC_CAMERA_VIEWFINDER = 10930;
+inline constexpr int IDC_CAMERA_SHUTTER = 10931;
 // Picker (template 136).
 inline constexpr int IDC_BROWSER_TREE = 10063;
 inline constexpr int IDC_BROWSER_LIST = 10064;
@@ -54,9 +57,6 @@ inline constexpr int IDC_EMBED_AUTO_PORTRAIT = 10089;
 inline constexpr int IDC_PDF_PROMPT = 10079;
 inline constexpr int IDC_PDF_PAPER = 10080;
 inline constexpr int IDC_MISC_ASK_ACTIONS = 10090;
-// Camera screen.
-inline constexpr int IDC_CAMERA_VIEWFINDER = 10930;
-inline constexpr int IDC_CAMERA_SHUTTER = 10931;
 // Question box controls without an identifier of their own in the original resource.
 inline constexpr int IDC_QB_BODY = 10900;
 inline constexpr int IDC_QB_NOTE = 10901;
@@ -73,5 +73,21 @@ inline constexpr int IDC_CONTACT_LIST = 10053;
 inline constexpr int IDC_CHOOSER_LABEL = 10086;
 inline constexpr int IDC_CHOOSER_LIST = 10087;
 inline constexpr int IDC_CHOOSER_TEXT = 10088;
+
+// Progress screen (template 115).
+inline constexpr int IDC_PROGRESS_STEP = 10057;
+inline constexpr int IDC_PROGRESS_BAR = 10058;
+inline constexpr int IDC_PROGRESS_SECOND_BAR = 10059;
+inline constexpr int IDC_PROGRESS_SECOND_LABEL = 10060;
+inline constexpr int IDC_PROGRESS_STATUS = 10062;
+// PDF setup (template 117).
+inline constexpr int IDC_SETUP_FILE = 10066;
+inline constexpr int IDC_SETUP_FILE_LABEL = 10067;
+inline constexpr int IDC_SETUP_FOLDER_LABEL = 10068;
+inline constexpr int IDC_SETUP_FOLDER = 10069;
+// PDF library (template 118) and actions prompt (template 139).
+inline constexpr int IDC_LIBRARY_SHARE = 10070;
+inline constexpr int IDC_ACTIONS_SHARE = 10076;
+inline constexpr int IDC_ACTIONS_OPEN = 10077;
 
 }  // namespace ids

@@ -313,6 +313,13 @@ inline constexpr std::uint16_t IDS_PDF_WHY_UNSUPPORTED_JPEG = 9803;
 inline constexpr std::uint16_t IDS_PDF_WHY_NOT_JPEG = 9804;
 inline constexpr std::uint16_t IDS_PDF_WHY_OUT_OF_MEMORY = 9805;
 inline constexpr std::uint16_t IDS_PDF_WHY_LIBRARY_ERROR = 9806;
+// PDF setup, progress, actions and library screens.
+inline constexpr std::uint16_t IDS_PDF_LIBRARY_ERROR = 9807;
+inline constexpr std::uint16_t IDS_PDF_FILE_LABEL = 9808;
+inline constexpr std::uint16_t IDS_PDF_FOLDER_LABEL = 9809;
+inline constexpr std::uint16_t IDS_PDF_OPEN = 9810;
+inline constexpr std::uint16_t IDS_PDF_ADVANCED = 9811;
+inline constexpr std::uint16_t IDS_PDF_PROGRESS_BAR = 9812;
 inline constexpr std::uint16_t IDS_ALL_FILES = 65281;
 inline constexpr std::uint16_t IDS_ALL_FOLDERS = 65282;
 inline constexpr std::uint16_t IDS_MY_DOCUMENTS = 65283;

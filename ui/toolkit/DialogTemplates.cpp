@@ -44,12 +44,6 @@ std::map<int, CDialogTemplate> BuildTemplates() {
         {IDC_BUTTON_MAKE_PDF, K::Button, {52, 128, 36, 18}, {}, 0},
         {IDC_BUTTON_DELETE, K::Button, {90, 128, 36, 18}, {}, 0},
     }};
-    t[IDD_PAGE_CHOOSER] = {IDD_PAGE_CHOOSER, {139, 153}, {}, {
-        {IDC_PAGE_PROMPT, K::Static, {7, 26, 125, 10}, {}, 0},
-        {IDC_PAGE_LIST, K::Custom, {7, 38, 125, 14}, {}, 0},
-        {IDC_CANCEL, K::Button, {4, 138, 42, 13}, {}, 0},
-        {IDC_OK, K::Button, {93, 138, 42, 13}, {}, kStyleDefault},
-    }};
     // The file and folder picker and the settings pages; their screens lay the controls out
     // below the header themselves.
     t[IDD_FILE_PICKER] = {IDD_FILE_PICKER, {139, 153}, {}, {
@@ -94,6 +88,17 @@ std::map<int, CDialogTemplate> BuildTemplates() {
         {IDC_MISC_ASK_ACTIONS, K::CheckBox, {7, 24, 125, 10}, {}, 0},
         settingsCancel, settingsOk,
     }};
+    t[IDD_PAGE_CHOOSER] = {IDD_PAGE_CHOOSER, {139, 153}, {}, {
+        {IDC_PAGE_PROMPT, K::Static, {7, 26, 125, 10}, {}, 0},
+        {IDC_PAGE_LIST, K::Custom, {7, 38, 125, 14}, {}, 0},
+        {IDC_CANCEL, K::Button, {4, 138, 42, 13}, {}, 0},
+        {IDC_OK, K::Button, {93, 138, 42, 13}, {}, kStyleDefault},
+    }};
+    // The image editor: one place holder that becomes the picture view, which then covers
+    // the whole screen.
+    t[IDD_EDITOR] = {IDD_EDITOR, {139, 153}, {}, {
+        {IDC_IMAGE_VIEW, K::Custom, {4, 7, 128, 123}, {}, 0},
+    }};
     // Send screen, contact picker and list chooser; their texts come from the string table.
     t[IDD_SEND] = {IDD_SEND, {139, 153}, {}, {
         {IDC_MAIL_ADDRESS_LABEL, K::Static, {7, 23, 125, 9}, {}, 0},
@@ -118,10 +123,38 @@ std::map<int, CDialogTemplate> BuildTemplates() {
         {IDC_QB_BUTTON_CANCEL, K::Button, {4, 138, 42, 13}, {}, 0},
         {IDC_QB_BUTTON_OK, K::Button, {93, 138, 42, 13}, {}, kStyleDefault},
     }};
-    // The image editor: one place holder that becomes the picture view, which then covers
-    // the whole screen.
-    t[IDD_EDITOR] = {IDD_EDITOR, {139, 153}, {}, {
-        {IDC_IMAGE_VIEW, K::Custom, {4, 7, 128, 123}, {}, 0},
+    // PDF setup, progress, actions and library; the screens place the controls below the
+    // header themselves.
+    t[IDD_PROGRESS] = {IDD_PROGRESS, {139, 153}, {}, {
+        {IDC_PROGRESS_STEP, K::Static, {7, 26, 125, 10}, {}, 0},
+        {IDC_PROGRESS_BAR, K::Custom, {7, 38, 125, 12}, {}, 0},
+        {IDC_PROGRESS_SECOND_LABEL, K::Static, {7, 54, 125, 10}, {}, 0},
+        {IDC_PROGRESS_SECOND_BAR, K::Custom, {7, 66, 125, 12}, {}, 0},
+        {IDC_PROGRESS_STATUS, K::Static, {7, 82, 125, 40}, {}, 0},
+        {IDC_CANCEL, K::Button, {4, 138, 42, 13}, {}, kStyleDefault},
+    }};
+    t[IDD_PDF_SETUP] = {IDD_PDF_SETUP, {139, 153}, {}, {
+        {IDC_SETUP_FILE_LABEL, K::Static, {7, 26, 125, 10}, {}, 0},
+        {IDC_SETUP_FILE, K::Edit, {7, 37, 125, 12}, {}, 0},
+        {IDC_SETUP_FOLDER_LABEL, K::Static, {7, 54, 125, 10}, {}, 0},
+        {IDC_SETUP_FOLDER, K::Custom, {7, 65, 125, 12}, {}, 0},
+        {IDC_QB_BUTTON_CANCEL, K::Button, {4, 138, 42, 13}, {}, 0},
+        {IDC_QB_BUTTON_OK, K::Button, {93, 138, 42, 13}, {}, kStyleDefault},
+    }};
+    t[IDD_PDF_LIBRARY] = {IDD_PDF_LIBRARY, {139, 153}, {}, {
+        {IDC_BROWSER_PATH, K::Custom, {7, 15, 125, 12}, {}, 0},
+        {IDC_BROWSER_TREE, K::Custom, {7, 31, 125, 54}, {}, 0},
+        {IDC_BROWSER_LIST, K::Custom, {7, 88, 125, 44}, {}, 0},
+        {IDC_OPEN, K::Button, {93, 138, 42, 13}, {}, kStyleDefault},
+        {IDC_LIBRARY_SHARE, K::Button, {48, 138, 42, 13}, {}, 0},
+        {IDC_CANCEL, K::Button, {4, 138, 42, 13}, {}, 0},
+    }};
+    t[IDD_PDF_ACTIONS] = {IDD_PDF_ACTIONS, {139, 153}, {}, {
+        {IDC_MESSAGE_TEXT, K::Static, {7, 26, 125, 60}, {}, 0},
+        {IDC_QB_CHECK, K::CheckBox, {7, 100, 125, 10}, {}, 0},
+        {IDC_QB_BUTTON_CANCEL, K::Button, {4, 138, 42, 13}, {}, 0},
+        {IDC_ACTIONS_SHARE, K::Button, {48, 138, 42, 13}, {}, 0},
+        {IDC_ACTIONS_OPEN, K::Button, {93, 138, 42, 13}, {}, kStyleDefault},
     }};
     return t;
 }

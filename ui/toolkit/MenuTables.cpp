@@ -102,6 +102,15 @@ std::map<int, CMenuTemplate> BuildMenus() {
         CSoftKey{S(IDS_TOOLS), ID_SEND_TOOLS,
                  {CMenuItem{S(IDS_MAIL_PICK_CONTACT), ID_PICK_CONTACT, {}},
                   CMenuItem{S(IDS_CANCEL), ID_PLATFORM_CANCEL, {}}}});
+    // PDF setup; "Advanced" has nothing behind it.
+    add(IDR_MENU_SETTINGS,
+        CSoftKey{S(IDS_ACTION_1076), ID_EDITOR_ACTION,
+                 {CMenuItem{S(IDS_OK), ID_ACTION_OK, {}}, CMenuItem{S(IDS_CANCEL), ID_ACTION_CANCEL, {}}}},
+        CSoftKey{S(IDS_TOOLS), ID_SEND_TOOLS, {CMenuItem{S(IDS_PDF_ADVANCED), ID_ADVANCED, {}}}});
+    // PDF actions prompt and PDF library.
+    add(IDR_MENU_ACTIONS, CSoftKey{S(IDS_CLOSE), ID_CLOSE, {}},
+        CSoftKey{S(IDS_TOOLS), ID_SEND_TOOLS,
+                 {CMenuItem{S(IDS_PDF_OPEN), ID_OPEN, {}}, CMenuItem{S(IDS_SHARE), ID_SHARE, {}}}});
     return menus;
 }
 

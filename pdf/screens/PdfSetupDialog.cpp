@@ -1,0 +1,141 @@
+#include "pdf/screens/PdfSetupDialog.h"
+
+#include "app/AppSettings.h"
+#include "browser/screens/PathBox.h"
+#include "resources/ResourceIds.h"
+#include "ui/binding/SkinBinding.h"
+#include "ui/text/Strings.h"
+#include "ui/toolkit/Fonts.h"
+#include "ui/toolkit/ScreenFrame.h"
+#include "ui/toolkit/SkinButton.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QInputMethod>
+#include <QLineEdit>
+
+using namespace ids;
+
+QString DefaultPdfFileName(const QDateTime& now) {
+    const QDate d = now.date();
+    const QTime t = now.time();
+    return QString::asprintf("%04d%02d%02d_%02d%02d.pdf", d.year(), d.month(), d.day(), t.hour(),
+                             t.minute());
+}
+
+QString JoinOutputPath(const QString& folder, const QString& name) {
+    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
+}
+
+CPdfSetupDialog::CPdfSetupDialog(CAppSettings& settings, CScreen* owner)
+    : CDialog(IDD_PDF_SETUP, owner), m_settings(settings) {
+    m_folder = new CPathBox(m_icons, this);
+    QWidget* holder = Control(IDC_SETUP_FOLDER);
+    AttachControl(IDC_SETUP_FOLDER, m_folder);
+    delete holder;
+    ApplyFont(GetFontCode(kFontDialog), m_folder);
+
+    const QString file = LoadFormatted(IDS_PDF_FILE_LABEL);
+    const QString folder = LoadFormatted(IDS_PDF_FOLDER_LABEL);
+    SetDlgItemText(IDC_SETUP_FILE_LABEL, file);
+    SetDlgItemText(IDC_SETUP_FOLDER_LABEL, folder);
+    FileEdit()->setAccessibleName(file.chopped(1));
+    m_folder->setAccessibleName(folder.chopped(1));
+    FileEdit()->installEventFilter(this);
+    SetupStandardButton(Button(IDC_QB_BUTTON_CANCEL), kButtonCancel);
+    SetupStandardButton(Button(IDC_QB_BUTTON_OK), kButtonOk);
+    setAccessibleName(LoadFormatted(IDS_PDF_SETUP));
+    setAccessibleDescription(LoadFormatted(IDS_CONFIGURE_PDF_FILE_PROPERTIES));
+    setTabOrder(FileEdit(), m_folder);
+    SetMenuBarId(IDR_MENU_SETTINGS);
+
+    for (int id : {IDC_QB_BUTTON_OK, ID_ACTION_OK})
+        OnCommandId(id, [this] { Confirm(); });
+    for (int id : {IDC_QB_BUTTON_CANCEL, ID_ACTION_CANCEL, ID_PLATFORM_CANCEL})
+        OnCommandId(id, [this] { EndDialog(IDCANCEL); });
+    OnCommandId(ID_ADVANCED, [] {});
+}
+
+CPdfSetupDialog::~CPdfSetupDialog() {
+    if (m_picture)
+        SkinReleaseImage(m_picture);
+}
+
+QLineEdit* CPdfSetupDialog::FileEdit() const {
+    return ControlAs<QLineEdit>(IDC_SETUP_FILE);
+}
+
+void CPdfSetupDialog::OnInitDialog() {
+    m_picture = SkinAddImage(IDB_HEADER_SEND);
+    FileEdit()->setText(DefaultPdfFileName(m_now.isValid() ? m_now : QDateTime::currentDateTime()));
+    QString folder = m_settings.lastSaveFolder;
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    m_folder->SetPath(folder);
+    m_folder->show();
+    Layout();
+    FileEdit()->setFocus();
+}
+
+bool CPdfSetupDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == FileEdit() && event->type() == QEvent::FocusIn) {
+        // The focus the field gets as the screen opens leaves the panel down; later ones raise it.
+        if (!m_panelSuppressed) {
+            m_panelSuppressed = true;
+        } else {
+            ++m_panelRequests;
+            QGuiApplication::inputMethod()->show();
+        }
+    }
+    return CDialog::eventFilter(watched, event);
+}
+
+void CPdfSetupDialog::Confirm() {
+    const QString folder = m_folder->Path();
+    m_settings.lastSaveFolder.Set(folder);
+    if (const CSettingDescriptor* d = FindSetting(QStringLiteral("LastSaveFolder")))
+        WriteText(d->KeyPath(), d->name, m_settings.lastSaveFolder);
+    m_output = JoinOutputPath(folder, FileEdit()->text());
+    EndDialog(IDOK);
+}
+
+void CPdfSetupDialog::Layout() {
+    const int w = width();
+    const int h = height();
+    const int margin = ScalePixels(7);
+    const int gap = ScalePixels(3);
+    int y = FrameHeaderBottom() + ScalePixels(8);
+    auto place = [&](int id, int height) {
+        PlaceControlPixels(id, QRect(margin, y, w - 2 * margin, height));
+        y += height + gap;
+    };
+    const int label = ScalePixels(14);
+    const int field = std::max(FileEdit()->sizeHint().height(), ScalePixels(18));
+    place(IDC_SETUP_FILE_LABEL, label);
+    place(IDC_SETUP_FILE, field);
+    y += gap;
+    place(IDC_SETUP_FOLDER_LABEL, label);
+    place(IDC_SETUP_FOLDER, std::max(m_folder->sizeHint().height(), field));
+    const int footerTop = FrameFooterTop(h);
+    for (int id : {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_OK}) {
+        CSkinButton* b = Button(id);
+        const QSize bs = b->sizeHint();
+        const int by = footerTop + (h - footerTop - bs.height() + ScalePixels(1)) / 2;
+        const int x = id == IDC_QB_BUTTON_CANCEL ? ScalePixels(4) : w - ScalePixels(4) - bs.width();
+        PlaceControlPixels(id, QRect(x, by, bs.width(), bs.height()));
+    }
+    if (m_folder->IsDroppedDown())
+        m_folder->DropDown();
+}
+
+void CPdfSetupDialog::OnClose() {
+    m_folder->CloseUp();
+}
+
+void CPdfSetupDialog::OnPaint(QPainter& painter) {
+    CDialog::OnPaint(painter);
+    DrawScreenFrame(this, painter, LoadFormatted(IDS_PDF_SETUP),
+                    LoadFormatted(IDS_CONFIGURE_PDF_FILE_PROPERTIES), m_picture, kFooterBand);
+}

@@ -1,0 +1,86 @@
+#include "tests/pdf/screens/PdfScreenTest.h"
+
+#include "pdf/screens/ProgressDialog.h"
+#include "ui/binding/SkinBinding.h"
+#include "ui/toolkit/QuestionBox.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QImage>
+#include <QPointer>
+#include <QRandomGenerator>
+#include <QTest>
+#include <QTimer>
+
+void CPdfScreenTest::SetUp() {
+    CTempHomeTest::SetUp();
+    m_device = std::make_unique<CDeviceWindow>(QSize(480, 640));
+    m_device->show();
+    ASSERT_TRUE(BindSkinLibraryFrom(QCoreApplication::applicationDirPath(), nullptr));
+    m_base = std::make_unique<CScreen>();
+    m_base->ShowModeless();
+}
+
+void CPdfScreenTest::TearDown() {
+    m_base.reset();
+    m_device.reset();
+    UnbindSkinLibrary();
+    CTempHomeTest::TearDown();
+}
+
+QString CPdfScreenTest::Picture(const QString& name, int width, int height, bool noise) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(QColor(40, 90, 160));
+    if (noise) {
+        QRandomGenerator random(7);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                image.setPixel(x, y, random.generate() | 0xFF000000u);
+    }
+    const QString path = PathIn(name);
+    EXPECT_TRUE(image.save(path, nullptr, 100)) << path.toStdString();
+    return path;
+}
+
+void CPdfScreenTest::Answer(CScreen* base, std::vector<CAnswer> answers) {
+    auto* timer = new QTimer(m_device.get());
+    auto queue = std::make_shared<std::vector<CAnswer>>(std::move(answers));
+    auto acted = std::make_shared<QPointer<CScreen>>();
+    auto seen = m_seen;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, timer, [this, timer, base, queue, acted, seen] {
+        CScreen* top = m_device->TopScreen();
+        if (!top || top == base || dynamic_cast<CProgressDialog*>(top) || !top->HasPainted())
+            return;
+        if (*acted && acted->data() == top)
+            return;
+        if (queue->empty()) {
+            timer->stop();
+            timer->deleteLater();
+            return;
+        }
+        *acted = top;
+        seen->append(ScreenName(top));
+        CAnswer answer = std::move(queue->front());
+        queue->erase(queue->begin());
+        answer(top);
+    });
+    timer->start();
+}
+
+bool CPdfScreenTest::WaitFor(const std::function<bool()>& ready) {
+    return QTest::qWaitFor(ready, 5000);
+}
+
+QString ScreenName(CScreen* screen) {
+    if (auto* box = dynamic_cast<CQuestionBox*>(screen))
+        return box->Heading();
+    return screen->accessibleName();
+}
+
+void Press(CScreen* screen, int id) {
+    auto* button = dynamic_cast<QAbstractButton*>(screen->Control(id));
+    ASSERT_NE(button, nullptr) << id;
+    ASSERT_TRUE(button->isEnabled()) << id;
+    button->click();
+}
