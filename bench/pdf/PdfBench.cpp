@@ -262,76 +262,98 @@ void Report(benchmark::State& state, const std::string& key, const CRun& run, qi
 
 enum class Tool { Img2pdf, Builder, Command, CommandPortrait };
 
+const char* ToolName(Tool tool) {
+    switch (tool) {
+    case Tool::Img2pdf: return "img2pdf";
+    case Tool::Builder: return "builder";
+    case Tool::Command: return "command";
+    case Tool::CommandPortrait: return "portrait";
+    }
+    return "";
+}
+
+CRun RunTool(Tool tool, const QStringList& pictures, bool png, const QString& output) {
+    switch (tool) {
+    case Tool::Img2pdf:
+        return RunProgram(QStringList{"img2pdf", "--pagesize", "A4", "-o", output} + pictures,
+                          output);
+    case Tool::Builder:
+        return RunInChild([&] { return BuildWithBuilder(pictures, png ? 3 : 4, output); }, output);
+    case Tool::Command:
+    case Tool::CommandPortrait:
+        return RunProgram(
+            QStringList{Program(), "pdf",
+                        tool == Tool::Command ? "--no-auto-portrait" : "--auto-portrait", "--fit",
+                        "--page-size", "A4", "-o", output} +
+                pictures,
+            output);
+    }
+    return {};
+}
+
+std::string Key(bool png, int pages, Tool tool) {
+    return std::string(png ? "png" : "jpeg") + "/" + std::to_string(pages) + "/" + ToolName(tool);
+}
+
 void BenchPages(benchmark::State& state, Tool tool, bool png) {
     const CCorpus& corpus = Corpus();
     const int pages = int(state.range(0));
     const QStringList pictures = Pictures(png ? corpus.pngs : corpus.jpegs, pages);
-    const qint64 input = Bytes(pictures);
     const QString output = corpus.folder + "/out.pdf";
-    const std::string key = std::string(png ? "png" : "jpeg") + "/" + std::to_string(pages) + "/" +
-                            (tool == Tool::Img2pdf   ? "img2pdf"
-                             : tool == Tool::Builder ? "builder"
-                             : tool == Tool::Command ? "command"
-                                                     : "portrait");
+    for (auto _ : state)
+        Report(state, Key(png, pages, tool), RunTool(tool, pictures, png, output), Bytes(pictures),
+               pages);
+}
+
+// Each round runs img2pdf and the command both ways right after each other (in turns), so
+// that a busy machine weighs on all three alike; the ratio is taken per round.
+std::map<std::string, std::vector<double>> g_pairedRatios;
+
+void BenchPaired(benchmark::State& state) {
+    const CCorpus& corpus = Corpus();
+    const int pages = int(state.range(0));
+    const QStringList pictures = Pictures(corpus.jpegs, pages);
+    const QString output = corpus.folder + "/out.pdf";
+    const Tool tools[] = {Tool::Img2pdf, Tool::Command, Tool::CommandPortrait};
+    int round = 0;
     for (auto _ : state) {
-        CRun run;
-        switch (tool) {
-        case Tool::Img2pdf:
-            run = RunProgram(QStringList{"img2pdf", "--pagesize", "A4", "-o", output} + pictures,
-                             output);
-            break;
-        case Tool::Builder:
-            run =
-                RunInChild([&] { return BuildWithBuilder(pictures, png ? 3 : 4, output); }, output);
-            break;
-        case Tool::Command:
-        case Tool::CommandPortrait:
-            run = RunProgram(
-                QStringList{Program(), "pdf",
-                            tool == Tool::Command ? "--no-auto-portrait" : "--auto-portrait",
-                            "--fit", "--page-size", "A4", "-o", output} +
-                    pictures,
-                output);
-            break;
+        std::map<Tool, CRun> runs;
+        for (int i = 0; i < 3; ++i) {
+            const Tool tool = tools[(i + round) % 3];
+            runs[tool] = RunTool(tool, pictures, false, output);
+            Report(state, Key(false, pages, tool), runs[tool], Bytes(pictures), pages);
         }
-        Report(state, key, run, input, pages);
+        ++round;
+        state.SetIterationTime(runs[Tool::Command].seconds);
+        for (const Tool tool : {Tool::Command, Tool::CommandPortrait})
+            g_pairedRatios[Key(false, pages, tool)].push_back(runs[tool].seconds /
+                                                              runs[Tool::Img2pdf].seconds);
     }
 }
 
 // Per file: the screens' import making a page (auto-portrait on, the preview's thumbnail)
 // in this process, and "djpeg -scale 1/8" of the same file as a program.
-std::vector<double> g_importMs, g_djpegMs;
+std::vector<double> g_importMs, g_djpegMs, g_importRatios;
 
+// Each file is made into a page and run through djpeg right after each other.
 void ImportPage(benchmark::State& state) {
     const CCorpus& corpus = Corpus();
     int i = 0;
     for (auto _ : state) {
         const QString& path = corpus.jpegs[i++ % corpus.jpegs.size()];
+        const CRun djpeg =
+            RunProgram({"djpeg", "-scale", "1/8", "-outfile", "/dev/null", path}, QString());
         const auto start = std::chrono::steady_clock::now();
         auto page = MakePageFromFile(path, true, 200, 200);
         const double seconds = Seconds(start);
-        if (!page || !page->turnCcw) {
-            state.SkipWithError("no turned page");
+        if (!page || !page->turnCcw || !djpeg.ok) {
+            state.SkipWithError("no turned page, or djpeg failed");
             return;
         }
         state.SetIterationTime(seconds);
         g_importMs.push_back(seconds * 1000);
-    }
-}
-
-void DjpegEighth(benchmark::State& state) {
-    const CCorpus& corpus = Corpus();
-    int i = 0;
-    for (auto _ : state) {
-        const QString& path = corpus.jpegs[i++ % corpus.jpegs.size()];
-        const CRun run =
-            RunProgram({"djpeg", "-scale", "1/8", "-outfile", "/dev/null", path}, QString());
-        if (!run.ok) {
-            state.SkipWithError("djpeg failed");
-            return;
-        }
-        state.SetIterationTime(run.seconds);
-        g_djpegMs.push_back(run.seconds * 1000);
+        g_djpegMs.push_back(djpeg.seconds * 1000);
+        g_importRatios.push_back(seconds / djpeg.seconds);
     }
 }
 
@@ -361,12 +383,14 @@ void PrintSummary() {
             }
         }
     }
-    std::printf("  (command: --no-auto-portrait, portrait: --auto-portrait)\n");
+    std::printf(
+        "  (command: --no-auto-portrait, portrait: --auto-portrait; their time ratio is the "
+        "median of the rounds paired with img2pdf)\n");
     if (!g_importMs.empty() && !g_djpegMs.empty()) {
         const double import = Median(g_importMs), djpeg = Median(g_djpegMs);
         std::printf("  import page (auto-portrait, thumbnail) %6.2f ms  djpeg -scale 1/8 %6.2f ms  "
-                    "(%.2fx)\n",
-                    import, djpeg, import / djpeg);
+                    "(%.2fx, median of the paired files %.2fx)\n",
+                    import, djpeg, import / djpeg, Median(g_importRatios));
     }
     std::printf("  camera corpus: %d JPEGs of %d x %d, %.1f MB\n", kCameraFiles, kCameraWidth,
                 kCameraHeight, double(Corpus().jpegBytes) / 1e6);
@@ -399,15 +423,17 @@ void CopyBytes(benchmark::State& state) {
         ->Iterations(5)                                                                            \
         ->Unit(benchmark::kMillisecond)
 
-QM_PAGES(img2pdf_jpeg, Tool::Img2pdf, false, Arg(50)->Arg(200));
+BENCHMARK(BenchPaired)
+    ->Arg(50)
+    ->Arg(200)
+    ->UseManualTime()
+    ->Iterations(7)
+    ->Unit(benchmark::kMillisecond);
 QM_PAGES(builder_jpeg, Tool::Builder, false, Arg(50)->Arg(200));
-QM_PAGES(command_jpeg, Tool::Command, false, Arg(50)->Arg(200));
-QM_PAGES(portrait_jpeg, Tool::CommandPortrait, false, Arg(50)->Arg(200));
 QM_PAGES(img2pdf_png, Tool::Img2pdf, true, Arg(10));
 QM_PAGES(builder_png, Tool::Builder, true, Arg(10));
 QM_PAGES(command_png, Tool::Command, true, Arg(10));
 BENCHMARK(ImportPage)->UseManualTime()->Iterations(50)->Unit(benchmark::kMillisecond);
-BENCHMARK(DjpegEighth)->UseManualTime()->Iterations(50)->Unit(benchmark::kMillisecond);
 BENCHMARK(CopyBytes)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
