@@ -8,7 +8,6 @@
 #include "resources/ResourceIds.h"
 #include "ui/toolkit/Fonts.h"
 #include "ui/toolkit/ResourceTables.h"
-#include "ui/toolkit/Toolkit.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -32,7 +31,6 @@ int RunScreens(const CCommandLine& line) {
     device.setWindowTitle(title);
     QApplication::setFont(MakeFont(8, ScreenPixelsPerInch()));
     device.show();
-    InstallToolkitHooks(title);
 
     CStartupServices services = DefaultStartupServices(line.log);
     std::unique_ptr<CScreenshotTour> tour;

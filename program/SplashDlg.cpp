@@ -1,5 +1,6 @@
 #include "program/SplashDlg.h"
 
+#include "platform/screen/MessageBox.h"
 #include "platform/screen/MessagePump.h"
 #include "platform/screen/WaitCursor.h"
 #include "program/AboutDlg.h"
@@ -9,6 +10,7 @@
 #include "ui/text/ProductInfo.h"
 #include "ui/text/Strings.h"
 #include "ui/toolkit/Fonts.h"
+#include "ui/toolkit/ResourceTables.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -105,7 +107,11 @@ void CSplashDlg::Initialise() {
     BeginWait();
     m_services.openLog(StartupLogPath());
     m_services.loadSettings();
-    m_succeeded = m_services.bindSkin();
+    int skinError = 0;
+    m_succeeded = m_services.bindSkin(&skinError);
+    if (!m_succeeded && skinError)
+        PlatformMessageBox(LoadFormatted(ids::IDS_CRITICAL_APPLICATION_ERROR, skinError),
+                           FindDialogTemplate(ids::IDD_SPLASH)->caption);
     m_services.startImaging();
     EndWait();
 

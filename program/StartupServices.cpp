@@ -18,7 +18,7 @@ CStartupServices DefaultStartupServices(bool diagnosticLog) {
             EnableDiagnosticLog();
     };
     s.loadSettings = [] { LoadSettings(); };
-    s.bindSkin = [] { return BindSkinLibrary(); };
+    s.bindSkin = [](int* error) { return BindSkinLibrary(error); };
     s.startImaging = [] { return StartImaging(); };
     s.stopImaging = [] { StopImaging(); };
     s.saveSettings = [] { return SaveSettings(); };

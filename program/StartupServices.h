@@ -16,7 +16,8 @@ class CSplashDlg;
 struct CStartupServices {
     std::function<void(const QString& path)> openLog;
     std::function<void()> loadSettings;
-    std::function<bool()> bindSkin;
+    // False ends start-up; `error` then holds the critical error number to show, or 0.
+    std::function<bool(int* error)> bindSkin;
     std::function<bool()> startImaging;
     std::function<void()> stopImaging;
     std::function<bool()> saveSettings;

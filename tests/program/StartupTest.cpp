@@ -4,6 +4,7 @@
 #include "program/AboutDlg.h"
 #include "program/SplashDlg.h"
 #include "app/Log.h"
+#include "platform/Registry.h"
 #include "platform/screen/DeviceWindow.h"
 #include "platform/screen/MessageBox.h"
 #include "platform/screen/WaitCursor.h"
@@ -11,7 +12,6 @@
 #include "screens/MainDlg.h"
 #include "tests/support/TempHome.h"
 #include "ui/binding/SkinBinding.h"
-#include "ui/toolkit/Toolkit.h"
 
 #include <QDir>
 #include <QTest>
@@ -40,7 +40,15 @@ protected:
         CTempHomeTest::SetUp();
         m_device = std::make_unique<CDeviceWindow>(QSize(480, 640));
         m_device->show();
-        InstallToolkitHooks("Quillmark Mobile");
+        // A device with a camera: the main screen then starts without its camera notice,
+        // which would wait for an answer.
+        using namespace platform;
+        HKEY key = 0;
+        ASSERT_EQ(RegCreateKeyEx(HKEY_LOCAL_MACHINE, QStringLiteral("System\\State\\Hardware"), &key),
+                  ERROR_SUCCESS);
+        const std::uint32_t one = 1;
+        RegSetValueEx(key, QStringLiteral("Camera"), REG_DWORD, &one, sizeof one);
+        RegCloseKey(key);
         SetMessageBoxHandler([this](const QString& text, const QString& title) {
             m_boxes.push_back(title + ": " + text);
         });
@@ -58,12 +66,12 @@ protected:
         CStartupServices s = real;
         s.openLog = [this, real](const QString& path) { m_trace.push_back("openLog"); m_logPath = path; real.openLog(path); };
         s.loadSettings = [this, real] { m_trace.push_back("loadSettings"); real.loadSettings(); };
-        s.bindSkin = [this, skinFolder] {
+        s.bindSkin = [this, skinFolder](int* error) {
             m_trace.push_back("bindSkin");
             std::uint32_t pageSize = 99;
             m_settingsInRegistryAtBinding =
                 ReadNumber(SettingsKeyPath("SCAN_SETTINGS"), "PageSize", pageSize);
-            return BindSkinLibraryFrom(skinFolder, ProcessLog());
+            return BindSkinLibraryFrom(skinFolder, ProcessLog(), error);
         };
         s.startImaging = [this, real] { m_trace.push_back("startImaging"); return real.startImaging(); };
         s.stopImaging = [this, real] { m_trace.push_back("stopImaging"); real.stopImaging(); };

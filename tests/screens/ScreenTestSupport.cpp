@@ -1,7 +1,6 @@
 #include "tests/screens/ScreenTestSupport.h"
 
 #include "ui/binding/SkinBinding.h"
-#include "ui/toolkit/Toolkit.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -10,7 +9,6 @@
 
 void CScreenTest::SetUp() {
     CTempHomeTest::SetUp();
-    InstallToolkitHooks("Quillmark Mobile");
     UseScreen(QSize(480, 640));
 }
 

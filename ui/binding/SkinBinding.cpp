@@ -4,20 +4,16 @@
 
 #include "ui/binding/SkinBindingState.h"
 
-#include "app/Log.h"
 #include "app/KnownFolders.h"
-#include "resources/ids/StringIds.h"
-#include "ui/text/Strings.h"
+#include "app/Log.h"
 
 #include <QFileInfo>
 
-#include <cstdio>
 #include <dlfcn.h>
 
 namespace {
 
-SkinMessageBoxHook g_messageBox;
-std::function<void()> g_resetHook;
+int g_generation = 0;
 
 // Stands in for the program's log when none is given: the library may always write.
 class CDroppingLogSink final : public CLogSink {
@@ -25,13 +21,10 @@ public:
     void Log(std::uint32_t, const char*, ...) override {}
 };
 
-void ShowCriticalError(int code) {
-    const QString text = LoadFormatted(ids::IDS_CRITICAL_APPLICATION_ERROR, code);
-    if (g_messageBox) {
-        g_messageBox(text);
-        return;
-    }
-    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+bool Fail(int* error, int code) {
+    if (error)
+        *error = code;
+    return false;
 }
 
 QString JoinPath(const QString& folder, const char* name) {
@@ -53,23 +46,20 @@ SkinBindingState& BindingState() {
     return state;
 }
 
-void SetSkinMessageBoxHook(SkinMessageBoxHook hook) {
-    g_messageBox = std::move(hook);
+int SkinBindingGeneration() {
+    return g_generation;
 }
 
-void SetSkinBindingResetHook(std::function<void()> hook) {
-    g_resetHook = std::move(hook);
+bool BindSkinLibrary(int* error) {
+    return BindSkinLibraryFrom(GetAppFolder(), ProcessLog(), error);
 }
 
-bool BindSkinLibrary() {
-    return BindSkinLibraryFrom(GetAppFolder(), ProcessLog());
-}
-
-bool BindSkinLibraryFrom(const QString& folder, CLogSink* log) {
+bool BindSkinLibraryFrom(const QString& folder, CLogSink* log, int* error) {
     static CDroppingLogSink droppingSink;
     UnbindSkinLibrary();
-    if (g_resetHook)
-        g_resetHook();
+    ++g_generation;
+    if (error)
+        *error = 0;
 
     const bool high = ComputeHighResolution();
     SetHighResolution(high);
@@ -79,10 +69,8 @@ bool BindSkinLibraryFrom(const QString& folder, CLogSink* log) {
     const QString vgaPath = JoinPath(folder, "Quillmark.vga");
     const QString qvgaPath = JoinPath(folder, "Quillmark.qvga");
     const QString path = high ? vgaPath : qvgaPath;
-    if (!QFileInfo(path).isFile()) {
-        ShowCriticalError(kSkinErrorLibraryMissing);
-        return false;
-    }
+    if (!QFileInfo(path).isFile())
+        return Fail(error, kSkinErrorLibraryMissing);
 
     SkinBindingState& state = BindingState();
     const QByteArray nativePath = QFile::encodeName(path);
@@ -111,8 +99,7 @@ bool BindSkinLibraryFrom(const QString& folder, CLogSink* log) {
         // The manager is the library's own object: destroy it before the code goes away.
         state.cleanup(state.manager);
         Unload(state);
-        ShowCriticalError(kSkinErrorWrongVersion);
-        return false;
+        return Fail(error, kSkinErrorWrongVersion);
     }
     return true;
 }

@@ -43,27 +43,24 @@ void MapDialogRectForScreen(TesRect& rect);
 // The same for a template's (x, y, width, height) in dialog units; returns the pixel rectangle.
 QRect MapDialogRectForScreen(int x, int y, int cx, int cy);
 
-// Where binding shows its failure ("Critical application error #4097."): a plain platform
-// message box with an OK button. The screen host installs it; until then the text goes to
-// standard error. Passing an empty function restores that default.
-using SkinMessageBoxHook = std::function<void(const QString& text)>;
-void SetSkinMessageBoxHook(SkinMessageBoxHook hook);
-
-// Run as the first step of every binding: the toolkit resets its shared colour scheme and
-// empties its font list here, so fonts are made anew for the chosen resolution.
-void SetSkinBindingResetHook(std::function<void()> hook);
+// Counts the bindings of this run. Whatever is made for one resolution (fonts, the colour
+// scheme of the screen frame) remembers the count it was made at and is made anew once it
+// changes, so nothing of an earlier binding survives a new one.
+int SkinBindingGeneration();
 
 // Error numbers shown by a failed binding.
 inline constexpr int kSkinErrorLibraryMissing = 4097;
 inline constexpr int kSkinErrorWrongVersion = 4096;
 
 // Binds Quillmark.vga (high resolution) or Quillmark.qvga from the program folder and hands
-// the process log to it. False ends start-up. The other resolution's file is left alone:
+// the process log to it. False ends start-up; `error` (when given) then holds the number of
+// the critical error the caller shows (kSkinErrorLibraryMissing, kSkinErrorWrongVersion), or
+// 0 when the library could not be loaded at all. The other resolution's file is left alone:
 // the screen size is chosen at every start.
-bool BindSkinLibrary();
+bool BindSkinLibrary(int* error = nullptr);
 // The same from `folder` with `log` (tests, tools). A null log gets a sink that drops
 // every record.
-bool BindSkinLibraryFrom(const QString& folder, CLogSink* log);
+bool BindSkinLibraryFrom(const QString& folder, CLogSink* log, int* error = nullptr);
 // Destroys the manager and unloads the library (tests; the program keeps it to the end).
 void UnbindSkinLibrary();
 // The bound manager, or null.

@@ -34,18 +34,30 @@ void DrawFadingDashes(QPainter& dc, int y, int width) {
     }
 }
 
-}  // namespace
+} // namespace
 
+// The colour scheme belongs to one binding of the skin: a new binding starts from the defaults.
 CFrameColours& FrameColours() {
     static CFrameColours colours;
+    static int generation = SkinBindingGeneration();
+    if (generation != SkinBindingGeneration()) {
+        colours = CFrameColours{};
+        generation = SkinBindingGeneration();
+    }
     return colours;
 }
 
-void ResetFrameColours() { FrameColours() = CFrameColours{}; }
+void ResetFrameColours() {
+    FrameColours() = CFrameColours{};
+}
 
-int FrameHeaderBottom() { return ScalePixels(kHeaderHeight); }
+int FrameHeaderBottom() {
+    return ScalePixels(kHeaderHeight);
+}
 
-int FrameFooterTop(int height) { return height - ScalePixels(kFooterHeight); }
+int FrameFooterTop(int height) {
+    return height - ScalePixels(kFooterHeight);
+}
 
 void DrawScreenFrame(QWidget* window, QPainter& dc, const QString& caption, const QString& heading,
                      std::int32_t picture, int footerMode) {

@@ -3,7 +3,6 @@
 #include "mail/AccountStore.h"
 #include "platform/screen/Screen.h"
 #include "ui/binding/SkinBinding.h"
-#include "ui/toolkit/Toolkit.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,7 +11,6 @@
 
 void CMailScreenTest::SetUp() {
     CTempHomeTest::SetUp();
-    InstallToolkitHooks("Quillmark Mobile");
     m_device = std::make_unique<CDeviceWindow>(QSize(480, 640));
     m_device->show();
     ASSERT_TRUE(BindSkinLibraryFrom(QCoreApplication::applicationDirPath(), nullptr))

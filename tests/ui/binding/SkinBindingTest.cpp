@@ -18,15 +18,9 @@ QString ProgramFolder() {
 
 class SkinBindingTest : public CTempHomeTest {
 protected:
-    void SetUp() override {
-        CTempHomeTest::SetUp();
-        SetSkinMessageBoxHook([this](const QString& text) { m_messages << text; });
-        SetSkinBindingResetHook([this] { ++m_resets; });
-    }
+    void SetUp() override { CTempHomeTest::SetUp(); }
     void TearDown() override {
         UnbindSkinLibrary();
-        SetSkinMessageBoxHook({});
-        SetSkinBindingResetHook({});
         platform::SetDeviceScreenSize(QSize(480, 640));
         CTempHomeTest::TearDown();
     }
@@ -39,8 +33,7 @@ protected:
         return folder;
     }
 
-    QStringList m_messages;
-    int m_resets = 0;
+    int m_error = -1;
 };
 
 } // namespace
@@ -50,8 +43,9 @@ TEST_F(SkinBindingTest, HighResolutionScreenBindsTheVgaLibraryAndKeepsTheOther) 
     const QString folder =
         FolderWith({ProgramFolder() + "/Quillmark.vga", ProgramFolder() + "/Quillmark.qvga"},
                    {"Quillmark.vga", "Quillmark.qvga"});
-    ASSERT_TRUE(BindSkinLibraryFrom(folder, nullptr));
-    EXPECT_EQ(m_resets, 1);
+    const int generation = SkinBindingGeneration();
+    ASSERT_TRUE(BindSkinLibraryFrom(folder, nullptr, &m_error));
+    EXPECT_EQ(SkinBindingGeneration(), generation + 1);
     EXPECT_TRUE(IsHighResolution());
     EXPECT_EQ(ScalePixels(5), 10);
     EXPECT_EQ(BoundSkinLibraryPath(), folder + "/Quillmark.vga");
@@ -62,7 +56,7 @@ TEST_F(SkinBindingTest, HighResolutionScreenBindsTheVgaLibraryAndKeepsTheOther) 
     // Both files stay, so the next start at the other size still finds its library.
     EXPECT_TRUE(QFileInfo::exists(folder + "/Quillmark.qvga"));
     EXPECT_TRUE(QFileInfo::exists(folder + "/Quillmark.vga"));
-    EXPECT_TRUE(m_messages.isEmpty());
+    EXPECT_EQ(m_error, 0);
 
     // The flag stays for the run even when the device is turned to another class.
     platform::SetDeviceScreenSize(QSize(600, 1024));
@@ -86,8 +80,8 @@ TEST_F(SkinBindingTest, MissingLibraryFileShowsError4097) {
     platform::SetDeviceScreenSize(QSize(480, 640));
     // Only the other resolution's file is there.
     const QString folder = FolderWith({ProgramFolder() + "/Quillmark.qvga"}, {"Quillmark.qvga"});
-    EXPECT_FALSE(BindSkinLibraryFrom(folder, nullptr));
-    EXPECT_EQ(m_messages, QStringList{"Critical application error #4097."});
+    EXPECT_FALSE(BindSkinLibraryFrom(folder, nullptr, &m_error));
+    EXPECT_EQ(m_error, 4097);
     EXPECT_FALSE(SkinManager());
     EXPECT_EQ(SkinAddImage(ids::IDB_LOGO), 0);
     EXPECT_EQ(SkinImageSize(1), QSize(0, 0));
@@ -97,8 +91,8 @@ TEST_F(SkinBindingTest, MissingLibraryFileShowsError4097) {
 TEST_F(SkinBindingTest, LibraryAnsweringVersion79IsRefusedWithError4096) {
     platform::SetDeviceScreenSize(QSize(480, 640));
     const QString folder = FolderWith({QStringLiteral(QM_TEST_SKIN_V79)}, {"Quillmark.vga"});
-    EXPECT_FALSE(BindSkinLibraryFrom(folder, nullptr));
-    EXPECT_EQ(m_messages, QStringList{"Critical application error #4096."});
+    EXPECT_FALSE(BindSkinLibraryFrom(folder, nullptr, &m_error));
+    EXPECT_EQ(m_error, 4096);
     EXPECT_FALSE(SkinManager());
     EXPECT_TRUE(BoundSkinLibraryPath().isEmpty());
 }
@@ -106,8 +100,8 @@ TEST_F(SkinBindingTest, LibraryAnsweringVersion79IsRefusedWithError4096) {
 TEST_F(SkinBindingTest, LibraryWithoutAManagerBindsAndDrawsNothing) {
     platform::SetDeviceScreenSize(QSize(480, 640));
     const QString folder = FolderWith({QStringLiteral(QM_TEST_SKIN_NO_MANAGER)}, {"Quillmark.vga"});
-    EXPECT_TRUE(BindSkinLibraryFrom(folder, nullptr));
-    EXPECT_TRUE(m_messages.isEmpty());
+    EXPECT_TRUE(BindSkinLibraryFrom(folder, nullptr, &m_error));
+    EXPECT_EQ(m_error, 0);
     EXPECT_FALSE(SkinManager());
     EXPECT_EQ(SkinAddImage(ids::IDB_LOGO), 0);
     EXPECT_EQ(SkinImageSize(10000), QSize(0, 0));
@@ -116,8 +110,8 @@ TEST_F(SkinBindingTest, LibraryWithoutAManagerBindsAndDrawsNothing) {
 TEST_F(SkinBindingTest, LibraryMissingAnExportFailsWithoutAMessage) {
     platform::SetDeviceScreenSize(QSize(480, 640));
     const QString folder = FolderWith({QStringLiteral(QM_TEST_SKIN_NO_CLEANUP)}, {"Quillmark.vga"});
-    EXPECT_FALSE(BindSkinLibraryFrom(folder, nullptr));
-    EXPECT_TRUE(m_messages.isEmpty());
+    EXPECT_FALSE(BindSkinLibraryFrom(folder, nullptr, &m_error));
+    EXPECT_EQ(m_error, 0);
     EXPECT_FALSE(SkinManager());
     EXPECT_TRUE(BoundSkinLibraryPath().isEmpty());
 }
@@ -127,8 +121,8 @@ TEST_F(SkinBindingTest, LibraryThatIsNoLibraryFailsWithoutAMessage) {
     const QString folder = PathIn("program");
     QDir().mkpath(folder);
     WriteFile(folder + "/Quillmark.qvga", "not an ELF file");
-    EXPECT_FALSE(BindSkinLibraryFrom(folder, nullptr));
-    EXPECT_TRUE(m_messages.isEmpty());
+    EXPECT_FALSE(BindSkinLibraryFrom(folder, nullptr, &m_error));
+    EXPECT_EQ(m_error, 0);
     EXPECT_FALSE(SkinManager());
 }
 

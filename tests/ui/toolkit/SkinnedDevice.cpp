@@ -3,11 +3,9 @@
 #include "ui/binding/SkinBinding.h"
 
 #include <QCoreApplication>
-#include "ui/toolkit/Toolkit.h"
 
 void CSkinnedDeviceTest::SetUp() {
     CTempHomeTest::SetUp();
-    InstallToolkitHooks("Quillmark Mobile");
     UseScreen(QSize(480, 640));
 }
 
