@@ -12,8 +12,13 @@ for size in 480x640 240x320; do
     export QUILLMARK_HOME="$work/home-$size"
     mkdir -p "$QUILLMARK_HOME"
     "$program" --screen "$size" --screenshots "$work/shots-$size" > "$work/out-$size.txt"
-    count=$(ls "$work/shots-$size"/*.png | wc -l)
-    [ "$count" -eq 34 ] || { echo "expected 34 screenshots at $size, got $count"; exit 1; }
+    # Exactly the pictures the tour says it wrote, and every area's stop among them.
+    listed=$(sed -n 's/^Screenshots: //p' "$work/out-$size.txt" | tr -d ' ' | tr ',' '\n' | sort)
+    written=$(cd "$work/shots-$size" && ls *.png | sort)
+    [ "$listed" = "$written" ] || { echo "the tour wrote other pictures than it listed at $size"; exit 1; }
+    for first in 01-splash 02-main 03-about 04-question-kind0 14-question-kind10 20- 30- 4 6 70-; do
+        ls "$work/shots-$size/$first"*.png >/dev/null 2>&1 || { echo "no screenshot $first* at $size"; exit 1; }
+    done
     for png in "$work/shots-$size"/*.png; do
         dims=$(/usr/bin/python3 -c 'import struct,sys; d=open(sys.argv[1],"rb").read(24); print("%dx%d" % struct.unpack(">II", d[16:24]))' "$png")
         [ "$dims" = "$size" ] || { echo "$png is $dims, not $size"; exit 1; }
