@@ -13,6 +13,8 @@ struct Entry {
 };
 
 // Sorted by identifier; texts are exactly as the program shows them.
+// One entry a line, as long as the text: the table reads like the catalogue it is.
+// clang-format off
 constexpr Entry kTable[] = {
     {ids::IDS_NEXT, u"Next"},
     {ids::IDS_BACK, u"Back"},
@@ -337,8 +339,18 @@ constexpr Entry kTable[] = {
     {ids::IDS_MENU, u"Menu"},
     {ids::IDS_CANCEL_65287, u"Cancel"},
 };
+// clang-format on
 
 }  // namespace
+
+// Lookups search the table by halves: an entry out of order would silently never be found.
+static_assert(std::is_sorted(std::begin(kTable), std::end(kTable),
+                             [](const Entry& a, const Entry& b) { return a.id < b.id; }),
+              "the string table must be sorted by identifier");
+static_assert(std::adjacent_find(std::begin(kTable), std::end(kTable),
+                                 [](const Entry& a, const Entry& b) { return a.id == b.id; }) ==
+                  std::end(kTable),
+              "every identifier of the string table must be unique");
 
 QStringView LookupString(std::uint16_t id) {
     const auto* end = std::end(kTable);
