@@ -9,7 +9,7 @@
 #include "ui/toolkit/ToolkitAccessibility.h"
 
 #include <QAccessible>
-#include <QDateTime>
+#include <QElapsedTimer>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -19,8 +19,14 @@ namespace {
 
 constexpr std::uint32_t kUnknown = 0xFFFFFFFFu;
 
+// Milliseconds on a monotonic clock: setting the wall clock must not make estimates jump.
 std::uint32_t TickCount() {
-    return std::uint32_t(QDateTime::currentMSecsSinceEpoch());
+    static const QElapsedTimer started = [] {
+        QElapsedTimer timer;
+        timer.start();
+        return timer;
+    }();
+    return std::uint32_t(started.elapsed());
 }
 
 QString TimeText(std::uint16_t format, std::uint32_t ms) {
@@ -136,7 +142,23 @@ double CProgressCtrl::Fraction() const {
 }
 
 int CProgressCtrl::FilledWidth() const {
-    return int(width() * Fraction());
+    return int((m_vertical ? height() : width()) * Fraction());
+}
+
+void CProgressCtrl::SetVertical(bool vertical) {
+    if (vertical == m_vertical)
+        return;
+    m_vertical = vertical;
+    m_rebuild = true;
+    m_filled = FilledWidth();
+    update();
+}
+
+QRect CProgressCtrl::FilledRect() const {
+    const int filled = FilledWidth();
+    // A vertical bar fills from the bottom up.
+    return m_vertical ? QRect(0, height() - filled, width(), filled)
+                      : QRect(0, 0, filled, height());
 }
 
 void CProgressCtrl::EstimateTimes(std::uint32_t& remaining, std::uint32_t& elapsed,
@@ -186,7 +208,8 @@ void CProgressCtrl::BuildPictures() {
         // Glass: the colour washed towards white in the upper half, full below the middle.
         auto glass = [&](QImage& picture, const QColor& colour) {
             QPainter p(&picture);
-            QLinearGradient g(r.topLeft(), r.bottomLeft());
+            // Across the bar: top to bottom on a horizontal one, left to right on a vertical one.
+            QLinearGradient g(r.topLeft(), m_vertical ? r.topRight() : r.bottomLeft());
             g.setColorAt(0.0, QColor(255, 255, 255));
             g.setColorAt(0.45, colour.lighter(135));
             g.setColorAt(0.5, colour);
@@ -216,11 +239,12 @@ void CProgressCtrl::paintEvent(QPaintEvent*) {
     }
     if (m_rebuild || m_filledPicture.size() != size())
         BuildPictures();
-    const int filled = FilledWidth();
-    m_filled = filled;
-    p.drawImage(QRect(0, 0, filled, height()), m_filledPicture, QRect(0, 0, filled, height()));
-    p.drawImage(QRect(filled, 0, width() - filled, height()), m_emptyPicture,
-                QRect(filled, 0, width() - filled, height()));
+    m_filled = FilledWidth();
+    const QRect filled = FilledRect();
+    const QRect empty = m_vertical ? QRect(0, 0, width(), height() - filled.height())
+                                   : QRect(filled.width(), 0, width() - filled.width(), height());
+    p.drawImage(filled, m_filledPicture, filled);
+    p.drawImage(empty, m_emptyPicture, empty);
 
     const QRect textRect =
         m_gradient ? rect().adjusted(ScalePixels(3), 0, -ScalePixels(3), 0) : rect();

@@ -22,8 +22,8 @@ public:
     void SetRange16(std::uint32_t packed);
     void GetRange(int& lower, int& upper) const;
     int GetPos() const { return m_pos; }
-    int SetPos(int pos);       // returns the previous position
-    int SetStep(int step);     // returns the previous step
+    int SetPos(int pos);   // returns the previous position
+    int SetStep(int step); // returns the previous step
     int StepIt() { return SetPos(m_pos + m_step); }
     int OffsetPos(int delta) { return SetPos(m_pos + delta); }
     void Restart();
@@ -36,23 +36,32 @@ public:
     // gradient: glass-style pictures; statistics: times beside the percentage; totalTime: the
     // left text shows the estimated total instead of the elapsed time.
     void SetStyle(bool gradient, bool statistics, bool totalTime);
-    void SetTextShadow(bool on) { m_shadow = on; update(); }
+    void SetTextShadow(bool on) {
+        m_shadow = on;
+        update();
+    }
     // Takes the style from the settings group PROGRESS_CTRL_EX_CFG (Gradient, ShowStats,
     // ShowTotalTime), as the program's progress screens do.
     void ApplySettings();
 
     // Remaining, elapsed and total time in milliseconds; 0xFFFFFFFF where unknown.
-    void EstimateTimes(std::uint32_t& remaining, std::uint32_t& elapsed, std::uint32_t& total) const;
+    void EstimateTimes(std::uint32_t& remaining, std::uint32_t& elapsed,
+                       std::uint32_t& total) const;
     // The texts the next paint shows.
     QString BarText() const;
     QString LeftText() const;
     QString RightText() const;
-    // The filled width in pixels for the current size and position.
+    // A vertical bar: the filled part grows from the bottom.
+    void SetVertical(bool vertical);
+    bool IsVertical() const { return m_vertical; }
+    // The filled width (the filled height of a vertical bar) in pixels for the current size and
+    // position, and the part of the control it covers.
     int FilledWidth() const;
+    QRect FilledRect() const;
     // How many repaints position changes have asked for (the bar stays still otherwise).
     int RepaintRequests() const { return m_repaintRequests; }
 
-    // The millisecond clock (tests replace it).
+    // The millisecond clock, monotonic by default (tests replace it).
     void SetClock(std::function<std::uint32_t()> clock);
 
 protected:
@@ -69,6 +78,7 @@ private:
     int m_pos = 0;
     int m_step = 1;
     bool m_gradient = true;
+    bool m_vertical = false;
     bool m_stats = true;
     bool m_totalTime = false;
     bool m_showText = true;
