@@ -15,6 +15,8 @@ packages=(
   libhpdf-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev
   # finding and straightening the sheet in a photo
   libopencv-dev
+  # recognising text for searchable PDFs, with the English language data
+  libtesseract-dev tesseract-ocr-eng
   # camera
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-tools gstreamer1.0-pipewire
@@ -26,7 +28,7 @@ packages=(
   # end-to-end test: X server, private D-Bus session, accessibility bus and its Python client
   xvfb dbus at-spi2-core python3-pyatspi
 )
-bench_packages=(img2pdf libjpeg-turbo-progs libvips-tools)
+bench_packages=(img2pdf libjpeg-turbo-progs libvips-tools tesseract-ocr)
 
 if [[ "${1:-}" == "--bench" ]]; then
   packages+=("${bench_packages[@]}")

@@ -1,0 +1,125 @@
+#include "ocr/OcrEngine.h"
+
+#include "ocr/DrawnPicture.h"
+
+#include <tesseract/baseapi.h>
+#include <tesseract/resultiterator.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <cstdlib>
+
+namespace {
+
+// The folders Tesseract would search, so a missing language is found before the engine
+// prints its own complaint.
+QStringList DataFolders(const QString& dataPath) {
+    if (!dataPath.isEmpty())
+        return {dataPath};
+    QStringList folders;
+    if (const char* prefix = std::getenv("TESSDATA_PREFIX"))
+        folders << QString::fromLocal8Bit(prefix);
+    folders << QStringLiteral("/usr/share/tesseract-ocr/5/tessdata")
+            << QStringLiteral("/usr/share/tesseract-ocr/4.00/tessdata")
+            << QStringLiteral("/usr/share/tessdata");
+    return folders;
+}
+
+} // namespace
+
+bool COcrEngine::LanguageInstalled(const QString& language, const QString& dataPath) {
+    static const QRegularExpression name(QStringLiteral("^[A-Za-z0-9_]+$"));
+    const QStringList parts = language.split(u'+');
+    for (const QString& part : parts) {
+        if (!name.match(part).hasMatch())
+            return false;
+        bool found = false;
+        for (const QString& folder : DataFolders(dataPath))
+            found = found || QFileInfo(QDir(folder).filePath(part + ".traineddata")).isFile();
+        if (!found)
+            return false;
+    }
+    return !parts.isEmpty();
+}
+
+COcrEngine::COcrEngine(const QString& language, const QString& dataPath) {
+    if (!LanguageInstalled(language, dataPath))
+        return;
+    m_api = std::make_unique<tesseract::TessBaseAPI>();
+    const QByteArray path = dataPath.toLocal8Bit();
+    const QByteArray lang = language.toUtf8();
+    m_ready = m_api->Init(path.isEmpty() ? nullptr : path.constData(), lang.constData(),
+                          tesseract::OEM_LSTM_ONLY) == 0;
+    if (!m_ready) {
+        m_api.reset();
+        return;
+    }
+    // A page of a document, laid out in blocks; no word lists of the engine's own outside
+    // the language's.
+    m_api->SetPageSegMode(tesseract::PSM_AUTO);
+    m_api->SetVariable("debug_file", "/dev/null");
+}
+
+COcrEngine::~COcrEngine() {
+    if (m_api)
+        m_api->End();
+}
+
+COcrPage COcrEngine::RecognisePicture(const QString& path, bool turnCcw) {
+    if (!m_ready) {
+        COcrPage page;
+        page.failure = EOcrFailure::NoLanguage;
+        return page;
+    }
+    const QImage picture = DrawnPicture(path, turnCcw);
+    if (picture.isNull()) {
+        COcrPage page;
+        page.failure = EOcrFailure::NotDecoded;
+        return page;
+    }
+    return Recognise(picture);
+}
+
+COcrPage COcrEngine::Recognise(const QImage& picture) {
+    COcrPage page;
+    if (!m_ready) {
+        page.failure = EOcrFailure::NoLanguage;
+        return page;
+    }
+    if (picture.isNull() || picture.width() < 3 || picture.height() < 3) {
+        page.failure = EOcrFailure::NotDecoded;
+        return page;
+    }
+    const QImage grey = picture.format() == QImage::Format_Grayscale8
+                            ? picture
+                            : picture.convertToFormat(QImage::Format_Grayscale8);
+    page.pictureSize = grey.size();
+    m_api->SetImage(grey.constBits(), grey.width(), grey.height(), 1, int(grey.bytesPerLine()));
+    // Photographs come at camera resolution without a resolution the engine could trust.
+    m_api->SetSourceResolution(300);
+    if (m_api->Recognize(nullptr) != 0) {
+        m_api->Clear();
+        page.failure = EOcrFailure::EngineFailed;
+        return page;
+    }
+    std::unique_ptr<tesseract::ResultIterator> it(m_api->GetIterator());
+    if (it) {
+        do {
+            std::unique_ptr<char[]> text(it->GetUTF8Text(tesseract::RIL_WORD));
+            if (!text)
+                continue;
+            const QString word = QString::fromUtf8(text.get()).trimmed();
+            int left = 0, top = 0, right = 0, bottom = 0;
+            if (word.isEmpty() ||
+                !it->BoundingBox(tesseract::RIL_WORD, &left, &top, &right, &bottom))
+                continue;
+            page.words.push_back({word.normalized(QString::NormalizationForm_C),
+                                  QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)),
+                                  it->Confidence(tesseract::RIL_WORD)});
+        } while (it->Next(tesseract::RIL_WORD));
+    }
+    m_api->Clear();
+    return page;
+}

@@ -1,0 +1,97 @@
+#include "ocr/OcrEngine.h"
+#include "tests/ocr/TextPages.h"
+#include "tests/support/TempHome.h"
+
+#include <gtest/gtest.h>
+
+#include <QTransform>
+
+#include <map>
+
+namespace {
+
+using OcrEngineTest = CTempHomeTest;
+
+// Share of the drawn words that recognition found (as many times as drawn).
+double Recall(const std::vector<CDrawnWord>& drawn, const COcrPage& page) {
+    std::map<QString, int> found;
+    for (const COcrWord& word : page.words)
+        ++found[word.text.toLower()];
+    int hits = 0;
+    for (const CDrawnWord& word : drawn)
+        if (found[word.text.toLower()]-- > 0)
+            ++hits;
+    return drawn.empty() ? 0.0 : double(hits) / double(drawn.size());
+}
+
+TEST_F(OcrEngineTest, FindsTheWordsOfAPhotographedPageInTheirBoxes) {
+    const CTextPage page = DrawTextPage(SampleWords(120, 7), QSize(1240, 1754), 7);
+    ASSERT_GT(page.words.size(), 100u);
+    COcrEngine engine(QStringLiteral("eng"));
+    ASSERT_TRUE(engine.Ready());
+    const COcrPage result = engine.Recognise(page.image);
+    ASSERT_TRUE(result.HasText());
+    EXPECT_EQ(result.pictureSize, page.image.size());
+    EXPECT_GE(Recall(page.words, result), 0.95) << PlainText(result).toStdString();
+    // Every recognised word that was drawn sits in the box it was drawn in.
+    int placed = 0;
+    for (const COcrWord& word : result.words) {
+        for (const CDrawnWord& drawn : page.words) {
+            if (drawn.text == word.text && drawn.box.contains(word.box.center())) {
+                ++placed;
+                EXPECT_GT(word.confidence, 50.0f);
+                break;
+            }
+        }
+    }
+    EXPECT_GE(placed, int(page.words.size() * 95 / 100));
+}
+
+TEST_F(OcrEngineTest, ReadsThePictureAsDrawn) {
+    // An auto-portrait page: the file holds the sheet turned a quarter clockwise, the PDF
+    // draws it turned back, and recognition must see what the PDF shows.
+    const CTextPage page = DrawTextPage(SampleWords(40, 3), QSize(1240, 1754), 3);
+    const QImage stored = page.image.transformed(QTransform().rotate(90));
+    ASSERT_TRUE(stored.save(PathIn("turned.png")));
+    COcrEngine engine(QStringLiteral("eng"));
+    const COcrPage result = engine.RecognisePicture(PathIn("turned.png"), true);
+    ASSERT_TRUE(result.HasText());
+    EXPECT_EQ(result.pictureSize, QSize(1240, 1754));
+    EXPECT_EQ(PlainText(result), PlainText(engine.Recognise(page.image)));
+    EXPECT_GE(Recall(page.words, result), 0.8) << PlainText(result).toStdString();
+}
+
+TEST_F(OcrEngineTest, FindsNothingOnPaperWithoutText) {
+    COcrEngine engine(QStringLiteral("eng"));
+    const COcrPage result = engine.Recognise(DrawBlankPaper(QSize(1240, 1754), 11));
+    EXPECT_TRUE(result.Recognised());
+    EXPECT_FALSE(result.HasText()) << PlainText(result).toStdString();
+}
+
+TEST_F(OcrEngineTest, MissingLanguageIsAResultNotACrash) {
+    EXPECT_TRUE(COcrEngine::LanguageInstalled(QStringLiteral("eng")));
+    for (const char* name : {"xyz", "eng+xyz", "", "../eng", "eng/../eng"}) {
+        EXPECT_FALSE(COcrEngine::LanguageInstalled(QString::fromLatin1(name))) << name;
+        COcrEngine engine(QString::fromLatin1(name));
+        EXPECT_FALSE(engine.Ready()) << name;
+        EXPECT_EQ(engine.Recognise(DrawBlankPaper(QSize(100, 100), 1)).failure,
+                  EOcrFailure::NoLanguage);
+    }
+    // A data folder of its own without the language.
+    COcrEngine elsewhere(QStringLiteral("eng"), PathIn(QString()));
+    EXPECT_FALSE(elsewhere.Ready());
+}
+
+TEST_F(OcrEngineTest, UndecodablePictureIsNotDecoded) {
+    QFile file(PathIn("broken.jpg"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a picture");
+    file.close();
+    COcrEngine engine(QStringLiteral("eng"));
+    EXPECT_EQ(engine.RecognisePicture(PathIn("broken.jpg"), false).failure,
+              EOcrFailure::NotDecoded);
+    EXPECT_EQ(engine.RecognisePicture(PathIn("missing.jpg"), false).failure,
+              EOcrFailure::NotDecoded);
+}
+
+} // namespace
