@@ -170,8 +170,12 @@ void CProgressCtrl::EstimateTimes(std::uint32_t& remaining, std::uint32_t& elaps
     if (m_pos == m_upper || m_pos - m_lower <= 0)
         return;
     elapsed = now - m_start;
-    const std::uint32_t perUnit = elapsed / std::uint32_t(m_pos - m_lower);
-    total = std::uint32_t(m_upper - m_lower) * perUnit;
+    // Scaled in 64 bits rather than through a whole time per unit: with many units done in
+    // less than a millisecond each, that would give a total below the elapsed time and a
+    // remaining time that wraps round.
+    const std::uint64_t scaled =
+        std::uint64_t(elapsed) * std::uint64_t(m_upper - m_lower) / std::uint64_t(m_pos - m_lower);
+    total = std::uint32_t(std::min<std::uint64_t>(scaled, kUnknown - 1));
     remaining = total - elapsed;
 }
 

@@ -146,4 +146,17 @@ TEST_F(ProgressCtrlTest, TheGlassPicturesRunTowardsWhiteAndTheTextHasItsShadow) 
     EXPECT_TRUE(black);
 }
 
+TEST_F(ProgressCtrlTest, FastProgressNeverGivesAWrappedRemainingTime) {
+    CProgressCtrl* bar = Make();
+    bar->SetRange(0, 100);
+    bar->SetPos(17);
+    m_now += 5; // 17 units in 5 ms: less than a millisecond each
+    std::uint32_t remaining, elapsed, total;
+    bar->EstimateTimes(remaining, elapsed, total);
+    EXPECT_EQ(elapsed, 5u);
+    EXPECT_EQ(total, 29u);
+    EXPECT_EQ(remaining, 24u);
+    EXPECT_FALSE(bar->RightText().contains("N/A")) << bar->RightText().toStdString();
+}
+
 } // namespace
