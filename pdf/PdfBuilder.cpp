@@ -8,6 +8,7 @@
 #include "pdf/ImageMatrix.h"
 #include "pdf/PaperSizes.h"
 #include "pdf/PdfObjectWriter.h"
+#include "pdf/PdfTextLayer.h"
 #include "pdf/RasterPixels.h"
 #include "resources/ids/StringIds.h"
 #include "ui/text/Strings.h"
@@ -36,6 +37,7 @@ void CPdfBuilder::ReleaseDocument() {
         HPDF_Free(m_document);
     m_document = nullptr;
     m_page = nullptr;
+    m_textLayer.reset();
 }
 
 void HPDF_STDCALL CPdfBuilder::OnLibraryError(HPDF_STATUS errorNumber, HPDF_STATUS detailNumber,
@@ -67,6 +69,7 @@ QSize CPdfBuilder::PaperSize(std::uint32_t pageSize) {
 
 HPDF_Page CPdfBuilder::AddPdfPage() {
     m_page = m_document ? HPDF_AddPage(m_document) : nullptr;
+    m_pictureRect = QRectF();
     const QSize paper = PaperSize(m_options.pageSize);
     m_pageWidth = float(paper.width());
     if (m_page)
@@ -87,6 +90,7 @@ void CPdfBuilder::Draw(HPDF_Image image, int orientation, int w, int h) {
     HPDF_Page page = m_document ? HPDF_GetCurrentPage(m_document) : nullptr;
     const float x = float(int((m_pageWidth - float(w)) * 0.5f));
     const float y = float(int((m_pageHeight - float(h)) * 0.5f));
+    m_pictureRect = QRectF(x, y, float(w), float(h));
     if (orientation <= 1 || orientation > 8) {
         HPDF_Page_DrawImage(page, image, x, y, float(w), float(h));
         return;
@@ -165,6 +169,14 @@ bool CPdfBuilder::PlacePicture(int typeCode, const QString& path, bool turnCcw) 
     case kImageTypePng: return PlaceRaster(path, turnCcw);
     default: return true;
     }
+}
+
+bool CPdfBuilder::AddTextLayer(const COcrPage& words) {
+    if (!m_document || !m_page || m_failed)
+        return false;
+    if (!m_textLayer)
+        m_textLayer = std::make_unique<CPdfTextLayer>(m_document);
+    return m_textLayer->AddWords(m_page, m_pictureRect, words) && !m_failed;
 }
 
 bool CPdfBuilder::Save(CPdfSaveProgress* progress, const QString& path) {

@@ -14,10 +14,15 @@
 
 #include <hpdf.h>
 
+#include <QRectF>
 #include <QSize>
 #include <QString>
 
 #include <cstdint>
+#include <memory>
+
+class CPdfTextLayer;
+struct COcrPage;
 
 class CPdfBuilder {
 public:
@@ -54,6 +59,12 @@ public:
     // and an empty path nothing (a blank page); turnCcw as the page says. False when nothing
     // could be drawn for a picture page.
     bool PlacePicture(int typeCode, const QString& path, bool turnCcw = false);
+    // The words recognised on the picture placed last on the current page, as invisible text
+    // over it (pdf/PdfTextLayer.h); the font joins the document with the first word. True when
+    // there was nothing to add or the words were added.
+    bool AddTextLayer(const COcrPage& words);
+    // Where the last picture was drawn, in points; empty before the first.
+    const QRectF& PictureRect() const { return m_pictureRect; }
     // Writes the whole document to `path`, replacing an existing file; `progress` (may be
     // null) hears of every object written. True when the library reports success.
     bool Save(CPdfSaveProgress* progress, const QString& path);
@@ -93,4 +104,6 @@ private:
     HPDF_Page m_page = nullptr;
     float m_pageWidth = 0;
     float m_pageHeight = 0;
+    QRectF m_pictureRect;
+    std::unique_ptr<CPdfTextLayer> m_textLayer;
 };

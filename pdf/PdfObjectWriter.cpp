@@ -30,8 +30,9 @@ HPDF_STATUS WriteObjects(HPDF_Xref xref, HPDF_Stream stream, CPdfSaveProgress* p
     char buf[64];
     // The first section starts with the free entry 0, which is not an object.
     const HPDF_UINT first = xref->start_offset == 0 ? 1 : 0;
-    const HPDF_UINT count = xref->entries->count;
-    for (HPDF_UINT i = first; i < count; ++i) {
+    // Writing a font adds its descriptor and file to the table as it goes: the count is read
+    // again after every object.
+    for (HPDF_UINT i = first; i < xref->entries->count; ++i) {
         auto* entry = static_cast<HPDF_XrefEntry>(HPDF_List_ItemAt(xref->entries, i));
         const HPDF_UINT id = xref->start_offset + i;
         entry->byte_offset = stream->size;
@@ -44,7 +45,7 @@ HPDF_STATUS WriteObjects(HPDF_Xref xref, HPDF_Stream stream, CPdfSaveProgress* p
         if (ret != HPDF_OK)
             return ret;
         if (progress)
-            progress->OnObjectWritten(count, id);
+            progress->OnObjectWritten(xref->entries->count, id);
     }
     return HPDF_OK;
 }
