@@ -90,6 +90,9 @@ void CPdfLibraryDialog::OnInitDialog() {
     m_tree->SelectPath(ExistingFolder(m_initial));
     m_tree->setFocus();
     Layout();
+    // The tree is short on a small screen: keep the chosen folder in sight.
+    if (QTreeWidgetItem* current = m_tree->currentItem())
+        m_tree->scrollToItem(current, QAbstractItemView::PositionAtCenter);
     UpdateActions();
 }
 
