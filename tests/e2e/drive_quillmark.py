@@ -1,23 +1,61 @@
 #!/usr/bin/python3
-"""Drives the running program through the accessibility bus, by the names a user reads.
+"""Drives the running program through the accessibility bus, as a user does, then checks what
+it left behind (the PDF and the session file).
+
+  --mode names  every control is found by the name a user reads and pressed through its
+                accessibility action (a screen reader's or a GUI test tool's way)
+  --mode keys   only the keyboard: the soft keys F1/F2, Enter, Escape, Tab and the arrow keys
+                in menus; the tree is only read to know when a screen has come and where the
+                focus is. The X server runs no window manager, so the driver first gives the
+                program's window the keyboard focus, as a click on it would.
 
 Every step waits for the state it needs (polling the tree with a deadline), never for a fixed
-time. On a failure the device screen is saved as failure.png in the --shots folder.
+time. On a failure the step is named, the device screen is saved as failure.png and the
+accessibility tree as tree.txt in the --shots folder.
 """
 import argparse
 import os
+import re
 import subprocess
 import sys
 import time
 
 import pyatspi
 
-TIMEOUT = 30.0
+import check_output
+import x_focus
+
+TIMEOUT = 20.0
 XK_F1 = 0xFFBE
+XK_F2 = 0xFFBF
+XK_RETURN = 0xFF0D
+XK_TAB = 0xFF09
+XK_ESCAPE = 0xFF1B
+XK_LEFT = 0xFF51
+XK_RIGHT = 0xFF53
+XK_DOWN = 0xFF54
+
+SCAN = "Scan"
+CAPTURE = "Capture"
+MAKE_PDF = "Make PDF"
+PDF_SETUP = "PDF setup"
+CREATED = "PDF document created successfully"
+ACTIONS = "Actions"
+NEW_SESSION = "Start a new session?"
 
 
 class Failure(Exception):
     pass
+
+
+class Steps:
+    """The step being carried out, so that a failure says which one broke."""
+    current = "start"
+
+    @classmethod
+    def begin(cls, what):
+        cls.current = what
+        print("e2e: " + what, flush=True)
 
 
 def wait_for(what, probe, timeout=TIMEOUT):
@@ -50,8 +88,18 @@ def showing(node):
     return s.contains(pyatspi.STATE_SHOWING) or s.contains(pyatspi.STATE_VISIBLE)
 
 
+def enabled(node):
+    s = states(node)
+    return s.contains(pyatspi.STATE_ENABLED) or s.contains(pyatspi.STATE_SENSITIVE)
+
+
 def find(root, role, name):
     return [n for n in walk(root) if n.getRole() == role and n.name == name and showing(n)]
+
+
+def in_tool_bar(node):
+    parent = node.parent
+    return parent is not None and parent.getRole() == pyatspi.ROLE_TOOL_BAR
 
 
 def app_of(pid):
@@ -67,62 +115,269 @@ def press_key(keysym):
     pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
 
 
+def action_names(node):
+    action = node.queryAction()
+    return [action.getName(i) for i in range(action.nActions)]
+
+
 def do_action(node, wanted):
     action = node.queryAction()
     for i in range(action.nActions):
         if action.getName(i) == wanted:
             action.doAction(i)
             return
-    names = [action.getName(i) for i in range(action.nActions)]
-    raise Failure("%s offers no %s action (%s)" % (node.name, wanted, ", ".join(names)))
+    raise Failure("%s offers no %s action (%s)" % (node.name, wanted, ", ".join(action_names(node))))
 
 
-def soft_keys(app):
-    bars = [n for n in walk(app) if n.getRole() == pyatspi.ROLE_TOOL_BAR and showing(n)]
+def screen(app, name):
+    """The screen (a dialog) of that name, once it is showing."""
+    return wait_for('the screen "%s"' % name,
+                    lambda: find(app, pyatspi.ROLE_DIALOG, name))[0]
+
+
+def button(root, name, role=pyatspi.ROLE_PUSH_BUTTON):
+    """A button of the screen itself (not a soft key) that can be pressed now."""
+    def ready():
+        found = [b for b in find(root, role, name) if not in_tool_bar(b) and enabled(b)]
+        return [b for b in found if "Press" in action_names(b)]
+    return wait_for('the button "%s" to be ready' % name, ready)[0]
+
+
+def press(root, name):
+    do_action(button(root, name), "Press")
+
+
+def soft_keys(root):
+    bars = [n for n in walk(root) if n.getRole() == pyatspi.ROLE_TOOL_BAR and showing(n)]
     if not bars:
         return None
     keys = [bars[0].getChildAtIndex(i) for i in range(bars[0].childCount)]
     return {k.name: k for k in keys}
 
 
-def open_tools_menu(app, keys):
+def wait_soft_keys(app, left, right):
+    """The soft-key bar shows these two keys (a screen's bar is set when it comes)."""
+    def shown():
+        keys = soft_keys(app)
+        return keys if keys and sorted(keys) == sorted([left, right]) else None
+    return wait_for("the soft keys %s and %s" % (left, right), shown)
+
+
+def menu_item(app, name):
+    return wait_for("the menu entry " + name, lambda: find(app, pyatspi.ROLE_MENU_ITEM, name))[0]
+
+
+def choose_from_tools(app, path):
+    """Tools > ... > entry, through the menu entries' accessibility actions."""
+    keys = wait_soft_keys(app, "Tools", SCAN)
     press_key(XK_F1)
     wait_for("the Tools menu", lambda: states(keys["Tools"]).contains(pyatspi.STATE_EXPANDED))
-    return wait_for("the menu entry File", lambda: find(app, pyatspi.ROLE_MENU_ITEM, "File"))[0]
+    for name in path[:-1]:
+        item = menu_item(app, name)
+        # Opened from the keyboard, the menu starts on its first entry with that entry's
+        # submenu open; ShowMenu on an open submenu would close it.
+        if not (item.childCount and showing(item.getChildAtIndex(0))):
+            do_action(item, "ShowMenu")
+    do_action(menu_item(app, path[-1]), "Press")
+    wait_for("the Tools menu to close",
+             lambda: not states(keys["Tools"]).contains(pyatspi.STATE_EXPANDED))
 
 
-def run(pid):
-    app = wait_for("the program on the accessibility bus", lambda: app_of(pid))
+def strip_count(app):
+    """The number of pages the thumbnail strip "Pages" says it holds ("Page 2 of 3")."""
+    strips = [n for n in walk(app) if n.name == "Pages" and showing(n)]
+    if not strips:
+        return None
+    m = re.match(r"Page \d+ of (\d+)$", strips[0].description)
+    return int(m.group(1)) if m else 0
 
-    # The main screen: its big Scan button and the soft keys "Tools" and "Scan".
-    def main_scan():
-        buttons = find(app, pyatspi.ROLE_PUSH_BUTTON, "Scan")
-        return [b for b in buttons if b.parent.getRole() != pyatspi.ROLE_TOOL_BAR]
-    scan = wait_for('the main screen\'s "Scan" button', main_scan)[0]
-    keys = wait_for("the soft keys", lambda: (lambda k: k if k and "Tools" in k else None)(soft_keys(app)))
-    if sorted(keys) != ["Scan", "Tools"]:
-        raise Failure("soft keys are %s, not Tools and Scan" % sorted(keys))
-    action = scan.queryAction()
-    if "Press" not in [action.getName(i) for i in range(action.nActions)] and \
-            states(scan).contains(pyatspi.STATE_ENABLED):
-        raise Failure('the "Scan" button cannot be pressed')
-    print("e2e: main screen with Scan, soft keys %s" % ", ".join(sorted(keys)))
 
-    # F1 opens the Tools menu and closes it again. (Escape and the arrow keys work in an open
-    # menu, but under Xvfb the accessibility bridge's key forwarding loses them while a popup
-    # is open; F1 is a shortcut and reaches the program before that forwarding.)
-    open_tools_menu(app, keys)
+def wait_pages(app, count):
+    """The main screen is back with this many pages in its strip."""
+    wait_for("the strip to hold %d pages" % count, lambda: strip_count(app) == count)
+    wait_soft_keys(app, "Tools", SCAN)
+
+
+def main_screen_buttons(app):
+    scan = button(app, SCAN)
+    keys = wait_soft_keys(app, "Tools", SCAN)
+    if not states(keys["Tools"]).contains(pyatspi.STATE_ENABLED):
+        raise Failure("the Tools soft key is disabled")
+    return scan
+
+
+def text_of(node):
+    text = node.queryText()
+    return text.getText(0, text.characterCount)
+
+
+def read_setup(app):
+    """The file name and folder the PDF setup screen offers."""
+    setup = screen(app, PDF_SETUP)
+    file_edit = wait_for("the File field",
+                         lambda: [n for n in find(setup, pyatspi.ROLE_TEXT, "File") if text_of(n)])[0]
+    name = text_of(file_edit)
+    folder = wait_for("the Folder box", lambda: [n for n in walk(setup)
+                                                  if n.name == "Folder" and showing(n)])[0]
+    shown = ""
+    for node in walk(folder):
+        try:
+            shown = shown or text_of(node)
+        except Exception:  # a part without text
+            pass
+    return setup, name, shown
+
+
+def run_by_name(app, seen):
+    Steps.begin("main screen: Scan button and soft keys Tools, Scan")
+    scan = main_screen_buttons(app)
+
+    Steps.begin("F1 opens the Tools menu and closes it again")
+    keys = wait_soft_keys(app, "Tools", SCAN)
+    press_key(XK_F1)
+    wait_for("the Tools menu", lambda: states(keys["Tools"]).contains(pyatspi.STATE_EXPANDED))
     press_key(XK_F1)
     wait_for("the Tools menu to close",
              lambda: not states(keys["Tools"]).contains(pyatspi.STATE_EXPANDED))
-    print("e2e: the Tools menu opens and closes with F1")
 
-    # Tools > File > Exit ends the program.
-    file_item = open_tools_menu(app, keys)
-    do_action(file_item, "ShowMenu")
-    exit_item = wait_for("the menu entry Exit", lambda: find(app, pyatspi.ROLE_MENU_ITEM, "Exit"))[0]
-    do_action(exit_item, "Press")
-    print("e2e: Exit chosen")
+    Steps.begin("Scan pressed; the camera screen comes")
+    do_action(scan, "Press")
+    wait_soft_keys(app, "Cancel", CAPTURE)
+    Steps.begin("Capture pressed once the camera runs")
+    press(app, CAPTURE)
+    Steps.begin("back on the main screen with one page")
+    wait_pages(app, 1)
+
+    Steps.begin("Tools > Add > Add blank page")
+    choose_from_tools(app, ["Add", "Add blank page"])
+    wait_pages(app, 2)
+
+    Steps.begin("Make PDF pressed; the setup screen offers a name")
+    press(app, MAKE_PDF)
+    setup, seen["name"], seen["folder"] = read_setup(app)
+    print("e2e: setup offers %s in %s" % (seen["name"], seen["folder"]))
+    Steps.begin("Ok on the setup screen")
+    press(setup, "Ok")
+
+    Steps.begin("the success message, closed")
+    press(screen(app, CREATED), "Close")
+    Steps.begin("the actions prompt, closed without Open or Share")
+    actions = screen(app, ACTIONS)
+    button(actions, "Open")
+    button(actions, "Share")
+    press(actions, "Close")
+    Steps.begin("No to a new session")
+    press(screen(app, NEW_SESSION), "No")
+    wait_pages(app, 2)
+
+    Steps.begin("Tools > File > Exit")
+    choose_from_tools(app, ["File", "Exit"])
+
+
+def focused(app):
+    return [n for n in walk(app) if states(n).contains(pyatspi.STATE_FOCUSED) and showing(n)]
+
+
+def focused_names(app):
+    return [n.name for n in focused(app)]
+
+
+def key_moves_focus(app, keysym, what):
+    """Presses a key and waits for the keyboard focus to move."""
+    before = focused_names(app)
+    press_key(keysym)
+    wait_for("%s to move the focus from %s" % (what, before),
+             lambda: focused_names(app) != before, timeout=5)
+
+
+def key_until(app, keysym, what, name, limit=12):
+    """Presses a key until the control or menu entry of that name has the focus."""
+    for _ in range(limit):
+        if name in focused_names(app):
+            return
+        key_moves_focus(app, keysym, what)
+    if name not in focused_names(app):
+        raise Failure("%s never reached %s (focus on %s)" % (what, name, focused_names(app)))
+
+
+def open_tools_by_key(app):
+    keys = wait_soft_keys(app, "Tools", SCAN)
+    press_key(XK_F1)
+    wait_for("the Tools menu", lambda: states(keys["Tools"]).contains(pyatspi.STATE_EXPANDED))
+    # Opened from the keyboard, the menu starts on its first entry with that submenu open.
+    wait_for("the entry Add to have the focus", lambda: "Add" in focused_names(app))
+    wait_for("the Add submenu", lambda: find(app, pyatspi.ROLE_MENU_ITEM, "Add blank page"))
+    return keys
+
+
+def wait_menu_closed(keys):
+    wait_for("the Tools menu to close",
+             lambda: not states(keys["Tools"]).contains(pyatspi.STATE_EXPANDED))
+
+
+def run_by_keys(app, seen):
+    Steps.begin("keys: main screen ready; its window gets the keyboard focus")
+    main_screen_buttons(app)
+    if not x_focus.focus_window_under_pointer():
+        raise Failure("no window under the pointer to focus")
+    wait_for("the window to be active",
+             lambda: states(app.getChildAtIndex(0)).contains(pyatspi.STATE_ACTIVE))
+
+    Steps.begin("keys: F2 (soft key Scan) opens the camera screen")
+    press_key(XK_F2)
+    keys = wait_soft_keys(app, "Cancel", CAPTURE)
+    Steps.begin("keys: Enter takes the picture once the camera runs")
+    wait_for("the camera to run", lambda: enabled(keys[CAPTURE]))
+    press_key(XK_RETURN)
+    wait_pages(app, 1)
+
+    Steps.begin("keys: F1 opens Tools, Escape closes its submenu and then the menu")
+    keys = open_tools_by_key(app)
+    press_key(XK_ESCAPE)
+    wait_for("the Add submenu to close",
+             lambda: not find(app, pyatspi.ROLE_MENU_ITEM, "Add blank page"))
+    press_key(XK_ESCAPE)
+    wait_menu_closed(keys)
+
+    Steps.begin("keys: F1, Down to Add blank page, Enter")
+    keys = open_tools_by_key(app)
+    key_until(app, XK_DOWN, "Down", "Add blank page")
+    press_key(XK_RETURN)
+    wait_menu_closed(keys)
+    wait_pages(app, 2)
+
+    Steps.begin("keys: Tab to Make PDF, Enter")
+    key_until(app, XK_TAB, "Tab", MAKE_PDF)
+    press_key(XK_RETURN)
+    setup, seen["name"], seen["folder"] = read_setup(app)
+    print("e2e: setup offers %s in %s" % (seen["name"], seen["folder"]))
+    Steps.begin("keys: Tab to Ok, Enter")
+    key_until(app, XK_TAB, "Tab", "Ok")
+    press_key(XK_RETURN)
+
+    Steps.begin("keys: Enter closes the success message")
+    screen(app, CREATED)
+    press_key(XK_RETURN)
+    Steps.begin("keys: Escape closes the actions prompt")
+    screen(app, ACTIONS)
+    wait_soft_keys(app, "Close", "Tools")
+    press_key(XK_ESCAPE)
+    Steps.begin("keys: F1 (soft key No) declines a new session")
+    screen(app, NEW_SESSION)
+    wait_soft_keys(app, "No", "Yes")
+    press_key(XK_F1)
+    wait_pages(app, 2)
+
+    Steps.begin("keys: F1, Left, Down to File, Right, Down to Exit, Enter")
+    keys = open_tools_by_key(app)
+    press_key(XK_LEFT)
+    wait_for("the Add submenu to close",
+             lambda: not find(app, pyatspi.ROLE_MENU_ITEM, "Add blank page"))
+    key_until(app, XK_DOWN, "Down", "File")
+    press_key(XK_RIGHT)
+    wait_for("the File submenu", lambda: find(app, pyatspi.ROLE_MENU_ITEM, "Exit"))
+    key_until(app, XK_DOWN, "Down", "Exit")
+    press_key(XK_RETURN)
 
 
 def process_ended(pid):
@@ -147,18 +402,50 @@ def screenshot(folder):
         print("e2e: screenshot " + path)
 
 
+def dump_tree(app, folder):
+    """The accessibility tree as the driver saw it, to tell a missing name from a missing screen."""
+    path = os.path.join(folder, "tree.txt")
+    try:
+        with open(path, "w") as out:
+            def write(node, depth):
+                out.write("%s%s %r %r %s\n" % ("  " * depth, node.getRoleName(), node.name,
+                                              node.description,
+                                              "showing" if showing(node) else "hidden"))
+                for i in range(node.childCount):
+                    write(node.getChildAtIndex(i), depth + 1)
+            write(app, 0)
+        print("e2e: accessibility tree " + path)
+    except Exception as error:  # the program may be gone
+        print("e2e: no accessibility tree (%s)" % error)
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--pid", type=int, required=True)
     parser.add_argument("--shots", required=True)
+    parser.add_argument("--mode", choices=["names", "keys"], default="names")
+    parser.add_argument("--home", required=True, help="QUILLMARK_HOME of the program")
+    parser.add_argument("--user-home", required=True, help="HOME of the program")
     args = parser.parse_args()
+    app = None
+    seen = {}
     try:
-        run(args.pid)
+        app = wait_for("the program on the accessibility bus", lambda: app_of(args.pid))
+        (run_by_name if args.mode == "names" else run_by_keys)(app, seen)
+        Steps.begin("the program ends")
         wait_for("the program to end", lambda: process_ended(args.pid))
     except Failure as failure:
-        print("e2e: " + str(failure))
+        print("e2e: step failed: %s: %s" % (Steps.current, failure))
         screenshot(args.shots)
+        if app is not None:
+            dump_tree(app, args.shots)
         return 1
+    try:
+        check_output.check(args.home, args.user_home, seen)
+    except check_output.Mismatch as mismatch:
+        print("e2e: the result is wrong: %s" % mismatch)
+        return 1
+    print("e2e: %s flow passed" % args.mode)
     return 0
 
 

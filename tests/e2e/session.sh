@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Inside the private D-Bus session of run_e2e.sh: the accessibility bus, the program, and the
-# driver that waits for states and presses keys.
+# Inside the private D-Bus session of run_e2e.sh: the accessibility bus, then for each mode a
+# fresh program with its own home and pictures folder, and the driver that waits for states,
+# presses keys and checks what the program left behind.
 set -euo pipefail
 work="$E2E_WORK"
 
@@ -16,24 +17,45 @@ for _ in $(seq 1 200); do
 done
 has_bus || { echo "e2e: the accessibility bus did not come up"; exit 1; }
 
-"$E2E_PROGRAM" --screen 480x640 > "$work/program.log" 2>&1 &
-app=$!
+# One flow: the program in a home of its own, driven, ended, and its output checked.
+run_mode() {
+    local mode="$1" dir="$work/$1"
+    mkdir -p "$dir/home" "$dir/user"
+    # The setup screen's default folder is HOME and the camera writes to its Pictures/Camera.
+    local user="$dir/user"
+    HOME="$user" XDG_CONFIG_HOME="$user/.config" XDG_DATA_HOME="$user/.local/share" \
+        XDG_CACHE_HOME="$user/.cache" QUILLMARK_HOME="$dir/home" \
+        "$E2E_PROGRAM" --screen 480x640 > "$dir/program.log" 2>&1 &
+    local app=$!
+
+    local status=0
+    /usr/bin/python3 "$(dirname "$0")/drive_quillmark.py" --pid "$app" --shots "$dir" \
+        --mode "$mode" --home "$dir/home" --user-home "$user" || status=$?
+
+    # The driver ends the program through Exit; one that is still running has failed to.
+    if kill -0 "$app" 2>/dev/null; then
+        kill "$app" 2>/dev/null || true
+        wait "$app" 2>/dev/null || true
+        [ "$status" -ne 0 ] || status=1
+        echo "e2e: $mode: the program did not end"
+    else
+        local app_status=0
+        wait "$app" || app_status=$?
+        if [ "$app_status" -ne 0 ]; then
+            echo "e2e: $mode: the program ended with $app_status"
+            [ "$status" -ne 0 ] || status=1
+        fi
+    fi
+    if [ "$status" -ne 0 ]; then
+        echo "e2e: $mode: program output:"
+        cat "$dir/program.log" || true
+    fi
+    return "$status"
+}
 
 status=0
-/usr/bin/python3 "$(dirname "$0")/drive_quillmark.py" --pid "$app" --shots "$work" || status=$?
-
-# The driver ends the program through Exit; one that is still running has failed to.
-if kill -0 "$app" 2>/dev/null; then
-    kill "$app" 2>/dev/null || true
-    [ "$status" -ne 0 ] || status=1
-    echo "e2e: the program did not end"
-else
-    app_status=0
-    wait "$app" || app_status=$?
-    if [ "$app_status" -ne 0 ]; then
-        echo "e2e: the program ended with $app_status"
-        [ "$status" -ne 0 ] || status=1
-    fi
-fi
+for mode in $E2E_MODES; do
+    run_mode "$mode" || status=1
+done
 kill "$launcher" 2>/dev/null || true
 exit "$status"
