@@ -1,11 +1,13 @@
 #include "pdf/screens/PdfFileActions.h"
 
+#include "mail/screens/SendMailDialog.h"
 #include "pdf/screens/PdfActionsDialog.h"
 #include "resources/ResourceIds.h"
 #include "tests/pdf/screens/PdfScreenTest.h"
 #include "ui/toolkit/QuestionBox.h"
 
 #include <QFile>
+#include <QLineEdit>
 
 using namespace ids;
 
@@ -77,6 +79,21 @@ TEST_F(PdfFileActionsTest, TheActionsPromptOpensAndStaysOpenUntilClosed) {
     EXPECT_TRUE(stillOpen);
     EXPECT_FALSE(actions.IsDontShowChecked());
     EXPECT_TRUE(WaitFor([&] { return ReadFile(PathIn("opened.txt")) == pdf.toUtf8(); }));
+}
+
+TEST_F(PdfFileActionsTest, ShareOpensTheSendScreenForTheFile) {
+    const QString pdf = PathIn("minutes.pdf");
+    WriteFile(pdf, "%PDF-1.3\n");
+    QString subject;
+    Answer(m_base.get(), {[&](CScreen* top) {
+               auto* send = dynamic_cast<CSendMailDialog*>(top);
+               ASSERT_NE(send, nullptr);
+               subject = send->SubjectEdit()->text();
+               top->SendCommand(ID_PLATFORM_CANCEL);
+           }});
+    EXPECT_FALSE(SharePdfFile(m_base.get(), pdf)); // cancelled: nothing sent
+    EXPECT_EQ(Seen(), QStringList({"Share"}));
+    EXPECT_EQ(subject, "Emailing: minutes.pdf");
 }
 
 } // namespace
