@@ -190,4 +190,23 @@ TEST_F(CreatePdfFlowTest, TheScreenMakesTheBytesThePdfCommandMakes) {
     EXPECT_EQ(pdf.Pages().size(), 4);
 }
 
+TEST_F(CreatePdfFlowTest, TheScreenHandlesItsEventsWhileThePdfIsSaved) {
+    std::vector<CPdfJobPage> pages = Pages(3);
+    bool handled = false;
+    bool saved = false;
+    auto observer = [&](CProgressDialog& progress, EPdfJobStage stage, int) {
+        if (stage != EPdfJobStage::Saving)
+            return;
+        // Queued behind the pending events: it runs only if the job lets the screen breathe.
+        QMetaObject::invokeMethod(
+            &progress, [&] { handled = !saved; }, Qt::QueuedConnection);
+    };
+    CPdfJobOptions options;
+    options.outputPath = PathIn("busy.pdf");
+    const CPdfJobResult result = MakePdfWithProgress(m_base.get(), pages, options, observer);
+    saved = true;
+    EXPECT_TRUE(result.Done());
+    EXPECT_TRUE(handled);
+}
+
 } // namespace
