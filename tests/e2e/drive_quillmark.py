@@ -5,7 +5,7 @@ it left behind (the PDF and the session file).
   --mode names  every control is found by the name a user reads and pressed through its
                 accessibility action (a screen reader's or a GUI test tool's way)
   --mode keys   only the keyboard: the soft keys F1/F2, Enter, Escape, Tab and the arrow keys
-                in menus; the tree is only read to know when a screen has come and where the
+                in menus and the strip; the tree is only read to know when a screen has come and where the
                 focus is. The X server runs no window manager, so the driver first gives the
                 program's window the keyboard focus, as a click on it would.
 
@@ -183,13 +183,18 @@ def choose_from_tools(app, path):
              lambda: not states(keys["Tools"]).contains(pyatspi.STATE_EXPANDED))
 
 
-def strip_count(app):
-    """The number of pages the thumbnail strip "Pages" says it holds ("Page 2 of 3")."""
+def strip_state(app):
+    """(current page, page count) as the thumbnail strip "Pages" says it ("Page 2 of 3")."""
     strips = [n for n in walk(app) if n.name == "Pages" and showing(n)]
     if not strips:
         return None
-    m = re.match(r"Page \d+ of (\d+)$", strips[0].description)
-    return int(m.group(1)) if m else 0
+    m = re.match(r"Page (\d+) of (\d+)$", strips[0].description)
+    return (int(m.group(1)), int(m.group(2))) if m else (0, 0)
+
+
+def strip_count(app):
+    state = strip_state(app)
+    return state[1] if state else None
 
 
 def wait_pages(app, count):
@@ -269,6 +274,7 @@ def run_by_name(app, seen):
     Steps.begin("No to a new session")
     press(screen(app, NEW_SESSION), "No")
     wait_pages(app, 2)
+    seen["current"] = strip_state(app)[0] - 1
 
     Steps.begin("Tools > File > Exit")
     choose_from_tools(app, ["File", "Exit"])
@@ -346,6 +352,13 @@ def run_by_keys(app, seen):
     wait_menu_closed(keys)
     wait_pages(app, 2)
 
+    Steps.begin("keys: Left and Right step through the strip")
+    wait_for("the new page to be current", lambda: strip_state(app) == (2, 2))
+    press_key(XK_LEFT)
+    wait_for("Left to make page 1 current", lambda: strip_state(app) == (1, 2))
+    press_key(XK_RIGHT)
+    wait_for("Right to make page 2 current", lambda: strip_state(app) == (2, 2))
+
     Steps.begin("keys: Tab to Make PDF, Enter")
     key_until(app, XK_TAB, "Tab", MAKE_PDF)
     press_key(XK_RETURN)
@@ -367,6 +380,7 @@ def run_by_keys(app, seen):
     wait_soft_keys(app, "No", "Yes")
     press_key(XK_F1)
     wait_pages(app, 2)
+    seen["current"] = strip_state(app)[0] - 1
 
     Steps.begin("keys: F1, Left, Down to File, Right, Down to Exit, Enter")
     keys = open_tools_by_key(app)
