@@ -172,11 +172,15 @@ bool CPdfBuilder::PlacePicture(int typeCode, const QString& path, bool turnCcw) 
 }
 
 bool CPdfBuilder::AddTextLayer(const COcrPage& words) {
-    if (!m_document || !m_page || m_failed)
+    return AddTextLayer(m_page, m_pictureRect, words);
+}
+
+bool CPdfBuilder::AddTextLayer(HPDF_Page page, const QRectF& pictureRect, const COcrPage& words) {
+    if (!m_document || !page || m_failed)
         return false;
     if (!m_textLayer)
         m_textLayer = std::make_unique<CPdfTextLayer>(m_document);
-    return m_textLayer->AddWords(m_page, m_pictureRect, words) && !m_failed;
+    return m_textLayer->AddWords(page, pictureRect, words) && !m_failed;
 }
 
 bool CPdfBuilder::Save(CPdfSaveProgress* progress, const QString& path) {

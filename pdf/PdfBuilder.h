@@ -63,6 +63,8 @@ public:
     // over it (pdf/PdfTextLayer.h); the font joins the document with the first word. True when
     // there was nothing to add or the words were added.
     bool AddTextLayer(const COcrPage& words);
+    // The same over an earlier page whose picture lay at `pictureRect` (PictureRect then).
+    bool AddTextLayer(HPDF_Page page, const QRectF& pictureRect, const COcrPage& words);
     // Where the last picture was drawn, in points; empty before the first.
     const QRectF& PictureRect() const { return m_pictureRect; }
     // Writes the whole document to `path`, replacing an existing file; `progress` (may be

@@ -1,6 +1,7 @@
 #include "pdf/PdfJob.h"
 
 #include "imaging/ImageType.h"
+#include "ocr/OcrQueue.h"
 #include "pdf/PageMaker.h"
 #include "pdf/PdfBuilder.h"
 #include "platform/AtomicFile.h"
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <memory>
+#include <optional>
 #include <thread>
 
 // One input page, ready for the builder.
@@ -149,7 +151,8 @@ CPdfJobResult CPdfJob::RunOnPictures(const QStringList& pictures) {
 CPdfJobResult CPdfJob::Build(CPdfJobSource& source) {
     CPdfJobResult result;
     const int count = source.Count();
-    const int total = TotalSteps(count);
+    const bool recognises = !m_options.ocrLanguage.isEmpty();
+    const int total = TotalSteps(count, recognises);
     int step = 1;
     m_delegate.OnStep(step, total);
     m_delegate.OnStage(EPdfJobStage::Preparing, 0, count);
@@ -158,8 +161,9 @@ CPdfJobResult CPdfJob::Build(CPdfJobSource& source) {
     CPdfBuilder builder(&sink, m_options.layout);
     m_delegate.OnStage(EPdfJobStage::ImportingImages, 0, count);
 
-    auto note = [&](int index, const QString& path, EPdfPageIssue issue) {
-        result.notes.push_back({index, path, issue});
+    auto note = [&](int index, const QString& path, EPdfPageIssue issue,
+                    EOcrFailure textFailure = EOcrFailure::None) {
+        result.notes.push_back({index, path, issue, textFailure});
         m_delegate.OnPageNote(result.notes.back());
     };
     auto stop = [&](EPdfJobOutcome outcome, EPdfJobFailure failure) {
@@ -170,6 +174,21 @@ CPdfJobResult CPdfJob::Build(CPdfJobSource& source) {
             result.libraryError = builder.LastError();
         return result;
     };
+
+    // Pictures are recognised on workers while later pages are added; their words are laid
+    // over their pages in page order once every page is in.
+    struct CRecognisedPage {
+        int index;
+        QString input;
+        HPDF_Page page;
+        QRectF pictureRect;
+        int ticket;
+    };
+    std::optional<COcrQueue> recognition;
+    if (recognises)
+        recognition.emplace(m_options.ocrLanguage, m_options.ocrDataPath,
+                            m_options.ocrThreads > 0 ? m_options.ocrThreads : 2);
+    std::vector<CRecognisedPage> recognised;
 
     // Pages made from files (and their copies) stay until the save has read them.
     std::vector<std::unique_ptr<CPage>> owners;
@@ -201,12 +220,31 @@ CPdfJobResult CPdfJob::Build(CPdfJobSource& source) {
             }
             if (!drawn)
                 note(i, page.input, EPdfPageIssue::NotDecoded);
+            else if (recognition && IsDrawnType(page.typeCode))
+                recognised.push_back({i, page.input, builder.CurrentPage(), builder.PictureRect(),
+                                      recognition->Add(page.path, page.turnCcw)});
         }
         if (page.owner)
             owners.push_back(std::move(page.owner));
     }
     if (pages == 0)
         return stop(EPdfJobOutcome::Failed, EPdfJobFailure::NoPages);
+    for (std::size_t k = 0; k < recognised.size(); ++k) {
+        if (m_delegate.IsCancelled())
+            return stop(EPdfJobOutcome::Cancelled, EPdfJobFailure::None);
+        const CRecognisedPage& at = recognised[k];
+        m_delegate.OnStep(++step, total);
+        m_delegate.OnStage(EPdfJobStage::RecognisingText, int(k) + 1, int(recognised.size()));
+        const COcrPage words = recognition->Take(at.ticket);
+        if (!words.Recognised())
+            note(at.index, at.input, EPdfPageIssue::NoTextLayer, words.failure);
+        else if (!builder.AddTextLayer(at.page, at.pictureRect, words)) {
+            if (builder.Failed())
+                return stop(EPdfJobOutcome::Failed, EPdfJobFailure::LibraryError);
+            note(at.index, at.input, EPdfPageIssue::NoTextLayer, EOcrFailure::EngineFailed);
+        }
+    }
+    recognition.reset();
     if (m_delegate.IsCancelled())
         return stop(EPdfJobOutcome::Cancelled, EPdfJobFailure::None);
 

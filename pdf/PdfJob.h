@@ -44,8 +44,10 @@ public:
     // copies go when the job ends.
     CPdfJobResult RunOnPictures(const QStringList& pictures);
 
-    // 6 x N + 4: the steps of a job over N pages.
-    static int TotalSteps(int pageCount) { return 6 * pageCount + 4; }
+    // 6 x N + 4: the steps of a job over N pages; N more when it recognises text.
+    static int TotalSteps(int pageCount, bool recognises = false) {
+        return (recognises ? 7 : 6) * pageCount + 4;
+    }
     static std::vector<CPdfJobPage> PagesOf(const CPageList& pages);
 
 private:

@@ -5,7 +5,8 @@
 // Preparing stage at step 1, the ImportingImages stage, then per page its step and the
 // AddingPage stage (and any note about it), then the Saving stage with its step and one
 // OnObjectWritten (and one step) per PDF object written. Steps count 1 .. 6 x N + 4 for N
-// input pages and never exceed that.
+// input pages (7 x N + 4 with recognition, whose stage and step per picture come before the
+// save) and never exceed that.
 
 #include "pdf/PdfJobResult.h"
 
@@ -13,7 +14,10 @@ enum class EPdfJobStage {
     Preparing,       // "Preparing the PDF document..."
     ImportingImages, // "Importing images..."
     AddingPage,      // "Adding page %d of %d..." with page (from 1) and pageCount
-    Saving,          // "Saving the PDF document..."
+    // "Recognising text on page %d of %d...", after the pages are added, when the job
+    // recognises text; page and pageCount count the pages with pictures
+    RecognisingText,
+    Saving, // "Saving the PDF document..."
 };
 
 class CPdfJobDelegate {

@@ -15,4 +15,11 @@ struct CPdfJobOptions {
     // machine has cores, between 2 and 8).
     bool autoPortrait = false;
     int threads = 0;
+    // Recognised text as an invisible layer over each picture: the language by Tesseract's
+    // name ("eng", "deu+eng"), empty for none (the PDF as without recognition). `ocrDataPath`
+    // is the folder of the language data, empty for the installed one; `ocrThreads` the
+    // workers that recognise ahead (0: two).
+    QString ocrLanguage;
+    QString ocrDataPath;
+    int ocrThreads = 0;
 };

@@ -4,6 +4,7 @@
 // page was skipped or left blank, and the library or file error that stopped it. Callers
 // turn the enums into their own texts.
 
+#include "ocr/OcrPage.h"
 #include "pdf/PdfErrorSink.h"
 
 #include <QString>
@@ -33,12 +34,15 @@ enum class EPdfPageIssue {
     TypeNotDrawn,   // a blank PDF page: only JPEG, PNG and BMP pictures are drawn
     NotDecoded,     // a blank PDF page: the BMP or PNG picture could not be decoded
     LibraryRefused, // the PDF library could not take the picture; the job stopped here
+    NoTextLayer,    // the picture is drawn but has no text layer: see textFailure
 };
 
 struct CPdfPageNote {
     int index = 0; // in the job's input, from 0
     QString path;
     EPdfPageIssue issue = EPdfPageIssue::NotAPicture;
+    // For NoTextLayer: why recognition gave nothing (the language missing, say).
+    EOcrFailure textFailure = EOcrFailure::None;
 };
 
 struct CPdfJobResult {

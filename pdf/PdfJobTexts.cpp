@@ -12,6 +12,8 @@ QString PdfJobStageText(EPdfJobStage stage, int page, int pageCount) {
     case EPdfJobStage::Preparing: return LoadFormatted(ids::IDS_PREPARING_PDF_DOCUMENT);
     case EPdfJobStage::ImportingImages: return LoadFormatted(ids::IDS_IMPORTING_IMAGES);
     case EPdfJobStage::AddingPage: return LoadFormatted(ids::IDS_ADDING_PAGE, page, pageCount);
+    case EPdfJobStage::RecognisingText:
+        return LoadFormatted(ids::IDS_RECOGNISING_TEXT, page, pageCount);
     case EPdfJobStage::Saving: return LoadFormatted(ids::IDS_SAVING_PDF_DOCUMENT);
     }
     return {};

@@ -46,6 +46,8 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     if (options->fit)
         job.layout.fitToPage = *options->fit;
     job.autoPortrait = options->autoPortrait.value_or(settings.autoPortrait != 0);
+    if (options->ocr)
+        job.ocrLanguage = *options->ocr;
 
     CTerminalProgress bar(progressStream);
     CPdfTerminalDelegate delegate(bar, err);

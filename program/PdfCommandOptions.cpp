@@ -59,6 +59,15 @@ std::optional<CPdfCommandOptions> ParsePdfCommandOptions(const QStringList& args
                 return std::nullopt;
             }
             o.autoPortrait = on;
+        } else if (a == "--ocr" || a.startsWith("--ocr=")) {
+            const auto v = value("--ocr");
+            if (!v)
+                return std::nullopt;
+            if (v->isEmpty()) {
+                *error = "--ocr needs a language (eng, deu, eng+fra, ...)";
+                return std::nullopt;
+            }
+            o.ocr = *v;
         } else if (a == "--order" || a.startsWith("--order=")) {
             const auto v = value("--order");
             if (!v)

@@ -17,13 +17,16 @@ struct CPdfCommandOptions {
     std::optional<bool> autoPortrait;
     // The order of a folder's pictures (PictureImportOrder 0-4) instead of the setting.
     std::optional<std::uint32_t> order;
+    // Recognise text in this language ("eng", "deu+eng") for a searchable PDF.
+    std::optional<QString> ocr;
     QStringList pictures;
 };
 
 inline constexpr const char* kPdfCommandUsage =
     "usage: quillmark pdf -o OUT.pdf [--page-size NAME] [--fit | --center]\n"
     "                     [--auto-portrait | --no-auto-portrait]\n"
-    "                     [--order name|name-desc|newest|oldest|found] PICTURE|FOLDER...";
+    "                     [--order name|name-desc|newest|oldest|found] [--ocr LANG]\n"
+    "                     PICTURE|FOLDER...";
 
 // Parses the arguments after "pdf"; on a usage error fills `error` and returns nothing.
 std::optional<CPdfCommandOptions> ParsePdfCommandOptions(const QStringList& args, QString* error);

@@ -11,8 +11,19 @@ QString Why(EPdfPageIssue issue) {
         return "only JPEG, PNG and BMP pictures are drawn; its page is blank";
     case EPdfPageIssue::NotDecoded: return "could not be decoded; its page is blank";
     case EPdfPageIssue::LibraryRefused: return "the PDF library could not take it: ";
+    case EPdfPageIssue::NoTextLayer: return "no text layer: ";
     }
     return {};
+}
+
+QString WhyNoText(EOcrFailure failure) {
+    switch (failure) {
+    case EOcrFailure::NoLanguage: return "the language's data is not installed";
+    case EOcrFailure::NotDecoded: return "the picture could not be decoded";
+    case EOcrFailure::EngineFailed:
+    case EOcrFailure::None: break;
+    }
+    return "recognition failed";
 }
 
 } // namespace
@@ -20,6 +31,8 @@ QString Why(EPdfPageIssue issue) {
 void CPdfTerminalDelegate::OnStage(EPdfJobStage stage, int page, int pageCount) {
     if (stage == EPdfJobStage::AddingPage) {
         m_bar.Show("Adding pages", page - 1, pageCount);
+    } else if (stage == EPdfJobStage::RecognisingText) {
+        m_bar.Show("Recognising text", page - 1, pageCount);
     } else if (stage == EPdfJobStage::Saving) {
         m_bar.Show("Adding pages", pageCount, pageCount);
         m_bar.Finish();
@@ -32,6 +45,8 @@ void CPdfTerminalDelegate::OnPageNote(const CPdfPageNote& note) {
     if (note.issue == EPdfPageIssue::LibraryRefused)
         why += m_hasLibraryError ? PdfLibraryErrorText(m_libraryError)
                                  : QStringLiteral("out of memory");
+    if (note.issue == EPdfPageIssue::NoTextLayer)
+        why += WhyNoText(note.textFailure);
     m_err << "quillmark pdf: " << note.path << ": " << why << Qt::endl;
     ++m_notes;
 }
