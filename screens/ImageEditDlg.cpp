@@ -4,6 +4,7 @@
 #include "platform/screen/WaitCursor.h"
 #include "resources/ResourceIds.h"
 #include "screens/ImageView.h"
+#include "screens/StraightenDlg.h"
 #include "ui/text/Strings.h"
 #include "ui/toolkit/QuestionBox.h"
 
@@ -25,6 +26,11 @@ CImageEditDlg::CImageEditDlg(CScreen* owner, bool backupEditFile)
             m_view->SetFit();
     });
     OnCommandId(ID_CROP_IMAGE, [this] { Crop(); });
+    OnCommandId(ID_STRAIGHTEN, [this] { Straighten(); });
+    OnCommandId(ID_LOOK_ORIGINAL, [this] { ApplyLook(ELook::Original); });
+    OnCommandId(ID_LOOK_GREY, [this] { ApplyLook(ELook::Grey); });
+    OnCommandId(ID_LOOK_BLACK_WHITE, [this] { ApplyLook(ELook::BlackAndWhite); });
+    OnCommandId(ID_LOOK_COLOUR, [this] { ApplyLook(ELook::ColourDocument); });
     OnCommandId(ID_ROTATE_180, [this] { Turn(180); });
     OnCommandId(ID_ROTATE_90_CW, [this] { Turn(270); });
     OnCommandId(ID_ROTATE_90_CCW, [this] { Turn(90); });
@@ -57,6 +63,15 @@ void CImageEditDlg::Layout() {
 
 void CImageEditDlg::UpdateUndoItem() {
     EnableMenuItem(ids::ID_ACTION_UNDO, m_view->UndoAvailable());
+    UpdateLookItems();
+}
+
+void CImageEditDlg::UpdateLookItems() {
+    const ELook look = m_view->CurrentLook();
+    CheckMenuItem(ids::ID_LOOK_ORIGINAL, look == ELook::Original);
+    CheckMenuItem(ids::ID_LOOK_GREY, look == ELook::Grey);
+    CheckMenuItem(ids::ID_LOOK_BLACK_WHITE, look == ELook::BlackAndWhite);
+    CheckMenuItem(ids::ID_LOOK_COLOUR, look == ELook::ColourDocument);
 }
 
 int CImageEditDlg::ShowBox(int kind, std::uint16_t caption, std::uint16_t heading,
@@ -128,6 +143,37 @@ void CImageEditDlg::Crop() {
     // No frame, a frame too small or outside the picture: nothing happens.
     if (RunBusy([this] { return m_view->CropToSelection(); }))
         ++m_modificationCount;
+}
+
+void CImageEditDlg::Straighten() {
+    if (m_busy || !m_view->HasPicture())
+        return;
+    CPageCorners corners;
+    RunBusy([&] {
+        corners = m_view->FindSheetCorners();
+        return true;
+    });
+    CStraightenDlg handles(this);
+    handles.SetPicture(m_view->DisplayImage(), corners);
+    if (handles.DoModal() != IDOK)
+        return;
+    const CPageCorners chosen = handles.Corners();
+    // Corners that cross or cover the whole picture straighten nothing.
+    if (RunBusy([&] { return m_view->Straighten(chosen); }))
+        ++m_modificationCount;
+}
+
+void CImageEditDlg::ApplyLook(ELook look) {
+    if (m_busy || !m_view->HasPicture() || look == m_view->CurrentLook())
+        return;
+    const bool wasOriginal = m_view->CurrentLook() == ELook::Original;
+    if (!RunBusy([&] { return m_view->Enhance(look); }))
+        return;
+    // A run of looks is one change; taking the look back to the original ends it.
+    if (wasOriginal)
+        ++m_modificationCount;
+    else if (look == ELook::Original)
+        --m_modificationCount;
 }
 
 void CImageEditDlg::Undo() {

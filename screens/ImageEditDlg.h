@@ -6,6 +6,7 @@
 // ".bak" when asked); Cancel leaves the page file alone and asks first when something was
 // changed.
 
+#include "imaging/Enhance.h"
 #include "ui/toolkit/Dialog.h"
 
 #include <QString>
@@ -41,6 +42,10 @@ private:
     void Turn(int angle);
     void Mirror(bool mirrorX, bool mirrorY);
     void Crop();
+    // Opens the corner handles on the found sheet and straightens on OK.
+    void Straighten();
+    void ApplyLook(ELook look);
+    void UpdateLookItems();
     void Undo();
     void Accept();
     void UpdateUndoItem();

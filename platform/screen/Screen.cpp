@@ -142,6 +142,13 @@ void CScreen::EnableMenuItem(int command, bool enable) {
         m_greyedMenuItems.insert(command);
 }
 
+void CScreen::CheckMenuItem(int command, bool checked) {
+    if (checked)
+        m_checkedMenuItems.insert(command);
+    else
+        m_checkedMenuItems.erase(command);
+}
+
 bool CScreen::IsMenuItemEnabled(int command) const {
     return !m_greyedMenuItems.contains(command);
 }

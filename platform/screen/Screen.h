@@ -57,6 +57,9 @@ public:
     // Greys or restores the menu entries that send `command` (Undo of the editor).
     void EnableMenuItem(int command, bool enable);
     bool IsMenuItemEnabled(int command) const;
+    // Shows a tick beside the menu entries that send `command` (the editor's current look).
+    void CheckMenuItem(int command, bool checked);
+    bool IsMenuItemChecked(int command) const { return m_checkedMenuItems.contains(command); }
 
     // Private window messages between screens (the frame command of the start-up window).
     void PostMessage(unsigned message, qintptr wParam = 0, qintptr lParam = 0);
@@ -140,6 +143,7 @@ private:
     std::map<int, std::function<void()>> m_handlers;
     std::set<int> m_disabled;
     std::set<int> m_greyedMenuItems;
+    std::set<int> m_checkedMenuItems;
     bool m_softKeyDisabled[2] = {false, false};
     std::map<int, CPictureInfo> m_pictures;
     std::map<int, QTimer*> m_timers;

@@ -4,6 +4,7 @@
 #include "platform/screen/Screen.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMenu>
 #include <QMouseEvent>
@@ -68,6 +69,10 @@ void CSoftKeyBar::FillMenu(QMenu* menu, const std::vector<CMenuItem>& items) {
             QAction* action = menu->addAction(item.text);
             // Entries are greyed only on the screen's explicit wish, never by a disabled command.
             action->setEnabled(m_screen->IsMenuItemEnabled(item.command));
+            if (m_screen->IsMenuItemChecked(item.command)) {
+                action->setCheckable(true);
+                action->setChecked(true);
+            }
             const int command = item.command;
             QPointer<CScreen> screen = m_screen;
             QObject::connect(action, &QAction::triggered, menu, [screen, command] {
@@ -109,11 +114,12 @@ void CSoftKeyBar::PressKey(bool left, bool fromKeyboard) {
         QMetaObject::invokeMethod(
             &menu,
             [&menu] {
-                for (QAction* action : menu.actions())
-                    if (!action->isSeparator() && action->isEnabled()) {
-                        menu.setActiveAction(action);
-                        break;
-                    }
+                // Down selects the first entry as the keyboard does, without opening its
+                // submenu (setActiveAction would open it); Right or Enter opens it.
+                if (menu.activeAction())
+                    return;
+                QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+                QCoreApplication::sendEvent(&menu, &down);
             },
             Qt::QueuedConnection);
     QMetaObject::invokeMethod(

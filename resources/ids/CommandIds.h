@@ -54,6 +54,11 @@ inline constexpr int ID_ACTION_OK = 32809;
 inline constexpr int ID_ACTION_CANCEL = 32810;
 inline constexpr int ID_ACTION_UNDO = 32812;
 inline constexpr int ID_ADVANCED = 32818;
+inline constexpr int ID_STRAIGHTEN = 32860;
+inline constexpr int ID_LOOK_ORIGINAL = 32861;
+inline constexpr int ID_LOOK_GREY = 32862;
+inline constexpr int ID_LOOK_BLACK_WHITE = 32863;
+inline constexpr int ID_LOOK_COLOUR = 32864;
 
 // Send screen, actions prompt, PDF library.
 inline constexpr int ID_SEND = 32824;

@@ -23,6 +23,7 @@ inline constexpr int IDC_QB_BUTTON_NEXT = 10045;
 inline constexpr int IDC_QB_BUTTON_OK = 10046;
 inline constexpr int IDC_PREVIEW = 10048;
 inline constexpr int IDC_IMAGE_VIEW = 10048;  // the image editor's picture view
+inline constexpr int IDC_CORNER_EDITOR = 10048;  // the straighten screen's corner handles
 inline constexpr int IDC_BUTTON_SCAN = 10049;
 inline constexpr int IDC_BUTTON_DELETE = 10052;
 inline constexpr int IDC_STRIP = 10053;
@@ -57,6 +58,9 @@ inline constexpr int IDC_EMBED_AUTO_PORTRAIT = 10089;
 inline constexpr int IDC_PDF_PROMPT = 10079;
 inline constexpr int IDC_PDF_PAPER = 10080;
 inline constexpr int IDC_MISC_ASK_ACTIONS = 10090;
+inline constexpr int IDC_PDF_OCR = 10091;
+inline constexpr int IDC_PDF_OCR_PROMPT = 10092;
+inline constexpr int IDC_PDF_OCR_LANGUAGE = 10093;
 // Question box controls without an identifier of their own in the original resource.
 inline constexpr int IDC_QB_BODY = 10900;
 inline constexpr int IDC_QB_NOTE = 10901;

@@ -10,6 +10,7 @@ inline constexpr int IDD_ABOUT = 111;
 inline constexpr int IDD_QUESTION = 112;
 inline constexpr int IDD_MAIN = 113;
 inline constexpr int IDD_EDITOR = 114;
+inline constexpr int IDD_STRAIGHTEN = 147;  // the editor's corner handles
 inline constexpr int IDD_PROGRESS = 115;
 inline constexpr int IDD_PDF_SETUP = 117;
 inline constexpr int IDD_PDF_LIBRARY = 118;

@@ -82,6 +82,9 @@ std::map<int, CDialogTemplate> BuildTemplates() {
     t[IDD_SETTINGS_PDF] = {IDD_SETTINGS_PDF, {139, 153}, {}, {
         {IDC_PDF_PROMPT, K::Static, {7, 24, 125, 10}, {}, 0},
         {IDC_PDF_PAPER, K::Custom, {7, 36, 125, 13}, {}, 0},
+        {IDC_PDF_OCR, K::CheckBox, {7, 56, 125, 10}, {}, 0},
+        {IDC_PDF_OCR_PROMPT, K::Static, {7, 69, 125, 10}, {}, 0},
+        {IDC_PDF_OCR_LANGUAGE, K::Custom, {7, 81, 125, 13}, {}, 0},
         settingsCancel, settingsOk,
     }};
     t[IDD_SETTINGS_MISC] = {IDD_SETTINGS_MISC, {139, 153}, {}, {
@@ -98,6 +101,10 @@ std::map<int, CDialogTemplate> BuildTemplates() {
     // the whole screen.
     t[IDD_EDITOR] = {IDD_EDITOR, {139, 153}, {}, {
         {IDC_IMAGE_VIEW, K::Custom, {4, 7, 128, 123}, {}, 0},
+    }};
+    // Straightening from the editor: the corner handles over the picture, covering the screen.
+    t[IDD_STRAIGHTEN] = {IDD_STRAIGHTEN, {139, 153}, {}, {
+        {IDC_CORNER_EDITOR, K::Custom, {4, 7, 128, 123}, {}, 0},
     }};
     // Send screen, contact picker and list chooser; their texts come from the string table.
     t[IDD_SEND] = {IDD_SEND, {139, 153}, {}, {
