@@ -333,6 +333,10 @@ inline constexpr std::uint16_t IDS_PDF_FOLDER_LABEL = 9809;
 inline constexpr std::uint16_t IDS_PDF_OPEN = 9810;
 inline constexpr std::uint16_t IDS_PDF_ADVANCED = 9811;
 inline constexpr std::uint16_t IDS_PDF_PROGRESS_BAR = 9812;
+// Recognising text for searchable PDFs.
+inline constexpr std::uint16_t IDS_RECOGNISING_TEXT = 9900;
+inline constexpr std::uint16_t IDS_OCR_SETTING = 9901;
+inline constexpr std::uint16_t IDS_OCR_LANGUAGE = 9902;
 inline constexpr std::uint16_t IDS_ALL_FILES = 65281;
 inline constexpr std::uint16_t IDS_ALL_FOLDERS = 65282;
 inline constexpr std::uint16_t IDS_MY_DOCUMENTS = 65283;
