@@ -52,7 +52,8 @@ void CDialog::CreateControls() {
             // The style's indicator is drawn for a desktop monitor; size it for the device.
             const int box = ScalePixels(13);
             b->setStyleSheet(QStringLiteral("QCheckBox::indicator, QRadioButton::indicator "
-                                            "{ width: %1px; height: %1px; }").arg(box));
+                                            "{ width: %1px; height: %1px; }")
+                                 .arg(box));
             w = b;
             break;
         }
@@ -108,7 +109,9 @@ QString CDialog::GetDlgItemText(int id) const {
     return {};
 }
 
-CSkinButton* CDialog::Button(int id) const { return dynamic_cast<CSkinButton*>(Control(id)); }
+CSkinButton* CDialog::Button(int id) const {
+    return dynamic_cast<CSkinButton*>(Control(id));
+}
 
 void CDialog::ShowControl(int id, bool show) {
     if (QWidget* w = Control(id))
@@ -132,7 +135,8 @@ void CDialog::AttachControl(int id, QWidget* control) {
     control->setParent(this);
     if (old) {
         control->setGeometry(old->geometry());
-        control->setVisible(old->isVisible());
+        // The place holder's own flag: isVisible() is false until the screen is shown.
+        control->setVisible(!old->isHidden());
         old->deleteLater();
     }
     AddControl(id, control);
@@ -141,10 +145,13 @@ void CDialog::AttachControl(int id, QWidget* control) {
 void CDialog::Layout() {
     for (const auto& [id, units] : m_units)
         if (QWidget* w = Control(id))
-            w->setGeometry(MapDialogRectForScreen(units.x(), units.y(), units.width(), units.height()));
+            w->setGeometry(
+                MapDialogRectForScreen(units.x(), units.y(), units.width(), units.height()));
 }
 
-void CDialog::OnDisplayChange() { Layout(); }
+void CDialog::OnDisplayChange() {
+    Layout();
+}
 
 bool CDialog::OnKeyDown(int key) {
     if (key != Qt::Key_Return && key != Qt::Key_Enter)

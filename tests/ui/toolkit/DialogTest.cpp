@@ -1,0 +1,55 @@
+#include "ui/toolkit/Dialog.h"
+
+#include "SkinnedDevice.h"
+#include "resources/ResourceIds.h"
+
+#include <QTest>
+
+namespace {
+
+using namespace ids;
+
+class DialogTest : public CSkinnedDeviceTest {
+protected:
+    void TearDown() override {
+        if (m_dialog)
+            m_dialog->DestroyScreen();
+        m_dialog.reset();
+        CSkinnedDeviceTest::TearDown();
+    }
+
+    std::unique_ptr<CDialog> m_dialog;
+};
+
+TEST_F(DialogTest, AControlAttachedBeforeTheScreenIsShownComesUpWithIt) {
+    m_dialog = std::make_unique<CDialog>(IDD_MAIN);
+    ASSERT_FALSE(m_dialog->isVisible());
+    const QRect placeHolder = m_dialog->Control(IDC_STRIP)->geometry();
+    auto* control = new QWidget;
+    m_dialog->AttachControl(IDC_STRIP, control);
+    // A place holder the screen hid keeps its control hidden.
+    m_dialog->ShowControl(IDC_PREVIEW, false);
+    auto* hidden = new QWidget;
+    m_dialog->AttachControl(IDC_PREVIEW, hidden);
+    EXPECT_EQ(control->parentWidget(), m_dialog.get());
+    EXPECT_EQ(m_dialog->Control(IDC_STRIP), control);
+    EXPECT_EQ(control->geometry(), placeHolder);
+    EXPECT_FALSE(control->isHidden());
+
+    m_dialog->ShowModeless();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_dialog->isVisible(); }));
+    EXPECT_TRUE(control->isVisible());
+    EXPECT_FALSE(hidden->isVisible());
+    EXPECT_TRUE(hidden->isHidden());
+}
+
+TEST_F(DialogTest, AControlAttachedToAShownScreenIsVisibleAtOnce) {
+    m_dialog = std::make_unique<CDialog>(IDD_MAIN);
+    m_dialog->ShowModeless();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_dialog->isVisible(); }));
+    auto* control = new QWidget;
+    m_dialog->AttachControl(IDC_STRIP, control);
+    EXPECT_TRUE(control->isVisible());
+}
+
+} // namespace
