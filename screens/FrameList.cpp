@@ -8,6 +8,7 @@
 #include "ui/text/Strings.h"
 #include "ui/toolkit/Fonts.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -44,12 +45,12 @@ void DrawShadowLabel(QPainter& dc, const QRect& reference, const QString& text) 
 }
 
 CFrameList::CFrameList(QWidget* parent) : QWidget(parent) {
+    InstallPaintedControlAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(LoadFormatted(ids::IDS_MAIN_PAGES));
     if (const QFont* font = GetFont(GetFontCode(kLabelFontKind)))
         setFont(*font);
-    InstallPaintedControlAccessibility();
 
     using namespace ids;
     const std::uint32_t ids[kFrameCount] = {IDB_FRAME_PORTRAIT, IDB_FRAME_LANDSCAPE,
@@ -91,6 +92,7 @@ int CFrameList::Add(CPage* page) {
         m_portraitMode = !(page && page->IsLandscape());
     m_items.push_back(page);
     const int index = Count() - 1;
+    ItemsChanged();
     Select(index);
     update();
     return index;
@@ -100,10 +102,12 @@ void CFrameList::RemoveAt(int index) {
     if (index < 0 || index >= Count())
         return;
     m_items.erase(m_items.begin() + index);
+    ItemsChanged();
     if (m_items.empty()) {
         m_selected = -1;
         m_selectedX = 0;
         m_overflow = false;
+        SelectionChanged();
     } else {
         int next = m_selected;
         if (index == m_selected && next >= Count())
@@ -122,12 +126,15 @@ void CFrameList::RemoveSelected() {
 }
 
 void CFrameList::Swap(int a, int b) {
-    if (At(a) && At(b))
+    if (At(a) && At(b)) {
         std::swap(m_items[std::size_t(a)], m_items[std::size_t(b)]);
+        ItemsChanged();
+    }
 }
 
 void CFrameList::Move(int from, int to) {
     MoveEntry(m_items, from, to);
+    ItemsChanged();
 }
 
 void CFrameList::Clear(bool deleteItems) {
@@ -144,6 +151,8 @@ void CFrameList::Clear(bool deleteItems) {
     m_pressed = m_changedByPress = false;
     m_pressPoint = {};
     m_dragOffset = 0;
+    ItemsChanged();
+    SelectionChanged();
     update();
 }
 
@@ -171,6 +180,29 @@ void CFrameList::SelectionChanged() {
     setAccessibleDescription(m_selected >= 0 && m_selected < count
                                  ? LoadFormatted(ids::IDS_MAIN_PAGE_OF, m_selected + 1, count)
                                  : LoadFormatted(ids::IDS_MAIN_NO_PAGES));
+    if (m_selected < 0 || m_selected >= count)
+        return;
+    QAccessibleEvent selection(this, QAccessible::Selection);
+    selection.setChild(m_selected);
+    QAccessible::updateAccessibility(&selection);
+    if (hasFocus()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(m_selected);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
+void CFrameList::ItemsChanged() {
+    QAccessibleEvent reorder(this, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&reorder);
+}
+
+void CFrameList::Choose(int index) {
+    // The selected item again changes nothing, as a tap on it does not.
+    if (index < 0 || index >= Count() || index == m_selected)
+        return;
+    m_dragOffset = 0;
+    ChangeSelection(index);
 }
 
 void CFrameList::ChangeSelection(int index) {

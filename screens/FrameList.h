@@ -54,6 +54,8 @@ public:
     void SelectNext();
     // Tells the listener the current selection.
     void NotifyCurrent();
+    // Selects the item and tells the listener, as a tap on it does.
+    void Choose(int index);
 
     // The client area becomes (0, 0, width, height); the back buffer is made again.
     void SetArea(int width, int height);
@@ -95,6 +97,8 @@ private:
     void DrawRaised(QPainter& dc, int index, int x, int y);
     void ChangeSelection(int index);
     void SelectionChanged();
+    // Assistive tools read the items again.
+    void ItemsChanged();
 
     std::vector<CPage*> m_items;
     int m_selected = -1;

@@ -338,7 +338,7 @@ int CMainDlg::StripSelected() const {
 }
 
 void CMainDlg::PreviewShow(CPage* page, int number) {
-    m_previewControl->SetPage(page, number);
+    m_previewControl->SetPage(page, number, m_strip->Count());
 }
 
 void CMainDlg::OnFirstPage(CPage* page) {

@@ -1,13 +1,15 @@
 #include "screens/PaintedControlAccessible.h"
 
+#include "resources/ResourceIds.h"
 #include "screens/FrameList.h"
 #include "screens/StaticThumb.h"
+#include "ui/text/Strings.h"
 
 namespace {
 
 QAccessibleInterface* Factory(const QString&, QObject* object) {
     if (auto* strip = dynamic_cast<CFrameList*>(object))
-        return new CPaintedControlAccessible(strip, QAccessible::List);
+        return new CFrameListAccessible(strip);
     if (auto* preview = dynamic_cast<CStaticThumb*>(object))
         return new CPaintedControlAccessible(preview, QAccessible::Graphic);
     return nullptr;
@@ -41,10 +43,124 @@ void CPaintedControlAccessible::doAction(const QString& actionName) {
     QAccessibleWidget::doAction(actionName);
 }
 
+CFrameListAccessible::CFrameListAccessible(CFrameList* strip)
+    : CPaintedControlAccessible(strip, QAccessible::List) {}
+
+CFrameListAccessible::~CFrameListAccessible() {
+    for (QAccessible::Id id : m_items)
+        QAccessible::deleteAccessibleInterface(id);
+}
+
+CFrameList* CFrameListAccessible::Strip() const {
+    return static_cast<CFrameList*>(widget());
+}
+
+void CFrameListAccessible::SyncItems() const {
+    const std::size_t count = std::size_t(Strip()->Count());
+    while (m_items.size() > count) {
+        QAccessible::deleteAccessibleInterface(m_items.back());
+        m_items.pop_back();
+    }
+    while (m_items.size() < count)
+        m_items.push_back(QAccessible::registerAccessibleInterface(
+            new CFrameListItemAccessible(Strip(), int(m_items.size()))));
+}
+
+int CFrameListAccessible::childCount() const {
+    return Strip()->Count();
+}
+
+QAccessibleInterface* CFrameListAccessible::child(int index) const {
+    SyncItems();
+    if (index < 0 || index >= int(m_items.size()))
+        return nullptr;
+    return QAccessible::accessibleInterface(m_items[std::size_t(index)]);
+}
+
+int CFrameListAccessible::indexOfChild(const QAccessibleInterface* child) const {
+    SyncItems();
+    for (std::size_t i = 0; i < m_items.size(); ++i)
+        if (QAccessible::accessibleInterface(m_items[i]) == child)
+            return int(i);
+    return -1;
+}
+
+QAccessibleInterface* CFrameListAccessible::childAt(int x, int y) const {
+    const int hit = Strip()->HitTest(Strip()->mapFromGlobal(QPoint(x, y)));
+    return hit >= 0 ? child(hit) : nullptr;
+}
+
+CFrameListItemAccessible::CFrameListItemAccessible(CFrameList* strip, int index)
+    : m_strip(strip), m_index(index) {}
+
+const QString& CFrameListItemAccessible::SelectAction() {
+    static const QString name = QStringLiteral("Select");
+    return name;
+}
+
+bool CFrameListItemAccessible::isValid() const {
+    return m_strip && m_index < m_strip->Count();
+}
+
+QWindow* CFrameListItemAccessible::window() const {
+    QAccessibleInterface* strip = parent();
+    return strip ? strip->window() : nullptr;
+}
+
+QAccessibleInterface* CFrameListItemAccessible::parent() const {
+    return m_strip ? QAccessible::queryAccessibleInterface(m_strip.data()) : nullptr;
+}
+
+QString CFrameListItemAccessible::text(QAccessible::Text t) const {
+    if (t == QAccessible::Name)
+        return LoadFormatted(ids::IDS_PAGE, m_index + 1);
+    return {};
+}
+
+QRect CFrameListItemAccessible::rect() const {
+    if (!isValid() || m_index >= int(m_strip->ItemRects().size()))
+        return {};
+    const QRect local = m_strip->ItemRects()[std::size_t(m_index)];
+    return QRect(m_strip->mapToGlobal(local.topLeft()), local.size());
+}
+
+QAccessible::State CFrameListItemAccessible::state() const {
+    QAccessible::State state;
+    if (!isValid()) {
+        state.invalid = true;
+        return state;
+    }
+    state.selectable = true;
+    state.focusable = true;
+    const bool current = m_strip->Selected() == m_index;
+    state.selected = current;
+    state.focused = current && m_strip->hasFocus();
+    // Beside the strip's window (when the pages overflow) an item is not on the screen.
+    const QRect local = m_index < int(m_strip->ItemRects().size())
+                            ? m_strip->ItemRects()[std::size_t(m_index)]
+                            : QRect();
+    state.invisible = !m_strip->isVisible();
+    state.offscreen = !local.intersects(m_strip->rect());
+    return state;
+}
+
+void* CFrameListItemAccessible::interface_cast(QAccessible::InterfaceType type) {
+    return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                : nullptr;
+}
+
+QStringList CFrameListItemAccessible::actionNames() const {
+    return isValid() ? QStringList{SelectAction(), pressAction()} : QStringList{};
+}
+
+void CFrameListItemAccessible::doAction(const QString& actionName) {
+    if (isValid() && (actionName == SelectAction() || actionName == pressAction()))
+        m_strip->Choose(m_index);
+}
+
 void InstallPaintedControlAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(&Factory);
-        return true;
-    }();
-    (void)installed;
+    // Qt asks the factory installed last first, and the application installs one for every
+    // widget when it starts: ours has to come after it to answer for these controls.
+    QAccessible::removeFactory(&Factory);
+    QAccessible::installFactory(&Factory);
 }

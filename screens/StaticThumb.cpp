@@ -20,12 +20,14 @@ constexpr int kLabelFontKind = 3;
 } // namespace
 
 CStaticThumb::CStaticThumb(QWidget* parent) : QWidget(parent) {
+    InstallPaintedControlAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(LoadFormatted(ids::IDS_MAIN_PREVIEW));
+    // What pressing it does, for assistive tools that read a control's help.
+    setWhatsThis(LoadFormatted(ids::IDS_MAIN_PREVIEW_HINT));
     if (const QFont* font = GetFont(GetFontCode(kLabelFontKind)))
         setFont(*font);
-    InstallPaintedControlAccessibility();
     Describe();
 }
 
@@ -46,9 +48,10 @@ QString CStaticThumb::SizeText(int width, int height) {
                            : LoadFormatted(ids::IDS_MAIN_SIZE_LABELLED, width, height, label);
 }
 
-void CStaticThumb::SetPage(CPage* page, int number) {
+void CStaticThumb::SetPage(CPage* page, int number, int count) {
     m_page = page;
     m_number = number;
+    m_count = count;
     Describe();
     repaint();
 }
@@ -66,13 +69,15 @@ void CStaticThumb::ClearPage() {
 void CStaticThumb::Describe() {
     QString text;
     if (m_number > 0)
-        text = LoadFormatted(ids::IDS_PAGE, m_number);
+        text = m_count >= m_number ? LoadFormatted(ids::IDS_MAIN_PAGE_OF, m_number, m_count)
+                                   : LoadFormatted(ids::IDS_PAGE, m_number);
     if (m_page) {
+        // The plain size: the resolution label is for the eye, the numbers say it all.
         const QString size = m_page->IsBlank()
                                  ? LoadFormatted(ids::IDS_MAIN_BLANK_PAGE)
-                                 : SizeText(m_page->thumb.sourceWidth, m_page->thumb.sourceHeight);
-        text += (text.isEmpty() ? QString() : QStringLiteral(", ")) + size + QStringLiteral(". ") +
-                LoadFormatted(ids::IDS_MAIN_PREVIEW_HINT);
+                                 : LoadFormatted(ids::IDS_MAIN_SIZE, m_page->thumb.sourceWidth,
+                                                 m_page->thumb.sourceHeight);
+        text += (text.isEmpty() ? QString() : QStringLiteral(", ")) + size;
     }
     setAccessibleDescription(text.isEmpty() ? LoadFormatted(ids::IDS_MAIN_NO_PAGES) : text);
 }

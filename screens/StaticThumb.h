@@ -2,7 +2,8 @@
 
 // The preview of the main screen: one page drawn large (fitted into the control), its page
 // number at the bottom right and the picture's size at the top right ("2592 x 1944 (5MP)").
-// A tap, Enter or Space activates it (the main screen opens the editor).
+// A tap, Enter or Space activates it (the main screen opens the editor). Assistive tools read
+// it as a picture described by its page ("Page 3 of 7, 2592 x 1944").
 
 #include <QWidget>
 
@@ -14,8 +15,9 @@ class CStaticThumb : public QWidget {
 public:
     explicit CStaticThumb(QWidget* parent = nullptr);
 
-    // Shows `page` labelled with `number` (0: no label) and repaints at once.
-    void SetPage(CPage* page, int number);
+    // Shows `page` labelled with `number` (0: no label) and repaints at once; `count`, the
+    // number of pages, only completes what assistive tools read ("Page 3 of 7").
+    void SetPage(CPage* page, int number, int count = 0);
     void SetNumber(int number);
     // No page and no number.
     void ClearPage();
@@ -46,6 +48,7 @@ private:
 
     CPage* m_page = nullptr;
     int m_number = 0;
+    int m_count = 0;
     bool m_pressed = false;
     std::function<void()> m_onActivate;
     QImage m_backBuffer;

@@ -216,6 +216,82 @@ TEST_F(FrameListTest, ArrowKeysStepAndTellTheListener) {
     EXPECT_EQ(strip->text(QAccessible::Value), "Page 2 of 3");
 }
 
+// The strip's items as assistive tools read them: names, and which one is selected.
+std::vector<QString> ItemNames(QAccessibleInterface* strip) {
+    std::vector<QString> names;
+    for (int i = 0; i < strip->childCount(); ++i)
+        names.push_back(strip->child(i)->text(QAccessible::Name));
+    return names;
+}
+std::vector<int> SelectedItems(QAccessibleInterface* strip) {
+    std::vector<int> selected;
+    for (int i = 0; i < strip->childCount(); ++i)
+        if (strip->child(i)->state().selected)
+            selected.push_back(i);
+    return selected;
+}
+
+TEST_F(FrameListTest, AssistiveToolsSeeAListOfPagesWithTheCurrentOneSelected) {
+    QAccessibleInterface* strip = QAccessible::queryAccessibleInterface(m_strip.get());
+    ASSERT_NE(strip, nullptr);
+    // The name set in the constructor reaches the strip's own interface.
+    EXPECT_EQ(strip->role(), QAccessible::List);
+    EXPECT_EQ(strip->text(QAccessible::Name), "Pages");
+    EXPECT_EQ(strip->childCount(), 0);
+
+    AddPortrait(3);
+    ASSERT_EQ(strip->childCount(), 3);
+    EXPECT_EQ(ItemNames(strip), (std::vector<QString>{"Page 1", "Page 2", "Page 3"}));
+    for (int i = 0; i < 3; ++i) {
+        QAccessibleInterface* item = strip->child(i);
+        EXPECT_EQ(item->role(), QAccessible::ListItem);
+        EXPECT_EQ(item->parent(), strip);
+        EXPECT_EQ(strip->indexOfChild(item), i);
+        EXPECT_TRUE(item->state().selectable);
+    }
+    EXPECT_EQ(SelectedItems(strip), std::vector<int>{2}); // the page added last
+
+    // The select action selects the page and tells the listener, as a tap does.
+    QAccessibleActionInterface* first = strip->child(0)->actionInterface();
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->actionNames().contains("Select"));
+    first->doAction("Select");
+    EXPECT_EQ(m_strip->Selected(), 0);
+    EXPECT_EQ(m_listener.told, std::vector<int>{0});
+    EXPECT_EQ(SelectedItems(strip), std::vector<int>{0});
+    EXPECT_EQ(strip->text(QAccessible::Value), "Page 1 of 3");
+    strip->child(0)->actionInterface()->doAction("Select"); // already selected: nothing new
+    EXPECT_EQ(m_listener.told, std::vector<int>{0});
+
+    // The items follow the strip: a move keeps the selected place, names stay in order.
+    CPage* moved = m_strip->At(0);
+    m_strip->Move(0, 3);
+    EXPECT_EQ(m_strip->At(2), moved);
+    EXPECT_EQ(ItemNames(strip), (std::vector<QString>{"Page 1", "Page 2", "Page 3"}));
+    EXPECT_EQ(SelectedItems(strip), std::vector<int>{0});
+    strip->child(2)->actionInterface()->doAction("Select");
+    EXPECT_EQ(m_strip->Selected(), 2);
+    EXPECT_EQ(m_listener.told, (std::vector<int>{0, 2}));
+
+    AddPortrait(1);
+    EXPECT_EQ(ItemNames(strip), (std::vector<QString>{"Page 1", "Page 2", "Page 3", "Page 4"}));
+    EXPECT_EQ(SelectedItems(strip), std::vector<int>{3});
+    QAccessibleInterface* last = strip->child(3);
+    EXPECT_TRUE(last->isValid());
+
+    m_strip->Select(1);
+    m_strip->RemoveSelected();
+    EXPECT_EQ(strip->childCount(), 3);
+    EXPECT_EQ(ItemNames(strip), (std::vector<QString>{"Page 1", "Page 2", "Page 3"}));
+    EXPECT_EQ(SelectedItems(strip), std::vector<int>{1});
+    EXPECT_EQ(strip->text(QAccessible::Value), "Page 2 of 3");
+
+    m_strip->Clear(false);
+    EXPECT_EQ(strip->childCount(), 0);
+    EXPECT_EQ(strip->child(0), nullptr);
+    EXPECT_EQ(strip->text(QAccessible::Value), "No pages");
+}
+
 TEST(StaticThumbTest, SizeTextNamesTheCameraResolutions) {
     EXPECT_EQ(CStaticThumb::SizeText(2592, 1944), "2592 x 1944 (5MP)");
     EXPECT_EQ(CStaticThumb::SizeText(1944, 2592), "1944 x 2592 (5MP)");
@@ -240,7 +316,7 @@ TEST_F(FrameListTest, PreviewFitsThePageAndActivatesOnTapAndEnter) {
     EXPECT_EQ(QColor(drawn.pixel(75, 100)), QColor(40, 90, 160));
     EXPECT_EQ(QColor(drawn.pixel(75, 40)), QColor(Qt::white));
     EXPECT_EQ(QColor(drawn.pixel(75, 160)), QColor(Qt::white));
-    EXPECT_TRUE(preview.accessibleDescription().startsWith("Page 3, 800 x 600"));
+    EXPECT_EQ(preview.accessibleDescription(), "Page 3, 800 x 600");
     QTest::mouseClick(&preview, Qt::LeftButton, {}, QPoint(10, 10));
     QTest::keyClick(&preview, Qt::Key_Return);
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&preview);
@@ -253,6 +329,22 @@ TEST_F(FrameListTest, PreviewFitsThePageAndActivatesOnTapAndEnter) {
     preview.ClearPage();
     EXPECT_EQ(preview.Page(), nullptr);
     EXPECT_EQ(preview.Number(), 0);
+    EXPECT_EQ(accessible->text(QAccessible::Description), "No pages");
+}
+
+TEST_F(FrameListTest, PreviewIsDescribedByItsPlaceAmongThePagesAndItsSize) {
+    CStaticThumb preview;
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&preview);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::Graphic);
+    EXPECT_EQ(accessible->text(QAccessible::Name), "Current page");
+    CPage* page = Page(80, 60);
+    // The size a camera picture has; the thumbnail itself stays small.
+    page->thumb.sourceWidth = 2592;
+    page->thumb.sourceHeight = 1944;
+    preview.SetPage(page, 3, 7);
+    EXPECT_EQ(accessible->text(QAccessible::Description), "Page 3 of 7, 2592 x 1944");
+    EXPECT_EQ(accessible->text(QAccessible::Help), "Press Enter to edit the page");
 }
 
 } // namespace
