@@ -116,6 +116,32 @@ TEST_F(SoftKeyTest, AnEntryTriggeredInASubMenuClosesEveryPopup) {
     EXPECT_EQ(m_chosen, (std::vector<int>{kSecond}));
 }
 
+TEST_F(SoftKeyTest, FromTheKeyboardAFirstEntryWithASubMenuIsSelectedButNotOpened) {
+    m_screen.SetMenuBar(
+        CMenuTemplate{153,
+                      CSoftKey{"Tools",
+                               kTools,
+                               {CMenuItem{"File", 0, {CMenuItem{"Exit", kSecond, {}}}},
+                                CMenuItem{"First", kFirst, {}}}},
+                      CSoftKey{}});
+    WithOpenMenu([](QMenu* menu) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return menu->activeAction() != nullptr; }));
+        QAction* file = menu->activeAction();
+        EXPECT_EQ(file->text(), "File");
+        ASSERT_NE(file->menu(), nullptr);
+        // The selection opens nothing by itself; a delayed opening would have to show by now.
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(file->menu()->isVisible());
+        QTest::keyClick(menu, Qt::Key_Right);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return file->menu()->isVisible(); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return file->menu()->activeAction() != nullptr; }));
+        EXPECT_EQ(file->menu()->activeAction()->text(), "Exit");
+        QTest::keyClick(file->menu(), Qt::Key_Return);
+    });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !m_chosen.empty(); }));
+    EXPECT_EQ(m_chosen, (std::vector<int>{kSecond}));
+}
+
 TEST_F(SoftKeyTest, AGreyedMenuItemCannotBeChosen) {
     m_screen.EnableMenuItem(kSecond, false);
     WithOpenMenu([](QMenu* menu) {
