@@ -23,9 +23,9 @@ D Text(const char* group, const char* name, CSettingText CAppSettings::*member, 
     return D{group, name, nullptr, member, 0, def, kAny};
 }
 
-const std::array<D, 29>& Table() {
+const std::array<D, 31>& Table() {
     using S = CAppSettings;
-    static const std::array<D, 29> table = {
+    static const std::array<D, 31> table = {
         Number("SAPPSETTINGS", "UseClearType", &S::useClearType, 0),
         Number("SAPPSETTINGS", "BackupEditFile", &S::backupEditFile, 1),
         Text("SAPPSETTINGS", "LastImportFolder", &S::lastImportFolder, T::PersonalFolder),
@@ -55,13 +55,15 @@ const std::array<D, 29>& Table() {
         Text("SCAN_SETTINGS", "pdfCreator", &S::pdfCreator, T::Empty),
         Number("SCAN_SETTINGS", "FitToPage", &S::fitToPage, 1),
         Number("SCAN_SETTINGS", "AutoPortrait", &S::autoPortrait, 1),
+        Number("SCAN_SETTINGS", "RecogniseText", &S::recogniseText, 0),
+        Text("SCAN_SETTINGS", "OcrLanguage", &S::ocrLanguage, T::Empty),
     };
     return table;
 }
 
 constexpr std::uint32_t kTextBufferBytes = 2048;
 
-}  // namespace
+} // namespace
 
 bool CSettingText::Set(const QString& text) {
     if (text.size() > kMaxSettingTextLength)
@@ -70,9 +72,13 @@ bool CSettingText::Set(const QString& text) {
     return true;
 }
 
-QString CSettingDescriptor::KeyPath() const { return SettingsKeyPath(group); }
+QString CSettingDescriptor::KeyPath() const {
+    return SettingsKeyPath(group);
+}
 
-std::span<const CSettingDescriptor> SettingDescriptors() { return Table(); }
+std::span<const CSettingDescriptor> SettingDescriptors() {
+    return Table();
+}
 
 const CSettingDescriptor* FindSetting(const QString& name) {
     const qsizetype slash = name.indexOf(u'/');
@@ -148,7 +154,7 @@ bool WriteValue(const QString& path, const QString& name, std::uint32_t type, co
     return ok;
 }
 
-}  // namespace
+} // namespace
 
 bool WriteNumber(const QString& path, const QString& name, std::uint32_t value) {
     return WriteValue(path, name, REG_DWORD, &value, sizeof value);
@@ -193,7 +199,9 @@ void LoadSettings(CAppSettings& settings) {
     }
 }
 
-void LoadSettings() { LoadSettings(AppSettings()); }
+void LoadSettings() {
+    LoadSettings(AppSettings());
+}
 
 bool SaveSettings(const CAppSettings& settings) {
     bool all = true;
@@ -205,4 +213,6 @@ bool SaveSettings(const CAppSettings& settings) {
     return all;
 }
 
-bool SaveSettings() { return SaveSettings(AppSettings()); }
+bool SaveSettings() {
+    return SaveSettings(AppSettings());
+}

@@ -64,6 +64,8 @@ struct CAppSettings {
     CSettingText pdfCreator;
     std::uint32_t fitToPage = 0;
     std::uint32_t autoPortrait = 0;
+    std::uint32_t recogniseText = 0; // a searchable text layer in PDFs (OCR)
+    CSettingText ocrLanguage;        // its language by Tesseract's name; empty: English
 };
 
 // Sort orders of folder imports ("PictureImportOrder").
@@ -83,8 +85,8 @@ struct CSettingDescriptor {
 
     const char* group;
     const char* name;
-    std::uint32_t CAppSettings::*number;  // null for texts
-    CSettingText CAppSettings::*text;     // null for numbers
+    std::uint32_t CAppSettings::*number; // null for texts
+    CSettingText CAppSettings::*text;    // null for numbers
     std::uint32_t defaultNumber;
     TextDefault defaultText;
     std::uint32_t maxNumber;

@@ -44,6 +44,21 @@ bool COcrEngine::LanguageInstalled(const QString& language, const QString& dataP
     return !parts.isEmpty();
 }
 
+QStringList COcrEngine::InstalledLanguages(const QString& dataPath) {
+    QStringList languages;
+    for (const QString& folder : DataFolders(dataPath)) {
+        const QStringList files =
+            QDir(folder).entryList({QStringLiteral("*.traineddata")}, QDir::Files);
+        for (const QString& file : files) {
+            const QString name = file.chopped(int(qstrlen(".traineddata")));
+            if (name != QStringLiteral("osd") && !languages.contains(name))
+                languages << name;
+        }
+    }
+    languages.sort();
+    return languages;
+}
+
 COcrEngine::COcrEngine(const QString& language, const QString& dataPath) {
     if (!LanguageInstalled(language, dataPath))
         return;

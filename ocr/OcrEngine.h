@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -34,6 +35,9 @@ public:
 
     // True when `language` (each part of "a+b") has its data file installed.
     static bool LanguageInstalled(const QString& language, const QString& dataPath = {});
+    // The installed languages by name, sorted; the script and orientation data ("osd") is
+    // no language.
+    static QStringList InstalledLanguages(const QString& dataPath = {});
 
 private:
     std::unique_ptr<tesseract::TessBaseAPI> m_api;

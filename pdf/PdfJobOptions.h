@@ -3,6 +3,7 @@
 // Everything a PDF creation job needs besides its pages, taken by value: the output file,
 // the page layout, and for picture files how they become pages.
 
+#include "imaging/ScanCopy.h"
 #include "pdf/PdfPageOptions.h"
 
 #include <QString>
@@ -14,6 +15,9 @@ struct CPdfJobOptions {
     // AutoPortrait setting), and how many threads make pages ahead (0: as many as the
     // machine has cores, between 2 and 8).
     bool autoPortrait = false;
+    // Each picture straightened and given a look on a copy first (the pdf command's
+    // --straighten and --enhance).
+    CScanCopyOptions scan;
     int threads = 0;
     // Recognised text as an invisible layer over each picture: the language by Tesseract's
     // name ("eng", "deu+eng"), empty for none (the PDF as without recognition). `ocrDataPath`
@@ -22,4 +26,12 @@ struct CPdfJobOptions {
     QString ocrLanguage;
     QString ocrDataPath;
     int ocrThreads = 0;
+
+    // The language the RecogniseText and OcrLanguage values ask for; empty when off.
+    static QString OcrLanguageOf(const CAppSettings& settings) {
+        if (!settings.recogniseText)
+            return {};
+        const QString& language = settings.ocrLanguage;
+        return language.isEmpty() ? QStringLiteral("eng") : language;
+    }
 };

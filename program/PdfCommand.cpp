@@ -30,7 +30,9 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
             << "those of its subfolders when Recursive is set), in the --order given: by name\n"
             << "A-Z or Z-A, newest or oldest first, or as found. Without options the settings\n"
             << "PageSize, FitToPage, AutoPortrait and PictureImportOrder apply ('quillmark\n"
-            << "settings'); \"Ask me\" keeps the found order here.\n"
+            << "settings'); \"Ask me\" keeps the found order here. --straighten finds the sheet\n"
+            << "in each photo and flattens it, --enhance gives it a document look (grey, bw:\n"
+            << "black and white, colour); both work on copies, the pictures stay as they are.\n"
             << Qt::flush;
         return 0;
     }
@@ -46,8 +48,11 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     if (options->fit)
         job.layout.fitToPage = *options->fit;
     job.autoPortrait = options->autoPortrait.value_or(settings.autoPortrait != 0);
-    if (options->ocr)
-        job.ocrLanguage = *options->ocr;
+    job.ocrLanguage = options->ocr.value_or(CPdfJobOptions::OcrLanguageOf(settings));
+
+    job.scan.straighten = options->straighten;
+    if (options->enhance)
+        job.scan.look = LookFromName(*options->enhance).value_or(ELook::Original);
 
     CTerminalProgress bar(progressStream);
     CPdfTerminalDelegate delegate(bar, err);

@@ -1,6 +1,7 @@
 #include "screens/SettingsPageDlg.h"
 
 #include "app/AppSettings.h"
+#include "ocr/OcrEngine.h"
 #include "resources/ResourceIds.h"
 #include "ui/binding/SkinBinding.h"
 #include "ui/text/Strings.h"
@@ -105,6 +106,9 @@ CSettingsPageDlg::CSettingsPageDlg(int command, CAppSettings& settings, CScreen*
     case ID_SETTINGS_PDF:
         SetDlgItemText(IDC_PDF_PROMPT, LoadFormatted(IDS_SETTINGS_PAPER_PROMPT));
         AddList(IDC_PDF_PAPER, IDC_PDF_PROMPT);
+        SetDlgItemText(IDC_PDF_OCR, LoadFormatted(IDS_OCR_SETTING));
+        SetDlgItemText(IDC_PDF_OCR_PROMPT, LoadFormatted(IDS_OCR_LANGUAGE));
+        AddList(IDC_PDF_OCR_LANGUAGE, IDC_PDF_OCR_PROMPT);
         break;
     case ID_SETTINGS_MISC:
         SetDlgItemText(IDC_MISC_ASK_ACTIONS, LoadFormatted(IDS_SETTINGS_ASK_ACTIONS));
@@ -195,6 +199,19 @@ void CSettingsPageDlg::Prepare() {
             list->addItem(LoadFormatted(std::uint16_t(IDS_PAPER_LETTER + i)));
         list->setCurrentIndex(m_settings.pageSize < kPaperSizeCount ? int(m_settings.pageSize)
                                                                     : -1);
+        SetChecked(IDC_PDF_OCR, m_settings.recogniseText != 0);
+        // The installed languages by their names; the chosen one stays even when its data
+        // has gone, so that the page does not change it behind the user's back.
+        auto* languages = ControlAs<QComboBox>(IDC_PDF_OCR_LANGUAGE);
+        languages->clear();
+        const QString chosen = m_settings.ocrLanguage.Get().isEmpty()
+                                   ? QStringLiteral("eng")
+                                   : m_settings.ocrLanguage.Get();
+        QStringList names = COcrEngine::InstalledLanguages();
+        if (!names.contains(chosen))
+            names.prepend(chosen);
+        languages->addItems(names);
+        languages->setCurrentIndex(int(names.indexOf(chosen)));
         break;
     }
     case ID_SETTINGS_MISC:
@@ -242,6 +259,10 @@ void CSettingsPageDlg::Store() {
     case ID_SETTINGS_PDF:
         if (const int index = ControlAs<QComboBox>(IDC_PDF_PAPER)->currentIndex(); index >= 0)
             m_settings.pageSize = std::uint32_t(index);
+        m_settings.recogniseText = IsChecked(IDC_PDF_OCR) ? 1 : 0;
+        if (const QString name = ControlAs<QComboBox>(IDC_PDF_OCR_LANGUAGE)->currentText();
+            !name.isEmpty())
+            m_settings.ocrLanguage.Set(name);
         break;
     case ID_SETTINGS_MISC:
         StoreRememberedAnswer(kActionsBoxNumber, IsChecked(IDC_MISC_ASK_ACTIONS) ? 0 : 1);

@@ -68,6 +68,7 @@ CCreatePdfOutcome RunCreatePdf(CScreen* owner, const std::vector<CPdfJobPage>& p
     CPdfJobOptions options;
     options.outputPath = output;
     options.layout = CPdfPageOptions::FromSettings(settings);
+    options.ocrLanguage = CPdfJobOptions::OcrLanguageOf(settings);
     const CPdfJobResult result = MakePdfWithProgress(owner, pages, options, std::move(observer));
 
     if (!result.Done()) {

@@ -67,6 +67,8 @@ const CExpectedSetting kExpected[] = {
     Txt("SCAN_SETTINGS", "pdfCreator", &S::pdfCreator),
     Num("SCAN_SETTINGS", "FitToPage", &S::fitToPage, 1),
     Num("SCAN_SETTINGS", "AutoPortrait", &S::autoPortrait, 1),
+    Num("SCAN_SETTINGS", "RecogniseText", &S::recogniseText, 0),
+    Txt("SCAN_SETTINGS", "OcrLanguage", &S::ocrLanguage),
 };
 
 const char* const kGroups[] = {"SAPPSETTINGS", "SND_CFG", "BTN_EX_CFG", "PROGRESS_CTRL_EX_CFG",

@@ -70,6 +70,9 @@ TEST_F(OcrEngineTest, FindsNothingOnPaperWithoutText) {
 
 TEST_F(OcrEngineTest, MissingLanguageIsAResultNotACrash) {
     EXPECT_TRUE(COcrEngine::LanguageInstalled(QStringLiteral("eng")));
+    EXPECT_TRUE(COcrEngine::InstalledLanguages().contains(QStringLiteral("eng")));
+    EXPECT_FALSE(COcrEngine::InstalledLanguages().contains(QStringLiteral("osd")));
+    EXPECT_TRUE(COcrEngine::InstalledLanguages(PathIn(QString())).isEmpty());
     for (const char* name : {"xyz", "eng+xyz", "", "../eng", "eng/../eng"}) {
         EXPECT_FALSE(COcrEngine::LanguageInstalled(QString::fromLatin1(name))) << name;
         COcrEngine engine(QString::fromLatin1(name));
