@@ -3,8 +3,9 @@
 #include "imaging/ImageType.h"
 #include "session/PageFactory.h"
 
-CPageMaker::CPageMaker(QStringList paths, bool autoPortrait, int threads)
-    : m_paths(std::move(paths)), m_autoPortrait(autoPortrait), m_pages(std::size_t(m_paths.size())),
+CPageMaker::CPageMaker(QStringList paths, bool autoPortrait, int threads,
+                       CScanCopyOptions scan)
+    : m_paths(std::move(paths)), m_autoPortrait(autoPortrait), m_scan(scan), m_pages(std::size_t(m_paths.size())),
       m_done(std::size_t(m_paths.size()), 0) {
     for (int i = 0; i < std::max(1, threads); ++i)
         m_workers.emplace_back([this] { Work(); });
@@ -29,7 +30,7 @@ void CPageMaker::Work() {
             index = m_next++;
         }
         CMadePage made;
-        made.page = MakePdfPageFromFile(m_paths[index], m_autoPortrait);
+        made.page = MakePdfPageFromFile(m_paths[index], m_autoPortrait, m_scan);
         if (made.page &&
             (made.page->typeCode == kImageTypeBmp || made.page->typeCode == kImageTypePng))
             made.pixels = PrepareRaster(made.page->path, true, made.page->turnCcw);

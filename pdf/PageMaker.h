@@ -6,6 +6,7 @@
 // for the PDF on the same thread. The caller never waits for a later file than the one it
 // asks for.
 
+#include "imaging/ScanCopy.h"
 #include "pdf/RasterPixels.h"
 #include "session/Page.h"
 
@@ -20,7 +21,7 @@
 
 class CPageMaker {
 public:
-    CPageMaker(QStringList paths, bool autoPortrait, int threads);
+    CPageMaker(QStringList paths, bool autoPortrait, int threads, CScanCopyOptions scan = {});
     // Waits for the workers (pages not yet taken are destroyed, copies removed).
     ~CPageMaker();
     CPageMaker(const CPageMaker&) = delete;
@@ -38,6 +39,7 @@ private:
 
     const QStringList m_paths;
     const bool m_autoPortrait;
+    const CScanCopyOptions m_scan;
     std::mutex m_mutex;
     std::condition_variable m_ready;
     std::vector<CMadePage> m_pages;

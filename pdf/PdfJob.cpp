@@ -55,8 +55,9 @@ private:
 
 class CPictureFiles : public CPdfJobSource {
 public:
-    CPictureFiles(const QStringList& pictures, bool autoPortrait, int threads)
-        : m_pictures(pictures), m_maker(pictures, autoPortrait, threads) {}
+    CPictureFiles(const QStringList& pictures, bool autoPortrait, int threads,
+                  const CScanCopyOptions& scan)
+        : m_pictures(pictures), m_maker(pictures, autoPortrait, threads, scan) {}
     int Count() const override { return int(m_pictures.size()); }
     CPdfJobInputPage Take(int index) override {
         CPdfJobInputPage page;
@@ -144,7 +145,7 @@ CPdfJobResult CPdfJob::RunOnPictures(const QStringList& pictures) {
     const int threads = m_options.threads > 0
                             ? m_options.threads
                             : int(std::clamp(std::thread::hardware_concurrency(), 2u, 8u));
-    CPictureFiles source(pictures, m_options.autoPortrait, threads);
+    CPictureFiles source(pictures, m_options.autoPortrait, threads, m_options.scan);
     return Build(source);
 }
 

@@ -1,5 +1,6 @@
 #include "program/PdfCommandOptions.h"
 
+#include "imaging/Enhance.h"
 #include "pdf/PaperSizes.h"
 #include "session/ImportOrder.h"
 
@@ -68,6 +69,17 @@ std::optional<CPdfCommandOptions> ParsePdfCommandOptions(const QStringList& args
                 return std::nullopt;
             }
             o.ocr = *v;
+        } else if (a == "--straighten") {
+            o.straighten = true;
+        } else if (a == "--enhance" || a.startsWith("--enhance=")) {
+            const auto v = value("--enhance");
+            if (!v)
+                return std::nullopt;
+            if (!LookFromName(*v)) {
+                *error = "unknown look '" + *v + "' (one of none, grey, bw, colour)";
+                return std::nullopt;
+            }
+            o.enhance = *v;
         } else if (a == "--order" || a.startsWith("--order=")) {
             const auto v = value("--order");
             if (!v)

@@ -19,6 +19,9 @@ struct CPdfCommandOptions {
     std::optional<std::uint32_t> order;
     // Recognise text in this language ("eng", "deu+eng") for a searchable PDF.
     std::optional<QString> ocr;
+    // Straighten the sheet in each picture and give it a look (LookFromName), on copies.
+    bool straighten = false;
+    std::optional<QString> enhance;
     QStringList pictures;
 };
 
@@ -26,6 +29,7 @@ inline constexpr const char* kPdfCommandUsage =
     "usage: quillmark pdf -o OUT.pdf [--page-size NAME] [--fit | --center]\n"
     "                     [--auto-portrait | --no-auto-portrait]\n"
     "                     [--order name|name-desc|newest|oldest|found] [--ocr LANG]\n"
+    "                     [--straighten] [--enhance none|grey|bw|colour]\n"
     "                     PICTURE|FOLDER...";
 
 // Parses the arguments after "pdf"; on a usage error fills `error` and returns nothing.

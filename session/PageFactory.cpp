@@ -34,6 +34,27 @@ std::unique_ptr<CPage> NewPage(const QString& path, const CPictureHeader& header
     return page;
 }
 
+constexpr const char* kScanCopySuffix = ".scan.tesimg";
+
+// The page on a scanned copy of the picture, which it owns from the start; null when the copy
+// cannot be made or read back.
+std::unique_ptr<CPage> NewScannedPage(const QString& path, const CScanCopyOptions& scan,
+                                      bool autoPortrait) {
+    if (scan.IsIdentity())
+        return nullptr;
+    const QString copy = path + QLatin1String(kScanCopySuffix);
+    if (!MakeScanCopy(path, scan, copy))
+        return nullptr;
+    auto page = std::make_unique<CPage>(copy);
+    page->typeCode = kImageTypeJpeg;
+    page->isTemporaryCopy = 1;
+    CPictureHeader header;
+    if (!ReadPictureHeader(copy, &header))
+        return nullptr;
+    page->turnCcw = autoPortrait && header.uprightSize.width() > header.uprightSize.height();
+    return page;
+}
+
 bool IsJpeg(const QByteArray& format) {
     return format == "jpeg" || format == "jpg";
 }
@@ -41,20 +62,27 @@ bool IsJpeg(const QByteArray& format) {
 } // namespace
 
 std::unique_ptr<CPage> MakePageFromFile(const QString& path, bool autoPortrait, int boxWidth,
-                                        int boxHeight, QPainter* referenceDC) {
+                                        int boxHeight, QPainter* referenceDC,
+                                        const CScanCopyOptions& scan) {
     CPictureHeader header;
     if (!ReadPictureHeader(path, &header))
         return nullptr;
-    auto page = NewPage(path, header, autoPortrait);
+    auto page = NewScannedPage(path, scan, autoPortrait);
+    if (!page)
+        page = NewPage(path, header, autoPortrait);
     if (!page->BuildThumb(referenceDC, boxWidth, boxHeight))
         return nullptr;
     return page;
 }
 
-std::unique_ptr<CPage> MakePdfPageFromFile(const QString& path, bool autoPortrait) {
+std::unique_ptr<CPage> MakePdfPageFromFile(const QString& path, bool autoPortrait,
+                                           const CScanCopyOptions& scan) {
     CPictureHeader header;
     if (!ReadPictureHeader(path, &header))
         return nullptr;
+    // The scanned copy is a JPEG of our own writing: its header check is enough.
+    if (auto scanned = NewScannedPage(path, scan, autoPortrait))
+        return scanned;
     auto page = NewPage(path, header, autoPortrait);
     // The header check of a JPEG covers its whole structure; other formats prove themselves
     // by decoding.

@@ -3,6 +3,7 @@
 // Turning a picture file into a page, as the import and the camera do it, and as the PDF
 // command does it without screens.
 
+#include "imaging/ScanCopy.h"
 #include "session/Page.h"
 
 #include <QString>
@@ -16,15 +17,21 @@
 // page). Otherwise the page refers to the file itself with the type code of its extension.
 // The thumbnail is built for the box, turned with the page; when that fails (the picture
 // cannot be decoded) the page is destroyed, which removes a copy made for it, and null is
-// returned. Safe to call from several threads at once for different files.
+// returned. With `scan` asking for straightening or a look, the page refers to a scanned
+// JPEG copy beside the picture (path + ".scan.tesimg", temporary: it goes with the page),
+// made before auto-portrait looks at the page; the picture itself is never changed. When the
+// copy cannot be written the page refers to the picture as it is. Safe to call from several
+// threads at once for different files.
 std::unique_ptr<CPage> MakePageFromFile(const QString& path, bool autoPortrait, int boxWidth,
-                                        int boxHeight, QPainter* referenceDC = nullptr);
+                                        int boxHeight, QPainter* referenceDC = nullptr,
+                                        const CScanCopyOptions& scan = {});
 
 // The same page for a PDF only: no thumbnail, and a JPEG is checked without decoding its
 // pixels (frame header, size, components, scans, data complete up to its end). Other
 // pictures are decoded at a small scale, as the thumbnail would decode them. Null for a file
-// that MakePageFromFile would refuse.
-std::unique_ptr<CPage> MakePdfPageFromFile(const QString& path, bool autoPortrait);
+// that MakePageFromFile would refuse. `scan` as for MakePageFromFile.
+std::unique_ptr<CPage> MakePdfPageFromFile(const QString& path, bool autoPortrait,
+                                           const CScanCopyOptions& scan = {});
 
 // Gives the page a file of its own before something changes its file in place (the image
 // editor): a turned page gets its upright JPEG copy beside its picture (".tesimg") and refers
