@@ -23,9 +23,9 @@ D Text(const char* group, const char* name, CSettingText CAppSettings::*member, 
     return D{group, name, nullptr, member, 0, def, kAny};
 }
 
-const std::array<D, 31>& Table() {
+const std::array<D, 33>& Table() {
     using S = CAppSettings;
-    static const std::array<D, 31> table = {
+    static const std::array<D, 33> table = {
         Number("SAPPSETTINGS", "UseClearType", &S::useClearType, 0),
         Number("SAPPSETTINGS", "BackupEditFile", &S::backupEditFile, 1),
         Text("SAPPSETTINGS", "LastImportFolder", &S::lastImportFolder, T::PersonalFolder),
@@ -57,6 +57,8 @@ const std::array<D, 31>& Table() {
         Number("SCAN_SETTINGS", "AutoPortrait", &S::autoPortrait, 1),
         Number("SCAN_SETTINGS", "RecogniseText", &S::recogniseText, 0),
         Text("SCAN_SETTINGS", "OcrLanguage", &S::ocrLanguage, T::Empty),
+        Number("SCAN_SETTINGS", "StraightenPages", &S::straightenPages, 0),
+        Number("SCAN_SETTINGS", "EnhanceLook", &S::enhanceLook, 0),
     };
     return table;
 }

@@ -95,6 +95,15 @@ std::unique_ptr<CPage> MakePdfPageFromFile(const QString& path, bool autoPortrai
     return page;
 }
 
+CScanCopyOptions ScanCopyOptionsOf(const CAppSettings& settings) {
+    CScanCopyOptions options;
+    options.straighten = settings.straightenPages != 0;
+    // An unknown value (a hand-edited registry) means no look.
+    if (settings.enhanceLook <= std::uint32_t(ELook::ColourDocument))
+        options.look = ELook(settings.enhanceLook);
+    return options;
+}
+
 bool MakePageFileOwn(CPage& page) {
     if (!page.turnCcw || page.IsBlank())
         return true;

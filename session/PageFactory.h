@@ -3,6 +3,7 @@
 // Turning a picture file into a page, as the import and the camera do it, and as the PDF
 // command does it without screens.
 
+#include "app/AppSettings.h"
 #include "imaging/ScanCopy.h"
 #include "session/Page.h"
 
@@ -32,6 +33,9 @@ std::unique_ptr<CPage> MakePageFromFile(const QString& path, bool autoPortrait, 
 // that MakePageFromFile would refuse. `scan` as for MakePageFromFile.
 std::unique_ptr<CPage> MakePdfPageFromFile(const QString& path, bool autoPortrait,
                                            const CScanCopyOptions& scan = {});
+
+// What the StraightenPages and EnhanceLook settings ask of each new page.
+CScanCopyOptions ScanCopyOptionsOf(const CAppSettings& settings);
 
 // Gives the page a file of its own before something changes its file in place (the image
 // editor): a turned page gets its upright JPEG copy beside its picture (".tesimg") and refers

@@ -14,7 +14,8 @@ std::unique_ptr<CPage> MakePage(CSession& session, const CAppSettings& settings,
     session.Listener().PreviewShow(nullptr, 0);
     const QSize box = session.ThumbBox();
     std::unique_ptr<CPage> page =
-        MakePageFromFile(path, settings.autoPortrait != 0, box.width(), box.height());
+        MakePageFromFile(path, settings.autoPortrait != 0, box.width(), box.height(), nullptr,
+                         ScanCopyOptionsOf(settings));
     if (!page) {
         // The preview goes back to the current page rather than staying blank.
         const int index = session.CurrentIndex();

@@ -101,8 +101,9 @@ CFileError CSession::SaveSession() const {
 
 std::unique_ptr<CPage> CSession::MakePageFromFile(const QString& path) {
     m_listener->PreviewShow(nullptr, 0);
-    std::unique_ptr<CPage> page = ::MakePageFromFile(path, AppSettings().autoPortrait != 0,
-                                                     m_thumbBox.width(), m_thumbBox.height());
+    std::unique_ptr<CPage> page =
+        ::MakePageFromFile(path, AppSettings().autoPortrait != 0, m_thumbBox.width(),
+                           m_thumbBox.height(), nullptr, ScanCopyOptionsOf(AppSettings()));
     if (page) {
         const int index = CurrentIndex();
         m_listener->PreviewShow(page.get(), m_pages.IsValidIndex(index) ? index + 1 : 0);

@@ -69,6 +69,8 @@ const CExpectedSetting kExpected[] = {
     Num("SCAN_SETTINGS", "AutoPortrait", &S::autoPortrait, 1),
     Num("SCAN_SETTINGS", "RecogniseText", &S::recogniseText, 0),
     Txt("SCAN_SETTINGS", "OcrLanguage", &S::ocrLanguage),
+    Num("SCAN_SETTINGS", "StraightenPages", &S::straightenPages, 0),
+    Num("SCAN_SETTINGS", "EnhanceLook", &S::enhanceLook, 0),
 };
 
 const char* const kGroups[] = {"SAPPSETTINGS", "SND_CFG", "BTN_EX_CFG", "PROGRESS_CTRL_EX_CFG",
