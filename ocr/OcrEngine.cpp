@@ -11,6 +11,8 @@
 
 #include <cstdlib>
 
+#include <omp.h>
+
 namespace {
 
 // The folders Tesseract would search, so a missing language is found before the engine
@@ -114,6 +116,11 @@ COcrPage COcrEngine::Recognise(const QImage& picture) {
                             ? picture
                             : picture.convertToFormat(QImage::Format_Grayscale8);
     page.pictureSize = grey.size();
+    // Pages run on workers of their own: the library's helper threads (fixed in number, and
+    // spinning while they wait) cost several times what they give on a busy machine, so this
+    // thread lets the runtime cut them to what is free.
+    omp_set_dynamic(1);
+    omp_set_num_threads(1);
     m_api->SetImage(grey.constBits(), grey.width(), grey.height(), 1, int(grey.bytesPerLine()));
     // Photographs carry no resolution the engine could trust; a page photographed whole
     // comes out near this.
