@@ -101,6 +101,9 @@ CSettingsPageDlg::CSettingsPageDlg(int command, CAppSettings& settings, CScreen*
         SetDlgItemText(IDC_EMBED_PROMPT, LoadFormatted(IDS_SETTINGS_SCALING_PROMPT));
         SetDlgItemText(IDC_EMBED_AUTO_PORTRAIT, LoadFormatted(IDS_SETTINGS_AUTO_PORTRAIT));
         AddList(IDC_EMBED_SCALING, IDC_EMBED_PROMPT);
+        SetDlgItemText(IDC_EMBED_STRAIGHTEN, LoadFormatted(IDS_SETTINGS_STRAIGHTEN));
+        SetDlgItemText(IDC_EMBED_ENHANCE_PROMPT, LoadFormatted(IDS_SETTINGS_ENHANCE_PROMPT));
+        AddList(IDC_EMBED_ENHANCE, IDC_EMBED_ENHANCE_PROMPT);
         break;
     }
     case ID_SETTINGS_PDF:
@@ -190,6 +193,13 @@ void CSettingsPageDlg::Prepare() {
         list->addItem(LoadFormatted(IDS_CENTER_INSIDE_PAGE));
         list->setCurrentIndex(m_settings.fitToPage == 1 ? 0 : (m_settings.fitToPage == 0 ? 1 : -1));
         SetChecked(IDC_EMBED_AUTO_PORTRAIT, m_settings.autoPortrait != 0);
+        SetChecked(IDC_EMBED_STRAIGHTEN, m_settings.straightenPages != 0);
+        // In the order of the EnhanceLook values.
+        auto* looks = ControlAs<QComboBox>(IDC_EMBED_ENHANCE);
+        looks->clear();
+        for (std::uint16_t text : {IDS_LOOK_NONE, IDS_LOOK_GREY, IDS_LOOK_BLACK_WHITE, IDS_LOOK_COLOUR})
+            looks->addItem(LoadFormatted(text));
+        looks->setCurrentIndex(m_settings.enhanceLook < 4 ? int(m_settings.enhanceLook) : 0);
         break;
     }
     case ID_SETTINGS_PDF: {
@@ -254,6 +264,9 @@ void CSettingsPageDlg::Store() {
         if (index == 0 || index == 1)
             m_settings.fitToPage = index == 0 ? 1 : 0;
         m_settings.autoPortrait = IsChecked(IDC_EMBED_AUTO_PORTRAIT) ? 1 : 0;
+        m_settings.straightenPages = IsChecked(IDC_EMBED_STRAIGHTEN) ? 1 : 0;
+        if (const int look = ControlAs<QComboBox>(IDC_EMBED_ENHANCE)->currentIndex(); look >= 0)
+            m_settings.enhanceLook = std::uint32_t(look);
         break;
     }
     case ID_SETTINGS_PDF:

@@ -318,6 +318,9 @@ inline constexpr std::uint16_t IDS_CORNER_TOP_LEFT = 9627;  // 9627-9630: the co
 inline constexpr std::uint16_t IDS_CORNER_TOP_RIGHT = 9628;
 inline constexpr std::uint16_t IDS_CORNER_BOTTOM_RIGHT = 9629;
 inline constexpr std::uint16_t IDS_CORNER_BOTTOM_LEFT = 9630;
+inline constexpr std::uint16_t IDS_SETTINGS_STRAIGHTEN = 9631;
+inline constexpr std::uint16_t IDS_SETTINGS_ENHANCE_PROMPT = 9632;
+inline constexpr std::uint16_t IDS_LOOK_NONE = 9633;
 // PDF creation job: what stopped it, in a few words.
 inline constexpr std::uint16_t IDS_PDF_WHY_CANNOT_OPEN = 9800;
 inline constexpr std::uint16_t IDS_PDF_WHY_PICTURE_CHANGED = 9801;

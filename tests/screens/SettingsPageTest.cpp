@@ -99,6 +99,31 @@ TEST_F(SettingsPageTest, CenterInsidePageStoresFitToPageZeroAndShowsAgain) {
     });
 }
 
+TEST_F(SettingsPageTest, ImagePageStoresStraighteningAndTheLookOfNewPages) {
+    EXPECT_TRUE(RunPage(ID_SETTINGS_EMBEDDING, [&](CSettingsPageDlg& page) {
+        auto* straighten = Get<QCheckBox>(page, IDC_EMBED_STRAIGHTEN);
+        auto* looks = Get<QComboBox>(page, IDC_EMBED_ENHANCE);
+        EXPECT_EQ(straighten->text(), "Straighten pages automatically");
+        EXPECT_FALSE(straighten->isChecked());
+        EXPECT_EQ(looks->accessibleName(), "Enhance new pages:");
+        EXPECT_EQ(looks->count(), 4);
+        EXPECT_EQ(looks->currentText(), "None");
+        EXPECT_EQ(looks->itemText(2), "Black and white");
+        straighten->click();
+        looks->setCurrentIndex(3);
+        QTest::keyClick(&page, Qt::Key_Return);
+    }));
+    const CAppSettings stored = Reloaded();
+    EXPECT_EQ(stored.straightenPages, 1u);
+    EXPECT_EQ(stored.enhanceLook, 3u);
+    AppSettings() = stored;
+    RunPage(ID_SETTINGS_EMBEDDING, [&](CSettingsPageDlg& page) {
+        EXPECT_TRUE(Get<QCheckBox>(page, IDC_EMBED_STRAIGHTEN)->isChecked());
+        EXPECT_EQ(Get<QComboBox>(page, IDC_EMBED_ENHANCE)->currentText(), "Colour document");
+        page.SendCommand(ID_PLATFORM_CANCEL);
+    });
+}
+
 TEST_F(SettingsPageTest, PdfPageShowsA4ForNineAndCancelKeepsThePaperSize) {
     AppSettings().pageSize = 9;
     SaveSettings(AppSettings());

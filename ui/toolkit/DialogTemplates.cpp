@@ -77,6 +77,9 @@ std::map<int, CDialogTemplate> BuildTemplates() {
         {IDC_EMBED_PROMPT, K::Static, {7, 24, 125, 10}, {}, 0},
         {IDC_EMBED_SCALING, K::Custom, {7, 36, 125, 13}, {}, 0},
         {IDC_EMBED_AUTO_PORTRAIT, K::CheckBox, {7, 54, 125, 10}, {}, 0},
+        {IDC_EMBED_STRAIGHTEN, K::CheckBox, {7, 67, 125, 10}, {}, 0},
+        {IDC_EMBED_ENHANCE_PROMPT, K::Static, {7, 80, 125, 10}, {}, 0},
+        {IDC_EMBED_ENHANCE, K::Custom, {7, 92, 125, 13}, {}, 0},
         settingsCancel, settingsOk,
     }};
     t[IDD_SETTINGS_PDF] = {IDD_SETTINGS_PDF, {139, 153}, {}, {
