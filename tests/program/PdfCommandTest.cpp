@@ -123,6 +123,26 @@ TEST_F(PdfCommandTest, SkippedPicturesAreNamedAndGiveStatusOne) {
     EXPECT_EQ(file.Pages().size(), 2); // good.jpg and the blank page of c.gif
 }
 
+TEST_F(PdfCommandTest, OcrNamesThePagesWithoutATextLayerAndStillWritesThePdf) {
+    ASSERT_TRUE(SaveJpeg(PathIn("a.jpg"), 400, 300));
+    EXPECT_EQ(Run({"-o", PathIn("o.pdf"), "--ocr", "", PathIn("a.jpg")}), 2);
+    EXPECT_TRUE(m_err.contains("--ocr needs a language")) << m_err.toStdString();
+    EXPECT_EQ(Run({"-o", PathIn("o.pdf"), "--ocr"}), 2);
+
+    // A language that is not installed: the PDF is made, without text, and the page named.
+    EXPECT_EQ(Run({"-o", PathIn("xyz.pdf"), "--ocr=xyz", PathIn("a.jpg")}), 1);
+    EXPECT_TRUE(m_err.contains("a.jpg: no text layer: the language's data is not installed"))
+        << m_err.toStdString();
+    EXPECT_TRUE(m_out.contains("Wrote")) << m_out.toStdString();
+    EXPECT_EQ(Run({"-o", PathIn("plain.pdf"), PathIn("a.jpg")}), 0) << m_err.toStdString();
+    EXPECT_EQ(ReadFile(PathIn("xyz.pdf")), ReadFile(PathIn("plain.pdf")));
+
+    // A picture without text is no failure: no text, no note.
+    EXPECT_EQ(Run({"-o", PathIn("eng.pdf"), "--ocr", "eng", PathIn("a.jpg")}), 0)
+        << m_err.toStdString();
+    EXPECT_EQ(ReadFile(PathIn("eng.pdf")), ReadFile(PathIn("plain.pdf")));
+}
+
 TEST_F(PdfCommandTest, AnExistingOutputIsReplacedOnlyByAWholePdf) {
     WriteFile(PathIn("out.pdf"), "previous");
     WriteFile(PathIn("bad.jpg"), "garbage");
