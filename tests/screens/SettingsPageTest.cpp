@@ -143,6 +143,34 @@ TEST_F(SettingsPageTest, PdfPageShowsA4ForNineAndCancelKeepsThePaperSize) {
     EXPECT_EQ(Reloaded().pageSize, 2u);
 }
 
+TEST_F(SettingsPageTest, PdfPageTurnsRecognitionOnWithItsLanguage) {
+    // Off by default, English offered among the installed languages.
+    EXPECT_TRUE(RunPage(ID_SETTINGS_PDF, [&](CSettingsPageDlg& page) {
+        auto* check = Get<QCheckBox>(page, IDC_PDF_OCR);
+        EXPECT_FALSE(check->isChecked());
+        EXPECT_EQ(check->text(), "Recognise text (OCR)");
+        auto* languages = Get<QComboBox>(page, IDC_PDF_OCR_LANGUAGE);
+        EXPECT_EQ(languages->currentText(), "eng");
+        EXPECT_EQ(languages->accessibleName(), "Language:");
+        check->click();
+        page.SendCommand(ID_OK);
+    }));
+    EXPECT_EQ(Reloaded().recogniseText, 1u);
+    EXPECT_EQ(Reloaded().ocrLanguage.Get(), "eng");
+
+    // A language whose data has gone stays chosen rather than changing unseen.
+    AppSettings().ocrLanguage.Set("xyz");
+    SaveSettings(AppSettings());
+    EXPECT_TRUE(RunPage(ID_SETTINGS_PDF, [&](CSettingsPageDlg& page) {
+        EXPECT_TRUE(Get<QCheckBox>(page, IDC_PDF_OCR)->isChecked());
+        EXPECT_EQ(Get<QComboBox>(page, IDC_PDF_OCR_LANGUAGE)->currentText(), "xyz");
+        Get<QCheckBox>(page, IDC_PDF_OCR)->click();
+        page.SendCommand(ID_OK);
+    }));
+    EXPECT_EQ(Reloaded().recogniseText, 0u);
+    EXPECT_EQ(Reloaded().ocrLanguage.Get(), "xyz");
+}
+
 TEST_F(SettingsPageTest, MiscPageStoresTheRememberedAnswerItself) {
     EXPECT_EQ(ReadRememberedAnswer(2), -1);
     EXPECT_TRUE(RunPage(ID_SETTINGS_MISC, [&](CSettingsPageDlg& page) {
