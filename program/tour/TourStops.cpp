@@ -11,6 +11,7 @@ void RunBrowserTour(CTourContext& tour);  // BrowserTour.cpp
 void RunMailTour(CTourContext& tour);  // MailTour.cpp
 void RunEditorTour(CTourContext& tour);  // EditorTour.cpp
 void RunPdfTour(CTourContext& tour);  // PdfTour.cpp
+void RunScanTour(CTourContext& tour);  // ScanTour.cpp
 
 const std::vector<CTourStop>& TourStops() {
     static const std::vector<CTourStop> stops = {
@@ -20,6 +21,7 @@ const std::vector<CTourStop>& TourStops() {
         {"image editor", &RunEditorTour},
         {"e-mail", &RunMailTour},
         {"PDF job and library", &RunPdfTour},
+        {"straightening and enhancing", &RunScanTour},
     };
     return stops;
 }
