@@ -64,9 +64,6 @@ inline constexpr int IDC_MISC_ASK_ACTIONS = 10090;
 inline constexpr int IDC_PDF_OCR = 10091;
 inline constexpr int IDC_PDF_OCR_PROMPT = 10092;
 inline constexpr int IDC_PDF_OCR_LANGUAGE = 10093;
-inline constexpr int IDC_PDF_OCR = 10091;
-inline constexpr int IDC_PDF_OCR_PROMPT = 10092;
-inline constexpr int IDC_PDF_OCR_LANGUAGE = 10093;
 // Question box controls without an identifier of their own in the original resource.
 inline constexpr int IDC_QB_BODY = 10900;
 inline constexpr int IDC_QB_NOTE = 10901;

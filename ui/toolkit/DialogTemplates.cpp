@@ -88,9 +88,6 @@ std::map<int, CDialogTemplate> BuildTemplates() {
         {IDC_PDF_OCR, K::CheckBox, {7, 56, 125, 10}, {}, 0},
         {IDC_PDF_OCR_PROMPT, K::Static, {7, 69, 125, 10}, {}, 0},
         {IDC_PDF_OCR_LANGUAGE, K::Custom, {7, 81, 125, 13}, {}, 0},
-        {IDC_PDF_OCR, K::CheckBox, {7, 56, 125, 10}, {}, 0},
-        {IDC_PDF_OCR_PROMPT, K::Static, {7, 69, 125, 10}, {}, 0},
-        {IDC_PDF_OCR_LANGUAGE, K::Custom, {7, 81, 125, 13}, {}, 0},
         settingsCancel, settingsOk,
     }};
     t[IDD_SETTINGS_MISC] = {IDD_SETTINGS_MISC, {139, 153}, {}, {
