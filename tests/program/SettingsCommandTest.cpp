@@ -25,10 +25,12 @@ protected:
 TEST_F(SettingsCommandTest, ListPrintsEveryValueInTableOrder) {
     ASSERT_EQ(Run({"list"}), 0);
     const QStringList lines = m_out.split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 29);
+    ASSERT_EQ(lines.size(), 33);
     EXPECT_EQ(lines[0], "SAPPSETTINGS/UseClearType=0");
     EXPECT_EQ(lines[21], "SCAN_SETTINGS/PageSize=9");
     EXPECT_EQ(lines[28], "SCAN_SETTINGS/AutoPortrait=1");
+    EXPECT_EQ(lines[31], "SCAN_SETTINGS/StraightenPages=0");
+    EXPECT_EQ(lines[32], "SCAN_SETTINGS/EnhanceLook=0");
 }
 
 TEST_F(SettingsCommandTest, SetReachesTheRegistryFileAndGetReadsIt) {
