@@ -64,8 +64,8 @@ struct CAppSettings {
     CSettingText pdfCreator;
     std::uint32_t fitToPage = 0;
     std::uint32_t autoPortrait = 0;
-    std::uint32_t recogniseText = 0; // a searchable text layer in PDFs (OCR)
-    CSettingText ocrLanguage;        // its language by Tesseract's name; empty: English
+    std::uint32_t recogniseText = 0;   // a searchable text layer in PDFs (OCR)
+    CSettingText ocrLanguage;          // its language by Tesseract's name; empty: English
     std::uint32_t straightenPages = 0; // new pages: the sheet found in the photo and flattened
     std::uint32_t enhanceLook = 0;     // new pages: 0 none, 1 grey, 2 black and white, 3 colour
 };
