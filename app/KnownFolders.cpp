@@ -12,7 +12,7 @@ QString WithoutTrailingSlash(QString path) {
     return path;
 }
 
-}  // namespace
+} // namespace
 
 QString GetSpecialFolder(int identifier) {
     static QString systemFolder;
@@ -29,7 +29,9 @@ QString GetSpecialFolder(int identifier) {
     return result;
 }
 
-QString GetAppFolder() { return platform::ExecutableFolder(); }
+QString GetAppFolder() {
+    return platform::ExecutableFolder();
+}
 
 QString GetAppDataFolder() {
     const QString folder = platform::ProgramDataFolder();

@@ -3,8 +3,8 @@
 #include <QString>
 
 // Well-known folders by number.
-inline constexpr int kSpecialFolderSystem = 1;     // the program's installed data (help page)
-inline constexpr int kSpecialFolderPersonal = 2;   // the user's documents folder
+inline constexpr int kSpecialFolderSystem = 1;   // the program's installed data (help page)
+inline constexpr int kSpecialFolderPersonal = 2; // the user's documents folder
 
 // The folder's path without a trailing slash, or empty when it does not exist (or the
 // identifier is not one of the two above). The system folder is resolved once per run.

@@ -35,13 +35,13 @@ QString FormatMessage(const char* format, va_list args) {
     if (text.size() > kMessageLimit) {
         qsizetype cut = kMessageLimit;
         if (text[cut - 1].isHighSurrogate())
-            --cut;  // never leave half a character
+            --cut; // never leave half a character
         text.truncate(cut);
     }
     return text;
 }
 
-}  // namespace
+} // namespace
 
 const char* LogLevelTag(std::uint32_t level) {
     switch (level) {
@@ -90,7 +90,9 @@ void CloseLog() {
     g_open = false;
 }
 
-CLog* ProcessLog() { return g_log; }
+CLog* ProcessLog() {
+    return g_log;
+}
 
 void EnableDiagnosticLog() {
     if (g_log) {
@@ -99,7 +101,8 @@ void EnableDiagnosticLog() {
     }
 }
 
-void WriteRecordText(CLog* log, std::uint32_t facility, std::uint32_t level, const QString& message) {
+void WriteRecordText(CLog* log, std::uint32_t facility, std::uint32_t level,
+                     const QString& message) {
     if (!g_open || !log)
         return;
     if ((log->facilityMask & facility) == 0 || (log->levelMask & level) == 0)

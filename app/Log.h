@@ -48,7 +48,8 @@ CLog* ProcessLog();
 void WriteRecord(CLog* log, std::uint32_t facility, std::uint32_t level, const char* format,
                  va_list args);
 // The same for an already formatted message.
-void WriteRecordText(CLog* log, std::uint32_t facility, std::uint32_t level, const QString& message);
+void WriteRecordText(CLog* log, std::uint32_t facility, std::uint32_t level,
+                     const QString& message);
 
 // A record of the program (facility 1) through the process logger.
 void LogRecord(std::uint32_t level, const char* format, ...) __attribute__((format(printf, 2, 3)));

@@ -3,10 +3,9 @@
 #include "imaging/ImageType.h"
 #include "session/PageFactory.h"
 
-CPageMaker::CPageMaker(QStringList paths, bool autoPortrait, int threads,
-                       CScanCopyOptions scan)
-    : m_paths(std::move(paths)), m_autoPortrait(autoPortrait), m_scan(scan), m_pages(std::size_t(m_paths.size())),
-      m_done(std::size_t(m_paths.size()), 0) {
+CPageMaker::CPageMaker(QStringList paths, bool autoPortrait, int threads, CScanCopyOptions scan)
+    : m_paths(std::move(paths)), m_autoPortrait(autoPortrait), m_scan(scan),
+      m_pages(std::size_t(m_paths.size())), m_done(std::size_t(m_paths.size()), 0) {
     for (int i = 0; i < std::max(1, threads); ++i)
         m_workers.emplace_back([this] { Work(); });
 }

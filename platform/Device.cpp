@@ -5,7 +5,9 @@ namespace {
 QSize g_screen(480, 640);
 }
 
-QSize DeviceScreenSize() { return g_screen; }
+QSize DeviceScreenSize() {
+    return g_screen;
+}
 
 void SetDeviceScreenSize(const QSize& size) {
     if (size.isValid() && !size.isEmpty())
@@ -20,4 +22,4 @@ int GetSystemMetrics(int metric) {
     }
 }
 
-}  // namespace platform
+} // namespace platform

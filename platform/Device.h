@@ -18,4 +18,4 @@ void SetDeviceScreenSize(const QSize& size);
 // SM_CXSCREEN / SM_CYSCREEN of the emulated screen; 0 for other metrics.
 int GetSystemMetrics(int metric);
 
-}  // namespace platform
+} // namespace platform

@@ -8,9 +8,11 @@ DiagnosticSink& Sink() {
     static DiagnosticSink sink;
     return sink;
 }
-}  // namespace
+} // namespace
 
-void SetDiagnosticSink(DiagnosticSink sink) { Sink() = std::move(sink); }
+void SetDiagnosticSink(DiagnosticSink sink) {
+    Sink() = std::move(sink);
+}
 
 void ReportDiagnostic(std::uint32_t level, const QString& message) {
     if (level <= 16)
@@ -19,4 +21,4 @@ void ReportDiagnostic(std::uint32_t level, const QString& message) {
         Sink()(level, message);
 }
 
-}  // namespace platform
+} // namespace platform

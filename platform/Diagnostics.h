@@ -17,4 +17,4 @@ using DiagnosticSink = std::function<void(std::uint32_t level, const QString& me
 void SetDiagnosticSink(DiagnosticSink sink);
 void ReportDiagnostic(std::uint32_t level, const QString& message);
 
-}  // namespace platform
+} // namespace platform

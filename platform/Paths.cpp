@@ -22,7 +22,7 @@ QString XdgFolder(const char* variable, const char* fallbackBelowHome) {
     return QDir::cleanPath(base + "/quillmark");
 }
 
-}  // namespace
+} // namespace
 
 QString ExecutablePath() {
     char buffer[PATH_MAX];
@@ -69,12 +69,16 @@ QString DocumentsFolder() {
     return QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }
 
-QString CacheFolder() { return XdgFolder("XDG_CACHE_HOME", ".cache"); }
+QString CacheFolder() {
+    return XdgFolder("XDG_CACHE_HOME", ".cache");
+}
 
-QString ConfigFolder() { return XdgFolder("XDG_CONFIG_HOME", ".config"); }
+QString ConfigFolder() {
+    return XdgFolder("XDG_CONFIG_HOME", ".config");
+}
 
 bool EnsureFolder(const QString& folder) {
     return !folder.isEmpty() && QDir().mkpath(folder) && QFileInfo(folder).isDir();
 }
 
-}  // namespace platform
+} // namespace platform

@@ -32,4 +32,4 @@ QString HomeOverride();
 // Creates `folder` and its parents; true when it exists afterwards.
 bool EnsureFolder(const QString& folder);
 
-}  // namespace platform
+} // namespace platform

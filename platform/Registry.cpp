@@ -63,7 +63,8 @@ public:
                 return ERROR_INVALID_HANDLE;
             base = it->second.path;
         }
-        const QStringList parts = QString(subKey).replace(u'/', u'\\').split(u'\\', Qt::SkipEmptyParts);
+        const QStringList parts =
+            QString(subKey).replace(u'/', u'\\').split(u'\\', Qt::SkipEmptyParts);
         const QString path = parts.isEmpty() ? base : base + u'\\' + parts.join(u'\\');
         const QString canonical = CanonicalRegPath(path);
         const bool isRoot = parts.isEmpty() && RootName(parent);
@@ -205,7 +206,7 @@ private:
             return;
         if (!file.open(QIODevice::ReadOnly)) {
             ReportDiagnostic(8, "registry file cannot be read: " + m_file);
-            m_readOnly = true;  // never overwrite what we could not read
+            m_readOnly = true; // never overwrite what we could not read
             return;
         }
         QString error;
@@ -216,8 +217,8 @@ private:
             return;
         }
         // Keep the damaged file for the user and start on an empty registry.
-        const QString stamp = m_file + ".damaged-" +
-                              QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss");
+        const QString stamp =
+            m_file + ".damaged-" + QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss");
         QString aside = stamp;
         for (int n = 2; QFile::exists(aside); ++n)
             aside = stamp + "-" + QString::number(n);
@@ -252,9 +253,11 @@ private:
     HKEY m_nextHandle = 1;
 };
 
-bool WantsWrite(REGSAM access) { return (access & KEY_WRITE & ~KEY_READ) != 0; }
+bool WantsWrite(REGSAM access) {
+    return (access & KEY_WRITE & ~KEY_READ) != 0;
+}
 
-}  // namespace
+} // namespace
 
 LSTATUS RegOpenKeyEx(HKEY parent, const QString& subKey, REGSAM access, HKEY* result) {
     return CRegistryStore::Instance().Open(parent, subKey, false, WantsWrite(access), result);
@@ -278,15 +281,21 @@ LSTATUS RegDeleteValue(HKEY key, const QString& name) {
     return CRegistryStore::Instance().Delete(key, name);
 }
 
-LSTATUS RegFlushKey(HKEY key) { return CRegistryStore::Instance().Flush(key); }
+LSTATUS RegFlushKey(HKEY key) {
+    return CRegistryStore::Instance().Flush(key);
+}
 
-LSTATUS RegCloseKey(HKEY key) { return CRegistryStore::Instance().Close(key); }
+LSTATUS RegCloseKey(HKEY key) {
+    return CRegistryStore::Instance().Close(key);
+}
 
 QString RegistryFilePath() {
     const QString home = HomeOverride();
     return (home.isEmpty() ? ConfigFolder() : home) + "/registry.reg";
 }
 
-void ResetRegistry() { CRegistryStore::Instance().Reset(); }
+void ResetRegistry() {
+    CRegistryStore::Instance().Reset();
+}
 
-}  // namespace platform
+} // namespace platform

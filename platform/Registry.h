@@ -77,4 +77,4 @@ QString RegistryFilePath();
 // at RegistryFilePath() again. For tests and for tools that change QUILLMARK_HOME.
 void ResetRegistry();
 
-}  // namespace platform
+} // namespace platform

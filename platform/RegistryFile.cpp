@@ -140,7 +140,8 @@ std::optional<CRegValue> ParseValueLine(const QString& line, QString* why) {
         value.type = kRegBinary;
         if (kind.size() > 3) {
             bool ok = false;
-            if (!kind.startsWith(QLatin1String("hex("), Qt::CaseInsensitive) || !kind.endsWith(u')')) {
+            if (!kind.startsWith(QLatin1String("hex("), Qt::CaseInsensitive) ||
+                !kind.endsWith(u')')) {
                 *why = "hex(type) expected";
                 return std::nullopt;
             }
@@ -162,7 +163,7 @@ std::optional<CRegValue> ParseValueLine(const QString& line, QString* why) {
     return std::nullopt;
 }
 
-}  // namespace
+} // namespace
 
 CRegValue* CRegKeyNode::Find(const QString& name) {
     for (auto& v : values)
@@ -282,4 +283,4 @@ QByteArray SerializeRegistry(const CRegTree& tree) {
     return out.toUtf8();
 }
 
-}  // namespace platform
+} // namespace platform

@@ -29,8 +29,8 @@ struct CRegValue {
 };
 
 struct CRegKeyNode {
-    QString path;  // full path with the root name, as first written
-    std::vector<CRegValue> values;  // in the order they were first set
+    QString path;                  // full path with the root name, as first written
+    std::vector<CRegValue> values; // in the order they were first set
 
     CRegValue* Find(const QString& name);
 };
@@ -49,4 +49,4 @@ std::optional<CRegTree> ParseRegistryText(const QByteArray& text, QString* error
 
 QByteArray SerializeRegistry(const CRegTree& tree);
 
-}  // namespace platform
+} // namespace platform

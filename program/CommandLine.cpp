@@ -1,9 +1,9 @@
 #include "program/CommandLine.h"
 
-#include "program/SettingsCommand.h"
-#include "program/PdfCommand.h"
 #include "program/AccountCommand.h"
+#include "program/PdfCommand.h"
 #include "program/SendCommand.h"
+#include "program/SettingsCommand.h"
 
 #include <QRegularExpression>
 
@@ -83,13 +83,12 @@ QString UsageText() {
         "\n"
         "Commands:\n";
     for (const CCliCommand& c : CliCommands())
-        text += QStringLiteral("  %1\n      %2\n").arg(QString::fromUtf8(c.synopsis),
-                                                     QString::fromUtf8(c.summary));
-    text +=
-        "\n"
-        "Environment:\n"
-        "  QUILLMARK_HOME   folder for the registry, log, session and undo files\n"
-        "  QUILLMARK_CAMERA GStreamer source of the camera ('none' for no camera)\n";
+        text += QStringLiteral("  %1\n      %2\n")
+                    .arg(QString::fromUtf8(c.synopsis), QString::fromUtf8(c.summary));
+    text += "\n"
+            "Environment:\n"
+            "  QUILLMARK_HOME   folder for the registry, log, session and undo files\n"
+            "  QUILLMARK_CAMERA GStreamer source of the camera ('none' for no camera)\n";
     return text;
 }
 

@@ -14,12 +14,12 @@
 struct CCommandLine {
     bool help = false;
     bool version = false;
-    bool log = false;            // --log or QUILLMARK_LOG: every log record is written
-    QSize screen{480, 640};      // --screen WxH: the emulated device screen
-    bool landscape = false;      // --landscape: start with the device turned
-    QString screenshots;         // --screenshots DIR: headless tour writing one PNG per screen
-    QString command;             // "settings", "pdf", ... or empty for the program's screens
-    QStringList arguments;       // what follows the command
+    bool log = false;       // --log or QUILLMARK_LOG: every log record is written
+    QSize screen{480, 640}; // --screen WxH: the emulated device screen
+    bool landscape = false; // --landscape: start with the device turned
+    QString screenshots;    // --screenshots DIR: headless tour writing one PNG per screen
+    QString command;        // "settings", "pdf", ... or empty for the program's screens
+    QStringList arguments;  // what follows the command
 };
 
 // Parses argv (without the program name). On a usage error returns nothing and fills `error`.

@@ -1,8 +1,8 @@
 #include "program/Quillmark.h"
 
-#include "program/CommandLine.h"
-#include "app/Log.h"
 #include "app/KnownFolders.h"
+#include "app/Log.h"
+#include "program/CommandLine.h"
 #include "ui/text/ProductInfo.h"
 
 #include "program/ScanApp.h"
@@ -29,7 +29,7 @@ int RunCommand(const CCommandLine& line) {
     return 2;
 }
 
-}  // namespace
+} // namespace
 
 int RunQuillmark(int argc, char** argv) {
     QString error;

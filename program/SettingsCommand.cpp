@@ -17,7 +17,8 @@ std::optional<std::uint32_t> ParseNumber(const QString& text) {
     if (t == "false" || t == "no" || t == "off")
         return 0;
     bool ok = false;
-    const qulonglong value = t.startsWith("0x") ? t.mid(2).toULongLong(&ok, 16) : t.toULongLong(&ok, 10);
+    const qulonglong value =
+        t.startsWith("0x") ? t.mid(2).toULongLong(&ok, 16) : t.toULongLong(&ok, 10);
     if (!ok || value > 0xFFFFFFFFull)
         return std::nullopt;
     return std::uint32_t(value);
@@ -27,7 +28,7 @@ QString FullName(const CSettingDescriptor& d) {
     return QString::fromLatin1(d.group) + "/" + QString::fromLatin1(d.name);
 }
 
-}  // namespace
+} // namespace
 
 QString SettingValueText(const CAppSettings& settings, const CSettingDescriptor& d) {
     if (d.IsText())

@@ -1,3 +1,5 @@
 #include "program/Quillmark.h"
 
-int main(int argc, char** argv) { return RunQuillmark(argc, argv); }
+int main(int argc, char** argv) {
+    return RunQuillmark(argc, argv);
+}

@@ -8,5 +8,5 @@
 #include "resources/ids/CommandIds.h"
 #include "resources/ids/ControlIds.h"
 #include "resources/ids/MenuIds.h"
-#include "resources/ids/TemplateIds.h"
 #include "resources/ids/SkinIds.h"
+#include "resources/ids/TemplateIds.h"

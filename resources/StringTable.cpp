@@ -360,7 +360,7 @@ constexpr Entry kTable[] = {
 };
 // clang-format on
 
-}  // namespace
+} // namespace
 
 // Lookups search the table by halves: an entry out of order would silently never be found.
 static_assert(std::is_sorted(std::begin(kTable), std::end(kTable),
@@ -380,4 +380,6 @@ QStringView LookupString(std::uint16_t id) {
     return QStringView(it->text);
 }
 
-std::size_t StringTableSize() { return std::size(kTable); }
+std::size_t StringTableSize() {
+    return std::size(kTable);
+}

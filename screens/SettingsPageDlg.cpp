@@ -197,7 +197,8 @@ void CSettingsPageDlg::Prepare() {
         // In the order of the EnhanceLook values.
         auto* looks = ControlAs<QComboBox>(IDC_EMBED_ENHANCE);
         looks->clear();
-        for (std::uint16_t text : {IDS_LOOK_NONE, IDS_LOOK_GREY, IDS_LOOK_BLACK_WHITE, IDS_LOOK_COLOUR})
+        for (std::uint16_t text :
+             {IDS_LOOK_NONE, IDS_LOOK_GREY, IDS_LOOK_BLACK_WHITE, IDS_LOOK_COLOUR})
             looks->addItem(LoadFormatted(text));
         looks->setCurrentIndex(m_settings.enhanceLook < 4 ? int(m_settings.enhanceLook) : 0);
         break;

@@ -9,7 +9,7 @@ std::function<void(const QString&, const QString&)>& Handler() {
     static std::function<void(const QString&, const QString&)> handler;
     return handler;
 }
-}  // namespace
+} // namespace
 
 void PlatformMessageBox(const QString& text, const QString& title) {
     if (Handler()) {

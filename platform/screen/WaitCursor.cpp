@@ -14,9 +14,11 @@ void BeginWait() {
 
 void EndWait() {
     if (g_depth <= 0)
-        return;  // an unbalanced EndWait must not pop a cursor someone else set
+        return; // an unbalanced EndWait must not pop a cursor someone else set
     if (--g_depth == 0 && qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         QGuiApplication::restoreOverrideCursor();
 }
 
-int WaitDepth() { return g_depth; }
+int WaitDepth() {
+    return g_depth;
+}

@@ -7,7 +7,7 @@ namespace ids {
 // The framework's own commands.
 inline constexpr int IDOK_COMMAND = 1;
 inline constexpr int IDCANCEL_COMMAND = 2;
-inline constexpr int ID_PLATFORM_CANCEL = 118;  // "Cancel" soft key of the platform's bars
+inline constexpr int ID_PLATFORM_CANCEL = 118; // "Cancel" soft key of the platform's bars
 
 // Main screen (menu bar 130).
 inline constexpr int ID_FILE_EXIT = 32769;
@@ -65,20 +65,20 @@ inline constexpr int ID_SEND = 32824;
 inline constexpr int ID_OPEN = 32825;
 inline constexpr int ID_SHARE = 32826;
 inline constexpr int ID_PICK_CONTACT = 32827;
-inline constexpr int ID_SEND_TOOLS = 32850;  // the send screen's "Tools" soft key
+inline constexpr int ID_SEND_TOOLS = 32850; // the send screen's "Tools" soft key
 
 // Camera screen: the shutter key.
 inline constexpr int ID_CAMERA_SHUTTER = 32930;
 
 // Question box: results double as commands.
-inline constexpr int ID_QB_NEXT = 10835;     // "Next", "Yes to all" result
-inline constexpr int ID_QB_NO = 10836;       // "No" of the Tools menu, "No to all" result
+inline constexpr int ID_QB_NEXT = 10835; // "Next", "Yes to all" result
+inline constexpr int ID_QB_NO = 10836;   // "No" of the Tools menu, "No to all" result
 inline constexpr int ID_QB_YES_TO_ALL = 32840;
 inline constexpr int ID_QB_NO_TO_ALL = 32841;
 inline constexpr int ID_QB_DONT_SHOW = 32842;
 inline constexpr int ID_QB_TOOLS = 32843;
 
-}  // namespace ids
+} // namespace ids
 
 namespace ids {
 
@@ -88,4 +88,4 @@ inline constexpr int kFrameCommandNothing = 1;
 inline constexpr int kFrameCommandAbout = 2;
 inline constexpr int kFrameCommandHelp = 4;
 
-}  // namespace ids
+} // namespace ids

@@ -22,8 +22,8 @@ inline constexpr int IDC_QB_BUTTON_NO = 10044;
 inline constexpr int IDC_QB_BUTTON_NEXT = 10045;
 inline constexpr int IDC_QB_BUTTON_OK = 10046;
 inline constexpr int IDC_PREVIEW = 10048;
-inline constexpr int IDC_IMAGE_VIEW = 10048;  // the image editor's picture view
-inline constexpr int IDC_CORNER_EDITOR = 10048;  // the straighten screen's corner handles
+inline constexpr int IDC_IMAGE_VIEW = 10048;    // the image editor's picture view
+inline constexpr int IDC_CORNER_EDITOR = 10048; // the straighten screen's corner handles
 inline constexpr int IDC_BUTTON_SCAN = 10049;
 inline constexpr int IDC_BUTTON_DELETE = 10052;
 inline constexpr int IDC_STRIP = 10053;
@@ -41,14 +41,14 @@ inline constexpr int IDC_BROWSER_PATH = 10065;
 inline constexpr int IDC_SETTINGS_CANCEL = 10043;
 inline constexpr int IDC_SETTINGS_OK = 10046;
 inline constexpr int IDC_SORT_PROMPT = 10039;
-inline constexpr int IDC_SORT_NAME_ASC = 10078;  // 10078-10081, 10083, 10084: orders 0-5
+inline constexpr int IDC_SORT_NAME_ASC = 10078; // 10078-10081, 10083, 10084: orders 0-5
 inline constexpr int IDC_SORT_NAME_DESC = 10079;
 inline constexpr int IDC_SORT_DATE_ASC = 10080;
 inline constexpr int IDC_SORT_DATE_DESC = 10081;
 inline constexpr int IDC_SORT_NONE = 10083;
 inline constexpr int IDC_SORT_ASK = 10084;
 inline constexpr int IDC_CAMERA_PROMPT = 10083;
-inline constexpr int IDC_CAMERA_DEFAULT = 10084;  // 10084-10087: resolutions 0-3
+inline constexpr int IDC_CAMERA_DEFAULT = 10084; // 10084-10087: resolutions 0-3
 inline constexpr int IDC_CAMERA_2MP = 10085;
 inline constexpr int IDC_CAMERA_3MP = 10086;
 inline constexpr int IDC_CAMERA_5MP = 10087;
@@ -97,4 +97,4 @@ inline constexpr int IDC_LIBRARY_SHARE = 10070;
 inline constexpr int IDC_ACTIONS_SHARE = 10076;
 inline constexpr int IDC_ACTIONS_OPEN = 10077;
 
-}  // namespace ids
+} // namespace ids

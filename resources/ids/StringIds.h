@@ -269,7 +269,7 @@ inline constexpr std::uint16_t IDS_SETTINGS_SCALING_PROMPT = 9432;
 inline constexpr std::uint16_t IDS_SETTINGS_AUTO_PORTRAIT = 9433;
 inline constexpr std::uint16_t IDS_SETTINGS_PAPER_PROMPT = 9434;
 inline constexpr std::uint16_t IDS_SETTINGS_ASK_ACTIONS = 9435;
-inline constexpr std::uint16_t IDS_PAPER_LETTER = 9436;  // the 12 paper sizes in table order
+inline constexpr std::uint16_t IDS_PAPER_LETTER = 9436; // the 12 paper sizes in table order
 // E-mail: send screen and messaging store.
 inline constexpr std::uint16_t IDS_MAIL_STORE_INVALID_CVALUES = 9700;
 inline constexpr std::uint16_t IDS_MAIL_STORE_MISSING_ENTRYID = 9701;
@@ -314,7 +314,7 @@ inline constexpr std::uint16_t IDS_LOOK_COLOUR = 9623;
 inline constexpr std::uint16_t IDS_STRAIGHTEN_TITLE = 9624;
 inline constexpr std::uint16_t IDS_STRAIGHTEN_CORNERS = 9625;
 inline constexpr std::uint16_t IDS_STRAIGHTEN_HELP = 9626;
-inline constexpr std::uint16_t IDS_CORNER_TOP_LEFT = 9627;  // 9627-9630: the corners in order
+inline constexpr std::uint16_t IDS_CORNER_TOP_LEFT = 9627; // 9627-9630: the corners in order
 inline constexpr std::uint16_t IDS_CORNER_TOP_RIGHT = 9628;
 inline constexpr std::uint16_t IDS_CORNER_BOTTOM_RIGHT = 9629;
 inline constexpr std::uint16_t IDS_CORNER_BOTTOM_LEFT = 9630;
@@ -348,4 +348,4 @@ inline constexpr std::uint16_t IDS_NO_MATCHING_ITEM_FOUND = 65285;
 inline constexpr std::uint16_t IDS_MENU = 65286;
 inline constexpr std::uint16_t IDS_CANCEL_65287 = 65287;
 
-}  // namespace ids
+} // namespace ids

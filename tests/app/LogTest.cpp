@@ -17,7 +17,8 @@ protected:
 };
 
 TEST(LogFormatTest, RecordLineHasTagTimeAndMessage) {
-    EXPECT_EQ(FormatLogRecord(32, 2026, 12, 7, 4, 5, 6, "x=5"), "[note @ 2026-12-07 04:05:06]: x=5");
+    EXPECT_EQ(FormatLogRecord(32, 2026, 12, 7, 4, 5, 6, "x=5"),
+              "[note @ 2026-12-07 04:05:06]: x=5");
     EXPECT_STREQ(LogLevelTag(3), "????");
     EXPECT_STREQ(LogLevelTag(8), "err!");
     EXPECT_STREQ(LogLevelTag(0), "????");
@@ -71,14 +72,14 @@ TEST_F(LogTest, LongMessagesAreCutAndTextIsUtf8) {
     LogRecord(kLogNote, "%s", "Zoë");
     const QList<QByteArray> lines = ReadFile(LogPath()).split('\n');
     ASSERT_GE(lines.size(), 2);
-    EXPECT_EQ(lines[0].size() - lines[0].indexOf("]: ") - 3 - 1, 2047);  // minus "\r"
+    EXPECT_EQ(lines[0].size() - lines[0].indexOf("]: ") - 3 - 1, 2047); // minus "\r"
     EXPECT_TRUE(lines[1].endsWith("]: Zo\xc3\xab\r"));
 }
 
 TEST_F(LogTest, UnwritableFileIsSilentAndPlatformReportsReachTheLog) {
     OpenLog(PathIn("no/such/folder/Quillmark.log"));
     EnableDiagnosticLog();
-    LogRecord(kLogError, "nowhere");  // must not crash or throw
+    LogRecord(kLogError, "nowhere"); // must not crash or throw
     OpenLog(LogPath());
     EnableDiagnosticLog();
     platform::ReportDiagnostic(kLogNote, "from the platform");
@@ -86,4 +87,4 @@ TEST_F(LogTest, UnwritableFileIsSilentAndPlatformReportsReachTheLog) {
     EXPECT_TRUE(ReadFile(LogPath()).contains("]: from the platform\r\n"));
 }
 
-}  // namespace
+} // namespace

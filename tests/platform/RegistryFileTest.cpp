@@ -9,15 +9,14 @@ using namespace platform;
 namespace {
 
 TEST(RegistryFileTest, ParsesWhatPeopleWriteByHand) {
-    const QByteArray text =
-        "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n"
-        "\r\n"
-        "; a comment\r\n"
-        "[HKEY_LOCAL_MACHINE\\Software\\X]\r\n"
-        "\"N\"=dword:0000000A\r\n"
-        "@=\"default\"\r\n"
-        "\"H\"=hex(7):41,00,\\\r\n"
-        "  00,00\r\n";
+    const QByteArray text = "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n"
+                            "\r\n"
+                            "; a comment\r\n"
+                            "[HKEY_LOCAL_MACHINE\\Software\\X]\r\n"
+                            "\"N\"=dword:0000000A\r\n"
+                            "@=\"default\"\r\n"
+                            "\"H\"=hex(7):41,00,\\\r\n"
+                            "  00,00\r\n";
     QString error;
     auto tree = ParseRegistryText(text, &error);
     ASSERT_TRUE(tree) << error.toStdString();
@@ -37,9 +36,9 @@ TEST(RegistryFileTest, RejectsDamagedText) {
     const char* damaged[] = {
         "",
         "Windows Registry Editor Version 4.00\n",
-        "Windows Registry Editor Version 5.00\n\"N\"=dword:00000001\n",          // value outside a key
-        "Windows Registry Editor Version 5.00\n[HKEY_NOWHERE\\X]\n",             // unknown root
-        "Windows Registry Editor Version 5.00\n[HKEY_USERS\\X]\n\"N\"=dword:1\n",  // short dword
+        "Windows Registry Editor Version 5.00\n\"N\"=dword:00000001\n", // value outside a key
+        "Windows Registry Editor Version 5.00\n[HKEY_NOWHERE\\X]\n",    // unknown root
+        "Windows Registry Editor Version 5.00\n[HKEY_USERS\\X]\n\"N\"=dword:1\n", // short dword
         "Windows Registry Editor Version 5.00\n[HKEY_USERS\\X]\n\"N\"=\"open\n",  // open quote
         "Windows Registry Editor Version 5.00\n[HKEY_USERS\\X]\n\"N\"=hex:zz\n",
         "Windows Registry Editor Version 5.00\n[HKEY_USERS\\X\n",
@@ -56,7 +55,8 @@ TEST(RegistryFileTest, SerializeThenParseGivesTheSameTree) {
     auto& node = tree[CanonicalRegPath("HKEY_USERS\\K")];
     node.path = "HKEY_USERS\\K";
     const QString text = "tab\there";
-    node.values.push_back({"t", 1, QByteArray(reinterpret_cast<const char*>(text.utf16()), (text.size() + 1) * 2)});
+    node.values.push_back(
+        {"t", 1, QByteArray(reinterpret_cast<const char*>(text.utf16()), (text.size() + 1) * 2)});
     node.values.push_back({"unterminated", 1, QByteArray("A\0", 2) + QByteArray("B\0", 2)});
     node.values.push_back({"d", 4, QByteArray("\x01\x02\x03\x04", 4)});
     node.values.push_back({"q\"\\", 1, QByteArray("x\0\0\0", 4)});
@@ -74,4 +74,4 @@ TEST(RegistryFileTest, SerializeThenParseGivesTheSameTree) {
     EXPECT_TRUE(file.contains("\"d\"=dword:04030201\n"));
 }
 
-}  // namespace
+} // namespace

@@ -26,8 +26,9 @@ protected:
     void SetText(const QString& path, const QString& name, const QString& text) {
         HKEY key = 0;
         ASSERT_EQ(RegCreateKeyEx(HKEY_LOCAL_MACHINE, path, &key), ERROR_SUCCESS);
-        ASSERT_EQ(RegSetValueEx(key, name, REG_SZ, text.utf16(), std::uint32_t((text.size() + 1) * 2)),
-                  ERROR_SUCCESS);
+        ASSERT_EQ(
+            RegSetValueEx(key, name, REG_SZ, text.utf16(), std::uint32_t((text.size() + 1) * 2)),
+            ERROR_SUCCESS);
         ASSERT_EQ(RegFlushKey(key), ERROR_SUCCESS);
         RegCloseKey(key);
     }
@@ -39,7 +40,8 @@ TEST_F(RegistryTest, ValuesSurviveAReloadFromTheFile) {
     ResetRegistry();
 
     HKEY key = 0;
-    ASSERT_EQ(RegOpenKeyEx(HKEY_LOCAL_MACHINE, "software/maker/APP", KEY_READ, &key), ERROR_SUCCESS);
+    ASSERT_EQ(RegOpenKeyEx(HKEY_LOCAL_MACHINE, "software/maker/APP", KEY_READ, &key),
+              ERROR_SUCCESS);
     std::uint32_t type = 0, value = 0, size = 4;
     ASSERT_EQ(RegQueryValueEx(key, "count", &type, &value, &size), ERROR_SUCCESS);
     EXPECT_EQ(type, REG_DWORD);
@@ -62,7 +64,8 @@ TEST_F(RegistryTest, ValuesSurviveAReloadFromTheFile) {
 
 TEST_F(RegistryTest, MissingKeysAndValuesAreReportedAsNotFound) {
     HKEY key = 0;
-    EXPECT_EQ(RegOpenKeyEx(HKEY_LOCAL_MACHINE, "Software\\Nothing", KEY_READ, &key), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(RegOpenKeyEx(HKEY_LOCAL_MACHINE, "Software\\Nothing", KEY_READ, &key),
+              ERROR_FILE_NOT_FOUND);
     SetDword("Software\\A", "x", 1);
     ASSERT_EQ(RegOpenKeyEx(HKEY_LOCAL_MACHINE, "Software\\A", KEY_READ, &key), ERROR_SUCCESS);
     std::uint32_t type = 0, value = 0, size = 4;
@@ -117,13 +120,14 @@ TEST_F(RegistryTest, UnwritableLocationRefusesWritesAndKeepsReading) {
     ResetRegistry();
     HKEY key = 0;
     EXPECT_EQ(RegCreateKeyEx(HKEY_LOCAL_MACHINE, "Software\\A", &key), ERROR_ACCESS_DENIED);
-    EXPECT_EQ(RegOpenKeyEx(HKEY_LOCAL_MACHINE, "Software\\A", KEY_READ, &key), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(RegOpenKeyEx(HKEY_LOCAL_MACHINE, "Software\\A", KEY_READ, &key),
+              ERROR_FILE_NOT_FOUND);
 }
 
 TEST_F(RegistryTest, FlushWithoutChangesDoesNotRewriteTheFile) {
     SetDword("Software\\A", "x", 1);
     QFile::remove(RegFile());
-    SetDword("Software\\A", "x", 1);  // same value: nothing changed
+    SetDword("Software\\A", "x", 1); // same value: nothing changed
     EXPECT_FALSE(QFile::exists(RegFile()));
     SetDword("Software\\A", "x", 2);
     EXPECT_TRUE(QFile::exists(RegFile()));
@@ -133,7 +137,8 @@ TEST_F(RegistryTest, EveryRootCanBeFlushedAndOddValuesRoundTrip) {
     HKEY key = 0;
     ASSERT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, "Software\\B", &key), ERROR_SUCCESS);
     const QString multiline = "line one\r\nline two";
-    ASSERT_EQ(RegSetValueEx(key, "", REG_SZ, multiline.utf16(), std::uint32_t((multiline.size() + 1) * 2)),
+    ASSERT_EQ(RegSetValueEx(key, "", REG_SZ, multiline.utf16(),
+                            std::uint32_t((multiline.size() + 1) * 2)),
               ERROR_SUCCESS);
     const unsigned char blob[] = {0, 1, 2, 0xff};
     ASSERT_EQ(RegSetValueEx(key, "blob", REG_BINARY, blob, 4), ERROR_SUCCESS);
@@ -156,4 +161,4 @@ TEST_F(RegistryTest, EveryRootCanBeFlushedAndOddValuesRoundTrip) {
     RegCloseKey(key);
 }
 
-}  // namespace
+} // namespace

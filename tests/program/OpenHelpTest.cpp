@@ -14,9 +14,11 @@ protected:
         CTempHomeTest::SetUp();
         QDir(Home()).mkpath("system");
         qputenv("QUILLMARK_DATA_DIR", QFile::encodeName(PathIn("system")));
-        WriteFile(PathIn("opener.sh"), QStringLiteral("#!/bin/sh\necho \"$1\" > '%1'\n")
-                                           .arg(PathIn("opened.txt")).toUtf8());
-        QFile::setPermissions(PathIn("opener.sh"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        WriteFile(
+            PathIn("opener.sh"),
+            QStringLiteral("#!/bin/sh\necho \"$1\" > '%1'\n").arg(PathIn("opened.txt")).toUtf8());
+        QFile::setPermissions(PathIn("opener.sh"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("QUILLMARK_OPENER", QFile::encodeName(PathIn("opener.sh")));
     }
     void TearDown() override {
@@ -39,4 +41,4 @@ TEST_F(OpenHelpTest, OpensThePageFromTheSystemFolderAndNothingWithoutIt) {
     EXPECT_EQ(ReadFile(PathIn("opened.txt")), PathIn("system/quillmark.htm").toUtf8() + "\n");
 }
 
-}  // namespace
+} // namespace

@@ -59,7 +59,7 @@ TEST_F(SettingsCommandTest, BadNamesValuesAndUsageExitWithTwo) {
     EXPECT_EQ(Run({"get"}), 2);
     EXPECT_EQ(Run({"frobnicate"}), 2);
     ASSERT_EQ(Run({"get", "PageSize"}), 0);
-    EXPECT_EQ(m_out, "9\n");  // nothing was changed by the refused calls
+    EXPECT_EQ(m_out, "9\n"); // nothing was changed by the refused calls
 }
 
 TEST_F(SettingsCommandTest, UnwritableRegistryIsReported) {
@@ -70,4 +70,4 @@ TEST_F(SettingsCommandTest, UnwritableRegistryIsReported) {
     EXPECT_TRUE(m_err.contains("could not write the registry file"));
 }
 
-}  // namespace
+} // namespace

@@ -1,13 +1,13 @@
 #include "program/ScanApp.h"
 
 #include "app/AppSettings.h"
-#include "program/AboutDlg.h"
-#include "program/SplashDlg.h"
 #include "app/Log.h"
 #include "platform/Registry.h"
 #include "platform/screen/DeviceWindow.h"
 #include "platform/screen/MessageBox.h"
 #include "platform/screen/WaitCursor.h"
+#include "program/AboutDlg.h"
+#include "program/SplashDlg.h"
 #include "resources/ResourceIds.h"
 #include "screens/MainDlg.h"
 #include "tests/support/TempHome.h"
@@ -44,8 +44,9 @@ protected:
         // which would wait for an answer.
         using namespace platform;
         HKEY key = 0;
-        ASSERT_EQ(RegCreateKeyEx(HKEY_LOCAL_MACHINE, QStringLiteral("System\\State\\Hardware"), &key),
-                  ERROR_SUCCESS);
+        ASSERT_EQ(
+            RegCreateKeyEx(HKEY_LOCAL_MACHINE, QStringLiteral("System\\State\\Hardware"), &key),
+            ERROR_SUCCESS);
         const std::uint32_t one = 1;
         RegSetValueEx(key, QStringLiteral("Camera"), REG_DWORD, &one, sizeof one);
         RegCloseKey(key);
@@ -64,8 +65,15 @@ protected:
     CStartupServices Traced(const QString& skinFolder, std::function<void(CMainDlg&)> onMain) {
         CStartupServices real = DefaultStartupServices();
         CStartupServices s = real;
-        s.openLog = [this, real](const QString& path) { m_trace.push_back("openLog"); m_logPath = path; real.openLog(path); };
-        s.loadSettings = [this, real] { m_trace.push_back("loadSettings"); real.loadSettings(); };
+        s.openLog = [this, real](const QString& path) {
+            m_trace.push_back("openLog");
+            m_logPath = path;
+            real.openLog(path);
+        };
+        s.loadSettings = [this, real] {
+            m_trace.push_back("loadSettings");
+            real.loadSettings();
+        };
         s.bindSkin = [this, skinFolder](int* error) {
             m_trace.push_back("bindSkin");
             std::uint32_t pageSize = 99;
@@ -73,14 +81,26 @@ protected:
                 ReadNumber(SettingsKeyPath("SCAN_SETTINGS"), "PageSize", pageSize);
             return BindSkinLibraryFrom(skinFolder, ProcessLog(), error);
         };
-        s.startImaging = [this, real] { m_trace.push_back("startImaging"); return real.startImaging(); };
-        s.stopImaging = [this, real] { m_trace.push_back("stopImaging"); real.stopImaging(); };
-        s.saveSettings = [this, real] { m_trace.push_back("saveSettings"); return real.saveSettings(); };
+        s.startImaging = [this, real] {
+            m_trace.push_back("startImaging");
+            return real.startImaging();
+        };
+        s.stopImaging = [this, real] {
+            m_trace.push_back("stopImaging");
+            real.stopImaging();
+        };
+        s.saveSettings = [this, real] {
+            m_trace.push_back("saveSettings");
+            return real.saveSettings();
+        };
         s.flushRegistry = [this, real](platform::HKEY root) {
             m_trace.push_back(QStringLiteral("flush %1").arg(root, 0, 16));
             real.flushRegistry(root);
         };
-        s.closeLog = [this, real] { m_trace.push_back("closeLog"); real.closeLog(); };
+        s.closeLog = [this, real] {
+            m_trace.push_back("closeLog");
+            real.closeLog();
+        };
         s.makeMainScreen = [this, onMain](CScreen* owner) -> std::unique_ptr<CScreen> {
             m_trace.push_back("mainScreen");
             m_splash = dynamic_cast<CSplashDlg*>(owner);
@@ -102,7 +122,7 @@ protected:
     CSplashDlg* m_splash = nullptr;
 };
 
-const Trace kShutDown = {"stopImaging", "saveSettings", "flush 80000000", "flush 80000001",
+const Trace kShutDown = {"stopImaging",    "saveSettings",   "flush 80000000", "flush 80000001",
                          "flush 80000002", "flush 80000003", "closeLog"};
 
 Trace Join(Trace a, const Trace& b) {
@@ -114,14 +134,16 @@ TEST_F(StartupTest, StartsAndEndsInTheFixedOrder) {
     std::vector<CScreen*> stackWhileMain;
     bool initialisedBeforeMain = false;
     const int status = CScanApp(Traced(SkinFolder(), [&](CMainDlg& main) {
-        stackWhileMain = m_device->Stack();
-        initialisedBeforeMain = m_splash && m_splash->IsInitialised() && m_splash->LogoPicture() > 0;
-        main.SendCommand(ids::ID_FILE_EXIT);
-    })).InitInstance();
+                           stackWhileMain = m_device->Stack();
+                           initialisedBeforeMain =
+                               m_splash && m_splash->IsInitialised() && m_splash->LogoPicture() > 0;
+                           main.SendCommand(ids::ID_FILE_EXIT);
+                       })).InitInstance();
 
     EXPECT_EQ(status, 0);
     EXPECT_EQ(m_trace, Join({"openLog", "loadSettings", "bindSkin", "startImaging", "mainScreen",
-                             "mainScreenClosed"}, kShutDown));
+                             "mainScreenClosed"},
+                            kShutDown));
     ASSERT_EQ(stackWhileMain.size(), 2u);
     EXPECT_EQ(stackWhileMain[0], m_splash);
     EXPECT_TRUE(initialisedBeforeMain);
@@ -135,18 +157,23 @@ TEST_F(StartupTest, StartsAndEndsInTheFixedOrder) {
 }
 
 TEST_F(StartupTest, CancelOnTheMainScreenStillSavesTheSettings) {
-    CScanApp(Traced(SkinFolder(), [](CMainDlg& main) { main.SendCommand(IDCANCEL); })).InitInstance();
+    CScanApp(Traced(SkinFolder(), [](CMainDlg& main) {
+        main.SendCommand(IDCANCEL);
+    })).InitInstance();
     EXPECT_EQ(m_trace, Join({"openLog", "loadSettings", "bindSkin", "startImaging", "mainScreen",
-                             "mainScreenClosed"}, kShutDown));
+                             "mainScreenClosed"},
+                            kShutDown));
 }
 
 TEST_F(StartupTest, AMissingSkinLibraryShowsError4097AndEndsAfterLoadingTheSettings) {
     QDir(Home()).mkpath("empty");
     const int status = CScanApp(Traced(PathIn("empty"), [](CMainDlg&) {})).InitInstance();
     EXPECT_EQ(status, 0);
-    EXPECT_EQ(m_boxes, (std::vector<QString>{"Quillmark Mobile: Critical application error #4097."}));
+    EXPECT_EQ(m_boxes,
+              (std::vector<QString>{"Quillmark Mobile: Critical application error #4097."}));
     EXPECT_EQ(m_trace, Join({"openLog", "loadSettings", "bindSkin", "startImaging"}, kShutDown));
-    EXPECT_TRUE(m_settingsInRegistryAtBinding) << "settings were loaded, defaults written, before binding";
+    EXPECT_TRUE(m_settingsInRegistryAtBinding)
+        << "settings were loaded, defaults written, before binding";
     EXPECT_EQ(WaitDepth(), 0);
     EXPECT_TRUE(m_device->Stack().empty());
 }
@@ -160,7 +187,7 @@ TEST_F(StartupTest, FrameCommandOneChangesNothingAndTwoRunsTheAboutBox) {
         m_splash->PostMessage(ids::WM_FRAME_COMMAND, ids::kFrameCommandNothing);
         QTest::qWait(100);
         afterOne = m_device->Stack();
-        main.SendCommand(ids::ID_HELP_ABOUT);  // posts WM_FRAME_COMMAND 2 to the splash
+        main.SendCommand(ids::ID_HELP_ABOUT); // posts WM_FRAME_COMMAND 2 to the splash
         // The About box runs its own loop inside this wait: a timer answers it from there.
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -170,7 +197,8 @@ TEST_F(StartupTest, FrameCommandOneChangesNothingAndTwoRunsTheAboutBox) {
             }
         });
         poll.start(20);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return aboutShown && m_device->TopScreen() == &main; }, 3000));
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return aboutShown && m_device->TopScreen() == &main; }, 3000));
         poll.stop();
         afterAbout = m_device->Stack();
         main.SendCommand(ids::ID_FILE_EXIT);
@@ -181,4 +209,4 @@ TEST_F(StartupTest, FrameCommandOneChangesNothingAndTwoRunsTheAboutBox) {
     EXPECT_TRUE(m_boxes.empty());
 }
 
-}  // namespace
+} // namespace

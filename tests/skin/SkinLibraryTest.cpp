@@ -3,8 +3,8 @@
 
 #include "skin/api/TesManager.h"
 
-#include "skin/api/LogSink.h"
 #include "resources/ids/SkinIds.h"
+#include "skin/api/LogSink.h"
 
 #include <gtest/gtest.h>
 

@@ -39,7 +39,8 @@ Bytes MakePng(const TestPngLayout& layout) {
                          nullptr);
         } else {
             auto word = [&](std::size_t i) {
-                return png_uint_16(layout.transparency[2 * i] << 8 | layout.transparency[2 * i + 1]);
+                return png_uint_16(layout.transparency[2 * i] << 8 |
+                                   layout.transparency[2 * i + 1]);
             };
             if (layout.colourType == PNG_COLOR_TYPE_GRAY) {
                 key.gray = word(0);

@@ -20,11 +20,18 @@ std::optional<CLocaleDateTexts>& Kept() {
 
 bool IsFieldLetter(QChar c) {
     switch (c.unicode()) {
-    case u'd': case u'M': case u'y': case u'q': case u'w': case u'g':
-    case u'h': case u'H': case u'm': case u's': case u't':
-        return true;
-    default:
-        return false;
+    case u'd':
+    case u'M':
+    case u'y':
+    case u'q':
+    case u'w':
+    case u'g':
+    case u'h':
+    case u'H':
+    case u'm':
+    case u's':
+    case u't': return true;
+    default: return false;
     }
 }
 
@@ -35,56 +42,65 @@ QString Number(int value, int digits) {
 QString Field(QChar letter, int length, const QDate& date, int hour, int minute, int second,
               const CLocaleDateTexts& names) {
     const QString unknown = "???";
-    const int weekday = date.dayOfWeek() % 7;  // Sunday = 0
+    const int weekday = date.dayOfWeek() % 7; // Sunday = 0
     switch (letter.unicode()) {
     case u'd':
-        if (length <= 2) return Number(date.day(), length);
-        if (length == 3) return names.abbrevDayNames[weekday];
-        if (length == 4) return names.dayNames[weekday];
+        if (length <= 2)
+            return Number(date.day(), length);
+        if (length == 3)
+            return names.abbrevDayNames[weekday];
+        if (length == 4)
+            return names.dayNames[weekday];
         return unknown;
     case u'M':
-        if (length <= 2) return Number(date.month(), length);
-        if (length == 3) return names.abbrevMonthNames[date.month() - 1];
-        if (length == 4) return names.monthNames[date.month() - 1];
+        if (length <= 2)
+            return Number(date.month(), length);
+        if (length == 3)
+            return names.abbrevMonthNames[date.month() - 1];
+        if (length == 4)
+            return names.monthNames[date.month() - 1];
         return unknown;
     case u'y':
-        if (length == 1) return FormatText(u"%d", {date.year()});
-        if (length == 2) return FormatText(u"%02d", {date.year() % 100});
-        if (length == 4) return FormatText(u"%04d", {date.year()});
+        if (length == 1)
+            return FormatText(u"%d", {date.year()});
+        if (length == 2)
+            return FormatText(u"%02d", {date.year() % 100});
+        if (length == 4)
+            return FormatText(u"%04d", {date.year()});
         return unknown;
-    case u'q':
-        return length == 1 ? Number((date.month() - 1) / 3 + 1, 1) : unknown;
+    case u'q': return length == 1 ? Number((date.month() - 1) / 3 + 1, 1) : unknown;
     case u'w': {
-        if (length > 2) return unknown;
+        if (length > 2)
+            return unknown;
         const int jan1 = QDate(date.year(), 1, 1).dayOfWeek() % 7;
         return Number((date.dayOfYear() + jan1 + 1) / 7 + 1, length);
     }
-    case u'g':
-        return QString();
+    case u'g': return QString();
     case u'h': {
-        if (length > 2) return unknown;
+        if (length > 2)
+            return unknown;
         const int h12 = hour % 12 == 0 ? 12 : hour % 12;
         return Number(h12, length);
     }
-    case u'H':
-        return length <= 2 ? Number(hour, length) : unknown;
-    case u'm':
-        return length <= 2 ? Number(minute, length) : unknown;
-    case u's':
-        return length <= 2 ? Number(second, length) : unknown;
+    case u'H': return length <= 2 ? Number(hour, length) : unknown;
+    case u'm': return length <= 2 ? Number(minute, length) : unknown;
+    case u's': return length <= 2 ? Number(second, length) : unknown;
     case u't': {
         const QString& designator = hour < 12 ? names.am : names.pm;
-        if (length == 1) return designator.left(1);
-        if (length == 2) return designator;
+        if (length == 1)
+            return designator.left(1);
+        if (length == 2)
+            return designator;
         return unknown;
     }
     }
     return unknown;
 }
 
-}  // namespace
+} // namespace
 
-CDateValue CDateValue::FromCalendar(int year, int month, int day, int hour, int minute, int second) {
+CDateValue CDateValue::FromCalendar(int year, int month, int day, int hour, int minute,
+                                    int second) {
     CDateValue value;
     const QDate date(year, month, day);
     if (year < 100 || year > 9999 || !date.isValid() || hour < 0 || hour > 23 || minute < 0 ||
@@ -146,7 +162,9 @@ QString PictureFromQtFormat(const QString& qtFormat) {
             ++run;
         if (c == u'A' || c == u'a') {
             out += QLatin1String("tt");
-            i += (i + 1 < qtFormat.size() && (qtFormat[i + 1] == u'P' || qtFormat[i + 1] == u'p')) ? 2 : 1;
+            i += (i + 1 < qtFormat.size() && (qtFormat[i + 1] == u'P' || qtFormat[i + 1] == u'p'))
+                     ? 2
+                     : 1;
             continue;
         }
         if (c == u't' || c == u'z') {
@@ -169,7 +187,7 @@ CLocaleDateTexts CLocaleDateTexts::FromLocale(const QLocale& locale) {
     t.shortDate = PictureFromQtFormat(locale.dateFormat(QLocale::ShortFormat));
     t.time = PictureFromQtFormat(locale.timeFormat(QLocale::LongFormat));
     for (int i = 0; i < 7; ++i) {
-        const int qtDay = i == 0 ? 7 : i;  // Qt counts Monday = 1 .. Sunday = 7
+        const int qtDay = i == 0 ? 7 : i; // Qt counts Monday = 1 .. Sunday = 7
         t.dayNames[i] = locale.dayName(qtDay, QLocale::LongFormat);
         t.abbrevDayNames[i] = locale.dayName(qtDay, QLocale::ShortFormat);
     }
@@ -188,7 +206,9 @@ const CLocaleDateTexts& LocaleDateTexts() {
     return *Kept();
 }
 
-void SetLocaleDateTexts(const CLocaleDateTexts& texts) { Kept() = texts; }
+void SetLocaleDateTexts(const CLocaleDateTexts& texts) {
+    Kept() = texts;
+}
 
 QString FormatPicture(const CDateValue& value, QStringView picture) {
     int year, month, day, hour, minute, second;

@@ -15,14 +15,20 @@ QString PlatformText() {
         kernel[0] = kernel[0].toUpper();
     return kernel + ", " + QSysInfo::currentCpuArchitecture();
 }
-}  // namespace
+} // namespace
 
-QString VersionShort() { return FormatText(u"%d.%02d", {kMajor, kMinor}); }
+QString VersionShort() {
+    return FormatText(u"%d.%02d", {kMajor, kMinor});
+}
 
 QString VersionLong() {
     return FormatText(u"%d.%02d.%03d (%s)", {kMajor, kMinor, kBuild, PlatformText()});
 }
 
-QString ProductName() { return QStringLiteral("Tessaly Quillmark"); }
+QString ProductName() {
+    return QStringLiteral("Tessaly Quillmark");
+}
 
-QString ProductNameLong() { return QStringLiteral("Tessaly Quillmark Mobile"); }
+QString ProductNameLong() {
+    return QStringLiteral("Tessaly Quillmark Mobile");
+}

@@ -74,7 +74,8 @@ QString FormatNumber(const Conversion& conv, const CFormatArg* arg) {
     }
     char buffer[512];
     const char c = conv.conversion;
-    if (c == 'f' || c == 'F' || c == 'e' || c == 'E' || c == 'g' || c == 'G' || c == 'a' || c == 'A') {
+    if (c == 'f' || c == 'F' || c == 'e' || c == 'E' || c == 'g' || c == 'G' || c == 'a' ||
+        c == 'A') {
         fmt += c;
         std::snprintf(buffer, sizeof buffer, fmt.c_str(), arg ? arg->AsReal() : 0.0);
     } else if (c == 'd' || c == 'i') {
@@ -101,7 +102,7 @@ QString Pad(const QString& text, const Conversion& conv) {
     return conv.flags.find('-') != std::string::npos ? text + fill : fill + text;
 }
 
-}  // namespace
+} // namespace
 
 QString FormatText(QStringView format, std::initializer_list<CFormatArg> args, qsizetype limit) {
     QString out;
@@ -116,7 +117,7 @@ QString FormatText(QStringView format, std::initializer_list<CFormatArg> args, q
             continue;
         }
         if (i + 1 >= n)
-            break;  // a lone % at the end prints nothing
+            break; // a lone % at the end prints nothing
         if (format[i + 1] == u'%') {
             out += u'%';
             ++i;
@@ -190,13 +191,21 @@ QString FormatText(QStringView format, std::initializer_list<CFormatArg> args, q
             out += Pad(QString(QChar(char16_t(a ? a->AsUnsigned() : 0))), conv);
             break;
         }
-        case 'd': case 'i': case 'u': case 'x': case 'X': case 'o':
-        case 'f': case 'F': case 'e': case 'E': case 'g': case 'G': case 'a': case 'A':
-            out += FormatNumber(conv, take());
-            break;
-        case 'p':
-            take();
-            break;
+        case 'd':
+        case 'i':
+        case 'u':
+        case 'x':
+        case 'X':
+        case 'o':
+        case 'f':
+        case 'F':
+        case 'e':
+        case 'E':
+        case 'g':
+        case 'G':
+        case 'a':
+        case 'A': out += FormatNumber(conv, take()); break;
+        case 'p': take(); break;
         default:
             // Not a conversion: copy it as it stands.
             out += format.mid(i, j - i + 1);

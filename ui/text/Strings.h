@@ -28,8 +28,10 @@ public:
     CFormatArg(double v) : m_kind(Kind::Real), m_real(v) {}
     CFormatArg(const QString& v) : m_kind(Kind::Text), m_text(v) {}
     CFormatArg(QStringView v) : m_kind(Kind::Text), m_text(v) {}
-    CFormatArg(const char16_t* v) : m_kind(Kind::Text), m_text(v ? QStringView(v) : QStringView()) {}
-    CFormatArg(const char* v) : m_kind(Kind::Text), m_owned(QString::fromUtf8(v)), m_text(m_owned) {}
+    CFormatArg(const char16_t* v)
+        : m_kind(Kind::Text), m_text(v ? QStringView(v) : QStringView()) {}
+    CFormatArg(const char* v)
+        : m_kind(Kind::Text), m_owned(QString::fromUtf8(v)), m_text(m_owned) {}
     CFormatArg(QChar v) : m_kind(Kind::Unsigned), m_unsigned(v.unicode()) {}
 
     CFormatArg(const CFormatArg&) = delete;
@@ -61,8 +63,7 @@ QString FormatText(QStringView format, std::initializer_list<CFormatArg> args,
 QString LoadFormattedArgs(std::uint16_t id, std::initializer_list<CFormatArg> args);
 
 // The table text of `id` formatted with `args`; empty for an unknown identifier.
-template <typename... Args>
-QString LoadFormatted(std::uint16_t id, const Args&... args) {
+template <typename... Args> QString LoadFormatted(std::uint16_t id, const Args&... args) {
     return LoadFormattedArgs(id, {CFormatArg(args)...});
 }
 

@@ -19,7 +19,7 @@ QString Unit(std::uint64_t size, int shift, const char16_t* fraction, const char
     return FormatText(u"%I64d", {number}) + FormatText(fraction, {unsigned(hundredths)});
 }
 
-}  // namespace
+} // namespace
 
 QString FormatTimeSpan(std::uint32_t milliseconds) {
     using namespace ids;

@@ -8,6 +8,8 @@ namespace {
 
 using K = EControlKind;
 
+// Laid out as tables, one control or entry a line, as the resources they stand for.
+// clang-format off
 std::map<int, CDialogTemplate> BuildTemplates() {
     using namespace ids;
     std::map<int, CDialogTemplate> t;
@@ -168,8 +170,9 @@ std::map<int, CDialogTemplate> BuildTemplates() {
     }};
     return t;
 }
+// clang-format on
 
-}  // namespace
+} // namespace
 
 const CDialogTemplate* FindDialogTemplate(int id) {
     static const std::map<int, CDialogTemplate> templates = BuildTemplates();

@@ -7,14 +7,22 @@
 
 namespace {
 
-QString S(std::uint16_t id) { return LoadFormatted(id); }
+QString S(std::uint16_t id) {
+    return LoadFormatted(id);
+}
 
-CMenuItem Item(const char* text, int command) { return CMenuItem{QString::fromUtf8(text), command, {}}; }
-CMenuItem Item(const QString& text, int command) { return CMenuItem{text, command, {}}; }
+CMenuItem Item(const char* text, int command) {
+    return CMenuItem{QString::fromUtf8(text), command, {}};
+}
+CMenuItem Item(const QString& text, int command) {
+    return CMenuItem{text, command, {}};
+}
 CMenuItem Sub(const QString& text, std::vector<CMenuItem> children) {
     return CMenuItem{text, 0, std::move(children)};
 }
 
+// Laid out as tables, one control or entry a line, as the resources they stand for.
+// clang-format off
 std::map<int, CMenuTemplate> BuildMenus() {
     using namespace ids;
     std::map<int, CMenuTemplate> menus;
@@ -118,8 +126,9 @@ std::map<int, CMenuTemplate> BuildMenus() {
                  {CMenuItem{S(IDS_PDF_OPEN), ID_OPEN, {}}, CMenuItem{S(IDS_SHARE), ID_SHARE, {}}}});
     return menus;
 }
+// clang-format on
 
-}  // namespace
+} // namespace
 
 const CMenuTemplate* FindMenuTemplate(int id) {
     static const std::map<int, CMenuTemplate> menus = BuildMenus();

@@ -18,9 +18,19 @@ inline constexpr int kResultNo = 10836;   // No of kind 9, No to all
 class CQuestionBox : public CDialog {
 public:
     // Kinds.
-    enum { kClose = 0, kNoYes = 1, kCancelOk = 2, kCancelOkRadio = 3, kCancelNext = 4,
-           kCancelNextCheck = 5, kCancelNextCheckRequired = 6, kCancelNextRadio = 7,
-           kCancelNextRadioRequired = 8, kYesNoAll = 9, kDontShowAgain = 10 };
+    enum {
+        kClose = 0,
+        kNoYes = 1,
+        kCancelOk = 2,
+        kCancelOkRadio = 3,
+        kCancelNext = 4,
+        kCancelNextCheck = 5,
+        kCancelNextCheckRequired = 6,
+        kCancelNextRadio = 7,
+        kCancelNextRadioRequired = 8,
+        kYesNoAll = 9,
+        kDontShowAgain = 10
+    };
 
     explicit CQuestionBox(CScreen* owner = nullptr);
     ~CQuestionBox() override;

@@ -6,8 +6,10 @@
 #include <QString>
 
 namespace {
-QString ValueName(int boxNumber) { return QStringLiteral("DS%1").arg(boxNumber); }
-}  // namespace
+QString ValueName(int boxNumber) {
+    return QStringLiteral("DS%1").arg(boxNumber);
+}
+} // namespace
 
 std::int32_t ReadRememberedAnswer(int boxNumber) {
     if (boxNumber == 0)
@@ -20,7 +22,8 @@ std::int32_t ReadRememberedAnswer(int boxNumber) {
 void StoreRememberedAnswer(int boxNumber, std::int32_t value) {
     if (boxNumber == 0)
         return;
-    WriteNumber(SettingsKeyPath(QStringLiteral("CMsg")), ValueName(boxNumber), std::uint32_t(value));
+    WriteNumber(SettingsKeyPath(QStringLiteral("CMsg")), ValueName(boxNumber),
+                std::uint32_t(value));
     // The user silenced a box: keep that even if the program does not end normally.
     platform::RegFlushKey(platform::HKEY_LOCAL_MACHINE);
 }

@@ -16,7 +16,7 @@ class QWidget;
 struct CFrameColours {
     int style = 1;
     Colour header = 0xF8F8F8;
-    Colour footer = 0xF8F8F8;  // also the face background of standard buttons
+    Colour footer = 0xF8F8F8; // also the face background of standard buttons
     Colour separator = 0xC0C0C0;
     Colour caption = 0x000000;
     Colour captionShadow = 0xC0C0C0;
@@ -37,12 +37,12 @@ inline constexpr int kFooterBandAlt = 3;
 // Unscaled sizes (doubled at high resolution).
 inline constexpr int kHeaderHeight = 34;
 inline constexpr int kFooterHeight = 27;
-inline constexpr int kFramePictureInset = 33;  // the picture sits at width - 1 - 32
+inline constexpr int kFramePictureInset = 33; // the picture sits at width - 1 - 32
 
 // Paints the frame for `window` (its size decides the geometry). `picture` is a skin
 // picture handle, 0 for none.
-void DrawScreenFrame(QWidget* window, QPainter& dc, const QString& caption,
-                     const QString& heading, std::int32_t picture, int footerMode);
+void DrawScreenFrame(QWidget* window, QPainter& dc, const QString& caption, const QString& heading,
+                     std::int32_t picture, int footerMode);
 void DrawScreenFrame(int width, int height, QPainter& dc, const QString& caption,
                      const QString& heading, std::int32_t picture, int footerMode);
 

@@ -26,7 +26,7 @@ constexpr CStandardKind kKinds[] = {
     {kButtonClose, ids::IDB_ICON_CLOSE, ids::IDS_CLOSE},
 };
 
-}  // namespace
+} // namespace
 
 int SetupStandardButton(CSkinButton* button, int kind, bool noCaption) {
     const CStandardKind* standard = nullptr;

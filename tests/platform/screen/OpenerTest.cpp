@@ -23,22 +23,26 @@ TEST(OpenerTest, TheReplacementOpenerReceivesThePathOrTheAnchoredUrl) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(out); }, 5000));
     EXPECT_TRUE(OpenWithPlatform("/tmp/help.htm", "pdf"));
     QByteArray text;
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        QFile r(out);
-        r.open(QIODevice::ReadOnly);
-        text = r.readAll();
-        return text.count('\n') == 2;
-    }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            QFile r(out);
+            r.open(QIODevice::ReadOnly);
+            text = r.readAll();
+            return text.count('\n') == 2;
+        },
+        5000));
     EXPECT_EQ(text, "/tmp/some file.pdf\nfile:///tmp/help.htm#pdf\n");
     EXPECT_TRUE(OpenWithPlatform("www.tessaly.example/quillmark"));
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        QFile r(out);
-        r.open(QIODevice::ReadOnly);
-        text = r.readAll();
-        return text.count('\n') == 3;
-    }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            QFile r(out);
+            r.open(QIODevice::ReadOnly);
+            text = r.readAll();
+            return text.count('\n') == 3;
+        },
+        5000));
     EXPECT_TRUE(text.endsWith("http://www.tessaly.example/quillmark\n")) << text.constData();
     qunsetenv("QUILLMARK_OPENER");
 }
 
-}  // namespace
+} // namespace

@@ -31,4 +31,4 @@ private:
 [[maybe_unused]] ::testing::Environment* const g_environment =
     ::testing::AddGlobalTestEnvironment(new CQtAppEnvironment);
 
-}  // namespace
+} // namespace

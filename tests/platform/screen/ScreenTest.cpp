@@ -142,4 +142,4 @@ TEST_F(ScreenHostTest, ClosingTheHostWindowCancelsEveryRunningScreen) {
     EXPECT_EQ(innerResult, IDCANCEL);
 }
 
-}  // namespace
+} // namespace

@@ -9,7 +9,7 @@ namespace {
 
 Qt::CursorShape Current() {
     const QCursor* c = QGuiApplication::overrideCursor();
-    return c ? c->shape() : Qt::BlankCursor;  // BlankCursor: none set
+    return c ? c->shape() : Qt::BlankCursor; // BlankCursor: none set
 }
 
 TEST(WaitCursorTest, NestedPairsRestoreThePreviousCursorOnlyAtTheOutermostEnd) {
@@ -35,4 +35,4 @@ TEST(WaitCursorTest, AnUnbalancedEndLeavesOtherCursorsAlone) {
     QGuiApplication::restoreOverrideCursor();
 }
 
-}  // namespace
+} // namespace

@@ -11,7 +11,10 @@ namespace {
 
 class DateFormatTest : public ::testing::Test {
 protected:
-    void SetUp() override { SetLocaleDateTexts(CLocaleDateTexts::FromLocale(QLocale(QLocale::English, QLocale::UnitedStates))); }
+    void SetUp() override {
+        SetLocaleDateTexts(
+            CLocaleDateTexts::FromLocale(QLocale(QLocale::English, QLocale::UnitedStates)));
+    }
     static QString At(int y, int mo, int d, int h, int mi, int s, const char16_t* picture) {
         return FormatPicture(CDateValue::FromCalendar(y, mo, d, h, mi, s), picture);
     }
@@ -47,7 +50,8 @@ TEST_F(DateFormatTest, SerialDaysCountFrom30December1899) {
     EXPECT_EQ(CDateValue::FromCalendar(1899, 12, 30, 0, 0, 0).serial, 0.0);
     EXPECT_EQ(CDateValue::FromCalendar(1900, 1, 1, 12, 0, 0).serial, 2.5);
     int y, mo, d, h, mi, s;
-    ASSERT_TRUE(CDateValue::FromCalendar(1899, 12, 29, 6, 0, 0).ToCalendar(&y, &mo, &d, &h, &mi, &s));
+    ASSERT_TRUE(
+        CDateValue::FromCalendar(1899, 12, 29, 6, 0, 0).ToCalendar(&y, &mo, &d, &h, &mi, &s));
     EXPECT_EQ(d, 29);
     EXPECT_EQ(h, 6);
 }
@@ -68,4 +72,4 @@ TEST_F(DateFormatTest, LocalePicturesAreConvertedFromQt) {
     EXPECT_EQ(FormatFileTime(local.toSecsSinceEpoch(), false, true), "07/12/2026, 04:05:06");
 }
 
-}  // namespace
+} // namespace

@@ -38,4 +38,4 @@ TEST(FormatFileSizeTest, UnitsAndTruncatedHundredths) {
     EXPECT_EQ(FormatFileSize(1048576ull * 1023 + 1048575, false, false, false), "1023.99 MB");
 }
 
-}  // namespace
+} // namespace

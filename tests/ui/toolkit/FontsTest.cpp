@@ -19,7 +19,7 @@ TEST(FontsTest, TheTableFollowsResolutionAndTheSquareScreen) {
     EXPECT_EQ(FontCodeFor(2, false, 1), 8);
     EXPECT_EQ(FontCodeFor(3, true, 3), kFontBold | 6);
     EXPECT_EQ(FontCodeFor(3, false, 1), 7);
-    EXPECT_EQ(FontCodeFor(3, false, 6), 6);  // 320 x 320: one point less, regular
+    EXPECT_EQ(FontCodeFor(3, false, 6), 6); // 320 x 320: one point less, regular
     EXPECT_EQ(FontCodeFor(11, false, 6), kFontBold | 6);
     EXPECT_EQ(FontCodeFor(12, false, 6), kFontBold | 9);
     EXPECT_EQ(FontCodeFor(17, false, 1), kFontBold | 10);
@@ -34,7 +34,7 @@ TEST_F(SharedFontsTest, FontsAreSharedByCodeAndMadeAnewAfterBinding) {
     const QFont* a = GetFont(kFontBold | 9);
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a, GetFont(kFontBold | 9));
-    EXPECT_EQ(a->pixelSize(), 24);  // 480 x 640 counts as 192 pixels per inch
+    EXPECT_EQ(a->pixelSize(), 24); // 480 x 640 counts as 192 pixels per inch
     EXPECT_EQ(GetFont(kFontNone | 9), nullptr);
     EXPECT_EQ(GetFont(kFontBold), nullptr);
     UseScreen(QSize(240, 320));
@@ -46,4 +46,4 @@ TEST_F(SharedFontsTest, FontsAreSharedByCodeAndMadeAnewAfterBinding) {
     EXPECT_EQ(label.font().pixelSize(), 10);
 }
 
-}  // namespace
+} // namespace

@@ -28,14 +28,16 @@ protected:
     }
     int RunCommand(int kind, int command, bool* checked = nullptr) {
         CQuestionBox box;
-        const int result = Run(box, [command](CQuestionBox& b) { b.SendCommand(command); }, kind);
+        const int result = Run(
+            box, [command](CQuestionBox& b) { b.SendCommand(command); }, kind);
         if (checked)
             *checked = box.IsChecked();
         return result;
     }
     std::vector<int> Buttons(CQuestionBox& box) {
         std::vector<int> shown;
-        for (int id : {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_NO, IDC_QB_BUTTON_NEXT, IDC_QB_BUTTON_OK})
+        for (int id :
+             {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_NO, IDC_QB_BUTTON_NEXT, IDC_QB_BUTTON_OK})
             if (!box.Control(id)->isHidden())
                 shown.push_back(id);
         return shown;
@@ -51,16 +53,51 @@ TEST_F(QuestionBoxTest, EachKindHasItsMenuBarButtonsAndControls) {
     };
     const Expect table[] = {
         {0, {IDOK_COMMAND}, {IDC_QB_BUTTON_OK}, false, false},
-        {1, {IDCANCEL_COMMAND, IDOK_COMMAND}, {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_OK}, false, false},
-        {2, {IDCANCEL_COMMAND, IDOK_COMMAND}, {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_OK}, false, false},
-        {3, {IDCANCEL_COMMAND, IDOK_COMMAND}, {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_OK}, false, true},
-        {4, {IDCANCEL_COMMAND, ID_QB_NEXT}, {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_NEXT}, false, false},
-        {5, {IDCANCEL_COMMAND, ID_QB_NEXT}, {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_NEXT}, true, false},
-        {6, {IDCANCEL_COMMAND, ID_QB_NEXT}, {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_NEXT}, true, false},
-        {7, {IDCANCEL_COMMAND, ID_QB_NEXT}, {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_NEXT}, false, true},
-        {8, {IDCANCEL_COMMAND, ID_QB_NEXT}, {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_NEXT}, false, true},
-        {9, {IDCANCEL_COMMAND, ID_QB_TOOLS, IDOK_COMMAND, ID_QB_YES_TO_ALL, ID_QB_NO, ID_QB_NO_TO_ALL},
-         {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_NO, IDC_QB_BUTTON_OK}, true, false},
+        {1,
+         {IDCANCEL_COMMAND, IDOK_COMMAND},
+         {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_OK},
+         false,
+         false},
+        {2,
+         {IDCANCEL_COMMAND, IDOK_COMMAND},
+         {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_OK},
+         false,
+         false},
+        {3,
+         {IDCANCEL_COMMAND, IDOK_COMMAND},
+         {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_OK},
+         false,
+         true},
+        {4,
+         {IDCANCEL_COMMAND, ID_QB_NEXT},
+         {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_NEXT},
+         false,
+         false},
+        {5,
+         {IDCANCEL_COMMAND, ID_QB_NEXT},
+         {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_NEXT},
+         true,
+         false},
+        {6,
+         {IDCANCEL_COMMAND, ID_QB_NEXT},
+         {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_NEXT},
+         true,
+         false},
+        {7,
+         {IDCANCEL_COMMAND, ID_QB_NEXT},
+         {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_NEXT},
+         false,
+         true},
+        {8,
+         {IDCANCEL_COMMAND, ID_QB_NEXT},
+         {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_NEXT},
+         false,
+         true},
+        {9,
+         {IDCANCEL_COMMAND, ID_QB_TOOLS, IDOK_COMMAND, ID_QB_YES_TO_ALL, ID_QB_NO, ID_QB_NO_TO_ALL},
+         {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_NO, IDC_QB_BUTTON_OK},
+         true,
+         false},
         {10, {IDOK_COMMAND, ID_QB_TOOLS, ID_QB_DONT_SHOW}, {IDC_QB_BUTTON_OK}, true, false},
     };
     for (const Expect& e : table) {
@@ -93,7 +130,7 @@ TEST_F(QuestionBoxTest, CommandsEndTheBoxWithTheirResultCodes) {
     EXPECT_EQ(RunCommand(0, IDOK_COMMAND), kResultOk);
     EXPECT_EQ(RunCommand(0, IDC_QB_BUTTON_OK), kResultOk);
     EXPECT_EQ(RunCommand(1, IDOK_COMMAND), kResultOk);
-    EXPECT_EQ(RunCommand(1, IDCANCEL_COMMAND), kResultCancel);  // "No" of kind 1
+    EXPECT_EQ(RunCommand(1, IDCANCEL_COMMAND), kResultCancel); // "No" of kind 1
     EXPECT_EQ(RunCommand(1, IDC_QB_BUTTON_CANCEL), kResultCancel);
     EXPECT_EQ(RunCommand(2, IDOK_COMMAND), kResultOk);
     EXPECT_EQ(RunCommand(2, IDCANCEL_COMMAND), kResultCancel);
@@ -116,39 +153,52 @@ TEST_F(QuestionBoxTest, CommandsEndTheBoxWithTheirResultCodes) {
     EXPECT_EQ(RunCommand(0, IDC_QB_BUTTON_NEXT), -1);
     // Closing the device window counts as Cancel.
     CQuestionBox box;
-    EXPECT_EQ(Run(box, [this](CQuestionBox&) { m_device->close(); }, 0), kResultCancel);
+    EXPECT_EQ(Run(
+                  box, [this](CQuestionBox&) { m_device->close(); }, 0),
+              kResultCancel);
 }
 
 TEST_F(QuestionBoxTest, EnterPressesThePositiveButtonAndEscapeCancels) {
     {
         CQuestionBox box;
-        EXPECT_EQ(Run(box, [](CQuestionBox& b) { QTest::keyClick(&b, Qt::Key_Return); }, 2), kResultOk);
+        EXPECT_EQ(Run(
+                      box, [](CQuestionBox& b) { QTest::keyClick(&b, Qt::Key_Return); }, 2),
+                  kResultOk);
     }
     {
         CQuestionBox box;
-        EXPECT_EQ(Run(box, [](CQuestionBox& b) { QTest::keyClick(&b, Qt::Key_Return); }, 4), kResultNext);
+        EXPECT_EQ(Run(
+                      box, [](CQuestionBox& b) { QTest::keyClick(&b, Qt::Key_Return); }, 4),
+                  kResultNext);
     }
     {
         // Kind 6 without the tick: Enter finds Next disabled and the box stays.
         CQuestionBox box;
-        EXPECT_EQ(Run(box, [](CQuestionBox& b) { QTest::keyClick(&b, Qt::Key_Enter); }, 6), -1);
+        EXPECT_EQ(Run(
+                      box, [](CQuestionBox& b) { QTest::keyClick(&b, Qt::Key_Enter); }, 6),
+                  -1);
     }
     CQuestionBox box;
-    EXPECT_EQ(Run(box, [](CQuestionBox& b) { QTest::keyClick(&b, Qt::Key_Escape); }, 1), kResultCancel);
+    EXPECT_EQ(Run(
+                  box, [](CQuestionBox& b) { QTest::keyClick(&b, Qt::Key_Escape); }, 1),
+              kResultCancel);
 }
 
 TEST_F(QuestionBoxTest, DontShowAgainTogglesTheCheckAndKeepsTheBoxOpen) {
     CQuestionBox box;
     bool afterOne = false, afterTwo = true, open = false;
-    const int result = Run(box, [&](CQuestionBox& b) {
-        b.SendCommand(ID_QB_DONT_SHOW);
-        afterOne = b.IsChecked() && b.ControlAs<QCheckBox>(IDC_QB_CHECK)->isChecked();
-        b.SendCommand(ID_QB_DONT_SHOW);
-        afterTwo = b.IsChecked();
-        open = b.IsRunning();
-        b.SendCommand(ID_QB_DONT_SHOW);
-        b.SendCommand(IDOK_COMMAND);
-    }, 10);
+    const int result = Run(
+        box,
+        [&](CQuestionBox& b) {
+            b.SendCommand(ID_QB_DONT_SHOW);
+            afterOne = b.IsChecked() && b.ControlAs<QCheckBox>(IDC_QB_CHECK)->isChecked();
+            b.SendCommand(ID_QB_DONT_SHOW);
+            afterTwo = b.IsChecked();
+            open = b.IsRunning();
+            b.SendCommand(ID_QB_DONT_SHOW);
+            b.SendCommand(IDOK_COMMAND);
+        },
+        10);
     EXPECT_TRUE(afterOne);
     EXPECT_FALSE(afterTwo);
     EXPECT_TRUE(open);
@@ -159,16 +209,21 @@ TEST_F(QuestionBoxTest, DontShowAgainTogglesTheCheckAndKeepsTheBoxOpen) {
 TEST_F(QuestionBoxTest, KindSixOffersNextOnlyWhileTheCheckBoxIsTicked) {
     CQuestionBox box;
     std::vector<bool> enabled;
-    const int result = Run(box, [&](CQuestionBox& b) {
-        enabled.push_back(b.IsCommandEnabled(ID_QB_NEXT) || b.Button(IDC_QB_BUTTON_NEXT)->isEnabled());
-        EXPECT_FALSE(b.SendCommand(ID_QB_NEXT));
-        b.ControlAs<QCheckBox>(IDC_QB_CHECK)->click();
-        enabled.push_back(b.IsCommandEnabled(ID_QB_NEXT) && b.Button(IDC_QB_BUTTON_NEXT)->isEnabled());
-        b.ControlAs<QCheckBox>(IDC_QB_CHECK)->click();
-        enabled.push_back(b.IsCommandEnabled(ID_QB_NEXT));
-        b.ControlAs<QCheckBox>(IDC_QB_CHECK)->click();
-        b.Button(IDC_QB_BUTTON_NEXT)->click();
-    }, 6);
+    const int result = Run(
+        box,
+        [&](CQuestionBox& b) {
+            enabled.push_back(b.IsCommandEnabled(ID_QB_NEXT) ||
+                              b.Button(IDC_QB_BUTTON_NEXT)->isEnabled());
+            EXPECT_FALSE(b.SendCommand(ID_QB_NEXT));
+            b.ControlAs<QCheckBox>(IDC_QB_CHECK)->click();
+            enabled.push_back(b.IsCommandEnabled(ID_QB_NEXT) &&
+                              b.Button(IDC_QB_BUTTON_NEXT)->isEnabled());
+            b.ControlAs<QCheckBox>(IDC_QB_CHECK)->click();
+            enabled.push_back(b.IsCommandEnabled(ID_QB_NEXT));
+            b.ControlAs<QCheckBox>(IDC_QB_CHECK)->click();
+            b.Button(IDC_QB_BUTTON_NEXT)->click();
+        },
+        6);
     EXPECT_EQ(enabled, (std::vector<bool>{false, true, false}));
     EXPECT_EQ(result, kResultNext);
     EXPECT_TRUE(box.IsChecked());
@@ -177,16 +232,20 @@ TEST_F(QuestionBoxTest, KindSixOffersNextOnlyWhileTheCheckBoxIsTicked) {
 TEST_F(QuestionBoxTest, KindEightOffersNextOnlyWithTheFirstChoice) {
     CQuestionBox box;
     std::vector<bool> enabled;
-    const int result = Run(box, [&](CQuestionBox& b) {
-        EXPECT_TRUE(b.ControlAs<QRadioButton>(IDC_QB_RADIO_SECOND)->isChecked());
-        enabled.push_back(b.IsCommandEnabled(ID_QB_NEXT));
-        b.ControlAs<QRadioButton>(IDC_QB_RADIO_FIRST)->click();
-        enabled.push_back(b.IsCommandEnabled(ID_QB_NEXT) && b.Button(IDC_QB_BUTTON_NEXT)->isEnabled());
-        b.ControlAs<QRadioButton>(IDC_QB_RADIO_SECOND)->click();
-        enabled.push_back(b.IsCommandEnabled(ID_QB_NEXT));
-        b.ControlAs<QRadioButton>(IDC_QB_RADIO_FIRST)->click();
-        b.SendCommand(ID_QB_NEXT);
-    }, 8);
+    const int result = Run(
+        box,
+        [&](CQuestionBox& b) {
+            EXPECT_TRUE(b.ControlAs<QRadioButton>(IDC_QB_RADIO_SECOND)->isChecked());
+            enabled.push_back(b.IsCommandEnabled(ID_QB_NEXT));
+            b.ControlAs<QRadioButton>(IDC_QB_RADIO_FIRST)->click();
+            enabled.push_back(b.IsCommandEnabled(ID_QB_NEXT) &&
+                              b.Button(IDC_QB_BUTTON_NEXT)->isEnabled());
+            b.ControlAs<QRadioButton>(IDC_QB_RADIO_SECOND)->click();
+            enabled.push_back(b.IsCommandEnabled(ID_QB_NEXT));
+            b.ControlAs<QRadioButton>(IDC_QB_RADIO_FIRST)->click();
+            b.SendCommand(ID_QB_NEXT);
+        },
+        8);
     EXPECT_EQ(enabled, (std::vector<bool>{false, true, false}));
     EXPECT_EQ(result, kResultNext);
     EXPECT_EQ(box.GetChoice(), 0);
@@ -195,16 +254,24 @@ TEST_F(QuestionBoxTest, KindEightOffersNextOnlyWithTheFirstChoice) {
 TEST_F(QuestionBoxTest, KindThreeOpensOnTheSecondChoice) {
     {
         CQuestionBox box;
-        box.SetOptionTexts(LoadFormatted(IDS_REMOVE_IMAGE_DELETE_IMAGE), LoadFormatted(IDS_ONLY_REMOVE_IMAGE_FROM));
-        EXPECT_EQ(Run(box, [](CQuestionBox& b) { b.SendCommand(IDOK_COMMAND); }, 3), kResultOk);
+        box.SetOptionTexts(LoadFormatted(IDS_REMOVE_IMAGE_DELETE_IMAGE),
+                           LoadFormatted(IDS_ONLY_REMOVE_IMAGE_FROM));
+        EXPECT_EQ(Run(
+                      box, [](CQuestionBox& b) { b.SendCommand(IDOK_COMMAND); }, 3),
+                  kResultOk);
         EXPECT_EQ(box.GetChoice(), 1);
-        EXPECT_EQ(box.GetDlgItemText(IDC_QB_RADIO_FIRST), "Remove the image & delete the image file");
+        EXPECT_EQ(box.GetDlgItemText(IDC_QB_RADIO_FIRST),
+                  "Remove the image & delete the image file");
     }
     CQuestionBox box;
-    EXPECT_EQ(Run(box, [](CQuestionBox& b) {
-        b.ControlAs<QRadioButton>(IDC_QB_RADIO_FIRST)->click();
-        b.SendCommand(IDOK_COMMAND);
-    }, 3), kResultOk);
+    EXPECT_EQ(Run(
+                  box,
+                  [](CQuestionBox& b) {
+                      b.ControlAs<QRadioButton>(IDC_QB_RADIO_FIRST)->click();
+                      b.SendCommand(IDOK_COMMAND);
+                  },
+                  3),
+              kResultOk);
     EXPECT_EQ(box.GetChoice(), 0);
 }
 
@@ -236,10 +303,10 @@ TEST_F(QuestionBoxTest, TheBodyTakesTheRoomTheOptionalControlsLeave) {
     const QRect first = radios.Control(IDC_QB_RADIO_FIRST)->geometry();
     EXPECT_LT(body.height(), plainHeight);
     EXPECT_LE(body.bottom(), first.top());
-    EXPECT_EQ(body.top(), 80);  // 23 dialog units at 480 x 640, below the 68-pixel header
+    EXPECT_EQ(body.top(), 80); // 23 dialog units at 480 x 640, below the 68-pixel header
     EXPECT_LE(radios.Button(IDC_QB_BUTTON_OK)->geometry().right(), radios.width());
     EXPECT_GE(radios.Button(IDC_QB_BUTTON_OK)->geometry().top(), radios.height() - 54);
     radios.DestroyScreen();
 }
 
-}  // namespace
+} // namespace

@@ -16,7 +16,8 @@ protected:
 TEST_F(RememberedAnswersTest, AMissingAnswerReadsMinusOneAndIsStoredAsSuch) {
     EXPECT_EQ(ReadRememberedAnswer(1), -1);
     const QByteArray file = Registry();
-    EXPECT_TRUE(file.contains("[HKEY_LOCAL_MACHINE\\Software\\Tessaly\\Quillmark\\Profiles\\Default\\CMsg]"));
+    EXPECT_TRUE(file.contains(
+        "[HKEY_LOCAL_MACHINE\\Software\\Tessaly\\Quillmark\\Profiles\\Default\\CMsg]"));
     EXPECT_TRUE(file.contains("\"DS1\"=dword:ffffffff"));
 }
 
@@ -36,4 +37,4 @@ TEST_F(RememberedAnswersTest, BoxNumberZeroIsNeverStored) {
     EXPECT_FALSE(Registry().contains("DS0"));
 }
 
-}  // namespace
+} // namespace

@@ -29,7 +29,7 @@ TEST_F(ScreenFrameTest, OnAVgaScreenTheHeaderIs68PixelsAndThePictureSitsAtWidthM
     EXPECT_EQ(plain.pixel(w - 80, 66), qRgb(0xC0, 0xC0, 0xC0));
     EXPECT_EQ(plain.pixel(w - 80, 67), qRgb(0xC0, 0xC0, 0xC0));
     EXPECT_EQ(plain.pixel(w - 80, 68), qRgb(0xFF, 0xFF, 0xFF));
-    EXPECT_EQ(plain.pixel(10, h - 1), qRgb(0xFF, 0xFF, 0xFF));  // no footer
+    EXPECT_EQ(plain.pixel(10, h - 1), qRgb(0xFF, 0xFF, 0xFF)); // no footer
 
     const std::int32_t picture = SkinAddImage(ids::IDB_MSG_QUESTION);
     ASSERT_GT(picture, 0);
@@ -70,10 +70,10 @@ TEST_F(ScreenFrameTest, StyleZeroDrawsNoBandsAndBindingResetsTheScheme) {
     FrameColours().header = 0x0000FF;
     const QImage image = Frame(480, 536, 0, kFooterBand);
     EXPECT_EQ(image.pixel(470, 30), qRgb(0xFF, 0xFF, 0xFF));
-    EXPECT_EQ(image.pixel(1, 66), qRgb(0, 0, 255));  // the dashes start blue at the left
+    EXPECT_EQ(image.pixel(1, 66), qRgb(0, 0, 255)); // the dashes start blue at the left
     ResetFrameColours();
     EXPECT_EQ(FrameColours().style, 1);
     EXPECT_EQ(FrameColours().header, 0xF8F8F8u);
 }
 
-}  // namespace
+} // namespace

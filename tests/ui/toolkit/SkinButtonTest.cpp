@@ -17,7 +17,7 @@ TEST_F(SkinButtonTest, CancelUsesTheLargeFacesAndItsIconOnVga) {
     EXPECT_EQ(button.sizeHint(), QSize(151, 46));
     EXPECT_EQ(button.text(), "Cancel");
     EXPECT_EQ(button.Align(), CSkinButton::kIconRight);
-    EXPECT_FALSE(button.IsFlat());  // faces come last: standard buttons never hover
+    EXPECT_FALSE(button.IsFlat()); // faces come last: standard buttons never hover
     EXPECT_EQ(button.IconHandle(0), SkinAddImage(ids::IDB_ICON_CANCEL));
     EXPECT_EQ(button.FaceBackground(), 0xF8F8F8u);
 }
@@ -103,7 +103,7 @@ TEST_F(SkinButtonTest, APlatformIconIsDrawnWhereTheAlignmentSays) {
     button.resize(60, 20);
     button.show();
     const QImage image = button.grab().toImage();
-    EXPECT_EQ(image.pixel(2 * 3 + 1, 10), qRgb(255, 0, 0));  // inset 3 pixels, doubled on VGA
+    EXPECT_EQ(image.pixel(2 * 3 + 1, 10), qRgb(255, 0, 0)); // inset 3 pixels, doubled on VGA
     EXPECT_NE(image.pixel(30, 10), qRgb(255, 0, 0));
 }
 
@@ -114,4 +114,4 @@ TEST_F(SkinButtonTest, AMissingFaceFallsBackToTheFirst) {
     EXPECT_EQ(button.CurrentFace(), CSkinButton::kFaceHover);
 }
 
-}  // namespace
+} // namespace
