@@ -1,32 +1,16 @@
 #pragma once
 
-// A device window of a given size with the skin library of the build bound for it, in a fresh
-// home folder; pictures drawn by the test; and a way to answer a modal screen once it is up.
+// The screens' fixture: a skinned device window in a fresh home folder, and pictures drawn by
+// the test.
 
-#include "platform/screen/DeviceWindow.h"
-#include "platform/screen/Screen.h"
-#include "tests/support/TempHome.h"
+#include "tests/support/SkinnedDeviceTest.h"
 
 #include <QColor>
-#include <QSize>
+#include <QString>
 
-#include <functional>
-#include <memory>
-
-class CScreenTest : public CTempHomeTest {
+class CScreenTest : public CSkinnedDeviceTest {
 protected:
-    void SetUp() override;
-    void TearDown() override;
-    // Re-creates the device at `size` and binds the matching skin library.
-    void UseScreen(const QSize& size);
     // A picture file of that size and colour in the test folder (JPEG or PNG by extension).
     QString Picture(const QString& name, int width, int height,
                     QColor colour = QColor(40, 90, 160));
-    // Once a screen other than `below` is on top and has painted, `act` runs on it (from the
-    // event loop, so `act` may end it). Gives up after a few seconds without a screen.
-    void WhenScreenOpens(CScreen* below, std::function<void(CScreen*)> act);
-    // Processes events until `ready` holds (false after a few seconds).
-    static bool WaitFor(const std::function<bool()>& ready);
-
-    std::unique_ptr<CDeviceWindow> m_device;
 };

@@ -1,7 +1,7 @@
 #include "ui/toolkit/Dialog.h"
 
-#include "SkinnedDevice.h"
 #include "resources/ResourceIds.h"
+#include "tests/support/SkinnedDeviceTest.h"
 
 #include <QTest>
 

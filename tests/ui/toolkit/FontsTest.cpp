@@ -1,6 +1,6 @@
 #include "ui/toolkit/Fonts.h"
 
-#include "SkinnedDevice.h"
+#include "tests/support/SkinnedDeviceTest.h"
 
 #include <QLabel>
 

@@ -1,7 +1,7 @@
 #include "ui/toolkit/ProgressCtrl.h"
 
-#include "SkinnedDevice.h"
 #include "app/AppSettings.h"
+#include "tests/support/SkinnedDeviceTest.h"
 
 namespace {
 

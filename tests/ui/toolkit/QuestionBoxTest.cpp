@@ -1,8 +1,8 @@
 #include "ui/toolkit/QuestionBox.h"
 
-#include "SkinnedDevice.h"
 #include "platform/screen/SoftKeyBar.h"
 #include "resources/ResourceIds.h"
+#include "tests/support/SkinnedDeviceTest.h"
 #include "ui/text/Strings.h"
 #include "ui/toolkit/SkinButton.h"
 

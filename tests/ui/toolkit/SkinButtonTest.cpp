@@ -1,7 +1,7 @@
 #include "ui/toolkit/SkinButton.h"
 
-#include "SkinnedDevice.h"
 #include "resources/ResourceIds.h"
+#include "tests/support/SkinnedDeviceTest.h"
 #include "ui/binding/SkinBinding.h"
 
 #include <QTest>
