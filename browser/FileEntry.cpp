@@ -3,9 +3,9 @@
 #include "browser/FileAttributes.h"
 #include "resources/ids/StringIds.h"
 #include "session/PictureSearch.h"
-#include "ui/text/DateFormat.h"
-#include "ui/text/Strings.h"
-#include "ui/text/TextFormat.h"
+#include "text/DateFormat.h"
+#include "text/Strings.h"
+#include "text/TextFormat.h"
 
 #include <QDir>
 #include <QDirIterator>

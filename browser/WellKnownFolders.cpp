@@ -2,7 +2,7 @@
 
 #include "platform/Registry.h"
 #include "resources/ids/StringIds.h"
-#include "ui/text/Strings.h"
+#include "text/Strings.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -24,11 +24,6 @@ function(qm_library name)
   set_property(GLOBAL PROPERTY QM_LIBRARY_HEADLESS_${name} ${ARG_HEADLESS})
 endfunction()
 
-# Kept for the libraries that have not moved to qm_library yet.
-function(qm_headless_library name)
-  qm_library(${name} HEADLESS ${ARGN})
-endfunction()
-
 # Writes the manifest (one line per library: name, folder, headless, declared libraries) and
 # adds the check to every build and to the tests.
 function(qm_check_layers)

@@ -11,7 +11,7 @@
 #include "pdf/PdfTextLayer.h"
 #include "pdf/RasterPixels.h"
 #include "resources/ids/StringIds.h"
-#include "ui/text/Strings.h"
+#include "text/Strings.h"
 
 #include <utility>
 

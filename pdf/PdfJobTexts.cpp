@@ -1,7 +1,7 @@
 #include "pdf/PdfJobTexts.h"
 
 #include "resources/ids/StringIds.h"
-#include "ui/text/Strings.h"
+#include "text/Strings.h"
 
 QString PdfJobStepText(int step, int totalSteps) {
     return LoadFormatted(ids::IDS_STEP, step, totalSteps);

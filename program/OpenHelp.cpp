@@ -1,7 +1,7 @@
 #include "program/OpenHelp.h"
 
 #include "app/KnownFolders.h"
-#include "platform/screen/Opener.h"
+#include "ui/device/Opener.h"
 
 #include <QFileInfo>
 

@@ -3,7 +3,7 @@
 #include "app/KnownFolders.h"
 #include "app/Log.h"
 #include "program/CommandLine.h"
-#include "ui/text/ProductInfo.h"
+#include "text/ProductInfo.h"
 
 #include "program/ScanApp.h"
 

@@ -1,11 +1,11 @@
 #include "program/ScanApp.h"
 
-#include "platform/screen/DeviceWindow.h"
-#include "platform/screen/MessageBox.h"
 #include "program/CommandLine.h"
 #include "program/ScreenshotTour.h"
 #include "program/SplashDlg.h"
 #include "resources/ResourceIds.h"
+#include "ui/device/DeviceWindow.h"
+#include "ui/device/MessageBox.h"
 #include "ui/toolkit/Fonts.h"
 #include "ui/toolkit/ResourceTables.h"
 

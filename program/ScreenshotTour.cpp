@@ -1,12 +1,12 @@
 #include "program/ScreenshotTour.h"
 
-#include "platform/screen/DeviceWindow.h"
-#include "platform/screen/MessagePump.h"
 #include "program/AboutDlg.h"
 #include "program/SplashDlg.h"
 #include "resources/ResourceIds.h"
 #include "screens/MainDlg.h"
-#include "ui/text/Strings.h"
+#include "text/Strings.h"
+#include "ui/device/DeviceWindow.h"
+#include "ui/device/MessagePump.h"
 #include "ui/toolkit/AccessibilityAudit.h"
 #include "ui/toolkit/QuestionBox.h"
 

@@ -2,7 +2,7 @@
 
 #include "mail/MailMessage.h"
 #include "resources/ids/StringIds.h"
-#include "ui/text/Strings.h"
+#include "text/Strings.h"
 
 #include <optional>
 

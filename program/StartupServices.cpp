@@ -4,9 +4,9 @@
 #include "app/KnownFolders.h"
 #include "app/Log.h"
 #include "camera/CameraState.h"
-#include "platform/screen/Screen.h"
 #include "screens/MainDlg.h"
-#include "ui/binding/SkinBinding.h"
+#include "skin/binding/SkinBinding.h"
+#include "ui/device/Screen.h"
 
 #include "imaging/ImageDecoder.h"
 

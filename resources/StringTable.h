@@ -1,7 +1,7 @@
 #pragma once
 
 // The program's string table: every user-visible text, addressed by its identifier
-// (resources/ids/StringIds.h). Read it through LoadFormatted (ui/text/Strings.h).
+// (resources/ids/StringIds.h). Read it through LoadFormatted (text/Strings.h).
 
 #include <QStringView>
 

@@ -1,8 +1,8 @@
 #include "screens/CornerEditor.h"
 
 #include "resources/ResourceIds.h"
-#include "ui/binding/SkinBinding.h"
-#include "ui/text/Strings.h"
+#include "skin/binding/SkinBinding.h"
+#include "text/Strings.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -5,7 +5,7 @@
 #include "screens/ImageEditDlg.h"
 #include "session/PageFactory.h"
 #include "session/Session.h"
-#include "ui/text/Strings.h"
+#include "text/Strings.h"
 #include "ui/toolkit/QuestionBox.h"
 
 bool EditPage(CScreen* owner, CSession& session, int index) {

@@ -4,8 +4,8 @@
 #include "screens/PaintedControlAccessible.h"
 #include "session/Page.h"
 #include "session/PageOperations.h"
-#include "ui/binding/SkinBinding.h"
-#include "ui/text/Strings.h"
+#include "skin/binding/SkinBinding.h"
+#include "text/Strings.h"
 #include "ui/toolkit/Fonts.h"
 
 #include <QAccessible>

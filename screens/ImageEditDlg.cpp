@@ -1,11 +1,11 @@
 #include "screens/ImageEditDlg.h"
 
 #include "imaging/PageReplace.h"
-#include "platform/screen/WaitCursor.h"
 #include "resources/ResourceIds.h"
 #include "screens/ImageView.h"
 #include "screens/StraightenDlg.h"
-#include "ui/text/Strings.h"
+#include "text/Strings.h"
+#include "ui/device/WaitCursor.h"
 #include "ui/toolkit/QuestionBox.h"
 
 #include <QCoreApplication>

@@ -2,13 +2,13 @@
 
 #include "app/AppSettings.h"
 #include "browser/screens/PickerDialog.h"
-#include "platform/screen/MessagePump.h"
-#include "platform/screen/WaitCursor.h"
 #include "resources/ResourceIds.h"
 #include "screens/SettingsPageDlg.h"
 #include "session/PictureImport.h"
 #include "session/Session.h"
-#include "ui/text/Strings.h"
+#include "text/Strings.h"
+#include "ui/device/MessagePump.h"
+#include "ui/device/WaitCursor.h"
 #include "ui/toolkit/QuestionBox.h"
 
 #include <QFileInfo>

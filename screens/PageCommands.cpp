@@ -4,7 +4,7 @@
 #include "screens/PageChooserDlg.h"
 #include "session/PageOperations.h"
 #include "session/Session.h"
-#include "ui/text/Strings.h"
+#include "text/Strings.h"
 #include "ui/toolkit/QuestionBox.h"
 
 namespace {

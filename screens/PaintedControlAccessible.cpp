@@ -3,7 +3,7 @@
 #include "resources/ResourceIds.h"
 #include "screens/FrameList.h"
 #include "screens/StaticThumb.h"
-#include "ui/text/Strings.h"
+#include "text/Strings.h"
 
 namespace {
 

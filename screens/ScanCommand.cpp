@@ -6,7 +6,7 @@
 #include "camera/screens/CaptureStill.h"
 #include "resources/ResourceIds.h"
 #include "session/Session.h"
-#include "ui/text/Strings.h"
+#include "text/Strings.h"
 #include "ui/toolkit/QuestionBox.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include "screens/FrameList.h"
 #include "screens/PaintedControlAccessible.h"
 #include "session/Page.h"
-#include "ui/binding/SkinBinding.h"
-#include "ui/text/Strings.h"
+#include "skin/binding/SkinBinding.h"
+#include "text/Strings.h"
 #include "ui/toolkit/Fonts.h"
 
 #include <QKeyEvent>

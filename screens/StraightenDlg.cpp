@@ -2,7 +2,7 @@
 
 #include "resources/ResourceIds.h"
 #include "screens/CornerEditor.h"
-#include "ui/text/Strings.h"
+#include "text/Strings.h"
 
 CStraightenDlg::CStraightenDlg(CScreen* owner)
     : CDialog(ids::IDD_STRAIGHTEN, owner), m_editor(new CCornerEditor) {

@@ -1,7 +1,7 @@
 #include "session/FileError.h"
 
 #include "resources/ids/StringIds.h"
-#include "ui/text/Strings.h"
+#include "text/Strings.h"
 
 QString CFileError::Message() const {
     switch (cause) {

@@ -5,7 +5,7 @@
 #include "session/PageFactory.h"
 #include "session/PageOperations.h"
 #include "session/SessionFile.h"
-#include "ui/text/Strings.h"
+#include "text/Strings.h"
 
 QString WorkingFolderPath() {
     return FormatText(u"%s/leafpdf", {GetSpecialFolder(kSpecialFolderPersonal)});

@@ -5,10 +5,10 @@
 // (the editor's opening view) and in fit mode (the whole page scaled into the view).
 
 #include "imaging/ImageDecoder.h"
-#include "platform/screen/DeviceWindow.h"
 #include "resources/ResourceIds.h"
 #include "screens/ImageEditDlg.h"
 #include "screens/ImageView.h"
+#include "ui/device/DeviceWindow.h"
 
 #include <QApplication>
 #include <QImage>

@@ -7,8 +7,8 @@
 #include "pdf/PdfJob.h"
 #include "pdf/screens/PdfJobScreenDelegate.h"
 #include "pdf/screens/ProgressDialog.h"
-#include "platform/screen/DeviceWindow.h"
-#include "ui/binding/SkinBinding.h"
+#include "skin/binding/SkinBinding.h"
+#include "ui/device/DeviceWindow.h"
 
 #include <QApplication>
 #include <QFile>

@@ -3,8 +3,8 @@
 #include "browser/FileEntry.h"
 #include "browser/IconProvider.h"
 #include "resources/ids/StringIds.h"
-#include "ui/binding/SkinBinding.h"
-#include "ui/text/Strings.h"
+#include "skin/binding/SkinBinding.h"
+#include "text/Strings.h"
 
 #include <QHeaderView>
 

@@ -4,7 +4,7 @@
 #include "browser/IconProvider.h"
 #include "browser/WellKnownFolders.h"
 #include "resources/ids/StringIds.h"
-#include "ui/text/Strings.h"
+#include "text/Strings.h"
 
 #include <QDir>
 #include <QHeaderView>

@@ -2,7 +2,7 @@
 
 #include "browser/screens/FolderTree.h"
 #include "resources/ids/StringIds.h"
-#include "ui/text/Strings.h"
+#include "text/Strings.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

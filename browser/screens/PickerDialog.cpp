@@ -5,7 +5,7 @@
 #include "browser/screens/FolderTree.h"
 #include "browser/screens/PathBox.h"
 #include "resources/ResourceIds.h"
-#include "ui/binding/SkinBinding.h"
+#include "skin/binding/SkinBinding.h"
 #include "ui/toolkit/Fonts.h"
 #include "ui/toolkit/ScreenFrame.h"
 #include "ui/toolkit/SkinButton.h"

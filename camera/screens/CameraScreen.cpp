@@ -6,8 +6,8 @@
 #include "camera/screens/ShutterButton.h"
 #include "camera/screens/Viewfinder.h"
 #include "resources/ResourceIds.h"
-#include "ui/binding/SkinBinding.h"
-#include "ui/text/Strings.h"
+#include "skin/binding/SkinBinding.h"
+#include "text/Strings.h"
 
 #include <QFile>
 #include <QPainter>

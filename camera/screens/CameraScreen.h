@@ -7,7 +7,7 @@
 
 #include "camera/CameraPipeline.h"
 #include "camera/CaptureRequest.h"
-#include "platform/screen/Screen.h"
+#include "ui/device/Screen.h"
 
 #include <atomic>
 #include <cstdint>

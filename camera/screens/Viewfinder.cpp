@@ -1,7 +1,7 @@
 #include "camera/screens/Viewfinder.h"
 
 #include "resources/ResourceIds.h"
-#include "ui/text/Strings.h"
+#include "text/Strings.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -2,10 +2,10 @@
 
 #include "mail/ContactStore.h"
 #include "mail/screens/FooterLayout.h"
-#include "platform/screen/WaitCursor.h"
 #include "resources/ResourceIds.h"
-#include "ui/binding/SkinBinding.h"
-#include "ui/text/Strings.h"
+#include "skin/binding/SkinBinding.h"
+#include "text/Strings.h"
+#include "ui/device/WaitCursor.h"
 #include "ui/toolkit/Fonts.h"
 #include "ui/toolkit/ScreenFrame.h"
 #include "ui/toolkit/SkinButton.h"

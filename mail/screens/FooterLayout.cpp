@@ -1,6 +1,6 @@
 #include "mail/screens/FooterLayout.h"
 
-#include "ui/binding/SkinBinding.h"
+#include "skin/binding/SkinBinding.h"
 #include "ui/toolkit/Dialog.h"
 #include "ui/toolkit/ScreenFrame.h"
 

@@ -2,7 +2,7 @@
 
 #include "mail/screens/FooterLayout.h"
 #include "resources/ResourceIds.h"
-#include "ui/binding/SkinBinding.h"
+#include "skin/binding/SkinBinding.h"
 #include "ui/toolkit/Fonts.h"
 #include "ui/toolkit/ScreenFrame.h"
 #include "ui/toolkit/SkinButton.h"

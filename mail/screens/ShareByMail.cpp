@@ -3,8 +3,8 @@
 #include "app/AppSettings.h"
 #include "mail/screens/SendMailDialog.h"
 #include "resources/ResourceIds.h"
-#include "ui/text/ProductInfo.h"
-#include "ui/text/Strings.h"
+#include "text/ProductInfo.h"
+#include "text/Strings.h"
 
 #include <QFileInfo>
 

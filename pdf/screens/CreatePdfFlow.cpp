@@ -5,7 +5,7 @@
 #include "pdf/screens/PdfSetupDialog.h"
 #include "pdf/screens/ProgressDialog.h"
 #include "resources/ResourceIds.h"
-#include "ui/text/Strings.h"
+#include "text/Strings.h"
 #include "ui/toolkit/QuestionBox.h"
 #include "ui/toolkit/RememberedAnswers.h"
 

@@ -2,8 +2,8 @@
 
 #include "pdf/screens/PdfFileActions.h"
 #include "resources/ResourceIds.h"
-#include "ui/binding/SkinBinding.h"
-#include "ui/text/Strings.h"
+#include "skin/binding/SkinBinding.h"
+#include "text/Strings.h"
 #include "ui/toolkit/ScreenFrame.h"
 #include "ui/toolkit/SkinButton.h"
 

@@ -1,9 +1,9 @@
 #include "pdf/screens/PdfFileActions.h"
 
 #include "mail/screens/ShareByMail.h"
-#include "platform/screen/Opener.h"
 #include "resources/ResourceIds.h"
-#include "ui/text/Strings.h"
+#include "text/Strings.h"
+#include "ui/device/Opener.h"
 #include "ui/toolkit/QuestionBox.h"
 
 #include <QFileInfo>

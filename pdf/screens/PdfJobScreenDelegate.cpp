@@ -4,7 +4,7 @@
 #include "pdf/PdfJobTexts.h"
 #include "pdf/screens/ProgressDialog.h"
 #include "resources/ResourceIds.h"
-#include "ui/text/Strings.h"
+#include "text/Strings.h"
 #include "ui/toolkit/QuestionBox.h"
 
 #include <algorithm>

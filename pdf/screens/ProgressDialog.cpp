@@ -1,9 +1,9 @@
 #include "pdf/screens/ProgressDialog.h"
 
-#include "platform/screen/MessagePump.h"
 #include "resources/ResourceIds.h"
-#include "ui/binding/SkinBinding.h"
-#include "ui/text/Strings.h"
+#include "skin/binding/SkinBinding.h"
+#include "text/Strings.h"
+#include "ui/device/MessagePump.h"
 #include "ui/toolkit/Fonts.h"
 #include "ui/toolkit/ProgressCtrl.h"
 #include "ui/toolkit/ScreenFrame.h"

@@ -7,7 +7,7 @@
 #include "resources/ResourceIds.h"
 #include "screens/MainDlg.h"
 #include "screens/SettingsPageDlg.h"
-#include "ui/text/Strings.h"
+#include "text/Strings.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,7 +1,5 @@
 #include "program/tour/TourContext.h"
 
-#include "platform/screen/DeviceWindow.h"
-#include "platform/screen/Screen.h"
 #include "resources/ResourceIds.h"
 #include "screens/EditCommand.h"
 #include "screens/ImageEditDlg.h"
@@ -9,6 +7,8 @@
 #include "screens/MainDlg.h"
 #include "session/PageFactory.h"
 #include "session/Session.h"
+#include "ui/device/DeviceWindow.h"
+#include "ui/device/Screen.h"
 #include "ui/toolkit/QuestionBox.h"
 
 #include <QDir>

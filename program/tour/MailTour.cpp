@@ -6,8 +6,8 @@
 #include "mail/screens/SendMailDialog.h"
 #include "resources/ResourceIds.h"
 #include "screens/MainDlg.h"
-#include "ui/text/ProductInfo.h"
-#include "ui/text/Strings.h"
+#include "text/ProductInfo.h"
+#include "text/Strings.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,14 +1,14 @@
 #include "program/tour/TourContext.h"
 
 #include "app/AppSettings.h"
-#include "platform/screen/Screen.h"
 #include "resources/ResourceIds.h"
 #include "screens/FrameList.h"
 #include "screens/MainDlg.h"
 #include "screens/PageChooserDlg.h"
 #include "screens/PageCommands.h"
 #include "session/PageOperations.h"
-#include "ui/text/Strings.h"
+#include "text/Strings.h"
+#include "ui/device/Screen.h"
 #include "ui/toolkit/QuestionBox.h"
 
 #include <QComboBox>

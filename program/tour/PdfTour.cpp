@@ -6,9 +6,9 @@
 #include "pdf/screens/PdfActionsDialog.h"
 #include "pdf/screens/PdfSetupDialog.h"
 #include "pdf/screens/ProgressDialog.h"
-#include "platform/screen/MessagePump.h"
 #include "screens/MainDlg.h"
 #include "screens/PdfLibraryDlg.h"
+#include "ui/device/MessagePump.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,7 +1,5 @@
 #include "program/tour/TourContext.h"
 
-#include "platform/screen/DeviceWindow.h"
-#include "platform/screen/Screen.h"
 #include "resources/ResourceIds.h"
 #include "screens/CornerEditor.h"
 #include "screens/EditCommand.h"
@@ -11,6 +9,8 @@
 #include "screens/StraightenDlg.h"
 #include "session/PageFactory.h"
 #include "session/Session.h"
+#include "ui/device/DeviceWindow.h"
+#include "ui/device/Screen.h"
 
 #include <QCoreApplication>
 #include <QDir>

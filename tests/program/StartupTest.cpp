@@ -3,15 +3,15 @@
 #include "app/AppSettings.h"
 #include "app/Log.h"
 #include "platform/Registry.h"
-#include "platform/screen/DeviceWindow.h"
-#include "platform/screen/MessageBox.h"
-#include "platform/screen/WaitCursor.h"
 #include "program/AboutDlg.h"
 #include "program/SplashDlg.h"
 #include "resources/ResourceIds.h"
 #include "screens/MainDlg.h"
+#include "skin/binding/SkinBinding.h"
 #include "tests/support/TempHome.h"
-#include "ui/binding/SkinBinding.h"
+#include "ui/device/DeviceWindow.h"
+#include "ui/device/MessageBox.h"
+#include "ui/device/WaitCursor.h"
 
 #include <QDir>
 #include <QTest>

@@ -3,8 +3,8 @@
 #include "resources/ResourceIds.h"
 #include "screens/StaticThumb.h"
 #include "session/PageFactory.h"
+#include "skin/binding/SkinBinding.h"
 #include "tests/screens/ScreenTestSupport.h"
-#include "ui/binding/SkinBinding.h"
 
 #include <QAccessible>
 #include <QTest>

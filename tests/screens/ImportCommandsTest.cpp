@@ -5,10 +5,10 @@
 #include "browser/screens/FileList.h"
 #include "browser/screens/FolderTree.h"
 #include "browser/screens/PickerDialog.h"
-#include "platform/screen/WaitCursor.h"
 #include "resources/ResourceIds.h"
 #include "screens/SettingsPageDlg.h"
 #include "session/Session.h"
+#include "ui/device/WaitCursor.h"
 #include "ui/toolkit/QuestionBox.h"
 
 #include <QDir>

@@ -2,13 +2,13 @@
 
 #include "app/AppSettings.h"
 #include "platform/Registry.h"
-#include "platform/screen/MessageBox.h"
-#include "platform/screen/SoftKeyBar.h"
 #include "resources/ResourceIds.h"
 #include "screens/PageChooserDlg.h"
 #include "screens/StaticThumb.h"
 #include "session/SessionFile.h"
 #include "tests/screens/ScreenTestSupport.h"
+#include "ui/device/MessageBox.h"
+#include "ui/device/SoftKeyBar.h"
 #include "ui/toolkit/QuestionBox.h"
 #include "ui/toolkit/RememberedAnswers.h"
 

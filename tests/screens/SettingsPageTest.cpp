@@ -4,8 +4,8 @@
 #include "SettingsScreenFixture.h"
 #include "app/AppSettings.h"
 #include "platform/Registry.h"
-#include "platform/screen/SoftKeyBar.h"
 #include "resources/ResourceIds.h"
+#include "ui/device/SoftKeyBar.h"
 #include "ui/toolkit/RememberedAnswers.h"
 #include "ui/toolkit/SkinButton.h"
 

@@ -2,14 +2,14 @@
 
 #include "app/AppSettings.h"
 #include "imaging/ImageDecoder.h"
-#include "platform/screen/DeviceWindow.h"
 #include "resources/ResourceIds.h"
 #include "screens/CornerEditor.h"
 #include "screens/ImageEditDlg.h"
 #include "screens/ImageView.h"
 #include "screens/Magnifier.h"
+#include "skin/binding/SkinBinding.h"
 #include "tests/support/TempHome.h"
-#include "ui/binding/SkinBinding.h"
+#include "ui/device/DeviceWindow.h"
 
 #include <QCoreApplication>
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "tests/support/SkinnedDeviceTest.h"
 
-#include "ui/binding/SkinBinding.h"
+#include "skin/binding/SkinBinding.h"
 
 #include <QCoreApplication>
 #include <QTest>

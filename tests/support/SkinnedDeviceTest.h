@@ -4,9 +4,9 @@
 // home folder, and a way to answer a modal screen once it is up: the fixture of every test that
 // shows screens.
 
-#include "platform/screen/DeviceWindow.h"
-#include "platform/screen/Screen.h"
 #include "tests/support/TempHome.h"
+#include "ui/device/DeviceWindow.h"
+#include "ui/device/Screen.h"
 
 #include <QSize>
 

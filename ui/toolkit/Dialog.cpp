@@ -1,6 +1,6 @@
 #include "ui/toolkit/Dialog.h"
 
-#include "ui/binding/SkinBinding.h"
+#include "skin/binding/SkinBinding.h"
 #include "ui/toolkit/Fonts.h"
 #include "ui/toolkit/ResourceTables.h"
 #include "ui/toolkit/SkinButton.h"

@@ -5,8 +5,8 @@
 // skinned buttons that send their identifier as a command, and the menu bar comes from the
 // menu tables.
 
-#include "platform/screen/DialogTemplate.h"
-#include "platform/screen/Screen.h"
+#include "ui/device/DialogTemplate.h"
+#include "ui/device/Screen.h"
 
 #include <QRect>
 

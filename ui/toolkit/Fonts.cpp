@@ -1,6 +1,6 @@
 #include "ui/toolkit/Fonts.h"
 
-#include "ui/binding/SkinBinding.h"
+#include "skin/binding/SkinBinding.h"
 
 #include <QWidget>
 

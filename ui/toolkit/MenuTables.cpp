@@ -1,7 +1,7 @@
 #include "ui/toolkit/ResourceTables.h"
 
 #include "resources/ResourceIds.h"
-#include "ui/text/Strings.h"
+#include "text/Strings.h"
 
 #include <map>
 

@@ -2,9 +2,9 @@
 
 #include "app/AppSettings.h"
 #include "resources/ResourceIds.h"
-#include "ui/binding/SkinBinding.h"
-#include "ui/text/Strings.h"
-#include "ui/text/TextFormat.h"
+#include "skin/binding/SkinBinding.h"
+#include "text/Strings.h"
+#include "text/TextFormat.h"
 #include "ui/toolkit/Fonts.h"
 #include "ui/toolkit/ToolkitAccessibility.h"
 

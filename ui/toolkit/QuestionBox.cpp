@@ -1,8 +1,8 @@
 #include "ui/toolkit/QuestionBox.h"
 
 #include "resources/ResourceIds.h"
-#include "ui/binding/SkinBinding.h"
-#include "ui/text/Strings.h"
+#include "skin/binding/SkinBinding.h"
+#include "text/Strings.h"
 #include "ui/toolkit/Fonts.h"
 #include "ui/toolkit/ResourceTables.h"
 #include "ui/toolkit/ScreenFrame.h"

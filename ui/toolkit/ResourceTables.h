@@ -2,8 +2,8 @@
 
 // The program's menu bars and dialog templates, by resource number (resources/ids/).
 
-#include "platform/screen/DialogTemplate.h"
-#include "platform/screen/MenuTemplate.h"
+#include "ui/device/DialogTemplate.h"
+#include "ui/device/MenuTemplate.h"
 
 // Null when there is no such resource.
 const CMenuTemplate* FindMenuTemplate(int id);

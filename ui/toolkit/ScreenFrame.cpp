@@ -1,6 +1,6 @@
 #include "ui/toolkit/ScreenFrame.h"
 
-#include "ui/binding/SkinBinding.h"
+#include "skin/binding/SkinBinding.h"
 #include "ui/toolkit/Fonts.h"
 
 #include <QPainter>

@@ -1,8 +1,8 @@
 #include "ui/toolkit/SkinButton.h"
 
-#include "platform/screen/Opener.h"
-#include "platform/screen/Screen.h"
-#include "ui/binding/SkinBinding.h"
+#include "skin/binding/SkinBinding.h"
+#include "ui/device/Opener.h"
+#include "ui/device/Screen.h"
 #include "ui/toolkit/ToolkitAccessibility.h"
 
 #include <QApplication>

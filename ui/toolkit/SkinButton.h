@@ -5,7 +5,7 @@
 // track the pointer for a hover look (flat buttons), carry a drop-down menu or a web address,
 // or act as a check box.
 
-#include "platform/screen/MenuTemplate.h"
+#include "ui/device/MenuTemplate.h"
 #include "ui/toolkit/SystemColours.h"
 
 #include <QBasicTimer>

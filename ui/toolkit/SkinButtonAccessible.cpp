@@ -1,6 +1,6 @@
 #include "ui/toolkit/SkinButtonAccessible.h"
 
-#include "platform/screen/Screen.h"
+#include "ui/device/Screen.h"
 #include "ui/toolkit/SkinButton.h"
 
 #include <QPointer>

@@ -1,6 +1,6 @@
 #include "ui/toolkit/ToolkitAccessibility.h"
 
-#include "platform/screen/PlatformAccessibility.h"
+#include "ui/device/PlatformAccessibility.h"
 #include "ui/toolkit/ProgressCtrl.h"
 #include "ui/toolkit/ProgressCtrlAccessible.h"
 #include "ui/toolkit/SkinButton.h"

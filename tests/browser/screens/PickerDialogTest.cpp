@@ -3,11 +3,11 @@
 #include "browser/screens/FileList.h"
 #include "browser/screens/FolderTree.h"
 #include "browser/screens/PathBox.h"
-#include "platform/screen/DeviceWindow.h"
-#include "platform/screen/SoftKeyBar.h"
 #include "resources/ResourceIds.h"
+#include "skin/binding/SkinBinding.h"
 #include "tests/support/TempHome.h"
-#include "ui/binding/SkinBinding.h"
+#include "ui/device/DeviceWindow.h"
+#include "ui/device/SoftKeyBar.h"
 #include "ui/toolkit/SkinButton.h"
 
 #include <QCoreApplication>

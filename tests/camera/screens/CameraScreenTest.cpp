@@ -3,11 +3,11 @@
 #include "camera/screens/CaptureStill.h"
 #include "camera/screens/ShutterButton.h"
 #include "camera/screens/Viewfinder.h"
-#include "platform/screen/DeviceWindow.h"
-#include "platform/screen/SoftKeyBar.h"
 #include "resources/ResourceIds.h"
+#include "skin/binding/SkinBinding.h"
 #include "tests/support/TempHome.h"
-#include "ui/binding/SkinBinding.h"
+#include "ui/device/DeviceWindow.h"
+#include "ui/device/SoftKeyBar.h"
 
 #include <QAccessible>
 #include <QCoreApplication>

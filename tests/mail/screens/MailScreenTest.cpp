@@ -1,7 +1,7 @@
 #include "tests/mail/screens/MailScreenTest.h"
 
 #include "mail/AccountStore.h"
-#include "platform/screen/Screen.h"
+#include "ui/device/Screen.h"
 
 #include <QDir>
 

@@ -6,10 +6,10 @@
 #include "mail/screens/ListChooserDialog.h"
 #include "mail/screens/ShareByMail.h"
 #include "platform/Registry.h"
-#include "platform/screen/MessageBox.h"
-#include "platform/screen/WaitCursor.h"
 #include "resources/ResourceIds.h"
 #include "tests/mail/screens/MailScreenTest.h"
+#include "ui/device/MessageBox.h"
+#include "ui/device/WaitCursor.h"
 #include "ui/toolkit/QuestionBox.h"
 
 #include <QComboBox>

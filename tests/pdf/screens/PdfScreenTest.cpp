@@ -1,7 +1,7 @@
 #include "tests/pdf/screens/PdfScreenTest.h"
 
 #include "pdf/screens/ProgressDialog.h"
-#include "ui/binding/SkinBinding.h"
+#include "skin/binding/SkinBinding.h"
 #include "ui/toolkit/QuestionBox.h"
 
 #include <QAbstractButton>

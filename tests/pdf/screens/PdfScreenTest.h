@@ -3,9 +3,9 @@
 // A device window with the build's skin library in a fresh home folder, pictures drawn by the
 // test, and a way to answer the screens a flow opens one after the other.
 
-#include "platform/screen/DeviceWindow.h"
-#include "platform/screen/Screen.h"
 #include "tests/support/TempHome.h"
+#include "ui/device/DeviceWindow.h"
+#include "ui/device/Screen.h"
 
 #include <QColor>
 #include <QStringList>

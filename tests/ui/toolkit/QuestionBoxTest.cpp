@@ -1,9 +1,9 @@
 #include "ui/toolkit/QuestionBox.h"
 
-#include "platform/screen/SoftKeyBar.h"
 #include "resources/ResourceIds.h"
 #include "tests/support/SkinnedDeviceTest.h"
-#include "ui/text/Strings.h"
+#include "text/Strings.h"
+#include "ui/device/SoftKeyBar.h"
 #include "ui/toolkit/SkinButton.h"
 
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "ui/toolkit/ScreenFrame.h"
 
 #include "resources/ResourceIds.h"
+#include "skin/binding/SkinBinding.h"
 #include "tests/support/SkinnedDeviceTest.h"
-#include "ui/binding/SkinBinding.h"
 
 #include <QPainter>
 

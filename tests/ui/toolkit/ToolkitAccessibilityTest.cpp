@@ -1,8 +1,8 @@
 #include "ui/toolkit/ToolkitAccessibility.h"
 
-#include "platform/screen/Screen.h"
 #include "resources/ResourceIds.h"
 #include "tests/support/SkinnedDeviceTest.h"
+#include "ui/device/Screen.h"
 #include "ui/toolkit/ProgressCtrl.h"
 #include "ui/toolkit/QuestionBox.h"
 #include "ui/toolkit/SkinButton.h"

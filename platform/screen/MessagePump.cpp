@@ -1,8 +1,0 @@
-#include "platform/screen/MessagePump.h"
-
-#include <QCoreApplication>
-
-void PumpMessages(int maxMessages) {
-    for (int i = 0; i < maxMessages; ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-}

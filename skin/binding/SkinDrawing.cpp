@@ -1,0 +1,215 @@
+// The drawing calls of the screens: thin wrappers over the bound manager that describe the
+// painter's image to the library as a 32-bit surface.
+
+#include "skin/binding/SkinBinding.h"
+
+#include "skin/binding/SkinBindingState.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+
+namespace {
+
+bool DrawsInPlace(QImage::Format format) {
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+           format == QImage::Format_ARGB32_Premultiplied;
+}
+
+TesSurface SurfaceOf(QImage& image, const QPoint& origin, const QRect& clip) {
+    TesSurface surface;
+    surface.pixels = reinterpret_cast<std::uint32_t*>(image.bits());
+    surface.width = image.width();
+    surface.height = image.height();
+    surface.bytesPerLine = int(image.bytesPerLine());
+    surface.originX = origin.x();
+    surface.originY = origin.y();
+    surface.clip = {clip.left(), clip.top(), clip.left() + clip.width(),
+                    clip.top() + clip.height()};
+    return surface;
+}
+
+TesRect ToTesRect(const QRect& rect) {
+    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+}
+
+// The straight-alpha picture behind two drawings of it, one onto black and one onto white.
+QImage RecoverAlpha(const QImage& onBlack, const QImage& onWhite) {
+    QImage out(onBlack.size(), QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        const auto* black = reinterpret_cast<const QRgb*>(onBlack.constScanLine(y));
+        const auto* white = reinterpret_cast<const QRgb*>(onWhite.constScanLine(y));
+        auto* target = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            const int spread =
+                std::max({qRed(white[x]) - qRed(black[x]), qGreen(white[x]) - qGreen(black[x]),
+                          qBlue(white[x]) - qBlue(black[x]), 0});
+            const int alpha = 255 - std::min(spread, 255);
+            if (alpha == 0) {
+                target[x] = 0;
+                continue;
+            }
+            auto straight = [alpha](int c) { return std::min(255, (c * 255 + alpha / 2) / alpha); };
+            target[x] = qRgba(straight(qRed(black[x])), straight(qGreen(black[x])),
+                              straight(qBlue(black[x])), alpha);
+        }
+    }
+    return out;
+}
+
+using SurfaceDraw = std::function<std::int32_t(TesSurface&)>;
+
+std::int32_t DrawOnImage(QImage& image, const SurfaceDraw& draw) {
+    if (image.isNull())
+        return 0;
+    if (DrawsInPlace(image.format())) {
+        TesSurface surface = SurfaceOf(image, {}, image.rect());
+        return draw(surface);
+    }
+    // Other formats go through a 32-bit copy.
+    const QImage::Format format = image.format();
+    QImage copy = image.convertToFormat(QImage::Format_RGB32);
+    TesSurface surface = SurfaceOf(copy, {}, copy.rect());
+    const std::int32_t result = draw(surface);
+    image = copy.convertToFormat(format);
+    return result;
+}
+
+// `extent` is the area the call may touch in the painter's coordinates; it sizes the
+// temporary image when the painter cannot be drawn on in place.
+std::int32_t DrawOnPainter(QPainter& painter, const QRect& extent, const SurfaceDraw& draw) {
+    QPaintDevice* device = painter.device();
+    const QTransform transform = painter.deviceTransform();
+    if (device && device->devType() == QInternal::Image &&
+        transform.type() <= QTransform::TxTranslate &&
+        DrawsInPlace(static_cast<QImage*>(device)->format())) {
+        auto* image = static_cast<QImage*>(device);
+        QRect clip = image->rect();
+        if (painter.hasClipping())
+            clip &= transform.mapRect(painter.clipBoundingRect()).toAlignedRect();
+        TesSurface surface =
+            SurfaceOf(*image, QPoint(qRound(transform.dx()), qRound(transform.dy())), clip);
+        return draw(surface);
+    }
+    // Any other device (a widget, a pixmap) or transform: the destination cannot be read, so
+    // the picture is drawn onto black and onto white, its alpha recovered from the difference,
+    // and the result painted over the device.
+    if (extent.isEmpty()) {
+        TesSurface nothing; // no pixels: the library only looks the picture up
+        return draw(nothing);
+    }
+    QImage onBlack(extent.size(), QImage::Format_RGB32);
+    QImage onWhite(extent.size(), QImage::Format_RGB32);
+    onBlack.fill(0xFF000000);
+    onWhite.fill(0xFFFFFFFF);
+    TesSurface blackSurface = SurfaceOf(onBlack, -extent.topLeft(), onBlack.rect());
+    TesSurface whiteSurface = SurfaceOf(onWhite, -extent.topLeft(), onWhite.rect());
+    const std::int32_t result = draw(blackSurface);
+    draw(whiteSurface);
+    painter.drawImage(extent.topLeft(), RecoverAlpha(onBlack, onWhite));
+    return result;
+}
+
+QRect PictureExtent(ITesManager* manager, std::int32_t handle, int x, int y, const QRect* source) {
+    const TesSize size = manager->GetImageSize(handle);
+    if (size.cx <= 0 || size.cy <= 0)
+        return {};
+    QRect part(0, 0, size.cx, size.cy);
+    if (source)
+        part &= *source;
+    return QRect(x, y, part.width(), part.height());
+}
+
+} // namespace
+
+std::int32_t SkinAddImage(std::uint32_t id) {
+    ITesManager* manager = SkinManager();
+    if (!manager || id == 0)
+        return 0;
+    return manager->AddResourceImage(id);
+}
+
+std::int32_t SkinAddImageOnColour(std::uint32_t id, TesColour colour) {
+    ITesManager* manager = SkinManager();
+    if (!manager || id == 0)
+        return 0;
+    return manager->AddResourceImageOnColour(id, colour);
+}
+
+std::int32_t SkinDrawImage(QPainter& dc, std::int32_t handle, int x, int y, const QRect* source) {
+    ITesManager* manager = SkinManager();
+    if (!manager)
+        return 0;
+    const TesRect part = source ? ToTesRect(*source) : TesRect{};
+    return DrawOnPainter(dc, PictureExtent(manager, handle, x, y, source), [&](TesSurface& s) {
+        return manager->DrawImage(&s, handle, x, y, source ? &part : nullptr);
+    });
+}
+
+std::int32_t SkinDrawImage(QImage& dc, std::int32_t handle, int x, int y, const QRect* source) {
+    ITesManager* manager = SkinManager();
+    if (!manager)
+        return 0;
+    const TesRect part = source ? ToTesRect(*source) : TesRect{};
+    return DrawOnImage(dc, [&](TesSurface& s) {
+        return manager->DrawImage(&s, handle, x, y, source ? &part : nullptr);
+    });
+}
+
+std::int32_t SkinTileImage(QPainter& dc, std::int32_t handle, const QRect& dest,
+                           const QRect* source) {
+    ITesManager* manager = SkinManager();
+    if (!manager)
+        return 0;
+    const TesRect to = ToTesRect(dest);
+    const TesRect part = source ? ToTesRect(*source) : TesRect{};
+    return DrawOnPainter(dc, dest, [&](TesSurface& s) {
+        return manager->TileImage(&s, handle, &to, source ? &part : nullptr);
+    });
+}
+
+std::int32_t SkinTileImage(QImage& dc, std::int32_t handle, const QRect& dest,
+                           const QRect* source) {
+    ITesManager* manager = SkinManager();
+    if (!manager)
+        return 0;
+    const TesRect to = ToTesRect(dest);
+    const TesRect part = source ? ToTesRect(*source) : TesRect{};
+    return DrawOnImage(dc, [&](TesSurface& s) {
+        return manager->TileImage(&s, handle, &to, source ? &part : nullptr);
+    });
+}
+
+std::int32_t SkinReleaseImage(std::int32_t handle) {
+    ITesManager* manager = SkinManager();
+    if (!manager)
+        return 0;
+    manager->ReleaseImage(handle);
+    return 1;
+}
+
+QSize SkinImageSize(std::int32_t handle) {
+    ITesManager* manager = SkinManager();
+    if (!manager)
+        return QSize(0, 0);
+    const TesSize size = manager->GetImageSize(handle);
+    return QSize(size.cx, size.cy);
+}
+
+QImage SkinLoadIcon(std::uint32_t id) {
+    ITesManager* manager = SkinManager();
+    TesIcon* icon = manager ? manager->LoadSkinIcon(id) : nullptr;
+    if (!icon)
+        return {};
+    QImage image = QImage::fromData(icon->data, int(icon->size), "PNG");
+    std::free(icon);
+    return image;
+}
+
+TesColour SkinColourFromRgb(unsigned int qrgb) {
+    return TesRgb(std::uint8_t((qrgb >> 16) & 0xFF), std::uint8_t((qrgb >> 8) & 0xFF),
+                  std::uint8_t(qrgb & 0xFF));
+}

@@ -1,0 +1,134 @@
+#include "ui/device/DeviceWindow.h"
+
+#include "platform/Device.h"
+#include "ui/device/Screen.h"
+#include "ui/device/SoftKeyBar.h"
+#include "ui/device/TaskBar.h"
+
+#include <QCloseEvent>
+#include <QShortcut>
+
+#include <algorithm>
+
+namespace {
+CDeviceWindow* g_instance = nullptr;
+} // namespace
+
+CDeviceWindow::CDeviceWindow(const QSize& screenSize)
+    : m_area(new QWidget(this)), m_taskBar(new CTaskBar(this)), m_softKeys(new CSoftKeyBar(this)) {
+    g_instance = this;
+    setWindowTitle(QStringLiteral("Quillmark Mobile"));
+    m_area->setAutoFillBackground(false);
+    auto* turn = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
+    turn->setContext(Qt::ApplicationShortcut);
+    QObject::connect(turn, &QShortcut::activated, this, [this] { Turn(); });
+    SetScreenSize(screenSize);
+}
+
+CDeviceWindow::~CDeviceWindow() {
+    for (CScreen* screen : m_stack)
+        screen->setParent(nullptr);
+    m_stack.clear();
+    if (g_instance == this)
+        g_instance = nullptr;
+}
+
+CDeviceWindow* CDeviceWindow::Instance() {
+    return g_instance;
+}
+
+CDeviceWindow* CDeviceWindow::EnsureInstance() {
+    // A window made here would outlive its screens and hide whose job it was to make it.
+    if (!g_instance)
+        qFatal("A screen was shown before the device window was created: the program (or the "
+               "test) must create its CDeviceWindow first.");
+    return g_instance;
+}
+
+void CDeviceWindow::SetScreenSize(const QSize& size) {
+    platform::SetDeviceScreenSize(size);
+    setFixedSize(platform::DeviceScreenSize());
+    Relayout();
+    for (CScreen* screen : m_stack)
+        screen->NotifyDisplayChange();
+    RefreshBars();
+}
+
+QSize CDeviceWindow::ScreenSize() const {
+    return platform::DeviceScreenSize();
+}
+
+void CDeviceWindow::Turn() {
+    SetScreenSize(ScreenSize().transposed());
+}
+
+int CDeviceWindow::Scale() const {
+    const QSize s = ScreenSize();
+    return std::min(s.width(), s.height()) >= 480 ? 2 : 1;
+}
+
+int CDeviceWindow::BarHeight() const {
+    return 26 * Scale();
+}
+
+QRect CDeviceWindow::ScreenArea() const {
+    const QSize s = ScreenSize();
+    return QRect(0, BarHeight(), s.width(), s.height() - 2 * BarHeight());
+}
+
+void CDeviceWindow::Relayout() {
+    const QSize s = ScreenSize();
+    m_taskBar->setGeometry(0, 0, s.width(), BarHeight());
+    m_area->setGeometry(ScreenArea());
+    m_softKeys->setGeometry(0, s.height() - BarHeight(), s.width(), BarHeight());
+    for (CScreen* screen : m_stack)
+        screen->setGeometry(0, 0, m_area->width(), m_area->height());
+}
+
+CScreen* CDeviceWindow::TopScreen() const {
+    return m_stack.empty() ? nullptr : m_stack.back();
+}
+
+QImage CDeviceWindow::Grab() {
+    return grab().toImage();
+}
+
+void CDeviceWindow::PushScreen(CScreen* screen) {
+    std::erase(m_stack, screen);
+    if (CScreen* below = TopScreen())
+        below->hide();
+    m_stack.push_back(screen);
+    screen->setParent(m_area);
+    screen->setGeometry(0, 0, m_area->width(), m_area->height());
+    screen->show();
+    screen->raise();
+    screen->setFocus();
+    RefreshBars();
+}
+
+void CDeviceWindow::PopScreen(CScreen* screen) {
+    const bool wasTop = TopScreen() == screen;
+    std::erase(m_stack, screen);
+    screen->hide();
+    screen->setParent(nullptr);
+    if (wasTop)
+        if (CScreen* top = TopScreen()) {
+            top->show();
+            top->setFocus();
+        }
+    RefreshBars();
+}
+
+void CDeviceWindow::RefreshBars() {
+    CScreen* top = TopScreen();
+    m_softKeys->SetScreen(top);
+    m_taskBar->SetTitle(top && !top->windowTitle().isEmpty() ? top->windowTitle() : windowTitle());
+}
+
+void CDeviceWindow::closeEvent(QCloseEvent* event) {
+    // Closing the host window ends every running screen as its Cancel would, from the top,
+    // so the program still goes through its normal shut-down.
+    event->ignore();
+    for (auto it = m_stack.rbegin(); it != m_stack.rend(); ++it)
+        (*it)->EndDialog(IDCANCEL);
+}
