@@ -1,119 +1,135 @@
 #include "mail/ContactStore.h"
 
-#include <QDirIterator>
+#include "mail/VCardParser.h"
+
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSet>
 #include <QStandardPaths>
 
 #include <algorithm>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
-// The value of a property with vCard escapes undone.
-QString Unescape(const QString& value) {
-    QString out;
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        if (value[i] == '\\' && i + 1 < value.size()) {
-            const QChar n = value[++i];
-            out += (n == 'n' || n == 'N') ? QChar('\n') : n;
-        } else {
-            out += value[i];
-        }
-    }
-    return out;
+// Deeper than any address book's collections; a bound on the walk whatever the tree holds.
+constexpr int kMaxDepth = 32;
+
+bool IsCardFileName(const QString& name) {
+    return name.endsWith(QLatin1String(".vcf"), Qt::CaseInsensitive) ||
+           name.endsWith(QLatin1String(".vcard"), Qt::CaseInsensitive);
 }
 
-// Splits on unescaped ";" (the parts of N).
-QStringList SplitParts(const QString& value) {
-    QStringList parts;
-    QString current;
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        if (value[i] == '\\' && i + 1 < value.size()) {
-            current += value[i];
-            current += value[++i];
-        } else if (value[i] == ';') {
-            parts << Unescape(current);
-            current.clear();
-        } else {
-            current += value[i];
+bool IsInside(const QString& canonicalPath, const QString& canonicalRoot) {
+    return canonicalPath == canonicalRoot ||
+           canonicalPath.startsWith(canonicalRoot.endsWith('/') ? canonicalRoot
+                                                                : canonicalRoot + '/');
+}
+
+// Collects the card files under `folder`: links to folders are followed only when they lead
+// to a folder inside the contact folder, and every folder and file is taken once (no loops,
+// no card read twice through two links).
+class CCardFileWalk {
+public:
+    explicit CCardFileWalk(const QString& canonicalRoot) : m_root(canonicalRoot) {
+        m_folders.insert(canonicalRoot);
+    }
+
+    void Walk(const QString& folder, int depth) {
+        if (depth > kMaxDepth)
+            return;
+        const QFileInfoList entries = QDir(folder).entryInfoList(
+            QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot | QDir::System, QDir::Name);
+        for (const QFileInfo& entry : entries) {
+            const QString canonical = entry.canonicalFilePath();
+            if (canonical.isEmpty()) // a dangling link
+                continue;
+            if (entry.isDir()) {
+                if (entry.isSymLink() && !IsInside(canonical, m_root))
+                    continue;
+                if (m_folders.contains(canonical))
+                    continue;
+                m_folders.insert(canonical);
+                Walk(entry.filePath(), depth + 1);
+            } else if (IsCardFileName(entry.fileName()) && !m_files.contains(canonical)) {
+                m_files.insert(canonical);
+                paths << entry.filePath();
+            }
         }
     }
-    parts << Unescape(current);
-    return parts;
-}
+
+    QStringList paths;
+
+private:
+    QString m_root;
+    QSet<QString> m_folders;
+    QSet<QString> m_files;
+};
 
 } // namespace
+
+bool CContactStore::ReadCardFile(const QString& path, QByteArray* data) {
+    data->clear();
+    const QByteArray name = QFile::encodeName(path);
+    // A device or a pipe is never opened: opening alone may block or have effects.
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    // What was opened is checked again: the name may have been swapped in between.
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    char buffer[64 * 1024];
+    while (ok) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        // The limit holds for what is read, whatever size the file claims.
+        if (data->size() + n > kMaxCardFileBytes)
+            ok = false;
+        else
+            data->append(buffer, n);
+    }
+    ::close(fd);
+    if (!ok)
+        data->clear();
+    return ok;
+}
 
 QString CContactStore::DefaultFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/contacts";
 }
 
 std::vector<CContact> CContactStore::Parse(const QByteArray& text) {
-    // Unfold: a line starting with a space or tab continues the previous one.
-    QStringList lines;
-    for (QString line : QString::fromUtf8(text).split('\n')) {
-        if (line.endsWith('\r'))
-            line.chop(1);
-        if ((line.startsWith(' ') || line.startsWith('\t')) && !lines.isEmpty())
-            lines.last() += line.mid(1);
-        else
-            lines << line;
-    }
-    std::vector<CContact> contacts;
-    CContact card;
-    bool inCard = false;
-    int emails = 0;
-    for (const QString& line : lines) {
-        const qsizetype colon = line.indexOf(':');
-        if (colon <= 0)
-            continue;
-        // "item1.EMAIL;TYPE=work" -> EMAIL
-        QString name = line.left(colon).section(';', 0, 0).toUpper();
-        name = name.section('.', -1);
-        const QString value = line.mid(colon + 1);
-        if (name == "BEGIN" && value.trimmed().compare("VCARD", Qt::CaseInsensitive) == 0) {
-            card = CContact();
-            inCard = true;
-            emails = 0;
-        } else if (!inCard) {
-            continue;
-        } else if (name == "END") {
-            contacts.push_back(card);
-            inCard = false;
-        } else if (name == "FN") {
-            card.displayName = Unescape(value).trimmed();
-        } else if (name == "N") {
-            const QStringList parts = SplitParts(value);
-            card.secondName = parts.value(0).trimmed();
-            card.firstName = parts.value(1).trimmed();
-        } else if (name == "EMAIL" && emails < 3) {
-            // Slots by position: an empty EMAIL keeps its slot, as an address book's second
-            // address stays the second when the first is cleared.
-            card.email[emails++] = Unescape(value).trimmed();
-        } else if (name == "ORG") {
-            card.organisation = SplitParts(value).value(0).trimmed();
-        } else if (name == "NOTE") {
-            card.note = Unescape(value);
-        }
-    }
-    return contacts;
+    return CVCardParser::Parse(text);
 }
 
 std::vector<CContact> CContactStore::Load() const {
     std::vector<CContact> contacts;
     if (m_folder.isEmpty())
         return contacts;
-    QStringList files;
-    QDirIterator it(m_folder, {"*.vcf", "*.VCF", "*.vcard"}, QDir::Files,
-                    QDirIterator::Subdirectories | QDirIterator::FollowSymlinks);
-    while (it.hasNext())
-        files << it.next();
-    std::sort(files.begin(), files.end());
-    for (const QString& path : files) {
-        QFile file(path);
-        // An address book card is small; anything huge is not one.
-        if (file.size() > 4 * 1024 * 1024 || !file.open(QIODevice::ReadOnly))
+    const QFileInfo root(m_folder);
+    const QString canonicalRoot = root.canonicalFilePath();
+    if (canonicalRoot.isEmpty() || !root.isDir())
+        return contacts;
+    CCardFileWalk walk(canonicalRoot);
+    walk.Walk(m_folder, 0);
+    std::sort(walk.paths.begin(), walk.paths.end());
+    QByteArray data;
+    for (const QString& path : walk.paths) {
+        if (!ReadCardFile(path, &data))
             continue;
-        for (CContact& c : Parse(file.readAll()))
+        for (CContact& c : Parse(data))
             contacts.push_back(std::move(c));
     }
     return contacts;
