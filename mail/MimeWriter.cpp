@@ -7,6 +7,9 @@
 
 #include <fcntl.h>
 
+#include <algorithm>
+#include <cctype>
+#include <cstring>
 #include <mutex>
 
 namespace {
@@ -40,6 +43,70 @@ void AddAddresses(GMimeMessage* message, GMimeAddressType type, const QStringLis
         internet_address_list_add(list, ia);
         g_object_unref(ia);
     }
+}
+
+// Characters a parameter value may carry as they are (RFC 2045's token).
+bool IsTokenChar(char c) {
+    return c > 0x20 && c < 0x7F && !std::strchr("()<>@,;:\\\"/[]?=", c);
+}
+
+// Characters an RFC 2231 value may carry unencoded.
+bool IsAttributeChar(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || std::strchr("!#$&+-.^_`|~", c);
+}
+
+// One MIME parameter in a form no header reader can take for anything more: a token as it
+// is, other printable ASCII quoted, and anything else (line breaks, control characters,
+// quotes, backslashes, non-ASCII) encoded as RFC 2231 says, in pieces that keep header lines
+// short. Never a raw line break.
+QByteArray EncodeParameter(const QByteArray& name, const QString& value) {
+    const QByteArray bytes = value.toUtf8();
+    if (!bytes.isEmpty() && std::all_of(bytes.begin(), bytes.end(), IsTokenChar))
+        return name + '=' + bytes;
+    const bool printable = std::all_of(bytes.begin(), bytes.end(), [](char c) {
+        return c >= 0x20 && c < 0x7F && c != '"' && c != '\\';
+    });
+    if (printable && bytes.size() <= 60)
+        return name + "=\"" + bytes + '"';
+    QList<QByteArray> pieces{QByteArray()};
+    for (char c : bytes) {
+        const QByteArray unit =
+            IsAttributeChar(c)
+                ? QByteArray(1, c)
+                : '%' + QByteArray::number(quint8(c), 16).toUpper().rightJustified(2, '0');
+        // A character's continuation bytes stay in the piece of its first byte.
+        const bool continuation = (quint8(c) & 0xC0) == 0x80;
+        if (!continuation && pieces.last().size() + unit.size() > 60)
+            pieces << QByteArray();
+        pieces.last() += unit;
+    }
+    if (pieces.size() == 1)
+        return name + "*=utf-8''" + pieces.front();
+    QByteArray out;
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        if (i > 0)
+            out += ";\n ";
+        out +=
+            name + '*' + QByteArray::number(i) + '*' + '=' + (i == 0 ? "utf-8''" : "") + pieces[i];
+    }
+    return out;
+}
+
+// A header value as GMime writes it unchanged: the value, then its parameters, each on a line
+// of its own.
+QByteArray HeaderValue(const QByteArray& value, const QList<QByteArray>& parameters) {
+    QByteArray out = ' ' + value;
+    for (const QByteArray& p : parameters)
+        out += ";\n " + p;
+    return out + '\n';
+}
+
+// Replaces the text GMime writes for a header of `object` (the header must exist).
+void SetRawHeader(GMimeObject* object, const char* name, const QByteArray& raw) {
+    GMimeHeader* header =
+        g_mime_header_list_get_header(g_mime_object_get_header_list(object), name);
+    if (header)
+        g_mime_header_set_raw_value(header, raw.constData());
 }
 
 } // namespace
@@ -103,10 +170,16 @@ bool CMimeWriter::Write(const CMimeContent& content, const QString& path, QStrin
                                      : g_mime_part_new_with_type("application", "octet-stream"));
     g_mime_part_set_content(attachment.get(), data.get());
     g_mime_part_set_content_encoding(attachment.get(), GMIME_CONTENT_ENCODING_BASE64);
-    g_mime_part_set_filename(attachment.get(), Utf8(fileName).constData());
-    g_mime_object_set_content_disposition_parameter(
-        GMIME_OBJECT(attachment.get()), "size",
-        QByteArray::number(qlonglong(content.attachmentSize)).constData());
+    // GMime writes an ASCII name as it is, line breaks included: the two headers that carry
+    // the name are written here, after every other change to the part.
+    g_mime_object_set_disposition(GMIME_OBJECT(attachment.get()), GMIME_DISPOSITION_ATTACHMENT);
+    SetRawHeader(GMIME_OBJECT(attachment.get()), "Content-Type",
+                 HeaderValue(isPdf ? "application/pdf" : "application/octet-stream",
+                             {EncodeParameter("name", fileName)}));
+    SetRawHeader(GMIME_OBJECT(attachment.get()), "Content-Disposition",
+                 HeaderValue(GMIME_DISPOSITION_ATTACHMENT,
+                             {EncodeParameter("filename", fileName),
+                              "size=" + QByteArray::number(qlonglong(content.attachmentSize))}));
     g_mime_multipart_add(mixed.get(), GMIME_OBJECT(attachment.get()));
     g_mime_message_set_mime_part(message.get(), GMIME_OBJECT(mixed.get()));
 
