@@ -6,6 +6,9 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include <cerrno>
+#include <cstring>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -70,9 +73,20 @@ void CPasswordSource::Wipe(QByteArray& password) {
 
 bool CPasswordSource::IsPrivateFile(const QString& path, QString* error) {
     struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
+        const int why = errno;
         if (error)
-            *error = QStringLiteral("the password file %1 does not exist").arg(path);
+            *error = why == ENOENT || why == ENOTDIR
+                         ? QStringLiteral("the password file %1 does not exist").arg(path)
+                         : QStringLiteral("the password file %1 cannot be read: %2")
+                               .arg(path, QString::fromLocal8Bit(std::strerror(why)));
+        return false;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        if (error)
+            *error = S_ISDIR(st.st_mode)
+                         ? QStringLiteral("the password file %1 is a folder, not a file").arg(path)
+                         : QStringLiteral("the password file %1 is not a regular file").arg(path);
         return false;
     }
     if (st.st_uid != ::getuid() || (st.st_mode & (S_IRWXG | S_IRWXO)) != 0) {

@@ -135,7 +135,8 @@ int Add(const QStringList& args, QTextStream& err) {
         return 2;
     }
     if (!account.caFile.isEmpty() && !QFileInfo(account.caFile).isFile()) {
-        err << "quillmark account: the certificate file " << account.caFile << " does not exist"
+        err << "quillmark account: the certificate file " << account.caFile
+            << (QFileInfo(account.caFile).isDir() ? " is a folder, not a file" : " does not exist")
             << Qt::endl;
         return 2;
     }

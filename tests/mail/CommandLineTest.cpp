@@ -55,6 +55,14 @@ TEST_F(CommandLineTest, AccountsAreAddedListedAndRemoved) {
     EXPECT_TRUE(password.err.contains("never goes on the command line"));
     EXPECT_FALSE(ReadFile(PathIn("registry.reg")).contains("hunter2"));
     EXPECT_EQ(Run({"account", "add", "Y", "--host", "h"}).status, 2); // no sender
+    // A folder given for a file is called a folder, not a missing file.
+    for (const QString option : {"--password-file", "--ca-file"}) {
+        const CRun folder = Run({"account", "add", "Z", "--from", "a@b.c", "--host", "h", "--user",
+                                 "u", option, Home()});
+        EXPECT_EQ(folder.status, 2);
+        EXPECT_TRUE(folder.err.contains(Home() + " is a folder, not a file"))
+            << folder.err.toStdString();
+    }
 
     CRun list = Run({"account", "list"});
     EXPECT_EQ(list.status, 0);

@@ -44,6 +44,17 @@ TEST_F(PasswordSourceTest, FileMustBeReadableByItsOwnerOnly) {
     EXPECT_EQ(password, "s3cret");
 }
 
+TEST_F(PasswordSourceTest, AFolderOrDeviceIsNamedForWhatItIs) {
+    QString error;
+    EXPECT_FALSE(CPasswordSource::IsPrivateFile(Home(), &error));
+    EXPECT_TRUE(error.contains("is a folder, not a file")) << error.toStdString();
+    EXPECT_FALSE(error.contains("does not exist"));
+    EXPECT_FALSE(CPasswordSource::IsPrivateFile("/dev/null", &error));
+    EXPECT_TRUE(error.contains("is not a regular file")) << error.toStdString();
+    EXPECT_FALSE(CPasswordSource::IsPrivateFile(PathIn("missing"), &error));
+    EXPECT_TRUE(error.contains("does not exist")) << error.toStdString();
+}
+
 TEST_F(PasswordSourceTest, NoUserNeedsNoPasswordAndNoSecretStoreIsAClearFailure) {
     CMailAccount a = Account();
     a.user.clear();
