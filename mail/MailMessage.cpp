@@ -70,6 +70,9 @@ int CMailMessage::Send(IAccountChooser* chooser) {
     m_detail.clear();
     m_chosen.clear();
     m_messagePath.clear();
+    m_outcome = EMailOutcome::None;
+    m_transport.reset();
+    m_serverReply.clear();
     accounts.clear();
 
     accounts = AvailableAccounts();
@@ -111,6 +114,7 @@ int CMailMessage::Deliver(const QString& storeId) {
     if (!account)
         return Fail(EMailError::StoreMissingEntryId,
                     QStringLiteral("the account of store '%1' cannot be read").arg(storeId));
+    m_transport = account->transport;
 
     const QFileInfo file(attachmentPath);
     if (attachmentPath.isEmpty() || !file.exists() || !file.isFile() || !file.isReadable())
@@ -132,6 +136,16 @@ int CMailMessage::Deliver(const QString& storeId) {
                     QStringLiteral("the sender address '%1' of account '%2' is not an e-mail "
                                    "address")
                         .arg(account->from, account->name));
+
+    // The desktop's mail program keeps its own copy; one here would only pile up.
+    if (account->transport == EMailTransport::Desktop) {
+        QString why;
+        if (!CDesktopMailer::Compose(toList, ccList, subject, body, file.absoluteFilePath(), &why))
+            return Fail(EMailError::SubmitFailed, why);
+        LogRecord(kLogInfo, "mail: handed to the desktop's mail program");
+        m_outcome = EMailOutcome::HandedOver;
+        return kMailOk;
+    }
 
     CMaildirStore mailStore(mailFolder, storeId);
     QString why;
@@ -156,27 +170,22 @@ int CMailMessage::Deliver(const QString& storeId) {
                     QStringLiteral("the message could not be put into the Outbox of '%1'")
                         .arg(account->name));
 
-    switch (account->transport) {
-    case EMailTransport::Sync:
+    if (account->transport == EMailTransport::Sync) {
         LogRecord(kLogInfo, "mail: queued in the Outbox of '%s'",
                   account->name.toUtf8().constData());
+        m_outcome = EMailOutcome::Queued;
         return kMailOk;
-    case EMailTransport::Desktop:
-        if (!CDesktopMailer::Compose(toList, ccList, subject, body, content.attachmentPath, &why))
-            return Fail(EMailError::SubmitFailed, why);
-        break;
-    case EMailTransport::Smtp: {
-        QByteArray password;
-        if (!CPasswordSource::Fetch(*account, &password, &why))
-            return Fail(EMailError::Password, why);
-        const CSmtpEnvelope envelope{account->from, toList + ccList + bccList};
-        const bool sent = CSmtpTransport::Submit(*account, password, envelope, m_messagePath, &why);
-        CPasswordSource::Wipe(password);
-        if (!sent)
-            return Fail(EMailError::SubmitFailed, why);
-        break;
     }
-    }
+    QByteArray password;
+    if (!CPasswordSource::Fetch(*account, &password, &why))
+        return Fail(EMailError::Password, why);
+    const CSmtpEnvelope envelope{account->from, toList + ccList + bccList};
+    const bool sent =
+        CSmtpTransport::Submit(*account, password, envelope, m_messagePath, &why, &m_serverReply);
+    CPasswordSource::Wipe(password);
+    if (!sent)
+        return Fail(EMailError::SubmitFailed, why);
+    m_outcome = EMailOutcome::Sent;
     const QString sentPath = mailStore.Move(m_messagePath, EMailFolder::Sent);
     if (!sentPath.isEmpty())
         m_messagePath = sentPath;

@@ -4,13 +4,17 @@
 // accounts (an "ActiveSync" store first), lets the chooser pick one when there are several,
 // writes the message into that account's Drafts, moves it to Outbox and submits it; a sent
 // message ends in Sent, a failed one stays in Outbox, a queue-only store keeps it in Outbox.
+// A desktop account hands recipients, texts and the file to the desktop's mail program and
+// keeps no copy: that program has its own.
 
 #include "mail/AccountChooser.h"
+#include "mail/MailAccount.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <cstdint>
+#include <optional>
 
 // Result codes of Send: 0 on success, negative on failure.
 inline constexpr int kMailOk = 0;
@@ -29,6 +33,14 @@ enum class EMailError {
     StoreUnusable, // its folders or the message file could not be written
     Password,
     SubmitFailed, // the message stays in Outbox
+};
+
+// How a message left when Send succeeded.
+enum class EMailOutcome {
+    None,       // not (yet) sent
+    Sent,       // accepted by the SMTP server
+    Queued,     // waiting in the Outbox of a queue-only store
+    HandedOver, // given to the desktop's mail program, where the user sends it
 };
 
 class CMailMessage {
@@ -54,6 +66,11 @@ public:
     // The account the message went through and where its file ended up.
     QString ChosenAccount() const { return m_chosen; }
     QString MessagePath() const { return m_messagePath; }
+    EMailOutcome Outcome() const { return m_outcome; }
+    // The kind of the chosen account, once it was read (also when the send failed after).
+    std::optional<EMailTransport> Transport() const { return m_transport; }
+    // The SMTP server's refusal when it refused the message ("550 5.1.1 ..."), else empty.
+    QString ServerReply() const { return m_serverReply; }
 
     // The account names Send offers, in its order: an "ActiveSync" store first, then every
     // e-mail account of the table.
@@ -73,4 +90,7 @@ private:
     QString m_detail;
     QString m_chosen;
     QString m_messagePath;
+    EMailOutcome m_outcome = EMailOutcome::None;
+    std::optional<EMailTransport> m_transport;
+    QString m_serverReply;
 };

@@ -7,6 +7,7 @@
 
 #include <curl/curl.h>
 
+#include <cctype>
 #include <mutex>
 
 namespace {
@@ -22,6 +23,30 @@ size_t ReadBody(char* buffer, size_t size, size_t count, void* user) {
     return n < 0 ? CURL_READFUNC_ABORT : size_t(n);
 }
 
+// Keeps the server's last refusal (a reply of code 400 or more) from libcurl's protocol trace.
+// Only what the server sent is looked at, never what was sent to it.
+int KeepRefusal(CURL*, curl_infotype type, char* data, size_t size, void* user) {
+    if (type != CURLINFO_HEADER_IN)
+        return 0;
+    auto* refusal = static_cast<QByteArray*>(user);
+    for (const QByteArray& line : QByteArray(data, qsizetype(size)).split('\n')) {
+        const QByteArray reply = line.trimmed();
+        if (reply.size() >= 3 && reply[0] >= '4' && reply[0] <= '5' &&
+            std::isdigit(static_cast<unsigned char>(reply[1])) &&
+            std::isdigit(static_cast<unsigned char>(reply[2])))
+            *refusal = reply.left(300);
+    }
+    return 0;
+}
+
+QString Printable(const QByteArray& text) {
+    QString out = QString::fromUtf8(text);
+    for (QChar& c : out)
+        if (!c.isPrint())
+            c = QLatin1Char(' ');
+    return out.simplified();
+}
+
 QByteArray Bracketed(const QString& address) {
     return "<" + address.trimmed().toUtf8() + ">";
 }
@@ -30,7 +55,7 @@ QByteArray Bracketed(const QString& address) {
 
 bool CSmtpTransport::Submit(const CMailAccount& account, const QByteArray& password,
                             const CSmtpEnvelope& envelope, const QString& messagePath,
-                            QString* error) {
+                            QString* error, QString* serverReply) {
     InitCurl();
     auto fail = [&](const QString& why) {
         if (error)
@@ -61,6 +86,12 @@ bool CSmtpTransport::Submit(const CMailAccount& account, const QByteArray& passw
     for (const QString& r : envelope.recipients)
         recipients = curl_slist_append(recipients, Bracketed(r).constData());
 
+    if (serverReply)
+        serverReply->clear();
+    QByteArray refusal;
+    curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, KeepRefusal);
+    curl_easy_setopt(curl, CURLOPT_DEBUGDATA, &refusal);
+    curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);
     char detail[CURL_ERROR_SIZE] = {};
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, detail);
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
@@ -99,8 +130,13 @@ bool CSmtpTransport::Submit(const CMailAccount& account, const QByteArray& passw
 
     if (result != CURLE_OK) {
         QString why = QString::fromUtf8(detail[0] ? detail : curl_easy_strerror(result));
-        if (response > 0)
+        if (!refusal.isEmpty()) {
+            why += QStringLiteral(" (server answered: %1)").arg(Printable(refusal));
+            if (serverReply)
+                *serverReply = Printable(refusal);
+        } else if (response > 0) {
             why += QStringLiteral(" (server answered %1)").arg(response);
+        }
         LogRecord(kLogError, "mail: submission failed: %s", why.toUtf8().constData());
         return fail(why);
     }

@@ -18,7 +18,10 @@ struct CSmtpEnvelope {
 class CSmtpTransport {
 public:
     // Sends the message at `messagePath` (LF line ends; sent as CRLF). `password` may be empty
-    // for a server without authentication. False with `error` on any failure.
+    // for a server without authentication. False with `error` on any failure; when the server
+    // refused something, `serverReply` holds its last refusal ("550 5.1.1 ..."), printable
+    // characters only.
     static bool Submit(const CMailAccount& account, const QByteArray& password,
-                       const CSmtpEnvelope& envelope, const QString& messagePath, QString* error);
+                       const CSmtpEnvelope& envelope, const QString& messagePath, QString* error,
+                       QString* serverReply = nullptr);
 };

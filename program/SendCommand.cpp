@@ -87,9 +87,20 @@ int RunSendCommand(const QStringList& args, QTextStream& out, QTextStream& err) 
             err << "quillmark send: the message stays in " << message.MessagePath() << Qt::endl;
         return 1;
     }
-    const bool queued = message.MessagePath().contains("/Outbox/");
-    out << (queued ? "queued '" : "sent '") << message.attachmentPath << "' to '" << message.to
-        << (queued ? "' in the Outbox of " : "' through ") << message.ChosenAccount() << Qt::endl;
+    switch (message.Outcome()) {
+    case EMailOutcome::Queued:
+        out << "queued '" << message.attachmentPath << "' to '" << message.to
+            << "' in the Outbox of " << message.ChosenAccount() << Qt::endl;
+        break;
+    case EMailOutcome::HandedOver:
+        out << "handed '" << message.attachmentPath << "' for '" << message.to
+            << "' to the desktop's mail program (not sent yet)" << Qt::endl;
+        break;
+    default:
+        out << "sent '" << message.attachmentPath << "' to '" << message.to << "' through "
+            << message.ChosenAccount() << Qt::endl;
+        break;
+    }
     return 0;
 }
 

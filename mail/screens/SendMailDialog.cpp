@@ -220,15 +220,53 @@ void CSendMailDialog::Send() {
                                LoadFormatted(IDS_ERROR));
     }
     const bool sent = result == kMailOk;
+    const bool handedOver = sent && message.Outcome() == EMailOutcome::HandedOver;
     CQuestionBox box(this);
     box.SetKind(CQuestionBox::kClose);
     box.SetPictures(sent ? IDB_MSG_SUCCESS : IDB_MSG_ATTENTION);
     box.SetTitles(LoadFormatted(sent ? IDS_SUCCESS_1178 : IDS_ERROR_1175),
-                  LoadFormatted(sent ? IDS_EMAIL_SENT : IDS_SEND_MAIL));
-    box.SetBody(LoadFormatted(sent ? IDS_FILE_SUCCESSFULLY_SENT_VIA : IDS_SEND_FILE_CHECK_WHETHER,
-                              m_attachment, address));
+                  LoadFormatted(handedOver ? IDS_MAIL_HANDED_OVER
+                                : sent     ? IDS_EMAIL_SENT
+                                           : IDS_SEND_MAIL));
+    box.SetBody(sent ? SuccessText(message, address) : FailureText(message, address));
     box.Show();
     EndDialog(sent ? IDOK : IDCANCEL);
+}
+
+// Says only what is true of the account used: a message the SMTP server took is sent, one in a
+// queue-only store waits for the synchronisation, one handed to the desktop's mail program is
+// sent from there.
+QString CSendMailDialog::SuccessText(const CMailMessage& message, const QString& address) const {
+    const std::uint16_t text = message.Outcome() == EMailOutcome::Queued ? IDS_MAIL_SENT_QUEUED
+                               : message.Outcome() == EMailOutcome::HandedOver
+                                   ? IDS_MAIL_HANDED_OVER_BODY
+                                   : IDS_FILE_SUCCESSFULLY_SENT_VIA;
+    return LoadFormatted(text, m_attachment, address);
+}
+
+// The failure text names what stands in for the device's mail program, and the reason follows.
+QString CSendMailDialog::FailureText(const CMailMessage& message, const QString& address) const {
+    const auto transport = message.Transport();
+    const std::uint16_t text = transport == EMailTransport::Desktop ? IDS_MAIL_FAILED_DESKTOP
+                               : transport == EMailTransport::Sync  ? IDS_MAIL_FAILED_QUEUE
+                                                                    : IDS_SEND_FILE_CHECK_WHETHER;
+    QString why;
+    switch (message.LastError()) {
+    case EMailError::NoAccount: why = LoadFormatted(IDS_MAIL_WHY_NO_ACCOUNT); break;
+    case EMailError::Password:
+        why = LoadFormatted(IDS_MAIL_WHY_PASSWORD, message.ErrorDetail());
+        break;
+    case EMailError::SubmitFailed:
+        if (transport == EMailTransport::Desktop)
+            why = LoadFormatted(IDS_MAIL_WHY_DESKTOP, message.ErrorDetail());
+        else if (!message.ServerReply().isEmpty())
+            why = LoadFormatted(IDS_MAIL_WHY_SERVER, message.ServerReply());
+        else
+            why = LoadFormatted(IDS_MAIL_WHY_OTHER, message.ErrorDetail());
+        break;
+    default: why = LoadFormatted(IDS_MAIL_WHY_OTHER, message.ErrorDetail()); break;
+    }
+    return LoadFormatted(text, m_attachment, address) + QStringLiteral("\n\n") + why;
 }
 
 void CSendMailDialog::Layout() {

@@ -11,6 +11,7 @@
 #include <cstdint>
 
 struct CAppSettings;
+class CMailMessage;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -47,6 +48,8 @@ private:
     void PickContact();
     void Send();
     void EnableCommands(bool enable);
+    QString SuccessText(const CMailMessage& message, const QString& address) const;
+    QString FailureText(const CMailMessage& message, const QString& address) const;
 
     CAppSettings& m_settings;
     QString m_attachment;

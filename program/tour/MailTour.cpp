@@ -8,6 +8,7 @@
 #include "screens/MainDlg.h"
 #include "text/ProductInfo.h"
 #include "text/Strings.h"
+#include "ui/toolkit/QuestionBox.h"
 
 #include <QDir>
 #include <QFile>
@@ -83,4 +84,32 @@ void RunMailTour(CTourContext& tour) {
         [&](CScreen* top) {
             return dynamic_cast<CListChooserDialog*>(top) != nullptr && painted(top);
         });
+
+    // What the send screen reports: a failure with its reason under it (the longest text it
+    // shows) and a message handed to the desktop's mail program. Built from the same texts,
+    // so that the tour never sends anything.
+    const QString address = QStringLiteral("anna.berg@example.org");
+    const struct {
+        const char* name;
+        std::uint16_t caption, heading;
+        QString body;
+        std::uint32_t picture;
+    } outcomes[] = {
+        {"73-send-failed", ids::IDS_ERROR_1175, ids::IDS_SEND_MAIL,
+         LoadFormatted(ids::IDS_SEND_FILE_CHECK_WHETHER, pdf, address) + "\n\n" +
+             LoadFormatted(ids::IDS_MAIL_WHY_NO_ACCOUNT),
+         ids::IDB_MSG_ATTENTION},
+        {"74-send-handed-over", ids::IDS_SUCCESS_1178, ids::IDS_MAIL_HANDED_OVER,
+         LoadFormatted(ids::IDS_MAIL_HANDED_OVER_BODY, pdf, address), ids::IDB_MSG_SUCCESS},
+    };
+    for (const auto& outcome : outcomes) {
+        CQuestionBox box(main);
+        box.SetKind(CQuestionBox::kClose);
+        box.SetTitles(LoadFormatted(outcome.caption), LoadFormatted(outcome.heading));
+        box.SetBody(outcome.body);
+        box.SetPictures(outcome.picture);
+        tour.ShootModal(
+            outcome.name, [&] { box.Show(); },
+            [&](CScreen* top) { return top == &box && painted(top); });
+    }
 }

@@ -278,6 +278,18 @@ inline constexpr std::uint16_t IDS_MAIL_SUBJECT_LABEL = 9703;
 inline constexpr std::uint16_t IDS_MAIL_BODY_LABEL = 9704;
 inline constexpr std::uint16_t IDS_MAIL_PICK_CONTACT = 9705;
 inline constexpr std::uint16_t IDS_MAIL_PICK_BUTTON = 9706;
+// The outcome of a send, for the kind of account it went through.
+inline constexpr std::uint16_t IDS_MAIL_SENT_QUEUED = 9707;
+inline constexpr std::uint16_t IDS_MAIL_HANDED_OVER = 9708;
+inline constexpr std::uint16_t IDS_MAIL_HANDED_OVER_BODY = 9709;
+inline constexpr std::uint16_t IDS_MAIL_FAILED_DESKTOP = 9710;
+inline constexpr std::uint16_t IDS_MAIL_FAILED_QUEUE = 9711;
+// Why a send failed, shown under the failure text.
+inline constexpr std::uint16_t IDS_MAIL_WHY_NO_ACCOUNT = 9712;
+inline constexpr std::uint16_t IDS_MAIL_WHY_SERVER = 9713;
+inline constexpr std::uint16_t IDS_MAIL_WHY_PASSWORD = 9714;
+inline constexpr std::uint16_t IDS_MAIL_WHY_DESKTOP = 9715;
+inline constexpr std::uint16_t IDS_MAIL_WHY_OTHER = 9716;
 // Camera screen.
 inline constexpr std::uint16_t IDS_CAMERA_TITLE = 9300;
 inline constexpr std::uint16_t IDS_CAMERA_SHUTTER = 9301;

@@ -128,4 +128,18 @@ TEST_F(CommandLineTest, SendFailuresExitWithOne) {
     EXPECT_TRUE(unreachable.err.contains("Outbox"));
 }
 
+TEST_F(CommandLineTest, ADesktopAccountSaysTheMessageWasHandedOverNotSent) {
+    WriteFile(PathIn("mailer.sh"), "#!/bin/sh\nexit 0\n");
+    QFile::setPermissions(PathIn("mailer.sh"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("QUILLMARK_MAILER", QFile::encodeName(PathIn("mailer.sh")));
+    ASSERT_EQ(Run({"account", "add", "Desk", "--desktop"}).status, 0);
+    const CRun handed = Run({"send", "--to", "anna@example.org", pdf});
+    qunsetenv("QUILLMARK_MAILER");
+    EXPECT_EQ(handed.status, 0) << handed.err.toStdString();
+    EXPECT_EQ(handed.out, "handed '" + pdf +
+                              "' for 'anna@example.org' to the desktop's mail program (not sent "
+                              "yet)\n");
+}
+
 } // namespace

@@ -221,6 +221,7 @@ TEST_F(MailMessageTest, ActiveSyncStoreComesFirstAndOnlyQueues) {
     ASSERT_EQ(m.Send(&cancel), kMailOk);
     EXPECT_EQ(cancel.offered, QStringList({"ActiveSync", "Work"}));
     EXPECT_EQ(m.ChosenAccount(), "ActiveSync");
+    EXPECT_EQ(m.Outcome(), EMailOutcome::Queued);
     EXPECT_EQ(Folder(sync, EMailFolder::Outbox).size(), 1);
     server.Stop();
     EXPECT_TRUE(server.Received().isEmpty());
@@ -300,7 +301,32 @@ TEST_F(MailMessageTest, DesktopAccountHandsTheFileToTheMailProgram) {
     EXPECT_EQ(QString::fromUtf8(ReadBytes(record)).split('\n', Qt::SkipEmptyParts),
               QStringList({"--subject", "Scans", "--body", "Here they are.", "--attach", pdf,
                            "anna@example.org", "bert@example.org"}));
-    EXPECT_EQ(Folder(desk, EMailFolder::Sent).size(), 1);
+    EXPECT_EQ(m.Outcome(), EMailOutcome::HandedOver);
+    // The desktop's mail program keeps its own copy; none piles up here.
+    for (EMailFolder folder : {EMailFolder::Drafts, EMailFolder::Outbox, EMailFolder::Sent})
+        EXPECT_TRUE(Folder(desk, folder).isEmpty());
+}
+
+TEST_F(MailMessageTest, ARefusedRecipientFailsWithTheServersAnswer) {
+    CSmtpTestServer server(PathIn("server"));
+    server.RefuseRecipient("nobody@example.org");
+    ASSERT_TRUE(server.Start(CSmtpTestServer::EMode::Plain));
+    CMailAccount account = server.Account("Work");
+    AddAccount(account);
+    CMailMessage m = Message("anna@example.org nobody@example.org");
+    EXPECT_EQ(m.Send(nullptr), kMailFailed);
+    EXPECT_EQ(m.LastError(), EMailError::SubmitFailed);
+    EXPECT_EQ(m.Outcome(), EMailOutcome::None);
+    EXPECT_EQ(m.Transport(), EMailTransport::Smtp);
+    EXPECT_EQ(m.ServerReply(),
+              "550 5.1.1 <nobody@example.org>: Recipient address rejected: User unknown");
+    EXPECT_TRUE(m.ErrorDetail().contains("550 5.1.1")) << m.ErrorDetail().toStdString();
+    EXPECT_EQ(Folder(account, EMailFolder::Outbox).size(), 1);
+
+    CMailMessage ok = Message("anna@example.org");
+    ASSERT_EQ(ok.Send(nullptr), kMailOk) << ok.ErrorDetail().toStdString();
+    EXPECT_EQ(ok.Outcome(), EMailOutcome::Sent);
+    EXPECT_TRUE(ok.ServerReply().isEmpty());
 }
 
 } // namespace

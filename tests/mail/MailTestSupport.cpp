@@ -87,7 +87,7 @@ bool CSmtpTestServer::Start(EMode mode, const QString& user, const QString& pass
     for (int attempt = 0; attempt < 5; ++attempt) {
         m_port = UnusedLoopbackPort();
         QStringList args;
-        if (mode == EMode::Plain && user.isEmpty()) {
+        if (mode == EMode::Plain && user.isEmpty() && m_refused.isEmpty()) {
             args = {"-m",
                     "aiosmtpd",
                     "-n",
@@ -110,6 +110,8 @@ bool CSmtpTestServer::Start(EMode mode, const QString& user, const QString& pass
                 args << "--cert" << CertificatePath() << "--key" << m_folder + "/key.pem";
             if (!user.isEmpty())
                 args << "--user" << user << "--password" << password;
+            if (!m_refused.isEmpty())
+                args << "--refuse-rcpt" << m_refused;
         }
         m_process->start(kPython, args);
         if (!m_process->waitForStarted(30000))

@@ -22,6 +22,8 @@ public:
     explicit CSmtpTestServer(const QString& folder);
     ~CSmtpTestServer();
 
+    // The server refuses this recipient with a 550 reply (set before Start).
+    void RefuseRecipient(const QString& address) { m_refused = address; }
     // Starts the server and waits until it accepts connections. TLS modes need Certificate().
     bool Start(EMode mode, const QString& user = {}, const QString& password = {});
     void Stop();
@@ -43,6 +45,7 @@ private:
     QString m_folder;
     int m_port = 0;
     EMode m_mode = EMode::Plain;
+    QString m_refused;
     std::unique_ptr<QProcess> m_process;
 };
 

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
-"""A loopback SMTP server for the mail tests: STARTTLS or TLS with a given certificate,
-optionally asking for a user and password. Keeps what it receives as a Maildir."""
+"""A loopback SMTP server for the mail tests: plain, STARTTLS or TLS with a given certificate,
+optionally asking for a user and password or refusing one recipient. Keeps what it receives as
+a Maildir."""
 
 import argparse
 import signal
@@ -9,6 +10,20 @@ import ssl
 from aiosmtpd.controller import Controller
 from aiosmtpd.handlers import Mailbox
 from aiosmtpd.smtp import AuthResult, LoginPassword
+
+
+class RefusingMailbox(Mailbox):
+    """Refuses one recipient as a real server refuses an unknown mailbox."""
+
+    def __init__(self, maildir, refused):
+        super().__init__(maildir)
+        self.refused = refused
+
+    async def handle_RCPT(self, server, session, envelope, address, rcpt_options):
+        if address == self.refused:
+            return "550 5.1.1 <%s>: Recipient address rejected: User unknown" % address
+        envelope.rcpt_tos.append(address)
+        return "250 OK"
 
 
 def main():
@@ -20,6 +35,7 @@ def main():
     parser.add_argument("--key")
     parser.add_argument("--user")
     parser.add_argument("--password")
+    parser.add_argument("--refuse-rcpt")
     args = parser.parse_args()
 
     context = None
@@ -41,7 +57,9 @@ def main():
     if args.mode == "starttls":
         params.update(tls_context=context, require_starttls=True)
     kwargs = {"ssl_context": context} if args.mode == "tls" else {}
-    controller = Controller(Mailbox(args.maildir), hostname="127.0.0.1", port=args.port,
+    handler = (RefusingMailbox(args.maildir, args.refuse_rcpt) if args.refuse_rcpt
+               else Mailbox(args.maildir))
+    controller = Controller(handler, hostname="127.0.0.1", port=args.port,
                             **kwargs, **params)
     controller.start()
     signal.sigwait([signal.SIGTERM, signal.SIGINT])

@@ -44,7 +44,7 @@ TEST(StringsTest, FormatsArgumentsAndUnknownIdsGiveEmptyText) {
     EXPECT_EQ(LoadFormatted(IDS_ADDING_PAGE, 3, 10), "Adding page 3 of 10...");
     EXPECT_EQ(LoadFormatted(1024, 4097), "Critical application error #4097.");
     EXPECT_EQ(LoadFormatted(1177, QString("a.pdf"), "x@y.z"),
-              "Could not send file 'a.pdf' to 'x@y.z'. Please check whether your Pocket Outlook is "
+              "Could not send file 'a.pdf' to 'x@y.z'. Please check whether your mail account is "
               "configured and that you are able to send emails and try again.");
     EXPECT_EQ(LoadFormatted(1025), QString());
     EXPECT_EQ(LoadFormatted(0), QString());

@@ -14,6 +14,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFile>
 #include <QJsonArray>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -35,11 +36,32 @@ protected:
         WhenScreenOpens(&dialog, [this](CScreen* top) {
             if (auto* box = dynamic_cast<CQuestionBox*>(top)) {
                 boxes << box->Caption() + "/" + box->Heading();
+                // What the box says, as assistive tools read it.
+                bodies << box->accessibleDescription();
                 box->EndDialog(IDOK);
             }
         });
     }
+    // Sends the PDF to `address` through the stored accounts; the screen's result code.
+    int SendTo(const QString& address) {
+        CSendMailDialog dialog(m_settings);
+        dialog.SetAttachment(m_pdf);
+        dialog.SetAddress(address);
+        return Run(dialog, [&](CSendMailDialog& d) {
+            CloseNextBox(d);
+            d.SendCommand(ID_SEND);
+        });
+    }
+    QString Failure(const QString& address, const QString& program) const {
+        return "Could not send file '" + m_pdf + "' to '" + address +
+               "'. Please check whether your " + program +
+               " is configured and that you are able to send emails and try again.\n\n";
+    }
+    QStringList Mails(const QString& store, EMailFolder folder) const {
+        return CMaildirStore(CMailMessage::DefaultMailFolder(), store).Messages(folder);
+    }
     QStringList boxes;
+    QStringList bodies;
 };
 
 TEST_F(SendMailDialogTest, SendsThePdfAndRemembersTheAddress) {
@@ -215,6 +237,95 @@ TEST_F(SendMailDialogTest, ShareOpensTheScreenPrefilledForTheFile) {
     EXPECT_EQ(fields[0], "anna@example.org");
     EXPECT_EQ(fields[1], "Emailing: 20261208_0930.pdf");
     EXPECT_TRUE(fields[2].contains("Tessaly Quillmark")) << fields[2].toStdString();
+}
+
+TEST_F(SendMailDialogTest, EachOutcomeSaysWhatIsTrueOfTheAccountUsed) {
+    // No account at all: how to add one.
+    EXPECT_EQ(SendTo("anna@example.org"), IDCANCEL);
+    EXPECT_EQ(boxes, QStringList({"Error/Could not send mail"}));
+    EXPECT_EQ(bodies.value(0),
+              Failure("anna@example.org", "mail account") +
+                  "No mail account is set up. Add one with 'quillmark account add' (see the "
+                  "README).");
+
+    // An SMTP server that takes the message: sent, with nothing left to synchronise.
+    CSmtpTestServer server(PathIn("server"));
+    server.RefuseRecipient("nobody@example.org");
+    ASSERT_TRUE(server.Start(CSmtpTestServer::EMode::Plain));
+    AddAccount(server.Account("Work"));
+    boxes.clear();
+    bodies.clear();
+    EXPECT_EQ(SendTo("anna@example.org"), IDOK);
+    EXPECT_EQ(boxes, QStringList({"Success/Email sent"}));
+    EXPECT_EQ(bodies.value(0),
+              "File '" + m_pdf + "' successfully sent to 'anna@example.org' via email.");
+    EXPECT_TRUE(server.WaitForMessages(1));
+
+    // The server refuses a recipient: its answer is shown under the failure text.
+    boxes.clear();
+    bodies.clear();
+    EXPECT_EQ(SendTo("nobody@example.org"), IDCANCEL);
+    EXPECT_EQ(boxes, QStringList({"Error/Could not send mail"}));
+    EXPECT_EQ(bodies.value(0), Failure("nobody@example.org", "mail account") +
+                                   "The mail server answered: 550 5.1.1 <nobody@example.org>: "
+                                   "Recipient address rejected: User unknown");
+    EXPECT_EQ(Mails("work", EMailFolder::Outbox).size(), 1);
+}
+
+TEST_F(SendMailDialogTest, AMissingPasswordIsNamed) {
+    CSmtpTestServer server(PathIn("server"));
+    ASSERT_TRUE(server.Start(CSmtpTestServer::EMode::Plain));
+    CMailAccount account = server.Account("Work");
+    account.user = "anna";
+    account.passwordFile = PathIn("gone");
+    AddAccount(account);
+    EXPECT_EQ(SendTo("bert@example.org"), IDCANCEL);
+    EXPECT_EQ(bodies.value(0), Failure("bert@example.org", "mail account") +
+                                   "The password could not be found: the password file " +
+                                   PathIn("gone") + " does not exist");
+    EXPECT_TRUE(server.Received().isEmpty());
+}
+
+TEST_F(SendMailDialogTest, AQueueOnlyStoreAsksForTheSynchronisation) {
+    CMailAccount sync;
+    sync.name = kSyncStoreName;
+    sync.transport = EMailTransport::Sync;
+    AddAccount(sync);
+    EXPECT_EQ(SendTo("anna@example.org"), IDOK);
+    EXPECT_EQ(boxes, QStringList({"Success/Email sent"}));
+    EXPECT_EQ(bodies.value(0),
+              "File '" + m_pdf +
+                  "' successfully sent to 'anna@example.org' via email. Please synchronize your "
+                  "queue-only mail store to finalize the delivery to the recepient.");
+    EXPECT_EQ(Mails("activesync", EMailFolder::Outbox).size(), 1);
+}
+
+TEST_F(SendMailDialogTest, TheDesktopMailProgramGetsTheMessageAndNoCopyIsKept) {
+    const QString mailer = PathIn("mailer.sh");
+    WriteFile(mailer, "#!/bin/sh\nexit 0\n");
+    QFile::setPermissions(mailer, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("QUILLMARK_MAILER", QFile::encodeName(mailer));
+    CMailAccount desk;
+    desk.name = "Desktop";
+    desk.transport = EMailTransport::Desktop;
+    AddAccount(desk);
+    const int handed = SendTo("anna@example.org");
+    WriteFile(mailer, "#!/bin/sh\nexit 3\n");
+    const int refused = SendTo("anna@example.org");
+    qunsetenv("QUILLMARK_MAILER");
+
+    EXPECT_EQ(handed, IDOK);
+    EXPECT_EQ(refused, IDCANCEL);
+    EXPECT_EQ(boxes, QStringList({"Success/Email handed over", "Error/Could not send mail"}));
+    EXPECT_EQ(bodies.value(0), "File '" + m_pdf +
+                                   "' was handed to your desktop's mail program for "
+                                   "'anna@example.org'. It is not sent yet: please send it from "
+                                   "there.");
+    EXPECT_EQ(bodies.value(1), Failure("anna@example.org", "desktop's mail program") +
+                                   "The desktop's mail program did not take the message: " +
+                                   mailer + " failed (exit status 3)");
+    for (EMailFolder folder : {EMailFolder::Drafts, EMailFolder::Outbox, EMailFolder::Sent})
+        EXPECT_TRUE(Mails("desktop", folder).isEmpty());
 }
 
 } // namespace
