@@ -7,10 +7,20 @@ if(QM_CCACHE)
 endif()
 
 option(QM_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+option(QM_FUZZ "Build the libFuzzer targets of tests/fuzz (clang only)" OFF)
 
 add_compile_options(-Wall -Wextra)
 if(QM_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+if(QM_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "QM_FUZZ needs clang (CC=clang CXX=clang++)")
+  endif()
+  # Coverage for libFuzzer in every library; the fuzz targets link libFuzzer itself.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                      -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
 endif()
 

@@ -107,7 +107,7 @@ bool IsEncodingName(const QByteArray& upper) {
 
 std::optional<CProperty> ParseProperty(const QByteArray& line) {
     const qsizetype end = HeaderEnd(line);
-    if (end <= 0)
+    if (end <= 0 || end > kMaxHeaderScan)
         return std::nullopt;
     CProperty property;
     property.value = line.mid(end + 1);
@@ -138,54 +138,52 @@ bool IsQuotedPrintable(const CProperty& property) {
     return property.Param("ENCODING").toUpper() == "QUOTED-PRINTABLE";
 }
 
-// Physical lines end at LF, CR LF or a lone CR.
-std::vector<QByteArray> PhysicalLines(const QByteArray& text) {
-    std::vector<QByteArray> lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != '\n' && text[i] != '\r')
-            continue;
-        lines.push_back(text.mid(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size())
-        lines.push_back(text.mid(start));
-    return lines;
-}
-
-// Joins folded lines, as bytes: a fold may fall inside a UTF-8 character. A line starting with
-// a space or tab continues the one before; a quoted-printable value ending in "=" continues
-// on the next line whatever it starts with (a soft line break).
+// Joins folded lines, as bytes: a fold may fall inside a UTF-8 character. Physical lines end
+// at LF, CR LF or a lone CR. A line starting with a space or tab continues the one before; a
+// quoted-printable value ending in "=" continues on the next line whatever it starts with (a
+// soft line break).
 std::vector<QByteArray> LogicalLines(const QByteArray& text) {
     std::vector<QByteArray> logical;
     bool quotedPrintable = false;
     bool headerSeen = false;
-    for (QByteArray& line : PhysicalLines(text)) {
+    const auto addLine = [&](QByteArrayView line) {
         if (!logical.empty()) {
             QByteArray& last = logical.back();
             if (quotedPrintable && last.endsWith('=')) {
                 last.chop(1);
                 last += line;
-                continue;
+                return;
             }
             if (!line.isEmpty() && (line[0] == ' ' || line[0] == '\t')) {
-                last += QByteArrayView(line).sliced(1);
+                last += line.sliced(1);
                 // A header folded before its ":" is looked at again once it is whole.
                 if (!headerSeen && last.size() <= kMaxHeaderScan) {
                     const auto property = ParseProperty(last);
                     headerSeen = property.has_value();
                     quotedPrintable = property && IsQuotedPrintable(*property);
                 }
-                continue;
+                return;
             }
         }
-        const auto property = ParseProperty(line);
+        if (line.isEmpty()) // nothing to start a property with (the end of a 2.1 photo)
+            return;
+        logical.emplace_back(line.toByteArray());
+        const auto property = ParseProperty(logical.back());
         headerSeen = property.has_value();
         quotedPrintable = property && IsQuotedPrintable(*property);
-        logical.push_back(std::move(line));
+    };
+    const QByteArrayView all(text);
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        if (all[i] != '\n' && all[i] != '\r')
+            continue;
+        addLine(all.sliced(start, i - start));
+        if (all[i] == '\r' && i + 1 < all.size() && all[i + 1] == '\n')
+            ++i;
+        start = i + 1;
     }
+    if (start < all.size())
+        addLine(all.sliced(start));
     return logical;
 }
 
@@ -269,11 +267,12 @@ QString Unescape(QStringView value) {
     return out;
 }
 
-// The parts of a structured value (N, ORG), split on unescaped ";", escapes still in place.
-QStringList SplitStructured(const QString& value) {
+// The first `count` parts of a structured value (N, ORG), split on unescaped ";", escapes
+// still in place.
+QStringList SplitStructured(const QString& value, qsizetype count) {
     QStringList parts;
     qsizetype start = 0;
-    for (qsizetype i = 0; i < value.size(); ++i) {
+    for (qsizetype i = 0; i < value.size() && parts.size() < count; ++i) {
         if (value[i] == '\\') {
             ++i;
         } else if (value[i] == ';') {
@@ -281,7 +280,8 @@ QStringList SplitStructured(const QString& value) {
             start = i + 1;
         }
     }
-    parts << value.mid(start);
+    if (parts.size() < count)
+        parts << value.mid(start);
     return parts;
 }
 
@@ -324,7 +324,7 @@ public:
                 return;
             m_hasName = true;
             // Split before unescaping, so that "\;" and "\," stay inside their part.
-            const QStringList raw = SplitStructured(DecodeValue(property));
+            const QStringList raw = SplitStructured(DecodeValue(property), 2);
             m_card.secondName = Unescape(NamePart(raw.value(0))).trimmed();
             m_card.firstName = Unescape(NamePart(raw.value(1))).trimmed();
         } else if (name == "EMAIL") {
@@ -335,7 +335,7 @@ public:
         } else if (name == "ORG") {
             if (m_card.organisation.isEmpty())
                 m_card.organisation =
-                    Unescape(SplitStructured(DecodeValue(property)).value(0)).trimmed();
+                    Unescape(SplitStructured(DecodeValue(property), 1).value(0)).trimmed();
         } else if (name == "NOTE") {
             if (m_card.note.isEmpty())
                 m_card.note = Unescape(DecodeValue(property));
