@@ -51,7 +51,7 @@ qsizetype HeaderEnd(const QByteArray& line) {
         else if (line[i] == ':' && !quoted)
             return i;
     }
-    return line.indexOf(':');
+    return QByteArrayView(line).first(scan).indexOf(':');
 }
 
 // Splits on `separator` outside double quotes.
@@ -73,7 +73,7 @@ QList<QByteArray> SplitOutsideQuotes(const QByteArray& text, char separator) {
     return parts;
 }
 
-// A parameter value without its quotes, with the caret escapes of quoted values undone.
+// A parameter value without its quotes, with the caret escapes of RFC 6868 undone.
 QByteArray ParamValue(QByteArray value) {
     value = value.trimmed();
     QByteArray out;
