@@ -215,9 +215,8 @@ void CSettingsPageDlg::Prepare() {
         // has gone, so that the page does not change it behind the user's back.
         auto* languages = ControlAs<QComboBox>(IDC_PDF_OCR_LANGUAGE);
         languages->clear();
-        const QString chosen = m_settings.ocrLanguage.Get().isEmpty()
-                                   ? QStringLiteral("eng")
-                                   : m_settings.ocrLanguage.Get();
+        const QString chosen =
+            m_settings.ocrLanguage.isEmpty() ? QStringLiteral("eng") : m_settings.ocrLanguage;
         QStringList names = COcrEngine::InstalledLanguages();
         if (!names.contains(chosen))
             names.prepend(chosen);
@@ -276,7 +275,7 @@ void CSettingsPageDlg::Store() {
         m_settings.recogniseText = IsChecked(IDC_PDF_OCR) ? 1 : 0;
         if (const QString name = ControlAs<QComboBox>(IDC_PDF_OCR_LANGUAGE)->currentText();
             !name.isEmpty())
-            m_settings.ocrLanguage.Set(name);
+            m_settings.ocrLanguage = name;
         break;
     case ID_SETTINGS_MISC:
         StoreRememberedAnswer(kActionsBoxNumber, IsChecked(IDC_MISC_ASK_ACTIONS) ? 0 : 1);

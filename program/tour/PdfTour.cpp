@@ -48,7 +48,7 @@ void RunPdfTour(CTourContext& tour) {
     const QString folder = tour.ScratchFolder() + "/PDF";
     QDir().mkpath(folder);
     CAppSettings settings = AppSettings();
-    settings.lastSaveFolder.Set(folder);
+    settings.lastSaveFolder = folder;
 
     CPdfSetupDialog setup(settings, main);
     setup.SetNow(QDateTime(QDate(2026, 12, 8), QTime(9, 30)));

@@ -25,7 +25,7 @@ class CreatePdfFlowTest : public CPdfScreenTest {
 protected:
     void SetUp() override {
         CPdfScreenTest::SetUp();
-        m_settings.lastSaveFolder.Set(Home());
+        m_settings.lastSaveFolder = Home();
         m_settings.pageSize = 9;
     }
     std::vector<CPdfJobPage> Pages(int count, bool noise = false) {
