@@ -56,6 +56,22 @@ struct CAppSettings {
     std::uint32_t enhanceLook = 0;     // new pages: 0 none, 1 grey, 2 black and white, 3 colour
 };
 
+// Paper sizes of PDF pages ("PageSize"); pdf/PaperSizes.h holds their dimensions.
+enum EPaperSize : std::uint32_t {
+    kPaperLetter = 0,
+    kPaperNote = 1,
+    kPaperLegal = 2,
+    kPaperTabloid = 3,
+    kPaperPostcard = 4,
+    kPaperA0 = 5,
+    kPaperA1 = 6,
+    kPaperA2 = 7,
+    kPaperA3 = 8,
+    kPaperA4 = 9,
+    kPaperA5 = 10,
+    kPaperA6 = 11,
+};
+
 // Sort orders of folder imports ("PictureImportOrder").
 enum ImportOrder : std::uint32_t {
     kImportByNameAscending = 0,

@@ -2,6 +2,7 @@
 
 #include "app/AppSettings.h"
 #include "ocr/OcrEngine.h"
+#include "pdf/PaperSizes.h"
 #include "resources/ResourceIds.h"
 #include "skin/binding/SkinBinding.h"
 #include "text/Strings.h"
@@ -22,7 +23,7 @@ using namespace ids;
 
 // The question box whose remembered answer the Misc page edits: view or share after a PDF.
 constexpr int kActionsBoxNumber = 2;
-constexpr int kPaperSizeCount = 12;
+constexpr int kPaperSizeCount = int(kPaperSizes.size());
 
 constexpr std::initializer_list<int> kSortGroup = {IDC_SORT_NAME_ASC, IDC_SORT_NAME_DESC,
                                                    IDC_SORT_DATE_ASC, IDC_SORT_DATE_DESC,

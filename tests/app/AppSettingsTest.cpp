@@ -43,7 +43,7 @@ const CExpectedSetting kExpected[] = {
     Txt("SAPPSETTINGS", "LastImportFolder", &S::lastImportFolder, true),
     Txt("SAPPSETTINGS", "LastSaveFolder", &S::lastSaveFolder, true),
     Txt("SAPPSETTINGS", "LastSendToAddress", &S::lastSendToAddress),
-    Num("SAPPSETTINGS", "PictureImportOrder", &S::pictureImportOrder, 5),
+    Num("SAPPSETTINGS", "PictureImportOrder", &S::pictureImportOrder, kImportAskEachTime),
     Num("SND_CFG", "EnableSounds", &S::enableSounds, 1),
     Num("BTN_EX_CFG", "Flat", &S::flat, 1),
     Num("BTN_EX_CFG", "DrawFlatBorder", &S::drawFlatBorder, 1),
@@ -59,7 +59,7 @@ const CExpectedSetting kExpected[] = {
     Num("SCAN_SETTINGS", "EnumBMP", &S::enumBmp, 0),
     Txt("SCAN_SETTINGS", "EnumMask", &S::enumMask),
     Num("SCAN_SETTINGS", "CameraRes", &S::cameraRes, 0),
-    Num("SCAN_SETTINGS", "PageSize", &S::pageSize, 9),
+    Num("SCAN_SETTINGS", "PageSize", &S::pageSize, kPaperA4),
     Txt("SCAN_SETTINGS", "pdfTitle", &S::pdfTitle),
     Txt("SCAN_SETTINGS", "pdfAuthor", &S::pdfAuthor),
     Txt("SCAN_SETTINGS", "pdfSubject", &S::pdfSubject),
@@ -195,7 +195,7 @@ TEST_F(AppSettingsTest, EveryValueMakesARoundTripThroughTheRegistryFile) {
     // The three numbers with a range get a different value inside it.
     saved.pictureImportOrder = 2;
     saved.cameraRes = 3;
-    saved.pageSize = 11;
+    saved.pageSize = kPaperA6;
     ASSERT_TRUE(SaveSettings(saved));
 
     const QByteArray file = ReadFile(RegistryFilePath());
@@ -280,7 +280,7 @@ TEST_F(AppSettingsTest, UnwritableRegistryYieldsZerosAndEmptyTexts) {
     qputenv("QUILLMARK_HOME", QFile::encodeName(PathIn("blocker/home")));
     ResetRegistry();
     CAppSettings s;
-    s.pageSize = 3;
+    s.pageSize = kPaperTabloid;
     s.pdfTitle = "old";
     LoadSettings(s);
     EXPECT_EQ(s.pageSize, 0u);

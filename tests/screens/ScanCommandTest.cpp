@@ -131,7 +131,7 @@ TEST_F(ScanCommandTest, APictureTakenBecomesAnUprightPageAndUsesUpTheScanNumber)
     EXPECT_EQ(page->path, PathIn("Pictures/Camera/") + Pictures().first());
     EXPECT_TRUE(page->path.endsWith(".jpg"));
     EXPECT_TRUE(page->turnCcw);
-    EXPECT_EQ(page->typeCode, 4);
+    EXPECT_EQ(page->typeCode, kImageTypeJpeg);
     EXPECT_EQ(QImage(page->path).size(), QSize(320, 240));
     EXPECT_FALSE(page->IsLandscape());
     EXPECT_EQ(m_session.CurrentPage(), page);

@@ -125,7 +125,7 @@ TEST_F(SettingsPageTest, ImagePageStoresStraighteningAndTheLookOfNewPages) {
 }
 
 TEST_F(SettingsPageTest, PdfPageShowsA4ForNineAndCancelKeepsThePaperSize) {
-    AppSettings().pageSize = 9;
+    AppSettings().pageSize = kPaperA4;
     SaveSettings(AppSettings());
     EXPECT_FALSE(RunPage(ID_SETTINGS_PDF, [&](CSettingsPageDlg& page) {
         auto* list = Get<QComboBox>(page, IDC_PDF_PAPER);
