@@ -20,7 +20,7 @@ int S(int n) {
 }
 
 // The strip's labels are drawn in the body font of the toolkit.
-constexpr int kLabelFontKind = 3;
+constexpr EFontKind kLabelFontKind = kFontMessageBody;
 
 } // namespace
 
