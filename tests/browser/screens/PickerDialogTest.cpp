@@ -118,6 +118,10 @@ TEST_F(PickerDialogTest, FiltersHiddenFilesAndColumns) {
     EXPECT_EQ(all.List()->columnCount(), 5);
     EXPECT_EQ(all.List()->headerItem()->text(3), "Attributes");
     EXPECT_EQ(all.PathBox()->Path(), PathIn("docs"));
+    // The template's place holders are gone; their identifiers name the browser's controls.
+    EXPECT_EQ(all.Control(IDC_BROWSER_TREE), all.Tree());
+    EXPECT_EQ(all.Control(IDC_BROWSER_LIST), all.List());
+    EXPECT_EQ(all.Control(IDC_BROWSER_PATH), all.PathBox());
 
     CPickerDialog jpeg(CPickerDialog::kPickFile);
     jpeg.SetFilter("*.jpg");
@@ -151,7 +155,8 @@ TEST_F(PickerDialogTest, ActivatingAFileClosesWithOkAndCancelWithTwo) {
 }
 
 TEST_F(PickerDialogTest, PathBoxPopupChoosesAFolder) {
-    CPickerDialog picker(CPickerDialog::kPickFolder);
+    auto owned = std::make_unique<CPickerDialog>(CPickerDialog::kPickFolder);
+    CPickerDialog& picker = *owned;
     picker.SetInitialFolder(PathIn("docs"));
     const int result = Run(picker, [&] {
         picker.PathBox()->setFocus();
@@ -169,6 +174,9 @@ TEST_F(PickerDialogTest, PathBoxPopupChoosesAFolder) {
     });
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(picker.GetSelectedFolder(), PathIn("other"));
+    // The popup lives in the device window; it goes with its picker.
+    owned.reset();
+    EXPECT_TRUE(m_device->findChildren<CFolderTree*>().isEmpty());
 }
 
 TEST_F(PickerDialogTest, MissingInitialFolderOpensItsParentAndTheRootShowsTheDevice) {
