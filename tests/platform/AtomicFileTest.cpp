@@ -1,5 +1,6 @@
 #include "platform/AtomicFile.h"
 
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempHome.h"
 
 #include <QDir>
@@ -7,9 +8,6 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include <csignal>
-
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -33,27 +31,6 @@ public:
 
 private:
     mode_t m_old;
-};
-
-// Files of the process may grow to `bytes` only; a write beyond fails with EFBIG instead of
-// killing the process. Works for root too, unlike a read-only folder.
-class CFileSizeLimit {
-public:
-    explicit CFileSizeLimit(rlim_t bytes) {
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~CFileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
 };
 
 TEST_F(AtomicFileTest, ReplacesTheFileAndLeavesNoTemporaryBehind) {
@@ -152,6 +129,7 @@ TEST_F(AtomicFileTest, FailedCopyKeepsTheOldTargetWhole) {
     // The file system refuses more than 64 KB halfway through the copy.
     {
         CFileSizeLimit limit(64 * 1024);
+        ASSERT_TRUE(limit.IsSet());
         EXPECT_FALSE(platform::CopyFileAtomically(PathIn("undo.jpg"), PathIn("page.jpg"), &error));
     }
     EXPECT_TRUE(error.contains("page.jpg")) << error.toStdString();

@@ -9,7 +9,7 @@
 #include "session/Session.h"
 #include "skin/binding/SkinBinding.h"
 #include "tests/support/MountedFolder.h"
-#include "tests/support/TempHome.h"
+#include "tests/support/SkinnedDeviceTest.h"
 #include "ui/device/DeviceWindow.h"
 #include "ui/device/WaitCursor.h"
 #include "ui/toolkit/QuestionBox.h"
@@ -102,21 +102,16 @@ private:
 constexpr int kYes = IDC_QB_BUTTON_OK;
 constexpr int kNo = IDC_QB_BUTTON_CANCEL;
 
-class ImageEditDlgTest : public CTempHomeTest {
+class ImageEditDlgTest : public CSkinnedDeviceTest {
 protected:
     void SetUp() override {
-        CTempHomeTest::SetUp();
-        m_device = std::make_unique<CDeviceWindow>(QSize(480, 640));
-        m_device->show();
-        ASSERT_TRUE(BindSkinLibraryFrom(QCoreApplication::applicationDirPath(), nullptr));
+        CSkinnedDeviceTest::SetUp();
         StartImaging();
         AppSettings().backupEditFile = 0;
     }
     void TearDown() override {
         StopImaging();
-        m_device.reset();
-        UnbindSkinLibrary();
-        CTempHomeTest::TearDown();
+        CSkinnedDeviceTest::TearDown();
     }
     QString Page(const QImage& image, const QString& name = "page.png") {
         const QString path = PathIn(name);
@@ -131,7 +126,6 @@ protected:
         QCoreApplication::processEvents();
         return editor;
     }
-    std::unique_ptr<CDeviceWindow> m_device;
 };
 
 TEST_F(ImageEditDlgTest, MenuBarCarriesToolsAndActionWithEveryCommand) {

@@ -4,13 +4,11 @@
 #include "browser/screens/FolderTree.h"
 #include "browser/screens/PathBox.h"
 #include "resources/ResourceIds.h"
-#include "skin/binding/SkinBinding.h"
-#include "tests/support/TempHome.h"
+#include "tests/support/SkinnedDeviceTest.h"
 #include "ui/device/DeviceWindow.h"
 #include "ui/device/SoftKeyBar.h"
 #include "ui/toolkit/SkinButton.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QHeaderView>
 #include <QTest>
@@ -22,23 +20,15 @@ namespace {
 
 using namespace ids;
 
-class PickerDialogTest : public CTempHomeTest {
+class PickerDialogTest : public CSkinnedDeviceTest {
 protected:
     void SetUp() override {
-        CTempHomeTest::SetUp();
-        m_device = std::make_unique<CDeviceWindow>(QSize(480, 640));
-        m_device->show();
-        ASSERT_TRUE(BindSkinLibraryFrom(QCoreApplication::applicationDirPath(), nullptr));
+        CSkinnedDeviceTest::SetUp();
         for (const char* name : {"docs/a.jpg", "docs/B.JPG", "docs/c.txt", "docs/sub/d.png",
                                  "docs/.hidden.jpg", "other/e.bmp"}) {
             QDir().mkpath(QFileInfo(PathIn(name)).path());
             WriteFile(PathIn(name), "x");
         }
-    }
-    void TearDown() override {
-        m_device.reset();
-        UnbindSkinLibrary();
-        CTempHomeTest::TearDown();
     }
     // Runs the picker and lets `act` work on it; -1 when nothing ended it.
     int Run(CPickerDialog& picker, const std::function<void()>& act) {
@@ -56,8 +46,6 @@ protected:
         return picker.Button(IDC_OK)->isEnabled() && picker.IsCommandEnabled(ID_OK) &&
                m_device->SoftKeys()->IsKeyEnabled(false);
     }
-
-    std::unique_ptr<CDeviceWindow> m_device;
 };
 
 TEST_F(PickerDialogTest, FileModeOkOnlyWhileAFileIsSelected) {
