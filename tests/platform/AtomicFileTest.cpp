@@ -1,6 +1,8 @@
 #include "platform/AtomicFile.h"
 
 #include "tests/support/FileSizeLimit.h"
+#include "tests/support/MountedFolder.h"
+#include "tests/support/PrivateMounts.h"
 #include "tests/support/TempHome.h"
 
 #include <QDir>
@@ -136,16 +138,29 @@ TEST_F(AtomicFileTest, FailedCopyKeepsTheOldTargetWhole) {
     EXPECT_EQ(ReadFile(PathIn("page.jpg")), QByteArray("the page as it was"));
     EXPECT_EQ(Files(), (QStringList{"page.jpg", "undo.jpg"}));
 
-    // A folder that allows no new file (only for users the permissions bind).
-    if (::geteuid() != 0) {
-        ASSERT_TRUE(QDir().mkdir(PathIn("ro")));
-        WriteFile(PathIn("ro/page.jpg"), "kept");
-        ASSERT_EQ(::chmod(QFile::encodeName(PathIn("ro")).constData(), 0555), 0);
-        EXPECT_FALSE(
-            platform::CopyFileAtomically(PathIn("undo.jpg"), PathIn("ro/page.jpg"), &error));
-        ::chmod(QFile::encodeName(PathIn("ro")).constData(), 0755);
-        EXPECT_EQ(ReadFile(PathIn("ro/page.jpg")), QByteArray("kept"));
-    }
+    // A file where the target's folder should be.
+    WriteFile(PathIn("not-a-folder"), "a file");
+    EXPECT_FALSE(
+        platform::CopyFileAtomically(PathIn("undo.jpg"), PathIn("not-a-folder/page.jpg"), &error));
+    EXPECT_TRUE(error.contains("page.jpg")) << error.toStdString();
+    EXPECT_EQ(ReadFile(PathIn("not-a-folder")), QByteArray("a file"));
+    EXPECT_EQ(Files(), (QStringList{"not-a-folder", "page.jpg", "undo.jpg"}));
+}
+
+TEST_F(AtomicFileTest, ACopyIntoAReadOnlyFolderKeepsTheTarget) {
+    if (RerunWithPrivateMounts())
+        return;
+    WriteFile(PathIn("undo.jpg"), QByteArray(256 * 1024, 'u'));
+    ASSERT_TRUE(QDir().mkdir(PathIn("ro")));
+    WriteFile(PathIn("ro/page.jpg"), "kept");
+    QString why;
+    auto readOnly = CMountedFolder::ReadOnly(PathIn("ro"), &why);
+    ASSERT_TRUE(readOnly) << why.toStdString();
+    QString error;
+    EXPECT_FALSE(platform::CopyFileAtomically(PathIn("undo.jpg"), PathIn("ro/page.jpg"), &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(ReadFile(PathIn("ro/page.jpg")), QByteArray("kept"));
+    EXPECT_EQ(QDir(PathIn("ro")).entryList(QDir::Files | QDir::Hidden), QStringList{"page.jpg"});
 }
 
 TEST_F(AtomicFileTest, ReplacingAFolderFailsAndLeavesNoTemporary) {

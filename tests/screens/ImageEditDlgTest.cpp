@@ -9,6 +9,7 @@
 #include "session/Session.h"
 #include "skin/binding/SkinBinding.h"
 #include "tests/support/MountedFolder.h"
+#include "tests/support/PrivateMounts.h"
 #include "tests/support/SkinnedDeviceTest.h"
 #include "ui/device/DeviceWindow.h"
 #include "ui/device/WaitCursor.h"
@@ -361,6 +362,8 @@ TEST_F(ImageEditDlgTest, AnUnreadablePageIsNeverReplacedByAnOlderUndoFile) {
 }
 
 TEST_F(ImageEditDlgTest, AReadOnlyPageFolderShowsTheSaveErrorAndKeepsThePage) {
+    if (RerunWithPrivateMounts())
+        return;
     ASSERT_TRUE(QDir(Home()).mkdir("pages"));
     const QString page = Page(DistinctPicture(64, 48), "pages/page.jpg");
     const QByteArray before = ReadFile(page);
@@ -368,8 +371,7 @@ TEST_F(ImageEditDlgTest, AReadOnlyPageFolderShowsTheSaveErrorAndKeepsThePage) {
     editor->SendCommand(ID_ROTATE_180);
     QString why;
     auto readOnly = CMountedFolder::ReadOnly(PathIn("pages"), &why);
-    if (!readOnly)
-        GTEST_SKIP() << why.toStdString();
+    ASSERT_TRUE(readOnly) << why.toStdString();
     CBoxAnswerer answers(m_device.get(), {kYes});
     editor->SendCommand(ID_ACTION_OK);
     EXPECT_EQ(answers.headings, std::vector<QString>{"File could not be saved"});
@@ -386,11 +388,12 @@ TEST_F(ImageEditDlgTest, AReadOnlyPageFolderShowsTheSaveErrorAndKeepsThePage) {
 }
 
 TEST_F(ImageEditDlgTest, AFullDiskWhileWritingTheResultKeepsThePageAndTheEditor) {
+    if (RerunWithPrivateMounts())
+        return;
     ASSERT_TRUE(QDir(Home()).mkdir("undo"));
     QString why;
     auto disk = CMountedFolder::SmallDisk(PathIn("undo"), 2 * 1024 * 1024, &why);
-    if (!disk)
-        GTEST_SKIP() << why.toStdString();
+    ASSERT_TRUE(disk) << why.toStdString();
     const QString page = Page(DistinctPicture(300, 200), "page.jpg");
     const QByteArray before = ReadFile(page);
     auto editor = Open(page, true);
@@ -445,6 +448,8 @@ TEST_F(ImageEditDlgTest, EditingAnAutoPortraitPageChangesItsCopyNeverTheOriginal
 }
 
 TEST_F(ImageEditDlgTest, AnAutoPortraitPageInAReadOnlyFolderIsNotEditedAndSaysWhy) {
+    if (RerunWithPrivateMounts())
+        return;
     ASSERT_TRUE(QDir(Home()).mkdir("pictures"));
     const QString original = Page(DistinctPicture(300, 200), "pictures/landscape.jpg");
     const QByteArray before = ReadFile(original);
@@ -452,8 +457,7 @@ TEST_F(ImageEditDlgTest, AnAutoPortraitPageInAReadOnlyFolderIsNotEditedAndSaysWh
     session.AddPage(MakePageFromFile(original, true, 100, 100));
     QString why;
     auto readOnly = CMountedFolder::ReadOnly(PathIn("pictures"), &why);
-    if (!readOnly)
-        GTEST_SKIP() << why.toStdString();
+    ASSERT_TRUE(readOnly) << why.toStdString();
     CBoxAnswerer answers(m_device.get(), {kYes});
     EXPECT_FALSE(EditPage(nullptr, session, 0));
     EXPECT_EQ(answers.headings, std::vector<QString>{"Error saving the image"});
