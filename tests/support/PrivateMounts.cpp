@@ -139,6 +139,8 @@ bool RerunWithPrivateMounts() {
     int pipe[2];
     if (::pipe2(pipe, O_CLOEXEC) != 0) {
         ADD_FAILURE() << "pipe: " << std::strerror(errno);
+        ::close(skipped[0]);
+        ::close(skipped[1]);
         return true;
     }
     std::cout.flush();
