@@ -1,10 +1,7 @@
 #include "app/AppSettings.h"
 
 #include "app/KnownFolders.h"
-#include "platform/Registry.h"
-
 #include <array>
-#include <cstring>
 
 using namespace platform;
 
@@ -19,7 +16,7 @@ D Number(const char* group, const char* name, std::uint32_t CAppSettings::*membe
     return D{group, name, member, nullptr, def, T::None, max};
 }
 
-D Text(const char* group, const char* name, CSettingText CAppSettings::*member, T def) {
+D Text(const char* group, const char* name, QString CAppSettings::*member, T def) {
     return D{group, name, nullptr, member, 0, def, kAny};
 }
 
@@ -31,7 +28,8 @@ const std::array<D, 33>& Table() {
         Text("SAPPSETTINGS", "LastImportFolder", &S::lastImportFolder, T::PersonalFolder),
         Text("SAPPSETTINGS", "LastSaveFolder", &S::lastSaveFolder, T::PersonalFolder),
         Text("SAPPSETTINGS", "LastSendToAddress", &S::lastSendToAddress, T::Empty),
-        Number("SAPPSETTINGS", "PictureImportOrder", &S::pictureImportOrder, 5, 5),
+        Number("SAPPSETTINGS", "PictureImportOrder", &S::pictureImportOrder, kImportAskEachTime,
+               kImportAskEachTime),
         Number("SND_CFG", "EnableSounds", &S::enableSounds, 1),
         Number("BTN_EX_CFG", "Flat", &S::flat, 1),
         Number("BTN_EX_CFG", "DrawFlatBorder", &S::drawFlatBorder, 1),
@@ -47,7 +45,7 @@ const std::array<D, 33>& Table() {
         Number("SCAN_SETTINGS", "EnumBMP", &S::enumBmp, 0),
         Text("SCAN_SETTINGS", "EnumMask", &S::enumMask, T::Empty),
         Number("SCAN_SETTINGS", "CameraRes", &S::cameraRes, 0, 3),
-        Number("SCAN_SETTINGS", "PageSize", &S::pageSize, 9, 11),
+        Number("SCAN_SETTINGS", "PageSize", &S::pageSize, kPaperA4, kPaperA6),
         Text("SCAN_SETTINGS", "pdfTitle", &S::pdfTitle, T::Empty),
         Text("SCAN_SETTINGS", "pdfAuthor", &S::pdfAuthor, T::Empty),
         Text("SCAN_SETTINGS", "pdfSubject", &S::pdfSubject, T::Empty),
@@ -63,19 +61,10 @@ const std::array<D, 33>& Table() {
     return table;
 }
 
-constexpr std::uint32_t kTextBufferBytes = 2048;
-
 } // namespace
 
-bool CSettingText::Set(const QString& text) {
-    if (text.size() > kMaxSettingTextLength)
-        return false;
-    m_text = text;
-    return true;
-}
-
-QString CSettingDescriptor::KeyPath() const {
-    return SettingsKeyPath(group);
+platform::CRegKey CSettingDescriptor::Key() const {
+    return SettingsKey(group);
 }
 
 std::span<const CSettingDescriptor> SettingDescriptors() {
@@ -105,96 +94,19 @@ QString SettingsKeyPath(const QString& group) {
            "\\" + group;
 }
 
-bool ReadNumber(const QString& path, const QString& name, std::uint32_t& target) {
-    target = 0;
-    HKEY key = 0;
-    if (RegOpenKeyEx(HKEY_LOCAL_MACHINE, path, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    std::uint32_t type = REG_NONE;
-    std::uint32_t value = 0;
-    std::uint32_t size = sizeof value;
-    const LSTATUS status = RegQueryValueEx(key, name, &type, &value, &size);
-    RegCloseKey(key);
-    if (status != ERROR_SUCCESS || type != REG_DWORD || size != sizeof value)
-        return false;
-    target = value;
-    return true;
-}
-
-bool ReadText(const QString& path, const QString& name, QString& target) {
-    target.clear();
-    HKEY key = 0;
-    if (RegOpenKeyEx(HKEY_LOCAL_MACHINE, path, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    std::uint32_t type = REG_NONE;
-    char16_t buffer[kTextBufferBytes / 2] = {};
-    std::uint32_t size = kTextBufferBytes;
-    const LSTATUS status = RegQueryValueEx(key, name, &type, buffer, &size);
-    RegCloseKey(key);
-    if (status != ERROR_SUCCESS || type != REG_SZ)
-        return false;
-    qsizetype length = 0;
-    const qsizetype units = size / 2;
-    while (length < units && buffer[length] != 0)
-        ++length;
-    target = QString::fromUtf16(buffer, length);
-    return true;
-}
-
-namespace {
-
-bool WriteValue(const QString& path, const QString& name, std::uint32_t type, const void* data,
-                std::uint32_t size) {
-    HKEY key = 0;
-    if (RegCreateKeyEx(HKEY_LOCAL_MACHINE, path, &key) != ERROR_SUCCESS)
-        return false;
-    bool ok = RegSetValueEx(key, name, type, data, size) == ERROR_SUCCESS;
-    // A value that never reaches the file is not written, whatever the store in memory says.
-    if (ok)
-        ok = RegFlushKey(key) == ERROR_SUCCESS;
-    RegCloseKey(key);
-    return ok;
-}
-
-} // namespace
-
-bool WriteNumber(const QString& path, const QString& name, std::uint32_t value) {
-    return WriteValue(path, name, REG_DWORD, &value, sizeof value);
-}
-
-bool WriteText(const QString& path, const QString& name, const QString& text) {
-    return WriteValue(path, name, REG_SZ, text.utf16(), std::uint32_t((text.size() + 1) * 2));
-}
-
-void ReadNumberOrDefault(const QString& group, const QString& name, std::uint32_t defaultValue,
-                         std::uint32_t& target) {
-    const QString path = SettingsKeyPath(group);
-    if (ReadNumber(path, name, target))
-        return;
-    if (WriteNumber(path, name, defaultValue))
-        target = defaultValue;
-}
-
-void ReadTextOrDefault(const QString& group, const QString& name, const QString& defaultValue,
-                       QString& target) {
-    const QString path = SettingsKeyPath(group);
-    if (ReadText(path, name, target))
-        return;
-    if (WriteText(path, name, defaultValue))
-        target = defaultValue;
+platform::CRegKey SettingsKey(const QString& group) {
+    return CRegKey(HKEY_LOCAL_MACHINE, SettingsKeyPath(group));
 }
 
 void LoadSettings(CAppSettings& settings) {
     const QString personal = GetSpecialFolder(kSpecialFolderPersonal);
     for (const D& d : Table()) {
+        CRegKey key = SettingsKey(d.group);
         if (d.IsText()) {
-            QString text;
             const QString def = d.defaultText == T::PersonalFolder ? personal : QString();
-            ReadTextOrDefault(d.group, d.name, def, text);
-            (settings.*d.text).Set(text);
+            settings.*d.text = ReadOrWriteDefault(key, d.name, def);
         } else {
-            std::uint32_t value = 0;
-            ReadNumberOrDefault(d.group, d.name, d.defaultNumber, value);
+            const std::uint32_t value = ReadOrWriteDefault(key, d.name, d.defaultNumber);
             // Values put into the registry by hand may be out of range for their users.
             settings.*d.number = value <= d.maxNumber ? value : d.defaultNumber;
         }
@@ -205,16 +117,36 @@ void LoadSettings() {
     LoadSettings(AppSettings());
 }
 
+namespace {
+
+bool WriteSetting(const CAppSettings& settings, const D& d) {
+    CRegKey key = d.Key();
+    return d.IsText() ? key.Write(d.name, settings.*d.text) : key.Write(d.name, settings.*d.number);
+}
+
+} // namespace
+
 bool SaveSettings(const CAppSettings& settings) {
     bool all = true;
-    for (const D& d : Table()) {
-        const bool ok = d.IsText() ? WriteText(d.KeyPath(), d.name, settings.*d.text)
-                                   : WriteNumber(d.KeyPath(), d.name, settings.*d.number);
-        all = all && ok;
-    }
+    for (const D& d : Table())
+        all = WriteSetting(settings, d) && all;
     return all;
 }
 
 bool SaveSettings() {
     return SaveSettings(AppSettings());
+}
+
+bool SaveSetting(const CAppSettings& settings, QString CAppSettings::*text) {
+    for (const D& d : Table())
+        if (d.text == text)
+            return WriteSetting(settings, d);
+    return false;
+}
+
+bool SaveSetting(const CAppSettings& settings, std::uint32_t CAppSettings::*number) {
+    for (const D& d : Table())
+        if (d.number == number)
+            return WriteSetting(settings, d);
+    return false;
 }

@@ -4,7 +4,10 @@
 // written back as a whole at exit and when a settings page is confirmed. Values live under
 // HKEY_LOCAL_MACHINE\Software\Tessaly\Quillmark\Profiles\Default\<group>; a value missing
 // from the registry (or stored with the wrong type) is written there with its default when
-// the record is loaded.
+// the record is loaded. Texts have no length limit: the registry file has none, and a folder
+// path may be as long as the file system allows.
+
+#include "platform/RegKey.h"
 
 #include <QString>
 
@@ -12,30 +15,13 @@
 #include <cstdint>
 #include <span>
 
-// The longest text the registry reads back (its read buffer holds 2048 bytes of UTF-16).
-inline constexpr qsizetype kMaxSettingTextLength = 1023;
-
-// A text of the record. Texts longer than kMaxSettingTextLength are refused, so that what is
-// saved can always be loaded again.
-class CSettingText {
-public:
-    CSettingText() = default;
-    // False, and the text unchanged, when `text` is too long.
-    bool Set(const QString& text);
-    const QString& Get() const { return m_text; }
-    operator const QString&() const { return m_text; }
-
-private:
-    QString m_text;
-};
-
 struct CAppSettings {
     // SAPPSETTINGS
     std::uint32_t useClearType = 0;
     std::uint32_t backupEditFile = 0;
-    CSettingText lastImportFolder;
-    CSettingText lastSaveFolder;
-    CSettingText lastSendToAddress;
+    QString lastImportFolder;
+    QString lastSaveFolder;
+    QString lastSendToAddress;
     std::uint32_t pictureImportOrder = 0;
     // SND_CFG
     std::uint32_t enableSounds = 0;
@@ -54,20 +40,36 @@ struct CAppSettings {
     std::uint32_t enumJpeg = 0;
     std::uint32_t enumPng = 0;
     std::uint32_t enumBmp = 0;
-    CSettingText enumMask;
+    QString enumMask;
     std::uint32_t cameraRes = 0;
     std::uint32_t pageSize = 0;
-    CSettingText pdfTitle;
-    CSettingText pdfAuthor;
-    CSettingText pdfSubject;
-    CSettingText pdfKeywords;
-    CSettingText pdfCreator;
+    QString pdfTitle;
+    QString pdfAuthor;
+    QString pdfSubject;
+    QString pdfKeywords;
+    QString pdfCreator;
     std::uint32_t fitToPage = 0;
     std::uint32_t autoPortrait = 0;
     std::uint32_t recogniseText = 0;   // a searchable text layer in PDFs (OCR)
-    CSettingText ocrLanguage;          // its language by Tesseract's name; empty: English
+    QString ocrLanguage;               // its language by Tesseract's name; empty: English
     std::uint32_t straightenPages = 0; // new pages: the sheet found in the photo and flattened
     std::uint32_t enhanceLook = 0;     // new pages: 0 none, 1 grey, 2 black and white, 3 colour
+};
+
+// Paper sizes of PDF pages ("PageSize"); pdf/PaperSizes.h holds their dimensions.
+enum EPaperSize : std::uint32_t {
+    kPaperLetter = 0,
+    kPaperNote = 1,
+    kPaperLegal = 2,
+    kPaperTabloid = 3,
+    kPaperPostcard = 4,
+    kPaperA0 = 5,
+    kPaperA1 = 6,
+    kPaperA2 = 7,
+    kPaperA3 = 8,
+    kPaperA4 = 9,
+    kPaperA5 = 10,
+    kPaperA6 = 11,
 };
 
 // Sort orders of folder imports ("PictureImportOrder").
@@ -88,13 +90,13 @@ struct CSettingDescriptor {
     const char* group;
     const char* name;
     std::uint32_t CAppSettings::*number; // null for texts
-    CSettingText CAppSettings::*text;    // null for numbers
+    QString CAppSettings::*text;         // null for numbers
     std::uint32_t defaultNumber;
     TextDefault defaultText;
     std::uint32_t maxNumber;
 
     bool IsText() const { return text != nullptr; }
-    QString KeyPath() const;
+    platform::CRegKey Key() const;
 };
 
 // Every value of the record, in load and save order.
@@ -113,18 +115,23 @@ void LoadSettings();
 // written. True when every value reached the registry file.
 bool SaveSettings(const CAppSettings& settings);
 bool SaveSettings();
+// Writes one value of the record now (a value changed in passing that should outlive a crash).
+bool SaveSetting(const CAppSettings& settings, QString CAppSettings::*text);
+bool SaveSetting(const CAppSettings& settings, std::uint32_t CAppSettings::*number);
 
 // "Software\Tessaly\Quillmark\Profiles\Default\<group>" (below HKEY_LOCAL_MACHINE).
 QString SettingsKeyPath(const QString& group);
+// The key of a value group of the profile.
+platform::CRegKey SettingsKey(const QString& group);
 
-bool ReadNumber(const QString& path, const QString& name, std::uint32_t& target);
-bool ReadText(const QString& path, const QString& name, QString& target);
-bool WriteNumber(const QString& path, const QString& name, std::uint32_t value);
-bool WriteText(const QString& path, const QString& name, const QString& text);
-void ReadNumberOrDefault(const QString& group, const QString& name, std::uint32_t defaultValue,
-                         std::uint32_t& target);
-void ReadTextOrDefault(const QString& group, const QString& name, const QString& defaultValue,
-                       QString& target);
+// The stored value; when it is missing or of another type, `defaultValue` is written and
+// returned, or, when even that cannot be written, the type's empty value (0, "").
+template <platform::RegValueType T>
+T ReadOrWriteDefault(platform::CRegKey& key, const QString& name, const T& defaultValue) {
+    if (auto value = key.Read<T>(name))
+        return *value;
+    return key.Write(name, defaultValue) ? defaultValue : T{};
+}
 
 // Camera resolutions by "CameraRes" index: 0 leaves the camera's own default.
 struct CCameraResolution {

@@ -1,6 +1,6 @@
 #include "browser/WellKnownFolders.h"
 
-#include "platform/Registry.h"
+#include "platform/RegKey.h"
 #include "resources/ids/StringIds.h"
 #include "text/Strings.h"
 
@@ -39,19 +39,8 @@ QString Trimmed(const QString& path) {
 } // namespace
 
 QString DeviceName() {
-    using namespace platform;
-    HKEY key = 0;
-    QString name;
-    if (RegOpenKeyEx(HKEY_LOCAL_MACHINE, QStringLiteral("Ident"), KEY_READ, &key) ==
-        ERROR_SUCCESS) {
-        char16_t buffer[260] = {};
-        std::uint32_t type = 0;
-        std::uint32_t size = sizeof(buffer) - sizeof(char16_t);
-        if (RegQueryValueEx(key, QStringLiteral("Name"), &type, buffer, &size) == ERROR_SUCCESS &&
-            type == REG_SZ)
-            name = QString::fromUtf16(buffer).trimmed();
-        RegCloseKey(key);
-    }
+    const platform::CRegKey ident(platform::HKEY_LOCAL_MACHINE, QStringLiteral("Ident"));
+    const QString name = ident.Read<QString>(QStringLiteral("Name"), QString()).trimmed();
     return name.isEmpty() ? LoadFormatted(ids::IDS_BROWSER_MY_DEVICE) : name;
 }
 

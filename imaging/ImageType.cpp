@@ -8,7 +8,7 @@ namespace {
 
 struct CExtensionCode {
     const char* extension;
-    int code;
+    ImageType code;
 };
 
 constexpr std::array<CExtensionCode, 21> kExtensions = {{
@@ -23,7 +23,7 @@ constexpr std::array<CExtensionCode, 21> kExtensions = {{
 
 } // namespace
 
-int ImageTypeFromExtension(const QString& extension) {
+ImageType ImageTypeFromExtension(const QString& extension) {
     for (const CExtensionCode& entry : kExtensions) {
         if (extension.compare(QLatin1String(entry.extension), Qt::CaseInsensitive) == 0)
             return entry.code;
@@ -31,7 +31,7 @@ int ImageTypeFromExtension(const QString& extension) {
     return kImageTypeUnknown;
 }
 
-int ImageTypeFromPath(const QString& path) {
+ImageType ImageTypeFromPath(const QString& path) {
     const QString name = QFileInfo(path).fileName();
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     if (dot < 0)

@@ -30,6 +30,6 @@ enum ImageType : int {
 };
 
 // The code of an extension given with its dot (".JPEG" -> 4, ".jpe" -> 0), any case.
-int ImageTypeFromExtension(const QString& extension);
+ImageType ImageTypeFromExtension(const QString& extension);
 // The code of a file name by its last extension ("a/b.c.png" -> 3; no extension -> 0).
-int ImageTypeFromPath(const QString& path);
+ImageType ImageTypeFromPath(const QString& path);

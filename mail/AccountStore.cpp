@@ -2,7 +2,7 @@
 
 #include "app/AppSettings.h"
 #include "mail/MailMessage.h"
-#include "platform/Registry.h"
+#include "platform/RegKey.h"
 
 #include <QRegularExpression>
 
@@ -15,17 +15,6 @@ const char kContactsValue[] = "ContactsFolder";
 const QStringList kAccountValues = {
     "Name",     "Transport", "Store",           "From",         "Host",  "Port",
     "Security", "User",      "PasswordCommand", "PasswordFile", "CaFile"};
-
-bool HasValue(const QString& path, const QString& name) {
-    HKEY key = 0;
-    if (RegOpenKeyEx(HKEY_LOCAL_MACHINE, path, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    std::uint32_t type = REG_NONE;
-    std::uint32_t size = 0;
-    const bool found = RegQueryValueEx(key, name, &type, nullptr, &size) == ERROR_SUCCESS;
-    RegCloseKey(key);
-    return found;
-}
 
 QString StoreIdFor(const QString& name, const QStringList& taken) {
     QString base;
@@ -42,12 +31,12 @@ QString StoreIdFor(const QString& name, const QStringList& taken) {
 
 } // namespace
 
-QString CAccountStore::MailKeyPath() {
-    return SettingsKeyPath(QStringLiteral("MAIL"));
+CRegKey CAccountStore::MailKey() {
+    return SettingsKey(QStringLiteral("MAIL"));
 }
 
-QString CAccountStore::AccountKeyPath(const QString& storeId) {
-    return MailKeyPath() + "\\Accounts\\" + storeId;
+CRegKey CAccountStore::AccountKey(const QString& storeId) {
+    return MailKey().Sub("Accounts").Sub(storeId);
 }
 
 bool CAccountStore::IsValidStoreId(const QString& storeId) {
@@ -57,8 +46,7 @@ bool CAccountStore::IsValidStoreId(const QString& storeId) {
 }
 
 QStringList CAccountStore::StoreIds() const {
-    QString text;
-    ReadText(MailKeyPath(), kAccountsValue, text);
+    const QString text = MailKey().Read<QString>(kAccountsValue, QString());
     QStringList ids;
     for (const QString& part : text.split(';'))
         if (!part.trimmed().isEmpty())
@@ -67,23 +55,23 @@ QStringList CAccountStore::StoreIds() const {
 }
 
 bool CAccountStore::WriteStoreIds(const QStringList& ids) {
-    return WriteText(MailKeyPath(), kAccountsValue, ids.join(';'));
+    return MailKey().Write(kAccountsValue, ids.join(';'));
 }
 
 std::vector<CStoreRow> CAccountStore::ReadRows() const {
     std::vector<CStoreRow> rows;
     for (const QString& id : StoreIds()) {
-        const QString path = AccountKeyPath(id);
+        const CRegKey key = AccountKey(id);
         CStoreRow row;
-        row.hasName = ReadText(path, "Name", row.name);
-        QString transport;
-        row.hasTransport = ReadText(path, "Transport", transport) &&
-                           (transport == "smtp" || transport == "desktop");
-        QString store;
-        const bool storePresent = HasValue(path, "Store");
-        row.hasStore = ReadText(path, "Store", store) && store == id && IsValidStoreId(store);
-        row.storeId = row.hasStore ? store : QString();
-        row.hasValues = row.hasName || storePresent || HasValue(path, "Transport");
+        const auto name = key.Read<QString>("Name");
+        row.hasName = name.has_value();
+        row.name = name.value_or(QString());
+        const auto transport = key.Read<QString>("Transport");
+        row.hasTransport = transport == "smtp" || transport == "desktop";
+        const auto store = key.Read<QString>("Store");
+        row.hasStore = store == id && IsValidStoreId(id);
+        row.storeId = row.hasStore ? id : QString();
+        row.hasValues = row.hasName || key.Has("Store") || key.Has("Transport");
         rows.push_back(row);
     }
     return rows;
@@ -92,28 +80,27 @@ std::vector<CStoreRow> CAccountStore::ReadRows() const {
 std::optional<CMailAccount> CAccountStore::Load(const QString& storeId) const {
     if (!IsValidStoreId(storeId))
         return std::nullopt;
-    const QString path = AccountKeyPath(storeId);
-    CMailAccount a;
-    if (!ReadText(path, "Name", a.name))
+    const CRegKey key = AccountKey(storeId);
+    const auto name = key.Read<QString>("Name");
+    if (!name)
         return std::nullopt;
+    CMailAccount a;
+    a.name = *name;
     a.storeId = storeId;
-    QString transport;
-    ReadText(path, "Transport", transport);
+    const QString transport = key.Read<QString>("Transport", QString());
     a.transport = transport == "smtp"      ? EMailTransport::Smtp
                   : transport == "desktop" ? EMailTransport::Desktop
                                            : EMailTransport::Sync;
-    ReadText(path, "From", a.from);
-    ReadText(path, "Host", a.host);
-    std::uint32_t port = 0;
-    if (ReadNumber(path, "Port", port) && port <= 65535)
-        a.port = int(port);
-    QString security;
-    if (ReadText(path, "Security", security))
-        ParseSecurity(security, &a.security);
-    ReadText(path, "User", a.user);
-    ReadText(path, "PasswordCommand", a.passwordCommand);
-    ReadText(path, "PasswordFile", a.passwordFile);
-    ReadText(path, "CaFile", a.caFile);
+    a.from = key.Read<QString>("From", QString());
+    a.host = key.Read<QString>("Host", QString());
+    if (const auto port = key.Read<std::uint32_t>("Port"); port && *port <= 65535)
+        a.port = int(*port);
+    if (const auto security = key.Read<QString>("Security"))
+        ParseSecurity(*security, &a.security);
+    a.user = key.Read<QString>("User", QString());
+    a.passwordCommand = key.Read<QString>("PasswordCommand", QString());
+    a.passwordFile = key.Read<QString>("PasswordFile", QString());
+    a.caFile = key.Read<QString>("CaFile", QString());
     return a;
 }
 
@@ -156,22 +143,22 @@ bool CAccountStore::Add(CMailAccount& account, QString* error) {
             return fail(QStringLiteral("an account named '%1' already exists").arg(row.name));
 
     account.storeId = StoreIdFor(account.name, ids);
-    const QString path = AccountKeyPath(account.storeId);
-    bool ok = WriteText(path, "Name", account.name) && WriteText(path, "Store", account.storeId);
+    CRegKey key = AccountKey(account.storeId);
+    bool ok = key.Write("Name", account.name) && key.Write("Store", account.storeId);
     if (ok && account.transport != EMailTransport::Sync)
-        ok = WriteText(path, "Transport", TransportName(account.transport));
+        ok = key.Write("Transport", TransportName(account.transport));
     if (ok && account.transport == EMailTransport::Smtp) {
-        ok = WriteText(path, "From", account.from) && WriteText(path, "Host", account.host) &&
-             WriteNumber(path, "Port", std::uint32_t(account.EffectivePort())) &&
-             WriteText(path, "Security", SecurityName(account.security));
+        ok = key.Write("From", account.from) && key.Write("Host", account.host) &&
+             key.Write("Port", std::uint32_t(account.EffectivePort())) &&
+             key.Write("Security", SecurityName(account.security));
         if (ok && !account.user.isEmpty())
-            ok = WriteText(path, "User", account.user);
+            ok = key.Write("User", account.user);
         if (ok && !account.passwordCommand.isEmpty())
-            ok = WriteText(path, "PasswordCommand", account.passwordCommand);
+            ok = key.Write("PasswordCommand", account.passwordCommand);
         if (ok && !account.passwordFile.isEmpty())
-            ok = WriteText(path, "PasswordFile", account.passwordFile);
+            ok = key.Write("PasswordFile", account.passwordFile);
         if (ok && !account.caFile.isEmpty())
-            ok = WriteText(path, "CaFile", account.caFile);
+            ok = key.Write("CaFile", account.caFile);
     }
     if (ok)
         ok = WriteStoreIds(ids + QStringList{account.storeId});
@@ -190,13 +177,9 @@ int CAccountStore::Remove(const QString& name) {
         const QString id = row.hasStore ? row.storeId : QString();
         if (id.isEmpty())
             continue;
-        HKEY key = 0;
-        if (RegOpenKeyEx(HKEY_LOCAL_MACHINE, AccountKeyPath(id), KEY_ALL_ACCESS, &key) ==
-            ERROR_SUCCESS) {
-            for (const QString& value : kAccountValues)
-                RegDeleteValue(key, value);
-            RegCloseKey(key);
-        }
+        CRegKey key = AccountKey(id);
+        for (const QString& value : kAccountValues)
+            key.Remove(value);
         ids.removeAll(id);
         ++removed;
     }
@@ -206,11 +189,11 @@ int CAccountStore::Remove(const QString& name) {
 }
 
 QString CAccountStore::ContactsFolder(const QString& defaultFolder) const {
-    QString folder;
-    ReadTextOrDefault(QStringLiteral("MAIL"), kContactsValue, defaultFolder, folder);
+    CRegKey key = MailKey();
+    const QString folder = ReadOrWriteDefault(key, kContactsValue, defaultFolder);
     return folder.isEmpty() ? defaultFolder : folder;
 }
 
 bool CAccountStore::SetContactsFolder(const QString& folder) {
-    return WriteText(MailKeyPath(), kContactsValue, folder);
+    return MailKey().Write(kContactsValue, folder);
 }

@@ -6,6 +6,7 @@
 // read row by row; a row is what one account key holds.
 
 #include "mail/MailAccount.h"
+#include "platform/RegKey.h"
 
 #include <QString>
 #include <QStringList>
@@ -45,8 +46,8 @@ public:
     QString ContactsFolder(const QString& defaultFolder) const;
     bool SetContactsFolder(const QString& folder);
 
-    static QString MailKeyPath();
-    static QString AccountKeyPath(const QString& storeId);
+    static platform::CRegKey MailKey();
+    static platform::CRegKey AccountKey(const QString& storeId);
     static bool IsValidStoreId(const QString& storeId);
 
 private:

@@ -1,7 +1,9 @@
 #pragma once
 
-// The paper sizes of PDF pages, indexed by the PageSize setting; widths and heights in points
-// (1/72 inch), every size portrait.
+// The paper sizes of PDF pages, indexed by the PageSize setting (EPaperSize); widths and
+// heights in points (1/72 inch), every size portrait.
+
+#include "app/AppSettings.h"
 
 #include <QString>
 
@@ -28,7 +30,9 @@ inline constexpr std::array<CPaperSize, 12> kPaperSizes = {{
     {"A6", 297, 420},
 }};
 
-inline constexpr int kDefaultPaperSize = 9; // A4
+static_assert(kPaperSizes.size() == kPaperA6 + 1, "one size for every EPaperSize");
+
+inline constexpr EPaperSize kDefaultPaperSize = kPaperA4;
 
 // The index of a size by its name, any case ("a4" -> 9); -1 when unknown.
 int FindPaperSize(const QString& name);

@@ -160,7 +160,7 @@ bool CPdfBuilder::PlaceRaster(CRasterPixels pixels) {
     return true;
 }
 
-bool CPdfBuilder::PlacePicture(int typeCode, const QString& path, bool turnCcw) {
+bool CPdfBuilder::PlacePicture(ImageType typeCode, const QString& path, bool turnCcw) {
     if (path.isEmpty())
         return true; // a blank page
     switch (typeCode) {

@@ -7,6 +7,7 @@
 // text, fonts or metadata of its own.
 
 #include "app/AppSettings.h"
+#include "imaging/ImageType.h"
 #include "pdf/PdfErrorSink.h"
 #include "pdf/PdfPageOptions.h"
 #include "pdf/PdfSaveProgress.h"
@@ -55,10 +56,10 @@ public:
     // The same with pixels prepared beforehand (PrepareRaster with compression, possibly on
     // another thread).
     bool PlaceRaster(CRasterPixels pixels);
-    // The page's picture by its type code: 4 PlaceJpeg, 1 and 3 PlaceRaster, anything else
+    // The page's picture by its type code: JPEG PlaceJpeg, BMP and PNG PlaceRaster, anything else
     // and an empty path nothing (a blank page); turnCcw as the page says. False when nothing
     // could be drawn for a picture page.
-    bool PlacePicture(int typeCode, const QString& path, bool turnCcw = false);
+    bool PlacePicture(ImageType typeCode, const QString& path, bool turnCcw = false);
     // The words recognised on the picture placed last on the current page, as invisible text
     // over it (pdf/PdfTextLayer.h); the font joins the document with the first word. True when
     // there was nothing to add or the words were added.

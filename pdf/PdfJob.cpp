@@ -21,7 +21,7 @@ struct CPdfJobInputPage {
     EPdfPageIssue skipped = EPdfPageIssue::NotAPicture;
     QString input; // as the caller named it, for the notes
     QString path;  // what the builder reads (an auto-portrait copy, say)
-    int typeCode = kImageTypeJpeg;
+    ImageType typeCode = kImageTypeJpeg;
     bool turnCcw = false;
     std::unique_ptr<CPage> owner; // a page made from a file: its copy lives until the save ends
     CRasterPixels pixels;         // BMP and PNG pixels prepared ahead, when `prepared`
@@ -115,7 +115,7 @@ private:
     int m_written = 0;
 };
 
-bool IsDrawnType(int typeCode) {
+bool IsDrawnType(ImageType typeCode) {
     return typeCode == kImageTypeJpeg || typeCode == kImageTypeBmp || typeCode == kImageTypePng;
 }
 

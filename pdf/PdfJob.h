@@ -7,6 +7,7 @@
 // until the save has finished and must not change before; one that changes or goes away
 // fails the job with the library error, never with a damaged PDF.
 
+#include "imaging/ImageType.h"
 #include "pdf/PdfJobDelegate.h"
 #include "pdf/PdfJobOptions.h"
 #include "pdf/PdfJobResult.h"
@@ -21,11 +22,11 @@ class CPageList;
 struct CPdfJobSource;
 
 // A page as the job takes it: the picture file (empty for a blank page), its picture type
-// code (4 JPEG, 1 BMP, 3 PNG are drawn; any other code gives a blank page) and whether it is
+// code (JPEG, BMP and PNG are drawn; any other code gives a blank page) and whether it is
 // drawn turned a quarter counter-clockwise (an auto-portrait page, CPage::turnCcw).
 struct CPdfJobPage {
     QString path;
-    int typeCode = 4;
+    ImageType typeCode = kImageTypeJpeg;
     bool turnCcw = false;
 };
 

@@ -31,9 +31,9 @@ void CAboutDlg::OnInitDialog() {
     SetDlgItemText(IDC_VERSION, LoadFormatted(IDS_VERSION, VersionLong()));
     SetDlgItemText(IDC_WEB_ADDRESS, CSplashDlg::WebAddress());
     SetDlgItemText(IDC_SUPPORT_ADDRESS, QString());
-    ApplyFont(GetFontCode(12), Control(IDC_PRODUCT_NAME));
-    ApplyFont(GetFontCode(7), Control(IDC_VERSION));
-    ApplyFont(GetFontCode(7), Control(IDC_WEB_ADDRESS));
+    ApplyFont(GetFontCode(kFontTitle), Control(IDC_PRODUCT_NAME));
+    ApplyFont(GetFontCode(kFontDetail), Control(IDC_VERSION));
+    ApplyFont(GetFontCode(kFontDetail), Control(IDC_WEB_ADDRESS));
     Control(IDC_WEB_ADDRESS)->setStyleSheet(QStringLiteral("color: #2a62b0;"));
     SetupStandardButton(Button(IDC_ABOUT_CLOSE), kButtonClose);
     m_logo = SkinAddImage(IDB_LOGO);

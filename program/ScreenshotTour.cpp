@@ -23,7 +23,7 @@ namespace {
 constexpr int kTimeoutMs = 15000;
 
 struct CSampleBox {
-    int kind;
+    CQuestionBox::EKind kind;
     std::uint16_t caption, heading, body;
     std::uint16_t first, second;
     std::uint32_t picture;
@@ -31,28 +31,31 @@ struct CSampleBox {
 
 // One box of each kind, with texts the program really shows in that kind of box.
 constexpr CSampleBox kSamples[] = {
-    {0, ids::IDS_SUCCESS, ids::IDS_PDF_DOCUMENT_CREATED_SUCCESSFULLY,
+    {CQuestionBox::kClose, ids::IDS_SUCCESS, ids::IDS_PDF_DOCUMENT_CREATED_SUCCESSFULLY,
      ids::IDS_SUCCESSULLY_COMPILED_FILE_FROM, 0, 0, ids::IDB_MSG_SUCCESS},
-    {1, ids::IDS_QUESTION, ids::IDS_SAVE_SESSION_1121, ids::IDS_SAVE_CURRENT_SESSION_YES, 0, 0,
-     ids::IDB_MSG_QUESTION},
-    {2, ids::IDS_WARNING, ids::IDS_START_NEW_SESSION, ids::IDS_STARTING_NEW_SESSION_WILL, 0, 0,
-     ids::IDB_MSG_ATTENTION},
-    {3, ids::IDS_DELETE, ids::IDS_DELETE_IMAGE, ids::IDS_DO_REALLY_WISH_REMOVE,
-     ids::IDS_REMOVE_IMAGE_DELETE_IMAGE, ids::IDS_ONLY_REMOVE_IMAGE_FROM, ids::IDB_MSG_QUESTION},
-    {4, ids::IDS_ERROR_1093, ids::IDS_CRITICAL_ERROR, ids::IDS_OUT_MEMORY_COMPLETE_OPERATION, 0, 0,
-     ids::IDB_MSG_ERROR},
-    {5, ids::IDS_QUESTION_1145, ids::IDS_CROP_IMAGE, ids::IDS_ARE_SURE_WISH_CROP,
-     ids::IDS_DON_T_SHOW_THIS, 0, ids::IDB_MSG_QUESTION},
-    {6, ids::IDS_QUESTION_1148, ids::IDS_DISCARD_CHANGES, ids::IDS_HAVE_MODIFIED_SOURCE_IMAGE,
-     ids::IDS_DON_T_SHOW_THIS, 0, ids::IDB_MSG_ATTENTION},
-    {7, ids::IDS_DELETE, ids::IDS_DELETE_IMAGE, ids::IDS_DO_REALLY_WISH_REMOVE,
-     ids::IDS_REMOVE_IMAGE_DELETE_IMAGE, ids::IDS_ONLY_REMOVE_IMAGE_FROM, ids::IDB_MSG_QUESTION},
-    {8, ids::IDS_QUESTION_1138, ids::IDS_START_NEW_SESSION_1139, ids::IDS_WOULD_LIKE_START_NEW,
-     ids::IDS_YES_1071, ids::IDS_NO_1070, ids::IDB_MSG_QUESTION},
-    {9, ids::IDS_QUESTION, ids::IDS_SAVE_SESSION_1121, ids::IDS_SAVE_CURRENT_SESSION_YES,
-     ids::IDS_DON_T_SHOW_THIS_1144, 0, ids::IDB_MSG_QUESTION},
-    {10, ids::IDS_MESSAGE, ids::IDS_NO_CAMERA_DETECTED, ids::IDS_NO_SUPPORTED_CAMERA_CAPTURE,
-     ids::IDS_DON_T_SHOW_THIS_1144, 0, 0},
+    {CQuestionBox::kNoYes, ids::IDS_QUESTION, ids::IDS_SAVE_SESSION_1121,
+     ids::IDS_SAVE_CURRENT_SESSION_YES, 0, 0, ids::IDB_MSG_QUESTION},
+    {CQuestionBox::kCancelOk, ids::IDS_WARNING, ids::IDS_START_NEW_SESSION,
+     ids::IDS_STARTING_NEW_SESSION_WILL, 0, 0, ids::IDB_MSG_ATTENTION},
+    {CQuestionBox::kCancelOkRadio, ids::IDS_DELETE, ids::IDS_DELETE_IMAGE,
+     ids::IDS_DO_REALLY_WISH_REMOVE, ids::IDS_REMOVE_IMAGE_DELETE_IMAGE,
+     ids::IDS_ONLY_REMOVE_IMAGE_FROM, ids::IDB_MSG_QUESTION},
+    {CQuestionBox::kCancelNext, ids::IDS_ERROR_1093, ids::IDS_CRITICAL_ERROR,
+     ids::IDS_OUT_MEMORY_COMPLETE_OPERATION, 0, 0, ids::IDB_MSG_ERROR},
+    {CQuestionBox::kCancelNextCheck, ids::IDS_QUESTION_1145, ids::IDS_CROP_IMAGE,
+     ids::IDS_ARE_SURE_WISH_CROP, ids::IDS_DON_T_SHOW_THIS, 0, ids::IDB_MSG_QUESTION},
+    {CQuestionBox::kCancelNextCheckRequired, ids::IDS_QUESTION_1148, ids::IDS_DISCARD_CHANGES,
+     ids::IDS_HAVE_MODIFIED_SOURCE_IMAGE, ids::IDS_DON_T_SHOW_THIS, 0, ids::IDB_MSG_ATTENTION},
+    {CQuestionBox::kCancelNextRadio, ids::IDS_DELETE, ids::IDS_DELETE_IMAGE,
+     ids::IDS_DO_REALLY_WISH_REMOVE, ids::IDS_REMOVE_IMAGE_DELETE_IMAGE,
+     ids::IDS_ONLY_REMOVE_IMAGE_FROM, ids::IDB_MSG_QUESTION},
+    {CQuestionBox::kCancelNextRadioRequired, ids::IDS_QUESTION_1138,
+     ids::IDS_START_NEW_SESSION_1139, ids::IDS_WOULD_LIKE_START_NEW, ids::IDS_YES_1071,
+     ids::IDS_NO_1070, ids::IDB_MSG_QUESTION},
+    {CQuestionBox::kYesNoAll, ids::IDS_QUESTION, ids::IDS_SAVE_SESSION_1121,
+     ids::IDS_SAVE_CURRENT_SESSION_YES, ids::IDS_DON_T_SHOW_THIS_1144, 0, ids::IDB_MSG_QUESTION},
+    {CQuestionBox::kDontShowAgain, ids::IDS_MESSAGE, ids::IDS_NO_CAMERA_DETECTED,
+     ids::IDS_NO_SUPPORTED_CAMERA_CAPTURE, ids::IDS_DON_T_SHOW_THIS_1144, 0, 0},
 };
 
 } // namespace
@@ -240,10 +243,11 @@ void CScreenshotTour::ShowQuestionBoxes() {
                                  .arg(4 + sample.kind, 2, 10, QChar('0'))
                                  .arg(sample.kind);
         // Kind 10 is taken after its second picture has come up.
-        QTimer::singleShot(sample.kind == 10 ? 700 : 120, &box, [this, &box, name] {
-            Shot(name);
-            box.EndDialog(IDCANCEL);
-        });
+        QTimer::singleShot(sample.kind == CQuestionBox::kDontShowAgain ? 700 : 120, &box,
+                           [this, &box, name] {
+                               Shot(name);
+                               box.EndDialog(IDCANCEL);
+                           });
         box.Show();
     }
 }

@@ -32,7 +32,7 @@ QString FullName(const CSettingDescriptor& d) {
 
 QString SettingValueText(const CAppSettings& settings, const CSettingDescriptor& d) {
     if (d.IsText())
-        return (settings.*d.text).Get();
+        return settings.*d.text;
     return QString::number(settings.*d.number);
 }
 
@@ -68,12 +68,7 @@ int RunSettingsCommand(const QStringList& args, QTextStream& out, QTextStream& e
 
     const QString& value = args[2];
     if (d->IsText()) {
-        if (!(settings.*d->text).Set(value)) {
-            err << "quillmark settings: " << FullName(*d) << " takes at most "
-                << kMaxSettingTextLength << " characters, the value has " << value.size()
-                << Qt::endl;
-            return 2;
-        }
+        settings.*d->text = value;
     } else {
         const auto number = ParseNumber(value);
         if (!number || *number > d->maxNumber) {

@@ -42,10 +42,10 @@ void CSplashDlg::OnInitDialog() {
     SetDlgItemText(IDC_WEB_ADDRESS, m_webAddress);
     SetDlgItemText(IDC_SUPPORT_ADDRESS, m_supportAddress);
     SetDlgItemText(IDC_STATUS, m_status);
-    ApplyFont(GetFontCode(12), Control(IDC_PRODUCT_NAME));
-    ApplyFont(GetFontCode(7), Control(IDC_VERSION));
-    ApplyFont(GetFontCode(7), Control(IDC_WEB_ADDRESS));
-    ApplyFont(GetFontCode(16), Control(IDC_STATUS));
+    ApplyFont(GetFontCode(kFontTitle), Control(IDC_PRODUCT_NAME));
+    ApplyFont(GetFontCode(kFontDetail), Control(IDC_VERSION));
+    ApplyFont(GetFontCode(kFontDetail), Control(IDC_WEB_ADDRESS));
+    ApplyFont(GetFontCode(kFontStatus), Control(IDC_STATUS));
     Control(IDC_PRODUCT_NAME)->setStyleSheet(QStringLiteral("color: #1d2b3a;"));
     Control(IDC_VERSION)->setStyleSheet(QStringLiteral("color: #4a5563;"));
     Control(IDC_WEB_ADDRESS)->setStyleSheet(QStringLiteral("color: #2a62b0;"));

@@ -16,7 +16,7 @@
 namespace {
 
 // The strip's labels are drawn in the body font of the toolkit.
-constexpr int kLabelFontKind = 3;
+constexpr EFontKind kLabelFontKind = kFontMessageBody;
 
 } // namespace
 

@@ -74,7 +74,7 @@ void CImageEditDlg::UpdateLookItems() {
     CheckMenuItem(ids::ID_LOOK_COLOUR, look == ELook::ColourDocument);
 }
 
-int CImageEditDlg::ShowBox(int kind, std::uint16_t caption, std::uint16_t heading,
+int CImageEditDlg::ShowBox(CQuestionBox::EKind kind, std::uint16_t caption, std::uint16_t heading,
                            const QString& body, std::uint32_t picture) {
     CQuestionBox box(this);
     box.SetKind(kind);

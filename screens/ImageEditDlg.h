@@ -8,6 +8,7 @@
 
 #include "imaging/Enhance.h"
 #include "ui/toolkit/Dialog.h"
+#include "ui/toolkit/QuestionBox.h"
 
 #include <QString>
 
@@ -51,8 +52,8 @@ private:
     void UpdateUndoItem();
     // The busy frame around an operation: wait cursor, soft keys off, the screen repainted.
     bool RunBusy(const std::function<bool()>& operation);
-    int ShowBox(int kind, std::uint16_t caption, std::uint16_t heading, const QString& body,
-                std::uint32_t picture);
+    int ShowBox(CQuestionBox::EKind kind, std::uint16_t caption, std::uint16_t heading,
+                const QString& body, std::uint32_t picture);
 
     CImageView* m_view;
     int m_modificationCount = 0;

@@ -121,7 +121,7 @@ void CMainDlg::OnFirstPaint() {
         CSkinButton* button = Button(f.id);
         button->SetFaces(f.normal, f.normal, f.disabled, f.pressed, true, true);
         button->setText({});
-        ApplyFont(GetFontCode(11), button);
+        ApplyFont(GetFontCode(kFontBigButton), button);
         button->show();
         button->setEnabled(IsCommandEnabled(f.id));
     }
@@ -288,10 +288,10 @@ void CMainDlg::OnPaint(QPainter& p) {
     p.setPen(Qt::black);
     QRect line(m_panel.left(), y + ScalePixels(1), m_panel.width(), ScalePixels(12));
     const struct {
-        int fontKind;
+        EFontKind fontKind;
         QString text;
-    } lines[] = {{3, ProductName()},
-                 {16, LoadFormatted(ids::IDS_MAIN_VERSION_SHORT, VersionShort())}};
+    } lines[] = {{kFontMessageBody, ProductName()},
+                 {kFontStatus, LoadFormatted(ids::IDS_MAIN_VERSION_SHORT, VersionShort())}};
     for (const auto& l : lines) {
         if (line.top() + line.height() > bottom)
             break;

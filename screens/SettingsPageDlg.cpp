@@ -2,6 +2,7 @@
 
 #include "app/AppSettings.h"
 #include "ocr/OcrEngine.h"
+#include "pdf/PaperSizes.h"
 #include "resources/ResourceIds.h"
 #include "skin/binding/SkinBinding.h"
 #include "text/Strings.h"
@@ -22,7 +23,7 @@ using namespace ids;
 
 // The question box whose remembered answer the Misc page edits: view or share after a PDF.
 constexpr int kActionsBoxNumber = 2;
-constexpr int kPaperSizeCount = 12;
+constexpr int kPaperSizeCount = int(kPaperSizes.size());
 
 constexpr std::initializer_list<int> kSortGroup = {IDC_SORT_NAME_ASC, IDC_SORT_NAME_DESC,
                                                    IDC_SORT_DATE_ASC, IDC_SORT_DATE_DESC,
@@ -215,9 +216,8 @@ void CSettingsPageDlg::Prepare() {
         // has gone, so that the page does not change it behind the user's back.
         auto* languages = ControlAs<QComboBox>(IDC_PDF_OCR_LANGUAGE);
         languages->clear();
-        const QString chosen = m_settings.ocrLanguage.Get().isEmpty()
-                                   ? QStringLiteral("eng")
-                                   : m_settings.ocrLanguage.Get();
+        const QString chosen =
+            m_settings.ocrLanguage.isEmpty() ? QStringLiteral("eng") : m_settings.ocrLanguage;
         QStringList names = COcrEngine::InstalledLanguages();
         if (!names.contains(chosen))
             names.prepend(chosen);
@@ -276,7 +276,7 @@ void CSettingsPageDlg::Store() {
         m_settings.recogniseText = IsChecked(IDC_PDF_OCR) ? 1 : 0;
         if (const QString name = ControlAs<QComboBox>(IDC_PDF_OCR_LANGUAGE)->currentText();
             !name.isEmpty())
-            m_settings.ocrLanguage.Set(name);
+            m_settings.ocrLanguage = name;
         break;
     case ID_SETTINGS_MISC:
         StoreRememberedAnswer(kActionsBoxNumber, IsChecked(IDC_MISC_ASK_ACTIONS) ? 0 : 1);

@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr int kLabelFontKind = 3;
+constexpr EFontKind kLabelFontKind = kFontMessageBody;
 
 } // namespace
 

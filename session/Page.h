@@ -4,6 +4,7 @@
 // screens draw, the picture type code, and the two flags that decide whether the file is
 // deleted with the page.
 
+#include "imaging/ImageType.h"
 #include "imaging/PageThumb.h"
 
 #include <QPainter>
@@ -14,7 +15,7 @@
 
 class CPage {
 public:
-    // A null or empty path makes a blank page. typeCode starts as 4 (JPEG).
+    // A null or empty path makes a blank page. typeCode starts as JPEG.
     explicit CPage(const QString& path = QString());
     // Deletes the file when it is a temporary copy, or when the user asked for its deletion
     // and deleteFileSetting is on; then clears the thumbnail.
@@ -43,7 +44,7 @@ public:
     std::int32_t boxHeight = 0;
     std::uint32_t deleteFileRequested = 0;
     std::uint32_t isTemporaryCopy = 0;
-    std::int32_t typeCode = 4;
+    ImageType typeCode = kImageTypeJpeg;
     // Auto-portrait without a copy: the page is its landscape file's picture turned a quarter
     // counter-clockwise. The thumbnail and the PDF show it so; the file is never changed.
     bool turnCcw = false;

@@ -10,13 +10,13 @@ namespace {
 constexpr int kCheckBox = 32;
 
 // Pictures the PDF draws from the file itself, turned by the drawing or its pixels.
-bool TurnsWithoutCopy(int typeCode) {
+bool TurnsWithoutCopy(ImageType typeCode) {
     return typeCode == kImageTypeJpeg || typeCode == kImageTypeBmp || typeCode == kImageTypePng;
 }
 
 std::unique_ptr<CPage> NewPage(const QString& path, const CPictureHeader& header,
                                bool autoPortrait) {
-    const int typeCode = ImageTypeFromPath(path);
+    const ImageType typeCode = ImageTypeFromPath(path);
     const bool landscape = autoPortrait && header.uprightSize.width() > header.uprightSize.height();
     if (landscape && !TurnsWithoutCopy(typeCode)) {
         // The PDF draws no GIF or TIFF; their upright copy is a JPEG it can draw.

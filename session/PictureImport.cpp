@@ -38,7 +38,7 @@ bool ImportPictureFile(CSession& session, CAppSettings& settings, const QString&
     std::unique_ptr<CPage> page = MakePage(session, settings, path);
     const bool added = page != nullptr;
     session.AddPage(std::move(page));
-    settings.lastImportFolder.Set(FolderOfFile(path));
+    settings.lastImportFolder = FolderOfFile(path);
     return added;
 }
 
@@ -76,7 +76,7 @@ CFolderImportResult ImportPictureFolder(CSession& session, CAppSettings& setting
         }
         delegate.PictureDone(i, total);
     }
-    settings.lastImportFolder.Set(folder);
+    settings.lastImportFolder = folder;
     return result;
 }
 

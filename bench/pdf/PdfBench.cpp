@@ -203,7 +203,7 @@ CRun RunInChild(const std::function<bool()>& work, const QString& output) {
     return Finish(pid, start, output);
 }
 
-bool BuildWithBuilder(const QStringList& pictures, int typeCode, const QString& output) {
+bool BuildWithBuilder(const QStringList& pictures, ImageType typeCode, const QString& output) {
     CAppSettings settings;
     settings.pageSize = 9;
     settings.fitToPage = 1;
@@ -278,7 +278,11 @@ CRun RunTool(Tool tool, const QStringList& pictures, bool png, const QString& ou
         return RunProgram(QStringList{"img2pdf", "--pagesize", "A4", "-o", output} + pictures,
                           output);
     case Tool::Builder:
-        return RunInChild([&] { return BuildWithBuilder(pictures, png ? 3 : 4, output); }, output);
+        return RunInChild(
+            [&] {
+                return BuildWithBuilder(pictures, png ? kImageTypePng : kImageTypeJpeg, output);
+            },
+            output);
     case Tool::Command:
     case Tool::CommandPortrait:
         return RunProgram(

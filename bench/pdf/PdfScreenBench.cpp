@@ -44,7 +44,7 @@ std::vector<CPdfJobPage> MakeCorpus(const QString& folder) {
         } else {
             QFile::copy(QStringLiteral("%1/scan_%2.jpg").arg(folder).arg(i % 8 + 1), path);
         }
-        pages.push_back({path, 4, false});
+        pages.push_back({path, kImageTypeJpeg, false});
     }
     return pages;
 }

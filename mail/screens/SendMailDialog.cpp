@@ -176,9 +176,8 @@ void CSendMailDialog::Send() {
     if (address.isEmpty())
         return;
     // Remembered for the next Share whatever the outcome.
-    m_settings.lastSendToAddress.Set(address);
-    if (const CSettingDescriptor* d = FindSetting(QStringLiteral("LastSendToAddress")))
-        WriteText(d->KeyPath(), d->name, m_settings.lastSendToAddress);
+    m_settings.lastSendToAddress = address;
+    SaveSetting(m_settings, &CAppSettings::lastSendToAddress);
 
     CMailMessage message;
     message.to = address;

@@ -15,7 +15,7 @@ using namespace ids;
 
 namespace {
 
-int Message(CScreen* owner, int kind, std::uint32_t picture, std::uint16_t caption,
+int Message(CScreen* owner, CQuestionBox::EKind kind, std::uint32_t picture, std::uint16_t caption,
             std::uint16_t heading, const QString& body) {
     CQuestionBox box(owner);
     box.SetKind(kind);

@@ -78,9 +78,8 @@ void CPdfSetupDialog::OnInitDialog() {
 
 void CPdfSetupDialog::Confirm() {
     const QString folder = m_folder->Path();
-    m_settings.lastSaveFolder.Set(folder);
-    if (const CSettingDescriptor* d = FindSetting(QStringLiteral("LastSaveFolder")))
-        WriteText(d->KeyPath(), d->name, m_settings.lastSaveFolder);
+    m_settings.lastSaveFolder = folder;
+    SaveSetting(m_settings, &CAppSettings::lastSaveFolder);
     m_output = JoinOutputPath(folder, FileEdit()->text());
     EndDialog(IDOK);
 }

@@ -48,7 +48,7 @@ void RunPdfTour(CTourContext& tour) {
     const QString folder = tour.ScratchFolder() + "/PDF";
     QDir().mkpath(folder);
     CAppSettings settings = AppSettings();
-    settings.lastSaveFolder.Set(folder);
+    settings.lastSaveFolder = folder;
 
     CPdfSetupDialog setup(settings, main);
     setup.SetNow(QDateTime(QDate(2026, 12, 8), QTime(9, 30)));
@@ -58,7 +58,7 @@ void RunPdfTour(CTourContext& tour) {
 
     std::vector<CPdfJobPage> pages;
     for (int i = 1; i <= 6; ++i)
-        pages.push_back({DrawPage(folder, i), 4, false});
+        pages.push_back({DrawPage(folder, i), kImageTypeJpeg, false});
     const QString pdf = folder + "/20261208_0930.pdf";
     CPdfJobOptions options;
     options.outputPath = pdf;

@@ -21,7 +21,7 @@ struct CExpectedSetting {
     const char* group;
     const char* name;
     std::uint32_t CAppSettings::*number; // null for texts
-    CSettingText CAppSettings::*text;    // null for numbers
+    QString CAppSettings::*text;         // null for numbers
     std::uint32_t defaultNumber;
     bool defaultIsPersonalFolder; // else the default text is empty
 };
@@ -31,7 +31,7 @@ CExpectedSetting Num(const char* group, const char* name, std::uint32_t CAppSett
     return {group, name, member, nullptr, def, false};
 }
 
-CExpectedSetting Txt(const char* group, const char* name, CSettingText CAppSettings::*member,
+CExpectedSetting Txt(const char* group, const char* name, QString CAppSettings::*member,
                      bool personalFolder = false) {
     return {group, name, nullptr, member, 0, personalFolder};
 }
@@ -43,7 +43,7 @@ const CExpectedSetting kExpected[] = {
     Txt("SAPPSETTINGS", "LastImportFolder", &S::lastImportFolder, true),
     Txt("SAPPSETTINGS", "LastSaveFolder", &S::lastSaveFolder, true),
     Txt("SAPPSETTINGS", "LastSendToAddress", &S::lastSendToAddress),
-    Num("SAPPSETTINGS", "PictureImportOrder", &S::pictureImportOrder, 5),
+    Num("SAPPSETTINGS", "PictureImportOrder", &S::pictureImportOrder, kImportAskEachTime),
     Num("SND_CFG", "EnableSounds", &S::enableSounds, 1),
     Num("BTN_EX_CFG", "Flat", &S::flat, 1),
     Num("BTN_EX_CFG", "DrawFlatBorder", &S::drawFlatBorder, 1),
@@ -59,7 +59,7 @@ const CExpectedSetting kExpected[] = {
     Num("SCAN_SETTINGS", "EnumBMP", &S::enumBmp, 0),
     Txt("SCAN_SETTINGS", "EnumMask", &S::enumMask),
     Num("SCAN_SETTINGS", "CameraRes", &S::cameraRes, 0),
-    Num("SCAN_SETTINGS", "PageSize", &S::pageSize, 9),
+    Num("SCAN_SETTINGS", "PageSize", &S::pageSize, kPaperA4),
     Txt("SCAN_SETTINGS", "pdfTitle", &S::pdfTitle),
     Txt("SCAN_SETTINGS", "pdfAuthor", &S::pdfAuthor),
     Txt("SCAN_SETTINGS", "pdfSubject", &S::pdfSubject),
@@ -160,7 +160,7 @@ TEST_F(AppSettingsTest, FirstLoadWritesEveryValueWithItsDefault) {
         if (e.number)
             EXPECT_EQ(s.*e.number, e.defaultNumber);
         else
-            EXPECT_EQ((s.*e.text).Get(), e.defaultIsPersonalFolder ? documents : QString());
+            EXPECT_EQ(s.*e.text, e.defaultIsPersonalFolder ? documents : QString());
     }
 
     // The file holds the five groups, each value with its type and default, in table order.
@@ -190,12 +190,12 @@ TEST_F(AppSettingsTest, EveryValueMakesARoundTripThroughTheRegistryFile) {
         if (e.number)
             saved.*e.number = next++;
         else
-            ASSERT_TRUE((saved.*e.text).Set(QString("%1 \\ \"q\"").arg(e.name)));
+            saved.*e.text = QString("%1 \\ \"q\"").arg(e.name);
     }
     // The three numbers with a range get a different value inside it.
     saved.pictureImportOrder = 2;
     saved.cameraRes = 3;
-    saved.pageSize = 11;
+    saved.pageSize = kPaperA6;
     ASSERT_TRUE(SaveSettings(saved));
 
     const QByteArray file = ReadFile(RegistryFilePath());
@@ -216,52 +216,54 @@ TEST_F(AppSettingsTest, EveryValueMakesARoundTripThroughTheRegistryFile) {
         if (e.number)
             EXPECT_EQ(loaded.*e.number, saved.*e.number);
         else
-            EXPECT_EQ((loaded.*e.text).Get(), (saved.*e.text).Get());
+            EXPECT_EQ(loaded.*e.text, saved.*e.text);
     }
-    EXPECT_EQ(loaded.lastImportFolder.Get(), "LastImportFolder \\ \"q\"");
+    EXPECT_EQ(loaded.lastImportFolder, "LastImportFolder \\ \"q\"");
     EXPECT_EQ(loaded.pageSize, 11u);
 }
 
-TEST_F(AppSettingsTest, WrongTypeAndTooLongTextCountAsMissing) {
-    const QString app = SettingsKeyPath("SAPPSETTINGS");
-    const QString scan = SettingsKeyPath("SCAN_SETTINGS");
-    ASSERT_TRUE(WriteText(app, "PictureImportOrder", "2"));
-    ASSERT_TRUE(WriteText(scan, "pdfTitle", QString(1024, u't')));
-    ASSERT_TRUE(WriteNumber(scan, "pdfAuthor", 7));
+TEST_F(AppSettingsTest, AValueOfTheWrongTypeCountsAsMissing) {
+    CRegKey app = SettingsKey("SAPPSETTINGS");
+    CRegKey scan = SettingsKey("SCAN_SETTINGS");
+    ASSERT_TRUE(app.Write<QString>("PictureImportOrder", "2"));
+    ASSERT_TRUE(scan.Write<std::uint32_t>("pdfAuthor", 7));
 
     CAppSettings s;
     LoadSettings(s);
     EXPECT_EQ(s.pictureImportOrder, 5u);
-    EXPECT_EQ(s.pdfTitle.Get(), QString());
-    EXPECT_EQ(s.pdfAuthor.Get(), QString());
-    std::uint32_t order = 0;
-    EXPECT_TRUE(ReadNumber(app, "PictureImportOrder", order));
-    EXPECT_EQ(order, 5u);
-    QString title = "x";
-    EXPECT_TRUE(ReadText(scan, "pdfTitle", title));
-    EXPECT_EQ(title, QString());
+    EXPECT_EQ(s.pdfAuthor, QString());
+    EXPECT_EQ(app.Read<std::uint32_t>("PictureImportOrder"), 5u);
+    EXPECT_EQ(scan.Read<QString>("pdfAuthor"), QString());
+    EXPECT_EQ(scan.Read<std::uint32_t>("pdfAuthor"), std::nullopt);
 }
 
-TEST_F(AppSettingsTest, LongestTextSurvivesSaveAndLoad) {
+// The registry file has no limit on a text's length, and neither has the record: a folder
+// path may be as long as the file system allows.
+TEST_F(AppSettingsTest, TextsOfAnyLengthSurviveSaveAndLoad) {
+    ASSERT_TRUE(SettingsKey("SCAN_SETTINGS").Write("pdfTitle", QString(1024, u't')));
     CAppSettings s;
     LoadSettings(s);
-    const QString longest(1023, u'k');
-    ASSERT_TRUE(s.pdfKeywords.Set(longest));
-    EXPECT_FALSE(s.pdfKeywords.Set(QString(1024, u'k'))); // refused, value kept
-    EXPECT_EQ(s.pdfKeywords.Get(), longest);
+    EXPECT_EQ(s.pdfTitle, QString(1024, u't'));
+
+    s.pdfKeywords = QString(1023, u'k');
+    s.lastImportFolder = "/" + QString(4095, u'f');
+    s.pdfSubject = QString(70000, u's');
     ASSERT_TRUE(SaveSettings(s));
     ResetRegistry();
     CAppSettings t;
     LoadSettings(t);
-    EXPECT_EQ(t.pdfKeywords.Get(), longest);
+    EXPECT_EQ(t.pdfKeywords, s.pdfKeywords);
+    EXPECT_EQ(t.lastImportFolder, s.lastImportFolder);
+    EXPECT_EQ(t.pdfSubject.size(), 70000);
+    EXPECT_EQ(t.pdfSubject, s.pdfSubject);
 }
 
 TEST_F(AppSettingsTest, OutOfRangeNumbersFallBackToTheirDefaults) {
-    const QString scan = SettingsKeyPath("SCAN_SETTINGS");
-    ASSERT_TRUE(WriteNumber(scan, "PageSize", 12));
-    ASSERT_TRUE(WriteNumber(scan, "CameraRes", 4));
-    ASSERT_TRUE(WriteNumber(SettingsKeyPath("SAPPSETTINGS"), "PictureImportOrder", 6));
-    ASSERT_TRUE(WriteNumber(scan, "FitToPage", 0));
+    CRegKey scan = SettingsKey("SCAN_SETTINGS");
+    ASSERT_TRUE(scan.Write<std::uint32_t>("PageSize", 12));
+    ASSERT_TRUE(scan.Write<std::uint32_t>("CameraRes", 4));
+    ASSERT_TRUE(SettingsKey("SAPPSETTINGS").Write<std::uint32_t>("PictureImportOrder", 6));
+    ASSERT_TRUE(scan.Write<std::uint32_t>("FitToPage", 0));
     CAppSettings s;
     LoadSettings(s);
     EXPECT_EQ(s.pageSize, 9u);
@@ -270,9 +272,7 @@ TEST_F(AppSettingsTest, OutOfRangeNumbersFallBackToTheirDefaults) {
     EXPECT_EQ(s.fitToPage, 0u);
     // The corrected value reaches the registry with the next save.
     ASSERT_TRUE(SaveSettings(s));
-    std::uint32_t page = 0;
-    ASSERT_TRUE(ReadNumber(scan, "PageSize", page));
-    EXPECT_EQ(page, 9u);
+    EXPECT_EQ(scan.Read<std::uint32_t>("PageSize"), 9u);
 }
 
 TEST_F(AppSettingsTest, UnwritableRegistryYieldsZerosAndEmptyTexts) {
@@ -280,13 +280,13 @@ TEST_F(AppSettingsTest, UnwritableRegistryYieldsZerosAndEmptyTexts) {
     qputenv("QUILLMARK_HOME", QFile::encodeName(PathIn("blocker/home")));
     ResetRegistry();
     CAppSettings s;
-    s.pageSize = 3;
-    ASSERT_TRUE(s.pdfTitle.Set("old"));
+    s.pageSize = kPaperTabloid;
+    s.pdfTitle = "old";
     LoadSettings(s);
     EXPECT_EQ(s.pageSize, 0u);
     EXPECT_EQ(s.fitToPage, 0u);
-    EXPECT_EQ(s.pdfTitle.Get(), QString());
-    EXPECT_EQ(s.lastImportFolder.Get(), QString());
+    EXPECT_EQ(s.pdfTitle, QString());
+    EXPECT_EQ(s.lastImportFolder, QString());
     EXPECT_FALSE(SaveSettings(s));
 }
 

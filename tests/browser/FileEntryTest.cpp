@@ -2,7 +2,7 @@
 #include "browser/FileAttributes.h"
 #include "browser/WellKnownFolders.h"
 
-#include "platform/Registry.h"
+#include "platform/RegKey.h"
 #include "tests/support/TempHome.h"
 
 #include <QDir>
@@ -97,13 +97,12 @@ TEST_F(FileEntryTest, FiltersHiddenFilesAndFolders) {
 
 TEST_F(FileEntryTest, DeviceNameFromTheRegistryElseMyDevice) {
     EXPECT_EQ(DeviceName(), "My Device");
-    using namespace platform;
-    HKEY key = 0;
-    ASSERT_EQ(RegCreateKeyEx(HKEY_LOCAL_MACHINE, "Ident", &key), ERROR_SUCCESS);
-    const std::u16string name = u"Pocket";
-    RegSetValueEx(key, "Name", REG_SZ, name.c_str(), std::uint32_t((name.size() + 1) * 2));
-    RegCloseKey(key);
+    platform::CRegKey ident(platform::HKEY_LOCAL_MACHINE, "Ident");
+    ASSERT_TRUE(ident.Set<QString>("Name", " Pocket "));
     EXPECT_EQ(DeviceName(), "Pocket");
+    // Longer than the platform's old 260-character name buffer, read whole.
+    ASSERT_TRUE(ident.Set("Name", QString(300, u'n')));
+    EXPECT_EQ(DeviceName(), QString(300, u'n'));
 }
 
 TEST(WellKnownFoldersTest, PathsCompareWithoutCaseOrTrailingSlash) {

@@ -1,6 +1,6 @@
 #include "camera/CameraState.h"
 
-#include "platform/Registry.h"
+#include "platform/RegKey.h"
 #include "tests/support/TempHome.h"
 
 namespace {
@@ -22,24 +22,11 @@ protected:
         CTempHomeTest::TearDown();
     }
     // The "Camera" value as stored, -1 when missing or not a number.
-    long long StoredValue() {
-        HKEY key = 0;
-        if (RegOpenKeyEx(HKEY_LOCAL_MACHINE, "System\\State\\Hardware", KEY_READ, &key) !=
-            ERROR_SUCCESS)
-            return -1;
-        std::uint32_t value = 0, type = 0, size = sizeof value;
-        const bool ok = RegQueryValueEx(key, "Camera", &type, &value, &size) == ERROR_SUCCESS &&
-                        type == REG_DWORD;
-        RegCloseKey(key);
-        return ok ? value : -1;
+    long long StoredValue() const {
+        const auto value = Hardware().Read<std::uint32_t>("Camera");
+        return value ? (long long)*value : -1;
     }
-    void Store(std::uint32_t type, const void* data, std::uint32_t size) {
-        HKEY key = 0;
-        ASSERT_EQ(RegCreateKeyEx(HKEY_LOCAL_MACHINE, "System\\State\\Hardware", &key),
-                  ERROR_SUCCESS);
-        RegSetValueEx(key, "Camera", type, data, size);
-        RegCloseKey(key);
-    }
+    static CRegKey Hardware() { return CRegKey(HKEY_LOCAL_MACHINE, "System\\State\\Hardware"); }
     bool m_hadCamera = false;
     QByteArray m_oldCamera;
 };
@@ -49,14 +36,13 @@ TEST_F(CameraStateTest, OnlyTheValueOneMeansACamera) {
     EXPECT_EQ(CameraState(), kCameraAbsent);
     EXPECT_FALSE(HasCamera());
     for (std::uint32_t value : {1u, 0u, 2u, 0xFFFFFFFFu}) {
-        Store(REG_DWORD, &value, sizeof value);
+        ASSERT_TRUE(Hardware().Set("Camera", value));
         ReadCameraState();
         EXPECT_EQ(HasCamera(), value == 1) << value;
         EXPECT_EQ(CameraState(), value == 1 ? kCameraPresent : kCameraAbsent) << value;
     }
     // A text "1" is a value of another type: missing.
-    const char16_t text[] = u"1";
-    Store(REG_SZ, text, sizeof text);
+    ASSERT_TRUE(Hardware().Set<QString>("Camera", "1"));
     ReadCameraState();
     EXPECT_FALSE(HasCamera());
 }

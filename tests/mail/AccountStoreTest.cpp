@@ -85,4 +85,35 @@ TEST_F(AccountStoreTest, ContactsFolderDefaultIsWrittenAndCanBeChanged) {
     EXPECT_EQ(store.ContactsFolder("/elsewhere"), PathIn("book"));
 }
 
+// Values are read back whole at any length: the table of many accounts, a long password
+// command and a long contacts folder never fall back to nothing or to a default.
+TEST_F(AccountStoreTest, LongValuesAndManyAccountsReadBackWhole) {
+    CAccountStore store;
+    QString error;
+    QStringList names;
+    for (int i = 0; i < 25; ++i) {
+        CMailAccount a = Smtp(QStringLiteral("Account number %1 of the long list of accounts")
+                                  .arg(i, 2, 10, QChar(u'0')));
+        ASSERT_TRUE(store.Add(a, &error)) << error.toStdString();
+        names << a.name;
+    }
+    CMailAccount more = Smtp("One more");
+    more.passwordCommand = "printf %s " + QString(1080, u'p');
+    ASSERT_EQ(more.passwordCommand.size(), 1090);
+    ASSERT_TRUE(store.Add(more, &error)) << error.toStdString();
+    names << more.name;
+    const QString folder = PathIn(QString(60, u'd') + "/" + QString(1200, u'c'));
+    ASSERT_TRUE(store.SetContactsFolder(folder));
+
+    platform::ResetRegistry();
+    const auto accounts = CAccountStore().Accounts();
+    QStringList listed;
+    for (const CMailAccount& a : accounts)
+        listed << a.name;
+    EXPECT_EQ(listed, names);
+    ASSERT_FALSE(accounts.empty());
+    EXPECT_EQ(accounts.back().passwordCommand, more.passwordCommand);
+    EXPECT_EQ(CAccountStore().ContactsFolder("/elsewhere"), folder);
+}
+
 } // namespace

@@ -249,17 +249,16 @@ TEST_F(MailMessageTest, BrokenStoreEntriesFailWithTheirReason) {
     sync.name = kSyncStoreName;
     sync.transport = EMailTransport::Sync;
     AddAccount(sync);
-    const QString mailKey = CAccountStore::MailKeyPath();
-
     // An account listed without any values.
-    ASSERT_TRUE(WriteText(mailKey, "Accounts", sync.storeId + ";ghost"));
+    ASSERT_TRUE(CAccountStore::MailKey().Write("Accounts", sync.storeId + ";ghost"));
     CMailMessage m = Message();
     EXPECT_EQ(m.Send(nullptr), kMailFailed);
     EXPECT_EQ(m.LastError(), EMailError::StoreInvalidValues);
 
     // An account whose store identifier is missing or points outside the mail folder.
-    ASSERT_TRUE(WriteText(CAccountStore::AccountKeyPath("ghost"), "Name", "Ghost"));
-    ASSERT_TRUE(WriteText(CAccountStore::AccountKeyPath("ghost"), "Store", "../../etc"));
+    platform::CRegKey ghost = CAccountStore::AccountKey("ghost");
+    ASSERT_TRUE(ghost.Write<QString>("Name", "Ghost"));
+    ASSERT_TRUE(ghost.Write<QString>("Store", "../../etc"));
     CMailMessage n = Message();
     EXPECT_EQ(n.Send(nullptr), kMailFailed);
     EXPECT_EQ(n.LastError(), EMailError::StoreMissingEntryId);

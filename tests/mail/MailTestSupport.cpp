@@ -151,10 +151,10 @@ bool MakeTestPdf(const QString& path) {
     if (!SaveJpeg(jpeg, 320, 240))
         return false;
     CAppSettings settings;
-    settings.pageSize = 9;
+    settings.pageSize = kPaperA4;
     CPdfBuilder builder(nullptr, settings);
     builder.AddPdfPage();
-    builder.PlacePicture(4, jpeg);
+    builder.PlacePicture(kImageTypeJpeg, jpeg);
     const bool ok = builder.Save(nullptr, path);
     QFile::remove(jpeg);
     return ok && !builder.Failed();

@@ -128,7 +128,7 @@ TEST_F(AutoPortraitTest, EveryExifOrientationRendersUprightAndTurnedPixelForPixe
     if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
         GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
     // Upright 792 x 612, so the turned page fills Letter exactly: one pixel per point.
-    settings.pageSize = 0;
+    settings.pageSize = kPaperLetter;
     const QImage upright = Smooth(792, 612);
     QStringList paths;
     for (int o = 1; o <= 8; ++o) {

@@ -24,16 +24,16 @@ TEST_F(PdfBuilderTest, EveryPaperSizeGivesPortraitPagesOfItsSize) {
             << kPaperSizes[i].name;
         EXPECT_LT(kPaperSizes[i].width, kPaperSizes[i].height);
     }
-    EXPECT_EQ(CPdfBuilder::PaperSize(9), QSize(595, 842));
-    EXPECT_EQ(CPdfBuilder::PaperSize(4), QSize(283, 416));
+    EXPECT_EQ(CPdfBuilder::PaperSize(kPaperA4), QSize(595, 842));
+    EXPECT_EQ(CPdfBuilder::PaperSize(kPaperPostcard), QSize(283, 416));
     EXPECT_TRUE(sink.errors.isEmpty());
 }
 
 TEST_F(PdfBuilderTest, TheLayoutIsFixedWhenTheDocumentIsMade) {
-    settings.pageSize = 4; // Postcard
+    settings.pageSize = kPaperPostcard;
     settings.fitToPage = 0;
     CPdfBuilder builder(&sink, settings);
-    settings.pageSize = 0; // a later change of the settings record
+    settings.pageSize = kPaperLetter; // a later change of the settings record
     settings.fitToPage = 1;
     ASSERT_NE(builder.AddPdfPage(), nullptr);
     ASSERT_NE(builder.AddPdfPage(), nullptr);
@@ -44,10 +44,10 @@ TEST_F(PdfBuilderTest, TheLayoutIsFixedWhenTheDocumentIsMade) {
 }
 
 TEST_F(PdfBuilderTest, PaperSizeNamesAndStrayValues) {
-    EXPECT_EQ(FindPaperSize("a4"), 9);
-    EXPECT_EQ(FindPaperSize("Postcard"), 4);
+    EXPECT_EQ(FindPaperSize("a4"), kPaperA4);
+    EXPECT_EQ(FindPaperSize("Postcard"), kPaperPostcard);
     EXPECT_EQ(FindPaperSize("A7"), -1);
-    EXPECT_EQ(CPdfBuilder::PaperSize(0), QSize(612, 792));
+    EXPECT_EQ(CPdfBuilder::PaperSize(kPaperLetter), QSize(612, 792));
     EXPECT_EQ(CPdfBuilder::PaperSize(12), QSize(595, 842));
 }
 
@@ -59,11 +59,11 @@ TEST_F(PdfBuilderTest, HeaderPrologueAndNothingButTheProducer) {
 
     CPdfBuilder builder(&sink, settings);
     builder.AddPdfPage();
-    EXPECT_TRUE(builder.PlacePicture(2, PathIn("a.gif")));
+    EXPECT_TRUE(builder.PlacePicture(kImageTypeGif, PathIn("a.gif")));
     builder.AddPdfPage();
-    EXPECT_TRUE(builder.PlacePicture(5, PathIn("t.tif")));
+    EXPECT_TRUE(builder.PlacePicture(kImageTypeTiff, PathIn("t.tif")));
     builder.AddPdfPage();
-    EXPECT_TRUE(builder.PlacePicture(4, QString())); // a blank page of the session
+    EXPECT_TRUE(builder.PlacePicture(kImageTypeJpeg, QString())); // a blank page of the session
     CPdfFile file;
     SaveAndLoad(builder, file);
     EXPECT_TRUE(file.Bytes().startsWith("%PDF-1.3\n"));
@@ -96,7 +96,7 @@ TEST_F(PdfBuilderTest, JpegBytesEnterThePdfUnchanged) {
     CPdfBuilder builder(&sink, settings);
     for (const char* name : {"cam.jpg", "exif.jpg"}) {
         builder.AddPdfPage();
-        EXPECT_TRUE(builder.PlacePicture(4, PathIn(name)));
+        EXPECT_TRUE(builder.PlacePicture(kImageTypeJpeg, PathIn(name)));
     }
     CPdfFile file;
     SaveAndLoad(builder, file);
@@ -144,7 +144,7 @@ TEST_F(PdfBuilderTest, UndecodableRasterLeavesABlankPageAndGoesOn) {
     builder.AddPdfPage();
     EXPECT_FALSE(builder.PlaceRaster(PathIn("broken.png")));
     EXPECT_FALSE(builder.Failed());
-    EXPECT_FALSE(builder.PlacePicture(3, PathIn("missing.png")));
+    EXPECT_FALSE(builder.PlacePicture(kImageTypePng, PathIn("missing.png")));
     EXPECT_FALSE(builder.Failed());
     CPdfFile file;
     SaveAndLoad(builder, file);
@@ -174,7 +174,7 @@ TEST_F(PdfBuilderTest, ProgressiveAndExifHeavyJpegsKeepTheirBytes) {
     CPdfBuilder builder(&sink, settings);
     for (const char* name : {"prog.jpg", "app.jpg"}) {
         builder.AddPdfPage();
-        EXPECT_TRUE(builder.PlacePicture(4, PathIn(name))) << name;
+        EXPECT_TRUE(builder.PlacePicture(kImageTypeJpeg, PathIn(name))) << name;
     }
     CPdfFile file;
     SaveAndLoad(builder, file);
@@ -194,7 +194,7 @@ TEST_F(PdfBuilderTest, AJpegWithoutAFrameHeaderIsALibraryError) {
     WriteFile(PathIn("cut.jpg"), QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF\0", 11));
     CPdfBuilder builder(&sink, settings);
     builder.AddPdfPage();
-    EXPECT_FALSE(builder.PlacePicture(4, PathIn("cut.jpg")));
+    EXPECT_FALSE(builder.PlacePicture(kImageTypeJpeg, PathIn("cut.jpg")));
     EXPECT_TRUE(builder.Failed());
     EXPECT_EQ(sink.errors.size(), 1);
 }

@@ -40,10 +40,10 @@ protected:
         ASSERT_TRUE(DrawTextPage(SampleWords(80, 2), QSize(1240, 1754), 2)
                         .image.save(PathIn("two.png"), "PNG"));
         ASSERT_TRUE(DrawBlankPaper(QSize(1240, 1754), 3).save(PathIn("blank.jpg"), "JPEG", 90));
-        pages = {{PathIn("one.jpg"), 4, false},
-                 {QString(), 4, false},
-                 {PathIn("two.png"), 3, false},
-                 {PathIn("blank.jpg"), 4, false}};
+        pages = {{PathIn("one.jpg"), kImageTypeJpeg, false},
+                 {QString(), kImageTypeJpeg, false},
+                 {PathIn("two.png"), kImageTypePng, false},
+                 {PathIn("blank.jpg"), kImageTypeJpeg, false}};
     }
     CPdfJobOptions Options(const QString& out, const QString& language = {}) {
         CPdfJobOptions options;

@@ -61,7 +61,7 @@ protected:
     CPdfJobOptions Options(const QString& name = "out.pdf") const {
         CPdfJobOptions o;
         o.outputPath = PathIn(name);
-        o.layout.pageSize = 10; // A5
+        o.layout.pageSize = kPaperA5;
         o.layout.fitToPage = false;
         return o;
     }

@@ -12,7 +12,8 @@ using PdfPlacementTest = CPdfTest;
 using Numbers = QList<double>;
 
 // The "cm" operands of the first page of a one-picture document.
-Numbers PlaceOnePicture(CAppSettings& settings, int typeCode, const QString& path, CPdfFile& file) {
+Numbers PlaceOnePicture(CAppSettings& settings, ImageType typeCode, const QString& path,
+                        CPdfFile& file) {
     CPdfBuilder builder(nullptr, settings);
     builder.AddPdfPage();
     EXPECT_TRUE(builder.PlacePicture(typeCode, path));
@@ -27,14 +28,14 @@ Numbers PlaceOnePicture(CAppSettings& settings, int typeCode, const QString& pat
 TEST_F(PdfPlacementTest, JpegOnA4IsFittedAndCentred) {
     ASSERT_TRUE(SaveJpeg(PathIn("big.jpg"), 1600, 1200));
     CPdfFile file;
-    EXPECT_EQ(PlaceOnePicture(settings, 4, PathIn("big.jpg"), file),
+    EXPECT_EQ(PlaceOnePicture(settings, kImageTypeJpeg, PathIn("big.jpg"), file),
               Numbers({595, 0, 0, 446, 0, 198}));
     // The page content is exactly the prologue and the plain image drawing.
     EXPECT_EQ(Drawing(file.Content(file.Pages()[0])), "q 595 0 0 446 0 198 cm /X1 Do Q");
 
     // A small JPEG is enlarged even with FitToPage off.
     ASSERT_TRUE(SaveJpeg(PathIn("small.jpg"), 160, 120));
-    EXPECT_EQ(PlaceOnePicture(settings, 4, PathIn("small.jpg"), file),
+    EXPECT_EQ(PlaceOnePicture(settings, kImageTypeJpeg, PathIn("small.jpg"), file),
               Numbers({595, 0, 0, 446, 0, 198}));
 }
 
@@ -45,15 +46,15 @@ TEST_F(PdfPlacementTest, RasterKeepsItsNaturalSizeOnlyWhenItFitsAndFittingIsOff)
     QImage bmp(700, 500, QImage::Format_RGB32);
     bmp.fill(Qt::green);
     ASSERT_TRUE(SavePicture(bmp, PathIn("b.bmp"), "BMP"));
-    settings.pageSize = 0; // Letter
+    settings.pageSize = kPaperLetter;
     CPdfFile file;
     settings.fitToPage = 0;
-    EXPECT_EQ(PlaceOnePicture(settings, 3, PathIn("p.png"), file),
+    EXPECT_EQ(PlaceOnePicture(settings, kImageTypePng, PathIn("p.png"), file),
               Numbers({300, 0, 0, 200, 156, 296}));
-    EXPECT_EQ(PlaceOnePicture(settings, 1, PathIn("b.bmp"), file),
+    EXPECT_EQ(PlaceOnePicture(settings, kImageTypeBmp, PathIn("b.bmp"), file),
               Numbers({612, 0, 0, 437, 0, 177}));
     settings.fitToPage = 1;
-    EXPECT_EQ(PlaceOnePicture(settings, 3, PathIn("p.png"), file),
+    EXPECT_EQ(PlaceOnePicture(settings, kImageTypePng, PathIn("p.png"), file),
               Numbers({612, 0, 0, 408, 0, 192}));
 }
 
@@ -73,7 +74,7 @@ TEST_F(PdfPlacementTest, ExifOrientationTurnsTheDrawingNotTheBytes) {
         ASSERT_TRUE(SaveJpeg(path, 160, 120, c.orientation));
         ASSERT_EQ(JpegOrientation(path), c.orientation);
         CPdfFile file;
-        EXPECT_EQ(PlaceOnePicture(settings, 4, path, file), c.matrix)
+        EXPECT_EQ(PlaceOnePicture(settings, kImageTypeJpeg, path, file), c.matrix)
             << "orientation " << c.orientation;
         const QList<int> images = file.Images(file.Pages()[0]);
         ASSERT_EQ(images.size(), 1);

@@ -33,9 +33,9 @@ void AddMixedPages(CPdfBuilder& builder, const QString& folder) {
     png.fill(Qt::red);
     ASSERT_TRUE(SavePicture(png, folder + "/b.png", "PNG"));
     builder.AddPdfPage();
-    builder.PlacePicture(4, folder + "/a.jpg");
+    builder.PlacePicture(kImageTypeJpeg, folder + "/a.jpg");
     builder.AddPdfPage();
-    builder.PlacePicture(3, folder + "/b.png");
+    builder.PlacePicture(kImageTypePng, folder + "/b.png");
     builder.AddPdfPage();
 }
 
@@ -129,7 +129,7 @@ TEST_F(PdfSaveTest, AJpegTheLibraryRejectsFailsTheDocument) {
     ASSERT_TRUE(SavePicture(png, PathIn("fake.jpg"), "PNG"));
     CPdfBuilder builder(&sink, settings);
     builder.AddPdfPage();
-    EXPECT_FALSE(builder.PlacePicture(4, PathIn("fake.jpg")));
+    EXPECT_FALSE(builder.PlacePicture(kImageTypeJpeg, PathIn("fake.jpg")));
     EXPECT_TRUE(builder.Failed());
     EXPECT_EQ(sink.errors.size(), 1);
 }

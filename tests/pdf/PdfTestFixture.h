@@ -22,7 +22,7 @@ public:
 protected:
     void SetUp() override {
         CTempHomeTest::SetUp();
-        settings.pageSize = 9;
+        settings.pageSize = kPaperA4;
         settings.fitToPage = 0;
     }
     // Saves the builder's document to `name` and loads it back.

@@ -59,7 +59,7 @@ void BuildPdf(const CAppSettings& settings, const QString& picture, const COcrPa
               const QString& out, QRectF* pictureRect = nullptr) {
     CPdfBuilder builder(nullptr, settings);
     ASSERT_TRUE(builder.AddPdfPage());
-    ASSERT_TRUE(builder.PlacePicture(4, picture));
+    ASSERT_TRUE(builder.PlacePicture(kImageTypeJpeg, picture));
     if (words)
         ASSERT_TRUE(builder.AddTextLayer(*words));
     if (pictureRect)
@@ -68,7 +68,7 @@ void BuildPdf(const CAppSettings& settings, const QString& picture, const COcrPa
 }
 
 TEST_F(PdfTextLayerTest, RecognisedWordsCanBeFoundAndLieOnTheirWords) {
-    settings.pageSize = 0; // A4
+    settings.pageSize = kPaperLetter;
     const CTextPage page = DrawTextPage(SampleWords(150, 21), QSize(1240, 1754), 21);
     ASSERT_TRUE(page.image.save(PathIn("page.jpg"), "JPEG", 90));
     COcrEngine engine(QStringLiteral("eng"));
@@ -180,7 +180,7 @@ TEST_F(PdfTextLayerTest, TheLayerCostsLittle) {
         ASSERT_GT(words.words.size(), 100u);
         for (CPdfBuilder* builder : {&plain, &ocr}) {
             ASSERT_TRUE(builder->AddPdfPage());
-            ASSERT_TRUE(builder->PlacePicture(4, path));
+            ASSERT_TRUE(builder->PlacePicture(kImageTypeJpeg, path));
         }
         ASSERT_TRUE(ocr.AddTextLayer(words));
     }

@@ -38,7 +38,7 @@ TEST_F(PdfCommandBytesTest, TheCommandWritesWhatTheJobWritesForTheSamePages) {
 
         CPdfJobOptions options;
         options.outputPath = PathIn("job.pdf");
-        options.layout.pageSize = 2; // Legal
+        options.layout.pageSize = kPaperLegal;
         options.layout.fitToPage = fit;
         std::vector<CPdfJobPage> pages;
         for (const QString& name : names)

@@ -68,7 +68,7 @@ TEST_F(PdfCommandTest, MakesOnePagePerPictureOnTheChosenPaper) {
 
 TEST_F(PdfCommandTest, DefaultsComeFromTheSettings) {
     LoadSettings(AppSettings());
-    AppSettings().pageSize = 10; // A5
+    AppSettings().pageSize = kPaperA5;
     AppSettings().fitToPage = 1;
     AppSettings().autoPortrait = 1;
     ASSERT_TRUE(SaveSettings(AppSettings()));

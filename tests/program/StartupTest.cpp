@@ -2,6 +2,7 @@
 
 #include "app/AppSettings.h"
 #include "app/Log.h"
+#include "camera/CameraState.h"
 #include "platform/Registry.h"
 #include "program/AboutDlg.h"
 #include "program/SplashDlg.h"
@@ -42,14 +43,7 @@ protected:
         m_device->show();
         // A device with a camera: the main screen then starts without its camera notice,
         // which would wait for an answer.
-        using namespace platform;
-        HKEY key = 0;
-        ASSERT_EQ(
-            RegCreateKeyEx(HKEY_LOCAL_MACHINE, QStringLiteral("System\\State\\Hardware"), &key),
-            ERROR_SUCCESS);
-        const std::uint32_t one = 1;
-        RegSetValueEx(key, QStringLiteral("Camera"), REG_DWORD, &one, sizeof one);
-        RegCloseKey(key);
+        ASSERT_TRUE(WriteCameraHardwareValue(true));
         SetMessageBoxHandler([this](const QString& text, const QString& title) {
             m_boxes.push_back(title + ": " + text);
         });
@@ -76,9 +70,8 @@ protected:
         };
         s.bindSkin = [this, skinFolder](int* error) {
             m_trace.push_back("bindSkin");
-            std::uint32_t pageSize = 99;
             m_settingsInRegistryAtBinding =
-                ReadNumber(SettingsKeyPath("SCAN_SETTINGS"), "PageSize", pageSize);
+                SettingsKey("SCAN_SETTINGS").Read<std::uint32_t>("PageSize").has_value();
             return BindSkinLibraryFrom(skinFolder, ProcessLog(), error);
         };
         s.startImaging = [this, real] {

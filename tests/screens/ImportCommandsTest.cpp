@@ -27,7 +27,7 @@ protected:
         LoadSettings(AppSettings());
         AppSettings().autoPortrait = 0;
         AppSettings().pictureImportOrder = kImportAskEachTime;
-        AppSettings().lastImportFolder.Set(Home());
+        AppSettings().lastImportFolder = Home();
         QDir().mkpath(PathIn("pics"));
     }
     QString PictureIn(const QString& name) {
@@ -91,7 +91,7 @@ TEST_F(ImportCommandsTest, FolderImportAsksForTheOrderAndKeepsTheAnswer) {
     EXPECT_EQ(WaitDepth(), 0);
     EXPECT_EQ(PageNames(), (QStringList{"A.JPG", "b.jpg", "c.png"}));
     EXPECT_EQ(AppSettings().pictureImportOrder, kImportByNameAscending);
-    EXPECT_EQ(AppSettings().lastImportFolder.Get(), PathIn("pics"));
+    EXPECT_EQ(AppSettings().lastImportFolder, PathIn("pics"));
 }
 
 TEST_F(ImportCommandsTest, CancelledPromptImportsNothingButRemembersTheFolder) {
@@ -101,7 +101,7 @@ TEST_F(ImportCommandsTest, CancelledPromptImportsNothingButRemembersTheFolder) {
     EXPECT_FALSE(ImportFromFolder(nullptr, m_session, {}));
     EXPECT_EQ(m_session.PageCount(), 0);
     EXPECT_EQ(AppSettings().pictureImportOrder, kImportAskEachTime);
-    EXPECT_EQ(AppSettings().lastImportFolder.Get(), PathIn("pics"));
+    EXPECT_EQ(AppSettings().lastImportFolder, PathIn("pics"));
 }
 
 TEST_F(ImportCommandsTest, FileImportOffersThreeMasksAndRemembersTheFolder) {
@@ -110,7 +110,7 @@ TEST_F(ImportCommandsTest, FileImportOffersThreeMasksAndRemembersTheFolder) {
     EXPECT_TRUE(ImportFromFile(nullptr, m_session));
     EXPECT_EQ(m_filters, (QStringList{"*.jpg", "*.png", "*.bmp"}));
     EXPECT_EQ(PageNames(), QStringList{"one.jpg"});
-    EXPECT_EQ(AppSettings().lastImportFolder.Get(), PathIn("pics"));
+    EXPECT_EQ(AppSettings().lastImportFolder, PathIn("pics"));
 }
 
 TEST_F(ImportCommandsTest, DamagedFileIsReportedAndCancelChangesNothing) {
@@ -126,10 +126,10 @@ TEST_F(ImportCommandsTest, DamagedFileIsReportedAndCancelChangesNothing) {
     EXPECT_EQ(heading, "Could not import image");
     EXPECT_EQ(m_session.PageCount(), 0);
 
-    AppSettings().lastImportFolder.Set(Home());
+    AppSettings().lastImportFolder = Home();
     WhenScreenOpens(nullptr, [](CScreen* picker) { picker->SendCommand(ID_PLATFORM_CANCEL); });
     EXPECT_FALSE(ImportFromFolder(nullptr, m_session, {}));
-    EXPECT_EQ(AppSettings().lastImportFolder.Get(), Home());
+    EXPECT_EQ(AppSettings().lastImportFolder, Home());
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "screens/MainDlg.h"
 
 #include "app/AppSettings.h"
-#include "platform/Registry.h"
+#include "camera/CameraState.h"
 #include "resources/ResourceIds.h"
 #include "screens/PageChooserDlg.h"
 #include "screens/StaticThumb.h"
@@ -35,12 +35,7 @@ protected:
 };
 
 void SetCamera(bool present) {
-    using namespace platform;
-    HKEY key = 0;
-    ASSERT_EQ(RegCreateKeyEx(HKEY_LOCAL_MACHINE, "System\\State\\Hardware", &key), ERROR_SUCCESS);
-    const std::uint32_t value = present ? 1 : 0;
-    RegSetValueEx(key, "Camera", REG_DWORD, &value, sizeof value);
-    RegCloseKey(key);
+    ASSERT_TRUE(WriteCameraHardwareValue(present));
 }
 
 class MainDlgTest : public CScreenTest {

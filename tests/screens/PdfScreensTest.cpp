@@ -27,7 +27,7 @@ protected:
     void SetUp() override {
         CScreenTest::SetUp();
         LoadSettings(AppSettings());
-        AppSettings().lastSaveFolder.Set(Home());
+        AppSettings().lastSaveFolder = Home();
         m_owner.ShowModeless();
     }
     void TearDown() override {

@@ -4,7 +4,7 @@
 #include "app/AppSettings.h"
 #include "camera/CameraState.h"
 #include "camera/screens/CameraScreen.h"
-#include "platform/Registry.h"
+#include "platform/RegKey.h"
 #include "resources/ResourceIds.h"
 #include "session/Session.h"
 #include "ui/toolkit/QuestionBox.h"
@@ -55,12 +55,8 @@ protected:
             qputenv(name, value);
     }
     void SetCameraValue(std::uint32_t value) {
-        using namespace platform;
-        HKEY key = 0;
-        ASSERT_EQ(RegCreateKeyEx(HKEY_LOCAL_MACHINE, "System\\State\\Hardware", &key),
-                  ERROR_SUCCESS);
-        RegSetValueEx(key, "Camera", REG_DWORD, &value, sizeof value);
-        RegCloseKey(key);
+        ASSERT_TRUE(platform::CRegKey(platform::HKEY_LOCAL_MACHINE, "System\\State\\Hardware")
+                        .Set("Camera", value));
         ReadCameraState();
     }
     QStringList Pictures() {
@@ -135,7 +131,7 @@ TEST_F(ScanCommandTest, APictureTakenBecomesAnUprightPageAndUsesUpTheScanNumber)
     EXPECT_EQ(page->path, PathIn("Pictures/Camera/") + Pictures().first());
     EXPECT_TRUE(page->path.endsWith(".jpg"));
     EXPECT_TRUE(page->turnCcw);
-    EXPECT_EQ(page->typeCode, 4);
+    EXPECT_EQ(page->typeCode, kImageTypeJpeg);
     EXPECT_EQ(QImage(page->path).size(), QSize(320, 240));
     EXPECT_FALSE(page->IsLandscape());
     EXPECT_EQ(m_session.CurrentPage(), page);

@@ -125,7 +125,7 @@ TEST_F(SettingsPageTest, ImagePageStoresStraighteningAndTheLookOfNewPages) {
 }
 
 TEST_F(SettingsPageTest, PdfPageShowsA4ForNineAndCancelKeepsThePaperSize) {
-    AppSettings().pageSize = 9;
+    AppSettings().pageSize = kPaperA4;
     SaveSettings(AppSettings());
     EXPECT_FALSE(RunPage(ID_SETTINGS_PDF, [&](CSettingsPageDlg& page) {
         auto* list = Get<QComboBox>(page, IDC_PDF_PAPER);
@@ -156,10 +156,10 @@ TEST_F(SettingsPageTest, PdfPageTurnsRecognitionOnWithItsLanguage) {
         page.SendCommand(ID_OK);
     }));
     EXPECT_EQ(Reloaded().recogniseText, 1u);
-    EXPECT_EQ(Reloaded().ocrLanguage.Get(), "eng");
+    EXPECT_EQ(Reloaded().ocrLanguage, "eng");
 
     // A language whose data has gone stays chosen rather than changing unseen.
-    AppSettings().ocrLanguage.Set("xyz");
+    AppSettings().ocrLanguage = "xyz";
     SaveSettings(AppSettings());
     EXPECT_TRUE(RunPage(ID_SETTINGS_PDF, [&](CSettingsPageDlg& page) {
         EXPECT_TRUE(Get<QCheckBox>(page, IDC_PDF_OCR)->isChecked());
@@ -168,7 +168,7 @@ TEST_F(SettingsPageTest, PdfPageTurnsRecognitionOnWithItsLanguage) {
         page.SendCommand(ID_OK);
     }));
     EXPECT_EQ(Reloaded().recogniseText, 0u);
-    EXPECT_EQ(Reloaded().ocrLanguage.Get(), "xyz");
+    EXPECT_EQ(Reloaded().ocrLanguage, "xyz");
 }
 
 TEST_F(SettingsPageTest, MiscPageStoresTheRememberedAnswerItself) {

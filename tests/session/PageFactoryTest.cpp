@@ -42,9 +42,9 @@ TEST_F(PageFactoryTest, LandscapePicturesAreTurnedWithoutWritingAnything) {
         EXPECT_EQ(page->path, path);
         EXPECT_TRUE(page->turnCcw);
         EXPECT_EQ(page->isTemporaryCopy, 0u);
-        EXPECT_EQ(page->typeCode, std::string(format) == "JPEG"  ? 4
-                                  : std::string(format) == "PNG" ? 3
-                                                                 : 1);
+        EXPECT_EQ(page->typeCode, std::string(format) == "JPEG"  ? kImageTypeJpeg
+                                  : std::string(format) == "PNG" ? kImageTypePng
+                                                                 : kImageTypeBmp);
         EXPECT_EQ(page->boxWidth, 100);
         EXPECT_EQ(page->thumb.sourceWidth, 48); // the page is upright
         EXPECT_EQ(page->thumb.sourceHeight, 64);
@@ -87,13 +87,13 @@ TEST_F(PageFactoryTest, PortraitPicturesAndAutoPortraitOffUseTheFileUnturned) {
     auto page = MakePageFromFile(portrait, true, 80, 60);
     ASSERT_TRUE(page);
     EXPECT_EQ(page->path, portrait);
-    EXPECT_EQ(page->typeCode, 3);
+    EXPECT_EQ(page->typeCode, kImageTypePng);
     EXPECT_FALSE(page->turnCcw);
 
     const QString landscape = Picture("l.bmp", 50, 30, "BMP");
     page = MakePageFromFile(landscape, false, 80, 60);
     ASSERT_TRUE(page);
-    EXPECT_EQ(page->typeCode, 1);
+    EXPECT_EQ(page->typeCode, kImageTypeBmp);
     EXPECT_FALSE(page->turnCcw);
     EXPECT_TRUE(page->IsLandscape());
     EXPECT_EQ(Files(), QStringList({"l.bmp", "p.png"}));
@@ -106,7 +106,7 @@ TEST_F(PageFactoryTest, PicturesThePdfCannotDrawKeepTheirUprightCopy) {
     auto page = MakePageFromFile(path, true, 100, 100);
     ASSERT_TRUE(page);
     EXPECT_EQ(page->path, path + ".tesimg");
-    EXPECT_EQ(page->typeCode, 4);
+    EXPECT_EQ(page->typeCode, kImageTypeJpeg);
     EXPECT_EQ(page->isTemporaryCopy, 1u);
     EXPECT_FALSE(page->turnCcw);
     EXPECT_EQ(QImage(page->path).size(), QSize(48, 64));
@@ -121,7 +121,7 @@ TEST_F(PageFactoryTest, TheEditorsOwnFileIsTheTurnedCopyNeverTheOriginal) {
     ASSERT_TRUE(page);
     ASSERT_TRUE(MakePageFileOwn(*page));
     EXPECT_EQ(page->path, path + ".tesimg");
-    EXPECT_EQ(page->typeCode, 4);
+    EXPECT_EQ(page->typeCode, kImageTypeJpeg);
     EXPECT_EQ(page->isTemporaryCopy, 1u);
     EXPECT_FALSE(page->turnCcw);
     const QImage copy(page->path);

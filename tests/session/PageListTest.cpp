@@ -11,14 +11,14 @@ namespace {
 std::unique_ptr<CPage> Named(const QString& name) {
     // Pages without files: destroying them touches nothing on disk.
     auto page = std::make_unique<CPage>();
-    page->typeCode = name.at(0).unicode();
+    page->typeCode = ImageType(name.at(0).unicode()); // a label to tell pages apart
     return page;
 }
 
 QString Order(const CPageList& list) {
     QString s;
     for (int i = 0; i < list.Size(); ++i)
-        s += QChar(list.At(i)->typeCode);
+        s += QChar(int(list.At(i)->typeCode));
     return s;
 }
 

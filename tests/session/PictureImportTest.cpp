@@ -91,7 +91,7 @@ TEST_F(PictureImportTest, ThePromptsChoiceIsStoredAndUsedAndPagesArriveOneByOne)
     EXPECT_EQ(m_session.foundCount, 3);
     EXPECT_EQ(PagePaths(), (QStringList{"C.JPG", "b.jpg", "a.png"}));
     EXPECT_EQ(m_delegate.pagesWhenDone, (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(m_settings.lastImportFolder.Get(), PathIn("pics"));
+    EXPECT_EQ(m_settings.lastImportFolder, PathIn("pics"));
 
     // The next import uses the stored order without asking.
     ImportPictureFolder(m_session, m_settings, PathIn("pics"), m_delegate);
@@ -118,7 +118,7 @@ TEST_F(PictureImportTest, StoredDateOrderNewestFirstIncludingSubfolders) {
 TEST_F(PictureImportTest, CancelledPromptLeavesTheSessionButSetsTheFolder) {
     Picture("a.jpg");
     Picture("b.jpg");
-    m_settings.lastImportFolder.Set("/somewhere/else");
+    m_settings.lastImportFolder = "/somewhere/else";
     m_delegate.answer = false;
     const CFolderImportResult r =
         ImportPictureFolder(m_session, m_settings, PathIn("pics"), m_delegate);
@@ -126,7 +126,7 @@ TEST_F(PictureImportTest, CancelledPromptLeavesTheSessionButSetsTheFolder) {
     EXPECT_EQ(r.imported, 0);
     EXPECT_EQ(m_session.PageCount(), 0);
     EXPECT_EQ(m_settings.pictureImportOrder, kImportAskEachTime);
-    EXPECT_EQ(m_settings.lastImportFolder.Get(), PathIn("pics"));
+    EXPECT_EQ(m_settings.lastImportFolder, PathIn("pics"));
 }
 
 TEST_F(PictureImportTest, DamagedPicturesAreSkippedSilently) {
@@ -148,19 +148,19 @@ TEST_F(PictureImportTest, EmptyFolderImportsNothing) {
         ImportPictureFolder(m_session, m_settings, PathIn("pics"), m_delegate);
     EXPECT_EQ(r.found, 0);
     EXPECT_EQ(m_session.PageCount(), 0);
-    EXPECT_EQ(m_settings.lastImportFolder.Get(), PathIn("pics"));
+    EXPECT_EQ(m_settings.lastImportFolder, PathIn("pics"));
 }
 
 TEST_F(PictureImportTest, SingleFileImportSetsItsFolder) {
     const QString path = Picture("sub/one.png", 0, "PNG");
     EXPECT_TRUE(ImportPictureFile(m_session, m_settings, path));
     EXPECT_EQ(m_session.PageCount(), 1);
-    EXPECT_EQ(m_settings.lastImportFolder.Get(), PathIn("pics/sub"));
+    EXPECT_EQ(m_settings.lastImportFolder, PathIn("pics/sub"));
 
     WriteFile(PathIn("pics/bad.bmp"), "BM broken");
     EXPECT_FALSE(ImportPictureFile(m_session, m_settings, PathIn("pics/bad.bmp")));
     EXPECT_EQ(m_session.PageCount(), 1);
-    EXPECT_EQ(m_settings.lastImportFolder.Get(), PathIn("pics"));
+    EXPECT_EQ(m_settings.lastImportFolder, PathIn("pics"));
 
     EXPECT_EQ(FolderOfFile("/a.jpg"), "/");
     EXPECT_EQ(FolderOfFile("/x/y/a.jpg"), "/x/y");

@@ -225,7 +225,7 @@ TEST_F(SessionTest, BlankPagesDeleteNothingWhateverTheirFlags) {
         blank.deleteFileRequested = 1;
         blank.isTemporaryCopy = 1;
         EXPECT_TRUE(blank.IsBlank());
-        EXPECT_EQ(blank.typeCode, 4);
+        EXPECT_EQ(blank.typeCode, kImageTypeJpeg);
     }
     QDir::setCurrent(cwd);
     EXPECT_TRUE(QFile::exists(PathIn(".keep")));

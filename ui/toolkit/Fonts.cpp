@@ -20,28 +20,28 @@ std::map<int, std::unique_ptr<QFont>>& FontList() {
     return fonts;
 }
 
-int BaseCode(int kind, bool hi, int screenClass) {
+int BaseCode(EFontKind kind, bool hi, int screenClass) {
     const bool square = screenClass == 6;
-    switch (kind) {
-    case 1:
+    switch (int(kind)) {
+    case kFontCaption:
     case 18: return kFontBold | 9;
-    case 2: return hi ? 6 : 8;
-    case 3: return hi ? (kFontBold | 6) : 7;
-    case 4:
+    case kFontHeading: return hi ? 6 : 8;
+    case kFontMessageBody: return hi ? (kFontBold | 6) : 7;
+    case kFontProgressText:
     case 8:
-    case 9: return kFontBold | 7;
-    case 5:
+    case kFontMessageCheck: return kFontBold | 7;
+    case kFontProgressStats:
     case 14: return hi ? 5 : 7;
-    case 6:
+    case kFontButton:
     case 15: return kFontBold | 8;
-    case 7:
+    case kFontDetail:
     case 10: return hi ? 7 : 8;
-    case 11: return kFontBold | (square ? 6 : 8);
+    case kFontBigButton: return kFontBold | (square ? 6 : 8);
     case 13: return 6;
-    case 16: return hi ? 6 : 7;
+    case kFontStatus: return hi ? 6 : 7;
     case 19: return kFontBold | 12;
-    case 20: return 8;
-    case 12:
+    case kFontDialog: return 8;
+    case kFontTitle:
     case 17: return kFontBold | (square ? 9 : 10);
     default: return kFontBold | 10;
     }
@@ -49,16 +49,16 @@ int BaseCode(int kind, bool hi, int screenClass) {
 
 } // namespace
 
-int FontCodeFor(int kind, bool highResolution, int screenClass) {
+int FontCodeFor(EFontKind kind, bool highResolution, int screenClass) {
     int code = BaseCode(kind, highResolution, screenClass);
     // The square screen is short of room: one point less, except for the kinds that carry
     // their own square-screen size.
-    if (screenClass == 6 && kind != 11 && kind != 12 && kind != 17)
+    if (screenClass == 6 && kind != kFontBigButton && kind != kFontTitle && kind != EFontKind(17))
         code = (code & ~0x3F) | ((code & 0x3F) - 1);
     return code;
 }
 
-int GetFontCode(int kind) {
+int GetFontCode(EFontKind kind) {
     return FontCodeFor(kind, IsHighResolution(), GetScreenClass());
 }
 

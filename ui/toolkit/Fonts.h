@@ -15,20 +15,27 @@ inline constexpr int kFontItalic = 0x100;
 inline constexpr int kFontUnderline = 0x200;
 inline constexpr int kFontRotated = 0x400;
 
-// Kinds with a fixed role.
-inline constexpr int kFontCaption = 1;
-inline constexpr int kFontHeading = 2;
-inline constexpr int kFontMessageBody = 3;
-inline constexpr int kFontProgressText = 4;
-inline constexpr int kFontProgressStats = 5;
-inline constexpr int kFontButton = 6;
-inline constexpr int kFontMessageCheck = 9;
-inline constexpr int kFontDialog = 20;
+// Font kinds by their role; the number is the kind's row in the font table. Kinds without a
+// role here still have a code (EFontKind(n)).
+enum EFontKind : int {
+    kFontCaption = 1,
+    kFontHeading = 2,
+    kFontMessageBody = 3, // also the labels of page thumbnails
+    kFontProgressText = 4,
+    kFontProgressStats = 5,
+    kFontButton = 6,
+    kFontDetail = 7, // version and web address lines
+    kFontMessageCheck = 9,
+    kFontBigButton = 11, // captions of the main screen's big buttons
+    kFontTitle = 12,     // the product name
+    kFontStatus = 16,    // start-up status, the short version line
+    kFontDialog = 20,
+};
 
 // The code of a kind for the current screen.
-int GetFontCode(int kind);
+int GetFontCode(EFontKind kind);
 // The same for a given resolution and screen class (6 is the square 320 x 320 class).
-int FontCodeFor(int kind, bool highResolution, int screenClass);
+int FontCodeFor(EFontKind kind, bool highResolution, int screenClass);
 
 // The shared font of a code, or null for a code without a size or with the no-font bit.
 const QFont* GetFont(int code);

@@ -15,31 +15,36 @@
 #include <QTextEdit>
 #include <QTextStream>
 
+#include <optional>
+
 namespace {
 
 constexpr int kSwapTimer = 1;
 
 struct CKindLayout {
     int menu;
-    // Standard kinds of the buttons 10043-10046, 0 where the button is not shown.
-    int cancel, no, next, ok;
+    // Standard kinds of the buttons 10043-10046, none where the button is not shown.
+    std::optional<EButtonKind> cancel, no, next, ok;
 };
 
-CKindLayout LayoutOf(int kind) {
+CKindLayout LayoutOf(CQuestionBox::EKind kind) {
     using namespace ids;
+    using Q = CQuestionBox;
     switch (kind) {
-    case 0: return {IDR_MENU_QB_CLOSE, 0, 0, 0, kButtonClose};
-    case 1: return {IDR_MENU_QB_NO_YES, kButtonNo, 0, 0, kButtonYes};
-    case 2:
-    case 3: return {IDR_MENU_QB_CANCEL_OK, kButtonCancel, 0, 0, kButtonOk};
-    case 4:
-    case 5:
-    case 6:
-    case 7:
-    case 8: return {IDR_MENU_QB_CANCEL_NEXT, kButtonCancel, 0, kButtonNext, 0};
-    case 9: return {IDR_MENU_QB_YES_NO_ALL, kButtonCancel, kButtonNo, 0, kButtonYes};
-    default: return {IDR_MENU_QB_DONT_SHOW, 0, 0, 0, kButtonClose};
+    case Q::kClose: return {IDR_MENU_QB_CLOSE, {}, {}, {}, kButtonClose};
+    case Q::kNoYes: return {IDR_MENU_QB_NO_YES, kButtonNo, {}, {}, kButtonYes};
+    case Q::kCancelOk:
+    case Q::kCancelOkRadio: return {IDR_MENU_QB_CANCEL_OK, kButtonCancel, {}, {}, kButtonOk};
+    case Q::kCancelNext:
+    case Q::kCancelNextCheck:
+    case Q::kCancelNextCheckRequired:
+    case Q::kCancelNextRadio:
+    case Q::kCancelNextRadioRequired:
+        return {IDR_MENU_QB_CANCEL_NEXT, kButtonCancel, {}, kButtonNext, {}};
+    case Q::kYesNoAll: return {IDR_MENU_QB_YES_NO_ALL, kButtonCancel, kButtonNo, {}, kButtonYes};
+    case Q::kDontShowAgain: break;
     }
+    return {IDR_MENU_QB_DONT_SHOW, {}, {}, {}, kButtonClose};
 }
 
 } // namespace
@@ -97,8 +102,8 @@ void CQuestionBox::ReleasePictures() {
         SkinReleaseImage(std::exchange(m_second, 0));
 }
 
-void CQuestionBox::SetKind(int kind) {
-    m_kind = std::clamp(kind, 0, 10);
+void CQuestionBox::SetKind(EKind kind) {
+    m_kind = EKind(std::clamp(int(kind), int(kClose), int(kDontShowAgain)));
 }
 
 void CQuestionBox::SetTitles(const QString& caption, const QString& heading) {
@@ -122,11 +127,13 @@ void CQuestionBox::SetPictures(std::uint32_t picture, std::uint32_t secondPictur
 }
 
 bool CQuestionBox::UsesCheck() const {
-    return m_kind == 5 || m_kind == 6 || m_kind == 9 || m_kind == 10;
+    return m_kind == kCancelNextCheck || m_kind == kCancelNextCheckRequired ||
+           m_kind == kYesNoAll || m_kind == kDontShowAgain;
 }
 
 bool CQuestionBox::UsesRadios() const {
-    return m_kind == 3 || m_kind == 7 || m_kind == 8;
+    return m_kind == kCancelOkRadio || m_kind == kCancelNextRadio ||
+           m_kind == kCancelNextRadioRequired;
 }
 
 void CQuestionBox::Prepare() {
@@ -138,19 +145,19 @@ void CQuestionBox::Prepare() {
     // The device emulates platform version 5, so the second variant of each bar is used.
     SetMenuBarId(k.menu + kMenuVariant5Offset);
 
-    const std::pair<int, int> buttons[] = {{IDC_QB_BUTTON_CANCEL, k.cancel},
-                                           {IDC_QB_BUTTON_NO, k.no},
-                                           {IDC_QB_BUTTON_NEXT, k.next},
-                                           {IDC_QB_BUTTON_OK, k.ok}};
-    for (auto [id, kind] : buttons) {
+    const std::pair<int, std::optional<EButtonKind>> buttons[] = {{IDC_QB_BUTTON_CANCEL, k.cancel},
+                                                                  {IDC_QB_BUTTON_NO, k.no},
+                                                                  {IDC_QB_BUTTON_NEXT, k.next},
+                                                                  {IDC_QB_BUTTON_OK, k.ok}};
+    for (const auto& [id, kind] : buttons) {
         if (kind)
-            SetupStandardButton(Button(id), kind);
-        ShowControl(id, kind != 0);
-        EnableCommand(id, kind != 0);
+            SetupStandardButton(Button(id), *kind);
+        ShowControl(id, kind.has_value());
+        EnableCommand(id, kind.has_value());
     }
     // Enter answers with the positive button: Ok/Yes/Close, or Next where there is none.
-    Button(IDC_QB_BUTTON_OK)->SetDefaultButton(k.ok != 0);
-    Button(IDC_QB_BUTTON_NEXT)->SetDefaultButton(k.ok == 0 && k.next != 0);
+    Button(IDC_QB_BUTTON_OK)->SetDefaultButton(k.ok.has_value());
+    Button(IDC_QB_BUTTON_NEXT)->SetDefaultButton(!k.ok && k.next);
 
     QString body = m_body;
     if (!m_textFile.isEmpty()) {
@@ -197,10 +204,10 @@ void CQuestionBox::Prepare() {
     UpdateNextRule();
 }
 
-int CQuestionBox::Show() {
+EQuestionResult CQuestionBox::Show() {
     if (!m_prepared)
         Prepare();
-    return DoModal();
+    return EQuestionResult(DoModal());
 }
 
 void CQuestionBox::UpdateNextRule() {
@@ -279,6 +286,6 @@ void CQuestionBox::OnClose() {
     KillTimer(kSwapTimer);
 }
 
-void CQuestionBox::EndWith(int result) {
+void CQuestionBox::EndWith(EQuestionResult result) {
     EndDialog(result);
 }

@@ -9,16 +9,18 @@
 
 #include <cstdint>
 
-// Result codes.
-inline constexpr int kResultOk = 1;       // Ok, Close, Yes
-inline constexpr int kResultCancel = 2;   // Cancel, No of kind 1, closing
-inline constexpr int kResultNext = 10835; // Next, Yes to all
-inline constexpr int kResultNo = 10836;   // No of kind 9, No to all
+// Result codes of Show.
+enum EQuestionResult : int {
+    kResultOk = 1,       // Ok, Close, Yes
+    kResultCancel = 2,   // Cancel, No of kind 1, closing
+    kResultNext = 10835, // Next, Yes to all
+    kResultNo = 10836,   // No of kind 9, No to all
+};
 
 class CQuestionBox : public CDialog {
 public:
-    // Kinds.
-    enum {
+    // Kinds: the menu bar, the buttons and the optional controls.
+    enum EKind : int {
         kClose = 0,
         kNoYes = 1,
         kCancelOk = 2,
@@ -35,7 +37,7 @@ public:
     explicit CQuestionBox(CScreen* owner = nullptr);
     ~CQuestionBox() override;
 
-    void SetKind(int kind);
+    void SetKind(EKind kind);
     void SetTitles(const QString& caption, const QString& heading);
     void SetBody(const QString& text, bool plainText = true);
     void SetOptionTexts(const QString& first, const QString& second);
@@ -44,11 +46,11 @@ public:
     void SetTextFile(const QString& path) { m_textFile = path; }
     void SetChecked(bool checked) { m_checked = checked; }
 
-    int Show();
+    EQuestionResult Show();
     bool IsChecked() const { return m_checked; }
     int GetChoice() const { return m_choice; }
 
-    int Kind() const { return m_kind; }
+    EKind Kind() const { return m_kind; }
     // The picture identifier the header shows now.
     std::uint32_t CurrentPicture() const { return m_currentId; }
     QString Caption() const { return m_caption; }
@@ -68,11 +70,11 @@ protected:
 private:
     void UpdateNextRule();
     void ReleasePictures();
-    void EndWith(int result);
+    void EndWith(EQuestionResult result);
     bool UsesCheck() const;
     bool UsesRadios() const;
 
-    int m_kind = 2;
+    EKind m_kind = kCancelOk;
     QString m_caption;
     QString m_heading;
     QString m_body;

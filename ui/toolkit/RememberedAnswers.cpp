@@ -1,7 +1,6 @@
 #include "ui/toolkit/RememberedAnswers.h"
 
 #include "app/AppSettings.h"
-#include "platform/Registry.h"
 
 #include <QString>
 
@@ -14,16 +13,14 @@ QString ValueName(int boxNumber) {
 std::int32_t ReadRememberedAnswer(int boxNumber) {
     if (boxNumber == 0)
         return -1;
-    std::uint32_t value = 0xFFFFFFFFu;
-    ReadNumberOrDefault(QStringLiteral("CMsg"), ValueName(boxNumber), 0xFFFFFFFFu, value);
-    return std::int32_t(value);
+    platform::CRegKey key = SettingsKey(QStringLiteral("CMsg"));
+    return ReadOrWriteDefault<std::int32_t>(key, ValueName(boxNumber), -1);
 }
 
 void StoreRememberedAnswer(int boxNumber, std::int32_t value) {
     if (boxNumber == 0)
         return;
-    WriteNumber(SettingsKeyPath(QStringLiteral("CMsg")), ValueName(boxNumber),
-                std::uint32_t(value));
-    // The user silenced a box: keep that even if the program does not end normally.
-    platform::RegFlushKey(platform::HKEY_LOCAL_MACHINE);
+    // Written through at once: the user silenced a box, keep that even if the program does
+    // not end normally.
+    SettingsKey(QStringLiteral("CMsg")).Write(ValueName(boxNumber), value);
 }

@@ -8,8 +8,8 @@
 
 namespace {
 
-void DrawLineText(QPainter& dc, const QRect& r, const QString& text, int fontKind, Colour colour,
-                  bool shadowOn, Colour shadow, int flags) {
+void DrawLineText(QPainter& dc, const QRect& r, const QString& text, EFontKind fontKind,
+                  Colour colour, bool shadowOn, Colour shadow, int flags) {
     if (text.isEmpty())
         return;
     if (const QFont* font = GetFont(GetFontCode(fontKind)))

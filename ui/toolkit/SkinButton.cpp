@@ -48,6 +48,7 @@ void FillMenu(QMenu* menu, const std::vector<CMenuItem>& items, CScreen* screen)
 
 CSkinButton::CSkinButton(QWidget* parent) : QPushButton(parent) {
     InstallToolkitAccessibility();
+    setFlat(true);
     setMouseTracking(true);
     setAutoDefault(false);
     SetDefaultColours(false);
@@ -89,7 +90,7 @@ int CSkinButton::SetFaces(std::uint32_t hover, std::uint32_t normal, std::uint32
     }
     m_facesInUse = true;
     m_captionAtBottom = captionAtBottom;
-    m_flat = flat;
+    setFlat(flat);
     updateGeometry();
     update();
     return set;
@@ -116,7 +117,7 @@ void CSkinButton::SetPlatformIcons(const QIcon& in, const QIcon& out, const QIco
 }
 
 void CSkinButton::SetFlat(bool flat, bool repaint) {
-    m_flat = flat;
+    setFlat(flat);
     if (!flat)
         EndHover();
     if (repaint)
@@ -154,11 +155,6 @@ void CSkinButton::SetDefaultButton(bool isDefault) {
     update();
 }
 
-void CSkinButton::SetChecked(bool checked) {
-    m_checked = checked;
-    update();
-}
-
 QSize CSkinButton::FaceSize() const {
     for (int i : {kFaceNormal, kFaceHover})
         if (m_faces[i])
@@ -175,8 +171,8 @@ QSize CSkinButton::sizeHint() const {
 
 bool CSkinButton::IsPressedLook() const {
     bool pressed = isDown() || m_menuOpen;
-    if (m_checkBox)
-        pressed = pressed || m_checked;
+    if (isCheckable())
+        pressed = pressed || isChecked();
     return pressed;
 }
 
@@ -199,7 +195,7 @@ std::int32_t CSkinButton::CurrentIcon() const {
     int index = 1;
     if (!isEnabled())
         index = 2;
-    else if (m_checkBox)
+    else if (isCheckable())
         index = IsPressedLook() ? 0 : 1;
     else if (IsPressedLook() || m_hovering)
         index = 0;
@@ -223,8 +219,8 @@ void CSkinButton::paintEvent(QPaintEvent*) {
             area = QRect(QPoint(0, 0), m_faceSizes[face]);
             SkinDrawImage(dc, m_faces[face], 0, 0);
         } else {
-            const bool frame = (!m_flat && (focused || m_default)) ||
-                               (m_flat && m_drawFlatBorder && (m_hovering || focused));
+            const bool frame = (!isFlat() && (focused || m_default)) ||
+                               (isFlat() && m_drawFlatBorder && (m_hovering || focused));
             if (frame) {
                 for (int i = 0; i < s; ++i) {
                     dc.setPen(Qt::black);
@@ -234,7 +230,7 @@ void CSkinButton::paintEvent(QPaintEvent*) {
                 area.adjust(1, 1, -1, -1);
             }
             dc.fillRect(area, QtColour(inLook ? m_colours[0] : m_colours[2]));
-            if (!m_flat) {
+            if (!isFlat()) {
                 const QColor light = QtColour(GetSysColour(COLOR_BTNHIGHLIGHT));
                 const QColor dark = QtColour(GetSysColour(COLOR_BTNSHADOW));
                 dc.setPen(pressed ? dark : light);
@@ -246,13 +242,13 @@ void CSkinButton::paintEvent(QPaintEvent*) {
             }
         }
 
-        const int shift = (pressed && !m_flat && !m_checkBox) ? s : 0;
+        const int shift = (pressed && !isFlat() && !isCheckable()) ? s : 0;
         QRect textArea = area;
         // The icon: a skin picture, or a platform icon placed the same way.
         int iconIndex = 1;
         if (disabled)
             iconIndex = 2;
-        else if (m_checkBox ? pressed : (pressed || m_hovering))
+        else if (isCheckable() ? pressed : (pressed || m_hovering))
             iconIndex = 0;
         const std::int32_t skinIcon = CurrentIcon();
         QIcon platformIcon;
@@ -305,7 +301,7 @@ void CSkinButton::paintEvent(QPaintEvent*) {
             }
         }
 
-        if (!m_facesInUse && focused && (!m_flat || m_drawFlatFocus)) {
+        if (!m_facesInUse && focused && (!isFlat() || m_drawFlatFocus)) {
             QPen pen(Qt::black, 1, Qt::DotLine);
             dc.setPen(pen);
             const int inset = ScalePixels(3);
@@ -328,7 +324,7 @@ void CSkinButton::keyPressEvent(QKeyEvent* event) {
 
 void CSkinButton::mouseMoveEvent(QMouseEvent* event) {
     QPushButton::mouseMoveEvent(event);
-    if (!m_flat || m_hovering || event->buttons() != Qt::NoButton || !isEnabled())
+    if (!isFlat() || m_hovering || event->buttons() != Qt::NoButton || !isEnabled())
         return;
     if (m_hoverWhenActive && !window()->isActiveWindow())
         return;
@@ -365,7 +361,11 @@ void CSkinButton::changeEvent(QEvent* event) {
         EndHover();
 }
 
-void CSkinButton::nextCheckState() {}
+void CSkinButton::nextCheckState() {
+    // A click that opens a menu or a web address does not toggle.
+    if (m_menu.empty() && m_webAddress.isEmpty())
+        QPushButton::nextCheckState();
+}
 
 void CSkinButton::mouseDoubleClickEvent(QMouseEvent* event) {
     // A double tap counts as a second single press.
@@ -382,8 +382,6 @@ void CSkinButton::OnClicked() {
         update();
         menu.exec(mapToGlobal(rect().bottomLeft()));
         m_menuOpen = false;
-    } else if (m_checkBox) {
-        m_checked = !m_checked;
     }
     update();
 }

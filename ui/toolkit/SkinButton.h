@@ -3,7 +3,8 @@
 // The owner-drawn push button of every screen: four skin faces for its states (hover or
 // focus or default, normal, disabled, pressed), an optional skin icon, and its caption. It can
 // track the pointer for a hover look (flat buttons), carry a drop-down menu or a web address,
-// or act as a check box.
+// or act as a check box. Flat and checked are QPushButton's own states (isFlat, isCheckable,
+// isChecked, toggled), so code that knows only QAbstractButton reads them right.
 
 #include "ui/device/MenuTemplate.h"
 #include "ui/toolkit/SystemColours.h"
@@ -33,6 +34,7 @@ public:
     // Platform icons instead of skin pictures (skin icons are turned off); `size` in pixels.
     void SetPlatformIcons(const QIcon& in, const QIcon& out, const QIcon& disabled,
                           const QSize& size);
+    // QPushButton's flat state; a button that stops being flat stops hovering.
     void SetFlat(bool flat, bool repaint = true);
     // 0 icon left, 1 above, 2 right of the text; anything else is refused with 4.
     int SetAlign(int align, bool repaint = true);
@@ -45,10 +47,9 @@ public:
     void SetDrawFlatBorder(bool on) { m_drawFlatBorder = on; }
     void SetDrawFlatFocus(bool on) { m_drawFlatFocus = on; }
     void SetDefaultButton(bool isDefault);
-    void SetCheckBoxMode(bool on) { m_checkBox = on; }
-    bool IsCheckBoxMode() const { return m_checkBox; }
-    void SetChecked(bool checked);
-    bool IsChecked() const { return m_checked; }
+    // A check box: checkable, each click toggles the checked state (setChecked, isChecked).
+    void SetCheckBoxMode(bool on) { setCheckable(on); }
+    bool IsCheckBoxMode() const { return isCheckable(); }
     // A drop-down menu shown below the button on a click; its commands go to the screen.
     void SetDropDownMenu(std::vector<CMenuItem> items) { m_menu = std::move(items); }
     bool HasDropDownMenu() const { return !m_menu.empty(); }
@@ -58,7 +59,6 @@ public:
     // Hover only while the top-level window is active (off by default).
     void SetHoverOnlyWhenActive(bool on) { m_hoverWhenActive = on; }
 
-    bool IsFlat() const { return m_flat; }
     bool IsHovering() const { return m_hovering; }
     bool UsesFaces() const { return m_facesInUse; }
     int Align() const { return m_align; }
@@ -90,12 +90,9 @@ private:
     bool IsPressedLook() const;
     void ReleasePictures();
 
-    bool m_flat = true;
     bool m_drawFlatBorder = true;
     bool m_drawFlatFocus = true;
     bool m_default = false;
-    bool m_checkBox = false;
-    bool m_checked = false;
     bool m_hovering = false;
     bool m_menuOpen = false;
     bool m_hoverWhenActive = false;
@@ -118,20 +115,22 @@ private:
 };
 
 // Standard button kinds of SetupStandardButton.
-inline constexpr int kButtonNext = 7;
-inline constexpr int kButtonBack = 8;
-inline constexpr int kButtonOk = 9;
-inline constexpr int kButtonYes = 10;
-inline constexpr int kButtonNo = 11;
-inline constexpr int kButtonYesToAll = 12;
-inline constexpr int kButtonNoToAll = 13;
-inline constexpr int kButtonCancel = 14;
-inline constexpr int kButtonClose = 15;
-inline constexpr int kButtonPlain = 23;
+enum EButtonKind : int {
+    kButtonNext = 7,
+    kButtonBack = 8,
+    kButtonOk = 9,
+    kButtonYes = 10,
+    kButtonNo = 11,
+    kButtonYesToAll = 12,
+    kButtonNoToAll = 13,
+    kButtonCancel = 14,
+    kButtonClose = 15,
+    kButtonPlain = 23,
+};
 
 // Configures `button` as one of the standard buttons; returns the result of SetFaces, 0 for
 // kinds that are not standard (the button is left as it was).
-int SetupStandardButton(CSkinButton* button, int kind, bool noCaption = false);
+int SetupStandardButton(CSkinButton* button, EButtonKind kind, bool noCaption = false);
 
 // The hover timer's period.
 inline constexpr int kHoverTimerMs = 50;

@@ -83,7 +83,7 @@ QAccessible::State CSkinButtonAccessible::state() const {
     s.defaultButton = button->isDefault();
     if (button->IsCheckBoxMode()) {
         s.checkable = true;
-        s.checked = button->IsChecked();
+        s.checked = button->isChecked();
     }
     if (button->HasDropDownMenu())
         s.hasPopup = true;

@@ -9,7 +9,7 @@
 namespace {
 
 struct CStandardKind {
-    int kind;
+    EButtonKind kind;
     std::uint32_t icon;
     std::uint16_t caption;
 };
@@ -28,7 +28,7 @@ constexpr CStandardKind kKinds[] = {
 
 } // namespace
 
-int SetupStandardButton(CSkinButton* button, int kind, bool noCaption) {
+int SetupStandardButton(CSkinButton* button, EButtonKind kind, bool noCaption) {
     const CStandardKind* standard = nullptr;
     for (const CStandardKind& k : kKinds)
         if (k.kind == kind)

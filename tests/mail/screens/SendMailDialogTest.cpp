@@ -61,7 +61,7 @@ TEST_F(SendMailDialogTest, SendsThePdfAndRemembersTheAddress) {
     EXPECT_FALSE(sendEnabledAtStart);
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(boxes, QStringList({"Success/Email sent"}));
-    EXPECT_EQ(m_settings.lastSendToAddress.Get(), "anna@example.org; bert@example.org");
+    EXPECT_EQ(m_settings.lastSendToAddress, "anna@example.org; bert@example.org");
     EXPECT_TRUE(ReadBytes(platform::RegistryFilePath()).contains("bert@example.org"));
 
     ASSERT_TRUE(server.WaitForMessages(1));
@@ -133,7 +133,7 @@ TEST_F(SendMailDialogTest, UnreachableServerShowsTheFailureAndKeepsTheAddress) {
     });
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(boxes, QStringList({"Error/Could not send mail"}));
-    EXPECT_EQ(m_settings.lastSendToAddress.Get(), "anna@example.org");
+    EXPECT_EQ(m_settings.lastSendToAddress, "anna@example.org");
     EXPECT_EQ(CMaildirStore(CMailMessage::DefaultMailFolder(), "work")
                   .Messages(EMailFolder::Outbox)
                   .size(),
@@ -141,8 +141,8 @@ TEST_F(SendMailDialogTest, UnreachableServerShowsTheFailureAndKeepsTheAddress) {
 }
 
 TEST_F(SendMailDialogTest, BrokenAccountTableIsNamedInThePlainBoxFirst) {
-    ASSERT_TRUE(WriteText(CAccountStore::MailKeyPath(), "Accounts", "ghost"));
-    ASSERT_TRUE(WriteText(CAccountStore::AccountKeyPath("other"), "Name", "x"));
+    ASSERT_TRUE(CAccountStore::MailKey().Write<QString>("Accounts", "ghost"));
+    ASSERT_TRUE(CAccountStore::AccountKey("other").Write<QString>("Name", "x"));
     QStringList plain;
     SetMessageBoxHandler(
         [&](const QString& text, const QString& title) { plain << title + ": " + text; });
@@ -160,7 +160,7 @@ TEST_F(SendMailDialogTest, BrokenAccountTableIsNamedInThePlainBoxFirst) {
     sync.name = kSyncStoreName;
     sync.transport = EMailTransport::Sync;
     AddAccount(sync);
-    ASSERT_TRUE(WriteText(CAccountStore::MailKeyPath(), "Accounts", "activesync;ghost"));
+    ASSERT_TRUE(CAccountStore::MailKey().Write<QString>("Accounts", "activesync;ghost"));
     CSendMailDialog again(m_settings);
     again.SetAttachment(m_pdf);
     again.SetAddress("anna@example.org");
@@ -195,12 +195,12 @@ TEST_F(SendMailDialogTest, SendNeedsAnAddressAndTheInputPanelWaitsForTheSecondFo
     EXPECT_EQ(enabled, std::vector<bool>({false, true, false}));
     EXPECT_EQ(requestsAtStart, 0);
     EXPECT_EQ(requestsLater, 1);
-    EXPECT_EQ(m_settings.lastSendToAddress.Get(), "");
+    EXPECT_EQ(m_settings.lastSendToAddress, "");
 }
 
 TEST_F(SendMailDialogTest, ShareOpensTheScreenPrefilledForTheFile) {
     EXPECT_FALSE(ShareFileByMail(nullptr, PathIn("docs/missing.pdf")));
-    AppSettings().lastSendToAddress.Set("anna@example.org");
+    AppSettings().lastSendToAddress = "anna@example.org";
     QStringList fields;
     WhenScreenOpens(nullptr, [&](CScreen* top) {
         auto* send = dynamic_cast<CSendMailDialog*>(top);
@@ -210,7 +210,7 @@ TEST_F(SendMailDialogTest, ShareOpensTheScreenPrefilledForTheFile) {
         send->SendCommand(IDC_QB_BUTTON_CANCEL);
     });
     EXPECT_FALSE(ShareFileByMail(nullptr, m_pdf));
-    AppSettings().lastSendToAddress.Set("");
+    AppSettings().lastSendToAddress = "";
     ASSERT_EQ(fields.size(), 3);
     EXPECT_EQ(fields[0], "anna@example.org");
     EXPECT_EQ(fields[1], "Emailing: 20261208_0930.pdf");

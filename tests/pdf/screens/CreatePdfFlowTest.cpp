@@ -26,14 +26,14 @@ class CreatePdfFlowTest : public CPdfScreenTest {
 protected:
     void SetUp() override {
         CPdfScreenTest::SetUp();
-        m_settings.lastSaveFolder.Set(Home());
-        m_settings.pageSize = 9;
+        m_settings.lastSaveFolder = Home();
+        m_settings.pageSize = kPaperA4;
     }
     std::vector<CPdfJobPage> Pages(int count, bool noise = false) {
         std::vector<CPdfJobPage> pages;
         for (int i = 0; i < count; ++i)
-            pages.push_back(
-                {Picture(QStringLiteral("p%1.jpg").arg(i), 300 + 10 * i, 400, noise), 4, false});
+            pages.push_back({Picture(QStringLiteral("p%1.jpg").arg(i), 300 + 10 * i, 400, noise),
+                             kImageTypeJpeg, false});
         return pages;
     }
     // Confirms the setup screen with `name` in `folder` (the remembered folder by default).
@@ -167,8 +167,8 @@ TEST_F(CreatePdfFlowTest, APageThatChangesBeforeTheSaveFailsWithTheLibraryError)
 
 TEST_F(CreatePdfFlowTest, TheScreenMakesTheBytesThePdfCommandMakes) {
     std::vector<CPdfJobPage> pages = Pages(2);
-    pages.push_back({Picture("p.png", 120, 80), 3, false});
-    pages.push_back({QString(), 4, false}); // a blank page
+    pages.push_back({Picture("p.png", 120, 80), kImageTypePng, false});
+    pages.push_back({QString(), kImageTypeJpeg, false}); // a blank page
     CPdfJobOptions options;
     options.outputPath = PathIn("screen.pdf");
     options.layout = CPdfPageOptions::FromSettings(m_settings);

@@ -14,7 +14,7 @@ class PdfSetupDialogTest : public CPdfScreenTest {
 protected:
     // Opens the setup screen on `folder`, types `name` (unless empty) and confirms.
     QString Confirm(const QString& folder, const QString& name) {
-        m_settings.lastSaveFolder.Set(folder);
+        m_settings.lastSaveFolder = folder;
         CPdfSetupDialog setup(m_settings, m_base.get());
         setup.SetNow(QDateTime(QDate(2009, 11, 7), QTime(9, 35)));
         Answer(m_base.get(), {[&](CScreen*) {
@@ -43,11 +43,11 @@ TEST(PdfSetupNames, DefaultNameAndJoinedPath) {
 TEST_F(PdfSetupDialogTest, ConfirmKeepsTheNameAsTypedAndRemembersTheFolder) {
     EXPECT_EQ(Confirm(Home(), "minutes"), Home() + "/minutes");
     EXPECT_EQ(m_defaultName, "20091107_0935.pdf");
-    EXPECT_EQ(m_settings.lastSaveFolder.Get(), Home());
+    EXPECT_EQ(m_settings.lastSaveFolder, Home());
     // The folder reached the registry: a fresh record reads it back.
     CAppSettings loaded;
     LoadSettings(loaded);
-    EXPECT_EQ(loaded.lastSaveFolder.Get(), Home());
+    EXPECT_EQ(loaded.lastSaveFolder, Home());
 }
 
 TEST_F(PdfSetupDialogTest, TheDefaultNameAndARootFolderGetOneSlash) {

@@ -39,7 +39,7 @@ TEST_F(ProgressDialogTest, OnePageCountsTenStepsAndTheLabelNeverPassesTen) {
     CPdfJobOptions options;
     options.outputPath = PathIn("one.pdf");
     const CPdfJobResult result =
-        CPdfJob(options, delegate).Run({{Picture("page.jpg", 400, 600), 4, false}});
+        CPdfJob(options, delegate).Run({{Picture("page.jpg", 400, 600), kImageTypeJpeg, false}});
     progress.DestroyScreen();
     ASSERT_TRUE(result.Done());
 

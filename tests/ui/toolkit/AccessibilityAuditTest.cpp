@@ -56,9 +56,9 @@ TEST_F(AccessibilityAuditTest, NamedControlsHiddenOnesAndSoftKeysPass) {
 }
 
 TEST_F(AccessibilityAuditTest, EveryKindOfQuestionBoxPasses) {
-    for (int kind = 0; kind <= 10; ++kind) {
+    for (int kind = CQuestionBox::kClose; kind <= CQuestionBox::kDontShowAgain; ++kind) {
         CQuestionBox box(m_screen.get());
-        box.SetKind(kind);
+        box.SetKind(CQuestionBox::EKind(kind));
         box.SetTitles("Question", "Save session?");
         box.SetBody("Save the current session?");
         box.SetOptionTexts("Don't show this message again", "No");

@@ -15,17 +15,17 @@ TEST(FontsTest, CaptionKindIsBoldNinePointSizedFromThePixelsPerInch) {
 }
 
 TEST(FontsTest, TheTableFollowsResolutionAndTheSquareScreen) {
-    EXPECT_EQ(FontCodeFor(2, true, 3), 6);
-    EXPECT_EQ(FontCodeFor(2, false, 1), 8);
-    EXPECT_EQ(FontCodeFor(3, true, 3), kFontBold | 6);
-    EXPECT_EQ(FontCodeFor(3, false, 1), 7);
-    EXPECT_EQ(FontCodeFor(3, false, 6), 6); // 320 x 320: one point less, regular
-    EXPECT_EQ(FontCodeFor(11, false, 6), kFontBold | 6);
-    EXPECT_EQ(FontCodeFor(12, false, 6), kFontBold | 9);
-    EXPECT_EQ(FontCodeFor(17, false, 1), kFontBold | 10);
-    EXPECT_EQ(FontCodeFor(99, false, 1), kFontBold | 10);
-    EXPECT_EQ(FontCodeFor(99, false, 6), kFontBold | 9);
-    EXPECT_EQ(FontCodeFor(19, true, 3), kFontBold | 12);
+    EXPECT_EQ(FontCodeFor(kFontHeading, true, 3), 6);
+    EXPECT_EQ(FontCodeFor(kFontHeading, false, 1), 8);
+    EXPECT_EQ(FontCodeFor(kFontMessageBody, true, 3), kFontBold | 6);
+    EXPECT_EQ(FontCodeFor(kFontMessageBody, false, 1), 7);
+    EXPECT_EQ(FontCodeFor(kFontMessageBody, false, 6), 6); // 320 x 320: one point less, regular
+    EXPECT_EQ(FontCodeFor(kFontBigButton, false, 6), kFontBold | 6);
+    EXPECT_EQ(FontCodeFor(kFontTitle, false, 6), kFontBold | 9);
+    EXPECT_EQ(FontCodeFor(EFontKind(17), false, 1), kFontBold | 10);
+    EXPECT_EQ(FontCodeFor(EFontKind(99), false, 1), kFontBold | 10);
+    EXPECT_EQ(FontCodeFor(EFontKind(99), false, 6), kFontBold | 9);
+    EXPECT_EQ(FontCodeFor(EFontKind(19), true, 3), kFontBold | 12);
 }
 
 class SharedFontsTest : public CSkinnedDeviceTest {};

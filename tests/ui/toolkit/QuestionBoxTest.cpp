@@ -16,17 +16,18 @@
 namespace {
 
 using namespace ids;
+using Q = CQuestionBox;
 
 class QuestionBoxTest : public CSkinnedDeviceTest {
 protected:
     // Shows a box of `kind` and lets `act` answer it once it runs; -1 when nothing ended it.
-    int Run(CQuestionBox& box, const std::function<void(CQuestionBox&)>& act, int kind) {
+    int Run(CQuestionBox& box, const std::function<void(CQuestionBox&)>& act, Q::EKind kind) {
         box.SetKind(kind);
         QTimer::singleShot(0, &box, [&] { act(box); });
         QTimer::singleShot(800, &box, [&] { box.EndDialog(-1); });
         return box.Show();
     }
-    int RunCommand(int kind, int command, bool* checked = nullptr) {
+    int RunCommand(Q::EKind kind, int command, bool* checked = nullptr) {
         CQuestionBox box;
         const int result = Run(
             box, [command](CQuestionBox& b) { b.SendCommand(command); }, kind);
@@ -46,59 +47,63 @@ protected:
 
 TEST_F(QuestionBoxTest, EachKindHasItsMenuBarButtonsAndControls) {
     struct Expect {
-        int kind;
+        Q::EKind kind;
         std::vector<int> menu;
         std::vector<int> buttons;
         bool check, radios;
     };
     const Expect table[] = {
-        {0, {IDOK_COMMAND}, {IDC_QB_BUTTON_OK}, false, false},
-        {1,
+        {Q::kClose, {IDOK_COMMAND}, {IDC_QB_BUTTON_OK}, false, false},
+        {Q::kNoYes,
          {IDCANCEL_COMMAND, IDOK_COMMAND},
          {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_OK},
          false,
          false},
-        {2,
+        {Q::kCancelOk,
          {IDCANCEL_COMMAND, IDOK_COMMAND},
          {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_OK},
          false,
          false},
-        {3,
+        {Q::kCancelOkRadio,
          {IDCANCEL_COMMAND, IDOK_COMMAND},
          {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_OK},
          false,
          true},
-        {4,
+        {Q::kCancelNext,
          {IDCANCEL_COMMAND, ID_QB_NEXT},
          {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_NEXT},
          false,
          false},
-        {5,
+        {Q::kCancelNextCheck,
          {IDCANCEL_COMMAND, ID_QB_NEXT},
          {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_NEXT},
          true,
          false},
-        {6,
+        {Q::kCancelNextCheckRequired,
          {IDCANCEL_COMMAND, ID_QB_NEXT},
          {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_NEXT},
          true,
          false},
-        {7,
+        {Q::kCancelNextRadio,
          {IDCANCEL_COMMAND, ID_QB_NEXT},
          {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_NEXT},
          false,
          true},
-        {8,
+        {Q::kCancelNextRadioRequired,
          {IDCANCEL_COMMAND, ID_QB_NEXT},
          {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_NEXT},
          false,
          true},
-        {9,
+        {Q::kYesNoAll,
          {IDCANCEL_COMMAND, ID_QB_TOOLS, IDOK_COMMAND, ID_QB_YES_TO_ALL, ID_QB_NO, ID_QB_NO_TO_ALL},
          {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_NO, IDC_QB_BUTTON_OK},
          true,
          false},
-        {10, {IDOK_COMMAND, ID_QB_TOOLS, ID_QB_DONT_SHOW}, {IDC_QB_BUTTON_OK}, true, false},
+        {Q::kDontShowAgain,
+         {IDOK_COMMAND, ID_QB_TOOLS, ID_QB_DONT_SHOW},
+         {IDC_QB_BUTTON_OK},
+         true,
+         false},
     };
     for (const Expect& e : table) {
         CQuestionBox box;
@@ -116,7 +121,7 @@ TEST_F(QuestionBoxTest, EachKindHasItsMenuBarButtonsAndControls) {
 
 TEST_F(QuestionBoxTest, SoftKeysReadAsTheKindSays) {
     CQuestionBox box;
-    box.SetKind(1);
+    box.SetKind(Q::kNoYes);
     box.Prepare();
     box.ShowModeless();
     EXPECT_EQ(m_device->SoftKeys()->KeyText(true), "No");
@@ -127,60 +132,63 @@ TEST_F(QuestionBoxTest, SoftKeysReadAsTheKindSays) {
 }
 
 TEST_F(QuestionBoxTest, CommandsEndTheBoxWithTheirResultCodes) {
-    EXPECT_EQ(RunCommand(0, IDOK_COMMAND), kResultOk);
-    EXPECT_EQ(RunCommand(0, IDC_QB_BUTTON_OK), kResultOk);
-    EXPECT_EQ(RunCommand(1, IDOK_COMMAND), kResultOk);
-    EXPECT_EQ(RunCommand(1, IDCANCEL_COMMAND), kResultCancel); // "No" of kind 1
-    EXPECT_EQ(RunCommand(1, IDC_QB_BUTTON_CANCEL), kResultCancel);
-    EXPECT_EQ(RunCommand(2, IDOK_COMMAND), kResultOk);
-    EXPECT_EQ(RunCommand(2, IDCANCEL_COMMAND), kResultCancel);
-    EXPECT_EQ(RunCommand(4, ID_QB_NEXT), kResultNext);
-    EXPECT_EQ(RunCommand(4, IDC_QB_BUTTON_NEXT), kResultNext);
-    EXPECT_EQ(RunCommand(5, ID_QB_NEXT), kResultNext);
-    EXPECT_EQ(RunCommand(7, ID_QB_NEXT), kResultNext);
-    EXPECT_EQ(RunCommand(9, ID_QB_NO), kResultNo);
-    EXPECT_EQ(RunCommand(9, IDC_QB_BUTTON_NO), kResultNo);
-    EXPECT_EQ(RunCommand(9, IDC_QB_BUTTON_OK), kResultOk);
-    EXPECT_EQ(RunCommand(10, IDOK_COMMAND), kResultOk);
+    EXPECT_EQ(RunCommand(Q::kClose, IDOK_COMMAND), kResultOk);
+    EXPECT_EQ(RunCommand(Q::kClose, IDC_QB_BUTTON_OK), kResultOk);
+    EXPECT_EQ(RunCommand(Q::kNoYes, IDOK_COMMAND), kResultOk);
+    EXPECT_EQ(RunCommand(Q::kNoYes, IDCANCEL_COMMAND), kResultCancel); // "No" of kind 1
+    EXPECT_EQ(RunCommand(Q::kNoYes, IDC_QB_BUTTON_CANCEL), kResultCancel);
+    EXPECT_EQ(RunCommand(Q::kCancelOk, IDOK_COMMAND), kResultOk);
+    EXPECT_EQ(RunCommand(Q::kCancelOk, IDCANCEL_COMMAND), kResultCancel);
+    EXPECT_EQ(RunCommand(Q::kCancelNext, ID_QB_NEXT), kResultNext);
+    EXPECT_EQ(RunCommand(Q::kCancelNext, IDC_QB_BUTTON_NEXT), kResultNext);
+    EXPECT_EQ(RunCommand(Q::kCancelNextCheck, ID_QB_NEXT), kResultNext);
+    EXPECT_EQ(RunCommand(Q::kCancelNextRadio, ID_QB_NEXT), kResultNext);
+    EXPECT_EQ(RunCommand(Q::kYesNoAll, ID_QB_NO), kResultNo);
+    EXPECT_EQ(RunCommand(Q::kYesNoAll, IDC_QB_BUTTON_NO), kResultNo);
+    EXPECT_EQ(RunCommand(Q::kYesNoAll, IDC_QB_BUTTON_OK), kResultOk);
+    EXPECT_EQ(RunCommand(Q::kDontShowAgain, IDOK_COMMAND), kResultOk);
     bool checked = true;
-    EXPECT_EQ(RunCommand(9, IDOK_COMMAND, &checked), kResultOk);
+    EXPECT_EQ(RunCommand(Q::kYesNoAll, IDOK_COMMAND, &checked), kResultOk);
     EXPECT_FALSE(checked);
-    EXPECT_EQ(RunCommand(9, ID_QB_YES_TO_ALL, &checked), kResultNext);
+    EXPECT_EQ(RunCommand(Q::kYesNoAll, ID_QB_YES_TO_ALL, &checked), kResultNext);
     EXPECT_TRUE(checked);
-    EXPECT_EQ(RunCommand(9, ID_QB_NO_TO_ALL, &checked), kResultNo);
+    EXPECT_EQ(RunCommand(Q::kYesNoAll, ID_QB_NO_TO_ALL, &checked), kResultNo);
     EXPECT_TRUE(checked);
     // A command the kind does not carry leaves the box open.
-    EXPECT_EQ(RunCommand(0, IDC_QB_BUTTON_NEXT), -1);
+    EXPECT_EQ(RunCommand(Q::kClose, IDC_QB_BUTTON_NEXT), -1);
     // Closing the device window counts as Cancel.
     CQuestionBox box;
     EXPECT_EQ(Run(
-                  box, [this](CQuestionBox&) { m_device->close(); }, 0),
+                  box, [this](CQuestionBox&) { m_device->close(); }, Q::kClose),
               kResultCancel);
 }
 
 TEST_F(QuestionBoxTest, EnterPressesThePositiveButtonAndEscapeCancels) {
     {
         CQuestionBox box;
-        EXPECT_EQ(Run(
-                      box, [](CQuestionBox& b) { QTest::keyClick(&b, Qt::Key_Return); }, 2),
-                  kResultOk);
+        EXPECT_EQ(
+            Run(
+                box, [](CQuestionBox& b) { QTest::keyClick(&b, Qt::Key_Return); }, Q::kCancelOk),
+            kResultOk);
     }
     {
         CQuestionBox box;
-        EXPECT_EQ(Run(
-                      box, [](CQuestionBox& b) { QTest::keyClick(&b, Qt::Key_Return); }, 4),
-                  kResultNext);
+        EXPECT_EQ(
+            Run(
+                box, [](CQuestionBox& b) { QTest::keyClick(&b, Qt::Key_Return); }, Q::kCancelNext),
+            kResultNext);
     }
     {
         // Kind 6 without the tick: Enter finds Next disabled and the box stays.
         CQuestionBox box;
         EXPECT_EQ(Run(
-                      box, [](CQuestionBox& b) { QTest::keyClick(&b, Qt::Key_Enter); }, 6),
+                      box, [](CQuestionBox& b) { QTest::keyClick(&b, Qt::Key_Enter); },
+                      Q::kCancelNextCheckRequired),
                   -1);
     }
     CQuestionBox box;
     EXPECT_EQ(Run(
-                  box, [](CQuestionBox& b) { QTest::keyClick(&b, Qt::Key_Escape); }, 1),
+                  box, [](CQuestionBox& b) { QTest::keyClick(&b, Qt::Key_Escape); }, Q::kNoYes),
               kResultCancel);
 }
 
@@ -198,7 +206,7 @@ TEST_F(QuestionBoxTest, DontShowAgainTogglesTheCheckAndKeepsTheBoxOpen) {
             b.SendCommand(ID_QB_DONT_SHOW);
             b.SendCommand(IDOK_COMMAND);
         },
-        10);
+        Q::kDontShowAgain);
     EXPECT_TRUE(afterOne);
     EXPECT_FALSE(afterTwo);
     EXPECT_TRUE(open);
@@ -223,7 +231,7 @@ TEST_F(QuestionBoxTest, KindSixOffersNextOnlyWhileTheCheckBoxIsTicked) {
             b.ControlAs<QCheckBox>(IDC_QB_CHECK)->click();
             b.Button(IDC_QB_BUTTON_NEXT)->click();
         },
-        6);
+        Q::kCancelNextCheckRequired);
     EXPECT_EQ(enabled, (std::vector<bool>{false, true, false}));
     EXPECT_EQ(result, kResultNext);
     EXPECT_TRUE(box.IsChecked());
@@ -245,7 +253,7 @@ TEST_F(QuestionBoxTest, KindEightOffersNextOnlyWithTheFirstChoice) {
             b.ControlAs<QRadioButton>(IDC_QB_RADIO_FIRST)->click();
             b.SendCommand(ID_QB_NEXT);
         },
-        8);
+        Q::kCancelNextRadioRequired);
     EXPECT_EQ(enabled, (std::vector<bool>{false, true, false}));
     EXPECT_EQ(result, kResultNext);
     EXPECT_EQ(box.GetChoice(), 0);
@@ -257,7 +265,7 @@ TEST_F(QuestionBoxTest, KindThreeOpensOnTheSecondChoice) {
         box.SetOptionTexts(LoadFormatted(IDS_REMOVE_IMAGE_DELETE_IMAGE),
                            LoadFormatted(IDS_ONLY_REMOVE_IMAGE_FROM));
         EXPECT_EQ(Run(
-                      box, [](CQuestionBox& b) { b.SendCommand(IDOK_COMMAND); }, 3),
+                      box, [](CQuestionBox& b) { b.SendCommand(IDOK_COMMAND); }, Q::kCancelOkRadio),
                   kResultOk);
         EXPECT_EQ(box.GetChoice(), 1);
         EXPECT_EQ(box.GetDlgItemText(IDC_QB_RADIO_FIRST),
@@ -270,14 +278,14 @@ TEST_F(QuestionBoxTest, KindThreeOpensOnTheSecondChoice) {
                       b.ControlAs<QRadioButton>(IDC_QB_RADIO_FIRST)->click();
                       b.SendCommand(IDOK_COMMAND);
                   },
-                  3),
+                  Q::kCancelOkRadio),
               kResultOk);
     EXPECT_EQ(box.GetChoice(), 0);
 }
 
 TEST_F(QuestionBoxTest, KindTenSwapsToItsSecondPictureAfterHalfASecond) {
     CQuestionBox box;
-    box.SetKind(10);
+    box.SetKind(Q::kDontShowAgain);
     std::uint32_t early = 0, late = 0;
     QTimer::singleShot(250, &box, [&] { early = box.CurrentPicture(); });
     QTimer::singleShot(700, &box, [&] {
@@ -291,8 +299,8 @@ TEST_F(QuestionBoxTest, KindTenSwapsToItsSecondPictureAfterHalfASecond) {
 
 TEST_F(QuestionBoxTest, TheBodyTakesTheRoomTheOptionalControlsLeave) {
     CQuestionBox plain, radios;
-    plain.SetKind(2);
-    radios.SetKind(3);
+    plain.SetKind(Q::kCancelOk);
+    radios.SetKind(Q::kCancelOkRadio);
     plain.ShowModeless();
     plain.Prepare();
     const int plainHeight = plain.Control(IDC_QB_BODY)->height();

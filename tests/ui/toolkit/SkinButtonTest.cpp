@@ -4,6 +4,7 @@
 #include "skin/binding/SkinBinding.h"
 #include "tests/support/SkinnedDeviceTest.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -17,7 +18,7 @@ TEST_F(SkinButtonTest, CancelUsesTheLargeFacesAndItsIconOnVga) {
     EXPECT_EQ(button.sizeHint(), QSize(151, 46));
     EXPECT_EQ(button.text(), "Cancel");
     EXPECT_EQ(button.Align(), CSkinButton::kIconRight);
-    EXPECT_FALSE(button.IsFlat()); // faces come last: standard buttons never hover
+    EXPECT_FALSE(button.isFlat()); // faces come last: standard buttons never hover
     EXPECT_EQ(button.IconHandle(0), SkinAddImage(ids::IDB_ICON_CANCEL));
     EXPECT_EQ(button.FaceBackground(), 0xF8F8F8u);
 }
@@ -52,12 +53,12 @@ TEST_F(SkinButtonTest, DisabledStandardButtonShowsTheDisabledFaceAndAnEmbossedCa
 TEST_F(SkinButtonTest, OtherKindsChangeNothing) {
     CSkinButton button(m_device.get());
     button.setText("Mine");
-    EXPECT_EQ(SetupStandardButton(&button, 16), 0);
-    EXPECT_EQ(SetupStandardButton(&button, 6), 0);
-    EXPECT_EQ(SetupStandardButton(&button, 24), 0);
+    EXPECT_EQ(SetupStandardButton(&button, EButtonKind(16)), 0);
+    EXPECT_EQ(SetupStandardButton(&button, EButtonKind(6)), 0);
+    EXPECT_EQ(SetupStandardButton(&button, EButtonKind(24)), 0);
     EXPECT_EQ(button.text(), "Mine");
     EXPECT_FALSE(button.UsesFaces());
-    EXPECT_TRUE(button.IsFlat());
+    EXPECT_TRUE(button.isFlat());
     EXPECT_EQ(SetupStandardButton(&button, kButtonPlain), 1);
     EXPECT_EQ(button.text(), "Mine");
     EXPECT_EQ(button.Align(), CSkinButton::kIconLeft);
@@ -78,10 +79,42 @@ TEST_F(SkinButtonTest, CheckBoxModeTogglesOnEachClickAndLooksPressedWhileChecked
                     ids::IDB_BUTTON_PRESSED, false, false);
     button.SetCheckBoxMode(true);
     button.click();
-    EXPECT_TRUE(button.IsChecked());
+    EXPECT_TRUE(button.isChecked());
     EXPECT_EQ(button.CurrentFace(), CSkinButton::kFacePressed);
     button.click();
-    EXPECT_FALSE(button.IsChecked());
+    EXPECT_FALSE(button.isChecked());
+}
+
+// Checked and flat are QAbstractButton's and QPushButton's own state: code that knows only
+// those (the settings pages read their check boxes so) sees what the button shows.
+TEST_F(SkinButtonTest, CheckedAndFlatAreTheQtButtonsOwnState) {
+    CSkinButton button(m_device.get());
+    button.SetFaces(ids::IDB_BUTTON_HOVER, ids::IDB_BUTTON_NORMAL, ids::IDB_BUTTON_DISABLED,
+                    ids::IDB_BUTTON_PRESSED, false, false);
+    button.SetCheckBoxMode(true);
+    QAbstractButton& generic = button;
+    QSignalSpy toggled(&generic, &QAbstractButton::toggled);
+    button.click();
+    EXPECT_TRUE(generic.isCheckable());
+    EXPECT_TRUE(generic.isChecked());
+    EXPECT_EQ(toggled.count(), 1);
+    generic.setChecked(false);
+    EXPECT_EQ(button.CurrentFace(), CSkinButton::kFaceNormal);
+    generic.setChecked(true);
+    EXPECT_EQ(button.CurrentFace(), CSkinButton::kFacePressed);
+    // A click that opens a web address toggles nothing.
+    button.SetWebAddress("https://example.org");
+    qputenv("QUILLMARK_OPENER", "true");
+    button.click();
+    qunsetenv("QUILLMARK_OPENER");
+    EXPECT_TRUE(generic.isChecked());
+
+    QPushButton& push = button;
+    EXPECT_FALSE(push.isFlat()); // SetFaces said so
+    button.SetFlat(true);
+    EXPECT_TRUE(push.isFlat());
+    push.setFlat(false);
+    EXPECT_FALSE(button.isFlat());
 }
 
 TEST_F(SkinButtonTest, AFlatButtonHoversAndLeavesWithinATimerTick) {

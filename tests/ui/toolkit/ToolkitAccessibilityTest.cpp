@@ -97,7 +97,7 @@ TEST_F(ToolkitAccessibilityTest, ACheckBoxModeButtonReadsAsACheckBoxWithItsState
     EXPECT_EQ(iface->role(), QAccessible::CheckBox);
     EXPECT_TRUE(iface->state().checkable);
     EXPECT_FALSE(iface->state().checked);
-    button->SetChecked(true);
+    button->setChecked(true);
     EXPECT_TRUE(iface->state().checked);
 }
 
