@@ -1,7 +1,9 @@
 #pragma once
 
-// The still-capture request: the fields the handheld's capture call took, as a plain record,
-// and its result codes. The capture fills `file` with the path of the stored picture.
+// The still-capture request: what the capture takes from its caller, and its result codes.
+// The capture always takes one still at full quality under a name of its own choosing, so
+// the handheld's quality, video and file-name fields have nothing to carry here. The capture
+// fills `file` with the path of the stored picture.
 
 #include <QString>
 
@@ -13,21 +15,12 @@ inline constexpr std::uint32_t kCaptureCancelled = 1;             // S_FALSE: le
 inline constexpr std::uint32_t kCaptureOutOfMemory = 0x8007000Eu; // E_OUTOFMEMORY
 inline constexpr std::uint32_t kCaptureFailed = 0x80004005u;      // E_FAIL: any other failure
 
-inline constexpr int kStillQualityHigh = 3;
-inline constexpr int kCaptureModeStill = 0;
-inline constexpr int kVideoTypesAll = 0xFFFF;
-
 struct CCaptureRequest {
     QString file;            // receives the path of the picture
     QString initialDir;      // where to store it; empty: the pictures folder's "Camera"
-    QString defaultFileName; // unused: the capture chooses a unique name
     QString title;           // empty: the camera screen's own title
-    int stillQuality = kStillQualityHigh;
-    int videoTypes = kVideoTypesAll;
     int resolutionWidth = 0; // 0 x 0 leaves the size to the camera
     int resolutionHeight = 0;
-    int videoTimeLimit = 0;
-    int mode = kCaptureModeStill;
     // The GStreamer source description; empty: QUILLMARK_CAMERA, else the system's camera.
     QString source;
 };

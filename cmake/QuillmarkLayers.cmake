@@ -2,7 +2,9 @@
 # qm_library(). The order in which the folders are added (QM_LAYERS in the top-level
 # CMakeLists.txt) is the order of the layers, bottom first. A library may link only libraries
 # of lower layers and may include only headers of itself and of what it links, directly or
-# through them; a headless library uses no Qt Widgets. check_layers.py enforces all of it at
+# through them; a headless library uses no Qt Widgets. Libraries under ui/, in a screens/
+# folder and in program/ are the widgets ones; every other library is declared HEADLESS.
+# check_layers.py enforces all of it at
 # every build, from the manifest written at the end of the configuration.
 
 set_property(GLOBAL PROPERTY QM_LIBRARIES "")

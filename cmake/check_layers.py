@@ -9,7 +9,10 @@ of another library. The check fails when
   - a headless library links Qt Widgets or a library that is not headless,
   - a file includes a project header of a library its own library does not link, directly
     or through the libraries it links, or a header that belongs to no library,
-  - a file of a headless library includes a Qt Widgets header.
+  - a file of a headless library includes a Qt Widgets header,
+  - a folder is not wholly of its kind: the libraries under ui/, in a screens/ folder and in
+    program/ are widgets and must use Qt Widgets (directly or through a widgets library they
+    link); every other library must be declared headless.
 """
 
 import argparse
@@ -32,6 +35,12 @@ def widgets_headers():
     return names
 
 
+def is_widgets_folder(folder):
+    """Whether the library of this folder is of the widgets kind."""
+    parts = folder.split("/")
+    return parts[0] in ("ui", "program") or "screens" in parts
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--root", required=True)
@@ -51,6 +60,7 @@ def main():
     owner = {folder: name for name, folder, _, _ in libs}
     declared = {name: [d for d in deps if d in rank] for name, _, _, deps in libs}
     headless = {name: h for name, _, h, _ in libs}
+    all_deps = {name: deps for name, _, _, deps in libs}
     errors = []
 
     for name, folder, is_headless, deps in libs:
@@ -63,6 +73,28 @@ def main():
             for d in deps:
                 if d in WIDGETS_MODULES:
                     errors.append(f"{name} is headless but links {d}")
+
+    def uses_widgets(name, seen=None):
+        seen = set() if seen is None else seen
+        if any(d in WIDGETS_MODULES for d in all_deps[name]):
+            return True
+        for d in declared[name]:
+            if d not in seen and rank[d] < rank[name] and not headless[d]:
+                seen.add(d)
+                if uses_widgets(d, seen):
+                    return True
+        return False
+
+    for name, folder, is_headless, _ in libs:
+        if is_widgets_folder(folder):
+            if is_headless:
+                errors.append(f"{name} ({folder}) is in a widgets folder but declared headless")
+            elif not uses_widgets(name):
+                errors.append(f"{name} ({folder}) is in a widgets folder but does not use "
+                              f"Qt Widgets")
+        elif not is_headless:
+            errors.append(f"{name} ({folder}) is not under ui/, screens/ or program/, so it "
+                          f"must be declared headless")
 
     def closure(name, seen=None):
         seen = set() if seen is None else seen

@@ -1,6 +1,7 @@
 #include "imaging/PageFinder.h"
 
 #include "imaging/MatView.h"
+#include "imaging/SheetSides.h"
 
 #include <opencv2/imgproc.hpp>
 
@@ -109,7 +110,9 @@ bool Quadrilateral(const std::vector<cv::Point>& contour, std::vector<cv::Point2
     std::vector<cv::Point> hull;
     cv::convexHull(contour, hull);
     const double perimeter = cv::arcLength(hull, true);
-    for (double share = 0.01; share <= 0.08; share += 0.005) {
+    // Tolerances from 1 % to 8 % of the perimeter in steps of 0.5 %.
+    for (int step = 0; step <= 14; ++step) {
+        const double share = 0.01 + 0.005 * step;
         std::vector<cv::Point> approx;
         cv::approxPolyDP(hull, approx, share * perimeter, true);
         if (approx.size() < 4)
@@ -145,57 +148,6 @@ void Collect(const cv::Mat& mask, const cv::Mat& edges, std::vector<CCandidate>*
         candidate.support = on - inside;
         if (on >= kMinEdgeSupport && candidate.support >= kMinEdgeContrast)
             out->push_back(std::move(candidate));
-    }
-}
-
-// Sub-pixel placement of each side: the outline moved along each side's normal to where the
-// grey level changes most, then the corners taken as the crossings of neighbouring sides.
-void RefineSides(std::vector<cv::Point2f>& q, const cv::Mat& grey) {
-    cv::Mat gx;
-    cv::Mat gy;
-    cv::Sobel(grey, gx, CV_32F, 1, 0, 3);
-    cv::Sobel(grey, gy, CV_32F, 0, 1, 3);
-    struct CLine {
-        cv::Point2f point;
-        cv::Point2f dir;
-    };
-    CLine lines[4];
-    for (int i = 0; i < 4; ++i) {
-        const cv::Point2f a = q[i];
-        const cv::Point2f b = q[(i + 1) % 4];
-        const double len = Length(a, b);
-        const cv::Point2f dir((b.x - a.x) / len, (b.y - a.y) / len);
-        const cv::Point2f normal(-dir.y, dir.x);
-        double best = 0;
-        double bestScore = -1;
-        for (double offset = -3; offset <= 3.001; offset += 0.5) {
-            double score = 0;
-            for (double t = 0.1; t <= 0.9; t += 0.02) {
-                const cv::Point2f p = a + (b - a) * float(t) + normal * float(offset);
-                const int x = int(std::lround(p.x));
-                const int y = int(std::lround(p.y));
-                if (x < 0 || y < 0 || x >= grey.cols || y >= grey.rows)
-                    continue;
-                score += std::abs(gx.at<float>(y, x) * normal.x + gy.at<float>(y, x) * normal.y);
-            }
-            if (score > bestScore) {
-                bestScore = score;
-                best = offset;
-            }
-        }
-        lines[i] = {a + normal * float(best), dir};
-    }
-    for (int i = 0; i < 4; ++i) {
-        const CLine& l1 = lines[(i + 3) % 4];
-        const CLine& l2 = lines[i];
-        const double det = l1.dir.x * (-l2.dir.y) - l1.dir.y * (-l2.dir.x);
-        if (std::abs(det) < 1e-6)
-            continue;
-        const cv::Point2f d = l2.point - l1.point;
-        const double t = (d.x * (-l2.dir.y) - d.y * (-l2.dir.x)) / det;
-        const cv::Point2f corner = l1.point + l1.dir * float(t);
-        if (Length(corner, q[i]) < 6)
-            q[i] = corner;
     }
 }
 

@@ -10,6 +10,26 @@
 
 #include <QFileInfo>
 
+namespace {
+
+// What --help says under the usage and the page sizes, wrapped for an 80-column terminal: a
+// raw string, so the formatter leaves its lines as they are.
+constexpr char kPdfCommandHelp[] =
+    R"(--fit scales BMP and PNG pictures to the page, --center keeps their size when
+they fit; JPEG pictures are always fitted and embedded unchanged.
+--auto-portrait turns landscape pictures upright (a quarter counter-clockwise)
+in the PDF and leaves the files as they are. A FOLDER stands for its JPEG, PNG
+and BMP pictures (and those of its subfolders when Recursive is set), in the
+--order given: by name A-Z or Z-A, newest or oldest first, or as found. Without
+options the settings PageSize, FitToPage, AutoPortrait and PictureImportOrder
+apply ('quillmark settings'); "Ask me" keeps the found order here. --straighten
+finds the sheet in each photo and flattens it, --enhance gives it a document
+look (grey, bw: black and white, colour); both work on copies, the pictures stay
+as they are.
+)";
+
+} // namespace
+
 int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
                   std::FILE* progressStream) {
     QString error;
@@ -21,19 +41,7 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     if (options->help) {
         out << kPdfCommandUsage << "\n\n"
             << "Page sizes: " << PaperSizeNames() << "\n"
-            << "--fit scales BMP and PNG pictures to the page, --center keeps their size when "
-               "they\n"
-            << "fit; JPEG pictures are always fitted and embedded unchanged. --auto-portrait "
-               "turns\n"
-            << "landscape pictures upright (a quarter counter-clockwise) in the PDF and leaves\n"
-            << "the files as they are. A FOLDER stands for its JPEG, PNG and BMP pictures (and\n"
-            << "those of its subfolders when Recursive is set), in the --order given: by name\n"
-            << "A-Z or Z-A, newest or oldest first, or as found. Without options the settings\n"
-            << "PageSize, FitToPage, AutoPortrait and PictureImportOrder apply ('quillmark\n"
-            << "settings'); \"Ask me\" keeps the found order here. --straighten finds the sheet\n"
-            << "in each photo and flattens it, --enhance gives it a document look (grey, bw:\n"
-            << "black and white, colour); both work on copies, the pictures stay as they are.\n"
-            << Qt::flush;
+            << kPdfCommandHelp << Qt::flush;
         return 0;
     }
 

@@ -15,10 +15,6 @@
 
 namespace {
 
-int S(int n) {
-    return ScalePixels(n);
-}
-
 // The strip's labels are drawn in the body font of the toolkit.
 constexpr EFontKind kLabelFontKind = kFontMessageBody;
 
@@ -38,10 +34,10 @@ void DrawShadowLabel(QPainter& dc, const QRect& reference, const QString& text) 
     const QFontMetrics metrics(dc.font());
     const int right = reference.left() + reference.width();
     const int bottom = reference.top() + reference.height();
-    DrawShadowText(
-        dc,
-        QPoint(right - S(3) - metrics.horizontalAdvance(text), bottom - S(3) - metrics.height()),
-        text);
+    DrawShadowText(dc,
+                   QPoint(right - ScalePixels(3) - metrics.horizontalAdvance(text),
+                          bottom - ScalePixels(3) - metrics.height()),
+                   text);
 }
 
 CFrameList::CFrameList(QWidget* parent) : QWidget(parent) {
@@ -60,9 +56,9 @@ CFrameList::CFrameList(QWidget* parent) : QWidget(parent) {
     for (int i = 0; i < kFrameCount; ++i) {
         m_frames[i] = SkinAddImage(ids[i]);
         m_frameSizes[i] = SkinImageSize(m_frames[i]);
-        m_pictureAreas[i] =
-            QRect(0, 0, m_frameSizes[i].width(), m_frameSizes[i].height())
-                .adjusted(S(insets[i][0]), S(insets[i][1]), -S(insets[i][2]), -S(insets[i][3]));
+        m_pictureAreas[i] = QRect(0, 0, m_frameSizes[i].width(), m_frameSizes[i].height())
+                                .adjusted(ScalePixels(insets[i][0]), ScalePixels(insets[i][1]),
+                                          -ScalePixels(insets[i][2]), -ScalePixels(insets[i][3]));
     }
     m_area = rect();
 }
@@ -236,11 +232,11 @@ void CFrameList::SetArea(int width, int height) {
 }
 
 int CFrameList::PreferredHeight() const {
-    return FrameSize(false).height() + 2 * S(6);
+    return FrameSize(false).height() + 2 * ScalePixels(6);
 }
 
 int CFrameList::FixedHeight() const {
-    return S(50) + 2 * S(6);
+    return ScalePixels(50) + 2 * ScalePixels(6);
 }
 
 int CFrameList::HitTest(const QPoint& point) const {
@@ -272,16 +268,16 @@ void CFrameList::PaintItems(QPainter& dc) {
     dc.setFont(font());
     const int count = Count();
     const int pitch = FrameSize(false).width();
-    const int y = S(6);
+    const int y = ScalePixels(6);
     m_itemRects.assign(std::size_t(count), QRect());
     const int selected = m_selected >= 0 && m_selected < count ? m_selected : 0;
-    for (int i = selected - 1, x = m_selectedX - pitch + S(3); i >= 0; --i, x -= pitch)
+    for (int i = selected - 1, x = m_selectedX - pitch + ScalePixels(3); i >= 0; --i, x -= pitch)
         DrawItem(dc, i, x, y);
-    for (int i = selected + 1, x = m_selectedX + pitch + S(3); i < count; ++i, x += pitch)
+    for (int i = selected + 1, x = m_selectedX + pitch + ScalePixels(3); i < count; ++i, x += pitch)
         DrawItem(dc, i, x, y);
-    DrawItem(dc, selected, m_selectedX + S(3), y);
+    DrawItem(dc, selected, m_selectedX + ScalePixels(3), y);
     if (m_selected == selected)
-        DrawRaised(dc, selected, m_selectedX + S(3), y);
+        DrawRaised(dc, selected, m_selectedX + ScalePixels(3), y);
 }
 
 void CFrameList::DrawItem(QPainter& dc, int index, int x, int y) {

@@ -23,10 +23,6 @@
 
 namespace {
 
-int S(int n) {
-    return ScalePixels(n);
-}
-
 // The "No camera detected" notice remembers its "don't show again" answer as box number 1.
 constexpr int kCameraNoticeBox = 1;
 
@@ -185,29 +181,30 @@ void CMainDlg::Layout() {
     m_laidOutSize = size();
     const int w = width();
     const int h = height();
-    const int size = S(64), gap = S(16);
-    const int buttonTop = h - S(70);
+    const int size = ScalePixels(64), gap = ScalePixels(16);
+    const int m = ScalePixels(4); // margin
+    const int buttonTop = h - ScalePixels(70);
     int x = (w - 3 * size - 2 * gap) / 2;
     for (int id : kBigButtons) {
         PlaceControlPixels(id, QRect(x, buttonTop, size, size));
         x += size + gap;
     }
     const int stripHeight = m_strip->FixedHeight();
-    m_stripRect = QRect(S(4), buttonTop - S(8) - stripHeight, w - 2 * S(4), stripHeight);
+    m_stripRect = QRect(m, buttonTop - ScalePixels(8) - stripHeight, w - 2 * m, stripHeight);
     PlaceControlPixels(IDC_STRIP, m_stripRect);
     m_strip->SetArea(m_stripRect.width(), m_stripRect.height());
 
-    const int panel = S(90);
-    const int m = S(4);
+    const int panel = ScalePixels(90);
     const int previewRight = w - 2 * m - panel;
-    const int b = std::min(m_stripRect.top() - m, m_stripRect.top() - m);
-    m_preview = QRect(m, m, previewRight - m, b - m);
+    // The preview ends a margin above the strip.
+    const int previewBottom = m_stripRect.top() - m;
+    m_preview = QRect(m, m, previewRight - m, previewBottom - m);
     PlaceControlPixels(IDC_PREVIEW, m_preview);
     m_panel = QRect(previewRight + m, m, w - m - (previewRight + m), m_stripRect.top() - 2 * m);
     m_session.SetThumbBox(m_preview.size());
     // A strip that shows pages keeps the height of its frames.
     if (PageCount() > 0)
-        ApplyStripHeight(m_strip->PreferredHeight() + S(2));
+        ApplyStripHeight(m_strip->PreferredHeight() + ScalePixels(2));
 }
 
 void CMainDlg::ApplyStripHeight(int height) {
@@ -216,7 +213,7 @@ void CMainDlg::ApplyStripHeight(int height) {
     PlaceControlPixels(ids::IDC_STRIP, m_stripRect);
     m_strip->SetArea(m_stripRect.width(), m_stripRect.height());
     if (m_preview.top() + m_preview.height() > m_stripRect.top()) {
-        m_preview.setHeight(m_stripRect.top() - S(4) - m_preview.top());
+        m_preview.setHeight(m_stripRect.top() - ScalePixels(4) - m_preview.top());
         PlaceControlPixels(ids::IDC_PREVIEW, m_preview);
     }
 }
@@ -228,7 +225,7 @@ void CMainDlg::FitStrip(CPage* firstPage) {
         Layout();
         update();
     }
-    ApplyStripHeight(m_strip->PreferredHeight() + S(2));
+    ApplyStripHeight(m_strip->PreferredHeight() + ScalePixels(2));
 }
 
 void CMainDlg::LayoutIfSizeChanged() {
@@ -276,7 +273,7 @@ void CMainDlg::OnPaint(QPainter& p) {
     // Right panel: logo, product name, short version. On a turned device the panel is short;
     // what does not fit is left out rather than drawn under the strip.
     const int bottom = m_panel.top() + m_panel.height();
-    int y = m_panel.top() + S(4);
+    int y = m_panel.top() + ScalePixels(4);
     const QSize logo = SkinImageSize(m_logo);
     if (m_logo && y + logo.height() <= bottom) {
         const QRect logoRect(QPoint(m_panel.left() + (m_panel.width() - logo.width()) / 2, y),
@@ -289,7 +286,7 @@ void CMainDlg::OnPaint(QPainter& p) {
         SetPictureDescription(ids::IDB_LOGO, {}, {});
     }
     p.setPen(Qt::black);
-    QRect line(m_panel.left(), y + S(1), m_panel.width(), S(12));
+    QRect line(m_panel.left(), y + ScalePixels(1), m_panel.width(), ScalePixels(12));
     const struct {
         EFontKind fontKind;
         QString text;
@@ -301,7 +298,7 @@ void CMainDlg::OnPaint(QPainter& p) {
         if (const QFont* f = GetFont(GetFontCode(l.fontKind)))
             p.setFont(*f);
         p.drawText(line, Qt::AlignCenter | Qt::TextSingleLine, l.text);
-        line.translate(0, S(12) + S(1));
+        line.translate(0, ScalePixels(12) + ScalePixels(1));
     }
 }
 

@@ -4,11 +4,11 @@
 // with Open and Share for the selected file. Choosing a folder clears the selection, which
 // disables Open and Share until a file is chosen.
 
-#include "browser/IconProvider.h"
 #include "ui/toolkit/Dialog.h"
 
 #include <cstdint>
 
+class CBrowserPane;
 class CFileList;
 class CFolderTree;
 class CPathBox;
@@ -25,9 +25,9 @@ public:
     QString CurrentFolder() const { return m_folder; }
     QString SelectedFile() const { return m_file; }
     bool AreActionsEnabled() const;
-    CFolderTree* Tree() const { return m_tree; }
-    CFileList* List() const { return m_list; }
-    CPathBox* PathBox() const { return m_path; }
+    CFolderTree* Tree() const;
+    CFileList* List() const;
+    CPathBox* PathBox() const;
 
 protected:
     void OnInitDialog() override;
@@ -46,8 +46,5 @@ private:
     QString m_folder;
     QString m_file;
     std::int32_t m_picture = 0;
-    CIconProvider m_icons;
-    CFolderTree* m_tree;
-    CFileList* m_list;
-    CPathBox* m_path;
+    CBrowserPane* m_pane;
 };

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The layer check fails on what it must refuse: an upward include, an include of a library
-# that is not linked, a cycle of declared links, and Qt Widgets in a headless library.
+# that is not linked, a cycle of declared links, Qt Widgets in a headless library, and a folder
+# that is not wholly of its kind (widgets under ui/, in screens/ and program/, headless elsewhere).
 # Each case runs the real check on a copy of the tree with one fault put in.
 set -euo pipefail
 root=$1
@@ -53,3 +54,18 @@ expect_failure "a headless header uses Qt Widgets" "headless qm_imaging includes
 fresh
 sed -i 's/^\(qm_pdf .*\)$/\1,Qt6::Widgets/' "$tmp/manifest"
 expect_failure "a headless library links Qt Widgets" "qm_pdf is headless but links Qt6::Widgets"
+
+fresh
+sed -i 's/^qm_ui_toolkit ui\/toolkit 0 /qm_ui_toolkit ui\/toolkit 1 /' "$tmp/manifest"
+expect_failure "a library under ui/ declared headless" \
+  "qm_ui_toolkit (ui/toolkit) is in a widgets folder but declared headless"
+
+fresh
+sed -i 's/^\(qm_ui_device .*\),Qt6::Widgets\(.*\)$/\1\2/' "$tmp/manifest"
+expect_failure "a library under ui/ without Qt Widgets" \
+  "qm_ui_device (ui/device) is in a widgets folder but does not use Qt Widgets"
+
+fresh
+sed -i 's/^qm_browser browser 1 /qm_browser browser 0 /' "$tmp/manifest"
+expect_failure "a subsystem's root that is not headless" \
+  "qm_browser (browser) is not under ui/, screens/ or program/, so it must be declared headless"

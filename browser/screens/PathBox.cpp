@@ -31,6 +31,17 @@ CPathBox::CPathBox(CIconProvider& icons, QWidget* parent) : QWidget(parent), m_i
             [this] { IsDroppedDown() ? CloseUp() : DropDown(); });
 }
 
+CPathBox::~CPathBox() {
+    if (m_popup) {
+        m_popup->removeEventFilter(this);
+        delete m_popup;
+    }
+}
+
+CFolderTree* CPathBox::PopupTree() const {
+    return m_popup;
+}
+
 void CPathBox::SetPath(const QString& path) {
     m_text->setText(path);
     m_text->setCursorPosition(0);

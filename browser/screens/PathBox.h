@@ -5,6 +5,7 @@
 // as the box and down to the bottom of its window. Choosing a folder there sets the text,
 // closes the popup and tells the owner; Escape closes it without a change.
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -20,6 +21,8 @@ public:
 
     // The icon provider belongs to the screen and must outlive the box.
     explicit CPathBox(CIconProvider& icons, QWidget* parent = nullptr);
+    // The popup lives in the window, not in the box: it goes with the box.
+    ~CPathBox() override;
 
     void SetPath(const QString& path);
     QString Path() const;
@@ -31,7 +34,7 @@ public:
     void CloseUp();
     bool IsDroppedDown() const;
     // The popup tree, null before the first drop-down.
-    CFolderTree* PopupTree() const { return m_popup; }
+    CFolderTree* PopupTree() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -43,6 +46,6 @@ private:
     CIconProvider& m_icons;
     QLineEdit* m_text;
     QToolButton* m_arrow;
-    CFolderTree* m_popup = nullptr;
+    QPointer<CFolderTree> m_popup;
     CPathListener m_onChanged;
 };

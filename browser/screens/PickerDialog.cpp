@@ -1,59 +1,33 @@
 #include "browser/screens/PickerDialog.h"
 
 #include "app/KnownFolders.h"
-#include "browser/screens/FileList.h"
-#include "browser/screens/FolderTree.h"
-#include "browser/screens/PathBox.h"
+#include "browser/screens/BrowserPane.h"
 #include "resources/ResourceIds.h"
 #include "skin/binding/SkinBinding.h"
-#include "ui/toolkit/Fonts.h"
 #include "ui/toolkit/ScreenFrame.h"
 #include "ui/toolkit/SkinButton.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QPainter>
 
 namespace {
 
-// The folder itself when it exists, else its nearest existing parent, else the root.
-QString ExistingFolder(const QString& path) {
-    QString folder = QDir::cleanPath(path);
-    while (!folder.isEmpty() && folder != QLatin1String("/") && !QFileInfo(folder).isDir())
-        folder = QFileInfo(folder).path();
-    return folder.startsWith(u'/') ? folder : QStringLiteral("/");
-}
+// The tree's part of the height below the path box, in twentieths.
+constexpr int kTreeShare = 11;
 
 } // namespace
 
 CPickerDialog::CPickerDialog(int mode, CScreen* owner)
-    : CDialog(ids::IDD_FILE_PICKER, owner), m_mode(mode == kPickFile ? kPickFile : kPickFolder) {
+    : CDialog(ids::IDD_FILE_PICKER, owner), m_mode(mode == kPickFile ? kPickFile : kPickFolder),
+      m_pane(new CBrowserPane(this, kTreeShare)) {
     using namespace ids;
     m_initial = GetSpecialFolder(kSpecialFolderPersonal);
-    m_tree = new CFolderTree(m_icons, this);
-    m_list = new CFileList(m_icons, this);
-    m_path = new CPathBox(m_icons, this);
-    for (auto [id, control] : {std::pair<int, QWidget*>{IDC_BROWSER_TREE, m_tree},
-                               {IDC_BROWSER_LIST, m_list},
-                               {IDC_BROWSER_PATH, m_path}}) {
-        // The place holder goes at once: a deferred delete would wait for the outermost
-        // event loop while this screen runs in a nested one.
-        QWidget* holder = Control(id);
-        AttachControl(id, control);
-        delete holder;
-    }
-    for (QWidget* w : {static_cast<QWidget*>(m_tree), static_cast<QWidget*>(m_list)})
-        ApplyFont(GetFontCode(kFontDialog), w);
-    ApplyFont(GetFontCode(kFontDialog), m_path);
-
-    m_tree->SetSelectionListener([this](const QString& path) { OnFolderSelected(path); });
-    m_list->SetSelectionListener([this](const QString& path) { OnFileSelected(path); });
-    m_list->SetActivationListener([this](const QString& path) {
+    m_pane->SetFolderListener([this](const QString& path) { OnFolderSelected(path); });
+    m_pane->SetFileListener([this](const QString& path) { OnFileSelected(path); });
+    m_pane->SetActivationListener([this](const QString& path) {
         OnFileSelected(path);
         if (!m_file.isEmpty())
             EndDialog(IDOK);
     });
-    m_path->SetChangedListener([this](const QString& path) { m_tree->SelectPath(path); });
 
     OnCommandId(IDC_OK, [this] { Confirm(); });
     OnCommandId(ID_OK, [this] { Confirm(); });
@@ -72,11 +46,27 @@ void CPickerDialog::SetTitles(const QString& caption, const QString& heading) {
 }
 
 void CPickerDialog::SetFilter(const QString& pattern) {
-    m_filters = QStringList{pattern};
+    m_pane->SetFilters({pattern});
 }
 
 void CPickerDialog::AddFilter(const QString& pattern) {
-    m_filters.append(pattern);
+    m_pane->SetFilters(m_pane->Filters() + QStringList{pattern});
+}
+
+QStringList CPickerDialog::Filters() const {
+    return m_pane->Filters();
+}
+
+CFolderTree* CPickerDialog::Tree() const {
+    return m_pane->Tree();
+}
+
+CFileList* CPickerDialog::List() const {
+    return m_pane->List();
+}
+
+CPathBox* CPickerDialog::PathBox() const {
+    return m_pane->PathBox();
 }
 
 void CPickerDialog::SetInitialFolder(const QString& path) {
@@ -93,10 +83,8 @@ void CPickerDialog::Prepare() {
     Button(IDC_OK)->SetDefaultButton(true);
     if (!m_picture)
         m_picture = SkinAddImage(IDB_HEADER_SEND);
-    m_list->Init();
-    m_tree->Init();
-    m_tree->SelectPath(ExistingFolder(m_initial));
-    m_tree->setFocus();
+    m_pane->Init();
+    m_pane->Open(m_initial);
     Layout();
     UpdateOk();
 }
@@ -110,8 +98,6 @@ int CPickerDialog::Show() {
 void CPickerDialog::OnFolderSelected(const QString& path) {
     m_folder = path;
     m_file.clear();
-    m_path->SetPath(path);
-    m_list->ShowFolder(path, m_filters);
     UpdateOk();
 }
 
@@ -146,14 +132,8 @@ void CPickerDialog::Layout() {
     const int margin = ScalePixels(4);
     const int top = FrameHeaderBottom() + margin;
     const int footerTop = FrameFooterTop(h);
-    const int pathHeight = std::max(m_path->sizeHint().height(), ScalePixels(16));
-    m_path->setGeometry(margin, top, w - 2 * margin, pathHeight);
-    const int bodyTop = top + pathHeight + margin;
-    const int body = std::max(0, footerTop - margin - bodyTop);
-    const int treeHeight = (body - margin) * 11 / 20;
-    m_tree->setGeometry(margin, bodyTop, w - 2 * margin, treeHeight);
-    m_list->setGeometry(margin, bodyTop + treeHeight + margin, w - 2 * margin,
-                        body - treeHeight - margin);
+    m_pane->setGeometry(margin, top, w - 2 * margin, std::max(0, footerTop - margin - top));
+    m_pane->LayOut();
 
     CSkinButton* cancel = Button(IDC_CANCEL);
     CSkinButton* ok = Button(IDC_OK);
@@ -162,8 +142,6 @@ void CPickerDialog::Layout() {
         const int y = footerTop + (h - footerTop - bs.height() + ScalePixels(1)) / 2;
         b->setGeometry(b == cancel ? margin : w - margin - bs.width(), y, bs.width(), bs.height());
     }
-    if (m_path->IsDroppedDown())
-        m_path->DropDown();
 }
 
 void CPickerDialog::OnPaint(QPainter& painter) {
@@ -172,12 +150,5 @@ void CPickerDialog::OnPaint(QPainter& painter) {
 }
 
 void CPickerDialog::OnClose() {
-    m_path->CloseUp();
-}
-
-void CPickerDialog::OnInitDialog() {
-    // The place holders were hidden along with the screen before it went on the stack.
-    for (QWidget* w : {static_cast<QWidget*>(m_tree), static_cast<QWidget*>(m_list),
-                       static_cast<QWidget*>(m_path)})
-        w->show();
+    m_pane->CloseUp();
 }

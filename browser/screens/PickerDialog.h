@@ -5,14 +5,13 @@
 // "Ok" is enabled exactly while a file is selected, in folder mode while a folder is selected
 // (choosing a file in the list takes the folder's selection away).
 
-#include "browser/IconProvider.h"
 #include "ui/toolkit/Dialog.h"
 
 #include <QStringList>
 
 #include <cstdint>
-#include <memory>
 
+class CBrowserPane;
 class CFileList;
 class CFolderTree;
 class CPathBox;
@@ -39,16 +38,15 @@ public:
 
     int Mode() const { return m_mode; }
     bool IsOkEnabled() const;
-    CFolderTree* Tree() const { return m_tree; }
-    CFileList* List() const { return m_list; }
-    CPathBox* PathBox() const { return m_path; }
-    QStringList Filters() const { return m_filters; }
+    CFolderTree* Tree() const;
+    CFileList* List() const;
+    CPathBox* PathBox() const;
+    QStringList Filters() const;
     // Builds the controls' contents and selects the initial folder (Show does it; screenshots
     // and tests may call it to look at the picker without running it).
     void Prepare();
 
 protected:
-    void OnInitDialog() override;
     void OnPaint(QPainter& painter) override;
     void Layout() override;
     void OnClose() override;
@@ -62,14 +60,10 @@ private:
     int m_mode;
     QString m_caption;
     QString m_heading;
-    QStringList m_filters;
     QString m_initial;
     QString m_file;
     QString m_folder;
     std::int32_t m_picture = 0;
     bool m_prepared = false;
-    CIconProvider m_icons;
-    CFolderTree* m_tree;
-    CFileList* m_list;
-    CPathBox* m_path;
+    CBrowserPane* m_pane;
 };

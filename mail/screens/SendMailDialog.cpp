@@ -17,9 +17,6 @@
 #include "ui/toolkit/ScreenFrame.h"
 #include "ui/toolkit/SkinButton.h"
 
-#include <QEvent>
-#include <QGuiApplication>
-#include <QInputMethod>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -50,7 +47,7 @@ CSendMailDialog::CSendMailDialog(CAppSettings& settings, CScreen* owner)
         SetDlgItemText(f.label, text);
         // The label names its field for screen readers.
         Control(f.field)->setAccessibleName(text.chopped(text.endsWith(':') ? 1 : 0));
-        Control(f.field)->installEventFilter(this);
+        RaiseInputPanelOnFocus(Control(f.field));
     }
     AddressEdit()->setInputMethodHints(Qt::ImhEmailCharactersOnly | Qt::ImhNoAutoUppercase);
 
@@ -119,20 +116,6 @@ void CSendMailDialog::UpdateSendRule() {
     const bool enable = !AddressEdit()->text().isEmpty();
     EnableCommand(IDC_QB_BUTTON_OK, enable);
     EnableCommand(ID_SEND, enable);
-}
-
-bool CSendMailDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) {
-        // The edit that has the focus as the screen opens does not pop the panel up; every
-        // later focus does.
-        if (!m_panelSuppressed) {
-            m_panelSuppressed = true;
-        } else {
-            ++m_panelRequests;
-            QGuiApplication::inputMethod()->show();
-        }
-    }
-    return CDialog::eventFilter(watched, event);
 }
 
 void CSendMailDialog::PickContact() {

@@ -34,14 +34,11 @@ public:
     QLineEdit* AddressEdit() const;
     QLineEdit* SubjectEdit() const;
     QPlainTextEdit* BodyEdit() const;
-    // How often the soft input panel was asked for (for tests).
-    int InputPanelRequests() const { return m_panelRequests; }
 
 protected:
     void OnInitDialog() override;
     void OnPaint(QPainter& painter) override;
     void Layout() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void UpdateSendRule();
@@ -58,7 +55,5 @@ private:
     QString m_initialSubject;
     QString m_contactsFolder;
     QString m_mailFolder;
-    bool m_panelSuppressed = false;
-    int m_panelRequests = 0;
     std::int32_t m_picture = 0;
 };

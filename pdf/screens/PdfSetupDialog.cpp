@@ -10,10 +10,7 @@
 #include "ui/toolkit/SkinButton.h"
 
 #include <QDir>
-#include <QEvent>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QInputMethod>
 #include <QLineEdit>
 
 using namespace ids;
@@ -43,7 +40,7 @@ CPdfSetupDialog::CPdfSetupDialog(CAppSettings& settings, CScreen* owner)
     SetDlgItemText(IDC_SETUP_FOLDER_LABEL, folder);
     FileEdit()->setAccessibleName(file.chopped(1));
     m_folder->setAccessibleName(folder.chopped(1));
-    FileEdit()->installEventFilter(this);
+    RaiseInputPanelOnFocus(FileEdit());
     SetupStandardButton(Button(IDC_QB_BUTTON_CANCEL), kButtonCancel);
     SetupStandardButton(Button(IDC_QB_BUTTON_OK), kButtonOk);
     setAccessibleName(LoadFormatted(IDS_PDF_SETUP));
@@ -77,19 +74,6 @@ void CPdfSetupDialog::OnInitDialog() {
     m_folder->show();
     Layout();
     FileEdit()->setFocus();
-}
-
-bool CPdfSetupDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == FileEdit() && event->type() == QEvent::FocusIn) {
-        // The focus the field gets as the screen opens leaves the panel down; later ones raise it.
-        if (!m_panelSuppressed) {
-            m_panelSuppressed = true;
-        } else {
-            ++m_panelRequests;
-            QGuiApplication::inputMethod()->show();
-        }
-    }
-    return CDialog::eventFilter(watched, event);
 }
 
 void CPdfSetupDialog::Confirm() {

@@ -32,14 +32,12 @@ public:
 
     QLineEdit* FileEdit() const;
     CPathBox* FolderBox() const { return m_folder; }
-    int InputPanelRequests() const { return m_panelRequests; }
 
 protected:
     void OnInitDialog() override;
     void OnPaint(QPainter& painter) override;
     void Layout() override;
     void OnClose() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Confirm();
@@ -50,6 +48,4 @@ private:
     CIconProvider m_icons;
     CPathBox* m_folder;
     std::int32_t m_picture = 0;
-    bool m_panelSuppressed = false;
-    int m_panelRequests = 0;
 };

@@ -1,7 +1,7 @@
 #include "camera/CameraPipeline.h"
 
-#include "WaitFor.h"
 #include "tests/support/TempHome.h"
+#include "tests/support/WaitFor.h"
 
 #include <QDir>
 #include <QImage>

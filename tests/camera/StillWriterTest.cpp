@@ -1,5 +1,6 @@
 #include "camera/StillWriter.h"
 
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempHome.h"
 
 #include <QDir>
@@ -95,6 +96,22 @@ TEST_F(StillWriterTest, AFolderThatCannotBeMadeFailsWithAReason) {
     EXPECT_TRUE(WriteStill(PathIn("file/Camera"), 8, 8, rgb.data(), 1, &error).isEmpty());
     EXPECT_FALSE(error.isEmpty());
     EXPECT_TRUE(WriteStill(PathIn("cam"), 0, 8, rgb.data(), 1).isEmpty());
+}
+
+TEST_F(StillWriterTest, AFullCardLeavesNoPartOfThePicture) {
+    const QString folder = PathIn("Camera");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const std::vector<unsigned char> rgb = Picture(640, 480);
+    QString error;
+    QString path;
+    {
+        CFileSizeLimit full(4096);
+        ASSERT_TRUE(full.IsSet());
+        path = WriteStill(folder, 640, 480, rgb.data(), 6, &error);
+    }
+    EXPECT_TRUE(path.isEmpty());
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(Files(folder), QStringList());
 }
 
 TEST_F(StillWriterTest, PicturesGoToTheCameraFolderOfThePicturesFolder) {

@@ -21,25 +21,52 @@ done
 work="$(mktemp -d)"
 keep=0
 xvfb_pid=""
+stop_xvfb() {
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true  # its lock and socket are gone before the next one
+        xvfb_pid=""
+    fi
+}
 cleanup() {
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    stop_xvfb
     if [ "$keep" = 0 ]; then rm -rf "$work"; else echo "e2e: kept $work"; fi
 }
 trap cleanup EXIT
 
+# Generous bounds: on a loaded machine a step only takes longer.
+wait_seconds=60
+
 # The X screen is the device screen, so the pointer is over the program's window: keys reach
 # it, and the keyboard-only flow gives it the focus there (no window manager runs to do it).
-exec 3> "$work/display"
-Xvfb -displayfd 3 -screen 0 480x640x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 1 200); do
-    [ -s "$work/display" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || { cat "$work/xvfb.log"; exit 1; }
-    sleep 0.05  # poll interval while waiting for the state above
+# Xvfb names its display once it listens; the program starts only after a client has really
+# connected and made a round trip, and a server that cannot be reached is replaced.
+start_xvfb() {
+    rm -f "$work/display"
+    exec 3> "$work/display"
+    Xvfb -displayfd 3 -screen 0 480x640x24 -nolisten tcp >> "$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    exec 3>&-
+    local deadline=$((SECONDS + wait_seconds))
+    until [ "$(wc -l < "$work/display")" -ge 1 ]; do  # the number and its newline
+        kill -0 "$xvfb_pid" 2>/dev/null || { echo "e2e: Xvfb ended"; return 1; }
+        [ "$SECONDS" -lt "$deadline" ] || { echo "e2e: Xvfb named no display"; return 1; }
+        sleep 0.05  # poll interval while waiting for the state above
+    done
+    export DISPLAY=":$(head -n1 "$work/display")"
+    /usr/bin/python3 "$here/x_display.py" --wait "$wait_seconds" ||
+        { echo "e2e: no client could connect to $DISPLAY"; return 1; }
+    kill -0 "$xvfb_pid" 2>/dev/null || { echo "e2e: Xvfb ended"; return 1; }
+}
+started=0
+for attempt in 1 2 3; do
+    if start_xvfb; then
+        started=1
+        break
+    fi
+    stop_xvfb
 done
-[ -s "$work/display" ] || { echo "e2e: Xvfb did not start"; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
+[ "$started" = 1 ] || { echo "e2e: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
 
 export QUILLMARK_CAMERA='videotestsrc pattern=ball'
 export QT_QPA_PLATFORM=xcb
@@ -48,6 +75,7 @@ export NO_AT_BRIDGE=0
 export E2E_WORK="$work"
 export E2E_PROGRAM="$program"
 export E2E_MODES="$modes"
+export E2E_WAIT_SECONDS="$wait_seconds"
 unset WAYLAND_DISPLAY
 
 status=0

@@ -11,11 +11,12 @@ has_bus() {
     dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
         org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'
 }
-for _ in $(seq 1 200); do
-    has_bus && break
+deadline=$((SECONDS + ${E2E_WAIT_SECONDS:-60}))
+until has_bus; do
+    kill -0 "$launcher" 2>/dev/null || { echo "e2e: the accessibility bus launcher ended"; exit 1; }
+    [ "$SECONDS" -lt "$deadline" ] || { echo "e2e: the accessibility bus did not come up"; exit 1; }
     sleep 0.05  # poll interval while waiting for the state above
 done
-has_bus || { echo "e2e: the accessibility bus did not come up"; exit 1; }
 
 # One flow: the program in a home of its own, driven, ended, and its output checked.
 run_mode() {

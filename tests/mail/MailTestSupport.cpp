@@ -3,12 +3,11 @@
 #include "app/AppSettings.h"
 #include "pdf/PdfBuilder.h"
 #include "tests/pdf/TestPictures.h"
+#include "tests/support/WaitFor.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
-#include <QThread>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -34,17 +33,6 @@ bool CanConnect(int port) {
     const bool ok = ::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0;
     ::close(fd);
     return ok;
-}
-
-// Waits for a state, checking now and then; no fixed sleep decides the outcome.
-bool WaitFor(const std::function<bool()>& ready, int seconds = 60) {
-    QDeadlineTimer deadline(seconds * 1000);
-    while (!deadline.hasExpired()) {
-        if (ready())
-            return true;
-        QThread::msleep(20);
-    }
-    return ready();
 }
 
 } // namespace

@@ -5,17 +5,15 @@
 #include "pdf/PdfJobTexts.h"
 #include "session/PageList.h"
 #include "tests/pdf/PdfTestFixture.h"
+#include "tests/support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 
 #include <cerrno>
-#include <csignal>
 #include <functional>
 #include <vector>
-
-#include <sys/resource.h>
 
 namespace {
 
@@ -56,27 +54,6 @@ public:
     int cancelQueries = 0;
     bool cancelled = false;
     std::function<void(EPdfJobStage, int)> onStage;
-};
-
-// Files of the process may grow to `bytes` only: a write beyond fails with EFBIG, as on a
-// full disk (and for root too).
-class CFileSizeLimit {
-public:
-    explicit CFileSizeLimit(rlim_t bytes) {
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~CFileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
 };
 
 class PdfJobTest : public CPdfTest {
@@ -208,6 +185,7 @@ TEST_F(PdfJobTest, AFullDiskDuringTheSaveLeavesNoPartialFileAndReportsTheLibrary
     CPdfJobResult result;
     {
         CFileSizeLimit limit(100 * 1024);
+        ASSERT_TRUE(limit.IsSet());
         result = CPdfJob(Options(), delegate).Run({Page("big.jpg")});
     }
     EXPECT_EQ(result.outcome, EPdfJobOutcome::Failed);

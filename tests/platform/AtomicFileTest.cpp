@@ -1,5 +1,8 @@
 #include "platform/AtomicFile.h"
 
+#include "tests/support/FileSizeLimit.h"
+#include "tests/support/MountedFolder.h"
+#include "tests/support/PrivateMounts.h"
 #include "tests/support/TempHome.h"
 
 #include <QDir>
@@ -7,9 +10,6 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include <csignal>
-
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -33,27 +33,6 @@ public:
 
 private:
     mode_t m_old;
-};
-
-// Files of the process may grow to `bytes` only; a write beyond fails with EFBIG instead of
-// killing the process. Works for root too, unlike a read-only folder.
-class CFileSizeLimit {
-public:
-    explicit CFileSizeLimit(rlim_t bytes) {
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~CFileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
 };
 
 TEST_F(AtomicFileTest, ReplacesTheFileAndLeavesNoTemporaryBehind) {
@@ -152,22 +131,36 @@ TEST_F(AtomicFileTest, FailedCopyKeepsTheOldTargetWhole) {
     // The file system refuses more than 64 KB halfway through the copy.
     {
         CFileSizeLimit limit(64 * 1024);
+        ASSERT_TRUE(limit.IsSet());
         EXPECT_FALSE(platform::CopyFileAtomically(PathIn("undo.jpg"), PathIn("page.jpg"), &error));
     }
     EXPECT_TRUE(error.contains("page.jpg")) << error.toStdString();
     EXPECT_EQ(ReadFile(PathIn("page.jpg")), QByteArray("the page as it was"));
     EXPECT_EQ(Files(), (QStringList{"page.jpg", "undo.jpg"}));
 
-    // A folder that allows no new file (only for users the permissions bind).
-    if (::geteuid() != 0) {
-        ASSERT_TRUE(QDir().mkdir(PathIn("ro")));
-        WriteFile(PathIn("ro/page.jpg"), "kept");
-        ASSERT_EQ(::chmod(QFile::encodeName(PathIn("ro")).constData(), 0555), 0);
-        EXPECT_FALSE(
-            platform::CopyFileAtomically(PathIn("undo.jpg"), PathIn("ro/page.jpg"), &error));
-        ::chmod(QFile::encodeName(PathIn("ro")).constData(), 0755);
-        EXPECT_EQ(ReadFile(PathIn("ro/page.jpg")), QByteArray("kept"));
-    }
+    // A file where the target's folder should be.
+    WriteFile(PathIn("not-a-folder"), "a file");
+    EXPECT_FALSE(
+        platform::CopyFileAtomically(PathIn("undo.jpg"), PathIn("not-a-folder/page.jpg"), &error));
+    EXPECT_TRUE(error.contains("page.jpg")) << error.toStdString();
+    EXPECT_EQ(ReadFile(PathIn("not-a-folder")), QByteArray("a file"));
+    EXPECT_EQ(Files(), (QStringList{"not-a-folder", "page.jpg", "undo.jpg"}));
+}
+
+TEST_F(AtomicFileTest, ACopyIntoAReadOnlyFolderKeepsTheTarget) {
+    if (RerunWithPrivateMounts())
+        return;
+    WriteFile(PathIn("undo.jpg"), QByteArray(256 * 1024, 'u'));
+    ASSERT_TRUE(QDir().mkdir(PathIn("ro")));
+    WriteFile(PathIn("ro/page.jpg"), "kept");
+    QString why;
+    auto readOnly = CMountedFolder::ReadOnly(PathIn("ro"), &why);
+    ASSERT_TRUE(readOnly) << why.toStdString();
+    QString error;
+    EXPECT_FALSE(platform::CopyFileAtomically(PathIn("undo.jpg"), PathIn("ro/page.jpg"), &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(ReadFile(PathIn("ro/page.jpg")), QByteArray("kept"));
+    EXPECT_EQ(QDir(PathIn("ro")).entryList(QDir::Files | QDir::Hidden), QStringList{"page.jpg"});
 }
 
 TEST_F(AtomicFileTest, ReplacingAFolderFailsAndLeavesNoTemporary) {

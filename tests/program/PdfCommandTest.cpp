@@ -39,6 +39,9 @@ TEST_F(PdfCommandTest, BadUsageIsStatusTwo) {
     EXPECT_EQ(Run({"-o"}), 2);
     EXPECT_EQ(Run({"--help"}), 0);
     EXPECT_TRUE(m_out.contains("Page sizes: Letter, Note, Legal")) << m_out.toStdString();
+    // The help reads on an 80-column terminal.
+    for (const QString& line : m_out.split(u'\n'))
+        EXPECT_LE(line.size(), 80) << line.toStdString();
     EXPECT_FALSE(QFile::exists(PathIn("o.pdf")));
 }
 

@@ -9,7 +9,8 @@
 #include "session/Session.h"
 #include "skin/binding/SkinBinding.h"
 #include "tests/support/MountedFolder.h"
-#include "tests/support/TempHome.h"
+#include "tests/support/PrivateMounts.h"
+#include "tests/support/SkinnedDeviceTest.h"
 #include "ui/device/DeviceWindow.h"
 #include "ui/device/WaitCursor.h"
 #include "ui/toolkit/QuestionBox.h"
@@ -102,21 +103,16 @@ private:
 constexpr int kYes = IDC_QB_BUTTON_OK;
 constexpr int kNo = IDC_QB_BUTTON_CANCEL;
 
-class ImageEditDlgTest : public CTempHomeTest {
+class ImageEditDlgTest : public CSkinnedDeviceTest {
 protected:
     void SetUp() override {
-        CTempHomeTest::SetUp();
-        m_device = std::make_unique<CDeviceWindow>(QSize(480, 640));
-        m_device->show();
-        ASSERT_TRUE(BindSkinLibraryFrom(QCoreApplication::applicationDirPath(), nullptr));
+        CSkinnedDeviceTest::SetUp();
         StartImaging();
         AppSettings().backupEditFile = 0;
     }
     void TearDown() override {
         StopImaging();
-        m_device.reset();
-        UnbindSkinLibrary();
-        CTempHomeTest::TearDown();
+        CSkinnedDeviceTest::TearDown();
     }
     QString Page(const QImage& image, const QString& name = "page.png") {
         const QString path = PathIn(name);
@@ -131,7 +127,6 @@ protected:
         QCoreApplication::processEvents();
         return editor;
     }
-    std::unique_ptr<CDeviceWindow> m_device;
 };
 
 TEST_F(ImageEditDlgTest, MenuBarCarriesToolsAndActionWithEveryCommand) {
@@ -367,6 +362,8 @@ TEST_F(ImageEditDlgTest, AnUnreadablePageIsNeverReplacedByAnOlderUndoFile) {
 }
 
 TEST_F(ImageEditDlgTest, AReadOnlyPageFolderShowsTheSaveErrorAndKeepsThePage) {
+    if (RerunWithPrivateMounts())
+        return;
     ASSERT_TRUE(QDir(Home()).mkdir("pages"));
     const QString page = Page(DistinctPicture(64, 48), "pages/page.jpg");
     const QByteArray before = ReadFile(page);
@@ -374,8 +371,7 @@ TEST_F(ImageEditDlgTest, AReadOnlyPageFolderShowsTheSaveErrorAndKeepsThePage) {
     editor->SendCommand(ID_ROTATE_180);
     QString why;
     auto readOnly = CMountedFolder::ReadOnly(PathIn("pages"), &why);
-    if (!readOnly)
-        GTEST_SKIP() << why.toStdString();
+    ASSERT_TRUE(readOnly) << why.toStdString();
     CBoxAnswerer answers(m_device.get(), {kYes});
     editor->SendCommand(ID_ACTION_OK);
     EXPECT_EQ(answers.headings, std::vector<QString>{"File could not be saved"});
@@ -392,11 +388,12 @@ TEST_F(ImageEditDlgTest, AReadOnlyPageFolderShowsTheSaveErrorAndKeepsThePage) {
 }
 
 TEST_F(ImageEditDlgTest, AFullDiskWhileWritingTheResultKeepsThePageAndTheEditor) {
+    if (RerunWithPrivateMounts())
+        return;
     ASSERT_TRUE(QDir(Home()).mkdir("undo"));
     QString why;
     auto disk = CMountedFolder::SmallDisk(PathIn("undo"), 2 * 1024 * 1024, &why);
-    if (!disk)
-        GTEST_SKIP() << why.toStdString();
+    ASSERT_TRUE(disk) << why.toStdString();
     const QString page = Page(DistinctPicture(300, 200), "page.jpg");
     const QByteArray before = ReadFile(page);
     auto editor = Open(page, true);
@@ -451,6 +448,8 @@ TEST_F(ImageEditDlgTest, EditingAnAutoPortraitPageChangesItsCopyNeverTheOriginal
 }
 
 TEST_F(ImageEditDlgTest, AnAutoPortraitPageInAReadOnlyFolderIsNotEditedAndSaysWhy) {
+    if (RerunWithPrivateMounts())
+        return;
     ASSERT_TRUE(QDir(Home()).mkdir("pictures"));
     const QString original = Page(DistinctPicture(300, 200), "pictures/landscape.jpg");
     const QByteArray before = ReadFile(original);
@@ -458,8 +457,7 @@ TEST_F(ImageEditDlgTest, AnAutoPortraitPageInAReadOnlyFolderIsNotEditedAndSaysWh
     session.AddPage(MakePageFromFile(original, true, 100, 100));
     QString why;
     auto readOnly = CMountedFolder::ReadOnly(PathIn("pictures"), &why);
-    if (!readOnly)
-        GTEST_SKIP() << why.toStdString();
+    ASSERT_TRUE(readOnly) << why.toStdString();
     CBoxAnswerer answers(m_device.get(), {kYes});
     EXPECT_FALSE(EditPage(nullptr, session, 0));
     EXPECT_EQ(answers.headings, std::vector<QString>{"Error saving the image"});

@@ -8,7 +8,7 @@
 #include "screens/ImageView.h"
 #include "screens/Magnifier.h"
 #include "skin/binding/SkinBinding.h"
-#include "tests/support/TempHome.h"
+#include "tests/support/SkinnedDeviceTest.h"
 #include "ui/device/DeviceWindow.h"
 
 #include <QCoreApplication>
@@ -64,21 +64,16 @@ int MaxDifference(const QImage& a, const QImage& b) {
     return most;
 }
 
-class StraightenDlgTest : public CTempHomeTest {
+class StraightenDlgTest : public CSkinnedDeviceTest {
 protected:
     void SetUp() override {
-        CTempHomeTest::SetUp();
-        m_device = std::make_unique<CDeviceWindow>(QSize(480, 640));
-        m_device->show();
-        ASSERT_TRUE(BindSkinLibraryFrom(QCoreApplication::applicationDirPath(), nullptr));
+        CSkinnedDeviceTest::SetUp();
         StartImaging();
         AppSettings().backupEditFile = 0;
     }
     void TearDown() override {
         StopImaging();
-        m_device.reset();
-        UnbindSkinLibrary();
-        CTempHomeTest::TearDown();
+        CSkinnedDeviceTest::TearDown();
     }
     std::unique_ptr<CImageEditDlg> Open(const QImage& picture) {
         const QString path = PathIn("page.png");
@@ -107,7 +102,6 @@ protected:
     }
     std::function<void(CStraightenDlg&)> m_act;
     QTimer m_poll;
-    std::unique_ptr<CDeviceWindow> m_device;
 };
 
 TEST_F(StraightenDlgTest, TheToolsMenuCarriesStraightenAndTheLooksWithTheCurrentOneTicked) {

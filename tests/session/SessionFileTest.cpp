@@ -3,17 +3,13 @@
 #include "session/BufferedWriter.h"
 #include "session/PageList.h"
 #include "session/Session.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempHome.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QStringList>
-
-#include <sys/resource.h>
-
-#include <algorithm>
-#include <csignal>
 
 namespace {
 
@@ -53,32 +49,6 @@ protected:
 
 private:
     qint64 m_room;
-};
-
-// Lowers the size up to which this process may write a file, the way a nearly full storage
-// card stops a write; unlike file modes it holds for root too. Writes beyond it fail with
-// EFBIG instead of raising SIGXFSZ.
-class CFileSizeLimit {
-public:
-    explicit CFileSizeLimit(rlim_t bytes) {
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        if (getrlimit(RLIMIT_FSIZE, &m_old) != 0)
-            return;
-        rlimit limit = m_old;
-        limit.rlim_cur = std::min(bytes, m_old.rlim_max);
-        m_set = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~CFileSizeLimit() {
-        if (m_set)
-            setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    bool IsSet() const { return m_set; }
-
-private:
-    rlimit m_old{};
-    bool m_set = false;
-    void (*m_oldHandler)(int) = SIG_DFL;
 };
 
 QStringList EntriesOf(const QString& folder) {

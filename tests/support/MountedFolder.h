@@ -1,9 +1,9 @@
 #pragma once
 
-// Real write failures for tests that run as root, where file modes do not stop a write: a
-// folder made read-only by a read-only bind mount over itself, or a small tmpfs that fills
-// up. Mounting needs the right to mount; without it the helpers say why and the test skips.
-// The mount goes away with the object.
+// Real write failures that hold for root too, where file modes do not stop a write: a folder
+// made read-only by a read-only bind mount over itself, or a small tmpfs that fills up. Only
+// in a test that runs with private mounts (RerunWithPrivateMounts), so nothing is mounted on
+// the host. The mount goes away with the object.
 
 #include <QByteArray>
 #include <QFile>
@@ -20,7 +20,8 @@ public:
     CMountedFolder(const CMountedFolder&) = delete;
     CMountedFolder& operator=(const CMountedFolder&) = delete;
 
-    // The folder and everything in it become read-only, also for root.
+    // The folder and everything in it become read-only, also for root; null with the reason
+    // in `why` when it cannot be mounted.
     static std::unique_ptr<CMountedFolder> ReadOnly(const QString& folder, QString* why) {
         const QByteArray path = QFile::encodeName(folder);
         if (::mount(path.constData(), path.constData(), nullptr, MS_BIND, nullptr) != 0)
@@ -32,11 +33,12 @@ public:
         return mounted;
     }
 
-    // An empty tmpfs of `bytes` (rounded up to whole pages) mounted on the folder.
+    // An empty tmpfs of `bytes` (rounded up to whole pages; 0 leaves the size to tmpfs)
+    // mounted on the folder, or null with the reason in `why`.
     static std::unique_ptr<CMountedFolder> SmallDisk(const QString& folder, qint64 bytes,
                                                      QString* why) {
         const QByteArray path = QFile::encodeName(folder);
-        const QByteArray options = "size=" + QByteArray::number(bytes);
+        const QByteArray options = bytes > 0 ? "size=" + QByteArray::number(bytes) : "";
         if (::mount("tmpfs", path.constData(), "tmpfs", 0, options.constData()) != 0)
             return Fail(why, "tmpfs mount");
         return std::unique_ptr<CMountedFolder>(new CMountedFolder(path));
@@ -56,9 +58,7 @@ private:
     explicit CMountedFolder(QByteArray path) : m_path(std::move(path)) {}
     static std::unique_ptr<CMountedFolder> Fail(QString* why, const char* what) {
         if (why)
-            *why = QString("%1 not allowed here (%2); the test needs to run as root with "
-                           "the right to mount")
-                       .arg(what, QString::fromLocal8Bit(std::strerror(errno)));
+            *why = QString("%1 failed: %2").arg(what, QString::fromLocal8Bit(std::strerror(errno)));
         return nullptr;
     }
 

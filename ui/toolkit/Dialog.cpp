@@ -6,6 +6,8 @@
 #include "ui/toolkit/SkinButton.h"
 
 #include <QCheckBox>
+#include <QGuiApplication>
+#include <QInputMethod>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -140,6 +142,32 @@ void CDialog::AttachControl(int id, QWidget* control) {
         old->deleteLater();
     }
     AddControl(id, control);
+}
+
+namespace {
+
+// Marks the fields that raise the input panel (the mark goes with the field).
+const char kRaisesInputPanel[] = "qmRaisesInputPanel";
+
+} // namespace
+
+void CDialog::RaiseInputPanelOnFocus(QWidget* field) {
+    if (field->property(kRaisesInputPanel).toBool())
+        return;
+    field->setProperty(kRaisesInputPanel, true);
+    field->installEventFilter(this);
+}
+
+bool CDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn && watched->property(kRaisesInputPanel).toBool()) {
+        if (!m_panelSuppressed) {
+            m_panelSuppressed = true;
+        } else {
+            ++m_panelRequests;
+            QGuiApplication::inputMethod()->show();
+        }
+    }
+    return CScreen::eventFilter(watched, event);
 }
 
 void CDialog::Layout() {

@@ -33,6 +33,13 @@ public:
     // Replaces a custom place holder with the screen's own control.
     void AttachControl(int id, QWidget* control);
 
+    // A text field that raises the soft input panel when it gets the focus. The focus one of
+    // these fields gets as the screen opens leaves the panel down, so it does not cover the
+    // screen before the user has chosen to type; every later focus raises it.
+    void RaiseInputPanelOnFocus(QWidget* field);
+    // How often the panel was raised (for tests).
+    int InputPanelRequests() const { return m_panelRequests; }
+
 protected:
     void OnDisplayChange() override;
     void resizeEvent(QResizeEvent* event) override;
@@ -40,6 +47,7 @@ protected:
     bool OnKeyDown(int key) override;
     // Re-places every control; screens that compute their own layout override it.
     virtual void Layout();
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
@@ -47,4 +55,6 @@ private:
     int m_templateId;
     int m_menuId = 0;
     std::map<int, QRect> m_units;
+    bool m_panelSuppressed = false;
+    int m_panelRequests = 0;
 };

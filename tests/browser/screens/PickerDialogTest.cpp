@@ -4,13 +4,11 @@
 #include "browser/screens/FolderTree.h"
 #include "browser/screens/PathBox.h"
 #include "resources/ResourceIds.h"
-#include "skin/binding/SkinBinding.h"
-#include "tests/support/TempHome.h"
+#include "tests/support/SkinnedDeviceTest.h"
 #include "ui/device/DeviceWindow.h"
 #include "ui/device/SoftKeyBar.h"
 #include "ui/toolkit/SkinButton.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QHeaderView>
 #include <QTest>
@@ -22,23 +20,15 @@ namespace {
 
 using namespace ids;
 
-class PickerDialogTest : public CTempHomeTest {
+class PickerDialogTest : public CSkinnedDeviceTest {
 protected:
     void SetUp() override {
-        CTempHomeTest::SetUp();
-        m_device = std::make_unique<CDeviceWindow>(QSize(480, 640));
-        m_device->show();
-        ASSERT_TRUE(BindSkinLibraryFrom(QCoreApplication::applicationDirPath(), nullptr));
+        CSkinnedDeviceTest::SetUp();
         for (const char* name : {"docs/a.jpg", "docs/B.JPG", "docs/c.txt", "docs/sub/d.png",
                                  "docs/.hidden.jpg", "other/e.bmp"}) {
             QDir().mkpath(QFileInfo(PathIn(name)).path());
             WriteFile(PathIn(name), "x");
         }
-    }
-    void TearDown() override {
-        m_device.reset();
-        UnbindSkinLibrary();
-        CTempHomeTest::TearDown();
     }
     // Runs the picker and lets `act` work on it; -1 when nothing ended it.
     int Run(CPickerDialog& picker, const std::function<void()>& act) {
@@ -56,8 +46,6 @@ protected:
         return picker.Button(IDC_OK)->isEnabled() && picker.IsCommandEnabled(ID_OK) &&
                m_device->SoftKeys()->IsKeyEnabled(false);
     }
-
-    std::unique_ptr<CDeviceWindow> m_device;
 };
 
 TEST_F(PickerDialogTest, FileModeOkOnlyWhileAFileIsSelected) {
@@ -118,6 +106,10 @@ TEST_F(PickerDialogTest, FiltersHiddenFilesAndColumns) {
     EXPECT_EQ(all.List()->columnCount(), 5);
     EXPECT_EQ(all.List()->headerItem()->text(3), "Attributes");
     EXPECT_EQ(all.PathBox()->Path(), PathIn("docs"));
+    // The template's place holders are gone; their identifiers name the browser's controls.
+    EXPECT_EQ(all.Control(IDC_BROWSER_TREE), all.Tree());
+    EXPECT_EQ(all.Control(IDC_BROWSER_LIST), all.List());
+    EXPECT_EQ(all.Control(IDC_BROWSER_PATH), all.PathBox());
 
     CPickerDialog jpeg(CPickerDialog::kPickFile);
     jpeg.SetFilter("*.jpg");
@@ -151,7 +143,8 @@ TEST_F(PickerDialogTest, ActivatingAFileClosesWithOkAndCancelWithTwo) {
 }
 
 TEST_F(PickerDialogTest, PathBoxPopupChoosesAFolder) {
-    CPickerDialog picker(CPickerDialog::kPickFolder);
+    auto owned = std::make_unique<CPickerDialog>(CPickerDialog::kPickFolder);
+    CPickerDialog& picker = *owned;
     picker.SetInitialFolder(PathIn("docs"));
     const int result = Run(picker, [&] {
         picker.PathBox()->setFocus();
@@ -169,6 +162,9 @@ TEST_F(PickerDialogTest, PathBoxPopupChoosesAFolder) {
     });
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(picker.GetSelectedFolder(), PathIn("other"));
+    // The popup lives in the device window; it goes with its picker.
+    owned.reset();
+    EXPECT_TRUE(m_device->findChildren<CFolderTree*>().isEmpty());
 }
 
 TEST_F(PickerDialogTest, MissingInitialFolderOpensItsParentAndTheRootShowsTheDevice) {

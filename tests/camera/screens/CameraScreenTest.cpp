@@ -4,13 +4,11 @@
 #include "camera/screens/ShutterButton.h"
 #include "camera/screens/Viewfinder.h"
 #include "resources/ResourceIds.h"
-#include "skin/binding/SkinBinding.h"
-#include "tests/support/TempHome.h"
+#include "tests/support/SkinnedDeviceTest.h"
 #include "ui/device/DeviceWindow.h"
 #include "ui/device/SoftKeyBar.h"
 
 #include <QAccessible>
-#include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 #include <QTest>
@@ -22,19 +20,8 @@ namespace {
 
 using namespace ids;
 
-class CameraScreenTest : public CTempHomeTest {
+class CameraScreenTest : public CSkinnedDeviceTest {
 protected:
-    void SetUp() override {
-        CTempHomeTest::SetUp();
-        m_device = std::make_unique<CDeviceWindow>(QSize(480, 640));
-        m_device->show();
-        ASSERT_TRUE(BindSkinLibraryFrom(QCoreApplication::applicationDirPath(), nullptr));
-    }
-    void TearDown() override {
-        UnbindSkinLibrary();
-        m_device.reset();
-        CTempHomeTest::TearDown();
-    }
     CCaptureRequest Request(const QString& source = "videotestsrc pattern=ball") {
         CCaptureRequest request;
         request.source = source;
@@ -73,7 +60,6 @@ protected:
     }
     QStringList Pictures() { return QDir(PathIn("Camera")).entryList(QDir::Files | QDir::Hidden); }
 
-    std::unique_ptr<CDeviceWindow> m_device;
     bool m_acted = false;
 };
 

@@ -1,31 +1,23 @@
 #include "tests/pdf/screens/PdfScreenTest.h"
 
 #include "pdf/screens/ProgressDialog.h"
-#include "skin/binding/SkinBinding.h"
 #include "ui/toolkit/QuestionBox.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
 #include <QImage>
 #include <QPointer>
 #include <QRandomGenerator>
-#include <QTest>
 #include <QTimer>
 
 void CPdfScreenTest::SetUp() {
-    CTempHomeTest::SetUp();
-    m_device = std::make_unique<CDeviceWindow>(QSize(480, 640));
-    m_device->show();
-    ASSERT_TRUE(BindSkinLibraryFrom(QCoreApplication::applicationDirPath(), nullptr));
+    CSkinnedDeviceTest::SetUp();
     m_base = std::make_unique<CScreen>();
     m_base->ShowModeless();
 }
 
 void CPdfScreenTest::TearDown() {
     m_base.reset();
-    m_device.reset();
-    UnbindSkinLibrary();
-    CTempHomeTest::TearDown();
+    CSkinnedDeviceTest::TearDown();
 }
 
 QString CPdfScreenTest::Picture(const QString& name, int width, int height, bool noise) {
@@ -66,10 +58,6 @@ void CPdfScreenTest::Answer(CScreen* base, std::vector<CAnswer> answers) {
         answer(top);
     });
     timer->start();
-}
-
-bool CPdfScreenTest::WaitFor(const std::function<bool()>& ready) {
-    return QTest::qWaitFor(ready, 5000);
 }
 
 QString ScreenName(CScreen* screen) {

@@ -1,10 +1,9 @@
 #pragma once
 
-// A device window with the build's skin library in a fresh home folder, pictures drawn by the
-// test, and a way to answer the screens a flow opens one after the other.
+// The skinned device with a base screen underneath, pictures drawn by the test, and a way to
+// answer the screens a flow opens one after the other.
 
-#include "tests/support/TempHome.h"
-#include "ui/device/DeviceWindow.h"
+#include "tests/support/SkinnedDeviceTest.h"
 #include "ui/device/Screen.h"
 
 #include <QColor>
@@ -14,7 +13,7 @@
 #include <memory>
 #include <vector>
 
-class CPdfScreenTest : public CTempHomeTest {
+class CPdfScreenTest : public CSkinnedDeviceTest {
 protected:
     using CAnswer = std::function<void(CScreen*)>;
 
@@ -27,9 +26,7 @@ protected:
     void Answer(CScreen* base, std::vector<CAnswer> answers);
     // Names (accessible names or question headings) of the screens answered so far.
     const QStringList& Seen() const { return *m_seen; }
-    static bool WaitFor(const std::function<bool()>& ready);
 
-    std::unique_ptr<CDeviceWindow> m_device;
     std::unique_ptr<CScreen> m_base;
     std::shared_ptr<QStringList> m_seen = std::make_shared<QStringList>();
 };

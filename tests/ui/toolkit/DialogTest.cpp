@@ -3,6 +3,7 @@
 #include "resources/ResourceIds.h"
 #include "tests/support/SkinnedDeviceTest.h"
 
+#include <QLineEdit>
 #include <QTest>
 
 namespace {
@@ -50,6 +51,30 @@ TEST_F(DialogTest, AControlAttachedToAShownScreenIsVisibleAtOnce) {
     auto* control = new QWidget;
     m_dialog->AttachControl(IDC_STRIP, control);
     EXPECT_TRUE(control->isVisible());
+}
+
+TEST_F(DialogTest, TheInputPanelComesUpFromTheSecondFocusOfAFieldOn) {
+    m_dialog = std::make_unique<CDialog>(IDD_MAIN);
+    auto* first = new QLineEdit(m_dialog.get());
+    auto* second = new QLineEdit(m_dialog.get());
+    auto* other = new QLineEdit(m_dialog.get());
+    m_dialog->RaiseInputPanelOnFocus(first);
+    m_dialog->RaiseInputPanelOnFocus(second);
+    m_dialog->RaiseInputPanelOnFocus(second); // once is enough
+    m_dialog->ShowModeless();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_dialog->isVisible(); }));
+    auto focus = [&](QLineEdit* field) {
+        field->setFocus();
+        return QTest::qWaitFor([&] { return field->hasFocus(); });
+    };
+    ASSERT_TRUE(focus(first));
+    EXPECT_EQ(m_dialog->InputPanelRequests(), 0); // the focus the screen opened with
+    ASSERT_TRUE(focus(other));
+    EXPECT_EQ(m_dialog->InputPanelRequests(), 0); // not a field that wants the panel
+    ASSERT_TRUE(focus(second));
+    EXPECT_EQ(m_dialog->InputPanelRequests(), 1);
+    ASSERT_TRUE(focus(first));
+    EXPECT_EQ(m_dialog->InputPanelRequests(), 2);
 }
 
 } // namespace
