@@ -2,15 +2,18 @@
 #   make run    install dependencies, build, start the program
 #   make test   install dependencies, build, run every test
 #   make bench  build and run the benchmarks (installs the tools they compare against)
-#   make asan   build and test with AddressSanitizer and UndefinedBehaviorSanitizer
-#   make format format every C++ source with the checked-in .clang-format
+#   make asan   build and test with AddressSanitizer and UndefinedBehaviorSanitizer (preset asan)
+#   make debug  build and test a Debug build (preset debug, in build-debug)
+#   make format format every C++ source with clang-format-14 and the checked-in .clang-format
+#   make tidy   run clang-tidy-14 with the checked-in .clang-tidy over every source of the build
+# CMAKE_FLAGS reaches every configure step, e.g. make test CMAKE_FLAGS=-DQM_WERROR=ON.
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 export QUILLMARK_HOME ?= $(CURDIR)/$(BUILD)/home
 
-.PHONY: all deps configure build run test bench asan format clean
+.PHONY: all deps configure build run test bench asan debug format tidy clean
 
 all: build
 
@@ -38,14 +41,24 @@ bench:
 	cmake --build $(BUILD)-bench -j $(JOBS)
 	@bash scripts/run-bench.sh "$(BUILD)-bench"
 
+# The sanitizer and Debug builds go through their presets (CMakePresets.json), which also hold
+# the tests' environment (LeakSanitizer suppressions in tests/lsan.supp).
 asan: deps
-	cmake -S . -B $(BUILD)-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQM_SANITIZE=ON
-	cmake --build $(BUILD)-asan -j $(JOBS)
-	cd $(BUILD)-asan && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
-	  ctest --output-on-failure -j $(JOBS) --timeout 300
+	cmake --preset asan $(CMAKE_FLAGS)
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
+
+debug: deps
+	cmake --preset debug $(CMAKE_FLAGS)
+	cmake --build --preset debug -j $(JOBS)
+	ctest --preset debug -j $(JOBS)
 
 format: deps
 	@bash scripts/format.sh
 
+tidy: configure
+	@bash scripts/install-deps.sh --tidy
+	@bash scripts/tidy.sh "$(BUILD)" $(JOBS)
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-bench
+	rm -rf $(BUILD) build-asan build-debug $(BUILD)-bench

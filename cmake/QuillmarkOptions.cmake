@@ -9,7 +9,15 @@ endif()
 option(QM_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 option(QM_FUZZ "Build the libFuzzer targets of tests/fuzz (clang only)" OFF)
 
-add_compile_options(-Wall -Wextra)
+option(QM_WERROR "Treat compiler warnings as errors (CI turns it on)" OFF)
+
+# Warnings for the project's own sources. Outside headers (Qt, GStreamer, OpenCV, libharu, ...)
+# come in as SYSTEM include folders, so their warnings stay out of the way.
+add_compile_options(-Wall -Wextra -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual
+                    -Wnull-dereference -Wpedantic)
+if(QM_WERROR)
+  add_compile_options(-Werror)
+endif()
 if(QM_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)

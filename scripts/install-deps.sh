@@ -3,11 +3,14 @@
 # Idempotent: only packages that are missing are installed.
 #   scripts/install-deps.sh          build, run and test dependencies
 #   scripts/install-deps.sh --bench  also the tools the benchmarks compare against
+#   scripts/install-deps.sh --tidy   also clang-tidy-14 ('make tidy')
 set -euo pipefail
 
 packages=(
   # toolchain
-  build-essential cmake ninja-build ccache pkg-config git clang-format
+  build-essential cmake ninja-build ccache pkg-config git
+  # the formatter, pinned: another version formats some code differently
+  clang-format-14
   # platform layer: window system, drawing, decoders, SVG artwork
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-svg-dev libqt6svg6
   librsvg2-bin fonts-dejavu-core xdg-utils
@@ -29,10 +32,18 @@ packages=(
   xvfb dbus at-spi2-core python3-pyatspi
 )
 bench_packages=(img2pdf libjpeg-turbo-progs libvips-tools tesseract-ocr)
+tidy_packages=(clang-tidy-14)
 
-if [[ "${1:-}" == "--bench" ]]; then
-  packages+=("${bench_packages[@]}")
-fi
+for option in "$@"; do
+  case "$option" in
+  --bench) packages+=("${bench_packages[@]}") ;;
+  --tidy) packages+=("${tidy_packages[@]}") ;;
+  *)
+    echo "install-deps: unknown option $option" >&2
+    exit 2
+    ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do
