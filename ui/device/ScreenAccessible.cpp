@@ -39,12 +39,26 @@ QAccessibleInterface* CScreenAccessible::Picture(int id) const {
             return iface;
     QPointer<CScreen> screen = Screen();
     CVirtualAccessible::CCallbacks c;
-    c.valid = [screen, id] { return screen && screen->PictureDescriptions().contains(id); };
-    c.text = [screen, id](QAccessible::Text t) {
-        return t == QAccessible::Name ? screen->PictureDescriptions().at(id).description
-                                      : QString();
+    // Each callback reads the guarded pointer once: the screen may be gone by the time an
+    // assistive tool asks.
+    c.valid = [screen, id] {
+        const CScreen* s = screen.data();
+        return s && s->PictureDescriptions().contains(id);
     };
-    c.rect = [screen, id] { return screen->PictureDescriptions().at(id).rect; };
+    c.text = [screen, id](QAccessible::Text t) {
+        const CScreen* s = screen.data();
+        if (!s || t != QAccessible::Name)
+            return QString();
+        auto found = s->PictureDescriptions().find(id);
+        return found != s->PictureDescriptions().end() ? found->second.description : QString();
+    };
+    c.rect = [screen, id] {
+        const CScreen* s = screen.data();
+        if (!s)
+            return QRect();
+        auto found = s->PictureDescriptions().find(id);
+        return found != s->PictureDescriptions().end() ? found->second.rect : QRect();
+    };
     auto* picture = new CVirtualAccessible(Screen(), QAccessible::Graphic, std::move(c));
     m_pictures[id] = QAccessible::registerAccessibleInterface(picture);
     return picture;

@@ -63,8 +63,9 @@ CVirtualAccessible* CSoftKeyBarAccessible::MakeKey(bool left) {
         });
     };
     c.children = [bar, left]() -> std::vector<QAccessibleInterface*> {
-        if (bar->IsMenuOpenOn(left))
-            if (QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(bar->OpenMenu()))
+        const CSoftKeyBar* b = bar.data();
+        if (b && b->IsMenuOpenOn(left))
+            if (QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(b->OpenMenu()))
                 return {menu};
         return {};
     };

@@ -8,7 +8,8 @@ bool CVirtualAccessible::isValid() const {
 }
 
 QWindow* CVirtualAccessible::window() const {
-    return m_owner ? m_owner->window()->windowHandle() : nullptr;
+    const QWidget* owner = m_owner.data();
+    return owner ? owner->window()->windowHandle() : nullptr;
 }
 
 QAccessibleInterface* CVirtualAccessible::parent() const {
@@ -51,7 +52,9 @@ QRect CVirtualAccessible::rect() const {
     if (!isValid() || !m_callbacks.rect)
         return {};
     const QRect r = m_callbacks.rect();
-    return QRect(m_owner->mapToGlobal(r.topLeft()), r.size());
+    // The callback may have run code that destroyed the owner.
+    const QWidget* owner = m_owner.data();
+    return owner ? QRect(owner->mapToGlobal(r.topLeft()), r.size()) : QRect();
 }
 
 QAccessible::State CVirtualAccessible::state() const {
@@ -62,7 +65,13 @@ QAccessible::State CVirtualAccessible::state() const {
     }
     if (m_callbacks.state)
         s = m_callbacks.state();
-    if (!m_owner->isVisible())
+    // The callback may have run code that destroyed the owner.
+    const QWidget* owner = m_owner.data();
+    if (!owner) {
+        s.invalid = true;
+        return s;
+    }
+    if (!owner->isVisible())
         s.invisible = true;
     return s;
 }
