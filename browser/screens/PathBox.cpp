@@ -32,9 +32,9 @@ CPathBox::CPathBox(CIconProvider& icons, QWidget* parent) : QWidget(parent), m_i
 }
 
 CPathBox::~CPathBox() {
-    if (m_popup) {
-        m_popup->removeEventFilter(this);
-        delete m_popup;
+    if (CFolderTree* popup = m_popup.data()) {
+        popup->removeEventFilter(this);
+        delete popup;
     }
 }
 
@@ -52,31 +52,37 @@ QString CPathBox::Path() const {
     return m_text->text();
 }
 
+// The popup belongs to the window and may be destroyed with it before the path box: each use
+// reads the guarded pointer once and checks it.
 bool CPathBox::IsDroppedDown() const {
-    return m_popup && m_popup->isVisible();
+    const CFolderTree* popup = m_popup.data();
+    return popup && popup->isVisible();
 }
 
 void CPathBox::DropDown() {
     QWidget* host = window();
-    if (!m_popup) {
-        m_popup = new CFolderTree(m_icons, host);
-        m_popup->setFrameShape(QFrame::Box);
-        m_popup->Init();
-        m_popup->installEventFilter(this);
-        m_popup->SetActivationListener([this](const QString& path) { Choose(path); });
+    CFolderTree* popup = m_popup.data();
+    if (!popup) {
+        popup = new CFolderTree(m_icons, host);
+        popup->setFrameShape(QFrame::Box);
+        popup->Init();
+        popup->installEventFilter(this);
+        popup->SetActivationListener([this](const QString& path) { Choose(path); });
+        m_popup = popup;
     }
     const QPoint topLeft = mapTo(host, QPoint(0, height()));
-    m_popup->setGeometry(topLeft.x(), topLeft.y(), width(), host->height() - topLeft.y());
-    m_popup->SelectPath(Path());
-    m_popup->raise();
-    m_popup->show();
-    m_popup->setFocus();
+    popup->setGeometry(topLeft.x(), topLeft.y(), width(), host->height() - topLeft.y());
+    popup->SelectPath(Path());
+    popup->raise();
+    popup->show();
+    popup->setFocus();
 }
 
 void CPathBox::CloseUp() {
-    if (!IsDroppedDown())
+    CFolderTree* popup = m_popup.data();
+    if (!popup || !popup->isVisible())
         return;
-    m_popup->hide();
+    popup->hide();
     setFocus();
 }
 
@@ -92,23 +98,24 @@ bool CPathBox::eventFilter(QObject* watched, QEvent* event) {
         IsDroppedDown() ? CloseUp() : DropDown();
         return true;
     }
-    if (watched == m_popup && event->type() == QEvent::KeyPress) {
+    CFolderTree* popup = m_popup.data();
+    if (popup && watched == popup && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Escape) {
             CloseUp();
             return true;
         }
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            Choose(m_popup->SelectedPath());
+            Choose(popup->SelectedPath());
             return true;
         }
     }
-    if (watched == m_popup && event->type() == QEvent::FocusOut) {
+    if (popup && watched == popup && event->type() == QEvent::FocusOut) {
         // Leaving the popup for another control of the screen closes it, as a drop-down does.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
             reason == Qt::MouseFocusReason)
-            m_popup->hide();
+            popup->hide();
     }
     return QWidget::eventFilter(watched, event);
 }
