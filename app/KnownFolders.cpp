@@ -34,7 +34,7 @@ QString GetAppFolder() {
 }
 
 QString GetAppDataFolder() {
-    const QString folder = platform::ProgramDataFolder();
+    QString folder = platform::ProgramDataFolder();
     platform::EnsureFolder(folder);
     return folder;
 }
