@@ -98,8 +98,13 @@ const QString& CFrameListItemAccessible::SelectAction() {
     return name;
 }
 
+CFrameList* CFrameListItemAccessible::Strip() const {
+    CFrameList* strip = m_strip.data();
+    return strip && m_index < strip->Count() ? strip : nullptr;
+}
+
 bool CFrameListItemAccessible::isValid() const {
-    return m_strip && m_index < m_strip->Count();
+    return Strip() != nullptr;
 }
 
 QWindow* CFrameListItemAccessible::window() const {
@@ -118,29 +123,31 @@ QString CFrameListItemAccessible::text(QAccessible::Text t) const {
 }
 
 QRect CFrameListItemAccessible::rect() const {
-    if (!isValid() || m_index >= int(m_strip->ItemRects().size()))
+    const CFrameList* strip = Strip();
+    if (!strip || m_index >= int(strip->ItemRects().size()))
         return {};
-    const QRect local = m_strip->ItemRects()[std::size_t(m_index)];
-    return QRect(m_strip->mapToGlobal(local.topLeft()), local.size());
+    const QRect local = strip->ItemRects()[std::size_t(m_index)];
+    return QRect(strip->mapToGlobal(local.topLeft()), local.size());
 }
 
 QAccessible::State CFrameListItemAccessible::state() const {
     QAccessible::State state;
-    if (!isValid()) {
+    const CFrameList* strip = Strip();
+    if (!strip) {
         state.invalid = true;
         return state;
     }
     state.selectable = true;
     state.focusable = true;
-    const bool current = m_strip->Selected() == m_index;
+    const bool current = strip->Selected() == m_index;
     state.selected = current;
-    state.focused = current && m_strip->hasFocus();
+    state.focused = current && strip->hasFocus();
     // Beside the strip's window (when the pages overflow) an item is not on the screen.
-    const QRect local = m_index < int(m_strip->ItemRects().size())
-                            ? m_strip->ItemRects()[std::size_t(m_index)]
+    const QRect local = m_index < int(strip->ItemRects().size())
+                            ? strip->ItemRects()[std::size_t(m_index)]
                             : QRect();
-    state.invisible = !m_strip->isVisible();
-    state.offscreen = !local.intersects(m_strip->rect());
+    state.invisible = !strip->isVisible();
+    state.offscreen = !local.intersects(strip->rect());
     return state;
 }
 
@@ -154,8 +161,9 @@ QStringList CFrameListItemAccessible::actionNames() const {
 }
 
 void CFrameListItemAccessible::doAction(const QString& actionName) {
-    if (isValid() && (actionName == SelectAction() || actionName == pressAction()))
-        m_strip->Choose(m_index);
+    CFrameList* strip = Strip();
+    if (strip && (actionName == SelectAction() || actionName == pressAction()))
+        strip->Choose(m_index);
 }
 
 void InstallPaintedControlAccessibility() {

@@ -71,6 +71,9 @@ public:
     int Index() const { return m_index; }
 
 private:
+    // The strip while it lives and still has this page; null otherwise.
+    CFrameList* Strip() const;
+
     QPointer<CFrameList> m_strip;
     int m_index;
 };
