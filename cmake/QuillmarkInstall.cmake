@@ -58,7 +58,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/completions/_quillmark
 install(FILES ${PROJECT_SOURCE_DIR}/data/completions/quillmark.fish
         DESTINATION ${CMAKE_INSTALL_DATADIR}/fish/vendor_completions.d)
 install(FILES ${PROJECT_SOURCE_DIR}/data/copyright ${QM_DESKTOP_DIR}/changelog.gz
-        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quillmark)
 
 # The Debian package: `make package` (cpack -G DEB). Library dependencies come from the
 # binaries (dpkg-shlibdeps); what the program starts or loads at run time is recommended.
@@ -67,12 +67,13 @@ set(CPACK_PACKAGE_NAME quillmark)
 set(CPACK_PACKAGE_VENDOR "The Quillmark Mobile developers")
 set(CPACK_PACKAGE_CONTACT "Quillmark Mobile developers <quillmark@tessaly.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "document copier: pages from camera or pictures to one PDF")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Quillmark Mobile photographs pages with the camera or imports pictures, lets the user\n"
-  "arrange and edit them (turn, mirror, crop, undo, reorder, delete, blank pages) and\n"
-  "builds one PDF on the chosen paper size, to open or to send by e-mail. It runs on\n"
-  "desktops and Linux phones, by touch or keyboard, and from the terminal.")
-string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+# Lines of at most 72 characters, as Debian's control files want them.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+  "Quillmark Mobile photographs pages with the camera or imports\n"
+  "pictures, lets the user arrange and edit them (turn, mirror, crop,\n"
+  "undo, reorder, delete, blank pages) and builds one PDF on the chosen\n"
+  "paper size, to open or to send by e-mail. It runs on desktops and\n"
+  "Linux phones, by touch or keyboard, and from the terminal.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -82,5 +83,4 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
   "xdg-utils, tesseract-ocr-eng, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-pipewire, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://tessaly.com/quillmark")
-set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR})
 include(CPack)

@@ -82,8 +82,12 @@ bool CSingleInstance::HandOver(const QStringList& pictures, QString* error) {
     if (!socket.waitForConnected(kConnectMs))
         return false;
     QByteArray message;
-    QDataStream(&message, QIODevice::WriteOnly) << pictures;
-    QDataStream(&socket) << message;
+    {
+        QDataStream pack(&message, QIODevice::WriteOnly);
+        pack << pictures;
+    }
+    QDataStream out(&socket);
+    out << message;
     socket.flush();
     QByteArray answer;
     QDeadlineTimer deadline(kAnswerMs);
@@ -123,7 +127,8 @@ void CSingleInstance::Receive() {
             if (!in.commitTransaction())
                 return; // more to come
             QStringList pictures;
-            QDataStream(message) >> pictures;
+            QDataStream unpack(message);
+            unpack >> pictures;
             socket->write(kAccepted);
             socket->flush();
             if (m_receiver)

@@ -26,11 +26,15 @@ protected:
         WriteFile(PathIn("a.jpg"), "x");
         WriteFile(PathIn("pdf"), "x"); // a picture named like a command
         // Sockets go to the runtime folder: this test's own.
+        m_hadRuntime = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR");
         m_oldRuntime = qgetenv("XDG_RUNTIME_DIR");
         qputenv("XDG_RUNTIME_DIR", Home().toLocal8Bit());
     }
     void TearDown() override {
-        qputenv("XDG_RUNTIME_DIR", m_oldRuntime);
+        if (m_hadRuntime)
+            qputenv("XDG_RUNTIME_DIR", m_oldRuntime);
+        else
+            qunsetenv("XDG_RUNTIME_DIR");
         QDir::setCurrent(m_oldCwd);
         CTempHomeTest::TearDown();
     }
@@ -47,6 +51,7 @@ protected:
     }
     QString m_oldCwd;
     QByteArray m_oldRuntime;
+    bool m_hadRuntime = false;
 };
 
 TEST_F(CommandLineTest, PicturesOpenAsPagesAndCommandsKeepTheirNames) {
