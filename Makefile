@@ -6,6 +6,7 @@
 #   make debug  build and test a Debug build (preset debug, in build-debug)
 #   make format format every C++ source with clang-format-14 and the checked-in .clang-format
 #   make tidy   run clang-tidy-14 with the checked-in .clang-tidy over every source of the build
+#   make package build the Debian package build/quillmark_<version>_<arch>.deb
 # CMAKE_FLAGS reaches every configure step, e.g. make test CMAKE_FLAGS=-DQM_WERROR=ON.
 
 BUILD ?= build
@@ -13,7 +14,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 export QUILLMARK_HOME ?= $(CURDIR)/$(BUILD)/home
 
-.PHONY: all deps configure build run test bench asan debug format tidy clean
+.PHONY: all deps configure build run test bench asan debug format tidy package clean
 
 all: build
 
@@ -52,6 +53,9 @@ debug: deps
 	cmake --preset debug $(CMAKE_FLAGS)
 	cmake --build --preset debug -j $(JOBS)
 	ctest --preset debug -j $(JOBS)
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 format: deps
 	@bash scripts/format.sh
