@@ -11,7 +11,11 @@
 
 namespace {
 
+// The decoded bytes; none when nothing was decoded, so a failed decode fails the check
+// instead of reading through a null buffer.
 std::vector<std::uint8_t> Pixels(const DecodedPicture& picture) {
+    if (!picture.pixels)
+        return {};
     return {picture.pixels.get(), picture.pixels.get() + picture.width * picture.height * 4};
 }
 
@@ -122,7 +126,7 @@ TEST(PngDecoder, FileResultsDistinguishMissingForeignAndTruncatedFiles) {
     DecodedPicture picture;
     ASSERT_EQ(DecodePngFile(WriteTemp(dir, "good.png", png).c_str(), picture), kPngDecoded);
     EXPECT_EQ(picture.width, 4);
-    EXPECT_EQ(Pixels(picture)[3], 4);
+    EXPECT_EQ(Pixels(picture).at(3), 4);
 
     EXPECT_EQ(DecodePngFile(dir.filePath("none.png").toStdString().c_str(), picture), kPngNotFound);
     EXPECT_EQ(DecodePngFile(WriteTemp(dir, "text.png",
