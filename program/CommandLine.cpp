@@ -113,7 +113,9 @@ QString CliOptionsHelp(const std::vector<CCliOption>& options) {
     // The help beside the option where the option is short, else on the lines under it.
     constexpr int kColumn = 24;
     QString text = QStringLiteral("Options:\n");
-    for (const CCliOption& option : options) {
+    std::vector<CCliOption> listed = options;
+    listed.push_back({"-h --help", "-h, --help", "show this help and exit"});
+    for (const CCliOption& option : listed) {
         const QString spelled = QStringLiteral("  ") + QString::fromLatin1(option.synopsis);
         const QString help = QString::fromUtf8(option.help);
         if (spelled.size() < kColumn)
@@ -143,7 +145,7 @@ QString UsageText() {
         "Commands ('quillmark COMMAND --help' tells more of each):\n";
     for (const CCliCommand& c : CliCommands()) {
         for (const QString& line : c.synopsis())
-            text += QStringLiteral("  ") + WrapText(line, 6, 80, 2);
+            text += QStringLiteral("  ") + WrapText(line, 4, 80, 2);
         text += QStringLiteral("      ") + WrapText(QString::fromUtf8(c.summary), 6, 80, 6);
     }
     text += "\n"

@@ -16,8 +16,8 @@ QString PaperSizeNames() {
 const std::vector<CCliOption>& PdfCommandOptionTable() {
     static const std::vector<CCliOption> options{
         {"-o --output", "-o OUT.pdf|-",
-         "the PDF to write, replaced only by a complete one; - writes it to standard output "
-         "(messages stay on standard error)",
+         "the PDF to write (also --output OUT.pdf), replaced only by a complete one; with "
+         "-o - the PDF goes to standard output and messages stay on standard error",
          true},
         {"--page-size", "--page-size NAME", "the paper (see the page sizes below)"},
         {"--fit --center", "--fit | --center",
@@ -32,8 +32,8 @@ const std::vector<CCliOption>& PdfCommandOptionTable() {
         {"--straighten", "--straighten", "find the sheet in each photo and flatten it"},
         {"--enhance", "--enhance none|grey|bw|colour", "give each page a document look"},
         {"--files-from", "--files-from FILE",
-         "take pictures and folders from FILE, one per line (- reads standard input); @FILE "
-         "among the pictures does the same"},
+         "take pictures and folders from FILE, one per line, or from standard input when "
+         "FILE is -; @FILE among the pictures does the same"},
     };
     return options;
 }

@@ -52,7 +52,8 @@ expect_help '^Commands' -- --help
 expect 2 'usage: quillmark send' -- send --to x@example.org -- --help extra
 # The program's help lists every option the pdf command's help lists, from the same table.
 top=$("$bin" --help)
-pdf_options=$("$bin" pdf --help | sed -n '/^Options:/,/^$/p' | grep -oE -- '(^|[ [|])--?[a-z][a-z-]*' | grep -oE -- '--?[a-z][a-z-]*' | sort -u)
+pdf_options=$("$bin" pdf --help | sed -n '/^Options:/,/^$/p' | grep -E '^  -' | sed -E 's/^  //; s/  .*//' |
+    grep -oE -- '(^|[ [|])--?[a-z][a-z-]*' | grep -oE -- '--?[a-z][a-z-]*' | sort -u)
 for option in $pdf_options --ocr --straighten --enhance --files-from; do
     [[ $option == -h || $option == --help ]] && continue
     grep -qE -- "\[?$option( |\]|\|)" <<<"$top" || { echo "FAIL: --help lacks pdf's $option"; failures=$((failures + 1)); }
