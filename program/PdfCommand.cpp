@@ -13,9 +13,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <vector>
 
@@ -77,12 +79,24 @@ QString MissingLanguageText(const QString& language, bool fromSettings) {
 }
 
 // Copies the finished PDF to `fd` (standard output). False with the reason when it cannot.
+// The file is unlinked once open, so that nothing stays behind whatever happens to the
+// reader; a reader that goes away is a write error here, not the end of the program.
 bool CopyToDescriptor(const QString& path, int fd, QString* why) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *why = file.errorString();
         return false;
     }
+    QFile::remove(path);
+    struct sigaction ignore {};
+    struct sigaction previous {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    const bool ignoring = ::sigaction(SIGPIPE, &ignore, &previous) == 0;
+    const auto restore = qScopeGuard([&] {
+        if (ignoring)
+            ::sigaction(SIGPIPE, &previous, nullptr);
+    });
     std::vector<char> buffer(1 << 16);
     for (;;) {
         const qint64 got = file.read(buffer.data(), qint64(buffer.size()));
@@ -97,7 +111,7 @@ bool CopyToDescriptor(const QString& path, int fd, QString* why) {
             if (put < 0 && errno == EINTR)
                 continue;
             if (put <= 0) {
-                *why = QString::fromLocal8Bit(std::strerror(errno));
+                *why = QString::fromLocal8Bit(std::strerror(put < 0 ? errno : EIO));
                 return false;
             }
             at += put;

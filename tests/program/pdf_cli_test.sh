@@ -60,8 +60,24 @@ grep -q '^Wrote standard output: 2 pages, A5' err.txt || fail "-o - summary: $(c
 if command -v pdfinfo >/dev/null; then
     grep -qE '^Pages: +2$' <<<"$(pdfinfo piped.pdf 2>&1)" || fail "piped PDF: $(pdfinfo piped.pdf 2>&1)"
 fi
-# Piped into another program.
+# Piped into another program, and into one that stops reading early: a write error, and
+# nothing left behind in the temporary folder.
+mkdir -p tmp
 "$bin" pdf -o - a.bmp 2>/dev/null | head -c 5 | grep -q '%PDF-' || fail "-o - into a pipe"
+if command -v python3 >/dev/null; then
+    TMPDIR="$work/tmp" python3 - "$bin" <<'PY' || fail "-o - into a closed pipe: $(cat err.txt)"
+import os, subprocess, sys
+reader, writer = os.pipe()
+os.close(reader)  # the reader has gone before the first byte
+with open("err.txt", "wb") as err:
+    run = subprocess.run([sys.argv[1], "pdf", "-o", "-", "a.bmp"], stdout=writer, stderr=err,
+                         timeout=120)
+os.close(writer)
+sys.exit(0 if run.returncode == 1 else 1)
+PY
+    grep -q 'could not write the PDF to standard output' err.txt || fail "closed pipe: $(cat err.txt)"
+    [[ -z "$(ls -A tmp)" ]] || fail "-o - left files in the temporary folder: $(ls -A tmp)"
+fi
 # Nothing usable: nothing on standard output, status 1.
 "$bin" pdf -o - bad.bmp >piped-bad.pdf 2>err.txt
 [[ $? -eq 1 ]] || fail "-o - with no usable picture is not status 1"
