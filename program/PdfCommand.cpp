@@ -52,7 +52,7 @@ QString MissingLanguageText(const QString& language, bool fromSettings) {
     QStringList names, packages, files;
     for (const QString& code : missing) {
         const QString name = COcrEngine::LanguageName(code);
-        names << (name == code ? code : QStringLiteral("%1 (%2)").arg(code, name));
+        names << (name == code ? code : QStringLiteral("%1 (%2)").arg(name, code));
         packages << QStringLiteral("tesseract-ocr-") + code.toLower().replace(u'_', u'-');
         files << code + QStringLiteral(".traineddata");
     }

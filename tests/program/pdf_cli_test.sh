@@ -125,7 +125,7 @@ grep -q -- '--files-from -' err.txt || fail "a bare - does not say how to read a
 mkdir -p empty-tessdata
 TESSDATA_PREFIX="$work/empty-tessdata" "$bin" pdf -o ocr.pdf --ocr eng a.bmp >/dev/null 2>err.txt
 [[ $? -eq 1 ]] || fail "--ocr without data is not status 1"
-head -1 err.txt | grep -q 'text recognition has no data for eng (English); the pages get no text layer' ||
+head -1 err.txt | grep -q 'text recognition has no data for English (eng); the pages get no text layer' ||
     fail "no-data message: $(cat err.txt)"
 grep -q 'no language is installed (in TESSDATA_PREFIX' err.txt || fail "no-data message lacks the folder: $(cat err.txt)"
 grep -q 'install tesseract-ocr-eng' err.txt || fail "no-data message lacks the package: $(cat err.txt)"
