@@ -127,7 +127,7 @@ TEST_F(OcrEngineTest, LanguagesComeFromTheFolderTesseractIsToldOf) {
     const QString folder = PathIn("tessdata");
     ASSERT_TRUE(QDir().mkpath(folder));
     ASSERT_TRUE(QFile::link(english, folder + "/eng.traineddata"));
-    ASSERT_TRUE(QFile::copy(english, folder + "/deu.traineddata"));
+    ASSERT_TRUE(QFile::link(english, folder + "/deu.traineddata"));
     ASSERT_TRUE(QFile::link(english, folder + "/osd.traineddata"));
     WriteFile(folder + "/notes.txt", "no language");
     CScopedDataPrefix prefix(folder);
