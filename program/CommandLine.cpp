@@ -6,6 +6,7 @@
 #include "program/SendCommand.h"
 #include "program/SettingsCommand.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -48,20 +49,29 @@ std::optional<CCommandLine> ParseCommandLine(const QStringList& args, QString* e
             if (!v)
                 return std::nullopt;
             line.screenshots = *v;
+        } else if (arg == "--") {
+            // Everything after it is a picture, even one named like a command or an option.
+            line.pictures += args.mid(i + 1);
+            break;
         } else if (arg.startsWith("-")) {
             *error = "unknown option '" + arg + "'";
             return std::nullopt;
-        } else {
+        } else if (line.pictures.isEmpty() && FindCliCommand(arg)) {
             line.command = arg;
             line.arguments = args.mid(i + 1);
             break;
-        }
-    }
-    if (!line.command.isEmpty()) {
-        if (!FindCliCommand(line.command)) {
-            *error = "unknown command '" + line.command + "'";
+        } else if (QFileInfo::exists(arg) || !line.pictures.isEmpty()) {
+            // A picture to open ("Open with" hands over files this way). Options may follow.
+            line.pictures << arg;
+        } else {
+            // A mistyped command must not start the window with it as a picture.
+            *error = "unknown command '" + arg + "' (and no file of that name)";
             return std::nullopt;
         }
+    }
+    if (!line.screenshots.isEmpty() && !line.pictures.isEmpty()) {
+        *error = "--screenshots takes no pictures";
+        return std::nullopt;
     }
     return line;
 }
@@ -128,9 +138,13 @@ QString CliOptionsHelp(const std::vector<CCliOption>& options) {
 
 QString UsageText() {
     QString text =
-        "Usage: quillmark [OPTIONS] [COMMAND [ARGUMENTS]]\n"
+        "Usage: quillmark [OPTIONS] [--] [PICTURE...]\n"
+        "       quillmark [OPTIONS] COMMAND [ARGUMENTS]\n"
         "\n"
-        "Without a command, starts the document copier on its device window.\n"
+        "Without a command, starts the document copier on its device window; PICTUREs\n"
+        "become pages in the order given. When the program already runs for the same\n"
+        "data folder, they go to its window instead. Use -- (or a path such as ./pdf)\n"
+        "for a picture named like a command.\n"
         "\n"
         "Options:\n"
         "  -h, --help            show this help and exit\n"
