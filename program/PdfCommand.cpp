@@ -10,6 +10,8 @@
 
 #include <QFileInfo>
 
+#include <cstring>
+
 namespace {
 
 // What --help says under the usage and the page sizes, wrapped for an 80-column terminal: a
@@ -65,9 +67,14 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     CTerminalProgress bar(progressStream);
     CPdfTerminalDelegate delegate(bar, err);
     // Folders are searched and sorted as the import of the program does it.
+    std::vector<CUnreadableFolder> unreadable;
     const QStringList pictures =
         ExpandPictureArguments(options->pictures, settings.recursive != 0,
-                               options->order.value_or(settings.pictureImportOrder));
+                               options->order.value_or(settings.pictureImportOrder), &unreadable);
+    for (const CUnreadableFolder& folder : unreadable)
+        err << "quillmark pdf: " << folder.path
+            << ": cannot read the folder: " << QString::fromLocal8Bit(std::strerror(folder.error))
+            << Qt::endl;
     const CPdfJobResult result = CPdfJob(job, delegate).RunOnPictures(pictures);
     bar.Finish();
 
@@ -92,7 +99,7 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
         << (result.pagesWritten == 1 ? " page" : " pages") << ", "
         << kPaperSizes[size < kPaperSizes.size() ? size : kDefaultPaperSize].name << ", "
         << result.bytesWritten << " bytes" << Qt::endl;
-    return delegate.Notes() ? 1 : 0;
+    return delegate.Notes() || !unreadable.empty() ? 1 : 0;
 }
 
 int RunPdfCommand(const QStringList& args) {
