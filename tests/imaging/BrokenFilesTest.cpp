@@ -224,6 +224,17 @@ QByteArray JpegClaiming(int width, int height, int claimedWidth, int claimedHeig
     return data;
 }
 
+// The CRC of a PNG chunk (ISO 3309), which the reader checks for the header chunk.
+quint32 PngCrc(const QByteArray& bytes) {
+    quint32 crc = 0xFFFFFFFFu;
+    for (char byte : bytes) {
+        crc ^= quint8(byte);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
 // A PNG that declares `width` x `height` grey pixels, with one small IDAT chunk: every chunk
 // is complete, so only the size can refuse it before decoding.
 QByteArray PngDeclaring(quint32 width, quint32 height) {
@@ -232,8 +243,8 @@ QByteArray PngDeclaring(quint32 width, quint32 height) {
         return QByteArray(b, 4);
     };
     const auto chunk = [&](const char* type, const QByteArray& body) {
-        // CRCs are not checked before the rows are read; zero keeps the test short.
-        return be32(quint32(body.size())) + QByteArray(type) + body + be32(0);
+        return be32(quint32(body.size())) + QByteArray(type) + body +
+               be32(PngCrc(QByteArray(type) + body));
     };
     const QByteArray ihdr = be32(width) + be32(height) + QByteArray::fromHex("0800000000");
     return QByteArray::fromHex("89504E470D0A1A0A") + chunk("IHDR", ihdr) +

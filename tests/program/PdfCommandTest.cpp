@@ -177,6 +177,17 @@ TEST_F(PdfCommandTest, AnExistingOutputIsReplacedOnlyByAWholePdf) {
     EXPECT_TRUE(Leftovers().isEmpty());
 }
 
+// The CRC of a PNG chunk (ISO 3309), which the reader checks for the header chunk.
+quint32 PngCrc(const QByteArray& bytes) {
+    quint32 crc = 0xFFFFFFFFu;
+    for (char byte : bytes) {
+        crc ^= quint8(byte);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
 // Hostile inputs: each is named with the reason, the rest still makes the PDF, and nothing
 // blocks. Should the FIFO block a reader, the test opens its other end to release it, so that
 // it fails instead of hanging.
@@ -189,11 +200,14 @@ TEST_F(PdfCommandTest, AFifoAHugePictureAndALyingJpegAreNamedAndSkipped) {
         const char b[4] = {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
         return QByteArray(b, 4);
     };
-    WriteFile(PathIn("bomb.png"), QByteArray::fromHex("89504E470D0A1A0A") + be32(13) + "IHDR" +
-                                      be32(60000) + be32(60000) +
-                                      QByteArray::fromHex("0800000000") + be32(0) + be32(10) +
-                                      "IDAT" + QByteArray::fromHex("789C6300000001000100") +
-                                      be32(0) + be32(0) + "IEND" + be32(0));
+    const auto chunk = [&](const char* type, const QByteArray& body) {
+        return be32(quint32(body.size())) + QByteArray(type) + body +
+               be32(PngCrc(QByteArray(type) + body));
+    };
+    WriteFile(PathIn("bomb.png"),
+              QByteArray::fromHex("89504E470D0A1A0A") +
+                  chunk("IHDR", be32(60000) + be32(60000) + QByteArray::fromHex("0800000000")) +
+                  chunk("IDAT", QByteArray::fromHex("789C6300000001000100")) + chunk("IEND", {}));
     // A JPEG of 640 x 480 whose frame claims 20000 x 15000.
     ASSERT_TRUE(SaveJpeg(PathIn("small.jpg"), 640, 480));
     QByteArray lying = ReadFile(PathIn("small.jpg"));
