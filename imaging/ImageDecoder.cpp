@@ -2,6 +2,7 @@
 
 #include "imaging/DibBitmap.h"
 #include "imaging/ImageReading.h"
+#include "imaging/PictureFile.h"
 #include "imaging/PixelOps.h"
 
 #include <QImageReader>
@@ -72,7 +73,10 @@ bool ReadImageSize(const QString& path, QSize* size) {
 }
 
 int JpegOrientation(const QString& path) {
-    QImageReader reader(path);
+    CPictureFile file(path);
+    if (!file.IsOpen())
+        return 1;
+    QImageReader reader(&file.Device());
     reader.setAutoTransform(true);
     if (!reader.canRead())
         return 1;

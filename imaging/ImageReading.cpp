@@ -2,8 +2,8 @@
 
 #include "imaging/JpegCheck.h"
 #include "imaging/JpegReducedDecoder.h"
+#include "imaging/PictureFile.h"
 
-#include <QFile>
 #include <QImageReader>
 
 #include <cstring>
@@ -69,7 +69,7 @@ bool TiffIsComplete(const uchar* data, qint64 size) {
 
 enum class CheckKind { None, Jpeg, Bmp, Png, Tiff };
 
-bool FileIsComplete(const QString& path, const QByteArray& format) {
+bool FileIsComplete(CPictureFile& file, const QByteArray& format) {
     CheckKind kind = CheckKind::None;
     if (format == "jpeg" || format == "jpg")
         kind = CheckKind::Jpeg;
@@ -81,45 +81,64 @@ bool FileIsComplete(const QString& path, const QByteArray& format) {
         kind = CheckKind::Tiff;
     if (kind == CheckKind::None)
         return true;
-    const auto check = [kind](const uchar* data, qint64 size) {
-        switch (kind) {
-        case CheckKind::Jpeg: return CheckJpegData(data, size, nullptr);
-        case CheckKind::Bmp: return BmpIsComplete(data, size);
-        case CheckKind::Png: return PngIsComplete(data, size);
-        case CheckKind::Tiff: return TiffIsComplete(data, size);
-        default: return true;
-        }
-    };
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    qint64 size = 0;
+    const uchar* data = file.Bytes(&size);
+    if (!data)
         return false;
-    const qint64 size = file.size();
-    if (size <= 0)
-        return false;
-    const uchar* data = file.map(0, size);
-    if (data)
-        return check(data, size);
-    const QByteArray bytes = file.readAll();
-    return check(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size());
+    switch (kind) {
+    case CheckKind::Jpeg: return CheckJpegData(data, size, nullptr);
+    case CheckKind::Bmp: return BmpIsComplete(data, size);
+    case CheckKind::Png: return PngIsComplete(data, size);
+    case CheckKind::Tiff: return TiffIsComplete(data, size);
+    default: return true;
+    }
+}
+
+// The size of the stored pixels as the reader reports it. A BMP stored top-down has a
+// negative height in its header, which the reader passes on; its rows are read upright.
+QSize StoredSize(QImageReader& reader) {
+    QSize size = reader.size();
+    if (size.height() < 0 && reader.format() == "bmp")
+        size.setHeight(-size.height());
+    return size;
+}
+
+bool TooManyPixels(QSize size) {
+    return qint64(size.width()) * qint64(size.height()) > kMaxPicturePixels;
+}
+
+bool Refuse(EPictureProblem* problem, EPictureProblem why) {
+    if (problem)
+        *problem = why;
+    return false;
 }
 
 } // namespace
 
-bool ReadPictureHeader(const QString& path, CPictureHeader* header) {
-    QImageReader reader(path);
+bool ReadPictureHeader(const QString& path, CPictureHeader* header, EPictureProblem* problem) {
+    if (problem)
+        *problem = EPictureProblem::None;
+    CPictureFile file(path);
+    if (!file.IsOpen())
+        return Refuse(problem, file.Problem());
+    QImageReader reader(&file.Device());
     reader.setAutoTransform(true);
     if (!reader.canRead())
-        return false;
-    const QSize stored = reader.size();
+        return Refuse(problem, EPictureProblem::NotAPicture);
+    const QSize stored = StoredSize(reader);
     if (!stored.isValid() || stored.isEmpty())
-        return false;
+        return Refuse(problem, EPictureProblem::NotAPicture);
+    if (TooManyPixels(stored))
+        return Refuse(problem, EPictureProblem::TooLarge);
     header->storedSize = stored;
     header->transformation = reader.transformation();
     header->uprightSize = (header->transformation & QImageIOHandler::TransformationRotate90)
                               ? stored.transposed()
                               : stored;
     header->format = reader.format();
-    return FileIsComplete(path, header->format);
+    if (!FileIsComplete(file, header->format))
+        return Refuse(problem, EPictureProblem::NotAPicture);
+    return true;
 }
 
 QImage ReadPictureUpright(const QString& path, const CPictureHeader& header,
@@ -130,8 +149,16 @@ QImage ReadPictureUpright(const QString& path, const CPictureHeader& header,
     if (scaled && (header.format == "jpeg" || header.format == "jpg")) {
         // Straight from libjpeg at the reduced scale; then only a small picture is turned
         // and scaled. Files it cannot take (CMYK) go through the reader below.
-        const QImage reduced =
-            DecodeJpegReduced(path, turned ? uprightScaledSize.transposed() : uprightScaledSize);
+        CPictureFile file(path);
+        qint64 size = 0;
+        const uchar* data = file.Bytes(&size);
+        // The file is checked again here: it may have been replaced since its header was read.
+        CJpegFrame frame;
+        if (!data || !CheckJpegData(data, size, &frame) ||
+            QSize(frame.width, frame.height) != header.storedSize)
+            return QImage();
+        const QImage reduced = DecodeJpegReduced(
+            data, size, turned ? uprightScaledSize.transposed() : uprightScaledSize);
         if (!reduced.isNull()) {
             const QImage upright =
                 OrientUpright(reduced, OrientationFromTransformation(header.transformation));
@@ -141,8 +168,14 @@ QImage ReadPictureUpright(const QString& path, const CPictureHeader& header,
                                   Qt::SmoothTransformation);
         }
     }
-    QImageReader reader(path, header.format);
+    CPictureFile file(path);
+    if (!file.IsOpen())
+        return QImage();
+    QImageReader reader(&file.Device(), header.format);
     reader.setAutoTransform(true);
+    // A file replaced since its header was read is not decoded: it could be any size.
+    if (StoredSize(reader) != header.storedSize)
+        return QImage();
     QSize expected = header.uprightSize;
     if (scaled) {
         // The reader scales the stored pixels before it turns them upright.

@@ -3,6 +3,8 @@
 // Shared by the decoder entry points: one way to open a picture file with Qt's image reader,
 // so that every entry point applies the same checks and the same EXIF orientation.
 
+#include "imaging/PictureFile.h"
+
 #include <QImage>
 #include <QImageIOHandler>
 #include <QSize>
@@ -15,13 +17,16 @@ struct CPictureHeader {
     QByteArray format; // "jpeg", "png", ...
 };
 
-// Reads the header of a picture file; false when the file is missing, empty, of a format the
-// reader does not know, or visibly incomplete or damaged (a JPEG whose markers, frame header
-// or scans are wrong or that ends before its end marker, a BMP shorter than its pixel data).
-// No pixels are decoded.
-bool ReadPictureHeader(const QString& path, CPictureHeader* header);
+// Reads the header of a picture file; false when the file is missing, not a regular file,
+// empty, of a format the reader does not know, larger than kMaxPicturePixels, or visibly
+// incomplete or damaged (a JPEG whose markers, frame header or scans are wrong, whose scans
+// hold too little data for its frame or that ends before its end marker, a BMP shorter than
+// its pixel data). No pixels are decoded. `problem` (may be null) says why.
+bool ReadPictureHeader(const QString& path, CPictureHeader* header,
+                       EPictureProblem* problem = nullptr);
 
-// Decodes the picture upright. With a valid `uprightScaledSize` the picture comes back at that
+// Decodes the picture upright; null as well when the file no longer has the header's size
+// (it was replaced in between). With a valid `uprightScaledSize` the picture comes back at that
 // size, decoded at a reduced scale where the format allows (JPEG: 1/2, 1/4, 1/8). Null image
 // on any failure.
 QImage ReadPictureUpright(const QString& path, const CPictureHeader& header,

@@ -1,8 +1,8 @@
 #include "imaging/JpegCheck.h"
 
-#include <QByteArray>
-#include <QFile>
+#include "imaging/PictureFile.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -20,8 +20,13 @@ bool IsOtherFrame(int marker) {
 
 struct CFrameState {
     bool seen = false;
+    bool arithmetic = false;
     int ids[4] = {};
     int tables[4] = {};
+    int h[4] = {}; // sampling factors
+    int v[4] = {};
+    int maxH = 1;
+    int maxV = 1;
 };
 
 bool ReadFrame(const uchar* s, int length, int marker, CFrameState* state, CJpegFrame* frame) {
@@ -42,8 +47,13 @@ bool ReadFrame(const uchar* s, int length, int marker, CFrameState* state, CJpeg
             return false;
         state->ids[i] = c[0];
         state->tables[i] = c[2];
+        state->h[i] = h;
+        state->v[i] = v;
+        state->maxH = std::max(state->maxH, h);
+        state->maxV = std::max(state->maxV, v);
     }
     state->seen = true;
+    state->arithmetic = marker == 0xC9 || marker == 0xCA;
     frame->width = width;
     frame->height = height;
     frame->components = count;
@@ -82,6 +92,52 @@ bool ScanIsReadable(const uchar* s, int length, const CFrameState& state, int co
             return false;
     }
     return true;
+}
+
+qint64 CeilDiv(qint64 a, qint64 b) {
+    return (a + b - 1) / b;
+}
+
+// The fewest bits of entropy-coded data a scan needs for its frame, from the number of 8 x 8
+// blocks it codes. With Huffman coding every block of a sequential scan takes at least a DC
+// code and one AC code (an end-of-block at the least), of one bit each at the shortest; the
+// first DC scan of a progressive picture at least one bit per block, and each DC refinement
+// exactly one. AC scans of a progressive picture may code a whole band of empty blocks in a
+// few bits, and arithmetic coding has no such floor: they need nothing here.
+qint64 MinimumScanBits(const uchar* s, const CFrameState& state, int count,
+                       const CJpegFrame& frame) {
+    if (state.arithmetic)
+        return 0;
+    const int n = s[0];
+    const int spectralStart = s[1 + 2 * n];
+    qint64 bitsPerBlock = 0;
+    if (!frame.progressive)
+        bitsPerBlock = 2;
+    else if (spectralStart == 0)
+        bitsPerBlock = 1;
+    if (bitsPerBlock == 0)
+        return 0;
+    qint64 blocks = 0;
+    if (n == 1) {
+        // One component: its own blocks, without the padding of whole MCUs.
+        for (int c = 0; c < count; ++c) {
+            if (state.ids[c] != s[1])
+                continue;
+            const qint64 width = CeilDiv(qint64(frame.width) * state.h[c], state.maxH);
+            const qint64 height = CeilDiv(qint64(frame.height) * state.v[c], state.maxV);
+            blocks = CeilDiv(width, 8) * CeilDiv(height, 8);
+            break;
+        }
+    } else {
+        qint64 perUnit = 0;
+        for (int i = 0; i < n; ++i)
+            for (int c = 0; c < count; ++c)
+                if (state.ids[c] == s[1 + 2 * i])
+                    perUnit += state.h[c] * state.v[c];
+        blocks =
+            CeilDiv(frame.width, 8 * state.maxH) * CeilDiv(frame.height, 8 * state.maxV) * perUnit;
+    }
+    return blocks * bitsPerBlock;
 }
 
 // Skips entropy-coded data from `pos`: it runs until a marker other than a stuffed zero, a
@@ -152,8 +208,13 @@ bool CheckJpegData(const uchar* data, qint64 size, CJpegFrame* frame) {
                 !ScanIsReadable(segment, length, state, out->components, quant))
                 return false;
             scanned = true;
-            pos = SkipCodedData(data, size, pos + length);
+            const qint64 start = pos + length;
+            pos = SkipCodedData(data, size, start);
             if (pos < 0)
+                return false;
+            // A frame larger than its data: the decoder would make up the rest of the
+            // picture, as for a cut file.
+            if ((pos - start) * 8 < MinimumScanBits(segment, state, out->components, *out))
                 return false;
             continue;
         }
@@ -163,14 +224,13 @@ bool CheckJpegData(const uchar* data, qint64 size, CJpegFrame* frame) {
 }
 
 bool CheckJpegFile(const QString& path, CJpegFrame* frame) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    CPictureFile file(path);
+    qint64 size = 0;
+    const uchar* data = file.Bytes(&size);
+    if (!data) {
+        if (frame)
+            *frame = CJpegFrame();
         return false;
-    const qint64 size = file.size();
-    if (size <= 0)
-        return false;
-    if (const uchar* data = file.map(0, size))
-        return CheckJpegData(data, size, frame);
-    const QByteArray bytes = file.readAll();
-    return CheckJpegData(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size(), frame);
+    }
+    return CheckJpegData(data, size, frame);
 }

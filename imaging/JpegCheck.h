@@ -18,8 +18,10 @@ struct CJpegFrame {
 // True for a JPEG with exactly one frame of a kind the decoder reads (baseline, extended or
 // progressive, Huffman or arithmetic coded), 8-bit samples, a non-zero size, 1, 3 or 4
 // components with sampling factors 1 to 4 and quantisation tables defined before the first
-// scan, scans that name only the frame's components, and data complete up to the end-of-image
-// marker. `frame` (may be null) receives what the frame header says.
+// scan, scans that name only the frame's components and hold at least the data their blocks
+// need (a header that claims a picture far larger than its data is refused), and data
+// complete up to the end-of-image marker. `frame` (may be null) receives what the frame header
+// says.
 bool CheckJpegData(const uchar* data, qint64 size, CJpegFrame* frame);
-// The same for a file, read through a memory map where possible.
+// The same for a file (only a regular file is read), through a memory map where possible.
 bool CheckJpegFile(const QString& path, CJpegFrame* frame);

@@ -1,6 +1,6 @@
 #include "imaging/JpegReducedDecoder.h"
 
-#include <QFile>
+#include "imaging/PictureFile.h"
 
 #include <csetjmp>
 #include <cstdio>
@@ -93,17 +93,9 @@ QPoint UprightPoint(int orientation, int x, int y, int w, int h) {
 
 } // namespace
 
-QImage DecodeJpegReduced(const QString& path, QSize storedTarget) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() <= 0)
+QImage DecodeJpegReduced(const uchar* data, qint64 size, QSize storedTarget) {
+    if (!data || size <= 0)
         return QImage();
-    const qint64 size = file.size();
-    QByteArray copy;
-    const uchar* data = file.map(0, size);
-    if (!data) {
-        copy = file.readAll();
-        data = reinterpret_cast<const uchar*>(copy.constData());
-    }
     CDecoded decoded;
     if (!Decode(data, static_cast<unsigned long>(size), storedTarget.width(), storedTarget.height(),
                 &decoded))
@@ -111,6 +103,13 @@ QImage DecodeJpegReduced(const QString& path, QSize storedTarget) {
     return QImage(
         decoded.pixels, decoded.width, decoded.height, decoded.width * 4, QImage::Format_RGB32,
         [](void* p) { std::free(p); }, decoded.pixels);
+}
+
+QImage DecodeJpegReduced(const QString& path, QSize storedTarget) {
+    CPictureFile file(path);
+    qint64 size = 0;
+    const uchar* data = file.Bytes(&size);
+    return DecodeJpegReduced(data, size, storedTarget);
 }
 
 QImage OrientUpright(const QImage& stored, int orientation) {

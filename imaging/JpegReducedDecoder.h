@@ -7,9 +7,12 @@
 #include <QSize>
 #include <QString>
 
-// Decodes the stored (not yet upright) pixels at the smallest of 1/8, 1/4, 1/2 and 1/1 of the
-// stored size that still covers `storedTarget`, as a 32-bit image. Null image when the file
-// cannot be read or decoded, or its colour space needs another decoder (CMYK).
+// Decodes the stored (not yet upright) pixels of the JPEG in `data` at the smallest of 1/8,
+// 1/4, 1/2 and 1/1 of the stored size that still covers `storedTarget`, as a 32-bit image.
+// Null image when the data cannot be decoded, or its colour space needs another decoder
+// (CMYK).
+QImage DecodeJpegReduced(const uchar* data, qint64 size, QSize storedTarget);
+// The same for a file (only a regular file is read).
 QImage DecodeJpegReduced(const QString& path, QSize storedTarget);
 
 // The stored picture turned upright for an EXIF orientation (1..8).

@@ -1,6 +1,7 @@
 #include "pdf/ImageEmbedding.h"
 
 #include "pdf/RasterPixels.h"
+#include "platform/RegularFile.h"
 
 #include <hpdf_conf.h>
 #include <hpdf_doc.h>
@@ -150,7 +151,8 @@ HPDF_STATUS ReadFileBytes(HPDF_Stream stream, HPDF_BYTE* ptr, HPDF_UINT* size) {
         return HPDF_SetError(stream->error, HPDF_FILE_IO_ERROR, kPictureChangedDetail);
     };
     if (f->fd < 0) {
-        f->fd = ::open(f->path.constData(), O_RDONLY | O_CLOEXEC);
+        // Opened again at the save: only the same regular file will do.
+        f->fd = platform::OpenRegularFile(QFile::decodeName(f->path)).fd;
         struct stat st {};
         if (f->fd < 0 || ::fstat(f->fd, &st) != 0 || st.st_size != f->size ||
             ModifiedNs(st) != f->modified)
@@ -200,29 +202,35 @@ void FreeFileBytes(HPDF_Stream stream) {
     stream->attr = nullptr;
 }
 
-// The first bytes of a file, up to `limit`; the file's size and time in `file`.
-bool ReadHead(const QByteArray& path, qint64 limit, QByteArray* head, CFileBytes* file) {
-    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
+// The first bytes of a file, up to `limit`; the file's size and time in `file`. 0, or why
+// not: an errno value of the open (ENODEV or EISDIR for what is not a regular file, which is
+// never opened in a way that could block), or EFBIG for a file too large for the library.
+int ReadHead(const QByteArray& path, qint64 limit, QByteArray* head, CFileBytes* file) {
+    const platform::CRegularFile opened = platform::OpenRegularFile(QFile::decodeName(path));
+    if (!opened.Opened())
+        return opened.error;
+    const int fd = opened.fd;
     struct stat st {};
-    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= 0x7FFFFFFF;
-    if (ok) {
+    int error = ::fstat(fd, &st) == 0 ? 0 : errno;
+    if (!error && st.st_size > 0x7FFFFFFF)
+        error = EFBIG;
+    if (!error) {
         file->path = path;
         file->size = st.st_size;
         file->modified = ModifiedNs(st);
         head->resize(qsizetype(std::min<qint64>(limit, st.st_size)));
         qsizetype done = 0;
-        while (ok && done < head->size()) {
+        while (!error && done < head->size()) {
             const ssize_t n = ::read(fd, head->data() + done, std::size_t(head->size() - done));
             if (n < 0 && errno == EINTR)
                 continue;
-            ok = n > 0;
-            done += ok ? n : 0;
+            if (n <= 0)
+                error = n < 0 ? errno : EIO;
+            done += n > 0 ? n : 0;
         }
     }
     ::close(fd);
-    return ok;
+    return error;
 }
 
 // Length of the JPEG's head up to and including its frame header (SOF0, 1, 2 or 9, the
@@ -259,8 +267,10 @@ qsizetype HeadLength(const QByteArray& d) {
     }
 }
 
-HPDF_Image LibraryLoader(HPDF_Doc document, const QString& path) {
-    return HPDF_LoadJpegImageFromFile(document, QFile::encodeName(path).constData());
+// The library's own error for a file it could not open, with the reason as its detail.
+HPDF_Image CannotOpen(HPDF_Doc document, int error) {
+    HPDF_RaiseError(&document->error, HPDF_FILE_OPEN_ERROR, HPDF_STATUS(error));
+    return nullptr;
 }
 
 } // namespace
@@ -273,12 +283,12 @@ HPDF_Image LoadJpegImage(HPDF_Doc document, const QString& path) {
     // almost always within the first 256 KB, else the whole file is looked at.
     auto file = std::make_unique<CFileBytes>();
     QByteArray data;
-    if (!ReadHead(name, 256 * 1024, &data, file.get()))
-        return LibraryLoader(document, path);
+    if (const int error = ReadHead(name, 256 * 1024, &data, file.get()))
+        return CannotOpen(document, error);
     qsizetype head = HeadLength(data);
     if (head == 0 && data.size() < file->size) {
-        if (!ReadHead(name, file->size, &data, file.get()))
-            return LibraryLoader(document, path);
+        if (const int error = ReadHead(name, file->size, &data, file.get()))
+            return CannotOpen(document, error);
         head = HeadLength(data);
     }
     if (head == 0) {

@@ -29,7 +29,7 @@ void CPageMaker::Work() {
             index = m_next++;
         }
         CMadePage made;
-        made.page = MakePdfPageFromFile(m_paths[index], m_autoPortrait, m_scan);
+        made.page = MakePdfPageFromFile(m_paths[index], m_autoPortrait, m_scan, &made.problem);
         if (made.page &&
             (made.page->typeCode == kImageTypeBmp || made.page->typeCode == kImageTypePng))
             made.pixels = PrepareRaster(made.page->path, true, made.page->turnCcw);

@@ -6,6 +6,7 @@
 // for the PDF on the same thread. The caller never waits for a later file than the one it
 // asks for.
 
+#include "imaging/PictureFile.h"
 #include "imaging/ScanCopy.h"
 #include "pdf/RasterPixels.h"
 #include "session/Page.h"
@@ -28,8 +29,9 @@ public:
     CPageMaker& operator=(const CPageMaker&) = delete;
 
     struct CMadePage {
-        std::unique_ptr<CPage> page; // null when the file gives none
-        CRasterPixels pixels;        // prepared for BMP and PNG pages
+        std::unique_ptr<CPage> page; // null when the file gives none, for this reason:
+        EPictureProblem problem = EPictureProblem::None;
+        CRasterPixels pixels; // prepared for BMP and PNG pages
     };
     // The page of paths[index]. Each index once.
     CMadePage Take(int index);

@@ -5,6 +5,7 @@
 #include "pdf/PageMaker.h"
 #include "pdf/PdfBuilder.h"
 #include "platform/AtomicFile.h"
+#include "platform/RegularFile.h"
 #include "session/PageList.h"
 
 #include <QFileInfo>
@@ -19,8 +20,9 @@
 struct CPdfJobInputPage {
     bool usable = true; // false: skipped with `skipped` as the reason
     EPdfPageIssue skipped = EPdfPageIssue::NotAPicture;
-    QString input; // as the caller named it, for the notes
-    QString path;  // what the builder reads (an auto-portrait copy, say)
+    int systemError = 0; // why an Unreadable file could not be opened
+    QString input;       // as the caller named it, for the notes
+    QString path;        // what the builder reads (an auto-portrait copy, say)
     ImageType typeCode = kImageTypeJpeg;
     bool turnCcw = false;
     std::unique_ptr<CPage> owner; // a page made from a file: its copy lives until the save ends
@@ -53,6 +55,18 @@ private:
     const std::vector<CPdfJobPage>& m_pages;
 };
 
+EPdfPageIssue IssueOf(EPictureProblem problem) {
+    switch (problem) {
+    case EPictureProblem::NoSuchFile: return EPdfPageIssue::NoSuchFile;
+    case EPictureProblem::NotAFile: return EPdfPageIssue::NotAFile;
+    case EPictureProblem::Unreadable: return EPdfPageIssue::Unreadable;
+    case EPictureProblem::TooLarge: return EPdfPageIssue::TooLarge;
+    case EPictureProblem::None:
+    case EPictureProblem::NotAPicture: break;
+    }
+    return EPdfPageIssue::NotAPicture;
+}
+
 class CPictureFiles : public CPdfJobSource {
 public:
     CPictureFiles(const QStringList& pictures, bool autoPortrait, int threads,
@@ -64,11 +78,10 @@ public:
         page.input = m_pictures[index];
         CPageMaker::CMadePage made = m_maker.Take(index);
         if (!made.page) {
-            const QFileInfo info(m_pictures[index]);
             page.usable = false;
-            page.skipped = !info.exists()   ? EPdfPageIssue::NoSuchFile
-                           : !info.isFile() ? EPdfPageIssue::NotAFile
-                                            : EPdfPageIssue::NotAPicture;
+            page.skipped = IssueOf(made.problem);
+            if (page.skipped == EPdfPageIssue::Unreadable)
+                page.systemError = platform::OpenRegularFile(page.input).error;
             return page;
         }
         page.path = made.page->path;
@@ -163,8 +176,8 @@ CPdfJobResult CPdfJob::Build(CPdfJobSource& source) {
     m_delegate.OnStage(EPdfJobStage::ImportingImages, 0, count);
 
     auto note = [&](int index, const QString& path, EPdfPageIssue issue,
-                    EOcrFailure textFailure = EOcrFailure::None) {
-        result.notes.push_back({index, path, issue, textFailure});
+                    EOcrFailure textFailure = EOcrFailure::None, int systemError = 0) {
+        result.notes.push_back({index, path, issue, textFailure, systemError});
         m_delegate.OnPageNote(result.notes.back());
     };
     auto stop = [&](EPdfJobOutcome outcome, EPdfJobFailure failure) {
@@ -201,7 +214,7 @@ CPdfJobResult CPdfJob::Build(CPdfJobSource& source) {
         m_delegate.OnStage(EPdfJobStage::AddingPage, i + 1, count);
         CPdfJobInputPage page = source.Take(i);
         if (!page.usable) {
-            note(i, page.input, page.skipped);
+            note(i, page.input, page.skipped, EOcrFailure::None, page.systemError);
             continue;
         }
         if (!builder.AddPdfPage())

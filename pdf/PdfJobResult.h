@@ -31,6 +31,8 @@ enum class EPdfPageIssue {
     NoSuchFile,     // skipped: the picture file does not exist
     NotAFile,       // skipped: the path names a folder or a device
     NotAPicture,    // skipped: no picture the decoder accepts
+    Unreadable,     // skipped: the file cannot be opened (systemError says why)
+    TooLarge,       // skipped: more pixels than any camera takes (kMaxPicturePixels)
     TypeNotDrawn,   // a blank PDF page: only JPEG, PNG and BMP pictures are drawn
     NotDecoded,     // a blank PDF page: the BMP or PNG picture could not be decoded
     LibraryRefused, // the PDF library could not take the picture; the job stopped here
@@ -43,6 +45,7 @@ struct CPdfPageNote {
     EPdfPageIssue issue = EPdfPageIssue::NotAPicture;
     // For NoTextLayer: why recognition gave nothing (the language missing, say).
     EOcrFailure textFailure = EOcrFailure::None;
+    int systemError = 0; // errno, for Unreadable
 };
 
 struct CPdfJobResult {

@@ -209,8 +209,14 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     CTerminalProgress bar(progressStream);
     CPdfTerminalDelegate delegate(bar, err);
     // Folders are searched and sorted as the import of the program does it.
-    const QStringList pictures = ExpandPictureArguments(
-        *named, settings.recursive != 0, options->order.value_or(settings.pictureImportOrder));
+    std::vector<CUnreadableFolder> unreadable;
+    const QStringList pictures =
+        ExpandPictureArguments(*named, settings.recursive != 0,
+                               options->order.value_or(settings.pictureImportOrder), &unreadable);
+    for (const CUnreadableFolder& folder : unreadable)
+        err << "quillmark pdf: " << folder.path
+            << ": cannot read the folder: " << QString::fromLocal8Bit(std::strerror(folder.error))
+            << Qt::endl;
     const CPdfJobResult result = CPdfJob(job, delegate).RunOnPictures(pictures);
     bar.Finish();
 
@@ -247,7 +253,7 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
             << (result.pagesWritten == 1 ? " page" : " pages") << ", "
             << kPaperSizes[size < kPaperSizes.size() ? size : kDefaultPaperSize].name << ", "
             << result.bytesWritten << " bytes" << Qt::endl;
-    return delegate.Notes() ? 1 : 0;
+    return delegate.Notes() || !unreadable.empty() ? 1 : 0;
 }
 
 int RunPdfCommand(const QStringList& args) {

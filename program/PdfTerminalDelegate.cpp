@@ -1,5 +1,9 @@
 #include "program/PdfTerminalDelegate.h"
 
+#include "imaging/PictureFile.h"
+
+#include <cstring>
+
 namespace {
 
 QString Why(EPdfPageIssue issue) {
@@ -7,6 +11,11 @@ QString Why(EPdfPageIssue issue) {
     case EPdfPageIssue::NoSuchFile: return "skipped: no such file";
     case EPdfPageIssue::NotAFile: return "skipped: not a file";
     case EPdfPageIssue::NotAPicture: return "skipped: not a picture that can be read";
+    case EPdfPageIssue::Unreadable: return "skipped: cannot be opened: ";
+    case EPdfPageIssue::TooLarge:
+        return QStringLiteral("skipped: more than %1 million pixels, larger than any camera's "
+                              "picture")
+            .arg(kMaxPicturePixels / 1000000);
     case EPdfPageIssue::TypeNotDrawn:
         return "only JPEG, PNG and BMP pictures are drawn; its page is blank";
     case EPdfPageIssue::NotDecoded: return "could not be decoded; its page is blank";
@@ -47,6 +56,8 @@ void CPdfTerminalDelegate::OnPageNote(const CPdfPageNote& note) {
                                  : QStringLiteral("out of memory");
     if (note.issue == EPdfPageIssue::NoTextLayer)
         why += WhyNoText(note.textFailure);
+    if (note.issue == EPdfPageIssue::Unreadable)
+        why += QString::fromLocal8Bit(std::strerror(note.systemError));
     m_err << "quillmark pdf: " << note.path << ": " << why << Qt::endl;
     ++m_notes;
 }

@@ -76,9 +76,9 @@ std::unique_ptr<CPage> MakePageFromFile(const QString& path, bool autoPortrait, 
 }
 
 std::unique_ptr<CPage> MakePdfPageFromFile(const QString& path, bool autoPortrait,
-                                           const CScanCopyOptions& scan) {
+                                           const CScanCopyOptions& scan, EPictureProblem* problem) {
     CPictureHeader header;
-    if (!ReadPictureHeader(path, &header))
+    if (!ReadPictureHeader(path, &header, problem))
         return nullptr;
     // The scanned copy is a JPEG of our own writing: its header check is enough.
     if (auto scanned = NewScannedPage(path, scan, autoPortrait))
@@ -87,8 +87,11 @@ std::unique_ptr<CPage> MakePdfPageFromFile(const QString& path, bool autoPortrai
     // The header check of a JPEG covers its whole structure; other formats prove themselves
     // by decoding.
     if (!IsJpeg(header.format)) {
-        if (!page->BuildThumb(nullptr, kCheckBox, kCheckBox))
+        if (!page->BuildThumb(nullptr, kCheckBox, kCheckBox)) {
+            if (problem)
+                *problem = EPictureProblem::NotAPicture;
             return nullptr;
+        }
         page->thumb.Clear();
         page->boxWidth = page->boxHeight = 0;
     }

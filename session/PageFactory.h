@@ -4,6 +4,7 @@
 // command does it without screens.
 
 #include "app/AppSettings.h"
+#include "imaging/PictureFile.h"
 #include "imaging/ScanCopy.h"
 #include "session/Page.h"
 
@@ -30,9 +31,11 @@ std::unique_ptr<CPage> MakePageFromFile(const QString& path, bool autoPortrait, 
 // The same page for a PDF only: no thumbnail, and a JPEG is checked without decoding its
 // pixels (frame header, size, components, scans, data complete up to its end). Other
 // pictures are decoded at a small scale, as the thumbnail would decode them. Null for a file
-// that MakePageFromFile would refuse. `scan` as for MakePageFromFile.
+// that MakePageFromFile would refuse, and then `problem` (may be null) says why. `scan` as
+// for MakePageFromFile.
 std::unique_ptr<CPage> MakePdfPageFromFile(const QString& path, bool autoPortrait,
-                                           const CScanCopyOptions& scan = {});
+                                           const CScanCopyOptions& scan = {},
+                                           EPictureProblem* problem = nullptr);
 
 // What the StraightenPages and EnhanceLook settings ask of each new page.
 CScanCopyOptions ScanCopyOptionsOf(const CAppSettings& settings);

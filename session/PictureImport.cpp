@@ -81,14 +81,15 @@ CFolderImportResult ImportPictureFolder(CSession& session, CAppSettings& setting
 }
 
 QStringList ExpandPictureArguments(const QStringList& filesAndFolders, bool recursive,
-                                   std::uint32_t order) {
+                                   std::uint32_t order,
+                                   std::vector<CUnreadableFolder>* unreadable) {
     QStringList pictures;
     for (const QString& argument : filesAndFolders) {
         if (!QFileInfo(argument).isDir()) {
             pictures.append(argument);
             continue;
         }
-        std::vector<CFoundFile> files = FindPictures(argument, recursive);
+        std::vector<CFoundFile> files = FindPictures(argument, recursive, {}, unreadable);
         SortFoundFiles(files, order);
         for (const CFoundFile& file : files)
             pictures.append(FoundFilePath(argument, file));

@@ -51,6 +51,8 @@ CFolderImportResult ImportPictureFolder(CSession& session, CAppSettings& setting
                                         const QString& folder, CFolderImportDelegate& delegate);
 
 // The pictures named by a command line: a file stands for itself, a folder for its pictures
-// found and sorted as a folder import does it ("Ask me" keeps the found order).
+// found and sorted as a folder import does it ("Ask me" keeps the found order). Folders that
+// could not be listed go to `unreadable` (when given).
 QStringList ExpandPictureArguments(const QStringList& filesAndFolders, bool recursive,
-                                   std::uint32_t order);
+                                   std::uint32_t order,
+                                   std::vector<CUnreadableFolder>* unreadable = nullptr);

@@ -3,9 +3,12 @@
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 
 #include <set>
+
+#include <dirent.h>
 
 namespace {
 
@@ -35,14 +38,30 @@ bool Glob(QStringView name, QStringView mask) {
     return m == mask.size();
 }
 
+// Whether the folder can be listed; errno says why not.
+bool CanList(const QString& folder) {
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return false;
+    ::closedir(dir);
+    return true;
+}
+
 bool SearchIn(const QString& root, const QString& relative, const QString& mask,
-              const CFoundCollector& collector, bool recursive, std::set<QString>& visited) {
+              const CFoundCollector& collector, bool recursive, std::set<QString>& visited,
+              const CUnreadableCollector& unreadable) {
     const QString folder = relative.isEmpty()    ? root
                            : root.endsWith(u'/') ? root + relative
                                                  : root + u'/' + relative;
     const QString canonical = QFileInfo(folder).canonicalFilePath();
     if (canonical.isEmpty() || !visited.insert(canonical).second)
         return true;
+    if (!CanList(folder)) {
+        // Without a word, an empty result would look like a folder without pictures.
+        if (unreadable)
+            unreadable({folder, errno});
+        return true;
+    }
 
     const QString prefix = relative.isEmpty() ? QString() : relative + u'/';
     QStringList subfolders;
@@ -70,7 +89,7 @@ bool SearchIn(const QString& root, const QString& relative, const QString& mask,
             return false;
     }
     for (const QString& sub : subfolders)
-        if (!SearchIn(root, prefix + sub, mask, collector, recursive, visited))
+        if (!SearchIn(root, prefix + sub, mask, collector, recursive, visited, unreadable))
             return false;
     return true;
 }
@@ -84,17 +103,23 @@ bool MatchesMask(const QString& name, const QString& mask) {
 }
 
 bool SearchFolder(const QString& folder, const QString& mask, const CFoundCollector& collector,
-                  bool recursive) {
+                  bool recursive, const CUnreadableCollector& unreadable) {
     std::set<QString> visited;
     QString root = folder;
     while (root.size() > 1 && root.endsWith(u'/'))
         root.chop(1);
-    return SearchIn(root, QString(), mask, collector, recursive, visited);
+    return SearchIn(root, QString(), mask, collector, recursive, visited, unreadable);
 }
 
 std::vector<CFoundFile> FindPictures(const QString& folder, bool recursive,
-                                     const std::function<void(int count)>& found) {
+                                     const std::function<void(int count)>& found,
+                                     std::vector<CUnreadableFolder>* unreadable) {
     std::vector<CFoundFile> files;
+    std::set<QString> told; // each mask searches again: each folder is named once
+    const CUnreadableCollector tell = [&](const CUnreadableFolder& problem) {
+        if (unreadable && told.insert(problem.path).second)
+            unreadable->push_back(problem);
+    };
     for (const char* mask : kPictureMasks) {
         SearchFolder(
             folder, QString::fromLatin1(mask),
@@ -104,7 +129,7 @@ std::vector<CFoundFile> FindPictures(const QString& folder, bool recursive,
                     found(int(files.size()));
                 return true;
             },
-            recursive);
+            recursive, tell);
     }
     return files;
 }

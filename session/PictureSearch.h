@@ -25,6 +25,13 @@ struct CFoundFile {
 // Called once for every file found; returning false stops the whole search.
 using CFoundCollector = std::function<bool(const CFoundFile& file)>;
 
+// A folder the search could not list, and why (errno: EACCES, say).
+struct CUnreadableFolder {
+    QString path;
+    int error = 0;
+};
+using CUnreadableCollector = std::function<void(const CUnreadableFolder& folder)>;
+
 // The masks of a folder import, searched in this order: a file is found by one mask at most.
 inline constexpr std::array<const char*, 4> kPictureMasks = {"*.jpeg", "*.jpg", "*.png", "*.bmp"};
 
@@ -34,14 +41,17 @@ bool MatchesMask(const QString& name, const QString& mask);
 
 // Gives the collector every file of `folder` matching `mask`; with `recursive`, then searches
 // each subfolder the same way, to any depth. Hidden entries (names starting with ".") are
-// left out, and a folder reached twice through links is searched once. False when the
+// left out, and a folder reached twice through links is searched once. A folder that cannot
+// be listed is handed to `unreadable` (when given) and searched no further. False when the
 // collector stopped the search.
 bool SearchFolder(const QString& folder, const QString& mask, const CFoundCollector& collector,
-                  bool recursive);
+                  bool recursive, const CUnreadableCollector& unreadable = {});
 
 // Every picture of `folder` (the four masks in order). `found` is called after each file.
+// The folders that could not be listed go to `unreadable` (when given), each once.
 std::vector<CFoundFile> FindPictures(const QString& folder, bool recursive,
-                                     const std::function<void(int count)>& found = {});
+                                     const std::function<void(int count)>& found = {},
+                                     std::vector<CUnreadableFolder>* unreadable = nullptr);
 
 // The full path of a found file.
 QString FoundFilePath(const QString& folder, const CFoundFile& file);

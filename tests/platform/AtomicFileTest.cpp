@@ -10,7 +10,12 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <csignal>
+
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -90,7 +95,7 @@ TEST_F(AtomicFileTest, StreamingWriterThatGivesUpKeepsTheOldFile) {
     EXPECT_EQ(ReadFile(path), QByteArray("whole"));
 }
 
-TEST_F(AtomicFileTest, TheNewContentsGoToAPartFileBesideTheTarget) {
+TEST_F(AtomicFileTest, TheNewContentsHaveNoNameUntilTheyReplaceTheTarget) {
     const QString path = PathIn("out.pdf");
     WriteFile(path, "old");
     QStringList during;
@@ -98,12 +103,125 @@ TEST_F(AtomicFileTest, TheNewContentsGoToAPartFileBesideTheTarget) {
         during = Files();
         return ::write(fd, "new", 3) == 3;
     }));
+    EXPECT_EQ(during, QStringList{"out.pdf"});
+    EXPECT_EQ(ReadFile(path), QByteArray("new"));
+    EXPECT_EQ(Files(), QStringList{"out.pdf"});
+}
+
+TEST_F(AtomicFileTest, WithoutUnnamedFilesTheContentsGoToALockedPartFile) {
+    const QString path = PathIn("out.pdf");
+    WriteFile(path, "old");
+    QStringList during;
+    bool locked = false;
+    ASSERT_TRUE(platform::ReplaceFileAtomically(
+        path,
+        [&](int fd) {
+            during = Files();
+            // Another open file of the same file cannot take the writer's lock.
+            const int other = ::open(QFile::encodeName(PathIn(during.value(1))).constData(),
+                                     O_RDONLY | O_CLOEXEC);
+            locked = other >= 0 && ::flock(other, LOCK_EX | LOCK_NB) != 0;
+            if (other >= 0)
+                ::close(other);
+            return ::write(fd, "new", 3) == 3;
+        },
+        nullptr, platform::ETemporaryFile::Named));
     ASSERT_EQ(during.size(), 2) << during.join(' ').toStdString();
     EXPECT_EQ(during[0], "out.pdf");
-    EXPECT_TRUE(
-        QRegularExpression("^out\\.pdf\\.[A-Za-z0-9]{6}\\.part$").match(during[1]).hasMatch())
+    EXPECT_TRUE(QRegularExpression("^out\\.pdf\\.quillmark-[A-Za-z0-9]{6}\\.part$")
+                    .match(during[1])
+                    .hasMatch())
         << during[1].toStdString();
+    EXPECT_TRUE(locked);
+    EXPECT_EQ(ReadFile(path), QByteArray("new"));
     EXPECT_EQ(Files(), QStringList{"out.pdf"});
+
+    // A writer that gives up leaves nothing either.
+    EXPECT_FALSE(platform::ReplaceFileAtomically(
+        path, [](int fd) { return ::write(fd, "half", 4) < 0; }, nullptr,
+        platform::ETemporaryFile::Named));
+    EXPECT_EQ(ReadFile(path), QByteArray("new"));
+    EXPECT_EQ(Files(), QStringList{"out.pdf"});
+}
+
+TEST_F(AtomicFileTest, AReplacementRemovesWhatKilledWritersLeftInTheFolder) {
+    // Left by writers that are gone: nobody holds them locked.
+    WriteFile(PathIn("a.pdf.quillmark-Ab12Cd.part"), "killed while writing a.pdf");
+    WriteFile(PathIn("registry.reg.quillmark-zzzzzz.part"), "killed while writing the registry");
+    WriteFile(PathIn("out.pdf.X1y2Z3.part"), "left by an earlier version for out.pdf");
+    // A writer that is still at work holds its file locked.
+    WriteFile(PathIn("b.pdf.quillmark-Live01.part"), "still being written");
+    const int live = ::open(QFile::encodeName(PathIn("b.pdf.quillmark-Live01.part")).constData(),
+                            O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(live, 0);
+    ASSERT_EQ(::flock(live, LOCK_EX), 0);
+    // Names that only look alike are the user's.
+    for (const char* name : {"report.backup.part", "other.pdf.X1y2Z3.part", "quillmark-abcdef.part",
+                             "a.pdf.quillmark-Ab12C.part", "a.pdf.quillmark-Ab12Cd.parts"})
+        WriteFile(PathIn(name), "the user's");
+    ASSERT_TRUE(QDir().mkdir(PathIn("c.pdf.quillmark-Folder.part")));
+    ASSERT_TRUE(QFile::link(PathIn("report.backup.part"), PathIn("d.pdf.quillmark-Link01.part")));
+
+    ASSERT_TRUE(platform::WriteFileAtomically(PathIn("out.pdf"), "new"));
+    EXPECT_EQ(Files(), (QStringList{"a.pdf.quillmark-Ab12C.part", "a.pdf.quillmark-Ab12Cd.parts",
+                                    "b.pdf.quillmark-Live01.part", "d.pdf.quillmark-Link01.part",
+                                    "other.pdf.X1y2Z3.part", "out.pdf", "quillmark-abcdef.part",
+                                    "report.backup.part"}));
+    EXPECT_TRUE(QFileInfo(PathIn("c.pdf.quillmark-Folder.part")).isDir());
+    ::close(live);
+    // Its writer gone, the next replacement takes it.
+    ASSERT_TRUE(platform::WriteFileAtomically(PathIn("out.pdf"), "newer"));
+    EXPECT_FALSE(QFile::exists(PathIn("b.pdf.quillmark-Live01.part")));
+}
+
+// A writer killed in the middle, in a process of its own: with an unnamed file nothing stays;
+// with a named one, the next replacement in the folder removes it. The old file stays whole.
+TEST_F(AtomicFileTest, AKilledWriterLeavesNothingBehind) {
+    for (const auto kind : {platform::ETemporaryFile::Unnamed, platform::ETemporaryFile::Named}) {
+        SCOPED_TRACE(kind == platform::ETemporaryFile::Named ? "named" : "unnamed");
+        const QString path = PathIn("out.pdf");
+        WriteFile(path, "old contents");
+        int ready[2];
+        ASSERT_EQ(::pipe(ready), 0);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ::close(ready[0]);
+            platform::ReplaceFileAtomically(
+                path,
+                [&](int fd) {
+                    const QByteArray half(64 * 1024, 'n');
+                    const bool written =
+                        ::write(fd, half.constData(), std::size_t(half.size())) == half.size();
+                    // Tells the test it is halfway, then waits to be killed.
+                    if (written && ::write(ready[1], "w", 1) == 1)
+                        ::pause();
+                    return false;
+                },
+                nullptr, kind);
+            ::_exit(1);
+        }
+        ::close(ready[1]);
+        char c = 0;
+        const bool halfway = ::read(ready[0], &c, 1) == 1;
+        ::close(ready[0]);
+        const QStringList during = Files();
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(halfway);
+        EXPECT_EQ(ReadFile(path), QByteArray("old contents"));
+        if (kind == platform::ETemporaryFile::Unnamed) {
+            EXPECT_EQ(during, QStringList{"out.pdf"});
+            EXPECT_EQ(Files(), QStringList{"out.pdf"});
+        } else {
+            EXPECT_EQ(during.size(), 2);
+            EXPECT_EQ(Files().size(), 2);
+        }
+        ASSERT_TRUE(platform::WriteFileAtomically(PathIn("other.txt"), "x", nullptr));
+        EXPECT_EQ(Files(), (QStringList{"other.txt", "out.pdf"}));
+        QFile::remove(PathIn("other.txt"));
+    }
 }
 
 TEST_F(AtomicFileTest, CopyReplacesTheTargetAndKeepsTheSource) {

@@ -5,15 +5,23 @@
 #include "program/PdfCommandOptions.h"
 #include "tests/pdf/PdfFile.h"
 #include "tests/pdf/TestPictures.h"
+#include "tests/support/NoPermissionOverride.h"
 #include "tests/support/TempHome.h"
+#include "tests/support/WaitFor.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryFile>
 
+#include <atomic>
 #include <cstdio>
 #include <map>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -28,7 +36,9 @@ protected:
         std::fclose(sink);
         return status;
     }
-    QStringList Leftovers() const { return QDir(Home()).entryList({"*.part"}, QDir::Files); }
+    QStringList Leftovers() const {
+        return QDir(Home()).entryList({"*.part"}, QDir::Files | QDir::Hidden);
+    }
     QString m_out, m_err;
 };
 
@@ -170,6 +180,110 @@ TEST_F(PdfCommandTest, AnExistingOutputIsReplacedOnlyByAWholePdf) {
     EXPECT_EQ(Run({"-o", PathIn("out.pdf"), PathIn("a.jpg")}), 0);
     EXPECT_TRUE(ReadFile(PathIn("out.pdf")).startsWith("%PDF-1.3"));
     EXPECT_TRUE(Leftovers().isEmpty());
+}
+
+// The CRC of a PNG chunk (ISO 3309), which the reader checks for the header chunk.
+quint32 PngCrc(const QByteArray& bytes) {
+    quint32 crc = 0xFFFFFFFFu;
+    for (char byte : bytes) {
+        crc ^= quint8(byte);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// Hostile inputs: each is named with the reason, the rest still makes the PDF, and nothing
+// blocks. Should the FIFO block a reader, the test opens its other end to release it, so that
+// it fails instead of hanging.
+TEST_F(PdfCommandTest, AFifoAHugePictureAndALyingJpegAreNamedAndSkipped) {
+    ASSERT_TRUE(SaveJpeg(PathIn("good.jpg"), 40, 30));
+    const QString fifo = PathIn("fifo.jpg");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // A PNG that declares 60000 x 60000 pixels (its data is beside the point).
+    const auto be32 = [](quint32 v) {
+        const char b[4] = {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
+        return QByteArray(b, 4);
+    };
+    const auto chunk = [&](const char* type, const QByteArray& body) {
+        return be32(quint32(body.size())) + QByteArray(type) + body +
+               be32(PngCrc(QByteArray(type) + body));
+    };
+    WriteFile(PathIn("bomb.png"),
+              QByteArray::fromHex("89504E470D0A1A0A") +
+                  chunk("IHDR", be32(60000) + be32(60000) + QByteArray::fromHex("0800000000")) +
+                  chunk("IDAT", QByteArray::fromHex("789C6300000001000100")) + chunk("IEND", {}));
+    // A JPEG of 640 x 480 whose frame claims 20000 x 15000.
+    ASSERT_TRUE(SaveJpeg(PathIn("small.jpg"), 640, 480));
+    QByteArray lying = ReadFile(PathIn("small.jpg"));
+    const int sof = int(lying.indexOf(QByteArray::fromHex("FFC0")));
+    ASSERT_GT(sof, 0);
+    lying.replace(sof + 5, 4, QByteArray::fromHex("3A984E20")); // 15000 high, 20000 wide
+    WriteFile(PathIn("lying.jpg"), lying);
+
+    std::atomic<bool> done{false};
+    int status = -1;
+    std::thread run([&] {
+        status = Run({"-o", PathIn("out.pdf"), fifo, PathIn("bomb.png"), PathIn("lying.jpg"),
+                      PathIn("good.jpg")});
+        done = true;
+    });
+    const bool quick = WaitFor([&] { return done.load(); }, std::chrono::seconds(30));
+    WaitFor([&] {
+        const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0)
+            ::close(fd);
+        return done.load();
+    });
+    run.join();
+    EXPECT_TRUE(quick) << "the command blocked";
+    EXPECT_EQ(status, 1);
+    EXPECT_TRUE(m_err.contains("fifo.jpg: skipped: not a file")) << m_err.toStdString();
+    EXPECT_TRUE(m_err.contains(
+        "bomb.png: skipped: more than 500 million pixels, larger than any camera's picture"))
+        << m_err.toStdString();
+    EXPECT_TRUE(m_err.contains("lying.jpg: skipped: not a picture that can be read"))
+        << m_err.toStdString();
+    CPdfFile file;
+    ASSERT_TRUE(file.Load(PathIn("out.pdf"))) << file.Error().toStdString();
+    EXPECT_EQ(file.Pages().size(), 1);
+}
+
+// What cannot be read for want of permission is named with the reason, folders too; as root
+// as well, with the capabilities that override permissions set aside.
+TEST_F(PdfCommandTest, UnreadableFoldersAndFilesAreNamedWithTheReason) {
+    ASSERT_TRUE(SaveJpeg(PathIn("good.jpg"), 40, 30));
+    ASSERT_TRUE(QDir().mkdir(PathIn("locked")));
+    ASSERT_TRUE(SaveJpeg(PathIn("locked/inside.jpg"), 40, 30));
+    ASSERT_TRUE(SaveJpeg(PathIn("secret.jpg"), 40, 30));
+    ASSERT_EQ(::chmod(QFile::encodeName(PathIn("locked")).constData(), 0), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(PathIn("secret.jpg")).constData(), 0), 0);
+    {
+        CNoPermissionOverride noOverride;
+        if (!noOverride.Holds()) {
+            ::chmod(QFile::encodeName(PathIn("locked")).constData(), 0700);
+            GTEST_SKIP() << "file permissions cannot be made to hold here";
+        }
+        EXPECT_EQ(Run({"-o", PathIn("none.pdf"), PathIn("locked")}), 1);
+        EXPECT_TRUE(
+            m_err.contains(PathIn("locked") + ": cannot read the folder: Permission denied"))
+            << m_err.toStdString();
+        EXPECT_TRUE(m_err.contains("no picture could be used")) << m_err.toStdString();
+        EXPECT_FALSE(QFile::exists(PathIn("none.pdf")));
+
+        EXPECT_EQ(Run({"-o", PathIn("out.pdf"), PathIn("locked"), PathIn("secret.jpg"),
+                       PathIn("good.jpg")}),
+                  1);
+        EXPECT_TRUE(
+            m_err.contains(PathIn("locked") + ": cannot read the folder: Permission denied"))
+            << m_err.toStdString();
+        EXPECT_TRUE(m_err.contains("secret.jpg: skipped: cannot be opened: Permission denied"))
+            << m_err.toStdString();
+    }
+    ::chmod(QFile::encodeName(PathIn("locked")).constData(), 0700);
+    CPdfFile file;
+    ASSERT_TRUE(file.Load(PathIn("out.pdf"))) << file.Error().toStdString();
+    EXPECT_EQ(file.Pages().size(), 1);
 }
 
 TEST_F(PdfCommandTest, EveryOptionInTheTableIsTakenAndShown) {
