@@ -4,13 +4,16 @@
 #   make bench  build and run the benchmarks (installs the tools they compare against)
 #   make asan   build and test with AddressSanitizer and UndefinedBehaviorSanitizer
 #   make format format every C++ source with the checked-in .clang-format
+#   make fuzz   build the libFuzzer targets with clang and run each for FUZZ_SECONDS (60)
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = $(patsubst tests/fuzz/%-seeds,qm_%_fuzz,$(wildcard tests/fuzz/*-seeds))
 export QUILLMARK_HOME ?= $(CURDIR)/$(BUILD)/home
 
-.PHONY: all deps configure build run test bench asan format clean
+.PHONY: all deps configure build run test bench asan fuzz format clean
 
 all: build
 
@@ -44,8 +47,15 @@ asan: deps
 	cd $(BUILD)-asan && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  ctest --output-on-failure -j $(JOBS) --timeout 300
 
+fuzz:
+	@bash scripts/install-deps.sh --fuzz
+	CC=clang CXX=clang++ cmake -S . -B $(BUILD)-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DQM_FUZZ=ON -DQM_BUILD_TESTS=OFF
+	cmake --build $(BUILD)-fuzz -j $(JOBS) --target $(FUZZ_TARGETS)
+	@bash scripts/run-fuzz.sh "$(BUILD)-fuzz" $(FUZZ_SECONDS)
+
 format: deps
 	@bash scripts/format.sh
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-bench
+	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-bench $(BUILD)-fuzz

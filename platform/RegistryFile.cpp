@@ -205,8 +205,13 @@ std::optional<CRegTree> ParseRegistryText(const QByteArray& bytes, QString* erro
     for (int i = 0; i < raw.size(); ++i) {
         QString line = raw[i].trimmed();
         const int first = i + 1;
-        while (line.endsWith(u'\\') && line.contains(QLatin1String("=hex")) && i + 1 < raw.size())
-            line = line.chopped(1) + raw[++i].trimmed();
+        // Appended in place: a value continued over many lines costs linear time.
+        if (line.endsWith(u'\\') && line.contains(QLatin1String("=hex"))) {
+            while (line.endsWith(u'\\') && i + 1 < raw.size()) {
+                line.chop(1);
+                line += QStringView(raw[++i]).trimmed();
+            }
+        }
         lines << line;
         lineNumbers << first;
     }

@@ -3,6 +3,7 @@
 # Idempotent: only packages that are missing are installed.
 #   scripts/install-deps.sh          build, run and test dependencies
 #   scripts/install-deps.sh --bench  also the tools the benchmarks compare against
+#   scripts/install-deps.sh --fuzz   also clang and libFuzzer for the fuzz targets
 set -euo pipefail
 
 packages=(
@@ -29,9 +30,13 @@ packages=(
   xvfb dbus at-spi2-core python3-pyatspi
 )
 bench_packages=(img2pdf libjpeg-turbo-progs libvips-tools tesseract-ocr)
+fuzz_packages=(clang-14 libclang-rt-14-dev)
 
 if [[ "${1:-}" == "--bench" ]]; then
   packages+=("${bench_packages[@]}")
+fi
+if [[ "${1:-}" == "--fuzz" ]]; then
+  packages+=("${fuzz_packages[@]}")
 fi
 
 missing=()
