@@ -5,6 +5,7 @@
 #   make asan   build and test with AddressSanitizer and UndefinedBehaviorSanitizer
 #   make format format every C++ source with the checked-in .clang-format
 #   make fuzz   build the libFuzzer targets with clang and run each for FUZZ_SECONDS (60)
+#   make package build the Debian package build/quillmark_<version>_<arch>.deb
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
@@ -13,7 +14,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = $(patsubst tests/fuzz/%-seeds,qm_%_fuzz,$(wildcard tests/fuzz/*-seeds))
 export QUILLMARK_HOME ?= $(CURDIR)/$(BUILD)/home
 
-.PHONY: all deps configure build run test bench asan fuzz format clean
+.PHONY: all deps configure build run test bench asan fuzz format package clean
 
 all: build
 
@@ -53,6 +54,8 @@ fuzz:
 	  -DQM_FUZZ=ON -DQM_BUILD_TESTS=OFF
 	cmake --build $(BUILD)-fuzz -j $(JOBS) --target $(FUZZ_TARGETS)
 	@bash scripts/run-fuzz.sh "$(BUILD)-fuzz" $(FUZZ_SECONDS)
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 format: deps
 	@bash scripts/format.sh
