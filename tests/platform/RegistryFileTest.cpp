@@ -80,8 +80,10 @@ TEST(RegistryFileTest, TextsWithByteOrderMarksAndLoneSurrogatesSurviveTheFile) {
     CRegTree tree;
     auto& node = tree[CanonicalRegPath("HKEY_USERS\\K")];
     node.path = "HKEY_USERS\\K";
-    const std::vector<std::u16string> texts = {u"\uFEFFk", u"\uFFFEab", u"a\xD800" u"b", u"\xDC00",
-                                               u"ok \U0001F4C4"};
+    const std::vector<std::u16string> texts = {u"\uFEFFk", u"\uFFFEab",
+                                               u"a\xD800"
+                                               u"b",
+                                               u"\xDC00", u"ok \U0001F4C4"};
     for (std::size_t i = 0; i < texts.size(); ++i)
         node.values.push_back({QString::number(i), 1,
                                QByteArray(reinterpret_cast<const char*>(texts[i].c_str()),
