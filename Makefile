@@ -6,15 +6,18 @@
 #   make debug  build and test a Debug build (preset debug, in build-debug)
 #   make format format every C++ source with clang-format-14 and the checked-in .clang-format
 #   make tidy   run clang-tidy-14 with the checked-in .clang-tidy over every source of the build
+#   make fuzz   build the libFuzzer targets with clang and run each for FUZZ_SECONDS (60)
 #   make package build the Debian package build/quillmark_<version>_<arch>.deb
 # CMAKE_FLAGS reaches every configure step, e.g. make test CMAKE_FLAGS=-DQM_WERROR=ON.
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = $(patsubst tests/fuzz/%-seeds,qm_%_fuzz,$(wildcard tests/fuzz/*-seeds))
 export QUILLMARK_HOME ?= $(CURDIR)/$(BUILD)/home
 
-.PHONY: all deps configure build run test bench asan debug format tidy package clean
+.PHONY: all deps configure build run test bench asan debug fuzz format tidy package clean
 
 all: build
 
@@ -54,6 +57,12 @@ debug: deps
 	cmake --build --preset debug -j $(JOBS)
 	ctest --preset debug -j $(JOBS)
 
+fuzz:
+	@bash scripts/install-deps.sh --fuzz
+	CC=clang-14 CXX=clang++-14 cmake -S . -B $(BUILD)-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DQM_FUZZ=ON -DQM_BUILD_TESTS=OFF
+	cmake --build $(BUILD)-fuzz -j $(JOBS) --target $(FUZZ_TARGETS)
+	@bash scripts/run-fuzz.sh "$(BUILD)-fuzz" $(FUZZ_SECONDS)
 package: build
 	cd $(BUILD) && cpack -G DEB
 
@@ -65,4 +74,4 @@ tidy: configure
 	@bash scripts/tidy.sh "$(BUILD)" $(JOBS)
 
 clean:
-	rm -rf $(BUILD) build-asan build-debug $(BUILD)-bench
+	rm -rf $(BUILD) build-asan build-debug $(BUILD)-bench $(BUILD)-fuzz

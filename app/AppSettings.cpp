@@ -98,7 +98,9 @@ platform::CRegKey SettingsKey(const QString& group) {
     return CRegKey(HKEY_LOCAL_MACHINE, SettingsKeyPath(group));
 }
 
-void LoadSettings(CAppSettings& settings) {
+namespace {
+
+void ReadSettings(CAppSettings& settings) {
     const QString personal = GetSpecialFolder(kSpecialFolderPersonal);
     for (const D& d : Table()) {
         CRegKey key = SettingsKey(d.group);
@@ -111,6 +113,21 @@ void LoadSettings(CAppSettings& settings) {
             settings.*d.number = value <= d.maxNumber ? value : d.defaultNumber;
         }
     }
+}
+
+} // namespace
+
+void LoadSettings(CAppSettings& settings) {
+    // In one update: the record is the registry as it is now, and the defaults of a first
+    // start are written once, only where no other process has written a value meanwhile.
+    bool read = false;
+    UpdateRegistry([&] {
+        ReadSettings(settings);
+        read = true;
+        return true;
+    });
+    if (!read) // the registry's lock could not be had: read what this process sees
+        ReadSettings(settings);
 }
 
 void LoadSettings() {

@@ -125,12 +125,13 @@ QString SettingsKeyPath(const QString& group);
 platform::CRegKey SettingsKey(const QString& group);
 
 // The stored value; when it is missing or of another type, `defaultValue` is written and
-// returned, or, when even that cannot be written, the type's empty value (0, "").
+// returned, or, when even that cannot be written, the type's empty value (0, ""). A value
+// another process stored meanwhile is not overwritten by the default.
 template <platform::RegValueType T>
 T ReadOrWriteDefault(platform::CRegKey& key, const QString& name, const T& defaultValue) {
     if (auto value = key.Read<T>(name))
         return *value;
-    return key.Write(name, defaultValue) ? defaultValue : T{};
+    return key.SetDefault(name, defaultValue) && key.Flush() ? defaultValue : T{};
 }
 
 // Camera resolutions by "CameraRes" index: 0 leaves the camera's own default.

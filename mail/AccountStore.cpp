@@ -3,6 +3,7 @@
 #include "app/AppSettings.h"
 #include "mail/MailMessage.h"
 #include "platform/RegKey.h"
+#include "platform/Registry.h"
 
 #include <QRegularExpression>
 
@@ -12,9 +13,6 @@ namespace {
 
 const char kAccountsValue[] = "Accounts";
 const char kContactsValue[] = "ContactsFolder";
-const QStringList kAccountValues = {
-    "Name",     "Transport", "Store",           "From",         "Host",  "Port",
-    "Security", "User",      "PasswordCommand", "PasswordFile", "CaFile"};
 
 QString StoreIdFor(const QString& name, const QStringList& taken) {
     QString base;
@@ -54,13 +52,22 @@ QStringList CAccountStore::StoreIds() const {
     return ids;
 }
 
-bool CAccountStore::WriteStoreIds(const QStringList& ids) {
-    return MailKey().Write(kAccountsValue, ids.join(';'));
+QStringList CAccountStore::LiveStoreIds() const {
+    QStringList ids;
+    for (const QString& id : StoreIds())
+        if (!IsStale(id))
+            ids << id;
+    return ids;
+}
+
+bool CAccountStore::IsStale(const QString& storeId) {
+    // An id whose key is gone or empty (a removed account, an edit by hand) names no store.
+    return AccountKey(storeId).ValueCount() == 0;
 }
 
 std::vector<CStoreRow> CAccountStore::ReadRows() const {
     std::vector<CStoreRow> rows;
-    for (const QString& id : StoreIds()) {
+    for (const QString& id : LiveStoreIds()) {
         const CRegKey key = AccountKey(id);
         CStoreRow row;
         const auto name = key.Read<QString>("Name");
@@ -113,6 +120,14 @@ std::vector<CMailAccount> CAccountStore::Accounts() const {
     return accounts;
 }
 
+bool CAccountStore::HasControlCharacters(const QString& text) {
+    for (QChar c : text)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+            c.category() == QChar::Separator_Paragraph)
+            return true;
+    return false;
+}
+
 bool CAccountStore::Add(CMailAccount& account, QString* error) {
     auto fail = [&](const QString& why) {
         if (error)
@@ -124,6 +139,19 @@ bool CAccountStore::Add(CMailAccount& account, QString* error) {
         return fail(QStringLiteral("an account needs a name"));
     if (account.name.size() > 200)
         return fail(QStringLiteral("the account name is too long"));
+    // A line break in a value would reach a terminal or a mail header raw.
+    const std::pair<const char*, const QString*> texts[] = {
+        {"name", &account.name},
+        {"sender address", &account.from},
+        {"server", &account.host},
+        {"user", &account.user},
+        {"password command", &account.passwordCommand},
+        {"password file", &account.passwordFile},
+        {"certificate file", &account.caFile}};
+    for (const auto& [what, text] : texts)
+        if (HasControlCharacters(*text))
+            return fail(QStringLiteral("the %1 holds a line break or another control character")
+                            .arg(QLatin1String(what)));
     if (account.transport == EMailTransport::Sync && account.name != kSyncStoreName)
         return fail(QStringLiteral("a queue-only store is named %1; only that name is offered "
                                    "for sending")
@@ -137,55 +165,65 @@ bool CAccountStore::Add(CMailAccount& account, QString* error) {
         if (account.port < 0 || account.port > 65535)
             return fail(QStringLiteral("the port must be between 1 and 65535"));
     }
-    const QStringList ids = StoreIds();
-    for (const CStoreRow& row : ReadRows())
-        if (row.hasName && row.name.compare(account.name, Qt::CaseInsensitive) == 0)
-            return fail(QStringLiteral("an account named '%1' already exists").arg(row.name));
 
-    account.storeId = StoreIdFor(account.name, ids);
-    CRegKey key = AccountKey(account.storeId);
-    bool ok = key.Write("Name", account.name) && key.Write("Store", account.storeId);
-    if (ok && account.transport != EMailTransport::Sync)
-        ok = key.Write("Transport", TransportName(account.transport));
-    if (ok && account.transport == EMailTransport::Smtp) {
-        ok = key.Write("From", account.from) && key.Write("Host", account.host) &&
-             key.Write("Port", std::uint32_t(account.EffectivePort())) &&
-             key.Write("Security", SecurityName(account.security));
-        if (ok && !account.user.isEmpty())
-            ok = key.Write("User", account.user);
-        if (ok && !account.passwordCommand.isEmpty())
-            ok = key.Write("PasswordCommand", account.passwordCommand);
-        if (ok && !account.passwordFile.isEmpty())
-            ok = key.Write("PasswordFile", account.passwordFile);
-        if (ok && !account.caFile.isEmpty())
-            ok = key.Write("CaFile", account.caFile);
-    }
-    if (ok)
-        ok = WriteStoreIds(ids + QStringList{account.storeId});
-    if (!ok)
+    // The table is read and written under the registry's lock, as the file holds it now, and
+    // the account reaches the file in one replacement with the list: another writer's account
+    // is never lost, and a killed writer leaves either the whole account or none of it.
+    QString refusal;
+    const bool written = platform::UpdateRegistry([&] {
+        for (const CStoreRow& row : ReadRows())
+            if (row.hasName && row.name.compare(account.name, Qt::CaseInsensitive) == 0) {
+                refusal = QStringLiteral("an account named '%1' already exists").arg(row.name);
+                return false;
+            }
+        const QStringList ids = LiveStoreIds(); // stale ids go with this write
+        account.storeId = StoreIdFor(account.name, ids);
+        CRegKey key = AccountKey(account.storeId);
+        // What an earlier attempt may have left under this id must not become part of this
+        // account.
+        bool ok =
+            key.RemoveKey() && key.Set("Name", account.name) && key.Set("Store", account.storeId);
+        if (ok && account.transport != EMailTransport::Sync)
+            ok = key.Set("Transport", TransportName(account.transport));
+        if (ok && account.transport == EMailTransport::Smtp) {
+            ok = key.Set("From", account.from) && key.Set("Host", account.host) &&
+                 key.Set("Port", std::uint32_t(account.EffectivePort())) &&
+                 key.Set("Security", SecurityName(account.security));
+            const std::pair<const char*, const QString*> optional[] = {
+                {"User", &account.user},
+                {"PasswordCommand", &account.passwordCommand},
+                {"PasswordFile", &account.passwordFile},
+                {"CaFile", &account.caFile}};
+            for (const auto& [name, text] : optional)
+                if (ok && !text->isEmpty())
+                    ok = key.Set(name, *text);
+        }
+        return ok && MailKey().Set(kAccountsValue, (ids + QStringList{account.storeId}).join(';'));
+    });
+    if (!refusal.isEmpty())
+        return fail(refusal);
+    if (!written)
         return fail(
             QStringLiteral("the registry file %1 could not be written").arg(RegistryFilePath()));
     return true;
 }
 
 int CAccountStore::Remove(const QString& name) {
-    QStringList ids = StoreIds();
     int removed = 0;
-    for (const CStoreRow& row : ReadRows()) {
-        if (!row.hasName || row.name != name)
-            continue;
-        const QString id = row.hasStore ? row.storeId : QString();
-        if (id.isEmpty())
-            continue;
-        CRegKey key = AccountKey(id);
-        for (const QString& value : kAccountValues)
-            key.Remove(value);
-        ids.removeAll(id);
-        ++removed;
-    }
-    if (removed > 0 && !WriteStoreIds(ids))
-        return -1;
-    return removed;
+    const bool written = platform::UpdateRegistry([&] {
+        removed = 0;
+        QStringList ids = LiveStoreIds();
+        for (const CStoreRow& row : ReadRows()) {
+            if (!row.hasName || row.name != name || !row.hasStore)
+                continue;
+            if (!AccountKey(row.storeId).RemoveKey())
+                return false;
+            ids.removeAll(row.storeId);
+            ++removed;
+        }
+        return removed == 0 || MailKey().Set(kAccountsValue, ids.join(';'));
+    });
+    return written ? removed : -1;
 }
 
 QString CAccountStore::ContactsFolder(const QString& defaultFolder) const {

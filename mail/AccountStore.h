@@ -3,7 +3,8 @@
 // The accounts of the messaging store, kept in the registry below the profile's "MAIL" group:
 // "Accounts" lists the store identifiers in order, and each account has a key
 // MAIL\Accounts\<store> with its values. The store table of the messaging system is this list
-// read row by row; a row is what one account key holds.
+// read row by row; a row is what one account key holds. An id whose key is missing or empty
+// is stale: it is no row, and the next change of the table drops it from the list.
 
 #include "mail/MailAccount.h"
 #include "platform/RegKey.h"
@@ -33,9 +34,10 @@ public:
     // Every complete account in table order (for listing); broken rows are left out.
     std::vector<CMailAccount> Accounts() const;
 
-    // Adds an account at the end of the table and gives it a store identifier. False, with a
-    // reason, for a name already in use (any case), an incomplete account or a registry that
-    // cannot be written.
+    // Adds an account at the end of the table and gives it a store identifier, written in one
+    // step with the list (a key left under that identifier is cleared first). False, with a
+    // reason, for a name already in use (any case), an incomplete account, a control character
+    // (a line break) in any of its texts or a registry that cannot be written.
     bool Add(CMailAccount& account, QString* error);
     // Removes every account named exactly `name` from the table; their stored mail stays on
     // disk. The number removed; -1 when the registry could not be written.
@@ -49,8 +51,11 @@ public:
     static platform::CRegKey MailKey();
     static platform::CRegKey AccountKey(const QString& storeId);
     static bool IsValidStoreId(const QString& storeId);
+    // Control characters and line or paragraph separators: refused in every account value.
+    static bool HasControlCharacters(const QString& text);
 
 private:
     QStringList StoreIds() const;
-    bool WriteStoreIds(const QStringList& ids);
+    QStringList LiveStoreIds() const;
+    static bool IsStale(const QString& storeId);
 };

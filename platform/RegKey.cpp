@@ -82,6 +82,19 @@ bool CRegKey::Remove(const QString& name) {
     return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
 }
 
+bool CRegKey::RemoveKey() {
+    const LSTATUS status = RegDeleteKey(m_root, m_path);
+    return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+}
+
+std::uint32_t CRegKey::ValueCount() const {
+    COpenKey key(m_root, m_path, COpenKey::kRead);
+    std::uint32_t values = 0;
+    if (!key || RegQueryInfoKey(key.Handle(), nullptr, &values) != ERROR_SUCCESS)
+        return 0;
+    return values;
+}
+
 bool CRegKey::Flush() {
     return RegFlushKey(m_root) == ERROR_SUCCESS;
 }
@@ -108,10 +121,12 @@ std::optional<QByteArray> CRegKey::ReadRaw(const QString& name, std::uint32_t ty
     return data;
 }
 
-bool CRegKey::SetRaw(const QString& name, std::uint32_t type, const QByteArray& data) {
+bool CRegKey::SetRaw(const QString& name, std::uint32_t type, const QByteArray& data,
+                     bool onlyWhenMissing) {
     COpenKey key(m_root, m_path, COpenKey::kCreate);
-    return key && RegSetValueEx(key.Handle(), name, type, data.constData(),
-                                std::uint32_t(data.size())) == ERROR_SUCCESS;
+    const auto set = onlyWhenMissing ? RegSetDefaultValue : RegSetValueEx;
+    return key && set(key.Handle(), name, type, data.constData(), std::uint32_t(data.size())) ==
+                      ERROR_SUCCESS;
 }
 
 } // namespace platform

@@ -104,6 +104,11 @@ public:
     template <RegValueType T> bool Set(const QString& name, const T& value) {
         return SetRaw(name, CRegCodec<T>::kType, CRegCodec<T>::Encode(value));
     }
+    // As Set, but a value of this type that another process stores meanwhile wins when the
+    // change reaches the file: for defaults written on first use.
+    template <RegValueType T> bool SetDefault(const QString& name, const T& value) {
+        return SetRaw(name, CRegCodec<T>::kType, CRegCodec<T>::Encode(value), true);
+    }
     // Set, then flush: true only when the value reached the registry file.
     template <RegValueType T> bool Write(const QString& name, const T& value) {
         return Set(name, value) && Flush();
@@ -115,12 +120,18 @@ public:
     // Deletes the value from the registry held in memory; true when it is gone, also when it
     // was never there. False when the registry cannot be written.
     bool Remove(const QString& name);
+    // Deletes this key with its values and subkeys from the registry held in memory; true when
+    // it is gone, also when it was never there. False when the registry cannot be written.
+    bool RemoveKey();
+    // How many values the key holds (0 when it does not exist).
+    std::uint32_t ValueCount() const;
     // Writes the registry file when anything changed since it was last written.
     bool Flush();
 
 private:
     std::optional<QByteArray> ReadRaw(const QString& name, std::uint32_t type) const;
-    bool SetRaw(const QString& name, std::uint32_t type, const QByteArray& data);
+    bool SetRaw(const QString& name, std::uint32_t type, const QByteArray& data,
+                bool onlyWhenMissing = false);
 
     HKEY m_root;
     QString m_path;

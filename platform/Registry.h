@@ -2,11 +2,20 @@
 
 // The device registry: a small typed key/value store with the call shapes of the handheld's
 // registry API. It lives in one human-editable text file in the registry-export format
-// (RegistryFile.h); every flush rewrites that file atomically.
+// (RegistryFile.h).
+//
+// Several processes share that file (the program and every terminal command). Each keeps the
+// registry as it loaded it plus its own changes; a flush takes the registry's lock (flock on
+// "<file>.lock" beside it), reads the file as it is now, applies the changes this process made
+// since its last flush (values set and deleted, keys created and deleted) and replaces the
+// file atomically. So a value is only ever changed by a process that changed it, never undone
+// by one that merely loaded it earlier. Changes that depend on what is stored now (adding to
+// a list) go through UpdateRegistry.
 
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 namespace platform {
 
@@ -61,10 +70,26 @@ LSTATUS RegQueryValueEx(HKEY key, const QString& name, std::uint32_t* type, void
 LSTATUS RegSetValueEx(HKEY key, const QString& name, std::uint32_t type, const void* data,
                       std::uint32_t size);
 
+// Stores a value unless one of the same type is stored under `name` already, both here and
+// when the change reaches the file: a value another process stored meanwhile stays. For
+// defaults written on first use.
+LSTATUS RegSetDefaultValue(HKEY key, const QString& name, std::uint32_t type, const void* data,
+                           std::uint32_t size);
+
 LSTATUS RegDeleteValue(HKEY key, const QString& name);
 
-// Writes the whole registry to its file when anything changed since the last flush.
-// ERROR_WRITE_FAULT when the file could not be written.
+// Deletes the key `subKey` below `parent` with all its values and subkeys. A root cannot be
+// deleted (ERROR_ACCESS_DENIED); ERROR_FILE_NOT_FOUND when the key does not exist. Handles
+// still open on a deleted key answer ERROR_INVALID_HANDLE.
+LSTATUS RegDeleteKey(HKEY parent, const QString& subKey);
+
+// The number of direct subkeys and of values of an open key; either pointer may be null.
+LSTATUS RegQueryInfoKey(HKEY key, std::uint32_t* subKeys, std::uint32_t* values);
+
+// Merges this process's changes since its last flush into the registry file as it is now
+// (see above). ERROR_WRITE_FAULT when the file could not be written or the lock could not be
+// taken in time; the changes are then kept for the next flush. Inside UpdateRegistry a flush
+// only succeeds: the update writes everything once at its end.
 LSTATUS RegFlushKey(HKEY key);
 
 LSTATUS RegCloseKey(HKEY key);
@@ -72,6 +97,16 @@ LSTATUS RegCloseKey(HKEY key);
 // Where the registry file lives: $QUILLMARK_HOME/registry.reg, else
 // $XDG_CONFIG_HOME/quillmark/registry.reg.
 QString RegistryFilePath();
+
+// Runs `change` on the registry as its file holds it now, with every other writer held off by
+// the registry's lock, and writes what it changed (and any earlier unflushed change) in one
+// replacement of the file. `change` returns false to give up: nothing it changed is kept.
+// True when `change` returned true and everything reached the file. Afterwards this process
+// sees the registry as the file held it then. Calls nest: an inner call is part of the outer.
+bool UpdateRegistry(const std::function<bool()>& change);
+
+// The registry's lock file, beside the registry file.
+QString RegistryLockPath();
 
 // Forgets the registry held in memory and every open key; the next call loads the file
 // at RegistryFilePath() again. For tests and for tools that change QUILLMARK_HOME.

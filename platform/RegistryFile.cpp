@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <QtEndian>
 
+#include <cstring>
+
 namespace platform {
 namespace {
 
@@ -73,18 +75,29 @@ QByteArray Utf16Bytes(const QString& text) {
     return out;
 }
 
-// A text that reads back exactly from "name"="text": terminated once, no control characters.
+// A text that reads back exactly from "name"="text": terminated once, no control characters,
+// and nothing UTF-8 cannot carry (a surrogate without its partner).
 bool IsPlainText(const QByteArray& data, QString* text) {
     if (data.size() < 2 || data.size() % 2 != 0)
         return false;
-    const auto* units = reinterpret_cast<const char16_t*>(data.constData());
     const qsizetype count = data.size() / 2 - 1;
-    if (units[count] != 0)
+    QString units(count + 1, Qt::Uninitialized);
+    std::memcpy(units.data(), data.constData(), std::size_t(data.size()));
+    if (units[count] != u'\0')
         return false;
-    for (qsizetype i = 0; i < count; ++i)
-        if (units[i] < 0x20 || units[i] == 0x7F)
+    units.truncate(count);
+    for (qsizetype i = 0; i < count; ++i) {
+        const QChar c = units[i];
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
             return false;
-    *text = QString::fromUtf16(units, count);
+        if (c.isHighSurrogate() && i + 1 < count && units[i + 1].isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            return false;
+    }
+    // Copied unit by unit: QString::fromUtf16 would take a leading U+FEFF for a byte-order mark
+    // and drop it (or swap every byte after a U+FFFE).
+    *text = units;
     return true;
 }
 
@@ -205,8 +218,13 @@ std::optional<CRegTree> ParseRegistryText(const QByteArray& bytes, QString* erro
     for (int i = 0; i < raw.size(); ++i) {
         QString line = raw[i].trimmed();
         const int first = i + 1;
-        while (line.endsWith(u'\\') && line.contains(QLatin1String("=hex")) && i + 1 < raw.size())
-            line = line.chopped(1) + raw[++i].trimmed();
+        // Appended in place: a value continued over many lines costs linear time.
+        if (line.endsWith(u'\\') && line.contains(QLatin1String("=hex"))) {
+            while (line.endsWith(u'\\') && i + 1 < raw.size()) {
+                line.chop(1);
+                line += QStringView(raw[++i]).trimmed();
+            }
+        }
         lines << line;
         lineNumbers << first;
     }

@@ -17,6 +17,35 @@ const char kUsage[] =
     "       quillmark account add NAME --sync | --desktop\n"
     "       quillmark account list | remove NAME | contacts [FOLDER]";
 
+// A value as a terminal may show it: control characters (a line break stored by hand, an
+// escape sequence) are written as escapes instead of acting on the terminal.
+QString Printable(const QString& text) {
+    QString out;
+    for (QChar c : text) {
+        if (c == u'\\')
+            out += QStringLiteral("\\\\");
+        else if (c == u'\n')
+            out += QStringLiteral("\\n");
+        else if (c == u'\r')
+            out += QStringLiteral("\\r");
+        else if (c == u'\t')
+            out += QStringLiteral("\\t");
+        else if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+                 c.category() == QChar::Separator_Paragraph)
+            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QChar(u'0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
+// With no encryption a user name means the password crosses the network readable by anyone
+// on the way.
+bool SendsPasswordInClear(const CMailAccount& a) {
+    return a.transport == EMailTransport::Smtp && a.security == EMailSecurity::None &&
+           !a.user.isEmpty();
+}
+
 QString Describe(const CMailAccount& a) {
     switch (a.transport) {
     case EMailTransport::Sync: return QStringLiteral("queue only (Outbox)");
@@ -36,6 +65,8 @@ QString Describe(const CMailAccount& a) {
         else
             text += QStringLiteral("secret store");
     }
+    if (SendsPasswordInClear(a))
+        text += QStringLiteral(" (sent unencrypted)");
     if (!a.caFile.isEmpty())
         text += QStringLiteral(", trusts %1").arg(a.caFile);
     return text;
@@ -147,6 +178,12 @@ int Add(const QStringList& args, QTextStream& err) {
         err << "quillmark account: " << why << Qt::endl;
         return why.contains("registry file") ? 1 : 2;
     }
+    if (SendsPasswordInClear(account))
+        err << "quillmark account: warning: with --security none the password of " << account.user
+            << " goes to " << account.host
+            << " unencrypted, readable on the way; use --security starttls or tls unless the "
+               "server runs on this machine"
+            << Qt::endl;
     return 0;
 }
 
@@ -159,7 +196,7 @@ int RunAccountCommand(const QStringList& args, QTextStream& out, QTextStream& er
         return Add(args, err);
     if (verb == "list" && args.size() == 1) {
         for (const CMailAccount& a : store.Accounts())
-            out << a.name << "\t" << Describe(a) << Qt::endl;
+            out << Printable(a.name) << "\t" << Printable(Describe(a)) << Qt::endl;
         return 0;
     }
     if (verb == "remove" && args.size() == 2) {
@@ -177,7 +214,7 @@ int RunAccountCommand(const QStringList& args, QTextStream& out, QTextStream& er
     }
     if (verb == "contacts" && args.size() <= 2) {
         if (args.size() == 1) {
-            out << store.ContactsFolder(CContactStore::DefaultFolder()) << Qt::endl;
+            out << Printable(store.ContactsFolder(CContactStore::DefaultFolder())) << Qt::endl;
             return 0;
         }
         if (!store.SetContactsFolder(QFileInfo(args[1]).absoluteFilePath())) {

@@ -1,7 +1,10 @@
 #include "program/SettingsCommand.h"
 
 #include "app/AppSettings.h"
+#include "imaging/Enhance.h"
+#include "pdf/PaperSizes.h"
 #include "platform/Registry.h"
+#include "session/ImportOrder.h"
 
 #include <cstdio>
 #include <optional>
@@ -22,6 +25,54 @@ std::optional<std::uint32_t> ParseNumber(const QString& text) {
     if (!ok || value > 0xFFFFFFFFull)
         return std::nullopt;
     return std::uint32_t(value);
+}
+
+bool Is(const CSettingDescriptor& d, const char* name) {
+    return qstrcmp(d.name, name) == 0;
+}
+
+// The names a numbered setting takes besides its numbers, by number; empty for plain numbers.
+// They are the names the pdf command's options take for the same values.
+QStringList ValueNames(const CSettingDescriptor& d) {
+    QStringList names;
+    if (Is(d, "PageSize")) {
+        for (const CPaperSize& p : kPaperSizes)
+            names << QString::fromLatin1(p.name);
+    } else if (Is(d, "PictureImportOrder")) {
+        names = {"name", "name-desc", "newest", "oldest", "found", "ask"};
+    } else if (Is(d, "EnhanceLook")) {
+        for (ELook look :
+             {ELook::Original, ELook::Grey, ELook::BlackAndWhite, ELook::ColourDocument})
+            names << LookName(look);
+    } else if (Is(d, "CameraRes")) {
+        for (const CCameraResolution& r : kCameraResolutions)
+            names << (r.width == 0 ? QStringLiteral("default") : QString::fromLatin1(r.label));
+    }
+    return names;
+}
+
+std::optional<std::uint32_t> ValueFromName(const CSettingDescriptor& d, const QString& text) {
+    const QString t = text.trimmed();
+    if (Is(d, "PageSize")) {
+        if (const int index = FindPaperSize(t); index >= 0)
+            return std::uint32_t(index);
+        return std::nullopt;
+    }
+    if (Is(d, "PictureImportOrder")) {
+        if (t.compare(QLatin1String("ask"), Qt::CaseInsensitive) == 0)
+            return std::uint32_t(kImportAskEachTime);
+        return ParseImportOrder(t);
+    }
+    if (Is(d, "EnhanceLook")) {
+        if (const auto look = LookFromName(t))
+            return std::uint32_t(*look);
+        return std::nullopt;
+    }
+    const QStringList names = ValueNames(d);
+    for (qsizetype i = 0; i < names.size(); ++i)
+        if (names[i].compare(t, Qt::CaseInsensitive) == 0)
+            return std::uint32_t(i);
+    return std::nullopt;
 }
 
 QString FullName(const CSettingDescriptor& d) {
@@ -70,11 +121,15 @@ int RunSettingsCommand(const QStringList& args, QTextStream& out, QTextStream& e
     if (d->IsText()) {
         settings.*d->text = value;
     } else {
-        const auto number = ParseNumber(value);
+        auto number = ValueFromName(*d, value);
+        if (!number)
+            number = ParseNumber(value);
         if (!number || *number > d->maxNumber) {
             err << "quillmark settings: " << FullName(*d) << " takes a whole number";
             if (d->maxNumber != 0xFFFFFFFFu)
                 err << " from 0 to " << d->maxNumber;
+            if (const QStringList names = ValueNames(*d); !names.isEmpty())
+                err << " or one of " << names.join(", ");
             err << ", not '" << value << "'" << Qt::endl;
             return 2;
         }

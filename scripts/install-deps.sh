@@ -4,6 +4,7 @@
 #   scripts/install-deps.sh          build, run and test dependencies
 #   scripts/install-deps.sh --bench  also the tools the benchmarks compare against
 #   scripts/install-deps.sh --tidy   also clang-tidy-14 ('make tidy')
+#   scripts/install-deps.sh --fuzz   also clang and libFuzzer for the fuzz targets
 set -euo pipefail
 
 packages=(
@@ -35,11 +36,13 @@ packages=(
 )
 bench_packages=(img2pdf libjpeg-turbo-progs libvips-tools tesseract-ocr)
 tidy_packages=(clang-tidy-14)
+fuzz_packages=(clang-14 libclang-rt-14-dev)
 
 for option in "$@"; do
   case "$option" in
   --bench) packages+=("${bench_packages[@]}") ;;
   --tidy) packages+=("${tidy_packages[@]}") ;;
+  --fuzz) packages+=("${fuzz_packages[@]}") ;;
   *)
     echo "install-deps: unknown option $option" >&2
     exit 2

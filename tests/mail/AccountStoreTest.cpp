@@ -3,6 +3,8 @@
 #include "platform/Registry.h"
 #include "tests/support/TempHome.h"
 
+#include <QFile>
+
 namespace {
 
 using AccountStoreTest = CTempHomeTest;
@@ -114,6 +116,69 @@ TEST_F(AccountStoreTest, LongValuesAndManyAccountsReadBackWhole) {
     ASSERT_FALSE(accounts.empty());
     EXPECT_EQ(accounts.back().passwordCommand, more.passwordCommand);
     EXPECT_EQ(CAccountStore().ContactsFolder("/elsewhere"), folder);
+}
+
+// A killed earlier writer (or a removal that kept the key) may have left values under the id
+// the new account gets: none of them may become part of it, least of all a command that
+// would run on send.
+TEST_F(AccountStoreTest, AnAccountNeverPicksUpValuesItWasNotGiven) {
+    platform::CRegKey left = CAccountStore::AccountKey("work");
+    ASSERT_TRUE(left.Write<QString>("User", "olduser"));
+    ASSERT_TRUE(left.Write<QString>("PasswordCommand", "rm -rf ~"));
+    ASSERT_TRUE(left.Write<QString>("CaFile", "/tmp/evil.pem"));
+    CMailAccount work;
+    work.name = "Work";
+    work.from = "new@example.org";
+    work.host = "new.example";
+    QString error;
+    ASSERT_TRUE(CAccountStore().Add(work, &error)) << error.toStdString();
+    EXPECT_EQ(work.storeId, "work");
+
+    platform::ResetRegistry();
+    const auto loaded = CAccountStore().Load("work");
+    ASSERT_TRUE(loaded.has_value());
+    EXPECT_EQ(loaded->from, "new@example.org");
+    EXPECT_EQ(loaded->user, QString());
+    EXPECT_EQ(loaded->passwordCommand, QString());
+    EXPECT_EQ(loaded->caFile, QString());
+    EXPECT_FALSE(ReadFile(platform::RegistryFilePath()).contains("olduser"));
+}
+
+TEST_F(AccountStoreTest, ControlCharactersAreRefusedInEveryValue) {
+    CAccountStore store;
+    QString error;
+    CMailAccount name = Smtp("Work\nX-Evil: yes");
+    EXPECT_FALSE(store.Add(name, &error));
+    EXPECT_TRUE(error.contains("name holds a line break")) << error.toStdString();
+    CMailAccount host = Smtp("Work");
+    host.host = "smtp.example.org\r\n";
+    EXPECT_FALSE(store.Add(host, &error));
+    EXPECT_TRUE(error.contains("server holds")) << error.toStdString();
+    CMailAccount user = Smtp("Work");
+    user.user = QStringLiteral("me\u2028you");
+    EXPECT_FALSE(store.Add(user, &error));
+    CMailAccount escape = Smtp("Work");
+    escape.passwordCommand = "pass \x1b[2J";
+    EXPECT_FALSE(store.Add(escape, &error));
+    EXPECT_TRUE(store.Accounts().empty());
+    EXPECT_FALSE(QFile::exists(platform::RegistryFilePath()));
+    // Spaces and letters of any script are fine.
+    CMailAccount fine = Smtp(QString::fromUtf8("Büro Ελλάδα"));
+    EXPECT_TRUE(store.Add(fine, &error)) << error.toStdString();
+}
+
+TEST_F(AccountStoreTest, RemovingAnAccountDeletesItsKeyAndRepairsTheList) {
+    CAccountStore store;
+    CMailAccount a = Smtp("Work"), b = Smtp("Home");
+    QString error;
+    ASSERT_TRUE(store.Add(a, &error));
+    ASSERT_TRUE(store.Add(b, &error));
+    ASSERT_TRUE(CAccountStore::MailKey().Write<QString>("Accounts", "work;gone;home"));
+    EXPECT_EQ(store.Remove("Work"), 1);
+    EXPECT_FALSE(CAccountStore::AccountKey("work").Exists());
+    EXPECT_EQ(CAccountStore::MailKey().Read<QString>("Accounts"), "home");
+    platform::ResetRegistry();
+    EXPECT_FALSE(ReadFile(platform::RegistryFilePath()).contains("Accounts\\work]"));
 }
 
 } // namespace

@@ -76,6 +76,40 @@ TEST_F(CommandLineTest, AccountsAreAddedListedAndRemoved) {
     EXPECT_EQ(Run({"account"}).status, 2);
 }
 
+// What a registry edited by hand holds reaches the terminal escaped; the command refuses line
+// breaks in what it stores; a password that would cross the network unencrypted is named.
+TEST_F(CommandLineTest, AccountValuesAreSafeForTheTerminalAndCleartextPasswordsAreNamed) {
+    const CRun refused =
+        Run({"account", "add", "Bad", "--from", "a@b.c", "--host", "h\r\nX-Evil: 1"});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_TRUE(refused.err.contains("server holds a line break")) << refused.err.toStdString();
+
+    const CRun clear =
+        Run({"account", "add", "Plain", "--from", "me@example.org", "--host", "mail.example.org",
+             "--security", "none", "--user", "me", "--password-command", "pass show mail"});
+    EXPECT_EQ(clear.status, 0) << clear.err.toStdString();
+    EXPECT_TRUE(clear.err.contains("warning: with --security none the password of me goes to "
+                                   "mail.example.org unencrypted"))
+        << clear.err.toStdString();
+    const CRun tls = Run({"account", "add", "Safe", "--from", "me@example.org", "--host",
+                          "mail.example.org", "--user", "me"});
+    EXPECT_EQ(tls.status, 0);
+    EXPECT_TRUE(tls.err.isEmpty()) << tls.err.toStdString();
+
+    // A host changed by hand to hold a line break and an escape sequence.
+    QByteArray registry = ReadFile(PathIn("registry.reg"));
+    registry.replace("\"Host\"=\"mail.example.org\"\n\"Port\"=dword:00000019",
+                     "\"Host\"=hex(1):6d,00,0d,00,0a,00,1b,00,5b,00,32,00,4a,00,00,00\n"
+                     "\"Port\"=dword:00000019");
+    WriteFile(PathIn("registry.reg"), registry);
+    const CRun list = Run({"account", "list"});
+    EXPECT_EQ(list.status, 0);
+    EXPECT_EQ(list.out, "Plain\tme@example.org via m\\r\\n\\u001b[2J:25 none, user me, password "
+                        "from command (sent unencrypted)\n"
+                        "Safe\tme@example.org via mail.example.org:587 starttls, user me, "
+                        "password from secret store\n");
+}
+
 TEST_F(CommandLineTest, SendDeliversTheFileThroughTheFirstAccountOrTheNamedOne) {
     CSmtpTestServer first(PathIn("first")), second(PathIn("second"));
     ASSERT_TRUE(first.Start(CSmtpTestServer::EMode::Plain));

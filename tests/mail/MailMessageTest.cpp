@@ -250,19 +250,48 @@ TEST_F(MailMessageTest, BrokenStoreEntriesFailWithTheirReason) {
     sync.name = kSyncStoreName;
     sync.transport = EMailTransport::Sync;
     AddAccount(sync);
-    // An account listed without any values.
+    // An account listed whose key holds none of the table's columns.
     ASSERT_TRUE(CAccountStore::MailKey().Write("Accounts", sync.storeId + ";ghost"));
+    platform::CRegKey ghost = CAccountStore::AccountKey("ghost");
+    ASSERT_TRUE(ghost.Write<QString>("From", "ghost@example.org"));
     CMailMessage m = Message();
     EXPECT_EQ(m.Send(nullptr), kMailFailed);
     EXPECT_EQ(m.LastError(), EMailError::StoreInvalidValues);
 
     // An account whose store identifier is missing or points outside the mail folder.
-    platform::CRegKey ghost = CAccountStore::AccountKey("ghost");
     ASSERT_TRUE(ghost.Write<QString>("Name", "Ghost"));
     ASSERT_TRUE(ghost.Write<QString>("Store", "../../etc"));
     CMailMessage n = Message();
     EXPECT_EQ(n.Send(nullptr), kMailFailed);
     EXPECT_EQ(n.LastError(), EMailError::StoreMissingEntryId);
+}
+
+// An id left in the list without its key (removed by hand, or by an older version that kept
+// empty keys) names no store: it must not block sending through the accounts that exist, and
+// the next change of the table drops it.
+TEST_F(MailMessageTest, StaleIdsInTheListAreSkippedAndRepairedByTheNextWrite) {
+    CMailAccount sync;
+    sync.name = kSyncStoreName;
+    sync.transport = EMailTransport::Sync;
+    AddAccount(sync);
+    ASSERT_TRUE(CAccountStore::MailKey().Write("Accounts", "gone;" + sync.storeId + ";empty"));
+    // A key without values is as stale as a missing one.
+    platform::HKEY empty = 0;
+    ASSERT_EQ(platform::RegCreateKeyEx(platform::HKEY_LOCAL_MACHINE,
+                                       CAccountStore::AccountKey("empty").Path(), &empty),
+              platform::ERROR_SUCCESS);
+    platform::RegCloseKey(empty);
+    ASSERT_TRUE(CAccountStore::MailKey().Flush());
+
+    CMailMessage m = Message();
+    EXPECT_EQ(m.Send(nullptr), kMailOk) << m.ErrorDetail().toStdString();
+    EXPECT_EQ(Folder(sync, EMailFolder::Outbox).size(), 1);
+
+    CMailAccount desk;
+    desk.name = "Desk";
+    desk.transport = EMailTransport::Desktop;
+    AddAccount(desk);
+    EXPECT_EQ(CAccountStore::MailKey().Read<QString>("Accounts"), sync.storeId + ";desk");
 }
 
 TEST_F(MailMessageTest, AccountRemovedWhileChoosingIsAFailureNotASilentSuccess) {

@@ -74,4 +74,33 @@ TEST(RegistryFileTest, SerializeThenParseGivesTheSameTree) {
     EXPECT_TRUE(file.contains("\"d\"=dword:04030201\n"));
 }
 
+// Found by the fuzz target: texts that begin with U+FEFF or U+FFFE lost that character or had
+// every byte swapped, and a surrogate without its partner became U+FFFD in the file.
+TEST(RegistryFileTest, TextsWithByteOrderMarksAndLoneSurrogatesSurviveTheFile) {
+    CRegTree tree;
+    auto& node = tree[CanonicalRegPath("HKEY_USERS\\K")];
+    node.path = "HKEY_USERS\\K";
+    const std::vector<std::u16string> texts = {u"\uFEFFk", u"\uFFFEab",
+                                               u"a\xD800"
+                                               u"b",
+                                               u"\xDC00", u"ok \U0001F4C4"};
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        node.values.push_back({QString::number(i), 1,
+                               QByteArray(reinterpret_cast<const char*>(texts[i].c_str()),
+                                          qsizetype(texts[i].size() + 1) * 2)});
+    const QByteArray file = SerializeRegistry(tree);
+    QString error;
+    auto back = ParseRegistryText(file, &error);
+    ASSERT_TRUE(back) << error.toStdString();
+    const auto& values = back->at(CanonicalRegPath("HKEY_USERS\\K")).values;
+    ASSERT_EQ(values.size(), texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        EXPECT_EQ(values[i].type, 1u) << i;
+        EXPECT_EQ(values[i].data, node.values[i].data) << i;
+    }
+    // Whole pairs stay readable text; a lone half is written as bytes.
+    EXPECT_TRUE(file.contains("\"4\"=\"ok \xF0\x9F\x93\x84\"\n"));
+    EXPECT_TRUE(file.contains("\"2\"=hex(1):"));
+}
+
 } // namespace

@@ -58,12 +58,49 @@ TEST_F(SettingsCommandTest, BadNamesValuesAndUsageExitWithTwo) {
     EXPECT_TRUE(m_err.contains("unknown setting 'Nope'"));
     EXPECT_EQ(Run({"set", "PageSize", "12"}), 2);
     EXPECT_TRUE(m_err.contains("from 0 to 11"));
-    EXPECT_EQ(Run({"set", "PageSize", "A4"}), 2);
+    EXPECT_EQ(Run({"set", "PageSize", "A7"}), 2);
+    EXPECT_TRUE(m_err.contains("from 0 to 11 or one of Letter, Note, Legal, Tabloid, Postcard, "
+                               "A0, A1, A2, A3, A4, A5, A6, not 'A7'"))
+        << m_err.toStdString();
+    EXPECT_EQ(Run({"set", "EnhanceLook", "sepia"}), 2);
+    EXPECT_TRUE(m_err.contains("or one of none, grey, bw, colour"));
+    EXPECT_EQ(Run({"set", "FitToPage", "A4"}), 2); // names belong to their own setting
     EXPECT_EQ(Run({}), 2);
     EXPECT_EQ(Run({"get"}), 2);
     EXPECT_EQ(Run({"frobnicate"}), 2);
     ASSERT_EQ(Run({"get", "PageSize"}), 0);
     EXPECT_EQ(m_out, "9\n"); // nothing was changed by the refused calls
+}
+
+// Settings with named values take the names the pdf command takes for them, in any case; their
+// numbers keep working.
+TEST_F(SettingsCommandTest, NamedValuesAreTakenBesideNumbers) {
+    const struct {
+        const char* setting;
+        const char* value;
+        const char* stored;
+    } cases[] = {
+        {"PageSize", "A5", "10"},
+        {"PageSize", "letter", "0"},
+        {"scan_settings/pagesize", "TABLOID", "3"},
+        {"PageSize", "4", "4"},
+        {"PictureImportOrder", "newest", "2"},
+        {"PictureImportOrder", "Name-Desc", "1"},
+        {"PictureImportOrder", "ask", "5"},
+        {"EnhanceLook", "bw", "2"},
+        {"EnhanceLook", "Gray", "1"},
+        {"EnhanceLook", "none", "0"},
+        {"CameraRes", "5mp", "3"},
+        {"CameraRes", "default", "0"},
+        {"FitToPage", "on", "1"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(Run({"set", c.setting, c.value}), 0)
+            << c.setting << " " << c.value << ": " << m_err.toStdString();
+        platform::ResetRegistry();
+        ASSERT_EQ(Run({"get", c.setting}), 0);
+        EXPECT_EQ(m_out, QString::fromLatin1(c.stored) + "\n") << c.setting << " " << c.value;
+    }
 }
 
 TEST_F(SettingsCommandTest, UnwritableRegistryIsReported) {

@@ -183,6 +183,8 @@ TEST_F(SendMailDialogTest, BrokenAccountTableIsNamedInThePlainBoxFirst) {
     sync.transport = EMailTransport::Sync;
     AddAccount(sync);
     ASSERT_TRUE(CAccountStore::MailKey().Write<QString>("Accounts", "activesync;ghost"));
+    // Listed, with a key that holds none of the table's columns.
+    ASSERT_TRUE(CAccountStore::AccountKey("ghost").Write<QString>("From", "g@example.org"));
     CSendMailDialog again(m_settings);
     again.SetAttachment(m_pdf);
     again.SetAddress("anna@example.org");
