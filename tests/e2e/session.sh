@@ -24,8 +24,12 @@ run_mode() {
     mkdir -p "$dir/home" "$dir/user"
     # The setup screen's default folder is HOME and the camera writes to its Pictures/Camera.
     local user="$dir/user"
+    # A desktop without a PDF viewer: the opener ends as xdg-open does then (status 3), after
+    # noting what it was asked to open.
+    printf '#!/bin/sh\nprintf "%%s\\n" "$1" >> "%s"\nexit 3\n' "$dir/opened.txt" > "$dir/opener.sh"
+    chmod +x "$dir/opener.sh"
     HOME="$user" XDG_CONFIG_HOME="$user/.config" XDG_DATA_HOME="$user/.local/share" \
-        XDG_CACHE_HOME="$user/.cache" QUILLMARK_HOME="$dir/home" \
+        XDG_CACHE_HOME="$user/.cache" QUILLMARK_HOME="$dir/home" QUILLMARK_OPENER="$dir/opener.sh" \
         "$E2E_PROGRAM" --screen 480x640 > "$dir/program.log" 2>&1 &
     local app=$!
 
