@@ -70,6 +70,8 @@ CScreenshotTour::CScreenshotTour(const QString& folder, CDeviceWindow* device,
     // Inside the program's home when there is one, else in the temporary folder; a fresh,
     // private folder either way.
     const QString home = qEnvironmentVariable("QUILLMARK_HOME");
+    if (!home.isEmpty())
+        QDir().mkpath(home); // the program makes it later; the tour needs it first
     m_scratchDir =
         home.isEmpty()
             ? std::make_unique<QTemporaryDir>(QDir::temp().filePath("quillmark-tour-XXXXXX"))

@@ -103,7 +103,14 @@ TEST_F(ScreenshotTourTest, TheScratchFolderIsAFreshPrivateOneWithOrWithoutAHome)
     }
     EXPECT_FALSE(QFileInfo::exists(g_log.scratch)); // gone with the tour
 
+    // A home that does not exist yet is made, as the program would make it.
     const QByteArray home = qgetenv("QUILLMARK_HOME");
+    qputenv("QUILLMARK_HOME", QFile::encodeName(PathIn("new/home")));
+    {
+        CScreenshotTour tour(PathIn("shots"), m_device.get(), {});
+        EXPECT_EQ(QFileInfo(tour.ScratchFolder()).path(), PathIn("new/home"));
+        EXPECT_TRUE(QFileInfo(tour.ScratchFolder()).isDir());
+    }
     qunsetenv("QUILLMARK_HOME");
     CScreenshotTour first(PathIn("shots"), m_device.get(), {});
     CScreenshotTour second(PathIn("shots"), m_device.get(), {});
