@@ -65,8 +65,7 @@ protected:
     void RunProgram(CScreenshotTour& tour) {
         CStartupServices services = DefaultStartupServices();
         services.bindSkin = [](int* error) {
-            return BindSkinLibraryFrom(QCoreApplication::applicationDirPath(), ProcessLog(),
-                                       error);
+            return BindSkinLibraryFrom(QCoreApplication::applicationDirPath(), ProcessLog(), error);
         };
         tour.Install(services);
         CScanApp(services).InitInstance();
@@ -97,8 +96,8 @@ TEST_F(ScreenshotTourTest, TheScratchFolderIsAFreshPrivateOneWithOrWithoutAHome)
         EXPECT_TRUE(g_log.laterStopRan);
         EXPECT_TRUE(g_log.scratchExisted);
         EXPECT_EQ(QFileInfo(g_log.scratch).path(), Home());
-        EXPECT_EQ(g_log.scratchPermissions & (QFile::ReadOther | QFile::WriteOther |
-                                              QFile::ReadGroup | QFile::WriteGroup),
+        EXPECT_EQ(g_log.scratchPermissions &
+                      (QFile::ReadOther | QFile::WriteOther | QFile::ReadGroup | QFile::WriteGroup),
                   QFile::Permissions());
     }
     EXPECT_FALSE(QFileInfo::exists(g_log.scratch)); // gone with the tour
@@ -121,8 +120,8 @@ TEST_F(ScreenshotTourTest, TheScratchFolderIsAFreshPrivateOneWithOrWithoutAHome)
         EXPECT_TRUE(scratch.isDir());
         EXPECT_EQ(scratch.path(), QDir::tempPath());
         EXPECT_TRUE(scratch.isWritable());
-        EXPECT_EQ(scratch.permissions() & (QFile::ReadOther | QFile::WriteOther |
-                                           QFile::ReadGroup | QFile::WriteGroup),
+        EXPECT_EQ(scratch.permissions() &
+                      (QFile::ReadOther | QFile::WriteOther | QFile::ReadGroup | QFile::WriteGroup),
                   QFile::Permissions());
     }
 }
