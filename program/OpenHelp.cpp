@@ -1,7 +1,10 @@
 #include "program/OpenHelp.h"
 
 #include "app/KnownFolders.h"
+#include "resources/ResourceIds.h"
+#include "text/Strings.h"
 #include "ui/device/Opener.h"
+#include "ui/toolkit/QuestionBox.h"
 
 #include <QFileInfo>
 
@@ -9,9 +12,21 @@ QString HelpFilePath() {
     return GetSpecialFolder(kSpecialFolderSystem) + QStringLiteral("/quillmark.htm");
 }
 
-bool OpenHelp(const QString& anchor) {
+EHelpOpen OpenHelp(const QString& anchor) {
     const QString path = HelpFilePath();
     if (!QFileInfo(path).isFile())
-        return false;
-    return OpenWithPlatform(path, anchor);
+        return EHelpOpen::Missing;
+    return OpenWithPlatform(path, anchor) ? EHelpOpen::Opened : EHelpOpen::Failed;
+}
+
+void OpenHelpOrReport(CScreen* owner, const QString& anchor) {
+    using namespace ids;
+    if (OpenHelp(anchor) != EHelpOpen::Failed)
+        return;
+    CQuestionBox box(owner);
+    box.SetKind(CQuestionBox::kClose);
+    box.SetPictures(IDB_MSG_ATTENTION);
+    box.SetTitles(LoadFormatted(IDS_ERROR_1186), LoadFormatted(IDS_OPEN_FILE));
+    box.SetBody(LoadFormatted(IDS_OPEN_HELP_FILE_CHECK, QFileInfo(HelpFilePath()).fileName()));
+    box.Show();
 }

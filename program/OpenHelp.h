@@ -2,9 +2,20 @@
 
 #include <QString>
 
+class CScreen;
+
+enum class EHelpOpen {
+    Opened,  // a viewer took the page
+    Missing, // there is no help page: nothing happened
+    Failed,  // the page is there but no viewer could open it
+};
+
 // Opens "quillmark.htm" from the system folder with the desktop's viewer, at `anchor` when
-// given. Nothing happens when the file is not there. True when a viewer was started.
-bool OpenHelp(const QString& anchor = {});
+// given. Nothing happens when the file is not there.
+EHelpOpen OpenHelp(const QString& anchor = {});
+
+// Opens the help page and, when no viewer could show it, tells the user so over `owner`.
+void OpenHelpOrReport(CScreen* owner, const QString& anchor = {});
 
 // Where the help page is looked for.
 QString HelpFilePath();

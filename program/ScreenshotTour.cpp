@@ -14,9 +14,12 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -60,13 +63,32 @@ constexpr CSampleBox kSamples[] = {
 
 } // namespace
 
-CScreenshotTour::CScreenshotTour(const QString& folder, CDeviceWindow* device)
-    : m_folder(folder), m_device(device) {
+CScreenshotTour::CScreenshotTour(const QString& folder, CDeviceWindow* device,
+                                 std::vector<CTourStop> stops)
+    : m_folder(folder), m_device(device), m_stops(std::move(stops)) {
     QDir().mkpath(folder);
-    m_scratch = QDir(qEnvironmentVariable("QUILLMARK_HOME", QDir::tempPath()))
-                    .filePath(QStringLiteral("tour-scratch"));
-    QDir(m_scratch).removeRecursively();
-    QDir().mkpath(m_scratch);
+    // Inside the program's home when there is one, else in the temporary folder; a fresh,
+    // private folder either way.
+    const QString home = qEnvironmentVariable("QUILLMARK_HOME");
+    if (!home.isEmpty())
+        QDir().mkpath(home); // the program makes it later; the tour needs it first
+    m_scratchDir =
+        home.isEmpty()
+            ? std::make_unique<QTemporaryDir>(QDir::temp().filePath("quillmark-tour-XXXXXX"))
+            : std::make_unique<QTemporaryDir>(QDir(home).filePath("tour-scratch-XXXXXX"));
+    if (m_scratchDir->isValid())
+        m_scratch = m_scratchDir->path();
+    else
+        Problem(
+            QStringLiteral("no scratch folder for the tour: %1").arg(m_scratchDir->errorString()));
+}
+
+CScreenshotTour::~CScreenshotTour() = default;
+
+void CScreenshotTour::Problem(const QString& text) {
+    m_problems << text;
+    m_failed = true;
+    QTextStream(stderr) << "quillmark: " << text << "\n";
 }
 
 bool CScreenshotTour::WaitUntil(const std::function<bool()>& ready) {
@@ -74,8 +96,7 @@ bool CScreenshotTour::WaitUntil(const std::function<bool()>& ready) {
     clock.start();
     while (!ready()) {
         if (clock.elapsed() > kTimeoutMs) {
-            QTextStream(stderr) << "quillmark: the screenshot tour timed out\n";
-            m_failed = true;
+            Problem(QStringLiteral("the screenshot tour timed out"));
             return false;
         }
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
@@ -89,6 +110,8 @@ bool CScreenshotTour::ShootModal(const QString& name, const std::function<void()
                                  const std::function<void(CScreen*)>& close) {
     bool shot = false;
     bool finished = false;
+    // The screen open() brings up is this call's to close.
+    ++m_attending;
     QTimer::singleShot(0, m_device, [&] {
         const bool shown = WaitUntil([&] {
             CScreen* top = m_device->TopScreen();
@@ -99,29 +122,67 @@ bool CScreenshotTour::ShootModal(const QString& name, const std::function<void()
             Shot(name);
             shot = true;
         }
-        // Close whatever came up (or a wrong screen after the time-out) so open() returns.
+        // Close whatever came up (or, after the time-out, everything the stop opened) so
+        // open() returns.
         if (top && top != m_main) {
             if (close && shown)
                 close(top);
-            else
+            else if (shown)
                 top->EndDialog(IDCANCEL);
+            else
+                EndAboveMain();
         }
         finished = true;
     });
     open();
     WaitUntil([&] { return finished; });
+    --m_attending;
     return shot;
 }
 
 void CScreenshotTour::RunStops() {
-    for (const CTourStop& stop : TourStops()) {
+    if (m_scratch.isEmpty())
+        return;
+    for (const CTourStop& stop : m_stops) {
+        // Watches the stop from inside whatever modal loop it runs.
+        QTimer watch;
+        watch.setInterval(50);
+        QObject::connect(&watch, &QTimer::timeout, m_device,
+                         [this, &stop] { CloseUnattendedScreen(stop.name); });
+        watch.start();
         stop.run(*this);
+        watch.stop();
         if (!WaitUntil([this] { return m_device->TopScreen() == m_main; })) {
-            QTextStream(stderr) << "quillmark: the tour stop " << stop.name
-                                << " left a screen open\n";
+            Problem(QStringLiteral("the tour stop %1 left a screen open").arg(stop.name));
+            return;
+        }
+        if (m_failed) {
+            Problem(QStringLiteral("the tour stopped after %1").arg(stop.name));
             return;
         }
     }
+}
+
+void CScreenshotTour::EndAboveMain() {
+    // A copy: ending a screen does not take it off the stack before its loop returns.
+    const std::vector<CScreen*> stack = m_device->Stack();
+    if (std::find(stack.begin(), stack.end(), m_main) == stack.end())
+        return;
+    for (auto it = stack.rbegin(); *it != m_main; ++it)
+        (*it)->EndDialog(IDCANCEL);
+}
+
+void CScreenshotTour::CloseUnattendedScreen(const char* stop) {
+    CScreen* top = m_device->TopScreen();
+    if (!top || top == m_main || m_attending > 0 || !top->IsModal())
+        return;
+    QString said = top->accessibleName();
+    if (auto* box = dynamic_cast<CQuestionBox*>(top))
+        said = box->Caption() + QStringLiteral(": ") + box->Heading() + QStringLiteral(": ") +
+               box->GetDlgItemText(ids::IDC_QB_BODY);
+    Problem(QStringLiteral("the tour stop %1 failed: %2")
+                .arg(QString::fromUtf8(stop), said.simplified()));
+    top->EndDialog(IDCANCEL);
 }
 
 void CScreenshotTour::Install(CStartupServices& services) {
@@ -191,8 +252,7 @@ void CScreenshotTour::WaitFor(std::function<bool()> ready, std::function<void()>
             timer->stop();
             timer->deleteLater();
             delete clock;
-            QTextStream(stderr) << "quillmark: the screenshot tour timed out\n";
-            m_failed = true;
+            Problem(QStringLiteral("the screenshot tour timed out"));
             // Leave through the normal shut-down all the same.
             for (CScreen* screen : m_device->Stack())
                 screen->EndDialog(IDCANCEL);

@@ -152,7 +152,7 @@ void CSplashDlg::OnMessage(unsigned message, qintptr wParam, qintptr lParam) {
             CAboutDlg about(this);
             about.DoModal();
         } else if (wParam == ids::kFrameCommandHelp) {
-            OpenHelp();
+            OpenHelpOrReport(this);
         }
     }
     CDialog::OnMessage(message, wParam, lParam);

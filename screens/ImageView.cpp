@@ -44,7 +44,8 @@ CImageView::CImageView(QWidget* parent)
     viewport()->setMouseTracking(false);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(LoadRawString(ids::IDS_EDITOR_PICTURE));
-    setAccessibleDescription(LoadRawString(ids::IDS_EDITOR_PICTURE_HELP));
+    // How to use the view is its help; its description says what it shows (Describe).
+    setWhatsThis(LoadRawString(ids::IDS_EDITOR_PICTURE_HELP));
     // Created after the bars, so it is destroyed after them as well.
     auto* barStyle = new CDeviceScrollBarStyle;
     barStyle->setParent(this);
@@ -107,6 +108,7 @@ void CImageView::SetViewSelection(const CSelectionRect& rect, bool shown) {
 
 void CImageView::SyncSelection() {
     m_selection = Geometry().ToPicture(m_tracker.Rect());
+    Describe();
 }
 
 void CImageView::OnContentSizeChanged() {
@@ -116,7 +118,33 @@ void CImageView::OnContentSizeChanged() {
 }
 
 void CImageView::Repaint() {
+    // Every change of picture, zoom, scroll or frame ends here, so the description follows.
+    Describe();
     viewport()->update();
+}
+
+QString CImageView::DescriptionText() const {
+    using namespace ids;
+    if (!HasPicture())
+        return {};
+    QString text = LoadFormatted(IDS_EDITOR_PICTURE_SIZE, m_pictureWidth, m_pictureHeight);
+    // The part of the picture a crop would keep: the frame clipped to the picture.
+    const int left = std::clamp(std::min(m_selection.left, m_selection.right), 0, m_pictureWidth);
+    const int right = std::clamp(std::max(m_selection.left, m_selection.right), 0, m_pictureWidth);
+    const int top = std::clamp(std::min(m_selection.top, m_selection.bottom), 0, m_pictureHeight);
+    const int bottom =
+        std::clamp(std::max(m_selection.top, m_selection.bottom), 0, m_pictureHeight);
+    const bool frame = m_selectionShown && right > left && bottom > top;
+    text += QStringLiteral(", ") +
+            (frame ? LoadFormatted(IDS_EDITOR_CROP_FRAME, right - left, bottom - top, left, top)
+                   : LoadFormatted(IDS_EDITOR_NO_CROP_FRAME));
+    return text;
+}
+
+void CImageView::Describe() {
+    const QString text = DescriptionText();
+    if (text != accessibleDescription())
+        setAccessibleDescription(text);
 }
 
 void CImageView::OnDisplayReset() {

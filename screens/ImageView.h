@@ -39,6 +39,10 @@ public:
 
     // The last painted back buffer, the view's size (tests and screenshots).
     QImage PaintedImage() const;
+    // What assistive tools read about the view: the picture's size and the crop frame in
+    // picture pixels, clipped to the picture ("Picture of 640 x 480 pixels, crop frame of 200
+    // x 100 pixels from 10, 20"); empty without a picture.
+    QString DescriptionText() const;
 
 protected:
     int MinimumCropSide() const override;
@@ -57,6 +61,7 @@ protected:
 private:
     void UpdateContentSize();
     void SyncSelection();
+    void Describe();
     void DrawPicture(QPainter& painter);
     bool KeyboardFrame(int key, Qt::KeyboardModifiers modifiers);
     QRect Bounds() const;

@@ -382,7 +382,7 @@ void CMainDlg::OnFrameSelected(int index) {
 
 void CMainDlg::ShowPage(int index) {
     CPage* page = m_session.Pages().At(index);
-    m_previewControl->SetPage(page, page ? index + 1 : 0);
+    m_previewControl->SetPage(page, page ? index + 1 : 0, m_strip->Count());
 }
 
 // Commands.

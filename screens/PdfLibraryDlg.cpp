@@ -69,7 +69,7 @@ CPathBox* CPdfLibraryDialog::PathBox() const {
 }
 
 void CPdfLibraryDialog::OnInitDialog() {
-    m_picture = SkinAddImage(IDB_HEADER_SEND);
+    m_picture = SkinAddImage(IDB_HEADER_DOCUMENT);
     m_pane->Init();
     // Name, size, date, attributes, type.
     const int widths[] = {120, 40, 50, 30, 80};

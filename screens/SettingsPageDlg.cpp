@@ -74,6 +74,9 @@ CSettingsPageDlg::CSettingsPageDlg(int command, CAppSettings& settings, CScreen*
     m_caption = LoadFormatted(page.caption);
     m_heading = LoadFormatted(page.heading);
     m_pictureId = page.picture;
+    // Assistive tools announce the page by its header, as the eye reads it.
+    setAccessibleName(m_caption);
+    setAccessibleDescription(m_heading);
 
     const std::pair<int, std::uint16_t> texts[] = {
         {IDC_SORT_PROMPT, IDS_SETTINGS_SORT_PROMPT},

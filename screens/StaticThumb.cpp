@@ -63,7 +63,7 @@ void CStaticThumb::SetNumber(int number) {
 }
 
 void CStaticThumb::ClearPage() {
-    SetPage(nullptr, 0);
+    SetPage(nullptr, 0, 0);
 }
 
 void CStaticThumb::Describe() {

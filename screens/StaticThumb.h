@@ -17,7 +17,7 @@ public:
 
     // Shows `page` labelled with `number` (0: no label) and repaints at once; `count`, the
     // number of pages, only completes what assistive tools read ("Page 3 of 7").
-    void SetPage(CPage* page, int number, int count = 0);
+    void SetPage(CPage* page, int number, int count);
     void SetNumber(int number);
     // No page and no number.
     void ClearPage();

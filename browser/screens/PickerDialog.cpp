@@ -43,6 +43,9 @@ CPickerDialog::~CPickerDialog() {
 void CPickerDialog::SetTitles(const QString& caption, const QString& heading) {
     m_caption = caption;
     m_heading = heading;
+    // Assistive tools announce the picker by its header, as the eye reads it.
+    setAccessibleName(caption.isEmpty() ? heading : caption);
+    setAccessibleDescription(caption.isEmpty() ? QString() : heading);
 }
 
 void CPickerDialog::SetFilter(const QString& pattern) {
@@ -82,7 +85,7 @@ void CPickerDialog::Prepare() {
     SetupStandardButton(Button(IDC_CANCEL), kButtonCancel);
     Button(IDC_OK)->SetDefaultButton(true);
     if (!m_picture)
-        m_picture = SkinAddImage(IDB_HEADER_SEND);
+        m_picture = SkinAddImage(IDB_HEADER_DOCUMENT);
     m_pane->Init();
     m_pane->Open(m_initial);
     Layout();

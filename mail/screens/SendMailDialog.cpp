@@ -101,7 +101,7 @@ QPlainTextEdit* CSendMailDialog::BodyEdit() const {
 }
 
 void CSendMailDialog::OnInitDialog() {
-    m_picture = SkinAddImage(IDB_HEADER_SEND);
+    m_picture = SkinAddImage(IDB_HEADER_DOCUMENT);
     if (m_contactsFolder.isEmpty())
         m_contactsFolder = CAccountStore().ContactsFolder(CContactStore::DefaultFolder());
     SubjectEdit()->setText(m_initialSubject);
@@ -148,7 +148,7 @@ int CSendMailDialog::ChooseAccount(const QStringList& accounts) {
     CListChooserDialog chooser(this);
     chooser.SetHeader(LoadFormatted(IDS_EMAIL_ACCOUNT),
                       LoadFormatted(IDS_CHOOSE_EMAIL_ACCOUNT_USE));
-    chooser.SetHeaderPicture(IDB_HEADER_SEND);
+    chooser.SetHeaderPicture(IDB_HEADER_DOCUMENT);
     chooser.SetLabel(LoadFormatted(IDS_AVAILABLE_EMAIL_ACCOUNTS));
     chooser.SetText(LoadFormatted(IDS_CHOOSE_EMAIL_ACCOUNT_USE_1214));
     for (const QString& a : accounts)

@@ -35,7 +35,7 @@ CPdfJobResult MakePdfWithProgress(CScreen* owner, const std::vector<CPdfJobPage>
     progress->SetSecondBarShown(false);
     progress->SetStatusEnabled(true);
     progress->SetHeader(LoadFormatted(IDS_CREATING_PDF_DOCUMENT),
-                        LoadFormatted(IDS_WAIT_WHILE_PDF_BEING), IDB_HEADER_SEND);
+                        LoadFormatted(IDS_WAIT_WHILE_PDF_BEING), IDB_HEADER_DOCUMENT);
     progress->ShowModeless();
     progress->SetRange(100, QString());
 

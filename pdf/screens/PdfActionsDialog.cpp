@@ -45,7 +45,7 @@ bool CPdfActionsDialog::IsDontShowChecked() const {
 }
 
 void CPdfActionsDialog::OnInitDialog() {
-    m_picture = SkinAddImage(IDB_HEADER_SEND);
+    m_picture = SkinAddImage(IDB_HEADER_DOCUMENT);
     Layout();
     Button(IDC_ACTIONS_OPEN)->setFocus();
 }

@@ -65,7 +65,7 @@ QLineEdit* CPdfSetupDialog::FileEdit() const {
 }
 
 void CPdfSetupDialog::OnInitDialog() {
-    m_picture = SkinAddImage(IDB_HEADER_SEND);
+    m_picture = SkinAddImage(IDB_HEADER_DOCUMENT);
     FileEdit()->setText(DefaultPdfFileName(m_now.isValid() ? m_now : QDateTime::currentDateTime()));
     QString folder = m_settings.lastSaveFolder;
     if (folder.isEmpty())

@@ -50,10 +50,11 @@ inline constexpr std::uint32_t IDB_MSG_ERROR = 11007;
 inline constexpr std::uint32_t IDB_MSG_WARNING = 11008;
 inline constexpr std::uint32_t IDB_MSG_BUSY = 11009;
 
-// Start-up window and main screen.
-inline constexpr std::uint32_t IDB_SPLASH = 11900;      // 360 x 254 / 180 x 127
-inline constexpr std::uint32_t IDB_LOGO = 11910;        // 128 x 128 / 64 x 64
-inline constexpr std::uint32_t IDB_HEADER_SEND = 11911; // 64 x 64 / 32 x 32
+// Start-up window and main screen; 11911, a document page, heads the file pickers, the PDF
+// screens and Share.
+inline constexpr std::uint32_t IDB_SPLASH = 11900;          // 360 x 254 / 180 x 127
+inline constexpr std::uint32_t IDB_LOGO = 11910;            // 128 x 128 / 64 x 64
+inline constexpr std::uint32_t IDB_HEADER_DOCUMENT = 11911; // 64 x 64 / 32 x 32
 
 // Faces of the skinned standard button: 151 x 46 / 76 x 23.
 inline constexpr std::uint32_t IDB_BUTTON_HOVER = 11950;
@@ -120,7 +121,7 @@ constexpr SkinPictureInfo SkinPictureAt(int index) {
     constexpr SkinPictureInfo rest[] = {
         {IDB_SPLASH, 360, 254, 180, 127},
         {IDB_LOGO, 128, 128, 64, 64},
-        {IDB_HEADER_SEND, 64, 64, 32, 32},
+        {IDB_HEADER_DOCUMENT, 64, 64, 32, 32},
         {IDB_BUTTON_HOVER, 151, 46, 76, 23},
         {IDB_BUTTON_NORMAL, 151, 46, 76, 23},
         {IDB_BUTTON_PRESSED, 151, 46, 76, 23},

@@ -333,6 +333,10 @@ inline constexpr std::uint16_t IDS_CORNER_BOTTOM_LEFT = 9630;
 inline constexpr std::uint16_t IDS_SETTINGS_STRAIGHTEN = 9631;
 inline constexpr std::uint16_t IDS_SETTINGS_ENHANCE_PROMPT = 9632;
 inline constexpr std::uint16_t IDS_LOOK_NONE = 9633;
+// The editor's picture as assistive tools read it: its size and the crop frame.
+inline constexpr std::uint16_t IDS_EDITOR_PICTURE_SIZE = 9640;
+inline constexpr std::uint16_t IDS_EDITOR_CROP_FRAME = 9641;
+inline constexpr std::uint16_t IDS_EDITOR_NO_CROP_FRAME = 9642;
 // PDF creation job: what stopped it, in a few words.
 inline constexpr std::uint16_t IDS_PDF_WHY_CANNOT_OPEN = 9800;
 inline constexpr std::uint16_t IDS_PDF_WHY_PICTURE_CHANGED = 9801;
@@ -348,6 +352,8 @@ inline constexpr std::uint16_t IDS_PDF_FOLDER_LABEL = 9809;
 inline constexpr std::uint16_t IDS_PDF_OPEN = 9810;
 inline constexpr std::uint16_t IDS_PDF_ADVANCED = 9811;
 inline constexpr std::uint16_t IDS_PDF_PROGRESS_BAR = 9812;
+// The help page that no viewer could open.
+inline constexpr std::uint16_t IDS_OPEN_HELP_FILE_CHECK = 9820;
 // Recognising text for searchable PDFs.
 inline constexpr std::uint16_t IDS_RECOGNISING_TEXT = 9900;
 inline constexpr std::uint16_t IDS_OCR_SETTING = 9901;

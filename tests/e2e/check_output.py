@@ -33,6 +33,39 @@ def registry_text(home, name):
     return None
 
 
+def registry_dword(home, name):
+    """A REG_DWORD value of the registry file, None when it is missing."""
+    path = os.path.join(home, "registry.reg")
+    expect(os.path.exists(path), "no registry file " + path)
+    with open(path, encoding="utf-8-sig") as reg:
+        for line in reg:
+            m = re.match(r'^"%s"=dword:([0-9a-fA-F]{8})\s*$' % re.escape(name), line)
+            if m:
+                return int(m.group(1), 16)
+    return None
+
+
+def check_open_and_silenced_prompt(home, pdf, seen):
+    """Open went to the opener once, with the PDF (names flow only); the actions prompt ticked
+    by the Toggle action stays silent from now on."""
+    log = seen.get("opened_log")
+    opened = []
+    if log and os.path.exists(log):
+        with open(log, encoding="utf-8") as f:
+            opened = f.read().splitlines()
+    expect(len(opened) == seen.get("opened", 0),
+           "the opener was asked %d times, not %d: %s" % (len(opened), seen.get("opened", 0), opened))
+    for path in opened:
+        expect(os.path.realpath(path) == os.path.realpath(pdf),
+               "the opener was asked to open %s, not the PDF %s" % (path, pdf))
+    silenced = registry_dword(home, "DS2")
+    if seen.get("actions_silenced"):
+        expect(silenced == 1, "the actions prompt ticked by the Toggle action is not silenced "
+                              "(DS2 is %s)" % silenced)
+    else:
+        expect(silenced != 1, "the actions prompt was silenced without a tick")
+
+
 def captured_picture(user_home):
     pictures = sorted(glob.glob(os.path.join(user_home, "Pictures", "Camera", "*.jpg")))
     expect(len(pictures) == 1, "want one captured picture in Pictures/Camera, found %s" % pictures)
@@ -140,6 +173,7 @@ def check(home, user_home, seen):
         expect(os.path.basename(pdfs[0]) == seen["name"],
                "the PDF is %s, the setup screen offered %s" % (pdfs[0], seen["name"]))
     check_pdf(pdfs[0], jpeg)
+    check_open_and_silenced_prompt(home, pdfs[0], seen)
 
     current, paths = read_session(home)
     expect(len(paths) == 2, "the session file lists %d pages, not 2: %s" % (len(paths), paths))

@@ -43,6 +43,11 @@ PDF_SETUP = "PDF setup"
 CREATED = "PDF document created successfully"
 ACTIONS = "Actions"
 NEW_SESSION = "Start a new session?"
+COULD_NOT_OPEN = "Could not open file"
+DONT_SHOW = "Don't show this message again"
+# Screens named by their header, as the eye reads them.
+SORT_ORDER = "Sort order"
+IMPORT_FILE = "Import file"
 
 
 class Failure(Exception):
@@ -266,15 +271,33 @@ def run_by_name(app, seen):
 
     Steps.begin("the success message, closed")
     press(screen(app, CREATED), "Close")
-    Steps.begin("the actions prompt, closed without Open or Share")
+    Steps.begin("the actions prompt: Open, with no viewer on the desktop, says so")
     actions = screen(app, ACTIONS)
-    button(actions, "Open")
+    press(actions, "Open")
+    press(screen(app, COULD_NOT_OPEN), "Close")
+    seen["opened"] = 1
+    Steps.begin("the actions prompt: its check box ticked by the Toggle action, then closed")
+    actions = screen(app, ACTIONS)
+    check = wait_for("the check box " + DONT_SHOW,
+                     lambda: find(actions, pyatspi.ROLE_CHECK_BOX, DONT_SHOW))[0]
+    do_action(check, "Toggle")
+    wait_for("the box to be ticked", lambda: states(check).contains(pyatspi.STATE_CHECKED))
     button(actions, "Share")
     press(actions, "Close")
+    seen["actions_silenced"] = True
     Steps.begin("No to a new session")
     press(screen(app, NEW_SESSION), "No")
     wait_pages(app, 2)
     seen["current"] = strip_state(app)[0] - 1
+
+    Steps.begin("Tools > Settings > File import: the page is named by its header, then cancelled")
+    choose_from_tools(app, ["Settings", "File import"])
+    press(screen(app, SORT_ORDER), "Cancel")
+    wait_pages(app, 2)
+    Steps.begin("Tools > Add > Add from folder...: the picker is named by its header, then cancelled")
+    choose_from_tools(app, ["Add", "Add from folder..."])
+    press(screen(app, IMPORT_FILE), "Cancel")
+    wait_pages(app, 2)
 
     Steps.begin("Tools > File > Exit")
     choose_from_tools(app, ["File", "Exit"])
@@ -472,6 +495,7 @@ def main():
         if app is not None:
             dump_tree(app, args.shots)
         return 1
+    seen["opened_log"] = os.path.join(args.shots, "opened.txt")
     try:
         if args.mode == "open":
             check_output.check_opened(args.home, [os.path.join(seen["pics"], n + ".png")

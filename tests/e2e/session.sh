@@ -24,6 +24,10 @@ run_mode() {
     mkdir -p "$dir/home" "$dir/user"
     # The setup screen's default folder is HOME and the camera writes to its Pictures/Camera.
     local user="$dir/user"
+    # A desktop without a PDF viewer: the opener ends as xdg-open does then (status 3), after
+    # noting what it was asked to open.
+    printf '#!/bin/sh\nprintf "%%s\\n" "$1" >> "%s"\nexit 3\n' "$dir/opened.txt" > "$dir/opener.sh"
+    chmod +x "$dir/opener.sh"
     # "open": the program starts with two pictures; a second start hands it a third.
     local pictures=()
     if [ "$mode" = open ]; then
@@ -31,14 +35,14 @@ run_mode() {
         pictures=("$dir/pics/a.png" "$dir/pics/b.png")
     fi
     export HOME="$user" XDG_CONFIG_HOME="$user/.config" XDG_DATA_HOME="$user/.local/share" \
-        XDG_CACHE_HOME="$user/.cache" QUILLMARK_HOME="$dir/home"
+        XDG_CACHE_HOME="$user/.cache" QUILLMARK_HOME="$dir/home" QUILLMARK_OPENER="$dir/opener.sh"
     "$E2E_PROGRAM" --screen 480x640 "${pictures[@]}" > "$dir/program.log" 2>&1 &
     local app=$!
 
     local status=0
     /usr/bin/python3 "$(dirname "$0")/drive_quillmark.py" --pid "$app" --shots "$dir" \
         --mode "$mode" --home "$dir/home" --user-home "$user" || status=$?
-    unset HOME XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME QUILLMARK_HOME
+    unset HOME XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME QUILLMARK_HOME QUILLMARK_OPENER
 
     # The driver ends the program through Exit; one that is still running has failed to.
     if kill -0 "$app" 2>/dev/null; then

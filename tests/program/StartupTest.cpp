@@ -13,8 +13,10 @@
 #include "ui/device/DeviceWindow.h"
 #include "ui/device/MessageBox.h"
 #include "ui/device/WaitCursor.h"
+#include "ui/toolkit/QuestionBox.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTest>
 #include <QTimer>
 
@@ -199,6 +201,46 @@ TEST_F(StartupTest, FrameCommandOneChangesNothingAndTwoRunsTheAboutBox) {
     EXPECT_EQ(afterOne, before);
     EXPECT_TRUE(aboutShown);
     EXPECT_EQ(afterAbout, before);
+    EXPECT_TRUE(m_boxes.empty());
+}
+
+TEST_F(StartupTest, FrameCommandFourOpensTheHelpPageAndSaysSoWhenNoViewerTakesIt) {
+    QDir(Home()).mkpath("system");
+    qputenv("QUILLMARK_DATA_DIR", QFile::encodeName(PathIn("system")));
+    WriteFile(PathIn("system/quillmark.htm"), "<html></html>");
+    // No browser: xdg-open ends with 3.
+    WriteFile(PathIn("opener.sh"), QStringLiteral("#!/bin/sh\necho \"$1\" > '%1'\nexit 3\n")
+                                       .arg(PathIn("opened.txt"))
+                                       .toUtf8());
+    QFile::setPermissions(PathIn("opener.sh"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("QUILLMARK_OPENER", QFile::encodeName(PathIn("opener.sh")));
+    QString caption, heading, body;
+    CScanApp(Traced(SkinFolder(), [&](CMainDlg& main) {
+        main.SendCommand(ids::ID_HELP_HELP); // posts WM_FRAME_COMMAND 4 to the splash
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (auto* box = dynamic_cast<CQuestionBox*>(m_device->TopScreen());
+                box && box->HasPainted()) {
+                caption = box->Caption();
+                heading = box->Heading();
+                body = box->GetDlgItemText(ids::IDC_QB_BODY);
+                box->SendCommand(ids::IDOK_COMMAND);
+            }
+        });
+        poll.start(20);
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return !heading.isEmpty() && m_device->TopScreen() == &main; }, 60000));
+        poll.stop();
+        main.SendCommand(ids::ID_FILE_EXIT);
+    })).InitInstance();
+    qunsetenv("QUILLMARK_OPENER");
+    qunsetenv("QUILLMARK_DATA_DIR");
+    EXPECT_EQ(ReadFile(PathIn("opened.txt")), PathIn("system/quillmark.htm").toUtf8() + "\n");
+    EXPECT_EQ(caption, "Error");
+    EXPECT_EQ(heading, "Could not open file");
+    EXPECT_EQ(body, "Could not open the help page 'quillmark.htm'. Please check if you have a web "
+                    "browser installed on your device.");
     EXPECT_TRUE(m_boxes.empty());
 }
 

@@ -308,7 +308,7 @@ TEST_F(FrameListTest, PreviewFitsThePageAndActivatesOnTapAndEnter) {
     int activated = 0;
     preview.SetOnActivate([&] { ++activated; });
     CPage* page = Page(800, 600);
-    preview.SetPage(page, 3);
+    preview.SetPage(page, 3, 5);
     preview.grab();
     const QImage& drawn = preview.BackBuffer();
     ASSERT_EQ(drawn.size(), QSize(150, 200));
@@ -316,7 +316,7 @@ TEST_F(FrameListTest, PreviewFitsThePageAndActivatesOnTapAndEnter) {
     EXPECT_EQ(QColor(drawn.pixel(75, 100)), QColor(40, 90, 160));
     EXPECT_EQ(QColor(drawn.pixel(75, 40)), QColor(Qt::white));
     EXPECT_EQ(QColor(drawn.pixel(75, 160)), QColor(Qt::white));
-    EXPECT_EQ(preview.accessibleDescription(), "Page 3, 800 x 600");
+    EXPECT_EQ(preview.accessibleDescription(), "Page 3 of 5, 800 x 600");
     QTest::mouseClick(&preview, Qt::LeftButton, {}, QPoint(10, 10));
     QTest::keyClick(&preview, Qt::Key_Return);
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&preview);

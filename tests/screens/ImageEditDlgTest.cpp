@@ -16,6 +16,7 @@
 #include "ui/toolkit/QuestionBox.h"
 #include "ui/toolkit/ResourceTables.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
@@ -547,6 +548,47 @@ TEST_F(ImageEditDlgTest, TheFrameIsDrawnWithThePointerOrTheKeyboard) {
     QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
     QTest::keyClick(view, Qt::Key_Down, Qt::ControlModifier);
     EXPECT_EQ(view->Tracker().NormalRect(), made.adjusted(0, 10, 10, 10));
+}
+
+TEST_F(ImageEditDlgTest, AssistiveToolsReadThePictureSizeAndFollowTheFrame) {
+    auto editor = Open(Page(DistinctPicture(400, 300)));
+    CImageView* view = editor->View();
+    ASSERT_EQ(view->ZoomPercent(), 100);
+    ASSERT_FALSE(view->FitMode());
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(view);
+    ASSERT_NE(access, nullptr);
+    const auto described = [&] { return access->text(QAccessible::Description); };
+    EXPECT_EQ(access->text(QAccessible::Name), "Page picture");
+    EXPECT_TRUE(access->text(QAccessible::Help).startsWith("Arrow keys scroll the picture."));
+    EXPECT_EQ(described(), "Picture of 400 x 300 pixels, no crop frame");
+
+    // Drawn with the pointer, backwards, then moved from the keyboard.
+    QWidget* surface = view->viewport();
+    QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(220, 240));
+    QTest::mouseMove(surface, QPoint(100, 100));
+    EXPECT_EQ(described(), "Picture of 400 x 300 pixels, crop frame of 120 x 140 pixels from "
+                           "100, 100");
+    QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(20, 40));
+    EXPECT_EQ(described(), "Picture of 400 x 300 pixels, crop frame of 200 x 200 pixels from "
+                           "20, 40");
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(described(), "Picture of 400 x 300 pixels, crop frame of 200 x 200 pixels from "
+                           "30, 40");
+    // What lies beyond the picture is not part of what a crop keeps.
+    view->SetViewSelection({300, 200, 500, 400});
+    EXPECT_EQ(described(), "Picture of 400 x 300 pixels, crop frame of 100 x 100 pixels from "
+                           "300, 200");
+
+    // At 200 % the frame is told in picture pixels; a crop leaves a smaller picture, no frame.
+    editor->SendCommand(ID_ZOOM_200);
+    EXPECT_EQ(described(), "Picture of 400 x 300 pixels, no crop frame");
+    view->SetViewSelection({20, 40, 220, 240});
+    EXPECT_EQ(described(), "Picture of 400 x 300 pixels, crop frame of 100 x 100 pixels from "
+                           "10, 20");
+    CBoxAnswerer answers(m_device.get(), {kYes});
+    editor->SendCommand(ID_CROP_IMAGE);
+    EXPECT_EQ(described(), "Picture of 100 x 100 pixels, no crop frame");
 }
 
 TEST_F(ImageEditDlgTest, AFingerDrawsTheFrameLikeTheMouse) {

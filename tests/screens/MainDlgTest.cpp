@@ -13,6 +13,8 @@
 #include "ui/toolkit/QuestionBox.h"
 #include "ui/toolkit/RememberedAnswers.h"
 
+#include <QAccessible>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -277,6 +279,33 @@ TEST_F(MainDlgTest, CameraNoticeShowsUntilItsBoxIsTicked) {
     EXPECT_EQ(ReadRememberedAnswer(1), 1);
 }
 
+// What a screen reader does with a check box or radio button: its Toggle action.
+void ToggleByAccessibility(QWidget* control) {
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(control);
+    ASSERT_NE(access, nullptr);
+    ASSERT_NE(access->actionInterface(), nullptr);
+    access->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+}
+
+TEST_F(MainDlgTest, TheCameraNoticeTickedByAScreenReaderStaysAway) {
+    StoreRememberedAnswer(1, -1);
+    bool ticked = false;
+    CMainDlg main;
+    WhenScreenOpens(&main, [&](CScreen* screen) {
+        auto* box = dynamic_cast<CQuestionBox*>(screen);
+        ASSERT_NE(box, nullptr);
+        ToggleByAccessibility(box->Control(IDC_QB_CHECK));
+        ticked = box->ControlAs<QCheckBox>(IDC_QB_CHECK)->isChecked();
+        box->SendCommand(IDOK_COMMAND);
+    });
+    Run(main, [&] {
+        EXPECT_TRUE(WaitFor([&] { return m_device->TopScreen() == &main; }));
+        main.SendCommand(IDCANCEL);
+    });
+    EXPECT_TRUE(ticked);
+    EXPECT_EQ(ReadRememberedAnswer(1), 1);
+}
+
 TEST_F(MainDlgTest, ExitWritesTheSessionFileByteForByteCancelWritesNothing) {
     const QString file = SessionFilePath();
     {
@@ -465,6 +494,36 @@ TEST_F(MainDlgTest, DeleteKeepsTheFileUnlessTheFirstChoiceIsTaken) {
     EXPECT_FALSE(QFile::exists(PathIn("B.jpg")));
     CommandWithScreen(main, ID_IMAGE_DELETE, [](CScreen* s) { s->SendCommand(IDCANCEL_COMMAND); });
     EXPECT_EQ(Order(main), "A");
+    main.DestroyScreen();
+}
+
+TEST_F(MainDlgTest, DeleteFollowsTheChoiceAScreenReaderMade) {
+    CMainDlg main;
+    Open(main);
+    AddPictures(main, "AB");
+    main.RefreshControls();
+    CommandWithScreen(main, ID_IMAGE_DELETE, [](CScreen* s) {
+        ToggleByAccessibility(s->Control(IDC_QB_RADIO_FIRST)); // "delete the file as well"
+        s->SendCommand(IDOK_COMMAND);
+    });
+    EXPECT_EQ(Order(main), "A");
+    EXPECT_FALSE(QFile::exists(PathIn("B.jpg")));
+    main.DestroyScreen();
+}
+
+TEST_F(MainDlgTest, ThePreviewSaysWhichPageOfHowManyHoweverThePageWasChosen) {
+    CMainDlg main;
+    Open(main);
+    AddPicture(main, "A", 60, 80);
+    AddPicture(main, "B", 120, 90);
+    main.SendCommand(ID_ADD_BLANK_PAGE);
+    EXPECT_EQ(main.Preview()->accessibleDescription(), "Page 3 of 3, Blank page");
+    // A tap on a frame of the strip.
+    main.Strip()->Select(0);
+    main.Strip()->NotifyCurrent();
+    EXPECT_EQ(main.Preview()->accessibleDescription(), "Page 1 of 3, 60 x 80");
+    QTest::keyClick(&main, Qt::Key_Right);
+    EXPECT_EQ(main.Preview()->accessibleDescription(), "Page 2 of 3, 120 x 90");
     main.DestroyScreen();
 }
 

@@ -9,6 +9,7 @@
 #include "ui/toolkit/RememberedAnswers.h"
 #include "ui/toolkit/SkinButton.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -206,6 +207,45 @@ TEST_F(SettingsPageTest, ValuesOutOfRangeSelectNothingAndOkKeepsThem) {
     EXPECT_EQ(settings.pageSize, 40u);
     EXPECT_EQ(settings.pictureImportOrder, 9u);
     EXPECT_FALSE(RunSettingsPage(nullptr, ID_FILE_EXIT));
+}
+
+TEST_F(SettingsPageTest, EachPageIsAnnouncedByItsHeaderAndTakesTicksFromAScreenReader) {
+    const std::pair<int, const char*> pages[] = {{ID_SETTINGS_IMPORT, "Sort order"},
+                                                 {ID_SETTINGS_CAMERA, "Camera resolution"},
+                                                 {ID_SETTINGS_EMBEDDING, "Images"},
+                                                 {ID_SETTINGS_PDF, "PDF Settings"},
+                                                 {ID_SETTINGS_MISC, "Misc settings"}};
+    for (const auto& [command, title] : pages) {
+        SCOPED_TRACE(title);
+        CSettingsPageDlg page(command, AppSettings());
+        page.Prepare();
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(&page);
+        ASSERT_NE(access, nullptr);
+        EXPECT_EQ(access->role(), QAccessible::Dialog);
+        EXPECT_EQ(access->text(QAccessible::Name), title);
+        EXPECT_EQ(access->text(QAccessible::Name), page.Caption());
+        EXPECT_EQ(access->text(QAccessible::Description), page.Heading());
+    }
+
+    // The Toggle action of a screen reader, on a check box and in a radio group.
+    const auto toggle = [](QWidget* control) {
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(access, nullptr);
+        access->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    };
+    AppSettings().autoPortrait = 0;
+    AppSettings().cameraRes = 0;
+    EXPECT_TRUE(RunPage(ID_SETTINGS_EMBEDDING, [&](CSettingsPageDlg& page) {
+        EXPECT_FALSE(Get<QCheckBox>(page, IDC_EMBED_AUTO_PORTRAIT)->isChecked());
+        toggle(page.Control(IDC_EMBED_AUTO_PORTRAIT));
+        page.SendCommand(ID_OK);
+    }));
+    EXPECT_TRUE(RunPage(ID_SETTINGS_CAMERA, [&](CSettingsPageDlg& page) {
+        toggle(page.Control(IDC_CAMERA_5MP));
+        page.SendCommand(ID_OK);
+    }));
+    EXPECT_EQ(Reloaded().autoPortrait, 1u);
+    EXPECT_EQ(Reloaded().cameraRes, 3u);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// The built libraries themselves: exports, version, the log hand-over, and every picture's
-// size and colour type in both of them.
+// The built libraries themselves: exports, version, the log hand-over, every picture's size
+// and colour type in both of them, and the exact pixels of a header picture.
 
 #include "skin/api/TesManager.h"
 
@@ -117,6 +117,37 @@ TEST_P(SkinLibrary, DrawsItsPicturesOntoASurface) {
     EXPECT_EQ(pixels[0], 0xFF000000u);
     EXPECT_EQ(m_manager->ReleaseImage(face), face);
     EXPECT_EQ(m_manager->DrawImage(&dc, face, 0, 0, nullptr), 1); // still there
+}
+
+TEST_P(SkinLibrary, TheDocumentHeaderPictureIsAPageWithAFoldedCornerAndLinesOfText) {
+    const std::int32_t header = m_manager->AddResourceImage(ids::IDB_HEADER_DOCUMENT);
+    const TesSize size = m_manager->GetImageSize(header);
+    ASSERT_EQ(size.cx, IsVga() ? 64 : 32);
+    std::vector<std::uint32_t> pixels(std::size_t(size.cx * size.cy), 0xFFFFFFFF);
+    TesSurface dc;
+    dc.pixels = pixels.data();
+    dc.width = size.cx;
+    dc.height = size.cy;
+    dc.bytesPerLine = size.cx * 4;
+    dc.clip = {0, 0, size.cx, size.cy};
+    ASSERT_EQ(m_manager->DrawImage(&dc, header, 0, 0, nullptr), 1);
+    // Drawn on the pixel grid of both sizes: the same pixels, at half the coordinates in QVGA.
+    const int scale = IsVga() ? 1 : 2;
+    const auto at = [&](int x, int y) {
+        return pixels[std::size_t(y / scale * size.cx + x / scale)];
+    };
+    constexpr std::uint32_t kBlue = 0xFF1E6FD9, kWhite = 0xFFFFFFFF, kFold = 0xFFB9D3F6;
+    EXPECT_EQ(at(10, 32), kBlue);  // the tile
+    EXPECT_EQ(at(20, 16), kWhite); // the page's top-left corner
+    EXPECT_EQ(at(22, 18), kWhite);
+    EXPECT_EQ(at(42, 17), kBlue); // the corner cut away...
+    EXPECT_EQ(at(38, 22), kFold); // ...and folded over
+    EXPECT_EQ(at(30, 28), kBlue); // the first line of text
+    EXPECT_EQ(at(30, 31), kWhite);
+    EXPECT_EQ(at(36, 40), kWhite); // the last line is short
+    EXPECT_EQ(at(30, 46), kWhite);
+    EXPECT_EQ(at(30, 49), kBlue); // below the page
+    EXPECT_EQ(at(44, 30), kBlue); // right of it
 }
 
 INSTANTIATE_TEST_SUITE_P(BothResolutions, SkinLibrary,

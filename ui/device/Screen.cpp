@@ -231,8 +231,20 @@ void CScreen::OnTimer(int) {}
 
 void CScreen::AddControl(int id, QWidget* control) {
     m_controls[id] = control;
-    if (auto* button = qobject_cast<QAbstractButton*>(control))
-        QObject::connect(button, &QAbstractButton::clicked, this, [this, id] { SendCommand(id); });
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        // A check box or radio button reports its state however it changed: a click, a key,
+        // a screen reader's Toggle action or the program itself. A click on one toggles it
+        // first, so the click itself adds nothing; a plain button reports its clicks.
+        QObject::connect(button, &QAbstractButton::clicked, this, [this, id, button] {
+            if (!button->isCheckable())
+                SendCommand(id);
+        });
+        QObject::connect(button, &QAbstractButton::toggled, this, [this, id, button](bool on) {
+            // In a group only the button that became checked speaks for the change.
+            if (on || !button->autoExclusive())
+                SendCommand(id);
+        });
+    }
     if (m_disabled.contains(id))
         control->setEnabled(false);
 }

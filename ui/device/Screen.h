@@ -40,6 +40,8 @@ public:
     void DestroyScreen();
     void EndDialog(int result);
     bool IsRunning() const { return m_onStack; }
+    // Running modally: DoModal waits in its loop for EndDialog.
+    bool IsModal() const { return m_loop != nullptr; }
     int Result() const { return m_result; }
 
     // Commands. SendCommand dispatches at once and returns whether a handler took it;
@@ -88,7 +90,9 @@ public:
     void KillTimer(int id);
     bool HasTimer(int id) const;
 
-    // Controls by identifier (the dialog's child windows).
+    // Controls by identifier (the dialog's child windows). A button sends its identifier as a
+    // command when clicked; a check box or radio button whenever it becomes checked (a check
+    // box also when it is cleared), by whatever means.
     void AddControl(int id, QWidget* control);
     QWidget* Control(int id) const;
     template <typename T> T* ControlAs(int id) const { return dynamic_cast<T*>(Control(id)); }

@@ -9,6 +9,7 @@
 #include "ui/device/SoftKeyBar.h"
 #include "ui/toolkit/SkinButton.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QHeaderView>
 #include <QTest>
@@ -96,6 +97,21 @@ TEST_F(PickerDialogTest, FolderModeFileSelectionTakesOkAway) {
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(picker.GetSelectedFolder(), PathIn("docs/sub"));
     EXPECT_TRUE(picker.GetSelectedFile().isEmpty());
+}
+
+TEST_F(PickerDialogTest, BothModesAreAnnouncedByTheirHeader) {
+    for (int mode : {CPickerDialog::kPickFile, CPickerDialog::kPickFolder}) {
+        SCOPED_TRACE(mode);
+        CPickerDialog picker(mode);
+        picker.SetTitles("Import file", "Please select the file to import");
+        picker.SetInitialFolder(PathIn("docs"));
+        picker.Prepare();
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(&picker);
+        ASSERT_NE(access, nullptr);
+        EXPECT_EQ(access->role(), QAccessible::Dialog);
+        EXPECT_EQ(access->text(QAccessible::Name), "Import file");
+        EXPECT_EQ(access->text(QAccessible::Description), "Please select the file to import");
+    }
 }
 
 TEST_F(PickerDialogTest, FiltersHiddenFilesAndColumns) {

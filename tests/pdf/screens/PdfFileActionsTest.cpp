@@ -33,20 +33,28 @@ protected:
 TEST_F(PdfFileActionsTest, AFailingOpenerShowsCouldNotOpenWithTheFileName) {
     const QString pdf = PathIn("report.pdf");
     WriteFile(pdf, "%PDF-1.3\n");
-    qputenv("QUILLMARK_OPENER", QFile::encodeName(PathIn("no-such-viewer")));
-    QString body, caption;
-    Answer(m_base.get(), {[&](CScreen* top) {
-               auto* box = dynamic_cast<CQuestionBox*>(top);
-               ASSERT_NE(box, nullptr);
-               caption = box->Caption();
-               body = box->GetDlgItemText(IDC_QB_BODY);
-               top->SendCommand(IDOK_COMMAND);
-           }});
-    EXPECT_FALSE(OpenPdfFile(m_base.get(), pdf));
-    EXPECT_EQ(Seen(), QStringList({"Could not open file"}));
-    EXPECT_EQ(caption, "Error");
-    EXPECT_EQ(body, "Could not open PDF file 'report.pdf'. Please check if you have a PDF file "
-                    "reader installed on your device.");
+    // xdg-open ends with 3 when no program takes the file; a missing opener cannot start.
+    const QString failing = PathIn("failing-opener.sh");
+    WriteFile(failing, "#!/bin/sh\nexit 3\n");
+    QFile::setPermissions(failing, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    for (const QString& opener : {failing, PathIn("no-such-viewer")}) {
+        SCOPED_TRACE(opener.toStdString());
+        qputenv("QUILLMARK_OPENER", QFile::encodeName(opener));
+        m_seen->clear();
+        QString body, caption;
+        Answer(m_base.get(), {[&](CScreen* top) {
+                   auto* box = dynamic_cast<CQuestionBox*>(top);
+                   ASSERT_NE(box, nullptr);
+                   caption = box->Caption();
+                   body = box->GetDlgItemText(IDC_QB_BODY);
+                   top->SendCommand(IDOK_COMMAND);
+               }});
+        EXPECT_FALSE(OpenPdfFile(m_base.get(), pdf));
+        EXPECT_EQ(Seen(), QStringList({"Could not open file"}));
+        EXPECT_EQ(caption, "Error");
+        EXPECT_EQ(body, "Could not open PDF file 'report.pdf'. Please check if you have a PDF "
+                        "file reader installed on your device.");
+    }
 }
 
 TEST_F(PdfFileActionsTest, OpenHandsTheFileToTheOpenerAndAMissingFileDoesNothing) {

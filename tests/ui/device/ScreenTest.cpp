@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
@@ -145,6 +149,57 @@ TEST_F(ScreenHostTest, ClosingTheHostWindowCancelsEveryRunningScreen) {
     });
     EXPECT_EQ(outer.DoModal(), IDCANCEL);
     EXPECT_EQ(innerResult, IDCANCEL);
+}
+
+TEST_F(ScreenHostTest, CheckBoxesAndRadioButtonsReportEveryChangeOnceHoweverItCame) {
+    CTestScreen screen;
+    auto* box = new QCheckBox("Don't show this again", &screen);
+    auto* first = new QRadioButton("Delete the file", &screen);
+    auto* second = new QRadioButton("Only remove the page", &screen);
+    auto* plain = new QPushButton("Ok", &screen);
+    screen.AddControl(10, box);
+    screen.AddControl(11, first);
+    screen.AddControl(12, second);
+    screen.AddControl(13, plain);
+    std::vector<int> sent;
+    for (int id : {10, 11, 12, 13})
+        screen.OnCommandId(id, [&sent, id] { sent.push_back(id); });
+    screen.ShowModeless();
+
+    // A screen reader's Toggle action changes the state without a click.
+    QAccessibleInterface* boxAccess = QAccessible::queryAccessibleInterface(box);
+    ASSERT_NE(boxAccess, nullptr);
+    ASSERT_NE(boxAccess->actionInterface(), nullptr);
+    boxAccess->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(box->isChecked());
+    EXPECT_EQ(sent, std::vector<int>{10});
+    // A click toggles too, and is told once.
+    QTest::mouseClick(box, Qt::LeftButton);
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_EQ(sent, (std::vector<int>{10, 10}));
+    box->setChecked(true);
+    EXPECT_EQ(sent, (std::vector<int>{10, 10, 10}));
+
+    // In the group only the button that became checked speaks.
+    sent.clear();
+    first->setChecked(true);
+    QAccessibleInterface* secondAccess = QAccessible::queryAccessibleInterface(second);
+    ASSERT_NE(secondAccess, nullptr);
+    secondAccess->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(second->isChecked());
+    EXPECT_FALSE(first->isChecked());
+    QTest::mouseClick(first, Qt::LeftButton);
+    QTest::mouseClick(first, Qt::LeftButton); // already checked: nothing changes
+    EXPECT_EQ(sent, (std::vector<int>{11, 12, 11}));
+
+    sent.clear();
+    QTest::mouseClick(plain, Qt::LeftButton);
+    EXPECT_EQ(sent, std::vector<int>{13});
+    // A disabled command is refused, however the box changed.
+    screen.EnableCommand(10, false);
+    box->toggle();
+    EXPECT_EQ(sent, std::vector<int>{13});
+    screen.DestroyScreen();
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "ui/device/SoftKeyBar.h"
 #include "ui/toolkit/SkinButton.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QRadioButton>
 #include <QTest>
@@ -257,6 +258,40 @@ TEST_F(QuestionBoxTest, KindEightOffersNextOnlyWithTheFirstChoice) {
     EXPECT_EQ(enabled, (std::vector<bool>{false, true, false}));
     EXPECT_EQ(result, kResultNext);
     EXPECT_EQ(box.GetChoice(), 0);
+}
+
+TEST_F(QuestionBoxTest, TicksAndChoicesMadeByAScreenReaderCountLikeTaps) {
+    // The Toggle action changes the control without a click.
+    const auto toggle = [](QWidget* control) {
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(access, nullptr);
+        ASSERT_NE(access->actionInterface(), nullptr);
+        access->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    };
+    CQuestionBox check;
+    bool nextOffered = false;
+    EXPECT_EQ(Run(
+                  check,
+                  [&](CQuestionBox& b) {
+                      toggle(b.Control(IDC_QB_CHECK));
+                      nextOffered = b.IsCommandEnabled(ID_QB_NEXT);
+                      b.SendCommand(ID_QB_NEXT);
+                  },
+                  Q::kCancelNextCheckRequired),
+              kResultNext);
+    EXPECT_TRUE(nextOffered);
+    EXPECT_TRUE(check.IsChecked());
+
+    CQuestionBox choice;
+    EXPECT_EQ(Run(
+                  choice,
+                  [&](CQuestionBox& b) {
+                      toggle(b.Control(IDC_QB_RADIO_FIRST));
+                      b.SendCommand(IDOK_COMMAND);
+                  },
+                  Q::kCancelOkRadio),
+              kResultOk);
+    EXPECT_EQ(choice.GetChoice(), 0);
 }
 
 TEST_F(QuestionBoxTest, KindThreeOpensOnTheSecondChoice) {
