@@ -39,6 +39,14 @@ TEST_F(OpenHelpTest, OpensThePageFromTheSystemFolderAndNothingWithoutIt) {
     EXPECT_TRUE(OpenHelp());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !ReadFile(PathIn("opened.txt")).isEmpty(); }, 5000));
     EXPECT_EQ(ReadFile(PathIn("opened.txt")), PathIn("system/quillmark.htm").toUtf8() + "\n");
+
+    // The copy in the user's first language that has one; English for the others.
+    WriteFile(PathIn("system/quillmark.fr.htm"), "<html lang=fr></html>");
+    WriteFile(PathIn("system/quillmark.de.htm"), "<html lang=de></html>");
+    EXPECT_EQ(HelpFilePath({"de_AT", "de"}), PathIn("system/quillmark.de.htm"));
+    EXPECT_EQ(HelpFilePath({"es", "fr"}), PathIn("system/quillmark.fr.htm"));
+    EXPECT_EQ(HelpFilePath({"es"}), PathIn("system/quillmark.htm"));
+    EXPECT_EQ(HelpFilePath({}), PathIn("system/quillmark.htm"));
 }
 
 } // namespace
