@@ -4,6 +4,7 @@
 #include "program/PdfCommand.h"
 #include "program/SendCommand.h"
 #include "program/SettingsCommand.h"
+#include "text/Catalogue.h"
 
 #include <QRegularExpression>
 
@@ -18,7 +19,7 @@ std::optional<CCommandLine> ParseCommandLine(const QStringList& args, QString* e
                 return arg.mid(option.size() + 1);
             if (i + 1 < args.size())
                 return args[++i];
-            *error = option + " needs a value";
+            *error = TranslateText("CommandLine", "%1 needs a value").arg(option);
             return std::nullopt;
         };
         if (arg == "-h" || arg == "--help") {
@@ -36,7 +37,8 @@ std::optional<CCommandLine> ParseCommandLine(const QStringList& args, QString* e
             static const QRegularExpression re("^(\\d{2,5})x(\\d{2,5})$");
             const auto m = re.match(*v);
             if (!m.hasMatch()) {
-                *error = "--screen takes WIDTHxHEIGHT, for example 480x640, not '" + *v + "'";
+                *error = TranslateText("CommandLine", "--screen takes WIDTHxHEIGHT, for example 480x640, not '%1'")
+                             .arg(*v);
                 return std::nullopt;
             }
             line.screen = QSize(m.captured(1).toInt(), m.captured(2).toInt());
@@ -46,7 +48,7 @@ std::optional<CCommandLine> ParseCommandLine(const QStringList& args, QString* e
                 return std::nullopt;
             line.screenshots = *v;
         } else if (arg.startsWith("-")) {
-            *error = "unknown option '" + arg + "'";
+            *error = TranslateText("CommandLine", "unknown option '%1'").arg(arg);
             return std::nullopt;
         } else {
             line.command = arg;
@@ -59,7 +61,7 @@ std::optional<CCommandLine> ParseCommandLine(const QStringList& args, QString* e
         for (const CCliCommand& c : CliCommands())
             known = known || line.command == c.name;
         if (!known) {
-            *error = "unknown command '" + line.command + "'";
+            *error = TranslateText("CommandLine", "unknown command '%1'").arg(line.command);
             return std::nullopt;
         }
     }

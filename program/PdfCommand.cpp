@@ -7,6 +7,7 @@
 #include "program/PdfTerminalDelegate.h"
 #include "program/TerminalProgress.h"
 #include "session/PictureImport.h"
+#include "text/Catalogue.h"
 
 #include <QFileInfo>
 
@@ -14,7 +15,7 @@ namespace {
 
 // What --help says under the usage and the page sizes, wrapped for an 80-column terminal: a
 // raw string, so the formatter leaves its lines as they are.
-constexpr char kPdfCommandHelp[] =
+constexpr char kPdfCommandHelp[] = QT_TRANSLATE_NOOP("PdfCommand",
     R"(--fit scales BMP and PNG pictures to the page, --center keeps their size when
 they fit; JPEG pictures are always fitted and embedded unchanged.
 --auto-portrait turns landscape pictures upright (a quarter counter-clockwise)
@@ -26,7 +27,7 @@ apply ('quillmark settings'); "Ask me" keeps the found order here. --straighten
 finds the sheet in each photo and flattens it, --enhance gives it a document
 look (grey, bw: black and white, colour); both work on copies, the pictures stay
 as they are.
-)";
+)");
 
 } // namespace
 
@@ -40,8 +41,8 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     }
     if (options->help) {
         out << kPdfCommandUsage << "\n\n"
-            << "Page sizes: " << PaperSizeNames() << "\n"
-            << kPdfCommandHelp << Qt::flush;
+            << TranslateText("PdfCommand", "Page sizes: %1").arg(PaperSizeNames()) << "\n"
+            << TranslateText("PdfCommand", kPdfCommandHelp) << Qt::flush;
         return 0;
     }
 
@@ -75,23 +76,30 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     switch (result.failure) {
     case EPdfJobFailure::None: break;
     case EPdfJobFailure::NoPages:
-        err << "quillmark pdf: no picture could be used; " << output << " was not written"
+        err << "quillmark pdf: "
+            << TranslateText("PdfCommand", "no picture could be used; %1 was not written").arg(output)
             << Qt::endl;
         return 1;
     case EPdfJobFailure::LibraryError:
-        err << "quillmark pdf: " << output << " was not written" << Qt::endl;
+        err << "quillmark pdf: " << TranslateText("PdfCommand", "%1 was not written").arg(output) << Qt::endl;
         return 1;
     case EPdfJobFailure::FileError:
-        err << "quillmark pdf: cannot write " << output << ": " << result.ErrorText() << Qt::endl;
+        err << "quillmark pdf: "
+            << TranslateText("PdfCommand", "cannot write %1: %2").arg(output, result.ErrorText()) << Qt::endl;
         return 1;
     }
     if (!result.Done())
         return 1;
     const std::uint32_t size = job.layout.pageSize;
-    out << "Wrote " << output << ": " << result.pagesWritten
-        << (result.pagesWritten == 1 ? " page" : " pages") << ", "
-        << kPaperSizes[size < kPaperSizes.size() ? size : kDefaultPaperSize].name << ", "
-        << result.bytesWritten << " bytes" << Qt::endl;
+    const QString paper =
+        QString::fromLatin1(kPaperSizes[size < kPaperSizes.size() ? size : kDefaultPaperSize].name);
+    const QString wrote = result.pagesWritten == 1
+                              ? TranslateText("PdfCommand", "Wrote %1: %2 page, %3, %4 bytes")
+                              : TranslateText("PdfCommand", "Wrote %1: %2 pages, %3, %4 bytes");
+    // One arg() call: a file name holding "%2" must not take the next value.
+    out << wrote.arg(output, QString::number(result.pagesWritten), paper,
+                     QString::number(result.bytesWritten))
+        << Qt::endl;
     return delegate.Notes() ? 1 : 0;
 }
 

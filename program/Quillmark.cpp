@@ -51,7 +51,7 @@ int RunQuillmark(int argc, char** argv) {
 
     if (!line) {
         QTextStream(stderr) << "quillmark: " << error << "\n"
-                            << "Try 'quillmark --help'.\n";
+                            << TranslateText("CommandLine", "Try 'quillmark --help'.") << "\n";
         return 2;
     }
     if (line->help) {

@@ -4,7 +4,9 @@
 // has (splash, main screen, About box, a question box of each kind), writes one PNG of the
 // device screen for each (and for every stop of tour/TourStops.cpp) and ends through Exit and the
 // normal shut-down. After every shot it reads the screen's accessibility tree and writes the
-// controls without a name to accessibility.txt beside the pictures; one of them fails the tour.
+// controls without a name to accessibility.txt beside the pictures, and the texts that do not
+// fit their place (in a translation, where the English does) to text-fit.txt; any of either
+// fails the tour.
 
 #include "program/StartupServices.h"
 #include "program/tour/TourContext.h"
@@ -23,9 +25,13 @@ public:
     // Hooks the tour into start-up.
     void Install(CStartupServices& services);
     // Failed also when the tour did not get through every screen (start-up ended early).
-    bool Failed() const { return m_failed || !m_completed || !m_unnamed.isEmpty(); }
+    bool Failed() const {
+        return m_failed || !m_completed || !m_unnamed.isEmpty() || !m_clipped.isEmpty();
+    }
     // "shot: control" for every control without a name, in the order of the shots.
     QStringList UnnamedControls() const { return m_unnamed; }
+    // "shot: control" for every text a translation made too long for its place.
+    QStringList ClippedTexts() const { return m_clipped; }
     QStringList Written() const { return m_written; }
 
     CDeviceWindow* Device() const override { return m_device; }
@@ -43,6 +49,7 @@ private:
     void ShowQuestionBoxes();
     void RunStops();
     void AuditAccessibility(const QString& name);
+    void AuditTextFit(const QString& name);
 
     QString m_folder;
     CDeviceWindow* m_device;
@@ -53,4 +60,5 @@ private:
     bool m_completed = false;
     QStringList m_written;
     QStringList m_unnamed;
+    QStringList m_clipped;
 };

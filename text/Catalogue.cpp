@@ -66,10 +66,18 @@ QString CCatalogue::Translate(const char* context, const char* source,
                               const char* disambiguation) const {
     for (const auto& translator : m_translators) {
         const QString text = translator->translate(context, source, disambiguation);
-        if (!text.isEmpty())
+        if (!text.isEmpty()) {
+            std::lock_guard lock(m_givenMutex);
+            m_given.insert(text, QString::fromUtf8(source));
             return text;
+        }
     }
     return QString::fromUtf8(source);
+}
+
+QString CCatalogue::SourceOf(const QString& translation) const {
+    std::lock_guard lock(m_givenMutex);
+    return m_given.value(translation);
 }
 
 QStringList MessageLanguages(const QProcessEnvironment& env) {

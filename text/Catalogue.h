@@ -6,11 +6,13 @@
 // is looked up by its context and its English source text; a text a catalogue lacks stays
 // English, one text at a time.
 
+#include <QHash>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
+#include <mutex>
 #include <vector>
 
 class QTranslator;
@@ -30,10 +32,16 @@ public:
                       const char* disambiguation = nullptr) const;
     // The languages whose catalogue was loaded, in the order they are asked ("de").
     const QStringList& Languages() const { return m_languages; }
+    // The English source of a translation this catalogue has given out, or an empty text: the
+    // screenshot tour measures whether the English would have fitted where a translation
+    // does not.
+    QString SourceOf(const QString& translation) const;
 
 private:
     std::vector<std::unique_ptr<QTranslator>> m_translators;
     QStringList m_languages;
+    mutable std::mutex m_givenMutex;
+    mutable QHash<QString, QString> m_given; // translation -> source
 };
 
 // The user's message languages, most preferred first, as a Linux program reads them:

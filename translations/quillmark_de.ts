@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>--screen takes WIDTHxHEIGHT, for example 480x640, not &apos;%1&apos;</source>
+        <translation>--screen erwartet BREITExHÖHE, zum Beispiel 480x640, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>unbekannte Option „%1“</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>unbekannter Befehl „%1“</translation>
+    </message>
+    <message>
+        <source>Try &apos;quillmark --help&apos;.</source>
+        <translation>Mehr mit „quillmark --help“.</translation>
+    </message>
+</context>
+<context>
     <name>FileSize</name>
     <message>
         <source>GB</source>
@@ -21,6 +44,156 @@
     <message>
         <source>Don&apos;t show again</source>
         <translation>Nicht mehr anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>PdfCommand</name>
+    <message>
+        <source>--fit scales BMP and PNG pictures to the page, --center keeps their size when
+they fit; JPEG pictures are always fitted and embedded unchanged.
+--auto-portrait turns landscape pictures upright (a quarter counter-clockwise)
+in the PDF and leaves the files as they are. A FOLDER stands for its JPEG, PNG
+and BMP pictures (and those of its subfolders when Recursive is set), in the
+--order given: by name A-Z or Z-A, newest or oldest first, or as found. Without
+options the settings PageSize, FitToPage, AutoPortrait and PictureImportOrder
+apply (&apos;quillmark settings&apos;); &quot;Ask me&quot; keeps the found order here. --straighten
+finds the sheet in each photo and flattens it, --enhance gives it a document
+look (grey, bw: black and white, colour); both work on copies, the pictures stay
+as they are.
+</source>
+        <translation>--fit skaliert BMP- und PNG-Bilder auf die Seite, --center behält ihre Größe,
+wenn sie passen; JPEG-Bilder werden immer eingepasst und unverändert eingebettet.
+--auto-portrait dreht Bilder im Querformat im PDF aufrecht (eine Vierteldrehung
+gegen den Uhrzeigersinn) und lässt die Dateien, wie sie sind. Ein ORDNER steht
+für seine JPEG-, PNG- und BMP-Bilder (und die seiner Unterordner, wenn Recursive
+gesetzt ist), in der mit --order gewählten Reihenfolge: nach Name A-Z oder Z-A,
+neueste oder älteste zuerst, oder wie gefunden. Ohne Optionen gelten die
+Einstellungen PageSize, FitToPage, AutoPortrait und PictureImportOrder
+(&apos;quillmark settings&apos;); „Jedes Mal fragen“ behält hier die gefundene Reihenfolge.
+--straighten findet das Blatt in jedem Foto und begradigt es, --enhance gibt ihm
+das Aussehen eines Dokuments (grey: Graustufen, bw: Schwarzweiß, colour: Farbe);
+beides arbeitet auf Kopien, die Bilder bleiben, wie sie sind.
+</translation>
+    </message>
+    <message>
+        <source>Page sizes: %1</source>
+        <translation>Papierformate: %1</translation>
+    </message>
+    <message>
+        <source>no picture could be used; %1 was not written</source>
+        <translation>kein Bild war verwendbar; %1 wurde nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 was not written</source>
+        <translation>%1 wurde nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Wrote %1: %2 page, %3, %4 bytes</source>
+        <translation>%1 geschrieben: %2 Seite, %3, %4 Byte</translation>
+    </message>
+    <message>
+        <source>Wrote %1: %2 pages, %3, %4 bytes</source>
+        <translation>%1 geschrieben: %2 Seiten, %3, %4 Byte</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>unknown page size &apos;%1&apos; (one of %2)</source>
+        <translation>unbekanntes Papierformat „%1“ (eines von %2)</translation>
+    </message>
+    <message>
+        <source>--fit and --center exclude each other</source>
+        <translation>--fit und --center schließen einander aus</translation>
+    </message>
+    <message>
+        <source>--auto-portrait and --no-auto-portrait exclude each other</source>
+        <translation>--auto-portrait und --no-auto-portrait schließen einander aus</translation>
+    </message>
+    <message>
+        <source>--ocr needs a language (eng, deu, eng+fra, ...)</source>
+        <translation>--ocr braucht eine Sprache (eng, deu, eng+fra, ...)</translation>
+    </message>
+    <message>
+        <source>unknown look &apos;%1&apos; (one of none, grey, bw, colour)</source>
+        <translation>unbekannte Darstellung „%1“ (eine von none, grey, bw, colour)</translation>
+    </message>
+    <message>
+        <source>unknown order &apos;%1&apos; (one of name, name-desc, newest, oldest, found)</source>
+        <translation>unbekannte Reihenfolge „%1“ (eine von name, name-desc, newest, oldest, found)</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>unbekannte Option „%1“</translation>
+    </message>
+    <message>
+        <source>no output file (-o OUT.pdf)</source>
+        <translation>keine Ausgabedatei (-o OUT.pdf)</translation>
+    </message>
+    <message>
+        <source>no pictures given</source>
+        <translation>keine Bilder angegeben</translation>
+    </message>
+    <message>
+        <source>skipped: no such file</source>
+        <translation>übersprungen: Datei nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>skipped: not a file</source>
+        <translation>übersprungen: keine Datei</translation>
+    </message>
+    <message>
+        <source>skipped: not a picture that can be read</source>
+        <translation>übersprungen: kein lesbares Bild</translation>
+    </message>
+    <message>
+        <source>only JPEG, PNG and BMP pictures are drawn; its page is blank</source>
+        <translation>nur JPEG-, PNG- und BMP-Bilder werden gezeichnet; die Seite bleibt leer</translation>
+    </message>
+    <message>
+        <source>could not be decoded; its page is blank</source>
+        <translation>konnte nicht dekodiert werden; die Seite bleibt leer</translation>
+    </message>
+    <message>
+        <source>the PDF library could not take it: </source>
+        <translation>die PDF-Bibliothek konnte es nicht annehmen: </translation>
+    </message>
+    <message>
+        <source>no text layer: </source>
+        <translation>keine Textebene: </translation>
+    </message>
+    <message>
+        <source>the language&apos;s data is not installed</source>
+        <translation>die Daten der Sprache sind nicht installiert</translation>
+    </message>
+    <message>
+        <source>the picture could not be decoded</source>
+        <translation>das Bild konnte nicht dekodiert werden</translation>
+    </message>
+    <message>
+        <source>recognition failed</source>
+        <translation>die Erkennung ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Adding pages</source>
+        <translation>Seiten hinzufügen</translation>
+    </message>
+    <message>
+        <source>Recognising text</source>
+        <translation>Text erkennen</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nicht genügend Speicher</translation>
+    </message>
+    <message>
+        <source>Saving</source>
+        <translation>Speichern</translation>
     </message>
 </context>
 <context>

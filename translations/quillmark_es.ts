@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>--screen takes WIDTHxHEIGHT, for example 480x640, not &apos;%1&apos;</source>
+        <translation>--screen espera ANCHOxALTO, por ejemplo 480x640, no «%1»</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opción desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>orden desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>Try &apos;quillmark --help&apos;.</source>
+        <translation>Pruebe «quillmark --help».</translation>
+    </message>
+</context>
+<context>
     <name>FileSize</name>
     <message>
         <source>GB</source>
@@ -21,6 +44,157 @@
     <message>
         <source>Don&apos;t show again</source>
         <translation>No volver a mostrar</translation>
+    </message>
+</context>
+<context>
+    <name>PdfCommand</name>
+    <message>
+        <source>--fit scales BMP and PNG pictures to the page, --center keeps their size when
+they fit; JPEG pictures are always fitted and embedded unchanged.
+--auto-portrait turns landscape pictures upright (a quarter counter-clockwise)
+in the PDF and leaves the files as they are. A FOLDER stands for its JPEG, PNG
+and BMP pictures (and those of its subfolders when Recursive is set), in the
+--order given: by name A-Z or Z-A, newest or oldest first, or as found. Without
+options the settings PageSize, FitToPage, AutoPortrait and PictureImportOrder
+apply (&apos;quillmark settings&apos;); &quot;Ask me&quot; keeps the found order here. --straighten
+finds the sheet in each photo and flattens it, --enhance gives it a document
+look (grey, bw: black and white, colour); both work on copies, the pictures stay
+as they are.
+</source>
+        <translation>--fit ajusta las imágenes BMP y PNG a la página, --center conserva su tamaño
+cuando caben; las imágenes JPEG siempre se ajustan y se insertan sin cambios.
+--auto-portrait pone en vertical las imágenes apaisadas en el PDF (un cuarto de
+vuelta a la izquierda) y deja los archivos como están. Una CARPETA representa
+sus imágenes JPEG, PNG y BMP (y las de sus subcarpetas si Recursive está
+activado), en el orden de --order: por nombre de la A a la Z o de la Z a la A,
+las más nuevas o las más antiguas primero, o tal como se encuentran. Sin
+opciones se aplican los ajustes PageSize, FitToPage, AutoPortrait y
+PictureImportOrder (&apos;quillmark settings&apos;); «Preguntarme» conserva aquí el orden
+encontrado. --straighten encuentra la hoja en cada foto y la endereza,
+--enhance le da aspecto de documento (grey: escala de grises, bw: blanco y
+negro, colour: color); ambos trabajan sobre copias, las imágenes quedan como
+están.
+</translation>
+    </message>
+    <message>
+        <source>Page sizes: %1</source>
+        <translation>Tamaños de papel: %1</translation>
+    </message>
+    <message>
+        <source>no picture could be used; %1 was not written</source>
+        <translation>no se pudo usar ninguna imagen; no se escribió %1</translation>
+    </message>
+    <message>
+        <source>%1 was not written</source>
+        <translation>no se escribió %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>Wrote %1: %2 page, %3, %4 bytes</source>
+        <translation>Escrito %1: %2 página, %3, %4 bytes</translation>
+    </message>
+    <message>
+        <source>Wrote %1: %2 pages, %3, %4 bytes</source>
+        <translation>Escrito %1: %2 páginas, %3, %4 bytes</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>unknown page size &apos;%1&apos; (one of %2)</source>
+        <translation>tamaño de papel desconocido «%1» (uno de %2)</translation>
+    </message>
+    <message>
+        <source>--fit and --center exclude each other</source>
+        <translation>--fit y --center se excluyen</translation>
+    </message>
+    <message>
+        <source>--auto-portrait and --no-auto-portrait exclude each other</source>
+        <translation>--auto-portrait y --no-auto-portrait se excluyen</translation>
+    </message>
+    <message>
+        <source>--ocr needs a language (eng, deu, eng+fra, ...)</source>
+        <translation>--ocr necesita un idioma (eng, deu, eng+fra, ...)</translation>
+    </message>
+    <message>
+        <source>unknown look &apos;%1&apos; (one of none, grey, bw, colour)</source>
+        <translation>aspecto desconocido «%1» (uno de none, grey, bw, colour)</translation>
+    </message>
+    <message>
+        <source>unknown order &apos;%1&apos; (one of name, name-desc, newest, oldest, found)</source>
+        <translation>orden desconocido «%1» (uno de name, name-desc, newest, oldest, found)</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opción desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>no output file (-o OUT.pdf)</source>
+        <translation>falta el archivo de salida (-o OUT.pdf)</translation>
+    </message>
+    <message>
+        <source>no pictures given</source>
+        <translation>no se indicó ninguna imagen</translation>
+    </message>
+    <message>
+        <source>skipped: no such file</source>
+        <translation>omitido: no existe el archivo</translation>
+    </message>
+    <message>
+        <source>skipped: not a file</source>
+        <translation>omitido: no es un archivo</translation>
+    </message>
+    <message>
+        <source>skipped: not a picture that can be read</source>
+        <translation>omitido: no es una imagen legible</translation>
+    </message>
+    <message>
+        <source>only JPEG, PNG and BMP pictures are drawn; its page is blank</source>
+        <translation>solo se dibujan imágenes JPEG, PNG y BMP; su página queda en blanco</translation>
+    </message>
+    <message>
+        <source>could not be decoded; its page is blank</source>
+        <translation>no se pudo descodificar; su página queda en blanco</translation>
+    </message>
+    <message>
+        <source>the PDF library could not take it: </source>
+        <translation>la biblioteca PDF no pudo aceptarla: </translation>
+    </message>
+    <message>
+        <source>no text layer: </source>
+        <translation>sin capa de texto: </translation>
+    </message>
+    <message>
+        <source>the language&apos;s data is not installed</source>
+        <translation>los datos del idioma no están instalados</translation>
+    </message>
+    <message>
+        <source>the picture could not be decoded</source>
+        <translation>no se pudo descodificar la imagen</translation>
+    </message>
+    <message>
+        <source>recognition failed</source>
+        <translation>falló el reconocimiento</translation>
+    </message>
+    <message>
+        <source>Adding pages</source>
+        <translation>Añadiendo páginas</translation>
+    </message>
+    <message>
+        <source>Recognising text</source>
+        <translation>Reconociendo texto</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>Saving</source>
+        <translation>Guardando</translation>
     </message>
 </context>
 <context>

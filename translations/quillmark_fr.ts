@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 attend une valeur</translation>
+    </message>
+    <message>
+        <source>--screen takes WIDTHxHEIGHT, for example 480x640, not &apos;%1&apos;</source>
+        <translation>--screen attend LARGEURxHAUTEUR, par exemple 480x640, et non « %1 »</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>option inconnue « %1 »</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>commande inconnue « %1 »</translation>
+    </message>
+    <message>
+        <source>Try &apos;quillmark --help&apos;.</source>
+        <translation>Essayez « quillmark --help ».</translation>
+    </message>
+</context>
+<context>
     <name>FileSize</name>
     <message>
         <source>GB</source>
@@ -21,6 +44,157 @@
     <message>
         <source>Don&apos;t show again</source>
         <translation>Ne plus afficher</translation>
+    </message>
+</context>
+<context>
+    <name>PdfCommand</name>
+    <message>
+        <source>--fit scales BMP and PNG pictures to the page, --center keeps their size when
+they fit; JPEG pictures are always fitted and embedded unchanged.
+--auto-portrait turns landscape pictures upright (a quarter counter-clockwise)
+in the PDF and leaves the files as they are. A FOLDER stands for its JPEG, PNG
+and BMP pictures (and those of its subfolders when Recursive is set), in the
+--order given: by name A-Z or Z-A, newest or oldest first, or as found. Without
+options the settings PageSize, FitToPage, AutoPortrait and PictureImportOrder
+apply (&apos;quillmark settings&apos;); &quot;Ask me&quot; keeps the found order here. --straighten
+finds the sheet in each photo and flattens it, --enhance gives it a document
+look (grey, bw: black and white, colour); both work on copies, the pictures stay
+as they are.
+</source>
+        <translation>--fit met les images BMP et PNG à l&apos;échelle de la page, --center garde leur
+taille quand elles tiennent ; les images JPEG sont toujours ajustées et
+intégrées telles quelles. --auto-portrait redresse les images en paysage dans
+le PDF (un quart de tour dans le sens antihoraire) sans toucher aux fichiers.
+Un DOSSIER vaut pour ses images JPEG, PNG et BMP (et celles de ses
+sous-dossiers si Recursive est activé), dans l&apos;ordre donné par --order : par
+nom de A à Z ou de Z à A, les plus récentes ou les plus anciennes d&apos;abord, ou
+dans l&apos;ordre trouvé. Sans options, les paramètres PageSize, FitToPage,
+AutoPortrait et PictureImportOrder s&apos;appliquent (&apos;quillmark settings&apos;) ;
+« Me demander » garde ici l&apos;ordre trouvé. --straighten trouve la feuille dans
+chaque photo et la redresse, --enhance lui donne l&apos;aspect d&apos;un document (grey :
+niveaux de gris, bw : noir et blanc, colour : couleur) ; les deux travaillent
+sur des copies, les images restent telles quelles.
+</translation>
+    </message>
+    <message>
+        <source>Page sizes: %1</source>
+        <translation>Formats de papier : %1</translation>
+    </message>
+    <message>
+        <source>no picture could be used; %1 was not written</source>
+        <translation>aucune image n&apos;était utilisable ; %1 n&apos;a pas été écrit</translation>
+    </message>
+    <message>
+        <source>%1 was not written</source>
+        <translation>%1 n&apos;a pas été écrit</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Wrote %1: %2 page, %3, %4 bytes</source>
+        <translation>%1 écrit : %2 page, %3, %4 octets</translation>
+    </message>
+    <message>
+        <source>Wrote %1: %2 pages, %3, %4 bytes</source>
+        <translation>%1 écrit : %2 pages, %3, %4 octets</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 attend une valeur</translation>
+    </message>
+    <message>
+        <source>unknown page size &apos;%1&apos; (one of %2)</source>
+        <translation>format de papier inconnu « %1 » (parmi %2)</translation>
+    </message>
+    <message>
+        <source>--fit and --center exclude each other</source>
+        <translation>--fit et --center s&apos;excluent</translation>
+    </message>
+    <message>
+        <source>--auto-portrait and --no-auto-portrait exclude each other</source>
+        <translation>--auto-portrait et --no-auto-portrait s&apos;excluent</translation>
+    </message>
+    <message>
+        <source>--ocr needs a language (eng, deu, eng+fra, ...)</source>
+        <translation>--ocr attend une langue (eng, deu, eng+fra, ...)</translation>
+    </message>
+    <message>
+        <source>unknown look &apos;%1&apos; (one of none, grey, bw, colour)</source>
+        <translation>rendu inconnu « %1 » (parmi none, grey, bw, colour)</translation>
+    </message>
+    <message>
+        <source>unknown order &apos;%1&apos; (one of name, name-desc, newest, oldest, found)</source>
+        <translation>ordre inconnu « %1 » (parmi name, name-desc, newest, oldest, found)</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>option inconnue « %1 »</translation>
+    </message>
+    <message>
+        <source>no output file (-o OUT.pdf)</source>
+        <translation>aucun fichier de sortie (-o OUT.pdf)</translation>
+    </message>
+    <message>
+        <source>no pictures given</source>
+        <translation>aucune image indiquée</translation>
+    </message>
+    <message>
+        <source>skipped: no such file</source>
+        <translation>ignoré : fichier introuvable</translation>
+    </message>
+    <message>
+        <source>skipped: not a file</source>
+        <translation>ignoré : ce n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>skipped: not a picture that can be read</source>
+        <translation>ignoré : image illisible</translation>
+    </message>
+    <message>
+        <source>only JPEG, PNG and BMP pictures are drawn; its page is blank</source>
+        <translation>seules les images JPEG, PNG et BMP sont dessinées ; sa page reste blanche</translation>
+    </message>
+    <message>
+        <source>could not be decoded; its page is blank</source>
+        <translation>décodage impossible ; sa page reste blanche</translation>
+    </message>
+    <message>
+        <source>the PDF library could not take it: </source>
+        <translation>la bibliothèque PDF n&apos;a pas pu la prendre : </translation>
+    </message>
+    <message>
+        <source>no text layer: </source>
+        <translation>pas de couche de texte : </translation>
+    </message>
+    <message>
+        <source>the language&apos;s data is not installed</source>
+        <translation>les données de la langue ne sont pas installées</translation>
+    </message>
+    <message>
+        <source>the picture could not be decoded</source>
+        <translation>l&apos;image n&apos;a pas pu être décodée</translation>
+    </message>
+    <message>
+        <source>recognition failed</source>
+        <translation>la reconnaissance a échoué</translation>
+    </message>
+    <message>
+        <source>Adding pages</source>
+        <translation>Ajout des pages</translation>
+    </message>
+    <message>
+        <source>Recognising text</source>
+        <translation>Reconnaissance du texte</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>Saving</source>
+        <translation>Enregistrement</translation>
     </message>
 </context>
 <context>

@@ -62,7 +62,7 @@ TEST(CatalogueTest, PrefersTheFirstLanguageAndFallsBackPerText) {
     // A text no catalogue has stays English.
     EXPECT_EQ(catalogue.Translate(kStringTableContext, "not a text of the program"),
               "not a text of the program");
-    EXPECT_EQ(CCatalogue({}).Translate(kStringTableContext, "Cancel"), "Cancel");
+    EXPECT_EQ(CCatalogue(QStringList()).Translate(kStringTableContext, "Cancel"), "Cancel");
     EXPECT_EQ(CCatalogue({"de"}).Translate(kStringTableContext, "Cancel"), "Abbrechen");
     EXPECT_EQ(CCatalogue({"es"}).Translate(kStringTableContext, "Cancel"), "Cancelar");
 }
@@ -73,7 +73,8 @@ TEST(CatalogueTest, PrefersTheFirstLanguageAndFallsBackPerText) {
 TEST(CatalogueTest, EveryTableTextIsTranslatedInEveryLanguage) {
     for (const QString& language : ShippedLanguages()) {
         QTranslator translator;
-        ASSERT_TRUE(translator.load(":/i18n/quillmark_" + language + ".qm")) << language;
+        ASSERT_TRUE(translator.load(":/i18n/quillmark_" + language + ".qm"))
+            << language.toStdString();
         int texts = 0;
         for (int id = 0; id <= 0xFFFF; ++id) {
             const QString english = LookupString(std::uint16_t(id)).toString();

@@ -13,9 +13,6 @@ QString S(std::uint16_t id) {
     return LoadFormatted(id);
 }
 
-CMenuItem Item(const char* text, int command) {
-    return CMenuItem{QString::fromUtf8(text), command, {}};
-}
 CMenuItem Item(const QString& text, int command) {
     return CMenuItem{text, command, {}};
 }
