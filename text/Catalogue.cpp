@@ -1,6 +1,7 @@
 #include "text/Catalogue.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTranslator>
 
 #include <mutex>
@@ -51,9 +52,11 @@ CCatalogue::CCatalogue(const QStringList& languages) {
     for (const QString& language : languages) {
         if (language.isEmpty() || m_languages.contains(language))
             continue;
+        // The exact catalogue only: QTranslator's own fallback would take "fr" for "fr_FR",
+        // which the list asks for later in its own place.
+        const QString file = kCatalogueFolder + u'/' + kCataloguePrefix + language + ".qm";
         auto translator = std::make_unique<QTranslator>();
-        if (!translator->load(kCataloguePrefix + language, kCatalogueFolder) ||
-            translator->isEmpty())
+        if (!QFileInfo::exists(file) || !translator->load(file) || translator->isEmpty())
             continue;
         m_translators.push_back(std::move(translator));
         m_languages << language;

@@ -208,7 +208,7 @@ beides arbeitet auf Kopien, die Bilder bleiben, wie sie sind.
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <translation>Abbruch</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -486,7 +486,7 @@ beides arbeitet auf Kopien, die Bilder bleiben, wie sie sind.
         <source>Do you really wish to remove the image? Tap &apos;Ok&apos; to remove it or &apos;Cancel&apos; to skip.<byte value="xd"/>
 <byte value="xd"/>
 To delete the image file as well check the &quot;Remove image&quot; option below.</source>
-        <translation>Möchten Sie das Bild wirklich entfernen? Tippen Sie auf „OK“, um es zu entfernen, oder auf „Abbrechen“, um es zu behalten.<byte value="xd"/>
+        <translation>Möchten Sie das Bild wirklich entfernen? Tippen Sie auf „OK“, um es zu entfernen, oder auf „Abbruch“, um es zu behalten.<byte value="xd"/>
 <byte value="xd"/>
 Um auch die Bilddatei zu löschen, wählen Sie unten die Option „Bild entfernen“.</translation>
     </message>
@@ -824,7 +824,7 @@ Sie können Ihren letzten Schritt jederzeit mit dem Menübefehl Aktion-&gt;Rück
     </message>
     <message>
         <source>Misc settings</source>
-        <translation>Weitere Einstellungen</translation>
+        <translation>Sonstiges</translation>
     </message>
     <message>
         <source>Miscellaneous settings</source>
@@ -1120,7 +1120,7 @@ Sie können Ihren letzten Schritt jederzeit mit dem Menübefehl Aktion-&gt;Rück
     </message>
     <message>
         <source>Ask to share/view after creating a PDF</source>
-        <translation>Nach dem Erstellen fragen, ob das PDF geteilt oder angezeigt werden soll</translation>
+        <translation>Teilen/Ansehen des PDFs anbieten</translation>
     </message>
     <message>
         <source>Letter</source>

@@ -825,7 +825,7 @@ Recuerde que siempre puede deshacer su última acción con el comando de menú A
     </message>
     <message>
         <source>Misc settings</source>
-        <translation>Otros ajustes</translation>
+        <translation>Otros</translation>
     </message>
     <message>
         <source>Miscellaneous settings</source>
@@ -1121,7 +1121,7 @@ Recuerde que siempre puede deshacer su última acción con el comando de menú A
     </message>
     <message>
         <source>Ask to share/view after creating a PDF</source>
-        <translation>Preguntar si compartir o ver el PDF tras crearlo</translation>
+        <translation>Ofrecer compartir o ver el PDF creado</translation>
     </message>
     <message>
         <source>Letter</source>

@@ -2,6 +2,7 @@
 // language chosen the way a user chooses it: LANGUAGE in the environment.
 
 #include "app/AppSettings.h"
+#include "pdf/screens/CreatePdfFlow.h"
 #include "pdf/screens/PdfSetupDialog.h"
 #include "pdf/screens/ProgressDialog.h"
 #include "resources/ResourceIds.h"
@@ -12,6 +13,7 @@
 #include "text/Catalogue.h"
 #include "ui/device/SoftKeyBar.h"
 #include "ui/toolkit/RememberedAnswers.h"
+#include "ui/toolkit/SkinButton.h"
 
 #include <QLineEdit>
 #include <QTimer>
@@ -44,7 +46,7 @@ void PrintTo(const CLanguageCase& c, std::ostream* os) {
 const CLanguageCase kCases[] = {
     {"de", "Extras", "Scannen", {"Extras", "Datei", "Beenden"}, "PDF erstellen", "Löschen",
      {"PDF einrichten", "PDF-Dokument erfolgreich erstellt", "Neue Sitzung beginnen?"},
-     "PDF-Dokument wird erstellt", "Abbrechen"},
+     "PDF-Dokument wird erstellt", "Abbruch"},
     {"fr", "Outils", "Numériser", {"Outils", "Fichier", "Quitter"}, "Créer PDF", "Supprimer",
      {"Configuration du PDF", "Document PDF créé", "Commencer une nouvelle session\u00a0?"},
      "Création du document PDF", "Annuler"},

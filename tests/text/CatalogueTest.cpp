@@ -63,7 +63,7 @@ TEST(CatalogueTest, PrefersTheFirstLanguageAndFallsBackPerText) {
     EXPECT_EQ(catalogue.Translate(kStringTableContext, "not a text of the program"),
               "not a text of the program");
     EXPECT_EQ(CCatalogue(QStringList()).Translate(kStringTableContext, "Cancel"), "Cancel");
-    EXPECT_EQ(CCatalogue({"de"}).Translate(kStringTableContext, "Cancel"), "Abbrechen");
+    EXPECT_EQ(CCatalogue({"de"}).Translate(kStringTableContext, "Cancel"), "Abbruch");
     EXPECT_EQ(CCatalogue({"es"}).Translate(kStringTableContext, "Cancel"), "Cancelar");
 }
 
