@@ -257,15 +257,15 @@ están.
     </message>
     <message>
         <source>%s left</source>
-        <translation>quedan %s</translation>
+        <translation>restante: %s</translation>
     </message>
     <message>
         <source>%s passed</source>
-        <translation>%s transcurridos</translation>
+        <translation>transcurrido: %s</translation>
     </message>
     <message>
         <source>%s total</source>
-        <translation>%s en total</translation>
+        <translation>total: %s</translation>
     </message>
     <message>
         <source>Loading shell resources...</source>

@@ -257,15 +257,15 @@ sur des copies, les images restent telles quelles.
     </message>
     <message>
         <source>%s left</source>
-        <translation>%s restant</translation>
+        <translation>reste %s</translation>
     </message>
     <message>
         <source>%s passed</source>
-        <translation>%s écoulé</translation>
+        <translation>écoulé : %s</translation>
     </message>
     <message>
         <source>%s total</source>
-        <translation>%s au total</translation>
+        <translation>total : %s</translation>
     </message>
     <message>
         <source>Loading shell resources...</source>
