@@ -37,7 +37,8 @@ std::optional<CCommandLine> ParseCommandLine(const QStringList& args, QString* e
             static const QRegularExpression re("^(\\d{2,5})x(\\d{2,5})$");
             const auto m = re.match(*v);
             if (!m.hasMatch()) {
-                *error = TranslateText("CommandLine", "--screen takes WIDTHxHEIGHT, for example 480x640, not '%1'")
+                *error = TranslateText("CommandLine",
+                                       "--screen takes WIDTHxHEIGHT, for example 480x640, not '%1'")
                              .arg(*v);
                 return std::nullopt;
             }
@@ -69,7 +70,8 @@ std::optional<CCommandLine> ParseCommandLine(const QStringList& args, QString* e
 }
 
 QString UsageText() {
-    QString text =
+    QString text = TranslateText(
+        "CommandLine",
         "Usage: quillmark [OPTIONS] [COMMAND [ARGUMENTS]]\n"
         "\n"
         "Without a command, starts the document copier on its device window.\n"
@@ -83,22 +85,25 @@ QString UsageText() {
         "      --log             write every log record to Quillmark.log (also QUILLMARK_LOG=1)\n"
         "      --screenshots DIR run headless through the screens, one PNG each into DIR\n"
         "\n"
-        "Commands:\n";
+        "Commands:\n");
     for (const CCliCommand& c : CliCommands())
         text += QStringLiteral("  %1\n      %2\n")
-                    .arg(QString::fromUtf8(c.synopsis), QString::fromUtf8(c.summary));
-    text += "\n"
-            "Environment:\n"
-            "  QUILLMARK_HOME   folder for the registry, log, session and undo files\n"
-            "  QUILLMARK_CAMERA GStreamer source of the camera ('none' for no camera)\n";
+                    .arg(QString::fromUtf8(c.synopsis), TranslateText("CommandLine", c.summary));
+    text +=
+        TranslateText("CommandLine",
+                      "\n"
+                      "Environment:\n"
+                      "  QUILLMARK_HOME   folder for the registry, log, session and undo files\n"
+                      "  QUILLMARK_CAMERA GStreamer source of the camera ('none' for no camera)\n");
     return text;
 }
 
 const std::vector<CCliCommand>& CliCommands() {
     static const std::vector<CCliCommand> commands = {
         {"settings", "settings list | get NAME | set NAME VALUE",
-         "show or change the settings (NAME as in the registry, e.g. PageSize or "
-         "SCAN_SETTINGS/PageSize)",
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "show or change the settings (NAME as in the registry, e.g. PageSize or "
+                           "SCAN_SETTINGS/PageSize)"),
          [](const QStringList& args) { return RunSettingsCommand(args); }},
         {"pdf", kPdfCommandSynopsis, kPdfCommandSummary,
          [](const QStringList& args) { return RunPdfCommand(args); }},

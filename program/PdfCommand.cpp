@@ -15,7 +15,8 @@ namespace {
 
 // What --help says under the usage and the page sizes, wrapped for an 80-column terminal: a
 // raw string, so the formatter leaves its lines as they are.
-constexpr char kPdfCommandHelp[] = QT_TRANSLATE_NOOP("PdfCommand",
+constexpr char kPdfCommandHelp[] = QT_TRANSLATE_NOOP(
+    "PdfCommand",
     R"(--fit scales BMP and PNG pictures to the page, --center keeps their size when
 they fit; JPEG pictures are always fitted and embedded unchanged.
 --auto-portrait turns landscape pictures upright (a quarter counter-clockwise)
@@ -77,15 +78,18 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     case EPdfJobFailure::None: break;
     case EPdfJobFailure::NoPages:
         err << "quillmark pdf: "
-            << TranslateText("PdfCommand", "no picture could be used; %1 was not written").arg(output)
+            << TranslateText("PdfCommand", "no picture could be used; %1 was not written")
+                   .arg(output)
             << Qt::endl;
         return 1;
     case EPdfJobFailure::LibraryError:
-        err << "quillmark pdf: " << TranslateText("PdfCommand", "%1 was not written").arg(output) << Qt::endl;
+        err << "quillmark pdf: " << TranslateText("PdfCommand", "%1 was not written").arg(output)
+            << Qt::endl;
         return 1;
     case EPdfJobFailure::FileError:
         err << "quillmark pdf: "
-            << TranslateText("PdfCommand", "cannot write %1: %2").arg(output, result.ErrorText()) << Qt::endl;
+            << TranslateText("PdfCommand", "cannot write %1: %2").arg(output, result.ErrorText())
+            << Qt::endl;
         return 1;
     }
     if (!result.Done())

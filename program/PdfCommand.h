@@ -20,6 +20,7 @@ int RunPdfCommand(const QStringList& args);
 inline constexpr const char* kPdfCommandSynopsis =
     "pdf -o OUT.pdf [--page-size NAME] [--fit | --center] [--auto-portrait | --no-auto-portrait] "
     "[--order name|name-desc|newest|oldest|found] PICTURE|FOLDER...";
-inline constexpr const char* kPdfCommandSummary =
+inline constexpr const char* kPdfCommandSummary = QT_TRANSLATE_NOOP(
+    "CommandLine",
     "make one PDF from picture files and folders, one page each (defaults from the settings "
-    "PageSize, FitToPage, AutoPortrait, Recursive and PictureImportOrder)";
+    "PageSize, FitToPage, AutoPortrait, Recursive and PictureImportOrder)");

@@ -43,7 +43,8 @@ std::optional<CPdfCommandOptions> ParsePdfCommandOptions(const QStringList& args
                 return std::nullopt;
             const int index = FindPaperSize(*v);
             if (index < 0) {
-                *error = TranslateText("PdfCommand", "unknown page size '%1' (one of %2)").arg(*v, PaperSizeNames());
+                *error = TranslateText("PdfCommand", "unknown page size '%1' (one of %2)")
+                             .arg(*v, PaperSizeNames());
                 return std::nullopt;
             }
             o.pageSize = std::uint32_t(index);
@@ -57,7 +58,8 @@ std::optional<CPdfCommandOptions> ParsePdfCommandOptions(const QStringList& args
         } else if (a == "--auto-portrait" || a == "--no-auto-portrait") {
             const bool on = a == "--auto-portrait";
             if (o.autoPortrait && *o.autoPortrait != on) {
-                *error = TranslateText("PdfCommand", "--auto-portrait and --no-auto-portrait exclude each other");
+                *error = TranslateText("PdfCommand",
+                                       "--auto-portrait and --no-auto-portrait exclude each other");
                 return std::nullopt;
             }
             o.autoPortrait = on;
@@ -66,7 +68,8 @@ std::optional<CPdfCommandOptions> ParsePdfCommandOptions(const QStringList& args
             if (!v)
                 return std::nullopt;
             if (v->isEmpty()) {
-                *error = TranslateText("PdfCommand", "--ocr needs a language (eng, deu, eng+fra, ...)");
+                *error =
+                    TranslateText("PdfCommand", "--ocr needs a language (eng, deu, eng+fra, ...)");
                 return std::nullopt;
             }
             o.ocr = *v;
@@ -77,7 +80,9 @@ std::optional<CPdfCommandOptions> ParsePdfCommandOptions(const QStringList& args
             if (!v)
                 return std::nullopt;
             if (!LookFromName(*v)) {
-                *error = TranslateText("PdfCommand", "unknown look '%1' (one of none, grey, bw, colour)").arg(*v);
+                *error =
+                    TranslateText("PdfCommand", "unknown look '%1' (one of none, grey, bw, colour)")
+                        .arg(*v);
                 return std::nullopt;
             }
             o.enhance = *v;
@@ -87,7 +92,9 @@ std::optional<CPdfCommandOptions> ParsePdfCommandOptions(const QStringList& args
                 return std::nullopt;
             o.order = ParseImportOrder(*v);
             if (!o.order) {
-                *error = TranslateText("PdfCommand", "unknown order '%1' (one of name, name-desc, newest, oldest, found)")
+                *error = TranslateText(
+                             "PdfCommand",
+                             "unknown order '%1' (one of name, name-desc, newest, oldest, found)")
                              .arg(*v);
                 return std::nullopt;
             }

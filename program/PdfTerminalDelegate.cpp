@@ -8,11 +8,15 @@ QString Why(EPdfPageIssue issue) {
     switch (issue) {
     case EPdfPageIssue::NoSuchFile: return TranslateText("PdfCommand", "skipped: no such file");
     case EPdfPageIssue::NotAFile: return TranslateText("PdfCommand", "skipped: not a file");
-    case EPdfPageIssue::NotAPicture: return TranslateText("PdfCommand", "skipped: not a picture that can be read");
+    case EPdfPageIssue::NotAPicture:
+        return TranslateText("PdfCommand", "skipped: not a picture that can be read");
     case EPdfPageIssue::TypeNotDrawn:
-        return TranslateText("PdfCommand", "only JPEG, PNG and BMP pictures are drawn; its page is blank");
-    case EPdfPageIssue::NotDecoded: return TranslateText("PdfCommand", "could not be decoded; its page is blank");
-    case EPdfPageIssue::LibraryRefused: return TranslateText("PdfCommand", "the PDF library could not take it: ");
+        return TranslateText("PdfCommand",
+                             "only JPEG, PNG and BMP pictures are drawn; its page is blank");
+    case EPdfPageIssue::NotDecoded:
+        return TranslateText("PdfCommand", "could not be decoded; its page is blank");
+    case EPdfPageIssue::LibraryRefused:
+        return TranslateText("PdfCommand", "the PDF library could not take it: ");
     case EPdfPageIssue::NoTextLayer: return TranslateText("PdfCommand", "no text layer: ");
     }
     return {};
@@ -20,8 +24,10 @@ QString Why(EPdfPageIssue issue) {
 
 QString WhyNoText(EOcrFailure failure) {
     switch (failure) {
-    case EOcrFailure::NoLanguage: return TranslateText("PdfCommand", "the language's data is not installed");
-    case EOcrFailure::NotDecoded: return TranslateText("PdfCommand", "the picture could not be decoded");
+    case EOcrFailure::NoLanguage:
+        return TranslateText("PdfCommand", "the language's data is not installed");
+    case EOcrFailure::NotDecoded:
+        return TranslateText("PdfCommand", "the picture could not be decoded");
     case EOcrFailure::EngineFailed:
     case EOcrFailure::None: break;
     }

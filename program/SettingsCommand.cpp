@@ -2,6 +2,7 @@
 
 #include "app/AppSettings.h"
 #include "platform/Registry.h"
+#include "text/Catalogue.h"
 
 #include <cstdio>
 #include <optional>
@@ -57,8 +58,11 @@ int RunSettingsCommand(const QStringList& args, QTextStream& out, QTextStream& e
 
     const CSettingDescriptor* d = FindSetting(args[1]);
     if (!d) {
-        err << "quillmark settings: unknown setting '" << args[1]
-            << "' (see 'quillmark settings list')" << Qt::endl;
+        err << "quillmark settings: "
+            << TranslateText("SettingsCommand",
+                             "unknown setting '%1' (see 'quillmark settings list')")
+                   .arg(args[1])
+            << Qt::endl;
         return 2;
     }
     if (get) {
@@ -72,10 +76,14 @@ int RunSettingsCommand(const QStringList& args, QTextStream& out, QTextStream& e
     } else {
         const auto number = ParseNumber(value);
         if (!number || *number > d->maxNumber) {
-            err << "quillmark settings: " << FullName(*d) << " takes a whole number";
-            if (d->maxNumber != 0xFFFFFFFFu)
-                err << " from 0 to " << d->maxNumber;
-            err << ", not '" << value << "'" << Qt::endl;
+            const QString why =
+                d->maxNumber != 0xFFFFFFFFu
+                    ? TranslateText("SettingsCommand",
+                                    "%1 takes a whole number from 0 to %2, not '%3'")
+                          .arg(FullName(*d), QString::number(d->maxNumber), value)
+                    : TranslateText("SettingsCommand", "%1 takes a whole number, not '%2'")
+                          .arg(FullName(*d), value);
+            err << "quillmark settings: " << why << Qt::endl;
             return 2;
         }
         settings.*d->number = *number;
@@ -86,8 +94,10 @@ int RunSettingsCommand(const QStringList& args, QTextStream& out, QTextStream& e
                                 platform::HKEY_LOCAL_MACHINE, platform::HKEY_USERS})
         stored = platform::RegFlushKey(root) == platform::ERROR_SUCCESS && stored;
     if (!stored) {
-        err << "quillmark settings: could not write the registry file "
-            << platform::RegistryFilePath() << Qt::endl;
+        err << "quillmark settings: "
+            << TranslateText("SettingsCommand", "could not write the registry file %1")
+                   .arg(platform::RegistryFilePath())
+            << Qt::endl;
         return 1;
     }
     return 0;

@@ -11,9 +11,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionComboBox>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <memory>
@@ -83,9 +83,9 @@ void CheckLabel(CAudit& audit, const QLabel* label) {
 
 void CheckChoice(CAudit& audit, const QAbstractButton* button, const char* kind) {
     // The room is what the style leaves beside the indicator.
-    const QStyle::SubElement element =
-        qobject_cast<const QCheckBox*>(button) ? QStyle::SE_CheckBoxContents
-                                               : QStyle::SE_RadioButtonContents;
+    const QStyle::SubElement element = qobject_cast<const QCheckBox*>(button)
+                                           ? QStyle::SE_CheckBoxContents
+                                           : QStyle::SE_RadioButtonContents;
     QStyleOptionButton option;
     option.initFrom(button);
     option.text = button->text();
@@ -113,7 +113,8 @@ void CheckList(CAudit& audit, const QListWidget* list) {
         if (!list->viewport()->rect().intersects(room))
             continue;
         // The style's text margin on either side, and the icon when there is one.
-        const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+        const int margin =
+            list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
         room.adjust(margin, 0, -margin, 0);
         if (!item->icon().isNull())
             room.adjust(list->iconSize().width() + 2 * margin, 0, 0, 0);

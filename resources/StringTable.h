@@ -1,8 +1,8 @@
 #pragma once
 
 // The program's string table: every user-visible text, addressed by its identifier
-// (resources/ids/StringIds.h). Read it through LoadFormatted (text/Strings.h), which gives the text in the user's
-// language.
+// (resources/ids/StringIds.h). Read it through LoadFormatted (text/Strings.h), which gives the text
+// in the user's language.
 
 #include <QStringView>
 

@@ -48,8 +48,8 @@ private:
 // LANGUAGE (a colon-separated list), then the first set of LC_ALL, LC_MESSAGES and LANG.
 // "de_DE.UTF-8@euro" gives "de_DE" followed by "de". "C" and "POSIX" mean English and end
 // the list. LANGUAGE counts even when the locale is C, so LANGUAGE=de alone is enough.
-QStringList MessageLanguages(
-    const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment());
+QStringList
+MessageLanguages(const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment());
 
 // The languages the program ships a catalogue for, English aside ("de", "es", "fr").
 QStringList ShippedLanguages();

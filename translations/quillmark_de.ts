@@ -23,6 +23,66 @@
         <source>Try &apos;quillmark --help&apos;.</source>
         <translation>Mehr mit „quillmark --help“.</translation>
     </message>
+    <message>
+        <source>e-mail FILE as an attachment (ADDRS separated by spaces or &apos;;&apos;; see &apos;account list&apos;)</source>
+        <translation>DATEI als Anhang per E-Mail senden (ADRESSEN durch Leerzeichen oder &apos;;&apos; getrennt; siehe &apos;account list&apos;)</translation>
+    </message>
+    <message>
+        <source>Usage: quillmark [OPTIONS] [COMMAND [ARGUMENTS]]
+
+Without a command, starts the document copier on its device window.
+
+Options:
+  -h, --help            show this help and exit
+  -V, --version         show the version and exit
+      --screen WxH      size of the emulated device screen (default 480x640;
+                        240x320 gives the small-screen look)
+      --landscape       start with the device turned sideways
+      --log             write every log record to Quillmark.log (also QUILLMARK_LOG=1)
+      --screenshots DIR run headless through the screens, one PNG each into DIR
+
+Commands:
+</source>
+        <translation>Aufruf: quillmark [OPTIONEN] [BEFEHL [ARGUMENTE]]
+
+Ohne Befehl startet der Dokumentkopierer in seinem Gerätefenster.
+
+Optionen:
+  -h, --help            diese Hilfe zeigen und beenden
+  -V, --version         die Version zeigen und beenden
+      --screen BxH      Größe des nachgebildeten Gerätebildschirms (Standard 480x640;
+                        240x320 gibt das Aussehen des kleinen Bildschirms)
+      --landscape       mit quer gedrehtem Gerät starten
+      --log             jeden Protokolleintrag in Quillmark.log schreiben (auch QUILLMARK_LOG=1)
+      --screenshots ORDNER ohne Bildschirm durch die Bildschirme gehen, je ein PNG in ORDNER
+
+Befehle:
+</translation>
+    </message>
+    <message>
+        <source>
+Environment:
+  QUILLMARK_HOME   folder for the registry, log, session and undo files
+  QUILLMARK_CAMERA GStreamer source of the camera (&apos;none&apos; for no camera)
+</source>
+        <translation>
+Umgebung:
+  QUILLMARK_HOME   Ordner für Registry, Protokoll, Sitzung und Rückgängig-Datei
+  QUILLMARK_CAMERA GStreamer-Quelle der Kamera (&apos;none&apos; für keine Kamera)
+</translation>
+    </message>
+    <message>
+        <source>show or change the settings (NAME as in the registry, e.g. PageSize or SCAN_SETTINGS/PageSize)</source>
+        <translation>die Einstellungen zeigen oder ändern (NAME wie in der Registry, z. B. PageSize oder SCAN_SETTINGS/PageSize)</translation>
+    </message>
+    <message>
+        <source>make one PDF from picture files and folders, one page each (defaults from the settings PageSize, FitToPage, AutoPortrait, Recursive and PictureImportOrder)</source>
+        <translation>ein PDF aus Bilddateien und Ordnern erstellen, eine Seite je Bild (Vorgaben aus den Einstellungen PageSize, FitToPage, AutoPortrait, Recursive und PictureImportOrder)</translation>
+    </message>
+    <message>
+        <source>set up the e-mail accounts (passwords come from the secret store, a command or a private file) and the folder of vCard contacts</source>
+        <translation>die E-Mail-Konten einrichten (Passwörter kommen aus dem Schlüsselbund, einem Befehl oder einer privaten Datei) und den Ordner der vCard-Kontakte</translation>
+    </message>
 </context>
 <context>
     <name>FileSize</name>
@@ -194,6 +254,25 @@ beides arbeitet auf Kopien, die Bilder bleiben, wie sie sind.
     <message>
         <source>Saving</source>
         <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsCommand</name>
+    <message>
+        <source>unknown setting &apos;%1&apos; (see &apos;quillmark settings list&apos;)</source>
+        <translation>unbekannte Einstellung „%1“ (siehe &apos;quillmark settings list&apos;)</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from 0 to %2, not &apos;%3&apos;</source>
+        <translation>%1 erwartet eine ganze Zahl von 0 bis %2, nicht „%3“</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number, not &apos;%2&apos;</source>
+        <translation>%1 erwartet eine ganze Zahl, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>could not write the registry file %1</source>
+        <translation>die Registry-Datei %1 konnte nicht geschrieben werden</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,66 @@
         <source>Try &apos;quillmark --help&apos;.</source>
         <translation>Pruebe «quillmark --help».</translation>
     </message>
+    <message>
+        <source>e-mail FILE as an attachment (ADDRS separated by spaces or &apos;;&apos;; see &apos;account list&apos;)</source>
+        <translation>enviar ARCHIVO como adjunto por correo (DIRECCIONES separadas por espacios o &apos;;&apos;; véase &apos;account list&apos;)</translation>
+    </message>
+    <message>
+        <source>Usage: quillmark [OPTIONS] [COMMAND [ARGUMENTS]]
+
+Without a command, starts the document copier on its device window.
+
+Options:
+  -h, --help            show this help and exit
+  -V, --version         show the version and exit
+      --screen WxH      size of the emulated device screen (default 480x640;
+                        240x320 gives the small-screen look)
+      --landscape       start with the device turned sideways
+      --log             write every log record to Quillmark.log (also QUILLMARK_LOG=1)
+      --screenshots DIR run headless through the screens, one PNG each into DIR
+
+Commands:
+</source>
+        <translation>Uso: quillmark [OPCIONES] [ORDEN [ARGUMENTOS]]
+
+Sin orden, inicia la copiadora de documentos en su ventana de dispositivo.
+
+Opciones:
+  -h, --help            mostrar esta ayuda y salir
+  -V, --version         mostrar la versión y salir
+      --screen AxA      tamaño de la pantalla del dispositivo emulado (480x640 por defecto;
+                        240x320 da el aspecto de pantalla pequeña)
+      --landscape       empezar con el dispositivo girado en horizontal
+      --log             escribir cada registro en Quillmark.log (también QUILLMARK_LOG=1)
+      --screenshots CARPETA recorrer las pantallas sin mostrarlas, un PNG de cada una en CARPETA
+
+Órdenes:
+</translation>
+    </message>
+    <message>
+        <source>
+Environment:
+  QUILLMARK_HOME   folder for the registry, log, session and undo files
+  QUILLMARK_CAMERA GStreamer source of the camera (&apos;none&apos; for no camera)
+</source>
+        <translation>
+Entorno:
+  QUILLMARK_HOME   carpeta del registro, el diario, la sesión y el archivo de deshacer
+  QUILLMARK_CAMERA fuente GStreamer de la cámara (&apos;none&apos; para ninguna)
+</translation>
+    </message>
+    <message>
+        <source>show or change the settings (NAME as in the registry, e.g. PageSize or SCAN_SETTINGS/PageSize)</source>
+        <translation>mostrar o cambiar los ajustes (NOMBRE como en el registro, p. ej. PageSize o SCAN_SETTINGS/PageSize)</translation>
+    </message>
+    <message>
+        <source>make one PDF from picture files and folders, one page each (defaults from the settings PageSize, FitToPage, AutoPortrait, Recursive and PictureImportOrder)</source>
+        <translation>crear un PDF a partir de archivos de imagen y carpetas, una página por imagen (valores por defecto de los ajustes PageSize, FitToPage, AutoPortrait, Recursive y PictureImportOrder)</translation>
+    </message>
+    <message>
+        <source>set up the e-mail accounts (passwords come from the secret store, a command or a private file) and the folder of vCard contacts</source>
+        <translation>configurar las cuentas de correo (las contraseñas vienen del almacén de secretos, de una orden o de un archivo privado) y la carpeta de contactos vCard</translation>
+    </message>
 </context>
 <context>
     <name>FileSize</name>
@@ -195,6 +255,25 @@ están.
     <message>
         <source>Saving</source>
         <translation>Guardando</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsCommand</name>
+    <message>
+        <source>unknown setting &apos;%1&apos; (see &apos;quillmark settings list&apos;)</source>
+        <translation>ajuste desconocido «%1» (véase &apos;quillmark settings list&apos;)</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from 0 to %2, not &apos;%3&apos;</source>
+        <translation>%1 espera un número entero de 0 a %2, no «%3»</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number, not &apos;%2&apos;</source>
+        <translation>%1 espera un número entero, no «%2»</translation>
+    </message>
+    <message>
+        <source>could not write the registry file %1</source>
+        <translation>no se pudo escribir el archivo de registro %1</translation>
     </message>
 </context>
 <context>

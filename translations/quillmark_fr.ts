@@ -9,19 +9,79 @@
     </message>
     <message>
         <source>--screen takes WIDTHxHEIGHT, for example 480x640, not &apos;%1&apos;</source>
-        <translation>--screen attend LARGEURxHAUTEUR, par exemple 480x640, et non « %1 »</translation>
+        <translation>--screen attend LARGEURxHAUTEUR, par exemple 480x640, et non «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation>option inconnue « %1 »</translation>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos;</source>
-        <translation>commande inconnue « %1 »</translation>
+        <translation>commande inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Try &apos;quillmark --help&apos;.</source>
-        <translation>Essayez « quillmark --help ».</translation>
+        <translation>Essayez «&#xa0;quillmark --help&#xa0;».</translation>
+    </message>
+    <message>
+        <source>e-mail FILE as an attachment (ADDRS separated by spaces or &apos;;&apos;; see &apos;account list&apos;)</source>
+        <translation>envoyer FICHIER en pièce jointe par e-mail (ADRESSES séparées par des espaces ou &apos;;&apos; ; voir &apos;account list&apos;)</translation>
+    </message>
+    <message>
+        <source>Usage: quillmark [OPTIONS] [COMMAND [ARGUMENTS]]
+
+Without a command, starts the document copier on its device window.
+
+Options:
+  -h, --help            show this help and exit
+  -V, --version         show the version and exit
+      --screen WxH      size of the emulated device screen (default 480x640;
+                        240x320 gives the small-screen look)
+      --landscape       start with the device turned sideways
+      --log             write every log record to Quillmark.log (also QUILLMARK_LOG=1)
+      --screenshots DIR run headless through the screens, one PNG each into DIR
+
+Commands:
+</source>
+        <translation>Utilisation : quillmark [OPTIONS] [COMMANDE [ARGUMENTS]]
+
+Sans commande, lance le copieur de documents dans sa fenêtre d&apos;appareil.
+
+Options :
+  -h, --help            afficher cette aide et quitter
+  -V, --version         afficher la version et quitter
+      --screen LxH      taille de l&apos;écran d&apos;appareil simulé (480x640 par défaut ;
+                        240x320 donne l&apos;aspect du petit écran)
+      --landscape       démarrer avec l&apos;appareil tourné en paysage
+      --log             écrire chaque entrée du journal dans Quillmark.log (aussi QUILLMARK_LOG=1)
+      --screenshots DOSSIER parcourir les écrans sans affichage, un PNG chacun dans DOSSIER
+
+Commandes :
+</translation>
+    </message>
+    <message>
+        <source>
+Environment:
+  QUILLMARK_HOME   folder for the registry, log, session and undo files
+  QUILLMARK_CAMERA GStreamer source of the camera (&apos;none&apos; for no camera)
+</source>
+        <translation>
+Environnement :
+  QUILLMARK_HOME   dossier du registre, du journal, de la session et du fichier d&apos;annulation
+  QUILLMARK_CAMERA source GStreamer de l&apos;appareil photo (&apos;none&apos; pour aucun)
+</translation>
+    </message>
+    <message>
+        <source>show or change the settings (NAME as in the registry, e.g. PageSize or SCAN_SETTINGS/PageSize)</source>
+        <translation>afficher ou modifier les paramètres (NOM comme dans le registre, par ex. PageSize ou SCAN_SETTINGS/PageSize)</translation>
+    </message>
+    <message>
+        <source>make one PDF from picture files and folders, one page each (defaults from the settings PageSize, FitToPage, AutoPortrait, Recursive and PictureImportOrder)</source>
+        <translation>créer un PDF à partir de fichiers image et de dossiers, une page par image (valeurs par défaut des paramètres PageSize, FitToPage, AutoPortrait, Recursive et PictureImportOrder)</translation>
+    </message>
+    <message>
+        <source>set up the e-mail accounts (passwords come from the secret store, a command or a private file) and the folder of vCard contacts</source>
+        <translation>configurer les comptes de messagerie (les mots de passe viennent du trousseau, d&apos;une commande ou d&apos;un fichier privé) et le dossier des contacts vCard</translation>
     </message>
 </context>
 <context>
@@ -66,19 +126,19 @@ taille quand elles tiennent ; les images JPEG sont toujours ajustées et
 intégrées telles quelles. --auto-portrait redresse les images en paysage dans
 le PDF (un quart de tour dans le sens antihoraire) sans toucher aux fichiers.
 Un DOSSIER vaut pour ses images JPEG, PNG et BMP (et celles de ses
-sous-dossiers si Recursive est activé), dans l&apos;ordre donné par --order : par
+sous-dossiers si Recursive est activé), dans l&apos;ordre donné par --order&#xa0;: par
 nom de A à Z ou de Z à A, les plus récentes ou les plus anciennes d&apos;abord, ou
 dans l&apos;ordre trouvé. Sans options, les paramètres PageSize, FitToPage,
 AutoPortrait et PictureImportOrder s&apos;appliquent (&apos;quillmark settings&apos;) ;
-« Me demander » garde ici l&apos;ordre trouvé. --straighten trouve la feuille dans
-chaque photo et la redresse, --enhance lui donne l&apos;aspect d&apos;un document (grey :
-niveaux de gris, bw : noir et blanc, colour : couleur) ; les deux travaillent
+«&#xa0;Me demander&#xa0;» garde ici l&apos;ordre trouvé. --straighten trouve la feuille dans
+chaque photo et la redresse, --enhance lui donne l&apos;aspect d&apos;un document (grey&#xa0;:
+niveaux de gris, bw&#xa0;: noir et blanc, colour&#xa0;: couleur) ; les deux travaillent
 sur des copies, les images restent telles quelles.
 </translation>
     </message>
     <message>
         <source>Page sizes: %1</source>
-        <translation>Formats de papier : %1</translation>
+        <translation>Formats de papier&#xa0;: %1</translation>
     </message>
     <message>
         <source>no picture could be used; %1 was not written</source>
@@ -90,15 +150,15 @@ sur des copies, les images restent telles quelles.
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation>impossible d&apos;écrire %1 : %2</translation>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Wrote %1: %2 page, %3, %4 bytes</source>
-        <translation>%1 écrit : %2 page, %3, %4 octets</translation>
+        <translation>%1 écrit&#xa0;: %2 page, %3, %4 octets</translation>
     </message>
     <message>
         <source>Wrote %1: %2 pages, %3, %4 bytes</source>
-        <translation>%1 écrit : %2 pages, %3, %4 octets</translation>
+        <translation>%1 écrit&#xa0;: %2 pages, %3, %4 octets</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
@@ -106,7 +166,7 @@ sur des copies, les images restent telles quelles.
     </message>
     <message>
         <source>unknown page size &apos;%1&apos; (one of %2)</source>
-        <translation>format de papier inconnu « %1 » (parmi %2)</translation>
+        <translation>format de papier inconnu «&#xa0;%1&#xa0;» (parmi %2)</translation>
     </message>
     <message>
         <source>--fit and --center exclude each other</source>
@@ -122,15 +182,15 @@ sur des copies, les images restent telles quelles.
     </message>
     <message>
         <source>unknown look &apos;%1&apos; (one of none, grey, bw, colour)</source>
-        <translation>rendu inconnu « %1 » (parmi none, grey, bw, colour)</translation>
+        <translation>rendu inconnu «&#xa0;%1&#xa0;» (parmi none, grey, bw, colour)</translation>
     </message>
     <message>
         <source>unknown order &apos;%1&apos; (one of name, name-desc, newest, oldest, found)</source>
-        <translation>ordre inconnu « %1 » (parmi name, name-desc, newest, oldest, found)</translation>
+        <translation>ordre inconnu «&#xa0;%1&#xa0;» (parmi name, name-desc, newest, oldest, found)</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation>option inconnue « %1 »</translation>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>no output file (-o OUT.pdf)</source>
@@ -142,15 +202,15 @@ sur des copies, les images restent telles quelles.
     </message>
     <message>
         <source>skipped: no such file</source>
-        <translation>ignoré : fichier introuvable</translation>
+        <translation>ignoré&#xa0;: fichier introuvable</translation>
     </message>
     <message>
         <source>skipped: not a file</source>
-        <translation>ignoré : ce n&apos;est pas un fichier</translation>
+        <translation>ignoré&#xa0;: ce n&apos;est pas un fichier</translation>
     </message>
     <message>
         <source>skipped: not a picture that can be read</source>
-        <translation>ignoré : image illisible</translation>
+        <translation>ignoré&#xa0;: image illisible</translation>
     </message>
     <message>
         <source>only JPEG, PNG and BMP pictures are drawn; its page is blank</source>
@@ -162,11 +222,11 @@ sur des copies, les images restent telles quelles.
     </message>
     <message>
         <source>the PDF library could not take it: </source>
-        <translation>la bibliothèque PDF n&apos;a pas pu la prendre : </translation>
+        <translation>la bibliothèque PDF n&apos;a pas pu la prendre&#xa0;: </translation>
     </message>
     <message>
         <source>no text layer: </source>
-        <translation>pas de couche de texte : </translation>
+        <translation>pas de couche de texte&#xa0;: </translation>
     </message>
     <message>
         <source>the language&apos;s data is not installed</source>
@@ -195,6 +255,25 @@ sur des copies, les images restent telles quelles.
     <message>
         <source>Saving</source>
         <translation>Enregistrement</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsCommand</name>
+    <message>
+        <source>unknown setting &apos;%1&apos; (see &apos;quillmark settings list&apos;)</source>
+        <translation>paramètre inconnu « %1 » (voir &apos;quillmark settings list&apos;)</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from 0 to %2, not &apos;%3&apos;</source>
+        <translation>%1 attend un nombre entier de 0 à %2, et non « %3 »</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number, not &apos;%2&apos;</source>
+        <translation>%1 attend un nombre entier, et non « %2 »</translation>
+    </message>
+    <message>
+        <source>could not write the registry file %1</source>
+        <translation>impossible d&apos;écrire le fichier de registre %1</translation>
     </message>
 </context>
 <context>
@@ -261,11 +340,11 @@ sur des copies, les images restent telles quelles.
     </message>
     <message>
         <source>%s passed</source>
-        <translation>écoulé : %s</translation>
+        <translation>écoulé&#xa0;: %s</translation>
     </message>
     <message>
         <source>%s total</source>
-        <translation>total : %s</translation>
+        <translation>total&#xa0;: %s</translation>
     </message>
     <message>
         <source>Loading shell resources...</source>
@@ -357,7 +436,7 @@ sur des copies, les images restent telles quelles.
     </message>
     <message>
         <source>No camera device found. You can still import pictures using the &quot;Add from file&quot; and &quot;Add from folder&quot; menus.</source>
-        <translation>Aucun appareil photo trouvé. Vous pouvez toujours importer des images avec les menus « Ajouter un fichier » et « Ajouter un dossier ».</translation>
+        <translation>Aucun appareil photo trouvé. Vous pouvez toujours importer des images avec les menus «&#xa0;Ajouter un fichier&#xa0;» et «&#xa0;Ajouter un dossier&#xa0;».</translation>
     </message>
     <message>
         <source>Error</source>
@@ -369,7 +448,7 @@ sur des copies, les images restent telles quelles.
     </message>
     <message>
         <source>Scan canceled. Tap &apos;Close&apos; to discard this message.</source>
-        <translation>Numérisation annulée. Touchez « Fermer » pour ignorer ce message.</translation>
+        <translation>Numérisation annulée. Touchez «&#xa0;Fermer&#xa0;» pour ignorer ce message.</translation>
     </message>
     <message>
         <source>Scan canceled</source>
@@ -393,7 +472,7 @@ sur des copies, les images restent telles quelles.
     </message>
     <message>
         <source>Unable to load file &apos;%s&apos; - out of memory error. Please free up some memory and try again.</source>
-        <translation>Impossible de charger le fichier « %s » - mémoire insuffisante. Veuillez libérer de la mémoire et réessayer.</translation>
+        <translation>Impossible de charger le fichier «&#xa0;%s&#xa0;» - mémoire insuffisante. Veuillez libérer de la mémoire et réessayer.</translation>
     </message>
     <message>
         <source>Out of memory</source>
@@ -401,7 +480,7 @@ sur des copies, les images restent telles quelles.
     </message>
     <message>
         <source>Out of memory, could not complete operation. Please free up some memory and try again. Tap &apos;Close&apos; to discard this message.</source>
-        <translation>Mémoire insuffisante, l&apos;opération n&apos;a pas pu être terminée. Veuillez libérer de la mémoire et réessayer. Touchez « Fermer » pour ignorer ce message.</translation>
+        <translation>Mémoire insuffisante, l&apos;opération n&apos;a pas pu être terminée. Veuillez libérer de la mémoire et réessayer. Touchez «&#xa0;Fermer&#xa0;» pour ignorer ce message.</translation>
     </message>
     <message>
         <source>Critical error</source>
@@ -425,7 +504,7 @@ sur des copies, les images restent telles quelles.
     </message>
     <message>
         <source>Session file is missing, could not load session. Tap &apos;Close&apos; to discard this message.</source>
-        <translation>Le fichier de session est introuvable, la session n&apos;a pas pu être chargée. Touchez « Fermer » pour ignorer ce message.</translation>
+        <translation>Le fichier de session est introuvable, la session n&apos;a pas pu être chargée. Touchez «&#xa0;Fermer&#xa0;» pour ignorer ce message.</translation>
     </message>
     <message>
         <source>Could not load session</source>
@@ -465,7 +544,7 @@ sur des copies, les images restent telles quelles.
     </message>
     <message>
         <source>Save the current session? Tap &apos;Yes&apos; to save it or &apos;No&apos; to cancel.</source>
-        <translation>Enregistrer la session en cours ? Touchez « Oui » pour l&apos;enregistrer ou « Non » pour annuler.</translation>
+        <translation>Enregistrer la session en cours&#xa0;? Touchez «&#xa0;Oui&#xa0;» pour l&apos;enregistrer ou «&#xa0;Non&#xa0;» pour annuler.</translation>
     </message>
     <message>
         <source>Question</source>
@@ -473,7 +552,7 @@ sur des copies, les images restent telles quelles.
     </message>
     <message>
         <source>Save session?</source>
-        <translation>Enregistrer la session ?</translation>
+        <translation>Enregistrer la session&#xa0;?</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -481,15 +560,15 @@ sur des copies, les images restent telles quelles.
     </message>
     <message>
         <source>Delete image?</source>
-        <translation>Supprimer l&apos;image ?</translation>
+        <translation>Supprimer l&apos;image&#xa0;?</translation>
     </message>
     <message>
         <source>Do you really wish to remove the image? Tap &apos;Ok&apos; to remove it or &apos;Cancel&apos; to skip.<byte value="xd"/>
 <byte value="xd"/>
 To delete the image file as well check the &quot;Remove image&quot; option below.</source>
-        <translation>Voulez-vous vraiment retirer l&apos;image ? Touchez « OK » pour la retirer ou « Annuler » pour la garder.<byte value="xd"/>
+        <translation>Voulez-vous vraiment retirer l&apos;image&#xa0;? Touchez «&#xa0;OK&#xa0;» pour la retirer ou «&#xa0;Annuler&#xa0;» pour la garder.<byte value="xd"/>
 <byte value="xd"/>
-Pour supprimer aussi le fichier image, cochez l&apos;option « Retirer l&apos;image » ci-dessous.</translation>
+Pour supprimer aussi le fichier image, cochez l&apos;option «&#xa0;Retirer l&apos;image&#xa0;» ci-dessous.</translation>
     </message>
     <message>
         <source>Only remove the image from the list</source>
@@ -513,11 +592,11 @@ Pour supprimer aussi le fichier image, cochez l&apos;option « Retirer l&apos;i
     </message>
     <message>
         <source>Start a new session?</source>
-        <translation>Commencer une nouvelle session ?</translation>
+        <translation>Commencer une nouvelle session&#xa0;?</translation>
     </message>
     <message>
         <source>Starting a new session will erase the current session. Are you sure you want to start a new session?</source>
-        <translation>Commencer une nouvelle session effacera la session en cours. Voulez-vous vraiment commencer une nouvelle session ?</translation>
+        <translation>Commencer une nouvelle session effacera la session en cours. Voulez-vous vraiment commencer une nouvelle session&#xa0;?</translation>
     </message>
     <message>
         <source>File could not be saved</source>
@@ -525,7 +604,7 @@ Pour supprimer aussi le fichier image, cochez l&apos;option « Retirer l&apos;i
     </message>
     <message>
         <source>Could not save file &apos;%s&apos;. Please check if the file is write-protected or locked by another application.</source>
-        <translation>Impossible d&apos;enregistrer le fichier « %s ». Veuillez vérifier que le fichier n&apos;est pas protégé en écriture ni verrouillé par une autre application.</translation>
+        <translation>Impossible d&apos;enregistrer le fichier «&#xa0;%s&#xa0;». Veuillez vérifier que le fichier n&apos;est pas protégé en écriture ni verrouillé par une autre application.</translation>
     </message>
     <message>
         <source>Would you like to start a new session?<byte value="xd"/>
@@ -533,9 +612,9 @@ Pour supprimer aussi le fichier image, cochez l&apos;option « Retirer l&apos;i
 Tap &apos;Yes&apos; to start a new session or &apos;No&apos; to cancel.<byte value="xd"/>
 <byte value="xd"/>
 Please note that starting a new session will erase the current one.</source>
-        <translation>Voulez-vous commencer une nouvelle session ?<byte value="xd"/>
+        <translation>Voulez-vous commencer une nouvelle session&#xa0;?<byte value="xd"/>
 <byte value="xd"/>
-Touchez « Oui » pour commencer une nouvelle session ou « Non » pour annuler.<byte value="xd"/>
+Touchez «&#xa0;Oui&#xa0;» pour commencer une nouvelle session ou «&#xa0;Non&#xa0;» pour annuler.<byte value="xd"/>
 <byte value="xd"/>
 Notez que commencer une nouvelle session effacera la session en cours.</translation>
     </message>
@@ -557,23 +636,23 @@ Notez que commencer une nouvelle session effacera la session en cours.</translat
     </message>
     <message>
         <source>Crop image?</source>
-        <translation>Rogner l&apos;image ?</translation>
+        <translation>Rogner l&apos;image&#xa0;?</translation>
     </message>
     <message>
         <source>Are you sure you wish to crop the image? Please choose &apos;Yes&apos; to crop the image or &apos;No&apos; to cancel.<byte value="xd"/>
 <byte value="xd"/>
 Please note that you can always undo your last action by using the Action-&gt;Undo menu command.</source>
-        <translation>Voulez-vous vraiment rogner l&apos;image ? Choisissez « Oui » pour rogner l&apos;image ou « Non » pour annuler.<byte value="xd"/>
+        <translation>Voulez-vous vraiment rogner l&apos;image&#xa0;? Choisissez «&#xa0;Oui&#xa0;» pour rogner l&apos;image ou «&#xa0;Non&#xa0;» pour annuler.<byte value="xd"/>
 <byte value="xd"/>
 Vous pouvez toujours annuler votre dernière action avec la commande de menu Action-&gt;Annuler.</translation>
     </message>
     <message>
         <source>Discard changes?</source>
-        <translation>Abandonner les modifications ?</translation>
+        <translation>Abandonner les modifications&#xa0;?</translation>
     </message>
     <message>
         <source>You have modified the source image. Are you sure you wish to discard the changes?</source>
-        <translation>Vous avez modifié l&apos;image d&apos;origine. Voulez-vous vraiment abandonner les modifications ?</translation>
+        <translation>Vous avez modifié l&apos;image d&apos;origine. Voulez-vous vraiment abandonner les modifications&#xa0;?</translation>
     </message>
     <message>
         <source>PDF setup</source>
@@ -621,7 +700,7 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
     </message>
     <message>
         <source>Successully compiled file &apos;%s&apos; from the selected images...</source>
-        <translation>Le fichier « %s » a été créé à partir des images choisies...</translation>
+        <translation>Le fichier «&#xa0;%s&#xa0;» a été créé à partir des images choisies...</translation>
     </message>
     <message>
         <source>Page %d</source>
@@ -637,7 +716,7 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
     </message>
     <message>
         <source>Please select the destination page:</source>
-        <translation>Veuillez choisir la page de destination :</translation>
+        <translation>Veuillez choisir la page de destination&#xa0;:</translation>
     </message>
     <message>
         <source>Move page before</source>
@@ -661,7 +740,7 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
     </message>
     <message>
         <source>Emailing: %s</source>
-        <translation>Envoi par e-mail : %s</translation>
+        <translation>Envoi par e-mail&#xa0;: %s</translation>
     </message>
     <message>
         <source>Could not send mail</source>
@@ -669,7 +748,7 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
     </message>
     <message>
         <source>Could not send file &apos;%s&apos; to &apos;%s&apos;. Please check whether your mail account is configured and that you are able to send emails and try again.</source>
-        <translation>Impossible d&apos;envoyer le fichier « %s » à « %s ». Veuillez vérifier que votre compte de messagerie est configuré et que vous pouvez envoyer des e-mails, puis réessayer.</translation>
+        <translation>Impossible d&apos;envoyer le fichier «&#xa0;%s&#xa0;» à «&#xa0;%s&#xa0;». Veuillez vérifier que votre compte de messagerie est configuré et que vous pouvez envoyer des e-mails, puis réessayer.</translation>
     </message>
     <message>
         <source>Email sent</source>
@@ -677,7 +756,7 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
     </message>
     <message>
         <source>File &apos;%s&apos; successfully sent to &apos;%s&apos; via email.</source>
-        <translation>Le fichier « %s » a été envoyé par e-mail à « %s ».</translation>
+        <translation>Le fichier «&#xa0;%s&#xa0;» a été envoyé par e-mail à «&#xa0;%s&#xa0;».</translation>
     </message>
     <message>
         <source>Share</source>
@@ -705,7 +784,7 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
     </message>
     <message>
         <source>Could not open PDF file &apos;%s&apos;. Please check if you have a PDF file reader installed on your device.</source>
-        <translation>Impossible d&apos;ouvrir le fichier PDF « %s ». Veuillez vérifier qu&apos;un lecteur de PDF est installé sur votre appareil.</translation>
+        <translation>Impossible d&apos;ouvrir le fichier PDF «&#xa0;%s&#xa0;». Veuillez vérifier qu&apos;un lecteur de PDF est installé sur votre appareil.</translation>
     </message>
     <message>
         <source>Actions</source>
@@ -713,11 +792,11 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
     </message>
     <message>
         <source>View or share the new PDF?</source>
-        <translation>Afficher ou partager le nouveau PDF ?</translation>
+        <translation>Afficher ou partager le nouveau PDF&#xa0;?</translation>
     </message>
     <message>
         <source>Would you like to view the PDF file or send it by email? Please tap &quot;Open&apos; to view the file with your default PDF viewer or &apos;Share&apos; to send it to an email address.</source>
-        <translation>Voulez-vous afficher le fichier PDF ou l&apos;envoyer par e-mail ? Touchez « Ouvrir » pour l&apos;afficher avec votre lecteur de PDF ou « Partager » pour l&apos;envoyer à une adresse e-mail.</translation>
+        <translation>Voulez-vous afficher le fichier PDF ou l&apos;envoyer par e-mail&#xa0;? Touchez «&#xa0;Ouvrir&#xa0;» pour l&apos;afficher avec votre lecteur de PDF ou «&#xa0;Partager&#xa0;» pour l&apos;envoyer à une adresse e-mail.</translation>
     </message>
     <message>
         <source>Could not import image</source>
@@ -725,7 +804,7 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
     </message>
     <message>
         <source>Error importing image file &apos;%s&apos;. Please check if the image file is valid.</source>
-        <translation>Erreur d&apos;importation du fichier image « %s ». Veuillez vérifier que le fichier image est valide.</translation>
+        <translation>Erreur d&apos;importation du fichier image «&#xa0;%s&#xa0;». Veuillez vérifier que le fichier image est valide.</translation>
     </message>
     <message>
         <source>PDF creation aborted.</source>
@@ -745,11 +824,11 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
     </message>
     <message>
         <source>Name:</source>
-        <translation>Nom :</translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Email:</source>
-        <translation>E-mail :</translation>
+        <translation>E-mail&#xa0;:</translation>
     </message>
     <message>
         <source>Contacts</source>
@@ -777,7 +856,7 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
     </message>
     <message>
         <source>Available contact email addresses:</source>
-        <translation>Adresses e-mail du contact :</translation>
+        <translation>Adresses e-mail du contact&#xa0;:</translation>
     </message>
     <message>
         <source>Contact %s has more than 1 email addresses. Please choose the one you wish to use.</source>
@@ -793,7 +872,7 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
     </message>
     <message>
         <source>Available email accounts:</source>
-        <translation>Comptes de messagerie disponibles :</translation>
+        <translation>Comptes de messagerie disponibles&#xa0;:</translation>
     </message>
     <message>
         <source>Please choose the email account to use for sending the document from the list.</source>
@@ -833,7 +912,7 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
     </message>
     <message>
         <source>%s: a document page in a camera frame</source>
-        <translation>%s : une page de document dans le cadre de l&apos;appareil photo</translation>
+        <translation>%s&#xa0;: une page de document dans le cadre de l&apos;appareil photo</translation>
     </message>
     <message>
         <source>%s logo</source>
@@ -897,7 +976,7 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
     </message>
     <message>
         <source>Page:</source>
-        <translation>Page :</translation>
+        <translation>Page&#xa0;:</translation>
     </message>
     <message>
         <source>Add</source>
@@ -1061,7 +1140,7 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
     </message>
     <message>
         <source>Please choose the order in which picture files should be imported:</source>
-        <translation>Veuillez choisir l&apos;ordre d&apos;importation des fichiers image :</translation>
+        <translation>Veuillez choisir l&apos;ordre d&apos;importation des fichiers image&#xa0;:</translation>
     </message>
     <message>
         <source>Sort by file name, ascending</source>
@@ -1089,7 +1168,7 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
     </message>
     <message>
         <source>When scanning, try to force the following camera resolution (make sure your camera supports it):</source>
-        <translation>Lors de la numérisation, imposer cette résolution (votre appareil photo doit la prendre en charge) :</translation>
+        <translation>Lors de la numérisation, imposer cette résolution (votre appareil photo doit la prendre en charge)&#xa0;:</translation>
     </message>
     <message>
         <source>Default</source>
@@ -1109,7 +1188,7 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
     </message>
     <message>
         <source>Embedded image scaling:</source>
-        <translation>Mise à l&apos;échelle des images :</translation>
+        <translation>Mise à l&apos;échelle des images&#xa0;:</translation>
     </message>
     <message>
         <source>Auto-portrait images</source>
@@ -1117,7 +1196,7 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
     </message>
     <message>
         <source>Output paper size:</source>
-        <translation>Format du papier :</translation>
+        <translation>Format du papier&#xa0;:</translation>
     </message>
     <message>
         <source>Ask to share/view after creating a PDF</source>
@@ -1181,15 +1260,15 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
     </message>
     <message>
         <source>200%</source>
-        <translation>200 %</translation>
+        <translation>200&#xa0;%</translation>
     </message>
     <message>
         <source>100%</source>
-        <translation>100 %</translation>
+        <translation>100&#xa0;%</translation>
     </message>
     <message>
         <source>50%</source>
-        <translation>50 %</translation>
+        <translation>50&#xa0;%</translation>
     </message>
     <message>
         <source>Crop image</source>
@@ -1297,7 +1376,7 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
     </message>
     <message>
         <source>Enhance new pages:</source>
-        <translation>Améliorer les nouvelles pages :</translation>
+        <translation>Améliorer les nouvelles pages&#xa0;:</translation>
     </message>
     <message>
         <source>None</source>
@@ -1305,23 +1384,23 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
     </message>
     <message>
         <source>Store - invalid cValues!</source>
-        <translation>Magasin - cValues non valide !</translation>
+        <translation>Magasin - cValues non valide&#xa0;!</translation>
     </message>
     <message>
         <source>Store missing PR_ENTRYID!</source>
-        <translation>PR_ENTRYID manquant dans le magasin !</translation>
+        <translation>PR_ENTRYID manquant dans le magasin&#xa0;!</translation>
     </message>
     <message>
         <source>email address:</source>
-        <translation>adresse e-mail :</translation>
+        <translation>adresse e-mail&#xa0;:</translation>
     </message>
     <message>
         <source>Subject:</source>
-        <translation>Objet :</translation>
+        <translation>Objet&#xa0;:</translation>
     </message>
     <message>
         <source>Message body:</source>
-        <translation>Message :</translation>
+        <translation>Message&#xa0;:</translation>
     </message>
     <message>
         <source>Pick contact</source>
@@ -1333,7 +1412,7 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
     </message>
     <message>
         <source>File &apos;%s&apos; successfully sent to &apos;%s&apos; via email. Please synchronize your queue-only mail store to finalize the delivery to the recepient.</source>
-        <translation>Le fichier « %s » a été envoyé par e-mail à « %s ». Veuillez synchroniser votre boîte d&apos;envoi en file d&apos;attente pour achever la remise au destinataire.</translation>
+        <translation>Le fichier «&#xa0;%s&#xa0;» a été envoyé par e-mail à «&#xa0;%s&#xa0;». Veuillez synchroniser votre boîte d&apos;envoi en file d&apos;attente pour achever la remise au destinataire.</translation>
     </message>
     <message>
         <source>Email handed over</source>
@@ -1341,35 +1420,35 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
     </message>
     <message>
         <source>File &apos;%s&apos; was handed to your desktop&apos;s mail program for &apos;%s&apos;. It is not sent yet: please send it from there.</source>
-        <translation>Le fichier « %s » a été transmis au logiciel de messagerie de votre bureau pour « %s ». Il n&apos;est pas encore envoyé : veuillez l&apos;envoyer depuis ce logiciel.</translation>
+        <translation>Le fichier «&#xa0;%s&#xa0;» a été transmis au logiciel de messagerie de votre bureau pour «&#xa0;%s&#xa0;». Il n&apos;est pas encore envoyé&#xa0;: veuillez l&apos;envoyer depuis ce logiciel.</translation>
     </message>
     <message>
         <source>Could not send file &apos;%s&apos; to &apos;%s&apos;. Please check whether your desktop&apos;s mail program is configured and that you are able to send emails and try again.</source>
-        <translation>Impossible d&apos;envoyer le fichier « %s » à « %s ». Veuillez vérifier que le logiciel de messagerie de votre bureau est configuré et que vous pouvez envoyer des e-mails, puis réessayer.</translation>
+        <translation>Impossible d&apos;envoyer le fichier «&#xa0;%s&#xa0;» à «&#xa0;%s&#xa0;». Veuillez vérifier que le logiciel de messagerie de votre bureau est configuré et que vous pouvez envoyer des e-mails, puis réessayer.</translation>
     </message>
     <message>
         <source>Could not send file &apos;%s&apos; to &apos;%s&apos;. Please check whether your queue-only mail store is configured and that you are able to send emails and try again.</source>
-        <translation>Impossible d&apos;envoyer le fichier « %s » à « %s ». Veuillez vérifier que votre boîte d&apos;envoi en file d&apos;attente est configurée et que vous pouvez envoyer des e-mails, puis réessayer.</translation>
+        <translation>Impossible d&apos;envoyer le fichier «&#xa0;%s&#xa0;» à «&#xa0;%s&#xa0;». Veuillez vérifier que votre boîte d&apos;envoi en file d&apos;attente est configurée et que vous pouvez envoyer des e-mails, puis réessayer.</translation>
     </message>
     <message>
         <source>No mail account is set up. Add one with &apos;quillmark account add&apos; (see the README).</source>
-        <translation>Aucun compte de messagerie n&apos;est configuré. Ajoutez-en un avec « quillmark account add » (voir le README).</translation>
+        <translation>Aucun compte de messagerie n&apos;est configuré. Ajoutez-en un avec «&#xa0;quillmark account add&#xa0;» (voir le README).</translation>
     </message>
     <message>
         <source>The mail server answered: %s</source>
-        <translation>Le serveur de messagerie a répondu : %s</translation>
+        <translation>Le serveur de messagerie a répondu&#xa0;: %s</translation>
     </message>
     <message>
         <source>The password could not be found: %s</source>
-        <translation>Le mot de passe est introuvable : %s</translation>
+        <translation>Le mot de passe est introuvable&#xa0;: %s</translation>
     </message>
     <message>
         <source>The desktop&apos;s mail program did not take the message: %s</source>
-        <translation>Le logiciel de messagerie du bureau n&apos;a pas accepté le message : %s</translation>
+        <translation>Le logiciel de messagerie du bureau n&apos;a pas accepté le message&#xa0;: %s</translation>
     </message>
     <message>
         <source>Reason: %s</source>
-        <translation>Raison : %s</translation>
+        <translation>Raison&#xa0;: %s</translation>
     </message>
     <message>
         <source>the file cannot be opened</source>
@@ -1381,7 +1460,7 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
     </message>
     <message>
         <source>writing failed (disk full?)</source>
-        <translation>l&apos;écriture a échoué (disque plein ?)</translation>
+        <translation>l&apos;écriture a échoué (disque plein&#xa0;?)</translation>
     </message>
     <message>
         <source>a JPEG form the PDF library does not take</source>
@@ -1401,15 +1480,15 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
     </message>
     <message>
         <source>Could not complete the PDF document: %s. Tap &apos;Close&apos; to discard this message.</source>
-        <translation>Impossible de terminer le document PDF : %s. Touchez « Fermer » pour ignorer ce message.</translation>
+        <translation>Impossible de terminer le document PDF&#xa0;: %s. Touchez «&#xa0;Fermer&#xa0;» pour ignorer ce message.</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation>Fichier :</translation>
+        <translation>Fichier&#xa0;:</translation>
     </message>
     <message>
         <source>Folder:</source>
-        <translation>Dossier :</translation>
+        <translation>Dossier&#xa0;:</translation>
     </message>
     <message>
         <source>Open</source>
@@ -1433,7 +1512,7 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
     </message>
     <message>
         <source>Language:</source>
-        <translation>Langue :</translation>
+        <translation>Langue&#xa0;:</translation>
     </message>
     <message>
         <source>All Files|*.*|</source>
@@ -1449,11 +1528,11 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
     </message>
     <message>
         <source>Finished searching the document!</source>
-        <translation>Recherche dans le document terminée !</translation>
+        <translation>Recherche dans le document terminée&#xa0;!</translation>
     </message>
     <message>
         <source>No matching item found!</source>
-        <translation>Aucun élément correspondant !</translation>
+        <translation>Aucun élément correspondant&#xa0;!</translation>
     </message>
     <message>
         <source>Menu</source>

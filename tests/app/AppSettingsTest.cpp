@@ -9,9 +9,9 @@
 #include <QStringList>
 
 #include <functional>
+#include <iterator>
 #include <utility>
 #include <vector>
-#include <iterator>
 
 using namespace platform;
 

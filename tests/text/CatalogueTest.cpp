@@ -44,8 +44,7 @@ TEST(MessageLanguagesTest, ReadsTheEnvironmentLikeAnyLinuxProgram) {
     EXPECT_EQ(MessageLanguages(Env({{"LANGUAGE", "es"}, {"LANG", "C.UTF-8"}})),
               QStringList({"es"}));
     EXPECT_EQ(MessageLanguages(Env({{"LANG", "C.UTF-8"}})), QStringList());
-    EXPECT_EQ(MessageLanguages(Env({{"LC_ALL", "POSIX"}, {"LANG", "de_DE.UTF-8"}})),
-              QStringList());
+    EXPECT_EQ(MessageLanguages(Env({{"LC_ALL", "POSIX"}, {"LANG", "de_DE.UTF-8"}})), QStringList());
     // "C" in LANGUAGE means English from there on; empty entries are skipped.
     EXPECT_EQ(MessageLanguages(Env({{"LANGUAGE", "fr::C:de"}, {"LANG", "es_ES"}})),
               QStringList({"fr"}));
@@ -126,8 +125,10 @@ TEST(LocaleFormatsTest, LetterWhereTheLocalesPaperIsLetter) {
     EXPECT_FALSE(LocaleUsesLetterPaper(Env({{"LC_PAPER", "C.UTF-8"}})));
     EXPECT_FALSE(LocaleUsesLetterPaper(Env({})));
     // LC_PAPER before LANG; LC_ALL before both.
-    EXPECT_FALSE(LocaleUsesLetterPaper(Env({{"LC_PAPER", "de_DE.UTF-8"}, {"LANG", "en_US.UTF-8"}})));
-    EXPECT_TRUE(LocaleUsesLetterPaper(Env({{"LC_PAPER", "de_DE.UTF-8"}, {"LC_ALL", "en_CA.UTF-8"}})));
+    EXPECT_FALSE(
+        LocaleUsesLetterPaper(Env({{"LC_PAPER", "de_DE.UTF-8"}, {"LANG", "en_US.UTF-8"}})));
+    EXPECT_TRUE(
+        LocaleUsesLetterPaper(Env({{"LC_PAPER", "de_DE.UTF-8"}, {"LC_ALL", "en_CA.UTF-8"}})));
     EXPECT_TRUE(LocaleUsesLetterPaper(Env({{"LANG", "en_US.UTF-8"}})));
     // A territory must be whole: "en_USX" is not the US.
     EXPECT_FALSE(LocaleUsesLetterPaper(Env({{"LANG", "en_USX.UTF-8"}})));
