@@ -6,7 +6,19 @@
 #include "program/SettingsCommand.h"
 #include "text/Catalogue.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
+
+namespace {
+
+bool IsCommandName(const QString& word) {
+    for (const CCliCommand& c : CliCommands())
+        if (word == c.name)
+            return true;
+    return false;
+}
+
+} // namespace
 
 std::optional<CCommandLine> ParseCommandLine(const QStringList& args, QString* error) {
     CCommandLine line;
@@ -48,23 +60,30 @@ std::optional<CCommandLine> ParseCommandLine(const QStringList& args, QString* e
             if (!v)
                 return std::nullopt;
             line.screenshots = *v;
+        } else if (arg == "--") {
+            // Everything after it is a picture, even one named like a command or an option.
+            line.pictures += args.mid(i + 1);
+            break;
         } else if (arg.startsWith("-")) {
             *error = TranslateText("CommandLine", "unknown option '%1'").arg(arg);
             return std::nullopt;
-        } else {
+        } else if (line.pictures.isEmpty() && IsCommandName(arg)) {
             line.command = arg;
             line.arguments = args.mid(i + 1);
             break;
-        }
-    }
-    if (!line.command.isEmpty()) {
-        bool known = false;
-        for (const CCliCommand& c : CliCommands())
-            known = known || line.command == c.name;
-        if (!known) {
-            *error = TranslateText("CommandLine", "unknown command '%1'").arg(line.command);
+        } else if (QFileInfo::exists(arg) || !line.pictures.isEmpty()) {
+            // A picture to open ("Open with" hands over files this way). Options may follow.
+            line.pictures << arg;
+        } else {
+            // A mistyped command must not start the window with it as a picture.
+            *error = TranslateText("CommandLine", "unknown command '%1' (and no file of that name)")
+                         .arg(arg);
             return std::nullopt;
         }
+    }
+    if (!line.screenshots.isEmpty() && !line.pictures.isEmpty()) {
+        *error = TranslateText("CommandLine", "--screenshots takes no pictures");
+        return std::nullopt;
     }
     return line;
 }
@@ -72,9 +91,13 @@ std::optional<CCommandLine> ParseCommandLine(const QStringList& args, QString* e
 QString UsageText() {
     QString text = TranslateText(
         "CommandLine",
-        "Usage: quillmark [OPTIONS] [COMMAND [ARGUMENTS]]\n"
+        "Usage: quillmark [OPTIONS] [--] [PICTURE...]\n"
+        "       quillmark [OPTIONS] COMMAND [ARGUMENTS]\n"
         "\n"
-        "Without a command, starts the document copier on its device window.\n"
+        "Without a command, starts the document copier on its device window; PICTUREs\n"
+        "become pages in the order given. When the program already runs for the same\n"
+        "data folder, they go to its window instead. Use -- (or a path such as ./pdf)\n"
+        "for a picture named like a command.\n"
         "\n"
         "Options:\n"
         "  -h, --help            show this help and exit\n"
