@@ -16,48 +16,12 @@
         <translation>unbekannte Option „%1“</translation>
     </message>
     <message>
-        <source>unknown command &apos;%1&apos;</source>
-        <translation>unbekannter Befehl „%1“</translation>
-    </message>
-    <message>
         <source>Try &apos;quillmark --help&apos;.</source>
         <translation>Mehr mit „quillmark --help“.</translation>
     </message>
     <message>
         <source>e-mail FILE as an attachment (ADDRS separated by spaces or &apos;;&apos;; see &apos;account list&apos;)</source>
         <translation>DATEI als Anhang per E-Mail senden (ADRESSEN durch Leerzeichen oder &apos;;&apos; getrennt; siehe &apos;account list&apos;)</translation>
-    </message>
-    <message>
-        <source>Usage: quillmark [OPTIONS] [COMMAND [ARGUMENTS]]
-
-Without a command, starts the document copier on its device window.
-
-Options:
-  -h, --help            show this help and exit
-  -V, --version         show the version and exit
-      --screen WxH      size of the emulated device screen (default 480x640;
-                        240x320 gives the small-screen look)
-      --landscape       start with the device turned sideways
-      --log             write every log record to Quillmark.log (also QUILLMARK_LOG=1)
-      --screenshots DIR run headless through the screens, one PNG each into DIR
-
-Commands:
-</source>
-        <translation>Aufruf: quillmark [OPTIONEN] [BEFEHL [ARGUMENTE]]
-
-Ohne Befehl startet der Dokumentkopierer in seinem Gerätefenster.
-
-Optionen:
-  -h, --help            diese Hilfe zeigen und beenden
-  -V, --version         die Version zeigen und beenden
-      --screen BxH      Größe des nachgebildeten Gerätebildschirms (Standard 480x640;
-                        240x320 gibt das Aussehen des kleinen Bildschirms)
-      --landscape       mit quer gedrehtem Gerät starten
-      --log             jeden Protokolleintrag in Quillmark.log schreiben (auch QUILLMARK_LOG=1)
-      --screenshots ORDNER ohne Bildschirm durch die Bildschirme gehen, je ein PNG in ORDNER
-
-Befehle:
-</translation>
     </message>
     <message>
         <source>
@@ -82,6 +46,54 @@ Umgebung:
     <message>
         <source>set up the e-mail accounts (passwords come from the secret store, a command or a private file) and the folder of vCard contacts</source>
         <translation>die E-Mail-Konten einrichten (Passwörter kommen aus dem Schlüsselbund, einem Befehl oder einer privaten Datei) und den Ordner der vCard-Kontakte</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; (and no file of that name)</source>
+        <translation>unbekannter Befehl „%1“ (und keine Datei dieses Namens)</translation>
+    </message>
+    <message>
+        <source>--screenshots takes no pictures</source>
+        <translation>--screenshots nimmt keine Bilder</translation>
+    </message>
+    <message>
+        <source>Usage: quillmark [OPTIONS] [--] [PICTURE...]
+       quillmark [OPTIONS] COMMAND [ARGUMENTS]
+
+Without a command, starts the document copier on its device window; PICTUREs
+become pages in the order given. When the program already runs for the same
+data folder, they go to its window instead. Use -- (or a path such as ./pdf)
+for a picture named like a command.
+
+Options:
+  -h, --help            show this help and exit
+  -V, --version         show the version and exit
+      --screen WxH      size of the emulated device screen (default 480x640;
+                        240x320 gives the small-screen look)
+      --landscape       start with the device turned sideways
+      --log             write every log record to Quillmark.log (also QUILLMARK_LOG=1)
+      --screenshots DIR run headless through the screens, one PNG each into DIR
+
+Commands:
+</source>
+        <translation>Aufruf: quillmark [OPTIONEN] [--] [BILD...]
+        quillmark [OPTIONEN] BEFEHL [ARGUMENTE]
+
+Ohne Befehl startet der Dokumentkopierer in seinem Gerätefenster; die BILDer
+werden in der angegebenen Reihenfolge zu Seiten. Läuft das Programm schon für
+denselben Datenordner, gehen sie an dessen Fenster. Für ein Bild, das wie ein
+Befehl heißt, -- (oder einen Pfad wie ./pdf) verwenden.
+
+Optionen:
+  -h, --help            diese Hilfe zeigen und beenden
+  -V, --version         die Version zeigen und beenden
+      --screen BxH      Größe des nachgebildeten Gerätebildschirms (Standard 480x640;
+                        240x320 gibt das Aussehen des kleinen Bildschirms)
+      --landscape       mit quer gedrehtem Gerät starten
+      --log             jeden Protokolleintrag in Quillmark.log schreiben (auch QUILLMARK_LOG=1)
+      --screenshots ORDNER ohne Bildschirm durch die Bildschirme gehen, je ein PNG in ORDNER
+
+Befehle:
+</translation>
     </message>
 </context>
 <context>

@@ -16,48 +16,12 @@
         <translation>opción desconocida «%1»</translation>
     </message>
     <message>
-        <source>unknown command &apos;%1&apos;</source>
-        <translation>orden desconocida «%1»</translation>
-    </message>
-    <message>
         <source>Try &apos;quillmark --help&apos;.</source>
         <translation>Pruebe «quillmark --help».</translation>
     </message>
     <message>
         <source>e-mail FILE as an attachment (ADDRS separated by spaces or &apos;;&apos;; see &apos;account list&apos;)</source>
         <translation>enviar ARCHIVO como adjunto por correo (DIRECCIONES separadas por espacios o &apos;;&apos;; véase &apos;account list&apos;)</translation>
-    </message>
-    <message>
-        <source>Usage: quillmark [OPTIONS] [COMMAND [ARGUMENTS]]
-
-Without a command, starts the document copier on its device window.
-
-Options:
-  -h, --help            show this help and exit
-  -V, --version         show the version and exit
-      --screen WxH      size of the emulated device screen (default 480x640;
-                        240x320 gives the small-screen look)
-      --landscape       start with the device turned sideways
-      --log             write every log record to Quillmark.log (also QUILLMARK_LOG=1)
-      --screenshots DIR run headless through the screens, one PNG each into DIR
-
-Commands:
-</source>
-        <translation>Uso: quillmark [OPCIONES] [ORDEN [ARGUMENTOS]]
-
-Sin orden, inicia la copiadora de documentos en su ventana de dispositivo.
-
-Opciones:
-  -h, --help            mostrar esta ayuda y salir
-  -V, --version         mostrar la versión y salir
-      --screen AxA      tamaño de la pantalla del dispositivo emulado (480x640 por defecto;
-                        240x320 da el aspecto de pantalla pequeña)
-      --landscape       empezar con el dispositivo girado en horizontal
-      --log             escribir cada registro en Quillmark.log (también QUILLMARK_LOG=1)
-      --screenshots CARPETA recorrer las pantallas sin mostrarlas, un PNG de cada una en CARPETA
-
-Órdenes:
-</translation>
     </message>
     <message>
         <source>
@@ -82,6 +46,54 @@ Entorno:
     <message>
         <source>set up the e-mail accounts (passwords come from the secret store, a command or a private file) and the folder of vCard contacts</source>
         <translation>configurar las cuentas de correo (las contraseñas vienen del almacén de secretos, de una orden o de un archivo privado) y la carpeta de contactos vCard</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; (and no file of that name)</source>
+        <translation>orden desconocida «%1» (y ningún archivo con ese nombre)</translation>
+    </message>
+    <message>
+        <source>--screenshots takes no pictures</source>
+        <translation>--screenshots no admite imágenes</translation>
+    </message>
+    <message>
+        <source>Usage: quillmark [OPTIONS] [--] [PICTURE...]
+       quillmark [OPTIONS] COMMAND [ARGUMENTS]
+
+Without a command, starts the document copier on its device window; PICTUREs
+become pages in the order given. When the program already runs for the same
+data folder, they go to its window instead. Use -- (or a path such as ./pdf)
+for a picture named like a command.
+
+Options:
+  -h, --help            show this help and exit
+  -V, --version         show the version and exit
+      --screen WxH      size of the emulated device screen (default 480x640;
+                        240x320 gives the small-screen look)
+      --landscape       start with the device turned sideways
+      --log             write every log record to Quillmark.log (also QUILLMARK_LOG=1)
+      --screenshots DIR run headless through the screens, one PNG each into DIR
+
+Commands:
+</source>
+        <translation>Uso: quillmark [OPCIONES] [--] [IMAGEN...]
+     quillmark [OPCIONES] ORDEN [ARGUMENTOS]
+
+Sin orden, inicia la copiadora de documentos en su ventana de dispositivo; las
+IMÁGENES se convierten en páginas en el orden dado. Si el programa ya se ejecuta
+para la misma carpeta de datos, van a su ventana. Use -- (o una ruta como ./pdf)
+para una imagen que se llame como una orden.
+
+Opciones:
+  -h, --help            mostrar esta ayuda y salir
+  -V, --version         mostrar la versión y salir
+      --screen AxA      tamaño de la pantalla del dispositivo emulado (480x640 por defecto;
+                        240x320 da el aspecto de pantalla pequeña)
+      --landscape       empezar con el dispositivo girado en horizontal
+      --log             escribir cada registro en Quillmark.log (también QUILLMARK_LOG=1)
+      --screenshots CARPETA recorrer las pantallas sin mostrarlas, un PNG de cada una en CARPETA
+
+Órdenes:
+</translation>
     </message>
 </context>
 <context>

@@ -16,10 +16,6 @@
         <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <source>unknown command &apos;%1&apos;</source>
-        <translation>commande inconnue «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
         <source>Try &apos;quillmark --help&apos;.</source>
         <translation>Essayez «&#xa0;quillmark --help&#xa0;».</translation>
     </message>
@@ -28,45 +24,13 @@
         <translation>envoyer FICHIER en pièce jointe par e-mail (ADRESSES séparées par des espaces ou &apos;;&apos; ; voir &apos;account list&apos;)</translation>
     </message>
     <message>
-        <source>Usage: quillmark [OPTIONS] [COMMAND [ARGUMENTS]]
-
-Without a command, starts the document copier on its device window.
-
-Options:
-  -h, --help            show this help and exit
-  -V, --version         show the version and exit
-      --screen WxH      size of the emulated device screen (default 480x640;
-                        240x320 gives the small-screen look)
-      --landscape       start with the device turned sideways
-      --log             write every log record to Quillmark.log (also QUILLMARK_LOG=1)
-      --screenshots DIR run headless through the screens, one PNG each into DIR
-
-Commands:
-</source>
-        <translation>Utilisation : quillmark [OPTIONS] [COMMANDE [ARGUMENTS]]
-
-Sans commande, lance le copieur de documents dans sa fenêtre d&apos;appareil.
-
-Options :
-  -h, --help            afficher cette aide et quitter
-  -V, --version         afficher la version et quitter
-      --screen LxH      taille de l&apos;écran d&apos;appareil simulé (480x640 par défaut ;
-                        240x320 donne l&apos;aspect du petit écran)
-      --landscape       démarrer avec l&apos;appareil tourné en paysage
-      --log             écrire chaque entrée du journal dans Quillmark.log (aussi QUILLMARK_LOG=1)
-      --screenshots DOSSIER parcourir les écrans sans affichage, un PNG chacun dans DOSSIER
-
-Commandes :
-</translation>
-    </message>
-    <message>
         <source>
 Environment:
   QUILLMARK_HOME   folder for the registry, log, session and undo files
   QUILLMARK_CAMERA GStreamer source of the camera (&apos;none&apos; for no camera)
 </source>
         <translation>
-Environnement :
+Environnement&#xa0;:
   QUILLMARK_HOME   dossier du registre, du journal, de la session et du fichier d&apos;annulation
   QUILLMARK_CAMERA source GStreamer de l&apos;appareil photo (&apos;none&apos; pour aucun)
 </translation>
@@ -82,6 +46,54 @@ Environnement :
     <message>
         <source>set up the e-mail accounts (passwords come from the secret store, a command or a private file) and the folder of vCard contacts</source>
         <translation>configurer les comptes de messagerie (les mots de passe viennent du trousseau, d&apos;une commande ou d&apos;un fichier privé) et le dossier des contacts vCard</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; (and no file of that name)</source>
+        <translation>commande inconnue « %1 » (et aucun fichier de ce nom)</translation>
+    </message>
+    <message>
+        <source>--screenshots takes no pictures</source>
+        <translation>--screenshots ne prend pas d&apos;images</translation>
+    </message>
+    <message>
+        <source>Usage: quillmark [OPTIONS] [--] [PICTURE...]
+       quillmark [OPTIONS] COMMAND [ARGUMENTS]
+
+Without a command, starts the document copier on its device window; PICTUREs
+become pages in the order given. When the program already runs for the same
+data folder, they go to its window instead. Use -- (or a path such as ./pdf)
+for a picture named like a command.
+
+Options:
+  -h, --help            show this help and exit
+  -V, --version         show the version and exit
+      --screen WxH      size of the emulated device screen (default 480x640;
+                        240x320 gives the small-screen look)
+      --landscape       start with the device turned sideways
+      --log             write every log record to Quillmark.log (also QUILLMARK_LOG=1)
+      --screenshots DIR run headless through the screens, one PNG each into DIR
+
+Commands:
+</source>
+        <translation>Utilisation : quillmark [OPTIONS] [--] [IMAGE...]
+              quillmark [OPTIONS] COMMANDE [ARGUMENTS]
+
+Sans commande, lance le copieur de documents dans sa fenêtre d&apos;appareil ; les
+IMAGEs deviennent des pages dans l&apos;ordre donné. Si le programme tourne déjà pour
+le même dossier de données, elles vont à sa fenêtre. Utilisez -- (ou un chemin
+comme ./pdf) pour une image qui porte le nom d&apos;une commande.
+
+Options :
+  -h, --help            afficher cette aide et quitter
+  -V, --version         afficher la version et quitter
+      --screen LxH      taille de l&apos;écran d&apos;appareil simulé (480x640 par défaut ;
+                        240x320 donne l&apos;aspect du petit écran)
+      --landscape       démarrer avec l&apos;appareil tourné en paysage
+      --log             écrire chaque entrée du journal dans Quillmark.log (aussi QUILLMARK_LOG=1)
+      --screenshots DOSSIER parcourir les écrans sans affichage, un PNG chacun dans DOSSIER
+
+Commandes :
+</translation>
     </message>
 </context>
 <context>
@@ -261,15 +273,15 @@ sur des copies, les images restent telles quelles.
     <name>SettingsCommand</name>
     <message>
         <source>unknown setting &apos;%1&apos; (see &apos;quillmark settings list&apos;)</source>
-        <translation>paramètre inconnu « %1 » (voir &apos;quillmark settings list&apos;)</translation>
+        <translation>paramètre inconnu «&#xa0;%1&#xa0;» (voir &apos;quillmark settings list&apos;)</translation>
     </message>
     <message>
         <source>%1 takes a whole number from 0 to %2, not &apos;%3&apos;</source>
-        <translation>%1 attend un nombre entier de 0 à %2, et non « %3 »</translation>
+        <translation>%1 attend un nombre entier de 0 à %2, et non «&#xa0;%3&#xa0;»</translation>
     </message>
     <message>
         <source>%1 takes a whole number, not &apos;%2&apos;</source>
-        <translation>%1 attend un nombre entier, et non « %2 »</translation>
+        <translation>%1 attend un nombre entier, et non «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>could not write the registry file %1</source>
