@@ -24,26 +24,6 @@
         <translation>DATEI als Anhang per E-Mail senden (ADRESSEN durch Leerzeichen oder &apos;;&apos; getrennt; siehe &apos;account list&apos;)</translation>
     </message>
     <message>
-        <source>
-Environment:
-  QUILLMARK_HOME   folder for the registry, log, session and undo files
-  QUILLMARK_CAMERA GStreamer source of the camera (&apos;none&apos; for no camera)
-</source>
-        <translation>
-Umgebung:
-  QUILLMARK_HOME   Ordner für Registry, Protokoll, Sitzung und Rückgängig-Datei
-  QUILLMARK_CAMERA GStreamer-Quelle der Kamera (&apos;none&apos; für keine Kamera)
-</translation>
-    </message>
-    <message>
-        <source>show or change the settings (NAME as in the registry, e.g. PageSize or SCAN_SETTINGS/PageSize)</source>
-        <translation>die Einstellungen zeigen oder ändern (NAME wie in der Registry, z. B. PageSize oder SCAN_SETTINGS/PageSize)</translation>
-    </message>
-    <message>
-        <source>make one PDF from picture files and folders, one page each (defaults from the settings PageSize, FitToPage, AutoPortrait, Recursive and PictureImportOrder)</source>
-        <translation>ein PDF aus Bilddateien und Ordnern erstellen, eine Seite je Bild (Vorgaben aus den Einstellungen PageSize, FitToPage, AutoPortrait, Recursive und PictureImportOrder)</translation>
-    </message>
-    <message>
         <source>set up the e-mail accounts (passwords come from the secret store, a command or a private file) and the folder of vCard contacts</source>
         <translation>die E-Mail-Konten einrichten (Passwörter kommen aus dem Schlüsselbund, einem Befehl oder einer privaten Datei) und den Ordner der vCard-Kontakte</translation>
     </message>
@@ -54,46 +34,6 @@ Umgebung:
     <message>
         <source>--screenshots takes no pictures</source>
         <translation>--screenshots nimmt keine Bilder</translation>
-    </message>
-    <message>
-        <source>Usage: quillmark [OPTIONS] [--] [PICTURE...]
-       quillmark [OPTIONS] COMMAND [ARGUMENTS]
-
-Without a command, starts the document copier on its device window; PICTUREs
-become pages in the order given. When the program already runs for the same
-data folder, they go to its window instead. Use -- (or a path such as ./pdf)
-for a picture named like a command.
-
-Options:
-  -h, --help            show this help and exit
-  -V, --version         show the version and exit
-      --screen WxH      size of the emulated device screen (default 480x640;
-                        240x320 gives the small-screen look)
-      --landscape       start with the device turned sideways
-      --log             write every log record to Quillmark.log (also QUILLMARK_LOG=1)
-      --screenshots DIR run headless through the screens, one PNG each into DIR
-
-Commands:
-</source>
-        <translation>Aufruf: quillmark [OPTIONEN] [--] [BILD...]
-        quillmark [OPTIONEN] BEFEHL [ARGUMENTE]
-
-Ohne Befehl startet der Dokumentkopierer in seinem Gerätefenster; die BILDer
-werden in der angegebenen Reihenfolge zu Seiten. Läuft das Programm schon für
-denselben Datenordner, gehen sie an dessen Fenster. Für ein Bild, das wie ein
-Befehl heißt, -- (oder einen Pfad wie ./pdf) verwenden.
-
-Optionen:
-  -h, --help            diese Hilfe zeigen und beenden
-  -V, --version         die Version zeigen und beenden
-      --screen BxH      Größe des nachgebildeten Gerätebildschirms (Standard 480x640;
-                        240x320 gibt das Aussehen des kleinen Bildschirms)
-      --landscape       mit quer gedrehtem Gerät starten
-      --log             jeden Protokolleintrag in Quillmark.log schreiben (auch QUILLMARK_LOG=1)
-      --screenshots ORDNER ohne Bildschirm durch die Bildschirme gehen, je ein PNG in ORDNER
-
-Befehle:
-</translation>
     </message>
 </context>
 <context>
@@ -121,47 +61,8 @@ Befehle:
 <context>
     <name>PdfCommand</name>
     <message>
-        <source>--fit scales BMP and PNG pictures to the page, --center keeps their size when
-they fit; JPEG pictures are always fitted and embedded unchanged.
---auto-portrait turns landscape pictures upright (a quarter counter-clockwise)
-in the PDF and leaves the files as they are. A FOLDER stands for its JPEG, PNG
-and BMP pictures (and those of its subfolders when Recursive is set), in the
---order given: by name A-Z or Z-A, newest or oldest first, or as found. Without
-options the settings PageSize, FitToPage, AutoPortrait and PictureImportOrder
-apply (&apos;quillmark settings&apos;); &quot;Ask me&quot; keeps the found order here. --straighten
-finds the sheet in each photo and flattens it, --enhance gives it a document
-look (grey, bw: black and white, colour); both work on copies, the pictures stay
-as they are.
-</source>
-        <translation>--fit skaliert BMP- und PNG-Bilder auf die Seite, --center behält ihre Größe,
-wenn sie passen; JPEG-Bilder werden immer eingepasst und unverändert eingebettet.
---auto-portrait dreht Bilder im Querformat im PDF aufrecht (eine Vierteldrehung
-gegen den Uhrzeigersinn) und lässt die Dateien, wie sie sind. Ein ORDNER steht
-für seine JPEG-, PNG- und BMP-Bilder (und die seiner Unterordner, wenn Recursive
-gesetzt ist), in der mit --order gewählten Reihenfolge: nach Name A-Z oder Z-A,
-neueste oder älteste zuerst, oder wie gefunden. Ohne Optionen gelten die
-Einstellungen PageSize, FitToPage, AutoPortrait und PictureImportOrder
-(&apos;quillmark settings&apos;); „Jedes Mal fragen“ behält hier die gefundene Reihenfolge.
---straighten findet das Blatt in jedem Foto und begradigt es, --enhance gibt ihm
-das Aussehen eines Dokuments (grey: Graustufen, bw: Schwarzweiß, colour: Farbe);
-beides arbeitet auf Kopien, die Bilder bleiben, wie sie sind.
-</translation>
-    </message>
-    <message>
-        <source>Page sizes: %1</source>
-        <translation>Papierformate: %1</translation>
-    </message>
-    <message>
-        <source>no picture could be used; %1 was not written</source>
-        <translation>kein Bild war verwendbar; %1 wurde nicht geschrieben</translation>
-    </message>
-    <message>
         <source>%1 was not written</source>
         <translation>%1 wurde nicht geschrieben</translation>
-    </message>
-    <message>
-        <source>cannot write %1: %2</source>
-        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Wrote %1: %2 page, %3, %4 bytes</source>
@@ -202,10 +103,6 @@ beides arbeitet auf Kopien, die Bilder bleiben, wie sie sind.
     <message>
         <source>unknown option &apos;%1&apos;</source>
         <translation>unbekannte Option „%1“</translation>
-    </message>
-    <message>
-        <source>no output file (-o OUT.pdf)</source>
-        <translation>keine Ausgabedatei (-o OUT.pdf)</translation>
     </message>
     <message>
         <source>no pictures given</source>
@@ -266,6 +163,10 @@ beides arbeitet auf Kopien, die Bilder bleiben, wie sie sind.
     <message>
         <source>Saving</source>
         <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>no output file (-o OUT.pdf, or -o - for standard output)</source>
+        <translation>keine Ausgabedatei (-o OUT.pdf, oder -o - für die Standardausgabe)</translation>
     </message>
 </context>
 <context>

@@ -24,26 +24,6 @@
         <translation>enviar ARCHIVO como adjunto por correo (DIRECCIONES separadas por espacios o &apos;;&apos;; véase &apos;account list&apos;)</translation>
     </message>
     <message>
-        <source>
-Environment:
-  QUILLMARK_HOME   folder for the registry, log, session and undo files
-  QUILLMARK_CAMERA GStreamer source of the camera (&apos;none&apos; for no camera)
-</source>
-        <translation>
-Entorno:
-  QUILLMARK_HOME   carpeta del registro, el diario, la sesión y el archivo de deshacer
-  QUILLMARK_CAMERA fuente GStreamer de la cámara (&apos;none&apos; para ninguna)
-</translation>
-    </message>
-    <message>
-        <source>show or change the settings (NAME as in the registry, e.g. PageSize or SCAN_SETTINGS/PageSize)</source>
-        <translation>mostrar o cambiar los ajustes (NOMBRE como en el registro, p. ej. PageSize o SCAN_SETTINGS/PageSize)</translation>
-    </message>
-    <message>
-        <source>make one PDF from picture files and folders, one page each (defaults from the settings PageSize, FitToPage, AutoPortrait, Recursive and PictureImportOrder)</source>
-        <translation>crear un PDF a partir de archivos de imagen y carpetas, una página por imagen (valores por defecto de los ajustes PageSize, FitToPage, AutoPortrait, Recursive y PictureImportOrder)</translation>
-    </message>
-    <message>
         <source>set up the e-mail accounts (passwords come from the secret store, a command or a private file) and the folder of vCard contacts</source>
         <translation>configurar las cuentas de correo (las contraseñas vienen del almacén de secretos, de una orden o de un archivo privado) y la carpeta de contactos vCard</translation>
     </message>
@@ -54,46 +34,6 @@ Entorno:
     <message>
         <source>--screenshots takes no pictures</source>
         <translation>--screenshots no admite imágenes</translation>
-    </message>
-    <message>
-        <source>Usage: quillmark [OPTIONS] [--] [PICTURE...]
-       quillmark [OPTIONS] COMMAND [ARGUMENTS]
-
-Without a command, starts the document copier on its device window; PICTUREs
-become pages in the order given. When the program already runs for the same
-data folder, they go to its window instead. Use -- (or a path such as ./pdf)
-for a picture named like a command.
-
-Options:
-  -h, --help            show this help and exit
-  -V, --version         show the version and exit
-      --screen WxH      size of the emulated device screen (default 480x640;
-                        240x320 gives the small-screen look)
-      --landscape       start with the device turned sideways
-      --log             write every log record to Quillmark.log (also QUILLMARK_LOG=1)
-      --screenshots DIR run headless through the screens, one PNG each into DIR
-
-Commands:
-</source>
-        <translation>Uso: quillmark [OPCIONES] [--] [IMAGEN...]
-     quillmark [OPCIONES] ORDEN [ARGUMENTOS]
-
-Sin orden, inicia la copiadora de documentos en su ventana de dispositivo; las
-IMÁGENES se convierten en páginas en el orden dado. Si el programa ya se ejecuta
-para la misma carpeta de datos, van a su ventana. Use -- (o una ruta como ./pdf)
-para una imagen que se llame como una orden.
-
-Opciones:
-  -h, --help            mostrar esta ayuda y salir
-  -V, --version         mostrar la versión y salir
-      --screen AxA      tamaño de la pantalla del dispositivo emulado (480x640 por defecto;
-                        240x320 da el aspecto de pantalla pequeña)
-      --landscape       empezar con el dispositivo girado en horizontal
-      --log             escribir cada registro en Quillmark.log (también QUILLMARK_LOG=1)
-      --screenshots CARPETA recorrer las pantallas sin mostrarlas, un PNG de cada una en CARPETA
-
-Órdenes:
-</translation>
     </message>
 </context>
 <context>
@@ -121,48 +61,8 @@ Opciones:
 <context>
     <name>PdfCommand</name>
     <message>
-        <source>--fit scales BMP and PNG pictures to the page, --center keeps their size when
-they fit; JPEG pictures are always fitted and embedded unchanged.
---auto-portrait turns landscape pictures upright (a quarter counter-clockwise)
-in the PDF and leaves the files as they are. A FOLDER stands for its JPEG, PNG
-and BMP pictures (and those of its subfolders when Recursive is set), in the
---order given: by name A-Z or Z-A, newest or oldest first, or as found. Without
-options the settings PageSize, FitToPage, AutoPortrait and PictureImportOrder
-apply (&apos;quillmark settings&apos;); &quot;Ask me&quot; keeps the found order here. --straighten
-finds the sheet in each photo and flattens it, --enhance gives it a document
-look (grey, bw: black and white, colour); both work on copies, the pictures stay
-as they are.
-</source>
-        <translation>--fit ajusta las imágenes BMP y PNG a la página, --center conserva su tamaño
-cuando caben; las imágenes JPEG siempre se ajustan y se insertan sin cambios.
---auto-portrait pone en vertical las imágenes apaisadas en el PDF (un cuarto de
-vuelta a la izquierda) y deja los archivos como están. Una CARPETA representa
-sus imágenes JPEG, PNG y BMP (y las de sus subcarpetas si Recursive está
-activado), en el orden de --order: por nombre de la A a la Z o de la Z a la A,
-las más nuevas o las más antiguas primero, o tal como se encuentran. Sin
-opciones se aplican los ajustes PageSize, FitToPage, AutoPortrait y
-PictureImportOrder (&apos;quillmark settings&apos;); «Preguntarme» conserva aquí el orden
-encontrado. --straighten encuentra la hoja en cada foto y la endereza,
---enhance le da aspecto de documento (grey: escala de grises, bw: blanco y
-negro, colour: color); ambos trabajan sobre copias, las imágenes quedan como
-están.
-</translation>
-    </message>
-    <message>
-        <source>Page sizes: %1</source>
-        <translation>Tamaños de papel: %1</translation>
-    </message>
-    <message>
-        <source>no picture could be used; %1 was not written</source>
-        <translation>no se pudo usar ninguna imagen; no se escribió %1</translation>
-    </message>
-    <message>
         <source>%1 was not written</source>
         <translation>no se escribió %1</translation>
-    </message>
-    <message>
-        <source>cannot write %1: %2</source>
-        <translation>no se puede escribir %1: %2</translation>
     </message>
     <message>
         <source>Wrote %1: %2 page, %3, %4 bytes</source>
@@ -203,10 +103,6 @@ están.
     <message>
         <source>unknown option &apos;%1&apos;</source>
         <translation>opción desconocida «%1»</translation>
-    </message>
-    <message>
-        <source>no output file (-o OUT.pdf)</source>
-        <translation>falta el archivo de salida (-o OUT.pdf)</translation>
     </message>
     <message>
         <source>no pictures given</source>
@@ -267,6 +163,10 @@ están.
     <message>
         <source>Saving</source>
         <translation>Guardando</translation>
+    </message>
+    <message>
+        <source>no output file (-o OUT.pdf, or -o - for standard output)</source>
+        <translation>falta el archivo de salida (-o OUT.pdf, o -o - para la salida estándar)</translation>
     </message>
 </context>
 <context>

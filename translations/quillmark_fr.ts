@@ -24,76 +24,16 @@
         <translation>envoyer FICHIER en pièce jointe par e-mail (ADRESSES séparées par des espaces ou &apos;;&apos; ; voir &apos;account list&apos;)</translation>
     </message>
     <message>
-        <source>
-Environment:
-  QUILLMARK_HOME   folder for the registry, log, session and undo files
-  QUILLMARK_CAMERA GStreamer source of the camera (&apos;none&apos; for no camera)
-</source>
-        <translation>
-Environnement&#xa0;:
-  QUILLMARK_HOME   dossier du registre, du journal, de la session et du fichier d&apos;annulation
-  QUILLMARK_CAMERA source GStreamer de l&apos;appareil photo (&apos;none&apos; pour aucun)
-</translation>
-    </message>
-    <message>
-        <source>show or change the settings (NAME as in the registry, e.g. PageSize or SCAN_SETTINGS/PageSize)</source>
-        <translation>afficher ou modifier les paramètres (NOM comme dans le registre, par ex. PageSize ou SCAN_SETTINGS/PageSize)</translation>
-    </message>
-    <message>
-        <source>make one PDF from picture files and folders, one page each (defaults from the settings PageSize, FitToPage, AutoPortrait, Recursive and PictureImportOrder)</source>
-        <translation>créer un PDF à partir de fichiers image et de dossiers, une page par image (valeurs par défaut des paramètres PageSize, FitToPage, AutoPortrait, Recursive et PictureImportOrder)</translation>
-    </message>
-    <message>
         <source>set up the e-mail accounts (passwords come from the secret store, a command or a private file) and the folder of vCard contacts</source>
         <translation>configurer les comptes de messagerie (les mots de passe viennent du trousseau, d&apos;une commande ou d&apos;un fichier privé) et le dossier des contacts vCard</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos; (and no file of that name)</source>
-        <translation>commande inconnue « %1 » (et aucun fichier de ce nom)</translation>
+        <translation>commande inconnue «&#xa0;%1&#xa0;» (et aucun fichier de ce nom)</translation>
     </message>
     <message>
         <source>--screenshots takes no pictures</source>
         <translation>--screenshots ne prend pas d&apos;images</translation>
-    </message>
-    <message>
-        <source>Usage: quillmark [OPTIONS] [--] [PICTURE...]
-       quillmark [OPTIONS] COMMAND [ARGUMENTS]
-
-Without a command, starts the document copier on its device window; PICTUREs
-become pages in the order given. When the program already runs for the same
-data folder, they go to its window instead. Use -- (or a path such as ./pdf)
-for a picture named like a command.
-
-Options:
-  -h, --help            show this help and exit
-  -V, --version         show the version and exit
-      --screen WxH      size of the emulated device screen (default 480x640;
-                        240x320 gives the small-screen look)
-      --landscape       start with the device turned sideways
-      --log             write every log record to Quillmark.log (also QUILLMARK_LOG=1)
-      --screenshots DIR run headless through the screens, one PNG each into DIR
-
-Commands:
-</source>
-        <translation>Utilisation : quillmark [OPTIONS] [--] [IMAGE...]
-              quillmark [OPTIONS] COMMANDE [ARGUMENTS]
-
-Sans commande, lance le copieur de documents dans sa fenêtre d&apos;appareil ; les
-IMAGEs deviennent des pages dans l&apos;ordre donné. Si le programme tourne déjà pour
-le même dossier de données, elles vont à sa fenêtre. Utilisez -- (ou un chemin
-comme ./pdf) pour une image qui porte le nom d&apos;une commande.
-
-Options :
-  -h, --help            afficher cette aide et quitter
-  -V, --version         afficher la version et quitter
-      --screen LxH      taille de l&apos;écran d&apos;appareil simulé (480x640 par défaut ;
-                        240x320 donne l&apos;aspect du petit écran)
-      --landscape       démarrer avec l&apos;appareil tourné en paysage
-      --log             écrire chaque entrée du journal dans Quillmark.log (aussi QUILLMARK_LOG=1)
-      --screenshots DOSSIER parcourir les écrans sans affichage, un PNG chacun dans DOSSIER
-
-Commandes :
-</translation>
     </message>
 </context>
 <context>
@@ -121,48 +61,8 @@ Commandes :
 <context>
     <name>PdfCommand</name>
     <message>
-        <source>--fit scales BMP and PNG pictures to the page, --center keeps their size when
-they fit; JPEG pictures are always fitted and embedded unchanged.
---auto-portrait turns landscape pictures upright (a quarter counter-clockwise)
-in the PDF and leaves the files as they are. A FOLDER stands for its JPEG, PNG
-and BMP pictures (and those of its subfolders when Recursive is set), in the
---order given: by name A-Z or Z-A, newest or oldest first, or as found. Without
-options the settings PageSize, FitToPage, AutoPortrait and PictureImportOrder
-apply (&apos;quillmark settings&apos;); &quot;Ask me&quot; keeps the found order here. --straighten
-finds the sheet in each photo and flattens it, --enhance gives it a document
-look (grey, bw: black and white, colour); both work on copies, the pictures stay
-as they are.
-</source>
-        <translation>--fit met les images BMP et PNG à l&apos;échelle de la page, --center garde leur
-taille quand elles tiennent ; les images JPEG sont toujours ajustées et
-intégrées telles quelles. --auto-portrait redresse les images en paysage dans
-le PDF (un quart de tour dans le sens antihoraire) sans toucher aux fichiers.
-Un DOSSIER vaut pour ses images JPEG, PNG et BMP (et celles de ses
-sous-dossiers si Recursive est activé), dans l&apos;ordre donné par --order&#xa0;: par
-nom de A à Z ou de Z à A, les plus récentes ou les plus anciennes d&apos;abord, ou
-dans l&apos;ordre trouvé. Sans options, les paramètres PageSize, FitToPage,
-AutoPortrait et PictureImportOrder s&apos;appliquent (&apos;quillmark settings&apos;) ;
-«&#xa0;Me demander&#xa0;» garde ici l&apos;ordre trouvé. --straighten trouve la feuille dans
-chaque photo et la redresse, --enhance lui donne l&apos;aspect d&apos;un document (grey&#xa0;:
-niveaux de gris, bw&#xa0;: noir et blanc, colour&#xa0;: couleur) ; les deux travaillent
-sur des copies, les images restent telles quelles.
-</translation>
-    </message>
-    <message>
-        <source>Page sizes: %1</source>
-        <translation>Formats de papier&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>no picture could be used; %1 was not written</source>
-        <translation>aucune image n&apos;était utilisable ; %1 n&apos;a pas été écrit</translation>
-    </message>
-    <message>
         <source>%1 was not written</source>
         <translation>%1 n&apos;a pas été écrit</translation>
-    </message>
-    <message>
-        <source>cannot write %1: %2</source>
-        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Wrote %1: %2 page, %3, %4 bytes</source>
@@ -203,10 +103,6 @@ sur des copies, les images restent telles quelles.
     <message>
         <source>unknown option &apos;%1&apos;</source>
         <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
-        <source>no output file (-o OUT.pdf)</source>
-        <translation>aucun fichier de sortie (-o OUT.pdf)</translation>
     </message>
     <message>
         <source>no pictures given</source>
@@ -267,6 +163,10 @@ sur des copies, les images restent telles quelles.
     <message>
         <source>Saving</source>
         <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>no output file (-o OUT.pdf, or -o - for standard output)</source>
+        <translation>aucun fichier de sortie (-o OUT.pdf, ou -o - pour la sortie standard)</translation>
     </message>
 </context>
 <context>
