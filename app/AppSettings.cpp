@@ -1,6 +1,8 @@
 #include "app/AppSettings.h"
 
 #include "app/KnownFolders.h"
+#include "text/LocaleFormats.h"
+
 #include <array>
 
 using namespace platform;
@@ -61,6 +63,14 @@ const std::array<D, 33>& Table() {
     return table;
 }
 
+// The default of a value on a first start. The paper is the locale's: Letter where that is
+// what the printers take, A4 elsewhere; a stored value always wins over it.
+std::uint32_t DefaultNumber(const D& d) {
+    if (d.number == &CAppSettings::pageSize)
+        return LocaleUsesLetterPaper() ? kPaperLetter : kPaperA4;
+    return d.defaultNumber;
+}
+
 } // namespace
 
 platform::CRegKey CSettingDescriptor::Key() const {
@@ -108,9 +118,10 @@ void ReadSettings(CAppSettings& settings) {
             const QString def = d.defaultText == T::PersonalFolder ? personal : QString();
             settings.*d.text = ReadOrWriteDefault(key, d.name, def);
         } else {
-            const std::uint32_t value = ReadOrWriteDefault(key, d.name, d.defaultNumber);
+            const std::uint32_t def = DefaultNumber(d);
+            const std::uint32_t value = ReadOrWriteDefault(key, d.name, def);
             // Values put into the registry by hand may be out of range for their users.
-            settings.*d.number = value <= d.maxNumber ? value : d.defaultNumber;
+            settings.*d.number = value <= d.maxNumber ? value : def;
         }
     }
 }

@@ -91,7 +91,7 @@ struct CSettingDescriptor {
     const char* name;
     std::uint32_t CAppSettings::*number; // null for texts
     QString CAppSettings::*text;         // null for numbers
-    std::uint32_t defaultNumber;
+    std::uint32_t defaultNumber; // PageSize: A4, or Letter where the locale's paper is Letter
     TextDefault defaultText;
     std::uint32_t maxNumber;
 

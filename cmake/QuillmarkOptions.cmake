@@ -34,6 +34,10 @@ if(QM_FUZZ)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+# Tests read English texts, A4 paper and "." as decimal point whatever the locale of the
+# person running them; a test that wants a language or paper sets its own.
+set(QM_TEST_LOCALE "LANGUAGE=;LC_ALL=;LC_MESSAGES=;LC_PAPER=;LC_NUMERIC=;LANG=C.UTF-8")
+
 # One test executable per library; test cases are discovered when the tests run, so a build
 # does not start the binaries.
 function(qm_add_tests name)
@@ -42,6 +46,6 @@ function(qm_add_tests name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} qm_testsupport GTest::gtest GTest::gmock GTest::gtest_main)
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${QM_TEST_LOCALE}"
     DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -15,6 +15,7 @@ inline constexpr const char* kAccountCommandSynopsis =
     "[--user USER] [--password-command CMD | --password-file FILE] [--ca-file FILE]\n"
     "  account add NAME --sync | --desktop\n"
     "  account list | remove NAME | contacts [FOLDER]";
-inline constexpr const char* kAccountCommandSummary =
+inline constexpr const char* kAccountCommandSummary = QT_TRANSLATE_NOOP(
+    "CommandLine",
     "set up the e-mail accounts (passwords come from the secret store, a command or a "
-    "private file) and the folder of vCard contacts";
+    "private file) and the folder of vCard contacts");

@@ -5,6 +5,7 @@
 #include "program/PdfCommandOptions.h"
 #include "program/SendCommand.h"
 #include "program/SettingsCommand.h"
+#include "text/Catalogue.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -22,7 +23,7 @@ std::optional<CCommandLine> ParseCommandLine(const QStringList& args, QString* e
                 return arg.mid(option.size() + 1);
             if (i + 1 < args.size())
                 return args[++i];
-            *error = option + " needs a value";
+            *error = TranslateText("CommandLine", "%1 needs a value").arg(option);
             return std::nullopt;
         };
         if (arg == "-h" || arg == "--help") {
@@ -40,7 +41,9 @@ std::optional<CCommandLine> ParseCommandLine(const QStringList& args, QString* e
             static const QRegularExpression re("^(\\d{2,5})x(\\d{2,5})$");
             const auto m = re.match(*v);
             if (!m.hasMatch()) {
-                *error = "--screen takes WIDTHxHEIGHT, for example 480x640, not '" + *v + "'";
+                *error = TranslateText("CommandLine",
+                                       "--screen takes WIDTHxHEIGHT, for example 480x640, not '%1'")
+                             .arg(*v);
                 return std::nullopt;
             }
             line.screen = QSize(m.captured(1).toInt(), m.captured(2).toInt());
@@ -54,7 +57,7 @@ std::optional<CCommandLine> ParseCommandLine(const QStringList& args, QString* e
             line.pictures += args.mid(i + 1);
             break;
         } else if (arg.startsWith("-")) {
-            *error = "unknown option '" + arg + "'";
+            *error = TranslateText("CommandLine", "unknown option '%1'").arg(arg);
             return std::nullopt;
         } else if (line.pictures.isEmpty() && FindCliCommand(arg)) {
             line.command = arg;
@@ -65,12 +68,13 @@ std::optional<CCommandLine> ParseCommandLine(const QStringList& args, QString* e
             line.pictures << arg;
         } else {
             // A mistyped command must not start the window with it as a picture.
-            *error = "unknown command '" + arg + "' (and no file of that name)";
+            *error = TranslateText("CommandLine", "unknown command '%1' (and no file of that name)")
+                         .arg(arg);
             return std::nullopt;
         }
     }
     if (!line.screenshots.isEmpty() && !line.pictures.isEmpty()) {
-        *error = "--screenshots takes no pictures";
+        *error = TranslateText("CommandLine", "--screenshots takes no pictures");
         return std::nullopt;
     }
     return line;

@@ -2,14 +2,26 @@
 
 #include "app/KnownFolders.h"
 #include "resources/ResourceIds.h"
+#include "text/Catalogue.h"
 #include "text/Strings.h"
 #include "ui/device/Opener.h"
 #include "ui/toolkit/QuestionBox.h"
 
 #include <QFileInfo>
 
+QString HelpFilePath(const QStringList& languages) {
+    const QString folder = GetSpecialFolder(kSpecialFolderSystem);
+    // A translated copy sits beside the page as "quillmark.<language>.htm".
+    for (const QString& language : languages) {
+        const QString copy = folder + QStringLiteral("/quillmark.%1.htm").arg(language);
+        if (QFileInfo(copy).isFile())
+            return copy;
+    }
+    return folder + QStringLiteral("/quillmark.htm");
+}
+
 QString HelpFilePath() {
-    return GetSpecialFolder(kSpecialFolderSystem) + QStringLiteral("/quillmark.htm");
+    return HelpFilePath(ActiveCatalogue()->Languages());
 }
 
 EHelpOpen OpenHelp(const QString& anchor) {

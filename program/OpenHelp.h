@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class CScreen;
 
@@ -11,11 +12,14 @@ enum class EHelpOpen {
 };
 
 // Opens "quillmark.htm" from the system folder with the desktop's viewer, at `anchor` when
-// given. Nothing happens when the file is not there.
+// given, in the user's language when the page has a copy in it. Nothing happens when the file
+// is not there.
 EHelpOpen OpenHelp(const QString& anchor = {});
 
 // Opens the help page and, when no viewer could show it, tells the user so over `owner`.
 void OpenHelpOrReport(CScreen* owner, const QString& anchor = {});
 
-// Where the help page is looked for.
+// Where the help page is looked for: the copy in the first of `languages` that has one
+// ("quillmark.de.htm"), else the English page. The first form takes the active languages.
 QString HelpFilePath();
+QString HelpFilePath(const QStringList& languages);

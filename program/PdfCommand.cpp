@@ -9,6 +9,7 @@
 #include "program/PdfTerminalDelegate.h"
 #include "program/TerminalProgress.h"
 #include "session/PictureImport.h"
+#include "text/Catalogue.h"
 
 #include <QDir>
 #include <QFile>
@@ -230,7 +231,8 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
             << Qt::endl;
         return 1;
     case EPdfJobFailure::LibraryError:
-        err << "quillmark pdf: " << output << " was not written" << Qt::endl;
+        err << "quillmark pdf: " << TranslateText("PdfCommand", "%1 was not written").arg(output)
+            << Qt::endl;
         return 1;
     case EPdfJobFailure::FileError:
         err << "quillmark pdf: cannot write "
@@ -249,10 +251,15 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     const std::uint32_t size = job.layout.pageSize;
     // With the PDF on standard output, the summary goes with the other messages.
     QTextStream& summary = toStandardOutput ? err : out;
-    summary << "Wrote " << output << ": " << result.pagesWritten
-            << (result.pagesWritten == 1 ? " page" : " pages") << ", "
-            << kPaperSizes[size < kPaperSizes.size() ? size : kDefaultPaperSize].name << ", "
-            << result.bytesWritten << " bytes" << Qt::endl;
+    const QString paper =
+        QString::fromLatin1(kPaperSizes[size < kPaperSizes.size() ? size : kDefaultPaperSize].name);
+    const QString wrote = result.pagesWritten == 1
+                              ? TranslateText("PdfCommand", "Wrote %1: %2 page, %3, %4 bytes")
+                              : TranslateText("PdfCommand", "Wrote %1: %2 pages, %3, %4 bytes");
+    // One arg() call: a file name holding "%2" must not take the next value.
+    summary << wrote.arg(output, QString::number(result.pagesWritten), paper,
+                         QString::number(result.bytesWritten))
+            << Qt::endl;
     return delegate.Notes() || !unreadable.empty() ? 1 : 0;
 }
 

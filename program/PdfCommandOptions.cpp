@@ -3,6 +3,7 @@
 #include "imaging/Enhance.h"
 #include "pdf/PaperSizes.h"
 #include "session/ImportOrder.h"
+#include "text/Catalogue.h"
 
 #include <QFile>
 
@@ -59,7 +60,7 @@ std::optional<CPdfCommandOptions> ParsePdfCommandOptions(const QStringList& args
                 return a.mid(name.size() + 1);
             if (i + 1 < args.size())
                 return args[++i];
-            *error = name + " needs a value";
+            *error = TranslateText("PdfCommand", "%1 needs a value").arg(name);
             return std::nullopt;
         };
         if (onlyFiles) {
@@ -91,7 +92,7 @@ std::optional<CPdfCommandOptions> ParsePdfCommandOptions(const QStringList& args
         const QString name = a.section(u'=', 0, 0);
         if (!IsCliOption(PdfCommandOptionTable(), name) ||
             (a.contains(u'=') && !a.startsWith("--"))) {
-            *error = "unknown option '" + a + "'";
+            *error = TranslateText("PdfCommand", "unknown option '%1'").arg(a);
             return std::nullopt;
         }
         if (name == "-o" || name == "--output") {
@@ -109,21 +110,23 @@ std::optional<CPdfCommandOptions> ParsePdfCommandOptions(const QStringList& args
                 return std::nullopt;
             const int index = FindPaperSize(*v);
             if (index < 0) {
-                *error = "unknown page size '" + *v + "' (one of " + PaperSizeNames() + ")";
+                *error = TranslateText("PdfCommand", "unknown page size '%1' (one of %2)")
+                             .arg(*v, PaperSizeNames());
                 return std::nullopt;
             }
             o.pageSize = std::uint32_t(index);
         } else if (a == "--fit" || a == "--center") {
             const bool fit = a == "--fit";
             if (o.fit && *o.fit != fit) {
-                *error = "--fit and --center exclude each other";
+                *error = TranslateText("PdfCommand", "--fit and --center exclude each other");
                 return std::nullopt;
             }
             o.fit = fit;
         } else if (a == "--auto-portrait" || a == "--no-auto-portrait") {
             const bool on = a == "--auto-portrait";
             if (o.autoPortrait && *o.autoPortrait != on) {
-                *error = "--auto-portrait and --no-auto-portrait exclude each other";
+                *error = TranslateText("PdfCommand",
+                                       "--auto-portrait and --no-auto-portrait exclude each other");
                 return std::nullopt;
             }
             o.autoPortrait = on;
@@ -132,7 +135,8 @@ std::optional<CPdfCommandOptions> ParsePdfCommandOptions(const QStringList& args
             if (!v)
                 return std::nullopt;
             if (v->isEmpty()) {
-                *error = "--ocr needs a language (eng, deu, eng+fra, ...)";
+                *error =
+                    TranslateText("PdfCommand", "--ocr needs a language (eng, deu, eng+fra, ...)");
                 return std::nullopt;
             }
             o.ocr = *v;
@@ -143,7 +147,9 @@ std::optional<CPdfCommandOptions> ParsePdfCommandOptions(const QStringList& args
             if (!v)
                 return std::nullopt;
             if (!LookFromName(*v)) {
-                *error = "unknown look '" + *v + "' (one of none, grey, bw, colour)";
+                *error =
+                    TranslateText("PdfCommand", "unknown look '%1' (one of none, grey, bw, colour)")
+                        .arg(*v);
                 return std::nullopt;
             }
             o.enhance = *v;
@@ -153,8 +159,10 @@ std::optional<CPdfCommandOptions> ParsePdfCommandOptions(const QStringList& args
                 return std::nullopt;
             o.order = ParseImportOrder(*v);
             if (!o.order) {
-                *error =
-                    "unknown order '" + *v + "' (one of name, name-desc, newest, oldest, found)";
+                *error = TranslateText(
+                             "PdfCommand",
+                             "unknown order '%1' (one of name, name-desc, newest, oldest, found)")
+                             .arg(*v);
                 return std::nullopt;
             }
         } else if (name == "--files-from") {
@@ -173,11 +181,12 @@ std::optional<CPdfCommandOptions> ParsePdfCommandOptions(const QStringList& args
         }
     }
     if (o.output.isEmpty()) {
-        *error = "no output file (-o OUT.pdf, or -o - for standard output)";
+        *error =
+            TranslateText("PdfCommand", "no output file (-o OUT.pdf, or -o - for standard output)");
         return std::nullopt;
     }
     if (o.inputs.empty()) {
-        *error = "no pictures given";
+        *error = TranslateText("PdfCommand", "no pictures given");
         return std::nullopt;
     }
     return o;

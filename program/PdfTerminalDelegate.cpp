@@ -1,6 +1,7 @@
 #include "program/PdfTerminalDelegate.h"
 
 #include "imaging/PictureFile.h"
+#include "text/Catalogue.h"
 
 #include <cstring>
 
@@ -8,42 +9,50 @@ namespace {
 
 QString Why(EPdfPageIssue issue) {
     switch (issue) {
-    case EPdfPageIssue::NoSuchFile: return "skipped: no such file";
-    case EPdfPageIssue::NotAFile: return "skipped: not a file";
-    case EPdfPageIssue::NotAPicture: return "skipped: not a picture that can be read";
-    case EPdfPageIssue::Unreadable: return "skipped: cannot be opened: ";
+    case EPdfPageIssue::NoSuchFile: return TranslateText("PdfCommand", "skipped: no such file");
+    case EPdfPageIssue::NotAFile: return TranslateText("PdfCommand", "skipped: not a file");
+    case EPdfPageIssue::NotAPicture:
+        return TranslateText("PdfCommand", "skipped: not a picture that can be read");
+    case EPdfPageIssue::Unreadable:
+        return TranslateText("PdfCommand", "skipped: cannot be opened: ");
     case EPdfPageIssue::TooLarge:
-        return QStringLiteral("skipped: more than %1 million pixels, larger than any camera's "
-                              "picture")
+        return TranslateText("PdfCommand",
+                             "skipped: more than %1 million pixels, larger than any camera's "
+                             "picture")
             .arg(kMaxPicturePixels / 1000000);
     case EPdfPageIssue::TypeNotDrawn:
-        return "only JPEG, PNG and BMP pictures are drawn; its page is blank";
-    case EPdfPageIssue::NotDecoded: return "could not be decoded; its page is blank";
-    case EPdfPageIssue::LibraryRefused: return "the PDF library could not take it: ";
-    case EPdfPageIssue::NoTextLayer: return "no text layer: ";
+        return TranslateText("PdfCommand",
+                             "only JPEG, PNG and BMP pictures are drawn; its page is blank");
+    case EPdfPageIssue::NotDecoded:
+        return TranslateText("PdfCommand", "could not be decoded; its page is blank");
+    case EPdfPageIssue::LibraryRefused:
+        return TranslateText("PdfCommand", "the PDF library could not take it: ");
+    case EPdfPageIssue::NoTextLayer: return TranslateText("PdfCommand", "no text layer: ");
     }
     return {};
 }
 
 QString WhyNoText(EOcrFailure failure) {
     switch (failure) {
-    case EOcrFailure::NoLanguage: return "the language's data is not installed";
-    case EOcrFailure::NotDecoded: return "the picture could not be decoded";
+    case EOcrFailure::NoLanguage:
+        return TranslateText("PdfCommand", "the language's data is not installed");
+    case EOcrFailure::NotDecoded:
+        return TranslateText("PdfCommand", "the picture could not be decoded");
     case EOcrFailure::EngineFailed:
     case EOcrFailure::None: break;
     }
-    return "recognition failed";
+    return TranslateText("PdfCommand", "recognition failed");
 }
 
 } // namespace
 
 void CPdfTerminalDelegate::OnStage(EPdfJobStage stage, int page, int pageCount) {
     if (stage == EPdfJobStage::AddingPage) {
-        m_bar.Show("Adding pages", page - 1, pageCount);
+        m_bar.Show(TranslateText("PdfCommand", "Adding pages"), page - 1, pageCount);
     } else if (stage == EPdfJobStage::RecognisingText) {
-        m_bar.Show("Recognising text", page - 1, pageCount);
+        m_bar.Show(TranslateText("PdfCommand", "Recognising text"), page - 1, pageCount);
     } else if (stage == EPdfJobStage::Saving) {
-        m_bar.Show("Adding pages", pageCount, pageCount);
+        m_bar.Show(TranslateText("PdfCommand", "Adding pages"), pageCount, pageCount);
         m_bar.Finish();
     }
 }
@@ -53,7 +62,7 @@ void CPdfTerminalDelegate::OnPageNote(const CPdfPageNote& note) {
     QString why = Why(note.issue);
     if (note.issue == EPdfPageIssue::LibraryRefused)
         why += m_hasLibraryError ? PdfLibraryErrorText(m_libraryError)
-                                 : QStringLiteral("out of memory");
+                                 : TranslateText("PdfCommand", "out of memory");
     if (note.issue == EPdfPageIssue::NoTextLayer)
         why += WhyNoText(note.textFailure);
     if (note.issue == EPdfPageIssue::Unreadable)
@@ -63,7 +72,7 @@ void CPdfTerminalDelegate::OnPageNote(const CPdfPageNote& note) {
 }
 
 void CPdfTerminalDelegate::OnObjectWritten(int written, int objectCount) {
-    m_bar.Show("Saving", written, objectCount);
+    m_bar.Show(TranslateText("PdfCommand", "Saving"), written, objectCount);
 }
 
 void CPdfTerminalDelegate::OnLibraryError(const CPdfLibraryError& error) {

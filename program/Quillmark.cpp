@@ -3,6 +3,7 @@
 #include "app/KnownFolders.h"
 #include "app/Log.h"
 #include "program/CommandLine.h"
+#include "text/Catalogue.h"
 #include "text/ProductInfo.h"
 
 #include "program/ScanApp.h"
@@ -37,6 +38,8 @@ int RunCommand(const CCommandLine& line) {
 } // namespace
 
 int RunQuillmark(int argc, char** argv) {
+    // Every text from here on, the command line's errors included, is in the user's language.
+    UseLanguages(MessageLanguages());
     QString error;
     const auto line = ParseCommandLine(Arguments(argc, argv), &error);
     // The screens need the window system; the screenshot tour draws them off-screen.
@@ -55,7 +58,7 @@ int RunQuillmark(int argc, char** argv) {
 
     if (!line) {
         QTextStream(stderr) << "quillmark: " << error << "\n"
-                            << "Try 'quillmark --help'.\n";
+                            << TranslateText("CommandLine", "Try 'quillmark --help'.") << "\n";
         return 2;
     }
     if (line->help) {

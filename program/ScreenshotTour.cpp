@@ -2,11 +2,13 @@
 
 #include "program/AboutDlg.h"
 #include "program/SplashDlg.h"
+#include "program/TextFitAudit.h"
 #include "resources/ResourceIds.h"
 #include "screens/MainDlg.h"
 #include "text/Strings.h"
 #include "ui/device/DeviceWindow.h"
 #include "ui/device/MessagePump.h"
+#include "ui/device/SoftKeyBar.h"
 #include "ui/toolkit/AccessibilityAudit.h"
 #include "ui/toolkit/QuestionBox.h"
 
@@ -220,6 +222,24 @@ void CScreenshotTour::Shot(const QString& name) {
         m_failed = true;
     }
     AuditAccessibility(name);
+    AuditTextFit(name);
+}
+
+void CScreenshotTour::AuditTextFit(const QString& name) {
+    CScreen* top = m_device->TopScreen();
+    for (const QString& problem :
+         FindClippedTexts(top ? static_cast<QWidget*>(top) : m_device, m_device->SoftKeys())) {
+        m_clipped << name + QStringLiteral(": ") + problem;
+        QTextStream(stderr) << "quillmark: text does not fit: " << m_clipped.last() << "\n";
+    }
+    QFile report(QDir(m_folder).filePath(QStringLiteral("text-fit.txt")));
+    if (report.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+        QTextStream out(&report);
+        for (const QString& line : m_clipped)
+            out << line << "\n";
+    } else {
+        m_failed = true;
+    }
 }
 
 void CScreenshotTour::AuditAccessibility(const QString& name) {

@@ -4,9 +4,11 @@
 // has (splash, main screen, About box, a question box of each kind), writes one PNG of the
 // device screen for each (and for every stop of tour/TourStops.cpp) and ends through Exit and the
 // normal shut-down. After every shot it reads the screen's accessibility tree and writes the
-// controls without a name to accessibility.txt beside the pictures; one of them fails the tour.
-// A stop fails when a modal screen comes up that it does not wait for (an error box): the box
-// is closed, the remaining stops are skipped and the tour ends as failed instead of waiting.
+// controls without a name to accessibility.txt beside the pictures, and the texts that do not
+// fit their place (in a translation, where the English does) to text-fit.txt; any of either
+// fails the tour. A stop fails when a modal screen comes up that it does not wait for (an
+// error box): the box is closed, the remaining stops are skipped and the tour ends as failed
+// instead of waiting.
 
 #include "program/StartupServices.h"
 #include "program/tour/TourContext.h"
@@ -31,9 +33,13 @@ public:
     // Hooks the tour into start-up.
     void Install(CStartupServices& services);
     // Failed also when the tour did not get through every screen (start-up ended early).
-    bool Failed() const { return m_failed || !m_completed || !m_unnamed.isEmpty(); }
+    bool Failed() const {
+        return m_failed || !m_completed || !m_unnamed.isEmpty() || !m_clipped.isEmpty();
+    }
     // "shot: control" for every control without a name, in the order of the shots.
     QStringList UnnamedControls() const { return m_unnamed; }
+    // "shot: control" for every text a translation made too long for its place.
+    QStringList ClippedTexts() const { return m_clipped; }
     QStringList Written() const { return m_written; }
     // What went wrong, one line each, as also written to standard error.
     QStringList Problems() const { return m_problems; }
@@ -59,6 +65,7 @@ private:
     // Ends every screen above the main screen, from the top.
     void EndAboveMain();
     void AuditAccessibility(const QString& name);
+    void AuditTextFit(const QString& name);
 
     QString m_folder;
     CDeviceWindow* m_device;
@@ -75,4 +82,5 @@ private:
     QStringList m_written;
     QStringList m_unnamed;
     QStringList m_problems;
+    QStringList m_clipped;
 };

@@ -13,5 +13,6 @@ int RunSendCommand(const QStringList& args);
 
 inline constexpr const char* kSendCommandSynopsis =
     "send --to ADDRS [--subject S] [--body B] [--account NAME] FILE";
-inline constexpr const char* kSendCommandSummary =
-    "e-mail FILE as an attachment (ADDRS separated by spaces or ';'; see 'account list')";
+inline constexpr const char* kSendCommandSummary = QT_TRANSLATE_NOOP(
+    "CommandLine",
+    "e-mail FILE as an attachment (ADDRS separated by spaces or ';'; see 'account list')");

@@ -5,6 +5,7 @@
 #include "pdf/PaperSizes.h"
 #include "platform/Registry.h"
 #include "session/ImportOrder.h"
+#include "text/Catalogue.h"
 
 #include <cstdio>
 #include <optional>
@@ -108,8 +109,11 @@ int RunSettingsCommand(const QStringList& args, QTextStream& out, QTextStream& e
 
     const CSettingDescriptor* d = FindSetting(args[1]);
     if (!d) {
-        err << "quillmark settings: unknown setting '" << args[1]
-            << "' (see 'quillmark settings list')" << Qt::endl;
+        err << "quillmark settings: "
+            << TranslateText("SettingsCommand",
+                             "unknown setting '%1' (see 'quillmark settings list')")
+                   .arg(args[1])
+            << Qt::endl;
         return 2;
     }
     if (get) {
@@ -125,12 +129,21 @@ int RunSettingsCommand(const QStringList& args, QTextStream& out, QTextStream& e
         if (!number)
             number = ParseNumber(value);
         if (!number || *number > d->maxNumber) {
-            err << "quillmark settings: " << FullName(*d) << " takes a whole number";
-            if (d->maxNumber != 0xFFFFFFFFu)
-                err << " from 0 to " << d->maxNumber;
-            if (const QStringList names = ValueNames(*d); !names.isEmpty())
-                err << " or one of " << names.join(", ");
-            err << ", not '" << value << "'" << Qt::endl;
+            const QStringList names = ValueNames(*d);
+            QString why;
+            if (d->maxNumber == 0xFFFFFFFFu)
+                why = TranslateText("SettingsCommand", "%1 takes a whole number, not '%2'")
+                          .arg(FullName(*d), value);
+            else if (names.isEmpty())
+                why = TranslateText("SettingsCommand",
+                                    "%1 takes a whole number from 0 to %2, not '%3'")
+                          .arg(FullName(*d), QString::number(d->maxNumber), value);
+            else
+                why = TranslateText("SettingsCommand",
+                                    "%1 takes a whole number from 0 to %2 or one of %3, not '%4'")
+                          .arg(FullName(*d), QString::number(d->maxNumber),
+                               names.join(QStringLiteral(", ")), value);
+            err << "quillmark settings: " << why << Qt::endl;
             return 2;
         }
         settings.*d->number = *number;
@@ -141,8 +154,10 @@ int RunSettingsCommand(const QStringList& args, QTextStream& out, QTextStream& e
                                 platform::HKEY_LOCAL_MACHINE, platform::HKEY_USERS})
         stored = platform::RegFlushKey(root) == platform::ERROR_SUCCESS && stored;
     if (!stored) {
-        err << "quillmark settings: could not write the registry file "
-            << platform::RegistryFilePath() << Qt::endl;
+        err << "quillmark settings: "
+            << TranslateText("SettingsCommand", "could not write the registry file %1")
+                   .arg(platform::RegistryFilePath())
+            << Qt::endl;
         return 1;
     }
     return 0;

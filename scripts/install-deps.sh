@@ -15,6 +15,8 @@ packages=(
   # platform layer: window system, drawing, decoders, SVG artwork
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-svg-dev libqt6svg6
   librsvg2-bin fonts-dejavu-core xdg-utils
+  # translations: lupdate/lrelease and their CMake functions
+  qt6-l10n-tools qt6-tools-dev
   # pictures, PDF, compression
   libhpdf-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev
   # finding and straightening the sheet in a photo

@@ -1,6 +1,7 @@
 #include "text/Strings.h"
 
 #include "resources/StringTable.h"
+#include "text/Catalogue.h"
 
 #include <cstdio>
 #include <string>
@@ -218,7 +219,12 @@ QString FormatText(QStringView format, std::initializer_list<CFormatArg> args, q
 }
 
 QString LoadRawString(std::uint16_t id) {
-    return LookupString(id).left(kMaxFormattedLength).toString();
+    const QStringView english = LookupString(id);
+    if (english.isEmpty())
+        return {};
+    return ActiveCatalogue()
+        ->Translate(kStringTableContext, english.toUtf8().constData())
+        .left(kMaxFormattedLength);
 }
 
 QString LoadFormattedArgs(std::uint16_t id, std::initializer_list<CFormatArg> args) {

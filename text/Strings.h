@@ -62,10 +62,12 @@ QString FormatText(QStringView format, std::initializer_list<CFormatArg> args,
 
 QString LoadFormattedArgs(std::uint16_t id, std::initializer_list<CFormatArg> args);
 
-// The table text of `id` formatted with `args`; empty for an unknown identifier.
+// The table text of `id` in the active language, formatted with `args`; empty for an unknown
+// identifier.
 template <typename... Args> QString LoadFormatted(std::uint16_t id, const Args&... args) {
     return LoadFormattedArgs(id, {CFormatArg(args)...});
 }
 
-// The raw table text of `id`, cut to the load limit, without formatting.
+// The raw table text of `id` in the active language (text/Catalogue.h), cut to the load limit,
+// without formatting.
 QString LoadRawString(std::uint16_t id);

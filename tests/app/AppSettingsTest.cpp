@@ -10,6 +10,8 @@
 
 #include <functional>
 #include <iterator>
+#include <utility>
+#include <vector>
 
 using namespace platform;
 
@@ -299,3 +301,56 @@ TEST_F(AppSettingsTest, NamesAreFoundWithOrWithoutTheirGroup) {
 }
 
 } // namespace
+
+// A first start takes the locale's paper (LC_ALL, LC_PAPER, then LANG); a stored paper stays.
+class LocalePaperTest : public AppSettingsTest {
+protected:
+    void SetUp() override {
+        AppSettingsTest::SetUp();
+        for (const char* name : {"LC_ALL", "LC_PAPER", "LANG"})
+            m_saved.emplace_back(name, qgetenv(name));
+    }
+    void TearDown() override {
+        for (const auto& [name, value] : m_saved)
+            qputenv(name, value);
+        AppSettingsTest::TearDown();
+    }
+    std::uint32_t FirstStartPaper(const char* lcPaper, const char* lang = "C.UTF-8") {
+        qputenv("LC_ALL", "");
+        qputenv("LC_PAPER", lcPaper);
+        qputenv("LANG", lang);
+        QFile::remove(RegistryFilePath());
+        ResetRegistry();
+        CAppSettings s;
+        LoadSettings(s);
+        const auto stored = SettingsKey("SCAN_SETTINGS").Read<std::uint32_t>("PageSize");
+        EXPECT_EQ(stored, s.pageSize) << "the default is stored as it is used";
+        return s.pageSize;
+    }
+    std::vector<std::pair<const char*, QByteArray>> m_saved;
+};
+
+TEST_F(LocalePaperTest, FirstStartFollowsTheLocalesPaper) {
+    EXPECT_EQ(FirstStartPaper("en_US.UTF-8"), kPaperLetter);
+    EXPECT_EQ(FirstStartPaper("fr_CA.UTF-8"), kPaperLetter);
+    EXPECT_EQ(FirstStartPaper("de_DE.UTF-8"), kPaperA4);
+    EXPECT_EQ(FirstStartPaper("C.UTF-8"), kPaperA4);
+    EXPECT_EQ(FirstStartPaper("", "es_MX.UTF-8"), kPaperLetter);
+    EXPECT_EQ(FirstStartPaper("", "en_GB.UTF-8"), kPaperA4);
+    EXPECT_EQ(FirstStartPaper("de_DE.UTF-8", "en_US.UTF-8"), kPaperA4);
+}
+
+TEST_F(LocalePaperTest, AStoredPaperIsNeverOverridden) {
+    ASSERT_TRUE(SettingsKey("SCAN_SETTINGS").Write<std::uint32_t>("PageSize", kPaperA5));
+    qputenv("LC_PAPER", "en_US.UTF-8");
+    CAppSettings s;
+    LoadSettings(s);
+    EXPECT_EQ(s.pageSize, kPaperA5);
+    ASSERT_TRUE(SaveSettings(s));
+    EXPECT_EQ(SettingsKey("SCAN_SETTINGS").Read<std::uint32_t>("PageSize"), kPaperA5);
+
+    // A stored A4 in the US stays A4 too: only a missing value takes the locale's.
+    ASSERT_TRUE(SettingsKey("SCAN_SETTINGS").Write<std::uint32_t>("PageSize", kPaperA4));
+    LoadSettings(s);
+    EXPECT_EQ(s.pageSize, kPaperA4);
+}

@@ -40,6 +40,14 @@ TEST_F(OpenHelpTest, OpensThePageFromTheSystemFolderNothingWithoutItAndSaysWhenN
     // No browser: xdg-open ends with 3.
     WriteFile(PathIn("opener.sh"), "#!/bin/sh\nexit 3\n");
     EXPECT_EQ(OpenHelp(), EHelpOpen::Failed);
+
+    // The copy in the user's first language that has one; English for the others.
+    WriteFile(PathIn("system/quillmark.fr.htm"), "<html lang=fr></html>");
+    WriteFile(PathIn("system/quillmark.de.htm"), "<html lang=de></html>");
+    EXPECT_EQ(HelpFilePath({"de_AT", "de"}), PathIn("system/quillmark.de.htm"));
+    EXPECT_EQ(HelpFilePath({"es", "fr"}), PathIn("system/quillmark.fr.htm"));
+    EXPECT_EQ(HelpFilePath({"es"}), PathIn("system/quillmark.htm"));
+    EXPECT_EQ(HelpFilePath({}), PathIn("system/quillmark.htm"));
 }
 
 } // namespace

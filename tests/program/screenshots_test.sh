@@ -31,4 +31,14 @@ for size in 480x640 240x320; do
         echo "controls without a name at $size:"; cat "$work/shots-$size/accessibility.txt"; exit 1
     fi
 done
+# Translated, every text still fits where the English does: German at both sizes, French and
+# Spanish at the small one, where room is tightest.
+for run in de:480x640 de:240x320 fr:240x320 es:240x320; do
+    language="${run%%:*}" size="${run#*:}"
+    export QUILLMARK_HOME="$work/home-$language-$size"
+    mkdir -p "$QUILLMARK_HOME"
+    LANGUAGE="$language" "$program" --screen "$size" --screenshots "$work/shots-$language-$size" \
+        > "$work/out-$language-$size.txt" || { echo "the tour failed in $language at $size:"; cat "$work/shots-$language-$size/text-fit.txt" "$work/shots-$language-$size/accessibility.txt" 2>/dev/null; exit 1; }
+    [ -f "$work/shots-$language-$size/text-fit.txt" ] || { echo "no text-fit report in $language at $size"; exit 1; }
+done
 echo "screenshots ok"

@@ -54,6 +54,13 @@ bool CSoftKeyBar::IsMenuOpenOn(bool left) const {
     return m_menu && m_menu->isVisible() && m_pressed == (left ? 0 : 1);
 }
 
+QFont CSoftKeyBar::KeyFont() const {
+    QFont font(QStringList{"Tahoma", "DejaVu Sans Condensed", "DejaVu Sans"});
+    font.setPixelSize(height() * 12 / 26);
+    font.setBold(true);
+    return font;
+}
+
 QRect CSoftKeyBar::KeyRect(bool left) const {
     const int half = width() / 2;
     return left ? QRect(0, 0, half, height()) : QRect(half, 0, width() - half, height());
@@ -150,10 +157,7 @@ void CSoftKeyBar::paintEvent(QPaintEvent*) {
     p.setPen(QColor(0x5a, 0x6c, 0x82));
     p.drawLine(half + 1, r.height() / 5, half + 1, r.height() * 4 / 5);
 
-    QFont font(QStringList{"Tahoma", "DejaVu Sans Condensed", "DejaVu Sans"});
-    font.setPixelSize(r.height() * 12 / 26);
-    font.setBold(true);
-    p.setFont(font);
+    p.setFont(KeyFont());
     for (int side = 0; side < 2; ++side) {
         const bool left = side == 0;
         const QString text = KeyText(left);

@@ -27,8 +27,9 @@ public:
     // Presses a key as a tap would; a key whose menu is open closes it. From the keyboard the
     // menu opens with its first entry selected.
     void PressKey(bool left, bool fromKeyboard = false);
-    // Where a key is drawn, in the bar's coordinates.
+    // Where a key is drawn, in the bar's coordinates, and the face of its text.
     QRect KeyRect(bool left) const;
+    QFont KeyFont() const;
     // The popup menu while it is open, else null; and which key opened it.
     QMenu* OpenMenu() const { return m_menu; }
     // Open means shown: assistive tools hear of it once the user can see it.

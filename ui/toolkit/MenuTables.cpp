@@ -1,9 +1,11 @@
 #include "ui/toolkit/ResourceTables.h"
 
 #include "resources/ResourceIds.h"
+#include "text/Catalogue.h"
 #include "text/Strings.h"
 
 #include <map>
+#include <mutex>
 
 namespace {
 
@@ -11,9 +13,6 @@ QString S(std::uint16_t id) {
     return LoadFormatted(id);
 }
 
-CMenuItem Item(const char* text, int command) {
-    return CMenuItem{QString::fromUtf8(text), command, {}};
-}
 CMenuItem Item(const QString& text, int command) {
     return CMenuItem{text, command, {}};
 }
@@ -109,7 +108,7 @@ std::map<int, CMenuTemplate> BuildMenus() {
                      {CMenuItem{S(IDS_YES), IDOK_COMMAND, {}}, CMenuItem{S(IDS_YES_ALL), ID_QB_YES_TO_ALL, {}},
                       CMenuItem{S(IDS_NO), ID_QB_NO, {}}, CMenuItem{S(IDS_NO_ALL), ID_QB_NO_TO_ALL, {}}}});
         add(IDR_MENU_QB_DONT_SHOW + offset, CSoftKey{S(IDS_CLOSE), IDOK_COMMAND, {}},
-            CSoftKey{S(IDS_TOOLS), ID_QB_TOOLS, {Item("Don't show again", ID_QB_DONT_SHOW)}});
+            CSoftKey{S(IDS_TOOLS), ID_QB_TOOLS, {Item(TranslateText("Menu", "Don't show again"), ID_QB_DONT_SHOW)}});
     }
     add(IDR_MENU_SEND, CSoftKey{S(IDS_SEND_1200), ID_SEND, {}},
         CSoftKey{S(IDS_TOOLS), ID_SEND_TOOLS,
@@ -131,7 +130,15 @@ std::map<int, CMenuTemplate> BuildMenus() {
 } // namespace
 
 const CMenuTemplate* FindMenuTemplate(int id) {
-    static const std::map<int, CMenuTemplate> menus = BuildMenus();
+    // One set of menus per language, kept for the run: screens hold on to their menus.
+    static std::mutex mutex;
+    static std::map<QString, std::map<int, CMenuTemplate>> byLanguage;
+    std::lock_guard lock(mutex);
+    const QString language = ActiveCatalogue()->Languages().join(u':');
+    auto found = byLanguage.find(language);
+    if (found == byLanguage.end())
+        found = byLanguage.emplace(language, BuildMenus()).first;
+    const std::map<int, CMenuTemplate>& menus = found->second;
     auto it = menus.find(id);
     return it == menus.end() ? nullptr : &it->second;
 }

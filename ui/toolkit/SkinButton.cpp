@@ -290,6 +290,8 @@ void CSkinButton::paintEvent(QPaintEvent*) {
                 (m_captionAtBottom ? (Qt::AlignHCenter | Qt::AlignBottom) : Qt::AlignCenter);
             const QRect r =
                 textArea.translated(shift, shift).adjusted(0, 0, 0, m_captionAtBottom ? -s : 0);
+            m_lastTextRect = r;
+            m_lastTextFlags = flags;
             if (disabled) {
                 dc.setPen(QtColour(GetSysColour(COLOR_BTNHIGHLIGHT)));
                 dc.drawText(r.translated(s, s), flags, text());

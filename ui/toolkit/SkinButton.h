@@ -62,6 +62,10 @@ public:
     bool IsHovering() const { return m_hovering; }
     bool UsesFaces() const { return m_facesInUse; }
     int Align() const { return m_align; }
+    // Where the last paint put the caption and with which flags (empty before the first paint);
+    // the screenshot tour checks that the caption fits there.
+    QRect LastTextRect() const { return m_lastTextRect; }
+    int LastTextFlags() const { return m_lastTextFlags; }
     Colour FaceBackground() const { return m_faceBackground; }
     std::int32_t FaceHandle(int index) const { return m_faces[index]; }
     QSize FaceSize() const;
@@ -99,6 +103,8 @@ private:
     bool m_transparent = false;
     bool m_facesInUse = false;
     bool m_captionAtBottom = false;
+    QRect m_lastTextRect;
+    int m_lastTextFlags = 0;
     bool m_skinIconsInUse = true;
     int m_align = kIconLeft;
     std::array<Colour, 6> m_colours{};

@@ -1,0 +1,1482 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>--screen takes WIDTHxHEIGHT, for example 480x640, not &apos;%1&apos;</source>
+        <translation>--screen espera ANCHOxALTO, por ejemplo 480x640, no «%1»</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opción desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>Try &apos;quillmark --help&apos;.</source>
+        <translation>Pruebe «quillmark --help».</translation>
+    </message>
+    <message>
+        <source>e-mail FILE as an attachment (ADDRS separated by spaces or &apos;;&apos;; see &apos;account list&apos;)</source>
+        <translation>enviar ARCHIVO como adjunto por correo (DIRECCIONES separadas por espacios o &apos;;&apos;; véase &apos;account list&apos;)</translation>
+    </message>
+    <message>
+        <source>set up the e-mail accounts (passwords come from the secret store, a command or a private file) and the folder of vCard contacts</source>
+        <translation>configurar las cuentas de correo (las contraseñas vienen del almacén de secretos, de una orden o de un archivo privado) y la carpeta de contactos vCard</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; (and no file of that name)</source>
+        <translation>orden desconocida «%1» (y ningún archivo con ese nombre)</translation>
+    </message>
+    <message>
+        <source>--screenshots takes no pictures</source>
+        <translation>--screenshots no admite imágenes</translation>
+    </message>
+</context>
+<context>
+    <name>FileSize</name>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Don&apos;t show again</source>
+        <translation>No volver a mostrar</translation>
+    </message>
+</context>
+<context>
+    <name>PdfCommand</name>
+    <message>
+        <source>%1 was not written</source>
+        <translation>no se escribió %1</translation>
+    </message>
+    <message>
+        <source>Wrote %1: %2 page, %3, %4 bytes</source>
+        <translation>Escrito %1: %2 página, %3, %4 bytes</translation>
+    </message>
+    <message>
+        <source>Wrote %1: %2 pages, %3, %4 bytes</source>
+        <translation>Escrito %1: %2 páginas, %3, %4 bytes</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>unknown page size &apos;%1&apos; (one of %2)</source>
+        <translation>tamaño de papel desconocido «%1» (uno de %2)</translation>
+    </message>
+    <message>
+        <source>--fit and --center exclude each other</source>
+        <translation>--fit y --center se excluyen</translation>
+    </message>
+    <message>
+        <source>--auto-portrait and --no-auto-portrait exclude each other</source>
+        <translation>--auto-portrait y --no-auto-portrait se excluyen</translation>
+    </message>
+    <message>
+        <source>--ocr needs a language (eng, deu, eng+fra, ...)</source>
+        <translation>--ocr necesita un idioma (eng, deu, eng+fra, ...)</translation>
+    </message>
+    <message>
+        <source>unknown look &apos;%1&apos; (one of none, grey, bw, colour)</source>
+        <translation>aspecto desconocido «%1» (uno de none, grey, bw, colour)</translation>
+    </message>
+    <message>
+        <source>unknown order &apos;%1&apos; (one of name, name-desc, newest, oldest, found)</source>
+        <translation>orden desconocido «%1» (uno de name, name-desc, newest, oldest, found)</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opción desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>no pictures given</source>
+        <translation>no se indicó ninguna imagen</translation>
+    </message>
+    <message>
+        <source>skipped: no such file</source>
+        <translation>omitido: no existe el archivo</translation>
+    </message>
+    <message>
+        <source>skipped: not a file</source>
+        <translation>omitido: no es un archivo</translation>
+    </message>
+    <message>
+        <source>skipped: not a picture that can be read</source>
+        <translation>omitido: no es una imagen legible</translation>
+    </message>
+    <message>
+        <source>only JPEG, PNG and BMP pictures are drawn; its page is blank</source>
+        <translation>solo se dibujan imágenes JPEG, PNG y BMP; su página queda en blanco</translation>
+    </message>
+    <message>
+        <source>could not be decoded; its page is blank</source>
+        <translation>no se pudo descodificar; su página queda en blanco</translation>
+    </message>
+    <message>
+        <source>the PDF library could not take it: </source>
+        <translation>la biblioteca PDF no pudo aceptarla: </translation>
+    </message>
+    <message>
+        <source>no text layer: </source>
+        <translation>sin capa de texto: </translation>
+    </message>
+    <message>
+        <source>the language&apos;s data is not installed</source>
+        <translation>los datos del idioma no están instalados</translation>
+    </message>
+    <message>
+        <source>the picture could not be decoded</source>
+        <translation>no se pudo descodificar la imagen</translation>
+    </message>
+    <message>
+        <source>recognition failed</source>
+        <translation>falló el reconocimiento</translation>
+    </message>
+    <message>
+        <source>Adding pages</source>
+        <translation>Añadiendo páginas</translation>
+    </message>
+    <message>
+        <source>Recognising text</source>
+        <translation>Reconociendo texto</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>Saving</source>
+        <translation>Guardando</translation>
+    </message>
+    <message>
+        <source>no output file (-o OUT.pdf, or -o - for standard output)</source>
+        <translation>falta el archivo de salida (-o OUT.pdf, o -o - para la salida estándar)</translation>
+    </message>
+    <message>
+        <source>skipped: cannot be opened: </source>
+        <translation>omitido: no se puede abrir: </translation>
+    </message>
+    <message>
+        <source>skipped: more than %1 million pixels, larger than any camera&apos;s picture</source>
+        <translation>omitido: más de %1 millones de píxeles, más grande que la foto de cualquier cámara</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsCommand</name>
+    <message>
+        <source>unknown setting &apos;%1&apos; (see &apos;quillmark settings list&apos;)</source>
+        <translation>ajuste desconocido «%1» (véase &apos;quillmark settings list&apos;)</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from 0 to %2, not &apos;%3&apos;</source>
+        <translation>%1 espera un número entero de 0 a %2, no «%3»</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number, not &apos;%2&apos;</source>
+        <translation>%1 espera un número entero, no «%2»</translation>
+    </message>
+    <message>
+        <source>could not write the registry file %1</source>
+        <translation>no se pudo escribir el archivo de registro %1</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from 0 to %2 or one of %3, not &apos;%4&apos;</source>
+        <translation>%1 espera un número entero de 0 a %2 o uno de %3, no «%4»</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>N/D</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>segundo</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>minute</source>
+        <translation>minuto</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutos</translation>
+    </message>
+    <message>
+        <source>hour</source>
+        <translation>hora</translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation>horas</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>día</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>días</translation>
+    </message>
+    <message>
+        <source>%s left</source>
+        <translation>restante: %s</translation>
+    </message>
+    <message>
+        <source>%s passed</source>
+        <translation>transcurrido: %s</translation>
+    </message>
+    <message>
+        <source>%s total</source>
+        <translation>total: %s</translation>
+    </message>
+    <message>
+        <source>Loading shell resources...</source>
+        <translation>Cargando recursos del sistema...</translation>
+    </message>
+    <message>
+        <source>byte</source>
+        <translation> byte</translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation> bytes</translation>
+    </message>
+    <message>
+        <source>Loading resources, please wait...</source>
+        <translation>Cargando recursos, espere...</translation>
+    </message>
+    <message>
+        <source>Loading shell resources, please wait...</source>
+        <translation>Cargando recursos del sistema, espere...</translation>
+    </message>
+    <message>
+        <source>Ready...</source>
+        <translation>Listo...</translation>
+    </message>
+    <message>
+        <source>Critical application error #%d.</source>
+        <translation>Error crítico de la aplicación n.º %d.</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Dispositivo</translation>
+    </message>
+    <message>
+        <source>free</source>
+        <translation>libre</translation>
+    </message>
+    <message>
+        <source>Version %s</source>
+        <translation>Versión %s</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Herramientas</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Yes to all</source>
+        <translation>Sí a todo</translation>
+    </message>
+    <message>
+        <source>No to all</source>
+        <translation>No a todo</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Escanear</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this tip again</source>
+        <translation>No volver a mostrar este consejo</translation>
+    </message>
+    <message>
+        <source>No camera device found. You can still import pictures using the &quot;Add from file&quot; and &quot;Add from folder&quot; menus.</source>
+        <translation>No se encontró ninguna cámara. Aún puede importar imágenes con los menús «Añadir desde archivo» y «Añadir desde carpeta».</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>No camera found</source>
+        <translation>No se encontró ninguna cámara</translation>
+    </message>
+    <message>
+        <source>Scan canceled. Tap &apos;Close&apos; to discard this message.</source>
+        <translation>Escaneo cancelado. Toque «Cerrar» para descartar este mensaje.</translation>
+    </message>
+    <message>
+        <source>Scan canceled</source>
+        <translation>Escaneo cancelado</translation>
+    </message>
+    <message>
+        <source>Unsupported scan file format.</source>
+        <translation>Formato de archivo de escaneo no admitido.</translation>
+    </message>
+    <message>
+        <source>Unsuppored file format.</source>
+        <translation>Formato de archivo no admitido.</translation>
+    </message>
+    <message>
+        <source>Unable to load the scanned image - unsupported file format.</source>
+        <translation>No se puede cargar la imagen escaneada: formato de archivo no admitido.</translation>
+    </message>
+    <message>
+        <source>Format not supported</source>
+        <translation>Formato no admitido</translation>
+    </message>
+    <message>
+        <source>Unable to load file &apos;%s&apos; - out of memory error. Please free up some memory and try again.</source>
+        <translation>No se puede cargar el archivo «%s»: memoria insuficiente. Libere algo de memoria e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>Out of memory, could not complete operation. Please free up some memory and try again. Tap &apos;Close&apos; to discard this message.</source>
+        <translation>Memoria insuficiente, no se pudo completar la operación. Libere algo de memoria e inténtelo de nuevo. Toque «Cerrar» para descartar este mensaje.</translation>
+    </message>
+    <message>
+        <source>Critical error</source>
+        <translation>Error crítico</translation>
+    </message>
+    <message>
+        <source>Could not open the session file for writting. Check if the file is read-only or  locked by another application.</source>
+        <translation>No se pudo abrir el archivo de sesión para escribir. Compruebe si el archivo es de solo lectura o si otra aplicación lo tiene bloqueado.</translation>
+    </message>
+    <message>
+        <source>Error writting to the session file</source>
+        <translation>Error al escribir el archivo de sesión</translation>
+    </message>
+    <message>
+        <source>Error writting to the session file. Please check if you have enough storage space and try again.</source>
+        <translation>Error al escribir el archivo de sesión. Compruebe si tiene suficiente espacio de almacenamiento e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Could not save the session</source>
+        <translation>No se pudo guardar la sesión</translation>
+    </message>
+    <message>
+        <source>Session file is missing, could not load session. Tap &apos;Close&apos; to discard this message.</source>
+        <translation>Falta el archivo de sesión, no se pudo cargar la sesión. Toque «Cerrar» para descartar este mensaje.</translation>
+    </message>
+    <message>
+        <source>Could not load session</source>
+        <translation>No se pudo cargar la sesión</translation>
+    </message>
+    <message>
+        <source>Could not load the session file - invalid file format.</source>
+        <translation>No se pudo cargar el archivo de sesión: formato de archivo no válido.</translation>
+    </message>
+    <message>
+        <source>Session error</source>
+        <translation>Error de sesión</translation>
+    </message>
+    <message>
+        <source>Error loading the session file - one or more images are missing.</source>
+        <translation>Error al cargar el archivo de sesión: faltan una o más imágenes.</translation>
+    </message>
+    <message>
+        <source>Missing scan images</source>
+        <translation>Faltan imágenes escaneadas</translation>
+    </message>
+    <message>
+        <source>Not enough memory to load all images. Please free up some memory and try again.</source>
+        <translation>No hay memoria suficiente para cargar todas las imágenes. Libere algo de memoria e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Could not save the modified image file - check if the file is locked by another application or if you have enough storage space.</source>
+        <translation>No se pudo guardar el archivo de imagen modificado: compruebe si otra aplicación lo tiene bloqueado o si tiene suficiente espacio de almacenamiento.</translation>
+    </message>
+    <message>
+        <source>Error saving the image</source>
+        <translation>Error al guardar la imagen</translation>
+    </message>
+    <message>
+        <source>Edit operation failed - not enough memory to complete the operation. Please free up some memory and try again.</source>
+        <translation>La edición falló: no hay memoria suficiente para completar la operación. Libere algo de memoria e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Save the current session? Tap &apos;Yes&apos; to save it or &apos;No&apos; to cancel.</source>
+        <translation>¿Guardar la sesión actual? Toque «Sí» para guardarla o «No» para cancelar.</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pregunta</translation>
+    </message>
+    <message>
+        <source>Save session?</source>
+        <translation>¿Guardar la sesión?</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete image?</source>
+        <translation>¿Eliminar la imagen?</translation>
+    </message>
+    <message>
+        <source>Do you really wish to remove the image? Tap &apos;Ok&apos; to remove it or &apos;Cancel&apos; to skip.<byte value="xd"/>
+<byte value="xd"/>
+To delete the image file as well check the &quot;Remove image&quot; option below.</source>
+        <translation>¿Seguro que desea quitar la imagen? Toque «Aceptar» para quitarla o «Cancelar» para conservarla.<byte value="xd"/>
+<byte value="xd"/>
+Para eliminar también el archivo de imagen, marque la opción «Quitar imagen» de abajo.</translation>
+    </message>
+    <message>
+        <source>Only remove the image from the list</source>
+        <translation>Quitar solo la imagen de la lista</translation>
+    </message>
+    <message>
+        <source>Remove the image &amp; delete the image file</source>
+        <translation>Quitar la imagen y eliminar el archivo</translation>
+    </message>
+    <message>
+        <source>Import file</source>
+        <translation>Importar archivo</translation>
+    </message>
+    <message>
+        <source>Please select the file to import</source>
+        <translation>Seleccione el archivo que desea importar</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Start a new session?</source>
+        <translation>¿Empezar una sesión nueva?</translation>
+    </message>
+    <message>
+        <source>Starting a new session will erase the current session. Are you sure you want to start a new session?</source>
+        <translation>Empezar una sesión nueva borrará la sesión actual. ¿Seguro que desea empezar una sesión nueva?</translation>
+    </message>
+    <message>
+        <source>File could not be saved</source>
+        <translation>No se pudo guardar el archivo</translation>
+    </message>
+    <message>
+        <source>Could not save file &apos;%s&apos;. Please check if the file is write-protected or locked by another application.</source>
+        <translation>No se pudo guardar el archivo «%s». Compruebe si el archivo está protegido contra escritura o si otra aplicación lo tiene bloqueado.</translation>
+    </message>
+    <message>
+        <source>Would you like to start a new session?<byte value="xd"/>
+<byte value="xd"/>
+Tap &apos;Yes&apos; to start a new session or &apos;No&apos; to cancel.<byte value="xd"/>
+<byte value="xd"/>
+Please note that starting a new session will erase the current one.</source>
+        <translation>¿Desea empezar una sesión nueva?<byte value="xd"/>
+<byte value="xd"/>
+Toque «Sí» para empezar una sesión nueva o «No» para cancelar.<byte value="xd"/>
+<byte value="xd"/>
+Tenga en cuenta que empezar una sesión nueva borrará la actual.</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <source>No camera detected</source>
+        <translation>No se detectó ninguna cámara</translation>
+    </message>
+    <message>
+        <source>No supported camera capture device was detected on your device. You won&apos;t be able to scan documents using the built-in camera. You can still make PDF files by importing picture files from the File-&gt;Add menu.</source>
+        <translation>No se detectó ninguna cámara compatible en su dispositivo. No podrá escanear documentos con la cámara integrada. Aún puede crear archivos PDF importando imágenes desde el menú Archivo-&gt;Añadir.</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this message again</source>
+        <translation>No volver a mostrar este mensaje</translation>
+    </message>
+    <message>
+        <source>Crop image?</source>
+        <translation>¿Recortar la imagen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to crop the image? Please choose &apos;Yes&apos; to crop the image or &apos;No&apos; to cancel.<byte value="xd"/>
+<byte value="xd"/>
+Please note that you can always undo your last action by using the Action-&gt;Undo menu command.</source>
+        <translation>¿Seguro que desea recortar la imagen? Elija «Sí» para recortarla o «No» para cancelar.<byte value="xd"/>
+<byte value="xd"/>
+Recuerde que siempre puede deshacer su última acción con el comando de menú Acción-&gt;Deshacer.</translation>
+    </message>
+    <message>
+        <source>Discard changes?</source>
+        <translation>¿Descartar los cambios?</translation>
+    </message>
+    <message>
+        <source>You have modified the source image. Are you sure you wish to discard the changes?</source>
+        <translation>Ha modificado la imagen original. ¿Seguro que desea descartar los cambios?</translation>
+    </message>
+    <message>
+        <source>PDF setup</source>
+        <translation>Configurar PDF</translation>
+    </message>
+    <message>
+        <source>Configure PDF file properties</source>
+        <translation>Propiedades del archivo PDF</translation>
+    </message>
+    <message>
+        <source>Creating PDF document</source>
+        <translation>Creando el documento PDF</translation>
+    </message>
+    <message>
+        <source>Please wait while the PDF is being created...</source>
+        <translation>Espere mientras se crea el PDF...</translation>
+    </message>
+    <message>
+        <source>Step %d of %d...</source>
+        <translation>Paso %d de %d...</translation>
+    </message>
+    <message>
+        <source>Preparing the PDF document...</source>
+        <translation>Preparando el documento PDF...</translation>
+    </message>
+    <message>
+        <source>Importing images...</source>
+        <translation>Importando imágenes...</translation>
+    </message>
+    <message>
+        <source>Adding page %d of %d...</source>
+        <translation>Añadiendo la página %d de %d...</translation>
+    </message>
+    <message>
+        <source>Saving the PDF document...</source>
+        <translation>Guardando el documento PDF...</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>PDF document created successfully</source>
+        <translation>Documento PDF creado correctamente</translation>
+    </message>
+    <message>
+        <source>Successully compiled file &apos;%s&apos; from the selected images...</source>
+        <translation>El archivo «%s» se creó correctamente a partir de las imágenes seleccionadas...</translation>
+    </message>
+    <message>
+        <source>Page %d</source>
+        <translation>Página %d</translation>
+    </message>
+    <message>
+        <source>Move page after</source>
+        <translation>Mover la página detrás de</translation>
+    </message>
+    <message>
+        <source>Select where you wish to move the page</source>
+        <translation>Elija adónde mover la página</translation>
+    </message>
+    <message>
+        <source>Please select the destination page:</source>
+        <translation>Seleccione la página de destino:</translation>
+    </message>
+    <message>
+        <source>Move page before</source>
+        <translation>Mover la página delante de</translation>
+    </message>
+    <message>
+        <source>Swap page</source>
+        <translation>Intercambiar página</translation>
+    </message>
+    <message>
+        <source>Select the page to swap with</source>
+        <translation>Elija la página con la que intercambiar</translation>
+    </message>
+    <message>
+        <source>Please select the destination page</source>
+        <translation>Seleccione la página de destino</translation>
+    </message>
+    <message>
+        <source>Sent with %s, the pocket document copier by Tessaly.</source>
+        <translation>Enviado con %s, la copiadora de documentos de bolsillo de Tessaly.</translation>
+    </message>
+    <message>
+        <source>Emailing: %s</source>
+        <translation>Envío por correo: %s</translation>
+    </message>
+    <message>
+        <source>Could not send mail</source>
+        <translation>No se pudo enviar el correo</translation>
+    </message>
+    <message>
+        <source>Could not send file &apos;%s&apos; to &apos;%s&apos;. Please check whether your mail account is configured and that you are able to send emails and try again.</source>
+        <translation>No se pudo enviar el archivo «%s» a «%s». Compruebe si su cuenta de correo está configurada y si puede enviar correos, e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Email sent</source>
+        <translation>Correo enviado</translation>
+    </message>
+    <message>
+        <source>File &apos;%s&apos; successfully sent to &apos;%s&apos; via email.</source>
+        <translation>El archivo «%s» se envió correctamente por correo a «%s».</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Compartir</translation>
+    </message>
+    <message>
+        <source>Send file via email</source>
+        <translation>Enviar archivo por correo</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>PDF library</source>
+        <translation>Biblioteca PDF</translation>
+    </message>
+    <message>
+        <source>Available PDF files on your device</source>
+        <translation>Archivos PDF de su dispositivo</translation>
+    </message>
+    <message>
+        <source>Could not open file</source>
+        <translation>No se pudo abrir el archivo</translation>
+    </message>
+    <message>
+        <source>Could not open PDF file &apos;%s&apos;. Please check if you have a PDF file reader installed on your device.</source>
+        <translation>No se pudo abrir el archivo PDF «%s». Compruebe si tiene instalado un lector de PDF en su dispositivo.</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Acciones</translation>
+    </message>
+    <message>
+        <source>View or share the new PDF?</source>
+        <translation>¿Ver o compartir el PDF nuevo?</translation>
+    </message>
+    <message>
+        <source>Would you like to view the PDF file or send it by email? Please tap &quot;Open&apos; to view the file with your default PDF viewer or &apos;Share&apos; to send it to an email address.</source>
+        <translation>¿Desea ver el archivo PDF o enviarlo por correo? Toque «Abrir» para verlo con su visor de PDF o «Compartir» para enviarlo a una dirección de correo.</translation>
+    </message>
+    <message>
+        <source>Could not import image</source>
+        <translation>No se pudo importar la imagen</translation>
+    </message>
+    <message>
+        <source>Error importing image file &apos;%s&apos;. Please check if the image file is valid.</source>
+        <translation>Error al importar el archivo de imagen «%s». Compruebe si el archivo de imagen es válido.</translation>
+    </message>
+    <message>
+        <source>PDF creation aborted.</source>
+        <translation>Creación del PDF interrumpida.</translation>
+    </message>
+    <message>
+        <source>User abort</source>
+        <translation>Interrumpido por el usuario</translation>
+    </message>
+    <message>
+        <source>Sort order</source>
+        <translation>Orden</translation>
+    </message>
+    <message>
+        <source>Please choose the order of imported pictures</source>
+        <translation>Elija el orden de las imágenes importadas</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>Correo:</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Contactos</translation>
+    </message>
+    <message>
+        <source>Please select a contact</source>
+        <translation>Seleccione un contacto</translation>
+    </message>
+    <message>
+        <source>Camera resolution</source>
+        <translation>Resolución de la cámara</translation>
+    </message>
+    <message>
+        <source>Configure your camera resolution</source>
+        <translation>Ajuste la resolución de la cámara</translation>
+    </message>
+    <message>
+        <source>Choose contact email</source>
+        <translation>Elegir correo del contacto</translation>
+    </message>
+    <message>
+        <source>Please select the email address to use</source>
+        <translation>Seleccione la dirección de correo que desea usar</translation>
+    </message>
+    <message>
+        <source>Available contact email addresses:</source>
+        <translation>Direcciones de correo del contacto:</translation>
+    </message>
+    <message>
+        <source>Contact %s has more than 1 email addresses. Please choose the one you wish to use.</source>
+        <translation>El contacto %s tiene más de una dirección de correo. Elija la que desea usar.</translation>
+    </message>
+    <message>
+        <source>Email account</source>
+        <translation>Cuenta de correo</translation>
+    </message>
+    <message>
+        <source>Please choose the email account to use</source>
+        <translation>Elija la cuenta de correo que desea usar</translation>
+    </message>
+    <message>
+        <source>Available email accounts:</source>
+        <translation>Cuentas de correo disponibles:</translation>
+    </message>
+    <message>
+        <source>Please choose the email account to use for sending the document from the list.</source>
+        <translation>Elija de la lista la cuenta de correo con la que enviar el documento.</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Imágenes</translation>
+    </message>
+    <message>
+        <source>Image processing settings</source>
+        <translation>Ajustes de procesamiento de imagen</translation>
+    </message>
+    <message>
+        <source>Fit to page</source>
+        <translation>Ajustar a la página</translation>
+    </message>
+    <message>
+        <source>Center inside page</source>
+        <translation>Centrar en la página</translation>
+    </message>
+    <message>
+        <source>PDF Settings</source>
+        <translation>Ajustes de PDF</translation>
+    </message>
+    <message>
+        <source>Output PDF file configuration</source>
+        <translation>Configuración del archivo PDF</translation>
+    </message>
+    <message>
+        <source>Misc settings</source>
+        <translation>Otros</translation>
+    </message>
+    <message>
+        <source>Miscellaneous settings</source>
+        <translation>Otros ajustes</translation>
+    </message>
+    <message>
+        <source>%s: a document page in a camera frame</source>
+        <translation>%s: una página de documento en el marco de una cámara</translation>
+    </message>
+    <message>
+        <source>%s logo</source>
+        <translation>Logotipo de %s</translation>
+    </message>
+    <message>
+        <source>2MP</source>
+        <translation>2 MP</translation>
+    </message>
+    <message>
+        <source>3.2MP</source>
+        <translation>3,2 MP</translation>
+    </message>
+    <message>
+        <source>5MP</source>
+        <translation>5 MP</translation>
+    </message>
+    <message>
+        <source>%d x %d (%s)</source>
+        <translation>%d x %d (%s)</translation>
+    </message>
+    <message>
+        <source>%d x %d</source>
+        <translation>%d x %d</translation>
+    </message>
+    <message>
+        <source>%d</source>
+        <translation>%d</translation>
+    </message>
+    <message>
+        <source>v%s</source>
+        <translation>v%s</translation>
+    </message>
+    <message>
+        <source>Make PDF</source>
+        <translation>Crear PDF</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Current page</source>
+        <translation>Página actual</translation>
+    </message>
+    <message>
+        <source>No pages</source>
+        <translation>Sin páginas</translation>
+    </message>
+    <message>
+        <source>Page %d of %d</source>
+        <translation>Página %d de %d</translation>
+    </message>
+    <message>
+        <source>Blank page</source>
+        <translation>Página en blanco</translation>
+    </message>
+    <message>
+        <source>Press Enter to edit the page</source>
+        <translation>Pulse Intro para editar la página</translation>
+    </message>
+    <message>
+        <source>Page:</source>
+        <translation>Página:</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Scan...</source>
+        <translation>Escanear...</translation>
+    </message>
+    <message>
+        <source>Add from file...</source>
+        <translation>Añadir desde archivo...</translation>
+    </message>
+    <message>
+        <source>Add from folder...</source>
+        <translation>Añadir desde carpeta...</translation>
+    </message>
+    <message>
+        <source>Add blank page</source>
+        <translation>Añadir página en blanco</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Swap with page...</source>
+        <translation>Intercambiar con página...</translation>
+    </message>
+    <message>
+        <source>Move before page...</source>
+        <translation>Mover delante de página...</translation>
+    </message>
+    <message>
+        <source>Move after page...</source>
+        <translation>Mover detrás de página...</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Cámara</translation>
+    </message>
+    <message>
+        <source>File import</source>
+        <translation>Importación</translation>
+    </message>
+    <message>
+        <source>Image embedding</source>
+        <translation>Inserción de imágenes</translation>
+    </message>
+    <message>
+        <source>PDF output</source>
+        <translation>Salida PDF</translation>
+    </message>
+    <message>
+        <source>Misc</source>
+        <translation>Otros</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Create PDF...</source>
+        <translation>Crear PDF...</translation>
+    </message>
+    <message>
+        <source>New session...</source>
+        <translation>Sesión nueva...</translation>
+    </message>
+    <message>
+        <source>Library...</source>
+        <translation>Biblioteca...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>Se denegó el acceso a %1.</translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1.</source>
+        <translation>Disco lleno al acceder a %1.</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Capturar</translation>
+    </message>
+    <message>
+        <source>Viewfinder</source>
+        <translation>Visor</translation>
+    </message>
+    <message>
+        <source>Live picture of the camera. Press Enter or Space to take the picture, Escape to cancel.</source>
+        <translation>Imagen en directo de la cámara. Pulse Intro o Espacio para hacer la foto, Escape para cancelar.</translation>
+    </message>
+    <message>
+        <source>Starting the camera...</source>
+        <translation>Iniciando la cámara...</translation>
+    </message>
+    <message>
+        <source>Saving the picture...</source>
+        <translation>Guardando la imagen...</translation>
+    </message>
+    <message>
+        <source>Takes the picture</source>
+        <translation>Hace la foto</translation>
+    </message>
+    <message>
+        <source>My Device</source>
+        <translation>Mi dispositivo</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Attributes</source>
+        <translation>Atributos</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Carpetas</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Archivos</translation>
+    </message>
+    <message>
+        <source>Current folder</source>
+        <translation>Carpeta actual</translation>
+    </message>
+    <message>
+        <source>Choose a folder</source>
+        <translation>Elegir una carpeta</translation>
+    </message>
+    <message>
+        <source>Please choose the order in which picture files should be imported:</source>
+        <translation>Elija el orden en que se importarán los archivos de imagen:</translation>
+    </message>
+    <message>
+        <source>Sort by file name, ascending</source>
+        <translation>Por nombre de archivo, ascendente</translation>
+    </message>
+    <message>
+        <source>Sort by file name, descending</source>
+        <translation>Por nombre de archivo, descendente</translation>
+    </message>
+    <message>
+        <source>Sort by file date, ascending</source>
+        <translation>Por fecha de archivo, ascendente</translation>
+    </message>
+    <message>
+        <source>Sort by file date, descending</source>
+        <translation>Por fecha de archivo, descendente</translation>
+    </message>
+    <message>
+        <source>No sorting</source>
+        <translation>Sin ordenar</translation>
+    </message>
+    <message>
+        <source>Ask me</source>
+        <translation>Preguntarme</translation>
+    </message>
+    <message>
+        <source>When scanning, try to force the following camera resolution (make sure your camera supports it):</source>
+        <translation>Al escanear, forzar esta resolución de cámara (compruebe que su cámara la admite):</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminada</translation>
+    </message>
+    <message>
+        <source>2 Megapixles</source>
+        <translation>2 megapíxeles</translation>
+    </message>
+    <message>
+        <source>3.2 Megapixles</source>
+        <translation>3,2 megapíxeles</translation>
+    </message>
+    <message>
+        <source>5 Megapixles</source>
+        <translation>5 megapíxeles</translation>
+    </message>
+    <message>
+        <source>Embedded image scaling:</source>
+        <translation>Escala de las imágenes insertadas:</translation>
+    </message>
+    <message>
+        <source>Auto-portrait images</source>
+        <translation>Imágenes en vertical automático</translation>
+    </message>
+    <message>
+        <source>Output paper size:</source>
+        <translation>Tamaño del papel:</translation>
+    </message>
+    <message>
+        <source>Ask to share/view after creating a PDF</source>
+        <translation>Ofrecer compartir o ver el PDF creado</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Legal</source>
+        <translation>Oficio</translation>
+    </message>
+    <message>
+        <source>Tabloid</source>
+        <translation>Tabloide</translation>
+    </message>
+    <message>
+        <source>Postcard</source>
+        <translation>Postal</translation>
+    </message>
+    <message>
+        <source>A0</source>
+        <translation>A0</translation>
+    </message>
+    <message>
+        <source>A1</source>
+        <translation>A1</translation>
+    </message>
+    <message>
+        <source>A2</source>
+        <translation>A2</translation>
+    </message>
+    <message>
+        <source>A3</source>
+        <translation>A3</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>A5</source>
+        <translation>A5</translation>
+    </message>
+    <message>
+        <source>A6</source>
+        <translation>A6</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>200%</source>
+        <translation>200 %</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation>100 %</translation>
+    </message>
+    <message>
+        <source>50%</source>
+        <translation>50 %</translation>
+    </message>
+    <message>
+        <source>Crop image</source>
+        <translation>Recortar imagen</translation>
+    </message>
+    <message>
+        <source>180</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>90 CW</source>
+        <translation>90° a la derecha</translation>
+    </message>
+    <message>
+        <source>90 CCW</source>
+        <translation>90° a la izquierda</translation>
+    </message>
+    <message>
+        <source>Flip vertical</source>
+        <translation>Voltear en vertical</translation>
+    </message>
+    <message>
+        <source>Flip horizontal</source>
+        <translation>Voltear en horizontal</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Page picture</source>
+        <translation>Imagen de la página</translation>
+    </message>
+    <message>
+        <source>Arrow keys scroll the picture. Drag across it, or hold Shift with the arrow keys, to draw the crop frame; Ctrl with the arrow keys moves the frame.</source>
+        <translation>Las flechas desplazan la imagen. Arrastre sobre ella, o mantenga Mayús con las flechas, para dibujar el marco de recorte; Ctrl con las flechas mueve el marco.</translation>
+    </message>
+    <message>
+        <source>Edit image</source>
+        <translation>Editar imagen</translation>
+    </message>
+    <message>
+        <source>Scroll across the picture</source>
+        <translation>Desplazar la imagen en horizontal</translation>
+    </message>
+    <message>
+        <source>Scroll up and down the picture</source>
+        <translation>Desplazar la imagen en vertical</translation>
+    </message>
+    <message>
+        <source>Straighten...</source>
+        <translation>Enderezar...</translation>
+    </message>
+    <message>
+        <source>Enhance</source>
+        <translation>Mejorar</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Escala de grises</translation>
+    </message>
+    <message>
+        <source>Black and white</source>
+        <translation>Blanco y negro</translation>
+    </message>
+    <message>
+        <source>Colour document</source>
+        <translation>Documento en color</translation>
+    </message>
+    <message>
+        <source>Straighten page</source>
+        <translation>Enderezar página</translation>
+    </message>
+    <message>
+        <source>Page corners</source>
+        <translation>Esquinas de la página</translation>
+    </message>
+    <message>
+        <source>Drag each handle onto a corner of the page. Tab picks a corner, the arrow keys move it; hold Shift for larger steps.</source>
+        <translation>Arrastre cada tirador a una esquina de la página. Tab elige una esquina y las flechas la mueven; mantenga Mayús para pasos más largos.</translation>
+    </message>
+    <message>
+        <source>Top-left corner</source>
+        <translation>Esquina superior izquierda</translation>
+    </message>
+    <message>
+        <source>Top-right corner</source>
+        <translation>Esquina superior derecha</translation>
+    </message>
+    <message>
+        <source>Bottom-right corner</source>
+        <translation>Esquina inferior derecha</translation>
+    </message>
+    <message>
+        <source>Bottom-left corner</source>
+        <translation>Esquina inferior izquierda</translation>
+    </message>
+    <message>
+        <source>Straighten pages automatically</source>
+        <translation>Enderezar las páginas automáticamente</translation>
+    </message>
+    <message>
+        <source>Enhance new pages:</source>
+        <translation>Mejorar las páginas nuevas:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Store - invalid cValues!</source>
+        <translation>¡Almacén: cValues no válido!</translation>
+    </message>
+    <message>
+        <source>Store missing PR_ENTRYID!</source>
+        <translation>¡Falta PR_ENTRYID en el almacén!</translation>
+    </message>
+    <message>
+        <source>email address:</source>
+        <translation>dirección de correo:</translation>
+    </message>
+    <message>
+        <source>Subject:</source>
+        <translation>Asunto:</translation>
+    </message>
+    <message>
+        <source>Message body:</source>
+        <translation>Mensaje:</translation>
+    </message>
+    <message>
+        <source>Pick contact</source>
+        <translation>Elegir contacto</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>File &apos;%s&apos; successfully sent to &apos;%s&apos; via email. Please synchronize your queue-only mail store to finalize the delivery to the recepient.</source>
+        <translation>El archivo «%s» se envió correctamente por correo a «%s». Sincronice su buzón de solo cola para completar la entrega al destinatario.</translation>
+    </message>
+    <message>
+        <source>Email handed over</source>
+        <translation>Correo entregado</translation>
+    </message>
+    <message>
+        <source>File &apos;%s&apos; was handed to your desktop&apos;s mail program for &apos;%s&apos;. It is not sent yet: please send it from there.</source>
+        <translation>El archivo «%s» se entregó al programa de correo de su escritorio para «%s». Aún no se ha enviado: envíelo desde allí.</translation>
+    </message>
+    <message>
+        <source>Could not send file &apos;%s&apos; to &apos;%s&apos;. Please check whether your desktop&apos;s mail program is configured and that you are able to send emails and try again.</source>
+        <translation>No se pudo enviar el archivo «%s» a «%s». Compruebe si el programa de correo de su escritorio está configurado y si puede enviar correos, e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Could not send file &apos;%s&apos; to &apos;%s&apos;. Please check whether your queue-only mail store is configured and that you are able to send emails and try again.</source>
+        <translation>No se pudo enviar el archivo «%s» a «%s». Compruebe si su buzón de solo cola está configurado y si puede enviar correos, e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>No mail account is set up. Add one with &apos;quillmark account add&apos; (see the README).</source>
+        <translation>No hay ninguna cuenta de correo configurada. Añada una con «quillmark account add» (consulte el README).</translation>
+    </message>
+    <message>
+        <source>The mail server answered: %s</source>
+        <translation>El servidor de correo respondió: %s</translation>
+    </message>
+    <message>
+        <source>The password could not be found: %s</source>
+        <translation>No se encontró la contraseña: %s</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s mail program did not take the message: %s</source>
+        <translation>El programa de correo del escritorio no aceptó el mensaje: %s</translation>
+    </message>
+    <message>
+        <source>Reason: %s</source>
+        <translation>Motivo: %s</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>el archivo no se puede abrir</translation>
+    </message>
+    <message>
+        <source>a picture changed or went away while the PDF was made</source>
+        <translation>una imagen cambió o desapareció mientras se creaba el PDF</translation>
+    </message>
+    <message>
+        <source>writing failed (disk full?)</source>
+        <translation>falló la escritura (¿disco lleno?)</translation>
+    </message>
+    <message>
+        <source>a JPEG form the PDF library does not take</source>
+        <translation>una variante de JPEG que la biblioteca PDF no admite</translation>
+    </message>
+    <message>
+        <source>not a JPEG file, whatever its name says</source>
+        <translation>no es un archivo JPEG, diga lo que diga su nombre</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>PDF library error 0x%s</source>
+        <translation>error 0x%s de la biblioteca PDF</translation>
+    </message>
+    <message>
+        <source>Could not complete the PDF document: %s. Tap &apos;Close&apos; to discard this message.</source>
+        <translation>No se pudo completar el documento PDF: %s. Toque «Cerrar» para descartar este mensaje.</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Archivo:</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Carpeta:</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Avanzado</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Recognising text on page %d of %d...</source>
+        <translation>Reconociendo el texto de la página %d de %d...</translation>
+    </message>
+    <message>
+        <source>Recognise text (OCR)</source>
+        <translation>Reconocer texto (OCR)</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Idioma:</translation>
+    </message>
+    <message>
+        <source>All Files|*.*|</source>
+        <translation>Todos los archivos|*.*|</translation>
+    </message>
+    <message>
+        <source>All Folders</source>
+        <translation>Todas las carpetas</translation>
+    </message>
+    <message>
+        <source>\My Documents</source>
+        <translation>\Mis documentos</translation>
+    </message>
+    <message>
+        <source>Finished searching the document!</source>
+        <translation>¡Búsqueda en el documento terminada!</translation>
+    </message>
+    <message>
+        <source>No matching item found!</source>
+        <translation>¡No se encontró ningún elemento!</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Picture of %d x %d pixels</source>
+        <translation>Imagen de %d x %d píxeles</translation>
+    </message>
+    <message>
+        <source>crop frame of %d x %d pixels from %d, %d</source>
+        <translation>marco de recorte de %d x %d píxeles desde %d, %d</translation>
+    </message>
+    <message>
+        <source>no crop frame</source>
+        <translation>sin marco de recorte</translation>
+    </message>
+    <message>
+        <source>Could not open the help page &apos;%s&apos;. Please check if you have a web browser installed on your device.</source>
+        <translation>No se pudo abrir la página de ayuda «%s». Compruebe si tiene un navegador web instalado en su dispositivo.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1482 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 attend une valeur</translation>
+    </message>
+    <message>
+        <source>--screen takes WIDTHxHEIGHT, for example 480x640, not &apos;%1&apos;</source>
+        <translation>--screen attend LARGEURxHAUTEUR, par exemple 480x640, et non «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Try &apos;quillmark --help&apos;.</source>
+        <translation>Essayez «&#xa0;quillmark --help&#xa0;».</translation>
+    </message>
+    <message>
+        <source>e-mail FILE as an attachment (ADDRS separated by spaces or &apos;;&apos;; see &apos;account list&apos;)</source>
+        <translation>envoyer FICHIER en pièce jointe par e-mail (ADRESSES séparées par des espaces ou &apos;;&apos; ; voir &apos;account list&apos;)</translation>
+    </message>
+    <message>
+        <source>set up the e-mail accounts (passwords come from the secret store, a command or a private file) and the folder of vCard contacts</source>
+        <translation>configurer les comptes de messagerie (les mots de passe viennent du trousseau, d&apos;une commande ou d&apos;un fichier privé) et le dossier des contacts vCard</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; (and no file of that name)</source>
+        <translation>commande inconnue «&#xa0;%1&#xa0;» (et aucun fichier de ce nom)</translation>
+    </message>
+    <message>
+        <source>--screenshots takes no pictures</source>
+        <translation>--screenshots ne prend pas d&apos;images</translation>
+    </message>
+</context>
+<context>
+    <name>FileSize</name>
+    <message>
+        <source>GB</source>
+        <translation>Go</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>Ko</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Don&apos;t show again</source>
+        <translation>Ne plus afficher</translation>
+    </message>
+</context>
+<context>
+    <name>PdfCommand</name>
+    <message>
+        <source>%1 was not written</source>
+        <translation>%1 n&apos;a pas été écrit</translation>
+    </message>
+    <message>
+        <source>Wrote %1: %2 page, %3, %4 bytes</source>
+        <translation>%1 écrit&#xa0;: %2 page, %3, %4 octets</translation>
+    </message>
+    <message>
+        <source>Wrote %1: %2 pages, %3, %4 bytes</source>
+        <translation>%1 écrit&#xa0;: %2 pages, %3, %4 octets</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 attend une valeur</translation>
+    </message>
+    <message>
+        <source>unknown page size &apos;%1&apos; (one of %2)</source>
+        <translation>format de papier inconnu «&#xa0;%1&#xa0;» (parmi %2)</translation>
+    </message>
+    <message>
+        <source>--fit and --center exclude each other</source>
+        <translation>--fit et --center s&apos;excluent</translation>
+    </message>
+    <message>
+        <source>--auto-portrait and --no-auto-portrait exclude each other</source>
+        <translation>--auto-portrait et --no-auto-portrait s&apos;excluent</translation>
+    </message>
+    <message>
+        <source>--ocr needs a language (eng, deu, eng+fra, ...)</source>
+        <translation>--ocr attend une langue (eng, deu, eng+fra, ...)</translation>
+    </message>
+    <message>
+        <source>unknown look &apos;%1&apos; (one of none, grey, bw, colour)</source>
+        <translation>rendu inconnu «&#xa0;%1&#xa0;» (parmi none, grey, bw, colour)</translation>
+    </message>
+    <message>
+        <source>unknown order &apos;%1&apos; (one of name, name-desc, newest, oldest, found)</source>
+        <translation>ordre inconnu «&#xa0;%1&#xa0;» (parmi name, name-desc, newest, oldest, found)</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>no pictures given</source>
+        <translation>aucune image indiquée</translation>
+    </message>
+    <message>
+        <source>skipped: no such file</source>
+        <translation>ignoré&#xa0;: fichier introuvable</translation>
+    </message>
+    <message>
+        <source>skipped: not a file</source>
+        <translation>ignoré&#xa0;: ce n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>skipped: not a picture that can be read</source>
+        <translation>ignoré&#xa0;: image illisible</translation>
+    </message>
+    <message>
+        <source>only JPEG, PNG and BMP pictures are drawn; its page is blank</source>
+        <translation>seules les images JPEG, PNG et BMP sont dessinées ; sa page reste blanche</translation>
+    </message>
+    <message>
+        <source>could not be decoded; its page is blank</source>
+        <translation>décodage impossible ; sa page reste blanche</translation>
+    </message>
+    <message>
+        <source>the PDF library could not take it: </source>
+        <translation>la bibliothèque PDF n&apos;a pas pu la prendre&#xa0;: </translation>
+    </message>
+    <message>
+        <source>no text layer: </source>
+        <translation>pas de couche de texte&#xa0;: </translation>
+    </message>
+    <message>
+        <source>the language&apos;s data is not installed</source>
+        <translation>les données de la langue ne sont pas installées</translation>
+    </message>
+    <message>
+        <source>the picture could not be decoded</source>
+        <translation>l&apos;image n&apos;a pas pu être décodée</translation>
+    </message>
+    <message>
+        <source>recognition failed</source>
+        <translation>la reconnaissance a échoué</translation>
+    </message>
+    <message>
+        <source>Adding pages</source>
+        <translation>Ajout des pages</translation>
+    </message>
+    <message>
+        <source>Recognising text</source>
+        <translation>Reconnaissance du texte</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>Saving</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>no output file (-o OUT.pdf, or -o - for standard output)</source>
+        <translation>aucun fichier de sortie (-o OUT.pdf, ou -o - pour la sortie standard)</translation>
+    </message>
+    <message>
+        <source>skipped: cannot be opened: </source>
+        <translation>ignoré&#xa0;: ne peut pas être ouvert&#xa0;: </translation>
+    </message>
+    <message>
+        <source>skipped: more than %1 million pixels, larger than any camera&apos;s picture</source>
+        <translation>ignoré&#xa0;: plus de %1 millions de pixels, plus grand que l&apos;image de n&apos;importe quel appareil photo</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsCommand</name>
+    <message>
+        <source>unknown setting &apos;%1&apos; (see &apos;quillmark settings list&apos;)</source>
+        <translation>paramètre inconnu «&#xa0;%1&#xa0;» (voir &apos;quillmark settings list&apos;)</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from 0 to %2, not &apos;%3&apos;</source>
+        <translation>%1 attend un nombre entier de 0 à %2, et non «&#xa0;%3&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number, not &apos;%2&apos;</source>
+        <translation>%1 attend un nombre entier, et non «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>could not write the registry file %1</source>
+        <translation>impossible d&apos;écrire le fichier de registre %1</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from 0 to %2 or one of %3, not &apos;%4&apos;</source>
+        <translation>%1 attend un nombre entier de 0 à %2 ou l&apos;un de %3, et non «&#xa0;%4&#xa0;»</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>N/D</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>seconde</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>minute</source>
+        <translation>minute</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>hour</source>
+        <translation>heure</translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation>heures</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>jour</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>jours</translation>
+    </message>
+    <message>
+        <source>%s left</source>
+        <translation>reste %s</translation>
+    </message>
+    <message>
+        <source>%s passed</source>
+        <translation>écoulé&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>%s total</source>
+        <translation>total&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>Loading shell resources...</source>
+        <translation>Chargement des ressources système...</translation>
+    </message>
+    <message>
+        <source>byte</source>
+        <translation> octet</translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation> octets</translation>
+    </message>
+    <message>
+        <source>Loading resources, please wait...</source>
+        <translation>Chargement des ressources, veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>Loading shell resources, please wait...</source>
+        <translation>Chargement des ressources système, veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>Ready...</source>
+        <translation>Prêt...</translation>
+    </message>
+    <message>
+        <source>Critical application error #%d.</source>
+        <translation>Erreur critique de l&apos;application n° %d.</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Avis</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Appareil</translation>
+    </message>
+    <message>
+        <source>free</source>
+        <translation>libre</translation>
+    </message>
+    <message>
+        <source>Version %s</source>
+        <translation>Version %s</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Outils</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Yes to all</source>
+        <translation>Oui pour tout</translation>
+    </message>
+    <message>
+        <source>No to all</source>
+        <translation>Non pour tout</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Numériser</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this tip again</source>
+        <translation>Ne plus afficher cette astuce</translation>
+    </message>
+    <message>
+        <source>No camera device found. You can still import pictures using the &quot;Add from file&quot; and &quot;Add from folder&quot; menus.</source>
+        <translation>Aucun appareil photo trouvé. Vous pouvez toujours importer des images avec les menus «&#xa0;Ajouter un fichier&#xa0;» et «&#xa0;Ajouter un dossier&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>No camera found</source>
+        <translation>Aucun appareil photo trouvé</translation>
+    </message>
+    <message>
+        <source>Scan canceled. Tap &apos;Close&apos; to discard this message.</source>
+        <translation>Numérisation annulée. Touchez «&#xa0;Fermer&#xa0;» pour ignorer ce message.</translation>
+    </message>
+    <message>
+        <source>Scan canceled</source>
+        <translation>Numérisation annulée</translation>
+    </message>
+    <message>
+        <source>Unsupported scan file format.</source>
+        <translation>Format de fichier de numérisation non pris en charge.</translation>
+    </message>
+    <message>
+        <source>Unsuppored file format.</source>
+        <translation>Format de fichier non pris en charge.</translation>
+    </message>
+    <message>
+        <source>Unable to load the scanned image - unsupported file format.</source>
+        <translation>Impossible de charger l&apos;image numérisée - format de fichier non pris en charge.</translation>
+    </message>
+    <message>
+        <source>Format not supported</source>
+        <translation>Format non pris en charge</translation>
+    </message>
+    <message>
+        <source>Unable to load file &apos;%s&apos; - out of memory error. Please free up some memory and try again.</source>
+        <translation>Impossible de charger le fichier «&#xa0;%s&#xa0;» - mémoire insuffisante. Veuillez libérer de la mémoire et réessayer.</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>Out of memory, could not complete operation. Please free up some memory and try again. Tap &apos;Close&apos; to discard this message.</source>
+        <translation>Mémoire insuffisante, l&apos;opération n&apos;a pas pu être terminée. Veuillez libérer de la mémoire et réessayer. Touchez «&#xa0;Fermer&#xa0;» pour ignorer ce message.</translation>
+    </message>
+    <message>
+        <source>Critical error</source>
+        <translation>Erreur critique</translation>
+    </message>
+    <message>
+        <source>Could not open the session file for writting. Check if the file is read-only or  locked by another application.</source>
+        <translation>Impossible d&apos;ouvrir le fichier de session en écriture. Vérifiez que le fichier n&apos;est pas en lecture seule ni verrouillé par une autre application.</translation>
+    </message>
+    <message>
+        <source>Error writting to the session file</source>
+        <translation>Erreur d&apos;écriture du fichier de session</translation>
+    </message>
+    <message>
+        <source>Error writting to the session file. Please check if you have enough storage space and try again.</source>
+        <translation>Erreur d&apos;écriture du fichier de session. Veuillez vérifier que l&apos;espace de stockage est suffisant et réessayer.</translation>
+    </message>
+    <message>
+        <source>Could not save the session</source>
+        <translation>Impossible d&apos;enregistrer la session</translation>
+    </message>
+    <message>
+        <source>Session file is missing, could not load session. Tap &apos;Close&apos; to discard this message.</source>
+        <translation>Le fichier de session est introuvable, la session n&apos;a pas pu être chargée. Touchez «&#xa0;Fermer&#xa0;» pour ignorer ce message.</translation>
+    </message>
+    <message>
+        <source>Could not load session</source>
+        <translation>Impossible de charger la session</translation>
+    </message>
+    <message>
+        <source>Could not load the session file - invalid file format.</source>
+        <translation>Impossible de charger le fichier de session - format de fichier non valide.</translation>
+    </message>
+    <message>
+        <source>Session error</source>
+        <translation>Erreur de session</translation>
+    </message>
+    <message>
+        <source>Error loading the session file - one or more images are missing.</source>
+        <translation>Erreur de chargement du fichier de session - une ou plusieurs images sont manquantes.</translation>
+    </message>
+    <message>
+        <source>Missing scan images</source>
+        <translation>Images numérisées manquantes</translation>
+    </message>
+    <message>
+        <source>Not enough memory to load all images. Please free up some memory and try again.</source>
+        <translation>Mémoire insuffisante pour charger toutes les images. Veuillez libérer de la mémoire et réessayer.</translation>
+    </message>
+    <message>
+        <source>Could not save the modified image file - check if the file is locked by another application or if you have enough storage space.</source>
+        <translation>Impossible d&apos;enregistrer le fichier image modifié - vérifiez que le fichier n&apos;est pas verrouillé par une autre application et que l&apos;espace de stockage est suffisant.</translation>
+    </message>
+    <message>
+        <source>Error saving the image</source>
+        <translation>Erreur d&apos;enregistrement de l&apos;image</translation>
+    </message>
+    <message>
+        <source>Edit operation failed - not enough memory to complete the operation. Please free up some memory and try again.</source>
+        <translation>La modification a échoué - mémoire insuffisante pour terminer l&apos;opération. Veuillez libérer de la mémoire et réessayer.</translation>
+    </message>
+    <message>
+        <source>Save the current session? Tap &apos;Yes&apos; to save it or &apos;No&apos; to cancel.</source>
+        <translation>Enregistrer la session en cours&#xa0;? Touchez «&#xa0;Oui&#xa0;» pour l&apos;enregistrer ou «&#xa0;Non&#xa0;» pour annuler.</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Save session?</source>
+        <translation>Enregistrer la session&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete image?</source>
+        <translation>Supprimer l&apos;image&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Do you really wish to remove the image? Tap &apos;Ok&apos; to remove it or &apos;Cancel&apos; to skip.<byte value="xd"/>
+<byte value="xd"/>
+To delete the image file as well check the &quot;Remove image&quot; option below.</source>
+        <translation>Voulez-vous vraiment retirer l&apos;image&#xa0;? Touchez «&#xa0;OK&#xa0;» pour la retirer ou «&#xa0;Annuler&#xa0;» pour la garder.<byte value="xd"/>
+<byte value="xd"/>
+Pour supprimer aussi le fichier image, cochez l&apos;option «&#xa0;Retirer l&apos;image&#xa0;» ci-dessous.</translation>
+    </message>
+    <message>
+        <source>Only remove the image from the list</source>
+        <translation>Retirer seulement l&apos;image de la liste</translation>
+    </message>
+    <message>
+        <source>Remove the image &amp; delete the image file</source>
+        <translation>Retirer l&apos;image et supprimer le fichier</translation>
+    </message>
+    <message>
+        <source>Import file</source>
+        <translation>Importer un fichier</translation>
+    </message>
+    <message>
+        <source>Please select the file to import</source>
+        <translation>Veuillez choisir le fichier à importer</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Start a new session?</source>
+        <translation>Commencer une nouvelle session&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Starting a new session will erase the current session. Are you sure you want to start a new session?</source>
+        <translation>Commencer une nouvelle session effacera la session en cours. Voulez-vous vraiment commencer une nouvelle session&#xa0;?</translation>
+    </message>
+    <message>
+        <source>File could not be saved</source>
+        <translation>Le fichier n&apos;a pas pu être enregistré</translation>
+    </message>
+    <message>
+        <source>Could not save file &apos;%s&apos;. Please check if the file is write-protected or locked by another application.</source>
+        <translation>Impossible d&apos;enregistrer le fichier «&#xa0;%s&#xa0;». Veuillez vérifier que le fichier n&apos;est pas protégé en écriture ni verrouillé par une autre application.</translation>
+    </message>
+    <message>
+        <source>Would you like to start a new session?<byte value="xd"/>
+<byte value="xd"/>
+Tap &apos;Yes&apos; to start a new session or &apos;No&apos; to cancel.<byte value="xd"/>
+<byte value="xd"/>
+Please note that starting a new session will erase the current one.</source>
+        <translation>Voulez-vous commencer une nouvelle session&#xa0;?<byte value="xd"/>
+<byte value="xd"/>
+Touchez «&#xa0;Oui&#xa0;» pour commencer une nouvelle session ou «&#xa0;Non&#xa0;» pour annuler.<byte value="xd"/>
+<byte value="xd"/>
+Notez que commencer une nouvelle session effacera la session en cours.</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>No camera detected</source>
+        <translation>Aucun appareil photo détecté</translation>
+    </message>
+    <message>
+        <source>No supported camera capture device was detected on your device. You won&apos;t be able to scan documents using the built-in camera. You can still make PDF files by importing picture files from the File-&gt;Add menu.</source>
+        <translation>Aucun appareil photo pris en charge n&apos;a été détecté sur votre appareil. Vous ne pourrez pas numériser de documents avec l&apos;appareil photo intégré. Vous pouvez toujours créer des fichiers PDF en important des images depuis le menu Fichier-&gt;Ajouter.</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this message again</source>
+        <translation>Ne plus afficher ce message</translation>
+    </message>
+    <message>
+        <source>Crop image?</source>
+        <translation>Rogner l&apos;image&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to crop the image? Please choose &apos;Yes&apos; to crop the image or &apos;No&apos; to cancel.<byte value="xd"/>
+<byte value="xd"/>
+Please note that you can always undo your last action by using the Action-&gt;Undo menu command.</source>
+        <translation>Voulez-vous vraiment rogner l&apos;image&#xa0;? Choisissez «&#xa0;Oui&#xa0;» pour rogner l&apos;image ou «&#xa0;Non&#xa0;» pour annuler.<byte value="xd"/>
+<byte value="xd"/>
+Vous pouvez toujours annuler votre dernière action avec la commande de menu Action-&gt;Annuler.</translation>
+    </message>
+    <message>
+        <source>Discard changes?</source>
+        <translation>Abandonner les modifications&#xa0;?</translation>
+    </message>
+    <message>
+        <source>You have modified the source image. Are you sure you wish to discard the changes?</source>
+        <translation>Vous avez modifié l&apos;image d&apos;origine. Voulez-vous vraiment abandonner les modifications&#xa0;?</translation>
+    </message>
+    <message>
+        <source>PDF setup</source>
+        <translation>Configuration du PDF</translation>
+    </message>
+    <message>
+        <source>Configure PDF file properties</source>
+        <translation>Définir les propriétés du fichier PDF</translation>
+    </message>
+    <message>
+        <source>Creating PDF document</source>
+        <translation>Création du document PDF</translation>
+    </message>
+    <message>
+        <source>Please wait while the PDF is being created...</source>
+        <translation>Veuillez patienter pendant la création du PDF...</translation>
+    </message>
+    <message>
+        <source>Step %d of %d...</source>
+        <translation>Étape %d sur %d...</translation>
+    </message>
+    <message>
+        <source>Preparing the PDF document...</source>
+        <translation>Préparation du document PDF...</translation>
+    </message>
+    <message>
+        <source>Importing images...</source>
+        <translation>Importation des images...</translation>
+    </message>
+    <message>
+        <source>Adding page %d of %d...</source>
+        <translation>Ajout de la page %d sur %d...</translation>
+    </message>
+    <message>
+        <source>Saving the PDF document...</source>
+        <translation>Enregistrement du document PDF...</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Réussite</translation>
+    </message>
+    <message>
+        <source>PDF document created successfully</source>
+        <translation>Document PDF créé</translation>
+    </message>
+    <message>
+        <source>Successully compiled file &apos;%s&apos; from the selected images...</source>
+        <translation>Le fichier «&#xa0;%s&#xa0;» a été créé à partir des images choisies...</translation>
+    </message>
+    <message>
+        <source>Page %d</source>
+        <translation>Page %d</translation>
+    </message>
+    <message>
+        <source>Move page after</source>
+        <translation>Déplacer la page après</translation>
+    </message>
+    <message>
+        <source>Select where you wish to move the page</source>
+        <translation>Choisissez où déplacer la page</translation>
+    </message>
+    <message>
+        <source>Please select the destination page:</source>
+        <translation>Veuillez choisir la page de destination&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Move page before</source>
+        <translation>Déplacer la page avant</translation>
+    </message>
+    <message>
+        <source>Swap page</source>
+        <translation>Échanger la page</translation>
+    </message>
+    <message>
+        <source>Select the page to swap with</source>
+        <translation>Choisissez la page avec laquelle échanger</translation>
+    </message>
+    <message>
+        <source>Please select the destination page</source>
+        <translation>Veuillez choisir la page de destination</translation>
+    </message>
+    <message>
+        <source>Sent with %s, the pocket document copier by Tessaly.</source>
+        <translation>Envoyé avec %s, le copieur de documents de poche de Tessaly.</translation>
+    </message>
+    <message>
+        <source>Emailing: %s</source>
+        <translation>Envoi par e-mail&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>Could not send mail</source>
+        <translation>Impossible d&apos;envoyer l&apos;e-mail</translation>
+    </message>
+    <message>
+        <source>Could not send file &apos;%s&apos; to &apos;%s&apos;. Please check whether your mail account is configured and that you are able to send emails and try again.</source>
+        <translation>Impossible d&apos;envoyer le fichier «&#xa0;%s&#xa0;» à «&#xa0;%s&#xa0;». Veuillez vérifier que votre compte de messagerie est configuré et que vous pouvez envoyer des e-mails, puis réessayer.</translation>
+    </message>
+    <message>
+        <source>Email sent</source>
+        <translation>E-mail envoyé</translation>
+    </message>
+    <message>
+        <source>File &apos;%s&apos; successfully sent to &apos;%s&apos; via email.</source>
+        <translation>Le fichier «&#xa0;%s&#xa0;» a été envoyé par e-mail à «&#xa0;%s&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Partager</translation>
+    </message>
+    <message>
+        <source>Send file via email</source>
+        <translation>Envoyer le fichier par e-mail</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>PDF library</source>
+        <translation>Bibliothèque PDF</translation>
+    </message>
+    <message>
+        <source>Available PDF files on your device</source>
+        <translation>Fichiers PDF de votre appareil</translation>
+    </message>
+    <message>
+        <source>Could not open file</source>
+        <translation>Impossible d&apos;ouvrir le fichier</translation>
+    </message>
+    <message>
+        <source>Could not open PDF file &apos;%s&apos;. Please check if you have a PDF file reader installed on your device.</source>
+        <translation>Impossible d&apos;ouvrir le fichier PDF «&#xa0;%s&#xa0;». Veuillez vérifier qu&apos;un lecteur de PDF est installé sur votre appareil.</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Actions</translation>
+    </message>
+    <message>
+        <source>View or share the new PDF?</source>
+        <translation>Afficher ou partager le nouveau PDF&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Would you like to view the PDF file or send it by email? Please tap &quot;Open&apos; to view the file with your default PDF viewer or &apos;Share&apos; to send it to an email address.</source>
+        <translation>Voulez-vous afficher le fichier PDF ou l&apos;envoyer par e-mail&#xa0;? Touchez «&#xa0;Ouvrir&#xa0;» pour l&apos;afficher avec votre lecteur de PDF ou «&#xa0;Partager&#xa0;» pour l&apos;envoyer à une adresse e-mail.</translation>
+    </message>
+    <message>
+        <source>Could not import image</source>
+        <translation>Impossible d&apos;importer l&apos;image</translation>
+    </message>
+    <message>
+        <source>Error importing image file &apos;%s&apos;. Please check if the image file is valid.</source>
+        <translation>Erreur d&apos;importation du fichier image «&#xa0;%s&#xa0;». Veuillez vérifier que le fichier image est valide.</translation>
+    </message>
+    <message>
+        <source>PDF creation aborted.</source>
+        <translation>Création du PDF interrompue.</translation>
+    </message>
+    <message>
+        <source>User abort</source>
+        <translation>Interrompu par l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>Sort order</source>
+        <translation>Ordre de tri</translation>
+    </message>
+    <message>
+        <source>Please choose the order of imported pictures</source>
+        <translation>Veuillez choisir l&apos;ordre des images importées</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>E-mail&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Contacts</translation>
+    </message>
+    <message>
+        <source>Please select a contact</source>
+        <translation>Veuillez choisir un contact</translation>
+    </message>
+    <message>
+        <source>Camera resolution</source>
+        <translation>Résolution de l&apos;appareil photo</translation>
+    </message>
+    <message>
+        <source>Configure your camera resolution</source>
+        <translation>Régler la résolution de l&apos;appareil photo</translation>
+    </message>
+    <message>
+        <source>Choose contact email</source>
+        <translation>Choisir l&apos;adresse e-mail</translation>
+    </message>
+    <message>
+        <source>Please select the email address to use</source>
+        <translation>Veuillez choisir l&apos;adresse e-mail à utiliser</translation>
+    </message>
+    <message>
+        <source>Available contact email addresses:</source>
+        <translation>Adresses e-mail du contact&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Contact %s has more than 1 email addresses. Please choose the one you wish to use.</source>
+        <translation>Le contact %s a plus d&apos;une adresse e-mail. Veuillez choisir celle à utiliser.</translation>
+    </message>
+    <message>
+        <source>Email account</source>
+        <translation>Compte de messagerie</translation>
+    </message>
+    <message>
+        <source>Please choose the email account to use</source>
+        <translation>Veuillez choisir le compte de messagerie à utiliser</translation>
+    </message>
+    <message>
+        <source>Available email accounts:</source>
+        <translation>Comptes de messagerie disponibles&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Please choose the email account to use for sending the document from the list.</source>
+        <translation>Veuillez choisir dans la liste le compte de messagerie qui enverra le document.</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>Image processing settings</source>
+        <translation>Paramètres de traitement des images</translation>
+    </message>
+    <message>
+        <source>Fit to page</source>
+        <translation>Ajuster à la page</translation>
+    </message>
+    <message>
+        <source>Center inside page</source>
+        <translation>Centrer sur la page</translation>
+    </message>
+    <message>
+        <source>PDF Settings</source>
+        <translation>Paramètres PDF</translation>
+    </message>
+    <message>
+        <source>Output PDF file configuration</source>
+        <translation>Configuration du fichier PDF produit</translation>
+    </message>
+    <message>
+        <source>Misc settings</source>
+        <translation>Divers</translation>
+    </message>
+    <message>
+        <source>Miscellaneous settings</source>
+        <translation>Paramètres divers</translation>
+    </message>
+    <message>
+        <source>%s: a document page in a camera frame</source>
+        <translation>%s&#xa0;: une page de document dans le cadre de l&apos;appareil photo</translation>
+    </message>
+    <message>
+        <source>%s logo</source>
+        <translation>Logo de %s</translation>
+    </message>
+    <message>
+        <source>2MP</source>
+        <translation>2 Mpx</translation>
+    </message>
+    <message>
+        <source>3.2MP</source>
+        <translation>3,2 Mpx</translation>
+    </message>
+    <message>
+        <source>5MP</source>
+        <translation>5 Mpx</translation>
+    </message>
+    <message>
+        <source>%d x %d (%s)</source>
+        <translation>%d x %d (%s)</translation>
+    </message>
+    <message>
+        <source>%d x %d</source>
+        <translation>%d x %d</translation>
+    </message>
+    <message>
+        <source>%d</source>
+        <translation>%d</translation>
+    </message>
+    <message>
+        <source>v%s</source>
+        <translation>v%s</translation>
+    </message>
+    <message>
+        <source>Make PDF</source>
+        <translation>Créer PDF</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Current page</source>
+        <translation>Page actuelle</translation>
+    </message>
+    <message>
+        <source>No pages</source>
+        <translation>Aucune page</translation>
+    </message>
+    <message>
+        <source>Page %d of %d</source>
+        <translation>Page %d sur %d</translation>
+    </message>
+    <message>
+        <source>Blank page</source>
+        <translation>Page blanche</translation>
+    </message>
+    <message>
+        <source>Press Enter to edit the page</source>
+        <translation>Appuyez sur Entrée pour modifier la page</translation>
+    </message>
+    <message>
+        <source>Page:</source>
+        <translation>Page&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Scan...</source>
+        <translation>Numériser...</translation>
+    </message>
+    <message>
+        <source>Add from file...</source>
+        <translation>Ajouter un fichier...</translation>
+    </message>
+    <message>
+        <source>Add from folder...</source>
+        <translation>Ajouter un dossier...</translation>
+    </message>
+    <message>
+        <source>Add blank page</source>
+        <translation>Ajouter une page blanche</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Swap with page...</source>
+        <translation>Échanger avec la page...</translation>
+    </message>
+    <message>
+        <source>Move before page...</source>
+        <translation>Déplacer avant la page...</translation>
+    </message>
+    <message>
+        <source>Move after page...</source>
+        <translation>Déplacer après la page...</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Appareil photo</translation>
+    </message>
+    <message>
+        <source>File import</source>
+        <translation>Importation</translation>
+    </message>
+    <message>
+        <source>Image embedding</source>
+        <translation>Intégration des images</translation>
+    </message>
+    <message>
+        <source>PDF output</source>
+        <translation>Sortie PDF</translation>
+    </message>
+    <message>
+        <source>Misc</source>
+        <translation>Divers</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Create PDF...</source>
+        <translation>Créer un PDF...</translation>
+    </message>
+    <message>
+        <source>New session...</source>
+        <translation>Nouvelle session...</translation>
+    </message>
+    <message>
+        <source>Library...</source>
+        <translation>Bibliothèque...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>L&apos;accès à %1 a été refusé.</translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1.</source>
+        <translation>Disque plein lors de l&apos;accès à %1.</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Prendre</translation>
+    </message>
+    <message>
+        <source>Viewfinder</source>
+        <translation>Viseur</translation>
+    </message>
+    <message>
+        <source>Live picture of the camera. Press Enter or Space to take the picture, Escape to cancel.</source>
+        <translation>Image en direct de l&apos;appareil photo. Appuyez sur Entrée ou Espace pour prendre la photo, sur Échap pour annuler.</translation>
+    </message>
+    <message>
+        <source>Starting the camera...</source>
+        <translation>Démarrage de l&apos;appareil photo...</translation>
+    </message>
+    <message>
+        <source>Saving the picture...</source>
+        <translation>Enregistrement de l&apos;image...</translation>
+    </message>
+    <message>
+        <source>Takes the picture</source>
+        <translation>Prend la photo</translation>
+    </message>
+    <message>
+        <source>My Device</source>
+        <translation>Mon appareil</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Attributes</source>
+        <translation>Attributs</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Dossiers</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Fichiers</translation>
+    </message>
+    <message>
+        <source>Current folder</source>
+        <translation>Dossier actuel</translation>
+    </message>
+    <message>
+        <source>Choose a folder</source>
+        <translation>Choisir un dossier</translation>
+    </message>
+    <message>
+        <source>Please choose the order in which picture files should be imported:</source>
+        <translation>Veuillez choisir l&apos;ordre d&apos;importation des fichiers image&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Sort by file name, ascending</source>
+        <translation>Par nom de fichier, croissant</translation>
+    </message>
+    <message>
+        <source>Sort by file name, descending</source>
+        <translation>Par nom de fichier, décroissant</translation>
+    </message>
+    <message>
+        <source>Sort by file date, ascending</source>
+        <translation>Par date de fichier, croissante</translation>
+    </message>
+    <message>
+        <source>Sort by file date, descending</source>
+        <translation>Par date de fichier, décroissante</translation>
+    </message>
+    <message>
+        <source>No sorting</source>
+        <translation>Sans tri</translation>
+    </message>
+    <message>
+        <source>Ask me</source>
+        <translation>Me demander</translation>
+    </message>
+    <message>
+        <source>When scanning, try to force the following camera resolution (make sure your camera supports it):</source>
+        <translation>Lors de la numérisation, imposer cette résolution (votre appareil photo doit la prendre en charge)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>2 Megapixles</source>
+        <translation>2 mégapixels</translation>
+    </message>
+    <message>
+        <source>3.2 Megapixles</source>
+        <translation>3,2 mégapixels</translation>
+    </message>
+    <message>
+        <source>5 Megapixles</source>
+        <translation>5 mégapixels</translation>
+    </message>
+    <message>
+        <source>Embedded image scaling:</source>
+        <translation>Mise à l&apos;échelle des images&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Auto-portrait images</source>
+        <translation>Images en portrait automatique</translation>
+    </message>
+    <message>
+        <source>Output paper size:</source>
+        <translation>Format du papier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Ask to share/view after creating a PDF</source>
+        <translation>Proposer d&apos;afficher ou partager le PDF</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Lettre US</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Legal</source>
+        <translation>Légal US</translation>
+    </message>
+    <message>
+        <source>Tabloid</source>
+        <translation>Tabloïd</translation>
+    </message>
+    <message>
+        <source>Postcard</source>
+        <translation>Carte postale</translation>
+    </message>
+    <message>
+        <source>A0</source>
+        <translation>A0</translation>
+    </message>
+    <message>
+        <source>A1</source>
+        <translation>A1</translation>
+    </message>
+    <message>
+        <source>A2</source>
+        <translation>A2</translation>
+    </message>
+    <message>
+        <source>A3</source>
+        <translation>A3</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>A5</source>
+        <translation>A5</translation>
+    </message>
+    <message>
+        <source>A6</source>
+        <translation>A6</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>200%</source>
+        <translation>200&#xa0;%</translation>
+    </message>
+    <message>
+        <source>100%</source>
+        <translation>100&#xa0;%</translation>
+    </message>
+    <message>
+        <source>50%</source>
+        <translation>50&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Crop image</source>
+        <translation>Rogner l&apos;image</translation>
+    </message>
+    <message>
+        <source>180</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>90 CW</source>
+        <translation>90° horaire</translation>
+    </message>
+    <message>
+        <source>90 CCW</source>
+        <translation>90° antihoraire</translation>
+    </message>
+    <message>
+        <source>Flip vertical</source>
+        <translation>Retourner verticalement</translation>
+    </message>
+    <message>
+        <source>Flip horizontal</source>
+        <translation>Retourner horizontalement</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Page picture</source>
+        <translation>Image de la page</translation>
+    </message>
+    <message>
+        <source>Arrow keys scroll the picture. Drag across it, or hold Shift with the arrow keys, to draw the crop frame; Ctrl with the arrow keys moves the frame.</source>
+        <translation>Les touches fléchées font défiler l&apos;image. Faites glisser sur l&apos;image, ou maintenez Maj avec les touches fléchées, pour tracer le cadre de rognage ; Ctrl avec les touches fléchées déplace le cadre.</translation>
+    </message>
+    <message>
+        <source>Edit image</source>
+        <translation>Modifier l&apos;image</translation>
+    </message>
+    <message>
+        <source>Scroll across the picture</source>
+        <translation>Défilement horizontal de l&apos;image</translation>
+    </message>
+    <message>
+        <source>Scroll up and down the picture</source>
+        <translation>Défilement vertical de l&apos;image</translation>
+    </message>
+    <message>
+        <source>Straighten...</source>
+        <translation>Redresser...</translation>
+    </message>
+    <message>
+        <source>Enhance</source>
+        <translation>Améliorer</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Niveaux de gris</translation>
+    </message>
+    <message>
+        <source>Black and white</source>
+        <translation>Noir et blanc</translation>
+    </message>
+    <message>
+        <source>Colour document</source>
+        <translation>Document couleur</translation>
+    </message>
+    <message>
+        <source>Straighten page</source>
+        <translation>Redresser la page</translation>
+    </message>
+    <message>
+        <source>Page corners</source>
+        <translation>Coins de la page</translation>
+    </message>
+    <message>
+        <source>Drag each handle onto a corner of the page. Tab picks a corner, the arrow keys move it; hold Shift for larger steps.</source>
+        <translation>Faites glisser chaque poignée sur un coin de la page. Tab choisit un coin, les touches fléchées le déplacent ; maintenez Maj pour des pas plus grands.</translation>
+    </message>
+    <message>
+        <source>Top-left corner</source>
+        <translation>Coin supérieur gauche</translation>
+    </message>
+    <message>
+        <source>Top-right corner</source>
+        <translation>Coin supérieur droit</translation>
+    </message>
+    <message>
+        <source>Bottom-right corner</source>
+        <translation>Coin inférieur droit</translation>
+    </message>
+    <message>
+        <source>Bottom-left corner</source>
+        <translation>Coin inférieur gauche</translation>
+    </message>
+    <message>
+        <source>Straighten pages automatically</source>
+        <translation>Redresser les pages automatiquement</translation>
+    </message>
+    <message>
+        <source>Enhance new pages:</source>
+        <translation>Améliorer les nouvelles pages&#xa0;:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Store - invalid cValues!</source>
+        <translation>Magasin - cValues non valide&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Store missing PR_ENTRYID!</source>
+        <translation>PR_ENTRYID manquant dans le magasin&#xa0;!</translation>
+    </message>
+    <message>
+        <source>email address:</source>
+        <translation>adresse e-mail&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Subject:</source>
+        <translation>Objet&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Message body:</source>
+        <translation>Message&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Pick contact</source>
+        <translation>Choisir un contact</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>File &apos;%s&apos; successfully sent to &apos;%s&apos; via email. Please synchronize your queue-only mail store to finalize the delivery to the recepient.</source>
+        <translation>Le fichier «&#xa0;%s&#xa0;» a été envoyé par e-mail à «&#xa0;%s&#xa0;». Veuillez synchroniser votre boîte d&apos;envoi en file d&apos;attente pour achever la remise au destinataire.</translation>
+    </message>
+    <message>
+        <source>Email handed over</source>
+        <translation>E-mail transmis</translation>
+    </message>
+    <message>
+        <source>File &apos;%s&apos; was handed to your desktop&apos;s mail program for &apos;%s&apos;. It is not sent yet: please send it from there.</source>
+        <translation>Le fichier «&#xa0;%s&#xa0;» a été transmis au logiciel de messagerie de votre bureau pour «&#xa0;%s&#xa0;». Il n&apos;est pas encore envoyé&#xa0;: veuillez l&apos;envoyer depuis ce logiciel.</translation>
+    </message>
+    <message>
+        <source>Could not send file &apos;%s&apos; to &apos;%s&apos;. Please check whether your desktop&apos;s mail program is configured and that you are able to send emails and try again.</source>
+        <translation>Impossible d&apos;envoyer le fichier «&#xa0;%s&#xa0;» à «&#xa0;%s&#xa0;». Veuillez vérifier que le logiciel de messagerie de votre bureau est configuré et que vous pouvez envoyer des e-mails, puis réessayer.</translation>
+    </message>
+    <message>
+        <source>Could not send file &apos;%s&apos; to &apos;%s&apos;. Please check whether your queue-only mail store is configured and that you are able to send emails and try again.</source>
+        <translation>Impossible d&apos;envoyer le fichier «&#xa0;%s&#xa0;» à «&#xa0;%s&#xa0;». Veuillez vérifier que votre boîte d&apos;envoi en file d&apos;attente est configurée et que vous pouvez envoyer des e-mails, puis réessayer.</translation>
+    </message>
+    <message>
+        <source>No mail account is set up. Add one with &apos;quillmark account add&apos; (see the README).</source>
+        <translation>Aucun compte de messagerie n&apos;est configuré. Ajoutez-en un avec «&#xa0;quillmark account add&#xa0;» (voir le README).</translation>
+    </message>
+    <message>
+        <source>The mail server answered: %s</source>
+        <translation>Le serveur de messagerie a répondu&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>The password could not be found: %s</source>
+        <translation>Le mot de passe est introuvable&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s mail program did not take the message: %s</source>
+        <translation>Le logiciel de messagerie du bureau n&apos;a pas accepté le message&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>Reason: %s</source>
+        <translation>Raison&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>le fichier ne peut pas être ouvert</translation>
+    </message>
+    <message>
+        <source>a picture changed or went away while the PDF was made</source>
+        <translation>une image a changé ou disparu pendant la création du PDF</translation>
+    </message>
+    <message>
+        <source>writing failed (disk full?)</source>
+        <translation>l&apos;écriture a échoué (disque plein&#xa0;?)</translation>
+    </message>
+    <message>
+        <source>a JPEG form the PDF library does not take</source>
+        <translation>une forme de JPEG que la bibliothèque PDF ne prend pas en charge</translation>
+    </message>
+    <message>
+        <source>not a JPEG file, whatever its name says</source>
+        <translation>pas un fichier JPEG, quoi qu&apos;en dise son nom</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>PDF library error 0x%s</source>
+        <translation>erreur 0x%s de la bibliothèque PDF</translation>
+    </message>
+    <message>
+        <source>Could not complete the PDF document: %s. Tap &apos;Close&apos; to discard this message.</source>
+        <translation>Impossible de terminer le document PDF&#xa0;: %s. Touchez «&#xa0;Fermer&#xa0;» pour ignorer ce message.</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Fichier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Dossier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Avancé</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Recognising text on page %d of %d...</source>
+        <translation>Reconnaissance du texte de la page %d sur %d...</translation>
+    </message>
+    <message>
+        <source>Recognise text (OCR)</source>
+        <translation>Reconnaître le texte (OCR)</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Langue&#xa0;:</translation>
+    </message>
+    <message>
+        <source>All Files|*.*|</source>
+        <translation>Tous les fichiers|*.*|</translation>
+    </message>
+    <message>
+        <source>All Folders</source>
+        <translation>Tous les dossiers</translation>
+    </message>
+    <message>
+        <source>\My Documents</source>
+        <translation>\Mes documents</translation>
+    </message>
+    <message>
+        <source>Finished searching the document!</source>
+        <translation>Recherche dans le document terminée&#xa0;!</translation>
+    </message>
+    <message>
+        <source>No matching item found!</source>
+        <translation>Aucun élément correspondant&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Picture of %d x %d pixels</source>
+        <translation>Image de %d x %d pixels</translation>
+    </message>
+    <message>
+        <source>crop frame of %d x %d pixels from %d, %d</source>
+        <translation>cadre de recadrage de %d x %d pixels à partir de %d, %d</translation>
+    </message>
+    <message>
+        <source>no crop frame</source>
+        <translation>aucun cadre de recadrage</translation>
+    </message>
+    <message>
+        <source>Could not open the help page &apos;%s&apos;. Please check if you have a web browser installed on your device.</source>
+        <translation>Impossible d&apos;ouvrir la page d&apos;aide «&#xa0;%s&#xa0;». Veuillez vérifier qu&apos;un navigateur web est installé sur votre appareil.</translation>
+    </message>
+</context>
+</TS>
