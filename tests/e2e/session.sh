@@ -24,6 +24,17 @@ run_mode() {
     mkdir -p "$dir/home" "$dir/user"
     # The setup screen's default folder is HOME and the camera writes to its Pictures/Camera.
     local user="$dir/user"
+    if [ "$mode" = recovery ]; then
+        # This flow starts, kills and starts the program again itself.
+        local status=0
+        /usr/bin/python3 "$(dirname "$0")/drive_quillmark.py" --program "$E2E_PROGRAM" \
+            --shots "$dir" --mode recovery --home "$dir/home" --user-home "$user" || status=$?
+        if [ "$status" -ne 0 ]; then
+            echo "e2e: recovery: program output:"
+            cat "$dir"/program-*.log || true
+        fi
+        return "$status"
+    fi
     HOME="$user" XDG_CONFIG_HOME="$user/.config" XDG_DATA_HOME="$user/.local/share" \
         XDG_CACHE_HOME="$user/.cache" QUILLMARK_HOME="$dir/home" \
         "$E2E_PROGRAM" --screen 480x640 > "$dir/program.log" 2>&1 &
