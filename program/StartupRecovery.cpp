@@ -22,8 +22,7 @@ CRecoveryChoice ChooseRecovery(const QString& path, const CRecoveryPrompts& prom
     CRecoveryChoice choice;
     CRecordRead read = ReadRecoveryRecord(path);
     switch (read.status) {
-    case ERecordStatus::kMissing:
-        return choice;
+    case ERecordStatus::kMissing: return choice;
     case ERecordStatus::kUnreadable:
         // Writing over it would lose what could not be looked at.
         Note(QStringLiteral("recovery record %1 cannot be read; it is left alone").arg(path));
@@ -45,8 +44,7 @@ CRecoveryChoice ChooseRecovery(const QString& path, const CRecoveryPrompts& prom
             prompts.tellSetAside(read.status, aside);
         return choice;
     }
-    case ERecordStatus::kOk:
-        break;
+    case ERecordStatus::kOk: break;
     }
     if (IsOwnerRunning(read.state.owner)) {
         // Another window of this data folder is running: the record is its own.

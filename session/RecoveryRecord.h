@@ -53,11 +53,11 @@ struct CRecoveryState {
 
 enum class ERecordStatus {
     kOk,
-    kMissing,   // no record (a clean end, or nothing was ever recorded)
-    kUnreadable,// it exists but cannot be read (permissions, an I/O error)
-    kDamaged,   // not a record, a wrong checksum or contents that do not add up
-    kTruncated, // shorter than its header says
-    kNewer,     // written by a newer version of the program
+    kMissing,    // no record (a clean end, or nothing was ever recorded)
+    kUnreadable, // it exists but cannot be read (permissions, an I/O error)
+    kDamaged,    // not a record, a wrong checksum or contents that do not add up
+    kTruncated,  // shorter than its header says
+    kNewer,      // written by a newer version of the program
 };
 
 struct CRecordRead {

@@ -26,8 +26,8 @@ CRecoveryState SessionState() {
     for (int i = 0; i < kPages; ++i) {
         CRecoveryPage page;
         if (i % 10 != 9)
-            page.path = QStringLiteral("/home/someone/Pictures/Camera/IMG_20261209_%1.jpg")
-                            .arg(100000 + i);
+            page.path =
+                QStringLiteral("/home/someone/Pictures/Camera/IMG_20261209_%1.jpg").arg(100000 + i);
         page.isTemporaryCopy = i % 50 == 7;
         if (page.isTemporaryCopy)
             page.path += QStringLiteral(".tesimg");

@@ -48,6 +48,12 @@ protected:
     void Add(CMainDlg& main, const QString& name) {
         main.Session().AddPage(main.Session().MakePageFromFile(Picture(name, 60, 80)));
     }
+    // An upright copy a page owns, as an import beside a picture leaves it.
+    QString Copy(const QString& name) {
+        const QString copy = PathIn(name + ".gif.tesimg");
+        EXPECT_TRUE(QFile::rename(Picture(name + ".jpg", 80, 60), copy));
+        return copy;
+    }
     void Settle(CMainDlg& main) {
         ASSERT_TRUE(WaitFor([&] { return !main.Recorder()->IsPending(); }));
     }
@@ -119,7 +125,7 @@ TEST_F(MainDlgRecoveryTest, EveryChangeIsRecordedAndExitOrCancelLeaveNone) {
 }
 
 TEST_F(MainDlgRecoveryTest, AWindowClosedFromOutsideLeavesTheRecordAndItsCopies) {
-    const QString copy = Picture("wide.gif.tesimg", 80, 60);
+    const QString copy = Copy("wide");
     {
         CMainDlg main;
         main.KeepRecoveryRecord(Record());
@@ -138,7 +144,7 @@ TEST_F(MainDlgRecoveryTest, AWindowClosedFromOutsideLeavesTheRecordAndItsCopies)
 }
 
 TEST_F(MainDlgRecoveryTest, ANewSessionDropsTheRecordBeforeThePagesCopies) {
-    const QString copy = Picture("wide.gif.tesimg", 80, 60);
+    const QString copy = Copy("wide");
     CMainDlg main;
     main.KeepRecoveryRecord(Record());
     Run(main, [&] {
