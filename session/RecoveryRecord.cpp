@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QSysInfo>
 #include <QtEndian>
 
 #include <array>
@@ -73,8 +74,7 @@ public:
         if (!Get(units) || units > kMaxPathUnits || m_left < qsizetype(units) * 2)
             return false;
         out.resize(qsizetype(units));
-        for (std::uint32_t i = 0; i < units; ++i)
-            out[qsizetype(i)] = QChar(qFromLittleEndian<std::uint16_t>(m_data + 2 * i));
+        qFromLittleEndian<std::uint16_t>(m_data, qsizetype(units), out.data());
         Skip(qsizetype(units) * 2);
         return true;
     }
@@ -150,8 +150,12 @@ QByteArray EncodeRecoveryRecord(const CRecoveryState& state) {
         Put<std::int32_t>(payload, std::int32_t(page.typeCode));
         const QString path = page.path.left(kMaxPathUnits);
         Put<std::uint32_t>(payload, std::uint32_t(path.size()));
-        for (QChar c : path)
-            Put<std::uint16_t>(payload, c.unicode());
+        if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
+            payload.append(reinterpret_cast<const char*>(path.utf16()), path.size() * 2);
+        } else {
+            for (QChar c : path)
+                Put<std::uint16_t>(payload, c.unicode());
+        }
     }
 
     QByteArray record;
