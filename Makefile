@@ -4,13 +4,14 @@
 #   make bench  build and run the benchmarks (installs the tools they compare against)
 #   make asan   build and test with AddressSanitizer and UndefinedBehaviorSanitizer
 #   make format format every C++ source with the checked-in .clang-format
+#   make package build the Debian package build/quillmark_<version>_<arch>.deb
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 export QUILLMARK_HOME ?= $(CURDIR)/$(BUILD)/home
 
-.PHONY: all deps configure build run test bench asan format clean
+.PHONY: all deps configure build run test bench asan format package clean
 
 all: build
 
@@ -43,6 +44,9 @@ asan: deps
 	cmake --build $(BUILD)-asan -j $(JOBS)
 	cd $(BUILD)-asan && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  ctest --output-on-failure -j $(JOBS) --timeout 300
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 format: deps
 	@bash scripts/format.sh

@@ -46,13 +46,18 @@ QString HomeOverride() {
     return EnvPath("QUILLMARK_HOME");
 }
 
+QString SkinLibraryFolder() {
+    const QString exeFolder = ExecutableFolder();
+    if (QFileInfo::exists(exeFolder + "/Quillmark.vga") ||
+        QFileInfo::exists(exeFolder + "/Quillmark.qvga"))
+        return exeFolder;
+    return QDir::cleanPath(exeFolder + "/" QM_SKIN_FOLDER_FROM_BIN);
+}
+
 QString ProgramDataFolder() {
     const QString home = HomeOverride();
     if (!home.isEmpty())
         return home;
-    const QString exeFolder = ExecutableFolder();
-    if (QFileInfo(exeFolder).isWritable())
-        return exeFolder;
     return XdgFolder("XDG_DATA_HOME", ".local/share");
 }
 

@@ -7,12 +7,17 @@
 
 namespace platform {
 
-// The running executable and its folder (the program folder: skin libraries load from it).
+// The running executable and its folder (the program folder).
 QString ExecutablePath();
 QString ExecutableFolder();
 
+// The folder the skin libraries load from: the program folder when they lie beside the program
+// (the build folder), else the installed private library folder (../lib/quillmark from bin/).
+QString SkinLibraryFolder();
+
 // The folder the program writes its own files into (log, session file): $QUILLMARK_HOME when
-// set, else the program folder when it is writable, else $XDG_DATA_HOME/quillmark.
+// set, else $XDG_DATA_HOME/quillmark. Never the program folder, writable or not: an install
+// keeps no state beside the binary, and two users of one install never share a session.
 QString ProgramDataFolder();
 
 // The folder of the program's installed data (help page): $QUILLMARK_DATA_DIR when set, else

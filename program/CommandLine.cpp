@@ -5,7 +5,19 @@
 #include "program/SendCommand.h"
 #include "program/SettingsCommand.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
+
+namespace {
+
+bool IsCommandName(const QString& word) {
+    for (const CCliCommand& c : CliCommands())
+        if (word == c.name)
+            return true;
+    return false;
+}
+
+} // namespace
 
 std::optional<CCommandLine> ParseCommandLine(const QStringList& args, QString* error) {
     CCommandLine line;
@@ -45,32 +57,42 @@ std::optional<CCommandLine> ParseCommandLine(const QStringList& args, QString* e
             if (!v)
                 return std::nullopt;
             line.screenshots = *v;
+        } else if (arg == "--") {
+            // Everything after it is a picture, even one named like a command or an option.
+            line.pictures += args.mid(i + 1);
+            break;
         } else if (arg.startsWith("-")) {
             *error = "unknown option '" + arg + "'";
             return std::nullopt;
-        } else {
+        } else if (line.pictures.isEmpty() && IsCommandName(arg)) {
             line.command = arg;
             line.arguments = args.mid(i + 1);
             break;
-        }
-    }
-    if (!line.command.isEmpty()) {
-        bool known = false;
-        for (const CCliCommand& c : CliCommands())
-            known = known || line.command == c.name;
-        if (!known) {
-            *error = "unknown command '" + line.command + "'";
+        } else if (QFileInfo::exists(arg) || !line.pictures.isEmpty()) {
+            // A picture to open ("Open with" hands over files this way). Options may follow.
+            line.pictures << arg;
+        } else {
+            // A mistyped command must not start the window with it as a picture.
+            *error = "unknown command '" + arg + "' (and no file of that name)";
             return std::nullopt;
         }
+    }
+    if (!line.screenshots.isEmpty() && !line.pictures.isEmpty()) {
+        *error = "--screenshots takes no pictures";
+        return std::nullopt;
     }
     return line;
 }
 
 QString UsageText() {
     QString text =
-        "Usage: quillmark [OPTIONS] [COMMAND [ARGUMENTS]]\n"
+        "Usage: quillmark [OPTIONS] [--] [PICTURE...]\n"
+        "       quillmark [OPTIONS] COMMAND [ARGUMENTS]\n"
         "\n"
-        "Without a command, starts the document copier on its device window.\n"
+        "Without a command, starts the document copier on its device window; PICTUREs\n"
+        "become pages in the order given. When the program already runs for the same\n"
+        "data folder, they go to its window instead. Use -- (or a path such as ./pdf)\n"
+        "for a picture named like a command.\n"
         "\n"
         "Options:\n"
         "  -h, --help            show this help and exit\n"

@@ -1,7 +1,8 @@
 #pragma once
 
 // The program's command line: global options, then an optional command with its own
-// arguments ("quillmark [OPTIONS] [COMMAND [ARGS...]]").
+// arguments ("quillmark [OPTIONS] [COMMAND [ARGS...]]"), or pictures to open as pages
+// ("quillmark [OPTIONS] [--] [PICTURE...]").
 
 #include <QSize>
 #include <QString>
@@ -20,6 +21,7 @@ struct CCommandLine {
     QString screenshots;    // --screenshots DIR: headless tour writing one PNG per screen
     QString command;        // "settings", "pdf", ... or empty for the program's screens
     QStringList arguments;  // what follows the command
+    QStringList pictures;   // pictures to add as pages, in the order given (no command)
 };
 
 // Parses argv (without the program name). On a usage error returns nothing and fills `error`.

@@ -44,6 +44,8 @@ int RunQuillmark(int argc, char** argv) {
     else
         app = std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName("quillmark");
+    // Ties the window to its desktop entry and icon (the Wayland app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral(QM_APP_ID));
     QCoreApplication::setApplicationVersion(VersionLong());
 
     if (!line) {

@@ -1,15 +1,19 @@
 #include "program/ScanApp.h"
 
+#include "app/KnownFolders.h"
 #include "program/CommandLine.h"
 #include "program/ScreenshotTour.h"
+#include "program/SingleInstance.h"
 #include "program/SplashDlg.h"
 #include "resources/ResourceIds.h"
+#include "screens/OpenedPictures.h"
 #include "ui/device/DeviceWindow.h"
 #include "ui/device/MessageBox.h"
 #include "ui/toolkit/Fonts.h"
 #include "ui/toolkit/ResourceTables.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QStyleFactory>
 #include <QTextStream>
 
@@ -22,6 +26,20 @@ int CScanApp::InitInstance() {
 }
 
 int RunScreens(const CCommandLine& line) {
+    QStringList pictures;
+    for (const QString& picture : line.pictures)
+        pictures << QFileInfo(picture).absoluteFilePath();
+    // One window per data folder: a second start gives its pictures to the first.
+    CSingleInstance instance(GetAppDataFolder());
+    QString error;
+    switch (instance.Start(pictures, &error, line.screenshots.isEmpty())) {
+    case CSingleInstance::EStart::kFirst: break;
+    case CSingleInstance::EStart::kHandedOver: return 0;
+    case CSingleInstance::EStart::kFailed:
+        QTextStream(stderr) << "quillmark: " << error << "\n";
+        return 1;
+    }
+
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QSize size = line.screen;
     if (line.landscape)
@@ -31,6 +49,16 @@ int RunScreens(const CCommandLine& line) {
     device.setWindowTitle(title);
     QApplication::setFont(MakeFont(8, ScreenPixelsPerInch()));
     device.show();
+    instance.SetReceiver([&device](const QStringList& files) {
+        if (!files.isEmpty()) {
+            HandOverPictures(files); // the main screen adds them and comes to the front
+            return;
+        }
+        device.raise();
+        device.activateWindow();
+    });
+    if (!pictures.isEmpty())
+        HandOverPictures(pictures);
 
     CStartupServices services = DefaultStartupServices(line.log);
     std::unique_ptr<CScreenshotTour> tour;

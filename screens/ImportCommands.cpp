@@ -36,6 +36,15 @@ private:
     bool m_acquired;
 };
 
+void ShowImportFailure(CScreen* owner, const QString& names) {
+    CQuestionBox box(owner);
+    box.SetKind(CQuestionBox::kClose);
+    box.SetPictures(IDB_MSG_ERROR);
+    box.SetTitles(LoadFormatted(IDS_ERROR_1192), LoadFormatted(IDS_IMPORT_IMAGE));
+    box.SetBody(LoadFormatted(IDS_ERROR_IMPORTING_IMAGE_FILE, names));
+    box.Show();
+}
+
 void SetPickerTitles(CPickerDialog& picker) {
     picker.SetTitles(LoadFormatted(IDS_IMPORT_FILE), LoadFormatted(IDS_SELECT_FILE_IMPORT));
     picker.SetInitialFolder(AppSettings().lastImportFolder);
@@ -97,13 +106,25 @@ bool ImportFromFile(CScreen* owner, CSession& session) {
     if (ImportPictureFile(session, AppSettings(), file))
         return true;
     // The user picked this one file; saying nothing would look as if it had worked.
-    CQuestionBox box(owner);
-    box.SetKind(CQuestionBox::kClose);
-    box.SetPictures(IDB_MSG_ERROR);
-    box.SetTitles(LoadFormatted(IDS_ERROR_1192), LoadFormatted(IDS_IMPORT_IMAGE));
-    box.SetBody(LoadFormatted(IDS_ERROR_IMPORTING_IMAGE_FILE, QFileInfo(file).fileName()));
-    box.Show();
+    ShowImportFailure(owner, QFileInfo(file).fileName());
     return false;
+}
+
+int ImportPictureFiles(CScreen* owner, CSession& session, const QStringList& files) {
+    CImportGuard guard;
+    if (!guard.Acquired())
+        return 0;
+    int added = 0;
+    QStringList failed;
+    for (const QString& file : files) {
+        if (ImportPictureFile(session, AppSettings(), file))
+            ++added;
+        else
+            failed << QFileInfo(file).fileName();
+    }
+    if (!failed.isEmpty())
+        ShowImportFailure(owner, failed.join(QStringLiteral(", ")));
+    return added;
 }
 
 bool ImportFromFolder(CScreen* owner, CSession& session, const CImportBusy& busy) {

@@ -4,6 +4,7 @@
 #include "resources/ResourceIds.h"
 #include "screens/EditCommand.h"
 #include "screens/ImportCommands.h"
+#include "screens/OpenedPictures.h"
 #include "screens/PageCommands.h"
 #include "screens/PdfCommands.h"
 #include "screens/ScanCommand.h"
@@ -14,6 +15,7 @@
 #include "skin/binding/SkinBinding.h"
 #include "text/ProductInfo.h"
 #include "text/Strings.h"
+#include "ui/device/DeviceWindow.h"
 #include "ui/device/MessageBox.h"
 #include "ui/device/WaitCursor.h"
 #include "ui/toolkit/Fonts.h"
@@ -23,6 +25,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QTimer>
 
 namespace {
 
@@ -60,6 +63,7 @@ CMainDlg::CMainDlg(CScreen* owner) : CDialog(ids::IDD_MAIN, owner) {
 }
 
 CMainDlg::~CMainDlg() {
+    SetOpenedPicturesHandler({});
     // Ended without Exit or Cancel: the record stays for the next start, and so do the copies
     // it names.
     if (m_recorder && m_recorder->IsRecording()) {
@@ -143,6 +147,26 @@ void CMainDlg::OnFirstPaint() {
     StartRecording();
     if (m_noticeAtStart)
         ShowCameraNotice();
+    SetOpenedPicturesHandler([this] { AddOpenedPictures(); });
+}
+
+void CMainDlg::AddOpenedPictures() {
+    // Pages are added only on this screen, never under an editor or a picker working on them:
+    // they wait until the user is back here.
+    const CDeviceWindow* device = CDeviceWindow::Instance();
+    if (m_busy || (device && device->TopScreen() != this)) {
+        QTimer::singleShot(250, this, [this] { AddOpenedPictures(); });
+        return;
+    }
+    const QStringList files = TakeOpenedPictures();
+    if (files.isEmpty())
+        return;
+    ImportPictureFiles(this, m_session, files);
+    RefreshControls();
+    if (QWidget* top = window()) {
+        top->raise();
+        top->activateWindow();
+    }
 }
 
 void CMainDlg::KeepRecoveryRecord(const QString& path, CRecoveryState restore) {

@@ -97,6 +97,7 @@ private:
     void OnFrameSelected(int index) override;
 
     void RegisterCommands();
+    void AddOpenedPictures();
     void FitStrip(CPage* firstPage);
     void ApplyStripHeight(int height);
     void ShowPage(int index);

@@ -25,6 +25,8 @@ packages=(
   # tests
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   python3-aiosmtpd openssl poppler-utils qpdf
+  # the Debian package (make package) and the validators of its desktop files
+  dpkg-dev file desktop-file-utils appstream lintian
   # end-to-end test: X server, private D-Bus session, accessibility bus and its Python client
   xvfb dbus at-spi2-core python3-pyatspi
 )

@@ -6,6 +6,7 @@
 
 #include "app/KnownFolders.h"
 #include "app/Log.h"
+#include "platform/Paths.h"
 
 #include <QFileInfo>
 
@@ -51,7 +52,7 @@ int SkinBindingGeneration() {
 }
 
 bool BindSkinLibrary(int* error) {
-    return BindSkinLibraryFrom(GetAppFolder(), ProcessLog(), error);
+    return BindSkinLibraryFrom(platform::SkinLibraryFolder(), ProcessLog(), error);
 }
 
 bool BindSkinLibraryFrom(const QString& folder, CLogSink* log, int* error) {

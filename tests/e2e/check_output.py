@@ -150,3 +150,32 @@ def check(home, user_home, seen):
            "the session's current page is %d, the strip's was %s" % (current, seen.get("current")))
     print("e2e: %s: two pages, the captured JPEG unchanged, then blank; session %s"
           % (pdfs[0], paths))
+
+
+def write_png(path, width, height, rgb):
+    """A small solid PNG, written without any imaging library."""
+    import zlib
+    row = b"\x00" + bytes(rgb) * width
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+    with open(path, "wb") as out:
+        out.write(b"\x89PNG\r\n\x1a\n")
+        out.write(chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)))
+        out.write(chunk(b"IDAT", zlib.compress(row * height)))
+        out.write(chunk(b"IEND", b""))
+
+
+def check_opened(home, pictures):
+    """The session file lists the opened pictures as pages, in the order they were given."""
+    current, paths = read_session(home)
+    expect(paths == pictures, "want pages %s, the session has %s" % (pictures, paths))
+
+
+if __name__ == "__main__":
+    import sys
+    if len(sys.argv) >= 3 and sys.argv[1] == "--write-pictures":
+        os.makedirs(sys.argv[2], exist_ok=True)
+        for i, name in enumerate(sys.argv[3:]):
+            # Portrait, so no upright copy is made, and each of its own colour.
+            write_png(os.path.join(sys.argv[2], name + ".png"), 60, 80, (40 * i, 90, 160))

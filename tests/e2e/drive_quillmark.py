@@ -287,6 +287,22 @@ def run_by_name(app, seen):
     choose_from_tools(app, ["File", "Exit"])
 
 
+def run_opened(app, seen):
+    Steps.begin("the pictures of the command line are two pages")
+    wait_pages(app, 2)
+    Steps.begin("a second start hands over a third picture and ends")
+    third = os.path.join(seen["pics"], "c.png")
+    second = subprocess.run([seen["program"], third], stdout=subprocess.PIPE,
+                            stderr=subprocess.STDOUT, timeout=TIMEOUT, check=False)
+    if second.returncode != 0:
+        raise Failure("the second start ended with %d: %s"
+                      % (second.returncode, second.stdout.decode(errors="replace")))
+    Steps.begin("the running window shows three pages")
+    wait_pages(app, 3)
+    Steps.begin("Tools > File > Exit")
+    choose_from_tools(app, ["File", "Exit"])
+
+
 def focused(app):
     return [n for n in walk(app) if states(n).contains(pyatspi.STATE_FOCUSED) and showing(n)]
 
@@ -624,20 +640,21 @@ def recovery_main(args):
 
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("--pid", type=int, help="the running program (names, keys)")
+    parser.add_argument("--pid", type=int, help="the running program (names, keys, open)")
     parser.add_argument("--program", help="the program to start (recovery)")
     parser.add_argument("--shots", required=True)
-    parser.add_argument("--mode", choices=["names", "keys", "recovery"], default="names")
+    parser.add_argument("--mode", choices=["names", "keys", "open", "recovery"], default="names")
     parser.add_argument("--home", required=True, help="QUILLMARK_HOME of the program")
     parser.add_argument("--user-home", required=True, help="HOME of the program")
     args = parser.parse_args()
     if args.mode == "recovery":
         return recovery_main(args)
     app = None
-    seen = {}
+    seen = {"pics": os.path.join(args.shots, "pics"), "program": os.environ.get("E2E_PROGRAM")}
+    flows = {"names": run_by_name, "keys": run_by_keys, "open": run_opened}
     try:
         app = wait_for("the program on the accessibility bus", lambda: app_of(args.pid))
-        (run_by_name if args.mode == "names" else run_by_keys)(app, seen)
+        flows[args.mode](app, seen)
         Steps.begin("the program ends")
         wait_for("the program to end", lambda: process_ended(args.pid))
     except Failure as failure:
@@ -647,7 +664,11 @@ def main():
             dump_tree(app, args.shots)
         return 1
     try:
-        check_output.check(args.home, args.user_home, seen)
+        if args.mode == "open":
+            check_output.check_opened(args.home, [os.path.join(seen["pics"], n + ".png")
+                                                  for n in "abc"])
+        else:
+            check_output.check(args.home, args.user_home, seen)
     except check_output.Mismatch as mismatch:
         print("e2e: the result is wrong: %s" % mismatch)
         return 1

@@ -35,14 +35,21 @@ run_mode() {
         fi
         return "$status"
     fi
-    HOME="$user" XDG_CONFIG_HOME="$user/.config" XDG_DATA_HOME="$user/.local/share" \
-        XDG_CACHE_HOME="$user/.cache" QUILLMARK_HOME="$dir/home" \
-        "$E2E_PROGRAM" --screen 480x640 > "$dir/program.log" 2>&1 &
+    # "open": the program starts with two pictures; a second start hands it a third.
+    local pictures=()
+    if [ "$mode" = open ]; then
+        /usr/bin/python3 "$(dirname "$0")/check_output.py" --write-pictures "$dir/pics" a b c
+        pictures=("$dir/pics/a.png" "$dir/pics/b.png")
+    fi
+    export HOME="$user" XDG_CONFIG_HOME="$user/.config" XDG_DATA_HOME="$user/.local/share" \
+        XDG_CACHE_HOME="$user/.cache" QUILLMARK_HOME="$dir/home"
+    "$E2E_PROGRAM" --screen 480x640 "${pictures[@]}" > "$dir/program.log" 2>&1 &
     local app=$!
 
     local status=0
     /usr/bin/python3 "$(dirname "$0")/drive_quillmark.py" --pid "$app" --shots "$dir" \
         --mode "$mode" --home "$dir/home" --user-home "$user" || status=$?
+    unset HOME XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME QUILLMARK_HOME
 
     # The driver ends the program through Exit; one that is still running has failed to.
     if kill -0 "$app" 2>/dev/null; then

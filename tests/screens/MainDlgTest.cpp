@@ -3,6 +3,7 @@
 #include "app/AppSettings.h"
 #include "camera/CameraState.h"
 #include "resources/ResourceIds.h"
+#include "screens/OpenedPictures.h"
 #include "screens/PageChooserDlg.h"
 #include "screens/StaticThumb.h"
 #include "session/SessionFile.h"
@@ -503,6 +504,41 @@ TEST_F(MainDlgTest, NewSessionAsksOnlyWhenThereArePages) {
     EXPECT_FALSE(main.IsCommandEnabled(IDC_BUTTON_DELETE));
     main.SendCommand(ID_FILE_NEW_SESSION); // empty: no question
     EXPECT_EQ(m_device->TopScreen(), &main);
+    main.DestroyScreen();
+}
+
+// Pictures named on the command line or handed over by a second start become pages in the
+// order given once the main screen runs, and wait while another screen is on top of it.
+TEST_F(MainDlgTest, HandedOverPicturesBecomePagesInOrderOnceTheScreenIsOnTop) {
+    const QString c = Picture("C.jpg", 60, 80);
+    const QString a = Picture("A.png", 80, 60);
+    HandOverPictures({c, a}); // before the screen exists, as from the command line
+    CMainDlg main;
+    Open(main);
+    ASSERT_TRUE(WaitFor([&] { return main.PageCount() == 2; }));
+    EXPECT_EQ(Order(main), "CA");
+
+    // A second start while a question is open: nothing is added under it.
+    const QString b = Picture("B.jpg", 60, 80);
+    CQuestionBox* open = nullptr;
+    WhenScreenOpens(&main, [&](CScreen* top) {
+        open = dynamic_cast<CQuestionBox*>(top);
+        HandOverPictures({b, PathIn("missing.jpg")});
+        QTest::qWait(600); // the screen retries every 250 ms; it must keep waiting
+        EXPECT_EQ(main.PageCount(), 2);
+        // Closing the question lets the pictures in; the missing one is named in a message.
+        WhenScreenOpens(&main, [&](CScreen* error) {
+            auto* box = dynamic_cast<CQuestionBox*>(error);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->Heading(), "Could not import image");
+            error->SendCommand(IDOK_COMMAND);
+        });
+        top->SendCommand(IDOK_COMMAND);
+    });
+    main.SendCommand(ID_FILE_NEW_SESSION);
+    ASSERT_NE(open, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return main.PageCount() >= 1 && Current(main) == "B"; }));
+    EXPECT_TRUE(QFileInfo::exists(b));
     main.DestroyScreen();
 }
 
