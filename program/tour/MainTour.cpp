@@ -124,9 +124,9 @@ void RunMainTour(CTourContext& tour) {
     }
     {
         CQuestionBox notice(main);
-        CMainDlg::PrepareMissingPagesNotice(
-            notice, {QDir(folder).filePath(QStringLiteral("page_7.jpg")),
-                     QDir(folder).filePath(QStringLiteral("page_8.jpg"))});
+        CMainDlg::PrepareMissingPagesNotice(notice,
+                                            {QDir(folder).filePath(QStringLiteral("page_7.jpg")),
+                                             QDir(folder).filePath(QStringLiteral("page_8.jpg"))});
         ShootModeless(tour, notice, QStringLiteral("26-main-restore-missing"));
     }
     // Later stops start from an empty session.
