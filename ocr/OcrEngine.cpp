@@ -5,67 +5,156 @@
 #include <tesseract/baseapi.h>
 #include <tesseract/resultiterator.h>
 
-#include <QDir>
-#include <QFileInfo>
-#include <QRegularExpression>
+#include <QFile>
+#include <QLocale>
 
-#include <cstdlib>
+#include <algorithm>
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
 
 #include <omp.h>
 
 namespace {
 
-// The folders Tesseract would search, so a missing language is found before the engine
-// prints its own complaint.
-QStringList DataFolders(const QString& dataPath) {
-    if (!dataPath.isEmpty())
-        return {dataPath};
-    QStringList folders;
-    if (const char* prefix = std::getenv("TESSDATA_PREFIX"))
-        folders << QString::fromLocal8Bit(prefix);
-    folders << QStringLiteral("/usr/share/tesseract-ocr/5/tessdata")
-            << QStringLiteral("/usr/share/tesseract-ocr/4.00/tessdata")
-            << QStringLiteral("/usr/share/tessdata");
-    return folders;
+// Tesseract talks on standard error (about missing files, about pictures without a
+// resolution); what matters reaches the caller as a result. The setting is the library's
+// own and process-wide, so it is made once, before any engine exists.
+void QuietLibrary() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        tesseract::TessBaseAPI api;
+        api.SetVariable("debug_file", "/dev/null");
+    });
+}
+
+// The languages in the folder the library chooses. A language of this name cannot exist, so
+// Init stops right after choosing the folder, and the listing reads what lies there.
+QStringList ListedLanguages(const QString& dataPath) {
+    QuietLibrary();
+    tesseract::TessBaseAPI api;
+    const QByteArray path = QFile::encodeName(dataPath);
+    api.Init(path.isEmpty() ? nullptr : path.constData(), "quillmark-no-such-language",
+             tesseract::OEM_LSTM_ONLY);
+    std::vector<std::string> found;
+    api.GetAvailableLanguagesAsVector(&found);
+    api.End();
+    QStringList languages;
+    for (const std::string& name : found) {
+        const QString code = QString::fromUtf8(name.c_str());
+        // Script and orientation detection and the equation finder come as data files too,
+        // but recognise no text of their own.
+        if (code != QStringLiteral("osd") && code != QStringLiteral("equ") &&
+            !languages.contains(code))
+            languages << code;
+    }
+    languages.sort();
+    return languages;
+}
+
+// The name of one code, without the "a+b" joining.
+QString NameOfOne(const QString& code) {
+    QStringList parts = code.split(u'_');
+    const QString base = parts.takeFirst();
+    if (base.size() != 3)
+        return code;
+    const QLocale::Language language = QLocale::codeToLanguage(base, QLocale::ISO639Alpha3);
+    if (language == QLocale::AnyLanguage || language == QLocale::C)
+        return code;
+    // Tesseract spells the script of a language written in more than one as a suffix.
+    static const std::map<QString, QLocale::Script> kScripts{
+        {QStringLiteral("sim"), QLocale::SimplifiedHanScript},
+        {QStringLiteral("tra"), QLocale::TraditionalHanScript},
+        {QStringLiteral("cyrl"), QLocale::CyrillicScript},
+        {QStringLiteral("latn"), QLocale::LatinScript},
+    };
+    QLocale::Script script = QLocale::AnyScript;
+    if (!parts.isEmpty()) {
+        if (const auto it = kScripts.find(parts.front()); it != kScripts.end()) {
+            const QLocale written(language, it->second, QLocale::AnyTerritory);
+            if (written.language() == language && written.script() == it->second) {
+                script = it->second;
+                parts.removeFirst();
+            }
+        }
+    }
+    // The locale of a language's main country names the country's variety ("American
+    // English", "español de España"); these two are named as the language.
+    static const std::map<QLocale::Language, QString> kPlain{
+        {QLocale::English, QStringLiteral("English")},
+        {QLocale::Spanish, QStringLiteral("español")},
+    };
+    const QLocale locale(language, script, QLocale::AnyTerritory);
+    QString name;
+    if (locale.language() == language) {
+        if (const auto it = kPlain.find(language);
+            it != kPlain.end() && script == QLocale::AnyScript)
+            name = it->second;
+        else
+            name = locale.nativeLanguageName();
+    }
+    if (name.isEmpty())
+        name = QLocale::languageToString(language);
+    if (name.isEmpty())
+        return code;
+    // Lists of languages start each name with a capital, as pickers in every language do.
+    name = locale.toUpper(name.left(1)) + name.mid(1);
+    // A variant the name cannot tell ("deu_latf", "chi_sim_vert", "ita_old") keeps its code.
+    if (!parts.isEmpty())
+        name += QStringLiteral(" (%1)").arg(code);
+    return name;
 }
 
 } // namespace
 
+QString COcrEngine::LanguageName(const QString& code) {
+    QStringList names;
+    for (const QString& part : code.split(u'+'))
+        names << NameOfOne(part);
+    return names.join(QStringLiteral(" + "));
+}
+
 bool COcrEngine::LanguageInstalled(const QString& language, const QString& dataPath) {
-    static const QRegularExpression name(QStringLiteral("^[A-Za-z0-9_]+$"));
-    const QStringList parts = language.split(u'+');
-    for (const QString& part : parts) {
-        if (!name.match(part).hasMatch())
+    if (language.isEmpty())
+        return false;
+    // Only what the library lists counts, so no name reaches it that could point elsewhere
+    // ("../x", "/tmp/x").
+    const QStringList installed = ListedLanguages(dataPath);
+    for (const QString& part : language.split(u'+'))
+        if (!installed.contains(part))
             return false;
-        bool found = false;
-        for (const QString& folder : DataFolders(dataPath))
-            found = found || QFileInfo(QDir(folder).filePath(part + ".traineddata")).isFile();
-        if (!found)
-            return false;
-    }
-    return !parts.isEmpty();
+    return true;
 }
 
 QStringList COcrEngine::InstalledLanguages(const QString& dataPath) {
-    QStringList languages;
-    for (const QString& folder : DataFolders(dataPath)) {
-        const QStringList files =
-            QDir(folder).entryList({QStringLiteral("*.traineddata")}, QDir::Files);
-        for (const QString& file : files) {
-            const QString name = file.chopped(int(qstrlen(".traineddata")));
-            if (name != QStringLiteral("osd") && !languages.contains(name))
-                languages << name;
-        }
+    return ListedLanguages(dataPath);
+}
+
+std::vector<COcrLanguage> COcrEngine::AvailableLanguages(const QString& dataPath) {
+    std::vector<COcrLanguage> languages;
+    std::map<QString, int> uses;
+    for (const QString& code : ListedLanguages(dataPath)) {
+        languages.push_back({code, LanguageName(code)});
+        ++uses[languages.back().name];
     }
-    languages.sort();
+    // Two data files of one language under one name: the codes tell them apart.
+    for (COcrLanguage& language : languages)
+        if (uses[language.name] > 1 && !language.name.endsWith(u')'))
+            language.name += QStringLiteral(" (%1)").arg(language.code);
+    std::sort(languages.begin(), languages.end(), [](const COcrLanguage& a, const COcrLanguage& b) {
+        const int order = QString::localeAwareCompare(a.name, b.name);
+        return order != 0 ? order < 0 : a.code < b.code;
+    });
     return languages;
 }
 
 COcrEngine::COcrEngine(const QString& language, const QString& dataPath) {
     if (!LanguageInstalled(language, dataPath))
         return;
+    QuietLibrary();
     m_api = std::make_unique<tesseract::TessBaseAPI>();
-    const QByteArray path = dataPath.toLocal8Bit();
+    const QByteArray path = QFile::encodeName(dataPath);
     const QByteArray lang = language.toUtf8();
     m_ready = m_api->Init(path.isEmpty() ? nullptr : path.constData(), lang.constData(),
                           tesseract::OEM_LSTM_ONLY) == 0;
@@ -76,7 +165,6 @@ COcrEngine::COcrEngine(const QString& language, const QString& dataPath) {
     // A page of a document, laid out in blocks; no word lists of the engine's own outside
     // the language's.
     m_api->SetPageSegMode(tesseract::PSM_AUTO);
-    m_api->SetVariable("debug_file", "/dev/null");
     // Photographed pages are lit unevenly: a local threshold (Sauvola) keeps the lines that
     // one threshold for the whole page loses in its darker corner.
     m_api->SetVariable("thresholding_method", "2");

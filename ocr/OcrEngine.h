@@ -11,6 +11,13 @@
 #include <QStringList>
 
 #include <memory>
+#include <vector>
+
+// A language the engine can read: Tesseract's code and the name to show.
+struct COcrLanguage {
+    QString code;
+    QString name;
+};
 
 namespace tesseract {
 class TessBaseAPI;
@@ -33,11 +40,19 @@ public:
     // The words of a page file as drawn (see DrawnPicture).
     COcrPage RecognisePicture(const QString& path, bool turnCcw);
 
-    // True when `language` (each part of "a+b") has its data file installed.
+    // The language data lies in `dataPath` when given, else where Tesseract looks by itself
+    // (TESSDATA_PREFIX, else the folder it was built for); the library itself lists it.
+    // True when `language` (each part of "a+b") is installed.
     static bool LanguageInstalled(const QString& language, const QString& dataPath = {});
-    // The installed languages by name, sorted; the script and orientation data ("osd") is
-    // no language.
+    // The codes of the installed languages ("deu", "eng", ...), sorted; the data for script
+    // and orientation ("osd") and for equations ("equ") is no language.
     static QStringList InstalledLanguages(const QString& dataPath = {});
+    // The installed languages with their names, sorted by name.
+    static std::vector<COcrLanguage> AvailableLanguages(const QString& dataPath = {});
+    // A language by the name it has in itself ("English", "Deutsch", "简体中文"); a code with
+    // a variant the name cannot tell apart gets the code too ("Deutsch (deu_latf)"); the
+    // code itself where no name is known. "a+b" gives "A + B".
+    static QString LanguageName(const QString& code);
 
 private:
     std::unique_ptr<tesseract::TessBaseAPI> m_api;

@@ -278,3 +278,41 @@ QByteArray GlyphlessFontData() {
     qToBigEndian<std::uint32_t>(0xB1B0AFBA - CheckSum(bytes), bytes.data() + headAt + 8);
     return bytes;
 }
+
+QByteArray GlyphlessToUnicodeMap() {
+    QByteArray ranges;
+    int count = 0;
+    QByteArray map = "/CIDInit /ProcSet findresource begin\n"
+                     "12 dict begin\n"
+                     "begincmap\n"
+                     "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
+                     "/CMapName /Adobe-Identity-UCS def\n"
+                     "/CMapType 2 def\n"
+                     "1 begincodespacerange\n"
+                     "<0000> <FFFF>\n"
+                     "endcodespacerange\n";
+    auto flush = [&] {
+        if (count == 0)
+            return;
+        map += QByteArray::number(count) + " beginbfrange\n" + ranges + "endbfrange\n";
+        ranges.clear();
+        count = 0;
+    };
+    constexpr int kBlock = 100; // the most entries one block may hold
+    for (int high = 0; high <= 0xFF; ++high) {
+        if (high >= 0xD8 && high <= 0xDF)
+            continue;
+        const QByteArray first = QByteArray::number(high << 8, 16).rightJustified(4, '0').toUpper();
+        const QByteArray last =
+            QByteArray::number((high << 8) | 0xFF, 16).rightJustified(4, '0').toUpper();
+        ranges += "<" + first + "> <" + last + "> <" + first + ">\n";
+        if (++count == kBlock)
+            flush();
+    }
+    flush();
+    map += "endcmap\n"
+           "CMapName currentdict /CMap defineresource pop\n"
+           "end\n"
+           "end\n";
+    return map;
+}

@@ -12,3 +12,9 @@ inline constexpr int kGlyphlessAdvance = 500;
 
 // The font file's bytes; the same every call.
 QByteArray GlyphlessFontData();
+
+// The ToUnicode map of the font as the text layer uses it: its codes are UTF-16 code units
+// (Identity-H), so each code stands for the character of that number. Written as readers
+// require: bfrange blocks of at most 100 ranges, each range within one high byte; the
+// surrogate halves, which are no characters, are left out.
+QByteArray GlyphlessToUnicodeMap();

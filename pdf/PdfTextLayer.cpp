@@ -2,7 +2,35 @@
 
 #include "pdf/GlyphlessFont.h"
 
+#include <hpdf_objects.h>
+#include <hpdf_streams.h>
+
 #include <QDir>
+
+namespace {
+
+// The library writes its encoding map (code to CID) where the ToUnicode map belongs, and
+// readers refuse it ("begincidrange" has no place there). The stream it made is kept, in its
+// place, with the map the font needs.
+bool WriteToUnicodeMap(HPDF_Font font) {
+    auto* map = static_cast<HPDF_Dict>(HPDF_Dict_GetItem(font, "ToUnicode", HPDF_OCLASS_DICT));
+    if (!map || !map->stream)
+        return false;
+    auto* info = static_cast<HPDF_Dict>(HPDF_Dict_GetItem(map, "CIDSystemInfo", HPDF_OCLASS_DICT));
+    if (info &&
+        HPDF_Dict_Add(info, "Ordering", HPDF_String_New(map->mmgr, "UCS", nullptr)) != HPDF_OK)
+        return false;
+    if (HPDF_Dict_AddName(map, "CMapName", "Adobe-Identity-UCS") != HPDF_OK)
+        return false;
+    if (HPDF_Dict_GetItem(map, "WMode", HPDF_OCLASS_NUMBER))
+        HPDF_Dict_RemoveElement(map, "WMode");
+    HPDF_MemStream_FreeData(map->stream);
+    const QByteArray text = GlyphlessToUnicodeMap();
+    return HPDF_Stream_Write(map->stream, reinterpret_cast<const HPDF_BYTE*>(text.constData()),
+                             HPDF_UINT(text.size())) == HPDF_OK;
+}
+
+} // namespace
 
 CPdfTextLayer::CPdfTextLayer(HPDF_Doc document) : m_document(document) {}
 
@@ -20,8 +48,11 @@ HPDF_Font CPdfTextLayer::Font() {
     const char* name = HPDF_LoadTTFontFromFile(m_document, path.constData(), HPDF_TRUE);
     if (!name || HPDF_UseUTFEncodings(m_document) != HPDF_OK)
         return nullptr;
-    m_font = HPDF_GetFont(m_document, name, "UTF-8");
-    m_fontFailed = m_font == nullptr;
+    HPDF_Font font = HPDF_GetFont(m_document, name, "UTF-8");
+    if (!font || !WriteToUnicodeMap(font))
+        return nullptr;
+    m_font = font;
+    m_fontFailed = false;
     return m_font;
 }
 

@@ -2,22 +2,14 @@
 
 #include "program/AccountCommand.h"
 #include "program/PdfCommand.h"
+#include "program/PdfCommandOptions.h"
 #include "program/SendCommand.h"
 #include "program/SettingsCommand.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
 
-namespace {
-
-bool IsCommandName(const QString& word) {
-    for (const CCliCommand& c : CliCommands())
-        if (word == c.name)
-            return true;
-    return false;
-}
-
-} // namespace
+#include <algorithm>
 
 std::optional<CCommandLine> ParseCommandLine(const QStringList& args, QString* error) {
     CCommandLine line;
@@ -64,7 +56,7 @@ std::optional<CCommandLine> ParseCommandLine(const QStringList& args, QString* e
         } else if (arg.startsWith("-")) {
             *error = "unknown option '" + arg + "'";
             return std::nullopt;
-        } else if (line.pictures.isEmpty() && IsCommandName(arg)) {
+        } else if (line.pictures.isEmpty() && FindCliCommand(arg)) {
             line.command = arg;
             line.arguments = args.mid(i + 1);
             break;
@@ -84,6 +76,66 @@ std::optional<CCommandLine> ParseCommandLine(const QStringList& args, QString* e
     return line;
 }
 
+bool IsCliOption(const std::vector<CCliOption>& options, const QString& name) {
+    for (const CCliOption& option : options)
+        if (QString::fromLatin1(option.names).split(u' ').contains(name))
+            return true;
+    return false;
+}
+
+QString CliSynopsis(const char* command, const std::vector<CCliOption>& options,
+                    const char* operands) {
+    QString text = QString::fromLatin1(command);
+    for (const CCliOption& option : options)
+        text += option.required ? QStringLiteral(" %1").arg(QString::fromLatin1(option.synopsis))
+                                : QStringLiteral(" [%1]").arg(QString::fromLatin1(option.synopsis));
+    if (operands && *operands)
+        text += u' ' + QString::fromLatin1(operands);
+    return text;
+}
+
+QString WrapText(const QString& text, int indent, int width, int firstColumn) {
+    // A bracketed group ("[--fit | --center]") stays on one line where it fits.
+    QStringList pieces;
+    int depth = 0;
+    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+        if (depth > 0)
+            pieces.back() += u' ' + word;
+        else
+            pieces << word;
+        depth = std::max(0, depth + int(word.count(u'[')) - int(word.count(u']')));
+    }
+    QString wrapped;
+    QString line;
+    int column = firstColumn;
+    for (const QString& piece : pieces) {
+        if (!line.isEmpty() && column + line.size() + 1 + piece.size() > width) {
+            wrapped += line + u'\n' + QString(indent, u' ');
+            line.clear();
+            column = indent;
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + piece;
+    }
+    return wrapped + line + u'\n';
+}
+
+QString CliOptionsHelp(const std::vector<CCliOption>& options) {
+    // The help beside the option where the option is short, else on the lines under it.
+    constexpr int kColumn = 24;
+    QString text = QStringLiteral("Options:\n");
+    std::vector<CCliOption> listed = options;
+    listed.push_back({"-h --help", "-h, --help", "show this help and exit"});
+    for (const CCliOption& option : listed) {
+        const QString spelled = QStringLiteral("  ") + QString::fromLatin1(option.synopsis);
+        const QString help = QString::fromUtf8(option.help);
+        if (spelled.size() < kColumn)
+            text += spelled.leftJustified(kColumn, u' ') + WrapText(help, kColumn, 80, kColumn);
+        else
+            text += spelled + u'\n' + QString(kColumn, u' ') + WrapText(help, kColumn, 80, kColumn);
+    }
+    return text;
+}
+
 QString UsageText() {
     QString text =
         "Usage: quillmark [OPTIONS] [--] [PICTURE...]\n"
@@ -100,32 +152,85 @@ QString UsageText() {
         "      --screen WxH      size of the emulated device screen (default 480x640;\n"
         "                        240x320 gives the small-screen look)\n"
         "      --landscape       start with the device turned sideways\n"
-        "      --log             write every log record to Quillmark.log (also QUILLMARK_LOG=1)\n"
+        "      --log             write every log record to Quillmark.log\n"
+        "                        (also QUILLMARK_LOG=1)\n"
         "      --screenshots DIR run headless through the screens, one PNG each into DIR\n"
         "\n"
-        "Commands:\n";
-    for (const CCliCommand& c : CliCommands())
-        text += QStringLiteral("  %1\n      %2\n")
-                    .arg(QString::fromUtf8(c.synopsis), QString::fromUtf8(c.summary));
+        "Commands ('quillmark COMMAND --help' tells more of each):\n";
+    for (const CCliCommand& c : CliCommands()) {
+        for (const QString& line : c.synopsis())
+            text += QStringLiteral("  ") + WrapText(line, 4, 80, 2);
+        text += QStringLiteral("      ") + WrapText(QString::fromUtf8(c.summary), 6, 80, 6);
+    }
     text += "\n"
             "Environment:\n"
             "  QUILLMARK_HOME   folder for the registry, log, session and undo files\n"
-            "  QUILLMARK_CAMERA GStreamer source of the camera ('none' for no camera)\n";
+            "  QUILLMARK_CAMERA GStreamer source of the camera ('none' for no camera)\n"
+            "  TESSDATA_PREFIX  folder of the text recognition languages (*.traineddata)\n";
     return text;
 }
 
+bool AsksForHelp(const QStringList& args) {
+    for (const QString& arg : args) {
+        if (arg == QStringLiteral("--"))
+            return false;
+        if (arg == QStringLiteral("-h") || arg == QStringLiteral("--help"))
+            return true;
+    }
+    return false;
+}
+
+QString CommandHelpText(const CCliCommand& command) {
+    QString text;
+    const QStringList lines = command.synopsis();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString lead = i == 0 ? QStringLiteral("usage: ") : QStringLiteral("       ");
+        // Continuation lines start under the command's first argument.
+        const int indent = int(lead.size() + qstrlen("quillmark ") + qstrlen(command.name) + 1);
+        text +=
+            lead + WrapText(QStringLiteral("quillmark ") + lines[i], indent, 80, int(lead.size()));
+    }
+    text += u'\n' + WrapText(QString::fromUtf8(command.summary), 0);
+    if (command.details) {
+        const QString details = command.details();
+        if (!details.isEmpty())
+            text += u'\n' + details;
+    }
+    return text;
+}
+
+namespace {
+
+// Usage lines written as one text, one line each: "a ...\n  b ...".
+QStringList SynopsisLines(const char* text) {
+    QStringList lines;
+    for (const QString& line : QString::fromUtf8(text).split(u'\n'))
+        if (!line.trimmed().isEmpty())
+            lines << line.trimmed();
+    return lines;
+}
+
+} // namespace
+
 const std::vector<CCliCommand>& CliCommands() {
     static const std::vector<CCliCommand> commands = {
-        {"settings", "settings list | get NAME | set NAME VALUE",
+        {"settings", [] { return QStringList{"settings list | get NAME | set NAME VALUE"}; },
          "show or change the settings (NAME as in the registry, e.g. PageSize or "
          "SCAN_SETTINGS/PageSize)",
          [](const QStringList& args) { return RunSettingsCommand(args); }},
-        {"pdf", kPdfCommandSynopsis, kPdfCommandSummary,
-         [](const QStringList& args) { return RunPdfCommand(args); }},
-        {"account", kAccountCommandSynopsis, kAccountCommandSummary,
+        {"pdf", [] { return QStringList{PdfCommandSynopsis()}; }, kPdfCommandSummary,
+         [](const QStringList& args) { return RunPdfCommand(args); }, PdfCommandDetails},
+        {"account", [] { return SynopsisLines(kAccountCommandSynopsis); }, kAccountCommandSummary,
          [](const QStringList& args) { return RunAccountCommand(args); }},
-        {"send", kSendCommandSynopsis, kSendCommandSummary,
+        {"send", [] { return SynopsisLines(kSendCommandSynopsis); }, kSendCommandSummary,
          [](const QStringList& args) { return RunSendCommand(args); }},
     };
     return commands;
+}
+
+const CCliCommand* FindCliCommand(const QString& name) {
+    for (const CCliCommand& c : CliCommands())
+        if (name == QLatin1String(c.name))
+            return &c;
+    return nullptr;
 }

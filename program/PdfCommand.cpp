@@ -1,14 +1,27 @@
 #include "program/PdfCommand.h"
 
 #include "app/AppSettings.h"
+#include "ocr/OcrEngine.h"
 #include "pdf/PaperSizes.h"
 #include "pdf/PdfJob.h"
+#include "program/CommandLine.h"
 #include "program/PdfCommandOptions.h"
 #include "program/PdfTerminalDelegate.h"
 #include "program/TerminalProgress.h"
 #include "session/PictureImport.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -25,31 +38,158 @@ options the settings PageSize, FitToPage, AutoPortrait and PictureImportOrder
 apply ('quillmark settings'); "Ask me" keeps the found order here. --straighten
 finds the sheet in each photo and flattens it, --enhance gives it a document
 look (grey, bw: black and white, colour); both work on copies, the pictures stay
-as they are.
+as they are. A list (@LIST or --files-from LIST) names one picture or folder per
+line, from the current folder where the name is relative; empty lines are
+skipped.
 )";
+
+// Where a language's data would come from, for the message that it is missing.
+QString MissingLanguageText(const QString& language, bool fromSettings) {
+    QStringList missing;
+    for (const QString& part : language.split(u'+'))
+        if (!COcrEngine::LanguageInstalled(part) && !missing.contains(part))
+            missing << part;
+    QStringList names, packages, files;
+    for (const QString& code : missing) {
+        const QString name = COcrEngine::LanguageName(code);
+        names << (name == code ? code : QStringLiteral("%1 (%2)").arg(name, code));
+        packages << QStringLiteral("tesseract-ocr-") + code.toLower().replace(u'_', u'-');
+        files << code + QStringLiteral(".traineddata");
+    }
+    QStringList installed;
+    for (const COcrLanguage& l : COcrEngine::AvailableLanguages())
+        installed << QStringLiteral("%1 (%2)").arg(l.name, l.code);
+    const QString prefix = qEnvironmentVariable("TESSDATA_PREFIX");
+    QString text = QStringLiteral("quillmark pdf: text recognition has no data for ") +
+                   names.join(QStringLiteral(", "));
+    if (fromSettings)
+        text += QStringLiteral(" (asked for by the settings RecogniseText and OcrLanguage)");
+    text += QStringLiteral("; the pages get no text layer\nquillmark pdf: ");
+    text += installed.isEmpty()
+                ? QStringLiteral("no language is installed")
+                : QStringLiteral("installed: ") + installed.join(QStringLiteral(", "));
+    if (!prefix.isEmpty())
+        text += QStringLiteral(" (in TESSDATA_PREFIX, %1)").arg(prefix);
+    text += QStringLiteral("\nquillmark pdf: install ") + packages.join(QStringLiteral(", ")) +
+            QStringLiteral(" (Debian's names) or set TESSDATA_PREFIX to a folder that holds ") +
+            files.join(QStringLiteral(", "));
+    if (fromSettings)
+        text += QStringLiteral(", or give --ocr with an installed language");
+    return text;
+}
+
+// Copies the finished PDF to `fd` (standard output). False with the reason when it cannot.
+// The file is unlinked once open, so that nothing stays behind whatever happens to the
+// reader; a reader that goes away is a write error here, not the end of the program.
+bool CopyToDescriptor(const QString& path, int fd, QString* why) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *why = file.errorString();
+        return false;
+    }
+    QFile::remove(path);
+    struct sigaction ignore {};
+    struct sigaction previous {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    const bool ignoring = ::sigaction(SIGPIPE, &ignore, &previous) == 0;
+    const auto restore = qScopeGuard([&] {
+        if (ignoring)
+            ::sigaction(SIGPIPE, &previous, nullptr);
+    });
+    std::vector<char> buffer(1 << 16);
+    for (;;) {
+        const qint64 got = file.read(buffer.data(), qint64(buffer.size()));
+        if (got < 0) {
+            *why = file.errorString();
+            return false;
+        }
+        if (got == 0)
+            return true;
+        for (qint64 at = 0; at < got;) {
+            const ssize_t put = ::write(fd, buffer.data() + at, std::size_t(got - at));
+            if (put < 0 && errno == EINTR)
+                continue;
+            if (put <= 0) {
+                *why = QString::fromLocal8Bit(std::strerror(put < 0 ? errno : EIO));
+                return false;
+            }
+            at += put;
+        }
+    }
+}
 
 } // namespace
 
+QString PdfCommandDetails() {
+    QString text = CliOptionsHelp(PdfCommandOptionTable());
+    text += u'\n' + WrapText(QStringLiteral("Page sizes: ") + PaperSizeNames(), 2);
+    text += QString::fromUtf8(kPdfCommandHelp);
+    QStringList languages;
+    for (const COcrLanguage& l : COcrEngine::AvailableLanguages())
+        languages << QStringLiteral("%1 (%2)").arg(l.name, l.code);
+    text += u'\n' + WrapText(languages.isEmpty()
+                                 ? QStringLiteral("--ocr: no language is installed (Debian's "
+                                                  "packages are tesseract-ocr-eng, "
+                                                  "tesseract-ocr-deu, ...; TESSDATA_PREFIX "
+                                                  "names another folder).")
+                                 : QStringLiteral("--ocr languages: ") +
+                                       languages.join(QStringLiteral(", ")) + u'.',
+                             2);
+    return text;
+}
+
 int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
-                  std::FILE* progressStream) {
+                  std::FILE* progressStream, QIODevice* in, int pdfOut) {
     QString error;
     const auto options = ParsePdfCommandOptions(args, &error);
     if (!options) {
-        err << "quillmark pdf: " << error << "\n" << kPdfCommandUsage << Qt::endl;
+        err << "quillmark pdf: " << error << "\n" << PdfCommandUsage() << Qt::endl;
         return 2;
     }
     if (options->help) {
-        out << kPdfCommandUsage << "\n\n"
-            << "Page sizes: " << PaperSizeNames() << "\n"
-            << kPdfCommandHelp << Qt::flush;
+        out << CommandHelpText(*FindCliCommand(QStringLiteral("pdf"))) << Qt::flush;
         return 0;
+    }
+    const bool toStandardOutput = options->ToStandardOutput();
+    if (toStandardOutput && ::isatty(pdfOut)) {
+        err << "quillmark pdf: not writing a PDF to a terminal; send standard output to a file "
+               "or a program, or give -o OUT.pdf"
+            << Qt::endl;
+        return 2;
+    }
+    QFile standardInput;
+    if (!in) {
+        standardInput.open(0, QIODevice::ReadOnly);
+        in = &standardInput;
+    }
+    const auto named = ReadPictureArguments(options->inputs, *in, &error);
+    if (!named) {
+        err << "quillmark pdf: " << error << Qt::endl;
+        return 2;
+    }
+    if (named->isEmpty()) {
+        err << "quillmark pdf: no pictures given (the lists are empty)" << Qt::endl;
+        return 2;
     }
 
     // The settings give the defaults; the options override them for this run only.
     CAppSettings settings;
     LoadSettings(settings);
     CPdfJobOptions job;
-    job.outputPath = QFileInfo(options->output).absoluteFilePath();
+    // Standard output gets the PDF only once it is complete: it is made in a private folder
+    // first.
+    QTemporaryDir scratch(QDir::temp().filePath(QStringLiteral("quillmark-pdf-XXXXXX")));
+    if (toStandardOutput) {
+        if (!scratch.isValid()) {
+            err << "quillmark pdf: cannot make a temporary folder in " << QDir::tempPath() << ": "
+                << scratch.errorString() << Qt::endl;
+            return 1;
+        }
+        job.outputPath = scratch.filePath(QStringLiteral("out.pdf"));
+    } else {
+        job.outputPath = QFileInfo(options->output).absoluteFilePath();
+    }
     job.layout = CPdfPageOptions::FromSettings(settings);
     if (options->pageSize)
         job.layout.pageSize = *options->pageSize;
@@ -57,6 +197,10 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
         job.layout.fitToPage = *options->fit;
     job.autoPortrait = options->autoPortrait.value_or(settings.autoPortrait != 0);
     job.ocrLanguage = options->ocr.value_or(CPdfJobOptions::OcrLanguageOf(settings));
+    // A language without its data leaves every page without text: said once, before any
+    // work, with where the data would come from. The PDF is still made, and each page named.
+    if (!job.ocrLanguage.isEmpty() && !COcrEngine::LanguageInstalled(job.ocrLanguage))
+        err << MissingLanguageText(job.ocrLanguage, !options->ocr) << Qt::endl;
 
     job.scan.straighten = options->straighten;
     if (options->enhance)
@@ -65,33 +209,44 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     CTerminalProgress bar(progressStream);
     CPdfTerminalDelegate delegate(bar, err);
     // Folders are searched and sorted as the import of the program does it.
-    const QStringList pictures =
-        ExpandPictureArguments(options->pictures, settings.recursive != 0,
-                               options->order.value_or(settings.pictureImportOrder));
+    const QStringList pictures = ExpandPictureArguments(
+        *named, settings.recursive != 0, options->order.value_or(settings.pictureImportOrder));
     const CPdfJobResult result = CPdfJob(job, delegate).RunOnPictures(pictures);
     bar.Finish();
 
-    const QString& output = options->output;
+    const QString output = toStandardOutput ? QStringLiteral("standard output") : options->output;
     switch (result.failure) {
     case EPdfJobFailure::None: break;
     case EPdfJobFailure::NoPages:
-        err << "quillmark pdf: no picture could be used; " << output << " was not written"
+        err << "quillmark pdf: no picture could be used; "
+            << (toStandardOutput ? QStringLiteral("nothing was written to standard output")
+                                 : output + QStringLiteral(" was not written"))
             << Qt::endl;
         return 1;
     case EPdfJobFailure::LibraryError:
         err << "quillmark pdf: " << output << " was not written" << Qt::endl;
         return 1;
     case EPdfJobFailure::FileError:
-        err << "quillmark pdf: cannot write " << output << ": " << result.ErrorText() << Qt::endl;
+        err << "quillmark pdf: cannot write "
+            << (toStandardOutput
+                    ? QStringLiteral("the PDF for standard output in ") + scratch.path()
+                    : output)
+            << ": " << result.ErrorText() << Qt::endl;
         return 1;
     }
     if (!result.Done())
         return 1;
+    if (toStandardOutput && !CopyToDescriptor(job.outputPath, pdfOut, &error)) {
+        err << "quillmark pdf: could not write the PDF to standard output: " << error << Qt::endl;
+        return 1;
+    }
     const std::uint32_t size = job.layout.pageSize;
-    out << "Wrote " << output << ": " << result.pagesWritten
-        << (result.pagesWritten == 1 ? " page" : " pages") << ", "
-        << kPaperSizes[size < kPaperSizes.size() ? size : kDefaultPaperSize].name << ", "
-        << result.bytesWritten << " bytes" << Qt::endl;
+    // With the PDF on standard output, the summary goes with the other messages.
+    QTextStream& summary = toStandardOutput ? err : out;
+    summary << "Wrote " << output << ": " << result.pagesWritten
+            << (result.pagesWritten == 1 ? " page" : " pages") << ", "
+            << kPaperSizes[size < kPaperSizes.size() ? size : kDefaultPaperSize].name << ", "
+            << result.bytesWritten << " bytes" << Qt::endl;
     return delegate.Notes() ? 1 : 0;
 }
 

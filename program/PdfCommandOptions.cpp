@@ -4,11 +4,49 @@
 #include "pdf/PaperSizes.h"
 #include "session/ImportOrder.h"
 
+#include <QFile>
+
 QString PaperSizeNames() {
     QStringList names;
     for (const CPaperSize& p : kPaperSizes)
         names << QString::fromLatin1(p.name);
     return names.join(", ");
+}
+
+const std::vector<CCliOption>& PdfCommandOptionTable() {
+    static const std::vector<CCliOption> options{
+        {"-o --output", "-o OUT.pdf|-",
+         "the PDF to write (also --output OUT.pdf), replaced only by a complete one; with "
+         "-o - the PDF goes to standard output and messages stay on standard error",
+         true},
+        {"--page-size", "--page-size NAME", "the paper (see the page sizes below)"},
+        {"--fit --center", "--fit | --center",
+         "scale BMP and PNG pictures to the page, or keep their size where they fit"},
+        {"--auto-portrait --no-auto-portrait", "--auto-portrait | --no-auto-portrait",
+         "turn landscape pictures upright in the PDF, or leave them as they are"},
+        {"--order", "--order name|name-desc|newest|oldest|found",
+         "the order of the pictures of a folder"},
+        {"--ocr", "--ocr LANG",
+         "recognise the text in language LANG (eng, deu, eng+fra, ...) and lay it invisibly "
+         "over each page, so that the PDF can be searched"},
+        {"--straighten", "--straighten", "find the sheet in each photo and flatten it"},
+        {"--enhance", "--enhance none|grey|bw|colour", "give each page a document look"},
+        {"--files-from", "--files-from FILE",
+         "take pictures and folders from FILE, one per line, or from standard input when "
+         "FILE is -; @FILE among the pictures does the same"},
+    };
+    return options;
+}
+
+QString PdfCommandSynopsis() {
+    return CliSynopsis("pdf", PdfCommandOptionTable(), kPdfCommandOperands);
+}
+
+QString PdfCommandUsage() {
+    // Continuation lines start under the first option, as after "usage: quillmark pdf ".
+    return WrapText(QStringLiteral("usage: quillmark ") + PdfCommandSynopsis(),
+                    int(qstrlen("usage: quillmark pdf ")))
+        .chopped(1);
 }
 
 std::optional<CPdfCommandOptions> ParsePdfCommandOptions(const QStringList& args, QString* error) {
@@ -24,20 +62,49 @@ std::optional<CPdfCommandOptions> ParsePdfCommandOptions(const QStringList& args
             *error = name + " needs a value";
             return std::nullopt;
         };
-        if (onlyFiles || !a.startsWith("-") || a == "-") {
-            o.pictures << a;
-        } else if (a == "-h" || a == "--help") {
+        if (onlyFiles) {
+            o.inputs.push_back({a, false});
+            continue;
+        }
+        if (a == "-") {
+            *error = "'-' is no picture; to read the pictures' names from standard input, give "
+                     "--files-from - or @-";
+            return std::nullopt;
+        }
+        if (a.startsWith("@") && a.size() > 1) {
+            o.inputs.push_back({a.mid(1), true});
+            continue;
+        }
+        if (!a.startsWith("-")) {
+            o.inputs.push_back({a, false});
+            continue;
+        }
+        if (a == "-h" || a == "--help") {
             o.help = true;
             return o;
-        } else if (a == "--") {
+        }
+        if (a == "--") {
             onlyFiles = true;
-        } else if (a == "-o" || a == "--output" || a.startsWith("--output=")) {
-            const auto v = value(a == "-o" ? QStringLiteral("-o") : QStringLiteral("--output"));
+            continue;
+        }
+        // Only what the table lists is an option here, so none can go undocumented.
+        const QString name = a.section(u'=', 0, 0);
+        if (!IsCliOption(PdfCommandOptionTable(), name) ||
+            (a.contains(u'=') && !a.startsWith("--"))) {
+            *error = "unknown option '" + a + "'";
+            return std::nullopt;
+        }
+        if (name == "-o" || name == "--output") {
+            const auto v = value(name);
             if (!v)
                 return std::nullopt;
+            if (v->isEmpty()) {
+                *error = name + " needs a file name (or - for standard output)";
+                return std::nullopt;
+            }
             o.output = *v;
-        } else if (a == "--page-size" || a.startsWith("--page-size=")) {
-            const auto v = value("--page-size");
+        } else if (name == "--page-size") {
+            const auto v = value(name);
             if (!v)
                 return std::nullopt;
             const int index = FindPaperSize(*v);
@@ -60,8 +127,8 @@ std::optional<CPdfCommandOptions> ParsePdfCommandOptions(const QStringList& args
                 return std::nullopt;
             }
             o.autoPortrait = on;
-        } else if (a == "--ocr" || a.startsWith("--ocr=")) {
-            const auto v = value("--ocr");
+        } else if (name == "--ocr") {
+            const auto v = value(name);
             if (!v)
                 return std::nullopt;
             if (v->isEmpty()) {
@@ -71,8 +138,8 @@ std::optional<CPdfCommandOptions> ParsePdfCommandOptions(const QStringList& args
             o.ocr = *v;
         } else if (a == "--straighten") {
             o.straighten = true;
-        } else if (a == "--enhance" || a.startsWith("--enhance=")) {
-            const auto v = value("--enhance");
+        } else if (name == "--enhance") {
+            const auto v = value(name);
             if (!v)
                 return std::nullopt;
             if (!LookFromName(*v)) {
@@ -80,8 +147,8 @@ std::optional<CPdfCommandOptions> ParsePdfCommandOptions(const QStringList& args
                 return std::nullopt;
             }
             o.enhance = *v;
-        } else if (a == "--order" || a.startsWith("--order=")) {
-            const auto v = value("--order");
+        } else if (name == "--order") {
+            const auto v = value(name);
             if (!v)
                 return std::nullopt;
             o.order = ParseImportOrder(*v);
@@ -90,18 +157,72 @@ std::optional<CPdfCommandOptions> ParsePdfCommandOptions(const QStringList& args
                     "unknown order '" + *v + "' (one of name, name-desc, newest, oldest, found)";
                 return std::nullopt;
             }
+        } else if (name == "--files-from") {
+            const auto v = value(name);
+            if (!v)
+                return std::nullopt;
+            if (v->isEmpty()) {
+                *error = "--files-from needs a file (or - for standard input)";
+                return std::nullopt;
+            }
+            o.inputs.push_back({*v, true});
         } else {
-            *error = "unknown option '" + a + "'";
+            // "--fit=yes": a switch given a value.
+            *error = name + " takes no value";
             return std::nullopt;
         }
     }
     if (o.output.isEmpty()) {
-        *error = "no output file (-o OUT.pdf)";
+        *error = "no output file (-o OUT.pdf, or -o - for standard output)";
         return std::nullopt;
     }
-    if (o.pictures.isEmpty()) {
+    if (o.inputs.empty()) {
         *error = "no pictures given";
         return std::nullopt;
     }
     return o;
+}
+
+std::optional<QStringList> ReadPictureArguments(const std::vector<CPictureArgument>& inputs,
+                                                QIODevice& standardInput, QString* error) {
+    QStringList paths;
+    bool readStandardInput = false;
+    for (const CPictureArgument& input : inputs) {
+        if (!input.list) {
+            paths << input.path;
+            continue;
+        }
+        QByteArray text;
+        if (input.path == "-") {
+            if (readStandardInput) {
+                *error = "standard input can give the list only once";
+                return std::nullopt;
+            }
+            readStandardInput = true;
+            if (!standardInput.isOpen() && !standardInput.open(QIODevice::ReadOnly)) {
+                *error = "cannot read the list on standard input";
+                return std::nullopt;
+            }
+            text = standardInput.readAll();
+        } else {
+            QFile file(input.path);
+            if (!file.open(QIODevice::ReadOnly)) {
+                *error = "cannot read the list " + input.path + ": " + file.errorString();
+                return std::nullopt;
+            }
+            text = file.readAll();
+            if (file.error() != QFileDevice::NoError) {
+                *error = "cannot read the list " + input.path + ": " + file.errorString();
+                return std::nullopt;
+            }
+        }
+        for (QByteArray line : text.split('\n')) {
+            // Lists written on other systems end their lines with CR LF.
+            if (line.endsWith('\r'))
+                line.chop(1);
+            if (!line.trimmed().isEmpty())
+                paths << QFile::decodeName(line);
+        }
+    }
+    return paths;
 }

@@ -23,10 +23,15 @@ QStringList Arguments(int argc, char** argv) {
 }
 
 int RunCommand(const CCommandLine& line) {
-    for (const CCliCommand& c : CliCommands())
-        if (line.command == c.name)
-            return c.run(line.arguments);
-    return 2;
+    const CCliCommand* command = FindCliCommand(line.command);
+    if (!command)
+        return 2;
+    // Every command answers --help the same way, from the table that lists it.
+    if (AsksForHelp(line.arguments)) {
+        QTextStream(stdout) << CommandHelpText(*command);
+        return 0;
+    }
+    return command->run(line.arguments);
 }
 
 } // namespace

@@ -212,17 +212,18 @@ void CSettingsPageDlg::Prepare() {
         list->setCurrentIndex(m_settings.pageSize < kPaperSizeCount ? int(m_settings.pageSize)
                                                                     : -1);
         SetChecked(IDC_PDF_OCR, m_settings.recogniseText != 0);
-        // The installed languages by their names; the chosen one stays even when its data
-        // has gone, so that the page does not change it behind the user's back.
+        // The installed languages by their names, each holding its code; the chosen one
+        // stays even when its data has gone, so that the page does not change it behind the
+        // user's back.
         auto* languages = ControlAs<QComboBox>(IDC_PDF_OCR_LANGUAGE);
         languages->clear();
         const QString chosen =
             m_settings.ocrLanguage.isEmpty() ? QStringLiteral("eng") : m_settings.ocrLanguage;
-        QStringList names = COcrEngine::InstalledLanguages();
-        if (!names.contains(chosen))
-            names.prepend(chosen);
-        languages->addItems(names);
-        languages->setCurrentIndex(int(names.indexOf(chosen)));
+        for (const COcrLanguage& language : COcrEngine::AvailableLanguages())
+            languages->addItem(language.name, language.code);
+        if (languages->findData(chosen) < 0)
+            languages->insertItem(0, COcrEngine::LanguageName(chosen), chosen);
+        languages->setCurrentIndex(languages->findData(chosen));
         break;
     }
     case ID_SETTINGS_MISC:
@@ -274,9 +275,10 @@ void CSettingsPageDlg::Store() {
         if (const int index = ControlAs<QComboBox>(IDC_PDF_PAPER)->currentIndex(); index >= 0)
             m_settings.pageSize = std::uint32_t(index);
         m_settings.recogniseText = IsChecked(IDC_PDF_OCR) ? 1 : 0;
-        if (const QString name = ControlAs<QComboBox>(IDC_PDF_OCR_LANGUAGE)->currentText();
-            !name.isEmpty())
-            m_settings.ocrLanguage = name;
+        if (const QString code =
+                ControlAs<QComboBox>(IDC_PDF_OCR_LANGUAGE)->currentData().toString();
+            !code.isEmpty())
+            m_settings.ocrLanguage = code;
         break;
     case ID_SETTINGS_MISC:
         StoreRememberedAnswer(kActionsBoxNumber, IsChecked(IDC_MISC_ASK_ACTIONS) ? 0 : 1);

@@ -35,7 +35,7 @@ _quillmark() {
             ;;
         pdf)
             case $prev in
-                -o) _filedir pdf; return ;;
+                -o|--output) _filedir pdf; return ;;
                 --page-size) COMPREPLY=($(compgen -W "Letter Note Legal Tabloid Postcard A0 A1 A2 A3 A4 A5 A6" -- "$cur")); return ;;
                 --order) COMPREPLY=($(compgen -W "name name-desc newest oldest found" -- "$cur")); return ;;
                 --enhance) COMPREPLY=($(compgen -W "none grey bw colour" -- "$cur")); return ;;
@@ -43,7 +43,7 @@ _quillmark() {
                 --files-from) _filedir; return ;;
             esac
             if [[ $cur == -* ]]; then
-                COMPREPLY=($(compgen -W "-o --page-size --fit --center --auto-portrait --no-auto-portrait --order --ocr --straighten --enhance --files-from --help" -- "$cur"))
+                COMPREPLY=($(compgen -W "-o --output --page-size --fit --center --auto-portrait --no-auto-portrait --order --ocr --straighten --enhance --files-from --help" -- "$cur"))
             else
                 _filedir '@(jpg|jpeg|JPG|JPEG|png|PNG|bmp|BMP)'
             fi

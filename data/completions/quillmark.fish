@@ -18,7 +18,7 @@ complete -c quillmark -n "not __fish_seen_subcommand_from $commands" -a send -d 
 complete -c quillmark -n "__fish_seen_subcommand_from settings" -a 'list get set' -d 'Settings action'
 
 complete -c quillmark -n "__fish_seen_subcommand_from pdf" -F
-complete -c quillmark -n "__fish_seen_subcommand_from pdf" -s o -r -d 'The PDF to write (- for standard output)'
+complete -c quillmark -n "__fish_seen_subcommand_from pdf" -s o -l output -r -d 'The PDF to write (- for standard output)'
 complete -c quillmark -n "__fish_seen_subcommand_from pdf" -l page-size -x -a 'Letter Note Legal Tabloid Postcard A0 A1 A2 A3 A4 A5 A6' -d 'Paper size'
 complete -c quillmark -n "__fish_seen_subcommand_from pdf" -l fit -d 'Scale BMP and PNG pictures to the page'
 complete -c quillmark -n "__fish_seen_subcommand_from pdf" -l center -d 'Keep the size of pictures that fit'

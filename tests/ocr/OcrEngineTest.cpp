@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTransform>
 
 #include <map>
@@ -83,6 +85,105 @@ TEST_F(OcrEngineTest, MissingLanguageIsAResultNotACrash) {
     // A data folder of its own without the language.
     COcrEngine elsewhere(QStringLiteral("eng"), PathIn(QString()));
     EXPECT_FALSE(elsewhere.Ready());
+}
+
+// TESSDATA_PREFIX for one test, restored afterwards.
+class CScopedDataPrefix {
+public:
+    explicit CScopedDataPrefix(const QString& folder)
+        : m_had(qEnvironmentVariableIsSet("TESSDATA_PREFIX")), m_old(qgetenv("TESSDATA_PREFIX")) {
+        qputenv("TESSDATA_PREFIX", QFile::encodeName(folder));
+    }
+    ~CScopedDataPrefix() {
+        if (m_had)
+            qputenv("TESSDATA_PREFIX", m_old);
+        else
+            qunsetenv("TESSDATA_PREFIX");
+    }
+
+private:
+    bool m_had;
+    QByteArray m_old;
+};
+
+// The English data of this machine, wherever its distribution keeps it.
+QString InstalledEnglishData() {
+    QStringList folders{qEnvironmentVariable("TESSDATA_PREFIX"),
+                        "/usr/share/tesseract-ocr/5/tessdata",
+                        "/usr/share/tesseract-ocr/4.00/tessdata", "/usr/share/tesseract/tessdata",
+                        "/usr/share/tessdata"};
+    for (const QString& folder : folders)
+        if (!folder.isEmpty() && QFileInfo(folder + "/eng.traineddata").isFile())
+            return QFileInfo(folder + "/eng.traineddata").canonicalFilePath();
+    return {};
+}
+
+TEST_F(OcrEngineTest, LanguagesComeFromTheFolderTesseractIsToldOf) {
+    // A data folder of its own, as on a distribution that keeps the data elsewhere or in a
+    // sandbox: English linked in, a second language under another code, and files that are
+    // no languages.
+    const QString english = InstalledEnglishData();
+    ASSERT_FALSE(english.isEmpty());
+    const QString folder = PathIn("tessdata");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(QFile::link(english, folder + "/eng.traineddata"));
+    ASSERT_TRUE(QFile::link(english, folder + "/deu.traineddata"));
+    ASSERT_TRUE(QFile::link(english, folder + "/osd.traineddata"));
+    WriteFile(folder + "/notes.txt", "no language");
+    CScopedDataPrefix prefix(folder);
+
+    EXPECT_EQ(COcrEngine::InstalledLanguages(), QStringList({"deu", "eng"}));
+    const auto languages = COcrEngine::AvailableLanguages();
+    ASSERT_EQ(languages.size(), 2u);
+    EXPECT_EQ(languages[0].code, "deu");
+    EXPECT_EQ(languages[0].name, "Deutsch");
+    EXPECT_EQ(languages[1].code, "eng");
+    EXPECT_EQ(languages[1].name, "English");
+    EXPECT_TRUE(COcrEngine::LanguageInstalled("eng+deu"));
+    EXPECT_FALSE(COcrEngine::LanguageInstalled("fra"));
+    EXPECT_FALSE(COcrEngine::LanguageInstalled("osd"));
+
+    COcrEngine engine(QStringLiteral("deu"));
+    ASSERT_TRUE(engine.Ready());
+    const CTextPage page = DrawTextPage(SampleWords(30, 5), QSize(1240, 1754), 5);
+    EXPECT_GE(Recall(page.words, engine.Recognise(page.image)), 0.8);
+}
+
+TEST_F(OcrEngineTest, AnEmptyDataFolderHasNoLanguages) {
+    // Only the folder Tesseract is told of counts, not where one distribution keeps its data.
+    ASSERT_TRUE(QDir().mkpath(PathIn("empty")));
+    CScopedDataPrefix prefix(PathIn("empty"));
+    EXPECT_TRUE(COcrEngine::InstalledLanguages().isEmpty());
+    EXPECT_TRUE(COcrEngine::AvailableLanguages().empty());
+    EXPECT_FALSE(COcrEngine::LanguageInstalled("eng"));
+    COcrEngine engine(QStringLiteral("eng"));
+    EXPECT_FALSE(engine.Ready());
+    EXPECT_EQ(engine.Recognise(DrawBlankPaper(QSize(100, 100), 1)).failure,
+              EOcrFailure::NoLanguage);
+}
+
+TEST_F(OcrEngineTest, LanguagesAreNamedInThemselves) {
+    const std::map<QString, QString> names{
+        {"eng", "English"},
+        {"deu", "Deutsch"},
+        {"fra", "Français"},
+        {"spa", "Español"},
+        {"rus", "Русский"},
+        {"chi_sim", "简体中文"},
+        {"chi_tra", "繁體中文"},
+        {"srp", "Српски"},
+        {"srp_latn", "Srpski"},
+        {"deu_latf", "Deutsch (deu_latf)"},
+        {"chi_sim_vert", "简体中文 (chi_sim_vert)"},
+        {"eng+deu", "English + Deutsch"},
+        // No name known: the code stays.
+        {"xyz", "xyz"},
+        {"enm", "enm"},
+        {"script/Latin", "script/Latin"},
+        {"", ""},
+    };
+    for (const auto& [code, name] : names)
+        EXPECT_EQ(COcrEngine::LanguageName(code), name) << code.toStdString();
 }
 
 TEST_F(OcrEngineTest, UndecodablePictureIsNotDecoded) {

@@ -131,6 +131,65 @@ TEST_F(PdfTextLayerTest, AccentedAndOtherScriptsCopyOutAsUnicode) {
     EXPECT_TRUE(toUnicode);
 }
 
+TEST_F(PdfTextLayerTest, TheTextMapIsOneReadersAccept) {
+    // More different letters than one block of a map may hold, from several scripts.
+    ASSERT_TRUE(SaveJpeg(PathIn("p.jpg"), 800, 1000));
+    COcrPage words;
+    words.pictureSize = QSize(800, 1000);
+    QStringList texts;
+    for (char16_t first : {u'A', u'a', u'\u00C0', u'\u0100', u'\u0391', u'\u0410', u'\u0430'}) {
+        QString text;
+        for (char16_t c = first; c < first + 26; ++c)
+            text += QChar(c);
+        texts << text;
+    }
+    texts << QStringLiteral("ﬁnancial") << QStringLiteral("東京") << QStringLiteral("0123456789€");
+    for (int i = 0; i < texts.size(); ++i)
+        words.words.push_back({texts[i], QRect(20, 20 + 80 * i, 700, 40), 90});
+    BuildPdf(settings, PathIn("p.jpg"), &words, PathIn("map.pdf"));
+
+    // pdftotext says nothing about the file and reads every word back.
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {PathIn("map.pdf"), QStringLiteral("-")});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()), QString());
+    QStringList found;
+    for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split(u'\n'))
+        if (!line.trimmed().isEmpty() && line.trimmed() != QStringLiteral("\f"))
+            found << line.trimmed();
+    EXPECT_EQ(found, texts);
+
+    // The map itself: code space, then blocks of character mappings of at most 100 entries,
+    // each block as long as it says.
+    CPdfFile file;
+    ASSERT_TRUE(file.Load(PathIn("map.pdf"))) << file.Error().toStdString();
+    QByteArray map;
+    for (const auto& [id, object] : file.Objects())
+        if (object.dict.contains("/ToUnicode"))
+            map = file.StreamData(
+                CPdfFile::Value(object.dict, "ToUnicode").trimmed().split(' ').value(0).toInt());
+    ASSERT_FALSE(map.isEmpty());
+    EXPECT_FALSE(map.contains("cidrange")) << map.toStdString();
+    EXPECT_FALSE(map.contains("cidchar"));
+    EXPECT_TRUE(map.contains("begincodespacerange"));
+    static const QRegularExpression block(
+        QStringLiteral(R"((\d+) begin(bfrange|bfchar)\s(.*?)endbf(range|char))"),
+        QRegularExpression::DotMatchesEverythingOption);
+    int blocks = 0;
+    for (const QRegularExpressionMatch& m : block.globalMatch(QString::fromLatin1(map))) {
+        ++blocks;
+        const int count = m.captured(1).toInt();
+        EXPECT_GE(count, 1);
+        EXPECT_LE(count, 100);
+        const QStringList lines =
+            m.captured(3).split(u'\n', Qt::SkipEmptyParts).filter(QRegularExpression("<"));
+        EXPECT_EQ(lines.size(), count) << m.captured(0).toStdString();
+        for (const QString& line : lines)
+            EXPECT_EQ(line.count(u'<'), m.captured(2) == "bfrange" ? 3 : 2) << line.toStdString();
+    }
+    EXPECT_GT(blocks, 0);
+}
+
 TEST_F(PdfTextLayerTest, PicturesStayAsTheyWereAndWordlessPagesGetNothing) {
     const CTextPage page = DrawTextPage(SampleWords(60, 5), QSize(1240, 1754), 5);
     ASSERT_TRUE(page.image.save(PathIn("page.jpg"), "JPEG", 90));

@@ -1,25 +1,30 @@
 #include "program/PdfCommand.h"
 
 #include "app/AppSettings.h"
+#include "program/CommandLine.h"
+#include "program/PdfCommandOptions.h"
 #include "tests/pdf/PdfFile.h"
 #include "tests/pdf/TestPictures.h"
 #include "tests/support/TempHome.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QTemporaryFile>
 
 #include <cstdio>
+#include <map>
 
 namespace {
 
 class PdfCommandTest : public CTempHomeTest {
 protected:
-    int Run(const QStringList& args) {
+    int Run(const QStringList& args, QIODevice* in = nullptr, int pdfOut = 1) {
         m_out.clear();
         m_err.clear();
         QTextStream out(&m_out), err(&m_err);
         std::FILE* sink = std::tmpfile(); // not a terminal: no progress bar
-        const int status = RunPdfCommand(args, out, err, sink);
+        const int status = RunPdfCommand(args, out, err, sink, in, pdfOut);
         std::fclose(sink);
         return status;
     }
@@ -165,6 +170,109 @@ TEST_F(PdfCommandTest, AnExistingOutputIsReplacedOnlyByAWholePdf) {
     EXPECT_EQ(Run({"-o", PathIn("out.pdf"), PathIn("a.jpg")}), 0);
     EXPECT_TRUE(ReadFile(PathIn("out.pdf")).startsWith("%PDF-1.3"));
     EXPECT_TRUE(Leftovers().isEmpty());
+}
+
+TEST_F(PdfCommandTest, EveryOptionInTheTableIsTakenAndShown) {
+    // A value each option that takes one accepts; an option added to the table without one
+    // here fails, so the parser cannot drift from what the helps say.
+    const std::map<QString, QString> values{
+        {"-o", "x.pdf"},
+        {"--output", "x.pdf"},
+        {"--page-size", "A4"},
+        {"--order", "name"},
+        {"--ocr", "eng"},
+        {"--enhance", "grey"},
+        {"--files-from", PathIn("list.txt")},
+    };
+    const QString programHelp = UsageText();
+    const QString commandHelp = CommandHelpText(*FindCliCommand("pdf"));
+    for (const CCliOption& option : PdfCommandOptionTable()) {
+        EXPECT_TRUE(programHelp.contains(QString::fromLatin1(option.synopsis).section(' ', 0, 0)))
+            << option.synopsis;
+        EXPECT_TRUE(commandHelp.contains(QString::fromLatin1(option.synopsis))) << option.synopsis;
+        for (const QString& name : QString::fromLatin1(option.names).split(' ')) {
+            QStringList args{"-o", "x.pdf", name};
+            if (values.count(name))
+                args << values.at(name);
+            args << "a.jpg";
+            QString error;
+            EXPECT_TRUE(ParsePdfCommandOptions(args, &error).has_value())
+                << name.toStdString() << ": " << error.toStdString();
+        }
+    }
+    QString error;
+    EXPECT_FALSE(ParsePdfCommandOptions({"-o", "x.pdf", "--recursive", "a.jpg"}, &error));
+    EXPECT_EQ(error, "unknown option '--recursive'");
+    EXPECT_FALSE(ParsePdfCommandOptions({"-o", "x.pdf", "--fit=yes", "a.jpg"}, &error));
+    EXPECT_EQ(error, "--fit takes no value");
+}
+
+TEST_F(PdfCommandTest, ListsAreReadWhereTheyAreNamed) {
+    WriteFile(PathIn("list.txt"), "one.jpg\r\n\n  \ntwo words.jpg\nthree.jpg");
+    QBuffer input;
+    input.setData("from stdin.jpg\n\n");
+    QString error;
+    const auto options = ParsePdfCommandOptions(
+        {"-o", "-", "first.jpg", "@" + PathIn("list.txt"), "--", "@literal.jpg", "-"}, &error);
+    ASSERT_TRUE(options) << error.toStdString();
+    EXPECT_TRUE(options->ToStandardOutput());
+    EXPECT_EQ(
+        ReadPictureArguments(options->inputs, input, &error),
+        QStringList({"first.jpg", "one.jpg", "two words.jpg", "three.jpg", "@literal.jpg", "-"}));
+    const auto piped =
+        ParsePdfCommandOptions({"-o", "x.pdf", "--files-from=-", "last.jpg"}, &error);
+    ASSERT_TRUE(piped);
+    EXPECT_EQ(ReadPictureArguments(piped->inputs, input, &error),
+              QStringList({"from stdin.jpg", "last.jpg"}));
+
+    // Standard input holds one list; a list that cannot be read is named.
+    const auto twice = ParsePdfCommandOptions({"-o", "x.pdf", "@-", "--files-from", "-"}, &error);
+    ASSERT_TRUE(twice);
+    EXPECT_FALSE(ReadPictureArguments(twice->inputs, input, &error));
+    EXPECT_EQ(error, "standard input can give the list only once");
+    const auto missing = ParsePdfCommandOptions({"-o", "x.pdf", "@" + PathIn("nope.txt")}, &error);
+    ASSERT_TRUE(missing);
+    EXPECT_FALSE(ReadPictureArguments(missing->inputs, input, &error));
+    EXPECT_TRUE(error.startsWith("cannot read the list " + PathIn("nope.txt")))
+        << error.toStdString();
+    EXPECT_FALSE(ParsePdfCommandOptions({"-o", "x.pdf", "-"}, &error));
+    EXPECT_TRUE(error.contains("--files-from -")) << error.toStdString();
+}
+
+TEST_F(PdfCommandTest, StandardOutputGetsTheWholePdfAndNothingElse) {
+    ASSERT_TRUE(SaveJpeg(PathIn("a.jpg"), 40, 30));
+    WriteFile(PathIn("list.txt"), QFile::encodeName(PathIn("a.jpg")) + "\n");
+    QTemporaryFile stdoutFile;
+    ASSERT_TRUE(stdoutFile.open());
+    QBuffer input;
+    input.setData(QFile::encodeName(PathIn("a.jpg")) + "\n");
+    // A temporary folder of this test's own, to see that nothing stays in it.
+    const QByteArray oldTemp = qgetenv("TMPDIR");
+    ASSERT_TRUE(QDir().mkpath(PathIn("tmp")));
+    qputenv("TMPDIR", QFile::encodeName(PathIn("tmp")));
+    const int status = Run({"-o", "-", "--files-from", "-", "@" + PathIn("list.txt")}, &input,
+                           stdoutFile.handle());
+    if (oldTemp.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", oldTemp);
+    ASSERT_EQ(status, 0) << m_err.toStdString();
+    EXPECT_TRUE(m_out.isEmpty()) << m_out.toStdString();
+    EXPECT_TRUE(m_err.contains("Wrote standard output: 2 pages")) << m_err.toStdString();
+    EXPECT_FALSE(QFile::exists("-"));
+    CPdfFile file;
+    ASSERT_TRUE(file.Load(stdoutFile.fileName())) << file.Error().toStdString();
+    EXPECT_EQ(file.Pages().size(), 2);
+    // Nothing of the PDF stays behind in the temporary folder.
+    EXPECT_TRUE(QDir(PathIn("tmp")).isEmpty());
+
+    // Nothing usable: nothing written.
+    QTemporaryFile empty;
+    ASSERT_TRUE(empty.open());
+    WriteFile(PathIn("bad.jpg"), "garbage");
+    EXPECT_EQ(Run({"-o", "-", PathIn("bad.jpg")}, nullptr, empty.handle()), 1);
+    EXPECT_EQ(QFileInfo(empty.fileName()).size(), 0);
+    EXPECT_TRUE(m_err.contains("nothing was written to standard output")) << m_err.toStdString();
 }
 
 TEST_F(PdfCommandTest, UnwritableOutputIsStatusOne) {

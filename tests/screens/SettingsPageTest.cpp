@@ -150,7 +150,9 @@ TEST_F(SettingsPageTest, PdfPageTurnsRecognitionOnWithItsLanguage) {
         EXPECT_FALSE(check->isChecked());
         EXPECT_EQ(check->text(), "Recognise text (OCR)");
         auto* languages = Get<QComboBox>(page, IDC_PDF_OCR_LANGUAGE);
-        EXPECT_EQ(languages->currentText(), "eng");
+        // Shown by name, stored by Tesseract's code.
+        EXPECT_EQ(languages->currentText(), "English");
+        EXPECT_EQ(languages->currentData().toString(), "eng");
         EXPECT_EQ(languages->accessibleName(), "Language:");
         check->click();
         page.SendCommand(ID_OK);
@@ -164,6 +166,7 @@ TEST_F(SettingsPageTest, PdfPageTurnsRecognitionOnWithItsLanguage) {
     EXPECT_TRUE(RunPage(ID_SETTINGS_PDF, [&](CSettingsPageDlg& page) {
         EXPECT_TRUE(Get<QCheckBox>(page, IDC_PDF_OCR)->isChecked());
         EXPECT_EQ(Get<QComboBox>(page, IDC_PDF_OCR_LANGUAGE)->currentText(), "xyz");
+        EXPECT_EQ(Get<QComboBox>(page, IDC_PDF_OCR_LANGUAGE)->currentData().toString(), "xyz");
         Get<QCheckBox>(page, IDC_PDF_OCR)->click();
         page.SendCommand(ID_OK);
     }));
