@@ -197,6 +197,8 @@ void CScreenshotTour::Install(CStartupServices& services) {
             main->SetCameraNoticeAtStart(false);
         return screen;
     };
+    // The tour's session is no one's work: nothing is offered, and no record is kept.
+    services.recoverSession = {};
     auto previous = services.beforeMainScreen;
     services.beforeMainScreen = [this, previous](CSplashDlg& splash) {
         if (previous)

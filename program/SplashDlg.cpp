@@ -134,6 +134,8 @@ void CSplashDlg::Initialise() {
         if (m_services.beforeMainScreen)
             m_services.beforeMainScreen(*this);
         std::unique_ptr<CScreen> main = m_services.makeMainScreen(this);
+        if (m_services.recoverSession)
+            m_services.recoverSession(this, *main);
         m_main = main.get();
         main->DoModal();
         m_main = nullptr;

@@ -4,6 +4,7 @@
 #include "app/KnownFolders.h"
 #include "app/Log.h"
 #include "camera/CameraState.h"
+#include "program/StartupRecovery.h"
 #include "screens/MainDlg.h"
 #include "skin/binding/SkinBinding.h"
 #include "ui/device/Screen.h"
@@ -28,6 +29,10 @@ CStartupServices DefaultStartupServices(bool diagnosticLog) {
         // The system's part: "Camera" in the registry is written before the main screen reads it.
         DetectCamera();
         return std::make_unique<CMainDlg>(owner);
+    };
+    s.recoverSession = [](CScreen* owner, CScreen& main) {
+        if (auto* screen = dynamic_cast<CMainDlg*>(&main))
+            OfferRecovery(owner, *screen);
     };
     return s;
 }

@@ -27,6 +27,10 @@ struct CStartupServices {
     std::function<std::unique_ptr<CScreen>(CScreen* owner)> makeMainScreen;
     // Runs once the splash shows its pictures, just before the main screen starts.
     std::function<void(CSplashDlg& splash)> beforeMainScreen;
+    // After the main screen was made, before it runs: offers the session a run that did not
+    // end cleanly left behind, and has the main screen keep its recovery record. Empty: no
+    // record is kept (the screenshot tour).
+    std::function<void(CScreen* owner, CScreen& main)> recoverSession;
 };
 
 // The real services. With `diagnosticLog` every record of the program reaches the log.

@@ -10,11 +10,14 @@
 #include "screens/ScanCommand.h"
 #include "screens/SettingsCommands.h"
 #include "screens/StaticThumb.h"
+#include "session/SessionRecorder.h"
+#include "session/SessionRestore.h"
 #include "skin/binding/SkinBinding.h"
 #include "text/ProductInfo.h"
 #include "text/Strings.h"
 #include "ui/device/DeviceWindow.h"
 #include "ui/device/MessageBox.h"
+#include "ui/device/WaitCursor.h"
 #include "ui/toolkit/Fonts.h"
 #include "ui/toolkit/QuestionBox.h"
 #include "ui/toolkit/RememberedAnswers.h"
@@ -61,6 +64,13 @@ CMainDlg::CMainDlg(CScreen* owner) : CDialog(ids::IDD_MAIN, owner) {
 
 CMainDlg::~CMainDlg() {
     SetOpenedPicturesHandler({});
+    // Ended without Exit or Cancel: the record stays for the next start, and so do the copies
+    // it names.
+    if (m_recorder && m_recorder->IsRecording()) {
+        m_recorder->Stop();
+        LeaveFilesToRecord(m_session.Pages());
+    }
+    m_recorder.reset();
     // The pages go with the screen (temporary copies are deleted); the strip lets go first.
     m_session.ClearSession();
     m_session.SetListener(nullptr);
@@ -134,6 +144,7 @@ void CMainDlg::OnFirstPaint() {
     m_layoutReady = true;
     RefreshControls();
     update();
+    StartRecording();
     if (m_noticeAtStart)
         ShowCameraNotice();
     SetOpenedPicturesHandler([this] { AddOpenedPictures(); });
@@ -156,6 +167,45 @@ void CMainDlg::AddOpenedPictures() {
         top->raise();
         top->activateWindow();
     }
+}
+
+void CMainDlg::KeepRecoveryRecord(const QString& path, CRecoveryState restore) {
+    m_recorder = std::make_unique<CSessionRecorder>(m_session, path);
+    m_restore = std::move(restore);
+}
+
+void CMainDlg::PrepareMissingPagesNotice(CQuestionBox& box, const QStringList& missing) {
+    using namespace ids;
+    box.SetKind(CQuestionBox::kClose);
+    box.SetTitles(LoadFormatted(IDS_RESTORE_SESSION), LoadFormatted(IDS_RESTORE_PAGES_MISSING));
+    box.SetBody(LoadFormatted(IDS_RESTORE_MISSING_LIST, missing.join(QStringLiteral("\r\n"))));
+    box.SetPictures(IDB_MSG_ATTENTION);
+}
+
+void CMainDlg::StartRecording() {
+    if (!m_recorder || m_recorder->IsRecording())
+        return;
+    CRestoreResult restored;
+    if (!m_restore.pages.empty()) {
+        BeginWait();
+        restored = RestoreSession(m_session, std::exchange(m_restore, {}));
+        EndWait();
+        RefreshControls();
+        Redraw();
+    }
+    // From here on the record is this run's: the restored pages are in it before anything else
+    // can happen to them.
+    m_recorder->Start();
+    if (!restored.missing.isEmpty()) {
+        CQuestionBox box(this);
+        PrepareMissingPagesNotice(box, restored.missing);
+        box.Show();
+    }
+}
+
+void CMainDlg::RecordChange() {
+    if (m_recorder)
+        m_recorder->Changed();
 }
 
 void CMainDlg::RefreshControls() {
@@ -328,23 +378,34 @@ void CMainDlg::OnPaint(QPainter& p) {
 
 // The session's view.
 
+// Every change of the pages and of the current page passes through here, so the record hears
+// of all of them.
+
 int CMainDlg::StripAdd(CPage* page) {
+    RecordChange();
     return m_strip->Add(page);
 }
 
 void CMainDlg::StripRemoveSelected() {
     m_strip->RemoveSelected();
+    // The page is out of the list and about to be destroyed, its file with it when it owns
+    // one: the record lets go of it first.
+    if (m_recorder)
+        m_recorder->WriteNow(true);
 }
 
 void CMainDlg::StripSwap(int a, int b) {
+    RecordChange();
     m_strip->Swap(a, b);
 }
 
 void CMainDlg::StripMove(int from, int to) {
+    RecordChange();
     m_strip->Move(from, to);
 }
 
 void CMainDlg::StripSelect(int index) {
+    RecordChange();
     m_strip->Select(index);
     ShowPage(m_strip->Selected());
     m_strip->update();
@@ -352,6 +413,12 @@ void CMainDlg::StripSelect(int index) {
 
 void CMainDlg::StripClear() {
     m_strip->Clear(false);
+}
+
+void CMainDlg::OnSessionClearing() {
+    // Every page is about to go, with the files they own: an empty session has no record.
+    if (m_recorder)
+        m_recorder->Forget();
 }
 
 int CMainDlg::StripSelected() const {
@@ -377,6 +444,7 @@ void CMainDlg::Redraw() {
 }
 
 void CMainDlg::OnFrameSelected(int index) {
+    RecordChange();
     ShowPage(index);
 }
 
@@ -406,6 +474,8 @@ void CMainDlg::Edit() {
         // Even a cancelled edit may have given the page a new thumbnail (its own upright copy).
         ShowPage(index);
         m_strip->update();
+        // An accepted edit, or an upright copy the page now owns.
+        RecordChange();
     }
     RefreshControls();
 }
@@ -416,7 +486,16 @@ void CMainDlg::Exit() {
         PlatformMessageBox(error.Message(), ProductName());
         return;
     }
+    // A clean end leaves no record.
+    if (m_recorder)
+        m_recorder->Discard();
     EndDialog(IDOK);
+}
+
+void CMainDlg::OnCancel() {
+    if (m_recorder)
+        m_recorder->Discard();
+    EndDialog(IDCANCEL);
 }
 
 void CMainDlg::AskOwner(int frameCommand) {

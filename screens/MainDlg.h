@@ -5,8 +5,12 @@
 // page list), runs modally inside the start-up window from start-up to Exit, dispatches every
 // command of the program and asks that window for About and Help. Exit and OK write the
 // session file; Cancel leaves without writing it. The pages go with the screen.
+// When asked to, it keeps a recovery record of its session from the first paint on, which
+// Exit and Cancel remove; a screen ended any other way (the window closed by the desktop)
+// leaves the record, and the files it names, for the next start.
 
 #include "screens/FrameList.h"
+#include "session/RecoveryRecord.h"
 #include "session/Session.h"
 #include "session/SessionListener.h"
 #include "ui/toolkit/Dialog.h"
@@ -15,8 +19,10 @@
 #include <QSize>
 
 #include <cstdint>
+#include <memory>
 
 class CQuestionBox;
+class CSessionRecorder;
 class CStaticThumb;
 
 class CMainDlg : public CDialog, private CSessionListener, private CFrameListListener {
@@ -53,12 +59,22 @@ public:
     // Sets the box up as the camera notice (kind 10, the box not ticked).
     static void PrepareCameraNotice(CQuestionBox& box);
 
+    // From the first paint on, keeps the recovery record of the session at `path`; the pages
+    // of `restore` (the session of an earlier run the user chose to bring back) come first,
+    // and the pictures among them that are gone are named. Call before the screen runs.
+    void KeepRecoveryRecord(const QString& path, CRecoveryState restore = {});
+    // The recorder while the record is kept, else null.
+    CSessionRecorder* Recorder() const { return m_recorder.get(); }
+    // Sets the box up as the notice that names the pictures a restore left out.
+    static void PrepareMissingPagesNotice(CQuestionBox& box, const QStringList& missing);
+
 protected:
     void OnInitDialog() override;
     void OnPaint(QPainter& painter) override;
     void OnFirstPaint() override;
     void Layout() override;
     void OnDisplayChange() override;
+    void OnCancel() override;
     void resizeEvent(QResizeEvent* event) override;
     bool OnKeyDown(int key) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -72,6 +88,7 @@ private:
     void StripSelect(int index) override;
     void StripClear() override;
     int StripSelected() const override;
+    void OnSessionClearing() override;
     void PreviewShow(CPage* page, int number) override;
     void OnFirstPage(CPage* page) override;
     void OnSessionCleared() override;
@@ -90,6 +107,8 @@ private:
     void Edit();
     void Exit();
     void AskOwner(int frameCommand);
+    void StartRecording();
+    void RecordChange();
 
     CSession m_session;
     CFrameList* m_strip = nullptr;
@@ -105,4 +124,6 @@ private:
     QRect m_preview;
     QRect m_panel;
     QRect m_stripRect;
+    std::unique_ptr<CSessionRecorder> m_recorder;
+    CRecoveryState m_restore;
 };

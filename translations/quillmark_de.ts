@@ -1478,5 +1478,65 @@ Sie können Ihren letzten Schritt jederzeit mit dem Menübefehl Aktion-&gt;Rück
         <source>Could not open the help page &apos;%s&apos;. Please check if you have a web browser installed on your device.</source>
         <translation>Die Hilfeseite „%s“ konnte nicht geöffnet werden. Bitte prüfen Sie, ob auf Ihrem Gerät ein Webbrowser installiert ist.</translation>
     </message>
+    <message>
+        <source>Restore session</source>
+        <translation>Sitzung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Restore the last session?</source>
+        <translation>Letzte Sitzung wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>The program was not ended with Exit last time, and the session of %d pages was kept.<byte value="xd"/>
+<byte value="xd"/>
+Tap &apos;Yes&apos; to restore the pages or &apos;No&apos; to start an empty session.</source>
+        <translation>Das Programm wurde beim letzten Mal nicht mit „Beenden“ geschlossen, und die Sitzung mit %d Seiten wurde aufbewahrt.<byte value="xd"/>
+<byte value="xd"/>
+Tippen Sie auf „Ja“, um die Seiten wiederherzustellen, oder auf „Nein“, um mit einer leeren Sitzung zu beginnen.</translation>
+    </message>
+    <message>
+        <source>The program was not ended with Exit last time, and the session of one page was kept.<byte value="xd"/>
+<byte value="xd"/>
+Tap &apos;Yes&apos; to restore the page or &apos;No&apos; to start an empty session.</source>
+        <translation>Das Programm wurde beim letzten Mal nicht mit „Beenden“ geschlossen, und die Sitzung mit einer Seite wurde aufbewahrt.<byte value="xd"/>
+<byte value="xd"/>
+Tippen Sie auf „Ja“, um die Seite wiederherzustellen, oder auf „Nein“, um mit einer leeren Sitzung zu beginnen.</translation>
+    </message>
+    <message>
+        <source>Some pages were left out</source>
+        <translation>Einige Seiten wurden ausgelassen</translation>
+    </message>
+    <message>
+        <source>These pictures no longer exist or cannot be read, so their pages were left out:<byte value="xd"/>
+<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Tap &apos;Close&apos; to discard this message.</source>
+        <translation>Diese Bilder gibt es nicht mehr oder sie können nicht gelesen werden, daher wurden ihre Seiten ausgelassen:<byte value="xd"/>
+<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Tippen Sie auf „Schließen“, um diese Meldung zu verwerfen.</translation>
+    </message>
+    <message>
+        <source>The last session cannot be restored</source>
+        <translation>Die letzte Sitzung kann nicht wiederhergestellt werden</translation>
+    </message>
+    <message>
+        <source>The record of the last session is damaged, so its pages cannot be restored. It was kept as &apos;%s&apos;.<byte value="xd"/>
+<byte value="xd"/>
+Tap &apos;Close&apos; to start an empty session.</source>
+        <translation>Die Aufzeichnung der letzten Sitzung ist beschädigt, daher können ihre Seiten nicht wiederhergestellt werden. Sie wurde als „%s“ aufbewahrt.<byte value="xd"/>
+<byte value="xd"/>
+Tippen Sie auf „Schließen“, um mit einer leeren Sitzung zu beginnen.</translation>
+    </message>
+    <message>
+        <source>The record of the last session was written by a newer version of the program and cannot be read by this one. It was kept as &apos;%s&apos;.<byte value="xd"/>
+<byte value="xd"/>
+Tap &apos;Close&apos; to start an empty session.</source>
+        <translation>Die Aufzeichnung der letzten Sitzung stammt von einer neueren Version des Programms und kann von dieser nicht gelesen werden. Sie wurde als „%s“ aufbewahrt.<byte value="xd"/>
+<byte value="xd"/>
+Tippen Sie auf „Schließen“, um mit einer leeren Sitzung zu beginnen.</translation>
+    </message>
 </context>
 </TS>

@@ -1478,5 +1478,65 @@ Recuerde que siempre puede deshacer su última acción con el comando de menú A
         <source>Could not open the help page &apos;%s&apos;. Please check if you have a web browser installed on your device.</source>
         <translation>No se pudo abrir la página de ayuda «%s». Compruebe si tiene un navegador web instalado en su dispositivo.</translation>
     </message>
+    <message>
+        <source>Restore session</source>
+        <translation>Restaurar sesión</translation>
+    </message>
+    <message>
+        <source>Restore the last session?</source>
+        <translation>¿Restaurar la última sesión?</translation>
+    </message>
+    <message>
+        <source>The program was not ended with Exit last time, and the session of %d pages was kept.<byte value="xd"/>
+<byte value="xd"/>
+Tap &apos;Yes&apos; to restore the pages or &apos;No&apos; to start an empty session.</source>
+        <translation>La última vez el programa no se cerró con «Salir», y se conservó la sesión de %d páginas.<byte value="xd"/>
+<byte value="xd"/>
+Toque «Sí» para restaurar las páginas o «No» para empezar una sesión vacía.</translation>
+    </message>
+    <message>
+        <source>The program was not ended with Exit last time, and the session of one page was kept.<byte value="xd"/>
+<byte value="xd"/>
+Tap &apos;Yes&apos; to restore the page or &apos;No&apos; to start an empty session.</source>
+        <translation>La última vez el programa no se cerró con «Salir», y se conservó la sesión de una página.<byte value="xd"/>
+<byte value="xd"/>
+Toque «Sí» para restaurar la página o «No» para empezar una sesión vacía.</translation>
+    </message>
+    <message>
+        <source>Some pages were left out</source>
+        <translation>Se omitieron algunas páginas</translation>
+    </message>
+    <message>
+        <source>These pictures no longer exist or cannot be read, so their pages were left out:<byte value="xd"/>
+<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Tap &apos;Close&apos; to discard this message.</source>
+        <translation>Estas imágenes ya no existen o no se pueden leer, por lo que se omitieron sus páginas:<byte value="xd"/>
+<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Toque «Cerrar» para descartar este mensaje.</translation>
+    </message>
+    <message>
+        <source>The last session cannot be restored</source>
+        <translation>No se puede restaurar la última sesión</translation>
+    </message>
+    <message>
+        <source>The record of the last session is damaged, so its pages cannot be restored. It was kept as &apos;%s&apos;.<byte value="xd"/>
+<byte value="xd"/>
+Tap &apos;Close&apos; to start an empty session.</source>
+        <translation>El registro de la última sesión está dañado, por lo que no se pueden restaurar sus páginas. Se conservó como «%s».<byte value="xd"/>
+<byte value="xd"/>
+Toque «Cerrar» para empezar una sesión vacía.</translation>
+    </message>
+    <message>
+        <source>The record of the last session was written by a newer version of the program and cannot be read by this one. It was kept as &apos;%s&apos;.<byte value="xd"/>
+<byte value="xd"/>
+Tap &apos;Close&apos; to start an empty session.</source>
+        <translation>El registro de la última sesión lo escribió una versión más reciente del programa y esta no puede leerlo. Se conservó como «%s».<byte value="xd"/>
+<byte value="xd"/>
+Toque «Cerrar» para empezar una sesión vacía.</translation>
+    </message>
 </context>
 </TS>

@@ -1478,5 +1478,65 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
         <source>Could not open the help page &apos;%s&apos;. Please check if you have a web browser installed on your device.</source>
         <translation>Impossible d&apos;ouvrir la page d&apos;aide «&#xa0;%s&#xa0;». Veuillez vérifier qu&apos;un navigateur web est installé sur votre appareil.</translation>
     </message>
+    <message>
+        <source>Restore session</source>
+        <translation>Restaurer la session</translation>
+    </message>
+    <message>
+        <source>Restore the last session?</source>
+        <translation>Restaurer la dernière session&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The program was not ended with Exit last time, and the session of %d pages was kept.<byte value="xd"/>
+<byte value="xd"/>
+Tap &apos;Yes&apos; to restore the pages or &apos;No&apos; to start an empty session.</source>
+        <translation>Le programme n&apos;a pas été fermé avec «&#xa0;Quitter&#xa0;» la dernière fois, et la session de %d pages a été conservée.<byte value="xd"/>
+<byte value="xd"/>
+Touchez «&#xa0;Oui&#xa0;» pour restaurer les pages ou «&#xa0;Non&#xa0;» pour commencer une session vide.</translation>
+    </message>
+    <message>
+        <source>The program was not ended with Exit last time, and the session of one page was kept.<byte value="xd"/>
+<byte value="xd"/>
+Tap &apos;Yes&apos; to restore the page or &apos;No&apos; to start an empty session.</source>
+        <translation>Le programme n&apos;a pas été fermé avec «&#xa0;Quitter&#xa0;» la dernière fois, et la session d&apos;une page a été conservée.<byte value="xd"/>
+<byte value="xd"/>
+Touchez «&#xa0;Oui&#xa0;» pour restaurer la page ou «&#xa0;Non&#xa0;» pour commencer une session vide.</translation>
+    </message>
+    <message>
+        <source>Some pages were left out</source>
+        <translation>Certaines pages ont été omises</translation>
+    </message>
+    <message>
+        <source>These pictures no longer exist or cannot be read, so their pages were left out:<byte value="xd"/>
+<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Tap &apos;Close&apos; to discard this message.</source>
+        <translation>Ces images n&apos;existent plus ou ne peuvent pas être lues, leurs pages ont donc été omises&#xa0;:<byte value="xd"/>
+<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Touchez «&#xa0;Fermer&#xa0;» pour ignorer ce message.</translation>
+    </message>
+    <message>
+        <source>The last session cannot be restored</source>
+        <translation>La dernière session ne peut pas être restaurée</translation>
+    </message>
+    <message>
+        <source>The record of the last session is damaged, so its pages cannot be restored. It was kept as &apos;%s&apos;.<byte value="xd"/>
+<byte value="xd"/>
+Tap &apos;Close&apos; to start an empty session.</source>
+        <translation>L&apos;enregistrement de la dernière session est endommagé, ses pages ne peuvent donc pas être restaurées. Il a été conservé sous «&#xa0;%s&#xa0;».<byte value="xd"/>
+<byte value="xd"/>
+Touchez «&#xa0;Fermer&#xa0;» pour commencer une session vide.</translation>
+    </message>
+    <message>
+        <source>The record of the last session was written by a newer version of the program and cannot be read by this one. It was kept as &apos;%s&apos;.<byte value="xd"/>
+<byte value="xd"/>
+Tap &apos;Close&apos; to start an empty session.</source>
+        <translation>L&apos;enregistrement de la dernière session a été écrit par une version plus récente du programme et ne peut pas être lu par celle-ci. Il a été conservé sous «&#xa0;%s&#xa0;».<byte value="xd"/>
+<byte value="xd"/>
+Touchez «&#xa0;Fermer&#xa0;» pour commencer une session vide.</translation>
+    </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "program/tour/TourContext.h"
 
 #include "app/AppSettings.h"
+#include "program/StartupRecovery.h"
 #include "resources/ResourceIds.h"
 #include "screens/FrameList.h"
 #include "screens/MainDlg.h"
@@ -114,6 +115,19 @@ void RunMainTour(CTourContext& tour) {
         chooser.ShowModeless();
         chooser.List()->setCurrentIndex(1);
         ShootModeless(tour, chooser, QStringLiteral("24-main-page-chooser"));
+    }
+    // What a start after an unclean end asks, and what it says about pictures that are gone.
+    {
+        CQuestionBox question(main);
+        PrepareRestoreQuestion(question, main->PageCount());
+        ShootModeless(tour, question, QStringLiteral("25-main-restore-question"));
+    }
+    {
+        CQuestionBox notice(main);
+        CMainDlg::PrepareMissingPagesNotice(notice,
+                                            {QDir(folder).filePath(QStringLiteral("page_7.jpg")),
+                                             QDir(folder).filePath(QStringLiteral("page_8.jpg"))});
+        ShootModeless(tour, notice, QStringLiteral("26-main-restore-missing"));
     }
     // Later stops start from an empty session.
     main->Session().ClearSession();

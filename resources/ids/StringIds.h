@@ -270,6 +270,16 @@ inline constexpr std::uint16_t IDS_SETTINGS_AUTO_PORTRAIT = 9433;
 inline constexpr std::uint16_t IDS_SETTINGS_PAPER_PROMPT = 9434;
 inline constexpr std::uint16_t IDS_SETTINGS_ASK_ACTIONS = 9435;
 inline constexpr std::uint16_t IDS_PAPER_LETTER = 9436; // the 12 paper sizes in table order
+// Restoring the session of a run that did not end with Exit.
+inline constexpr std::uint16_t IDS_RESTORE_SESSION = 9500;
+inline constexpr std::uint16_t IDS_RESTORE_LAST_SESSION = 9501;
+inline constexpr std::uint16_t IDS_RESTORE_PAGES = 9502;
+inline constexpr std::uint16_t IDS_RESTORE_ONE_PAGE = 9503;
+inline constexpr std::uint16_t IDS_RESTORE_PAGES_MISSING = 9504;
+inline constexpr std::uint16_t IDS_RESTORE_MISSING_LIST = 9505;
+inline constexpr std::uint16_t IDS_RESTORE_NOT_POSSIBLE = 9506;
+inline constexpr std::uint16_t IDS_RESTORE_RECORD_DAMAGED = 9507;
+inline constexpr std::uint16_t IDS_RESTORE_RECORD_NEWER = 9508;
 // E-mail: send screen and messaging store.
 inline constexpr std::uint16_t IDS_MAIL_STORE_INVALID_CVALUES = 9700;
 inline constexpr std::uint16_t IDS_MAIL_STORE_MISSING_ENTRYID = 9701;

@@ -8,6 +8,10 @@ it left behind (the PDF and the session file).
                 in menus and the strip; the tree is only read to know when a screen has come and where the
                 focus is. The X server runs no window manager, so the driver first gives the
                 program's window the keyboard focus, as a click on it would.
+  --mode recovery  a session that survives a kill: the driver starts the program itself
+                (--program), imports a folder of three pictures, kills it (SIGKILL), starts it
+                again and restores the pages; the same after a blank page and a move; after
+                Exit the next start asks nothing and shows an empty strip.
 
 Every step waits for the state it needs (polling the tree with a deadline), never for a fixed
 time. On a failure the step is named, the device screen is saved as failure.png and the
@@ -16,9 +20,12 @@ accessibility tree as tree.txt in the --shots folder.
 import argparse
 import os
 import re
+import signal
+import struct
 import subprocess
 import sys
 import time
+import zlib
 
 import pyatspi
 
@@ -473,14 +480,198 @@ def dump_tree(app, folder):
         print("e2e: no accessibility tree (%s)" % error)
 
 
+# The recovery flow.
+
+RESTORE = "Restore the last session?"
+RECORD = "session.recovery"
+
+
+def read_record(home):
+    """(current index, [paths]) of the program's recovery record, or None without a valid one.
+    The layout: "QMRC", version, payload length, CRC-32, then the payload."""
+    try:
+        with open(os.path.join(home, RECORD), "rb") as f:
+            data = f.read()
+    except OSError:
+        return None
+    if len(data) < 16 or data[:4] != b"QMRC":
+        return None
+    version, length, crc = struct.unpack_from("<III", data, 4)
+    payload = data[16:]
+    if version != 1 or len(payload) != length or zlib.crc32(payload) != crc:
+        return None
+    at = 4 + 8  # pid, start time
+    at += 1 + payload[at]  # boot id
+    at += 8  # time written
+    current, _counter, count = struct.unpack_from("<iiI", payload, at)
+    at += 12
+    paths = []
+    for _ in range(count):
+        units = struct.unpack_from("<I", payload, at + 5)[0]
+        at += 9
+        paths.append(payload[at:at + 2 * units].decode("utf-16-le"))
+        at += 2 * units
+    return current, paths
+
+
+def png(path, width, height, rgb):
+    """A small picture of one colour, written with the standard library alone."""
+    def chunk(kind, body):
+        return (struct.pack(">I", len(body)) + kind + body +
+                struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF))
+    rows = b"".join(b"\0" + bytes(rgb) * width for _ in range(height))
+    with open(path, "wb") as f:
+        f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)) +
+                chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b""))
+
+
+class Program:
+    """One run of the program in the flow's home, started and ended by the driver."""
+
+    def __init__(self, args, number):
+        user = args.user_home
+        env = dict(os.environ, HOME=user, XDG_CONFIG_HOME=user + "/.config",
+                   XDG_DATA_HOME=user + "/.local/share", XDG_CACHE_HOME=user + "/.cache",
+                   QUILLMARK_HOME=args.home)
+        self.log = open(os.path.join(args.shots, "program-%d.log" % number), "w")
+        self.process = subprocess.Popen([args.program, "--screen", "480x640"], env=env,
+                                        stdout=self.log, stderr=subprocess.STDOUT)
+        self.app = wait_for("run %d of the program on the accessibility bus" % number,
+                            lambda: app_of(self.process.pid))
+
+    def kill(self):
+        self.process.send_signal(signal.SIGKILL)
+        self.process.wait(timeout=TIMEOUT)
+
+    def wait_end(self):
+        """The program ended by itself, with status 0."""
+        try:
+            status = self.process.wait(timeout=TIMEOUT)
+        except subprocess.TimeoutExpired:
+            raise Failure("the program did not end")
+        if status != 0:
+            raise Failure("the program ended with %d" % status)
+
+    def stop(self):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+        self.log.close()
+
+
+def wait_record(home, expected):
+    """The record on disk names these pages with this current index (the record is written a
+    moment after each change)."""
+    return wait_for("the recovery record to hold %s" % (expected,),
+                    lambda: read_record(home) == expected)
+
+
+def restore_with_yes(app, pages, current):
+    """The question of a start after a kill, answered Yes: the strip shows the pages again."""
+    question = screen(app, RESTORE)
+    if "session of %d pages" % pages not in question.description:
+        raise Failure("the question does not name %d pages: %r" % (pages, question.description))
+    press(question, "Yes")
+    wait_for("the strip to show page %d of %d" % (current, pages),
+             lambda: strip_state(app) == (current, pages))
+    main_screen_buttons(app)
+
+
+def run_recovery(args, started):
+    pictures = os.path.join(args.user_home, "scans")
+    os.makedirs(pictures, exist_ok=True)
+    names = [os.path.join(pictures, "page%d.png" % n) for n in (1, 2, 3)]
+    for n, name in enumerate(names):
+        png(name, 60, 80, (40 + 70 * n, 90, 200 - 50 * n))
+    # The folder picker opens on the pictures; the import sorts by name without asking.
+    os.makedirs(args.home, exist_ok=True)
+    with open(os.path.join(args.home, "registry.reg"), "w", encoding="utf-8") as reg:
+        reg.write("Windows Registry Editor Version 5.00\r\n\r\n"
+                  "[HKEY_LOCAL_MACHINE\\Software\\Tessaly\\Quillmark\\Profiles\\Default\\SAPPSETTINGS]\r\n"
+                  "\"LastImportFolder\"=\"%s\"\r\n"
+                  "\"PictureImportOrder\"=dword:00000000\r\n" % pictures)
+
+    Steps.begin("recovery: start; Tools > Add > Add from folder..., Ok on the picker")
+    program = started(Program(args, 1))
+    main_screen_buttons(program.app)
+    choose_from_tools(program.app, ["Add", "Add from folder..."])
+    press(program.app, "Ok")
+    wait_pages(program.app, 3)
+    wait_for("the last page to be current", lambda: strip_state(program.app) == (3, 3))
+    Steps.begin("recovery: the record names the three pages; SIGKILL")
+    wait_record(args.home, (2, names))
+    program.kill()
+
+    Steps.begin("recovery: second start asks; Yes restores three pages, page 3 current")
+    program = started(Program(args, 2))
+    restore_with_yes(program.app, 3, 3)
+    wait_record(args.home, (2, names))
+
+    Steps.begin("recovery: Tools > Add > Add blank page, Tools > Image > Move up; SIGKILL")
+    choose_from_tools(program.app, ["Add", "Add blank page"])
+    wait_pages(program.app, 4)
+    choose_from_tools(program.app, ["Image", "Move up"])
+    wait_for("the blank page to move up", lambda: strip_state(program.app) == (3, 4))
+    wait_record(args.home, (2, names[:2] + [""] + names[2:]))
+    program.kill()
+
+    Steps.begin("recovery: third start asks; Yes restores four pages, page 3 current")
+    program = started(Program(args, 3))
+    restore_with_yes(program.app, 4, 3)
+    wait_record(args.home, (2, names[:2] + [""] + names[2:]))
+    Steps.begin("recovery: Tools > File > Exit leaves no record")
+    choose_from_tools(program.app, ["File", "Exit"])
+    program.wait_end()
+    if os.path.exists(os.path.join(args.home, RECORD)):
+        raise Failure("Exit left the recovery record")
+
+    Steps.begin("recovery: fourth start asks nothing and shows an empty strip")
+    program = started(Program(args, 4))
+    main_screen_buttons(program.app)
+    wait_pages(program.app, 0)
+    if find(program.app, pyatspi.ROLE_DIALOG, RESTORE):
+        raise Failure("the restore question came after Exit")
+    choose_from_tools(program.app, ["File", "Exit"])
+    program.wait_end()
+    # The pictures are the user's: nothing of the flow deleted them.
+    for name in names:
+        if not os.path.exists(name):
+            raise Failure("%s was deleted" % name)
+
+
+def recovery_main(args):
+    programs = []
+
+    def started(program):
+        programs.append(program)
+        return program
+
+    try:
+        run_recovery(args, started)
+    except Failure as failure:
+        print("e2e: step failed: %s: %s" % (Steps.current, failure))
+        screenshot(args.shots)
+        if programs and programs[-1].process.poll() is None:
+            dump_tree(programs[-1].app, args.shots)
+        return 1
+    finally:
+        for program in programs:
+            program.stop()
+    print("e2e: recovery flow passed")
+    return 0
+
+
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("--pid", type=int, required=True)
+    parser.add_argument("--pid", type=int, help="the running program (names, keys, open)")
+    parser.add_argument("--program", help="the program to start (recovery)")
     parser.add_argument("--shots", required=True)
-    parser.add_argument("--mode", choices=["names", "keys", "open"], default="names")
+    parser.add_argument("--mode", choices=["names", "keys", "open", "recovery"], default="names")
     parser.add_argument("--home", required=True, help="QUILLMARK_HOME of the program")
     parser.add_argument("--user-home", required=True, help="HOME of the program")
     args = parser.parse_args()
+    if args.mode == "recovery":
+        return recovery_main(args)
     app = None
     seen = {"pics": os.path.join(args.shots, "pics"), "program": os.environ.get("E2E_PROGRAM")}
     flows = {"names": run_by_name, "keys": run_by_keys, "open": run_opened}

@@ -4,14 +4,15 @@
 # an assistive tool or a user with a keyboard drives it.
 #   run_e2e.sh PROGRAM [MODE...]
 # MODE is "names" (controls found by name and pressed through the tree), "keys" (only the
-# keyboard) or "open" (pictures on the command line, then a second start handing over one
-# more); all run by default, each with a fresh program, home and pictures folder.
+# keyboard), "open" (pictures on the command line, then a second start handing over one
+# more) or "recovery" (a session restored after the program was killed); all run by
+# default, each with a fresh program, home and pictures folder.
 # Exit 77 (skipped) when a tool it needs is missing. On a failure the folder with the
 # program's home, its output and a screenshot of the device is kept and named.
 set -euo pipefail
 program="$(realpath "$1")"
 shift
-modes="${*:-names keys open}"
+modes="${*:-names keys open recovery}"
 here="$(cd "$(dirname "$0")" && pwd)"
 
 for tool in Xvfb dbus-run-session /usr/libexec/at-spi-bus-launcher dbus-send qpdf pdftoppm; do

@@ -28,21 +28,34 @@ run_mode() {
     # noting what it was asked to open.
     printf '#!/bin/sh\nprintf "%%s\\n" "$1" >> "%s"\nexit 3\n' "$dir/opened.txt" > "$dir/opener.sh"
     chmod +x "$dir/opener.sh"
+    if [ "$mode" = recovery ]; then
+        # This flow starts, kills and starts the program again itself.
+        local status=0
+        /usr/bin/python3 "$(dirname "$0")/drive_quillmark.py" --program "$E2E_PROGRAM" \
+            --shots "$dir" --mode recovery --home "$dir/home" --user-home "$user" || status=$?
+        if [ "$status" -ne 0 ]; then
+            echo "e2e: recovery: program output:"
+            cat "$dir"/program-*.log || true
+        fi
+        return "$status"
+    fi
     # "open": the program starts with two pictures; a second start hands it a third.
     local pictures=()
     if [ "$mode" = open ]; then
         /usr/bin/python3 "$(dirname "$0")/check_output.py" --write-pictures "$dir/pics" a b c
         pictures=("$dir/pics/a.png" "$dir/pics/b.png")
     fi
-    export HOME="$user" XDG_CONFIG_HOME="$user/.config" XDG_DATA_HOME="$user/.local/share" \
-        XDG_CACHE_HOME="$user/.cache" QUILLMARK_HOME="$dir/home" QUILLMARK_OPENER="$dir/opener.sh"
-    "$E2E_PROGRAM" --screen 480x640 "${pictures[@]}" > "$dir/program.log" 2>&1 &
+    local program_env=(HOME="$user" XDG_CONFIG_HOME="$user/.config" XDG_DATA_HOME="$user/.local/share"
+        XDG_CACHE_HOME="$user/.cache" QUILLMARK_HOME="$dir/home" QUILLMARK_OPENER="$dir/opener.sh")
+    env "${program_env[@]}" "$E2E_PROGRAM" --screen 480x640 "${pictures[@]}" > "$dir/program.log" 2>&1 &
     local app=$!
 
+    # The "open" flow starts the program a second time, in the same environment.
+    local driver_env=()
+    [ "$mode" != open ] || driver_env=("${program_env[@]}")
     local status=0
-    /usr/bin/python3 "$(dirname "$0")/drive_quillmark.py" --pid "$app" --shots "$dir" \
-        --mode "$mode" --home "$dir/home" --user-home "$user" || status=$?
-    unset HOME XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME QUILLMARK_HOME QUILLMARK_OPENER
+    env "${driver_env[@]}" /usr/bin/python3 "$(dirname "$0")/drive_quillmark.py" --pid "$app" \
+        --shots "$dir" --mode "$mode" --home "$dir/home" --user-home "$user" || status=$?
 
     # The driver ends the program through Exit; one that is still running has failed to.
     if kill -0 "$app" 2>/dev/null; then
