@@ -9,11 +9,13 @@ endif()
 option(QM_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 option(QM_FUZZ "Build the libFuzzer targets of tests/fuzz (clang only)" OFF)
 
-option(QM_WERROR "Treat compiler warnings as errors (CI turns it on)" OFF)
+option(QM_WERROR "Treat compiler warnings as errors" OFF)
 
 # Warnings for the project's own sources. Outside headers (Qt, GStreamer, OpenCV, libharu, ...)
 # come in as SYSTEM include folders, so their warnings stay out of the way. The code builds
-# without a warning under this set, in Release and Debug; CI holds it with QM_WERROR.
+# without a warning under this set as far as it was checked (the libraries and the program in
+# Release; code added since, the tests and the Debug build are still to be checked);
+# QM_WERROR turns warnings into errors.
 set(QM_WARNINGS -Wall -Wextra -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual -Wnull-dereference
     -Wpedantic CACHE STRING "Warning options for the project's own sources")
 add_compile_options(${QM_WARNINGS})
