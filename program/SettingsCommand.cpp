@@ -131,9 +131,13 @@ int RunSettingsCommand(const QStringList& args, QTextStream& out, QTextStream& e
         if (!number || *number > d->maxNumber) {
             const QStringList names = ValueNames(*d);
             QString why;
-            if (d->maxNumber == 0xFFFFFFFFu)
+            if (d->maxNumber == 0xFFFFFFFFu && names.isEmpty())
                 why = TranslateText("SettingsCommand", "%1 takes a whole number, not '%2'")
                           .arg(FullName(*d), value);
+            else if (d->maxNumber == 0xFFFFFFFFu)
+                why = TranslateText("SettingsCommand",
+                                    "%1 takes a whole number or one of %2, not '%3'")
+                          .arg(FullName(*d), names.join(QStringLiteral(", ")), value);
             else if (names.isEmpty())
                 why = TranslateText("SettingsCommand",
                                     "%1 takes a whole number from 0 to %2, not '%3'")

@@ -199,6 +199,10 @@
         <source>%1 takes a whole number from 0 to %2 or one of %3, not &apos;%4&apos;</source>
         <translation>%1 erwartet eine ganze Zahl von 0 bis %2 oder einen von %3, nicht „%4“</translation>
     </message>
+    <message>
+        <source>%1 takes a whole number or one of %2, not &apos;%3&apos;</source>
+        <translation>%1 erwartet eine ganze Zahl oder einen von %2, nicht „%3“</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>

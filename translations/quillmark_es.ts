@@ -199,6 +199,10 @@
         <source>%1 takes a whole number from 0 to %2 or one of %3, not &apos;%4&apos;</source>
         <translation>%1 espera un número entero de 0 a %2 o uno de %3, no «%4»</translation>
     </message>
+    <message>
+        <source>%1 takes a whole number or one of %2, not &apos;%3&apos;</source>
+        <translation>%1 espera un número entero o uno de %2, no «%3»</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>

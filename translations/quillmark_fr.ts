@@ -199,6 +199,10 @@
         <source>%1 takes a whole number from 0 to %2 or one of %3, not &apos;%4&apos;</source>
         <translation>%1 attend un nombre entier de 0 à %2 ou l&apos;un de %3, et non «&#xa0;%4&#xa0;»</translation>
     </message>
+    <message>
+        <source>%1 takes a whole number or one of %2, not &apos;%3&apos;</source>
+        <translation>%1 attend un nombre entier ou l&apos;un de %2, et non «&#xa0;%3&#xa0;»</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
