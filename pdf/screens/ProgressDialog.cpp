@@ -48,7 +48,8 @@ CProgressDialog::CProgressDialog(CScreen* owner)
     SetupStandardButton(Button(IDC_CANCEL), kButtonCancel);
     OnCommandId(IDC_CANCEL, [this] { m_cancelled = true; });
     OnCommandId(ID_PLATFORM_CANCEL, [this] { m_cancelled = true; });
-    SetMenuBar(CMenuTemplate{0, CSoftKey{LoadFormatted(IDS_CANCEL), ID_PLATFORM_CANCEL, {}}, {}});
+    SetMenuBar(
+        CMenuTemplate{0, CSoftKey{LoadFormatted(IDS_CANCEL), ID_PLATFORM_CANCEL, {}}, {}, {}});
     if (auto* status = ControlAs<QLabel>(IDC_PROGRESS_STATUS))
         status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetSecondBarShown(false);

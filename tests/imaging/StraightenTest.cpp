@@ -53,8 +53,9 @@ TEST(StraightenTest, TheStraightenedPageMatchesTheDrawing) {
                     qPrintable(c.name), trueError, foundError);
         worstTrue = std::max(worstTrue, trueError);
         EXPECT_LT(trueError, kTrueCornersBound) << c.name.toStdString();
-        if (sheet)
+        if (sheet) {
             EXPECT_LT(foundError, kFoundCornersBound) << c.name.toStdString();
+        }
     }
     std::printf("  worst %.2f (true corners), %.2f (found), mean %.2f over %d\n", worstTrue,
                 worstFound, compared ? sumFound / compared : 0.0, compared);
