@@ -128,9 +128,11 @@ TEST_F(ParallelCommandsTest, AKilledAddLeavesTheWholeAccountOrNothing) {
     }
     platform::ResetRegistry();
     EXPECT_EQ(CAccountStore().Accounts().size(), std::size_t(kRounds));
-    for (const CMailAccount& a : CAccountStore().Accounts())
-        if (a.from == "new@example.org")
+    for (const CMailAccount& a : CAccountStore().Accounts()) {
+        if (a.from == "new@example.org") {
             EXPECT_TRUE(a.user.isEmpty() && a.passwordCommand.isEmpty()) << a.name.toStdString();
+        }
+    }
 }
 
 } // namespace

@@ -60,8 +60,9 @@ void BuildPdf(const CAppSettings& settings, const QString& picture, const COcrPa
     CPdfBuilder builder(nullptr, settings);
     ASSERT_TRUE(builder.AddPdfPage());
     ASSERT_TRUE(builder.PlacePicture(kImageTypeJpeg, picture));
-    if (words)
+    if (words) {
         ASSERT_TRUE(builder.AddTextLayer(*words));
+    }
     if (pictureRect)
         *pictureRect = builder.PictureRect();
     ASSERT_TRUE(builder.Save(nullptr, out));

@@ -94,9 +94,9 @@ protected:
             if (!handles || !handles->IsRunning() || !m_act)
                 return;
             m_poll.stop();
-            auto act = std::move(m_act);
+            auto pending = std::move(m_act);
             m_act = nullptr;
-            act(*handles);
+            pending(*handles);
         });
         m_poll.start();
     }

@@ -27,7 +27,8 @@ protected:
                                    504,
                                    {CMenuItem{"Add", 0, {CMenuItem{"Scan...", 503, {}}}},
                                     CMenuItem{"Exit", 505, {}}}},
-                          CSoftKey{"Scan", 503, {}}});
+                          CSoftKey{"Scan", 503, {}},
+                          {}});
         m_screen.ShowModeless();
     }
     void TearDown() override { m_screen.DestroyScreen(); }

@@ -85,7 +85,7 @@ TEST_F(ScreenHostTest, SoftKeysSendTheirCommandsAndFollowTheTopScreen) {
     CTestScreen screen;
     int pressed = 0;
     screen.OnCommandId(32778, [&] { ++pressed; });
-    screen.SetMenuBar(CMenuTemplate{150, CSoftKey{"Close", 32778, {}}, CSoftKey{}});
+    screen.SetMenuBar(CMenuTemplate{150, CSoftKey{"Close", 32778, {}}, CSoftKey{}, {}});
     screen.ShowModeless();
     EXPECT_EQ(m_device.SoftKeys()->KeyText(true), "Close");
     EXPECT_EQ(m_device.SoftKeys()->KeyText(false), "");

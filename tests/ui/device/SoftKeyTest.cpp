@@ -26,7 +26,8 @@ protected:
             CSoftKey{"Tools",
                      kTools,
                      {CMenuItem{"First", kFirst, {}}, CMenuItem{"Second", kSecond, {}}}},
-            CSoftKey{"Scan", kRight, {}}});
+            CSoftKey{"Scan", kRight, {}},
+            {}});
         m_screen.ShowModeless();
     }
     void TearDown() override { m_screen.DestroyScreen(); }
@@ -102,8 +103,10 @@ TEST_F(SoftKeyTest, ADisabledCommandLeavesItsMenuEntryChoosable) {
 
 TEST_F(SoftKeyTest, AnEntryTriggeredInASubMenuClosesEveryPopup) {
     m_screen.SetMenuBar(CMenuTemplate{
-        152, CSoftKey{"Tools", kTools, {CMenuItem{"File", 0, {CMenuItem{"Exit", kSecond, {}}}}}},
-        CSoftKey{}});
+        152,
+        CSoftKey{"Tools", kTools, {CMenuItem{"File", 0, {CMenuItem{"Exit", kSecond, {}}}}}},
+        CSoftKey{},
+        {}});
     WithOpenMenu([](QMenu* menu) {
         // As an assistive tool does it: open the sub-menu, then trigger its entry.
         QAction* file = menu->actions()[0];
@@ -123,7 +126,8 @@ TEST_F(SoftKeyTest, FromTheKeyboardAFirstEntryWithASubMenuIsSelectedButNotOpened
                                kTools,
                                {CMenuItem{"File", 0, {CMenuItem{"Exit", kSecond, {}}}},
                                 CMenuItem{"First", kFirst, {}}}},
-                      CSoftKey{}});
+                      CSoftKey{},
+                      {}});
     WithOpenMenu([](QMenu* menu) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return menu->activeAction() != nullptr; }));
         QAction* file = menu->activeAction();
@@ -179,7 +183,7 @@ TEST_F(SoftKeyTest, ADisabledSoftKeyOpensNoMenuAndSendsNothing) {
 TEST_F(SoftKeyTest, TheKeyStateBelongsToTheScreenUnderIt) {
     m_screen.EnableSoftKey(true, false);
     CScreen upper;
-    upper.SetMenuBar(CMenuTemplate{151, CSoftKey{"Close", kFirst, {}}, CSoftKey{}});
+    upper.SetMenuBar(CMenuTemplate{151, CSoftKey{"Close", kFirst, {}}, CSoftKey{}, {}});
     upper.ShowModeless();
     EXPECT_TRUE(Bar()->IsKeyEnabled(true));
     upper.DestroyScreen();

@@ -16,7 +16,7 @@ protected:
     void SetUp() override {
         CSkinnedDeviceTest::SetUp();
         m_screen = std::make_unique<CScreen>();
-        m_screen->SetMenuBar(CMenuTemplate{150, CSoftKey{"Close", 32778, {}}, CSoftKey{}});
+        m_screen->SetMenuBar(CMenuTemplate{150, CSoftKey{"Close", 32778, {}}, CSoftKey{}, {}});
         m_screen->ShowModeless();
     }
     void TearDown() override {

@@ -28,7 +28,8 @@ protected:
         m_screen = std::make_unique<CScreen>();
         CMenuTemplate menu{150,
                            CSoftKey{"Tools", ID_MAIN_TOOLS, {CMenuItem{"Scan...", ID_SCAN, {}}}},
-                           CSoftKey{"Exit", ID_FILE_EXIT, {}}};
+                           CSoftKey{"Exit", ID_FILE_EXIT, {}},
+                           {}};
         menu.buttonCommands[kScanButton] = ID_SCAN;
         m_screen->SetMenuBar(menu);
         m_screen->ShowModeless();
