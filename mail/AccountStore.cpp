@@ -4,6 +4,7 @@
 #include "mail/MailMessage.h"
 #include "platform/RegKey.h"
 #include "platform/Registry.h"
+#include "text/Catalogue.h"
 
 #include <QRegularExpression>
 
@@ -128,7 +129,9 @@ bool CAccountStore::HasControlCharacters(const QString& text) {
     return false;
 }
 
-bool CAccountStore::Add(CMailAccount& account, QString* error) {
+bool CAccountStore::Add(CMailAccount& account, QString* error, bool* notWritten) {
+    if (notWritten)
+        *notWritten = false;
     auto fail = [&](const QString& why) {
         if (error)
             *error = why;
@@ -136,34 +139,37 @@ bool CAccountStore::Add(CMailAccount& account, QString* error) {
     };
     account.name = account.name.trimmed();
     if (account.name.isEmpty())
-        return fail(QStringLiteral("an account needs a name"));
+        return fail(TranslateText("AccountStore", "an account needs a name"));
     if (account.name.size() > 200)
-        return fail(QStringLiteral("the account name is too long"));
+        return fail(TranslateText("AccountStore", "the account name is too long"));
     // A line break in a value would reach a terminal or a mail header raw.
     const std::pair<const char*, const QString*> texts[] = {
-        {"name", &account.name},
-        {"sender address", &account.from},
-        {"server", &account.host},
-        {"user", &account.user},
-        {"password command", &account.passwordCommand},
-        {"password file", &account.passwordFile},
-        {"certificate file", &account.caFile}};
+        {QT_TRANSLATE_NOOP("AccountStore", "name"), &account.name},
+        {QT_TRANSLATE_NOOP("AccountStore", "sender address"), &account.from},
+        {QT_TRANSLATE_NOOP("AccountStore", "server"), &account.host},
+        {QT_TRANSLATE_NOOP("AccountStore", "user"), &account.user},
+        {QT_TRANSLATE_NOOP("AccountStore", "password command"), &account.passwordCommand},
+        {QT_TRANSLATE_NOOP("AccountStore", "password file"), &account.passwordFile},
+        {QT_TRANSLATE_NOOP("AccountStore", "certificate file"), &account.caFile}};
     for (const auto& [what, text] : texts)
         if (HasControlCharacters(*text))
-            return fail(QStringLiteral("the %1 holds a line break or another control character")
-                            .arg(QLatin1String(what)));
+            return fail(TranslateText("AccountStore",
+                                      "the %1 holds a line break or another control character")
+                            .arg(TranslateText("AccountStore", what)));
     if (account.transport == EMailTransport::Sync && account.name != kSyncStoreName)
-        return fail(QStringLiteral("a queue-only store is named %1; only that name is offered "
-                                   "for sending")
+        return fail(TranslateText("AccountStore",
+                                  "a queue-only store is named %1; only that name is offered "
+                                  "for sending")
                         .arg(kSyncStoreName));
     if (account.transport == EMailTransport::Smtp) {
         if (!CMailMessage::IsPlainAddress(account.from))
-            return fail(QStringLiteral("the sender address '%1' is not an e-mail address")
-                            .arg(account.from));
+            return fail(
+                TranslateText("AccountStore", "the sender address '%1' is not an e-mail address")
+                    .arg(account.from));
         if (account.host.trimmed().isEmpty())
-            return fail(QStringLiteral("an SMTP account needs a server (--host)"));
+            return fail(TranslateText("AccountStore", "an SMTP account needs a server (--host)"));
         if (account.port < 0 || account.port > 65535)
-            return fail(QStringLiteral("the port must be between 1 and 65535"));
+            return fail(TranslateText("AccountStore", "the port must be between 1 and 65535"));
     }
 
     // The table is read and written under the registry's lock, as the file holds it now, and
@@ -173,7 +179,8 @@ bool CAccountStore::Add(CMailAccount& account, QString* error) {
     const bool written = platform::UpdateRegistry([&] {
         for (const CStoreRow& row : ReadRows())
             if (row.hasName && row.name.compare(account.name, Qt::CaseInsensitive) == 0) {
-                refusal = QStringLiteral("an account named '%1' already exists").arg(row.name);
+                refusal = TranslateText("AccountStore", "an account named '%1' already exists")
+                              .arg(row.name);
                 return false;
             }
         const QStringList ids = LiveStoreIds(); // stale ids go with this write
@@ -202,9 +209,12 @@ bool CAccountStore::Add(CMailAccount& account, QString* error) {
     });
     if (!refusal.isEmpty())
         return fail(refusal);
-    if (!written)
-        return fail(
-            QStringLiteral("the registry file %1 could not be written").arg(RegistryFilePath()));
+    if (!written) {
+        if (notWritten)
+            *notWritten = true;
+        return fail(TranslateText("AccountStore", "the registry file %1 could not be written")
+                        .arg(RegistryFilePath()));
+    }
     return true;
 }
 

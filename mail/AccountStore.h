@@ -37,8 +37,9 @@ public:
     // Adds an account at the end of the table and gives it a store identifier, written in one
     // step with the list (a key left under that identifier is cleared first). False, with a
     // reason, for a name already in use (any case), an incomplete account, a control character
-    // (a line break) in any of its texts or a registry that cannot be written.
-    bool Add(CMailAccount& account, QString* error);
+    // (a line break) in any of its texts or a registry that cannot be written (then
+    // `notWritten` is set: the account itself was fine).
+    bool Add(CMailAccount& account, QString* error, bool* notWritten = nullptr);
     // Removes every account named exactly `name` from the table; their stored mail stays on
     // disk. The number removed; -1 when the registry could not be written.
     int Remove(const QString& name);

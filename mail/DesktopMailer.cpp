@@ -1,5 +1,7 @@
 #include "mail/DesktopMailer.h"
 
+#include "text/Catalogue.h"
+
 #include <QProcess>
 
 QString CDesktopMailer::Command() {
@@ -21,7 +23,7 @@ bool CDesktopMailer::Compose(const QStringList& to, const QStringList& cc, const
     // allowed to look like an option.
     for (const QString& t : to) {
         if (t.startsWith('-')) {
-            *error = QStringLiteral("'%1' is not an e-mail address").arg(t);
+            *error = TranslateText("DesktopMailer", "'%1' is not an e-mail address").arg(t);
             return false;
         }
         args << t;
@@ -30,13 +32,14 @@ bool CDesktopMailer::Compose(const QStringList& to, const QStringList& cc, const
     process.setStandardInputFile(QProcess::nullDevice());
     process.start(Command(), args);
     if (!process.waitForStarted(10000)) {
-        *error = QStringLiteral("%1 could not be started").arg(Command());
+        *error = TranslateText("DesktopMailer", "%1 could not be started").arg(Command());
         return false;
     }
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
         process.exitCode() != 0) {
-        *error =
-            QStringLiteral("%1 failed (exit status %2)").arg(Command()).arg(process.exitCode());
+        *error = TranslateText("DesktopMailer", "%1 failed (exit status %2)")
+                     .arg(Command())
+                     .arg(process.exitCode());
         return false;
     }
     return true;

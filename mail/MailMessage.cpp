@@ -8,6 +8,7 @@
 #include "mail/PasswordSource.h"
 #include "mail/SmtpTransport.h"
 #include "platform/Paths.h"
+#include "text/Catalogue.h"
 
 #include <QFileInfo>
 
@@ -77,7 +78,8 @@ int CMailMessage::Send(IAccountChooser* chooser) {
 
     accounts = AvailableAccounts();
     if (accounts.isEmpty())
-        return Fail(EMailError::NoAccount, QStringLiteral("no mail account is set up"));
+        return Fail(EMailError::NoAccount,
+                    TranslateText("MailMessage", "no mail account is set up"));
 
     int index = -1;
     if (chooser && accounts.size() >= 2)
@@ -90,12 +92,14 @@ int CMailMessage::Send(IAccountChooser* chooser) {
     int result = kMailOk;
     for (const CStoreRow& row : CAccountStore().ReadRows()) {
         if (!row.hasValues)
-            return Fail(EMailError::StoreInvalidValues,
-                        QStringLiteral("an account entry of the registry holds no values"));
+            return Fail(
+                EMailError::StoreInvalidValues,
+                TranslateText("MailMessage", "an account entry of the registry holds no values"));
         if (!row.hasStore)
             return Fail(
                 EMailError::StoreMissingEntryId,
-                QStringLiteral("the account entry '%1' has no usable Store value").arg(row.name));
+                TranslateText("MailMessage", "the account entry '%1' has no usable Store value")
+                    .arg(row.name));
         if (!row.hasName || row.name != m_chosen)
             continue;
         found = true;
@@ -104,37 +108,41 @@ int CMailMessage::Send(IAccountChooser* chooser) {
             return result;
     }
     if (!found)
-        return Fail(EMailError::AccountNotFound,
-                    QStringLiteral("the account '%1' is no longer set up").arg(m_chosen));
+        return Fail(
+            EMailError::AccountNotFound,
+            TranslateText("MailMessage", "the account '%1' is no longer set up").arg(m_chosen));
     return result;
 }
 
 int CMailMessage::Deliver(const QString& storeId) {
     const auto account = CAccountStore().Load(storeId);
     if (!account)
-        return Fail(EMailError::StoreMissingEntryId,
-                    QStringLiteral("the account of store '%1' cannot be read").arg(storeId));
+        return Fail(
+            EMailError::StoreMissingEntryId,
+            TranslateText("MailMessage", "the account of store '%1' cannot be read").arg(storeId));
     m_transport = account->transport;
 
     const QFileInfo file(attachmentPath);
     if (attachmentPath.isEmpty() || !file.exists() || !file.isFile() || !file.isReadable())
-        return Fail(
-            EMailError::AttachmentMissing,
-            QStringLiteral("the file '%1' does not exist or cannot be read").arg(attachmentPath));
+        return Fail(EMailError::AttachmentMissing,
+                    TranslateText("MailMessage", "the file '%1' does not exist or cannot be read")
+                        .arg(attachmentPath));
 
     const QStringList toList = SplitAddresses(to);
     const QStringList ccList = SplitAddresses(cc);
     const QStringList bccList = SplitAddresses(bcc);
     if (toList.isEmpty() && ccList.isEmpty() && bccList.isEmpty())
-        return Fail(EMailError::NoRecipients, QStringLiteral("the message has no recipient"));
+        return Fail(EMailError::NoRecipients,
+                    TranslateText("MailMessage", "the message has no recipient"));
     for (const QString& a : toList + ccList + bccList)
         if (!IsPlainAddress(a))
             return Fail(EMailError::BadAddress,
-                        QStringLiteral("'%1' is not an e-mail address").arg(a));
+                        TranslateText("MailMessage", "'%1' is not an e-mail address").arg(a));
     if (!account->from.isEmpty() && !IsPlainAddress(account->from))
         return Fail(EMailError::BadAddress,
-                    QStringLiteral("the sender address '%1' of account '%2' is not an e-mail "
-                                   "address")
+                    TranslateText("MailMessage",
+                                  "the sender address '%1' of account '%2' is not an e-mail "
+                                  "address")
                         .arg(account->from, account->name));
 
     // The desktop's mail program keeps its own copy; one here would only pile up.
@@ -166,9 +174,10 @@ int CMailMessage::Deliver(const QString& storeId) {
     const QString draft = mailStore.Deliver(temp, EMailFolder::Drafts);
     m_messagePath = draft.isEmpty() ? QString() : mailStore.Move(draft, EMailFolder::Outbox);
     if (m_messagePath.isEmpty())
-        return Fail(EMailError::StoreUnusable,
-                    QStringLiteral("the message could not be put into the Outbox of '%1'")
-                        .arg(account->name));
+        return Fail(
+            EMailError::StoreUnusable,
+            TranslateText("MailMessage", "the message could not be put into the Outbox of '%1'")
+                .arg(account->name));
 
     if (account->transport == EMailTransport::Sync) {
         LogRecord(kLogInfo, "mail: queued in the Outbox of '%s'",

@@ -1,6 +1,7 @@
 #include "mail/PasswordSource.h"
 
 #include "mail/SecretStore.h"
+#include "text/Catalogue.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -27,21 +28,21 @@ bool FromCommand(const QString& command, QByteArray* password, QString* error) {
     process.setStandardInputFile(QProcess::nullDevice());
     process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command});
     if (!process.waitForStarted(10000)) {
-        *error = QStringLiteral("the password command could not be started");
+        *error = TranslateText("PasswordSource", "the password command could not be started");
         return false;
     }
     // A command may ask the user (a key agent's prompt): give it time.
     if (!process.waitForFinished(120000)) {
         process.kill();
         process.waitForFinished(5000);
-        *error = QStringLiteral("the password command did not finish");
+        *error = TranslateText("PasswordSource", "the password command did not finish");
         return false;
     }
     QByteArray out = process.readAllStandardOutput();
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
         CPasswordSource::Wipe(out);
-        *error =
-            QStringLiteral("the password command failed (exit status %1)").arg(process.exitCode());
+        *error = TranslateText("PasswordSource", "the password command failed (exit status %1)")
+                     .arg(process.exitCode());
         return false;
     }
     *password = FirstLine(out);
@@ -54,7 +55,7 @@ bool FromFile(const QString& path, QByteArray* password, QString* error) {
         return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("the password file %1 cannot be read").arg(path);
+        *error = TranslateText("PasswordSource", "the password file %1 cannot be read").arg(path);
         return false;
     }
     QByteArray data = file.read(64 * 1024);
@@ -76,23 +77,30 @@ bool CPasswordSource::IsPrivateFile(const QString& path, QString* error) {
     if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
         const int why = errno;
         if (error)
-            *error = why == ENOENT || why == ENOTDIR
-                         ? QStringLiteral("the password file %1 does not exist").arg(path)
-                         : QStringLiteral("the password file %1 cannot be read: %2")
-                               .arg(path, QString::fromLocal8Bit(std::strerror(why)));
+            *error =
+                why == ENOENT || why == ENOTDIR
+                    ? TranslateText("PasswordSource", "the password file %1 does not exist")
+                          .arg(path)
+                    : TranslateText("PasswordSource", "the password file %1 cannot be read: %2")
+                          .arg(path, QString::fromLocal8Bit(std::strerror(why)));
         return false;
     }
     if (!S_ISREG(st.st_mode)) {
         if (error)
-            *error = S_ISDIR(st.st_mode)
-                         ? QStringLiteral("the password file %1 is a folder, not a file").arg(path)
-                         : QStringLiteral("the password file %1 is not a regular file").arg(path);
+            *error =
+                S_ISDIR(st.st_mode)
+                    ? TranslateText("PasswordSource",
+                                    "the password file %1 is a folder, not a file")
+                          .arg(path)
+                    : TranslateText("PasswordSource", "the password file %1 is not a regular file")
+                          .arg(path);
         return false;
     }
     if (st.st_uid != ::getuid() || (st.st_mode & (S_IRWXG | S_IRWXO)) != 0) {
         if (error)
-            *error = QStringLiteral("the password file %1 must belong to you and be readable "
-                                    "by you only (chmod 600)")
+            *error = TranslateText("PasswordSource",
+                                   "the password file %1 must belong to you and be readable "
+                                   "by you only (chmod 600)")
                          .arg(path);
         return false;
     }

@@ -1,5 +1,7 @@
 #include "mail/SecretStore.h"
 
+#include "text/Catalogue.h"
+
 #include <QFileInfo>
 
 #include <libsecret/secret.h>
@@ -41,8 +43,9 @@ bool CSecretStore::Lookup(const QString& service, const QString& account, QByteA
                           QString* error) {
     secret->clear();
     if (!IsAvailable()) {
-        *error = QStringLiteral("no secret store is running; give the account a password "
-                                "command or a password file");
+        *error =
+            TranslateText("SecretStore", "no secret store is running; give the account a password "
+                                         "command or a password file");
         return false;
     }
     GError* gerror = nullptr;
@@ -51,7 +54,7 @@ bool CSecretStore::Lookup(const QString& service, const QString& account, QByteA
     gchar* found = secret_password_lookup_sync(Schema(), nullptr, &gerror, "service", s.constData(),
                                                "account", a.constData(), nullptr);
     if (gerror) {
-        *error = QStringLiteral("the secret store could not be asked: %1")
+        *error = TranslateText("SecretStore", "the secret store could not be asked: %1")
                      .arg(QString::fromUtf8(gerror->message));
         g_error_free(gerror);
         if (found)
@@ -59,7 +62,8 @@ bool CSecretStore::Lookup(const QString& service, const QString& account, QByteA
         return false;
     }
     if (!found) {
-        *error = QStringLiteral("the secret store holds no password for service %1, account %2")
+        *error = TranslateText("SecretStore",
+                               "the secret store holds no password for service %1, account %2")
                      .arg(service, account);
         return false;
     }

@@ -1,6 +1,7 @@
 #include "mail/SmtpTransport.h"
 
 #include "app/Log.h"
+#include "text/Catalogue.h"
 
 #include <QFile>
 #include <QUrl>
@@ -64,11 +65,12 @@ bool CSmtpTransport::Submit(const CMailAccount& account, const QByteArray& passw
     };
     QFile file(messagePath);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("cannot read the queued message %1").arg(messagePath));
+        return fail(
+            TranslateText("SmtpTransport", "cannot read the queued message %1").arg(messagePath));
 
     CURL* curl = curl_easy_init();
     if (!curl)
-        return fail(QStringLiteral("the mail library could not start"));
+        return fail(TranslateText("SmtpTransport", "the mail library could not start"));
 
     const bool tls = account.security == EMailSecurity::Tls;
     QUrl url;
@@ -131,11 +133,11 @@ bool CSmtpTransport::Submit(const CMailAccount& account, const QByteArray& passw
     if (result != CURLE_OK) {
         QString why = QString::fromUtf8(detail[0] ? detail : curl_easy_strerror(result));
         if (!refusal.isEmpty()) {
-            why += QStringLiteral(" (server answered: %1)").arg(Printable(refusal));
+            why += TranslateText("SmtpTransport", " (server answered: %1)").arg(Printable(refusal));
             if (serverReply)
                 *serverReply = Printable(refusal);
         } else if (response > 0) {
-            why += QStringLiteral(" (server answered %1)").arg(response);
+            why += TranslateText("SmtpTransport", " (server answered %1)").arg(response);
         }
         LogRecord(kLogError, "mail: submission failed: %s", why.toUtf8().constData());
         return fail(why);

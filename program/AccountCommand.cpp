@@ -3,19 +3,14 @@
 #include "mail/AccountStore.h"
 #include "mail/ContactStore.h"
 #include "mail/PasswordSource.h"
+#include "program/CommandLine.h"
+#include "text/Catalogue.h"
 
 #include <QFileInfo>
 
 #include <optional>
 
 namespace {
-
-const char kUsage[] =
-    "usage: quillmark account add NAME --from ADDR --host HOST [--port N]\n"
-    "                         [--security none|starttls|tls] [--user USER]\n"
-    "                         [--password-command CMD | --password-file FILE] [--ca-file FILE]\n"
-    "       quillmark account add NAME --sync | --desktop\n"
-    "       quillmark account list | remove NAME | contacts [FOLDER]";
 
 // A value as a terminal may show it: control characters (a line break stored by hand, an
 // escape sequence) are written as escapes instead of acting on the terminal.
@@ -48,33 +43,33 @@ bool SendsPasswordInClear(const CMailAccount& a) {
 
 QString Describe(const CMailAccount& a) {
     switch (a.transport) {
-    case EMailTransport::Sync: return QStringLiteral("queue only (Outbox)");
-    case EMailTransport::Desktop: return QStringLiteral("desktop mail program");
+    case EMailTransport::Sync: return TranslateText("AccountCommand", "queue only (Outbox)");
+    case EMailTransport::Desktop: return TranslateText("AccountCommand", "desktop mail program");
     case EMailTransport::Smtp: break;
     }
-    QString text = QStringLiteral("%1 via %2:%3 %4")
-                       .arg(a.from, a.host)
-                       .arg(a.EffectivePort())
-                       .arg(SecurityName(a.security));
+    QString text =
+        TranslateText("AccountCommand", "%1 via %2:%3 %4")
+            .arg(a.from, a.host, QString::number(a.EffectivePort()), SecurityName(a.security));
     if (!a.user.isEmpty()) {
-        text += QStringLiteral(", user %1, password from ").arg(a.user);
         if (!a.passwordCommand.isEmpty())
-            text += QStringLiteral("command");
+            text += TranslateText("AccountCommand", ", user %1, password from command").arg(a.user);
         else if (!a.passwordFile.isEmpty())
-            text += QStringLiteral("file %1").arg(a.passwordFile);
+            text += TranslateText("AccountCommand", ", user %1, password from file %2")
+                        .arg(a.user, a.passwordFile);
         else
-            text += QStringLiteral("secret store");
+            text += TranslateText("AccountCommand", ", user %1, password from secret store")
+                        .arg(a.user);
     }
     if (SendsPasswordInClear(a))
-        text += QStringLiteral(" (sent unencrypted)");
+        text += TranslateText("AccountCommand", " (sent unencrypted)");
     if (!a.caFile.isEmpty())
-        text += QStringLiteral(", trusts %1").arg(a.caFile);
+        text += TranslateText("AccountCommand", ", trusts %1").arg(a.caFile);
     return text;
 }
 
 int Add(const QStringList& args, QTextStream& err) {
     if (args.size() < 2 || args[1].startsWith("--")) {
-        err << kUsage << Qt::endl;
+        err << CommandUsageText("account") << Qt::endl;
         return 2;
     }
     CMailAccount account;
@@ -92,7 +87,8 @@ int Add(const QStringList& args, QTextStream& err) {
                 return inlineValue;
             if (i + 1 < args.size())
                 return args[++i];
-            err << "quillmark account: " << option << " needs a value" << Qt::endl;
+            err << "quillmark account: "
+                << TranslateText("AccountCommand", "%1 needs a value").arg(option) << Qt::endl;
             return std::nullopt;
         };
         if (option == "--sync") {
@@ -100,9 +96,11 @@ int Add(const QStringList& args, QTextStream& err) {
         } else if (option == "--desktop") {
             desktop = true;
         } else if (option == "--password" || option == "--pass") {
-            err << "quillmark account: a password never goes on the command line (others can "
-                   "read it there); use --password-command, --password-file or the desktop's "
-                   "secret store"
+            err << "quillmark account: "
+                << TranslateText("AccountCommand",
+                                 "a password never goes on the command line (others can read it "
+                                 "there); use --password-command, --password-file or the "
+                                 "desktop's secret store")
                 << Qt::endl;
             return 2;
         } else if (option == "--from" || option == "--host" || option == "--port" ||
@@ -120,14 +118,19 @@ int Add(const QStringList& args, QTextStream& err) {
                 bool ok = false;
                 account.port = v->toInt(&ok);
                 if (!ok || account.port < 1 || account.port > 65535) {
-                    err << "quillmark account: --port takes 1 to 65535, not '" << *v << "'"
+                    err << "quillmark account: "
+                        << TranslateText("AccountCommand", "--port takes 1 to 65535, not '%1'")
+                               .arg(*v)
                         << Qt::endl;
                     return 2;
                 }
             } else if (option == "--security") {
                 if (!ParseSecurity(*v, &account.security)) {
-                    err << "quillmark account: --security takes none, starttls or tls, not '" << *v
-                        << "'" << Qt::endl;
+                    err << "quillmark account: "
+                        << TranslateText("AccountCommand",
+                                         "--security takes none, starttls or tls, not '%1'")
+                               .arg(*v)
+                        << Qt::endl;
                     return 2;
                 }
             } else if (option == "--user") {
@@ -140,23 +143,30 @@ int Add(const QStringList& args, QTextStream& err) {
                 account.caFile = QFileInfo(*v).absoluteFilePath();
             }
         } else {
-            err << "quillmark account: unknown option '" << args[i] << "'\n" << kUsage << Qt::endl;
+            err << "quillmark account: "
+                << TranslateText("AccountCommand", "unknown option '%1'").arg(args[i]) << '\n'
+                << CommandUsageText("account") << Qt::endl;
             return 2;
         }
     }
     if (int(sync) + int(desktop) + int(smtpOption) > 1) {
-        err << "quillmark account: --sync, --desktop and the SMTP options exclude each other"
+        err << "quillmark account: "
+            << TranslateText("AccountCommand",
+                             "--sync, --desktop and the SMTP options exclude each other")
             << Qt::endl;
         return 2;
     }
     if (!account.passwordCommand.isEmpty() && !account.passwordFile.isEmpty()) {
-        err << "quillmark account: give --password-command or --password-file, not both"
+        err << "quillmark account: "
+            << TranslateText("AccountCommand",
+                             "give --password-command or --password-file, not both")
             << Qt::endl;
         return 2;
     }
     if ((!account.passwordCommand.isEmpty() || !account.passwordFile.isEmpty()) &&
         account.user.isEmpty()) {
-        err << "quillmark account: a password needs a --user" << Qt::endl;
+        err << "quillmark account: " << TranslateText("AccountCommand", "a password needs a --user")
+            << Qt::endl;
         return 2;
     }
     QString why;
@@ -166,23 +176,30 @@ int Add(const QStringList& args, QTextStream& err) {
         return 2;
     }
     if (!account.caFile.isEmpty() && !QFileInfo(account.caFile).isFile()) {
-        err << "quillmark account: the certificate file " << account.caFile
-            << (QFileInfo(account.caFile).isDir() ? " is a folder, not a file" : " does not exist")
+        err << "quillmark account: "
+            << (QFileInfo(account.caFile).isDir()
+                    ? TranslateText("AccountCommand",
+                                    "the certificate file %1 is a folder, not a file")
+                    : TranslateText("AccountCommand", "the certificate file %1 does not exist"))
+                   .arg(account.caFile)
             << Qt::endl;
         return 2;
     }
     account.transport = sync      ? EMailTransport::Sync
                         : desktop ? EMailTransport::Desktop
                                   : EMailTransport::Smtp;
-    if (!CAccountStore().Add(account, &why)) {
+    bool notWritten = false;
+    if (!CAccountStore().Add(account, &why, &notWritten)) {
         err << "quillmark account: " << why << Qt::endl;
-        return why.contains("registry file") ? 1 : 2;
+        return notWritten ? 1 : 2;
     }
     if (SendsPasswordInClear(account))
-        err << "quillmark account: warning: with --security none the password of " << account.user
-            << " goes to " << account.host
-            << " unencrypted, readable on the way; use --security starttls or tls unless the "
-               "server runs on this machine"
+        err << "quillmark account: "
+            << TranslateText("AccountCommand",
+                             "warning: with --security none the password of %1 goes to %2 "
+                             "unencrypted, readable on the way; use --security starttls or tls "
+                             "unless the server runs on this machine")
+                   .arg(account.user, account.host)
             << Qt::endl;
     return 0;
 }
@@ -202,12 +219,17 @@ int RunAccountCommand(const QStringList& args, QTextStream& out, QTextStream& er
     if (verb == "remove" && args.size() == 2) {
         const int removed = store.Remove(args[1]);
         if (removed < 0) {
-            err << "quillmark account: the registry file could not be written" << Qt::endl;
+            err << "quillmark account: "
+                << TranslateText("AccountCommand", "the registry file could not be written")
+                << Qt::endl;
             return 1;
         }
         if (removed == 0) {
-            err << "quillmark account: no account named '" << args[1]
-                << "' (see 'quillmark account list')" << Qt::endl;
+            err << "quillmark account: "
+                << TranslateText("AccountCommand",
+                                 "no account named '%1' (see 'quillmark account list')")
+                       .arg(args[1])
+                << Qt::endl;
             return 2;
         }
         return 0;
@@ -218,12 +240,14 @@ int RunAccountCommand(const QStringList& args, QTextStream& out, QTextStream& er
             return 0;
         }
         if (!store.SetContactsFolder(QFileInfo(args[1]).absoluteFilePath())) {
-            err << "quillmark account: the registry file could not be written" << Qt::endl;
+            err << "quillmark account: "
+                << TranslateText("AccountCommand", "the registry file could not be written")
+                << Qt::endl;
             return 1;
         }
         return 0;
     }
-    err << kUsage << Qt::endl;
+    err << CommandUsageText("account") << Qt::endl;
     return 2;
 }
 

@@ -126,12 +126,13 @@ QString WrapText(const QString& text, int indent, int width, int firstColumn) {
 QString CliOptionsHelp(const std::vector<CCliOption>& options) {
     // The help beside the option where the option is short, else on the lines under it.
     constexpr int kColumn = 24;
-    QString text = QStringLiteral("Options:\n");
+    QString text = TranslateText("CommandLine", "Options:") + u'\n';
     std::vector<CCliOption> listed = options;
-    listed.push_back({"-h --help", "-h, --help", "show this help and exit"});
+    listed.push_back(
+        {"-h --help", "-h, --help", QT_TRANSLATE_NOOP("CommandLine", "show this help and exit")});
     for (const CCliOption& option : listed) {
         const QString spelled = QStringLiteral("  ") + QString::fromLatin1(option.synopsis);
-        const QString help = QString::fromUtf8(option.help);
+        const QString help = TranslateText("CommandLine", option.help);
         if (spelled.size() < kColumn)
             text += spelled.leftJustified(kColumn, u' ') + WrapText(help, kColumn, 80, kColumn);
         else
@@ -141,7 +142,9 @@ QString CliOptionsHelp(const std::vector<CCliOption>& options) {
 }
 
 QString UsageText() {
-    QString text =
+    // The option block is one text, so a translation can keep its columns.
+    QString text = TranslateText(
+        "CommandLine",
         "Usage: quillmark [OPTIONS] [--] [PICTURE...]\n"
         "       quillmark [OPTIONS] COMMAND [ARGUMENTS]\n"
         "\n"
@@ -158,19 +161,24 @@ QString UsageText() {
         "      --landscape       start with the device turned sideways\n"
         "      --log             write every log record to Quillmark.log\n"
         "                        (also QUILLMARK_LOG=1)\n"
-        "      --screenshots DIR run headless through the screens, one PNG each into DIR\n"
-        "\n"
-        "Commands ('quillmark COMMAND --help' tells more of each):\n";
+        "      --screenshots DIR run headless through the screens, one PNG each into DIR\n");
+    text +=
+        u'\n' +
+        TranslateText("CommandLine", "Commands ('quillmark COMMAND --help' tells more of each):") +
+        u'\n';
     for (const CCliCommand& c : CliCommands()) {
         for (const QString& line : c.synopsis())
             text += QStringLiteral("  ") + WrapText(line, 4, 80, 2);
-        text += QStringLiteral("      ") + WrapText(QString::fromUtf8(c.summary), 6, 80, 6);
+        text +=
+            QStringLiteral("      ") + WrapText(TranslateText("CommandLine", c.summary), 6, 80, 6);
     }
-    text += "\n"
-            "Environment:\n"
-            "  QUILLMARK_HOME   folder for the registry, log, session and undo files\n"
-            "  QUILLMARK_CAMERA GStreamer source of the camera ('none' for no camera)\n"
-            "  TESSDATA_PREFIX  folder of the text recognition languages (*.traineddata)\n";
+    text += u'\n' +
+            TranslateText(
+                "CommandLine",
+                "Environment:\n"
+                "  QUILLMARK_HOME   folder for the registry, log, session and undo files\n"
+                "  QUILLMARK_CAMERA GStreamer source of the camera ('none' for no camera)\n"
+                "  TESSDATA_PREFIX  folder of the text recognition languages (*.traineddata)\n");
     return text;
 }
 
@@ -184,17 +192,28 @@ bool AsksForHelp(const QStringList& args) {
     return false;
 }
 
-QString CommandHelpText(const CCliCommand& command) {
+QString CommandUsageText(const CCliCommand& command) {
     QString text;
     const QStringList lines = command.synopsis();
+    const QString first = TranslateText("CommandLine", "usage: ");
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString lead = i == 0 ? QStringLiteral("usage: ") : QStringLiteral("       ");
+        const QString lead = i == 0 ? first : QString(first.size(), u' ');
         // Continuation lines start under the command's first argument.
         const int indent = int(lead.size() + qstrlen("quillmark ") + qstrlen(command.name) + 1);
         text +=
             lead + WrapText(QStringLiteral("quillmark ") + lines[i], indent, 80, int(lead.size()));
     }
-    text += u'\n' + WrapText(QString::fromUtf8(command.summary), 0);
+    return text;
+}
+
+QString CommandUsageText(const char* name) {
+    const CCliCommand* command = FindCliCommand(QLatin1String(name));
+    return command ? CommandUsageText(*command).chopped(1) : QString();
+}
+
+QString CommandHelpText(const CCliCommand& command) {
+    QString text = CommandUsageText(command);
+    text += u'\n' + WrapText(TranslateText("CommandLine", command.summary), 0);
     if (command.details) {
         const QString details = command.details();
         if (!details.isEmpty())
@@ -219,8 +238,9 @@ QStringList SynopsisLines(const char* text) {
 const std::vector<CCliCommand>& CliCommands() {
     static const std::vector<CCliCommand> commands = {
         {"settings", [] { return QStringList{"settings list | get NAME | set NAME VALUE"}; },
-         "show or change the settings (NAME as in the registry, e.g. PageSize or "
-         "SCAN_SETTINGS/PageSize)",
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "show or change the settings (NAME as in the registry, e.g. PageSize "
+                           "or SCAN_SETTINGS/PageSize)"),
          [](const QStringList& args) { return RunSettingsCommand(args); }},
         {"pdf", [] { return QStringList{PdfCommandSynopsis()}; }, kPdfCommandSummary,
          [](const QStringList& args) { return RunPdfCommand(args); }, PdfCommandDetails},

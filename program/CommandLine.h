@@ -72,3 +72,7 @@ const CCliCommand* FindCliCommand(const QString& name);
 bool AsksForHelp(const QStringList& args);
 // What "quillmark COMMAND --help" prints: usage, summary and details.
 QString CommandHelpText(const CCliCommand& command);
+// The usage lines of a command ("usage: quillmark NAME ..."), in the user's language; the
+// one-argument form names the command and has no final newline, for error messages.
+QString CommandUsageText(const CCliCommand& command);
+QString CommandUsageText(const char* name);

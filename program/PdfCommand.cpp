@@ -28,7 +28,8 @@ namespace {
 
 // What --help says under the usage and the page sizes, wrapped for an 80-column terminal: a
 // raw string, so the formatter leaves its lines as they are.
-constexpr char kPdfCommandHelp[] =
+constexpr const char* kPdfCommandHelp = QT_TRANSLATE_NOOP(
+    "PdfCommand",
     R"(--fit scales BMP and PNG pictures to the page, --center keeps their size when
 they fit; JPEG pictures are always fitted and embedded unchanged.
 --auto-portrait turns landscape pictures upright (a quarter counter-clockwise)
@@ -42,7 +43,7 @@ look (grey, bw: black and white, colour); both work on copies, the pictures stay
 as they are. A list (@LIST or --files-from LIST) names one picture or folder per
 line, from the current folder where the name is relative; empty lines are
 skipped.
-)";
+)");
 
 // Where a language's data would come from, for the message that it is missing.
 QString MissingLanguageText(const QString& language, bool fromSettings) {
@@ -61,21 +62,37 @@ QString MissingLanguageText(const QString& language, bool fromSettings) {
     for (const COcrLanguage& l : COcrEngine::AvailableLanguages())
         installed << QStringLiteral("%1 (%2)").arg(l.name, l.code);
     const QString prefix = qEnvironmentVariable("TESSDATA_PREFIX");
-    QString text = QStringLiteral("quillmark pdf: text recognition has no data for ") +
-                   names.join(QStringLiteral(", "));
-    if (fromSettings)
-        text += QStringLiteral(" (asked for by the settings RecogniseText and OcrLanguage)");
-    text += QStringLiteral("; the pages get no text layer\nquillmark pdf: ");
-    text += installed.isEmpty()
-                ? QStringLiteral("no language is installed")
-                : QStringLiteral("installed: ") + installed.join(QStringLiteral(", "));
-    if (!prefix.isEmpty())
-        text += QStringLiteral(" (in TESSDATA_PREFIX, %1)").arg(prefix);
-    text += QStringLiteral("\nquillmark pdf: install ") + packages.join(QStringLiteral(", ")) +
-            QStringLiteral(" (Debian's names) or set TESSDATA_PREFIX to a folder that holds ") +
-            files.join(QStringLiteral(", "));
-    if (fromSettings)
-        text += QStringLiteral(", or give --ocr with an installed language");
+    QString text =
+        QStringLiteral("quillmark pdf: ") +
+        (fromSettings
+             ? TranslateText("PdfCommand", "text recognition has no data for %1 (asked for by the "
+                                           "settings RecogniseText and OcrLanguage); the pages get "
+                                           "no text layer")
+             : TranslateText("PdfCommand", "text recognition has no data for %1; the pages get no "
+                                           "text layer"))
+            .arg(names.join(QStringLiteral(", ")));
+    text += QStringLiteral("\nquillmark pdf: ");
+    if (installed.isEmpty())
+        text +=
+            prefix.isEmpty()
+                ? TranslateText("PdfCommand", "no language is installed")
+                : TranslateText("PdfCommand", "no language is installed (in TESSDATA_PREFIX, %1)")
+                      .arg(prefix);
+    else
+        text += prefix.isEmpty()
+                    ? TranslateText("PdfCommand", "installed: %1")
+                          .arg(installed.join(QStringLiteral(", ")))
+                    : TranslateText("PdfCommand", "installed: %1 (in TESSDATA_PREFIX, %2)")
+                          .arg(installed.join(QStringLiteral(", ")), prefix);
+    text += QStringLiteral("\nquillmark pdf: ") +
+            (fromSettings
+                 ? TranslateText("PdfCommand",
+                                 "install %1 (Debian's names) or set TESSDATA_PREFIX to a folder "
+                                 "that holds %2, or give --ocr with an installed language")
+                 : TranslateText("PdfCommand",
+                                 "install %1 (Debian's names) or set TESSDATA_PREFIX to a folder "
+                                 "that holds %2"))
+                .arg(packages.join(QStringLiteral(", ")), files.join(QStringLiteral(", ")));
     return text;
 }
 
@@ -124,18 +141,20 @@ bool CopyToDescriptor(const QString& path, int fd, QString* why) {
 
 QString PdfCommandDetails() {
     QString text = CliOptionsHelp(PdfCommandOptionTable());
-    text += u'\n' + WrapText(QStringLiteral("Page sizes: ") + PaperSizeNames(), 2);
-    text += QString::fromUtf8(kPdfCommandHelp);
+    text +=
+        u'\n' + WrapText(TranslateText("PdfCommand", "Page sizes: %1").arg(PaperSizeNames()), 2);
+    text += TranslateText("PdfCommand", kPdfCommandHelp);
     QStringList languages;
     for (const COcrLanguage& l : COcrEngine::AvailableLanguages())
         languages << QStringLiteral("%1 (%2)").arg(l.name, l.code);
     text += u'\n' + WrapText(languages.isEmpty()
-                                 ? QStringLiteral("--ocr: no language is installed (Debian's "
-                                                  "packages are tesseract-ocr-eng, "
-                                                  "tesseract-ocr-deu, ...; TESSDATA_PREFIX "
-                                                  "names another folder).")
-                                 : QStringLiteral("--ocr languages: ") +
-                                       languages.join(QStringLiteral(", ")) + u'.',
+                                 ? TranslateText("PdfCommand",
+                                                 "--ocr: no language is installed (Debian's "
+                                                 "packages are tesseract-ocr-eng, "
+                                                 "tesseract-ocr-deu, ...; TESSDATA_PREFIX names "
+                                                 "another folder).")
+                                 : TranslateText("PdfCommand", "--ocr languages: %1.")
+                                       .arg(languages.join(QStringLiteral(", "))),
                              2);
     return text;
 }
@@ -154,8 +173,10 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     }
     const bool toStandardOutput = options->ToStandardOutput();
     if (toStandardOutput && ::isatty(pdfOut)) {
-        err << "quillmark pdf: not writing a PDF to a terminal; send standard output to a file "
-               "or a program, or give -o OUT.pdf"
+        err << "quillmark pdf: "
+            << TranslateText("PdfCommand",
+                             "not writing a PDF to a terminal; send standard output to a file or "
+                             "a program, or give -o OUT.pdf")
             << Qt::endl;
         return 2;
     }
@@ -170,7 +191,8 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
         return 2;
     }
     if (named->isEmpty()) {
-        err << "quillmark pdf: no pictures given (the lists are empty)" << Qt::endl;
+        err << "quillmark pdf: "
+            << TranslateText("PdfCommand", "no pictures given (the lists are empty)") << Qt::endl;
         return 2;
     }
 
@@ -183,8 +205,10 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     QTemporaryDir scratch(QDir::temp().filePath(QStringLiteral("quillmark-pdf-XXXXXX")));
     if (toStandardOutput) {
         if (!scratch.isValid()) {
-            err << "quillmark pdf: cannot make a temporary folder in " << QDir::tempPath() << ": "
-                << scratch.errorString() << Qt::endl;
+            err << "quillmark pdf: "
+                << TranslateText("PdfCommand", "cannot make a temporary folder in %1: %2")
+                       .arg(QDir::tempPath(), scratch.errorString())
+                << Qt::endl;
             return 1;
         }
         job.outputPath = scratch.filePath(QStringLiteral("out.pdf"));
@@ -215,19 +239,25 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
         ExpandPictureArguments(*named, settings.recursive != 0,
                                options->order.value_or(settings.pictureImportOrder), &unreadable);
     for (const CUnreadableFolder& folder : unreadable)
-        err << "quillmark pdf: " << folder.path
-            << ": cannot read the folder: " << QString::fromLocal8Bit(std::strerror(folder.error))
+        err << "quillmark pdf: " << folder.path << ": "
+            << TranslateText("PdfCommand", "cannot read the folder: %1")
+                   .arg(QString::fromLocal8Bit(std::strerror(folder.error)))
             << Qt::endl;
     const CPdfJobResult result = CPdfJob(job, delegate).RunOnPictures(pictures);
     bar.Finish();
 
-    const QString output = toStandardOutput ? QStringLiteral("standard output") : options->output;
+    const QString output =
+        toStandardOutput ? TranslateText("PdfCommand", "standard output") : options->output;
     switch (result.failure) {
     case EPdfJobFailure::None: break;
     case EPdfJobFailure::NoPages:
-        err << "quillmark pdf: no picture could be used; "
-            << (toStandardOutput ? QStringLiteral("nothing was written to standard output")
-                                 : output + QStringLiteral(" was not written"))
+        err << "quillmark pdf: "
+            << (toStandardOutput
+                    ? TranslateText("PdfCommand",
+                                    "no picture could be used; nothing was written to standard "
+                                    "output")
+                    : TranslateText("PdfCommand", "no picture could be used; %1 was not written")
+                          .arg(output))
             << Qt::endl;
         return 1;
     case EPdfJobFailure::LibraryError:
@@ -235,17 +265,23 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
             << Qt::endl;
         return 1;
     case EPdfJobFailure::FileError:
-        err << "quillmark pdf: cannot write "
+        err << "quillmark pdf: "
             << (toStandardOutput
-                    ? QStringLiteral("the PDF for standard output in ") + scratch.path()
-                    : output)
-            << ": " << result.ErrorText() << Qt::endl;
+                    ? TranslateText("PdfCommand",
+                                    "cannot write the PDF for standard output in %1: %2")
+                          .arg(scratch.path(), result.ErrorText())
+                    : TranslateText("PdfCommand", "cannot write %1: %2")
+                          .arg(output, result.ErrorText()))
+            << Qt::endl;
         return 1;
     }
     if (!result.Done())
         return 1;
     if (toStandardOutput && !CopyToDescriptor(job.outputPath, pdfOut, &error)) {
-        err << "quillmark pdf: could not write the PDF to standard output: " << error << Qt::endl;
+        err << "quillmark pdf: "
+            << TranslateText("PdfCommand", "could not write the PDF to standard output: %1")
+                   .arg(error)
+            << Qt::endl;
         return 1;
     }
     const std::uint32_t size = job.layout.pageSize;

@@ -17,24 +17,37 @@ QString PaperSizeNames() {
 const std::vector<CCliOption>& PdfCommandOptionTable() {
     static const std::vector<CCliOption> options{
         {"-o --output", "-o OUT.pdf|-",
-         "the PDF to write (also --output OUT.pdf), replaced only by a complete one; with "
-         "-o - the PDF goes to standard output and messages stay on standard error",
+         QT_TRANSLATE_NOOP(
+             "CommandLine",
+             "the PDF to write (also --output OUT.pdf), replaced only by a complete one; with "
+             "-o - the PDF goes to standard output and messages stay on standard error"),
          true},
-        {"--page-size", "--page-size NAME", "the paper (see the page sizes below)"},
+        {"--page-size", "--page-size NAME",
+         QT_TRANSLATE_NOOP("CommandLine", "the paper (see the page sizes below)")},
         {"--fit --center", "--fit | --center",
-         "scale BMP and PNG pictures to the page, or keep their size where they fit"},
+         QT_TRANSLATE_NOOP(
+             "CommandLine",
+             "scale BMP and PNG pictures to the page, or keep their size where they fit")},
         {"--auto-portrait --no-auto-portrait", "--auto-portrait | --no-auto-portrait",
-         "turn landscape pictures upright in the PDF, or leave them as they are"},
+         QT_TRANSLATE_NOOP(
+             "CommandLine",
+             "turn landscape pictures upright in the PDF, or leave them as they are")},
         {"--order", "--order name|name-desc|newest|oldest|found",
-         "the order of the pictures of a folder"},
+         QT_TRANSLATE_NOOP("CommandLine", "the order of the pictures of a folder")},
         {"--ocr", "--ocr LANG",
-         "recognise the text in language LANG (eng, deu, eng+fra, ...) and lay it invisibly "
-         "over each page, so that the PDF can be searched"},
-        {"--straighten", "--straighten", "find the sheet in each photo and flatten it"},
-        {"--enhance", "--enhance none|grey|bw|colour", "give each page a document look"},
+         QT_TRANSLATE_NOOP(
+             "CommandLine",
+             "recognise the text in language LANG (eng, deu, eng+fra, ...) and lay it invisibly "
+             "over each page, so that the PDF can be searched")},
+        {"--straighten", "--straighten",
+         QT_TRANSLATE_NOOP("CommandLine", "find the sheet in each photo and flatten it")},
+        {"--enhance", "--enhance none|grey|bw|colour",
+         QT_TRANSLATE_NOOP("CommandLine", "give each page a document look")},
         {"--files-from", "--files-from FILE",
-         "take pictures and folders from FILE, one per line, or from standard input when "
-         "FILE is -; @FILE among the pictures does the same"},
+         QT_TRANSLATE_NOOP(
+             "CommandLine",
+             "take pictures and folders from FILE, one per line, or from standard input when "
+             "FILE is -; @FILE among the pictures does the same")},
     };
     return options;
 }
@@ -44,10 +57,7 @@ QString PdfCommandSynopsis() {
 }
 
 QString PdfCommandUsage() {
-    // Continuation lines start under the first option, as after "usage: quillmark pdf ".
-    return WrapText(QStringLiteral("usage: quillmark ") + PdfCommandSynopsis(),
-                    int(qstrlen("usage: quillmark pdf ")))
-        .chopped(1);
+    return CommandUsageText("pdf");
 }
 
 std::optional<CPdfCommandOptions> ParsePdfCommandOptions(const QStringList& args, QString* error) {

@@ -1,15 +1,14 @@
 #include "program/SendCommand.h"
 
 #include "mail/MailMessage.h"
+#include "program/CommandLine.h"
 #include "resources/ids/StringIds.h"
+#include "text/Catalogue.h"
 #include "text/Strings.h"
 
 #include <optional>
 
 namespace {
-
-const char kUsage[] =
-    "usage: quillmark send --to ADDRS [--subject S] [--body B] [--account NAME] FILE";
 
 // Answers the account question with the account named on the command line.
 class CNamedAccountChooser : public IAccountChooser {
@@ -44,7 +43,8 @@ int RunSendCommand(const QStringList& args, QTextStream& out, QTextStream& err) 
                                                   : nullptr;
         if (target) {
             if (!inlineValue && i + 1 >= args.size()) {
-                err << "quillmark send: " << option << " needs a value" << Qt::endl;
+                err << "quillmark send: "
+                    << TranslateText("SendCommand", "%1 needs a value").arg(option) << Qt::endl;
                 return 2;
             }
             *target = inlineValue ? *inlineValue : args[++i];
@@ -53,22 +53,27 @@ int RunSendCommand(const QStringList& args, QTextStream& out, QTextStream& err) 
             files += args.mid(i + 1);
             break;
         } else if (option.startsWith("-") && option.size() > 1) {
-            err << "quillmark send: unknown option '" << args[i] << "'\n" << kUsage << Qt::endl;
+            err << "quillmark send: "
+                << TranslateText("SendCommand", "unknown option '%1'").arg(args[i]) << '\n'
+                << CommandUsageText("send") << Qt::endl;
             return 2;
         } else {
             files << args[i];
         }
     }
     if (!haveTo || files.size() != 1) {
-        err << kUsage << Qt::endl;
+        err << CommandUsageText("send") << Qt::endl;
         return 2;
     }
     if (CMailMessage::SplitAddresses(message.to).isEmpty()) {
-        err << "quillmark send: --to names no address" << Qt::endl;
+        err << "quillmark send: " << TranslateText("SendCommand", "--to names no address")
+            << Qt::endl;
         return 2;
     }
     if (!account.isEmpty() && !CMailMessage::AvailableAccounts().contains(account)) {
-        err << "quillmark send: no account named '" << account << "' (see 'quillmark account list')"
+        err << "quillmark send: "
+            << TranslateText("SendCommand", "no account named '%1' (see 'quillmark account list')")
+                   .arg(account)
             << Qt::endl;
         return 2;
     }
@@ -81,24 +86,33 @@ int RunSendCommand(const QStringList& args, QTextStream& out, QTextStream& err) 
             reason = LoadFormatted(ids::IDS_MAIL_STORE_INVALID_CVALUES);
         else if (message.LastError() == EMailError::StoreMissingEntryId)
             reason = LoadFormatted(ids::IDS_MAIL_STORE_MISSING_ENTRYID) + " (" + reason + ")";
-        err << "quillmark send: could not send '" << message.attachmentPath << "' to '"
-            << message.to << "': " << reason << Qt::endl;
+        err << "quillmark send: "
+            << TranslateText("SendCommand", "could not send '%1' to '%2': %3")
+                   .arg(message.attachmentPath, message.to, reason)
+            << Qt::endl;
         if (message.LastError() == EMailError::SubmitFailed)
-            err << "quillmark send: the message stays in " << message.MessagePath() << Qt::endl;
+            err << "quillmark send: "
+                << TranslateText("SendCommand", "the message stays in %1")
+                       .arg(message.MessagePath())
+                << Qt::endl;
         return 1;
     }
     switch (message.Outcome()) {
     case EMailOutcome::Queued:
-        out << "queued '" << message.attachmentPath << "' to '" << message.to
-            << "' in the Outbox of " << message.ChosenAccount() << Qt::endl;
+        out << TranslateText("SendCommand", "queued '%1' to '%2' in the Outbox of %3")
+                   .arg(message.attachmentPath, message.to, message.ChosenAccount())
+            << Qt::endl;
         break;
     case EMailOutcome::HandedOver:
-        out << "handed '" << message.attachmentPath << "' for '" << message.to
-            << "' to the desktop's mail program (not sent yet)" << Qt::endl;
+        out << TranslateText("SendCommand",
+                             "handed '%1' for '%2' to the desktop's mail program (not sent yet)")
+                   .arg(message.attachmentPath, message.to)
+            << Qt::endl;
         break;
     default:
-        out << "sent '" << message.attachmentPath << "' to '" << message.to << "' through "
-            << message.ChosenAccount() << Qt::endl;
+        out << TranslateText("SendCommand", "sent '%1' to '%2' through %3")
+                   .arg(message.attachmentPath, message.to, message.ChosenAccount())
+            << Qt::endl;
         break;
     }
     return 0;

@@ -4,6 +4,7 @@
 #include "imaging/Enhance.h"
 #include "pdf/PaperSizes.h"
 #include "platform/Registry.h"
+#include "program/CommandLine.h"
 #include "session/ImportOrder.h"
 #include "text/Catalogue.h"
 
@@ -11,8 +12,6 @@
 #include <optional>
 
 namespace {
-
-const char kUsage[] = "usage: quillmark settings list | get NAME | set NAME VALUE";
 
 std::optional<std::uint32_t> ParseNumber(const QString& text) {
     const QString t = text.trimmed().toLower();
@@ -94,7 +93,7 @@ int RunSettingsCommand(const QStringList& args, QTextStream& out, QTextStream& e
     const bool get = verb == "get" && args.size() == 2;
     const bool set = verb == "set" && args.size() == 3;
     if (!list && !get && !set) {
-        err << kUsage << Qt::endl;
+        err << CommandUsageText("settings") << Qt::endl;
         return 2;
     }
 

@@ -3,6 +3,7 @@
 #include "resources/ResourceIds.h"
 #include "screens/FrameList.h"
 #include "screens/StaticThumb.h"
+#include "text/Catalogue.h"
 #include "text/Strings.h"
 
 namespace {
@@ -158,6 +159,19 @@ void* CFrameListItemAccessible::interface_cast(QAccessible::InterfaceType type) 
 
 QStringList CFrameListItemAccessible::actionNames() const {
     return isValid() ? QStringList{SelectAction(), pressAction()} : QStringList{};
+}
+
+// Action names are identifiers assistive tools call by; only what they read out is translated.
+QString CFrameListItemAccessible::localizedActionName(const QString& actionName) const {
+    return actionName == SelectAction()
+               ? TranslateText("FrameList", "Select")
+               : QAccessibleActionInterface::localizedActionName(actionName);
+}
+
+QString CFrameListItemAccessible::localizedActionDescription(const QString& actionName) const {
+    return actionName == SelectAction()
+               ? TranslateText("FrameList", "Makes this page the current page")
+               : QAccessibleActionInterface::localizedActionDescription(actionName);
 }
 
 void CFrameListItemAccessible::doAction(const QString& actionName) {

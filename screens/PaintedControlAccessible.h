@@ -65,6 +65,8 @@ public:
     void* interface_cast(QAccessible::InterfaceType type) override;
 
     QStringList actionNames() const override;
+    QString localizedActionName(const QString& actionName) const override;
+    QString localizedActionDescription(const QString& actionName) const override;
     void doAction(const QString& actionName) override;
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 

@@ -2,6 +2,160 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AccountCommand</name>
+    <message>
+        <source>queue only (Outbox)</source>
+        <translation>nur Warteschlange (Postausgang)</translation>
+    </message>
+    <message>
+        <source>desktop mail program</source>
+        <translation>E-Mail-Programm des Desktops</translation>
+    </message>
+    <message>
+        <source>%1 via %2:%3 %4</source>
+        <translation>%1 über %2:%3 %4</translation>
+    </message>
+    <message>
+        <source>, user %1, password from command</source>
+        <translation>, Benutzer %1, Passwort aus Befehl</translation>
+    </message>
+    <message>
+        <source>, user %1, password from file %2</source>
+        <translation>, Benutzer %1, Passwort aus Datei %2</translation>
+    </message>
+    <message>
+        <source>, user %1, password from secret store</source>
+        <translation>, Benutzer %1, Passwort aus dem Schlüsselbund</translation>
+    </message>
+    <message>
+        <source> (sent unencrypted)</source>
+        <translation> (unverschlüsselt gesendet)</translation>
+    </message>
+    <message>
+        <source>, trusts %1</source>
+        <translation>, vertraut %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>a password never goes on the command line (others can read it there); use --password-command, --password-file or the desktop&apos;s secret store</source>
+        <translation>ein Passwort gehört nie auf die Befehlszeile (andere können es dort lesen); verwenden Sie --password-command, --password-file oder den Schlüsselbund des Desktops</translation>
+    </message>
+    <message>
+        <source>--port takes 1 to 65535, not &apos;%1&apos;</source>
+        <translation>--port erwartet 1 bis 65535, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--security takes none, starttls or tls, not &apos;%1&apos;</source>
+        <translation>--security erwartet none, starttls oder tls, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>unbekannte Option „%1“</translation>
+    </message>
+    <message>
+        <source>--sync, --desktop and the SMTP options exclude each other</source>
+        <translation>--sync, --desktop und die SMTP-Optionen schließen einander aus</translation>
+    </message>
+    <message>
+        <source>give --password-command or --password-file, not both</source>
+        <translation>geben Sie --password-command oder --password-file an, nicht beide</translation>
+    </message>
+    <message>
+        <source>a password needs a --user</source>
+        <translation>ein Passwort braucht einen --user</translation>
+    </message>
+    <message>
+        <source>the certificate file %1 is a folder, not a file</source>
+        <translation>die Zertifikatsdatei %1 ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>the certificate file %1 does not exist</source>
+        <translation>die Zertifikatsdatei %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>warning: with --security none the password of %1 goes to %2 unencrypted, readable on the way; use --security starttls or tls unless the server runs on this machine</source>
+        <translation>Warnung: mit --security none geht das Passwort von %1 unverschlüsselt an %2 und ist unterwegs lesbar; verwenden Sie --security starttls oder tls, außer der Server läuft auf diesem Rechner</translation>
+    </message>
+    <message>
+        <source>the registry file could not be written</source>
+        <translation>die Registrierungsdatei konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>no account named &apos;%1&apos; (see &apos;quillmark account list&apos;)</source>
+        <translation>kein Konto namens „%1“ (siehe „quillmark account list“)</translation>
+    </message>
+</context>
+<context>
+    <name>AccountStore</name>
+    <message>
+        <source>an account needs a name</source>
+        <translation>ein Konto braucht einen Namen</translation>
+    </message>
+    <message>
+        <source>the account name is too long</source>
+        <translation>der Kontoname ist zu lang</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>sender address</source>
+        <translation>Absenderadresse</translation>
+    </message>
+    <message>
+        <source>server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>user</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>password command</source>
+        <translation>Passwortbefehl</translation>
+    </message>
+    <message>
+        <source>password file</source>
+        <translation>Passwortdatei</translation>
+    </message>
+    <message>
+        <source>certificate file</source>
+        <translation>Zertifikatsdatei</translation>
+    </message>
+    <message>
+        <source>the %1 holds a line break or another control character</source>
+        <translation>„%1“ enthält einen Zeilenumbruch oder ein anderes Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>a queue-only store is named %1; only that name is offered for sending</source>
+        <translation>eine Nur-Warteschlange-Mailablage heißt %1; nur dieser Name wird zum Senden angeboten</translation>
+    </message>
+    <message>
+        <source>the sender address &apos;%1&apos; is not an e-mail address</source>
+        <translation>die Absenderadresse „%1“ ist keine E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>an SMTP account needs a server (--host)</source>
+        <translation>ein SMTP-Konto braucht einen Server (--host)</translation>
+    </message>
+    <message>
+        <source>the port must be between 1 and 65535</source>
+        <translation>der Port muss zwischen 1 und 65535 liegen</translation>
+    </message>
+    <message>
+        <source>an account named &apos;%1&apos; already exists</source>
+        <translation>ein Konto namens „%1“ gibt es schon</translation>
+    </message>
+    <message>
+        <source>the registry file %1 could not be written</source>
+        <translation>die Registrierungsdatei %1 konnte nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>%1 needs a value</source>
@@ -35,6 +189,132 @@
         <source>--screenshots takes no pictures</source>
         <translation>--screenshots nimmt keine Bilder</translation>
     </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>diese Hilfe zeigen und beenden</translation>
+    </message>
+    <message>
+        <source>Usage: quillmark [OPTIONS] [--] [PICTURE...]
+       quillmark [OPTIONS] COMMAND [ARGUMENTS]
+
+Without a command, starts the document copier on its device window; PICTUREs
+become pages in the order given. When the program already runs for the same
+data folder, they go to its window instead. Use -- (or a path such as ./pdf)
+for a picture named like a command.
+
+Options:
+  -h, --help            show this help and exit
+  -V, --version         show the version and exit
+      --screen WxH      size of the emulated device screen (default 480x640;
+                        240x320 gives the small-screen look)
+      --landscape       start with the device turned sideways
+      --log             write every log record to Quillmark.log
+                        (also QUILLMARK_LOG=1)
+      --screenshots DIR run headless through the screens, one PNG each into DIR
+</source>
+        <translation>Aufruf: quillmark [OPTIONEN] [--] [BILD...]
+        quillmark [OPTIONEN] BEFEHL [ARGUMENTE]
+
+Ohne Befehl startet der Dokumentkopierer in seinem Gerätefenster; BILDer werden
+Seiten in der angegebenen Reihenfolge. Läuft das Programm schon für denselben
+Datenordner, gehen sie stattdessen an dessen Fenster. Verwenden Sie -- (oder
+einen Pfad wie ./pdf) für ein Bild, das wie ein Befehl heißt.
+
+Optionen:
+  -h, --help            diese Hilfe zeigen und beenden
+  -V, --version         die Version zeigen und beenden
+      --screen BxH      Größe des nachgebildeten Gerätebildschirms (Standard
+                        480x640; 240x320 ergibt die Kleinbildschirm-Ansicht)
+      --landscape       mit quer gedrehtem Gerät starten
+      --log             jeden Protokolleintrag in Quillmark.log schreiben
+                        (auch QUILLMARK_LOG=1)
+      --screenshots ORDNER ohne Bildschirm durch die Ansichten gehen, je ein PNG
+                        nach ORDNER
+</translation>
+    </message>
+    <message>
+        <source>Commands (&apos;quillmark COMMAND --help&apos; tells more of each):</source>
+        <translation>Befehle („quillmark BEFEHL --help“ sagt zu jedem mehr):</translation>
+    </message>
+    <message>
+        <source>Environment:
+  QUILLMARK_HOME   folder for the registry, log, session and undo files
+  QUILLMARK_CAMERA GStreamer source of the camera (&apos;none&apos; for no camera)
+  TESSDATA_PREFIX  folder of the text recognition languages (*.traineddata)
+</source>
+        <translation>Umgebung:
+  QUILLMARK_HOME   Ordner für Registrierung, Protokoll, Sitzung, Rückgängig
+  QUILLMARK_CAMERA GStreamer-Quelle der Kamera („none“ für keine Kamera)
+  TESSDATA_PREFIX  Ordner der Sprachen der Texterkennung (*.traineddata)
+</translation>
+    </message>
+    <message>
+        <source>usage: </source>
+        <translation>Aufruf: </translation>
+    </message>
+    <message>
+        <source>show or change the settings (NAME as in the registry, e.g. PageSize or SCAN_SETTINGS/PageSize)</source>
+        <translation>die Einstellungen zeigen oder ändern (NAME wie in der Registrierung, z. B. PageSize oder SCAN_SETTINGS/PageSize)</translation>
+    </message>
+    <message>
+        <source>make one PDF from picture files and folders, one page each (defaults from the settings PageSize, FitToPage, AutoPortrait, Recursive and PictureImportOrder)</source>
+        <translation>ein PDF aus Bilddateien und Ordnern erstellen, eine Seite je Bild (Vorgaben aus den Einstellungen PageSize, FitToPage, AutoPortrait, Recursive und PictureImportOrder)</translation>
+    </message>
+    <message>
+        <source>the PDF to write (also --output OUT.pdf), replaced only by a complete one; with -o - the PDF goes to standard output and messages stay on standard error</source>
+        <translation>das zu schreibende PDF (auch --output AUS.pdf), nur durch ein vollständiges ersetzt; mit -o - geht das PDF auf die Standardausgabe und Meldungen bleiben auf der Standardfehlerausgabe</translation>
+    </message>
+    <message>
+        <source>the paper (see the page sizes below)</source>
+        <translation>das Papier (siehe die Papierformate unten)</translation>
+    </message>
+    <message>
+        <source>scale BMP and PNG pictures to the page, or keep their size where they fit</source>
+        <translation>BMP- und PNG-Bilder auf die Seite einpassen oder ihre Größe behalten, wo sie passen</translation>
+    </message>
+    <message>
+        <source>turn landscape pictures upright in the PDF, or leave them as they are</source>
+        <translation>Querformatbilder im PDF aufrecht drehen oder lassen, wie sie sind</translation>
+    </message>
+    <message>
+        <source>the order of the pictures of a folder</source>
+        <translation>die Reihenfolge der Bilder eines Ordners</translation>
+    </message>
+    <message>
+        <source>recognise the text in language LANG (eng, deu, eng+fra, ...) and lay it invisibly over each page, so that the PDF can be searched</source>
+        <translation>den Text in Sprache LANG (eng, deu, eng+fra, ...) erkennen und unsichtbar über jede Seite legen, damit das PDF durchsucht werden kann</translation>
+    </message>
+    <message>
+        <source>find the sheet in each photo and flatten it</source>
+        <translation>das Blatt in jedem Foto finden und begradigen</translation>
+    </message>
+    <message>
+        <source>give each page a document look</source>
+        <translation>jeder Seite ein Dokumentaussehen geben</translation>
+    </message>
+    <message>
+        <source>take pictures and folders from FILE, one per line, or from standard input when FILE is -; @FILE among the pictures does the same</source>
+        <translation>Bilder und Ordner aus DATEI lesen, einen je Zeile, oder von der Standardeingabe, wenn DATEI - ist; @DATEI unter den Bildern tut dasselbe</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopMailer</name>
+    <message>
+        <source>&apos;%1&apos; is not an e-mail address</source>
+        <translation>„%1“ ist keine E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>%1 could not be started</source>
+        <translation>%1 konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>%1 failed (exit status %2)</source>
+        <translation>%1 ist fehlgeschlagen (Exit-Status %2)</translation>
+    </message>
 </context>
 <context>
     <name>FileSize</name>
@@ -52,10 +332,103 @@
     </message>
 </context>
 <context>
+    <name>FrameList</name>
+    <message>
+        <source>Select</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Makes this page the current page</source>
+        <translation>Macht diese Seite zur aktuellen Seite</translation>
+    </message>
+</context>
+<context>
+    <name>MailMessage</name>
+    <message>
+        <source>no mail account is set up</source>
+        <translation>kein E-Mail-Konto ist eingerichtet</translation>
+    </message>
+    <message>
+        <source>an account entry of the registry holds no values</source>
+        <translation>ein Konteneintrag der Registrierung enthält keine Werte</translation>
+    </message>
+    <message>
+        <source>the account entry &apos;%1&apos; has no usable Store value</source>
+        <translation>der Konteneintrag „%1“ hat keinen brauchbaren Store-Wert</translation>
+    </message>
+    <message>
+        <source>the account &apos;%1&apos; is no longer set up</source>
+        <translation>das Konto „%1“ ist nicht mehr eingerichtet</translation>
+    </message>
+    <message>
+        <source>the account of store &apos;%1&apos; cannot be read</source>
+        <translation>das Konto der Ablage „%1“ kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the file &apos;%1&apos; does not exist or cannot be read</source>
+        <translation>die Datei „%1“ existiert nicht oder kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the message has no recipient</source>
+        <translation>die Nachricht hat keinen Empfänger</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an e-mail address</source>
+        <translation>„%1“ ist keine E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>the sender address &apos;%1&apos; of account &apos;%2&apos; is not an e-mail address</source>
+        <translation>die Absenderadresse „%1“ des Kontos „%2“ ist keine E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>the message could not be put into the Outbox of &apos;%1&apos;</source>
+        <translation>die Nachricht konnte nicht in den Postausgang von „%1“ gelegt werden</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>Don&apos;t show again</source>
         <translation>Nicht mehr anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordSource</name>
+    <message>
+        <source>the password command could not be started</source>
+        <translation>der Passwortbefehl konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>the password command did not finish</source>
+        <translation>der Passwortbefehl ist nicht fertig geworden</translation>
+    </message>
+    <message>
+        <source>the password command failed (exit status %1)</source>
+        <translation>der Passwortbefehl ist fehlgeschlagen (Exit-Status %1)</translation>
+    </message>
+    <message>
+        <source>the password file %1 cannot be read</source>
+        <translation>die Passwortdatei %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the password file %1 does not exist</source>
+        <translation>die Passwortdatei %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>the password file %1 cannot be read: %2</source>
+        <translation>die Passwortdatei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>the password file %1 is a folder, not a file</source>
+        <translation>die Passwortdatei %1 ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>the password file %1 is not a regular file</source>
+        <translation>die Passwortdatei %1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>the password file %1 must belong to you and be readable by you only (chmod 600)</source>
+        <translation>die Passwortdatei %1 muss Ihnen gehören und nur für Sie lesbar sein (chmod 600)</translation>
     </message>
 </context>
 <context>
@@ -176,6 +549,175 @@
         <source>skipped: more than %1 million pixels, larger than any camera&apos;s picture</source>
         <translation>übersprungen: mehr als %1 Millionen Pixel, größer als das Bild jeder Kamera</translation>
     </message>
+    <message>
+        <source>--fit scales BMP and PNG pictures to the page, --center keeps their size when
+they fit; JPEG pictures are always fitted and embedded unchanged.
+--auto-portrait turns landscape pictures upright (a quarter counter-clockwise)
+in the PDF and leaves the files as they are. A FOLDER stands for its JPEG, PNG
+and BMP pictures (and those of its subfolders when Recursive is set), in the
+--order given: by name A-Z or Z-A, newest or oldest first, or as found. Without
+options the settings PageSize, FitToPage, AutoPortrait and PictureImportOrder
+apply (&apos;quillmark settings&apos;); &quot;Ask me&quot; keeps the found order here. --straighten
+finds the sheet in each photo and flattens it, --enhance gives it a document
+look (grey, bw: black and white, colour); both work on copies, the pictures stay
+as they are. A list (@LIST or --files-from LIST) names one picture or folder per
+line, from the current folder where the name is relative; empty lines are
+skipped.
+</source>
+        <translation>--fit passt BMP- und PNG-Bilder auf die Seite ein, --center behält ihre Größe,
+wo sie passen; JPEG-Bilder werden immer eingepasst und unverändert eingebettet.
+--auto-portrait dreht Querformatbilder im PDF aufrecht (eine Vierteldrehung
+gegen den Uhrzeigersinn) und lässt die Dateien, wie sie sind. Ein ORDNER steht
+für seine JPEG-, PNG- und BMP-Bilder (und die seiner Unterordner, wenn
+Recursive gesetzt ist), in der mit --order gewählten Reihenfolge: nach Name A-Z
+oder Z-A, neueste oder älteste zuerst oder wie gefunden. Ohne Optionen gelten
+die Einstellungen PageSize, FitToPage, AutoPortrait und PictureImportOrder
+(„quillmark settings“); „Ask me“ behält hier die gefundene Reihenfolge.
+--straighten findet das Blatt in jedem Foto und begradigt es, --enhance gibt
+ihm ein Dokumentaussehen (grey, bw: schwarz-weiß, colour); beide arbeiten an
+Kopien, die Bilder bleiben, wie sie sind. Eine Liste (@LISTE oder --files-from
+LISTE) nennt ein Bild oder einen Ordner je Zeile, bei relativen Namen vom
+aktuellen Ordner aus; leere Zeilen werden übersprungen.
+</translation>
+    </message>
+    <message>
+        <source>text recognition has no data for %1 (asked for by the settings RecogniseText and OcrLanguage); the pages get no text layer</source>
+        <translation>die Texterkennung hat keine Daten für %1 (verlangt von den Einstellungen RecogniseText und OcrLanguage); die Seiten bekommen keine Textebene</translation>
+    </message>
+    <message>
+        <source>text recognition has no data for %1; the pages get no text layer</source>
+        <translation>die Texterkennung hat keine Daten für %1; die Seiten bekommen keine Textebene</translation>
+    </message>
+    <message>
+        <source>no language is installed</source>
+        <translation>keine Sprache ist installiert</translation>
+    </message>
+    <message>
+        <source>no language is installed (in TESSDATA_PREFIX, %1)</source>
+        <translation>keine Sprache ist installiert (in TESSDATA_PREFIX, %1)</translation>
+    </message>
+    <message>
+        <source>installed: %1</source>
+        <translation>installiert: %1</translation>
+    </message>
+    <message>
+        <source>installed: %1 (in TESSDATA_PREFIX, %2)</source>
+        <translation>installiert: %1 (in TESSDATA_PREFIX, %2)</translation>
+    </message>
+    <message>
+        <source>install %1 (Debian&apos;s names) or set TESSDATA_PREFIX to a folder that holds %2, or give --ocr with an installed language</source>
+        <translation>installieren Sie %1 (Debians Paketnamen) oder setzen Sie TESSDATA_PREFIX auf einen Ordner mit %2, oder geben Sie --ocr mit einer installierten Sprache an</translation>
+    </message>
+    <message>
+        <source>install %1 (Debian&apos;s names) or set TESSDATA_PREFIX to a folder that holds %2</source>
+        <translation>installieren Sie %1 (Debians Paketnamen) oder setzen Sie TESSDATA_PREFIX auf einen Ordner mit %2</translation>
+    </message>
+    <message>
+        <source>Page sizes: %1</source>
+        <translation>Papierformate: %1</translation>
+    </message>
+    <message>
+        <source>--ocr: no language is installed (Debian&apos;s packages are tesseract-ocr-eng, tesseract-ocr-deu, ...; TESSDATA_PREFIX names another folder).</source>
+        <translation>--ocr: keine Sprache ist installiert (Debians Pakete heißen tesseract-ocr-eng, tesseract-ocr-deu, ...; TESSDATA_PREFIX nennt einen anderen Ordner).</translation>
+    </message>
+    <message>
+        <source>--ocr languages: %1.</source>
+        <translation>--ocr-Sprachen: %1.</translation>
+    </message>
+    <message>
+        <source>not writing a PDF to a terminal; send standard output to a file or a program, or give -o OUT.pdf</source>
+        <translation>kein PDF auf ein Terminal: leiten Sie die Standardausgabe in eine Datei oder ein Programm um, oder geben Sie -o AUS.pdf an</translation>
+    </message>
+    <message>
+        <source>no pictures given (the lists are empty)</source>
+        <translation>keine Bilder angegeben (die Listen sind leer)</translation>
+    </message>
+    <message>
+        <source>cannot make a temporary folder in %1: %2</source>
+        <translation>kann keinen temporären Ordner in %1 anlegen: %2</translation>
+    </message>
+    <message>
+        <source>cannot read the folder: %1</source>
+        <translation>kann den Ordner nicht lesen: %1</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>Standardausgabe</translation>
+    </message>
+    <message>
+        <source>no picture could be used; nothing was written to standard output</source>
+        <translation>kein Bild war verwendbar; nichts wurde auf die Standardausgabe geschrieben</translation>
+    </message>
+    <message>
+        <source>no picture could be used; %1 was not written</source>
+        <translation>kein Bild war verwendbar; %1 wurde nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>cannot write the PDF for standard output in %1: %2</source>
+        <translation>kann das PDF für die Standardausgabe nicht in %1 schreiben: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>kann %1 nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>could not write the PDF to standard output: %1</source>
+        <translation>konnte das PDF nicht auf die Standardausgabe schreiben: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SecretStore</name>
+    <message>
+        <source>no secret store is running; give the account a password command or a password file</source>
+        <translation>es läuft kein Schlüsselbund; geben Sie dem Konto einen Passwortbefehl oder eine Passwortdatei</translation>
+    </message>
+    <message>
+        <source>the secret store could not be asked: %1</source>
+        <translation>der Schlüsselbund konnte nicht gefragt werden: %1</translation>
+    </message>
+    <message>
+        <source>the secret store holds no password for service %1, account %2</source>
+        <translation>der Schlüsselbund hat kein Passwort für Dienst %1, Konto %2</translation>
+    </message>
+</context>
+<context>
+    <name>SendCommand</name>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>unbekannte Option „%1“</translation>
+    </message>
+    <message>
+        <source>--to names no address</source>
+        <translation>--to nennt keine Adresse</translation>
+    </message>
+    <message>
+        <source>no account named &apos;%1&apos; (see &apos;quillmark account list&apos;)</source>
+        <translation>kein Konto namens „%1“ (siehe „quillmark account list“)</translation>
+    </message>
+    <message>
+        <source>could not send &apos;%1&apos; to &apos;%2&apos;: %3</source>
+        <translation>konnte „%1“ nicht an „%2“ senden: %3</translation>
+    </message>
+    <message>
+        <source>the message stays in %1</source>
+        <translation>die Nachricht bleibt in %1</translation>
+    </message>
+    <message>
+        <source>queued &apos;%1&apos; to &apos;%2&apos; in the Outbox of %3</source>
+        <translation>„%1“ an „%2“ im Postausgang von %3 eingereiht</translation>
+    </message>
+    <message>
+        <source>handed &apos;%1&apos; for &apos;%2&apos; to the desktop&apos;s mail program (not sent yet)</source>
+        <translation>„%1“ für „%2“ an das E-Mail-Programm des Desktops übergeben (noch nicht gesendet)</translation>
+    </message>
+    <message>
+        <source>sent &apos;%1&apos; to &apos;%2&apos; through %3</source>
+        <translation>„%1“ an „%2“ über %3 gesendet</translation>
+    </message>
 </context>
 <context>
     <name>SettingsCommand</name>
@@ -202,6 +744,25 @@
     <message>
         <source>%1 takes a whole number or one of %2, not &apos;%3&apos;</source>
         <translation>%1 erwartet eine ganze Zahl oder einen von %2, nicht „%3“</translation>
+    </message>
+</context>
+<context>
+    <name>SmtpTransport</name>
+    <message>
+        <source>cannot read the queued message %1</source>
+        <translation>kann die eingereihte Nachricht %1 nicht lesen</translation>
+    </message>
+    <message>
+        <source>the mail library could not start</source>
+        <translation>die E-Mail-Bibliothek konnte nicht starten</translation>
+    </message>
+    <message>
+        <source> (server answered: %1)</source>
+        <translation> (der Server antwortete: %1)</translation>
+    </message>
+    <message>
+        <source> (server answered %1)</source>
+        <translation> (der Server antwortete %1)</translation>
     </message>
 </context>
 <context>

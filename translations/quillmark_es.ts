@@ -2,6 +2,160 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AccountCommand</name>
+    <message>
+        <source>queue only (Outbox)</source>
+        <translation>solo cola (Bandeja de salida)</translation>
+    </message>
+    <message>
+        <source>desktop mail program</source>
+        <translation>programa de correo del escritorio</translation>
+    </message>
+    <message>
+        <source>%1 via %2:%3 %4</source>
+        <translation>%1 a través de %2:%3 %4</translation>
+    </message>
+    <message>
+        <source>, user %1, password from command</source>
+        <translation>, usuario %1, contraseña de un comando</translation>
+    </message>
+    <message>
+        <source>, user %1, password from file %2</source>
+        <translation>, usuario %1, contraseña del archivo %2</translation>
+    </message>
+    <message>
+        <source>, user %1, password from secret store</source>
+        <translation>, usuario %1, contraseña del llavero</translation>
+    </message>
+    <message>
+        <source> (sent unencrypted)</source>
+        <translation> (enviada sin cifrar)</translation>
+    </message>
+    <message>
+        <source>, trusts %1</source>
+        <translation>, confía en %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>a password never goes on the command line (others can read it there); use --password-command, --password-file or the desktop&apos;s secret store</source>
+        <translation>una contraseña nunca va en la línea de órdenes (otros pueden leerla allí); use --password-command, --password-file o el llavero del escritorio</translation>
+    </message>
+    <message>
+        <source>--port takes 1 to 65535, not &apos;%1&apos;</source>
+        <translation>--port admite de 1 a 65535, no «%1»</translation>
+    </message>
+    <message>
+        <source>--security takes none, starttls or tls, not &apos;%1&apos;</source>
+        <translation>--security admite none, starttls o tls, no «%1»</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opción desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>--sync, --desktop and the SMTP options exclude each other</source>
+        <translation>--sync, --desktop y las opciones SMTP se excluyen entre sí</translation>
+    </message>
+    <message>
+        <source>give --password-command or --password-file, not both</source>
+        <translation>indique --password-command o --password-file, no ambos</translation>
+    </message>
+    <message>
+        <source>a password needs a --user</source>
+        <translation>una contraseña necesita un --user</translation>
+    </message>
+    <message>
+        <source>the certificate file %1 is a folder, not a file</source>
+        <translation>el archivo de certificado %1 es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>the certificate file %1 does not exist</source>
+        <translation>el archivo de certificado %1 no existe</translation>
+    </message>
+    <message>
+        <source>warning: with --security none the password of %1 goes to %2 unencrypted, readable on the way; use --security starttls or tls unless the server runs on this machine</source>
+        <translation>aviso: con --security none la contraseña de %1 va a %2 sin cifrar, legible por el camino; use --security starttls o tls salvo que el servidor funcione en este equipo</translation>
+    </message>
+    <message>
+        <source>the registry file could not be written</source>
+        <translation>no se pudo escribir el archivo de registro</translation>
+    </message>
+    <message>
+        <source>no account named &apos;%1&apos; (see &apos;quillmark account list&apos;)</source>
+        <translation>ninguna cuenta llamada «%1» (vea «quillmark account list»)</translation>
+    </message>
+</context>
+<context>
+    <name>AccountStore</name>
+    <message>
+        <source>an account needs a name</source>
+        <translation>una cuenta necesita un nombre</translation>
+    </message>
+    <message>
+        <source>the account name is too long</source>
+        <translation>el nombre de la cuenta es demasiado largo</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nombre</translation>
+    </message>
+    <message>
+        <source>sender address</source>
+        <translation>dirección del remitente</translation>
+    </message>
+    <message>
+        <source>server</source>
+        <translation>servidor</translation>
+    </message>
+    <message>
+        <source>user</source>
+        <translation>usuario</translation>
+    </message>
+    <message>
+        <source>password command</source>
+        <translation>orden de la contraseña</translation>
+    </message>
+    <message>
+        <source>password file</source>
+        <translation>archivo de la contraseña</translation>
+    </message>
+    <message>
+        <source>certificate file</source>
+        <translation>archivo de certificado</translation>
+    </message>
+    <message>
+        <source>the %1 holds a line break or another control character</source>
+        <translation>el campo «%1» contiene un salto de línea u otro carácter de control</translation>
+    </message>
+    <message>
+        <source>a queue-only store is named %1; only that name is offered for sending</source>
+        <translation>un buzón de solo cola se llama %1; solo ese nombre se ofrece para enviar</translation>
+    </message>
+    <message>
+        <source>the sender address &apos;%1&apos; is not an e-mail address</source>
+        <translation>la dirección del remitente «%1» no es una dirección de correo</translation>
+    </message>
+    <message>
+        <source>an SMTP account needs a server (--host)</source>
+        <translation>una cuenta SMTP necesita un servidor (--host)</translation>
+    </message>
+    <message>
+        <source>the port must be between 1 and 65535</source>
+        <translation>el puerto debe estar entre 1 y 65535</translation>
+    </message>
+    <message>
+        <source>an account named &apos;%1&apos; already exists</source>
+        <translation>ya existe una cuenta llamada «%1»</translation>
+    </message>
+    <message>
+        <source>the registry file %1 could not be written</source>
+        <translation>no se pudo escribir el archivo de registro %1</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>%1 needs a value</source>
@@ -35,6 +189,132 @@
         <source>--screenshots takes no pictures</source>
         <translation>--screenshots no admite imágenes</translation>
     </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>mostrar esta ayuda y salir</translation>
+    </message>
+    <message>
+        <source>Usage: quillmark [OPTIONS] [--] [PICTURE...]
+       quillmark [OPTIONS] COMMAND [ARGUMENTS]
+
+Without a command, starts the document copier on its device window; PICTUREs
+become pages in the order given. When the program already runs for the same
+data folder, they go to its window instead. Use -- (or a path such as ./pdf)
+for a picture named like a command.
+
+Options:
+  -h, --help            show this help and exit
+  -V, --version         show the version and exit
+      --screen WxH      size of the emulated device screen (default 480x640;
+                        240x320 gives the small-screen look)
+      --landscape       start with the device turned sideways
+      --log             write every log record to Quillmark.log
+                        (also QUILLMARK_LOG=1)
+      --screenshots DIR run headless through the screens, one PNG each into DIR
+</source>
+        <translation>Uso: quillmark [OPCIONES] [--] [IMAGEN...]
+     quillmark [OPCIONES] ORDEN [ARGUMENTOS]
+
+Sin orden, inicia la copiadora de documentos en su ventana de dispositivo; las
+IMÁGENES se convierten en páginas en el orden dado. Si el programa ya se ejecuta
+para la misma carpeta de datos, van a su ventana. Use -- (o una ruta como ./pdf)
+para una imagen que se llame como una orden.
+
+Opciones:
+  -h, --help            mostrar esta ayuda y salir
+  -V, --version         mostrar la versión y salir
+      --screen AxA      tamaño de la pantalla emulada del dispositivo (480x640
+                        por omisión; 240x320 da el aspecto de pantalla pequeña)
+      --landscape       empezar con el dispositivo girado de lado
+      --log             escribir cada entrada del registro en Quillmark.log
+                        (también QUILLMARK_LOG=1)
+      --screenshots CARPETA recorrer las pantallas sin mostrarlas, un PNG por
+                        pantalla en CARPETA
+</translation>
+    </message>
+    <message>
+        <source>Commands (&apos;quillmark COMMAND --help&apos; tells more of each):</source>
+        <translation>Órdenes («quillmark ORDEN --help» explica más de cada una):</translation>
+    </message>
+    <message>
+        <source>Environment:
+  QUILLMARK_HOME   folder for the registry, log, session and undo files
+  QUILLMARK_CAMERA GStreamer source of the camera (&apos;none&apos; for no camera)
+  TESSDATA_PREFIX  folder of the text recognition languages (*.traineddata)
+</source>
+        <translation>Entorno:
+  QUILLMARK_HOME   carpeta del registro, la bitácora, la sesión y lo de deshacer
+  QUILLMARK_CAMERA fuente GStreamer de la cámara («none» para ninguna cámara)
+  TESSDATA_PREFIX  carpeta de los idiomas del reconocimiento (*.traineddata)
+</translation>
+    </message>
+    <message>
+        <source>usage: </source>
+        <translation>uso: </translation>
+    </message>
+    <message>
+        <source>show or change the settings (NAME as in the registry, e.g. PageSize or SCAN_SETTINGS/PageSize)</source>
+        <translation>mostrar o cambiar los ajustes (NOMBRE como en el registro, p. ej. PageSize o SCAN_SETTINGS/PageSize)</translation>
+    </message>
+    <message>
+        <source>make one PDF from picture files and folders, one page each (defaults from the settings PageSize, FitToPage, AutoPortrait, Recursive and PictureImportOrder)</source>
+        <translation>crear un PDF a partir de archivos de imagen y carpetas, una página por imagen (valores por omisión de los ajustes PageSize, FitToPage, AutoPortrait, Recursive y PictureImportOrder)</translation>
+    </message>
+    <message>
+        <source>the PDF to write (also --output OUT.pdf), replaced only by a complete one; with -o - the PDF goes to standard output and messages stay on standard error</source>
+        <translation>el PDF que se escribe (también --output SALIDA.pdf), sustituido solo por uno completo; con -o - el PDF va a la salida estándar y los mensajes quedan en la salida de errores</translation>
+    </message>
+    <message>
+        <source>the paper (see the page sizes below)</source>
+        <translation>el papel (vea los tamaños de página abajo)</translation>
+    </message>
+    <message>
+        <source>scale BMP and PNG pictures to the page, or keep their size where they fit</source>
+        <translation>ajustar las imágenes BMP y PNG a la página, o mantener su tamaño cuando caben</translation>
+    </message>
+    <message>
+        <source>turn landscape pictures upright in the PDF, or leave them as they are</source>
+        <translation>girar a vertical las imágenes apaisadas en el PDF, o dejarlas como están</translation>
+    </message>
+    <message>
+        <source>the order of the pictures of a folder</source>
+        <translation>el orden de las imágenes de una carpeta</translation>
+    </message>
+    <message>
+        <source>recognise the text in language LANG (eng, deu, eng+fra, ...) and lay it invisibly over each page, so that the PDF can be searched</source>
+        <translation>reconocer el texto en el idioma LANG (eng, deu, eng+fra, ...) y colocarlo invisible sobre cada página, para poder buscar en el PDF</translation>
+    </message>
+    <message>
+        <source>find the sheet in each photo and flatten it</source>
+        <translation>encontrar la hoja en cada foto y enderezarla</translation>
+    </message>
+    <message>
+        <source>give each page a document look</source>
+        <translation>dar a cada página aspecto de documento</translation>
+    </message>
+    <message>
+        <source>take pictures and folders from FILE, one per line, or from standard input when FILE is -; @FILE among the pictures does the same</source>
+        <translation>tomar imágenes y carpetas de ARCHIVO, una por línea, o de la entrada estándar si ARCHIVO es -; @ARCHIVO entre las imágenes hace lo mismo</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopMailer</name>
+    <message>
+        <source>&apos;%1&apos; is not an e-mail address</source>
+        <translation>«%1» no es una dirección de correo</translation>
+    </message>
+    <message>
+        <source>%1 could not be started</source>
+        <translation>no se pudo iniciar %1</translation>
+    </message>
+    <message>
+        <source>%1 failed (exit status %2)</source>
+        <translation>%1 falló (estado de salida %2)</translation>
+    </message>
 </context>
 <context>
     <name>FileSize</name>
@@ -52,10 +332,103 @@
     </message>
 </context>
 <context>
+    <name>FrameList</name>
+    <message>
+        <source>Select</source>
+        <translation>Seleccionar</translation>
+    </message>
+    <message>
+        <source>Makes this page the current page</source>
+        <translation>Hace de esta página la página actual</translation>
+    </message>
+</context>
+<context>
+    <name>MailMessage</name>
+    <message>
+        <source>no mail account is set up</source>
+        <translation>no hay ninguna cuenta de correo configurada</translation>
+    </message>
+    <message>
+        <source>an account entry of the registry holds no values</source>
+        <translation>una entrada de cuenta del registro no contiene valores</translation>
+    </message>
+    <message>
+        <source>the account entry &apos;%1&apos; has no usable Store value</source>
+        <translation>la entrada de cuenta «%1» no tiene un valor Store utilizable</translation>
+    </message>
+    <message>
+        <source>the account &apos;%1&apos; is no longer set up</source>
+        <translation>la cuenta «%1» ya no está configurada</translation>
+    </message>
+    <message>
+        <source>the account of store &apos;%1&apos; cannot be read</source>
+        <translation>no se puede leer la cuenta del buzón «%1»</translation>
+    </message>
+    <message>
+        <source>the file &apos;%1&apos; does not exist or cannot be read</source>
+        <translation>el archivo «%1» no existe o no se puede leer</translation>
+    </message>
+    <message>
+        <source>the message has no recipient</source>
+        <translation>el mensaje no tiene destinatario</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an e-mail address</source>
+        <translation>«%1» no es una dirección de correo</translation>
+    </message>
+    <message>
+        <source>the sender address &apos;%1&apos; of account &apos;%2&apos; is not an e-mail address</source>
+        <translation>la dirección del remitente «%1» de la cuenta «%2» no es una dirección de correo</translation>
+    </message>
+    <message>
+        <source>the message could not be put into the Outbox of &apos;%1&apos;</source>
+        <translation>no se pudo poner el mensaje en la Bandeja de salida de «%1»</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>Don&apos;t show again</source>
         <translation>No volver a mostrar</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordSource</name>
+    <message>
+        <source>the password command could not be started</source>
+        <translation>no se pudo iniciar la orden de la contraseña</translation>
+    </message>
+    <message>
+        <source>the password command did not finish</source>
+        <translation>la orden de la contraseña no terminó</translation>
+    </message>
+    <message>
+        <source>the password command failed (exit status %1)</source>
+        <translation>la orden de la contraseña falló (estado de salida %1)</translation>
+    </message>
+    <message>
+        <source>the password file %1 cannot be read</source>
+        <translation>no se puede leer el archivo de la contraseña %1</translation>
+    </message>
+    <message>
+        <source>the password file %1 does not exist</source>
+        <translation>el archivo de la contraseña %1 no existe</translation>
+    </message>
+    <message>
+        <source>the password file %1 cannot be read: %2</source>
+        <translation>no se puede leer el archivo de la contraseña %1: %2</translation>
+    </message>
+    <message>
+        <source>the password file %1 is a folder, not a file</source>
+        <translation>el archivo de la contraseña %1 es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>the password file %1 is not a regular file</source>
+        <translation>el archivo de la contraseña %1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>the password file %1 must belong to you and be readable by you only (chmod 600)</source>
+        <translation>el archivo de la contraseña %1 debe ser suyo y solo usted debe poder leerlo (chmod 600)</translation>
     </message>
 </context>
 <context>
@@ -176,6 +549,174 @@
         <source>skipped: more than %1 million pixels, larger than any camera&apos;s picture</source>
         <translation>omitido: más de %1 millones de píxeles, más grande que la foto de cualquier cámara</translation>
     </message>
+    <message>
+        <source>--fit scales BMP and PNG pictures to the page, --center keeps their size when
+they fit; JPEG pictures are always fitted and embedded unchanged.
+--auto-portrait turns landscape pictures upright (a quarter counter-clockwise)
+in the PDF and leaves the files as they are. A FOLDER stands for its JPEG, PNG
+and BMP pictures (and those of its subfolders when Recursive is set), in the
+--order given: by name A-Z or Z-A, newest or oldest first, or as found. Without
+options the settings PageSize, FitToPage, AutoPortrait and PictureImportOrder
+apply (&apos;quillmark settings&apos;); &quot;Ask me&quot; keeps the found order here. --straighten
+finds the sheet in each photo and flattens it, --enhance gives it a document
+look (grey, bw: black and white, colour); both work on copies, the pictures stay
+as they are. A list (@LIST or --files-from LIST) names one picture or folder per
+line, from the current folder where the name is relative; empty lines are
+skipped.
+</source>
+        <translation>--fit ajusta las imágenes BMP y PNG a la página, --center mantiene su tamaño
+cuando caben; las imágenes JPEG siempre se ajustan y se incrustan sin cambios.
+--auto-portrait gira a vertical las imágenes apaisadas en el PDF (un cuarto de
+vuelta a la izquierda) y deja los archivos como están. Una CARPETA representa
+sus imágenes JPEG, PNG y BMP (y las de sus subcarpetas si Recursive está
+activado), en el orden de --order: por nombre A-Z o Z-A, más nuevas o más
+antiguas primero, o como se encuentran. Sin opciones se aplican los ajustes
+PageSize, FitToPage, AutoPortrait y PictureImportOrder («quillmark settings»);
+«Ask me» mantiene aquí el orden encontrado. --straighten encuentra la hoja en
+cada foto y la endereza, --enhance le da aspecto de documento (grey, bw: blanco
+y negro, colour); ambas trabajan sobre copias, las imágenes quedan como están.
+Una lista (@LISTA o --files-from LISTA) nombra una imagen o carpeta por línea,
+desde la carpeta actual si el nombre es relativo; las líneas vacías se omiten.
+</translation>
+    </message>
+    <message>
+        <source>text recognition has no data for %1 (asked for by the settings RecogniseText and OcrLanguage); the pages get no text layer</source>
+        <translation>el reconocimiento de texto no tiene datos para %1 (pedido por los ajustes RecogniseText y OcrLanguage); las páginas no tendrán capa de texto</translation>
+    </message>
+    <message>
+        <source>text recognition has no data for %1; the pages get no text layer</source>
+        <translation>el reconocimiento de texto no tiene datos para %1; las páginas no tendrán capa de texto</translation>
+    </message>
+    <message>
+        <source>no language is installed</source>
+        <translation>no hay ningún idioma instalado</translation>
+    </message>
+    <message>
+        <source>no language is installed (in TESSDATA_PREFIX, %1)</source>
+        <translation>no hay ningún idioma instalado (en TESSDATA_PREFIX, %1)</translation>
+    </message>
+    <message>
+        <source>installed: %1</source>
+        <translation>instalados: %1</translation>
+    </message>
+    <message>
+        <source>installed: %1 (in TESSDATA_PREFIX, %2)</source>
+        <translation>instalados: %1 (en TESSDATA_PREFIX, %2)</translation>
+    </message>
+    <message>
+        <source>install %1 (Debian&apos;s names) or set TESSDATA_PREFIX to a folder that holds %2, or give --ocr with an installed language</source>
+        <translation>instale %1 (nombres de Debian) o apunte TESSDATA_PREFIX a una carpeta que contenga %2, o indique --ocr con un idioma instalado</translation>
+    </message>
+    <message>
+        <source>install %1 (Debian&apos;s names) or set TESSDATA_PREFIX to a folder that holds %2</source>
+        <translation>instale %1 (nombres de Debian) o apunte TESSDATA_PREFIX a una carpeta que contenga %2</translation>
+    </message>
+    <message>
+        <source>Page sizes: %1</source>
+        <translation>Tamaños de página: %1</translation>
+    </message>
+    <message>
+        <source>--ocr: no language is installed (Debian&apos;s packages are tesseract-ocr-eng, tesseract-ocr-deu, ...; TESSDATA_PREFIX names another folder).</source>
+        <translation>--ocr: no hay ningún idioma instalado (los paquetes de Debian son tesseract-ocr-eng, tesseract-ocr-deu, ...; TESSDATA_PREFIX indica otra carpeta).</translation>
+    </message>
+    <message>
+        <source>--ocr languages: %1.</source>
+        <translation>idiomas de --ocr: %1.</translation>
+    </message>
+    <message>
+        <source>not writing a PDF to a terminal; send standard output to a file or a program, or give -o OUT.pdf</source>
+        <translation>no se escribe un PDF en una terminal; envíe la salida estándar a un archivo o a un programa, o indique -o SALIDA.pdf</translation>
+    </message>
+    <message>
+        <source>no pictures given (the lists are empty)</source>
+        <translation>no se indicaron imágenes (las listas están vacías)</translation>
+    </message>
+    <message>
+        <source>cannot make a temporary folder in %1: %2</source>
+        <translation>no se puede crear una carpeta temporal en %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot read the folder: %1</source>
+        <translation>no se puede leer la carpeta: %1</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>salida estándar</translation>
+    </message>
+    <message>
+        <source>no picture could be used; nothing was written to standard output</source>
+        <translation>no se pudo usar ninguna imagen; no se escribió nada en la salida estándar</translation>
+    </message>
+    <message>
+        <source>no picture could be used; %1 was not written</source>
+        <translation>no se pudo usar ninguna imagen; %1 no se escribió</translation>
+    </message>
+    <message>
+        <source>cannot write the PDF for standard output in %1: %2</source>
+        <translation>no se puede escribir el PDF para la salida estándar en %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>could not write the PDF to standard output: %1</source>
+        <translation>no se pudo escribir el PDF en la salida estándar: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SecretStore</name>
+    <message>
+        <source>no secret store is running; give the account a password command or a password file</source>
+        <translation>no hay ningún llavero en marcha; dé a la cuenta una orden o un archivo de contraseña</translation>
+    </message>
+    <message>
+        <source>the secret store could not be asked: %1</source>
+        <translation>no se pudo consultar el llavero: %1</translation>
+    </message>
+    <message>
+        <source>the secret store holds no password for service %1, account %2</source>
+        <translation>el llavero no guarda ninguna contraseña para el servicio %1, cuenta %2</translation>
+    </message>
+</context>
+<context>
+    <name>SendCommand</name>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opción desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>--to names no address</source>
+        <translation>--to no indica ninguna dirección</translation>
+    </message>
+    <message>
+        <source>no account named &apos;%1&apos; (see &apos;quillmark account list&apos;)</source>
+        <translation>ninguna cuenta llamada «%1» (vea «quillmark account list»)</translation>
+    </message>
+    <message>
+        <source>could not send &apos;%1&apos; to &apos;%2&apos;: %3</source>
+        <translation>no se pudo enviar «%1» a «%2»: %3</translation>
+    </message>
+    <message>
+        <source>the message stays in %1</source>
+        <translation>el mensaje queda en %1</translation>
+    </message>
+    <message>
+        <source>queued &apos;%1&apos; to &apos;%2&apos; in the Outbox of %3</source>
+        <translation>«%1» para «%2» puesto en la Bandeja de salida de %3</translation>
+    </message>
+    <message>
+        <source>handed &apos;%1&apos; for &apos;%2&apos; to the desktop&apos;s mail program (not sent yet)</source>
+        <translation>«%1» para «%2» entregado al programa de correo del escritorio (aún no enviado)</translation>
+    </message>
+    <message>
+        <source>sent &apos;%1&apos; to &apos;%2&apos; through %3</source>
+        <translation>«%1» enviado a «%2» a través de %3</translation>
+    </message>
 </context>
 <context>
     <name>SettingsCommand</name>
@@ -202,6 +743,25 @@
     <message>
         <source>%1 takes a whole number or one of %2, not &apos;%3&apos;</source>
         <translation>%1 espera un número entero o uno de %2, no «%3»</translation>
+    </message>
+</context>
+<context>
+    <name>SmtpTransport</name>
+    <message>
+        <source>cannot read the queued message %1</source>
+        <translation>no se puede leer el mensaje en cola %1</translation>
+    </message>
+    <message>
+        <source>the mail library could not start</source>
+        <translation>no se pudo iniciar la biblioteca de correo</translation>
+    </message>
+    <message>
+        <source> (server answered: %1)</source>
+        <translation> (el servidor respondió: %1)</translation>
+    </message>
+    <message>
+        <source> (server answered %1)</source>
+        <translation> (el servidor respondió %1)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,160 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AccountCommand</name>
+    <message>
+        <source>queue only (Outbox)</source>
+        <translation>file d&apos;attente seulement (boîte d&apos;envoi)</translation>
+    </message>
+    <message>
+        <source>desktop mail program</source>
+        <translation>logiciel de messagerie du bureau</translation>
+    </message>
+    <message>
+        <source>%1 via %2:%3 %4</source>
+        <translation>%1 via %2:%3 %4</translation>
+    </message>
+    <message>
+        <source>, user %1, password from command</source>
+        <translation>, utilisateur %1, mot de passe par commande</translation>
+    </message>
+    <message>
+        <source>, user %1, password from file %2</source>
+        <translation>, utilisateur %1, mot de passe du fichier %2</translation>
+    </message>
+    <message>
+        <source>, user %1, password from secret store</source>
+        <translation>, utilisateur %1, mot de passe du trousseau</translation>
+    </message>
+    <message>
+        <source> (sent unencrypted)</source>
+        <translation> (envoyé sans chiffrement)</translation>
+    </message>
+    <message>
+        <source>, trusts %1</source>
+        <translation>, fait confiance à %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 attend une valeur</translation>
+    </message>
+    <message>
+        <source>a password never goes on the command line (others can read it there); use --password-command, --password-file or the desktop&apos;s secret store</source>
+        <translation>un mot de passe ne va jamais sur la ligne de commande (d&apos;autres peuvent l&apos;y lire)&#xa0;; utilisez --password-command, --password-file ou le trousseau du bureau</translation>
+    </message>
+    <message>
+        <source>--port takes 1 to 65535, not &apos;%1&apos;</source>
+        <translation>--port attend 1 à 65535, pas «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>--security takes none, starttls or tls, not &apos;%1&apos;</source>
+        <translation>--security attend none, starttls ou tls, pas «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>--sync, --desktop and the SMTP options exclude each other</source>
+        <translation>--sync, --desktop et les options SMTP s&apos;excluent mutuellement</translation>
+    </message>
+    <message>
+        <source>give --password-command or --password-file, not both</source>
+        <translation>indiquez --password-command ou --password-file, pas les deux</translation>
+    </message>
+    <message>
+        <source>a password needs a --user</source>
+        <translation>un mot de passe nécessite un --user</translation>
+    </message>
+    <message>
+        <source>the certificate file %1 is a folder, not a file</source>
+        <translation>le fichier de certificat %1 est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>the certificate file %1 does not exist</source>
+        <translation>le fichier de certificat %1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>warning: with --security none the password of %1 goes to %2 unencrypted, readable on the way; use --security starttls or tls unless the server runs on this machine</source>
+        <translation>attention&#xa0;: avec --security none, le mot de passe de %1 part vers %2 sans chiffrement, lisible en chemin&#xa0;; utilisez --security starttls ou tls, sauf si le serveur tourne sur cette machine</translation>
+    </message>
+    <message>
+        <source>the registry file could not be written</source>
+        <translation>le fichier de registre n&apos;a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>no account named &apos;%1&apos; (see &apos;quillmark account list&apos;)</source>
+        <translation>aucun compte nommé «&#xa0;%1&#xa0;» (voir «&#xa0;quillmark account list&#xa0;»)</translation>
+    </message>
+</context>
+<context>
+    <name>AccountStore</name>
+    <message>
+        <source>an account needs a name</source>
+        <translation>un compte a besoin d&apos;un nom</translation>
+    </message>
+    <message>
+        <source>the account name is too long</source>
+        <translation>le nom du compte est trop long</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nom</translation>
+    </message>
+    <message>
+        <source>sender address</source>
+        <translation>adresse de l&apos;expéditeur</translation>
+    </message>
+    <message>
+        <source>server</source>
+        <translation>serveur</translation>
+    </message>
+    <message>
+        <source>user</source>
+        <translation>utilisateur</translation>
+    </message>
+    <message>
+        <source>password command</source>
+        <translation>commande du mot de passe</translation>
+    </message>
+    <message>
+        <source>password file</source>
+        <translation>fichier du mot de passe</translation>
+    </message>
+    <message>
+        <source>certificate file</source>
+        <translation>fichier de certificat</translation>
+    </message>
+    <message>
+        <source>the %1 holds a line break or another control character</source>
+        <translation>le champ «&#xa0;%1&#xa0;» contient un saut de ligne ou un autre caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>a queue-only store is named %1; only that name is offered for sending</source>
+        <translation>une boîte d&apos;envoi en file d&apos;attente s&apos;appelle %1&#xa0;; seul ce nom est proposé pour l&apos;envoi</translation>
+    </message>
+    <message>
+        <source>the sender address &apos;%1&apos; is not an e-mail address</source>
+        <translation>l&apos;adresse de l&apos;expéditeur «&#xa0;%1&#xa0;» n&apos;est pas une adresse e-mail</translation>
+    </message>
+    <message>
+        <source>an SMTP account needs a server (--host)</source>
+        <translation>un compte SMTP a besoin d&apos;un serveur (--host)</translation>
+    </message>
+    <message>
+        <source>the port must be between 1 and 65535</source>
+        <translation>le port doit être compris entre 1 et 65535</translation>
+    </message>
+    <message>
+        <source>an account named &apos;%1&apos; already exists</source>
+        <translation>un compte nommé «&#xa0;%1&#xa0;» existe déjà</translation>
+    </message>
+    <message>
+        <source>the registry file %1 could not be written</source>
+        <translation>le fichier de registre %1 n&apos;a pas pu être écrit</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>%1 needs a value</source>
@@ -35,6 +189,132 @@
         <source>--screenshots takes no pictures</source>
         <translation>--screenshots ne prend pas d&apos;images</translation>
     </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options&#xa0;:</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>afficher cette aide et quitter</translation>
+    </message>
+    <message>
+        <source>Usage: quillmark [OPTIONS] [--] [PICTURE...]
+       quillmark [OPTIONS] COMMAND [ARGUMENTS]
+
+Without a command, starts the document copier on its device window; PICTUREs
+become pages in the order given. When the program already runs for the same
+data folder, they go to its window instead. Use -- (or a path such as ./pdf)
+for a picture named like a command.
+
+Options:
+  -h, --help            show this help and exit
+  -V, --version         show the version and exit
+      --screen WxH      size of the emulated device screen (default 480x640;
+                        240x320 gives the small-screen look)
+      --landscape       start with the device turned sideways
+      --log             write every log record to Quillmark.log
+                        (also QUILLMARK_LOG=1)
+      --screenshots DIR run headless through the screens, one PNG each into DIR
+</source>
+        <translation>Utilisation&#xa0;: quillmark [OPTIONS] [--] [IMAGE...]
+              quillmark [OPTIONS] COMMANDE [ARGUMENTS]
+
+Sans commande, lance le copieur de documents dans sa fenêtre d&apos;appareil&#xa0;; les
+IMAGEs deviennent des pages dans l&apos;ordre donné. Si le programme tourne déjà
+pour le même dossier de données, elles vont plutôt à sa fenêtre. Utilisez --
+(ou un chemin comme ./pdf) pour une image nommée comme une commande.
+
+Options&#xa0;:
+  -h, --help            afficher cette aide et quitter
+  -V, --version         afficher la version et quitter
+      --screen LxH      taille de l&apos;écran d&apos;appareil émulé (480x640 par défaut&#xa0;;
+                        240x320 donne l&apos;aspect petit écran)
+      --landscape       démarrer avec l&apos;appareil tourné sur le côté
+      --log             écrire chaque entrée du journal dans Quillmark.log
+                        (aussi QUILLMARK_LOG=1)
+      --screenshots DOSSIER parcourir les écrans sans affichage, un PNG chacun
+                        dans DOSSIER
+</translation>
+    </message>
+    <message>
+        <source>Commands (&apos;quillmark COMMAND --help&apos; tells more of each):</source>
+        <translation>Commandes («&#xa0;quillmark COMMANDE --help&#xa0;» en dit plus sur chacune)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Environment:
+  QUILLMARK_HOME   folder for the registry, log, session and undo files
+  QUILLMARK_CAMERA GStreamer source of the camera (&apos;none&apos; for no camera)
+  TESSDATA_PREFIX  folder of the text recognition languages (*.traineddata)
+</source>
+        <translation>Environnement&#xa0;:
+  QUILLMARK_HOME   dossier du registre, journal, session et annulations
+  QUILLMARK_CAMERA source GStreamer de l&apos;appareil photo («&#xa0;none&#xa0;»&#xa0;: aucun)
+  TESSDATA_PREFIX  dossier des langues de la reconnaissance (*.traineddata)
+</translation>
+    </message>
+    <message>
+        <source>usage: </source>
+        <translation>utilisation&#xa0;: </translation>
+    </message>
+    <message>
+        <source>show or change the settings (NAME as in the registry, e.g. PageSize or SCAN_SETTINGS/PageSize)</source>
+        <translation>afficher ou modifier les paramètres (NOM comme dans le registre, p. ex. PageSize ou SCAN_SETTINGS/PageSize)</translation>
+    </message>
+    <message>
+        <source>make one PDF from picture files and folders, one page each (defaults from the settings PageSize, FitToPage, AutoPortrait, Recursive and PictureImportOrder)</source>
+        <translation>créer un PDF à partir de fichiers d&apos;images et de dossiers, une page par image (valeurs par défaut des paramètres PageSize, FitToPage, AutoPortrait, Recursive et PictureImportOrder)</translation>
+    </message>
+    <message>
+        <source>the PDF to write (also --output OUT.pdf), replaced only by a complete one; with -o - the PDF goes to standard output and messages stay on standard error</source>
+        <translation>le PDF à écrire (aussi --output SORTIE.pdf), remplacé seulement par un PDF complet&#xa0;; avec -o - le PDF va sur la sortie standard et les messages restent sur la sortie d&apos;erreur</translation>
+    </message>
+    <message>
+        <source>the paper (see the page sizes below)</source>
+        <translation>le papier (voir les formats ci-dessous)</translation>
+    </message>
+    <message>
+        <source>scale BMP and PNG pictures to the page, or keep their size where they fit</source>
+        <translation>adapter les images BMP et PNG à la page, ou garder leur taille quand elles tiennent</translation>
+    </message>
+    <message>
+        <source>turn landscape pictures upright in the PDF, or leave them as they are</source>
+        <translation>redresser les images en paysage dans le PDF, ou les laisser telles quelles</translation>
+    </message>
+    <message>
+        <source>the order of the pictures of a folder</source>
+        <translation>l&apos;ordre des images d&apos;un dossier</translation>
+    </message>
+    <message>
+        <source>recognise the text in language LANG (eng, deu, eng+fra, ...) and lay it invisibly over each page, so that the PDF can be searched</source>
+        <translation>reconnaître le texte dans la langue LANG (eng, deu, eng+fra, ...) et le poser invisible sur chaque page, pour que le PDF soit consultable</translation>
+    </message>
+    <message>
+        <source>find the sheet in each photo and flatten it</source>
+        <translation>trouver la feuille dans chaque photo et la redresser</translation>
+    </message>
+    <message>
+        <source>give each page a document look</source>
+        <translation>donner à chaque page un aspect de document</translation>
+    </message>
+    <message>
+        <source>take pictures and folders from FILE, one per line, or from standard input when FILE is -; @FILE among the pictures does the same</source>
+        <translation>prendre les images et dossiers dans FICHIER, un par ligne, ou sur l&apos;entrée standard si FICHIER est -&#xa0;; @FICHIER parmi les images fait de même</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopMailer</name>
+    <message>
+        <source>&apos;%1&apos; is not an e-mail address</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une adresse e-mail</translation>
+    </message>
+    <message>
+        <source>%1 could not be started</source>
+        <translation>%1 n&apos;a pas pu être lancé</translation>
+    </message>
+    <message>
+        <source>%1 failed (exit status %2)</source>
+        <translation>%1 a échoué (code de sortie %2)</translation>
+    </message>
 </context>
 <context>
     <name>FileSize</name>
@@ -52,10 +332,103 @@
     </message>
 </context>
 <context>
+    <name>FrameList</name>
+    <message>
+        <source>Select</source>
+        <translation>Sélectionner</translation>
+    </message>
+    <message>
+        <source>Makes this page the current page</source>
+        <translation>Fait de cette page la page courante</translation>
+    </message>
+</context>
+<context>
+    <name>MailMessage</name>
+    <message>
+        <source>no mail account is set up</source>
+        <translation>aucun compte de messagerie n&apos;est configuré</translation>
+    </message>
+    <message>
+        <source>an account entry of the registry holds no values</source>
+        <translation>une entrée de compte du registre ne contient aucune valeur</translation>
+    </message>
+    <message>
+        <source>the account entry &apos;%1&apos; has no usable Store value</source>
+        <translation>l&apos;entrée de compte «&#xa0;%1&#xa0;» n&apos;a pas de valeur Store utilisable</translation>
+    </message>
+    <message>
+        <source>the account &apos;%1&apos; is no longer set up</source>
+        <translation>le compte «&#xa0;%1&#xa0;» n&apos;est plus configuré</translation>
+    </message>
+    <message>
+        <source>the account of store &apos;%1&apos; cannot be read</source>
+        <translation>le compte du stockage «&#xa0;%1&#xa0;» ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>the file &apos;%1&apos; does not exist or cannot be read</source>
+        <translation>le fichier «&#xa0;%1&#xa0;» n&apos;existe pas ou ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>the message has no recipient</source>
+        <translation>le message n&apos;a pas de destinataire</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an e-mail address</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une adresse e-mail</translation>
+    </message>
+    <message>
+        <source>the sender address &apos;%1&apos; of account &apos;%2&apos; is not an e-mail address</source>
+        <translation>l&apos;adresse de l&apos;expéditeur «&#xa0;%1&#xa0;» du compte «&#xa0;%2&#xa0;» n&apos;est pas une adresse e-mail</translation>
+    </message>
+    <message>
+        <source>the message could not be put into the Outbox of &apos;%1&apos;</source>
+        <translation>le message n&apos;a pas pu être placé dans la boîte d&apos;envoi de «&#xa0;%1&#xa0;»</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>Don&apos;t show again</source>
         <translation>Ne plus afficher</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordSource</name>
+    <message>
+        <source>the password command could not be started</source>
+        <translation>la commande du mot de passe n&apos;a pas pu être lancée</translation>
+    </message>
+    <message>
+        <source>the password command did not finish</source>
+        <translation>la commande du mot de passe ne s&apos;est pas terminée</translation>
+    </message>
+    <message>
+        <source>the password command failed (exit status %1)</source>
+        <translation>la commande du mot de passe a échoué (code de sortie %1)</translation>
+    </message>
+    <message>
+        <source>the password file %1 cannot be read</source>
+        <translation>le fichier du mot de passe %1 ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>the password file %1 does not exist</source>
+        <translation>le fichier du mot de passe %1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>the password file %1 cannot be read: %2</source>
+        <translation>le fichier du mot de passe %1 ne peut pas être lu&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the password file %1 is a folder, not a file</source>
+        <translation>le fichier du mot de passe %1 est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>the password file %1 is not a regular file</source>
+        <translation>le fichier du mot de passe %1 n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the password file %1 must belong to you and be readable by you only (chmod 600)</source>
+        <translation>le fichier du mot de passe %1 doit vous appartenir et n&apos;être lisible que par vous (chmod 600)</translation>
     </message>
 </context>
 <context>
@@ -176,6 +549,175 @@
         <source>skipped: more than %1 million pixels, larger than any camera&apos;s picture</source>
         <translation>ignoré&#xa0;: plus de %1 millions de pixels, plus grand que l&apos;image de n&apos;importe quel appareil photo</translation>
     </message>
+    <message>
+        <source>--fit scales BMP and PNG pictures to the page, --center keeps their size when
+they fit; JPEG pictures are always fitted and embedded unchanged.
+--auto-portrait turns landscape pictures upright (a quarter counter-clockwise)
+in the PDF and leaves the files as they are. A FOLDER stands for its JPEG, PNG
+and BMP pictures (and those of its subfolders when Recursive is set), in the
+--order given: by name A-Z or Z-A, newest or oldest first, or as found. Without
+options the settings PageSize, FitToPage, AutoPortrait and PictureImportOrder
+apply (&apos;quillmark settings&apos;); &quot;Ask me&quot; keeps the found order here. --straighten
+finds the sheet in each photo and flattens it, --enhance gives it a document
+look (grey, bw: black and white, colour); both work on copies, the pictures stay
+as they are. A list (@LIST or --files-from LIST) names one picture or folder per
+line, from the current folder where the name is relative; empty lines are
+skipped.
+</source>
+        <translation>--fit adapte les images BMP et PNG à la page, --center garde leur taille quand
+elles tiennent&#xa0;; les images JPEG sont toujours adaptées et intégrées telles
+quelles. --auto-portrait redresse les images en paysage dans le PDF (un quart
+de tour vers la gauche) et laisse les fichiers tels quels. Un DOSSIER vaut pour
+ses images JPEG, PNG et BMP (et celles de ses sous-dossiers si Recursive est
+activé), dans l&apos;ordre de --order&#xa0;: par nom A-Z ou Z-A, les plus récentes ou les
+plus anciennes d&apos;abord, ou telles que trouvées. Sans options, les paramètres
+PageSize, FitToPage, AutoPortrait et PictureImportOrder s&apos;appliquent
+(«&#xa0;quillmark settings&#xa0;»)&#xa0;; «&#xa0;Ask me&#xa0;» garde ici l&apos;ordre trouvé. --straighten
+trouve la feuille dans chaque photo et la redresse, --enhance lui donne un
+aspect de document (grey, bw&#xa0;: noir et blanc, colour)&#xa0;; les deux travaillent sur
+des copies, les images restent telles quelles. Une liste (@LISTE ou
+--files-from LISTE) nomme une image ou un dossier par ligne, depuis le dossier
+courant si le nom est relatif&#xa0;; les lignes vides sont ignorées.
+</translation>
+    </message>
+    <message>
+        <source>text recognition has no data for %1 (asked for by the settings RecogniseText and OcrLanguage); the pages get no text layer</source>
+        <translation>la reconnaissance de texte n&apos;a pas de données pour %1 (demandée par les paramètres RecogniseText et OcrLanguage)&#xa0;; les pages n&apos;ont pas de couche de texte</translation>
+    </message>
+    <message>
+        <source>text recognition has no data for %1; the pages get no text layer</source>
+        <translation>la reconnaissance de texte n&apos;a pas de données pour %1&#xa0;; les pages n&apos;ont pas de couche de texte</translation>
+    </message>
+    <message>
+        <source>no language is installed</source>
+        <translation>aucune langue n&apos;est installée</translation>
+    </message>
+    <message>
+        <source>no language is installed (in TESSDATA_PREFIX, %1)</source>
+        <translation>aucune langue n&apos;est installée (dans TESSDATA_PREFIX, %1)</translation>
+    </message>
+    <message>
+        <source>installed: %1</source>
+        <translation>installées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>installed: %1 (in TESSDATA_PREFIX, %2)</source>
+        <translation>installées&#xa0;: %1 (dans TESSDATA_PREFIX, %2)</translation>
+    </message>
+    <message>
+        <source>install %1 (Debian&apos;s names) or set TESSDATA_PREFIX to a folder that holds %2, or give --ocr with an installed language</source>
+        <translation>installez %1 (noms des paquets Debian) ou faites pointer TESSDATA_PREFIX vers un dossier qui contient %2, ou indiquez --ocr avec une langue installée</translation>
+    </message>
+    <message>
+        <source>install %1 (Debian&apos;s names) or set TESSDATA_PREFIX to a folder that holds %2</source>
+        <translation>installez %1 (noms des paquets Debian) ou faites pointer TESSDATA_PREFIX vers un dossier qui contient %2</translation>
+    </message>
+    <message>
+        <source>Page sizes: %1</source>
+        <translation>Formats de page&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>--ocr: no language is installed (Debian&apos;s packages are tesseract-ocr-eng, tesseract-ocr-deu, ...; TESSDATA_PREFIX names another folder).</source>
+        <translation>--ocr&#xa0;: aucune langue n&apos;est installée (les paquets Debian sont tesseract-ocr-eng, tesseract-ocr-deu, ...&#xa0;; TESSDATA_PREFIX désigne un autre dossier).</translation>
+    </message>
+    <message>
+        <source>--ocr languages: %1.</source>
+        <translation>langues de --ocr&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>not writing a PDF to a terminal; send standard output to a file or a program, or give -o OUT.pdf</source>
+        <translation>pas de PDF vers un terminal&#xa0;; redirigez la sortie standard vers un fichier ou un programme, ou indiquez -o SORTIE.pdf</translation>
+    </message>
+    <message>
+        <source>no pictures given (the lists are empty)</source>
+        <translation>aucune image indiquée (les listes sont vides)</translation>
+    </message>
+    <message>
+        <source>cannot make a temporary folder in %1: %2</source>
+        <translation>impossible de créer un dossier temporaire dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>cannot read the folder: %1</source>
+        <translation>impossible de lire le dossier&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>sortie standard</translation>
+    </message>
+    <message>
+        <source>no picture could be used; nothing was written to standard output</source>
+        <translation>aucune image n&apos;a pu être utilisée&#xa0;; rien n&apos;a été écrit sur la sortie standard</translation>
+    </message>
+    <message>
+        <source>no picture could be used; %1 was not written</source>
+        <translation>aucune image n&apos;a pu être utilisée&#xa0;; %1 n&apos;a pas été écrit</translation>
+    </message>
+    <message>
+        <source>cannot write the PDF for standard output in %1: %2</source>
+        <translation>impossible d&apos;écrire le PDF pour la sortie standard dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>could not write the PDF to standard output: %1</source>
+        <translation>impossible d&apos;écrire le PDF sur la sortie standard&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SecretStore</name>
+    <message>
+        <source>no secret store is running; give the account a password command or a password file</source>
+        <translation>aucun trousseau n&apos;est lancé&#xa0;; donnez au compte une commande ou un fichier de mot de passe</translation>
+    </message>
+    <message>
+        <source>the secret store could not be asked: %1</source>
+        <translation>le trousseau n&apos;a pas pu être interrogé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the secret store holds no password for service %1, account %2</source>
+        <translation>le trousseau ne contient aucun mot de passe pour le service %1, compte %2</translation>
+    </message>
+</context>
+<context>
+    <name>SendCommand</name>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 attend une valeur</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>--to names no address</source>
+        <translation>--to ne donne aucune adresse</translation>
+    </message>
+    <message>
+        <source>no account named &apos;%1&apos; (see &apos;quillmark account list&apos;)</source>
+        <translation>aucun compte nommé «&#xa0;%1&#xa0;» (voir «&#xa0;quillmark account list&#xa0;»)</translation>
+    </message>
+    <message>
+        <source>could not send &apos;%1&apos; to &apos;%2&apos;: %3</source>
+        <translation>impossible d&apos;envoyer «&#xa0;%1&#xa0;» à «&#xa0;%2&#xa0;»&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>the message stays in %1</source>
+        <translation>le message reste dans %1</translation>
+    </message>
+    <message>
+        <source>queued &apos;%1&apos; to &apos;%2&apos; in the Outbox of %3</source>
+        <translation>«&#xa0;%1&#xa0;» pour «&#xa0;%2&#xa0;» placé dans la boîte d&apos;envoi de %3</translation>
+    </message>
+    <message>
+        <source>handed &apos;%1&apos; for &apos;%2&apos; to the desktop&apos;s mail program (not sent yet)</source>
+        <translation>«&#xa0;%1&#xa0;» pour «&#xa0;%2&#xa0;» confié au logiciel de messagerie du bureau (pas encore envoyé)</translation>
+    </message>
+    <message>
+        <source>sent &apos;%1&apos; to &apos;%2&apos; through %3</source>
+        <translation>«&#xa0;%1&#xa0;» envoyé à «&#xa0;%2&#xa0;» via %3</translation>
+    </message>
 </context>
 <context>
     <name>SettingsCommand</name>
@@ -202,6 +744,25 @@
     <message>
         <source>%1 takes a whole number or one of %2, not &apos;%3&apos;</source>
         <translation>%1 attend un nombre entier ou l&apos;un de %2, et non «&#xa0;%3&#xa0;»</translation>
+    </message>
+</context>
+<context>
+    <name>SmtpTransport</name>
+    <message>
+        <source>cannot read the queued message %1</source>
+        <translation>impossible de lire le message en attente %1</translation>
+    </message>
+    <message>
+        <source>the mail library could not start</source>
+        <translation>la bibliothèque de messagerie n&apos;a pas pu démarrer</translation>
+    </message>
+    <message>
+        <source> (server answered: %1)</source>
+        <translation> (le serveur a répondu&#xa0;: %1)</translation>
+    </message>
+    <message>
+        <source> (server answered %1)</source>
+        <translation> (le serveur a répondu %1)</translation>
     </message>
 </context>
 <context>

@@ -45,6 +45,19 @@ expect 2 '^quillmark pdf: aucun fichier de sortie' LANG=C.UTF-8 LC_MESSAGES=fr_F
 expect 2 "^quillmark: opción desconocida «--bogus»" LANGUAGE=es LANG=C.UTF-8 -- --bogus
 expect 2 "^quillmark: unbekannter Befehl „frobnicate“" LANGUAGE=xx:de -- frobnicate
 expect 2 '^quillmark pdf: no output file' LANGUAGE=xx LANG=C.UTF-8 -- pdf a.bmp
+# Help, usage and the mail commands' messages and reasons, translated whole.
+expect 0 '^Aufruf: quillmark \[OPTIONEN\]' LANGUAGE=de -- --help
+expect 0 '^Umgebung:$' LANGUAGE=de -- --help
+expect 0 '^utilisation[^:]*: quillmark pdf -o OUT\.pdf' LANGUAGE=fr -- pdf --help
+expect 0 '^Opciones:$' LANGUAGE=es -- pdf --help
+expect 0 '^ +-h, --help +mostrar esta ayuda y salir$' LANGUAGE=es -- pdf --help
+expect 2 '^quillmark send: unbekannte Option „--bcc“' LANGUAGE=de -- send --bcc x a.bmp
+expect 2 '^Aufruf: quillmark send --to ADDRS' LANGUAGE=de -- send a.bmp
+expect 2 "^quillmark account: ninguna cuenta llamada «nobody»" LANGUAGE=es -- account remove nobody
+expect 2 '^quillmark account: --port attend 1 à 65535, pas «[^0-9]*0[^0-9]*»' LANGUAGE=fr -- \
+    account add work --from a@example.org --host h --port 0
+expect 2 "^quillmark account: die Absenderadresse „not-an-address“ ist keine E-Mail-Adresse" \
+    LANGUAGE=de -- account add work --from not-an-address --host h
 # A whole run in German: the summary line.
 expect 0 '^out\.pdf geschrieben: 1 Seite, A4, [0-9]+ Byte$' LANG=de_DE.UTF-8 -- pdf -o out.pdf a.bmp
 

@@ -5,6 +5,7 @@
 #include "session/PageFactory.h"
 #include "skin/binding/SkinBinding.h"
 #include "tests/screens/ScreenTestSupport.h"
+#include "text/Catalogue.h"
 
 #include <QAccessible>
 #include <QTest>
@@ -255,6 +256,12 @@ TEST_F(FrameListTest, AssistiveToolsSeeAListOfPagesWithTheCurrentOneSelected) {
     QAccessibleActionInterface* first = strip->child(0)->actionInterface();
     ASSERT_NE(first, nullptr);
     EXPECT_TRUE(first->actionNames().contains("Select"));
+    // The name tools call stays; what they read out is in the user's language.
+    EXPECT_EQ(first->localizedActionName("Select"), "Select");
+    UseLanguages({"de"});
+    EXPECT_EQ(first->localizedActionName("Select"), "Auswählen");
+    EXPECT_EQ(first->localizedActionDescription("Select"), "Macht diese Seite zur aktuellen Seite");
+    UseLanguages({});
     first->doAction("Select");
     EXPECT_EQ(m_strip->Selected(), 0);
     EXPECT_EQ(m_listener.told, std::vector<int>{0});
