@@ -81,9 +81,10 @@ TEST_F(CommandLineTest, AMistypedCommandIsNotOpenedAsAPicture) {
 }
 
 // A second start in another thread, as another process would do it, while this thread runs
-// the first window's event loop.
+// the first window's event loop. It waits as long as a loaded machine (or a sanitizer build)
+// may need; a window that answers ends the wait at once.
 CSingleInstance::EStart StartElsewhere(const QString& folder, const QStringList& pictures,
-                                       QString* error, int waitMs = 5000) {
+                                       QString* error, int waitMs = 60000) {
     auto result = std::async(std::launch::async, [&] {
         CSingleInstance second(folder, waitMs);
         return second.Start(pictures, error);

@@ -10,8 +10,12 @@
 
 CSoftKeyBarAccessible::CSoftKeyBarAccessible(CSoftKeyBar* bar)
     : QAccessibleWidget(bar, QAccessible::ToolBar) {
+    // Qt's registry owns a registered interface; the analyzer takes a system header's function
+    // for one that never keeps what it is given.
+    // NOLINTBEGIN(clang-analyzer-cplusplus.NewDeleteLeaks)
     m_keys[0] = QAccessible::registerAccessibleInterface(MakeKey(true));
     m_keys[1] = QAccessible::registerAccessibleInterface(MakeKey(false));
+    // NOLINTEND(clang-analyzer-cplusplus.NewDeleteLeaks)
 }
 
 CSoftKeyBarAccessible::~CSoftKeyBarAccessible() {
