@@ -84,9 +84,14 @@ void CDeviceWindow::SetScreenSize(const QSize& size) {
 
 void CDeviceWindow::FollowWindowSize(const QSize& initial) {
     m_follows = true;
-    setMinimumSize(platform::kSmallestWindowSize);
+    // The layouts keep the scale they start at, so a window that starts at the large scale
+    // cannot shrink below the smallest large screen, where the bars and buttons still fit.
+    const QSize smallest = std::min(initial.width(), initial.height()) >= 480
+                               ? QSize(480, 480)
+                               : platform::kSmallestWindowSize;
+    setMinimumSize(smallest);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    const QSize size = initial.expandedTo(platform::kSmallestWindowSize);
+    const QSize size = initial.expandedTo(smallest);
     resize(size);
     ApplyScreenSize(size);
 }

@@ -56,7 +56,7 @@ TEST(DeviceWindowTest, AWindowThatFollowsItsSizeTellsTheScreensOfEveryResize) {
     device.show();
     EXPECT_TRUE(device.FollowsWindowSize());
     EXPECT_EQ(device.ScreenSize(), QSize(480, 640));
-    EXPECT_EQ(device.minimumSize(), QSize(240, 240));
+    EXPECT_EQ(device.minimumSize(), QSize(480, 480)); // the large scale's smallest screen
 
     device.resize(600, 900);
     QCoreApplication::processEvents();
@@ -100,6 +100,7 @@ TEST(DeviceWindowTest, ThePlanDecidesHowTheWindowOpens) {
     EXPECT_TRUE(device.isFullScreen());
     EXPECT_TRUE(device.FollowsWindowSize());
     EXPECT_EQ(device.ScreenSize(), device.size()); // whatever the host made of it
+    EXPECT_EQ(device.minimumSize(), QSize(240, 240));
     device.hide();
     device.ShowAs({platform::EWindowMode::kFixed, QSize(240, 320)});
     EXPECT_FALSE(device.FollowsWindowSize());
