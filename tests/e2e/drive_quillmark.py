@@ -337,8 +337,12 @@ def extents(node):
 
 
 def device_window(app):
-    frames = [n for n in walk(app) if n.getRole() == pyatspi.ROLE_FRAME and showing(n)]
-    return frames[0] if frames else None
+    """The program's top-level window (the device), as the tree's first showing child."""
+    for i in range(app.childCount):
+        child = app.getChildAtIndex(i)
+        if child is not None and showing(child):
+            return child
+    return None
 
 
 def layout(app):
