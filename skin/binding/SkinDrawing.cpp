@@ -73,11 +73,11 @@ QRect Scaled(const QRect& rect, int scale) {
     return QRect(rect.x() * scale, rect.y() * scale, rect.width() * scale, rect.height() * scale);
 }
 
-// True when `transform` is exactly `scale` times the logical plane plus a whole-pixel shift.
+// True when `transform` is exactly `scale` times the logical plane plus a shift (rounded to
+// whole pixels when drawn).
 bool IsScaleAndShift(const QTransform& transform, int scale) {
     return transform.type() <= QTransform::TxScale && transform.m11() == scale &&
-           transform.m22() == scale && transform.dx() == std::floor(transform.dx()) &&
-           transform.dy() == std::floor(transform.dy());
+           transform.m22() == scale;
 }
 
 std::int32_t DrawThroughPainter(QPainter& painter, const QRect& extent, const SurfaceDraw& draw);
