@@ -3,7 +3,8 @@
 namespace platform {
 namespace {
 QSize g_screen(480, 640);
-}
+qreal g_ratio = 1.0;
+} // namespace
 
 QSize DeviceScreenSize() {
     return g_screen;
@@ -12,6 +13,15 @@ QSize DeviceScreenSize() {
 void SetDeviceScreenSize(const QSize& size) {
     if (size.isValid() && !size.isEmpty())
         g_screen = size;
+}
+
+qreal DeviceScreenRatio() {
+    return g_ratio;
+}
+
+void SetDeviceScreenRatio(qreal ratio) {
+    if (ratio > 0)
+        g_ratio = ratio;
 }
 
 int GetSystemMetrics(int metric) {

@@ -47,6 +47,7 @@ std::optional<CCommandLine> ParseCommandLine(const QStringList& args, QString* e
                 return std::nullopt;
             }
             line.screen = QSize(m.captured(1).toInt(), m.captured(2).toInt());
+            line.screenGiven = true;
         } else if (arg == "--screenshots" || arg.startsWith("--screenshots=")) {
             auto v = value("--screenshots");
             if (!v)
@@ -156,7 +157,8 @@ QString UsageText() {
         "Options:\n"
         "  -h, --help            show this help and exit\n"
         "  -V, --version         show the version and exit\n"
-        "      --screen WxH      size of the emulated device screen (default 480x640;\n"
+        "      --screen WxH      fix the window at this size (without it: full screen on\n"
+        "                        a phone, a resizable 480x640 window on a desktop;\n"
         "                        240x320 gives the small-screen look)\n"
         "      --landscape       start with the device turned sideways\n"
         "      --log             write every log record to Quillmark.log\n"

@@ -15,13 +15,14 @@
 struct CCommandLine {
     bool help = false;
     bool version = false;
-    bool log = false;       // --log or QUILLMARK_LOG: every log record is written
-    QSize screen{480, 640}; // --screen WxH: the emulated device screen
-    bool landscape = false; // --landscape: start with the device turned
-    QString screenshots;    // --screenshots DIR: headless tour writing one PNG per screen
-    QString command;        // "settings", "pdf", ... or empty for the program's screens
-    QStringList arguments;  // what follows the command
-    QStringList pictures;   // pictures to add as pages, in the order given (no command)
+    bool log = false;         // --log or QUILLMARK_LOG: every log record is written
+    QSize screen{480, 640};   // --screen WxH: the emulated device screen
+    bool screenGiven = false; // --screen was given: the window keeps that size
+    bool landscape = false;   // --landscape: start with the device turned
+    QString screenshots;      // --screenshots DIR: headless tour writing one PNG per screen
+    QString command;          // "settings", "pdf", ... or empty for the program's screens
+    QStringList arguments;    // what follows the command
+    QStringList pictures;     // pictures to add as pages, in the order given (no command)
 };
 
 // Parses argv (without the program name). On a usage error returns nothing and fills `error`.

@@ -44,11 +44,18 @@ int RunScreens(const CCommandLine& line) {
     QSize size = line.screen;
     if (line.landscape)
         size.transpose();
+    // A phone shell gets the whole screen, a desktop a window the user sizes; --screen and
+    // the tour keep one size.
+    platform::ScreenFacts facts = CDeviceWindow::HostScreenFacts();
+    facts.turned = line.landscape;
+    if (line.screenGiven || !line.screenshots.isEmpty())
+        facts.requested = size;
+    const platform::WindowPlan plan = platform::PlanWindow(facts);
     const QString title = FindDialogTemplate(ids::IDD_SPLASH)->caption;
-    CDeviceWindow device(size);
+    CDeviceWindow device(plan.size);
     device.setWindowTitle(title);
+    device.ShowAs(plan);
     QApplication::setFont(MakeFont(8, ScreenPixelsPerInch()));
-    device.show();
     instance.SetReceiver([&device](const QStringList& files) {
         if (!files.isEmpty()) {
             HandOverPictures(files); // the main screen adds them and comes to the front

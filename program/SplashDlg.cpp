@@ -119,7 +119,10 @@ void CSplashDlg::Initialise() {
         m_splash = SkinAddImage(ids::IDB_SPLASH);
         m_logo = SkinAddImage(ids::IDB_LOGO);
         // The program's icon is its logo: give it to the host window.
-        QImage icon(SkinImageSize(m_logo), QImage::Format_ARGB32_Premultiplied);
+        // At the picture's own pixels, so a dense display's icon is the fine one.
+        const int ratio = SkinPictureRatio();
+        QImage icon(SkinImageSize(m_logo) * ratio, QImage::Format_ARGB32_Premultiplied);
+        icon.setDevicePixelRatio(ratio);
         icon.fill(Qt::transparent);
         if (!icon.isNull() && SkinDrawImage(icon, m_logo, 0, 0))
             window()->setWindowIcon(QIcon(QPixmap::fromImage(icon)));

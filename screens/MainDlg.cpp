@@ -275,7 +275,8 @@ void CMainDlg::Layout() {
     m_preview = QRect(m, m, previewRight - m, previewBottom - m);
     PlaceControlPixels(IDC_PREVIEW, m_preview);
     m_panel = QRect(previewRight + m, m, w - m - (previewRight + m), m_stripRect.top() - 2 * m);
-    m_session.SetThumbBox(m_preview.size());
+    // Thumbnails are made at the display's pixels; they are drawn fitted into logical boxes.
+    m_session.SetThumbBox(m_preview.size() * devicePixelRatioF());
     // A strip that shows pages keeps the height of its frames.
     if (PageCount() > 0)
         ApplyStripHeight(m_strip->PreferredHeight() + ScalePixels(2));

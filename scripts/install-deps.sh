@@ -33,8 +33,9 @@ packages=(
   python3-aiosmtpd openssl poppler-utils qpdf
   # the Debian package (make package) and the validators of its desktop files
   dpkg-dev file desktop-file-utils appstream lintian
-  # end-to-end test: X server, private D-Bus session, accessibility bus and its Python client
-  xvfb dbus at-spi2-core python3-pyatspi
+  # end-to-end test: X server, private D-Bus session, accessibility bus and its Python client,
+  # and a tool that resizes the window as a window manager does
+  xvfb dbus at-spi2-core python3-pyatspi xdotool
 )
 bench_packages=(img2pdf libjpeg-turbo-progs libvips-tools tesseract-ocr)
 tidy_packages=(clang-tidy-14)

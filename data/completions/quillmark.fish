@@ -5,7 +5,7 @@ complete -c quillmark -f
 complete -c quillmark -n "not __fish_seen_subcommand_from $commands" -F
 complete -c quillmark -n "not __fish_seen_subcommand_from $commands" -s h -l help -d 'Show the options and commands'
 complete -c quillmark -n "not __fish_seen_subcommand_from $commands" -s V -l version -d 'Show the version'
-complete -c quillmark -n "not __fish_seen_subcommand_from $commands" -l screen -x -a '480x640 240x320 640x480 320x240' -d 'Size of the emulated device screen'
+complete -c quillmark -n "not __fish_seen_subcommand_from $commands" -l screen -x -a '480x640 240x320 640x480 320x240' -d 'Fix the window at this size'
 complete -c quillmark -n "not __fish_seen_subcommand_from $commands" -l landscape -d 'Start with the device turned sideways'
 complete -c quillmark -n "not __fish_seen_subcommand_from $commands" -l log -d 'Write every log record to Quillmark.log'
 complete -c quillmark -n "not __fish_seen_subcommand_from $commands" -l screenshots -x -a '(__fish_complete_directories)' -d 'Write a picture of every screen into a folder'

@@ -32,8 +32,8 @@ int GetScreenClass() {
                               platform::GetSystemMetrics(platform::SM_CYSCREEN));
 }
 
-bool ComputeHighResolution() {
-    switch (GetScreenClass()) {
+bool HighResolutionClass(int screenClass) {
+    switch (screenClass) {
     case 3:
     case 4:
     case 7:
@@ -41,6 +41,27 @@ bool ComputeHighResolution() {
     case 11: return true;
     default: return false;
     }
+}
+
+bool ComputeHighResolution() {
+    return HighResolutionClass(GetScreenClass());
+}
+
+SkinChoice ChooseSkin(const QSize& logical, double ratio) {
+    SkinChoice choice;
+    choice.screenClass = ScreenClassForSize(logical.width(), logical.height());
+    choice.highResolution = HighResolutionClass(choice.screenClass);
+    // Picture pixels per logical pixel the display can show: the QVGA pictures are drawn for
+    // one, the VGA pictures for two; a little rounding (1.0000001) is no finer display.
+    const double layoutScale = choice.highResolution ? 2.0 : 1.0;
+    const double wanted = layoutScale * (ratio > 0 ? ratio : 1.0);
+    choice.vgaPictures = choice.highResolution || wanted > 1.0 + 1e-6;
+    choice.pictureRatio = choice.vgaPictures && !choice.highResolution ? 2 : 1;
+    return choice;
+}
+
+int SkinPictureRatio() {
+    return BindingState().pictureRatio;
 }
 
 void SetHighResolution(bool high) {

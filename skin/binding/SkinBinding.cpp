@@ -6,6 +6,7 @@
 
 #include "app/KnownFolders.h"
 #include "app/Log.h"
+#include "platform/Device.h"
 #include "platform/Paths.h"
 
 #include <QFileInfo>
@@ -62,8 +63,10 @@ bool BindSkinLibraryFrom(const QString& folder, CLogSink* log, int* error) {
     if (error)
         *error = 0;
 
-    const bool high = ComputeHighResolution();
-    SetHighResolution(high);
+    const SkinChoice choice =
+        ChooseSkin(platform::DeviceScreenSize(), platform::DeviceScreenRatio());
+    SetHighResolution(choice.highResolution);
+    const bool high = choice.vgaPictures;
 
     // Both files stay: the screen size is chosen at every start, so the other library is
     // needed the next time the program starts at the other size.
@@ -92,6 +95,7 @@ bool BindSkinLibraryFrom(const QString& folder, CLogSink* log, int* error) {
         return false;
     }
     state.path = path;
+    state.pictureRatio = choice.pictureRatio;
     state.manager = state.init(path.toUtf8().constData(), log ? log : &droppingSink);
     if (!state.manager)
         return true; // the program runs without pictures

@@ -29,6 +29,23 @@ bool IsHighResolution();
 // 2 x n at high resolution, n otherwise.
 int ScalePixels(int n);
 
+// The skin for a screen of `logical` pixels on a display of `ratio` physical pixels per
+// logical one. Layouts, fonts and pens are in logical pixels, so the screen class and the
+// resolution flag come from the logical size; the pictures come from the physical pixels:
+// the library whose pictures are at least as fine as the display (the nearest larger class),
+// the finest there is when none is, drawn at `pictureRatio` picture pixels per logical pixel.
+// At ratio 1 this is the library of the resolution flag, drawn 1:1.
+struct SkinChoice {
+    int screenClass = 0;
+    bool highResolution = false;
+    bool vgaPictures = false;
+    int pictureRatio = 1;
+};
+SkinChoice ChooseSkin(const QSize& logical, double ratio);
+// Picture pixels per logical pixel of the bound library: 2 when the VGA pictures serve a
+// low-resolution layout on a dense display, else 1. Fixed by binding, like the flag.
+int SkinPictureRatio();
+
 struct SkinLayoutMetrics {
     int horizontalFactor = 0; // pixels per 4 dialog units
     int verticalFactor = 0;   // pixels per 8 dialog units
@@ -52,7 +69,8 @@ int SkinBindingGeneration();
 inline constexpr int kSkinErrorLibraryMissing = 4097;
 inline constexpr int kSkinErrorWrongVersion = 4096;
 
-// Binds Quillmark.vga (high resolution) or Quillmark.qvga from the program folder and hands
+// Binds Quillmark.vga or Quillmark.qvga (as ChooseSkin says for the device screen's size and
+// ratio) from the program folder and hands
 // the process log to it. False ends start-up; `error` (when given) then holds the number of
 // the critical error the caller shows (kSkinErrorLibraryMissing, kSkinErrorWrongVersion), or
 // 0 when the library could not be loaded at all. The other resolution's file is left alone:
@@ -75,8 +93,10 @@ QString BoundSkinLibraryPath();
 // through an off-screen copy with its alpha kept (exact for opaque and transparent pixels,
 // within rounding for the rest), so paint on an image back buffer where exactness matters.
 // The QImage overloads draw on an image no painter is active on (other formats through a
-// converted copy). A source QRect is (left, top, width, height) in picture pixels; a
-// destination QRect is in device pixels.
+// converted copy). Positions, sizes and source rectangles are in logical pixels, which are
+// picture pixels at a picture ratio of 1. At ratio 2 a picture covers half its pixel size and
+// lands exactly on a painter or image whose device pixel ratio is 2 (the screens' back
+// buffers on a 2x display); on anything else it is scaled smoothly.
 std::int32_t SkinAddImage(std::uint32_t id);                           // 0 for id 0
 std::int32_t SkinAddImageOnColour(std::uint32_t id, TesColour colour); // 0 for id 0
 std::int32_t SkinDrawImage(QPainter& dc, std::int32_t handle, int x, int y,
@@ -89,7 +109,8 @@ std::int32_t SkinTileImage(QImage& dc, std::int32_t handle, const QRect& dest,
                            const QRect* source = nullptr);
 std::int32_t SkinReleaseImage(std::int32_t handle); // 1 with a manager, else 0
 QSize SkinImageSize(std::int32_t handle);           // (0, 0) without a manager
-// The library's icon of that identifier as an image; a null image when it has none.
+// The library's icon of that identifier as an image (its device pixel ratio the picture
+// ratio); a null image when it has none.
 QImage SkinLoadIcon(std::uint32_t id);
 
 // A QColor-free way to give a colour: TesRgb(r, g, b), or from a QRgb value.

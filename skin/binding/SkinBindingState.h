@@ -12,6 +12,7 @@ struct SkinBindingState {
     CleanupTesManagerFn cleanup = nullptr;
     ITesManager* manager = nullptr;
     QString path;
+    int pictureRatio = 1;
 };
 
 SkinBindingState& BindingState();

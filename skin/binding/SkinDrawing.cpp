@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 
@@ -60,67 +61,117 @@ QImage RecoverAlpha(const QImage& onBlack, const QImage& onWhite) {
     return out;
 }
 
-using SurfaceDraw = std::function<std::int32_t(TesSurface&)>;
+// Draws with the library onto `surface`, whose pixels are `scale` to a logical pixel: the
+// callee multiplies the logical positions it was given by `scale`.
+using SurfaceDraw = std::function<std::int32_t(TesSurface& surface, int scale)>;
 
-std::int32_t DrawOnImage(QImage& image, const SurfaceDraw& draw) {
+int PictureRatio() {
+    return BindingState().pictureRatio;
+}
+
+QRect Scaled(const QRect& rect, int scale) {
+    return QRect(rect.x() * scale, rect.y() * scale, rect.width() * scale, rect.height() * scale);
+}
+
+// True when `transform` is exactly `scale` times the logical plane plus a shift (rounded to
+// whole pixels when drawn).
+bool IsScaleAndShift(const QTransform& transform, int scale) {
+    return transform.type() <= QTransform::TxScale && transform.m11() == scale &&
+           transform.m22() == scale;
+}
+
+std::int32_t DrawThroughPainter(QPainter& painter, const QRect& extent, const SurfaceDraw& draw);
+
+std::int32_t DrawOnImage(QImage& image, const QRect& extent, const SurfaceDraw& draw) {
     if (image.isNull())
         return 0;
+    const int ratio = PictureRatio();
+    if (image.devicePixelRatio() != ratio) {
+        // The picture's pixels are not the image's: scale it on the way.
+        QPainter painter(&image);
+        return DrawThroughPainter(painter, extent, draw);
+    }
     if (DrawsInPlace(image.format())) {
         TesSurface surface = SurfaceOf(image, {}, image.rect());
-        return draw(surface);
+        return draw(surface, ratio);
     }
     // Other formats go through a 32-bit copy.
     const QImage::Format format = image.format();
     QImage copy = image.convertToFormat(QImage::Format_RGB32);
     TesSurface surface = SurfaceOf(copy, {}, copy.rect());
-    const std::int32_t result = draw(surface);
+    const std::int32_t result = draw(surface, ratio);
     image = copy.convertToFormat(format);
+    image.setDevicePixelRatio(ratio);
     return result;
 }
 
-// `extent` is the area the call may touch in the painter's coordinates; it sizes the
+// `extent` is the area the call may touch in the painter's logical coordinates; it sizes the
 // temporary image when the painter cannot be drawn on in place.
 std::int32_t DrawOnPainter(QPainter& painter, const QRect& extent, const SurfaceDraw& draw) {
     QPaintDevice* device = painter.device();
     const QTransform transform = painter.deviceTransform();
-    if (device && device->devType() == QInternal::Image &&
-        transform.type() <= QTransform::TxTranslate &&
+    const int ratio = PictureRatio();
+    if (device && device->devType() == QInternal::Image && IsScaleAndShift(transform, ratio) &&
         DrawsInPlace(static_cast<QImage*>(device)->format())) {
+        // The painter's pixels are the picture's: the library blends in place, exactly.
         auto* image = static_cast<QImage*>(device);
         QRect clip = image->rect();
         if (painter.hasClipping())
             clip &= transform.mapRect(painter.clipBoundingRect()).toAlignedRect();
         TesSurface surface =
             SurfaceOf(*image, QPoint(qRound(transform.dx()), qRound(transform.dy())), clip);
-        return draw(surface);
+        return draw(surface, ratio);
     }
-    // Any other device (a widget, a pixmap) or transform: the destination cannot be read, so
-    // the picture is drawn onto black and onto white, its alpha recovered from the difference,
-    // and the result painted over the device.
+    return DrawThroughPainter(painter, extent, draw);
+}
+
+// Any other device (a widget, a pixmap), transform or density: the destination cannot be
+// read, so the picture is drawn onto black and onto white at its own pixels, its alpha
+// recovered from the difference, and the result painted over the device, scaled smoothly
+// where the device's pixels are not the picture's.
+std::int32_t DrawThroughPainter(QPainter& painter, const QRect& extent, const SurfaceDraw& draw) {
+    const int ratio = PictureRatio();
     if (extent.isEmpty()) {
         TesSurface nothing; // no pixels: the library only looks the picture up
-        return draw(nothing);
+        return draw(nothing, ratio);
     }
-    QImage onBlack(extent.size(), QImage::Format_RGB32);
-    QImage onWhite(extent.size(), QImage::Format_RGB32);
+    const QRect pixels = Scaled(extent, ratio);
+    QImage onBlack(pixels.size(), QImage::Format_RGB32);
+    QImage onWhite(pixels.size(), QImage::Format_RGB32);
     onBlack.fill(0xFF000000);
     onWhite.fill(0xFFFFFFFF);
-    TesSurface blackSurface = SurfaceOf(onBlack, -extent.topLeft(), onBlack.rect());
-    TesSurface whiteSurface = SurfaceOf(onWhite, -extent.topLeft(), onWhite.rect());
-    const std::int32_t result = draw(blackSurface);
-    draw(whiteSurface);
-    painter.drawImage(extent.topLeft(), RecoverAlpha(onBlack, onWhite));
+    TesSurface blackSurface = SurfaceOf(onBlack, -pixels.topLeft(), onBlack.rect());
+    TesSurface whiteSurface = SurfaceOf(onWhite, -pixels.topLeft(), onWhite.rect());
+    const std::int32_t result = draw(blackSurface, ratio);
+    draw(whiteSurface, ratio);
+    QImage picture = RecoverAlpha(onBlack, onWhite);
+    picture.setDevicePixelRatio(ratio);
+    // Shrinking or a fractional scale is smoothed; a whole-number enlargement keeps its pixels
+    // sharp, as no finer picture exists.
+    const QTransform transform = painter.deviceTransform();
+    const double factor = std::hypot(transform.m11(), transform.m12()) / ratio;
+    const bool smooth = factor < 1.0 || factor != std::round(factor);
+    const bool wasSmooth = painter.testRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+    painter.drawImage(extent.topLeft(), picture);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, wasSmooth);
     return result;
 }
 
+// The logical area a picture (or the `source` part of it) covers at (x, y).
 QRect PictureExtent(ITesManager* manager, std::int32_t handle, int x, int y, const QRect* source) {
     const TesSize size = manager->GetImageSize(handle);
     if (size.cx <= 0 || size.cy <= 0)
         return {};
-    QRect part(0, 0, size.cx, size.cy);
+    const int ratio = PictureRatio();
+    QRect part(0, 0, (size.cx + ratio - 1) / ratio, (size.cy + ratio - 1) / ratio);
     if (source)
         part &= *source;
     return QRect(x, y, part.width(), part.height());
+}
+
+TesRect ScaledTesRect(const QRect& rect, int scale) {
+    return ToTesRect(Scaled(rect, scale));
 }
 
 } // namespace
@@ -143,20 +194,22 @@ std::int32_t SkinDrawImage(QPainter& dc, std::int32_t handle, int x, int y, cons
     ITesManager* manager = SkinManager();
     if (!manager)
         return 0;
-    const TesRect part = source ? ToTesRect(*source) : TesRect{};
-    return DrawOnPainter(dc, PictureExtent(manager, handle, x, y, source), [&](TesSurface& s) {
-        return manager->DrawImage(&s, handle, x, y, source ? &part : nullptr);
-    });
+    return DrawOnPainter(
+        dc, PictureExtent(manager, handle, x, y, source), [&](TesSurface& s, int scale) {
+            const TesRect part = source ? ScaledTesRect(*source, scale) : TesRect{};
+            return manager->DrawImage(&s, handle, x * scale, y * scale, source ? &part : nullptr);
+        });
 }
 
 std::int32_t SkinDrawImage(QImage& dc, std::int32_t handle, int x, int y, const QRect* source) {
     ITesManager* manager = SkinManager();
     if (!manager)
         return 0;
-    const TesRect part = source ? ToTesRect(*source) : TesRect{};
-    return DrawOnImage(dc, [&](TesSurface& s) {
-        return manager->DrawImage(&s, handle, x, y, source ? &part : nullptr);
-    });
+    return DrawOnImage(
+        dc, PictureExtent(manager, handle, x, y, source), [&](TesSurface& s, int scale) {
+            const TesRect part = source ? ScaledTesRect(*source, scale) : TesRect{};
+            return manager->DrawImage(&s, handle, x * scale, y * scale, source ? &part : nullptr);
+        });
 }
 
 std::int32_t SkinTileImage(QPainter& dc, std::int32_t handle, const QRect& dest,
@@ -164,9 +217,9 @@ std::int32_t SkinTileImage(QPainter& dc, std::int32_t handle, const QRect& dest,
     ITesManager* manager = SkinManager();
     if (!manager)
         return 0;
-    const TesRect to = ToTesRect(dest);
-    const TesRect part = source ? ToTesRect(*source) : TesRect{};
-    return DrawOnPainter(dc, dest, [&](TesSurface& s) {
+    return DrawOnPainter(dc, dest, [&](TesSurface& s, int scale) {
+        const TesRect to = ScaledTesRect(dest, scale);
+        const TesRect part = source ? ScaledTesRect(*source, scale) : TesRect{};
         return manager->TileImage(&s, handle, &to, source ? &part : nullptr);
     });
 }
@@ -176,9 +229,9 @@ std::int32_t SkinTileImage(QImage& dc, std::int32_t handle, const QRect& dest,
     ITesManager* manager = SkinManager();
     if (!manager)
         return 0;
-    const TesRect to = ToTesRect(dest);
-    const TesRect part = source ? ToTesRect(*source) : TesRect{};
-    return DrawOnImage(dc, [&](TesSurface& s) {
+    return DrawOnImage(dc, dest, [&](TesSurface& s, int scale) {
+        const TesRect to = ScaledTesRect(dest, scale);
+        const TesRect part = source ? ScaledTesRect(*source, scale) : TesRect{};
         return manager->TileImage(&s, handle, &to, source ? &part : nullptr);
     });
 }
@@ -196,7 +249,10 @@ QSize SkinImageSize(std::int32_t handle) {
     if (!manager)
         return QSize(0, 0);
     const TesSize size = manager->GetImageSize(handle);
-    return QSize(size.cx, size.cy);
+    if (size.cx < 0 || size.cy < 0)
+        return QSize(size.cx, size.cy); // no such picture
+    const int ratio = PictureRatio();
+    return QSize((size.cx + ratio - 1) / ratio, (size.cy + ratio - 1) / ratio);
 }
 
 QImage SkinLoadIcon(std::uint32_t id) {
@@ -206,6 +262,7 @@ QImage SkinLoadIcon(std::uint32_t id) {
         return {};
     QImage image = QImage::fromData(icon->data, int(icon->size), "PNG");
     std::free(icon);
+    image.setDevicePixelRatio(PictureRatio());
     return image;
 }
 

@@ -12,6 +12,10 @@ it left behind (the PDF and the session file).
                 (--program), imports a folder of three pictures, kills it (SIGKILL), starts it
                 again and restores the pages; the same after a blank page and a move; after
                 Exit the next start asks nothing and shows an empty strip.
+  --mode resize the program starts without --screen, so its window follows the size it is
+                given; xdotool resizes it (as a window manager or a phone turning would) and
+                the controls' positions, read from the tree, show the main screen laid out
+                anew for each size.
 
 Every step waits for the state it needs (polling the tree with a deadline), never for a fixed
 time. On a failure the step is named, the device screen is saved as failure.png and the
@@ -322,6 +326,75 @@ def run_opened(app, seen):
                       % (second.returncode, second.stdout.decode(errors="replace")))
     Steps.begin("the running window shows three pages")
     wait_pages(app, 3)
+    Steps.begin("Tools > File > Exit")
+    choose_from_tools(app, ["File", "Exit"])
+
+
+def extents(node):
+    """(x, y, width, height) on the screen."""
+    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return (box.x, box.y, box.width, box.height)
+
+
+def device_window(app):
+    """The program's top-level window (the device), as the tree's first showing child."""
+    for i in range(app.childCount):
+        child = app.getChildAtIndex(i)
+        if child is not None and showing(child):
+            return child
+    return None
+
+
+def layout(app):
+    """Where the window, the Scan button and the soft-key bar are now."""
+    window = device_window(app)
+    bars = [n for n in walk(app) if n.getRole() == pyatspi.ROLE_TOOL_BAR and showing(n)]
+    scans = [b for b in find(app, pyatspi.ROLE_PUSH_BUTTON, SCAN) if not in_tool_bar(b)]
+    if window is None or not bars or not scans:
+        return None
+    return {"window": extents(window), "scan": extents(scans[0]), "bar": extents(bars[0])}
+
+
+def resize_window(pid, width, height):
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)],
+                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=TIMEOUT,
+                           check=False)
+    windows = found.stdout.split()
+    if not windows:
+        raise Failure("xdotool finds no visible window of the program")
+    for window in windows:
+        subprocess.run(["xdotool", "windowsize", window, str(width), str(height)], timeout=TIMEOUT,
+                       check=True)
+
+
+def run_resized(app, seen):
+    Steps.begin("resize: the main screen fills the window it was given")
+    main_screen_buttons(app)
+    before = wait_for("the main screen's layout", lambda: layout(app))
+    wx, wy, ww, wh = before["window"]
+    sx, sy, sw, sh = before["scan"]
+    # The row of big buttons is centred and keeps its distance from the bottom of the window.
+    row = ww - 2 * (sx - wx)
+    from_bottom = (wy + wh) - (sy + sh)
+    if row <= sw or from_bottom <= 0:
+        raise Failure("the Scan button is not in a centred row at the bottom: %s" % (before,))
+    for width, height in ((560, 720), (720, 480), (480, 640)):
+        Steps.begin("resize: xdotool windowsize %dx%d" % (width, height))
+        resize_window(seen["pid"], width, height)
+
+        def laid_out():
+            now = layout(app)
+            if now is None or now["window"][2:] != (width, height):
+                return None
+            x, y, w, h = now["window"]
+            bx, by, bw, bh = now["scan"]
+            if bx - x != (w - row) // 2 or (y + h) - (by + bh) != from_bottom:
+                return None
+            if now["bar"][0] != x or now["bar"][2] != w or now["bar"][1] + now["bar"][3] != y + h:
+                return None
+            return now
+        wait_for("the main screen laid out for %dx%d (Scan centred in its row, the soft keys "
+                 "across the bottom)" % (width, height), laid_out)
     Steps.begin("Tools > File > Exit")
     choose_from_tools(app, ["File", "Exit"])
 
@@ -666,15 +739,18 @@ def main():
     parser.add_argument("--pid", type=int, help="the running program (names, keys, open)")
     parser.add_argument("--program", help="the program to start (recovery)")
     parser.add_argument("--shots", required=True)
-    parser.add_argument("--mode", choices=["names", "keys", "open", "recovery"], default="names")
+    parser.add_argument("--mode", choices=["names", "keys", "open", "recovery", "resize"],
+                        default="names")
     parser.add_argument("--home", required=True, help="QUILLMARK_HOME of the program")
     parser.add_argument("--user-home", required=True, help="HOME of the program")
     args = parser.parse_args()
     if args.mode == "recovery":
         return recovery_main(args)
     app = None
-    seen = {"pics": os.path.join(args.shots, "pics"), "program": os.environ.get("E2E_PROGRAM")}
-    flows = {"names": run_by_name, "keys": run_by_keys, "open": run_opened}
+    seen = {"pics": os.path.join(args.shots, "pics"), "program": os.environ.get("E2E_PROGRAM"),
+            "pid": args.pid}
+    flows = {"names": run_by_name, "keys": run_by_keys, "open": run_opened,
+             "resize": run_resized}
     try:
         app = wait_for("the program on the accessibility bus", lambda: app_of(args.pid))
         flows[args.mode](app, seen)
@@ -688,7 +764,9 @@ def main():
         return 1
     seen["opened_log"] = os.path.join(args.shots, "opened.txt")
     try:
-        if args.mode == "open":
+        if args.mode == "resize":
+            pass  # nothing was made; the positions were the result
+        elif args.mode == "open":
             check_output.check_opened(args.home, [os.path.join(seen["pics"], n + ".png")
                                                   for n in "abc"])
         else:

@@ -5,17 +5,18 @@
 #   run_e2e.sh PROGRAM [MODE...]
 # MODE is "names" (controls found by name and pressed through the tree), "keys" (only the
 # keyboard), "open" (pictures on the command line, then a second start handing over one
-# more) or "recovery" (a session restored after the program was killed); all run by
-# default, each with a fresh program, home and pictures folder.
+# more), "recovery" (a session restored after the program was killed) or "resize" (the
+# window resized with xdotool, the main screen laid out anew); all run by default, each with
+# a fresh program, home and pictures folder.
 # Exit 77 (skipped) when a tool it needs is missing. On a failure the folder with the
 # program's home, its output and a screenshot of the device is kept and named.
 set -euo pipefail
 program="$(realpath "$1")"
 shift
-modes="${*:-names keys open recovery}"
+modes="${*:-names keys open recovery resize}"
 here="$(cd "$(dirname "$0")" && pwd)"
 
-for tool in Xvfb dbus-run-session /usr/libexec/at-spi-bus-launcher dbus-send qpdf pdftoppm; do
+for tool in Xvfb dbus-run-session /usr/libexec/at-spi-bus-launcher dbus-send qpdf pdftoppm xdotool; do
     command -v "$tool" >/dev/null || { echo "e2e: $tool is missing (scripts/install-deps.sh)"; exit 77; }
 done
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "e2e: python3-pyatspi is missing"; exit 77; }

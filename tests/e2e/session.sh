@@ -47,7 +47,10 @@ run_mode() {
     fi
     local program_env=(HOME="$user" XDG_CONFIG_HOME="$user/.config" XDG_DATA_HOME="$user/.local/share"
         XDG_CACHE_HOME="$user/.cache" QUILLMARK_HOME="$dir/home" QUILLMARK_OPENER="$dir/opener.sh")
-    env "${program_env[@]}" "$E2E_PROGRAM" --screen 480x640 "${pictures[@]}" > "$dir/program.log" 2>&1 &
+    # "resize": no fixed size, so the window follows what it is given.
+    local size=(--screen 480x640)
+    [ "$mode" != resize ] || size=()
+    env "${program_env[@]}" "$E2E_PROGRAM" "${size[@]}" "${pictures[@]}" > "$dir/program.log" 2>&1 &
     local app=$!
 
     # The "open" flow starts the program a second time, in the same environment.

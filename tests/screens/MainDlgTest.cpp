@@ -197,6 +197,28 @@ TEST_F(MainDlgTest, TurningTheDeviceLaysOutOncePerChange) {
     main.DestroyScreen();
 }
 
+TEST_F(MainDlgTest, ResizingAFreeWindowLaysTheScreenOutForEachNewSize) {
+    m_device->FollowWindowSize(QSize(480, 640));
+    CMainDlg main;
+    Open(main);
+    const int laidOut = main.LayoutCount();
+    const int bars = 2 * m_device->BarHeight();
+    for (const QSize& size : {QSize(600, 900), QSize(900, 560), QSize(480, 640)}) {
+        m_device->resize(size);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(main.size(), QSize(size.width(), size.height() - bars));
+        // The big buttons stay a centred row at the bottom; the strip spans the width.
+        const int w = main.width(), h = main.height();
+        EXPECT_EQ(main.Control(IDC_BUTTON_SCAN)->geometry(),
+                  QRect((w - 3 * 128 - 2 * 32) / 2, h - 140, 128, 128))
+            << size.width() << "x" << size.height();
+        EXPECT_EQ(main.StripRect(), QRect(8, h - 140 - 16 - 124, w - 16, 124));
+        EXPECT_EQ(main.PanelRect().right(), w - 8 - 1);
+    }
+    EXPECT_EQ(main.LayoutCount(), laidOut + 3);
+    main.DestroyScreen();
+}
+
 TEST_F(MainDlgTest, ButtonsFollowCameraAndPagesWhileMenuEntriesStaySelectable) {
     {
         CMainDlg main;

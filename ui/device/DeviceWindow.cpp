@@ -6,6 +6,8 @@
 #include "ui/device/TaskBar.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QShortcut>
 
 #include <algorithm>
@@ -22,6 +24,8 @@ CDeviceWindow::CDeviceWindow(const QSize& screenSize)
     auto* turn = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
     turn->setContext(Qt::ApplicationShortcut);
     QObject::connect(turn, &QShortcut::activated, this, [this] { Turn(); });
+    // The skin pictures are chosen for the physical pixels of the screen the window opens on.
+    platform::SetDeviceScreenRatio(devicePixelRatioF());
     SetScreenSize(screenSize);
 }
 
@@ -45,13 +49,70 @@ CDeviceWindow* CDeviceWindow::EnsureInstance() {
     return g_instance;
 }
 
+platform::ScreenFacts CDeviceWindow::HostScreenFacts() {
+    platform::ScreenFacts facts;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        facts.available = screen->availableSize();
+    facts.desktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
+    facts.formFactor = qEnvironmentVariable("PLASMA_PLATFORM");
+    return facts;
+}
+
+void CDeviceWindow::ShowAs(const platform::WindowPlan& plan) {
+    switch (plan.mode) {
+    case platform::EWindowMode::kFixed:
+        SetScreenSize(plan.size);
+        show();
+        break;
+    case platform::EWindowMode::kFullScreen:
+        FollowWindowSize(plan.size);
+        showFullScreen();
+        break;
+    case platform::EWindowMode::kResizable:
+        FollowWindowSize(plan.size);
+        show();
+        break;
+    }
+}
+
 void CDeviceWindow::SetScreenSize(const QSize& size) {
+    m_follows = false;
     platform::SetDeviceScreenSize(size);
     setFixedSize(platform::DeviceScreenSize());
+    ApplyScreenSize(platform::DeviceScreenSize());
+}
+
+void CDeviceWindow::FollowWindowSize(const QSize& initial) {
+    m_follows = true;
+    // The layouts keep the scale they start at, so a window that starts at the large scale
+    // cannot shrink below the smallest large screen, where the bars and buttons still fit.
+    const QSize smallest = std::min(initial.width(), initial.height()) >= 480
+                               ? QSize(480, 480)
+                               : platform::kSmallestWindowSize;
+    setMinimumSize(smallest);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const QSize size = initial.expandedTo(smallest);
+    resize(size);
+    ApplyScreenSize(size);
+}
+
+void CDeviceWindow::ApplyScreenSize(const QSize& size) {
+    platform::SetDeviceScreenSize(size);
     Relayout();
     for (CScreen* screen : m_stack)
         screen->NotifyDisplayChange();
     RefreshBars();
+}
+
+void CDeviceWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (m_follows && size() != ScreenSize() && !size().isEmpty())
+        ApplyScreenSize(size());
+}
+
+void CDeviceWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    platform::SetDeviceScreenRatio(devicePixelRatioF());
 }
 
 QSize CDeviceWindow::ScreenSize() const {
@@ -59,7 +120,10 @@ QSize CDeviceWindow::ScreenSize() const {
 }
 
 void CDeviceWindow::Turn() {
-    SetScreenSize(ScreenSize().transposed());
+    if (!m_follows)
+        SetScreenSize(ScreenSize().transposed());
+    else if (!(windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized)))
+        resize(ScreenSize().transposed());
 }
 
 int CDeviceWindow::Scale() const {

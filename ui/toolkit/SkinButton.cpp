@@ -203,7 +203,10 @@ std::int32_t CSkinButton::CurrentIcon() const {
 }
 
 void CSkinButton::paintEvent(QPaintEvent*) {
-    QImage buffer(size(), QImage::Format_ARGB32_Premultiplied);
+    // At the display's own pixels, so pictures and text stay sharp on a dense screen.
+    const qreal ratio = devicePixelRatioF();
+    QImage buffer(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    buffer.setDevicePixelRatio(ratio);
     buffer.fill(Qt::transparent);
     {
         QPainter dc(&buffer);
