@@ -10,6 +10,7 @@
 #include "text/Strings.h"
 #include "ui/toolkit/ScreenFrame.h"
 #include "ui/toolkit/SkinButton.h"
+#include "ui/toolkit/TouchInput.h"
 
 #include <QHeaderView>
 
@@ -41,6 +42,12 @@ CPdfLibraryDialog::CPdfLibraryDialog(CScreen* owner)
     setAccessibleName(LoadFormatted(IDS_PDF_LIBRARY));
     setAccessibleDescription(LoadFormatted(IDS_AVAILABLE_PDF_FILES_DEVICE));
     SetMenuBarId(IDR_MENU_ACTIONS);
+
+    // A long press (or right click) on a file offers what the Tools key offers for it.
+    OpenOnLongPress(List(), [this](const QPoint& global) {
+        if (AreActionsEnabled())
+            ShowMenuBranch(this, ID_OPEN, global);
+    });
 
     for (int id : {IDC_OPEN, ID_OPEN})
         OnCommandId(id, [this] { Open(); });

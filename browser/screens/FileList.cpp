@@ -5,6 +5,7 @@
 #include "resources/ids/StringIds.h"
 #include "skin/binding/SkinBinding.h"
 #include "text/Strings.h"
+#include "ui/toolkit/TouchInput.h"
 
 #include <QHeaderView>
 
@@ -43,6 +44,12 @@ CFileList::CFileList(CIconProvider& icons, QWidget* parent) : QTreeWidget(parent
     setSelectionMode(QAbstractItemView::SingleSelection);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(LoadFormatted(ids::IDS_BROWSER_FILES));
+    // The small icons of the screen class: doubled on a high-resolution screen.
+    setIconSize(QSize(ScalePixels(16), ScalePixels(16)));
+    // A long name keeps its start and its extension.
+    setTextElideMode(Qt::ElideMiddle);
+    EnableFlicking(this);
+    FitRowsForTouch(this);
 
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
         if (m_onSelect)
@@ -98,6 +105,17 @@ void CFileList::ShowFolder(const QString& folder, const QStringList& filters) {
     addTopLevelItems(items);
     setSortingEnabled(sorting);
     setCurrentItem(nullptr);
+    FitColumns();
+}
+
+void CFileList::FitColumns() {
+    // A cut number or date says nothing: these columns grow to their widest text (and title).
+    // The name and the type keep their widths and are elided.
+    for (int c : {kColumnSize, kColumnDate, kColumnAttributes}) {
+        const int needed = std::max(sizeHintForColumn(c), header()->sectionSizeHint(c));
+        if (needed > columnWidth(c))
+            setColumnWidth(c, needed);
+    }
 }
 
 QString CFileList::GetSelectedPath() const {

@@ -9,6 +9,7 @@
 #include "ui/toolkit/Fonts.h"
 #include "ui/toolkit/ScreenFrame.h"
 #include "ui/toolkit/SkinButton.h"
+#include "ui/toolkit/TouchInput.h"
 
 #include <QHeaderView>
 #include <QScrollBar>
@@ -24,6 +25,8 @@ CContactPickerDialog::CContactPickerDialog(const QString& contactsFolder, CScree
     : CDialog(ids::IDD_CONTACT_PICKER, owner), m_folder(contactsFolder) {
     using namespace ids;
     auto* list = new QTreeWidget(this);
+    EnableFlicking(list);
+    FitRowsForTouch(list);
     list->setColumnCount(2);
     list->setHeaderLabels({LoadFormatted(IDS_NAME), LoadFormatted(IDS_EMAIL)});
     list->setRootIsDecorated(false);
