@@ -8,6 +8,7 @@
 #include "ui/toolkit/TouchInput.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 
 namespace {
 
@@ -106,6 +107,23 @@ void CFileList::ShowFolder(const QString& folder, const QStringList& filters) {
     setSortingEnabled(sorting);
     setCurrentItem(nullptr);
     FitColumns();
+}
+
+int CFileList::RowHeight() const {
+    if (topLevelItemCount() > 0)
+        return visualItemRect(topLevelItem(0)).height();
+    // Without rows: the taller of icon and text and their margins, or a finger's height.
+    const int content = std::max(iconSize().height(), fontMetrics().height()) + 2;
+    return std::max(content, MinimumTouchTarget(this));
+}
+
+int CFileList::HeightForRows(int rows) const {
+    const int titles = header()->isHidden() ? 0 : header()->sizeHint().height();
+    // Columns wider than the list bring a scroll bar under the rows.
+    const int bar = header()->length() > width() - 2 * frameWidth()
+                        ? horizontalScrollBar()->sizeHint().height()
+                        : 0;
+    return titles + rows * RowHeight() + bar + 2 * frameWidth();
 }
 
 void CFileList::FitColumns() {

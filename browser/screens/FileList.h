@@ -37,6 +37,11 @@ public:
     void SetSelectionListener(CFileListener listener) { m_onSelect = std::move(listener); }
     void SetActivationListener(CFileListener listener) { m_onActivate = std::move(listener); }
 
+    // The height of one row (the same for every row) and the height that shows `rows` whole
+    // rows under the column titles.
+    int RowHeight() const;
+    int HeightForRows(int rows) const;
+
     // Widens the size, date and attribute columns to their widest text; the name and type
     // columns are elided instead (the name in the middle, so its extension shows).
     void FitColumns();
