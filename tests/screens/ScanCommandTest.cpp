@@ -105,8 +105,10 @@ protected:
         return {[](CScreen* top) { return dynamic_cast<CQuestionBox*>(top) != nullptr; },
                 [&shown](CScreen* top) {
                     auto* box = dynamic_cast<CQuestionBox*>(top);
-                    shown = {box->Caption(), box->Heading(),
-                             box->ControlAs<QTextEdit>(IDC_QB_BODY)->toPlainText(), box->Kind(),
+                    ASSERT_NE(box, nullptr);
+                    const QTextEdit* body = box->ControlAs<QTextEdit>(IDC_QB_BODY);
+                    ASSERT_NE(body, nullptr);
+                    shown = {box->Caption(), box->Heading(), body->toPlainText(), box->Kind(),
                              box->CurrentPicture()};
                     box->SendCommand(IDOK_COMMAND);
                 }};

@@ -231,7 +231,9 @@ TEST_F(SettingsPageTest, EachPageIsAnnouncedByItsHeaderAndTakesTicksFromAScreenR
     const auto toggle = [](QWidget* control) {
         QAccessibleInterface* access = QAccessible::queryAccessibleInterface(control);
         ASSERT_NE(access, nullptr);
-        access->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QAccessibleActionInterface* actions = access->actionInterface();
+        ASSERT_NE(actions, nullptr);
+        actions->doAction(QAccessibleActionInterface::toggleAction());
     };
     AppSettings().autoPortrait = 0;
     AppSettings().cameraRes = 0;
