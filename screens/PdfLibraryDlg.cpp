@@ -13,6 +13,7 @@
 #include "ui/toolkit/TouchInput.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 
 using namespace ids;
 
@@ -85,8 +86,11 @@ void CPdfLibraryDialog::OnInitDialog() {
     m_pane->Open(m_initial);
     Layout();
     // The tree is short on a small screen: keep the chosen folder in sight.
-    if (QTreeWidgetItem* current = Tree()->currentItem())
+    if (QTreeWidgetItem* current = Tree()->currentItem()) {
         Tree()->scrollToItem(current, QAbstractItemView::PositionAtCenter);
+        // Centring may also scroll sideways in a narrow tree; the names start at the left.
+        Tree()->horizontalScrollBar()->setValue(0);
+    }
     UpdateActions();
 }
 

@@ -15,6 +15,8 @@
 #include <QScrollBar>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kRecordRole = Qt::UserRole + 1;
@@ -121,7 +123,15 @@ bool CContactPickerDialog::GetSelectedContact(QStringList* addresses, QString* n
 void CContactPickerDialog::Layout() {
     CDialog::Layout();
     PlaceFooterButtons(*this, ids::IDC_CANCEL, ids::IDC_OK);
-    if (QTreeWidget* list = List(); list && list->columnCount() == 2)
+    QTreeWidget* list = List();
+    if (!list)
+        return;
+    // The template's list is taller than a landscape screen: it ends above the footer band
+    // instead of running over the buttons there.
+    QRect place = list->geometry();
+    place.setBottom(std::min(place.bottom(), FrameFooterTop(height()) - ScalePixels(4)));
+    list->setGeometry(place);
+    if (list->columnCount() == 2)
         list->setColumnWidth(0, list->viewport()->width() / 2);
 }
 
