@@ -207,7 +207,8 @@ TEST_F(PickerDialogTest, AtLeastThreeFileRowsShowOnEverySupportedScreen) {
         QSize screen;
         int rows;
         int rowHeight;
-    } kScreens[] = {{{240, 320}, 3, 18}, {{320, 240}, 3, 18}, {{480, 640}, 3, 34}, {{640, 480}, 4, 34}};
+    } kScreens[] = {
+        {{240, 320}, 3, 18}, {{320, 240}, 3, 18}, {{480, 640}, 3, 34}, {{640, 480}, 4, 34}};
     for (const auto& expected : kScreens) {
         SCOPED_TRACE(expected.screen.width());
         UseScreen(expected.screen);
