@@ -28,6 +28,9 @@ namespace {
 constexpr double kTargetMillimetres = 7.0;
 constexpr double kPhoneDiagonalMillimetres = 7.5 * 25.4;
 
+// Set while a held press is handed on: that press was seen (and timed) when it was made.
+bool g_replayingPress = false;
+
 // A finger on a flickable widget: the press waits until it is clear whether the finger taps
 // (then the widget gets the press and the release, as from a mouse) or scrolls (then the
 // widget sees nothing of it, so a flick neither selects nor activates what it passes over).
@@ -52,9 +55,9 @@ public:
         if (!m_pending)
             return;
         std::unique_ptr<QEvent> press = std::move(m_pending);
-        m_replaying = true;
+        m_replaying = g_replayingPress = true;
         QCoreApplication::sendEvent(m_target, press.get());
-        m_replaying = false;
+        m_replaying = g_replayingPress = false;
     }
 
 protected:
@@ -151,7 +154,7 @@ protected:
         switch (event->type()) {
         case QEvent::MouseButtonPress: {
             const auto* mouse = static_cast<QMouseEvent*>(event);
-            if (IsFromTouch(mouse) && mouse->button() == Qt::LeftButton) {
+            if (IsFromTouch(mouse) && mouse->button() == Qt::LeftButton && !g_replayingPress) {
                 m_pressPoint = mouse->position().toPoint();
                 m_timer.start();
             }
