@@ -9,7 +9,10 @@
 #include "ui/toolkit/ScreenFrame.h"
 #include "ui/toolkit/SkinButton.h"
 
+#include <QImage>
 #include <QPainter>
+
+#include <algorithm>
 
 CAboutDlg::CAboutDlg(CScreen* owner) : CDialog(ids::IDD_ABOUT, owner) {
     OnCommandId(ids::ID_ABOUT_CLOSE, [this] { EndDialog(IDOK); });
@@ -54,16 +57,47 @@ void CAboutDlg::Layout() {
     }
 }
 
+QRect CAboutDlg::LogoRect() const {
+    const QSize size = m_logo ? SkinImageSize(m_logo) : QSize();
+    if (size.isEmpty())
+        return {};
+    const int bottom = height() - ScalePixels(50);
+    int textBottom = 0;
+    for (int id : {ids::IDC_PRODUCT_NAME, ids::IDC_VERSION, ids::IDC_WEB_ADDRESS,
+                   ids::IDC_SUPPORT_ADDRESS}) {
+        const QWidget* text = Control(id);
+        if (text && !text->isHidden() && !GetDlgItemText(id).isEmpty())
+            textBottom = std::max(textBottom, text->geometry().bottom() + 1);
+    }
+    const int room = bottom - (textBottom + ScalePixels(4));
+    if (room <= 0)
+        return {};
+    QSize fitted = size;
+    if (fitted.height() > room || fitted.width() > width())
+        fitted = size.scaled(std::min(size.width(), width()), std::min(size.height(), room),
+                             Qt::KeepAspectRatio);
+    return QRect(QPoint((width() - fitted.width()) / 2, bottom - fitted.height()), fitted);
+}
+
 void CAboutDlg::OnPaint(QPainter& p) {
     CDialog::OnPaint(p);
     DrawScreenFrame(this, p, LoadFormatted(ids::IDS_ABOUT), ProductNameLong(), m_header,
                     kFooterBand);
-    if (m_logo) {
-        const QSize s = SkinImageSize(m_logo);
-        const QRect r(QPoint((width() - s.width()) / 2, height() - ScalePixels(50) - s.height()),
-                      s);
+    const QRect r = LogoRect();
+    if (r.isEmpty())
+        return;
+    const QSize s = SkinImageSize(m_logo);
+    if (r.size() == s) {
         SkinDrawImage(p, m_logo, r.x(), r.y());
-        SetPictureDescription(ids::IDB_LOGO, r,
-                              LoadFormatted(ids::IDS_LOGO_PICTURE, ProductName()));
+    } else {
+        // The library draws at its own size: the logo is drawn once and scaled smoothly.
+        QImage logo(s, QImage::Format_ARGB32_Premultiplied);
+        logo.fill(Qt::transparent);
+        SkinDrawImage(logo, m_logo, 0, 0);
+        p.save();
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(r, logo);
+        p.restore();
     }
+    SetPictureDescription(ids::IDB_LOGO, r, LoadFormatted(ids::IDS_LOGO_PICTURE, ProductName()));
 }

@@ -7,11 +7,16 @@
 #include "skin/binding/SkinBinding.h"
 #include "text/Strings.h"
 #include "ui/toolkit/Fonts.h"
+#include "ui/toolkit/TouchInput.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollEvent>
+#include <QScrollPrepareEvent>
+
+#include <cmath>
 
 namespace {
 
@@ -61,6 +66,7 @@ CFrameList::CFrameList(QWidget* parent) : QWidget(parent) {
                                           -ScalePixels(insets[i][2]), -ScalePixels(insets[i][3]));
     }
     m_area = rect();
+    EnableFlicking(static_cast<QWidget*>(this));
 }
 
 CFrameList::~CFrameList() {
@@ -355,6 +361,34 @@ void CFrameList::mouseReleaseEvent(QMouseEvent* event) {
     m_dragOffset = 0;
     m_pressed = m_changedByPress = false;
     update();
+}
+
+bool CFrameList::event(QEvent* event) {
+    if (event->type() == QEvent::ScrollPrepare) {
+        // A finger scrolls the strip only when its frames do not all fit: one frame's width of
+        // travel is one page.
+        const int pitch = FrameSize(false).width();
+        if (!m_overflow || Count() < 2 || pitch <= 0 || m_selected < 0)
+            return true; // not accepted: the press is a plain tap
+        auto* prepare = static_cast<QScrollPrepareEvent*>(event);
+        prepare->setViewportSize(size());
+        prepare->setContentPosRange(QRectF(0, 0, qreal(pitch) * (Count() - 1), 0));
+        prepare->setContentPos(QPointF(qreal(pitch) * m_selected, 0));
+        prepare->accept();
+        return true;
+    }
+    if (event->type() == QEvent::Scroll) {
+        const int pitch = FrameSize(false).width();
+        const auto* scroll = static_cast<QScrollEvent*>(event);
+        const int index =
+            pitch > 0 ? int(std::lround(scroll->contentPos().x() / pitch)) : m_selected;
+        if (index >= 0 && index < Count() && index != m_selected) {
+            m_dragOffset = 0;
+            ChangeSelection(index);
+        }
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void CFrameList::keyPressEvent(QKeyEvent* event) {

@@ -4,8 +4,9 @@
 // page raised in a larger frame. When the pages do not all fit, the selected frame slides
 // from the left edge to the right edge as the selection goes from the first to the last page
 // and the others are laid out around it. Tap selects, dragging scrubs through the pages, the
-// left and right arrow keys step. The strip holds the current-page selection of the session;
-// it does not own the pages it shows (unless Clear is told to destroy them).
+// left and right arrow keys step. A finger flicks through the pages when they do not all fit. The
+// strip holds the current-page selection of the session; it does not own the pages it shows (unless
+// Clear is told to destroy them).
 
 #include "imaging/OffscreenDC.h"
 
@@ -81,6 +82,8 @@ public:
     const QImage& BackBuffer() const { return m_backBuffer.Image(); }
 
 protected:
+    // Kinetic scrolling by finger: the scroller's position is the selected page.
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -3,12 +3,14 @@
 #include "resources/ResourceIds.h"
 #include "skin/binding/SkinBinding.h"
 #include "text/Strings.h"
+#include "ui/toolkit/TouchInput.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QScrollBar>
+#include <QScrollPrepareEvent>
 
 #include <algorithm>
 
@@ -54,6 +56,17 @@ CImageView::CImageView(QWidget* parent)
     horizontalScrollBar()->setAccessibleName(LoadRawString(ids::IDS_EDITOR_SCROLL_ACROSS));
     verticalScrollBar()->setAccessibleName(LoadRawString(ids::IDS_EDITOR_SCROLL_UP_DOWN));
     m_scroll.SetContentSize({1, 1});
+    EnableFlicking(this);
+}
+
+bool CImageView::viewportEvent(QEvent* event) {
+    // A finger pans a zoomed picture, except on the crop frame, which it moves and sizes; in
+    // fit mode nothing scrolls and the finger draws the frame.
+    if (event->type() == QEvent::ScrollPrepare && m_selectionShown &&
+        m_tracker.HitTest(static_cast<QScrollPrepareEvent*>(event)->startPos().toPoint()) !=
+            CCropTracker::kHitNothing)
+        return true; // not accepted: the press goes to the frame
+    return QAbstractScrollArea::viewportEvent(event);
 }
 
 CImageView::~CImageView() {

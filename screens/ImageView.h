@@ -5,6 +5,7 @@
 // zoomed to 50, 100 or 200 % and scrolled with the view's scroll bars (arrow and page keys
 // scroll too). The crop frame is drawn by dragging with the mouse or a finger, moved and
 // resized by its handles, or from the keyboard (Shift+arrows size it, Ctrl+arrows move it).
+// A finger pans a zoomed picture (kinetic scrolling) and works the frame where it is shown.
 // The frame lives in view coordinates and follows scrolls; a crop converts it to picture
 // pixels through the zoom and scroll, so what is cut is what the frame shows.
 
@@ -53,6 +54,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    bool viewportEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

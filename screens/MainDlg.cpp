@@ -22,6 +22,7 @@
 #include "ui/toolkit/QuestionBox.h"
 #include "ui/toolkit/RememberedAnswers.h"
 #include "ui/toolkit/SkinButton.h"
+#include "ui/toolkit/TouchInput.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -45,6 +46,11 @@ CMainDlg::CMainDlg(CScreen* owner) : CDialog(ids::IDD_MAIN, owner) {
     m_strip = new CFrameList(this);
     AttachControl(IDC_STRIP, m_strip);
     m_strip->SetListener(this);
+    // A long press (or right click) on the strip opens the page commands of the Tools menu.
+    OpenOnLongPress(m_strip, [this](const QPoint& global) {
+        if (m_strip->Count() > 0)
+            ShowMenuBranch(this, ID_IMAGE_EDIT, global);
+    });
     m_previewControl = new CStaticThumb(this);
     AttachControl(IDC_PREVIEW, m_previewControl);
     m_previewControl->SetOnActivate([this] { SendCommand(IDC_PREVIEW); });

@@ -10,8 +10,10 @@
 #include "text/Strings.h"
 #include "ui/toolkit/ScreenFrame.h"
 #include "ui/toolkit/SkinButton.h"
+#include "ui/toolkit/TouchInput.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 
 using namespace ids;
 
@@ -41,6 +43,12 @@ CPdfLibraryDialog::CPdfLibraryDialog(CScreen* owner)
     setAccessibleName(LoadFormatted(IDS_PDF_LIBRARY));
     setAccessibleDescription(LoadFormatted(IDS_AVAILABLE_PDF_FILES_DEVICE));
     SetMenuBarId(IDR_MENU_ACTIONS);
+
+    // A long press (or right click) on a file offers what the Tools key offers for it.
+    OpenOnLongPress(List(), [this](const QPoint& global) {
+        if (AreActionsEnabled())
+            ShowMenuBranch(this, ID_OPEN, global);
+    });
 
     for (int id : {IDC_OPEN, ID_OPEN})
         OnCommandId(id, [this] { Open(); });
@@ -78,8 +86,11 @@ void CPdfLibraryDialog::OnInitDialog() {
     m_pane->Open(m_initial);
     Layout();
     // The tree is short on a small screen: keep the chosen folder in sight.
-    if (QTreeWidgetItem* current = Tree()->currentItem())
+    if (QTreeWidgetItem* current = Tree()->currentItem()) {
         Tree()->scrollToItem(current, QAbstractItemView::PositionAtCenter);
+        // Centring may also scroll sideways in a narrow tree; the names start at the left.
+        Tree()->horizontalScrollBar()->setValue(0);
+    }
     UpdateActions();
 }
 

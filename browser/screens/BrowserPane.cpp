@@ -84,9 +84,21 @@ void CBrowserPane::LayOut() {
     m_path->setGeometry(0, 0, w, pathHeight);
     const int bodyTop = pathHeight + gap;
     const int body = std::max(0, height() - bodyTop);
-    const int treeHeight = (body - gap) * m_treeShare / 20;
-    m_tree->setGeometry(0, bodyTop, w, treeHeight);
-    m_list->setGeometry(0, bodyTop + treeHeight + gap, w, body - treeHeight - gap);
+    const QWidget* screen = parentWidget() ? parentWidget() : this;
+    if (screen->width() > screen->height()) {
+        // Landscape: side by side, so both get the whole height.
+        const int treeWidth = (w - gap) * 2 / 5;
+        m_tree->setGeometry(0, bodyTop, treeWidth, body);
+        m_list->setGeometry(treeWidth + gap, bodyTop, w - treeWidth - gap, body);
+    } else {
+        int treeHeight = (body - gap) * m_treeShare / 20;
+        // The tree gives up height until the list shows three whole rows (measured at the
+        // list's new width, which decides its scroll bar).
+        m_list->resize(w, m_list->height());
+        treeHeight = std::max(0, std::min(treeHeight, body - gap - m_list->HeightForRows(3)));
+        m_tree->setGeometry(0, bodyTop, w, treeHeight);
+        m_list->setGeometry(0, bodyTop + treeHeight + gap, w, body - treeHeight - gap);
+    }
     if (m_path->IsDroppedDown())
         m_path->DropDown();
 }

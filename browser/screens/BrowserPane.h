@@ -2,7 +2,9 @@
 
 // The folder browser's pane: the path box on top, the folder tree below it, and under the
 // tree the files of the selected folder that match the filters. Choosing a folder in the tree
-// or in the path box's drop-down shows its files; the owner hears of the folder and of the
+// or in the path box's drop-down shows its files; on a wide pane (landscape) the tree stands
+// left of the list instead, and the list never shows fewer than three whole file rows where
+// the pane has room for them; the owner hears of the folder and of the
 // file chosen. The pane takes the place of the path, tree and list place holders of its
 // dialog's template, whose identifiers then stand for its controls. The file and folder picker
 // and the PDF library are built on it.
@@ -23,7 +25,7 @@ class CBrowserPane : public QWidget {
 public:
     using CPathListener = std::function<void(const QString& path)>;
 
-    // `treeShare`: the tree's part of the height below the path box, in twentieths.
+    // `treeShare`: the tree's part of the height below the path box, in twentieths (stacked).
     CBrowserPane(CDialog* dialog, int treeShare);
 
     // The list shows the files matching one of these ("*.*" when empty) from the next folder on.

@@ -5,8 +5,10 @@
 #include "resources/ids/StringIds.h"
 #include "skin/binding/SkinBinding.h"
 #include "text/Strings.h"
+#include "ui/toolkit/TouchInput.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 
 namespace {
 
@@ -43,6 +45,12 @@ CFileList::CFileList(CIconProvider& icons, QWidget* parent) : QTreeWidget(parent
     setSelectionMode(QAbstractItemView::SingleSelection);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(LoadFormatted(ids::IDS_BROWSER_FILES));
+    // The small icons of the screen class: doubled on a high-resolution screen.
+    setIconSize(QSize(ScalePixels(16), ScalePixels(16)));
+    // A long name keeps its start and its extension.
+    setTextElideMode(Qt::ElideMiddle);
+    EnableFlicking(this);
+    FitRowsForTouch(this);
 
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
         if (m_onSelect)
@@ -98,6 +106,34 @@ void CFileList::ShowFolder(const QString& folder, const QStringList& filters) {
     addTopLevelItems(items);
     setSortingEnabled(sorting);
     setCurrentItem(nullptr);
+    FitColumns();
+}
+
+int CFileList::RowHeight() const {
+    if (topLevelItemCount() > 0)
+        return visualItemRect(topLevelItem(0)).height();
+    // Without rows: the taller of icon and text and their margins, or a finger's height.
+    const int content = std::max(iconSize().height(), fontMetrics().height()) + 2;
+    return std::max(content, MinimumTouchTarget(this));
+}
+
+int CFileList::HeightForRows(int rows) const {
+    const int titles = header()->isHidden() ? 0 : header()->sizeHint().height();
+    // Columns wider than the list bring a scroll bar under the rows.
+    const int bar = header()->length() > width() - 2 * frameWidth()
+                        ? horizontalScrollBar()->sizeHint().height()
+                        : 0;
+    return titles + rows * RowHeight() + bar + 2 * frameWidth();
+}
+
+void CFileList::FitColumns() {
+    // A cut number or date says nothing: these columns grow to their widest text (and title).
+    // The name and the type keep their widths and are elided.
+    for (int c : {kColumnSize, kColumnDate, kColumnAttributes}) {
+        const int needed = std::max(sizeHintForColumn(c), header()->sectionSizeHint(c));
+        if (needed > columnWidth(c))
+            setColumnWidth(c, needed);
+    }
 }
 
 QString CFileList::GetSelectedPath() const {

@@ -3,7 +3,7 @@
 // The file list of the browser in report view: Name, Size, Date, Attributes and Type. A tap on
 // a column header sorts by it with the column's own comparison; a second tap reverses the
 // order. The owner hears when a file is selected and when one is activated (double tap or
-// Enter).
+// Enter). A finger flicks the list; rows are big enough for it on a phone.
 
 #include <QStringList>
 #include <QTreeWidget>
@@ -36,6 +36,15 @@ public:
     // Called when the selection changes to a file (with its path) or to nothing (empty path).
     void SetSelectionListener(CFileListener listener) { m_onSelect = std::move(listener); }
     void SetActivationListener(CFileListener listener) { m_onActivate = std::move(listener); }
+
+    // The height of one row (the same for every row) and the height that shows `rows` whole
+    // rows under the column titles.
+    int RowHeight() const;
+    int HeightForRows(int rows) const;
+
+    // Widens the size, date and attribute columns to their widest text; the name and type
+    // columns are elided instead (the name in the middle, so its extension shows).
+    void FitColumns();
 
 private:
     CIconProvider& m_icons;

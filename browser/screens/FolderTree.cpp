@@ -4,7 +4,9 @@
 #include "browser/IconProvider.h"
 #include "browser/WellKnownFolders.h"
 #include "resources/ids/StringIds.h"
+#include "skin/binding/SkinBinding.h"
 #include "text/Strings.h"
+#include "ui/toolkit/TouchInput.h"
 
 #include <QDir>
 #include <QHeaderView>
@@ -31,6 +33,9 @@ CFolderTree::CFolderTree(CIconProvider& icons, QWidget* parent)
     setAccessibleName(LoadFormatted(ids::IDS_BROWSER_FOLDERS));
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    setIconSize(QSize(ScalePixels(16), ScalePixels(16)));
+    EnableFlicking(this);
+    FitRowsForTouch(this);
 
     connect(this, &QTreeWidget::itemExpanded, this,
             [this](QTreeWidgetItem* item) { Populate(item); });

@@ -9,10 +9,13 @@
 #include "ui/toolkit/Fonts.h"
 #include "ui/toolkit/ScreenFrame.h"
 #include "ui/toolkit/SkinButton.h"
+#include "ui/toolkit/TouchInput.h"
 
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -24,6 +27,8 @@ CContactPickerDialog::CContactPickerDialog(const QString& contactsFolder, CScree
     : CDialog(ids::IDD_CONTACT_PICKER, owner), m_folder(contactsFolder) {
     using namespace ids;
     auto* list = new QTreeWidget(this);
+    EnableFlicking(list);
+    FitRowsForTouch(list);
     list->setColumnCount(2);
     list->setHeaderLabels({LoadFormatted(IDS_NAME), LoadFormatted(IDS_EMAIL)});
     list->setRootIsDecorated(false);
@@ -118,7 +123,15 @@ bool CContactPickerDialog::GetSelectedContact(QStringList* addresses, QString* n
 void CContactPickerDialog::Layout() {
     CDialog::Layout();
     PlaceFooterButtons(*this, ids::IDC_CANCEL, ids::IDC_OK);
-    if (QTreeWidget* list = List(); list && list->columnCount() == 2)
+    QTreeWidget* list = List();
+    if (!list)
+        return;
+    // The template's list is taller than a landscape screen: it ends above the footer band
+    // instead of running over the buttons there.
+    QRect place = list->geometry();
+    place.setBottom(std::min(place.bottom(), FrameFooterTop(height()) - ScalePixels(4)));
+    list->setGeometry(place);
+    if (list->columnCount() == 2)
         list->setColumnWidth(0, list->viewport()->width() / 2);
 }
 

@@ -6,7 +6,9 @@
 #include "ui/toolkit/Fonts.h"
 #include "ui/toolkit/ScreenFrame.h"
 #include "ui/toolkit/SkinButton.h"
+#include "ui/toolkit/TouchInput.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 
@@ -17,6 +19,9 @@ CListChooserDialog::CListChooserDialog(CScreen* owner)
     AttachControl(IDC_CHOOSER_LIST, list);
     list->show(); // the place holder it replaces was not shown yet
     ApplyFont(GetFontCode(kFontDialog), list);
+    // The drop-down's entries flick and are finger-sized on a phone, as the lists are.
+    EnableFlicking(list->view());
+    FitRowsForTouch(list->view());
     if (auto* text = ControlAs<QLabel>(IDC_CHOOSER_TEXT))
         text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetupStandardButton(Button(IDC_QB_BUTTON_CANCEL), kButtonCancel);

@@ -5,6 +5,7 @@
 #include "session/PageFactory.h"
 #include "skin/binding/SkinBinding.h"
 #include "tests/screens/ScreenTestSupport.h"
+#include "tests/support/TouchGestures.h"
 #include "text/Catalogue.h"
 
 #include <QAccessible>
@@ -198,6 +199,51 @@ TEST_F(FrameListTest, DraggingScrubsThroughThePages) {
     QTest::mouseRelease(m_strip.get(), Qt::LeftButton, {}, next);
     EXPECT_EQ(m_strip->DragOffset(), 0);
     EXPECT_EQ(m_strip->Selected(), 4);
+}
+
+TEST_F(FrameListTest, AFingerFlicksThroughThePagesAndATapStillSelects) {
+    AddPortrait(30);
+    m_strip->Select(0);
+    Paint();
+    // Right to left brings the later pages: one frame's width of travel is one page.
+    Flick(m_strip.get(), QPoint(220, 30), QPoint(20, 30));
+    const int lifted = m_strip->Selected();
+    EXPECT_GE(lifted, 4);
+    // It glides on after the finger has left and tells the listener each page on the way.
+    ASSERT_TRUE(WaitFor([&] { return m_strip->Selected() > lifted; }));
+    int last = -1;
+    ASSERT_TRUE(WaitFor([&] {
+        const bool resting = m_strip->Selected() == last;
+        last = m_strip->Selected();
+        QTest::qWait(100);
+        return resting;
+    }));
+    ASSERT_FALSE(m_listener.told.empty());
+    EXPECT_EQ(m_listener.told.back(), m_strip->Selected());
+    EXPECT_EQ(m_listener.told.front(), 1);
+    EXPECT_EQ(m_strip->DragOffset(), 0);
+
+    // And back.
+    const int far = m_strip->Selected();
+    Flick(m_strip.get(), QPoint(20, 30), QPoint(220, 30));
+    ASSERT_TRUE(WaitFor([&] { return m_strip->Selected() < far; }));
+
+    // A tap selects the page under the finger, as the pen does.
+    QTest::qWait(1500);
+    Paint();
+    const int target = m_strip->Selected() > 0 ? m_strip->Selected() - 1 : 1;
+    m_listener.told.clear();
+    Tap(m_strip.get(), CentreOf(target));
+    ASSERT_TRUE(WaitFor([&] { return m_strip->Selected() == target; }));
+    EXPECT_EQ(m_listener.told, std::vector<int>{target});
+}
+
+TEST_F(FrameListTest, AFingerOnPagesThatAllFitOnlyTaps) {
+    AddPortrait(3);
+    Paint();
+    Flick(m_strip.get(), QPoint(CentreOf(0).x(), 30), QPoint(CentreOf(0).x() + 2, 30), 2);
+    ASSERT_TRUE(WaitFor([&] { return m_strip->Selected() == 0; }));
+    EXPECT_EQ(m_listener.told, std::vector<int>{0});
 }
 
 TEST_F(FrameListTest, ArrowKeysStepAndTellTheListener) {

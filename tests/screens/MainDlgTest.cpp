@@ -8,18 +8,22 @@
 #include "screens/StaticThumb.h"
 #include "session/SessionFile.h"
 #include "tests/screens/ScreenTestSupport.h"
+#include "tests/support/TouchGestures.h"
 #include "ui/device/MessageBox.h"
 #include "ui/device/SoftKeyBar.h"
 #include "ui/toolkit/QuestionBox.h"
 #include "ui/toolkit/RememberedAnswers.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 #include <QRadioButton>
+#include <QStyleHints>
 #include <QTest>
 #include <QTimer>
 
@@ -153,6 +157,54 @@ TEST_F(MainDlgTest, MenuBar130CarriesTheWholeCommandTable) {
                         ID_FILE_NEW_SESSION,
                         ID_FILE_LIBRARY})
         EXPECT_FALSE(MenuPath(bar, command).empty()) << command;
+    main.DestroyScreen();
+}
+
+TEST_F(MainDlgTest, ALongPressOrRightClickOnAPageOffersThePageCommands) {
+    CMainDlg main;
+    AddPictures(main, "ABC");
+    Open(main);
+    ASSERT_EQ(Current(main), "C");
+    std::vector<QStringList> menus;
+    // Each menu that comes up is read and then chosen from: Move down, on the page pressed.
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu || !menu->isVisible())
+            return;
+        QStringList entries;
+        bool offered = false;
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator())
+                continue;
+            entries << action->text();
+            offered |= action->text() == MenuPath(*main.MenuBar(), ID_IMAGE_MOVE_DOWN).back();
+        }
+        menus.push_back(entries);
+        menu->close();
+        if (offered)
+            main.ChooseMenuItem(ID_IMAGE_MOVE_DOWN);
+    });
+    watch.start(20);
+
+    main.Strip()->grab();
+    const QPoint first = main.Strip()->ItemRects()[0].center();
+    Hold(main.Strip(), first, QGuiApplication::styleHints()->mousePressAndHoldInterval() + 300);
+    ASSERT_EQ(menus.size(), 1u);
+    EXPECT_EQ(menus[0].size(), 7);
+    EXPECT_EQ(menus[0].front(), MenuPath(*main.MenuBar(), ID_IMAGE_EDIT).back());
+    // The press chose the page first: the menu's commands work on it.
+    ASSERT_TRUE(WaitFor([&] { return Order(main) == "BAC"; }));
+    EXPECT_EQ(Current(main), "A");
+
+    // A right click opens the same menu.
+    main.Strip()->grab();
+    const QPoint second = main.Strip()->ItemRects()[1].center();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, second, main.Strip()->mapToGlobal(second));
+    QApplication::sendEvent(main.Strip(), &click);
+    ASSERT_EQ(menus.size(), 2u);
+    EXPECT_EQ(menus[1], menus[0]);
+    ASSERT_TRUE(WaitFor([&] { return Order(main) == "BCA"; }));
     main.DestroyScreen();
 }
 

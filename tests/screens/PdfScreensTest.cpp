@@ -1,6 +1,7 @@
 #include "screens/PdfCommands.h"
 
 #include "app/AppSettings.h"
+#include "browser/FileEntry.h"
 #include "browser/screens/FileList.h"
 #include "browser/screens/FolderTree.h"
 #include "pdf/screens/CreatePdfFlow.h"
@@ -10,10 +11,14 @@
 #include "screens/PdfLibraryDlg.h"
 #include "session/Session.h"
 #include "tests/screens/ScreenTestSupport.h"
+#include "tests/support/TouchGestures.h"
 #include "ui/toolkit/RememberedAnswers.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
+#include <QStyleHints>
 #include <QTimer>
 
 #include <memory>
@@ -116,6 +121,68 @@ TEST_F(PdfScreensTest, TheLibraryListsOnlyPdfsAndAFolderChangeDisablesOpenAndSha
     EXPECT_TRUE(library.SelectedFile().isEmpty());
     EXPECT_FALSE(library.IsCommandEnabled(IDC_OPEN));
     EXPECT_FALSE(library.IsCommandEnabled(IDC_LIBRARY_SHARE));
+    library.DestroyScreen();
+}
+
+TEST_F(PdfScreensTest, TheLibraryShowsThreeFileRowsOnEverySupportedScreen) {
+    for (int i = 0; i < 6; ++i)
+        WriteFile(PathIn(QStringLiteral("doc%1.pdf").arg(i)), "%PDF-1.3\n");
+    const struct {
+        QSize screen;
+        int rows;
+    } kScreens[] = {{{240, 320}, 3}, {{320, 240}, 3}, {{480, 640}, 4}, {{640, 480}, 4}};
+    for (const auto& expected : kScreens) {
+        SCOPED_TRACE(expected.screen.width());
+        m_owner.DestroyScreen();
+        UseScreen(expected.screen);
+        m_owner.ShowModeless();
+        CPdfLibraryDialog library(&m_owner);
+        library.SetInitialFolder(Home());
+        library.ShowModeless();
+        ASSERT_TRUE(WaitFor([&] { return library.HasPainted(); }));
+        const CFileList* list = library.List();
+        const int row = list->visualItemRect(list->topLevelItem(0)).height();
+        ASSERT_GT(row, 0);
+        EXPECT_EQ(list->viewport()->height() / row, expected.rows);
+        // The size and date columns show their texts whole.
+        for (int c : {kColumnSize, kColumnDate})
+            EXPECT_LT(list->fontMetrics().horizontalAdvance(list->topLevelItem(0)->text(c)),
+                      list->columnWidth(c))
+                << c;
+        library.DestroyScreen();
+    }
+}
+
+TEST_F(PdfScreensTest, ALongPressOnALibraryFileOffersOpenAndShare) {
+    WriteFile(PathIn("one.pdf"), "%PDF-1.3\n");
+    CPdfLibraryDialog library(&m_owner);
+    library.SetInitialFolder(Home());
+    library.ShowModeless();
+    ASSERT_TRUE(WaitFor([&] { return library.HasPainted(); }));
+    QStringList entries;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* action : menu->actions())
+                entries << action->text();
+            menu->close();
+        }
+    });
+    watch.start(20);
+    QWidget* viewport = library.List()->viewport();
+    const QPoint row = library.List()->visualItemRect(library.List()->topLevelItem(0)).center();
+    Hold(viewport, row, QGuiApplication::styleHints()->mousePressAndHoldInterval() + 300);
+    // The press selected the file the menu is for.
+    EXPECT_EQ(library.SelectedFile(), PathIn("one.pdf"));
+    EXPECT_EQ(entries, (QStringList{MenuPath(*library.MenuBar(), ID_OPEN).back(),
+                                    MenuPath(*library.MenuBar(), ID_SHARE).back()}));
+    // Beside the files (nothing selected) a long press offers nothing.
+    entries.clear();
+    ASSERT_TRUE(library.Tree()->SelectPath(Home()));
+    library.List()->setCurrentItem(nullptr);
+    const QPoint below(row.x(), viewport->height() - 3);
+    Hold(viewport, below, QGuiApplication::styleHints()->mousePressAndHoldInterval() + 300);
+    EXPECT_TRUE(entries.isEmpty());
     library.DestroyScreen();
 }
 

@@ -29,6 +29,16 @@ bool FindInKey(const CSoftKey& key, int command, std::vector<QString>& path) {
     return Find(key.popup, command, path);
 }
 
+const std::vector<CMenuItem>* Branch(const std::vector<CMenuItem>& items, int command) {
+    for (const CMenuItem& item : items) {
+        if (item.command == command && item.children.empty())
+            return &items;
+        if (const std::vector<CMenuItem>* found = Branch(item.children, command))
+            return found;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 CMenuItem MenuSeparator() {
@@ -50,6 +60,14 @@ std::vector<QString> MenuPath(const CMenuTemplate& menu, int command) {
     if (FindInKey(menu.left, command, path) || FindInKey(menu.right, command, path))
         return path;
     return {};
+}
+
+const std::vector<CMenuItem>* MenuBranch(const CMenuTemplate& menu, int command) {
+    if (command == 0)
+        return nullptr;
+    if (const std::vector<CMenuItem>* found = Branch(menu.left.popup, command))
+        return found;
+    return Branch(menu.right.popup, command);
 }
 
 QString MenuText(const CMenuTemplate& menu, int command) {

@@ -42,6 +42,10 @@ std::vector<int> MenuCommands(const CMenuTemplate& menu);
 // The path of texts leading to `command` ("Tools", "File", "Exit"), empty when absent.
 std::vector<QString> MenuPath(const CMenuTemplate& menu, int command);
 
+// The entries of the popup or sub-menu that holds `command` (a key's popup or a sub-menu's
+// children), null when the bar does not carry it in a popup.
+const std::vector<CMenuItem>* MenuBranch(const CMenuTemplate& menu, int command);
+
 // The text a user reads for `command` in the bar (the entry's or the key's), without the
 // trailing "..." of an entry that opens a screen; empty when the bar does not carry it.
 QString MenuText(const CMenuTemplate& menu, int command);

@@ -66,29 +66,29 @@ QRect CSoftKeyBar::KeyRect(bool left) const {
     return left ? QRect(0, 0, half, height()) : QRect(half, 0, width() - half, height());
 }
 
-void CSoftKeyBar::FillMenu(QMenu* menu, const std::vector<CMenuItem>& items) {
+void FillCommandMenu(QMenu* menu, const std::vector<CMenuItem>& items, CScreen* screen) {
     for (const CMenuItem& item : items) {
         if (item.IsSeparator()) {
             menu->addSeparator();
         } else if (!item.children.empty()) {
-            FillMenu(menu->addMenu(item.text), item.children);
+            FillCommandMenu(menu->addMenu(item.text), item.children, screen);
         } else {
             QAction* action = menu->addAction(item.text);
             // Entries are greyed only on the screen's explicit wish, never by a disabled command.
-            action->setEnabled(m_screen->IsMenuItemEnabled(item.command));
-            if (m_screen->IsMenuItemChecked(item.command)) {
+            action->setEnabled(screen->IsMenuItemEnabled(item.command));
+            if (screen->IsMenuItemChecked(item.command)) {
                 action->setCheckable(true);
                 action->setChecked(true);
             }
             const int command = item.command;
-            QPointer<CScreen> screen = m_screen;
-            QObject::connect(action, &QAction::triggered, menu, [screen, command] {
+            QPointer<CScreen> target = screen;
+            QObject::connect(action, &QAction::triggered, menu, [target, command] {
                 // An entry chosen by an assistive tool closes the menu as a tap on it would.
                 for (QWidget* popup = QApplication::activePopupWidget(); popup && popup->close();
                      popup = QApplication::activePopupWidget()) {
                 }
-                if (screen)
-                    screen->ChooseMenuItem(command);
+                if (target)
+                    target->ChooseMenuItem(command);
             });
         }
     }
@@ -111,7 +111,7 @@ void CSoftKeyBar::PressKey(bool left, bool fromKeyboard) {
     QFont font = menu.font();
     font.setPixelSize(height() * 12 / 26);
     menu.setFont(font);
-    FillMenu(&menu, key->popup);
+    FillCommandMenu(&menu, key->popup, m_screen);
     const QSize hint = menu.sizeHint();
     const int x = left ? 0 : width() - hint.width();
     m_pressed = left ? 0 : 1;

@@ -42,9 +42,13 @@ protected:
 
 private:
     const CSoftKey* Key(bool left) const;
-    void FillMenu(QMenu* menu, const std::vector<CMenuItem>& items);
 
     CScreen* m_screen = nullptr;
     int m_pressed = -1; // 0 left, 1 right
     QMenu* m_menu = nullptr;
 };
+
+// Fills a popup with menu entries whose choice reaches `screen` as a menu command: separators,
+// sub-menus, entries greyed and ticked as the screen says. The soft keys' popups and the menus
+// a long press opens are both made this way.
+void FillCommandMenu(QMenu* menu, const std::vector<CMenuItem>& items, CScreen* screen);

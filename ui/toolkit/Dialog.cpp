@@ -4,12 +4,15 @@
 #include "ui/toolkit/Fonts.h"
 #include "ui/toolkit/ResourceTables.h"
 #include "ui/toolkit/SkinButton.h"
+#include "ui/toolkit/TouchInput.h"
 
+#include <QAbstractScrollArea>
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QInputMethod>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QTextEdit>
 
@@ -155,7 +158,14 @@ void CDialog::RaiseInputPanelOnFocus(QWidget* field) {
     if (field->property(kRaisesInputPanel).toBool())
         return;
     field->setProperty(kRaisesInputPanel, true);
+    // The platform's input method (the phone shell's on-screen keyboard) serves the field.
+    field->setAttribute(Qt::WA_InputMethodEnabled, true);
     field->installEventFilter(this);
+    // A text area takes its taps on its viewport.
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(field)) {
+        area->viewport()->setProperty(kRaisesInputPanel, true);
+        area->viewport()->installEventFilter(this);
+    }
 }
 
 bool CDialog::eventFilter(QObject* watched, QEvent* event) {
@@ -163,6 +173,20 @@ bool CDialog::eventFilter(QObject* watched, QEvent* event) {
         if (!m_panelSuppressed) {
             m_panelSuppressed = true;
         } else {
+            ++m_panelRequests;
+            QGuiApplication::inputMethod()->show();
+        }
+    } else if (event->type() == QEvent::MouseButtonRelease &&
+               watched->property(kRaisesInputPanel).toBool()) {
+        // A finger on a field that has the focus already wants the keyboard back after it
+        // was put away.
+        auto* field = static_cast<QWidget*>(watched);
+        const auto* area = qobject_cast<QAbstractScrollArea*>(field->parentWidget());
+        const bool focused =
+            field->hasFocus() || (area && area->viewport() == field && area->hasFocus());
+        if (focused && IsFromTouch(static_cast<QMouseEvent*>(event)) &&
+            field->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+            m_panelSuppressed = true;
             ++m_panelRequests;
             QGuiApplication::inputMethod()->show();
         }

@@ -35,7 +35,8 @@ public:
 
     // A text field that raises the soft input panel when it gets the focus. The focus one of
     // these fields gets as the screen opens leaves the panel down, so it does not cover the
-    // screen before the user has chosen to type; every later focus raises it.
+    // screen before the user has chosen to type; every later focus raises it, and so does a
+    // finger on the field while it has the focus (the keyboard was put away).
     void RaiseInputPanelOnFocus(QWidget* field);
     // How often the panel was raised (for tests).
     int InputPanelRequests() const { return m_panelRequests; }

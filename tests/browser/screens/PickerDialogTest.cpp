@@ -5,6 +5,7 @@
 #include "browser/screens/PathBox.h"
 #include "resources/ResourceIds.h"
 #include "tests/support/SkinnedDeviceTest.h"
+#include "tests/support/TouchGestures.h"
 #include "ui/device/DeviceWindow.h"
 #include "ui/device/SoftKeyBar.h"
 #include "ui/toolkit/SkinButton.h"
@@ -12,6 +13,7 @@
 #include <QAccessible>
 #include <QDir>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -190,6 +192,66 @@ TEST_F(PickerDialogTest, MissingInitialFolderOpensItsParentAndTheRootShowsTheDev
     EXPECT_EQ(picker.Tree()->SelectedPath(), PathIn("docs"));
     EXPECT_EQ(picker.Tree()->topLevelItem(0)->text(0), "My Device");
     EXPECT_EQ(CFolderTree::PathOf(picker.Tree()->topLevelItem(0)), "/");
+}
+
+// How many file rows the list shows whole.
+int WholeRows(const CFileList* list) {
+    const int row = list->visualItemRect(list->topLevelItem(0)).height();
+    return row > 0 ? list->viewport()->height() / row : 0;
+}
+
+TEST_F(PickerDialogTest, AtLeastThreeFileRowsShowOnEverySupportedScreen) {
+    for (int i = 0; i < 5; ++i)
+        WriteFile(PathIn(QStringLiteral("docs/page%1.jpg").arg(i)), "x");
+    const struct {
+        QSize screen;
+        int rows;
+        int rowHeight;
+    } kScreens[] = {
+        {{240, 320}, 3, 18}, {{320, 240}, 3, 18}, {{480, 640}, 3, 34}, {{640, 480}, 4, 34}};
+    for (const auto& expected : kScreens) {
+        SCOPED_TRACE(expected.screen.width());
+        UseScreen(expected.screen);
+        CPickerDialog picker(CPickerDialog::kPickFile);
+        picker.SetInitialFolder(PathIn("docs"));
+        int rows = -1, rowHeight = -1, iconSize = -1;
+        Run(picker, [&] {
+            rows = WholeRows(picker.List());
+            rowHeight = picker.List()->visualItemRect(picker.List()->topLevelItem(0)).height();
+            iconSize = picker.List()->iconSize().height();
+            picker.EndDialog(IDCANCEL);
+        });
+        EXPECT_GE(rows, 3);
+        EXPECT_EQ(rows, expected.rows);
+        EXPECT_EQ(rowHeight, expected.rowHeight);
+        // The icons of the screen class: doubled on a high-resolution screen.
+        EXPECT_EQ(iconSize, expected.screen.width() >= 480 ? 32 : 16);
+    }
+}
+
+TEST_F(PickerDialogTest, AFingerFlicksALongFileListWithoutChoosingAFile) {
+    for (int i = 0; i < 80; ++i)
+        WriteFile(PathIn(QStringLiteral("docs/scan%1.jpg").arg(i, 2, 10, QLatin1Char('0'))), "x");
+    CPickerDialog picker(CPickerDialog::kPickFile);
+    picker.SetInitialFolder(PathIn("docs"));
+    int lifted = -1, rested = -1;
+    QString chosen = QStringLiteral("?");
+    Run(picker, [&] {
+        QWidget* viewport = picker.List()->viewport();
+        QScrollBar* bar = picker.List()->verticalScrollBar();
+        const QPoint bottom(viewport->width() / 2, viewport->height() - 5);
+        Flick(viewport, bottom, QPoint(bottom.x(), 5));
+        lifted = bar->value();
+        // It glides on after the finger is lifted.
+        WaitFor([&] { return bar->value() > lifted; });
+        rested = bar->value();
+        chosen = picker.GetSelectedFile();
+        picker.EndDialog(IDCANCEL);
+    });
+    EXPECT_GT(lifted, 0);
+    EXPECT_GT(rested, lifted);
+    // A flick is no choice: the file under the finger was not selected.
+    EXPECT_TRUE(chosen.isEmpty());
 }
 
 } // namespace
