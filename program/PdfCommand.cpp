@@ -29,12 +29,12 @@ namespace {
 // What --help says under the usage and the page sizes, wrapped for an 80-column terminal: a
 // raw string, so the formatter leaves its lines as they are.
 constexpr char kPdfCommandHelp[] =
-    R"(--fit scales BMP and PNG pictures to the page, --center keeps their size when
-they fit; JPEG pictures are always fitted and embedded unchanged.
+    R"(--fit scales pictures other than JPEG to the page, --center keeps their size
+when they fit; JPEG pictures are always fitted and embedded unchanged.
 --auto-portrait turns landscape pictures upright (a quarter counter-clockwise)
-in the PDF and leaves the files as they are. A FOLDER stands for its JPEG, PNG
-and BMP pictures (and those of its subfolders when Recursive is set), in the
---order given: by name A-Z or Z-A, newest or oldest first, or as found. Without
+in the PDF and leaves the files as they are. A FOLDER stands for its JPEG, PNG,
+BMP, TIFF, GIF, WebP and HEIC/HEIF pictures (and those of its subfolders when
+Recursive is set), in the --order given: by name A-Z or Z-A, newest or oldest first, or as found. Without
 options the settings PageSize, FitToPage, AutoPortrait and PictureImportOrder
 apply ('quillmark settings'); "Ask me" keeps the found order here. --straighten
 finds the sheet in each photo and flattens it, --enhance gives it a document

@@ -22,7 +22,7 @@ const std::vector<CCliOption>& PdfCommandOptionTable() {
          true},
         {"--page-size", "--page-size NAME", "the paper (see the page sizes below)"},
         {"--fit --center", "--fit | --center",
-         "scale BMP and PNG pictures to the page, or keep their size where they fit"},
+         "scale pictures other than JPEG to the page, or keep their size where they fit"},
         {"--auto-portrait --no-auto-portrait", "--auto-portrait | --no-auto-portrait",
          "turn landscape pictures upright in the PDF, or leave them as they are"},
         {"--order", "--order name|name-desc|newest|oldest|found",
