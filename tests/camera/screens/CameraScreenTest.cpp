@@ -89,6 +89,7 @@ TEST_F(CameraScreenTest, SpaceTheSoftKeyAndAClickOnTheShutterTakeThePictureToo) 
         [this](CCameraScreen&) { m_device->SoftKeys()->PressKey(false); },
         [](CCameraScreen& screen) {
             auto* shutter = screen.ControlAs<CShutterButton>(IDC_CAMERA_SHUTTER);
+            ASSERT_NE(shutter, nullptr);
             QTest::mouseClick(shutter, Qt::LeftButton, {}, shutter->rect().center());
         },
     };

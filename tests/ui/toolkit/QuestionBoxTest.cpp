@@ -265,8 +265,9 @@ TEST_F(QuestionBoxTest, TicksAndChoicesMadeByAScreenReaderCountLikeTaps) {
     const auto toggle = [](QWidget* control) {
         QAccessibleInterface* access = QAccessible::queryAccessibleInterface(control);
         ASSERT_NE(access, nullptr);
-        ASSERT_NE(access->actionInterface(), nullptr);
-        access->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QAccessibleActionInterface* action = access->actionInterface();
+        ASSERT_NE(action, nullptr);
+        action->doAction(QAccessibleActionInterface::toggleAction());
     };
     CQuestionBox check;
     bool nextOffered = false;
