@@ -62,5 +62,10 @@ struct CPortraitCopyResult {
 // and counts as not made, so the page uses the original.
 CPortraitCopyResult MakePortraitCopy(const QString& path);
 
+// A further page of a multi-page picture (a TIFF's page `frame` + 1, frame >= 1) as a file
+// of its own: written upright and losslessly (PNG) as path + ".page<N>.tesimg". made = false
+// when the page cannot be decoded or the copy cannot be written (nothing is left then).
+CPortraitCopyResult MakeFrameCopy(const QString& path, int frame);
+
 // Suffix of auto-portrait copies.
 inline constexpr const char* kPortraitCopySuffix = ".tesimg";

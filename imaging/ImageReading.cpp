@@ -1,12 +1,15 @@
 #include "imaging/ImageReading.h"
 
+#include "imaging/HeifDecoder.h"
 #include "imaging/JpegCheck.h"
 #include "imaging/JpegReducedDecoder.h"
 #include "imaging/PictureFile.h"
 
 #include <QImageReader>
 
+#include <algorithm>
 #include <cstring>
+#include <set>
 
 namespace {
 
@@ -67,7 +70,66 @@ bool TiffIsComplete(const uchar* data, qint64 size) {
     return offset >= 8 && offset + 2 <= size;
 }
 
-enum class CheckKind { None, Jpeg, Bmp, Png, Tiff };
+// Whether a WebP file stores its picture with loss: a "VP8 " bitstream (also inside an
+// extended file) rather than a lossless "VP8L" one.
+bool WebpIsLossy(const uchar* data, qint64 size) {
+    qint64 pos = 12;
+    while (pos + 8 <= size) {
+        if (std::memcmp(data + pos, "VP8 ", 4) == 0)
+            return true;
+        if (std::memcmp(data + pos, "VP8L", 4) == 0)
+            return false;
+        const qint64 length = Le32(data + pos + 4);
+        pos += 8 + length + (length & 1);
+    }
+    return false;
+}
+
+// The header of a HEIF file, from libheif: it reads sizes from the boxes and applies the
+// file's own turns, so stored and upright sizes are the same.
+bool ReadHeifHeader(CPictureFile& file, CPictureHeader* header, EPictureProblem* problem);
+
+// A GIF's first picture must be there to its last data block: the reader would give the
+// rows it has and leave the rest blank.
+bool GifIsComplete(const uchar* data, qint64 size) {
+    if (size < 13 || std::memcmp(data, "GIF", 3) != 0)
+        return false;
+    qint64 pos = 13;
+    if (data[10] & 0x80)
+        pos += 3 * (qint64(2) << (data[10] & 7)); // the global colour table
+    // Skips sub-blocks up to and including their terminator; false past the end.
+    const auto skipBlocks = [&]() {
+        while (pos < size) {
+            const int length = data[pos++];
+            if (length == 0)
+                return true;
+            pos += length;
+        }
+        return false;
+    };
+    while (pos < size) {
+        const uchar kind = data[pos++];
+        if (kind == 0x21) { // an extension: its label, then its blocks
+            ++pos;
+            if (!skipBlocks())
+                return false;
+        } else if (kind == 0x2C) { // the first picture
+            if (pos + 9 > size)
+                return false;
+            const uchar flags = data[pos + 8];
+            pos += 9;
+            if (flags & 0x80)
+                pos += 3 * (qint64(2) << (flags & 7)); // its local colour table
+            ++pos;                                     // the LZW code size
+            return skipBlocks();
+        } else {
+            return false; // the trailer, or garbage, before any picture
+        }
+    }
+    return false;
+}
+
+enum class CheckKind { None, Jpeg, Bmp, Png, Tiff, Gif };
 
 bool FileIsComplete(CPictureFile& file, const QByteArray& format) {
     CheckKind kind = CheckKind::None;
@@ -79,6 +141,8 @@ bool FileIsComplete(CPictureFile& file, const QByteArray& format) {
         kind = CheckKind::Png;
     else if (format == "tif" || format == "tiff")
         kind = CheckKind::Tiff;
+    else if (format == "gif")
+        kind = CheckKind::Gif;
     if (kind == CheckKind::None)
         return true;
     qint64 size = 0;
@@ -90,6 +154,7 @@ bool FileIsComplete(CPictureFile& file, const QByteArray& format) {
     case CheckKind::Bmp: return BmpIsComplete(data, size);
     case CheckKind::Png: return PngIsComplete(data, size);
     case CheckKind::Tiff: return TiffIsComplete(data, size);
+    case CheckKind::Gif: return GifIsComplete(data, size);
     default: return true;
     }
 }
@@ -107,10 +172,77 @@ bool TooManyPixels(QSize size) {
     return qint64(size.width()) * qint64(size.height()) > kMaxPicturePixels;
 }
 
+// Qt's reader refuses pictures that need more memory than its own limit (128 MB by default:
+// a 32-megapixel scan); ours is kMaxPicturePixels, checked from the header before decoding.
+void AllowLargePictures() {
+    static const bool raised = [] {
+        QImageReader::setAllocationLimit(int(kMaxPicturePixels * 4 / (1024 * 1024)) + 1);
+        return true;
+    }();
+    (void)raised;
+}
+
 bool Refuse(EPictureProblem* problem, EPictureProblem why) {
     if (problem)
         *problem = why;
     return false;
+}
+
+bool ReadHeifHeader(CPictureFile& file, CPictureHeader* header, EPictureProblem* problem) {
+    qint64 size = 0;
+    const uchar* data = file.Bytes(&size);
+    QSize upright;
+    if (!data || !ReadHeifSize(data, size, &upright))
+        return Refuse(problem, EPictureProblem::NotAPicture);
+    if (TooManyPixels(upright))
+        return Refuse(problem, EPictureProblem::TooLarge);
+    header->storedSize = header->uprightSize = upright;
+    header->transformation = QImageIOHandler::TransformationNone;
+    header->format = "heif";
+    header->frames = 1;
+    header->lossy = true;
+    return true;
+}
+
+// The file's first bytes are looked at through its map: reading ahead on the device would
+// confuse Qt's TIFF reader, which then counts one page only.
+bool IsHeif(CPictureFile& file) {
+    qint64 size = 0;
+    const uchar* data = file.Bytes(&size);
+    return data && IsHeifData(data, size);
+}
+
+// The pages of a TIFF file, counted along its chain of directories (Qt's reader counts them
+// only when asked in one particular order). 0 for a file that is no classic TIFF; a chain
+// that leaves the file or loops ends there.
+int TiffPageCount(CPictureFile& file) {
+    qint64 size = 0;
+    const uchar* data = file.Bytes(&size);
+    if (!data || size < 8)
+        return 0;
+    const bool little = std::memcmp(data, "II*\0", 4) == 0;
+    if (!little && std::memcmp(data, "MM\0*", 4) != 0)
+        return 0;
+    const auto u16 = [&](qint64 at) {
+        return little ? Le16(data + at) : quint16(data[at] << 8 | data[at + 1]);
+    };
+    const auto u32 = [&](qint64 at) { return little ? Le32(data + at) : Be32(data + at); };
+    std::set<qint64> seen;
+    qint64 offset = u32(4);
+    while (offset >= 8 && offset + 2 <= size && seen.count(offset) == 0 && seen.size() < 100000) {
+        const qint64 next = offset + 2 + qint64(u16(offset)) * 12;
+        if (next + 4 > size)
+            break;
+        seen.insert(offset);
+        offset = u32(next);
+    }
+    return int(seen.size());
+}
+
+QImage ScaledUpright(QImage image, QSize uprightScaledSize) {
+    if (image.isNull() || !uprightScaledSize.isValid() || image.size() == uprightScaledSize)
+        return image;
+    return image.scaled(uprightScaledSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace
@@ -118,9 +250,14 @@ bool Refuse(EPictureProblem* problem, EPictureProblem why) {
 bool ReadPictureHeader(const QString& path, CPictureHeader* header, EPictureProblem* problem) {
     if (problem)
         *problem = EPictureProblem::None;
+    AllowLargePictures();
     CPictureFile file(path);
     if (!file.IsOpen())
         return Refuse(problem, file.Problem());
+    // Qt's reader has no HEIF decoder: libheif reads those.
+    if (IsHeif(file))
+        return ReadHeifHeader(file, header, problem);
+    const int tiffPages = TiffPageCount(file);
     QImageReader reader(&file.Device());
     reader.setAutoTransform(true);
     if (!reader.canRead())
@@ -136,6 +273,13 @@ bool ReadPictureHeader(const QString& path, CPictureHeader* header, EPictureProb
                               ? stored.transposed()
                               : stored;
     header->format = reader.format();
+    header->frames = std::max(1, tiffPages);
+    header->lossy = header->format == "jpeg" || header->format == "jpg";
+    if (header->format == "webp") {
+        qint64 size = 0;
+        const uchar* data = file.Bytes(&size);
+        header->lossy = data && WebpIsLossy(data, size);
+    }
     if (!FileIsComplete(file, header->format))
         return Refuse(problem, EPictureProblem::NotAPicture);
     return true;
@@ -146,6 +290,13 @@ QImage ReadPictureUpright(const QString& path, const CPictureHeader& header,
     const bool scaled = uprightScaledSize.isValid() && !uprightScaledSize.isEmpty() &&
                         uprightScaledSize != header.uprightSize;
     const bool turned = header.transformation & QImageIOHandler::TransformationRotate90;
+    if (header.format == "heif") {
+        CPictureFile file(path);
+        qint64 size = 0;
+        const uchar* data = file.Bytes(&size);
+        return ScaledUpright(DecodeHeif(data, size, header.storedSize),
+                             scaled ? uprightScaledSize : QSize());
+    }
     if (scaled && (header.format == "jpeg" || header.format == "jpg")) {
         // Straight from libjpeg at the reduced scale; then only a small picture is turned
         // and scaled. Files it cannot take (CMYK) go through the reader below.
@@ -188,6 +339,28 @@ QImage ReadPictureUpright(const QString& path, const CPictureHeader& header,
     if (image.isNull() || image.size() != expected)
         return QImage();
     return image;
+}
+
+QImage ReadPictureFrame(const QString& path, const CPictureHeader& header, int frame) {
+    if (frame == 0)
+        return ReadPictureUpright(path, header);
+    if (frame < 0 || frame >= header.frames)
+        return QImage();
+    CPictureFile file(path);
+    if (!file.IsOpen())
+        return QImage();
+    QImageReader reader(&file.Device(), header.format);
+    reader.setAutoTransform(true);
+    // Each page has a size and an orientation of its own, checked before it is decoded.
+    // (Qt's TIFF reader moves on one page at a time; it refuses to jump.)
+    for (int page = 0; page < frame; ++page) {
+        if (!reader.jumpToNextImage())
+            return QImage();
+    }
+    const QSize stored = StoredSize(reader);
+    if (!stored.isValid() || stored.isEmpty() || TooManyPixels(stored))
+        return QImage();
+    return reader.read();
 }
 
 int OrientationFromTransformation(QImageIOHandler::Transformations transformation) {

@@ -14,16 +14,24 @@ struct CPictureHeader {
     QSize storedSize;  // as the file stores the pixels
     QSize uprightSize; // after the EXIF orientation
     QImageIOHandler::Transformations transformation = QImageIOHandler::TransformationNone;
-    QByteArray format; // "jpeg", "png", ...
+    QByteArray format;  // "jpeg", "png", "tiff", "webp", "gif", "heif", ...
+    int frames = 1;     // pages of a multi-page TIFF; 1 for every other picture
+    bool lossy = false; // pixels stored with loss: JPEG, lossy WebP, HEIF
 };
 
 // Reads the header of a picture file; false when the file is missing, not a regular file,
 // empty, of a format the reader does not know, larger than kMaxPicturePixels, or visibly
 // incomplete or damaged (a JPEG whose markers, frame header or scans are wrong, whose scans
 // hold too little data for its frame or that ends before its end marker, a BMP shorter than
-// its pixel data). No pixels are decoded. `problem` (may be null) says why.
+// its pixel data, a GIF whose first picture is cut, a HEIF file libheif refuses). No pixels
+// are decoded. `problem` (may be null) says why.
 bool ReadPictureHeader(const QString& path, CPictureHeader* header,
                        EPictureProblem* problem = nullptr);
+
+// Decodes page `frame` (0 = the first) of a multi-page TIFF upright, as ReadPictureUpright
+// decodes the first; null for a frame that is not there, damaged, or larger than
+// kMaxPicturePixels.
+QImage ReadPictureFrame(const QString& path, const CPictureHeader& header, int frame);
 
 // Decodes the picture upright; null as well when the file no longer has the header's size
 // (it was replaced in between). With a valid `uprightScaledSize` the picture comes back at that

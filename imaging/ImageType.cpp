@@ -11,14 +11,15 @@ struct CExtensionCode {
     ImageType code;
 };
 
-constexpr std::array<CExtensionCode, 21> kExtensions = {{
-    {".bmp", kImageTypeBmp},  {".gif", kImageTypeGif},   {".png", kImageTypePng},
-    {".jpg", kImageTypeJpeg}, {".jpeg", kImageTypeJpeg}, {".tiff", kImageTypeTiff},
-    {".tif", kImageTypeTiff}, {".cut", kImageTypeCut},   {".dcx", kImageTypeDcx},
-    {".dds", kImageTypeDds},  {".ico", kImageTypeIco},   {".mng", kImageTypeMng},
-    {".pcd", kImageTypePcd},  {".pcx", kImageTypePcx},   {".pic", kImageTypePic},
-    {".psd", kImageTypePsd},  {".psp", kImageTypePsp},   {".raw", kImageTypeRaw},
-    {".sgi", kImageTypeSgi},  {".tga", kImageTypeTga},   {".xpm", kImageTypeXpm},
+constexpr std::array<CExtensionCode, 24> kExtensions = {{
+    {".bmp", kImageTypeBmp},   {".gif", kImageTypeGif},   {".png", kImageTypePng},
+    {".jpg", kImageTypeJpeg},  {".jpeg", kImageTypeJpeg}, {".tiff", kImageTypeTiff},
+    {".tif", kImageTypeTiff},  {".cut", kImageTypeCut},   {".dcx", kImageTypeDcx},
+    {".dds", kImageTypeDds},   {".ico", kImageTypeIco},   {".mng", kImageTypeMng},
+    {".pcd", kImageTypePcd},   {".pcx", kImageTypePcx},   {".pic", kImageTypePic},
+    {".psd", kImageTypePsd},   {".psp", kImageTypePsp},   {".raw", kImageTypeRaw},
+    {".sgi", kImageTypeSgi},   {".tga", kImageTypeTga},   {".xpm", kImageTypeXpm},
+    {".webp", kImageTypeWebp}, {".heic", kImageTypeHeif}, {".heif", kImageTypeHeif},
 }};
 
 } // namespace
@@ -29,6 +30,22 @@ ImageType ImageTypeFromExtension(const QString& extension) {
             return entry.code;
     }
     return kImageTypeUnknown;
+}
+
+bool IsPixelType(ImageType code) {
+    switch (code) {
+    case kImageTypeBmp:
+    case kImageTypePng:
+    case kImageTypeTiff:
+    case kImageTypeGif:
+    case kImageTypeWebp:
+    case kImageTypeHeif: return true;
+    default: return false;
+    }
+}
+
+bool IsDrawnType(ImageType code) {
+    return code == kImageTypeJpeg || IsPixelType(code);
 }
 
 ImageType ImageTypeFromPath(const QString& path) {

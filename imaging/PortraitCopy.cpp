@@ -6,6 +6,7 @@
 #include "imaging/PixelOps.h"
 
 #include <QFile>
+#include <QImageWriter>
 
 CPortraitCopyResult MakePortraitCopy(const QString& path) {
     CPortraitCopyResult result;
@@ -25,6 +26,27 @@ CPortraitCopyResult MakePortraitCopy(const QString& path) {
     const QString copy = path + QLatin1String(kPortraitCopySuffix);
     if (!WriteJpegRotatedCcw(copy, kJpegQuality, section)) {
         // A half-written copy would become a damaged page: the page keeps the original.
+        QFile::remove(copy);
+        return result;
+    }
+    result.made = true;
+    result.fileName = copy;
+    return result;
+}
+
+CPortraitCopyResult MakeFrameCopy(const QString& path, int frame) {
+    CPortraitCopyResult result;
+    result.fileName = path;
+    CPictureHeader header;
+    if (frame < 1 || !ReadPictureHeader(path, &header) || frame >= header.frames)
+        return result;
+    const QImage picture = ReadPictureFrame(path, header, frame);
+    if (picture.isNull())
+        return result;
+    const QString copy =
+        path + QStringLiteral(".page%1").arg(frame + 1) + QLatin1String(kPortraitCopySuffix);
+    QImageWriter writer(copy, "png");
+    if (!writer.write(picture)) {
         QFile::remove(copy);
         return result;
     }

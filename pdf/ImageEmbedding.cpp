@@ -318,6 +318,28 @@ HPDF_Image LoadJpegImage(HPDF_Doc document, const QString& path) {
     return image;
 }
 
+HPDF_Image LoadJpegBytes(HPDF_Doc document, QByteArray jpeg) {
+    if (!HPDF_HasDoc(document))
+        return nullptr;
+    const qsizetype head = HeadLength(jpeg);
+    if (head == 0) {
+        HPDF_RaiseError(&document->error, HPDF_INVALID_JPEG_DATA, 0);
+        return nullptr;
+    }
+    HPDF_Image image = HPDF_LoadJpegImageFromMem(
+        document, reinterpret_cast<const HPDF_BYTE*>(jpeg.constData()), HPDF_UINT(head));
+    if (!image)
+        return nullptr;
+    HPDF_Stream bytes = NewByteStream(document->mmgr, std::move(jpeg));
+    if (!bytes) {
+        HPDF_CheckError(&document->error);
+        return nullptr;
+    }
+    HPDF_Stream_Free(image->stream);
+    image->stream = bytes;
+    return image;
+}
+
 // Writes the filter entry of an image whose stream holds Flate data already (the library
 // writes the bytes as they are when the dictionary names no filter of its own).
 HPDF_STATUS WriteFlateFilter(HPDF_Dict, HPDF_Stream stream) {

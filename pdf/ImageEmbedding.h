@@ -16,6 +16,11 @@
 // a file that cannot be read goes through the library's loader, which then says why.
 HPDF_Image LoadJpegImage(HPDF_Doc document, const QString& path);
 
+// A JPEG held in memory (a picture re-encoded for the PDF) as an image whose stream is
+// those bytes, without a copy. Null with the library's error raised when it is no JPEG the
+// library can describe.
+HPDF_Image LoadJpegBytes(HPDF_Doc document, QByteArray jpeg);
+
 // Detail number of the library error (HPDF_FILE_IO_ERROR) raised when a JPEG file changed or
 // went away between placing and saving.
 inline constexpr HPDF_STATUS kPictureChangedDetail = 0x10000;

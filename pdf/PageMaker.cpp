@@ -30,9 +30,16 @@ void CPageMaker::Work() {
         }
         CMadePage made;
         made.page = MakePdfPageFromFile(m_paths[index], m_autoPortrait, m_scan, &made.problem);
-        if (made.page &&
-            (made.page->typeCode == kImageTypeBmp || made.page->typeCode == kImageTypePng))
+        if (made.page && IsPixelType(made.page->typeCode))
             made.pixels = PrepareRaster(made.page->path, true, made.page->turnCcw);
+        if (made.page) {
+            for (std::unique_ptr<CPage>& page : MakeFurtherPages(m_paths[index], m_autoPortrait)) {
+                CMadePage further;
+                further.pixels = PrepareRaster(page->path, true, page->turnCcw);
+                further.page = std::move(page);
+                made.further.push_back(std::move(further));
+            }
+        }
         {
             std::lock_guard lock(m_mutex);
             m_pages[std::size_t(index)] = std::move(made);

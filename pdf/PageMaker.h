@@ -2,9 +2,9 @@
 
 // Makes pages from picture files on worker threads, ahead of the caller, who takes them in
 // order. Each page is made as the import makes it, without the thumbnail and without
-// decoding JPEG pixels (MakePdfPageFromFile); the pixels of BMP and PNG pages are prepared
-// for the PDF on the same thread. The caller never waits for a later file than the one it
-// asks for.
+// decoding JPEG pixels (MakePdfPageFromFile); the pixels of other pictures are prepared
+// for the PDF on the same thread, and so are the further pages of a multi-page TIFF. The caller
+// never waits for a later file than the one it asks for.
 
 #include "imaging/PictureFile.h"
 #include "imaging/ScanCopy.h"
@@ -31,7 +31,8 @@ public:
     struct CMadePage {
         std::unique_ptr<CPage> page; // null when the file gives none, for this reason:
         EPictureProblem problem = EPictureProblem::None;
-        CRasterPixels pixels; // prepared for BMP and PNG pages
+        CRasterPixels pixels;           // prepared for pages of a pixel type (IsPixelType)
+        std::vector<CMadePage> further; // the file's further pages (a multi-page TIFF's)
     };
     // The page of paths[index]. Each index once.
     CMadePage Take(int index);

@@ -143,7 +143,9 @@ bool CPdfBuilder::PlaceRaster(CRasterPixels pixels) {
     if (!pixels.decoded)
         return false;
     HPDF_Image image = nullptr;
-    if (!pixels.outOfMemory)
+    if (!pixels.outOfMemory && pixels.jpeg)
+        image = LoadJpegBytes(m_document, std::move(pixels.data));
+    else if (!pixels.outOfMemory)
         image = LoadRgbImage(m_document, std::move(pixels.data), pixels.width, pixels.height,
                              pixels.compressed);
     if (!image) {
@@ -163,12 +165,13 @@ bool CPdfBuilder::PlaceRaster(CRasterPixels pixels) {
 bool CPdfBuilder::PlacePicture(ImageType typeCode, const QString& path, bool turnCcw) {
     if (path.isEmpty())
         return true; // a blank page
-    switch (typeCode) {
-    case kImageTypeJpeg: PlaceJpeg(path, turnCcw); return !m_failed;
-    case kImageTypeBmp:
-    case kImageTypePng: return PlaceRaster(path, turnCcw);
-    default: return true;
+    if (typeCode == kImageTypeJpeg) {
+        PlaceJpeg(path, turnCcw);
+        return !m_failed;
     }
+    if (IsPixelType(typeCode))
+        return PlaceRaster(path, turnCcw);
+    return true;
 }
 
 bool CPdfBuilder::AddTextLayer(const COcrPage& words) {

@@ -2,7 +2,8 @@
 
 // Builds one PDF from the session's pictures over libharu: one page per picture on the paper
 // size of the PageSize setting, each picture centred (JPEG files embedded byte for byte and
-// always fitted, BMP and PNG pictures as Flate-compressed RGB pixels), saved with one
+// always fitted; BMP, PNG, TIFF, GIF and lossless WebP pictures as Flate-compressed RGB
+// pixels; lossy WebP and HEIF as a JPEG of high quality), saved with one
 // progress notification per object written. The document starts "%PDF-1.3" and carries no
 // text, fonts or metadata of its own.
 
@@ -48,16 +49,16 @@ public:
     // it. Only the file's head is read here: the file is copied into the PDF by Save and must
     // stay unchanged until then.
     void PlaceJpeg(const QString& path, bool turnCcw = false);
-    // Decodes a BMP or PNG file and draws its pixels centred (natural size at one pixel per
-    // point when FitToPage is off and it fits, else fitted); with turnCcw the pixels are
-    // turned a quarter counter-clockwise first. False when the picture cannot be decoded (the
+    // Decodes a picture of a pixel type (IsPixelType) and draws its pixels centred (natural size at
+    // one pixel per point when FitToPage is off and it fits, else fitted); with turnCcw the pixels
+    // are turned a quarter counter-clockwise first. False when the picture cannot be decoded (the
     // page stays blank, failed stays clear) or the library refuses it (failed).
     bool PlaceRaster(const QString& path, bool turnCcw = false);
     // The same with pixels prepared beforehand (PrepareRaster with compression, possibly on
     // another thread).
     bool PlaceRaster(CRasterPixels pixels);
-    // The page's picture by its type code: JPEG PlaceJpeg, BMP and PNG PlaceRaster, anything else
-    // and an empty path nothing (a blank page); turnCcw as the page says. False when nothing
+    // The page's picture by its type code: JPEG PlaceJpeg, the pixel types PlaceRaster, anything
+    // else and an empty path nothing (a blank page); turnCcw as the page says. False when nothing
     // could be drawn for a picture page.
     bool PlacePicture(ImageType typeCode, const QString& path, bool turnCcw = false);
     // The words recognised on the picture placed last on the current page, as invisible text

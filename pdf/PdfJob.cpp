@@ -26,8 +26,9 @@ struct CPdfJobInputPage {
     ImageType typeCode = kImageTypeJpeg;
     bool turnCcw = false;
     std::unique_ptr<CPage> owner; // a page made from a file: its copy lives until the save ends
-    CRasterPixels pixels;         // BMP and PNG pixels prepared ahead, when `prepared`
+    CRasterPixels pixels;         // pixels prepared ahead, when `prepared`
     bool prepared = false;
+    std::vector<CPdfJobInputPage> further; // the further pages of a multi-page TIFF
 };
 
 // Where the job takes its pages from, in order, each index once.
@@ -84,16 +85,26 @@ public:
                 page.systemError = platform::OpenRegularFile(page.input).error;
             return page;
         }
+        Fill(page, made);
+        for (CPageMaker::CMadePage& more : made.further) {
+            CPdfJobInputPage next;
+            next.input = page.input;
+            Fill(next, more);
+            page.further.push_back(std::move(next));
+        }
+        return page;
+    }
+
+private:
+    static void Fill(CPdfJobInputPage& page, CPageMaker::CMadePage& made) {
         page.path = made.page->path;
         page.typeCode = made.page->typeCode;
         page.turnCcw = made.page->turnCcw;
         page.owner = std::move(made.page);
         page.pixels = std::move(made.pixels);
-        page.prepared = page.typeCode == kImageTypeBmp || page.typeCode == kImageTypePng;
-        return page;
+        page.prepared = IsPixelType(page.typeCode);
     }
 
-private:
     const QStringList& m_pictures;
     CPageMaker m_maker;
 };
@@ -127,10 +138,6 @@ private:
     const int m_total;
     int m_written = 0;
 };
-
-bool IsDrawnType(ImageType typeCode) {
-    return typeCode == kImageTypeJpeg || typeCode == kImageTypeBmp || typeCode == kImageTypePng;
-}
 
 } // namespace
 
@@ -217,29 +224,34 @@ CPdfJobResult CPdfJob::Build(CPdfJobSource& source) {
             note(i, page.input, page.skipped, EOcrFailure::None, page.systemError);
             continue;
         }
-        if (!builder.AddPdfPage())
-            return stop(EPdfJobOutcome::Failed, EPdfJobFailure::LibraryError);
-        ++pages;
-        if (!page.path.isEmpty()) {
-            bool drawn = true;
-            if (!IsDrawnType(page.typeCode))
-                note(i, page.input, EPdfPageIssue::TypeNotDrawn);
-            else if (page.prepared)
-                drawn = builder.PlaceRaster(std::move(page.pixels));
-            else
-                drawn = builder.PlacePicture(page.typeCode, page.path, page.turnCcw);
-            if (builder.Failed()) {
-                note(i, page.input, EPdfPageIssue::LibraryRefused);
+        std::vector<CPdfJobInputPage> further = std::move(page.further);
+        // A multi-page picture's pages follow its first, under the same input index.
+        for (std::size_t k = 0; k <= further.size(); ++k) {
+            CPdfJobInputPage& at = k == 0 ? page : further[k - 1];
+            if (!builder.AddPdfPage())
                 return stop(EPdfJobOutcome::Failed, EPdfJobFailure::LibraryError);
+            ++pages;
+            if (!at.path.isEmpty()) {
+                bool drawn = true;
+                if (!IsDrawnType(at.typeCode))
+                    note(i, at.input, EPdfPageIssue::TypeNotDrawn);
+                else if (at.prepared)
+                    drawn = builder.PlaceRaster(std::move(at.pixels));
+                else
+                    drawn = builder.PlacePicture(at.typeCode, at.path, at.turnCcw);
+                if (builder.Failed()) {
+                    note(i, at.input, EPdfPageIssue::LibraryRefused);
+                    return stop(EPdfJobOutcome::Failed, EPdfJobFailure::LibraryError);
+                }
+                if (!drawn)
+                    note(i, at.input, EPdfPageIssue::NotDecoded);
+                else if (recognition && IsDrawnType(at.typeCode))
+                    recognised.push_back({i, at.input, builder.CurrentPage(), builder.PictureRect(),
+                                          recognition->Add(at.path, at.turnCcw)});
             }
-            if (!drawn)
-                note(i, page.input, EPdfPageIssue::NotDecoded);
-            else if (recognition && IsDrawnType(page.typeCode))
-                recognised.push_back({i, page.input, builder.CurrentPage(), builder.PictureRect(),
-                                      recognition->Add(page.path, page.turnCcw)});
+            if (at.owner)
+                owners.push_back(std::move(at.owner));
         }
-        if (page.owner)
-            owners.push_back(std::move(page.owner));
     }
     if (pages == 0)
         return stop(EPdfJobOutcome::Failed, EPdfJobFailure::NoPages);

@@ -22,8 +22,8 @@ class CPageList;
 struct CPdfJobSource;
 
 // A page as the job takes it: the picture file (empty for a blank page), its picture type
-// code (JPEG, BMP and PNG are drawn; any other code gives a blank page) and whether it is
-// drawn turned a quarter counter-clockwise (an auto-portrait page, CPage::turnCcw).
+// code (JPEG and the pixel types of IsPixelType are drawn; any other code gives a blank page) and
+// whether it is drawn turned a quarter counter-clockwise (an auto-portrait page, CPage::turnCcw).
 struct CPdfJobPage {
     QString path;
     ImageType typeCode = kImageTypeJpeg;
@@ -40,9 +40,9 @@ public:
     // The pages of a page list, in order.
     CPdfJobResult Run(const CPageList& pages);
     // Picture files, each made into a page the way the import makes it (auto-portrait by the
-    // options, type code from the extension) but without thumbnails or decoding JPEG pixels,
-    // several ahead on worker threads. A file that gives no page is skipped with its reason;
-    // copies go when the job ends.
+    // options, type code from the extension, every page of a multi-page TIFF) but without
+    // thumbnails or decoding JPEG pixels, several ahead on worker threads. A file that gives no
+    // page is skipped with its reason; copies go when the job ends.
     CPdfJobResult RunOnPictures(const QStringList& pictures);
 
     // 6 x N + 4: the steps of a job over N pages; N more when it recognises text.

@@ -33,7 +33,7 @@ enum class EPdfPageIssue {
     NotAPicture,    // skipped: no picture the decoder accepts
     Unreadable,     // skipped: the file cannot be opened (systemError says why)
     TooLarge,       // skipped: more pixels than any camera takes (kMaxPicturePixels)
-    TypeNotDrawn,   // a blank PDF page: only JPEG, PNG and BMP pictures are drawn
+    TypeNotDrawn,   // a blank PDF page: a picture of a type the PDF does not draw
     NotDecoded,     // a blank PDF page: the BMP or PNG picture could not be decoded
     LibraryRefused, // the PDF library could not take the picture; the job stopped here
     NoTextLayer,    // the picture is drawn but has no text layer: see textFailure

@@ -2,7 +2,12 @@
 
 #include "imaging/Bitmap.h"
 #include "imaging/ImageDecoder.h"
+#include "imaging/ImageReading.h"
 #include "imaging/LoadedImage.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QImageWriter>
 
 #include <new>
 
@@ -50,6 +55,21 @@ QByteArray PackRgb(const LoadedImage& picture, bool turnCcw) {
     return buffer;
 }
 
+// The packed pixels as a JPEG file's bytes; empty when the encoder fails.
+QByteArray EncodeJpeg(const QByteArray& rgb, int width, int height) {
+    const QImage image(reinterpret_cast<const uchar*>(rgb.constData()), width, height,
+                       qsizetype(width) * 3, QImage::Format_RGB888);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(kReencodedJpegQuality);
+    writer.setOptimizedWrite(true);
+    if (!writer.write(image))
+        return {};
+    return jpeg;
+}
+
 } // namespace
 
 QByteArray DeflatePixels(const QByteArray& raw) {
@@ -71,6 +91,9 @@ QByteArray DeflatePixels(const QByteArray& raw) {
 
 CRasterPixels PrepareRaster(const QString& path, bool compress, bool turnCcw) {
     CRasterPixels pixels;
+    CPictureHeader header;
+    if (!ReadPictureHeader(path, &header))
+        return pixels;
     LoadedImage picture;
     if (!LoadImageFile(path, &picture) || !picture.bitmap || !picture.pixels)
         return pixels;
@@ -84,7 +107,11 @@ CRasterPixels PrepareRaster(const QString& path, bool compress, bool turnCcw) {
         pixels.outOfMemory = true;
         return pixels;
     }
-    if (compress) {
+    if (header.lossy) {
+        pixels.data = EncodeJpeg(rgb, pixels.width, pixels.height);
+        pixels.jpeg = true;
+        pixels.outOfMemory = pixels.data.isEmpty();
+    } else if (compress) {
         pixels.data = DeflatePixels(rgb);
         pixels.compressed = true;
         pixels.outOfMemory = pixels.data.isEmpty();

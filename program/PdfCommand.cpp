@@ -30,19 +30,19 @@ namespace {
 // raw string, so the formatter leaves its lines as they are.
 constexpr const char* kPdfCommandHelp = QT_TRANSLATE_NOOP(
     "PdfCommand",
-    R"(--fit scales BMP and PNG pictures to the page, --center keeps their size when
-they fit; JPEG pictures are always fitted and embedded unchanged.
+    R"(--fit scales pictures other than JPEG to the page, --center keeps their size
+when they fit; JPEG pictures are always fitted and embedded unchanged.
 --auto-portrait turns landscape pictures upright (a quarter counter-clockwise)
-in the PDF and leaves the files as they are. A FOLDER stands for its JPEG, PNG
-and BMP pictures (and those of its subfolders when Recursive is set), in the
---order given: by name A-Z or Z-A, newest or oldest first, or as found. Without
-options the settings PageSize, FitToPage, AutoPortrait and PictureImportOrder
-apply ('quillmark settings'); "Ask me" keeps the found order here. --straighten
-finds the sheet in each photo and flattens it, --enhance gives it a document
-look (grey, bw: black and white, colour); both work on copies, the pictures stay
-as they are. A list (@LIST or --files-from LIST) names one picture or folder per
-line, from the current folder where the name is relative; empty lines are
-skipped.
+in the PDF and leaves the files as they are. A FOLDER stands for its JPEG, PNG,
+BMP, TIFF, GIF, WebP and HEIC/HEIF pictures (and those of its subfolders when
+Recursive is set), in the --order given: by name A-Z or Z-A, newest or oldest
+first, or as found. Without options the settings PageSize, FitToPage,
+AutoPortrait and PictureImportOrder apply ('quillmark settings'); "Ask me" keeps
+the found order here. --straighten finds the sheet in each photo and flattens
+it, --enhance gives it a document look (grey, bw: black and white, colour); both
+work on copies, the pictures stay as they are. A list (@LIST or --files-from
+LIST) names one picture or folder per line, from the current folder where the
+name is relative; empty lines are skipped.
 )");
 
 // Where a language's data would come from, for the message that it is missing.

@@ -27,7 +27,7 @@ const std::vector<CCliOption>& PdfCommandOptionTable() {
         {"--fit --center", "--fit | --center",
          QT_TRANSLATE_NOOP(
              "CommandLine",
-             "scale BMP and PNG pictures to the page, or keep their size where they fit")},
+             "scale pictures other than JPEG to the page, or keep their size where they fit")},
         {"--auto-portrait --no-auto-portrait", "--auto-portrait | --no-auto-portrait",
          QT_TRANSLATE_NOOP(
              "CommandLine",

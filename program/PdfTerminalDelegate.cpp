@@ -21,8 +21,9 @@ QString Why(EPdfPageIssue issue) {
                              "picture")
             .arg(kMaxPicturePixels / 1000000);
     case EPdfPageIssue::TypeNotDrawn:
-        return TranslateText("PdfCommand",
-                             "only JPEG, PNG and BMP pictures are drawn; its page is blank");
+        return TranslateText(
+            "PdfCommand", "only JPEG, PNG, BMP, TIFF, GIF, WebP and HEIF pictures are drawn; its "
+                          "page is blank");
     case EPdfPageIssue::NotDecoded:
         return TranslateText("PdfCommand", "could not be decoded; its page is blank");
     case EPdfPageIssue::LibraryRefused:

@@ -17,8 +17,8 @@ packages=(
   librsvg2-bin fonts-dejavu-core xdg-utils
   # translations: lupdate/lrelease and their CMake functions
   qt6-l10n-tools qt6-tools-dev
-  # pictures, PDF, compression
-  libhpdf-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev
+  # pictures, PDF, compression; HEIC/HEIF photos (with its HEVC encoder, which the tests use)
+  libhpdf-dev libjpeg62-turbo-dev libpng-dev zlib1g-dev libheif-dev
   # finding and straightening the sheet in a photo
   libopencv-dev
   # recognising text for searchable PDFs, with the English language data
@@ -30,6 +30,8 @@ packages=(
   libgmime-3.0-dev libcurl4-openssl-dev libsecret-1-dev
   # tests
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  # writing multi-page and turned TIFF files in the tests (Qt's writer makes single pages)
+  libtiff-dev
   python3-aiosmtpd openssl poppler-utils qpdf
   # the Debian package (make package) and the validators of its desktop files
   dpkg-dev file desktop-file-utils appstream lintian

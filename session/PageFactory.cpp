@@ -11,7 +11,7 @@ constexpr int kCheckBox = 32;
 
 // Pictures the PDF draws from the file itself, turned by the drawing or its pixels.
 bool TurnsWithoutCopy(ImageType typeCode) {
-    return typeCode == kImageTypeJpeg || typeCode == kImageTypeBmp || typeCode == kImageTypePng;
+    return IsDrawnType(typeCode);
 }
 
 std::unique_ptr<CPage> NewPage(const QString& path, const CPictureHeader& header,
@@ -19,7 +19,7 @@ std::unique_ptr<CPage> NewPage(const QString& path, const CPictureHeader& header
     const ImageType typeCode = ImageTypeFromPath(path);
     const bool landscape = autoPortrait && header.uprightSize.width() > header.uprightSize.height();
     if (landscape && !TurnsWithoutCopy(typeCode)) {
-        // The PDF draws no GIF or TIFF; their upright copy is a JPEG it can draw.
+        // The PDF draws no PCX, TGA and the like; their upright copy is a JPEG it can draw.
         const CPortraitCopyResult copy = MakePortraitCopy(path);
         if (copy.made) {
             auto page = std::make_unique<CPage>(copy.fileName);
@@ -96,6 +96,32 @@ std::unique_ptr<CPage> MakePdfPageFromFile(const QString& path, bool autoPortrai
         page->boxWidth = page->boxHeight = 0;
     }
     return page;
+}
+
+std::vector<std::unique_ptr<CPage>> MakeFurtherPages(const QString& path, bool autoPortrait,
+                                                     int boxWidth, int boxHeight,
+                                                     QPainter* referenceDC) {
+    std::vector<std::unique_ptr<CPage>> pages;
+    CPictureHeader header;
+    // Only TIFF files have pages; other files are not read a second time.
+    if (ImageTypeFromPath(path) != kImageTypeTiff || !ReadPictureHeader(path, &header))
+        return pages;
+    for (int frame = 1; frame < header.frames; ++frame) {
+        const CPortraitCopyResult copy = MakeFrameCopy(path, frame);
+        if (!copy.made)
+            continue;
+        auto page = std::make_unique<CPage>(copy.fileName);
+        page->typeCode = kImageTypePng;
+        page->isTemporaryCopy = 1;
+        CPictureHeader copied;
+        if (!ReadPictureHeader(copy.fileName, &copied))
+            continue; // the page goes, and its copy with it
+        page->turnCcw = autoPortrait && copied.uprightSize.width() > copied.uprightSize.height();
+        if (boxWidth > 0 && boxHeight > 0 && !page->BuildThumb(referenceDC, boxWidth, boxHeight))
+            continue;
+        pages.push_back(std::move(page));
+    }
+    return pages;
 }
 
 CScanCopyOptions ScanCopyOptionsOf(const CAppSettings& settings) {

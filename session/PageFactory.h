@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 // With autoPortrait, a landscape picture becomes a portrait page: a JPEG, BMP or PNG page
 // refers to the file itself and is turned (turnCcw), so nothing is written beside the
@@ -36,6 +37,16 @@ std::unique_ptr<CPage> MakePageFromFile(const QString& path, bool autoPortrait, 
 std::unique_ptr<CPage> MakePdfPageFromFile(const QString& path, bool autoPortrait,
                                            const CScanCopyOptions& scan = {},
                                            EPictureProblem* problem = nullptr);
+
+// The pages after the first of a multi-page picture (a TIFF's pages 2, 3, ...), in order,
+// each on a lossless upright copy of its own beside the picture (path + ".page<N>.tesimg",
+// type code PNG, temporary: the copy goes with its page), turned for auto-portrait as
+// MakePageFromFile turns pages. With a box the thumbnails are built for it; without one
+// (0 x 0) the page is for a PDF only. A page that cannot be decoded or copied is left out.
+// Empty for every other picture. MakePageFromFile and MakePdfPageFromFile make the first page.
+std::vector<std::unique_ptr<CPage>> MakeFurtherPages(const QString& path, bool autoPortrait,
+                                                     int boxWidth = 0, int boxHeight = 0,
+                                                     QPainter* referenceDC = nullptr);
 
 // What the StraightenPages and EnhanceLook settings ask of each new page.
 CScanCopyOptions ScanCopyOptionsOf(const CAppSettings& settings);

@@ -25,6 +25,14 @@ std::unique_ptr<CPage> MakePage(CSession& session, const CAppSettings& settings,
     return page;
 }
 
+// The further pages of a multi-page picture, after its first page was added.
+void AddFurtherPages(CSession& session, const CAppSettings& settings, const QString& path) {
+    const QSize box = session.ThumbBox();
+    for (std::unique_ptr<CPage>& page :
+         MakeFurtherPages(path, settings.autoPortrait != 0, box.width(), box.height()))
+        session.AddPage(std::move(page));
+}
+
 } // namespace
 
 QString FolderOfFile(const QString& path) {
@@ -38,6 +46,8 @@ bool ImportPictureFile(CSession& session, CAppSettings& settings, const QString&
     std::unique_ptr<CPage> page = MakePage(session, settings, path);
     const bool added = page != nullptr;
     session.AddPage(std::move(page));
+    if (added)
+        AddFurtherPages(session, settings, path);
     settings.lastImportFolder = FolderOfFile(path);
     return added;
 }
@@ -69,9 +79,11 @@ CFolderImportResult ImportPictureFolder(CSession& session, CAppSettings& setting
     SortFoundFiles(files, order);
     const int total = int(files.size());
     for (int i = 0; i < total; ++i) {
-        std::unique_ptr<CPage> page = MakePage(session, settings, FoundFilePath(folder, files[i]));
+        const QString path = FoundFilePath(folder, files[i]);
+        std::unique_ptr<CPage> page = MakePage(session, settings, path);
         if (page) {
             session.AddPage(std::move(page));
+            AddFurtherPages(session, settings, path);
             result.imported = ++session.importedCount;
         }
         delegate.PictureDone(i, total);

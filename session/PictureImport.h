@@ -38,15 +38,16 @@ struct CFolderImportResult {
 // The folder part of a file path: the text before its last "/", or "/" for a file in the root.
 QString FolderOfFile(const QString& path);
 
-// Makes a page of `path` (auto-portrait from the settings) and appends it; the folder of the
+// Makes a page of `path` (auto-portrait from the settings) and appends it, followed by the
+// further pages of a multi-page TIFF; the folder of the
 // file becomes the last import folder. False when the picture could not be used.
 bool ImportPictureFile(CSession& session, CAppSettings& settings, const QString& path);
 
-// Searches `folder` for pictures (the four masks, subfolders when `recursive` is set), sorts
+// Searches `folder` for pictures (the picture masks, subfolders when `recursive` is set), sorts
 // them by `pictureImportOrder` (asking the delegate for "Ask me" when two or more were found,
 // and storing the answer in the record), and appends a page for each picture that can be
-// decoded; others are skipped without a word. The folder becomes the last import folder in
-// every case, also after a cancelled prompt.
+// decoded (each page of a multi-page TIFF); others are skipped without a word. The folder becomes
+// the last import folder in every case, also after a cancelled prompt.
 CFolderImportResult ImportPictureFolder(CSession& session, CAppSettings& settings,
                                         const QString& folder, CFolderImportDelegate& delegate);
 

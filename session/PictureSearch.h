@@ -33,7 +33,8 @@ struct CUnreadableFolder {
 using CUnreadableCollector = std::function<void(const CUnreadableFolder& folder)>;
 
 // The masks of a folder import, searched in this order: a file is found by one mask at most.
-inline constexpr std::array<const char*, 4> kPictureMasks = {"*.jpeg", "*.jpg", "*.png", "*.bmp"};
+inline constexpr std::array<const char*, 10> kPictureMasks = {
+    "*.jpeg", "*.jpg", "*.png", "*.bmp", "*.tif", "*.tiff", "*.gif", "*.webp", "*.heic", "*.heif"};
 
 // Whether `name` matches `mask` ('*' any run, '?' one character), case-insensitively. "*.*"
 // matches every name, also one without a dot.
@@ -47,7 +48,7 @@ bool MatchesMask(const QString& name, const QString& mask);
 bool SearchFolder(const QString& folder, const QString& mask, const CFoundCollector& collector,
                   bool recursive, const CUnreadableCollector& unreadable = {});
 
-// Every picture of `folder` (the four masks in order). `found` is called after each file.
+// Every picture of `folder` (the masks in order). `found` is called after each file.
 // The folders that could not be listed go to `unreadable` (when given), each once.
 std::vector<CFoundFile> FindPictures(const QString& folder, bool recursive,
                                      const std::function<void(int count)>& found = {},

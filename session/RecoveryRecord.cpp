@@ -209,7 +209,7 @@ CRecordRead DecodeRecoveryRecord(const QByteArray& bytes) {
         std::int32_t typeCode = 0;
         CRecoveryPage page;
         if (!in.Get(flags) || (flags & ~kKnownFlags) || !in.Get(typeCode) ||
-            typeCode < kImageTypeUnknown || typeCode > kImageTypeXpm || !in.Path(page.path))
+            typeCode < kImageTypeUnknown || typeCode > kImageTypeLast || !in.Path(page.path))
             return {ERecordStatus::kDamaged, {}};
         page.typeCode = ImageType(typeCode);
         page.isTemporaryCopy = flags & kFlagTemporaryCopy;

@@ -494,8 +494,8 @@ Optionen:
         <translation>übersprungen: kein lesbares Bild</translation>
     </message>
     <message>
-        <source>only JPEG, PNG and BMP pictures are drawn; its page is blank</source>
-        <translation>nur JPEG-, PNG- und BMP-Bilder werden gezeichnet; die Seite bleibt leer</translation>
+        <source>only JPEG, PNG, BMP, TIFF, GIF, WebP and HEIF pictures are drawn; its page is blank</source>
+        <translation>nur JPEG-, PNG-, BMP-, TIFF-, GIF-, WebP- und HEIF-Bilder werden gezeichnet; die Seite bleibt leer</translation>
     </message>
     <message>
         <source>could not be decoded; its page is blank</source>

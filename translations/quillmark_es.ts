@@ -494,8 +494,8 @@ Opciones:
         <translation>omitido: no es una imagen legible</translation>
     </message>
     <message>
-        <source>only JPEG, PNG and BMP pictures are drawn; its page is blank</source>
-        <translation>solo se dibujan imágenes JPEG, PNG y BMP; su página queda en blanco</translation>
+        <source>only JPEG, PNG, BMP, TIFF, GIF, WebP and HEIF pictures are drawn; its page is blank</source>
+        <translation>solo se dibujan imágenes JPEG, PNG, BMP, TIFF, GIF, WebP y HEIF; su página queda en blanco</translation>
     </message>
     <message>
         <source>could not be decoded; its page is blank</source>

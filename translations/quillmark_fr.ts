@@ -494,8 +494,8 @@ Options&#xa0;:
         <translation>ignoré&#xa0;: image illisible</translation>
     </message>
     <message>
-        <source>only JPEG, PNG and BMP pictures are drawn; its page is blank</source>
-        <translation>seules les images JPEG, PNG et BMP sont dessinées ; sa page reste blanche</translation>
+        <source>only JPEG, PNG, BMP, TIFF, GIF, WebP and HEIF pictures are drawn; its page is blank</source>
+        <translation>seules les images JPEG, PNG, BMP, TIFF, GIF, WebP et HEIF sont dessinées ; sa page reste blanche</translation>
     </message>
     <message>
         <source>could not be decoded; its page is blank</source>

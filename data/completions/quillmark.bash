@@ -25,7 +25,7 @@ _quillmark() {
                 COMPREPLY=($(compgen -W "--help --version --screen --landscape --log --screenshots" -- "$cur"))
             else
                 COMPREPLY=($(compgen -W "settings pdf account send" -- "$cur"))
-                _filedir '@(jpg|jpeg|JPG|JPEG|png|PNG|bmp|BMP)'
+                _filedir '@(jpg|jpeg|JPG|JPEG|png|PNG|bmp|BMP|tif|tiff|TIF|TIFF|gif|GIF|webp|WEBP|heic|HEIC|heif|HEIF)'
             fi
             ;;
         settings)
@@ -45,7 +45,7 @@ _quillmark() {
             if [[ $cur == -* ]]; then
                 COMPREPLY=($(compgen -W "-o --output --page-size --fit --center --auto-portrait --no-auto-portrait --order --ocr --straighten --enhance --files-from --help" -- "$cur"))
             else
-                _filedir '@(jpg|jpeg|JPG|JPEG|png|PNG|bmp|BMP)'
+                _filedir '@(jpg|jpeg|JPG|JPEG|png|PNG|bmp|BMP|tif|tiff|TIF|TIFF|gif|GIF|webp|WEBP|heic|HEIC|heif|HEIF)'
             fi
             ;;
         account)

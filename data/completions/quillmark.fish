@@ -20,7 +20,7 @@ complete -c quillmark -n "__fish_seen_subcommand_from settings" -a 'list get set
 complete -c quillmark -n "__fish_seen_subcommand_from pdf" -F
 complete -c quillmark -n "__fish_seen_subcommand_from pdf" -s o -l output -r -d 'The PDF to write (- for standard output)'
 complete -c quillmark -n "__fish_seen_subcommand_from pdf" -l page-size -x -a 'Letter Note Legal Tabloid Postcard A0 A1 A2 A3 A4 A5 A6' -d 'Paper size'
-complete -c quillmark -n "__fish_seen_subcommand_from pdf" -l fit -d 'Scale BMP and PNG pictures to the page'
+complete -c quillmark -n "__fish_seen_subcommand_from pdf" -l fit -d 'Scale pictures other than JPEG to the page'
 complete -c quillmark -n "__fish_seen_subcommand_from pdf" -l center -d 'Keep the size of pictures that fit'
 complete -c quillmark -n "__fish_seen_subcommand_from pdf" -l auto-portrait -d 'Turn landscape pictures upright'
 complete -c quillmark -n "__fish_seen_subcommand_from pdf" -l no-auto-portrait -d 'Keep landscape pictures as they are'

@@ -7,6 +7,7 @@
 #include "resources/ResourceIds.h"
 #include "screens/MainDlg.h"
 #include "screens/SettingsPageDlg.h"
+#include "session/PictureSearch.h"
 #include "text/Strings.h"
 
 #include <QDir>
@@ -46,9 +47,10 @@ void ShootPicker(CTourContext& tour, const QString& name, int mode, const QStrin
     picker.SetTitles(LoadFormatted(ids::IDS_IMPORT_FILE),
                      LoadFormatted(ids::IDS_SELECT_FILE_IMPORT));
     if (mode == CPickerDialog::kPickFile) {
-        picker.SetFilter(QStringLiteral("*.jpg"));
-        picker.AddFilter(QStringLiteral("*.png"));
-        picker.AddFilter(QStringLiteral("*.bmp"));
+        // The filters of "Add from file...": the import's masks without "*.jpeg".
+        picker.SetFilter(QString::fromLatin1(kPictureMasks[1]));
+        for (std::size_t i = 2; i < kPictureMasks.size(); ++i)
+            picker.AddFilter(QString::fromLatin1(kPictureMasks[i]));
     }
     picker.SetInitialFolder(folder);
     tour.ShootModal(

@@ -32,11 +32,11 @@ class ImageDecoderTest : public CImagingTest {};
 
 TEST(ImageType, ExtensionTable) {
     const std::pair<const char*, int> table[] = {
-        {".bmp", 1},  {".gif", 2},  {".png", 3},  {".jpg", 4},  {".jpeg", 4}, {".tiff", 5},
-        {".tif", 5},  {".cut", 6},  {".dcx", 7},  {".dds", 8},  {".ico", 9},  {".mng", 10},
-        {".pcd", 11}, {".pcx", 12}, {".pic", 13}, {".psd", 14}, {".psp", 15}, {".raw", 16},
-        {".sgi", 17}, {".tga", 18}, {".xpm", 19}, {".jpe", 0},  {".webp", 0}, {"jpg", 0},
-        {"", 0},      {".JPEG", 4}, {".Png", 3},
+        {".bmp", 1},  {".gif", 2},  {".png", 3},  {".jpg", 4},   {".jpeg", 4},  {".tiff", 5},
+        {".tif", 5},  {".cut", 6},  {".dcx", 7},  {".dds", 8},   {".ico", 9},   {".mng", 10},
+        {".pcd", 11}, {".pcx", 12}, {".pic", 13}, {".psd", 14},  {".psp", 15},  {".raw", 16},
+        {".sgi", 17}, {".tga", 18}, {".xpm", 19}, {".jpe", 0},   {".webp", 20}, {"jpg", 0},
+        {"", 0},      {".JPEG", 4}, {".Png", 3},  {".heic", 21}, {".HEIF", 21}, {".avif", 0},
     };
     for (const auto& [extension, code] : table)
         EXPECT_EQ(ImageTypeFromExtension(extension), code) << extension;

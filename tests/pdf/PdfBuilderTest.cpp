@@ -52,16 +52,17 @@ TEST_F(PdfBuilderTest, PaperSizeNamesAndStrayValues) {
 }
 
 TEST_F(PdfBuilderTest, HeaderPrologueAndNothingButTheProducer) {
-    WriteFile(PathIn("a.gif"), "GIF89a");
-    QImage tiff(10, 10, QImage::Format_RGB32);
-    tiff.fill(Qt::red);
-    ASSERT_TRUE(SavePicture(tiff, PathIn("t.tif"), "TIFF"));
+    // Types the PDF does not draw give blank pages, readable or not.
+    WriteFile(PathIn("a.tga"), "TRUEVISION");
+    QImage xpm(10, 10, QImage::Format_RGB32);
+    xpm.fill(Qt::red);
+    ASSERT_TRUE(SavePicture(xpm, PathIn("t.xpm"), "XPM"));
 
     CPdfBuilder builder(&sink, settings);
     builder.AddPdfPage();
-    EXPECT_TRUE(builder.PlacePicture(kImageTypeGif, PathIn("a.gif")));
+    EXPECT_TRUE(builder.PlacePicture(kImageTypeTga, PathIn("a.tga")));
     builder.AddPdfPage();
-    EXPECT_TRUE(builder.PlacePicture(kImageTypeTiff, PathIn("t.tif")));
+    EXPECT_TRUE(builder.PlacePicture(kImageTypeXpm, PathIn("t.xpm")));
     builder.AddPdfPage();
     EXPECT_TRUE(builder.PlacePicture(kImageTypeJpeg, QString())); // a blank page of the session
     CPdfFile file;
