@@ -59,6 +59,9 @@ const std::array<D, 33>& Table() {
         Text("SCAN_SETTINGS", "OcrLanguage", &S::ocrLanguage, T::Empty),
         Number("SCAN_SETTINGS", "StraightenPages", &S::straightenPages, 0),
         Number("SCAN_SETTINGS", "EnhanceLook", &S::enhanceLook, 0),
+        Text("SCAN_SETTINGS", "PageSource", &S::pageSource, T::Empty),
+        Number("SCAN_SETTINGS", "ScannerSource", &S::scannerSource, 0, 3),
+        Number("SCAN_SETTINGS", "ScannerResolution", &S::scannerResolution, 300, 19200),
     };
     return table;
 }

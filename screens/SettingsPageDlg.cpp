@@ -4,6 +4,7 @@
 #include "ocr/OcrEngine.h"
 #include "pdf/PaperSizes.h"
 #include "resources/ResourceIds.h"
+#include "scanner/screens/PageSourceChoice.h"
 #include "skin/binding/SkinBinding.h"
 #include "text/Strings.h"
 #include "ui/toolkit/Fonts.h"
@@ -100,6 +101,9 @@ CSettingsPageDlg::CSettingsPageDlg(int command, CAppSettings& settings, CScreen*
     case ID_SETTINGS_CAMERA:
         for (auto [id, text] : cameraTexts)
             SetDlgItemText(id, LoadFormatted(text));
+        SetDlgItemText(IDC_PAGE_SOURCE_PROMPT, PageSourcePrompt());
+        AddList(IDC_PAGE_SOURCE, IDC_PAGE_SOURCE_PROMPT);
+        AddList(IDC_SCANNER_RESOLUTION, 0)->setAccessibleName(ScannerResolutionName());
         break;
     case ID_SETTINGS_EMBEDDING: {
         SetDlgItemText(IDC_EMBED_PROMPT, LoadFormatted(IDS_SETTINGS_SCALING_PROMPT));
@@ -189,6 +193,8 @@ void CSettingsPageDlg::Prepare() {
     case ID_SETTINGS_CAMERA:
         if (m_settings.cameraRes < kCameraGroup.size())
             SetChecked(kCameraGroup.begin()[m_settings.cameraRes], true);
+        FillPageSourceLists(ControlAs<QComboBox>(IDC_PAGE_SOURCE),
+                            ControlAs<QComboBox>(IDC_SCANNER_RESOLUTION), m_settings);
         break;
     case ID_SETTINGS_EMBEDDING: {
         auto* list = ControlAs<QComboBox>(IDC_EMBED_SCALING);
@@ -263,6 +269,8 @@ void CSettingsPageDlg::Store() {
     case ID_SETTINGS_CAMERA:
         if (const int index = CheckedIndex(kCameraGroup); index >= 0)
             m_settings.cameraRes = std::uint32_t(index);
+        StorePageSourceLists(ControlAs<QComboBox>(IDC_PAGE_SOURCE),
+                             ControlAs<QComboBox>(IDC_SCANNER_RESOLUTION), m_settings);
         break;
     case ID_SETTINGS_EMBEDDING: {
         const int index = ControlAs<QComboBox>(IDC_EMBED_SCALING)->currentIndex();

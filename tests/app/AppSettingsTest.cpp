@@ -73,6 +73,9 @@ const CExpectedSetting kExpected[] = {
     Txt("SCAN_SETTINGS", "OcrLanguage", &S::ocrLanguage),
     Num("SCAN_SETTINGS", "StraightenPages", &S::straightenPages, 0),
     Num("SCAN_SETTINGS", "EnhanceLook", &S::enhanceLook, 0),
+    Txt("SCAN_SETTINGS", "PageSource", &S::pageSource),
+    Num("SCAN_SETTINGS", "ScannerSource", &S::scannerSource, 0),
+    Num("SCAN_SETTINGS", "ScannerResolution", &S::scannerResolution, 300),
 };
 
 const char* const kGroups[] = {"SAPPSETTINGS", "SND_CFG", "BTN_EX_CFG", "PROGRESS_CTRL_EX_CFG",
