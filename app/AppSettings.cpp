@@ -22,9 +22,9 @@ D Text(const char* group, const char* name, QString CAppSettings::*member, T def
     return D{group, name, nullptr, member, 0, def, kAny};
 }
 
-const std::array<D, 33>& Table() {
+const std::array<D, 36>& Table() {
     using S = CAppSettings;
-    static const std::array<D, 33> table = {
+    static const std::array<D, 36> table = {
         Number("SAPPSETTINGS", "UseClearType", &S::useClearType, 0),
         Number("SAPPSETTINGS", "BackupEditFile", &S::backupEditFile, 1),
         Text("SAPPSETTINGS", "LastImportFolder", &S::lastImportFolder, T::PersonalFolder),

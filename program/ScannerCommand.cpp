@@ -130,7 +130,8 @@ std::optional<CScanCommandOptions> ParseScanOptions(const QStringList& args, QSt
                 return std::nullopt;
             const auto source = ScanSourceFromName(*v);
             if (!source || *source == EScanSource::Default) {
-                *error = QStringLiteral("unknown source '%1' (one of flatbed, adf, duplex)").arg(*v);
+                *error =
+                    QStringLiteral("unknown source '%1' (one of flatbed, adf, duplex)").arg(*v);
                 return std::nullopt;
             }
             o.scan.source = *source;
@@ -181,8 +182,8 @@ std::optional<CScanCommandOptions> ParseScanOptions(const QStringList& args, QSt
 }
 
 QString Usage() {
-    return WrapText(QStringLiteral("usage: quillmark ") + ScannerCommandSynopsis().join(
-                                                              QStringLiteral("\n       quillmark ")),
+    return WrapText(QStringLiteral("usage: quillmark ") +
+                        ScannerCommandSynopsis().join(QStringLiteral("\n       quillmark ")),
                     int(qstrlen("usage: quillmark scan ")))
         .chopped(1);
 }

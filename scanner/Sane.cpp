@@ -8,6 +8,10 @@
 
 namespace {
 
+// Statuses of SANE 1.1 that sane.h declares only to frontends asking for them.
+constexpr int kStatusWarmingUp = 12;
+constexpr int kStatusHardwareLocked = 13;
+
 std::mutex g_saneMutex;
 bool g_started = false;
 bool g_tried = false;
@@ -35,8 +39,8 @@ bool EnsureSane(QString* reason) {
             std::atexit(EndSane);
     }
     if (!g_started && reason)
-        *reason = TranslateText("Scanner", "SANE could not start: %1")
-                      .arg(SaneStatusText(g_startStatus));
+        *reason =
+            TranslateText("Scanner", "SANE could not start: %1").arg(SaneStatusText(g_startStatus));
     return g_started;
 }
 
@@ -58,8 +62,8 @@ QString SaneStatusText(int status) {
     case SANE_STATUS_NO_MEM: return TranslateText("Scanner", "not enough memory for the scan");
     case SANE_STATUS_ACCESS_DENIED:
         return TranslateText("Scanner", "access to the scanner was denied");
-    case SANE_STATUS_WARMING_UP: return TranslateText("Scanner", "the scanner's lamp is warming up");
-    case SANE_STATUS_HW_LOCKED:
+    case kStatusWarmingUp: return TranslateText("Scanner", "the scanner's lamp is warming up");
+    case kStatusHardwareLocked:
         return TranslateText("Scanner", "the scanner is locked for transport");
     default: return QString::fromUtf8(sane_strstatus(SANE_Status(status)));
     }

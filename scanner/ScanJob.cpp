@@ -107,8 +107,7 @@ CScanWorker::~CScanWorker() {
 void CScanWorker::Start(CScanOptions options, CCallbacks callbacks) {
     Wait();
     m_cancel = false;
-    m_thread = std::thread([this, options = std::move(options),
-                            callbacks = std::move(callbacks)] {
+    m_thread = std::thread([this, options = std::move(options), callbacks = std::move(callbacks)] {
         CWorkerDelegate delegate(callbacks, *this);
         const CScanResult result = CScanJob(options, delegate).Run();
         if (callbacks.finished)

@@ -55,9 +55,8 @@ CScanOptions ScanOptionsFromSettings(const CAppSettings& settings) {
     options.mode = EScanMode::Color;
     // The paper sizes in millimetres, in the order of the PageSize values (Letter .. A6).
     static constexpr double kPaper[][2] = {
-        {215.9, 279.4}, {190.5, 254.0}, {215.9, 355.6}, {279.4, 431.8}, {99.8, 146.8},
-        {841, 1189},    {594, 841},     {420, 594},     {297, 420},     {210, 297},
-        {148, 210},     {105, 148}};
+        {215.9, 279.4}, {190.5, 254.0}, {215.9, 355.6}, {279.4, 431.8}, {99.8, 146.8}, {841, 1189},
+        {594, 841},     {420, 594},     {297, 420},     {210, 297},     {148, 210},    {105, 148}};
     const std::uint32_t paper = settings.pageSize < std::size(kPaper) ? settings.pageSize : 9;
     options.widthMm = kPaper[paper][0];
     options.heightMm = kPaper[paper][1];

@@ -31,7 +31,9 @@ struct CScanOptions {
     QString folder;
 
     // Whether the sheets come through a feeder, so that the scan goes on until it is empty.
-    bool FromFeeder() const { return source == EScanSource::Feeder || source == EScanSource::Duplex; }
+    bool FromFeeder() const {
+        return source == EScanSource::Feeder || source == EScanSource::Duplex;
+    }
     // How many pages this scan takes at most (0: no limit).
     int PageLimit() const { return maxPages > 0 ? maxPages : (FromFeeder() ? 0 : 1); }
 };

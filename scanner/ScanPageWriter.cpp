@@ -11,6 +11,7 @@
 #include <QImage>
 
 #include <cmath>
+#include <memory>
 #include <mutex>
 
 namespace {
@@ -63,7 +64,8 @@ QString WriteScannedPage(const QString& folder, const CScannedPicture& picture, 
     const std::lock_guard lock(naming);
     QString path;
     for (int n = 1; n < 10000 && path.isEmpty(); ++n) {
-        const QString name = n == 1 ? stem + extension : QStringLiteral("%1_%2%3").arg(stem).arg(n).arg(extension);
+        const QString name =
+            n == 1 ? stem + extension : QStringLiteral("%1_%2%3").arg(stem).arg(n).arg(extension);
         if (!QFileInfo::exists(name))
             path = name;
     }
@@ -78,13 +80,13 @@ QString WriteScannedPage(const QString& folder, const CScannedPicture& picture, 
         const QByteArray data = EncodePng(picture);
         written = !data.isEmpty() && platform::WriteFileAtomically(path, data, &why);
     } else {
-        std::vector<unsigned char> expanded;
+        std::unique_ptr<unsigned char[]> expanded;
         const unsigned char* rgb = picture.pixels.data();
         if (picture.kind == EScanMode::Gray) {
-            expanded.resize(picture.pixels.size() * 3);
+            expanded.reset(new unsigned char[picture.pixels.size() * 3]);
             for (std::size_t i = 0; i < picture.pixels.size(); ++i)
                 expanded[3 * i] = expanded[3 * i + 1] = expanded[3 * i + 2] = picture.pixels[i];
-            rgb = expanded.data();
+            rgb = expanded.get();
         }
         written = platform::ReplaceFileAtomically(
             path,

@@ -89,10 +89,9 @@ std::vector<CScannerInfo> ListScanners(QString* reason) {
         return scanners;
     }
     for (int i = 0; devices[i]; ++i)
-        scanners.push_back({QString::fromUtf8(devices[i]->name),
-                            QString::fromUtf8(devices[i]->vendor),
-                            QString::fromUtf8(devices[i]->model),
-                            QString::fromUtf8(devices[i]->type)});
+        scanners.push_back(
+            {QString::fromUtf8(devices[i]->name), QString::fromUtf8(devices[i]->vendor),
+             QString::fromUtf8(devices[i]->model), QString::fromUtf8(devices[i]->type)});
     return scanners;
 }
 
@@ -200,9 +199,7 @@ bool CScannerDevice::SetNumberOption(const char* name, double value, double* cho
         return false;
     const bool fixed = d->type == SANE_TYPE_FIXED;
     auto toDouble = [fixed](SANE_Word w) { return fixed ? SANE_UNFIX(w) : double(w); };
-    auto toWord = [fixed](double v) {
-        return fixed ? SANE_FIX(v) : SANE_Word(std::lround(v));
-    };
+    auto toWord = [fixed](double v) { return fixed ? SANE_FIX(v) : SANE_Word(std::lround(v)); };
     SANE_Word word = toWord(value);
     if (d->constraint_type == SANE_CONSTRAINT_RANGE) {
         const SANE_Range* r = d->constraint.range;
@@ -274,11 +271,10 @@ bool CScannerDevice::Configure(const CScanOptions& options, QString* reason) {
             QStringList offered;
             for (EScanSource s : Sources())
                 offered << ScanSourceName(s);
-            return fail(
-                TranslateText("Scanner", "the scanner %1 has no %2 source (it offers: %3)")
-                    .arg(m_name, ScanSourceName(options.source),
-                         offered.isEmpty() ? TranslateText("Scanner", "no choice of source")
-                                           : offered.join(QStringLiteral(", "))));
+            return fail(TranslateText("Scanner", "the scanner %1 has no %2 source (it offers: %3)")
+                            .arg(m_name, ScanSourceName(options.source),
+                                 offered.isEmpty() ? TranslateText("Scanner", "no choice of source")
+                                                   : offered.join(QStringLiteral(", "))));
         }
     }
     // A scanner without the mode asked for gives the nearest it has: black and white is
@@ -393,9 +389,8 @@ CScannerDevice::ReadPage(CScannedPicture& picture,
             picture.width = width;
             picture.height = lines;
             picture.kind = gray ? EScanMode::Gray : EScanMode::Color;
-            picture.pixels.assign(std::size_t(width) * std::size_t(lines) *
-                                      std::size_t(picture.BytesPerPixel()),
-                                  0);
+            picture.pixels.assign(
+                std::size_t(width) * std::size_t(lines) * std::size_t(picture.BytesPerPixel()), 0);
         } else if (width != picture.width || lines != picture.height) {
             return fail(TranslateText("Scanner", "the scanner sent colour planes of different "
                                                  "sizes"));
@@ -405,7 +400,8 @@ CScannerDevice::ReadPage(CScannedPicture& picture,
         const int offset = p.format == SANE_FRAME_GREEN ? 1 : (p.format == SANE_FRAME_BLUE ? 2 : 0);
         const int outChannels = picture.BytesPerPixel();
         for (int y = 0; y < lines; ++y) {
-            const unsigned char* row = frame.data() + std::size_t(y) * std::size_t(p.bytes_per_line);
+            const unsigned char* row =
+                frame.data() + std::size_t(y) * std::size_t(p.bytes_per_line);
             unsigned char* out = picture.pixels.data() +
                                  std::size_t(y) * std::size_t(width) * std::size_t(outChannels);
             if (plane) {

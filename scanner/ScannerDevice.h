@@ -68,8 +68,7 @@ public:
     // scanner does not know the length beforehand) and returns false to cancel, which stops
     // the scanner within the sheet.
     ERead ReadPage(CScannedPicture& picture,
-                   const std::function<bool(qint64 done, qint64 total)>& progress,
-                   QString* reason);
+                   const std::function<bool(qint64 done, qint64 total)>& progress, QString* reason);
 
     // Ends the batch (after the last sheet, or to stop one in flight).
     void Cancel();

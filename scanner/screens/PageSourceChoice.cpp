@@ -17,12 +17,10 @@ QString EntryData(const QString& device, EScanSource source) {
 
 QString SourceLabel(const QString& scanner, EScanSource source) {
     switch (source) {
-    case EScanSource::Flatbed:
-        return TranslateText("ScannerScreens", "%1, flatbed").arg(scanner);
+    case EScanSource::Flatbed: return TranslateText("ScannerScreens", "%1, flatbed").arg(scanner);
     case EScanSource::Feeder:
         return TranslateText("ScannerScreens", "%1, document feeder").arg(scanner);
-    case EScanSource::Duplex:
-        return TranslateText("ScannerScreens", "%1, both sides").arg(scanner);
+    case EScanSource::Duplex: return TranslateText("ScannerScreens", "%1, both sides").arg(scanner);
     case EScanSource::Default: break;
     }
     return scanner;
@@ -38,8 +36,7 @@ QString ScannerResolutionName() {
     return TranslateText("ScannerScreens", "Scanner resolution");
 }
 
-void FillPageSourceLists(QComboBox* sources, QComboBox* resolutions,
-                         const CAppSettings& settings) {
+void FillPageSourceLists(QComboBox* sources, QComboBox* resolutions, const CAppSettings& settings) {
     sources->clear();
     sources->addItem(TranslateText("ScannerScreens", "Camera"), QString());
     for (const CScannerInfo& scanner : ListScanners()) {

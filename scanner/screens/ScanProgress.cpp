@@ -79,10 +79,10 @@ CScanResult ScanWithProgress(CScreen* owner, const CScanOptions& options,
             shownPercent = percent;
             progress->SetStepText(TranslateText("ScannerScreens", "Scanning page %1").arg(page));
             if (handed > 0)
-                progress->SetStatusText(
-                    (handed == 1 ? TranslateText("ScannerScreens", "%1 page scanned")
-                                 : TranslateText("ScannerScreens", "%1 pages scanned"))
-                        .arg(handed));
+                progress->SetStatusText((handed == 1
+                                             ? TranslateText("ScannerScreens", "%1 page scanned")
+                                             : TranslateText("ScannerScreens", "%1 pages scanned"))
+                                            .arg(handed));
             progress->SetPosition(percent < 0 ? 0 : percent, 100);
         }
         if (finished)
