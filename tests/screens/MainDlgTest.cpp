@@ -283,8 +283,9 @@ TEST_F(MainDlgTest, CameraNoticeShowsUntilItsBoxIsTicked) {
 void ToggleByAccessibility(QWidget* control) {
     QAccessibleInterface* access = QAccessible::queryAccessibleInterface(control);
     ASSERT_NE(access, nullptr);
-    ASSERT_NE(access->actionInterface(), nullptr);
-    access->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QAccessibleActionInterface* action = access->actionInterface();
+    ASSERT_NE(action, nullptr);
+    action->doAction(QAccessibleActionInterface::toggleAction());
 }
 
 TEST_F(MainDlgTest, TheCameraNoticeTickedByAScreenReaderStaysAway) {

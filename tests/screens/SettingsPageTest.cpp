@@ -276,7 +276,9 @@ TEST_F(SettingsPageTest, EachPageIsAnnouncedByItsHeaderAndTakesTicksFromAScreenR
     const auto toggle = [](QWidget* control) {
         QAccessibleInterface* access = QAccessible::queryAccessibleInterface(control);
         ASSERT_NE(access, nullptr);
-        access->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QAccessibleActionInterface* action = access->actionInterface();
+        ASSERT_NE(action, nullptr);
+        action->doAction(QAccessibleActionInterface::toggleAction());
     };
     AppSettings().autoPortrait = 0;
     AppSettings().cameraRes = 0;
