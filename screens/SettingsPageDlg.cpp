@@ -309,8 +309,25 @@ void CSettingsPageDlg::Layout() {
     int y = FrameHeaderBottom() + ScalePixels(6);
     for (const CControlTemplate& c : t->controls) {
         QWidget* control = Control(c.id);
-        if (!control || c.kind == EControlKind::Button)
+        if (!control || c.kind == EControlKind::Button || c.id == ids::IDC_PAGE_SOURCE ||
+            c.id == ids::IDC_SCANNER_RESOLUTION)
             continue;
+        if (c.id == ids::IDC_PAGE_SOURCE_PROMPT) {
+            // The page source takes one row, so that the page fits the small screen turned:
+            // the prompt, the list of sources and the scanner's resolution.
+            QWidget* sources = Control(ids::IDC_PAGE_SOURCE);
+            QWidget* resolutions = Control(ids::IDC_SCANNER_RESOLUTION);
+            const int gap = ScalePixels(4);
+            const int row = sources->sizeHint().height();
+            const int prompt = std::min(control->sizeHint().width(), inner * 2 / 5);
+            const int resolution = std::min(resolutions->sizeHint().width(), inner / 4);
+            control->setGeometry(margin, y, prompt, row);
+            sources->setGeometry(margin + prompt + gap, y, inner - prompt - resolution - 2 * gap,
+                                 row);
+            resolutions->setGeometry(margin + inner - resolution, y, resolution, row);
+            y += row + ScalePixels(5);
+            continue;
+        }
         int height = control->sizeHint().height();
         if (auto* label = qobject_cast<QLabel*>(control))
             height = label->heightForWidth(inner);

@@ -16,6 +16,9 @@ for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli lin
 done
 
 work=$(mktemp -d)
+# Scanners: SANE's test backend only, never the machine's.
+mkdir -p "$work/sane" && echo test >"$work/sane/dll.conf"
+export SANE_CONFIG_DIR="$work/sane"
 cleanup() { chmod -R u+w "$work" 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
