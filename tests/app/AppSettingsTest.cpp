@@ -197,10 +197,11 @@ TEST_F(AppSettingsTest, EveryValueMakesARoundTripThroughTheRegistryFile) {
         else
             saved.*e.text = QString("%1 \\ \"q\"").arg(e.name);
     }
-    // The three numbers with a range get a different value inside it.
+    // The numbers with a small range get a different value inside it.
     saved.pictureImportOrder = 2;
     saved.cameraRes = 3;
     saved.pageSize = kPaperA6;
+    saved.scannerSource = 2;
     ASSERT_TRUE(SaveSettings(saved));
 
     const QByteArray file = ReadFile(RegistryFilePath());

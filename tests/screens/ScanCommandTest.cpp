@@ -272,10 +272,12 @@ TEST_F(ScannerScanCommandTest, TheFlatbedGivesOneSheet) {
 }
 
 TEST_F(ScannerScanCommandTest, CancelKeepsThePagesScannedAndSaysSo) {
+    // Sheets large enough that Cancel comes while the feeder still holds some.
+    AppSettings().scannerResolution = 300;
     CShownBox shown;
-    ASSERT_TRUE(Scan({CancelAfter(2), Box(shown)}));
+    ASSERT_TRUE(Scan({CancelAfter(1), Box(shown)}));
     EXPECT_EQ(m_stepsDone, 2u);
-    EXPECT_GE(m_session.PageCount(), 2);
+    EXPECT_GE(m_session.PageCount(), 1);
     EXPECT_LT(m_session.PageCount(), 10);
     EXPECT_EQ(Pictures().size(), m_session.PageCount());
     EXPECT_EQ(shown.heading, "Scan cancelled");
