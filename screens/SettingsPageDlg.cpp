@@ -319,11 +319,22 @@ void CSettingsPageDlg::Layout() {
             QWidget* resolutions = Control(ids::IDC_SCANNER_RESOLUTION);
             const int gap = ScalePixels(4);
             const int row = sources->sizeHint().height();
-            const int prompt = std::min(control->sizeHint().width(), inner * 2 / 5);
-            const int resolution = std::min(resolutions->sizeHint().width(), inner / 4);
-            control->setGeometry(margin, y, prompt, row);
-            sources->setGeometry(margin + prompt + gap, y, inner - prompt - resolution - 2 * gap,
-                                 row);
+            const int resolution = resolutions->sizeHint().width();
+            int prompt = control->sizeHint().width();
+            int x = margin;
+            if (prompt + resolution + sources->sizeHint().width() + 2 * gap > inner) {
+                // Too narrow for one row (the small screen upright): the prompt above.
+                const int height = qobject_cast<QLabel*>(control)
+                                       ? qobject_cast<QLabel*>(control)->heightForWidth(inner)
+                                       : control->sizeHint().height();
+                control->setGeometry(margin, y, inner, height);
+                y += height + ScalePixels(2);
+                prompt = 0;
+            } else {
+                control->setGeometry(margin, y, prompt, row);
+                x += prompt + gap;
+            }
+            sources->setGeometry(x, y, margin + inner - resolution - gap - x, row);
             resolutions->setGeometry(margin + inner - resolution, y, resolution, row);
             y += row + ScalePixels(5);
             continue;
