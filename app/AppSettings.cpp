@@ -22,9 +22,9 @@ D Text(const char* group, const char* name, QString CAppSettings::*member, T def
     return D{group, name, nullptr, member, 0, def, kAny};
 }
 
-const std::array<D, 33>& Table() {
+const std::array<D, 36>& Table() {
     using S = CAppSettings;
-    static const std::array<D, 33> table = {
+    static const std::array<D, 36> table = {
         Number("SAPPSETTINGS", "UseClearType", &S::useClearType, 0),
         Number("SAPPSETTINGS", "BackupEditFile", &S::backupEditFile, 1),
         Text("SAPPSETTINGS", "LastImportFolder", &S::lastImportFolder, T::PersonalFolder),
@@ -59,6 +59,9 @@ const std::array<D, 33>& Table() {
         Text("SCAN_SETTINGS", "OcrLanguage", &S::ocrLanguage, T::Empty),
         Number("SCAN_SETTINGS", "StraightenPages", &S::straightenPages, 0),
         Number("SCAN_SETTINGS", "EnhanceLook", &S::enhanceLook, 0),
+        Text("SCAN_SETTINGS", "PageSource", &S::pageSource, T::Empty),
+        Number("SCAN_SETTINGS", "ScannerSource", &S::scannerSource, 0, 3),
+        Number("SCAN_SETTINGS", "ScannerResolution", &S::scannerResolution, 300, 19200),
     };
     return table;
 }

@@ -54,6 +54,9 @@ struct CAppSettings {
     QString ocrLanguage;               // its language by Tesseract's name; empty: English
     std::uint32_t straightenPages = 0; // new pages: the sheet found in the photo and flattened
     std::uint32_t enhanceLook = 0;     // new pages: 0 none, 1 grey, 2 black and white, 3 colour
+    QString pageSource;                // Scan takes from: empty the camera, else a SANE scanner
+    std::uint32_t scannerSource = 0; // its sheets: 0 its own choice, 1 flatbed, 2 feeder, 3 duplex
+    std::uint32_t scannerResolution = 300; // its dots per inch
 };
 
 // Paper sizes of PDF pages ("PageSize"); pdf/PaperSizes.h holds their dimensions.

@@ -10,6 +10,8 @@
 #include <memory>
 #include <new>
 
+#include <unistd.h>
+
 extern "C" {
 #include <jpeglib.h>
 }
@@ -98,6 +100,24 @@ bool WriteJpegRgb(const QString& path, int width, int height, int quality,
     std::FILE* file = std::fopen(QFile::encodeName(path).constData(), "wb");
     if (!file) {
         std::snprintf(g_lastMessage, sizeof g_lastMessage, "%s", std::strerror(errno));
+        return false;
+    }
+    return Compress(file, width, height, quality, rgbBuffer);
+}
+
+bool WriteJpegRgbToDescriptor(int fd, int width, int height, int quality,
+                              const unsigned char* rgbBuffer) {
+    g_lastMessage[0] = '\0';
+    if (!rgbBuffer || width <= 0 || height <= 0 || width > JPEG_MAX_DIMENSION ||
+        height > JPEG_MAX_DIMENSION)
+        return false;
+    // A duplicate, so that closing the stream leaves the caller's descriptor open.
+    const int own = ::dup(fd);
+    std::FILE* file = own < 0 ? nullptr : ::fdopen(own, "wb");
+    if (!file) {
+        std::snprintf(g_lastMessage, sizeof g_lastMessage, "%s", std::strerror(errno));
+        if (own >= 0)
+            ::close(own);
         return false;
     }
     return Compress(file, width, height, quality, rgbBuffer);

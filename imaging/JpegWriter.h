@@ -17,6 +17,10 @@ inline constexpr int kJpegQuality = 100;
 // remove it).
 bool WriteJpegRgb(const QString& path, int width, int height, int quality,
                   const unsigned char* rgbBuffer);
+// The same into an open file (as a file being replaced atomically hands over); the
+// descriptor stays open and belongs to the caller.
+bool WriteJpegRgbToDescriptor(int fd, int width, int height, int quality,
+                              const unsigned char* rgbBuffer);
 // Writes any bitmap (device bitmap or 24-bit section) as a JPEG of the same size.
 bool SaveBitmapAsJpeg(const QString& path, int quality, const CBitmap* bitmap);
 // Writes the section turned 90 degrees counter-clockwise: a w x h picture becomes an h x w

@@ -3,6 +3,7 @@
 #include "program/AccountCommand.h"
 #include "program/PdfCommand.h"
 #include "program/PdfCommandOptions.h"
+#include "program/ScannerCommand.h"
 #include "program/SendCommand.h"
 #include "program/SettingsCommand.h"
 #include "text/Catalogue.h"
@@ -246,6 +247,8 @@ const std::vector<CCliCommand>& CliCommands() {
          [](const QStringList& args) { return RunSettingsCommand(args); }},
         {"pdf", [] { return QStringList{PdfCommandSynopsis()}; }, kPdfCommandSummary,
          [](const QStringList& args) { return RunPdfCommand(args); }, PdfCommandDetails},
+        {"scan", ScannerCommandSynopsis, kScannerCommandSummary,
+         [](const QStringList& args) { return RunScannerCommand(args); }, ScannerCommandDetails},
         {"account", [] { return SynopsisLines(kAccountCommandSynopsis); }, kAccountCommandSummary,
          [](const QStringList& args) { return RunAccountCommand(args); }},
         {"send", [] { return SynopsisLines(kSendCommandSynopsis); }, kSendCommandSummary,

@@ -1,7 +1,9 @@
 #include "screens/MainDlg.h"
 
+#include "app/AppSettings.h"
 #include "camera/CameraState.h"
 #include "resources/ResourceIds.h"
+#include "scanner/ScanOptions.h"
 #include "screens/EditCommand.h"
 #include "screens/ImportCommands.h"
 #include "screens/OpenedPictures.h"
@@ -117,7 +119,11 @@ void CMainDlg::RegisterCommands() {
     page(ID_FILE_NEW_SESSION, [this] { NewSession(this, m_session); });
     for (int command : {ID_SETTINGS_CAMERA, ID_SETTINGS_IMPORT, ID_SETTINGS_EMBEDDING,
                         ID_SETTINGS_MISC, ID_SETTINGS_PDF})
-        OnCommandId(command, [this, command] { RunSettingsPage(this, command); });
+        OnCommandId(command, [this, command] {
+            RunSettingsPage(this, command);
+            // The camera page may have chosen a scanner for Scan.
+            RefreshControls();
+        });
     page(ID_FILE_CREATE_PDF, [this] { CreatePdf(this, m_session); });
     page(IDC_BUTTON_MAKE_PDF, [this] { CreatePdf(this, m_session); });
     OnCommandId(ID_FILE_LIBRARY, [this] { ShowPdfLibrary(this); });
@@ -217,8 +223,8 @@ void CMainDlg::RecordChange() {
 void CMainDlg::RefreshControls() {
     using namespace ids;
     const bool idle = !m_busy;
-    EnableCommand(IDC_BUTTON_SCAN, idle && m_camera);
-    EnableCommand(ID_SCAN, idle && m_camera);
+    EnableCommand(IDC_BUTTON_SCAN, idle && CanScan());
+    EnableCommand(ID_SCAN, idle && CanScan());
     EnableCommand(IDC_BUTTON_MAKE_PDF, idle && PageCount() > 0);
     EnableCommand(IDC_BUTTON_DELETE, idle && PageCount() > 0);
 }
@@ -232,7 +238,7 @@ void CMainDlg::SetBusy(bool busy) {
 }
 
 void CMainDlg::ShowCameraNotice() {
-    if (m_camera || ReadRememberedAnswer(kCameraNoticeBox) == 1)
+    if (CanScan() || ReadRememberedAnswer(kCameraNoticeBox) == 1)
         return;
     RunCameraNotice();
 }
@@ -462,8 +468,12 @@ void CMainDlg::ShowPage(int index) {
 
 // Commands.
 
+bool CMainDlg::CanScan() const {
+    return m_camera || ScansFromScanner(AppSettings());
+}
+
 void CMainDlg::Scan() {
-    if (!m_camera)
+    if (!CanScan())
         return;
     // The device window's screen stack brings this screen back to the front when the camera
     // screen ends.

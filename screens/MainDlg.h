@@ -31,6 +31,9 @@ public:
     ~CMainDlg() override;
 
     bool HasCamera() const { return m_camera; }
+    // Whether Scan has somewhere to take pages from: the camera, or a scanner chosen in the
+    // settings.
+    bool CanScan() const;
     int PageCount() const { return m_session.PageCount(); }
     CSession& Session() { return m_session; }
     CFrameList* Strip() const { return m_strip; }

@@ -5,6 +5,8 @@
 #include "camera/CaptureRequest.h"
 #include "camera/screens/CaptureStill.h"
 #include "resources/ResourceIds.h"
+#include "scanner/ScanOptions.h"
+#include "scanner/screens/ScanProgress.h"
 #include "session/Session.h"
 #include "text/Strings.h"
 #include "ui/toolkit/QuestionBox.h"
@@ -34,10 +36,36 @@ void Redraw(CScreen* owner) {
         owner->update();
 }
 
+// Pages from the scanner chosen in the settings, each added as it arrives.
+bool ScanFromScanner(CScreen* owner, CSession& session) {
+    int added = 0;
+    QString unusable;
+    const CScanResult result =
+        ScanWithProgress(owner, ScanOptionsFromSettings(AppSettings()), [&](const QString& path) {
+            ++session.scanCounter;
+            std::unique_ptr<CPage> page = session.MakePageFromFile(path);
+            if (!page) {
+                unusable = path;
+                return;
+            }
+            session.AddPage(std::move(page));
+            ++added;
+            Redraw(owner);
+        });
+    ShowScanOutcome(owner, result);
+    // The picture stays in the camera folder; the user learns which one gave no page.
+    if (!unusable.isEmpty())
+        ShowImportError(owner, unusable);
+    Redraw(owner);
+    return added > 0;
+}
+
 } // namespace
 
 bool ScanNewPage(CScreen* owner, CSession& session) {
     using namespace ids;
+    if (ScansFromScanner(AppSettings()))
+        return ScanFromScanner(owner, session);
     if (!HasCamera())
         return false;
     const QString scanName = session.MakeScanFileName();

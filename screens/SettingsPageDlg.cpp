@@ -4,6 +4,7 @@
 #include "ocr/OcrEngine.h"
 #include "pdf/PaperSizes.h"
 #include "resources/ResourceIds.h"
+#include "scanner/screens/PageSourceChoice.h"
 #include "skin/binding/SkinBinding.h"
 #include "text/Strings.h"
 #include "ui/toolkit/Fonts.h"
@@ -100,6 +101,9 @@ CSettingsPageDlg::CSettingsPageDlg(int command, CAppSettings& settings, CScreen*
     case ID_SETTINGS_CAMERA:
         for (auto [id, text] : cameraTexts)
             SetDlgItemText(id, LoadFormatted(text));
+        SetDlgItemText(IDC_PAGE_SOURCE_PROMPT, PageSourcePrompt());
+        AddList(IDC_PAGE_SOURCE, IDC_PAGE_SOURCE_PROMPT);
+        AddList(IDC_SCANNER_RESOLUTION, 0)->setAccessibleName(ScannerResolutionName());
         break;
     case ID_SETTINGS_EMBEDDING: {
         SetDlgItemText(IDC_EMBED_PROMPT, LoadFormatted(IDS_SETTINGS_SCALING_PROMPT));
@@ -189,6 +193,8 @@ void CSettingsPageDlg::Prepare() {
     case ID_SETTINGS_CAMERA:
         if (m_settings.cameraRes < kCameraGroup.size())
             SetChecked(kCameraGroup.begin()[m_settings.cameraRes], true);
+        FillPageSourceLists(ControlAs<QComboBox>(IDC_PAGE_SOURCE),
+                            ControlAs<QComboBox>(IDC_SCANNER_RESOLUTION), m_settings);
         break;
     case ID_SETTINGS_EMBEDDING: {
         auto* list = ControlAs<QComboBox>(IDC_EMBED_SCALING);
@@ -263,6 +269,8 @@ void CSettingsPageDlg::Store() {
     case ID_SETTINGS_CAMERA:
         if (const int index = CheckedIndex(kCameraGroup); index >= 0)
             m_settings.cameraRes = std::uint32_t(index);
+        StorePageSourceLists(ControlAs<QComboBox>(IDC_PAGE_SOURCE),
+                             ControlAs<QComboBox>(IDC_SCANNER_RESOLUTION), m_settings);
         break;
     case ID_SETTINGS_EMBEDDING: {
         const int index = ControlAs<QComboBox>(IDC_EMBED_SCALING)->currentIndex();
@@ -301,8 +309,36 @@ void CSettingsPageDlg::Layout() {
     int y = FrameHeaderBottom() + ScalePixels(6);
     for (const CControlTemplate& c : t->controls) {
         QWidget* control = Control(c.id);
-        if (!control || c.kind == EControlKind::Button)
+        if (!control || c.kind == EControlKind::Button || c.id == ids::IDC_PAGE_SOURCE ||
+            c.id == ids::IDC_SCANNER_RESOLUTION)
             continue;
+        if (c.id == ids::IDC_PAGE_SOURCE_PROMPT) {
+            // The page source takes one row, so that the page fits the small screen turned:
+            // the prompt, the list of sources and the scanner's resolution.
+            QWidget* sources = Control(ids::IDC_PAGE_SOURCE);
+            QWidget* resolutions = Control(ids::IDC_SCANNER_RESOLUTION);
+            const int gap = ScalePixels(4);
+            const int row = sources->sizeHint().height();
+            const int resolution = resolutions->sizeHint().width();
+            int prompt = control->sizeHint().width();
+            int x = margin;
+            if (prompt + resolution + sources->sizeHint().width() + 2 * gap > inner) {
+                // Too narrow for one row (the small screen upright): the prompt above.
+                const int height = qobject_cast<QLabel*>(control)
+                                       ? qobject_cast<QLabel*>(control)->heightForWidth(inner)
+                                       : control->sizeHint().height();
+                control->setGeometry(margin, y, inner, height);
+                y += height + ScalePixels(2);
+                prompt = 0;
+            } else {
+                control->setGeometry(margin, y, prompt, row);
+                x += prompt + gap;
+            }
+            sources->setGeometry(x, y, margin + inner - resolution - gap - x, row);
+            resolutions->setGeometry(margin + inner - resolution, y, resolution, row);
+            y += row + ScalePixels(5);
+            continue;
+        }
         int height = control->sizeHint().height();
         if (auto* label = qobject_cast<QLabel*>(control))
             height = label->heightForWidth(inner);

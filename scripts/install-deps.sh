@@ -26,6 +26,9 @@ packages=(
   # camera
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-tools gstreamer1.0-pipewire
+  # scanners: SANE and its backends (libsane1 holds the test backend the tests scan from),
+  # scanimage to compare with
+  libsane-dev libsane1 sane-utils
   # mail
   libgmime-3.0-dev libcurl4-openssl-dev libsecret-1-dev
   # tests

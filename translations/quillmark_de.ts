@@ -720,6 +720,235 @@ aktuellen Ordner aus; leere Zeilen werden übersprungen.
     </message>
 </context>
 <context>
+    <name>Scanner</name>
+    <message>
+        <source>the document feeder is empty</source>
+        <translation>der Dokumenteneinzug ist leer</translation>
+    </message>
+    <message>
+        <source>SANE could not start: %1</source>
+        <translation>SANE konnte nicht starten: %1</translation>
+    </message>
+    <message>
+        <source>no error</source>
+        <translation>kein Fehler</translation>
+    </message>
+    <message>
+        <source>the scanner does not support this</source>
+        <translation>der Scanner unterstützt das nicht</translation>
+    </message>
+    <message>
+        <source>the scan was cancelled</source>
+        <translation>der Scan wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>the scanner is busy (another program may be using it)</source>
+        <translation>der Scanner ist belegt (vielleicht benutzt ihn ein anderes Programm)</translation>
+    </message>
+    <message>
+        <source>the scanner refused the request</source>
+        <translation>der Scanner hat die Anfrage abgelehnt</translation>
+    </message>
+    <message>
+        <source>the scanner sent no more data</source>
+        <translation>der Scanner hat keine weiteren Daten gesendet</translation>
+    </message>
+    <message>
+        <source>the document feeder is jammed</source>
+        <translation>im Dokumenteneinzug ist ein Papierstau</translation>
+    </message>
+    <message>
+        <source>the scanner&apos;s cover is open</source>
+        <translation>der Deckel des Scanners ist offen</translation>
+    </message>
+    <message>
+        <source>the scanner stopped answering (input/output error)</source>
+        <translation>der Scanner antwortet nicht mehr (Ein-/Ausgabefehler)</translation>
+    </message>
+    <message>
+        <source>not enough memory for the scan</source>
+        <translation>nicht genügend Speicher für den Scan</translation>
+    </message>
+    <message>
+        <source>access to the scanner was denied</source>
+        <translation>der Zugriff auf den Scanner wurde verweigert</translation>
+    </message>
+    <message>
+        <source>the scanner&apos;s lamp is warming up</source>
+        <translation>die Lampe des Scanners wärmt sich auf</translation>
+    </message>
+    <message>
+        <source>the scanner is locked for transport</source>
+        <translation>der Scanner ist für den Transport verriegelt</translation>
+    </message>
+    <message>
+        <source>the scanners could not be listed: %1</source>
+        <translation>die Scanner konnten nicht aufgelistet werden: %1</translation>
+    </message>
+    <message>
+        <source>no scanner was found</source>
+        <translation>es wurde kein Scanner gefunden</translation>
+    </message>
+    <message>
+        <source>the scanner %1 could not be opened: %2</source>
+        <translation>der Scanner %1 konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>no scanner is open</source>
+        <translation>kein Scanner ist geöffnet</translation>
+    </message>
+    <message>
+        <source>the scanner %1 has no %2 source (it offers: %3)</source>
+        <translation>der Scanner %1 hat keine Quelle %2 (er bietet: %3)</translation>
+    </message>
+    <message>
+        <source>no choice of source</source>
+        <translation>keine Wahl der Quelle</translation>
+    </message>
+    <message>
+        <source>the scanner sends its pictures in a form this program cannot read</source>
+        <translation>der Scanner sendet seine Bilder in einer Form, die dieses Programm nicht lesen kann</translation>
+    </message>
+    <message>
+        <source>the scanner sent an empty page</source>
+        <translation>der Scanner hat eine leere Seite gesendet</translation>
+    </message>
+    <message>
+        <source>the scanner sent colour planes of different sizes</source>
+        <translation>der Scanner hat Farbebenen unterschiedlicher Größe gesendet</translation>
+    </message>
+    <message>
+        <source>the scanned page is empty</source>
+        <translation>die gescannte Seite ist leer</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>no free name in %1</source>
+        <translation>kein freier Name in %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ScannerCommand</name>
+    <message>
+        <source>Scanning page %1</source>
+        <translation>Seite %1 wird gescannt</translation>
+    </message>
+    <message>
+        <source>scanned page %1</source>
+        <translation>Seite %1 gescannt</translation>
+    </message>
+    <message>
+        <source>no scanner was found (is it switched on, connected and known to SANE? &apos;scanimage -L&apos; lists what SANE sees)</source>
+        <translation>es wurde kein Scanner gefunden (ist er eingeschaltet, angeschlossen und SANE bekannt? „scanimage -L“ listet, was SANE sieht)</translation>
+    </message>
+    <message>
+        <source>stopped before a page was scanned; %1 was not written</source>
+        <translation>abgebrochen, bevor eine Seite gescannt war; %1 wurde nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>no page was scanned; %1 was not written</source>
+        <translation>es wurde keine Seite gescannt; %1 wurde nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>stopped; the PDF has the %1 pages scanned before</source>
+        <translation>abgebrochen; das PDF enthält die %1 zuvor gescannten Seiten</translation>
+    </message>
+    <message>
+        <source>the scanned pictures are kept in %1</source>
+        <translation>die gescannten Bilder bleiben in %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScannerScreens</name>
+    <message>
+        <source>Scanning</source>
+        <translation>Scannen</translation>
+    </message>
+    <message>
+        <source>Please wait while the scanner reads the pages</source>
+        <translation>Bitte warten Sie, während der Scanner die Seiten einliest</translation>
+    </message>
+    <message>
+        <source>Scanning page %1</source>
+        <translation>Seite %1 wird gescannt</translation>
+    </message>
+    <message>
+        <source>%1 page scanned</source>
+        <translation>%1 Seite gescannt</translation>
+    </message>
+    <message>
+        <source>%1 pages scanned</source>
+        <translation>%1 Seiten gescannt</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Scan cancelled</source>
+        <translation>Scan abgebrochen</translation>
+    </message>
+    <message>
+        <source>Scan failed</source>
+        <translation>Scan fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The scan was cancelled before a page was scanned.</source>
+        <translation>Der Scan wurde abgebrochen, bevor eine Seite gescannt war.</translation>
+    </message>
+    <message>
+        <source>The scan was cancelled. The pages scanned before are kept.</source>
+        <translation>Der Scan wurde abgebrochen. Die zuvor gescannten Seiten bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>No page was scanned: %1.</source>
+        <translation>Es wurde keine Seite gescannt: %1.</translation>
+    </message>
+    <message>
+        <source>The scan stopped: %1. The pages scanned before are kept.</source>
+        <translation>Der Scan wurde beendet: %1. Die zuvor gescannten Seiten bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>%1, flatbed</source>
+        <translation>%1, Flachbett</translation>
+    </message>
+    <message>
+        <source>%1, document feeder</source>
+        <translation>%1, Dokumenteneinzug</translation>
+    </message>
+    <message>
+        <source>%1, both sides</source>
+        <translation>%1, beidseitig</translation>
+    </message>
+    <message>
+        <source>Take pages from:</source>
+        <translation>Seiten von:</translation>
+    </message>
+    <message>
+        <source>Scanner resolution</source>
+        <translation>Scannerauflösung</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>%1 dpi</source>
+        <translation>%1 dpi</translation>
+    </message>
+</context>
+<context>
     <name>SettingsCommand</name>
     <message>
         <source>unknown setting &apos;%1&apos; (see &apos;quillmark settings list&apos;)</source>

@@ -719,6 +719,235 @@ desde la carpeta actual si el nombre es relativo; las líneas vacías se omiten.
     </message>
 </context>
 <context>
+    <name>Scanner</name>
+    <message>
+        <source>the document feeder is empty</source>
+        <translation>el alimentador de documentos está vacío</translation>
+    </message>
+    <message>
+        <source>SANE could not start: %1</source>
+        <translation>SANE no pudo iniciarse: %1</translation>
+    </message>
+    <message>
+        <source>no error</source>
+        <translation>ningún error</translation>
+    </message>
+    <message>
+        <source>the scanner does not support this</source>
+        <translation>el escáner no admite esto</translation>
+    </message>
+    <message>
+        <source>the scan was cancelled</source>
+        <translation>el escaneo se canceló</translation>
+    </message>
+    <message>
+        <source>the scanner is busy (another program may be using it)</source>
+        <translation>el escáner está ocupado (puede que otro programa lo esté usando)</translation>
+    </message>
+    <message>
+        <source>the scanner refused the request</source>
+        <translation>el escáner rechazó la solicitud</translation>
+    </message>
+    <message>
+        <source>the scanner sent no more data</source>
+        <translation>el escáner no envió más datos</translation>
+    </message>
+    <message>
+        <source>the document feeder is jammed</source>
+        <translation>el alimentador de documentos está atascado</translation>
+    </message>
+    <message>
+        <source>the scanner&apos;s cover is open</source>
+        <translation>la tapa del escáner está abierta</translation>
+    </message>
+    <message>
+        <source>the scanner stopped answering (input/output error)</source>
+        <translation>el escáner dejó de responder (error de entrada/salida)</translation>
+    </message>
+    <message>
+        <source>not enough memory for the scan</source>
+        <translation>memoria insuficiente para el escaneo</translation>
+    </message>
+    <message>
+        <source>access to the scanner was denied</source>
+        <translation>se denegó el acceso al escáner</translation>
+    </message>
+    <message>
+        <source>the scanner&apos;s lamp is warming up</source>
+        <translation>la lámpara del escáner se está calentando</translation>
+    </message>
+    <message>
+        <source>the scanner is locked for transport</source>
+        <translation>el escáner está bloqueado para el transporte</translation>
+    </message>
+    <message>
+        <source>the scanners could not be listed: %1</source>
+        <translation>no se pudieron enumerar los escáneres: %1</translation>
+    </message>
+    <message>
+        <source>no scanner was found</source>
+        <translation>no se encontró ningún escáner</translation>
+    </message>
+    <message>
+        <source>the scanner %1 could not be opened: %2</source>
+        <translation>no se pudo abrir el escáner %1: %2</translation>
+    </message>
+    <message>
+        <source>no scanner is open</source>
+        <translation>no hay ningún escáner abierto</translation>
+    </message>
+    <message>
+        <source>the scanner %1 has no %2 source (it offers: %3)</source>
+        <translation>el escáner %1 no tiene origen %2 (ofrece: %3)</translation>
+    </message>
+    <message>
+        <source>no choice of source</source>
+        <translation>ninguna opción de origen</translation>
+    </message>
+    <message>
+        <source>the scanner sends its pictures in a form this program cannot read</source>
+        <translation>el escáner envía sus imágenes en un formato que este programa no puede leer</translation>
+    </message>
+    <message>
+        <source>the scanner sent an empty page</source>
+        <translation>el escáner envió una página vacía</translation>
+    </message>
+    <message>
+        <source>the scanner sent colour planes of different sizes</source>
+        <translation>el escáner envió planos de color de distintos tamaños</translation>
+    </message>
+    <message>
+        <source>the scanned page is empty</source>
+        <translation>la página escaneada está vacía</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>no free name in %1</source>
+        <translation>ningún nombre libre en %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ScannerCommand</name>
+    <message>
+        <source>Scanning page %1</source>
+        <translation>Escaneando la página %1</translation>
+    </message>
+    <message>
+        <source>scanned page %1</source>
+        <translation>página %1 escaneada</translation>
+    </message>
+    <message>
+        <source>no scanner was found (is it switched on, connected and known to SANE? &apos;scanimage -L&apos; lists what SANE sees)</source>
+        <translation>no se encontró ningún escáner (¿está encendido, conectado y SANE lo conoce? «scanimage -L» muestra lo que ve SANE)</translation>
+    </message>
+    <message>
+        <source>stopped before a page was scanned; %1 was not written</source>
+        <translation>detenido antes de escanear ninguna página; %1 no se escribió</translation>
+    </message>
+    <message>
+        <source>no page was scanned; %1 was not written</source>
+        <translation>no se escaneó ninguna página; %1 no se escribió</translation>
+    </message>
+    <message>
+        <source>stopped; the PDF has the %1 pages scanned before</source>
+        <translation>detenido; el PDF contiene las %1 páginas escaneadas antes</translation>
+    </message>
+    <message>
+        <source>the scanned pictures are kept in %1</source>
+        <translation>las imágenes escaneadas se conservan en %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScannerScreens</name>
+    <message>
+        <source>Scanning</source>
+        <translation>Escaneando</translation>
+    </message>
+    <message>
+        <source>Please wait while the scanner reads the pages</source>
+        <translation>Espere mientras el escáner lee las páginas</translation>
+    </message>
+    <message>
+        <source>Scanning page %1</source>
+        <translation>Escaneando la página %1</translation>
+    </message>
+    <message>
+        <source>%1 page scanned</source>
+        <translation>%1 página escaneada</translation>
+    </message>
+    <message>
+        <source>%1 pages scanned</source>
+        <translation>%1 páginas escaneadas</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Scan cancelled</source>
+        <translation>Escaneo cancelado</translation>
+    </message>
+    <message>
+        <source>Scan failed</source>
+        <translation>Error al escanear</translation>
+    </message>
+    <message>
+        <source>The scan was cancelled before a page was scanned.</source>
+        <translation>El escaneo se canceló antes de escanear ninguna página.</translation>
+    </message>
+    <message>
+        <source>The scan was cancelled. The pages scanned before are kept.</source>
+        <translation>El escaneo se canceló. Se conservan las páginas escaneadas antes.</translation>
+    </message>
+    <message>
+        <source>No page was scanned: %1.</source>
+        <translation>No se escaneó ninguna página: %1.</translation>
+    </message>
+    <message>
+        <source>The scan stopped: %1. The pages scanned before are kept.</source>
+        <translation>El escaneo se detuvo: %1. Se conservan las páginas escaneadas antes.</translation>
+    </message>
+    <message>
+        <source>%1, flatbed</source>
+        <translation>%1, cristal</translation>
+    </message>
+    <message>
+        <source>%1, document feeder</source>
+        <translation>%1, alimentador</translation>
+    </message>
+    <message>
+        <source>%1, both sides</source>
+        <translation>%1, doble cara</translation>
+    </message>
+    <message>
+        <source>Take pages from:</source>
+        <translation>Páginas de:</translation>
+    </message>
+    <message>
+        <source>Scanner resolution</source>
+        <translation>Resolución del escáner</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Cámara</translation>
+    </message>
+    <message>
+        <source>%1 dpi</source>
+        <translation>%1 ppp</translation>
+    </message>
+</context>
+<context>
     <name>SettingsCommand</name>
     <message>
         <source>unknown setting &apos;%1&apos; (see &apos;quillmark settings list&apos;)</source>

@@ -720,6 +720,235 @@ courant si le nom est relatif&#xa0;; les lignes vides sont ignorées.
     </message>
 </context>
 <context>
+    <name>Scanner</name>
+    <message>
+        <source>the document feeder is empty</source>
+        <translation>le chargeur de documents est vide</translation>
+    </message>
+    <message>
+        <source>SANE could not start: %1</source>
+        <translation>SANE n&apos;a pas pu démarrer&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>no error</source>
+        <translation>aucune erreur</translation>
+    </message>
+    <message>
+        <source>the scanner does not support this</source>
+        <translation>le scanner ne le permet pas</translation>
+    </message>
+    <message>
+        <source>the scan was cancelled</source>
+        <translation>la numérisation a été annulée</translation>
+    </message>
+    <message>
+        <source>the scanner is busy (another program may be using it)</source>
+        <translation>le scanner est occupé (un autre programme l&apos;utilise peut-être)</translation>
+    </message>
+    <message>
+        <source>the scanner refused the request</source>
+        <translation>le scanner a refusé la demande</translation>
+    </message>
+    <message>
+        <source>the scanner sent no more data</source>
+        <translation>le scanner n&apos;a plus envoyé de données</translation>
+    </message>
+    <message>
+        <source>the document feeder is jammed</source>
+        <translation>le chargeur de documents est bloqué</translation>
+    </message>
+    <message>
+        <source>the scanner&apos;s cover is open</source>
+        <translation>le capot du scanner est ouvert</translation>
+    </message>
+    <message>
+        <source>the scanner stopped answering (input/output error)</source>
+        <translation>le scanner ne répond plus (erreur d&apos;entrée/sortie)</translation>
+    </message>
+    <message>
+        <source>not enough memory for the scan</source>
+        <translation>mémoire insuffisante pour la numérisation</translation>
+    </message>
+    <message>
+        <source>access to the scanner was denied</source>
+        <translation>l&apos;accès au scanner a été refusé</translation>
+    </message>
+    <message>
+        <source>the scanner&apos;s lamp is warming up</source>
+        <translation>la lampe du scanner chauffe</translation>
+    </message>
+    <message>
+        <source>the scanner is locked for transport</source>
+        <translation>le scanner est verrouillé pour le transport</translation>
+    </message>
+    <message>
+        <source>the scanners could not be listed: %1</source>
+        <translation>les scanners n&apos;ont pas pu être listés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>no scanner was found</source>
+        <translation>aucun scanner n&apos;a été trouvé</translation>
+    </message>
+    <message>
+        <source>the scanner %1 could not be opened: %2</source>
+        <translation>le scanner %1 n&apos;a pas pu être ouvert&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>no scanner is open</source>
+        <translation>aucun scanner n&apos;est ouvert</translation>
+    </message>
+    <message>
+        <source>the scanner %1 has no %2 source (it offers: %3)</source>
+        <translation>le scanner %1 n&apos;a pas de source %2 (il propose&#xa0;: %3)</translation>
+    </message>
+    <message>
+        <source>no choice of source</source>
+        <translation>aucun choix de source</translation>
+    </message>
+    <message>
+        <source>the scanner sends its pictures in a form this program cannot read</source>
+        <translation>le scanner envoie ses images sous une forme que ce programme ne sait pas lire</translation>
+    </message>
+    <message>
+        <source>the scanner sent an empty page</source>
+        <translation>le scanner a envoyé une page vide</translation>
+    </message>
+    <message>
+        <source>the scanner sent colour planes of different sizes</source>
+        <translation>le scanner a envoyé des plans de couleur de tailles différentes</translation>
+    </message>
+    <message>
+        <source>the scanned page is empty</source>
+        <translation>la page numérisée est vide</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <source>no free name in %1</source>
+        <translation>aucun nom libre dans %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ScannerCommand</name>
+    <message>
+        <source>Scanning page %1</source>
+        <translation>Numérisation de la page %1</translation>
+    </message>
+    <message>
+        <source>scanned page %1</source>
+        <translation>page %1 numérisée</translation>
+    </message>
+    <message>
+        <source>no scanner was found (is it switched on, connected and known to SANE? &apos;scanimage -L&apos; lists what SANE sees)</source>
+        <translation>aucun scanner n&apos;a été trouvé (est-il allumé, branché et connu de SANE&#xa0;? «&#xa0;scanimage -L&#xa0;» liste ce que SANE voit)</translation>
+    </message>
+    <message>
+        <source>stopped before a page was scanned; %1 was not written</source>
+        <translation>arrêté avant qu&apos;une page soit numérisée&#xa0;; %1 n&apos;a pas été écrit</translation>
+    </message>
+    <message>
+        <source>no page was scanned; %1 was not written</source>
+        <translation>aucune page n&apos;a été numérisée&#xa0;; %1 n&apos;a pas été écrit</translation>
+    </message>
+    <message>
+        <source>stopped; the PDF has the %1 pages scanned before</source>
+        <translation>arrêté&#xa0;; le PDF contient les %1 pages numérisées avant</translation>
+    </message>
+    <message>
+        <source>the scanned pictures are kept in %1</source>
+        <translation>les images numérisées sont conservées dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScannerScreens</name>
+    <message>
+        <source>Scanning</source>
+        <translation>Numérisation</translation>
+    </message>
+    <message>
+        <source>Please wait while the scanner reads the pages</source>
+        <translation>Veuillez patienter pendant que le scanner lit les pages</translation>
+    </message>
+    <message>
+        <source>Scanning page %1</source>
+        <translation>Numérisation de la page %1</translation>
+    </message>
+    <message>
+        <source>%1 page scanned</source>
+        <translation>%1 page numérisée</translation>
+    </message>
+    <message>
+        <source>%1 pages scanned</source>
+        <translation>%1 pages numérisées</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Avis</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Scan cancelled</source>
+        <translation>Numérisation annulée</translation>
+    </message>
+    <message>
+        <source>Scan failed</source>
+        <translation>Échec de la numérisation</translation>
+    </message>
+    <message>
+        <source>The scan was cancelled before a page was scanned.</source>
+        <translation>La numérisation a été annulée avant qu&apos;une page soit numérisée.</translation>
+    </message>
+    <message>
+        <source>The scan was cancelled. The pages scanned before are kept.</source>
+        <translation>La numérisation a été annulée. Les pages numérisées avant sont conservées.</translation>
+    </message>
+    <message>
+        <source>No page was scanned: %1.</source>
+        <translation>Aucune page n&apos;a été numérisée&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The scan stopped: %1. The pages scanned before are kept.</source>
+        <translation>La numérisation s&apos;est arrêtée&#xa0;: %1. Les pages numérisées avant sont conservées.</translation>
+    </message>
+    <message>
+        <source>%1, flatbed</source>
+        <translation>%1, vitre</translation>
+    </message>
+    <message>
+        <source>%1, document feeder</source>
+        <translation>%1, chargeur</translation>
+    </message>
+    <message>
+        <source>%1, both sides</source>
+        <translation>%1, recto verso</translation>
+    </message>
+    <message>
+        <source>Take pages from:</source>
+        <translation>Pages depuis&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Scanner resolution</source>
+        <translation>Résolution du scanner</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Appareil photo</translation>
+    </message>
+    <message>
+        <source>%1 dpi</source>
+        <translation>%1 ppp</translation>
+    </message>
+</context>
+<context>
     <name>SettingsCommand</name>
     <message>
         <source>unknown setting &apos;%1&apos; (see &apos;quillmark settings list&apos;)</source>

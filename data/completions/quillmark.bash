@@ -10,7 +10,7 @@ _quillmark() {
             --) break ;;
             --screen | --screenshots) ((i++)) ;;
             -*) ;;
-            settings | pdf | account | send) command=${words[i]}; break ;;
+            settings | pdf | scan | account | send) command=${words[i]}; break ;;
             *) break ;;
         esac
     done
@@ -24,7 +24,7 @@ _quillmark() {
             if [[ $cur == -* ]]; then
                 COMPREPLY=($(compgen -W "--help --version --screen --landscape --log --screenshots" -- "$cur"))
             else
-                COMPREPLY=($(compgen -W "settings pdf account send" -- "$cur"))
+                COMPREPLY=($(compgen -W "settings pdf scan account send" -- "$cur"))
                 _filedir '@(jpg|jpeg|JPG|JPEG|png|PNG|bmp|BMP|tif|tiff|TIF|TIFF|gif|GIF|webp|WEBP|heic|HEIC|heif|HEIF)'
             fi
             ;;
@@ -47,6 +47,20 @@ _quillmark() {
             else
                 _filedir '@(jpg|jpeg|JPG|JPEG|png|PNG|bmp|BMP|tif|tiff|TIF|TIFF|gif|GIF|webp|WEBP|heic|HEIC|heif|HEIF)'
             fi
+            ;;
+        scan)
+            case $prev in
+                -o|--output) _filedir pdf; return ;;
+                --device) COMPREPLY=($(compgen -W "$(quillmark scan --list 2>/dev/null | cut -f1)" -- "$cur")); return ;;
+                --source) COMPREPLY=($(compgen -W "flatbed adf duplex" -- "$cur")); return ;;
+                --mode) COMPREPLY=($(compgen -W "color gray lineart" -- "$cur")); return ;;
+                --resolution) COMPREPLY=($(compgen -W "75 150 200 300 600" -- "$cur")); return ;;
+                --pages) return ;;
+                --page-size) COMPREPLY=($(compgen -W "Letter Note Legal Tabloid Postcard A0 A1 A2 A3 A4 A5 A6" -- "$cur")); return ;;
+                --enhance) COMPREPLY=($(compgen -W "none grey bw colour" -- "$cur")); return ;;
+                --ocr) COMPREPLY=($(compgen -W "$(ls /usr/share/tesseract-ocr/*/tessdata/ /usr/share/tesseract/tessdata/ 2>/dev/null | sed -n 's/\.traineddata$//p')" -- "$cur")); return ;;
+            esac
+            COMPREPLY=($(compgen -W "-o --output --list --device --source --resolution --mode --pages --page-size --fit --center --auto-portrait --no-auto-portrait --ocr --straighten --enhance --help" -- "$cur"))
             ;;
         account)
             case $prev in

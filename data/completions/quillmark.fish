@@ -1,6 +1,6 @@
 # fish completion for quillmark
 
-set -l commands settings pdf account send
+set -l commands settings pdf scan account send
 complete -c quillmark -f
 complete -c quillmark -n "not __fish_seen_subcommand_from $commands" -F
 complete -c quillmark -n "not __fish_seen_subcommand_from $commands" -s h -l help -d 'Show the options and commands'
@@ -12,6 +12,7 @@ complete -c quillmark -n "not __fish_seen_subcommand_from $commands" -l screensh
 
 complete -c quillmark -n "not __fish_seen_subcommand_from $commands" -a settings -d 'Show or change the settings'
 complete -c quillmark -n "not __fish_seen_subcommand_from $commands" -a pdf -d 'Make one PDF from pictures'
+complete -c quillmark -n "not __fish_seen_subcommand_from $commands" -a scan -d 'Scan pages into one PDF'
 complete -c quillmark -n "not __fish_seen_subcommand_from $commands" -a account -d 'Set up e-mail accounts'
 complete -c quillmark -n "not __fish_seen_subcommand_from $commands" -a send -d 'E-mail a file'
 
@@ -48,3 +49,20 @@ complete -c quillmark -n "__fish_seen_subcommand_from send" -l subject -x -d 'Su
 complete -c quillmark -n "__fish_seen_subcommand_from send" -l body -x -d 'Message text'
 complete -c quillmark -n "__fish_seen_subcommand_from send" -l account -x -d 'Account name'
 complete -c quillmark -n "__fish_seen_subcommand_from send" -l help -d 'Show the help of the command'
+
+set -l scan "__fish_seen_subcommand_from scan"
+complete -c quillmark -n $scan -s o -l output -r -d 'The PDF to write'
+complete -c quillmark -n $scan -l list -d 'List the scanners'
+complete -c quillmark -n $scan -l device -x -a '(quillmark scan --list 2>/dev/null | cut -f1)' -d 'The scanner by its SANE name'
+complete -c quillmark -n $scan -l source -x -a 'flatbed adf duplex' -d 'Where the sheets come from'
+complete -c quillmark -n $scan -l resolution -x -a '75 150 200 300 600' -d 'Dots per inch'
+complete -c quillmark -n $scan -l mode -x -a 'color gray lineart' -d 'Colour, grey or black and white'
+complete -c quillmark -n $scan -l pages -x -d 'Scan at most this many pages'
+complete -c quillmark -n $scan -l page-size -x -a 'Letter Note Legal Tabloid Postcard A0 A1 A2 A3 A4 A5 A6' -d 'Paper size'
+complete -c quillmark -n $scan -l fit -d 'Scale black and white pages to the page'
+complete -c quillmark -n $scan -l center -d 'Keep the size of pages that fit'
+complete -c quillmark -n $scan -l auto-portrait -d 'Turn landscape pages upright'
+complete -c quillmark -n $scan -l no-auto-portrait -d 'Keep landscape pages as they are'
+complete -c quillmark -n $scan -l ocr -x -d 'Recognise the text in this language'
+complete -c quillmark -n $scan -l straighten -d 'Find the sheet in each page and flatten it'
+complete -c quillmark -n $scan -l enhance -x -a 'none grey bw colour' -d 'Give each page a document look'

@@ -73,6 +73,9 @@ const CExpectedSetting kExpected[] = {
     Txt("SCAN_SETTINGS", "OcrLanguage", &S::ocrLanguage),
     Num("SCAN_SETTINGS", "StraightenPages", &S::straightenPages, 0),
     Num("SCAN_SETTINGS", "EnhanceLook", &S::enhanceLook, 0),
+    Txt("SCAN_SETTINGS", "PageSource", &S::pageSource),
+    Num("SCAN_SETTINGS", "ScannerSource", &S::scannerSource, 0),
+    Num("SCAN_SETTINGS", "ScannerResolution", &S::scannerResolution, 300),
 };
 
 const char* const kGroups[] = {"SAPPSETTINGS", "SND_CFG", "BTN_EX_CFG", "PROGRESS_CTRL_EX_CFG",
@@ -194,10 +197,11 @@ TEST_F(AppSettingsTest, EveryValueMakesARoundTripThroughTheRegistryFile) {
         else
             saved.*e.text = QString("%1 \\ \"q\"").arg(e.name);
     }
-    // The three numbers with a range get a different value inside it.
+    // The numbers with a small range get a different value inside it.
     saved.pictureImportOrder = 2;
     saved.cameraRes = 3;
     saved.pageSize = kPaperA6;
+    saved.scannerSource = 2;
     ASSERT_TRUE(SaveSettings(saved));
 
     const QByteArray file = ReadFile(RegistryFilePath());

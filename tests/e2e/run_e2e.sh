@@ -72,6 +72,8 @@ done
 [ "$started" = 1 ] || { echo "e2e: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
 
 export QUILLMARK_CAMERA='videotestsrc pattern=ball'
+mkdir -p "$work/sane" && echo test >"$work/sane/dll.conf"
+export SANE_CONFIG_DIR="$work/sane"
 export QT_QPA_PLATFORM=xcb
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 export NO_AT_BRIDGE=0

@@ -16,6 +16,9 @@ for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli lin
 done
 
 work=$(mktemp -d)
+# Scanners: SANE's test backend only, never the machine's.
+mkdir -p "$work/sane" && echo test >"$work/sane/dll.conf"
+export SANE_CONFIG_DIR="$work/sane"
 cleanup() { chmod -R u+w "$work" 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -81,7 +84,7 @@ outside=$(find "$home" -type f | grep -v -e "^$home/.local/share/quillmark/" \
 
 # Every option the help names is in the manual page and in each completion.
 man_text=$(zcat "$root/usr/share/man/man1/quillmark.1.gz" | sed 's/\\-/-/g')
-help_text=$(run --help; for c in settings pdf account send; do run "$c" --help 2>&1 || true; done)
+help_text=$(run --help; for c in settings pdf scan account send; do run "$c" --help 2>&1 || true; done)
 missing=()
 for option in $(grep -oE -- '--[a-z][a-z-]+' <<<"$help_text" | sort -u); do
   grep -qF -- "$option" <<<"$man_text" || missing+=("man:$option")

@@ -7,6 +7,9 @@ program="$1"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 unset DISPLAY WAYLAND_DISPLAY
+# The camera settings page lists SANE's test scanners, never the machine's.
+mkdir -p "$work/sane" && echo test >"$work/sane/dll.conf"
+export SANE_CONFIG_DIR="$work/sane"
 
 for size in 480x640 240x320; do
     export QUILLMARK_HOME="$work/home-$size"

@@ -353,6 +353,32 @@ TEST_F(MainDlgTest, CameraNoticeShowsUntilItsBoxIsTicked) {
     EXPECT_EQ(ReadRememberedAnswer(1), 1);
 }
 
+TEST_F(MainDlgTest, AScannerChosenInTheSettingsEnablesScanWithoutACamera) {
+    StoreRememberedAnswer(1, -1);
+    const QString oldSource = AppSettings().pageSource;
+    AppSettings().pageSource = "test:0";
+    {
+        CMainDlg main;
+        Run(main, [&] {
+            EXPECT_FALSE(main.HasCamera());
+            EXPECT_TRUE(main.CanScan());
+            EXPECT_TRUE(main.IsCommandEnabled(ID_SCAN));
+            EXPECT_TRUE(main.IsCommandEnabled(IDC_BUTTON_SCAN));
+            // No "No camera detected" notice: the pages come from the scanner.
+            QTest::qWait(200);
+            EXPECT_EQ(m_device->TopScreen(), &main);
+            main.SendCommand(IDCANCEL);
+        });
+    }
+    // Back to the camera, which is missing: Scan is off again.
+    AppSettings().pageSource.clear();
+    CMainDlg main;
+    main.RefreshControls();
+    EXPECT_FALSE(main.CanScan());
+    EXPECT_FALSE(main.IsCommandEnabled(ID_SCAN));
+    AppSettings().pageSource = oldSource;
+}
+
 // What a screen reader does with a check box or radio button: its Toggle action.
 void ToggleByAccessibility(QWidget* control) {
     QAccessibleInterface* access = QAccessible::queryAccessibleInterface(control);

@@ -223,3 +223,77 @@ TEST_F(ScanCommandTest, APictureThatCannotBecomeAPageIsReportedAndKept) {
 }
 
 } // namespace
+
+namespace {
+
+// Scan through a scanner chosen in the settings: SANE's test scanner (tests/support).
+class ScannerScanCommandTest : public ScanCommandTest {
+protected:
+    void SetUp() override {
+        ScanCommandTest::SetUp();
+        SetCameraValue(0);
+        AppSettings().pageSource = "test:0";
+        AppSettings().scannerSource = 2; // the document feeder
+        AppSettings().scannerResolution = 50;
+        AppSettings().pageSize = kPaperA6;
+        AppSettings().autoPortrait = 0;
+    }
+    // A step that presses Cancel on the progress screen once `pages` pages have arrived.
+    CStep CancelAfter(int pages) {
+        return {[this, pages](CScreen* top) {
+                    return top->IsCommandEnabled(IDC_CANCEL) && m_session.PageCount() >= pages;
+                },
+                [](CScreen* top) { top->SendCommand(IDC_CANCEL); }};
+    }
+};
+
+TEST_F(ScannerScanCommandTest, EverySheetOfTheFeederBecomesAPageAsItArrives) {
+    EXPECT_FALSE(HasCamera());
+    ASSERT_TRUE(Scan({}));
+    // The test scanner's feeder holds ten sheets; their pictures are in the camera folder.
+    ASSERT_EQ(m_session.PageCount(), 10);
+    EXPECT_EQ(Pictures().size(), 10);
+    EXPECT_EQ(m_session.scanCounter, 11);
+    for (int i = 0; i < 10; ++i) {
+        const CPage* page = m_session.Pages().At(i);
+        EXPECT_TRUE(page->path.startsWith(PathIn("Pictures/Camera/SCAN_")));
+        EXPECT_EQ(page->typeCode, kImageTypeJpeg);
+        // A6 at 50 dpi, cut to the test scanner's area.
+        EXPECT_EQ(QImage(page->path).size(), QSize(206, 291));
+    }
+    // Nothing is left on screen.
+    EXPECT_EQ(m_device->TopScreen(), &m_owner);
+}
+
+TEST_F(ScannerScanCommandTest, TheFlatbedGivesOneSheet) {
+    AppSettings().scannerSource = 1; // the flatbed: one sheet
+    ASSERT_TRUE(Scan({}));
+    ASSERT_EQ(m_session.PageCount(), 1);
+}
+
+TEST_F(ScannerScanCommandTest, CancelKeepsThePagesScannedAndSaysSo) {
+    // Sheets large enough that Cancel comes while the feeder still holds some.
+    AppSettings().scannerResolution = 300;
+    CShownBox shown;
+    ASSERT_TRUE(Scan({CancelAfter(1), Box(shown)}));
+    EXPECT_EQ(m_stepsDone, 2u);
+    EXPECT_GE(m_session.PageCount(), 1);
+    EXPECT_LT(m_session.PageCount(), 10);
+    EXPECT_EQ(Pictures().size(), m_session.PageCount());
+    EXPECT_EQ(shown.heading, "Scan cancelled");
+    EXPECT_EQ(shown.body, "The scan was cancelled. The pages scanned before are kept.");
+    EXPECT_EQ(shown.picture, IDB_MSG_ATTENTION);
+}
+
+TEST_F(ScannerScanCommandTest, AScannerThatCannotBeOpenedSaysWhy) {
+    AppSettings().pageSource = "test:9";
+    CShownBox shown;
+    EXPECT_FALSE(Scan({Box(shown)}));
+    EXPECT_EQ(shown.heading, "Scan failed");
+    EXPECT_TRUE(shown.body.startsWith("No page was scanned: the scanner test:9 could not be "
+                                      "opened: "))
+        << shown.body.toStdString();
+    EXPECT_EQ(m_session.PageCount(), 0);
+}
+
+} // namespace

@@ -76,6 +76,51 @@ TEST_F(SettingsPageTest, CameraPageCancelKeepsAndOkStores) {
     EXPECT_EQ(Reloaded().cameraRes, 3u);
 }
 
+TEST_F(SettingsPageTest, CameraPageListsTheScannersAndStoresTheChoice) {
+    // SANE's test scanners (tests/support): a flatbed and a document feeder each.
+    EXPECT_TRUE(RunPage(ID_SETTINGS_CAMERA, [&](CSettingsPageDlg& page) {
+        auto* sources = Get<QComboBox>(page, IDC_PAGE_SOURCE);
+        auto* resolutions = Get<QComboBox>(page, IDC_SCANNER_RESOLUTION);
+        EXPECT_EQ(Get<QLabel>(page, IDC_PAGE_SOURCE_PROMPT)->text(), "Take pages from:");
+        EXPECT_EQ(sources->accessibleName(), "Take pages from:");
+        EXPECT_EQ(resolutions->accessibleName(), "Scanner resolution");
+        QStringList items;
+        for (int i = 0; i < sources->count(); ++i)
+            items << sources->itemText(i);
+        EXPECT_EQ(items, QStringList({"Camera", "Noname frontend-tester (test:0), flatbed",
+                                      "Noname frontend-tester (test:0), document feeder",
+                                      "Noname frontend-tester (test:1), flatbed",
+                                      "Noname frontend-tester (test:1), document feeder"}));
+        // The camera by default; the resolution counts only for a scanner.
+        EXPECT_EQ(sources->currentIndex(), 0);
+        EXPECT_FALSE(resolutions->isEnabled());
+        EXPECT_EQ(resolutions->currentText(), "300 dpi");
+        sources->setCurrentIndex(2);
+        EXPECT_TRUE(resolutions->isEnabled());
+        resolutions->setCurrentIndex(resolutions->findText("600 dpi"));
+        page.Button(IDC_SETTINGS_OK)->click();
+    }));
+    CAppSettings stored = Reloaded();
+    EXPECT_EQ(stored.pageSource, "test:0");
+    EXPECT_EQ(stored.scannerSource, 2u);
+    EXPECT_EQ(stored.scannerResolution, 600u);
+
+    // Shown again as chosen; a scanner out of reach now stays the choice until changed.
+    AppSettings() = stored;
+    AppSettings().pageSource = "test:5";
+    EXPECT_TRUE(RunPage(ID_SETTINGS_CAMERA, [&](CSettingsPageDlg& page) {
+        auto* sources = Get<QComboBox>(page, IDC_PAGE_SOURCE);
+        EXPECT_EQ(sources->currentText(), "test:5, document feeder");
+        page.Button(IDC_SETTINGS_OK)->click();
+    }));
+    EXPECT_EQ(Reloaded().pageSource, "test:5");
+    EXPECT_TRUE(RunPage(ID_SETTINGS_CAMERA, [&](CSettingsPageDlg& page) {
+        Get<QComboBox>(page, IDC_PAGE_SOURCE)->setCurrentIndex(0);
+        page.Button(IDC_SETTINGS_OK)->click();
+    }));
+    EXPECT_TRUE(Reloaded().pageSource.isEmpty());
+}
+
 TEST_F(SettingsPageTest, CenterInsidePageStoresFitToPageZeroAndShowsAgain) {
     AppSettings().fitToPage = 1;
     AppSettings().autoPortrait = 1;

@@ -1,6 +1,7 @@
 #include "tests/support/SkinnedDeviceTest.h"
 
 #include "skin/binding/SkinBinding.h"
+#include "tests/support/SaneTestBackend.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -16,6 +17,8 @@ constexpr int kPollMs = 5;
 
 void CSkinnedDeviceTest::SetUp() {
     CTempHomeTest::SetUp();
+    // Screens that list scanners find SANE's test scanners, never the machine's.
+    UseSaneTestBackend();
     UseScreen(QSize(480, 640));
 }
 

@@ -1,0 +1,70 @@
+#include "scanner/Sane.h"
+
+#include "text/Catalogue.h"
+
+#include <sane/sane.h>
+
+#include <cstdlib>
+
+namespace {
+
+// Statuses of SANE 1.1 that sane.h declares only to frontends asking for them.
+constexpr int kStatusWarmingUp = 12;
+constexpr int kStatusHardwareLocked = 13;
+
+std::mutex g_saneMutex;
+bool g_started = false;
+bool g_tried = false;
+SANE_Status g_startStatus = SANE_STATUS_GOOD;
+
+void EndSane() {
+    sane_exit();
+}
+
+} // namespace
+
+std::unique_lock<std::mutex> LockSane() {
+    return std::unique_lock<std::mutex>(g_saneMutex);
+}
+
+bool EnsureSane(QString* reason) {
+    const auto lock = LockSane();
+    if (!g_tried) {
+        g_tried = true;
+        SANE_Int version = 0;
+        g_startStatus = sane_init(&version, nullptr);
+        g_started = g_startStatus == SANE_STATUS_GOOD;
+        // Backends keep network connections and USB claims until sane_exit.
+        if (g_started)
+            std::atexit(EndSane);
+    }
+    if (!g_started && reason)
+        *reason =
+            TranslateText("Scanner", "SANE could not start: %1").arg(SaneStatusText(g_startStatus));
+    return g_started;
+}
+
+QString SaneStatusText(int status) {
+    switch (status) {
+    case SANE_STATUS_GOOD: return TranslateText("Scanner", "no error");
+    case SANE_STATUS_UNSUPPORTED:
+        return TranslateText("Scanner", "the scanner does not support this");
+    case SANE_STATUS_CANCELLED: return TranslateText("Scanner", "the scan was cancelled");
+    case SANE_STATUS_DEVICE_BUSY:
+        return TranslateText("Scanner", "the scanner is busy (another program may be using it)");
+    case SANE_STATUS_INVAL: return TranslateText("Scanner", "the scanner refused the request");
+    case SANE_STATUS_EOF: return TranslateText("Scanner", "the scanner sent no more data");
+    case SANE_STATUS_JAMMED: return TranslateText("Scanner", "the document feeder is jammed");
+    case SANE_STATUS_NO_DOCS: return TranslateText("Scanner", "the document feeder is empty");
+    case SANE_STATUS_COVER_OPEN: return TranslateText("Scanner", "the scanner's cover is open");
+    case SANE_STATUS_IO_ERROR:
+        return TranslateText("Scanner", "the scanner stopped answering (input/output error)");
+    case SANE_STATUS_NO_MEM: return TranslateText("Scanner", "not enough memory for the scan");
+    case SANE_STATUS_ACCESS_DENIED:
+        return TranslateText("Scanner", "access to the scanner was denied");
+    case kStatusWarmingUp: return TranslateText("Scanner", "the scanner's lamp is warming up");
+    case kStatusHardwareLocked:
+        return TranslateText("Scanner", "the scanner is locked for transport");
+    default: return QString::fromUtf8(sane_strstatus(SANE_Status(status)));
+    }
+}

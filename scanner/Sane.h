@@ -1,0 +1,20 @@
+#pragma once
+
+// The one place that talks to libsane's start and end and turns its statuses into reasons a
+// user can read. SANE is started once per process, on first use, and ended at exit; its
+// calls are serialised here where the library is not safe to call from two threads at once
+// (listing devices, opening and closing them).
+
+#include <QString>
+
+#include <mutex>
+
+// Starts SANE once; false with the reason when it cannot (the scanners are then absent).
+bool EnsureSane(QString* reason = nullptr);
+
+// Held around sane_get_devices, sane_open and sane_close.
+std::unique_lock<std::mutex> LockSane();
+
+// A readable reason for a SANE status ("the document feeder is jammed"); SANE's own text for
+// a status this program does not know.
+QString SaneStatusText(int status);

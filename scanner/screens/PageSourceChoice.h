@@ -1,0 +1,24 @@
+#pragma once
+
+// The choice of where Scan takes its pages from, for the camera settings page: the camera,
+// or a scanner SANE finds with one of the sources it offers, and the scanner's resolution.
+// Stored in the settings PageSource, ScannerSource and ScannerResolution.
+
+#include <QString>
+
+struct CAppSettings;
+class QComboBox;
+
+// "Take pages from:", the prompt over the list of sources.
+QString PageSourcePrompt();
+// The name assistive tools give the list of resolutions.
+QString ScannerResolutionName();
+
+// Fills `sources` with "Camera" and each scanner's sources, and `resolutions` with the usual
+// scanning resolutions, selecting what `settings` hold (a chosen scanner that is not found
+// now stays listed, so that the page does not drop it behind the user's back). The
+// resolutions are enabled only while a scanner is chosen.
+void FillPageSourceLists(QComboBox* sources, QComboBox* resolutions, const CAppSettings& settings);
+// Writes the lists' choice into `settings`.
+void StorePageSourceLists(const QComboBox* sources, const QComboBox* resolutions,
+                          CAppSettings& settings);
