@@ -198,45 +198,6 @@
         <translation>diese Hilfe zeigen und beenden</translation>
     </message>
     <message>
-        <source>Usage: quillmark [OPTIONS] [--] [PICTURE...]
-       quillmark [OPTIONS] COMMAND [ARGUMENTS]
-
-Without a command, starts the document copier on its device window; PICTUREs
-become pages in the order given. When the program already runs for the same
-data folder, they go to its window instead. Use -- (or a path such as ./pdf)
-for a picture named like a command.
-
-Options:
-  -h, --help            show this help and exit
-  -V, --version         show the version and exit
-      --screen WxH      size of the emulated device screen (default 480x640;
-                        240x320 gives the small-screen look)
-      --landscape       start with the device turned sideways
-      --log             write every log record to Quillmark.log
-                        (also QUILLMARK_LOG=1)
-      --screenshots DIR run headless through the screens, one PNG each into DIR
-</source>
-        <translation>Aufruf: quillmark [OPTIONEN] [--] [BILD...]
-        quillmark [OPTIONEN] BEFEHL [ARGUMENTE]
-
-Ohne Befehl startet der Dokumentkopierer in seinem Gerätefenster; BILDer werden
-Seiten in der angegebenen Reihenfolge. Läuft das Programm schon für denselben
-Datenordner, gehen sie stattdessen an dessen Fenster. Verwenden Sie -- (oder
-einen Pfad wie ./pdf) für ein Bild, das wie ein Befehl heißt.
-
-Optionen:
-  -h, --help            diese Hilfe zeigen und beenden
-  -V, --version         die Version zeigen und beenden
-      --screen BxH      Größe des nachgebildeten Gerätebildschirms (Standard
-                        480x640; 240x320 ergibt die Kleinbildschirm-Ansicht)
-      --landscape       mit quer gedrehtem Gerät starten
-      --log             jeden Protokolleintrag in Quillmark.log schreiben
-                        (auch QUILLMARK_LOG=1)
-      --screenshots ORDNER ohne Bildschirm durch die Ansichten gehen, je ein PNG
-                        nach ORDNER
-</translation>
-    </message>
-    <message>
         <source>Commands (&apos;quillmark COMMAND --help&apos; tells more of each):</source>
         <translation>Befehle („quillmark BEFEHL --help“ sagt zu jedem mehr):</translation>
     </message>
@@ -273,10 +234,6 @@ Optionen:
         <translation>das Papier (siehe die Papierformate unten)</translation>
     </message>
     <message>
-        <source>scale BMP and PNG pictures to the page, or keep their size where they fit</source>
-        <translation>BMP- und PNG-Bilder auf die Seite einpassen oder ihre Größe behalten, wo sie passen</translation>
-    </message>
-    <message>
         <source>turn landscape pictures upright in the PDF, or leave them as they are</source>
         <translation>Querformatbilder im PDF aufrecht drehen oder lassen, wie sie sind</translation>
     </message>
@@ -299,6 +256,51 @@ Optionen:
     <message>
         <source>take pictures and folders from FILE, one per line, or from standard input when FILE is -; @FILE among the pictures does the same</source>
         <translation>Bilder und Ordner aus DATEI lesen, einen je Zeile, oder von der Standardeingabe, wenn DATEI - ist; @DATEI unter den Bildern tut dasselbe</translation>
+    </message>
+    <message>
+        <source>Usage: quillmark [OPTIONS] [--] [PICTURE...]
+       quillmark [OPTIONS] COMMAND [ARGUMENTS]
+
+Without a command, starts the document copier on its device window; PICTUREs
+become pages in the order given. When the program already runs for the same
+data folder, they go to its window instead. Use -- (or a path such as ./pdf)
+for a picture named like a command.
+
+Options:
+  -h, --help            show this help and exit
+  -V, --version         show the version and exit
+      --screen WxH      fix the window at this size (without it: full screen on
+                        a phone, a resizable 480x640 window on a desktop;
+                        240x320 gives the small-screen look)
+      --landscape       start with the device turned sideways
+      --log             write every log record to Quillmark.log
+                        (also QUILLMARK_LOG=1)
+      --screenshots DIR run headless through the screens, one PNG each into DIR
+</source>
+        <translation>Aufruf: quillmark [OPTIONEN] [--] [BILD...]
+        quillmark [OPTIONEN] BEFEHL [ARGUMENTE]
+
+Ohne Befehl startet der Dokumentkopierer in seinem Gerätefenster; BILDer werden
+Seiten in der angegebenen Reihenfolge. Läuft das Programm schon für denselben
+Datenordner, gehen sie stattdessen an dessen Fenster. Verwenden Sie -- (oder
+einen Pfad wie ./pdf) für ein Bild, das wie ein Befehl heißt.
+
+Optionen:
+  -h, --help            diese Hilfe zeigen und beenden
+  -V, --version         die Version zeigen und beenden
+      --screen BxH      feste Fenstergröße (sonst Vollbild auf einem Telefon,
+                        ein veränderbares 480x640-Fenster auf einem Desktop;
+                        240x320 ergibt die Kleinbildschirm-Ansicht)
+      --landscape       mit quer gedrehtem Gerät starten
+      --log             jeden Protokolleintrag in Quillmark.log schreiben
+                        (auch QUILLMARK_LOG=1)
+      --screenshots ORDNER ohne Bildschirm durch die Ansichten gehen, je ein PNG
+                        nach ORDNER
+</translation>
+    </message>
+    <message>
+        <source>scale pictures other than JPEG to the page, or keep their size where they fit</source>
+        <translation>Bilder außer JPEG auf die Seite einpassen oder ihre Größe behalten, wo sie passen</translation>
     </message>
 </context>
 <context>
@@ -550,37 +552,6 @@ Optionen:
         <translation>übersprungen: mehr als %1 Millionen Pixel, größer als das Bild jeder Kamera</translation>
     </message>
     <message>
-        <source>--fit scales BMP and PNG pictures to the page, --center keeps their size when
-they fit; JPEG pictures are always fitted and embedded unchanged.
---auto-portrait turns landscape pictures upright (a quarter counter-clockwise)
-in the PDF and leaves the files as they are. A FOLDER stands for its JPEG, PNG
-and BMP pictures (and those of its subfolders when Recursive is set), in the
---order given: by name A-Z or Z-A, newest or oldest first, or as found. Without
-options the settings PageSize, FitToPage, AutoPortrait and PictureImportOrder
-apply (&apos;quillmark settings&apos;); &quot;Ask me&quot; keeps the found order here. --straighten
-finds the sheet in each photo and flattens it, --enhance gives it a document
-look (grey, bw: black and white, colour); both work on copies, the pictures stay
-as they are. A list (@LIST or --files-from LIST) names one picture or folder per
-line, from the current folder where the name is relative; empty lines are
-skipped.
-</source>
-        <translation>--fit passt BMP- und PNG-Bilder auf die Seite ein, --center behält ihre Größe,
-wo sie passen; JPEG-Bilder werden immer eingepasst und unverändert eingebettet.
---auto-portrait dreht Querformatbilder im PDF aufrecht (eine Vierteldrehung
-gegen den Uhrzeigersinn) und lässt die Dateien, wie sie sind. Ein ORDNER steht
-für seine JPEG-, PNG- und BMP-Bilder (und die seiner Unterordner, wenn
-Recursive gesetzt ist), in der mit --order gewählten Reihenfolge: nach Name A-Z
-oder Z-A, neueste oder älteste zuerst oder wie gefunden. Ohne Optionen gelten
-die Einstellungen PageSize, FitToPage, AutoPortrait und PictureImportOrder
-(„quillmark settings“); „Ask me“ behält hier die gefundene Reihenfolge.
---straighten findet das Blatt in jedem Foto und begradigt es, --enhance gibt
-ihm ein Dokumentaussehen (grey, bw: schwarz-weiß, colour); beide arbeiten an
-Kopien, die Bilder bleiben, wie sie sind. Eine Liste (@LISTE oder --files-from
-LISTE) nennt ein Bild oder einen Ordner je Zeile, bei relativen Namen vom
-aktuellen Ordner aus; leere Zeilen werden übersprungen.
-</translation>
-    </message>
-    <message>
         <source>text recognition has no data for %1 (asked for by the settings RecogniseText and OcrLanguage); the pages get no text layer</source>
         <translation>die Texterkennung hat keine Daten für %1 (verlangt von den Einstellungen RecogniseText und OcrLanguage); die Seiten bekommen keine Textebene</translation>
     </message>
@@ -664,59 +635,36 @@ aktuellen Ordner aus; leere Zeilen werden übersprungen.
         <source>could not write the PDF to standard output: %1</source>
         <translation>konnte das PDF nicht auf die Standardausgabe schreiben: %1</translation>
     </message>
-</context>
-<context>
-    <name>SecretStore</name>
     <message>
-        <source>no secret store is running; give the account a password command or a password file</source>
-        <translation>es läuft kein Schlüsselbund; geben Sie dem Konto einen Passwortbefehl oder eine Passwortdatei</translation>
-    </message>
-    <message>
-        <source>the secret store could not be asked: %1</source>
-        <translation>der Schlüsselbund konnte nicht gefragt werden: %1</translation>
-    </message>
-    <message>
-        <source>the secret store holds no password for service %1, account %2</source>
-        <translation>der Schlüsselbund hat kein Passwort für Dienst %1, Konto %2</translation>
-    </message>
-</context>
-<context>
-    <name>SendCommand</name>
-    <message>
-        <source>%1 needs a value</source>
-        <translation>%1 braucht einen Wert</translation>
-    </message>
-    <message>
-        <source>unknown option &apos;%1&apos;</source>
-        <translation>unbekannte Option „%1“</translation>
-    </message>
-    <message>
-        <source>--to names no address</source>
-        <translation>--to nennt keine Adresse</translation>
-    </message>
-    <message>
-        <source>no account named &apos;%1&apos; (see &apos;quillmark account list&apos;)</source>
-        <translation>kein Konto namens „%1“ (siehe „quillmark account list“)</translation>
-    </message>
-    <message>
-        <source>could not send &apos;%1&apos; to &apos;%2&apos;: %3</source>
-        <translation>konnte „%1“ nicht an „%2“ senden: %3</translation>
-    </message>
-    <message>
-        <source>the message stays in %1</source>
-        <translation>die Nachricht bleibt in %1</translation>
-    </message>
-    <message>
-        <source>queued &apos;%1&apos; to &apos;%2&apos; in the Outbox of %3</source>
-        <translation>„%1“ an „%2“ im Postausgang von %3 eingereiht</translation>
-    </message>
-    <message>
-        <source>handed &apos;%1&apos; for &apos;%2&apos; to the desktop&apos;s mail program (not sent yet)</source>
-        <translation>„%1“ für „%2“ an das E-Mail-Programm des Desktops übergeben (noch nicht gesendet)</translation>
-    </message>
-    <message>
-        <source>sent &apos;%1&apos; to &apos;%2&apos; through %3</source>
-        <translation>„%1“ an „%2“ über %3 gesendet</translation>
+        <source>--fit scales pictures other than JPEG to the page, --center keeps their size
+when they fit; JPEG pictures are always fitted and embedded unchanged.
+--auto-portrait turns landscape pictures upright (a quarter counter-clockwise)
+in the PDF and leaves the files as they are. A FOLDER stands for its JPEG, PNG,
+BMP, TIFF, GIF, WebP and HEIC/HEIF pictures (and those of its subfolders when
+Recursive is set), in the --order given: by name A-Z or Z-A, newest or oldest
+first, or as found. Without options the settings PageSize, FitToPage,
+AutoPortrait and PictureImportOrder apply (&apos;quillmark settings&apos;); &quot;Ask me&quot; keeps
+the found order here. --straighten finds the sheet in each photo and flattens
+it, --enhance gives it a document look (grey, bw: black and white, colour); both
+work on copies, the pictures stay as they are. A list (@LIST or --files-from
+LIST) names one picture or folder per line, from the current folder where the
+name is relative; empty lines are skipped.
+</source>
+        <translation>--fit passt Bilder außer JPEG auf die Seite ein, --center behält ihre Größe, wo
+sie passen; JPEG-Bilder werden immer eingepasst und unverändert eingebettet.
+--auto-portrait dreht Querformatbilder im PDF aufrecht (eine Vierteldrehung
+gegen den Uhrzeigersinn) und lässt die Dateien, wie sie sind. Ein ORDNER steht
+für seine JPEG-, PNG-, BMP-, TIFF-, GIF-, WebP- und HEIC/HEIF-Bilder (und die
+seiner Unterordner, wenn Recursive gesetzt ist), in der mit --order gewählten
+Reihenfolge: nach Name A-Z oder Z-A, neueste oder älteste zuerst oder wie
+gefunden. Ohne Optionen gelten die Einstellungen PageSize, FitToPage,
+AutoPortrait und PictureImportOrder („quillmark settings“); „Ask me“ behält hier
+die gefundene Reihenfolge. --straighten findet das Blatt in jedem Foto und
+begradigt es, --enhance gibt ihm ein Dokumentaussehen (grey, bw: schwarz-weiß,
+colour); beide arbeiten an Kopien, die Bilder bleiben, wie sie sind. Eine Liste
+(@LISTE oder --files-from LISTE) nennt ein Bild oder einen Ordner je Zeile, bei
+relativen Namen vom aktuellen Ordner aus; leere Zeilen werden übersprungen.
+</translation>
     </message>
 </context>
 <context>
@@ -946,6 +894,60 @@ aktuellen Ordner aus; leere Zeilen werden übersprungen.
     <message>
         <source>%1 dpi</source>
         <translation>%1 dpi</translation>
+    </message>
+</context>
+<context>
+    <name>SecretStore</name>
+    <message>
+        <source>no secret store is running; give the account a password command or a password file</source>
+        <translation>es läuft kein Schlüsselbund; geben Sie dem Konto einen Passwortbefehl oder eine Passwortdatei</translation>
+    </message>
+    <message>
+        <source>the secret store could not be asked: %1</source>
+        <translation>der Schlüsselbund konnte nicht gefragt werden: %1</translation>
+    </message>
+    <message>
+        <source>the secret store holds no password for service %1, account %2</source>
+        <translation>der Schlüsselbund hat kein Passwort für Dienst %1, Konto %2</translation>
+    </message>
+</context>
+<context>
+    <name>SendCommand</name>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>unbekannte Option „%1“</translation>
+    </message>
+    <message>
+        <source>--to names no address</source>
+        <translation>--to nennt keine Adresse</translation>
+    </message>
+    <message>
+        <source>no account named &apos;%1&apos; (see &apos;quillmark account list&apos;)</source>
+        <translation>kein Konto namens „%1“ (siehe „quillmark account list“)</translation>
+    </message>
+    <message>
+        <source>could not send &apos;%1&apos; to &apos;%2&apos;: %3</source>
+        <translation>konnte „%1“ nicht an „%2“ senden: %3</translation>
+    </message>
+    <message>
+        <source>the message stays in %1</source>
+        <translation>die Nachricht bleibt in %1</translation>
+    </message>
+    <message>
+        <source>queued &apos;%1&apos; to &apos;%2&apos; in the Outbox of %3</source>
+        <translation>„%1“ an „%2“ im Postausgang von %3 eingereiht</translation>
+    </message>
+    <message>
+        <source>handed &apos;%1&apos; for &apos;%2&apos; to the desktop&apos;s mail program (not sent yet)</source>
+        <translation>„%1“ für „%2“ an das E-Mail-Programm des Desktops übergeben (noch nicht gesendet)</translation>
+    </message>
+    <message>
+        <source>sent &apos;%1&apos; to &apos;%2&apos; through %3</source>
+        <translation>„%1“ an „%2“ über %3 gesendet</translation>
     </message>
 </context>
 <context>

@@ -198,45 +198,6 @@
         <translation>mostrar esta ayuda y salir</translation>
     </message>
     <message>
-        <source>Usage: quillmark [OPTIONS] [--] [PICTURE...]
-       quillmark [OPTIONS] COMMAND [ARGUMENTS]
-
-Without a command, starts the document copier on its device window; PICTUREs
-become pages in the order given. When the program already runs for the same
-data folder, they go to its window instead. Use -- (or a path such as ./pdf)
-for a picture named like a command.
-
-Options:
-  -h, --help            show this help and exit
-  -V, --version         show the version and exit
-      --screen WxH      size of the emulated device screen (default 480x640;
-                        240x320 gives the small-screen look)
-      --landscape       start with the device turned sideways
-      --log             write every log record to Quillmark.log
-                        (also QUILLMARK_LOG=1)
-      --screenshots DIR run headless through the screens, one PNG each into DIR
-</source>
-        <translation>Uso: quillmark [OPCIONES] [--] [IMAGEN...]
-     quillmark [OPCIONES] ORDEN [ARGUMENTOS]
-
-Sin orden, inicia la copiadora de documentos en su ventana de dispositivo; las
-IMÁGENES se convierten en páginas en el orden dado. Si el programa ya se ejecuta
-para la misma carpeta de datos, van a su ventana. Use -- (o una ruta como ./pdf)
-para una imagen que se llame como una orden.
-
-Opciones:
-  -h, --help            mostrar esta ayuda y salir
-  -V, --version         mostrar la versión y salir
-      --screen AxA      tamaño de la pantalla emulada del dispositivo (480x640
-                        por omisión; 240x320 da el aspecto de pantalla pequeña)
-      --landscape       empezar con el dispositivo girado de lado
-      --log             escribir cada entrada del registro en Quillmark.log
-                        (también QUILLMARK_LOG=1)
-      --screenshots CARPETA recorrer las pantallas sin mostrarlas, un PNG por
-                        pantalla en CARPETA
-</translation>
-    </message>
-    <message>
         <source>Commands (&apos;quillmark COMMAND --help&apos; tells more of each):</source>
         <translation>Órdenes («quillmark ORDEN --help» explica más de cada una):</translation>
     </message>
@@ -273,10 +234,6 @@ Opciones:
         <translation>el papel (vea los tamaños de página abajo)</translation>
     </message>
     <message>
-        <source>scale BMP and PNG pictures to the page, or keep their size where they fit</source>
-        <translation>ajustar las imágenes BMP y PNG a la página, o mantener su tamaño cuando caben</translation>
-    </message>
-    <message>
         <source>turn landscape pictures upright in the PDF, or leave them as they are</source>
         <translation>girar a vertical las imágenes apaisadas en el PDF, o dejarlas como están</translation>
     </message>
@@ -299,6 +256,52 @@ Opciones:
     <message>
         <source>take pictures and folders from FILE, one per line, or from standard input when FILE is -; @FILE among the pictures does the same</source>
         <translation>tomar imágenes y carpetas de ARCHIVO, una por línea, o de la entrada estándar si ARCHIVO es -; @ARCHIVO entre las imágenes hace lo mismo</translation>
+    </message>
+    <message>
+        <source>Usage: quillmark [OPTIONS] [--] [PICTURE...]
+       quillmark [OPTIONS] COMMAND [ARGUMENTS]
+
+Without a command, starts the document copier on its device window; PICTUREs
+become pages in the order given. When the program already runs for the same
+data folder, they go to its window instead. Use -- (or a path such as ./pdf)
+for a picture named like a command.
+
+Options:
+  -h, --help            show this help and exit
+  -V, --version         show the version and exit
+      --screen WxH      fix the window at this size (without it: full screen on
+                        a phone, a resizable 480x640 window on a desktop;
+                        240x320 gives the small-screen look)
+      --landscape       start with the device turned sideways
+      --log             write every log record to Quillmark.log
+                        (also QUILLMARK_LOG=1)
+      --screenshots DIR run headless through the screens, one PNG each into DIR
+</source>
+        <translation>Uso: quillmark [OPCIONES] [--] [IMAGEN...]
+     quillmark [OPCIONES] ORDEN [ARGUMENTOS]
+
+Sin orden, inicia la copiadora de documentos en su ventana de dispositivo; las
+IMÁGENES se convierten en páginas en el orden dado. Si el programa ya se ejecuta
+para la misma carpeta de datos, van a su ventana. Use -- (o una ruta como ./pdf)
+para una imagen que se llame como una orden.
+
+Opciones:
+  -h, --help            mostrar esta ayuda y salir
+  -V, --version         mostrar la versión y salir
+      --screen AxA      fijar la ventana a este tamaño (sin ella: pantalla
+                        completa en un teléfono, una ventana ajustable de
+                        480x640 en un escritorio; 240x320 da el aspecto de
+                        pantalla pequeña)
+      --landscape       empezar con el dispositivo girado de lado
+      --log             escribir cada entrada del registro en Quillmark.log
+                        (también QUILLMARK_LOG=1)
+      --screenshots CARPETA recorrer las pantallas sin mostrarlas, un PNG por
+                        pantalla en CARPETA
+</translation>
+    </message>
+    <message>
+        <source>scale pictures other than JPEG to the page, or keep their size where they fit</source>
+        <translation>ajustar a la página las imágenes que no son JPEG, o mantener su tamaño cuando caben</translation>
     </message>
 </context>
 <context>
@@ -550,36 +553,6 @@ Opciones:
         <translation>omitido: más de %1 millones de píxeles, más grande que la foto de cualquier cámara</translation>
     </message>
     <message>
-        <source>--fit scales BMP and PNG pictures to the page, --center keeps their size when
-they fit; JPEG pictures are always fitted and embedded unchanged.
---auto-portrait turns landscape pictures upright (a quarter counter-clockwise)
-in the PDF and leaves the files as they are. A FOLDER stands for its JPEG, PNG
-and BMP pictures (and those of its subfolders when Recursive is set), in the
---order given: by name A-Z or Z-A, newest or oldest first, or as found. Without
-options the settings PageSize, FitToPage, AutoPortrait and PictureImportOrder
-apply (&apos;quillmark settings&apos;); &quot;Ask me&quot; keeps the found order here. --straighten
-finds the sheet in each photo and flattens it, --enhance gives it a document
-look (grey, bw: black and white, colour); both work on copies, the pictures stay
-as they are. A list (@LIST or --files-from LIST) names one picture or folder per
-line, from the current folder where the name is relative; empty lines are
-skipped.
-</source>
-        <translation>--fit ajusta las imágenes BMP y PNG a la página, --center mantiene su tamaño
-cuando caben; las imágenes JPEG siempre se ajustan y se incrustan sin cambios.
---auto-portrait gira a vertical las imágenes apaisadas en el PDF (un cuarto de
-vuelta a la izquierda) y deja los archivos como están. Una CARPETA representa
-sus imágenes JPEG, PNG y BMP (y las de sus subcarpetas si Recursive está
-activado), en el orden de --order: por nombre A-Z o Z-A, más nuevas o más
-antiguas primero, o como se encuentran. Sin opciones se aplican los ajustes
-PageSize, FitToPage, AutoPortrait y PictureImportOrder («quillmark settings»);
-«Ask me» mantiene aquí el orden encontrado. --straighten encuentra la hoja en
-cada foto y la endereza, --enhance le da aspecto de documento (grey, bw: blanco
-y negro, colour); ambas trabajan sobre copias, las imágenes quedan como están.
-Una lista (@LISTA o --files-from LISTA) nombra una imagen o carpeta por línea,
-desde la carpeta actual si el nombre es relativo; las líneas vacías se omiten.
-</translation>
-    </message>
-    <message>
         <source>text recognition has no data for %1 (asked for by the settings RecogniseText and OcrLanguage); the pages get no text layer</source>
         <translation>el reconocimiento de texto no tiene datos para %1 (pedido por los ajustes RecogniseText y OcrLanguage); las páginas no tendrán capa de texto</translation>
     </message>
@@ -663,59 +636,36 @@ desde la carpeta actual si el nombre es relativo; las líneas vacías se omiten.
         <source>could not write the PDF to standard output: %1</source>
         <translation>no se pudo escribir el PDF en la salida estándar: %1</translation>
     </message>
-</context>
-<context>
-    <name>SecretStore</name>
     <message>
-        <source>no secret store is running; give the account a password command or a password file</source>
-        <translation>no hay ningún llavero en marcha; dé a la cuenta una orden o un archivo de contraseña</translation>
-    </message>
-    <message>
-        <source>the secret store could not be asked: %1</source>
-        <translation>no se pudo consultar el llavero: %1</translation>
-    </message>
-    <message>
-        <source>the secret store holds no password for service %1, account %2</source>
-        <translation>el llavero no guarda ninguna contraseña para el servicio %1, cuenta %2</translation>
-    </message>
-</context>
-<context>
-    <name>SendCommand</name>
-    <message>
-        <source>%1 needs a value</source>
-        <translation>%1 necesita un valor</translation>
-    </message>
-    <message>
-        <source>unknown option &apos;%1&apos;</source>
-        <translation>opción desconocida «%1»</translation>
-    </message>
-    <message>
-        <source>--to names no address</source>
-        <translation>--to no indica ninguna dirección</translation>
-    </message>
-    <message>
-        <source>no account named &apos;%1&apos; (see &apos;quillmark account list&apos;)</source>
-        <translation>ninguna cuenta llamada «%1» (vea «quillmark account list»)</translation>
-    </message>
-    <message>
-        <source>could not send &apos;%1&apos; to &apos;%2&apos;: %3</source>
-        <translation>no se pudo enviar «%1» a «%2»: %3</translation>
-    </message>
-    <message>
-        <source>the message stays in %1</source>
-        <translation>el mensaje queda en %1</translation>
-    </message>
-    <message>
-        <source>queued &apos;%1&apos; to &apos;%2&apos; in the Outbox of %3</source>
-        <translation>«%1» para «%2» puesto en la Bandeja de salida de %3</translation>
-    </message>
-    <message>
-        <source>handed &apos;%1&apos; for &apos;%2&apos; to the desktop&apos;s mail program (not sent yet)</source>
-        <translation>«%1» para «%2» entregado al programa de correo del escritorio (aún no enviado)</translation>
-    </message>
-    <message>
-        <source>sent &apos;%1&apos; to &apos;%2&apos; through %3</source>
-        <translation>«%1» enviado a «%2» a través de %3</translation>
+        <source>--fit scales pictures other than JPEG to the page, --center keeps their size
+when they fit; JPEG pictures are always fitted and embedded unchanged.
+--auto-portrait turns landscape pictures upright (a quarter counter-clockwise)
+in the PDF and leaves the files as they are. A FOLDER stands for its JPEG, PNG,
+BMP, TIFF, GIF, WebP and HEIC/HEIF pictures (and those of its subfolders when
+Recursive is set), in the --order given: by name A-Z or Z-A, newest or oldest
+first, or as found. Without options the settings PageSize, FitToPage,
+AutoPortrait and PictureImportOrder apply (&apos;quillmark settings&apos;); &quot;Ask me&quot; keeps
+the found order here. --straighten finds the sheet in each photo and flattens
+it, --enhance gives it a document look (grey, bw: black and white, colour); both
+work on copies, the pictures stay as they are. A list (@LIST or --files-from
+LIST) names one picture or folder per line, from the current folder where the
+name is relative; empty lines are skipped.
+</source>
+        <translation>--fit ajusta a la página las imágenes que no son JPEG, --center mantiene su
+tamaño cuando caben; las imágenes JPEG siempre se ajustan y se incrustan sin
+cambios. --auto-portrait gira a vertical las imágenes apaisadas en el PDF (un
+cuarto de vuelta a la izquierda) y deja los archivos como están. Una CARPETA
+representa sus imágenes JPEG, PNG, BMP, TIFF, GIF, WebP y HEIC/HEIF (y las de
+sus subcarpetas si Recursive está activado), en el orden de --order: por nombre
+A-Z o Z-A, más nuevas o más antiguas primero, o como se encuentran. Sin opciones
+se aplican los ajustes PageSize, FitToPage, AutoPortrait y PictureImportOrder
+(«quillmark settings»); «Ask me» mantiene aquí el orden encontrado. --straighten
+encuentra la hoja en cada foto y la endereza, --enhance le da aspecto de
+documento (grey, bw: blanco y negro, colour); ambas trabajan sobre copias, las
+imágenes quedan como están. Una lista (@LISTA o --files-from LISTA) nombra una
+imagen o carpeta por línea, desde la carpeta actual si el nombre es relativo;
+las líneas vacías se omiten.
+</translation>
     </message>
 </context>
 <context>
@@ -945,6 +895,60 @@ desde la carpeta actual si el nombre es relativo; las líneas vacías se omiten.
     <message>
         <source>%1 dpi</source>
         <translation>%1 ppp</translation>
+    </message>
+</context>
+<context>
+    <name>SecretStore</name>
+    <message>
+        <source>no secret store is running; give the account a password command or a password file</source>
+        <translation>no hay ningún llavero en marcha; dé a la cuenta una orden o un archivo de contraseña</translation>
+    </message>
+    <message>
+        <source>the secret store could not be asked: %1</source>
+        <translation>no se pudo consultar el llavero: %1</translation>
+    </message>
+    <message>
+        <source>the secret store holds no password for service %1, account %2</source>
+        <translation>el llavero no guarda ninguna contraseña para el servicio %1, cuenta %2</translation>
+    </message>
+</context>
+<context>
+    <name>SendCommand</name>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opción desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>--to names no address</source>
+        <translation>--to no indica ninguna dirección</translation>
+    </message>
+    <message>
+        <source>no account named &apos;%1&apos; (see &apos;quillmark account list&apos;)</source>
+        <translation>ninguna cuenta llamada «%1» (vea «quillmark account list»)</translation>
+    </message>
+    <message>
+        <source>could not send &apos;%1&apos; to &apos;%2&apos;: %3</source>
+        <translation>no se pudo enviar «%1» a «%2»: %3</translation>
+    </message>
+    <message>
+        <source>the message stays in %1</source>
+        <translation>el mensaje queda en %1</translation>
+    </message>
+    <message>
+        <source>queued &apos;%1&apos; to &apos;%2&apos; in the Outbox of %3</source>
+        <translation>«%1» para «%2» puesto en la Bandeja de salida de %3</translation>
+    </message>
+    <message>
+        <source>handed &apos;%1&apos; for &apos;%2&apos; to the desktop&apos;s mail program (not sent yet)</source>
+        <translation>«%1» para «%2» entregado al programa de correo del escritorio (aún no enviado)</translation>
+    </message>
+    <message>
+        <source>sent &apos;%1&apos; to &apos;%2&apos; through %3</source>
+        <translation>«%1» enviado a «%2» a través de %3</translation>
     </message>
 </context>
 <context>

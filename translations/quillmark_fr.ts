@@ -198,45 +198,6 @@
         <translation>afficher cette aide et quitter</translation>
     </message>
     <message>
-        <source>Usage: quillmark [OPTIONS] [--] [PICTURE...]
-       quillmark [OPTIONS] COMMAND [ARGUMENTS]
-
-Without a command, starts the document copier on its device window; PICTUREs
-become pages in the order given. When the program already runs for the same
-data folder, they go to its window instead. Use -- (or a path such as ./pdf)
-for a picture named like a command.
-
-Options:
-  -h, --help            show this help and exit
-  -V, --version         show the version and exit
-      --screen WxH      size of the emulated device screen (default 480x640;
-                        240x320 gives the small-screen look)
-      --landscape       start with the device turned sideways
-      --log             write every log record to Quillmark.log
-                        (also QUILLMARK_LOG=1)
-      --screenshots DIR run headless through the screens, one PNG each into DIR
-</source>
-        <translation>Utilisation&#xa0;: quillmark [OPTIONS] [--] [IMAGE...]
-              quillmark [OPTIONS] COMMANDE [ARGUMENTS]
-
-Sans commande, lance le copieur de documents dans sa fenêtre d&apos;appareil&#xa0;; les
-IMAGEs deviennent des pages dans l&apos;ordre donné. Si le programme tourne déjà
-pour le même dossier de données, elles vont plutôt à sa fenêtre. Utilisez --
-(ou un chemin comme ./pdf) pour une image nommée comme une commande.
-
-Options&#xa0;:
-  -h, --help            afficher cette aide et quitter
-  -V, --version         afficher la version et quitter
-      --screen LxH      taille de l&apos;écran d&apos;appareil émulé (480x640 par défaut&#xa0;;
-                        240x320 donne l&apos;aspect petit écran)
-      --landscape       démarrer avec l&apos;appareil tourné sur le côté
-      --log             écrire chaque entrée du journal dans Quillmark.log
-                        (aussi QUILLMARK_LOG=1)
-      --screenshots DOSSIER parcourir les écrans sans affichage, un PNG chacun
-                        dans DOSSIER
-</translation>
-    </message>
-    <message>
         <source>Commands (&apos;quillmark COMMAND --help&apos; tells more of each):</source>
         <translation>Commandes («&#xa0;quillmark COMMANDE --help&#xa0;» en dit plus sur chacune)&#xa0;:</translation>
     </message>
@@ -273,10 +234,6 @@ Options&#xa0;:
         <translation>le papier (voir les formats ci-dessous)</translation>
     </message>
     <message>
-        <source>scale BMP and PNG pictures to the page, or keep their size where they fit</source>
-        <translation>adapter les images BMP et PNG à la page, ou garder leur taille quand elles tiennent</translation>
-    </message>
-    <message>
         <source>turn landscape pictures upright in the PDF, or leave them as they are</source>
         <translation>redresser les images en paysage dans le PDF, ou les laisser telles quelles</translation>
     </message>
@@ -299,6 +256,51 @@ Options&#xa0;:
     <message>
         <source>take pictures and folders from FILE, one per line, or from standard input when FILE is -; @FILE among the pictures does the same</source>
         <translation>prendre les images et dossiers dans FICHIER, un par ligne, ou sur l&apos;entrée standard si FICHIER est -&#xa0;; @FICHIER parmi les images fait de même</translation>
+    </message>
+    <message>
+        <source>Usage: quillmark [OPTIONS] [--] [PICTURE...]
+       quillmark [OPTIONS] COMMAND [ARGUMENTS]
+
+Without a command, starts the document copier on its device window; PICTUREs
+become pages in the order given. When the program already runs for the same
+data folder, they go to its window instead. Use -- (or a path such as ./pdf)
+for a picture named like a command.
+
+Options:
+  -h, --help            show this help and exit
+  -V, --version         show the version and exit
+      --screen WxH      fix the window at this size (without it: full screen on
+                        a phone, a resizable 480x640 window on a desktop;
+                        240x320 gives the small-screen look)
+      --landscape       start with the device turned sideways
+      --log             write every log record to Quillmark.log
+                        (also QUILLMARK_LOG=1)
+      --screenshots DIR run headless through the screens, one PNG each into DIR
+</source>
+        <translation>Utilisation&#xa0;: quillmark [OPTIONS] [--] [IMAGE...]
+              quillmark [OPTIONS] COMMANDE [ARGUMENTS]
+
+Sans commande, lance le copieur de documents dans sa fenêtre d&apos;appareil&#xa0;; les
+IMAGEs deviennent des pages dans l&apos;ordre donné. Si le programme tourne déjà
+pour le même dossier de données, elles vont plutôt à sa fenêtre. Utilisez --
+(ou un chemin comme ./pdf) pour une image nommée comme une commande.
+
+Options&#xa0;:
+  -h, --help            afficher cette aide et quitter
+  -V, --version         afficher la version et quitter
+      --screen LxH      fixer la fenêtre à cette taille (sinon&#xa0;: plein écran sur
+                        un téléphone, une fenêtre redimensionnable de 480x640
+                        sur un ordinateur&#xa0;; 240x320 donne l&apos;aspect petit écran)
+      --landscape       démarrer avec l&apos;appareil tourné sur le côté
+      --log             écrire chaque entrée du journal dans Quillmark.log
+                        (aussi QUILLMARK_LOG=1)
+      --screenshots DOSSIER parcourir les écrans sans affichage, un PNG chacun
+                        dans DOSSIER
+</translation>
+    </message>
+    <message>
+        <source>scale pictures other than JPEG to the page, or keep their size where they fit</source>
+        <translation>adapter à la page les images autres que JPEG, ou garder leur taille quand elles tiennent</translation>
     </message>
 </context>
 <context>
@@ -550,37 +552,6 @@ Options&#xa0;:
         <translation>ignoré&#xa0;: plus de %1 millions de pixels, plus grand que l&apos;image de n&apos;importe quel appareil photo</translation>
     </message>
     <message>
-        <source>--fit scales BMP and PNG pictures to the page, --center keeps their size when
-they fit; JPEG pictures are always fitted and embedded unchanged.
---auto-portrait turns landscape pictures upright (a quarter counter-clockwise)
-in the PDF and leaves the files as they are. A FOLDER stands for its JPEG, PNG
-and BMP pictures (and those of its subfolders when Recursive is set), in the
---order given: by name A-Z or Z-A, newest or oldest first, or as found. Without
-options the settings PageSize, FitToPage, AutoPortrait and PictureImportOrder
-apply (&apos;quillmark settings&apos;); &quot;Ask me&quot; keeps the found order here. --straighten
-finds the sheet in each photo and flattens it, --enhance gives it a document
-look (grey, bw: black and white, colour); both work on copies, the pictures stay
-as they are. A list (@LIST or --files-from LIST) names one picture or folder per
-line, from the current folder where the name is relative; empty lines are
-skipped.
-</source>
-        <translation>--fit adapte les images BMP et PNG à la page, --center garde leur taille quand
-elles tiennent&#xa0;; les images JPEG sont toujours adaptées et intégrées telles
-quelles. --auto-portrait redresse les images en paysage dans le PDF (un quart
-de tour vers la gauche) et laisse les fichiers tels quels. Un DOSSIER vaut pour
-ses images JPEG, PNG et BMP (et celles de ses sous-dossiers si Recursive est
-activé), dans l&apos;ordre de --order&#xa0;: par nom A-Z ou Z-A, les plus récentes ou les
-plus anciennes d&apos;abord, ou telles que trouvées. Sans options, les paramètres
-PageSize, FitToPage, AutoPortrait et PictureImportOrder s&apos;appliquent
-(«&#xa0;quillmark settings&#xa0;»)&#xa0;; «&#xa0;Ask me&#xa0;» garde ici l&apos;ordre trouvé. --straighten
-trouve la feuille dans chaque photo et la redresse, --enhance lui donne un
-aspect de document (grey, bw&#xa0;: noir et blanc, colour)&#xa0;; les deux travaillent sur
-des copies, les images restent telles quelles. Une liste (@LISTE ou
---files-from LISTE) nomme une image ou un dossier par ligne, depuis le dossier
-courant si le nom est relatif&#xa0;; les lignes vides sont ignorées.
-</translation>
-    </message>
-    <message>
         <source>text recognition has no data for %1 (asked for by the settings RecogniseText and OcrLanguage); the pages get no text layer</source>
         <translation>la reconnaissance de texte n&apos;a pas de données pour %1 (demandée par les paramètres RecogniseText et OcrLanguage)&#xa0;; les pages n&apos;ont pas de couche de texte</translation>
     </message>
@@ -664,59 +635,36 @@ courant si le nom est relatif&#xa0;; les lignes vides sont ignorées.
         <source>could not write the PDF to standard output: %1</source>
         <translation>impossible d&apos;écrire le PDF sur la sortie standard&#xa0;: %1</translation>
     </message>
-</context>
-<context>
-    <name>SecretStore</name>
     <message>
-        <source>no secret store is running; give the account a password command or a password file</source>
-        <translation>aucun trousseau n&apos;est lancé&#xa0;; donnez au compte une commande ou un fichier de mot de passe</translation>
-    </message>
-    <message>
-        <source>the secret store could not be asked: %1</source>
-        <translation>le trousseau n&apos;a pas pu être interrogé&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>the secret store holds no password for service %1, account %2</source>
-        <translation>le trousseau ne contient aucun mot de passe pour le service %1, compte %2</translation>
-    </message>
-</context>
-<context>
-    <name>SendCommand</name>
-    <message>
-        <source>%1 needs a value</source>
-        <translation>%1 attend une valeur</translation>
-    </message>
-    <message>
-        <source>unknown option &apos;%1&apos;</source>
-        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
-        <source>--to names no address</source>
-        <translation>--to ne donne aucune adresse</translation>
-    </message>
-    <message>
-        <source>no account named &apos;%1&apos; (see &apos;quillmark account list&apos;)</source>
-        <translation>aucun compte nommé «&#xa0;%1&#xa0;» (voir «&#xa0;quillmark account list&#xa0;»)</translation>
-    </message>
-    <message>
-        <source>could not send &apos;%1&apos; to &apos;%2&apos;: %3</source>
-        <translation>impossible d&apos;envoyer «&#xa0;%1&#xa0;» à «&#xa0;%2&#xa0;»&#xa0;: %3</translation>
-    </message>
-    <message>
-        <source>the message stays in %1</source>
-        <translation>le message reste dans %1</translation>
-    </message>
-    <message>
-        <source>queued &apos;%1&apos; to &apos;%2&apos; in the Outbox of %3</source>
-        <translation>«&#xa0;%1&#xa0;» pour «&#xa0;%2&#xa0;» placé dans la boîte d&apos;envoi de %3</translation>
-    </message>
-    <message>
-        <source>handed &apos;%1&apos; for &apos;%2&apos; to the desktop&apos;s mail program (not sent yet)</source>
-        <translation>«&#xa0;%1&#xa0;» pour «&#xa0;%2&#xa0;» confié au logiciel de messagerie du bureau (pas encore envoyé)</translation>
-    </message>
-    <message>
-        <source>sent &apos;%1&apos; to &apos;%2&apos; through %3</source>
-        <translation>«&#xa0;%1&#xa0;» envoyé à «&#xa0;%2&#xa0;» via %3</translation>
+        <source>--fit scales pictures other than JPEG to the page, --center keeps their size
+when they fit; JPEG pictures are always fitted and embedded unchanged.
+--auto-portrait turns landscape pictures upright (a quarter counter-clockwise)
+in the PDF and leaves the files as they are. A FOLDER stands for its JPEG, PNG,
+BMP, TIFF, GIF, WebP and HEIC/HEIF pictures (and those of its subfolders when
+Recursive is set), in the --order given: by name A-Z or Z-A, newest or oldest
+first, or as found. Without options the settings PageSize, FitToPage,
+AutoPortrait and PictureImportOrder apply (&apos;quillmark settings&apos;); &quot;Ask me&quot; keeps
+the found order here. --straighten finds the sheet in each photo and flattens
+it, --enhance gives it a document look (grey, bw: black and white, colour); both
+work on copies, the pictures stay as they are. A list (@LIST or --files-from
+LIST) names one picture or folder per line, from the current folder where the
+name is relative; empty lines are skipped.
+</source>
+        <translation>--fit adapte à la page les images autres que JPEG, --center garde leur taille
+quand elles tiennent&#xa0;; les images JPEG sont toujours adaptées et intégrées telles
+quelles. --auto-portrait redresse les images en paysage dans le PDF (un quart
+de tour vers la gauche) et laisse les fichiers tels quels. Un DOSSIER vaut pour
+ses images JPEG, PNG, BMP, TIFF, GIF, WebP et HEIC/HEIF (et celles de ses
+sous-dossiers si Recursive est activé), dans l&apos;ordre de --order&#xa0;: par nom A-Z
+ou Z-A, les plus récentes ou les plus anciennes d&apos;abord, ou telles que trouvées.
+Sans options, les paramètres PageSize, FitToPage, AutoPortrait et
+PictureImportOrder s&apos;appliquent («&#xa0;quillmark settings&#xa0;»)&#xa0;; «&#xa0;Ask me&#xa0;» garde ici
+l&apos;ordre trouvé. --straighten trouve la feuille dans chaque photo et la redresse,
+--enhance lui donne un aspect de document (grey, bw&#xa0;: noir et blanc, colour)&#xa0;;
+les deux travaillent sur des copies, les images restent telles quelles. Une
+liste (@LISTE ou --files-from LISTE) nomme une image ou un dossier par ligne,
+depuis le dossier courant si le nom est relatif&#xa0;; les lignes vides sont ignorées.
+</translation>
     </message>
 </context>
 <context>
@@ -946,6 +894,60 @@ courant si le nom est relatif&#xa0;; les lignes vides sont ignorées.
     <message>
         <source>%1 dpi</source>
         <translation>%1 ppp</translation>
+    </message>
+</context>
+<context>
+    <name>SecretStore</name>
+    <message>
+        <source>no secret store is running; give the account a password command or a password file</source>
+        <translation>aucun trousseau n&apos;est lancé&#xa0;; donnez au compte une commande ou un fichier de mot de passe</translation>
+    </message>
+    <message>
+        <source>the secret store could not be asked: %1</source>
+        <translation>le trousseau n&apos;a pas pu être interrogé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the secret store holds no password for service %1, account %2</source>
+        <translation>le trousseau ne contient aucun mot de passe pour le service %1, compte %2</translation>
+    </message>
+</context>
+<context>
+    <name>SendCommand</name>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 attend une valeur</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>--to names no address</source>
+        <translation>--to ne donne aucune adresse</translation>
+    </message>
+    <message>
+        <source>no account named &apos;%1&apos; (see &apos;quillmark account list&apos;)</source>
+        <translation>aucun compte nommé «&#xa0;%1&#xa0;» (voir «&#xa0;quillmark account list&#xa0;»)</translation>
+    </message>
+    <message>
+        <source>could not send &apos;%1&apos; to &apos;%2&apos;: %3</source>
+        <translation>impossible d&apos;envoyer «&#xa0;%1&#xa0;» à «&#xa0;%2&#xa0;»&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>the message stays in %1</source>
+        <translation>le message reste dans %1</translation>
+    </message>
+    <message>
+        <source>queued &apos;%1&apos; to &apos;%2&apos; in the Outbox of %3</source>
+        <translation>«&#xa0;%1&#xa0;» pour «&#xa0;%2&#xa0;» placé dans la boîte d&apos;envoi de %3</translation>
+    </message>
+    <message>
+        <source>handed &apos;%1&apos; for &apos;%2&apos; to the desktop&apos;s mail program (not sent yet)</source>
+        <translation>«&#xa0;%1&#xa0;» pour «&#xa0;%2&#xa0;» confié au logiciel de messagerie du bureau (pas encore envoyé)</translation>
+    </message>
+    <message>
+        <source>sent &apos;%1&apos; to &apos;%2&apos; through %3</source>
+        <translation>«&#xa0;%1&#xa0;» envoyé à «&#xa0;%2&#xa0;» via %3</translation>
     </message>
 </context>
 <context>
