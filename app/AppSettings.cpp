@@ -22,9 +22,9 @@ D Text(const char* group, const char* name, QString CAppSettings::*member, T def
     return D{group, name, nullptr, member, 0, def, kAny};
 }
 
-const std::array<D, 33>& Table() {
+const std::array<D, 34>& Table() {
     using S = CAppSettings;
-    static const std::array<D, 33> table = {
+    static const std::array<D, 34> table = {
         Number("SAPPSETTINGS", "UseClearType", &S::useClearType, 0),
         Number("SAPPSETTINGS", "BackupEditFile", &S::backupEditFile, 1),
         Text("SAPPSETTINGS", "LastImportFolder", &S::lastImportFolder, T::PersonalFolder),
@@ -59,6 +59,7 @@ const std::array<D, 33>& Table() {
         Text("SCAN_SETTINGS", "OcrLanguage", &S::ocrLanguage, T::Empty),
         Number("SCAN_SETTINGS", "StraightenPages", &S::straightenPages, 0),
         Number("SCAN_SETTINGS", "EnhanceLook", &S::enhanceLook, 0),
+        Number("SCAN_SETTINGS", "PictureQuality", &S::pictureQuality, 0, 2),
     };
     return table;
 }

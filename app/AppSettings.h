@@ -54,6 +54,7 @@ struct CAppSettings {
     QString ocrLanguage;               // its language by Tesseract's name; empty: English
     std::uint32_t straightenPages = 0; // new pages: the sheet found in the photo and flattened
     std::uint32_t enhanceLook = 0;     // new pages: 0 none, 1 grey, 2 black and white, 3 colour
+    std::uint32_t pictureQuality = 0;  // PDF pictures: 0 original, 1 smaller for e-mail, 2 b/w
 };
 
 // Paper sizes of PDF pages ("PageSize"); pdf/PaperSizes.h holds their dimensions.

@@ -13,6 +13,28 @@ namespace {
 // The lighting is estimated on a copy of about this many pixels on its long side.
 constexpr int kLightingSide = 320;
 
+// Smoothing of `values` where `weight` is 1, spread over the places where it is 0: the
+// weighted mean around each pixel (normalised convolution). Where too little weight lies
+// within reach, `fallback` stays.
+cv::Mat FillFromWeighted(const cv::Mat& values, const cv::Mat& weight, double sigma,
+                         const cv::Mat& fallback) {
+    cv::Mat weighted, spread;
+    cv::multiply(values, weight, weighted);
+    cv::GaussianBlur(weighted, weighted, cv::Size(0, 0), sigma);
+    cv::GaussianBlur(weight, spread, cv::Size(0, 0), sigma);
+    cv::Mat filled = fallback.clone();
+    const int channels = values.channels();
+    for (int y = 0; y < values.rows; ++y) {
+        const float* w = weighted.ptr<float>(y);
+        const float* s = spread.ptr<float>(y);
+        float* out = filled.ptr<float>(y);
+        for (int x = 0; x < values.cols * channels; ++x)
+            if (s[x] > 0.02f)
+                out[x] = w[x] / s[x];
+    }
+    return filled;
+}
+
 // The paper's brightness around each pixel, at full size: the dark marks (text, lines) are
 // removed by a maximum filter on the small copy, which is then smoothed and scaled back up.
 // Works per channel, so a colour picture gives the paper's colour.
@@ -26,7 +48,29 @@ cv::Mat Lighting(const cv::Mat& picture) {
     // Wide enough to take out a headline or a filled box of a few lines' height.
     const int side = std::max(3, (std::max(smallSize.width, smallSize.height) / 16) | 1);
     const cv::Mat kernel = cv::getStructuringElement(cv::MORPH_RECT, cv::Size(side, side));
-    cv::dilate(small, small, kernel);
+    cv::Mat paper;
+    cv::dilate(small, paper, kernel);
+    // A dark area wider than that (a large filled box, a photo) survives the filter and would
+    // pass for dim paper: divided by itself it turned white, leaving only its outline. Paper
+    // far darker than the paper of a window four times as wide is no paper; the lighting
+    // there is spread in from the paper around it, and from the wide window's where none is
+    // near.
+    cv::Mat wide;
+    cv::dilate(small, wide,
+               cv::getStructuringElement(cv::MORPH_RECT, cv::Size(4 * side + 1, 4 * side + 1)));
+    cv::Mat paperF, wideF;
+    paper.convertTo(paperF, CV_32F);
+    wide.convertTo(wideF, CV_32F);
+    cv::Mat ratio;
+    cv::divide(paperF, cv::max(wideF, 1.0), ratio);
+    cv::Mat weight;
+    cv::threshold(ratio, weight, 0.75, 1.0, cv::THRESH_BINARY);
+    cv::Mat far = FillFromWeighted(paperF, weight, 2.0 * side, wideF);
+    cv::Mat filled = FillFromWeighted(paperF, weight, side / 2.0, far);
+    // Paper keeps its own level; only what is no paper takes the filled one.
+    cv::Mat lightingF = filled;
+    paperF.copyTo(lightingF, weight > 0.5);
+    lightingF.convertTo(small, small.type());
     cv::GaussianBlur(small, small, cv::Size(0, 0), side / 2.0);
     cv::max(small, cv::Scalar::all(1), small); // no division by zero
     cv::Mat lighting;

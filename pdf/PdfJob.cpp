@@ -4,6 +4,7 @@
 #include "ocr/OcrQueue.h"
 #include "pdf/PageMaker.h"
 #include "pdf/PdfBuilder.h"
+#include "pdf/PictureQuality.h"
 #include "platform/AtomicFile.h"
 #include "platform/RegularFile.h"
 #include "session/PageList.h"
@@ -224,6 +225,12 @@ CPdfJobResult CPdfJob::Build(CPdfJobSource& source) {
             bool drawn = true;
             if (!IsDrawnType(page.typeCode))
                 note(i, page.input, EPdfPageIssue::TypeNotDrawn);
+            else if (m_options.quality != EPictureQuality::Original &&
+                     builder.PlaceReduced(ReducePicture(page.path, page.typeCode, page.turnCcw,
+                                                        m_options.quality, m_options.layout)))
+                drawn = true;
+            else if (builder.Failed())
+                drawn = false;
             else if (page.prepared)
                 drawn = builder.PlaceRaster(std::move(page.pixels));
             else

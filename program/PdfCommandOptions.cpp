@@ -2,6 +2,7 @@
 
 #include "imaging/Enhance.h"
 #include "pdf/PaperSizes.h"
+#include "pdf/PictureQuality.h"
 #include "session/ImportOrder.h"
 #include "text/Catalogue.h"
 
@@ -32,6 +33,8 @@ const std::vector<CCliOption>& PdfCommandOptionTable() {
          "over each page, so that the PDF can be searched"},
         {"--straighten", "--straighten", "find the sheet in each photo and flatten it"},
         {"--enhance", "--enhance none|grey|bw|colour", "give each page a document look"},
+        {"--quality", "--quality original|email|bw",
+         "the pictures as they are, smaller for e-mail, or black and white text"},
         {"--files-from", "--files-from FILE",
          "take pictures and folders from FILE, one per line, or from standard input when "
          "FILE is -; @FILE among the pictures does the same"},
@@ -153,6 +156,18 @@ std::optional<CPdfCommandOptions> ParsePdfCommandOptions(const QStringList& args
                 return std::nullopt;
             }
             o.enhance = *v;
+        } else if (name == "--quality") {
+            const auto v = value(name);
+            if (!v)
+                return std::nullopt;
+            const auto quality = PictureQualityFromName(*v);
+            if (!quality) {
+                *error =
+                    TranslateText("PdfCommand", "unknown quality '%1' (one of original, email, bw)")
+                        .arg(*v);
+                return std::nullopt;
+            }
+            o.quality = std::uint32_t(*quality);
         } else if (name == "--order") {
             const auto v = value(name);
             if (!v)
