@@ -113,6 +113,8 @@ CSettingsPageDlg::CSettingsPageDlg(int command, CAppSettings& settings, CScreen*
     case ID_SETTINGS_PDF:
         SetDlgItemText(IDC_PDF_PROMPT, LoadFormatted(IDS_SETTINGS_PAPER_PROMPT));
         AddList(IDC_PDF_PAPER, IDC_PDF_PROMPT);
+        SetDlgItemText(IDC_PDF_QUALITY_PROMPT, LoadFormatted(IDS_SETTINGS_QUALITY_PROMPT));
+        AddList(IDC_PDF_QUALITY, IDC_PDF_QUALITY_PROMPT);
         SetDlgItemText(IDC_PDF_OCR, LoadFormatted(IDS_OCR_SETTING));
         SetDlgItemText(IDC_PDF_OCR_PROMPT, LoadFormatted(IDS_OCR_LANGUAGE));
         AddList(IDC_PDF_OCR_LANGUAGE, IDC_PDF_OCR_PROMPT);
@@ -214,6 +216,14 @@ void CSettingsPageDlg::Prepare() {
             list->addItem(LoadFormatted(std::uint16_t(IDS_PAPER_LETTER + i)));
         list->setCurrentIndex(m_settings.pageSize < kPaperSizeCount ? int(m_settings.pageSize)
                                                                     : -1);
+        // In the order of the PictureQuality values.
+        auto* qualities = ControlAs<QComboBox>(IDC_PDF_QUALITY);
+        qualities->clear();
+        for (std::uint16_t text :
+             {IDS_QUALITY_ORIGINAL, IDS_QUALITY_EMAIL, IDS_QUALITY_BLACK_WHITE})
+            qualities->addItem(LoadFormatted(text));
+        qualities->setCurrentIndex(m_settings.pictureQuality < 3 ? int(m_settings.pictureQuality)
+                                                                 : 0);
         SetChecked(IDC_PDF_OCR, m_settings.recogniseText != 0);
         // The installed languages by their names, each holding its code; the chosen one
         // stays even when its data has gone, so that the page does not change it behind the
@@ -277,6 +287,8 @@ void CSettingsPageDlg::Store() {
     case ID_SETTINGS_PDF:
         if (const int index = ControlAs<QComboBox>(IDC_PDF_PAPER)->currentIndex(); index >= 0)
             m_settings.pageSize = std::uint32_t(index);
+        if (const int quality = ControlAs<QComboBox>(IDC_PDF_QUALITY)->currentIndex(); quality >= 0)
+            m_settings.pictureQuality = std::uint32_t(quality);
         m_settings.recogniseText = IsChecked(IDC_PDF_OCR) ? 1 : 0;
         if (const QString code =
                 ControlAs<QComboBox>(IDC_PDF_OCR_LANGUAGE)->currentData().toString();

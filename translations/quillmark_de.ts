@@ -97,6 +97,10 @@
         <translation>unbekannte Darstellung „%1“ (eine von none, grey, bw, colour)</translation>
     </message>
     <message>
+        <source>unknown quality &apos;%1&apos; (one of original, email, bw)</source>
+        <translation>unbekannte Qualität „%1“ (eine von original, email, bw)</translation>
+    </message>
+    <message>
         <source>unknown order &apos;%1&apos; (one of name, name-desc, newest, oldest, found)</source>
         <translation>unbekannte Reihenfolge „%1“ (eine von name, name-desc, newest, oldest, found)</translation>
     </message>
@@ -1441,6 +1445,22 @@ Sie können Ihren letzten Schritt jederzeit mit dem Menübefehl Aktion-&gt;Rück
     <message>
         <source>Language:</source>
         <translation>Sprache:</translation>
+    </message>
+    <message>
+        <source>Pictures in the PDF:</source>
+        <translation>Bilder im PDF:</translation>
+    </message>
+    <message>
+        <source>Original pictures</source>
+        <translation>Originalbilder</translation>
+    </message>
+    <message>
+        <source>Smaller, for e-mail</source>
+        <translation>Kleiner, für E-Mail</translation>
+    </message>
+    <message>
+        <source>Smallest, black and white text</source>
+        <translation>Am kleinsten, Text in Schwarzweiß</translation>
     </message>
     <message>
         <source>All Files|*.*|</source>

@@ -97,6 +97,10 @@
         <translation>aspecto desconocido «%1» (uno de none, grey, bw, colour)</translation>
     </message>
     <message>
+        <source>unknown quality &apos;%1&apos; (one of original, email, bw)</source>
+        <translation>calidad desconocida «%1» (una de original, email, bw)</translation>
+    </message>
+    <message>
         <source>unknown order &apos;%1&apos; (one of name, name-desc, newest, oldest, found)</source>
         <translation>orden desconocido «%1» (uno de name, name-desc, newest, oldest, found)</translation>
     </message>
@@ -1441,6 +1445,22 @@ Recuerde que siempre puede deshacer su última acción con el comando de menú A
     <message>
         <source>Language:</source>
         <translation>Idioma:</translation>
+    </message>
+    <message>
+        <source>Pictures in the PDF:</source>
+        <translation>Imágenes en el PDF:</translation>
+    </message>
+    <message>
+        <source>Original pictures</source>
+        <translation>Imágenes originales</translation>
+    </message>
+    <message>
+        <source>Smaller, for e-mail</source>
+        <translation>Más pequeño, para correo</translation>
+    </message>
+    <message>
+        <source>Smallest, black and white text</source>
+        <translation>Lo más pequeño, texto en blanco y negro</translation>
     </message>
     <message>
         <source>All Files|*.*|</source>

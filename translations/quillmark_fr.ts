@@ -97,6 +97,10 @@
         <translation>rendu inconnu «&#xa0;%1&#xa0;» (parmi none, grey, bw, colour)</translation>
     </message>
     <message>
+        <source>unknown quality &apos;%1&apos; (one of original, email, bw)</source>
+        <translation>qualité inconnue «&#xa0;%1&#xa0;» (parmi original, email, bw)</translation>
+    </message>
+    <message>
         <source>unknown order &apos;%1&apos; (one of name, name-desc, newest, oldest, found)</source>
         <translation>ordre inconnu «&#xa0;%1&#xa0;» (parmi name, name-desc, newest, oldest, found)</translation>
     </message>
@@ -1441,6 +1445,22 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
     <message>
         <source>Language:</source>
         <translation>Langue&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Pictures in the PDF:</source>
+        <translation>Images du PDF&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Original pictures</source>
+        <translation>Images d’origine</translation>
+    </message>
+    <message>
+        <source>Smaller, for e-mail</source>
+        <translation>Plus petit, pour l’e-mail</translation>
+    </message>
+    <message>
+        <source>Smallest, black and white text</source>
+        <translation>Le plus petit, texte en noir et blanc</translation>
     </message>
     <message>
         <source>All Files|*.*|</source>

@@ -73,6 +73,7 @@ const CExpectedSetting kExpected[] = {
     Txt("SCAN_SETTINGS", "OcrLanguage", &S::ocrLanguage),
     Num("SCAN_SETTINGS", "StraightenPages", &S::straightenPages, 0),
     Num("SCAN_SETTINGS", "EnhanceLook", &S::enhanceLook, 0),
+    Num("SCAN_SETTINGS", "PictureQuality", &S::pictureQuality, 0),
 };
 
 const char* const kGroups[] = {"SAPPSETTINGS", "SND_CFG", "BTN_EX_CFG", "PROGRESS_CTRL_EX_CFG",
