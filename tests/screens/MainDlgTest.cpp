@@ -283,8 +283,10 @@ TEST_F(MainDlgTest, CameraNoticeShowsUntilItsBoxIsTicked) {
 void ToggleByAccessibility(QWidget* control) {
     QAccessibleInterface* access = QAccessible::queryAccessibleInterface(control);
     ASSERT_NE(access, nullptr);
-    ASSERT_NE(access->actionInterface(), nullptr);
-    access->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QAccessibleActionInterface* actions = access->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    if (actions) // the optimiser cannot see through the assertion
+        actions->doAction(QAccessibleActionInterface::toggleAction());
 }
 
 TEST_F(MainDlgTest, TheCameraNoticeTickedByAScreenReaderStaysAway) {

@@ -105,6 +105,8 @@ protected:
         return {[](CScreen* top) { return dynamic_cast<CQuestionBox*>(top) != nullptr; },
                 [&shown](CScreen* top) {
                     auto* box = dynamic_cast<CQuestionBox*>(top);
+                    if (!box) // only question boxes reach here
+                        return;
                     shown = {box->Caption(), box->Heading(),
                              box->ControlAs<QTextEdit>(IDC_QB_BODY)->toPlainText(), box->Kind(),
                              box->CurrentPicture()};

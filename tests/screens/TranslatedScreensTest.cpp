@@ -159,6 +159,6 @@ TEST_P(TranslatedScreensTest, PdfCreationScreensFromSetupToTheLastQuestion) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedScreensTest, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.language); });
+                         [](const auto& test) { return std::string(test.param.language); });
 
 } // namespace
