@@ -30,22 +30,22 @@ namespace {
 // raw string, so the formatter leaves its lines as they are.
 constexpr char kPdfCommandHelp[] =
     R"(--fit scales BMP and PNG pictures to the page, --center keeps their size when
-they fit; JPEG pictures are always fitted and embedded unchanged.
---auto-portrait turns landscape pictures upright (a quarter counter-clockwise)
-in the PDF and leaves the files as they are. A FOLDER stands for its JPEG, PNG
-and BMP pictures (and those of its subfolders when Recursive is set), in the
---order given: by name A-Z or Z-A, newest or oldest first, or as found. Without
-options the settings PageSize, FitToPage, AutoPortrait, PictureImportOrder and
-PictureQuality apply ('quillmark settings'); "Ask me" keeps the found order here. --straighten
-finds the sheet in each photo and flattens it, --enhance gives it a document
-look (grey, bw: black and white, colour); both work on copies, the pictures stay
-as they are. --quality email scales each picture to about 150 pixels per inch
-of the page and stores it as a compact JPEG, for a PDF small enough to mail;
---quality bw makes each page black and white text at a fraction of the size;
-original (the PictureQuality setting's default) keeps the pictures' bytes. A
-list (@LIST or --files-from LIST) names one picture or folder per
-line, from the current folder where the name is relative; empty lines are
-skipped.
+they fit; JPEG pictures are always fitted (and embedded unchanged unless
+--quality says otherwise). --auto-portrait turns landscape pictures upright (a
+quarter counter-clockwise) in the PDF and leaves the files as they are. A FOLDER
+stands for its JPEG, PNG and BMP pictures (and those of its subfolders when
+Recursive is set), in the --order given: by name A-Z or Z-A, newest or oldest
+first, or as found. Without options the settings PageSize, FitToPage,
+AutoPortrait, PictureImportOrder and PictureQuality apply ('quillmark
+settings'); "Ask me" keeps the found order here. --straighten finds the sheet in
+each photo and flattens it, --enhance gives it a document look (grey, bw: black
+and white, colour); both work on copies, the pictures stay as they are.
+--quality email scales each picture to about 150 pixels per inch of the page and
+stores it as a compact JPEG, for a PDF small enough to mail; --quality bw makes
+each page black and white text at a fraction of the size; original (the
+PictureQuality setting's default) keeps the pictures' bytes. A list (@LIST or
+--files-from LIST) names one picture or folder per line, from the current folder
+where the name is relative; empty lines are skipped.
 )";
 
 // Where a language's data would come from, for the message that it is missing.
