@@ -1,8 +1,9 @@
 #pragma once
 
-// JPEG writing through libjpeg's standard compression interface. Every JPEG the program
+// JPEG writing through libjpeg's standard compression interface. Every JPEG file the program
 // writes uses quality 100, baseline, and otherwise the library's defaults (YCbCr, 4:2:0,
-// no Huffman optimisation). libjpeg's fatal errors return here as false.
+// no Huffman optimisation); the smaller pictures made for PDFs (EncodeJpegRgb) choose their
+// quality and optimise the Huffman tables. libjpeg's fatal errors return here as false.
 
 #include "imaging/Bitmap.h"
 #include "imaging/DibBitmap.h"

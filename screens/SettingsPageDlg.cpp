@@ -310,18 +310,39 @@ void CSettingsPageDlg::Layout() {
     const int h = height();
     const int margin = ScalePixels(8);
     const int inner = std::max(0, w - 2 * margin);
-    int y = FrameHeaderBottom() + ScalePixels(6);
-    for (const CControlTemplate& c : t->controls) {
-        QWidget* control = Control(c.id);
-        if (!control || c.kind == EControlKind::Button)
-            continue;
-        int height = control->sizeHint().height();
-        if (auto* label = qobject_cast<QLabel*>(control))
-            height = label->heightForWidth(inner);
-        control->setGeometry(margin, y, inner, height);
-        y += height + ScalePixels(c.kind == EControlKind::RadioButton ? 2 : 5);
-    }
     const int footerTop = FrameFooterTop(h);
+    // Controls one under the other; where that runs into the footer (a landscape screen), each
+    // list goes beside its prompt instead.
+    const auto place = [&](bool besidePrompts) {
+        int y = FrameHeaderBottom() + ScalePixels(6);
+        QLabel* prompt = nullptr;
+        int promptTop = 0;
+        for (const CControlTemplate& c : t->controls) {
+            QWidget* control = Control(c.id);
+            if (!control || c.kind == EControlKind::Button)
+                continue;
+            auto* label = qobject_cast<QLabel*>(control);
+            if (besidePrompts && prompt && prompt->buddy() == control) {
+                const int left = inner * 2 / 5;
+                const int height = control->sizeHint().height();
+                prompt->setGeometry(margin, promptTop, left - ScalePixels(4), height);
+                control->setGeometry(margin + left, promptTop, inner - left, height);
+                y = promptTop + height + ScalePixels(5);
+                prompt = nullptr;
+                continue;
+            }
+            prompt = label && label->buddy() ? label : nullptr;
+            promptTop = y;
+            int height = control->sizeHint().height();
+            if (label)
+                height = label->heightForWidth(inner);
+            control->setGeometry(margin, y, inner, height);
+            y += height + ScalePixels(c.kind == EControlKind::RadioButton ? 2 : 5);
+        }
+        return y;
+    };
+    if (place(false) > footerTop)
+        place(true);
     CSkinButton* cancel = Button(ids::IDC_SETTINGS_CANCEL);
     CSkinButton* ok = Button(ids::IDC_SETTINGS_OK);
     for (CSkinButton* b : {cancel, ok}) {
