@@ -265,8 +265,10 @@ TEST_F(QuestionBoxTest, TicksAndChoicesMadeByAScreenReaderCountLikeTaps) {
     const auto toggle = [](QWidget* control) {
         QAccessibleInterface* access = QAccessible::queryAccessibleInterface(control);
         ASSERT_NE(access, nullptr);
-        ASSERT_NE(access->actionInterface(), nullptr);
-        access->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QAccessibleActionInterface* actions = access->actionInterface();
+        ASSERT_NE(actions, nullptr);
+        if (actions) // the optimiser cannot see through the assertion
+            actions->doAction(QAccessibleActionInterface::toggleAction());
     };
     CQuestionBox check;
     bool nextOffered = false;
