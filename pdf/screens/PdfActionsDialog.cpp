@@ -56,8 +56,8 @@ void CPdfActionsDialog::Layout() {
     const int margin = ScalePixels(7);
     const int top = FrameHeaderBottom() + ScalePixels(8);
     const int footerTop = FrameFooterTop(h);
-    const auto* checkBox = ControlAs<QCheckBox>(IDC_QB_CHECK);
-    const int check = checkBox ? checkBox->sizeHint().height() : 0;
+    const auto* box = ControlAs<QCheckBox>(IDC_QB_CHECK);
+    const int check = box ? box->sizeHint().height() : 0;
     const int checkTop = footerTop - ScalePixels(6) - check;
     PlaceControlPixels(IDC_MESSAGE_TEXT,
                        QRect(margin, top, w - 2 * margin, checkTop - ScalePixels(4) - top));
