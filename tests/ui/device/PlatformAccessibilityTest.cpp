@@ -70,16 +70,9 @@ TEST_F(PlatformAccessibilityTest, SoftKeysAreButtonsNamedByTheirTexts) {
 TEST_F(PlatformAccessibilityTest, ThePressActionPressesTheKeyAndADisabledKeyTellsIt) {
     QAccessibleInterface* scan = Bar()->child(1);
     ASSERT_NE(scan, nullptr);
-<<<<<<< HEAD
-    QAccessibleActionInterface* actions = scan->actionInterface();
-    ASSERT_NE(actions, nullptr);
-    if (actions) // the optimiser cannot see through the assertion
-        actions->doAction(QAccessibleActionInterface::pressAction());
-=======
     QAccessibleActionInterface* press = scan->actionInterface();
     ASSERT_NE(press, nullptr);
     press->doAction(QAccessibleActionInterface::pressAction());
->>>>>>> main
     EXPECT_TRUE(QTest::qWaitFor([&] { return m_scans == 1; }));
     m_screen.EnableCommand(503, false);
     EXPECT_TRUE(scan->state().disabled);

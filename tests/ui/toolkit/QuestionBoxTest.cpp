@@ -265,16 +265,9 @@ TEST_F(QuestionBoxTest, TicksAndChoicesMadeByAScreenReaderCountLikeTaps) {
     const auto toggle = [](QWidget* control) {
         QAccessibleInterface* access = QAccessible::queryAccessibleInterface(control);
         ASSERT_NE(access, nullptr);
-<<<<<<< HEAD
-        QAccessibleActionInterface* actions = access->actionInterface();
-        ASSERT_NE(actions, nullptr);
-        if (actions) // the optimiser cannot see through the assertion
-            actions->doAction(QAccessibleActionInterface::toggleAction());
-=======
         QAccessibleActionInterface* action = access->actionInterface();
         ASSERT_NE(action, nullptr);
         action->doAction(QAccessibleActionInterface::toggleAction());
->>>>>>> main
     };
     CQuestionBox check;
     bool nextOffered = false;

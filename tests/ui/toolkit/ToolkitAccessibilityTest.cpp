@@ -76,32 +76,17 @@ TEST_F(ToolkitAccessibilityTest, ThePressActionSendsTheCommandAndADisabledButton
     m_screen->OnCommandId(700, [&] { ++pressed; });
     CSkinButton* button = AddButton(700, "Ok");
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(button);
-<<<<<<< HEAD
-    ASSERT_NE(iface->actionInterface(), nullptr);
-    ASSERT_TRUE(iface->actionInterface()->actionNames().contains(
-        QAccessibleActionInterface::pressAction()));
-    if (QAccessibleActionInterface* actions = iface->actionInterface())
-        actions->doAction(QAccessibleActionInterface::pressAction());
-=======
     ASSERT_NE(iface, nullptr);
     QAccessibleActionInterface* action = iface->actionInterface();
     ASSERT_NE(action, nullptr);
     ASSERT_TRUE(action->actionNames().contains(QAccessibleActionInterface::pressAction()));
     action->doAction(QAccessibleActionInterface::pressAction());
->>>>>>> main
     EXPECT_TRUE(QTest::qWaitFor([&] { return pressed == 1; }));
 
     m_screen->EnableCommand(700, false);
     EXPECT_TRUE(iface->state().disabled);
-<<<<<<< HEAD
-    EXPECT_FALSE(iface->actionInterface()->actionNames().contains(
-        QAccessibleActionInterface::pressAction()));
-    if (QAccessibleActionInterface* actions = iface->actionInterface())
-        actions->doAction(QAccessibleActionInterface::pressAction());
-=======
     EXPECT_FALSE(action->actionNames().contains(QAccessibleActionInterface::pressAction()));
     action->doAction(QAccessibleActionInterface::pressAction());
->>>>>>> main
     QCoreApplication::processEvents();
     EXPECT_EQ(pressed, 1);
 }
