@@ -7,11 +7,96 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 namespace {
 
 // The lighting is estimated on a copy of about this many pixels on its long side.
 constexpr int kLightingSide = 320;
+
+// Smoothing of `values` where `weight` is 1, spread over the places where it is 0: the
+// weighted mean around each pixel (normalised convolution). Where too little weight lies
+// within reach, `fallback` stays.
+cv::Mat FillFromWeighted(const cv::Mat& values, const cv::Mat& weight, double sigma,
+                         const cv::Mat& fallback) {
+    cv::Mat weighted, spread;
+    cv::multiply(values, weight, weighted);
+    cv::GaussianBlur(weighted, weighted, cv::Size(0, 0), sigma);
+    cv::GaussianBlur(weight, spread, cv::Size(0, 0), sigma);
+    cv::Mat filled = fallback.clone();
+    const int channels = values.channels();
+    for (int y = 0; y < values.rows; ++y) {
+        const float* w = weighted.ptr<float>(y);
+        const float* s = spread.ptr<float>(y);
+        float* out = filled.ptr<float>(y);
+        for (int x = 0; x < values.cols * channels; ++x)
+            if (s[x] > 0.02f)
+                out[x] = w[x] / s[x];
+    }
+    return filled;
+}
+
+// A quadratic surface in x and y fitted to each channel of `values` (32-bit floats) by least
+// squares, refitted twice without the points that lie far below it (dark areas).
+cv::Mat SmoothSurface(const cv::Mat& values) {
+    std::vector<cv::Mat> channels;
+    cv::split(values, channels);
+    const int step = std::max(1, std::max(values.cols, values.rows) / 80);
+    for (cv::Mat& channel : channels) {
+        std::vector<cv::Point> points;
+        for (int y = 0; y < channel.rows; y += step)
+            for (int x = 0; x < channel.cols; x += step)
+                points.emplace_back(x, y);
+        const double sx = 1.0 / std::max(1, channel.cols);
+        const double sy = 1.0 / std::max(1, channel.rows);
+        auto terms = [&](cv::Point p, double* t) {
+            const double x = p.x * sx, y = p.y * sy;
+            t[0] = 1;
+            t[1] = x;
+            t[2] = y;
+            t[3] = x * x;
+            t[4] = x * y;
+            t[5] = y * y;
+        };
+        cv::Mat coefficients = cv::Mat::zeros(6, 1, CV_64F);
+        std::vector<char> use(points.size(), 1);
+        for (int round = 0; round < 3; ++round) {
+            cv::Mat a(0, 6, CV_64F), b(0, 1, CV_64F);
+            for (std::size_t i = 0; i < points.size(); ++i) {
+                if (!use[i])
+                    continue;
+                cv::Mat row(1, 6, CV_64F);
+                terms(points[i], row.ptr<double>());
+                a.push_back(row);
+                b.push_back(double(channel.at<float>(points[i])));
+            }
+            if (a.rows < 6 || !cv::solve(a, b, coefficients, cv::DECOMP_SVD))
+                break;
+            for (std::size_t i = 0; i < points.size(); ++i) {
+                double t[6];
+                terms(points[i], t);
+                double fit = 0;
+                for (int k = 0; k < 6; ++k)
+                    fit += t[k] * coefficients.at<double>(k);
+                use[i] = channel.at<float>(points[i]) >= 0.75 * fit;
+            }
+        }
+        for (int y = 0; y < channel.rows; ++y) {
+            float* row = channel.ptr<float>(y);
+            for (int x = 0; x < channel.cols; ++x) {
+                double t[6];
+                terms(cv::Point(x, y), t);
+                double fit = 0;
+                for (int k = 0; k < 6; ++k)
+                    fit += t[k] * coefficients.at<double>(k);
+                row[x] = float(std::clamp(fit, 1.0, 255.0));
+            }
+        }
+    }
+    cv::Mat surface;
+    cv::merge(channels, surface);
+    return surface;
+}
 
 // The paper's brightness around each pixel, at full size: the dark marks (text, lines) are
 // removed by a maximum filter on the small copy, which is then smoothed and scaled back up.
@@ -26,7 +111,26 @@ cv::Mat Lighting(const cv::Mat& picture) {
     // Wide enough to take out a headline or a filled box of a few lines' height.
     const int side = std::max(3, (std::max(smallSize.width, smallSize.height) / 16) | 1);
     const cv::Mat kernel = cv::getStructuringElement(cv::MORPH_RECT, cv::Size(side, side));
-    cv::dilate(small, small, kernel);
+    cv::Mat paper;
+    cv::dilate(small, paper, kernel);
+    // A dark area wider than that (a large filled box, a photo) survives the filter and would
+    // pass for dim paper: divided by itself it turned white, leaving only its outline. The
+    // light over a sheet changes smoothly, so a gently curved surface fitted to the filtered
+    // copy tells the paper from such areas, which lie far below it; the lighting there is
+    // spread in from the paper around them, and taken from the surface where none is near.
+    cv::Mat paperF;
+    paper.convertTo(paperF, CV_32F);
+    const cv::Mat surface = SmoothSurface(paperF);
+    cv::Mat ratio;
+    cv::divide(paperF, cv::max(surface, 1.0), ratio);
+    cv::Mat weight;
+    cv::threshold(ratio, weight, 0.75, 1.0, cv::THRESH_BINARY);
+    cv::Mat far = FillFromWeighted(paperF, weight, 2.0 * side, surface);
+    cv::Mat filled = FillFromWeighted(paperF, weight, side / 2.0, far);
+    // Paper keeps its own level; only what is no paper takes the filled one.
+    cv::Mat lightingF = filled;
+    paperF.copyTo(lightingF, weight > 0.5);
+    lightingF.convertTo(small, small.type());
     cv::GaussianBlur(small, small, cv::Size(0, 0), side / 2.0);
     cv::max(small, cv::Scalar::all(1), small); // no division by zero
     cv::Mat lighting;

@@ -6,6 +6,7 @@
 
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -76,6 +77,39 @@ bool Compress(std::FILE* file, int width, int height, int quality, const unsigne
         std::snprintf(g_lastMessage, sizeof g_lastMessage, "%s", std::strerror(errno));
         return false;
     }
+    return true;
+}
+
+// The same into memory, Huffman tables optimised for this picture; `rowBytes` apart. The
+// buffer comes from libjpeg (malloc) and is the caller's to free, also after a failure.
+bool CompressToMemory(unsigned char** out, unsigned long* outSize, int width, int height,
+                      int quality, const unsigned char* rgb, std::size_t rowBytes) {
+    jpeg_compress_struct cinfo;
+    CJpegErrorManager errors;
+    cinfo.err = jpeg_std_error(&errors.pub);
+    errors.pub.error_exit = ErrorExit;
+    errors.pub.output_message = OutputMessage;
+    errors.pub.reset_error_mgr = ResetErrorManager;
+    if (setjmp(errors.jump)) {
+        jpeg_destroy_compress(&cinfo);
+        return false;
+    }
+    jpeg_create_compress(&cinfo);
+    jpeg_mem_dest(&cinfo, out, outSize);
+    cinfo.image_width = JDIMENSION(width);
+    cinfo.image_height = JDIMENSION(height);
+    cinfo.input_components = 3;
+    cinfo.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, quality, TRUE);
+    cinfo.optimize_coding = TRUE;
+    jpeg_start_compress(&cinfo, TRUE);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        JSAMPROW row = const_cast<JSAMPROW>(rgb + cinfo.next_scanline * rowBytes);
+        jpeg_write_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
     return true;
 }
 
@@ -157,6 +191,26 @@ bool WriteJpegRotatedCcw(const QString& path, int quality, const CDibBitmap& bit
         return false;
     SectionBitsToRgbRotatedCcw(bitmap.bits, bitmap.width, bitmap.height, rgb.get());
     return WriteJpegRgb(path, bitmap.height, bitmap.width, quality, rgb.get());
+}
+
+QByteArray EncodeJpegRgb(int width, int height, int quality, const unsigned char* rgbBuffer,
+                         std::size_t rowBytes) {
+    g_lastMessage[0] = '\0';
+    if (!rgbBuffer || width <= 0 || height <= 0 || width > JPEG_MAX_DIMENSION ||
+        height > JPEG_MAX_DIMENSION || rowBytes < std::size_t(width) * 3)
+        return {};
+    unsigned char* bytes = nullptr;
+    unsigned long size = 0;
+    QByteArray result;
+    if (CompressToMemory(&bytes, &size, width, height, quality, rgbBuffer, rowBytes)) {
+        try {
+            result = QByteArray(reinterpret_cast<const char*>(bytes), qsizetype(size));
+        } catch (const std::bad_alloc&) {
+            result = QByteArray();
+        }
+    }
+    std::free(bytes);
+    return result;
 }
 
 QString LastJpegMessage() {

@@ -9,6 +9,7 @@
 #include "pdf/PaperSizes.h"
 #include "pdf/PdfObjectWriter.h"
 #include "pdf/PdfTextLayer.h"
+#include "pdf/PictureQuality.h"
 #include "pdf/RasterPixels.h"
 #include "resources/ids/StringIds.h"
 #include "text/Strings.h"
@@ -159,6 +160,32 @@ bool CPdfBuilder::PlaceRaster(CRasterPixels pixels) {
     if (m_options.fitToPage || float(imgW) > m_pageWidth || float(imgH) > m_pageHeight)
         size = FitSize(imgW, imgH, int(m_pageWidth), int(m_pageHeight));
     Draw(image, 1, size.width(), size.height());
+    return true;
+}
+
+bool CPdfBuilder::PlaceReduced(const CReducedPicture& picture) {
+    if (!m_document) {
+        m_failed = true;
+        return false;
+    }
+    HPDF_GetCurrentPage(m_document);
+    if (picture.kind == CReducedPicture::EKind::None || picture.placed.isEmpty())
+        return false;
+    const auto* bytes = reinterpret_cast<const HPDF_BYTE*>(picture.data.constData());
+    HPDF_Image image = nullptr;
+    if (picture.kind == CReducedPicture::EKind::Jpeg)
+        image = HPDF_LoadJpegImageFromMem(m_document, bytes, HPDF_UINT(picture.data.size()));
+    else
+        // Encoded with Group 4 now; 0 bits are the white runs, so the decoder's default
+        // (BlackIs1 false) gives black as 0, which DeviceGray shows black.
+        image = HPDF_Image_LoadRaw1BitImageFromMem(
+            m_document, bytes, HPDF_UINT(picture.width), HPDF_UINT(picture.height),
+            HPDF_UINT((picture.width + 7) / 8), HPDF_FALSE, HPDF_TRUE);
+    if (!image) {
+        ReportLibraryError(HPDF_INVALID_IMAGE, 0);
+        return false;
+    }
+    Draw(image, 1, picture.placed.width(), picture.placed.height());
     return true;
 }
 

@@ -24,6 +24,7 @@
 #include <memory>
 
 class CPdfTextLayer;
+struct CReducedPicture;
 struct COcrPage;
 
 class CPdfBuilder {
@@ -61,6 +62,10 @@ public:
     // else and an empty path nothing (a blank page); turnCcw as the page says. False when nothing
     // could be drawn for a picture page.
     bool PlacePicture(ImageType typeCode, const QString& path, bool turnCcw = false);
+    // A picture made smaller beforehand (pdf/PictureQuality.h): its JPEG bytes or its one bit
+    // per pixel (compressed with CCITT Group 4) drawn centred at its placed size. False when
+    // there is nothing to draw; failed when the library refuses it.
+    bool PlaceReduced(const CReducedPicture& picture);
     // The words recognised on the picture placed last on the current page, as invisible text
     // over it (pdf/PdfTextLayer.h); the font joins the document with the first word. True when
     // there was nothing to add or the words were added.

@@ -4,6 +4,7 @@
 #include "ocr/OcrQueue.h"
 #include "pdf/PageMaker.h"
 #include "pdf/PdfBuilder.h"
+#include "pdf/PictureQuality.h"
 #include "platform/AtomicFile.h"
 #include "platform/RegularFile.h"
 #include "session/PageList.h"
@@ -235,6 +236,12 @@ CPdfJobResult CPdfJob::Build(CPdfJobSource& source) {
                 bool drawn = true;
                 if (!IsDrawnType(at.typeCode))
                     note(i, at.input, EPdfPageIssue::TypeNotDrawn);
+                else if (m_options.quality != EPictureQuality::Original &&
+                         builder.PlaceReduced(ReducePicture(at.path, at.typeCode, at.turnCcw,
+                                                            m_options.quality, m_options.layout)))
+                    drawn = true;
+                else if (builder.Failed())
+                    drawn = false;
                 else if (at.prepared)
                     drawn = builder.PlaceRaster(std::move(at.pixels));
                 else

@@ -5,6 +5,7 @@
 
 #include "imaging/ScanCopy.h"
 #include "pdf/PdfPageOptions.h"
+#include "pdf/PictureQuality.h"
 
 #include <QString>
 
@@ -19,6 +20,9 @@ struct CPdfJobOptions {
     // --straighten and --enhance).
     CScanCopyOptions scan;
     int threads = 0;
+    // How the pictures go in: as they are, smaller for e-mail, or black and white text
+    // (pdf/PictureQuality.h). Recognition always reads the full picture.
+    EPictureQuality quality = EPictureQuality::Original;
     // Recognised text as an invisible layer over each picture: the language by Tesseract's
     // name ("eng", "deu+eng"), empty for none (the PDF as without recognition). `ocrDataPath`
     // is the folder of the language data, empty for the installed one; `ocrThreads` the

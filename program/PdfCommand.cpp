@@ -31,18 +31,22 @@ namespace {
 constexpr const char* kPdfCommandHelp = QT_TRANSLATE_NOOP(
     "PdfCommand",
     R"(--fit scales pictures other than JPEG to the page, --center keeps their size
-when they fit; JPEG pictures are always fitted and embedded unchanged.
---auto-portrait turns landscape pictures upright (a quarter counter-clockwise)
-in the PDF and leaves the files as they are. A FOLDER stands for its JPEG, PNG,
-BMP, TIFF, GIF, WebP and HEIC/HEIF pictures (and those of its subfolders when
-Recursive is set), in the --order given: by name A-Z or Z-A, newest or oldest
-first, or as found. Without options the settings PageSize, FitToPage,
-AutoPortrait and PictureImportOrder apply ('quillmark settings'); "Ask me" keeps
-the found order here. --straighten finds the sheet in each photo and flattens
-it, --enhance gives it a document look (grey, bw: black and white, colour); both
-work on copies, the pictures stay as they are. A list (@LIST or --files-from
-LIST) names one picture or folder per line, from the current folder where the
-name is relative; empty lines are skipped.
+when they fit; JPEG pictures are always fitted (and embedded unchanged unless
+--quality says otherwise). --auto-portrait turns landscape pictures upright (a
+quarter counter-clockwise) in the PDF and leaves the files as they are. A FOLDER
+stands for its JPEG, PNG, BMP, TIFF, GIF, WebP and HEIC/HEIF pictures (and those
+of its subfolders when Recursive is set), in the --order given: by name A-Z or
+Z-A, newest or oldest first, or as found. Without options the settings PageSize,
+FitToPage, AutoPortrait, PictureImportOrder and PictureQuality apply ('quillmark
+settings'); "Ask me" keeps the found order here. --straighten finds the sheet in
+each photo and flattens it, --enhance gives it a document look (grey, bw: black
+and white, colour); both work on copies, the pictures stay as they are.
+--quality email scales each picture to about 150 pixels per inch of the page and
+stores it as a compact JPEG, for a PDF small enough to mail; --quality bw makes
+each page black and white text at a fraction of the size; original (the
+PictureQuality setting's default) keeps the pictures' bytes. A list (@LIST or
+--files-from LIST) names one picture or folder per line, from the current folder
+where the name is relative; empty lines are skipped.
 )");
 
 // Where a language's data would come from, for the message that it is missing.
@@ -227,6 +231,8 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     if (!job.ocrLanguage.isEmpty() && !COcrEngine::LanguageInstalled(job.ocrLanguage))
         err << MissingLanguageText(job.ocrLanguage, !options->ocr) << Qt::endl;
 
+    job.quality =
+        options->quality ? EPictureQuality(*options->quality) : PictureQualityOf(settings);
     job.scan.straighten = options->straighten;
     if (options->enhance)
         job.scan.look = LookFromName(*options->enhance).value_or(ELook::Original);

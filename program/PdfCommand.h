@@ -21,7 +21,7 @@ int RunPdfCommand(const QStringList& args);
 inline constexpr const char* kPdfCommandSummary = QT_TRANSLATE_NOOP(
     "CommandLine",
     "make one PDF from picture files and folders, one page each (defaults from the settings "
-    "PageSize, FitToPage, AutoPortrait, Recursive and PictureImportOrder)");
+    "PageSize, FitToPage, AutoPortrait, Recursive, PictureImportOrder and PictureQuality)");
 
 // What "quillmark pdf --help" says after the usage and summary: the options, the page
 // sizes, how the options work, and the text recognition languages installed.

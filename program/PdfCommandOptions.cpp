@@ -2,6 +2,7 @@
 
 #include "imaging/Enhance.h"
 #include "pdf/PaperSizes.h"
+#include "pdf/PictureQuality.h"
 #include "session/ImportOrder.h"
 #include "text/Catalogue.h"
 
@@ -43,6 +44,10 @@ const std::vector<CCliOption>& PdfCommandOptionTable() {
          QT_TRANSLATE_NOOP("CommandLine", "find the sheet in each photo and flatten it")},
         {"--enhance", "--enhance none|grey|bw|colour",
          QT_TRANSLATE_NOOP("CommandLine", "give each page a document look")},
+        {"--quality", "--quality original|email|bw",
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "the pictures as they are, smaller for e-mail, or black and white "
+                           "text")},
         {"--files-from", "--files-from FILE",
          QT_TRANSLATE_NOOP(
              "CommandLine",
@@ -163,6 +168,18 @@ std::optional<CPdfCommandOptions> ParsePdfCommandOptions(const QStringList& args
                 return std::nullopt;
             }
             o.enhance = *v;
+        } else if (name == "--quality") {
+            const auto v = value(name);
+            if (!v)
+                return std::nullopt;
+            const auto quality = PictureQualityFromName(*v);
+            if (!quality) {
+                *error =
+                    TranslateText("PdfCommand", "unknown quality '%1' (one of original, email, bw)")
+                        .arg(*v);
+                return std::nullopt;
+            }
+            o.quality = std::uint32_t(*quality);
         } else if (name == "--order") {
             const auto v = value(name);
             if (!v)

@@ -33,6 +33,8 @@ struct CPdfCommandOptions {
     // Straighten the sheet in each picture and give it a look (LookFromName), on copies.
     bool straighten = false;
     std::optional<QString> enhance;
+    // The PictureQuality value (EPictureQuality) instead of the setting.
+    std::optional<std::uint32_t> quality;
     // In page order, lists where they were named.
     std::vector<CPictureArgument> inputs;
 

@@ -3,6 +3,7 @@
 #include "app/AppSettings.h"
 #include "imaging/Enhance.h"
 #include "pdf/PaperSizes.h"
+#include "pdf/PictureQuality.h"
 #include "platform/Registry.h"
 #include "program/CommandLine.h"
 #include "session/ImportOrder.h"
@@ -44,6 +45,9 @@ QStringList ValueNames(const CSettingDescriptor& d) {
         for (ELook look :
              {ELook::Original, ELook::Grey, ELook::BlackAndWhite, ELook::ColourDocument})
             names << LookName(look);
+    } else if (Is(d, "PictureQuality")) {
+        for (std::uint32_t q = 0; q < kPictureQualityCount; ++q)
+            names << PictureQualityName(EPictureQuality(q));
     } else if (Is(d, "CameraRes")) {
         for (const CCameraResolution& r : kCameraResolutions)
             names << (r.width == 0 ? QStringLiteral("default") : QString::fromLatin1(r.label));
@@ -66,6 +70,11 @@ std::optional<std::uint32_t> ValueFromName(const CSettingDescriptor& d, const QS
     if (Is(d, "EnhanceLook")) {
         if (const auto look = LookFromName(t))
             return std::uint32_t(*look);
+        return std::nullopt;
+    }
+    if (Is(d, "PictureQuality")) {
+        if (const auto quality = PictureQualityFromName(t))
+            return std::uint32_t(*quality);
         return std::nullopt;
     }
     const QStringList names = ValueNames(d);

@@ -117,6 +117,8 @@ CSettingsPageDlg::CSettingsPageDlg(int command, CAppSettings& settings, CScreen*
     case ID_SETTINGS_PDF:
         SetDlgItemText(IDC_PDF_PROMPT, LoadFormatted(IDS_SETTINGS_PAPER_PROMPT));
         AddList(IDC_PDF_PAPER, IDC_PDF_PROMPT);
+        SetDlgItemText(IDC_PDF_QUALITY_PROMPT, LoadFormatted(IDS_SETTINGS_QUALITY_PROMPT));
+        AddList(IDC_PDF_QUALITY, IDC_PDF_QUALITY_PROMPT);
         SetDlgItemText(IDC_PDF_OCR, LoadFormatted(IDS_OCR_SETTING));
         SetDlgItemText(IDC_PDF_OCR_PROMPT, LoadFormatted(IDS_OCR_LANGUAGE));
         AddList(IDC_PDF_OCR_LANGUAGE, IDC_PDF_OCR_PROMPT);
@@ -220,6 +222,14 @@ void CSettingsPageDlg::Prepare() {
             list->addItem(LoadFormatted(std::uint16_t(IDS_PAPER_LETTER + i)));
         list->setCurrentIndex(m_settings.pageSize < kPaperSizeCount ? int(m_settings.pageSize)
                                                                     : -1);
+        // In the order of the PictureQuality values.
+        auto* qualities = ControlAs<QComboBox>(IDC_PDF_QUALITY);
+        qualities->clear();
+        for (std::uint16_t text :
+             {IDS_QUALITY_ORIGINAL, IDS_QUALITY_EMAIL, IDS_QUALITY_BLACK_WHITE})
+            qualities->addItem(LoadFormatted(text));
+        qualities->setCurrentIndex(m_settings.pictureQuality < 3 ? int(m_settings.pictureQuality)
+                                                                 : 0);
         SetChecked(IDC_PDF_OCR, m_settings.recogniseText != 0);
         // The installed languages by their names, each holding its code; the chosen one
         // stays even when its data has gone, so that the page does not change it behind the
@@ -285,6 +295,8 @@ void CSettingsPageDlg::Store() {
     case ID_SETTINGS_PDF:
         if (const int index = ControlAs<QComboBox>(IDC_PDF_PAPER)->currentIndex(); index >= 0)
             m_settings.pageSize = std::uint32_t(index);
+        if (const int quality = ControlAs<QComboBox>(IDC_PDF_QUALITY)->currentIndex(); quality >= 0)
+            m_settings.pictureQuality = std::uint32_t(quality);
         m_settings.recogniseText = IsChecked(IDC_PDF_OCR) ? 1 : 0;
         if (const QString code =
                 ControlAs<QComboBox>(IDC_PDF_OCR_LANGUAGE)->currentData().toString();
@@ -306,46 +318,47 @@ void CSettingsPageDlg::Layout() {
     const int h = height();
     const int margin = ScalePixels(8);
     const int inner = std::max(0, w - 2 * margin);
-    int y = FrameHeaderBottom() + ScalePixels(6);
-    for (const CControlTemplate& c : t->controls) {
-        QWidget* control = Control(c.id);
-        if (!control || c.kind == EControlKind::Button || c.id == ids::IDC_PAGE_SOURCE ||
-            c.id == ids::IDC_SCANNER_RESOLUTION)
-            continue;
-        if (c.id == ids::IDC_PAGE_SOURCE_PROMPT) {
-            // The page source takes one row, so that the page fits the small screen turned:
-            // the prompt, the list of sources and the scanner's resolution.
-            QWidget* sources = Control(ids::IDC_PAGE_SOURCE);
-            QWidget* resolutions = Control(ids::IDC_SCANNER_RESOLUTION);
-            const int gap = ScalePixels(4);
-            const int row = sources->sizeHint().height();
-            const int resolution = resolutions->sizeHint().width();
-            int prompt = control->sizeHint().width();
-            int x = margin;
-            if (prompt + resolution + sources->sizeHint().width() + 2 * gap > inner) {
-                // Too narrow for one row (the small screen upright): the prompt above.
-                const int height = qobject_cast<QLabel*>(control)
-                                       ? qobject_cast<QLabel*>(control)->heightForWidth(inner)
-                                       : control->sizeHint().height();
-                control->setGeometry(margin, y, inner, height);
-                y += height + ScalePixels(2);
-                prompt = 0;
-            } else {
-                control->setGeometry(margin, y, prompt, row);
-                x += prompt + gap;
-            }
-            sources->setGeometry(x, y, margin + inner - resolution - gap - x, row);
-            resolutions->setGeometry(margin + inner - resolution, y, resolution, row);
-            y += row + ScalePixels(5);
-            continue;
-        }
-        int height = control->sizeHint().height();
-        if (auto* label = qobject_cast<QLabel*>(control))
-            height = label->heightForWidth(inner);
-        control->setGeometry(margin, y, inner, height);
-        y += height + ScalePixels(c.kind == EControlKind::RadioButton ? 2 : 5);
-    }
     const int footerTop = FrameFooterTop(h);
+    // Controls one under the other; where that runs into the footer (a landscape screen), each
+    // list goes beside its prompt instead.
+    const auto place = [&](bool besidePrompts) {
+        int y = FrameHeaderBottom() + ScalePixels(6);
+        QLabel* prompt = nullptr;
+        int promptTop = 0;
+        for (const CControlTemplate& c : t->controls) {
+            QWidget* control = Control(c.id);
+            if (!control || c.kind == EControlKind::Button || c.id == ids::IDC_PAGE_SOURCE ||
+                c.id == ids::IDC_SCANNER_RESOLUTION)
+                continue;
+            if (c.id == ids::IDC_PAGE_SOURCE_PROMPT) {
+                // The page source takes one row, so that the page fits the small screen
+                // turned: the prompt, the list of sources and the scanner's resolution.
+                y = PlacePageSourceRow(control, y, margin, inner);
+                prompt = nullptr;
+                continue;
+            }
+            auto* label = qobject_cast<QLabel*>(control);
+            if (besidePrompts && prompt && prompt->buddy() == control) {
+                const int left = inner * 2 / 5;
+                const int height = control->sizeHint().height();
+                prompt->setGeometry(margin, promptTop, left - ScalePixels(4), height);
+                control->setGeometry(margin + left, promptTop, inner - left, height);
+                y = promptTop + height + ScalePixels(5);
+                prompt = nullptr;
+                continue;
+            }
+            prompt = label && label->buddy() ? label : nullptr;
+            promptTop = y;
+            int height = control->sizeHint().height();
+            if (label)
+                height = label->heightForWidth(inner);
+            control->setGeometry(margin, y, inner, height);
+            y += height + ScalePixels(c.kind == EControlKind::RadioButton ? 2 : 5);
+        }
+        return y;
+    };
+    if (place(false) > footerTop)
+        place(true);
     CSkinButton* cancel = Button(ids::IDC_SETTINGS_CANCEL);
     CSkinButton* ok = Button(ids::IDC_SETTINGS_OK);
     for (CSkinButton* b : {cancel, ok}) {
@@ -354,6 +367,29 @@ void CSettingsPageDlg::Layout() {
         b->setGeometry(b == cancel ? ScalePixels(4) : w - ScalePixels(4) - bs.width(), by,
                        bs.width(), bs.height());
     }
+}
+
+int CSettingsPageDlg::PlacePageSourceRow(QWidget* prompt, int y, int margin, int inner) {
+    QWidget* sources = Control(ids::IDC_PAGE_SOURCE);
+    QWidget* resolutions = Control(ids::IDC_SCANNER_RESOLUTION);
+    const int gap = ScalePixels(4);
+    const int row = sources->sizeHint().height();
+    const int resolution = resolutions->sizeHint().width();
+    const int promptWidth = prompt->sizeHint().width();
+    int x = margin;
+    if (promptWidth + resolution + sources->sizeHint().width() + 2 * gap > inner) {
+        // Too narrow for one row (the small screen upright): the prompt above.
+        auto* label = qobject_cast<QLabel*>(prompt);
+        const int height = label ? label->heightForWidth(inner) : prompt->sizeHint().height();
+        prompt->setGeometry(margin, y, inner, height);
+        y += height + ScalePixels(2);
+    } else {
+        prompt->setGeometry(margin, y, promptWidth, row);
+        x += promptWidth + gap;
+    }
+    sources->setGeometry(x, y, margin + inner - resolution - gap - x, row);
+    resolutions->setGeometry(margin + inner - resolution, y, resolution, row);
+    return y + row + ScalePixels(5);
 }
 
 void CSettingsPageDlg::OnPaint(QPainter& painter) {

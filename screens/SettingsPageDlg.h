@@ -42,6 +42,9 @@ private:
     // The index of the checked button of a radio group, or -1.
     int CheckedIndex(std::initializer_list<int> group) const;
     QComboBox* AddList(int id, int promptId);
+    // Lays out the camera page's source row (prompt, sources, resolution) from `y`; returns the
+    // top of what follows.
+    int PlacePageSourceRow(QWidget* prompt, int y, int margin, int inner);
 
     int m_command;
     CAppSettings& m_settings;

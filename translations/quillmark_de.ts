@@ -222,10 +222,6 @@
         <translation>die Einstellungen zeigen oder ändern (NAME wie in der Registrierung, z. B. PageSize oder SCAN_SETTINGS/PageSize)</translation>
     </message>
     <message>
-        <source>make one PDF from picture files and folders, one page each (defaults from the settings PageSize, FitToPage, AutoPortrait, Recursive and PictureImportOrder)</source>
-        <translation>ein PDF aus Bilddateien und Ordnern erstellen, eine Seite je Bild (Vorgaben aus den Einstellungen PageSize, FitToPage, AutoPortrait, Recursive und PictureImportOrder)</translation>
-    </message>
-    <message>
         <source>the PDF to write (also --output OUT.pdf), replaced only by a complete one; with -o - the PDF goes to standard output and messages stay on standard error</source>
         <translation>das zu schreibende PDF (auch --output AUS.pdf), nur durch ein vollständiges ersetzt; mit -o - geht das PDF auf die Standardausgabe und Meldungen bleiben auf der Standardfehlerausgabe</translation>
     </message>
@@ -301,6 +297,14 @@ Optionen:
     <message>
         <source>scale pictures other than JPEG to the page, or keep their size where they fit</source>
         <translation>Bilder außer JPEG auf die Seite einpassen oder ihre Größe behalten, wo sie passen</translation>
+    </message>
+    <message>
+        <source>make one PDF from picture files and folders, one page each (defaults from the settings PageSize, FitToPage, AutoPortrait, Recursive, PictureImportOrder and PictureQuality)</source>
+        <translation>ein PDF aus Bilddateien und Ordnern erstellen, eine Seite je Bild (Vorgaben aus den Einstellungen PageSize, FitToPage, AutoPortrait, Recursive, PictureImportOrder und PictureQuality)</translation>
+    </message>
+    <message>
+        <source>the pictures as they are, smaller for e-mail, or black and white text</source>
+        <translation>die Bilder, wie sie sind, kleiner für E-Mail oder Schwarz-Weiß-Text</translation>
     </message>
 </context>
 <context>
@@ -472,6 +476,10 @@ Optionen:
         <translation>unbekannte Darstellung „%1“ (eine von none, grey, bw, colour)</translation>
     </message>
     <message>
+        <source>unknown quality &apos;%1&apos; (one of original, email, bw)</source>
+        <translation>unbekannte Qualität „%1“ (eine von original, email, bw)</translation>
+    </message>
+    <message>
         <source>unknown order &apos;%1&apos; (one of name, name-desc, newest, oldest, found)</source>
         <translation>unbekannte Reihenfolge „%1“ (eine von name, name-desc, newest, oldest, found)</translation>
     </message>
@@ -637,32 +645,41 @@ Optionen:
     </message>
     <message>
         <source>--fit scales pictures other than JPEG to the page, --center keeps their size
-when they fit; JPEG pictures are always fitted and embedded unchanged.
---auto-portrait turns landscape pictures upright (a quarter counter-clockwise)
-in the PDF and leaves the files as they are. A FOLDER stands for its JPEG, PNG,
-BMP, TIFF, GIF, WebP and HEIC/HEIF pictures (and those of its subfolders when
-Recursive is set), in the --order given: by name A-Z or Z-A, newest or oldest
-first, or as found. Without options the settings PageSize, FitToPage,
-AutoPortrait and PictureImportOrder apply (&apos;quillmark settings&apos;); &quot;Ask me&quot; keeps
-the found order here. --straighten finds the sheet in each photo and flattens
-it, --enhance gives it a document look (grey, bw: black and white, colour); both
-work on copies, the pictures stay as they are. A list (@LIST or --files-from
-LIST) names one picture or folder per line, from the current folder where the
-name is relative; empty lines are skipped.
+when they fit; JPEG pictures are always fitted (and embedded unchanged unless
+--quality says otherwise). --auto-portrait turns landscape pictures upright (a
+quarter counter-clockwise) in the PDF and leaves the files as they are. A FOLDER
+stands for its JPEG, PNG, BMP, TIFF, GIF, WebP and HEIC/HEIF pictures (and those
+of its subfolders when Recursive is set), in the --order given: by name A-Z or
+Z-A, newest or oldest first, or as found. Without options the settings PageSize,
+FitToPage, AutoPortrait, PictureImportOrder and PictureQuality apply (&apos;quillmark
+settings&apos;); &quot;Ask me&quot; keeps the found order here. --straighten finds the sheet in
+each photo and flattens it, --enhance gives it a document look (grey, bw: black
+and white, colour); both work on copies, the pictures stay as they are.
+--quality email scales each picture to about 150 pixels per inch of the page and
+stores it as a compact JPEG, for a PDF small enough to mail; --quality bw makes
+each page black and white text at a fraction of the size; original (the
+PictureQuality setting&apos;s default) keeps the pictures&apos; bytes. A list (@LIST or
+--files-from LIST) names one picture or folder per line, from the current folder
+where the name is relative; empty lines are skipped.
 </source>
         <translation>--fit passt Bilder außer JPEG auf die Seite ein, --center behält ihre Größe, wo
-sie passen; JPEG-Bilder werden immer eingepasst und unverändert eingebettet.
---auto-portrait dreht Querformatbilder im PDF aufrecht (eine Vierteldrehung
-gegen den Uhrzeigersinn) und lässt die Dateien, wie sie sind. Ein ORDNER steht
-für seine JPEG-, PNG-, BMP-, TIFF-, GIF-, WebP- und HEIC/HEIF-Bilder (und die
-seiner Unterordner, wenn Recursive gesetzt ist), in der mit --order gewählten
-Reihenfolge: nach Name A-Z oder Z-A, neueste oder älteste zuerst oder wie
-gefunden. Ohne Optionen gelten die Einstellungen PageSize, FitToPage,
-AutoPortrait und PictureImportOrder („quillmark settings“); „Ask me“ behält hier
-die gefundene Reihenfolge. --straighten findet das Blatt in jedem Foto und
-begradigt es, --enhance gibt ihm ein Dokumentaussehen (grey, bw: schwarz-weiß,
-colour); beide arbeiten an Kopien, die Bilder bleiben, wie sie sind. Eine Liste
-(@LISTE oder --files-from LISTE) nennt ein Bild oder einen Ordner je Zeile, bei
+sie passen; JPEG-Bilder werden immer eingepasst (und unverändert eingebettet,
+außer --quality sagt anderes). --auto-portrait dreht Querformatbilder im PDF
+aufrecht (eine Vierteldrehung gegen den Uhrzeigersinn) und lässt die Dateien,
+wie sie sind. Ein ORDNER steht für seine JPEG-, PNG-, BMP-, TIFF-, GIF-, WebP-
+und HEIC/HEIF-Bilder (und die seiner Unterordner, wenn Recursive gesetzt ist),
+in der mit --order gewählten Reihenfolge: nach Name A-Z oder Z-A, neueste oder
+älteste zuerst oder wie gefunden. Ohne Optionen gelten die Einstellungen
+PageSize, FitToPage, AutoPortrait, PictureImportOrder und PictureQuality
+(„quillmark settings“); „Ask me“ behält hier die gefundene Reihenfolge.
+--straighten findet das Blatt in jedem Foto und begradigt es, --enhance gibt
+ihm ein Dokumentaussehen (grey, bw: schwarz-weiß, colour); beide arbeiten an
+Kopien, die Bilder bleiben, wie sie sind. --quality email verkleinert jedes Bild
+auf etwa 150 Pixel je Zoll der Seite und speichert es als kompaktes JPEG, für
+ein PDF, das klein genug zum Mailen ist; --quality bw macht jede Seite zu
+Schwarz-Weiß-Text in einem Bruchteil der Größe; original (die Vorgabe der
+Einstellung PictureQuality) behält die Bytes der Bilder. Eine Liste (@LISTE
+oder --files-from LISTE) nennt ein Bild oder einen Ordner je Zeile, bei
 relativen Namen vom aktuellen Ordner aus; leere Zeilen werden übersprungen.
 </translation>
     </message>
@@ -2233,6 +2250,22 @@ Sie können Ihren letzten Schritt jederzeit mit dem Menübefehl Aktion-&gt;Rück
     <message>
         <source>Language:</source>
         <translation>Sprache:</translation>
+    </message>
+    <message>
+        <source>Pictures in the PDF:</source>
+        <translation>Bilder im PDF:</translation>
+    </message>
+    <message>
+        <source>Original pictures</source>
+        <translation>Originalbilder</translation>
+    </message>
+    <message>
+        <source>Smaller, for e-mail</source>
+        <translation>Kleiner, für E-Mail</translation>
+    </message>
+    <message>
+        <source>Smallest, black and white text</source>
+        <translation>Am kleinsten, Text in Schwarzweiß</translation>
     </message>
     <message>
         <source>All Files|*.*|</source>

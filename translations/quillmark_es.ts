@@ -222,10 +222,6 @@
         <translation>mostrar o cambiar los ajustes (NOMBRE como en el registro, p. ej. PageSize o SCAN_SETTINGS/PageSize)</translation>
     </message>
     <message>
-        <source>make one PDF from picture files and folders, one page each (defaults from the settings PageSize, FitToPage, AutoPortrait, Recursive and PictureImportOrder)</source>
-        <translation>crear un PDF a partir de archivos de imagen y carpetas, una página por imagen (valores por omisión de los ajustes PageSize, FitToPage, AutoPortrait, Recursive y PictureImportOrder)</translation>
-    </message>
-    <message>
         <source>the PDF to write (also --output OUT.pdf), replaced only by a complete one; with -o - the PDF goes to standard output and messages stay on standard error</source>
         <translation>el PDF que se escribe (también --output SALIDA.pdf), sustituido solo por uno completo; con -o - el PDF va a la salida estándar y los mensajes quedan en la salida de errores</translation>
     </message>
@@ -302,6 +298,14 @@ Opciones:
     <message>
         <source>scale pictures other than JPEG to the page, or keep their size where they fit</source>
         <translation>ajustar a la página las imágenes que no son JPEG, o mantener su tamaño cuando caben</translation>
+    </message>
+    <message>
+        <source>make one PDF from picture files and folders, one page each (defaults from the settings PageSize, FitToPage, AutoPortrait, Recursive, PictureImportOrder and PictureQuality)</source>
+        <translation>crear un PDF a partir de archivos de imagen y carpetas, una página por imagen (valores por omisión de los ajustes PageSize, FitToPage, AutoPortrait, Recursive, PictureImportOrder y PictureQuality)</translation>
+    </message>
+    <message>
+        <source>the pictures as they are, smaller for e-mail, or black and white text</source>
+        <translation>las imágenes tal cual, más pequeñas para correo, o texto en blanco y negro</translation>
     </message>
 </context>
 <context>
@@ -473,6 +477,10 @@ Opciones:
         <translation>aspecto desconocido «%1» (uno de none, grey, bw, colour)</translation>
     </message>
     <message>
+        <source>unknown quality &apos;%1&apos; (one of original, email, bw)</source>
+        <translation>calidad desconocida «%1» (una de original, email, bw)</translation>
+    </message>
+    <message>
         <source>unknown order &apos;%1&apos; (one of name, name-desc, newest, oldest, found)</source>
         <translation>orden desconocido «%1» (uno de name, name-desc, newest, oldest, found)</translation>
     </message>
@@ -638,33 +646,42 @@ Opciones:
     </message>
     <message>
         <source>--fit scales pictures other than JPEG to the page, --center keeps their size
-when they fit; JPEG pictures are always fitted and embedded unchanged.
---auto-portrait turns landscape pictures upright (a quarter counter-clockwise)
-in the PDF and leaves the files as they are. A FOLDER stands for its JPEG, PNG,
-BMP, TIFF, GIF, WebP and HEIC/HEIF pictures (and those of its subfolders when
-Recursive is set), in the --order given: by name A-Z or Z-A, newest or oldest
-first, or as found. Without options the settings PageSize, FitToPage,
-AutoPortrait and PictureImportOrder apply (&apos;quillmark settings&apos;); &quot;Ask me&quot; keeps
-the found order here. --straighten finds the sheet in each photo and flattens
-it, --enhance gives it a document look (grey, bw: black and white, colour); both
-work on copies, the pictures stay as they are. A list (@LIST or --files-from
-LIST) names one picture or folder per line, from the current folder where the
-name is relative; empty lines are skipped.
+when they fit; JPEG pictures are always fitted (and embedded unchanged unless
+--quality says otherwise). --auto-portrait turns landscape pictures upright (a
+quarter counter-clockwise) in the PDF and leaves the files as they are. A FOLDER
+stands for its JPEG, PNG, BMP, TIFF, GIF, WebP and HEIC/HEIF pictures (and those
+of its subfolders when Recursive is set), in the --order given: by name A-Z or
+Z-A, newest or oldest first, or as found. Without options the settings PageSize,
+FitToPage, AutoPortrait, PictureImportOrder and PictureQuality apply (&apos;quillmark
+settings&apos;); &quot;Ask me&quot; keeps the found order here. --straighten finds the sheet in
+each photo and flattens it, --enhance gives it a document look (grey, bw: black
+and white, colour); both work on copies, the pictures stay as they are.
+--quality email scales each picture to about 150 pixels per inch of the page and
+stores it as a compact JPEG, for a PDF small enough to mail; --quality bw makes
+each page black and white text at a fraction of the size; original (the
+PictureQuality setting&apos;s default) keeps the pictures&apos; bytes. A list (@LIST or
+--files-from LIST) names one picture or folder per line, from the current folder
+where the name is relative; empty lines are skipped.
 </source>
         <translation>--fit ajusta a la página las imágenes que no son JPEG, --center mantiene su
-tamaño cuando caben; las imágenes JPEG siempre se ajustan y se incrustan sin
-cambios. --auto-portrait gira a vertical las imágenes apaisadas en el PDF (un
-cuarto de vuelta a la izquierda) y deja los archivos como están. Una CARPETA
-representa sus imágenes JPEG, PNG, BMP, TIFF, GIF, WebP y HEIC/HEIF (y las de
-sus subcarpetas si Recursive está activado), en el orden de --order: por nombre
-A-Z o Z-A, más nuevas o más antiguas primero, o como se encuentran. Sin opciones
-se aplican los ajustes PageSize, FitToPage, AutoPortrait y PictureImportOrder
-(«quillmark settings»); «Ask me» mantiene aquí el orden encontrado. --straighten
-encuentra la hoja en cada foto y la endereza, --enhance le da aspecto de
-documento (grey, bw: blanco y negro, colour); ambas trabajan sobre copias, las
-imágenes quedan como están. Una lista (@LISTA o --files-from LISTA) nombra una
-imagen o carpeta por línea, desde la carpeta actual si el nombre es relativo;
-las líneas vacías se omiten.
+tamaño cuando caben; las imágenes JPEG siempre se ajustan (y se incrustan sin
+cambios salvo que --quality diga otra cosa). --auto-portrait gira a vertical las
+imágenes apaisadas en el PDF (un cuarto de vuelta a la izquierda) y deja los
+archivos como están. Una CARPETA representa sus imágenes JPEG, PNG, BMP, TIFF,
+GIF, WebP y HEIC/HEIF (y las de sus subcarpetas si Recursive está activado), en
+el orden de --order: por nombre A-Z o Z-A, más nuevas o más antiguas primero, o
+como se encuentran. Sin opciones se aplican los ajustes PageSize, FitToPage,
+AutoPortrait, PictureImportOrder y PictureQuality («quillmark settings»); «Ask
+me» mantiene aquí el orden encontrado. --straighten encuentra la hoja en cada
+foto y la endereza, --enhance le da aspecto de documento (grey, bw: blanco y
+negro, colour); ambas trabajan sobre copias, las imágenes quedan como están.
+--quality email reduce cada imagen a unos 150 píxeles por pulgada de la página y
+la guarda como JPEG compacto, para un PDF que quepa en un correo; --quality bw
+convierte cada página en texto en blanco y negro con una fracción del tamaño;
+original (el valor por omisión del ajuste PictureQuality) conserva los bytes de
+las imágenes. Una lista (@LISTA o --files-from LISTA) nombra una imagen o
+carpeta por línea, desde la carpeta actual si el nombre es relativo; las líneas
+vacías se omiten.
 </translation>
     </message>
 </context>
@@ -2234,6 +2251,22 @@ Recuerde que siempre puede deshacer su última acción con el comando de menú A
     <message>
         <source>Language:</source>
         <translation>Idioma:</translation>
+    </message>
+    <message>
+        <source>Pictures in the PDF:</source>
+        <translation>Imágenes en el PDF:</translation>
+    </message>
+    <message>
+        <source>Original pictures</source>
+        <translation>Imágenes originales</translation>
+    </message>
+    <message>
+        <source>Smaller, for e-mail</source>
+        <translation>Más pequeño, para correo</translation>
+    </message>
+    <message>
+        <source>Smallest, black and white text</source>
+        <translation>Lo más pequeño, texto en blanco y negro</translation>
     </message>
     <message>
         <source>All Files|*.*|</source>

@@ -222,10 +222,6 @@
         <translation>afficher ou modifier les paramètres (NOM comme dans le registre, p. ex. PageSize ou SCAN_SETTINGS/PageSize)</translation>
     </message>
     <message>
-        <source>make one PDF from picture files and folders, one page each (defaults from the settings PageSize, FitToPage, AutoPortrait, Recursive and PictureImportOrder)</source>
-        <translation>créer un PDF à partir de fichiers d&apos;images et de dossiers, une page par image (valeurs par défaut des paramètres PageSize, FitToPage, AutoPortrait, Recursive et PictureImportOrder)</translation>
-    </message>
-    <message>
         <source>the PDF to write (also --output OUT.pdf), replaced only by a complete one; with -o - the PDF goes to standard output and messages stay on standard error</source>
         <translation>le PDF à écrire (aussi --output SORTIE.pdf), remplacé seulement par un PDF complet&#xa0;; avec -o - le PDF va sur la sortie standard et les messages restent sur la sortie d&apos;erreur</translation>
     </message>
@@ -301,6 +297,14 @@ Options&#xa0;:
     <message>
         <source>scale pictures other than JPEG to the page, or keep their size where they fit</source>
         <translation>adapter à la page les images autres que JPEG, ou garder leur taille quand elles tiennent</translation>
+    </message>
+    <message>
+        <source>make one PDF from picture files and folders, one page each (defaults from the settings PageSize, FitToPage, AutoPortrait, Recursive, PictureImportOrder and PictureQuality)</source>
+        <translation>créer un PDF à partir de fichiers d&apos;images et de dossiers, une page par image (valeurs par défaut des paramètres PageSize, FitToPage, AutoPortrait, Recursive, PictureImportOrder et PictureQuality)</translation>
+    </message>
+    <message>
+        <source>the pictures as they are, smaller for e-mail, or black and white text</source>
+        <translation>les images telles quelles, plus petites pour l&apos;e-mail, ou du texte en noir et blanc</translation>
     </message>
 </context>
 <context>
@@ -472,6 +476,10 @@ Options&#xa0;:
         <translation>rendu inconnu «&#xa0;%1&#xa0;» (parmi none, grey, bw, colour)</translation>
     </message>
     <message>
+        <source>unknown quality &apos;%1&apos; (one of original, email, bw)</source>
+        <translation>qualité inconnue «&#xa0;%1&#xa0;» (parmi original, email, bw)</translation>
+    </message>
+    <message>
         <source>unknown order &apos;%1&apos; (one of name, name-desc, newest, oldest, found)</source>
         <translation>ordre inconnu «&#xa0;%1&#xa0;» (parmi name, name-desc, newest, oldest, found)</translation>
     </message>
@@ -637,33 +645,43 @@ Options&#xa0;:
     </message>
     <message>
         <source>--fit scales pictures other than JPEG to the page, --center keeps their size
-when they fit; JPEG pictures are always fitted and embedded unchanged.
---auto-portrait turns landscape pictures upright (a quarter counter-clockwise)
-in the PDF and leaves the files as they are. A FOLDER stands for its JPEG, PNG,
-BMP, TIFF, GIF, WebP and HEIC/HEIF pictures (and those of its subfolders when
-Recursive is set), in the --order given: by name A-Z or Z-A, newest or oldest
-first, or as found. Without options the settings PageSize, FitToPage,
-AutoPortrait and PictureImportOrder apply (&apos;quillmark settings&apos;); &quot;Ask me&quot; keeps
-the found order here. --straighten finds the sheet in each photo and flattens
-it, --enhance gives it a document look (grey, bw: black and white, colour); both
-work on copies, the pictures stay as they are. A list (@LIST or --files-from
-LIST) names one picture or folder per line, from the current folder where the
-name is relative; empty lines are skipped.
+when they fit; JPEG pictures are always fitted (and embedded unchanged unless
+--quality says otherwise). --auto-portrait turns landscape pictures upright (a
+quarter counter-clockwise) in the PDF and leaves the files as they are. A FOLDER
+stands for its JPEG, PNG, BMP, TIFF, GIF, WebP and HEIC/HEIF pictures (and those
+of its subfolders when Recursive is set), in the --order given: by name A-Z or
+Z-A, newest or oldest first, or as found. Without options the settings PageSize,
+FitToPage, AutoPortrait, PictureImportOrder and PictureQuality apply (&apos;quillmark
+settings&apos;); &quot;Ask me&quot; keeps the found order here. --straighten finds the sheet in
+each photo and flattens it, --enhance gives it a document look (grey, bw: black
+and white, colour); both work on copies, the pictures stay as they are.
+--quality email scales each picture to about 150 pixels per inch of the page and
+stores it as a compact JPEG, for a PDF small enough to mail; --quality bw makes
+each page black and white text at a fraction of the size; original (the
+PictureQuality setting&apos;s default) keeps the pictures&apos; bytes. A list (@LIST or
+--files-from LIST) names one picture or folder per line, from the current folder
+where the name is relative; empty lines are skipped.
 </source>
         <translation>--fit adapte à la page les images autres que JPEG, --center garde leur taille
-quand elles tiennent&#xa0;; les images JPEG sont toujours adaptées et intégrées telles
-quelles. --auto-portrait redresse les images en paysage dans le PDF (un quart
-de tour vers la gauche) et laisse les fichiers tels quels. Un DOSSIER vaut pour
-ses images JPEG, PNG, BMP, TIFF, GIF, WebP et HEIC/HEIF (et celles de ses
-sous-dossiers si Recursive est activé), dans l&apos;ordre de --order&#xa0;: par nom A-Z
-ou Z-A, les plus récentes ou les plus anciennes d&apos;abord, ou telles que trouvées.
-Sans options, les paramètres PageSize, FitToPage, AutoPortrait et
-PictureImportOrder s&apos;appliquent («&#xa0;quillmark settings&#xa0;»)&#xa0;; «&#xa0;Ask me&#xa0;» garde ici
-l&apos;ordre trouvé. --straighten trouve la feuille dans chaque photo et la redresse,
---enhance lui donne un aspect de document (grey, bw&#xa0;: noir et blanc, colour)&#xa0;;
-les deux travaillent sur des copies, les images restent telles quelles. Une
-liste (@LISTE ou --files-from LISTE) nomme une image ou un dossier par ligne,
-depuis le dossier courant si le nom est relatif&#xa0;; les lignes vides sont ignorées.
+quand elles tiennent&#xa0;; les images JPEG sont toujours adaptées (et intégrées
+telles quelles, sauf indication contraire de --quality). --auto-portrait
+redresse les images en paysage dans le PDF (un quart de tour vers la gauche) et
+laisse les fichiers tels quels. Un DOSSIER vaut pour ses images JPEG, PNG, BMP,
+TIFF, GIF, WebP et HEIC/HEIF (et celles de ses sous-dossiers si Recursive est
+activé), dans l&apos;ordre de --order&#xa0;: par nom A-Z ou Z-A, les plus récentes ou les
+plus anciennes d&apos;abord, ou telles que trouvées. Sans options, les paramètres
+PageSize, FitToPage, AutoPortrait, PictureImportOrder et PictureQuality
+s&apos;appliquent («&#xa0;quillmark settings&#xa0;»)&#xa0;; «&#xa0;Ask me&#xa0;» garde ici l&apos;ordre trouvé.
+--straighten trouve la feuille dans chaque photo et la redresse, --enhance lui
+donne un aspect de document (grey, bw&#xa0;: noir et blanc, colour)&#xa0;; les deux
+travaillent sur des copies, les images restent telles quelles. --quality email
+réduit chaque image à environ 150 pixels par pouce de la page et l&apos;enregistre en
+JPEG compact, pour un PDF assez petit pour l&apos;e-mail&#xa0;; --quality bw fait de
+chaque page du texte en noir et blanc, pour une fraction de la taille&#xa0;; original
+(la valeur par défaut du paramètre PictureQuality) garde les octets des images.
+Une liste (@LISTE ou --files-from LISTE) nomme une image ou un dossier par
+ligne, depuis le dossier courant si le nom est relatif&#xa0;; les lignes vides sont
+ignorées.
 </translation>
     </message>
 </context>
@@ -2233,6 +2251,22 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
     <message>
         <source>Language:</source>
         <translation>Langue&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Pictures in the PDF:</source>
+        <translation>Images du PDF&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Original pictures</source>
+        <translation>Images d’origine</translation>
+    </message>
+    <message>
+        <source>Smaller, for e-mail</source>
+        <translation>Plus petit, pour l’e-mail</translation>
+    </message>
+    <message>
+        <source>Smallest, black and white text</source>
+        <translation>Le plus petit, texte en noir et blanc</translation>
     </message>
     <message>
         <source>All Files|*.*|</source>

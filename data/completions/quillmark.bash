@@ -39,11 +39,12 @@ _quillmark() {
                 --page-size) COMPREPLY=($(compgen -W "Letter Note Legal Tabloid Postcard A0 A1 A2 A3 A4 A5 A6" -- "$cur")); return ;;
                 --order) COMPREPLY=($(compgen -W "name name-desc newest oldest found" -- "$cur")); return ;;
                 --enhance) COMPREPLY=($(compgen -W "none grey bw colour" -- "$cur")); return ;;
+                --quality) COMPREPLY=($(compgen -W "original email bw" -- "$cur")); return ;;
                 --ocr) COMPREPLY=($(compgen -W "$(ls /usr/share/tesseract-ocr/*/tessdata/ /usr/share/tesseract/tessdata/ 2>/dev/null | sed -n 's/\.traineddata$//p')" -- "$cur")); return ;;
                 --files-from) _filedir; return ;;
             esac
             if [[ $cur == -* ]]; then
-                COMPREPLY=($(compgen -W "-o --output --page-size --fit --center --auto-portrait --no-auto-portrait --order --ocr --straighten --enhance --files-from --help" -- "$cur"))
+                COMPREPLY=($(compgen -W "-o --output --page-size --fit --center --auto-portrait --no-auto-portrait --order --ocr --straighten --enhance --quality --files-from --help" -- "$cur"))
             else
                 _filedir '@(jpg|jpeg|JPG|JPEG|png|PNG|bmp|BMP|tif|tiff|TIF|TIFF|gif|GIF|webp|WEBP|heic|HEIC|heif|HEIF)'
             fi

@@ -29,6 +29,7 @@ complete -c quillmark -n "__fish_seen_subcommand_from pdf" -l order -x -a 'name 
 complete -c quillmark -n "__fish_seen_subcommand_from pdf" -l ocr -x -d 'Recognise the text in this language'
 complete -c quillmark -n "__fish_seen_subcommand_from pdf" -l straighten -d 'Find the sheet in each photo and flatten it'
 complete -c quillmark -n "__fish_seen_subcommand_from pdf" -l enhance -x -a 'none grey bw colour' -d 'Give each page a document look'
+complete -c quillmark -n "__fish_seen_subcommand_from pdf" -l quality -x -a 'original email bw' -d 'Pictures as they are, smaller for e-mail, or black and white text'
 complete -c quillmark -n "__fish_seen_subcommand_from pdf" -l files-from -r -d 'Read picture paths from a file'
 
 complete -c quillmark -n "__fish_seen_subcommand_from account" -a 'add list remove contacts' -d 'Account action'

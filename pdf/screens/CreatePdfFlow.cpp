@@ -69,6 +69,7 @@ CCreatePdfOutcome RunCreatePdf(CScreen* owner, const std::vector<CPdfJobPage>& p
     options.outputPath = output;
     options.layout = CPdfPageOptions::FromSettings(settings);
     options.ocrLanguage = CPdfJobOptions::OcrLanguageOf(settings);
+    options.quality = PictureQualityOf(settings);
     const CPdfJobResult result = MakePdfWithProgress(owner, pages, options, std::move(observer));
 
     if (!result.Done()) {

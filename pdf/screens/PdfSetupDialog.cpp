@@ -2,6 +2,7 @@
 
 #include "app/AppSettings.h"
 #include "browser/screens/PathBox.h"
+#include "pdf/PictureQuality.h"
 #include "resources/ResourceIds.h"
 #include "skin/binding/SkinBinding.h"
 #include "text/Strings.h"
@@ -9,8 +10,10 @@
 #include "ui/toolkit/ScreenFrame.h"
 #include "ui/toolkit/SkinButton.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 
 using namespace ids;
@@ -33,11 +36,25 @@ CPdfSetupDialog::CPdfSetupDialog(CAppSettings& settings, CScreen* owner)
     AttachControl(IDC_SETUP_FOLDER, m_folder);
     delete holder;
     ApplyFont(GetFontCode(kFontDialog), m_folder);
+    m_quality = new QComboBox(this);
+    QWidget* qualityHolder = Control(IDC_SETUP_QUALITY);
+    AttachControl(IDC_SETUP_QUALITY, m_quality);
+    delete qualityHolder;
+    ApplyFont(GetFontCode(kFontDialog), m_quality);
+    // In the order of the PictureQuality values.
+    for (std::uint16_t text : {IDS_QUALITY_ORIGINAL, IDS_QUALITY_EMAIL, IDS_QUALITY_BLACK_WHITE})
+        m_quality->addItem(LoadFormatted(text));
+    m_quality->setCurrentIndex(int(PictureQualityOf(m_settings)));
 
     const QString file = LoadFormatted(IDS_PDF_FILE_LABEL);
     const QString folder = LoadFormatted(IDS_PDF_FOLDER_LABEL);
     SetDlgItemText(IDC_SETUP_FILE_LABEL, file);
     SetDlgItemText(IDC_SETUP_FOLDER_LABEL, folder);
+    const QString quality = LoadFormatted(IDS_SETTINGS_QUALITY_PROMPT);
+    SetDlgItemText(IDC_SETUP_QUALITY_LABEL, quality);
+    if (auto* label = ControlAs<QLabel>(IDC_SETUP_QUALITY_LABEL))
+        label->setBuddy(m_quality);
+    m_quality->setAccessibleName(quality.chopped(1));
     FileEdit()->setAccessibleName(file.chopped(1));
     m_folder->setAccessibleName(folder.chopped(1));
     RaiseInputPanelOnFocus(FileEdit());
@@ -46,6 +63,7 @@ CPdfSetupDialog::CPdfSetupDialog(CAppSettings& settings, CScreen* owner)
     setAccessibleName(LoadFormatted(IDS_PDF_SETUP));
     setAccessibleDescription(LoadFormatted(IDS_CONFIGURE_PDF_FILE_PROPERTIES));
     setTabOrder(FileEdit(), m_folder);
+    setTabOrder(m_folder, m_quality);
     SetMenuBarId(IDR_MENU_SETTINGS);
 
     for (int id : {IDC_QB_BUTTON_OK, ID_ACTION_OK})
@@ -72,6 +90,7 @@ void CPdfSetupDialog::OnInitDialog() {
         folder = QDir::homePath();
     m_folder->SetPath(folder);
     m_folder->show();
+    m_quality->show();
     Layout();
     FileEdit()->setFocus();
 }
@@ -80,6 +99,10 @@ void CPdfSetupDialog::Confirm() {
     const QString folder = m_folder->Path();
     m_settings.lastSaveFolder = folder;
     SaveSetting(m_settings, &CAppSettings::lastSaveFolder);
+    if (const int quality = m_quality->currentIndex(); quality >= 0) {
+        m_settings.pictureQuality = std::uint32_t(quality);
+        SaveSetting(m_settings, &CAppSettings::pictureQuality);
+    }
     m_output = JoinOutputPath(folder, FileEdit()->text());
     EndDialog(IDOK);
 }
@@ -101,6 +124,9 @@ void CPdfSetupDialog::Layout() {
     y += gap;
     place(IDC_SETUP_FOLDER_LABEL, label);
     place(IDC_SETUP_FOLDER, std::max(m_folder->sizeHint().height(), field));
+    y += gap;
+    place(IDC_SETUP_QUALITY_LABEL, label);
+    place(IDC_SETUP_QUALITY, std::max(m_quality->sizeHint().height(), field));
     const int footerTop = FrameFooterTop(h);
     for (int id : {IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_OK}) {
         CSkinButton* b = Button(id);

@@ -1,9 +1,10 @@
 #pragma once
 
-// The "PDF setup" screen: the output file name (by default the local date and time) and the
-// folder chooser on the LastSaveFolder setting. Confirming stores the folder as LastSaveFolder
-// and closes with OK; GetOutputPath then gives folder and name joined by one "/". The name is
-// kept exactly as typed: no extension is added.
+// The "PDF setup" screen: the output file name (by default the local date and time), the
+// folder chooser on the LastSaveFolder setting and how the pictures go in (the PictureQuality
+// setting). Confirming stores the folder as LastSaveFolder and the choice of pictures as
+// PictureQuality, and closes with OK; GetOutputPath then gives folder and name joined by one "/".
+// The name is kept exactly as typed: no extension is added.
 
 #include "browser/IconProvider.h"
 #include "ui/toolkit/Dialog.h"
@@ -14,6 +15,7 @@
 
 struct CAppSettings;
 class CPathBox;
+class QComboBox;
 class QLineEdit;
 
 // "%04d%02d%02d_%02d%02d.pdf" of the local time `now`.
@@ -32,6 +34,7 @@ public:
 
     QLineEdit* FileEdit() const;
     CPathBox* FolderBox() const { return m_folder; }
+    QComboBox* QualityList() const { return m_quality; }
 
 protected:
     void OnInitDialog() override;
@@ -47,5 +50,6 @@ private:
     QString m_output;
     CIconProvider m_icons;
     CPathBox* m_folder;
+    QComboBox* m_quality;
     std::int32_t m_picture = 0;
 };

@@ -67,6 +67,8 @@ inline constexpr int IDC_MISC_ASK_ACTIONS = 10090;
 inline constexpr int IDC_PDF_OCR = 10091;
 inline constexpr int IDC_PDF_OCR_PROMPT = 10092;
 inline constexpr int IDC_PDF_OCR_LANGUAGE = 10093;
+inline constexpr int IDC_PDF_QUALITY_PROMPT = 10097;
+inline constexpr int IDC_PDF_QUALITY = 10098;
 // Question box controls without an identifier of their own in the original resource.
 inline constexpr int IDC_QB_BODY = 10900;
 inline constexpr int IDC_QB_NOTE = 10901;
@@ -95,6 +97,8 @@ inline constexpr int IDC_SETUP_FILE = 10066;
 inline constexpr int IDC_SETUP_FILE_LABEL = 10067;
 inline constexpr int IDC_SETUP_FOLDER_LABEL = 10068;
 inline constexpr int IDC_SETUP_FOLDER = 10069;
+inline constexpr int IDC_SETUP_QUALITY_LABEL = 10099;
+inline constexpr int IDC_SETUP_QUALITY = 10100;
 // PDF library (template 118) and actions prompt (template 139).
 inline constexpr int IDC_LIBRARY_SHARE = 10070;
 inline constexpr int IDC_ACTIONS_SHARE = 10076;

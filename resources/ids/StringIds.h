@@ -368,6 +368,11 @@ inline constexpr std::uint16_t IDS_OPEN_HELP_FILE_CHECK = 9820;
 inline constexpr std::uint16_t IDS_RECOGNISING_TEXT = 9900;
 inline constexpr std::uint16_t IDS_OCR_SETTING = 9901;
 inline constexpr std::uint16_t IDS_OCR_LANGUAGE = 9902;
+// How pictures go into PDFs, in the order of the PictureQuality values.
+inline constexpr std::uint16_t IDS_SETTINGS_QUALITY_PROMPT = 9903;
+inline constexpr std::uint16_t IDS_QUALITY_ORIGINAL = 9904;
+inline constexpr std::uint16_t IDS_QUALITY_EMAIL = 9905;
+inline constexpr std::uint16_t IDS_QUALITY_BLACK_WHITE = 9906;
 inline constexpr std::uint16_t IDS_ALL_FILES = 65281;
 inline constexpr std::uint16_t IDS_ALL_FOLDERS = 65282;
 inline constexpr std::uint16_t IDS_MY_DOCUMENTS = 65283;

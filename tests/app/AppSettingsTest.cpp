@@ -76,6 +76,7 @@ const CExpectedSetting kExpected[] = {
     Txt("SCAN_SETTINGS", "PageSource", &S::pageSource),
     Num("SCAN_SETTINGS", "ScannerSource", &S::scannerSource, 0),
     Num("SCAN_SETTINGS", "ScannerResolution", &S::scannerResolution, 300),
+    Num("SCAN_SETTINGS", "PictureQuality", &S::pictureQuality, 0),
 };
 
 const char* const kGroups[] = {"SAPPSETTINGS", "SND_CFG", "BTN_EX_CFG", "PROGRESS_CTRL_EX_CFG",
@@ -197,8 +198,9 @@ TEST_F(AppSettingsTest, EveryValueMakesARoundTripThroughTheRegistryFile) {
         else
             saved.*e.text = QString("%1 \\ \"q\"").arg(e.name);
     }
-    // The numbers with a small range get a different value inside it.
+    // The numbers with a range get a different value inside it.
     saved.pictureImportOrder = 2;
+    saved.pictureQuality = 2;
     saved.cameraRes = 3;
     saved.pageSize = kPaperA6;
     saved.scannerSource = 2;
@@ -268,12 +270,14 @@ TEST_F(AppSettingsTest, OutOfRangeNumbersFallBackToTheirDefaults) {
     CRegKey scan = SettingsKey("SCAN_SETTINGS");
     ASSERT_TRUE(scan.Write<std::uint32_t>("PageSize", 12));
     ASSERT_TRUE(scan.Write<std::uint32_t>("CameraRes", 4));
+    ASSERT_TRUE(scan.Write<std::uint32_t>("PictureQuality", 3));
     ASSERT_TRUE(SettingsKey("SAPPSETTINGS").Write<std::uint32_t>("PictureImportOrder", 6));
     ASSERT_TRUE(scan.Write<std::uint32_t>("FitToPage", 0));
     CAppSettings s;
     LoadSettings(s);
     EXPECT_EQ(s.pageSize, 9u);
     EXPECT_EQ(s.cameraRes, 0u);
+    EXPECT_EQ(s.pictureQuality, 0u);
     EXPECT_EQ(s.pictureImportOrder, 5u);
     EXPECT_EQ(s.fitToPage, 0u);
     // The corrected value reaches the registry with the next save.

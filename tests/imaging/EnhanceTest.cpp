@@ -153,3 +153,29 @@ TEST(LookNameTest, NamesRoundTripAndAcceptTheUsualSpellings) {
     EXPECT_FALSE(LookFromName("sepia").has_value());
     EXPECT_FALSE(LookFromName("").has_value());
 }
+
+TEST_F(EnhanceTest, LargeDarkAreasStayFilledUnderUnevenLight) {
+    // A filled box far wider than a few lines (a dark photo, a shaded table) under the
+    // lamp's gradient: its middle was once taken for dim paper and came out white.
+    QImage photo = s_page->drawing.copy();
+    const QRect box(photo.width() / 8, photo.height() * 6 / 10, photo.width() * 3 / 4,
+                    photo.height() * 3 / 10);
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            photo.setPixel(x, y, qRgb(30, 30, 30));
+    LightAndNoise(photo, 4, 1.6);
+    std::vector<QPoint> inside;
+    for (int y = box.top() + 4; y < box.bottom() - 4; y += 3)
+        for (int x = box.left() + 4; x < box.right() - 4; x += 3)
+            inside.emplace_back(x, y);
+    const QImage bw = EnhanceImage(photo, ELook::BlackAndWhite);
+    EXPECT_GT(Share(bw, inside, [](QRgb c) { return qRed(c) == 0; }), 0.99);
+    const QImage grey = EnhanceImage(photo, ELook::Grey);
+    EXPECT_LT(MeanOf(grey, inside, qRed), 60);
+    // The paper around it is still paper.
+    std::vector<QPoint> paper;
+    for (const QPoint& q : s_page->paper)
+        if (!box.adjusted(-8, -8, 8, 8).contains(q))
+            paper.push_back(q);
+    EXPECT_GT(Share(bw, paper, [](QRgb c) { return qRed(c) == 255; }), 0.99);
+}

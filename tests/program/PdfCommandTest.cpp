@@ -285,17 +285,43 @@ TEST_F(PdfCommandTest, UnreadableFoldersAndFilesAreNamedWithTheReason) {
     EXPECT_EQ(file.Pages().size(), 1);
 }
 
+TEST_F(PdfCommandTest, QualityComesFromTheOptionOrTheSetting) {
+    ASSERT_TRUE(SaveJpeg(PathIn("a.jpg"), 640, 480));
+    EXPECT_EQ(Run({"-o", PathIn("x.pdf"), "--quality", "tiny", PathIn("a.jpg")}), 2);
+    EXPECT_TRUE(m_err.contains("original, email, bw")) << m_err.toStdString();
+    EXPECT_FALSE(QFile::exists(PathIn("x.pdf")));
+
+    const auto image = [&](const QString& pdf) {
+        CPdfFile file;
+        EXPECT_TRUE(file.Load(pdf)) << file.Error().toStdString();
+        const QList<int> images = file.Images(file.Pages().value(0));
+        return images.isEmpty() ? CPdfObjectText() : file.Objects().at(images[0]);
+    };
+    ASSERT_EQ(Run({"-o", PathIn("bw.pdf"), "--quality=bw", PathIn("a.jpg")}), 0)
+        << m_err.toStdString();
+    EXPECT_TRUE(CPdfFile::Value(image(PathIn("bw.pdf")).dict, "Filter").contains("CCITTFax"));
+
+    // The setting, when no option says otherwise; the option wins over it.
+    LoadSettings(AppSettings());
+    AppSettings().pictureQuality = 1;
+    ASSERT_TRUE(SaveSettings(AppSettings()));
+    AppSettings() = CAppSettings();
+    ASSERT_EQ(Run({"-o", PathIn("email.pdf"), PathIn("a.jpg")}), 0) << m_err.toStdString();
+    const CPdfObjectText email = image(PathIn("email.pdf"));
+    EXPECT_TRUE(CPdfFile::Value(email.dict, "Filter").contains("DCTDecode"));
+    EXPECT_NE(email.rawStream, ReadFile(PathIn("a.jpg")));
+    ASSERT_EQ(Run({"-o", PathIn("original.pdf"), "--quality", "original", PathIn("a.jpg")}), 0);
+    EXPECT_EQ(image(PathIn("original.pdf")).rawStream, ReadFile(PathIn("a.jpg")));
+}
+
 TEST_F(PdfCommandTest, EveryOptionInTheTableIsTakenAndShown) {
     // A value each option that takes one accepts; an option added to the table without one
     // here fails, so the parser cannot drift from what the helps say.
     const std::map<QString, QString> values{
-        {"-o", "x.pdf"},
-        {"--output", "x.pdf"},
-        {"--page-size", "A4"},
-        {"--order", "name"},
-        {"--ocr", "eng"},
-        {"--enhance", "grey"},
-        {"--files-from", PathIn("list.txt")},
+        {"-o", "x.pdf"},        {"--output", "x.pdf"},
+        {"--page-size", "A4"},  {"--order", "name"},
+        {"--ocr", "eng"},       {"--enhance", "grey"},
+        {"--quality", "email"}, {"--files-from", PathIn("list.txt")},
     };
     const QString programHelp = UsageText();
     const QString commandHelp = CommandHelpText(*FindCliCommand("pdf"));

@@ -25,7 +25,7 @@ protected:
 TEST_F(SettingsCommandTest, ListPrintsEveryValueInTableOrder) {
     ASSERT_EQ(Run({"list"}), 0);
     const QStringList lines = m_out.split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 36);
+    ASSERT_EQ(lines.size(), 37);
     EXPECT_EQ(lines[0], "SAPPSETTINGS/UseClearType=0");
     EXPECT_EQ(lines[21], "SCAN_SETTINGS/PageSize=9");
     EXPECT_EQ(lines[28], "SCAN_SETTINGS/AutoPortrait=1");
@@ -33,6 +33,7 @@ TEST_F(SettingsCommandTest, ListPrintsEveryValueInTableOrder) {
     EXPECT_EQ(lines[32], "SCAN_SETTINGS/EnhanceLook=0");
     EXPECT_EQ(lines[33], "SCAN_SETTINGS/PageSource=");
     EXPECT_EQ(lines[35], "SCAN_SETTINGS/ScannerResolution=300");
+    EXPECT_EQ(lines[36], "SCAN_SETTINGS/PictureQuality=0");
 }
 
 TEST_F(SettingsCommandTest, SetReachesTheRegistryFileAndGetReadsIt) {
@@ -92,6 +93,10 @@ TEST_F(SettingsCommandTest, NamedValuesAreTakenBesideNumbers) {
         {"EnhanceLook", "bw", "2"},
         {"EnhanceLook", "Gray", "1"},
         {"EnhanceLook", "none", "0"},
+        {"PictureQuality", "email", "1"},
+        {"PictureQuality", "BW", "2"},
+        {"PictureQuality", "original", "0"},
+        {"PictureQuality", "1", "1"},
         {"CameraRes", "5mp", "3"},
         {"CameraRes", "default", "0"},
         {"FitToPage", "on", "1"},

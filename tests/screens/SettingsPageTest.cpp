@@ -189,6 +189,26 @@ TEST_F(SettingsPageTest, PdfPageShowsA4ForNineAndCancelKeepsThePaperSize) {
     EXPECT_EQ(Reloaded().pageSize, 2u);
 }
 
+TEST_F(SettingsPageTest, PdfPageChoosesHowPicturesGoIn) {
+    EXPECT_TRUE(RunPage(ID_SETTINGS_PDF, [&](CSettingsPageDlg& page) {
+        auto* list = Get<QComboBox>(page, IDC_PDF_QUALITY);
+        EXPECT_EQ(list->count(), 3);
+        EXPECT_EQ(list->currentText(), "Original pictures");
+        EXPECT_EQ(list->accessibleName(), "Pictures in the PDF:");
+        list->setCurrentIndex(2);
+        page.SendCommand(ID_OK);
+    }));
+    EXPECT_EQ(Reloaded().pictureQuality, 2u);
+    // Shown as stored; Cancel keeps it.
+    EXPECT_FALSE(RunPage(ID_SETTINGS_PDF, [&](CSettingsPageDlg& page) {
+        auto* list = Get<QComboBox>(page, IDC_PDF_QUALITY);
+        EXPECT_EQ(list->currentText(), "Smallest, black and white text");
+        list->setCurrentIndex(1);
+        QTest::keyClick(&page, Qt::Key_Escape);
+    }));
+    EXPECT_EQ(Reloaded().pictureQuality, 2u);
+}
+
 TEST_F(SettingsPageTest, PdfPageTurnsRecognitionOnWithItsLanguage) {
     // Off by default, English offered among the installed languages.
     EXPECT_TRUE(RunPage(ID_SETTINGS_PDF, [&](CSettingsPageDlg& page) {

@@ -90,9 +90,11 @@ std::map<int, CDialogTemplate> BuildTemplates() {
     t[IDD_SETTINGS_PDF] = {IDD_SETTINGS_PDF, {139, 153}, {}, {
         {IDC_PDF_PROMPT, K::Static, {7, 24, 125, 10}, {}, 0},
         {IDC_PDF_PAPER, K::Custom, {7, 36, 125, 13}, {}, 0},
-        {IDC_PDF_OCR, K::CheckBox, {7, 56, 125, 10}, {}, 0},
-        {IDC_PDF_OCR_PROMPT, K::Static, {7, 69, 125, 10}, {}, 0},
-        {IDC_PDF_OCR_LANGUAGE, K::Custom, {7, 81, 125, 13}, {}, 0},
+        {IDC_PDF_QUALITY_PROMPT, K::Static, {7, 52, 125, 10}, {}, 0},
+        {IDC_PDF_QUALITY, K::Custom, {7, 64, 125, 13}, {}, 0},
+        {IDC_PDF_OCR, K::CheckBox, {7, 82, 125, 10}, {}, 0},
+        {IDC_PDF_OCR_PROMPT, K::Static, {7, 95, 125, 10}, {}, 0},
+        {IDC_PDF_OCR_LANGUAGE, K::Custom, {7, 107, 125, 13}, {}, 0},
         settingsCancel, settingsOk,
     }};
     t[IDD_SETTINGS_MISC] = {IDD_SETTINGS_MISC, {139, 153}, {}, {
@@ -153,6 +155,8 @@ std::map<int, CDialogTemplate> BuildTemplates() {
         {IDC_SETUP_FILE, K::Edit, {7, 37, 125, 12}, {}, 0},
         {IDC_SETUP_FOLDER_LABEL, K::Static, {7, 54, 125, 10}, {}, 0},
         {IDC_SETUP_FOLDER, K::Custom, {7, 65, 125, 12}, {}, 0},
+        {IDC_SETUP_QUALITY_LABEL, K::Static, {7, 82, 125, 10}, {}, 0},
+        {IDC_SETUP_QUALITY, K::Custom, {7, 93, 125, 13}, {}, 0},
         {IDC_QB_BUTTON_CANCEL, K::Button, {4, 138, 42, 13}, {}, 0},
         {IDC_QB_BUTTON_OK, K::Button, {93, 138, 42, 13}, {}, kStyleDefault},
     }};

@@ -5,6 +5,7 @@
 #include "resources/ResourceIds.h"
 #include "tests/pdf/screens/PdfScreenTest.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 
@@ -70,3 +71,26 @@ TEST_F(PdfSetupDialogTest, CancelAndTheSoftInputPanelRule) {
 }
 
 } // namespace
+
+TEST_F(PdfSetupDialogTest, ThePictureChoiceShowsTheSettingAndConfirmingStoresIt) {
+    m_settings.pictureQuality = 2;
+    m_settings.lastSaveFolder = Home();
+    CPdfSetupDialog setup(m_settings, m_base.get());
+    Answer(m_base.get(), {[&](CScreen*) {
+               QComboBox* list = setup.QualityList();
+               EXPECT_EQ(list->count(), 3);
+               EXPECT_EQ(list->currentIndex(), 2);
+               EXPECT_EQ(list->itemText(1), "Smaller, for e-mail");
+               EXPECT_FALSE(list->accessibleName().isEmpty());
+               EXPECT_TRUE(list->isVisible());
+               // Reached from the keyboard after the folder.
+               EXPECT_EQ(setup.FolderBox()->nextInFocusChain(), list);
+               list->setCurrentIndex(1);
+               Press(&setup, ids::IDC_QB_BUTTON_OK);
+           }});
+    ASSERT_EQ(setup.DoModal(), IDOK);
+    EXPECT_EQ(m_settings.pictureQuality, 1u);
+    CAppSettings loaded;
+    LoadSettings(loaded);
+    EXPECT_EQ(loaded.pictureQuality, 1u);
+}
