@@ -4,6 +4,8 @@
 
 #include <sane/sane.h>
 
+#include <QCoreApplication>
+
 #include <cstdlib>
 
 namespace {
@@ -34,9 +36,11 @@ bool EnsureSane(QString* reason) {
         SANE_Int version = 0;
         g_startStatus = sane_init(&version, nullptr);
         g_started = g_startStatus == SANE_STATUS_GOOD;
-        // Backends keep network connections and USB claims until sane_exit.
+        // Backends keep network connections and USB claims until sane_exit. It runs as the
+        // application object goes, not from atexit: by then a backend's own static objects
+        // (genesys's device tables) are already destroyed, and its exit code crashes on them.
         if (g_started)
-            std::atexit(EndSane);
+            qAddPostRoutine(EndSane);
     }
     if (!g_started && reason)
         *reason =

@@ -1,9 +1,9 @@
 #pragma once
 
 // The one place that talks to libsane's start and end and turns its statuses into reasons a
-// user can read. SANE is started once per process, on first use, and ended at exit; its
-// calls are serialised here where the library is not safe to call from two threads at once
-// (listing devices, opening and closing them).
+// user can read. SANE is started once per process, on first use, and ended with the
+// application object; its calls are serialised here where the library is not safe to call from
+// two threads at once (listing devices, opening and closing them).
 
 #include <QString>
 

@@ -104,11 +104,12 @@ TEST_F(ImportCommandsTest, CancelledPromptImportsNothingButRemembersTheFolder) {
     EXPECT_EQ(AppSettings().lastImportFolder, PathIn("pics"));
 }
 
-TEST_F(ImportCommandsTest, FileImportOffersThreeMasksAndRemembersTheFolder) {
+TEST_F(ImportCommandsTest, FileImportOffersAMaskPerPictureTypeAndRemembersTheFolder) {
     PictureIn("one.jpg");
     PickNext(PathIn("pics"), "one.jpg");
     EXPECT_TRUE(ImportFromFile(nullptr, m_session));
-    EXPECT_EQ(m_filters, (QStringList{"*.jpg", "*.png", "*.bmp"}));
+    EXPECT_EQ(m_filters, (QStringList{"*.jpg", "*.png", "*.bmp", "*.tif", "*.tiff", "*.gif",
+                                      "*.webp", "*.heic", "*.heif"}));
     EXPECT_EQ(PageNames(), QStringList{"one.jpg"});
     EXPECT_EQ(AppSettings().lastImportFolder, PathIn("pics"));
 }
