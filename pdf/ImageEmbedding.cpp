@@ -22,6 +22,8 @@
 
 namespace {
 
+thread_local CPictureCopyTarget* t_copyTarget = nullptr;
+
 // The file's bytes behind a read-only libharu stream.
 struct CBytes {
     QByteArray data;
@@ -143,22 +145,50 @@ bool FillChunk(CFileBytes* f) {
     return true;
 }
 
+// Opens the file again for the save; false when it is no longer the same regular file (size
+// and modification time as when it was placed).
+bool ReopenUnchanged(CFileBytes* f) {
+    f->fd = platform::OpenRegularFile(QFile::decodeName(f->path)).fd;
+    struct stat st {};
+    f->chunk.clear();
+    return f->fd >= 0 && ::fstat(f->fd, &st) == 0 && st.st_size == f->size &&
+           ModifiedNs(st) == f->modified;
+}
+
+// The whole file through the save's copy target, in one piece; the library then sees the end
+// of the stream at once and writes nothing itself.
+HPDF_STATUS CopyWholeFile(HPDF_Stream stream, CFileBytes* f, HPDF_UINT* size) {
+    *size = 0;
+    if (!ReopenUnchanged(f)) {
+        f->Close();
+        return HPDF_SetError(stream->error, HPDF_FILE_IO_ERROR, kPictureChangedDetail);
+    }
+    const platform::CFileCopy copy = t_copyTarget->Append(f->fd, f->size);
+    // A file written to while it was copied may have given a mix of old and new bytes.
+    struct stat st {};
+    const bool unchanged =
+        ::fstat(f->fd, &st) == 0 && st.st_size == f->size && ModifiedNs(st) == f->modified;
+    f->Close();
+    if (copy.error != 0)
+        return HPDF_SetError(stream->error, HPDF_FILE_IO_ERROR, HPDF_STATUS(copy.error));
+    if (copy.copied != f->size || !unchanged)
+        return HPDF_SetError(stream->error, HPDF_FILE_IO_ERROR, kPictureChangedDetail);
+    f->position = f->size;
+    return HPDF_STREAM_EOF;
+}
+
 HPDF_STATUS ReadFileBytes(HPDF_Stream stream, HPDF_BYTE* ptr, HPDF_UINT* size) {
     CFileBytes* f = FileBytes(stream);
+    if (t_copyTarget && f->position == 0 && f->fd < 0 && *size > 0)
+        return CopyWholeFile(stream, f, size);
     const auto fail = [&] {
         f->Close();
         *size = 0;
         return HPDF_SetError(stream->error, HPDF_FILE_IO_ERROR, kPictureChangedDetail);
     };
-    if (f->fd < 0) {
-        // Opened again at the save: only the same regular file will do.
-        f->fd = platform::OpenRegularFile(QFile::decodeName(f->path)).fd;
-        struct stat st {};
-        if (f->fd < 0 || ::fstat(f->fd, &st) != 0 || st.st_size != f->size ||
-            ModifiedNs(st) != f->modified)
-            return fail();
-        f->chunk.clear();
-    }
+    // Opened again at the save: only the same regular file will do.
+    if (f->fd < 0 && !ReopenUnchanged(f))
+        return fail();
     const qint64 wanted = std::min<qint64>(*size, f->size - f->position);
     qint64 done = 0;
     while (done < wanted) {
@@ -275,21 +305,30 @@ HPDF_Image CannotOpen(HPDF_Doc document, int error) {
 
 } // namespace
 
+CPictureCopyScope::CPictureCopyScope(CPictureCopyTarget* target) : m_previous(t_copyTarget) {
+    t_copyTarget = target;
+}
+
+CPictureCopyScope::~CPictureCopyScope() {
+    t_copyTarget = m_previous;
+}
+
 HPDF_Image LoadJpegImage(HPDF_Doc document, const QString& path) {
     if (!HPDF_HasDoc(document))
         return nullptr;
     const QByteArray name = QFile::encodeName(path);
-    // Camera files carry their thumbnails and tags before the frame header; the head is
-    // almost always within the first 256 KB, else the whole file is looked at.
+    // Camera files carry their tags and thumbnail (at most 64 KB each) before the frame
+    // header: the head is almost always within the first 64 KB, else within a megabyte, else
+    // the whole file is looked at. Only the head is copied here; the rest is read at the save.
     auto file = std::make_unique<CFileBytes>();
     QByteArray data;
-    if (const int error = ReadHead(name, 256 * 1024, &data, file.get()))
-        return CannotOpen(document, error);
-    qsizetype head = HeadLength(data);
-    if (head == 0 && data.size() < file->size) {
-        if (const int error = ReadHead(name, file->size, &data, file.get()))
+    qsizetype head = 0;
+    for (qint64 limit = 64 * 1024; head == 0; limit = limit < (1 << 20) ? (1 << 20) : file->size) {
+        if (const int error = ReadHead(name, limit, &data, file.get()))
             return CannotOpen(document, error);
         head = HeadLength(data);
+        if (data.size() >= file->size)
+            break;
     }
     if (head == 0) {
         // The library's own loader would take some of these (a file cut inside its head)

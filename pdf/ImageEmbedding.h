@@ -4,6 +4,8 @@
 // picture into its memory stream one byte at a time; these hand the bytes over as they are,
 // and the library writes them (or, for pixels, compresses them) when the document is saved.
 
+#include "platform/FileCopy.h"
+
 #include <hpdf.h>
 
 #include <QByteArray>
@@ -22,8 +24,33 @@ HPDF_Image LoadJpegImage(HPDF_Doc document, const QString& path);
 HPDF_Image LoadJpegBytes(HPDF_Doc document, QByteArray jpeg);
 
 // Detail number of the library error (HPDF_FILE_IO_ERROR) raised when a JPEG file changed or
-// went away between placing and saving.
+// went away between placing and saving, or while it was being copied.
 inline constexpr HPDF_STATUS kPictureChangedDetail = 0x10000;
+
+// Where a save puts the bytes of JPEG files placed with LoadJpegImage: straight from the
+// picture's file into the output, instead of through the library's copy loop (4 KB at a time,
+// twice through memory). The object writer sets one for the length of a save into a file.
+class CPictureCopyTarget {
+public:
+    // Appends `length` bytes of the open file `fd`, from its start, to the output, after
+    // whatever has been written before, and counts what was appended as written.
+    virtual platform::CFileCopy Append(int fd, qint64 length) = 0;
+
+protected:
+    ~CPictureCopyTarget() = default;
+};
+
+// Makes `target` (may be null) the target of the saves on this thread until the scope ends.
+class CPictureCopyScope {
+public:
+    explicit CPictureCopyScope(CPictureCopyTarget* target);
+    ~CPictureCopyScope();
+    CPictureCopyScope(const CPictureCopyScope&) = delete;
+    CPictureCopyScope& operator=(const CPictureCopyScope&) = delete;
+
+private:
+    CPictureCopyTarget* m_previous;
+};
 
 // Pixels as a DeviceRGB image of 8 bits per component: `data` holds width * height * 3
 // bytes, rows top-down, red-green-blue, or (compressed) their Flate compression. A

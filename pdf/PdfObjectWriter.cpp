@@ -1,5 +1,8 @@
 #include "pdf/PdfObjectWriter.h"
 
+#include "pdf/ImageEmbedding.h"
+#include "platform/FileCopy.h"
+
 #include <hpdf_doc.h>
 #include <hpdf_objects.h>
 #include <hpdf_streams.h>
@@ -13,6 +16,7 @@
 #include <memory>
 #include <new>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -94,12 +98,21 @@ HPDF_STATUS WriteDocument(HPDF_Doc pdf, HPDF_Stream stream, CPdfSaveProgress* pr
     return ret;
 }
 
-// Collects the library's small writes and hands them to a descriptor a megabyte at a time.
-struct CFdWriter {
+// Collects the library's small writes and hands them to a descriptor a megabyte at a time;
+// the pictures' files it copies straight across (CPictureCopyTarget). Every so many
+// megabytes it asks the kernel to start writing them to the disk, so that the sync at the end
+// finds most of the file there already.
+struct CFdWriter final : CPictureCopyTarget {
+    static constexpr qint64 kWriteBehind = qint64(16) << 20;
+
     int fd = -1;
+    HPDF_Stream stream = nullptr; // the library's view of the output, for its size
     std::unique_ptr<char[]> buffer;
     std::size_t used = 0;
-    int failure = 0; // errno of the first failed write
+    int failure = 0;    // errno of the first failed write
+    off_t start = 0;    // where the document starts in the file
+    qint64 handed = 0;  // bytes given to the descriptor
+    qint64 started = 0; // of which the kernel has been asked to write out so many
 
     bool Flush() {
         const char* p = buffer.get();
@@ -113,10 +126,33 @@ struct CFdWriter {
             else {
                 p += n;
                 left -= std::size_t(n);
+                handed += n;
             }
         }
         used = 0;
+        WriteBehind();
         return failure == 0;
+    }
+
+    platform::CFileCopy Append(int source, qint64 length) override {
+        platform::CFileCopy copy;
+        if (!Flush()) {
+            copy.error = failure;
+            return copy;
+        }
+        copy = platform::CopyFileBytes(source, 0, length, fd, buffer.get(), kWriteBuffer);
+        handed += copy.copied;
+        stream->size += HPDF_UINT32(copy.copied);
+        WriteBehind();
+        return copy;
+    }
+
+    void WriteBehind() {
+        if (handed - started < kWriteBehind)
+            return;
+        // Only a hint: a descriptor that cannot (a pipe, an old kernel) is synced as it is.
+        ::sync_file_range(fd, start + started, handed - started, SYNC_FILE_RANGE_WRITE);
+        started = handed;
     }
 };
 
@@ -149,13 +185,20 @@ HPDF_STATUS SaveDocumentWithProgress(HPDF_Doc pdf, int fd, CPdfSaveProgress* pro
         return HPDF_SetError(&pdf->error, HPDF_INVALID_OPERATION, 0);
     CFdWriter writer;
     writer.fd = fd;
+    const off_t position = ::lseek(fd, 0, SEEK_CUR);
+    writer.start = position > 0 ? position : 0;
     writer.buffer.reset(new (std::nothrow) char[kWriteBuffer]);
     if (!writer.buffer)
         return HPDF_SetError(&pdf->error, HPDF_FAILD_TO_ALLOC_MEM, 0);
     HPDF_Stream stream = HPDF_CallbackWriter_New(pdf->mmgr, WriteToFd, &writer);
     if (!stream)
         return HPDF_CheckError(&pdf->error);
-    HPDF_STATUS ret = WriteDocument(pdf, stream, progress);
+    writer.stream = stream;
+    HPDF_STATUS ret;
+    {
+        const CPictureCopyScope pictures(&writer);
+        ret = WriteDocument(pdf, stream, progress);
+    }
     if (ret == HPDF_OK && !writer.Flush())
         ret = HPDF_SetError(&pdf->error, HPDF_FILE_IO_ERROR, HPDF_STATUS(writer.failure));
     HPDF_Stream_Free(stream);
@@ -172,25 +215,17 @@ HPDF_STATUS SaveDocumentWithProgress(HPDF_Doc pdf, const QString& path,
     // Such a document is saved without progress.
     if (NeedsLibraryWriter(pdf))
         return HPDF_SaveToFile(pdf, name.constData());
-
-    HPDF_Stream stream = HPDF_FileWriter_New(pdf->mmgr, name.constData());
-    if (!stream)
+    // Created as the library creates it (fopen "wb"), with the same error when it cannot be.
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        HPDF_SetError(&pdf->error, HPDF_FILE_OPEN_ERROR, HPDF_STATUS(errno));
         return HPDF_CheckError(&pdf->error);
-    // The library writes in pieces of 4 KB; a larger buffer saves most of the system calls
-    // when megabytes of pictures go out.
-    // (The C library ignores a size given without a buffer, so the buffer comes from here
-    // and lives until the file is closed.)
-    auto* file = static_cast<std::FILE*>(stream->attr);
-    std::unique_ptr<char[]> buffer(new (std::nothrow) char[kWriteBuffer]);
-    if (buffer)
-        std::setvbuf(file, buffer.get(), _IOFBF, kWriteBuffer);
-    HPDF_STATUS ret = WriteDocument(pdf, stream, progress);
-    // The library closes the file without looking at the result; a full disk can show up
-    // only when the last buffered bytes are written, so flush and check here.
-    if (ret == HPDF_OK && (std::fflush(file) != 0 || std::ferror(file)))
-        ret = HPDF_SetError(&pdf->error, HPDF_FILE_IO_ERROR, HPDF_STATUS(errno));
-    HPDF_Stream_Free(stream);
-    if (ret != HPDF_OK && pdf->error.error_no == HPDF_OK)
-        HPDF_SetError(&pdf->error, ret, 0);
-    return HPDF_CheckError(&pdf->error);
+    }
+    HPDF_STATUS ret = SaveDocumentWithProgress(pdf, fd, progress);
+    // A full disk can show up only when the file is closed (network file systems).
+    if (::close(fd) != 0 && ret == HPDF_OK) {
+        HPDF_SetError(&pdf->error, HPDF_FILE_IO_ERROR, HPDF_STATUS(errno));
+        ret = HPDF_CheckError(&pdf->error);
+    }
+    return ret;
 }

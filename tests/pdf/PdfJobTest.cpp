@@ -40,6 +40,8 @@ public:
     void OnObjectWritten(int written, int objectCount) override {
         written_.push_back(written);
         objectCounts.push_back(objectCount);
+        if (onObject)
+            onObject(written);
     }
     void OnLibraryError(const CPdfLibraryError& error) override { errors.push_back(error); }
     bool IsCancelled() override {
@@ -54,6 +56,7 @@ public:
     int cancelQueries = 0;
     bool cancelled = false;
     std::function<void(EPdfJobStage, int)> onStage;
+    std::function<void(int)> onObject;
 };
 
 class PdfJobTest : public CPdfTest {
@@ -216,6 +219,26 @@ TEST_F(PdfJobTest, APageFileChangedBeforeTheSaveFailsTheJobNotThePdf) {
     EXPECT_EQ(result.ErrorText(), "a picture changed or went away while the PDF was made");
     EXPECT_FALSE(QFile::exists(PathIn("out.pdf")));
     EXPECT_EQ(Files(), (QStringList{"a.jpg", "b.jpg"}));
+}
+
+// The pictures' bytes are copied while the file is written: one cut short by then fails the
+// job, and the older PDF stays.
+TEST_F(PdfJobTest, APageFileCutWhileTheSaveCopiesLeavesTheOlderPdf) {
+    SaveNoisyJpeg("a.jpg", 300, 200);
+    SaveNoisyJpeg("b.jpg", 300, 200);
+    WriteFile(PathIn("out.pdf"), "an older PDF");
+    CRecordingDelegate delegate;
+    delegate.onObject = [&](int written) {
+        if (written == 1) {
+            ASSERT_TRUE(QFile::resize(PathIn("b.jpg"), 1000));
+        }
+    };
+    const CPdfJobResult result = CPdfJob(Options(), delegate).Run({Page("a.jpg"), Page("b.jpg")});
+    EXPECT_EQ(result.failure, EPdfJobFailure::FileError);
+    EXPECT_EQ(result.libraryError.detailNumber, unsigned(kPictureChangedDetail));
+    EXPECT_EQ(delegate.errors.size(), 1u);
+    EXPECT_EQ(ReadFile(PathIn("out.pdf")), QByteArray("an older PDF"));
+    EXPECT_EQ(Files(), (QStringList{"a.jpg", "b.jpg", "out.pdf"}));
 }
 
 TEST_F(PdfJobTest, SkippedAndBlankPagesAreNamedWithTheirReasons) {

@@ -3,9 +3,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <cstdint>
+#include <functional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -180,6 +185,90 @@ TEST_F(PdfSaveTest, OnePictureOnManyPagesIsReadForEachAndStaysClosed) {
     const QList<int> pages = file.Pages();
     ASSERT_EQ(pages.size(), 300);
     EXPECT_EQ(file.Objects().at(file.Images(pages[299])[0]).rawStream, ReadFile(PathIn("a.jpg")));
+}
+
+} // namespace
+
+namespace {
+
+// A noisy picture at full quality: a JPEG of about 2 bytes per pixel.
+void SaveNoisyJpeg(const QString& path, int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    std::uint32_t seed = 99;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            seed = seed * 1664525u + 1013904223u;
+            image.setPixel(x, y, seed | 0xFF000000u);
+        }
+    ASSERT_TRUE(image.save(path, "JPEG", 100));
+}
+
+// JPEG files are copied from file to file at the save: each image stream is its file, byte
+// for byte, and the document is the one the library's own save writes.
+TEST_F(PdfSaveTest, PicturesCopiedIntoAnOpenFileAreTheirFilesAndTheLibrarysDocument) {
+    SaveNoisyJpeg(PathIn("big.jpg"), 800, 800);
+    ASSERT_GT(QFileInfo(PathIn("big.jpg")).size(), 1 << 20); // more than one piece
+    ASSERT_TRUE(SaveJpeg(PathIn("small.jpg"), 64, 48, 6));
+    CPdfBuilder builder(&sink, settings);
+    for (const char* name : {"big.jpg", "small.jpg", "big.jpg"}) {
+        builder.AddPdfPage();
+        builder.PlaceJpeg(PathIn(name));
+    }
+    AddMixedPages(builder, Home());
+    QFile out(PathIn("fd.pdf"));
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(builder.Save(nullptr, out.handle()));
+    out.close();
+    ASSERT_EQ(HPDF_SaveToFile(builder.Document(), QFile::encodeName(PathIn("lib.pdf")).constData()),
+              HPDF_OK);
+    EXPECT_EQ(ReadFile(PathIn("fd.pdf")), ReadFile(PathIn("lib.pdf")));
+    CPdfFile file;
+    ASSERT_TRUE(file.Load(PathIn("fd.pdf"))) << file.Error().toStdString();
+    const QList<int> pages = file.Pages();
+    ASSERT_EQ(pages.size(), 6);
+    const char* names[] = {"big.jpg", "small.jpg", "big.jpg", "a.jpg"};
+    for (int i = 0; i < 4; ++i) {
+        const CPdfObjectText& image = file.Objects().at(file.Images(pages[i])[0]);
+        EXPECT_EQ(image.rawStream, ReadFile(PathIn(names[i]))) << names[i];
+        EXPECT_EQ(file.IntValue(image.dict, "Length"), QFileInfo(PathIn(names[i])).size());
+    }
+    EXPECT_TRUE(sink.errors.isEmpty());
+}
+
+// Cuts or removes a picture once the save has written its first object, before its bytes are
+// copied.
+class CChangeDuringSave : public CPdfSaveProgress {
+public:
+    explicit CChangeDuringSave(std::function<void()> change) : m_change(std::move(change)) {}
+    void OnObjectWritten(unsigned, unsigned) override {
+        if (m_change)
+            std::exchange(m_change, nullptr)();
+    }
+
+private:
+    std::function<void()> m_change;
+};
+
+TEST_F(PdfSaveTest, APictureCutOrRemovedWhileSavingFailsTheSaveWithItsReason) {
+    const std::function<void(const QString&)> changes[] = {
+        [](const QString& path) { ASSERT_TRUE(QFile::resize(path, 700)); },
+        [](const QString& path) { ASSERT_TRUE(QFile::remove(path)); },
+    };
+    for (const auto& change : changes) {
+        SaveNoisyJpeg(PathIn("b.jpg"), 200, 200);
+        ASSERT_TRUE(SaveJpeg(PathIn("a.jpg"), 64, 48));
+        CRecordingSink errors;
+        CPdfBuilder builder(&errors, settings);
+        for (const char* name : {"a.jpg", "b.jpg"}) {
+            builder.AddPdfPage();
+            builder.PlaceJpeg(PathIn(name));
+        }
+        CChangeDuringSave progress([&] { change(PathIn("b.jpg")); });
+        EXPECT_FALSE(builder.Save(&progress, PathIn("out.pdf")));
+        ASSERT_EQ(errors.errors.size(), 1);
+        EXPECT_EQ(errors.errors[0].errorNumber, unsigned(HPDF_FILE_IO_ERROR));
+        EXPECT_EQ(errors.errors[0].detailNumber, unsigned(kPictureChangedDetail));
+    }
 }
 
 } // namespace
