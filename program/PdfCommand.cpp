@@ -4,6 +4,8 @@
 #include "ocr/OcrEngine.h"
 #include "pdf/PaperSizes.h"
 #include "pdf/PdfJob.h"
+#include "platform/FileCopy.h"
+#include "platform/RegularFile.h"
 #include "program/CommandLine.h"
 #include "program/PdfCommandOptions.h"
 #include "program/PdfTerminalDelegate.h"
@@ -22,6 +24,7 @@
 #include <cstring>
 #include <vector>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -104,9 +107,12 @@ QString MissingLanguageText(const QString& language, bool fromSettings) {
 // The file is unlinked once open, so that nothing stays behind whatever happens to the
 // reader; a reader that goes away is a write error here, not the end of the program.
 bool CopyToDescriptor(const QString& path, int fd, QString* why) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *why = file.errorString();
+    const platform::CRegularFile file = platform::OpenRegularFile(path);
+    struct stat st {};
+    if (!file.Opened() || ::fstat(file.fd, &st) != 0) {
+        *why = QString::fromLocal8Bit(std::strerror(file.Opened() ? errno : file.error));
+        if (file.Opened())
+            ::close(file.fd);
         return false;
     }
     QFile::remove(path);
@@ -116,29 +122,19 @@ bool CopyToDescriptor(const QString& path, int fd, QString* why) {
     sigemptyset(&ignore.sa_mask);
     const bool ignoring = ::sigaction(SIGPIPE, &ignore, &previous) == 0;
     const auto restore = qScopeGuard([&] {
+        ::close(file.fd);
         if (ignoring)
             ::sigaction(SIGPIPE, &previous, nullptr);
     });
-    std::vector<char> buffer(1 << 16);
-    for (;;) {
-        const qint64 got = file.read(buffer.data(), qint64(buffer.size()));
-        if (got < 0) {
-            *why = file.errorString();
-            return false;
-        }
-        if (got == 0)
-            return true;
-        for (qint64 at = 0; at < got;) {
-            const ssize_t put = ::write(fd, buffer.data() + at, std::size_t(got - at));
-            if (put < 0 && errno == EINTR)
-                continue;
-            if (put <= 0) {
-                *why = QString::fromLocal8Bit(std::strerror(put < 0 ? errno : EIO));
-                return false;
-            }
-            at += put;
-        }
+    // Into a file the kernel copies it; into a pipe or a terminal it goes through the buffer.
+    std::vector<char> buffer(std::size_t(1) << 16);
+    const platform::CFileCopy copy =
+        platform::CopyFileBytes(file.fd, 0, st.st_size, fd, buffer.data(), buffer.size());
+    if (copy.error != 0 || copy.copied != st.st_size) {
+        *why = QString::fromLocal8Bit(std::strerror(copy.error != 0 ? copy.error : EIO));
+        return false;
     }
+    return true;
 }
 
 } // namespace
