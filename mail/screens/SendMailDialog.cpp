@@ -10,6 +10,7 @@
 #include "resources/ResourceIds.h"
 #include "skin/binding/SkinBinding.h"
 #include "text/Strings.h"
+#include "text/TextFormat.h"
 #include "ui/device/MessageBox.h"
 #include "ui/device/WaitCursor.h"
 #include "ui/toolkit/Fonts.h"
@@ -17,10 +18,14 @@
 #include "ui/toolkit/ScreenFrame.h"
 #include "ui/toolkit/SkinButton.h"
 
+#include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+
+#include <algorithm>
 
 using namespace ids;
 
@@ -35,6 +40,13 @@ CSendMailDialog::CSendMailDialog(CAppSettings& settings, CScreen* owner)
     body->verticalScrollBar()->setAccessibleName(bodyName);
     body->horizontalScrollBar()->setAccessibleName(bodyName);
     ApplyFont(GetFontCode(kFontDialog), body);
+
+    // The attached file's name and size under the body, so a file too large to mail is seen.
+    auto* attachment = new QLabel(this);
+    attachment->setTextFormat(Qt::PlainText);
+    ApplyFont(GetFontCode(kFontDialog), attachment);
+    AttachControl(IDC_MAIL_ATTACHMENT, attachment);
+    attachment->show();
 
     const struct {
         int label, field;
@@ -107,6 +119,10 @@ void CSendMailDialog::OnInitDialog() {
     SubjectEdit()->setText(m_initialSubject);
     AddressEdit()->setText(m_initialAddress);
     BodyEdit()->setPlainText(m_initialBody);
+    const QFileInfo file(m_attachment);
+    m_attachmentName = file.fileName();
+    m_attachmentSize = FormatFileSize(std::uint64_t(file.size()), false, true, false);
+    Control(IDC_MAIL_ATTACHMENT)->setAccessibleName(AttachmentText());
     UpdateSendRule();
     AddressEdit()->setFocus();
     Layout();
@@ -251,9 +267,75 @@ QString CSendMailDialog::FailureText(const CMailMessage& message, const QString&
     return LoadFormatted(text, m_attachment, address) + QStringLiteral("\n\n") + why;
 }
 
+QString CSendMailDialog::AttachmentText() const {
+    return LoadFormatted(IDS_MAIL_ATTACHMENT, m_attachmentName, m_attachmentSize);
+}
+
 void CSendMailDialog::Layout() {
     CDialog::Layout();
+    auto* attachment = ControlAs<QLabel>(IDC_MAIL_ATTACHMENT);
+    QWidget* body = Control(IDC_MAIL_BODY);
+    if (!attachment || !body)
+        return;
+    // The attachment line takes the bottom of the body's place, which ends above the footer.
+    const QFontMetrics metrics(attachment->font());
+    const int line = metrics.height() + ScalePixels(2);
+    const int gap = ScalePixels(2);
+    const int bottom = FrameFooterTop(height()) - gap;
+    QRect place = body->geometry();
+    place.setBottom(std::min(place.bottom(), bottom));
+    // The line spans the screen's width as the template's body does.
+    const QRect span(place.x(), place.bottom() + 1 - line, place.width(), line);
+    // A landscape screen is too low for the template's rows: the labels go beside their
+    // fields, so the body keeps a few lines.
+    if (place.height() - line - gap < 3 * metrics.lineSpacing())
+        place = LayOutLabelsBeside(bottom);
+    body->setGeometry(place.adjusted(0, 0, 0, -line - gap));
+    attachment->setGeometry(span);
+    // A long file name is shortened in its middle so the size always shows.
+    QString text = AttachmentText();
+    if (metrics.horizontalAdvance(text) > span.width()) {
+        const int rest = metrics.horizontalAdvance(
+            LoadFormatted(IDS_MAIL_ATTACHMENT, QString(), m_attachmentSize));
+        text = LoadFormatted(
+            IDS_MAIL_ATTACHMENT,
+            metrics.elidedText(m_attachmentName, Qt::ElideMiddle, span.width() - rest),
+            m_attachmentSize);
+    }
+    attachment->setText(text);
     PlaceFooterButtons(*this, IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_OK);
+}
+
+// Each label in a column to the left of its field, the rows as high as the fields need; the
+// body's place (to `bottom`) is returned. Placed by geometry alone, so the next layout on a
+// taller screen goes back to the template.
+QRect CSendMailDialog::LayOutLabelsBeside(int bottom) {
+    const QRect first = Control(IDC_MAIL_ADDRESS_LABEL)->geometry();
+    const QRect pick = Control(IDC_MAIL_PICK_CONTACT)->geometry();
+    const int left = first.x();
+    const int right = pick.right();
+    const int gap = ScalePixels(3);
+    const int labels[] = {IDC_MAIL_ADDRESS_LABEL, IDC_MAIL_SUBJECT_LABEL, IDC_MAIL_BODY_LABEL};
+    int column = 0;
+    for (int id : labels)
+        column = std::max(column, Control(id)->sizeHint().width());
+    const int fieldLeft = left + column + gap;
+    int y = first.y();
+    const int rows[][2] = {{IDC_MAIL_ADDRESS_LABEL, IDC_MAIL_ADDRESS},
+                           {IDC_MAIL_SUBJECT_LABEL, IDC_MAIL_SUBJECT}};
+    for (const auto& [label, field] : rows) {
+        const int h =
+            std::max(Control(field)->sizeHint().height(), Control(label)->sizeHint().height());
+        Control(label)->setGeometry(left, y, column, h);
+        const int fieldRight = field == IDC_MAIL_ADDRESS ? pick.x() - gap : right;
+        Control(field)->setGeometry(fieldLeft, y, fieldRight - fieldLeft + 1, h);
+        if (field == IDC_MAIL_ADDRESS)
+            Control(IDC_MAIL_PICK_CONTACT)->setGeometry(pick.x(), y, pick.width(), h);
+        y += h + gap;
+    }
+    Control(IDC_MAIL_BODY_LABEL)
+        ->setGeometry(left, y, column, Control(IDC_MAIL_BODY_LABEL)->sizeHint().height());
+    return QRect(QPoint(fieldLeft, y), QPoint(right, bottom));
 }
 
 void CSendMailDialog::OnPaint(QPainter& painter) {

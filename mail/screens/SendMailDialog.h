@@ -21,6 +21,7 @@ public:
     ~CSendMailDialog() override;
 
     void SetAttachment(const QString& path) { m_attachment = path; }
+    const QString& Attachment() const { return m_attachment; }
     void SetBody(const QString& text) { m_initialBody = text; }
     void SetAddress(const QString& text) { m_initialAddress = text; }
     void SetSubject(const QString& text) { m_initialSubject = text; }
@@ -34,6 +35,8 @@ public:
     QLineEdit* AddressEdit() const;
     QLineEdit* SubjectEdit() const;
     QPlainTextEdit* BodyEdit() const;
+    // "Attachment: <file name> (<size>)", once the screen has opened.
+    QString AttachmentText() const;
 
 protected:
     void OnInitDialog() override;
@@ -41,6 +44,7 @@ protected:
     void Layout() override;
 
 private:
+    QRect LayOutLabelsBeside(int bottom);
     void UpdateSendRule();
     void PickContact();
     void Send();
@@ -50,6 +54,8 @@ private:
 
     CAppSettings& m_settings;
     QString m_attachment;
+    QString m_attachmentName;
+    QString m_attachmentSize;
     QString m_initialBody;
     QString m_initialAddress;
     QString m_initialSubject;
