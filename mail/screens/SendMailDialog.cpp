@@ -15,6 +15,7 @@
 #include "ui/device/WaitCursor.h"
 #include "ui/toolkit/Fonts.h"
 #include "ui/toolkit/QuestionBox.h"
+#include "ui/toolkit/ResourceTables.h"
 #include "ui/toolkit/ScreenFrame.h"
 #include "ui/toolkit/SkinButton.h"
 
@@ -26,8 +27,28 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <map>
 
 using namespace ids;
+
+namespace {
+
+// The controls above the footer, which the screen places itself.
+constexpr int kFormControls[] = {IDC_MAIL_ADDRESS_LABEL, IDC_MAIL_ADDRESS,   IDC_MAIL_PICK_CONTACT,
+                                 IDC_MAIL_SUBJECT_LABEL, IDC_MAIL_SUBJECT,   IDC_MAIL_BODY_LABEL,
+                                 IDC_MAIL_BODY,          IDC_MAIL_ATTACHMENT};
+
+// Where the template puts a control on this screen class, in pixels.
+QRect TemplateRect(int id) {
+    if (const CDialogTemplate* dialog = FindDialogTemplate(IDD_SEND))
+        for (const CControlTemplate& control : dialog->controls)
+            if (control.id == id)
+                return MapDialogRectForScreen(control.units.x(), control.units.y(),
+                                              control.units.width(), control.units.height());
+    return {};
+}
+
+} // namespace
 
 CSendMailDialog::CSendMailDialog(CAppSettings& settings, CScreen* owner)
     : CDialog(IDD_SEND, owner), m_settings(settings) {
@@ -85,6 +106,10 @@ CSendMailDialog::CSendMailDialog(CAppSettings& settings, CScreen* owner)
     setTabOrder(pick, SubjectEdit());
     setTabOrder(SubjectEdit(), body);
     SetMenuBarId(IDR_MENU_SEND);
+    // Layout places the form itself (the attachment line and landscape screens need it).
+    for (int id : kFormControls)
+        if (QWidget* control = Control(id))
+            PlaceControlPixels(id, control->geometry());
 
     OnCommandId(IDC_QB_BUTTON_OK, [this] { Send(); });
     OnCommandId(ID_SEND, [this] { Send(); });
@@ -274,24 +299,31 @@ QString CSendMailDialog::AttachmentText() const {
 void CSendMailDialog::Layout() {
     CDialog::Layout();
     auto* attachment = ControlAs<QLabel>(IDC_MAIL_ATTACHMENT);
-    QWidget* body = Control(IDC_MAIL_BODY);
-    if (!attachment || !body)
+    if (!attachment)
         return;
-    // The attachment line takes the bottom of the body's place, which ends above the footer.
+    // Every control gets its place once: moving a control back and forth during a layout
+    // queues events that hold up the screen's first paint.
+    std::map<int, QRect> places;
+    for (int id : kFormControls)
+        places[id] = TemplateRect(id);
+    // The attachment line takes the bottom of the body's place, which ends above the footer,
+    // and spans the screen's width as the template's body does.
     const QFontMetrics metrics(attachment->font());
     const int line = metrics.height() + ScalePixels(2);
     const int gap = ScalePixels(2);
-    const int bottom = FrameFooterTop(height()) - gap;
-    QRect place = body->geometry();
-    place.setBottom(std::min(place.bottom(), bottom));
-    // The line spans the screen's width as the template's body does.
-    const QRect span(place.x(), place.bottom() + 1 - line, place.width(), line);
+    QRect body = places[IDC_MAIL_BODY];
+    body.setBottom(std::min(body.bottom(), FrameFooterTop(height()) - gap));
+    const QRect span(body.x(), body.bottom() + 1 - line, body.width(), line);
     // A landscape screen is too low for the template's rows: the labels go beside their
     // fields, so the body keeps a few lines.
-    if (place.height() - line - gap < 3 * metrics.lineSpacing())
-        place = LayOutLabelsBeside(bottom);
-    body->setGeometry(place.adjusted(0, 0, 0, -line - gap));
-    attachment->setGeometry(span);
+    if (body.height() - line - gap < 3 * metrics.lineSpacing())
+        body = PlaceLabelsBeside(places, body.bottom());
+    places[IDC_MAIL_BODY] = body.adjusted(0, 0, 0, -line - gap);
+    places[IDC_MAIL_ATTACHMENT] = span;
+    for (const auto& [id, place] : places)
+        if (QWidget* control = Control(id); control && control->geometry() != place)
+            control->setGeometry(place);
+
     // A long file name is shortened in its middle so the size always shows.
     QString text = AttachmentText();
     if (metrics.horizontalAdvance(text) > span.width()) {
@@ -302,22 +334,21 @@ void CSendMailDialog::Layout() {
             metrics.elidedText(m_attachmentName, Qt::ElideMiddle, span.width() - rest),
             m_attachmentSize);
     }
-    attachment->setText(text);
+    if (attachment->text() != text)
+        attachment->setText(text);
     PlaceFooterButtons(*this, IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_OK);
 }
 
-// Each label in a column to the left of its field, the rows as high as the fields need; the
-// body's place (to `bottom`) is returned. Placed by geometry alone, so the next layout on a
-// taller screen goes back to the template.
-QRect CSendMailDialog::LayOutLabelsBeside(int bottom) {
-    const QRect first = Control(IDC_MAIL_ADDRESS_LABEL)->geometry();
-    const QRect pick = Control(IDC_MAIL_PICK_CONTACT)->geometry();
+// Each label in a column to the left of its field, the rows as high as the fields need;
+// returns the body's place, down to `bottom`.
+QRect CSendMailDialog::PlaceLabelsBeside(std::map<int, QRect>& places, int bottom) const {
+    const QRect first = places[IDC_MAIL_ADDRESS_LABEL];
+    const QRect pick = places[IDC_MAIL_PICK_CONTACT];
     const int left = first.x();
     const int right = pick.right();
     const int gap = ScalePixels(3);
-    const int labels[] = {IDC_MAIL_ADDRESS_LABEL, IDC_MAIL_SUBJECT_LABEL, IDC_MAIL_BODY_LABEL};
     int column = 0;
-    for (int id : labels)
+    for (int id : {IDC_MAIL_ADDRESS_LABEL, IDC_MAIL_SUBJECT_LABEL, IDC_MAIL_BODY_LABEL})
         column = std::max(column, Control(id)->sizeHint().width());
     const int fieldLeft = left + column + gap;
     int y = first.y();
@@ -326,15 +357,15 @@ QRect CSendMailDialog::LayOutLabelsBeside(int bottom) {
     for (const auto& [label, field] : rows) {
         const int h =
             std::max(Control(field)->sizeHint().height(), Control(label)->sizeHint().height());
-        Control(label)->setGeometry(left, y, column, h);
+        places[label] = QRect(left, y, column, h);
         const int fieldRight = field == IDC_MAIL_ADDRESS ? pick.x() - gap : right;
-        Control(field)->setGeometry(fieldLeft, y, fieldRight - fieldLeft + 1, h);
+        places[field] = QRect(fieldLeft, y, fieldRight - fieldLeft + 1, h);
         if (field == IDC_MAIL_ADDRESS)
-            Control(IDC_MAIL_PICK_CONTACT)->setGeometry(pick.x(), y, pick.width(), h);
+            places[IDC_MAIL_PICK_CONTACT] = QRect(pick.x(), y, pick.width(), h);
         y += h + gap;
     }
-    Control(IDC_MAIL_BODY_LABEL)
-        ->setGeometry(left, y, column, Control(IDC_MAIL_BODY_LABEL)->sizeHint().height());
+    places[IDC_MAIL_BODY_LABEL] =
+        QRect(left, y, column, Control(IDC_MAIL_BODY_LABEL)->sizeHint().height());
     return QRect(QPoint(fieldLeft, y), QPoint(right, bottom));
 }
 

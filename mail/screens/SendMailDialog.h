@@ -8,7 +8,10 @@
 #include "mail/AccountChooser.h"
 #include "ui/toolkit/Dialog.h"
 
+#include <QRect>
+
 #include <cstdint>
+#include <map>
 
 struct CAppSettings;
 class CMailMessage;
@@ -44,7 +47,7 @@ protected:
     void Layout() override;
 
 private:
-    QRect LayOutLabelsBeside(int bottom);
+    QRect PlaceLabelsBeside(std::map<int, QRect>& places, int bottom) const;
     void UpdateSendRule();
     void PickContact();
     void Send();
