@@ -40,7 +40,8 @@ EQuestionResult Message(CScreen* owner, CQuestionBox::EKind kind, std::uint32_t 
     CQuestionBox box(owner);
     box.SetKind(kind);
     box.SetPictures(picture);
-    box.SetTitles(LoadFormatted(IDS_MESSAGE_1196), LoadFormatted(heading));
+    box.SetTitles(LoadFormatted(kind == CQuestionBox::kClose ? IDS_MESSAGE_1196 : IDS_QUESTION),
+                  LoadFormatted(heading));
     box.SetBody(body);
     return box.Show();
 }

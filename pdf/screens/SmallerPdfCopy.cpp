@@ -101,6 +101,7 @@ public:
     const QByteArray& Bytes() const { return m_bytes; }
     const std::map<int, CObject>& Objects() const { return m_objects; }
     qint64 TableOffset() const { return m_table; }
+    qint64 EntriesOffset() const { return m_entries; }
     qint64 FirstObject() const { return m_firstObject; }
     int Size() const { return m_size; }
     const QByteArray& Trailer() const { return m_trailer; }
@@ -122,6 +123,7 @@ private:
     std::map<int, CObject> m_objects;
     QByteArray m_trailer;
     qint64 m_table = 0;
+    qint64 m_entries = 0; // the first entry of the table
     qint64 m_firstObject = 0;
     int m_size = 0;
 };
@@ -147,6 +149,7 @@ bool CPdfReader::Parse() {
     if (!ok || m_size <= 1)
         return false;
     pos = eol + 1;
+    m_entries = pos;
     std::vector<std::pair<qint64, int>> inUse;
     for (int i = 0; i < m_size; ++i, pos += 20) {
         const QByteArray entry = m_bytes.mid(pos, 20);
@@ -451,8 +454,9 @@ bool IsPlainJpegPicture(const QByteArray& dict) {
 }
 
 QByteArray ReplaceNumber(QByteArray dict, const char* key, qint64 value) {
+    // Possessive, so that a reference ("12 0 R") is never taken for the number 1.
     const QRegularExpression number(
-        QStringLiteral("/%1(\\s+)\\d+(?!\\s+\\d+\\s+R)").arg(QLatin1String(key)));
+        QStringLiteral("/%1(\\s+)\\d++(?!\\s+\\d+\\s+R)").arg(QLatin1String(key)));
     const QString text = QString::fromLatin1(dict).replace(
         number, QStringLiteral("/%1\\1%2").arg(QLatin1String(key)).arg(value));
     return text.toLatin1();
@@ -548,12 +552,10 @@ bool WriteCopy(int fd, const CPdfReader& pdf, const std::map<int, CPicture>& red
         at += piece.size();
     }
     QByteArray table = "xref\n0 " + QByteArray::number(pdf.Size()) + '\n';
-    const qint64 tableEntries =
-        pdf.TableOffset() + bytes.indexOf('\n', pdf.TableOffset() + 5) - pdf.TableOffset() + 1;
     for (int i = 0; i < pdf.Size(); ++i) {
         const auto offset = offsets.find(i);
         if (offset == offsets.end()) {
-            table += bytes.mid(tableEntries + qint64(i) * 20, 20); // a free entry as it was
+            table += bytes.mid(pdf.EntriesOffset() + qint64(i) * 20, 20); // a free entry as it was
             continue;
         }
         char entry[32];
