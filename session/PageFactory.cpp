@@ -55,6 +55,28 @@ std::unique_ptr<CPage> NewScannedPage(const QString& path, const CScanCopyOption
     return page;
 }
 
+// Page `frame` + 1 of a multi-page picture on a lossless copy of its own, then straightened
+// and given the look as a first page is; null when the page cannot be decoded or its copy
+// cannot be written.
+std::unique_ptr<CPage> NewFramePage(const QString& path, int frame, bool autoPortrait,
+                                    const CScanCopyOptions& scan) {
+    const CPortraitCopyResult copy = MakeFrameCopy(path, frame);
+    if (!copy.made)
+        return nullptr;
+    auto page = std::make_unique<CPage>(copy.fileName);
+    page->typeCode = kImageTypePng;
+    page->isTemporaryCopy = 1;
+    // The scanned copy is made from the page's own copy, which it then replaces; without it
+    // the page stays as it is, as a first page does.
+    if (auto scanned = NewScannedPage(copy.fileName, scan, autoPortrait))
+        return scanned; // `page` goes here, and the lossless copy with it
+    CPictureHeader copied;
+    if (!ReadPictureHeader(copy.fileName, &copied))
+        return nullptr;
+    page->turnCcw = autoPortrait && copied.uprightSize.width() > copied.uprightSize.height();
+    return page;
+}
+
 bool IsJpeg(const QByteArray& format) {
     return format == "jpeg" || format == "jpg";
 }
@@ -98,28 +120,24 @@ std::unique_ptr<CPage> MakePdfPageFromFile(const QString& path, bool autoPortrai
     return page;
 }
 
-std::vector<std::unique_ptr<CPage>> MakeFurtherPages(const QString& path, bool autoPortrait,
-                                                     int boxWidth, int boxHeight,
-                                                     QPainter* referenceDC) {
+std::vector<std::unique_ptr<CPage>>
+MakeFurtherPages(const QString& path, bool autoPortrait, int boxWidth, int boxHeight,
+                 QPainter* referenceDC, const CScanCopyOptions& scan, QList<int>* lostPages) {
     std::vector<std::unique_ptr<CPage>> pages;
     CPictureHeader header;
     // Only TIFF files have pages; other files are not read a second time.
     if (ImageTypeFromPath(path) != kImageTypeTiff || !ReadPictureHeader(path, &header))
         return pages;
     for (int frame = 1; frame < header.frames; ++frame) {
-        const CPortraitCopyResult copy = MakeFrameCopy(path, frame);
-        if (!copy.made)
-            continue;
-        auto page = std::make_unique<CPage>(copy.fileName);
-        page->typeCode = kImageTypePng;
-        page->isTemporaryCopy = 1;
-        CPictureHeader copied;
-        if (!ReadPictureHeader(copy.fileName, &copied))
-            continue; // the page goes, and its copy with it
-        page->turnCcw = autoPortrait && copied.uprightSize.width() > copied.uprightSize.height();
-        if (boxWidth > 0 && boxHeight > 0 && !page->BuildThumb(referenceDC, boxWidth, boxHeight))
-            continue;
-        pages.push_back(std::move(page));
+        auto page = NewFramePage(path, frame, autoPortrait, scan);
+        // A page without a thumbnail goes, and its copy with it.
+        if (page && boxWidth > 0 && boxHeight > 0 &&
+            !page->BuildThumb(referenceDC, boxWidth, boxHeight))
+            page.reset();
+        if (page)
+            pages.push_back(std::move(page));
+        else if (lostPages)
+            lostPages->append(frame + 1);
     }
     return pages;
 }

@@ -8,6 +8,7 @@
 #include "imaging/ScanCopy.h"
 #include "session/Page.h"
 
+#include <QList>
 #include <QString>
 
 #include <memory>
@@ -41,12 +42,18 @@ std::unique_ptr<CPage> MakePdfPageFromFile(const QString& path, bool autoPortrai
 // The pages after the first of a multi-page picture (a TIFF's pages 2, 3, ...), in order,
 // each on a lossless upright copy of its own beside the picture (path + ".page<N>.tesimg",
 // type code PNG, temporary: the copy goes with its page), turned for auto-portrait as
-// MakePageFromFile turns pages. With a box the thumbnails are built for it; without one
-// (0 x 0) the page is for a PDF only. A page that cannot be decoded or copied is left out.
-// Empty for every other picture. MakePageFromFile and MakePdfPageFromFile make the first page.
+// MakePageFromFile turns pages. With `scan` asking for straightening or a look, each page is
+// made from its scanned JPEG copy instead (".page<N>.tesimg.scan.tesimg"), exactly as the
+// first page is, and the lossless copy goes. With a box the thumbnails are built for it;
+// without one (0 x 0) the page is for a PDF only. A page that cannot be decoded or whose copy
+// cannot be written (a read-only folder, a full disk) is left out, and its number (from 2)
+// goes to `lostPages`. Empty for every other picture. MakePageFromFile and
+// MakePdfPageFromFile make the first page.
 std::vector<std::unique_ptr<CPage>> MakeFurtherPages(const QString& path, bool autoPortrait,
                                                      int boxWidth = 0, int boxHeight = 0,
-                                                     QPainter* referenceDC = nullptr);
+                                                     QPainter* referenceDC = nullptr,
+                                                     const CScanCopyOptions& scan = {},
+                                                     QList<int>* lostPages = nullptr);
 
 // What the StraightenPages and EnhanceLook settings ask of each new page.
 CScanCopyOptions ScanCopyOptionsOf(const CAppSettings& settings);

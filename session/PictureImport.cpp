@@ -25,12 +25,16 @@ std::unique_ptr<CPage> MakePage(CSession& session, const CAppSettings& settings,
     return page;
 }
 
-// The further pages of a multi-page picture, after its first page was added.
-void AddFurtherPages(CSession& session, const CAppSettings& settings, const QString& path) {
+// The further pages of a multi-page picture, after its first page was added, made the way
+// the first one was; false when one of them could not be made.
+bool AddFurtherPages(CSession& session, const CAppSettings& settings, const QString& path) {
     const QSize box = session.ThumbBox();
+    QList<int> lost;
     for (std::unique_ptr<CPage>& page :
-         MakeFurtherPages(path, settings.autoPortrait != 0, box.width(), box.height()))
+         MakeFurtherPages(path, settings.autoPortrait != 0, box.width(), box.height(), nullptr,
+                          ScanCopyOptionsOf(settings), &lost))
         session.AddPage(std::move(page));
+    return lost.isEmpty();
 }
 
 } // namespace
@@ -46,10 +50,9 @@ bool ImportPictureFile(CSession& session, CAppSettings& settings, const QString&
     std::unique_ptr<CPage> page = MakePage(session, settings, path);
     const bool added = page != nullptr;
     session.AddPage(std::move(page));
-    if (added)
-        AddFurtherPages(session, settings, path);
+    const bool whole = added && AddFurtherPages(session, settings, path);
     settings.lastImportFolder = FolderOfFile(path);
-    return added;
+    return whole;
 }
 
 CFolderImportResult ImportPictureFolder(CSession& session, CAppSettings& settings,
@@ -83,7 +86,8 @@ CFolderImportResult ImportPictureFolder(CSession& session, CAppSettings& setting
         std::unique_ptr<CPage> page = MakePage(session, settings, path);
         if (page) {
             session.AddPage(std::move(page));
-            AddFurtherPages(session, settings, path);
+            if (!AddFurtherPages(session, settings, path))
+                result.incomplete.append(path);
             result.imported = ++session.importedCount;
         }
         delegate.PictureDone(i, total);

@@ -2268,6 +2268,42 @@ Sie können Ihren letzten Schritt jederzeit mit dem Menübefehl Aktion-&gt;Rück
         <translation>Am kleinsten, Text in Schwarzweiß</translation>
     </message>
     <message>
+        <source>Attachment: %s (%s)</source>
+        <translation>Anhang: %s (%s)</translation>
+    </message>
+    <message>
+        <source>Large attachment</source>
+        <translation>Großer Anhang</translation>
+    </message>
+    <message>
+        <source>&apos;%s&apos; is %s, more than many mail servers accept. Tap &apos;Yes&apos; to send a copy with smaller pictures, or &apos;No&apos; to send the file as it is. The file itself stays unchanged.</source>
+        <translation>„%s“ ist %s groß, mehr als viele Mailserver annehmen. Tippen Sie auf „Ja“, um eine Kopie mit kleineren Bildern zu senden, oder auf „Nein“, um die Datei unverändert zu senden. Die Datei selbst bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Smaller copy</source>
+        <translation>Kleinere Kopie</translation>
+    </message>
+    <message>
+        <source>Please wait while a smaller copy is made</source>
+        <translation>Bitte warten Sie, während eine kleinere Kopie erstellt wird</translation>
+    </message>
+    <message>
+        <source>Making picture %d of %d smaller...</source>
+        <translation>Bild %d von %d wird verkleinert...</translation>
+    </message>
+    <message>
+        <source>Could not make a smaller copy of &apos;%s&apos;: only PDF documents made by this program can be made smaller. The file will be sent as it is.</source>
+        <translation>Von „%s“ konnte keine kleinere Kopie erstellt werden: Nur PDF-Dokumente, die mit diesem Programm erstellt wurden, lassen sich verkleinern. Die Datei wird unverändert gesendet.</translation>
+    </message>
+    <message>
+        <source>The pictures of &apos;%s&apos; cannot be made any smaller. The file will be sent as it is.</source>
+        <translation>Die Bilder von „%s“ lassen sich nicht weiter verkleinern. Die Datei wird unverändert gesendet.</translation>
+    </message>
+    <message>
+        <source>Could not make a smaller copy of &apos;%s&apos;: %s. The file will be sent as it is.</source>
+        <translation>Von „%s“ konnte keine kleinere Kopie erstellt werden: %s. Die Datei wird unverändert gesendet.</translation>
+    </message>
+    <message>
         <source>All Files|*.*|</source>
         <translation>Alle Dateien|*.*|</translation>
     </message>

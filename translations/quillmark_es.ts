@@ -2269,6 +2269,42 @@ Recuerde que siempre puede deshacer su última acción con el comando de menú A
         <translation>Lo más pequeño, texto en blanco y negro</translation>
     </message>
     <message>
+        <source>Attachment: %s (%s)</source>
+        <translation>Adjunto: %s (%s)</translation>
+    </message>
+    <message>
+        <source>Large attachment</source>
+        <translation>Adjunto grande</translation>
+    </message>
+    <message>
+        <source>&apos;%s&apos; is %s, more than many mail servers accept. Tap &apos;Yes&apos; to send a copy with smaller pictures, or &apos;No&apos; to send the file as it is. The file itself stays unchanged.</source>
+        <translation>«%s» ocupa %s, más de lo que aceptan muchos servidores de correo. Toque «Sí» para enviar una copia con imágenes más pequeñas, o «No» para enviar el archivo tal como está. El archivo en sí no cambia.</translation>
+    </message>
+    <message>
+        <source>Smaller copy</source>
+        <translation>Copia más pequeña</translation>
+    </message>
+    <message>
+        <source>Please wait while a smaller copy is made</source>
+        <translation>Espere mientras se crea una copia más pequeña</translation>
+    </message>
+    <message>
+        <source>Making picture %d of %d smaller...</source>
+        <translation>Reduciendo la imagen %d de %d...</translation>
+    </message>
+    <message>
+        <source>Could not make a smaller copy of &apos;%s&apos;: only PDF documents made by this program can be made smaller. The file will be sent as it is.</source>
+        <translation>No se pudo crear una copia más pequeña de «%s»: solo se pueden reducir los documentos PDF creados con este programa. El archivo se enviará tal como está.</translation>
+    </message>
+    <message>
+        <source>The pictures of &apos;%s&apos; cannot be made any smaller. The file will be sent as it is.</source>
+        <translation>Las imágenes de «%s» no se pueden reducir más. El archivo se enviará tal como está.</translation>
+    </message>
+    <message>
+        <source>Could not make a smaller copy of &apos;%s&apos;: %s. The file will be sent as it is.</source>
+        <translation>No se pudo crear una copia más pequeña de «%s»: %s. El archivo se enviará tal como está.</translation>
+    </message>
+    <message>
         <source>All Files|*.*|</source>
         <translation>Todos los archivos|*.*|</translation>
     </message>

@@ -2269,6 +2269,42 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
         <translation>Le plus petit, texte en noir et blanc</translation>
     </message>
     <message>
+        <source>Attachment: %s (%s)</source>
+        <translation>Pièce jointe : %s (%s)</translation>
+    </message>
+    <message>
+        <source>Large attachment</source>
+        <translation>Pièce jointe volumineuse</translation>
+    </message>
+    <message>
+        <source>&apos;%s&apos; is %s, more than many mail servers accept. Tap &apos;Yes&apos; to send a copy with smaller pictures, or &apos;No&apos; to send the file as it is. The file itself stays unchanged.</source>
+        <translation>« %s » fait %s, plus que beaucoup de serveurs de messagerie n’acceptent. Touchez « Oui » pour envoyer une copie avec des images plus petites, ou « Non » pour envoyer le fichier tel quel. Le fichier lui-même reste inchangé.</translation>
+    </message>
+    <message>
+        <source>Smaller copy</source>
+        <translation>Copie plus petite</translation>
+    </message>
+    <message>
+        <source>Please wait while a smaller copy is made</source>
+        <translation>Veuillez patienter pendant la création d’une copie plus petite</translation>
+    </message>
+    <message>
+        <source>Making picture %d of %d smaller...</source>
+        <translation>Réduction de l’image %d sur %d...</translation>
+    </message>
+    <message>
+        <source>Could not make a smaller copy of &apos;%s&apos;: only PDF documents made by this program can be made smaller. The file will be sent as it is.</source>
+        <translation>Impossible de créer une copie plus petite de « %s » : seuls les documents PDF créés par ce programme peuvent être réduits. Le fichier sera envoyé tel quel.</translation>
+    </message>
+    <message>
+        <source>The pictures of &apos;%s&apos; cannot be made any smaller. The file will be sent as it is.</source>
+        <translation>Les images de « %s » ne peuvent pas être réduites davantage. Le fichier sera envoyé tel quel.</translation>
+    </message>
+    <message>
+        <source>Could not make a smaller copy of &apos;%s&apos;: %s. The file will be sent as it is.</source>
+        <translation>Impossible de créer une copie plus petite de « %s » : %s. Le fichier sera envoyé tel quel.</translation>
+    </message>
+    <message>
         <source>All Files|*.*|</source>
         <translation>Tous les fichiers|*.*|</translation>
     </message>

@@ -10,19 +10,45 @@
 #include "resources/ResourceIds.h"
 #include "skin/binding/SkinBinding.h"
 #include "text/Strings.h"
+#include "text/TextFormat.h"
 #include "ui/device/MessageBox.h"
 #include "ui/device/WaitCursor.h"
 #include "ui/toolkit/Fonts.h"
 #include "ui/toolkit/QuestionBox.h"
+#include "ui/toolkit/ResourceTables.h"
 #include "ui/toolkit/ScreenFrame.h"
 #include "ui/toolkit/SkinButton.h"
 
+#include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <algorithm>
+#include <map>
+
 using namespace ids;
+
+namespace {
+
+// The controls above the footer, which the screen places itself.
+constexpr int kFormControls[] = {IDC_MAIL_ADDRESS_LABEL, IDC_MAIL_ADDRESS,   IDC_MAIL_PICK_CONTACT,
+                                 IDC_MAIL_SUBJECT_LABEL, IDC_MAIL_SUBJECT,   IDC_MAIL_BODY_LABEL,
+                                 IDC_MAIL_BODY,          IDC_MAIL_ATTACHMENT};
+
+// Where the template puts a control on this screen class, in pixels.
+QRect TemplateRect(int id) {
+    if (const CDialogTemplate* dialog = FindDialogTemplate(IDD_SEND))
+        for (const CControlTemplate& control : dialog->controls)
+            if (control.id == id)
+                return MapDialogRectForScreen(control.units.x(), control.units.y(),
+                                              control.units.width(), control.units.height());
+    return {};
+}
+
+} // namespace
 
 CSendMailDialog::CSendMailDialog(CAppSettings& settings, CScreen* owner)
     : CDialog(IDD_SEND, owner), m_settings(settings) {
@@ -35,6 +61,13 @@ CSendMailDialog::CSendMailDialog(CAppSettings& settings, CScreen* owner)
     body->verticalScrollBar()->setAccessibleName(bodyName);
     body->horizontalScrollBar()->setAccessibleName(bodyName);
     ApplyFont(GetFontCode(kFontDialog), body);
+
+    // The attached file's name and size under the body, so a file too large to mail is seen.
+    auto* attachment = new QLabel(this);
+    attachment->setTextFormat(Qt::PlainText);
+    ApplyFont(GetFontCode(kFontDialog), attachment);
+    AttachControl(IDC_MAIL_ATTACHMENT, attachment);
+    attachment->show();
 
     const struct {
         int label, field;
@@ -73,6 +106,10 @@ CSendMailDialog::CSendMailDialog(CAppSettings& settings, CScreen* owner)
     setTabOrder(pick, SubjectEdit());
     setTabOrder(SubjectEdit(), body);
     SetMenuBarId(IDR_MENU_SEND);
+    // Layout places the form itself (the attachment line and landscape screens need it).
+    for (int id : kFormControls)
+        if (QWidget* control = Control(id))
+            PlaceControlPixels(id, control->geometry());
 
     OnCommandId(IDC_QB_BUTTON_OK, [this] { Send(); });
     OnCommandId(ID_SEND, [this] { Send(); });
@@ -107,6 +144,10 @@ void CSendMailDialog::OnInitDialog() {
     SubjectEdit()->setText(m_initialSubject);
     AddressEdit()->setText(m_initialAddress);
     BodyEdit()->setPlainText(m_initialBody);
+    const QFileInfo file(m_attachment);
+    m_attachmentName = file.fileName();
+    m_attachmentSize = FormatFileSize(std::uint64_t(file.size()), false, true, false);
+    Control(IDC_MAIL_ATTACHMENT)->setAccessibleName(AttachmentText());
     UpdateSendRule();
     AddressEdit()->setFocus();
     Layout();
@@ -251,9 +292,81 @@ QString CSendMailDialog::FailureText(const CMailMessage& message, const QString&
     return LoadFormatted(text, m_attachment, address) + QStringLiteral("\n\n") + why;
 }
 
+QString CSendMailDialog::AttachmentText() const {
+    return LoadFormatted(IDS_MAIL_ATTACHMENT, m_attachmentName, m_attachmentSize);
+}
+
 void CSendMailDialog::Layout() {
     CDialog::Layout();
+    auto* attachment = ControlAs<QLabel>(IDC_MAIL_ATTACHMENT);
+    if (!attachment)
+        return;
+    // Every control gets its place once: moving a control back and forth during a layout
+    // queues events that hold up the screen's first paint.
+    std::map<int, QRect> places;
+    for (int id : kFormControls)
+        places[id] = TemplateRect(id);
+    // The attachment line takes the bottom of the body's place, which ends above the footer,
+    // and spans the screen's width as the template's body does.
+    const QFontMetrics metrics(attachment->font());
+    const int line = metrics.height() + ScalePixels(2);
+    const int gap = ScalePixels(2);
+    QRect body = places[IDC_MAIL_BODY];
+    body.setBottom(std::min(body.bottom(), FrameFooterTop(height()) - gap));
+    const QRect span(body.x(), body.bottom() + 1 - line, body.width(), line);
+    // A landscape screen is too low for the template's rows: the labels go beside their
+    // fields, so the body keeps a few lines.
+    if (body.height() - line - gap < 3 * metrics.lineSpacing())
+        body = PlaceLabelsBeside(places, body.bottom());
+    places[IDC_MAIL_BODY] = body.adjusted(0, 0, 0, -line - gap);
+    places[IDC_MAIL_ATTACHMENT] = span;
+    for (const auto& [id, place] : places)
+        if (QWidget* control = Control(id); control && control->geometry() != place)
+            control->setGeometry(place);
+
+    // A long file name is shortened in its middle so the size always shows.
+    QString text = AttachmentText();
+    if (metrics.horizontalAdvance(text) > span.width()) {
+        const int rest = metrics.horizontalAdvance(
+            LoadFormatted(IDS_MAIL_ATTACHMENT, QString(), m_attachmentSize));
+        text = LoadFormatted(
+            IDS_MAIL_ATTACHMENT,
+            metrics.elidedText(m_attachmentName, Qt::ElideMiddle, span.width() - rest),
+            m_attachmentSize);
+    }
+    if (attachment->text() != text)
+        attachment->setText(text);
     PlaceFooterButtons(*this, IDC_QB_BUTTON_CANCEL, IDC_QB_BUTTON_OK);
+}
+
+// Each label in a column to the left of its field, the rows as high as the fields need;
+// returns the body's place, down to `bottom`.
+QRect CSendMailDialog::PlaceLabelsBeside(std::map<int, QRect>& places, int bottom) const {
+    const QRect first = places[IDC_MAIL_ADDRESS_LABEL];
+    const QRect pick = places[IDC_MAIL_PICK_CONTACT];
+    const int left = first.x();
+    const int right = pick.right();
+    const int gap = ScalePixels(3);
+    int column = 0;
+    for (int id : {IDC_MAIL_ADDRESS_LABEL, IDC_MAIL_SUBJECT_LABEL, IDC_MAIL_BODY_LABEL})
+        column = std::max(column, Control(id)->sizeHint().width());
+    const int fieldLeft = left + column + gap;
+    int y = first.y();
+    const int rows[][2] = {{IDC_MAIL_ADDRESS_LABEL, IDC_MAIL_ADDRESS},
+                           {IDC_MAIL_SUBJECT_LABEL, IDC_MAIL_SUBJECT}};
+    for (const auto& [label, field] : rows) {
+        const int h =
+            std::max(Control(field)->sizeHint().height(), Control(label)->sizeHint().height());
+        places[label] = QRect(left, y, column, h);
+        const int fieldRight = field == IDC_MAIL_ADDRESS ? pick.x() - gap : right;
+        places[field] = QRect(fieldLeft, y, fieldRight - fieldLeft + 1, h);
+        if (field == IDC_MAIL_ADDRESS)
+            places[IDC_MAIL_PICK_CONTACT] = QRect(pick.x(), y, pick.width(), h);
+        y += h + gap;
+    }
+    places[IDC_MAIL_BODY_LABEL] =
+        QRect(left, y, column, Control(IDC_MAIL_BODY_LABEL)->sizeHint().height());
+    return QRect(QPoint(fieldLeft, y), QPoint(right, bottom));
 }
 
 void CSendMailDialog::OnPaint(QPainter& painter) {

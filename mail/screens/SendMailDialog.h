@@ -8,7 +8,10 @@
 #include "mail/AccountChooser.h"
 #include "ui/toolkit/Dialog.h"
 
+#include <QRect>
+
 #include <cstdint>
+#include <map>
 
 struct CAppSettings;
 class CMailMessage;
@@ -21,6 +24,7 @@ public:
     ~CSendMailDialog() override;
 
     void SetAttachment(const QString& path) { m_attachment = path; }
+    const QString& Attachment() const { return m_attachment; }
     void SetBody(const QString& text) { m_initialBody = text; }
     void SetAddress(const QString& text) { m_initialAddress = text; }
     void SetSubject(const QString& text) { m_initialSubject = text; }
@@ -34,6 +38,8 @@ public:
     QLineEdit* AddressEdit() const;
     QLineEdit* SubjectEdit() const;
     QPlainTextEdit* BodyEdit() const;
+    // "Attachment: <file name> (<size>)", once the screen has opened.
+    QString AttachmentText() const;
 
 protected:
     void OnInitDialog() override;
@@ -41,6 +47,7 @@ protected:
     void Layout() override;
 
 private:
+    QRect PlaceLabelsBeside(std::map<int, QRect>& places, int bottom) const;
     void UpdateSendRule();
     void PickContact();
     void Send();
@@ -50,6 +57,8 @@ private:
 
     CAppSettings& m_settings;
     QString m_attachment;
+    QString m_attachmentName;
+    QString m_attachmentSize;
     QString m_initialBody;
     QString m_initialAddress;
     QString m_initialSubject;

@@ -52,9 +52,6 @@ void RunMailTour(CTourContext& tour) {
     send.SetSubject(LoadFormatted(ids::IDS_EMAILING, QStringLiteral("20261208_0930.pdf")));
     send.SetBody(LoadFormatted(ids::IDS_SENT_POCKET_DOCUMENT_COPIER, ProductName()));
     send.SetContactsFolder(contacts);
-    tour.ShootModal(
-        "70-send", [&] { send.DoModal(); }, [&](CScreen* top) { return top == &send; });
-
     // The tour waits in a loop of its own while these screens come up; a repaint makes sure
     // their first paint is not left waiting behind it.
     auto painted = [](CScreen* top) {
@@ -62,6 +59,9 @@ void RunMailTour(CTourContext& tour) {
             top->repaint();
         return true;
     };
+    tour.ShootModal(
+        "70-send", [&] { send.DoModal(); },
+        [&](CScreen* top) { return top == &send && painted(top); });
     CContactPickerDialog picker(contacts, main);
     tour.ShootModal(
         "71-contact-picker", [&] { picker.DoModal(); },

@@ -72,6 +72,8 @@ inline constexpr int IDC_PDF_QUALITY = 10098;
 // Question box controls without an identifier of their own in the original resource.
 inline constexpr int IDC_QB_BODY = 10900;
 inline constexpr int IDC_QB_NOTE = 10901;
+// The attachment line of the send screen.
+inline constexpr int IDC_MAIL_ATTACHMENT = 10910;
 
 // Send screen (template 138), contact picker (143), list chooser (145).
 inline constexpr int IDC_MAIL_SUBJECT = 10067;

@@ -373,6 +373,16 @@ inline constexpr std::uint16_t IDS_SETTINGS_QUALITY_PROMPT = 9903;
 inline constexpr std::uint16_t IDS_QUALITY_ORIGINAL = 9904;
 inline constexpr std::uint16_t IDS_QUALITY_EMAIL = 9905;
 inline constexpr std::uint16_t IDS_QUALITY_BLACK_WHITE = 9906;
+// The attachment on the send screen, and the smaller copy offered for a large PDF.
+inline constexpr std::uint16_t IDS_MAIL_ATTACHMENT = 9940;
+inline constexpr std::uint16_t IDS_LARGE_ATTACHMENT = 9941;
+inline constexpr std::uint16_t IDS_SEND_SMALLER_COPY = 9942;
+inline constexpr std::uint16_t IDS_SMALLER_COPY_TITLE = 9943;
+inline constexpr std::uint16_t IDS_SMALLER_COPY_WAIT = 9944;
+inline constexpr std::uint16_t IDS_SMALLER_COPY_PICTURE = 9945;
+inline constexpr std::uint16_t IDS_SMALLER_COPY_NOT_OURS = 9946;
+inline constexpr std::uint16_t IDS_SMALLER_COPY_NOT_SMALLER = 9947;
+inline constexpr std::uint16_t IDS_SMALLER_COPY_FAILED = 9948;
 inline constexpr std::uint16_t IDS_ALL_FILES = 65281;
 inline constexpr std::uint16_t IDS_ALL_FOLDERS = 65282;
 inline constexpr std::uint16_t IDS_MY_DOCUMENTS = 65283;

@@ -15,7 +15,9 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -239,6 +241,54 @@ TEST_F(SendMailDialogTest, ShareOpensTheScreenPrefilledForTheFile) {
     EXPECT_EQ(fields[0], "anna@example.org");
     EXPECT_EQ(fields[1], "Emailing: 20261208_0930.pdf");
     EXPECT_TRUE(fields[2].contains("Tessaly Quillmark")) << fields[2].toStdString();
+}
+
+TEST_F(SendMailDialogTest, TheAttachmentsNameAndSizeShowBetweenBodyAndButtonsOnEveryScreen) {
+    // 1536 bytes: "1.50 KB"; a name too long for the line is shortened, the size never.
+    const QString shortName = PathIn("docs/minutes.pdf");
+    const QString longName = PathIn("docs/" + QString(60, 'x') + "-quarterly-report.pdf");
+    for (const QString& path : {shortName, longName}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(1536));
+    }
+    for (const QSize size : {QSize(240, 320), QSize(320, 240), QSize(480, 640), QSize(640, 480)}) {
+        UseScreen(size);
+        for (const QString& path : {shortName, longName}) {
+            SCOPED_TRACE(QStringLiteral("%1x%2 %3")
+                             .arg(size.width())
+                             .arg(size.height())
+                             .arg(path)
+                             .toStdString());
+            CSendMailDialog dialog(m_settings);
+            dialog.SetAttachment(path);
+            QString shown, name, full;
+            QRect line, body, button;
+            int advance = 0;
+            Run(dialog, [&](CSendMailDialog& d) {
+                auto* label = d.ControlAs<QLabel>(IDC_MAIL_ATTACHMENT);
+                ASSERT_NE(label, nullptr);
+                shown = label->text();
+                name = label->accessibleName();
+                full = d.AttachmentText();
+                line = label->geometry();
+                body = d.BodyEdit()->geometry();
+                button = d.Control(IDC_QB_BUTTON_OK)->geometry();
+                advance = label->fontMetrics().horizontalAdvance(shown);
+                EXPECT_TRUE(label->isVisible());
+                d.SendCommand(ID_PLATFORM_CANCEL);
+            });
+            EXPECT_EQ(full, "Attachment: " + QFileInfo(path).fileName() + " (1.50 KB)");
+            EXPECT_EQ(name, full); // screen readers get the whole name
+            EXPECT_TRUE(shown.startsWith("Attachment: ")) << shown.toStdString();
+            EXPECT_TRUE(shown.endsWith(" (1.50 KB)")) << shown.toStdString();
+            EXPECT_EQ(shown == full, path == shortName);
+            EXPECT_LE(advance, line.width());
+            EXPECT_GT(line.top(), body.bottom());
+            EXPECT_LT(line.bottom(), button.top());
+            EXPECT_GT(body.height(), line.height());
+        }
+    }
 }
 
 TEST_F(SendMailDialogTest, EachOutcomeSaysWhatIsTrueOfTheAccountUsed) {
