@@ -5,6 +5,8 @@
 #include "text/Catalogue.h"
 
 #include <QComboBox>
+#include <QFutureWatcher>
+#include <QStandardItemModel>
 
 namespace {
 
@@ -26,7 +28,50 @@ QString SourceLabel(const QString& scanner, EScanSource source) {
     return scanner;
 }
 
+using CSearchWatcher = QFutureWatcher<CScannerSearch>;
+
+// The camera, each scanner's sources, and `kept` (data, label) when that choice is not among
+// them; then `kept` is current.
+void ListSources(QComboBox* sources, const std::vector<CFoundScanner>& scanners,
+                 const QString& keptData, const QString& keptLabel) {
+    sources->clear();
+    sources->addItem(TranslateText("ScannerScreens", "Camera"), QString());
+    for (const CFoundScanner& scanner : scanners) {
+        std::vector<EScanSource> offered = scanner.sources;
+        // One that could not be opened to ask shows plain.
+        if (offered.empty())
+            offered.push_back(EScanSource::Default);
+        for (EScanSource source : offered)
+            sources->addItem(SourceLabel(scanner.info.Label(), source),
+                             EntryData(scanner.info.name, source));
+    }
+    int index = sources->findData(keptData);
+    if (index < 0 && !keptData.isEmpty()) {
+        // Switched off or out of reach now: still the user's choice.
+        sources->addItem(keptLabel, keptData);
+        index = sources->count() - 1;
+    }
+    sources->setCurrentIndex(std::max(0, index));
+}
+
+// The scanners have been found: the list shows them in place of "Looking for scanners...",
+// keeping what is chosen now (the stored choice, or what the user took meanwhile).
+void ShowFoundScanners(QComboBox* sources, const CScannerSearch& search) {
+    const QString data = sources->currentData().toString();
+    const QString label = sources->currentText();
+    ListSources(sources, search.scanners, data, label);
+    sources->setAccessibleDescription(QString());
+}
+
 } // namespace
+
+QString LookingForScannersText() {
+    return TranslateText("ScannerScreens", "Looking for scanners...");
+}
+
+bool IsLookingForScanners(const QComboBox* sources) {
+    return sources->findChild<CSearchWatcher*>(QString(), Qt::FindDirectChildrenOnly) != nullptr;
+}
 
 QString PageSourcePrompt() {
     return TranslateText("ScannerScreens", "Take pages from:");
@@ -37,32 +82,26 @@ QString ScannerResolutionName() {
 }
 
 void FillPageSourceLists(QComboBox* sources, QComboBox* resolutions, const CAppSettings& settings) {
-    sources->clear();
-    sources->addItem(TranslateText("ScannerScreens", "Camera"), QString());
-    for (const CScannerInfo& scanner : ListScanners()) {
-        std::vector<EScanSource> offered;
-        {
-            // The sources are the scanner's own; one that cannot be opened now shows plain.
-            CScannerDevice device;
-            QString reason;
-            if (device.Open(scanner.name, &reason))
-                offered = device.Sources();
-        }
-        if (offered.empty())
-            offered.push_back(EScanSource::Default);
-        for (EScanSource source : offered)
-            sources->addItem(SourceLabel(scanner.Label(), source), EntryData(scanner.name, source));
-    }
     const EScanSource chosenSource =
         settings.scannerSource <= 3 ? EScanSource(settings.scannerSource) : EScanSource::Default;
     const QString chosen = EntryData(settings.pageSource, chosenSource);
-    int index = sources->findData(chosen);
-    if (index < 0 && !settings.pageSource.isEmpty()) {
-        // Switched off or out of reach now: still the user's choice.
-        sources->addItem(SourceLabel(settings.pageSource, chosenSource), chosen);
-        index = sources->count() - 1;
-    }
-    sources->setCurrentIndex(std::max(0, index));
+    // The stored choice shows by its name until the scanners have been found; finding them
+    // takes seconds where network backends wait for answers, so it runs on a worker, and a
+    // page closed before then drops the search with its list.
+    ListSources(sources, {}, chosen, SourceLabel(settings.pageSource, chosenSource));
+    sources->addItem(LookingForScannersText());
+    if (auto* model = qobject_cast<QStandardItemModel*>(sources->model()))
+        model->item(sources->count() - 1)->setEnabled(false);
+    sources->setAccessibleDescription(LookingForScannersText());
+    delete sources->findChild<CSearchWatcher*>(QString(), Qt::FindDirectChildrenOnly);
+    auto* search = new CSearchWatcher(sources);
+    QObject::connect(search, &CSearchWatcher::finished, sources, [sources, search] {
+        ShowFoundScanners(sources, search->result());
+        // Not deleted while it signals; no longer the list's search from here on.
+        search->setParent(nullptr);
+        search->deleteLater();
+    });
+    search->setFuture(FindScannersInBackground());
 
     resolutions->clear();
     for (int dpi : kResolutions)
@@ -83,7 +122,8 @@ void FillPageSourceLists(QComboBox* sources, QComboBox* resolutions, const CAppS
 
 void StorePageSourceLists(const QComboBox* sources, const QComboBox* resolutions,
                           CAppSettings& settings) {
-    if (sources->currentIndex() >= 0) {
+    // The entry "Looking for scanners..." holds no data and chooses nothing.
+    if (sources->currentIndex() >= 0 && sources->currentData().isValid()) {
         const QString data = sources->currentData().toString();
         if (data.isEmpty()) {
             settings.pageSource.clear();

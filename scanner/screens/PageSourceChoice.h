@@ -17,8 +17,15 @@ QString ScannerResolutionName();
 // Fills `sources` with "Camera" and each scanner's sources, and `resolutions` with the usual
 // scanning resolutions, selecting what `settings` hold (a chosen scanner that is not found
 // now stays listed, so that the page does not drop it behind the user's back). The
-// resolutions are enabled only while a scanner is chosen.
+// resolutions are enabled only while a scanner is chosen. The scanners are found on a worker
+// thread: until they arrive, `sources` holds the camera, the stored choice and a disabled
+// entry "Looking for scanners..."; then they take its place and the choice stays. Deleting
+// `sources` before then waits for nothing.
 void FillPageSourceLists(QComboBox* sources, QComboBox* resolutions, const CAppSettings& settings);
+// The text of the entry shown while the scanners are being found.
+QString LookingForScannersText();
+// Whether `sources` is still waiting for the scanners.
+bool IsLookingForScanners(const QComboBox* sources);
 // Writes the lists' choice into `settings`.
 void StorePageSourceLists(const QComboBox* sources, const QComboBox* resolutions,
                           CAppSettings& settings);

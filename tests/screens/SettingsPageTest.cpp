@@ -5,6 +5,7 @@
 #include "app/AppSettings.h"
 #include "platform/Registry.h"
 #include "resources/ResourceIds.h"
+#include "scanner/screens/PageSourceChoice.h"
 #include "ui/device/SoftKeyBar.h"
 #include "ui/toolkit/RememberedAnswers.h"
 #include "ui/toolkit/SkinButton.h"
@@ -84,6 +85,8 @@ TEST_F(SettingsPageTest, CameraPageListsTheScannersAndStoresTheChoice) {
         EXPECT_EQ(Get<QLabel>(page, IDC_PAGE_SOURCE_PROMPT)->text(), "Take pages from:");
         EXPECT_EQ(sources->accessibleName(), "Take pages from:");
         EXPECT_EQ(resolutions->accessibleName(), "Scanner resolution");
+        // The scanners are found on a worker; the page is usable meanwhile.
+        EXPECT_TRUE(WaitFor([&] { return !IsLookingForScanners(sources); }));
         QStringList items;
         for (int i = 0; i < sources->count(); ++i)
             items << sources->itemText(i);
@@ -110,6 +113,7 @@ TEST_F(SettingsPageTest, CameraPageListsTheScannersAndStoresTheChoice) {
     AppSettings().pageSource = "test:5";
     EXPECT_TRUE(RunPage(ID_SETTINGS_CAMERA, [&](CSettingsPageDlg& page) {
         auto* sources = Get<QComboBox>(page, IDC_PAGE_SOURCE);
+        EXPECT_TRUE(WaitFor([&] { return !IsLookingForScanners(sources); }));
         EXPECT_EQ(sources->currentText(), "test:5, document feeder");
         page.Button(IDC_SETTINGS_OK)->click();
     }));
