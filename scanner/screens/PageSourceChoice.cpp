@@ -4,6 +4,7 @@
 #include "scanner/ScannerDevice.h"
 #include "text/Catalogue.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFutureWatcher>
 #include <QStandardItemModel>
@@ -52,6 +53,9 @@ void ListSources(QComboBox* sources, const std::vector<CFoundScanner>& scanners,
         index = sources->count() - 1;
     }
     sources->setCurrentIndex(std::max(0, index));
+    // Where the page leaves the list narrow, its entries still show whole when it opens.
+    sources->view()->setMinimumWidth(sources->view()->sizeHintForColumn(0) +
+                                     sources->view()->frameWidth() * 2);
 }
 
 // The scanners have been found: the list shows them in place of "Looking for scanners...",
@@ -81,7 +85,12 @@ QString ScannerResolutionName() {
     return TranslateText("ScannerScreens", "Scanner resolution");
 }
 
-void FillPageSourceLists(QComboBox* sources, QComboBox* resolutions, const CAppSettings& settings) {
+QString ScannerModeName() {
+    return TranslateText("ScannerScreens", "Scanner colour mode");
+}
+
+void FillPageSourceLists(QComboBox* sources, QComboBox* modes, QComboBox* resolutions,
+                         const CAppSettings& settings) {
     const EScanSource chosenSource =
         settings.scannerSource <= 3 ? EScanSource(settings.scannerSource) : EScanSource::Default;
     const QString chosen = EntryData(settings.pageSource, chosenSource);
@@ -113,15 +122,28 @@ void FillPageSourceLists(QComboBox* sources, QComboBox* resolutions, const CAppS
         at = resolutions->count() - 1;
     }
     resolutions->setCurrentIndex(at);
-    auto follow = [sources, resolutions] {
-        resolutions->setEnabled(!sources->currentData().toString().isEmpty());
+
+    modes->clear();
+    // In the order of the ScannerMode values.
+    modes->addItem(TranslateText("ScannerScreens", "Colour"), int(EScanMode::Color));
+    modes->addItem(TranslateText("ScannerScreens", "Grey"), int(EScanMode::Gray));
+    modes->addItem(TranslateText("ScannerScreens", "Black and white"), int(EScanMode::Lineart));
+    modes->setCurrentIndex(settings.scannerMode <= 2 ? int(settings.scannerMode) : 0);
+    modes->view()->setMinimumWidth(modes->view()->sizeHintForColumn(0) +
+                                   modes->view()->frameWidth() * 2);
+
+    auto follow = [sources, modes, resolutions] {
+        const bool scanner = !sources->currentData().toString().isEmpty();
+        modes->setEnabled(scanner);
+        resolutions->setEnabled(scanner);
     };
     follow();
+    QObject::disconnect(sources, &QComboBox::currentIndexChanged, resolutions, nullptr);
     QObject::connect(sources, &QComboBox::currentIndexChanged, resolutions, follow);
 }
 
-void StorePageSourceLists(const QComboBox* sources, const QComboBox* resolutions,
-                          CAppSettings& settings) {
+void StorePageSourceLists(const QComboBox* sources, const QComboBox* modes,
+                          const QComboBox* resolutions, CAppSettings& settings) {
     // The entry "Looking for scanners..." holds no data and chooses nothing.
     if (sources->currentIndex() >= 0 && sources->currentData().isValid()) {
         const QString data = sources->currentData().toString();
@@ -134,4 +156,6 @@ void StorePageSourceLists(const QComboBox* sources, const QComboBox* resolutions
     }
     if (resolutions->currentIndex() >= 0)
         settings.scannerResolution = resolutions->currentData().toUInt();
+    if (modes->currentIndex() >= 0)
+        settings.scannerMode = modes->currentData().toUInt();
 }

@@ -82,9 +82,11 @@ TEST_F(SettingsPageTest, CameraPageListsTheScannersAndStoresTheChoice) {
     EXPECT_TRUE(RunPage(ID_SETTINGS_CAMERA, [&](CSettingsPageDlg& page) {
         auto* sources = Get<QComboBox>(page, IDC_PAGE_SOURCE);
         auto* resolutions = Get<QComboBox>(page, IDC_SCANNER_RESOLUTION);
+        auto* modes = Get<QComboBox>(page, IDC_SCANNER_MODE);
         EXPECT_EQ(Get<QLabel>(page, IDC_PAGE_SOURCE_PROMPT)->text(), "Take pages from:");
         EXPECT_EQ(sources->accessibleName(), "Take pages from:");
         EXPECT_EQ(resolutions->accessibleName(), "Scanner resolution");
+        EXPECT_EQ(modes->accessibleName(), "Scanner colour mode");
         // The scanners are found on a worker; the page is usable meanwhile.
         EXPECT_TRUE(WaitFor([&] { return !IsLookingForScanners(sources); }));
         QStringList items;
@@ -101,12 +103,15 @@ TEST_F(SettingsPageTest, CameraPageListsTheScannersAndStoresTheChoice) {
         sources->setCurrentIndex(2);
         EXPECT_TRUE(resolutions->isEnabled());
         resolutions->setCurrentIndex(resolutions->findText("600 dpi"));
+        EXPECT_EQ(modes->currentText(), "Colour");
+        modes->setCurrentIndex(modes->findText("Grey"));
         page.Button(IDC_SETTINGS_OK)->click();
     }));
     CAppSettings stored = Reloaded();
     EXPECT_EQ(stored.pageSource, "test:0");
     EXPECT_EQ(stored.scannerSource, 2u);
     EXPECT_EQ(stored.scannerResolution, 600u);
+    EXPECT_EQ(stored.scannerMode, 1u);
 
     // Shown again as chosen; a scanner out of reach now stays the choice until changed.
     AppSettings() = stored;

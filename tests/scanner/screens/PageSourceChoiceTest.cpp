@@ -32,14 +32,15 @@ protected:
 };
 
 TEST_F(PageSourceChoiceTest, LooksForScannersOnAWorkerAndKeepsTheChoice) {
-    QComboBox sources, resolutions;
+    QComboBox sources, modes, resolutions;
     CAppSettings settings;
     settings.pageSource = "test:1";
     settings.scannerSource = unsigned(EScanSource::Feeder);
     settings.scannerResolution = 150;
+    settings.scannerMode = unsigned(EScanMode::Gray);
     {
         const auto sane = LockSane();
-        FillPageSourceLists(&sources, &resolutions, settings);
+        FillPageSourceLists(&sources, &modes, &resolutions, settings);
         // The stored choice is shown and usable at once; the search is a disabled entry.
         EXPECT_TRUE(IsLookingForScanners(&sources));
         EXPECT_EQ(Items(sources),
@@ -51,6 +52,9 @@ TEST_F(PageSourceChoiceTest, LooksForScannersOnAWorkerAndKeepsTheChoice) {
         EXPECT_FALSE(model->item(2)->isEnabled());
         EXPECT_TRUE(resolutions.isEnabled());
         EXPECT_EQ(resolutions.currentText(), "150 dpi");
+        EXPECT_EQ(Items(modes), QStringList({"Colour", "Grey", "Black and white"}));
+        EXPECT_EQ(modes.currentText(), "Grey");
+        EXPECT_TRUE(modes.isEnabled());
     }
     ASSERT_TRUE(WaitFor([&] { return !IsLookingForScanners(&sources); }));
     EXPECT_EQ(Items(sources), QStringList({"Camera", "Noname frontend-tester (test:0), flatbed",
@@ -60,35 +64,40 @@ TEST_F(PageSourceChoiceTest, LooksForScannersOnAWorkerAndKeepsTheChoice) {
     EXPECT_EQ(sources.currentText(), "Noname frontend-tester (test:1), document feeder");
     EXPECT_TRUE(sources.accessibleDescription().isEmpty());
     EXPECT_TRUE(resolutions.isEnabled());
+    modes.setCurrentIndex(2);
     CAppSettings stored;
-    StorePageSourceLists(&sources, &resolutions, stored);
+    StorePageSourceLists(&sources, &modes, &resolutions, stored);
     EXPECT_EQ(stored.pageSource, "test:1");
     EXPECT_EQ(stored.scannerSource, unsigned(EScanSource::Feeder));
     EXPECT_EQ(stored.scannerResolution, 150u);
+    EXPECT_EQ(stored.scannerMode, unsigned(EScanMode::Lineart));
+    EXPECT_EQ(ScanOptionsFromSettings(stored).mode, EScanMode::Lineart);
 }
 
 TEST_F(PageSourceChoiceTest, WhatTheUserTakesWhileLookingStays) {
-    QComboBox sources, resolutions;
+    QComboBox sources, modes, resolutions;
     CAppSettings settings;
     settings.pageSource = "test:0";
     settings.scannerSource = unsigned(EScanSource::Flatbed);
     {
         const auto sane = LockSane();
-        FillPageSourceLists(&sources, &resolutions, settings);
+        FillPageSourceLists(&sources, &modes, &resolutions, settings);
         sources.setCurrentIndex(0);
         EXPECT_FALSE(resolutions.isEnabled());
+        EXPECT_FALSE(modes.isEnabled());
     }
     ASSERT_TRUE(WaitFor([&] { return !IsLookingForScanners(&sources); }));
     EXPECT_EQ(sources.count(), 5);
     EXPECT_EQ(sources.currentText(), "Camera");
     EXPECT_FALSE(resolutions.isEnabled());
+    EXPECT_FALSE(modes.isEnabled());
     CAppSettings stored = settings;
-    StorePageSourceLists(&sources, &resolutions, stored);
+    StorePageSourceLists(&sources, &modes, &resolutions, stored);
     EXPECT_TRUE(stored.pageSource.isEmpty());
 
     // A scanner that is not found stays the choice, by the name it was stored under.
     settings.pageSource = "test:9";
-    FillPageSourceLists(&sources, &resolutions, settings);
+    FillPageSourceLists(&sources, &modes, &resolutions, settings);
     ASSERT_TRUE(WaitFor([&] { return !IsLookingForScanners(&sources); }));
     EXPECT_EQ(sources.count(), 6);
     EXPECT_EQ(sources.currentText(), "test:9, flatbed");
@@ -101,8 +110,8 @@ TEST_F(PageSourceChoiceTest, ClosingWhileLookingWaitsForNothing) {
         // never get past the delete.
         const auto sane = LockSane();
         auto sources = std::make_unique<QComboBox>();
-        QComboBox resolutions;
-        FillPageSourceLists(sources.get(), &resolutions, settings);
+        QComboBox modes, resolutions;
+        FillPageSourceLists(sources.get(), &modes, &resolutions, settings);
         ASSERT_TRUE(IsLookingForScanners(sources.get()));
         sources.reset();
     }
