@@ -46,8 +46,8 @@ QString ScanSourceName(EScanSource source);
 std::optional<EScanMode> ScanModeFromName(const QString& name);
 QString ScanModeName(EScanMode mode);
 
-// What the settings PageSource, ScannerSource, ScannerResolution and ScannerMode choose, with the area of
-// the PDF paper (PageSize) and pages in the camera folder. Meaningful when PageSource names
+// What the settings PageSource, ScannerSource, ScannerResolution and ScannerMode choose, with the
+// area of the PDF paper (PageSize) and pages in the camera folder. Meaningful when PageSource names
 // a scanner.
 CScanOptions ScanOptionsFromSettings(const CAppSettings& settings);
 // Whether Scan takes its pages from a scanner rather than the camera.
