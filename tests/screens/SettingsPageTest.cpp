@@ -8,6 +8,7 @@
 #include "scanner/screens/PageSourceChoice.h"
 #include "ui/device/SoftKeyBar.h"
 #include "ui/toolkit/RememberedAnswers.h"
+#include "ui/toolkit/ScreenFrame.h"
 #include "ui/toolkit/SkinButton.h"
 
 #include <QAccessible>
@@ -128,6 +129,37 @@ TEST_F(SettingsPageTest, CameraPageListsTheScannersAndStoresTheChoice) {
         page.Button(IDC_SETTINGS_OK)->click();
     }));
     EXPECT_TRUE(Reloaded().pageSource.isEmpty());
+}
+
+TEST_F(SettingsPageTest, TheScannerRowFitsEveryScreenUprightAndTurned) {
+    // Upright the mode and resolution go under the sources; turned, where there is no room
+    // below, all share one row. Either way nothing overlaps or reaches the footer.
+    const struct {
+        QSize size;
+        bool oneRow;
+    } screens[] = {
+        {{480, 640}, false}, {{640, 480}, true}, {{240, 320}, false}, {{320, 240}, true}};
+    for (const auto& screen : screens) {
+        SCOPED_TRACE(screen.size.width());
+        UseScreen(screen.size);
+        EXPECT_FALSE(RunPage(ID_SETTINGS_CAMERA, [&](CSettingsPageDlg& page) {
+            QWidget* prompt = Get<QLabel>(page, IDC_PAGE_SOURCE_PROMPT);
+            QWidget* sources = Get<QComboBox>(page, IDC_PAGE_SOURCE);
+            QWidget* modes = Get<QComboBox>(page, IDC_SCANNER_MODE);
+            QWidget* resolutions = Get<QComboBox>(page, IDC_SCANNER_RESOLUTION);
+            const QList<QWidget*> row = {prompt, sources, modes, resolutions};
+            for (QWidget* a : row) {
+                EXPECT_TRUE(page.rect().contains(a->geometry())) << a->metaObject()->className();
+                EXPECT_LE(a->geometry().bottom(), FrameFooterTop(page.height()));
+                EXPECT_GT(a->width(), 20);
+                for (QWidget* b : row)
+                    EXPECT_TRUE(a == b || !a->geometry().intersects(b->geometry()));
+            }
+            EXPECT_EQ(modes->y(), resolutions->y());
+            EXPECT_EQ(sources->y() == modes->y(), screen.oneRow);
+            page.Button(IDC_SETTINGS_CANCEL)->click();
+        }));
+    }
 }
 
 TEST_F(SettingsPageTest, CenterInsidePageStoresFitToPageZeroAndShowsAgain) {
