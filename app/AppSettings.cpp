@@ -22,9 +22,9 @@ D Text(const char* group, const char* name, QString CAppSettings::*member, T def
     return D{group, name, nullptr, member, 0, def, kAny};
 }
 
-const std::array<D, 37>& Table() {
+const std::array<D, 38>& Table() {
     using S = CAppSettings;
-    static const std::array<D, 37> table = {
+    static const std::array<D, 38> table = {
         Number("SAPPSETTINGS", "UseClearType", &S::useClearType, 0),
         Number("SAPPSETTINGS", "BackupEditFile", &S::backupEditFile, 1),
         Text("SAPPSETTINGS", "LastImportFolder", &S::lastImportFolder, T::PersonalFolder),
@@ -62,6 +62,7 @@ const std::array<D, 37>& Table() {
         Text("SCAN_SETTINGS", "PageSource", &S::pageSource, T::Empty),
         Number("SCAN_SETTINGS", "ScannerSource", &S::scannerSource, 0, 3),
         Number("SCAN_SETTINGS", "ScannerResolution", &S::scannerResolution, 300, 19200),
+        Number("SCAN_SETTINGS", "ScannerMode", &S::scannerMode, 0, 2),
         Number("SCAN_SETTINGS", "PictureQuality", &S::pictureQuality, 0, 2),
     };
     return table;

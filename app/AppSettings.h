@@ -57,6 +57,7 @@ struct CAppSettings {
     QString pageSource;                // Scan takes from: empty the camera, else a SANE scanner
     std::uint32_t scannerSource = 0; // its sheets: 0 its own choice, 1 flatbed, 2 feeder, 3 duplex
     std::uint32_t scannerResolution = 300; // its dots per inch
+    std::uint32_t scannerMode = 0;         // its pages: 0 colour, 1 grey, 2 black and white
     std::uint32_t pictureQuality = 0;      // PDF pictures: 0 original, 1 smaller for e-mail, 2 b/w
 };
 

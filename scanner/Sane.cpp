@@ -15,18 +15,29 @@ constexpr int kStatusWarmingUp = 12;
 constexpr int kStatusHardwareLocked = 13;
 
 std::mutex g_saneMutex;
+std::shared_mutex g_useMutex;
 bool g_started = false;
 bool g_tried = false;
+bool g_ended = false;
 SANE_Status g_startStatus = SANE_STATUS_GOOD;
 
 void EndSane() {
+    // A search for scanners on a worker may still be waiting for a network backend.
+    const std::unique_lock use(g_useMutex);
+    const auto lock = LockSane();
     sane_exit();
+    g_started = false;
+    g_ended = true;
 }
 
 } // namespace
 
 std::unique_lock<std::mutex> LockSane() {
     return std::unique_lock<std::mutex>(g_saneMutex);
+}
+
+std::shared_lock<std::shared_mutex> HoldSane() {
+    return std::shared_lock<std::shared_mutex>(g_useMutex);
 }
 
 bool EnsureSane(QString* reason) {
@@ -42,7 +53,9 @@ bool EnsureSane(QString* reason) {
         if (g_started)
             qAddPostRoutine(EndSane);
     }
-    if (!g_started && reason)
+    if (g_ended && reason)
+        *reason = TranslateText("Scanner", "SANE has ended with the program");
+    else if (!g_started && reason)
         *reason =
             TranslateText("Scanner", "SANE could not start: %1").arg(SaneStatusText(g_startStatus));
     return g_started;

@@ -8,12 +8,18 @@
 #include <QString>
 
 #include <mutex>
+#include <shared_mutex>
 
 // Starts SANE once; false with the reason when it cannot (the scanners are then absent).
 bool EnsureSane(QString* reason = nullptr);
 
 // Held around sane_get_devices, sane_open and sane_close.
 std::unique_lock<std::mutex> LockSane();
+
+// Keeps SANE from ending while held: work on a thread of its own (a search for scanners, a
+// scan) holds it throughout, and the end of SANE at exit waits for it. Once SANE has ended
+// it does not start again; EnsureSane fails.
+std::shared_lock<std::shared_mutex> HoldSane();
 
 // A readable reason for a SANE status ("the document feeder is jammed"); SANE's own text for
 // a status this program does not know.

@@ -1,6 +1,7 @@
 #include "scanner/ScanJob.h"
 
 #include "camera/StillWriter.h"
+#include "scanner/Sane.h"
 #include "scanner/ScanPageWriter.h"
 #include "scanner/ScannerDevice.h"
 #include "text/Catalogue.h"
@@ -18,6 +19,7 @@ CScanResult CScanJob::Run() {
         return result;
     };
     const QString folder = m_options.folder.isEmpty() ? CameraPicturesFolder() : m_options.folder;
+    const auto held = HoldSane();
     CScannerDevice device;
     QString reason;
     if (!device.Open(m_options.device, &reason))

@@ -52,7 +52,7 @@ CScanOptions ScanOptionsFromSettings(const CAppSettings& settings) {
         settings.scannerSource <= 3 ? EScanSource(settings.scannerSource) : EScanSource::Default;
     options.resolution =
         settings.scannerResolution > 0 ? int(settings.scannerResolution) : kDefaultScanResolution;
-    options.mode = EScanMode::Color;
+    options.mode = settings.scannerMode <= 2 ? EScanMode(settings.scannerMode) : EScanMode::Color;
     // The paper sizes in millimetres, in the order of the PageSize values (Letter .. A6).
     static constexpr double kPaper[][2] = {
         {215.9, 279.4}, {190.5, 254.0}, {215.9, 355.6}, {279.4, 431.8}, {99.8, 146.8}, {841, 1189},

@@ -11,7 +11,8 @@ struct CAppSettings;
 
 // Where the sheets come from. Default leaves the scanner's own choice.
 enum class EScanSource { Default, Flatbed, Feeder, Duplex };
-// Colour pages and grey pages are stored as JPEG, black and white ones as PNG.
+// Colour pages and grey pages are stored as JPEG, black and white ones as PNG. The values are
+// the setting ScannerMode's.
 enum class EScanMode { Color, Gray, Lineart };
 
 inline constexpr int kDefaultScanResolution = 300;
@@ -45,8 +46,8 @@ QString ScanSourceName(EScanSource source);
 std::optional<EScanMode> ScanModeFromName(const QString& name);
 QString ScanModeName(EScanMode mode);
 
-// What the settings PageSource, ScannerSource and ScannerResolution choose, with the area of
-// the PDF paper (PageSize) and pages in the camera folder. Meaningful when PageSource names
+// What the settings PageSource, ScannerSource, ScannerResolution and ScannerMode choose, with the
+// area of the PDF paper (PageSize) and pages in the camera folder. Meaningful when PageSource names
 // a scanner.
 CScanOptions ScanOptionsFromSettings(const CAppSettings& settings);
 // Whether Scan takes its pages from a scanner rather than the camera.

@@ -6,9 +6,13 @@
 #include <sane/sane.h>
 #include <sane/saneopts.h>
 
+#include <QPromise>
+#include <QThreadPool>
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -93,6 +97,32 @@ std::vector<CScannerInfo> ListScanners(QString* reason) {
             {QString::fromUtf8(devices[i]->name), QString::fromUtf8(devices[i]->vendor),
              QString::fromUtf8(devices[i]->model), QString::fromUtf8(devices[i]->type)});
     return scanners;
+}
+
+CScannerSearch FindScanners() {
+    const auto held = HoldSane();
+    CScannerSearch search;
+    for (CScannerInfo& info : ListScanners(&search.reason)) {
+        CFoundScanner found{std::move(info), {}};
+        CScannerDevice device;
+        QString reason;
+        if (device.Open(found.info.name, &reason))
+            found.sources = device.Sources();
+        search.scanners.push_back(std::move(found));
+    }
+    return search;
+}
+
+QFuture<CScannerSearch> FindScannersInBackground() {
+    // QThreadPool takes a copyable task; the promise is not.
+    auto promise = std::make_shared<QPromise<CScannerSearch>>();
+    QFuture<CScannerSearch> future = promise->future();
+    promise->start();
+    QThreadPool::globalInstance()->start([promise] {
+        promise->addResult(FindScanners());
+        promise->finish();
+    });
+    return future;
 }
 
 CScannerDevice::~CScannerDevice() {

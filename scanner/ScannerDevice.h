@@ -5,6 +5,7 @@
 
 #include "scanner/ScanOptions.h"
 
+#include <QFuture>
 #include <QString>
 
 #include <functional>
@@ -24,6 +25,25 @@ struct CScannerInfo {
 // Every scanner SANE finds; empty with the reason in `reason` when SANE cannot start (an
 // empty list without a reason means there is simply no scanner).
 std::vector<CScannerInfo> ListScanners(QString* reason = nullptr);
+
+// A scanner with the sources it offers, empty when it could not be opened to ask.
+struct CFoundScanner {
+    CScannerInfo info;
+    std::vector<EScanSource> sources;
+};
+
+// What a search for scanners found; `reason` as for ListScanners.
+struct CScannerSearch {
+    std::vector<CFoundScanner> scanners;
+    QString reason;
+};
+
+// Lists the scanners and opens each to ask for its sources. Slow where SANE's network backends
+// wait for answers (seconds), so a screen asks FindScannersInBackground instead.
+CScannerSearch FindScanners();
+// FindScanners on a worker thread of the application's thread pool. Nobody has to wait for
+// it: a caller that goes away simply drops the future, and SANE's end at exit waits for it.
+QFuture<CScannerSearch> FindScannersInBackground();
 
 // A scanned page in memory, rows top-down without padding. Color: red, green and blue bytes;
 // Gray: one byte a pixel; Lineart: one byte a pixel, 0 black and 255 white.

@@ -103,6 +103,7 @@ CSettingsPageDlg::CSettingsPageDlg(int command, CAppSettings& settings, CScreen*
             SetDlgItemText(id, LoadFormatted(text));
         SetDlgItemText(IDC_PAGE_SOURCE_PROMPT, PageSourcePrompt());
         AddList(IDC_PAGE_SOURCE, IDC_PAGE_SOURCE_PROMPT);
+        AddList(IDC_SCANNER_MODE, 0)->setAccessibleName(ScannerModeName());
         AddList(IDC_SCANNER_RESOLUTION, 0)->setAccessibleName(ScannerResolutionName());
         break;
     case ID_SETTINGS_EMBEDDING: {
@@ -196,6 +197,7 @@ void CSettingsPageDlg::Prepare() {
         if (m_settings.cameraRes < kCameraGroup.size())
             SetChecked(kCameraGroup.begin()[m_settings.cameraRes], true);
         FillPageSourceLists(ControlAs<QComboBox>(IDC_PAGE_SOURCE),
+                            ControlAs<QComboBox>(IDC_SCANNER_MODE),
                             ControlAs<QComboBox>(IDC_SCANNER_RESOLUTION), m_settings);
         break;
     case ID_SETTINGS_EMBEDDING: {
@@ -280,6 +282,7 @@ void CSettingsPageDlg::Store() {
         if (const int index = CheckedIndex(kCameraGroup); index >= 0)
             m_settings.cameraRes = std::uint32_t(index);
         StorePageSourceLists(ControlAs<QComboBox>(IDC_PAGE_SOURCE),
+                             ControlAs<QComboBox>(IDC_SCANNER_MODE),
                              ControlAs<QComboBox>(IDC_SCANNER_RESOLUTION), m_settings);
         break;
     case ID_SETTINGS_EMBEDDING: {
@@ -328,11 +331,11 @@ void CSettingsPageDlg::Layout() {
         for (const CControlTemplate& c : t->controls) {
             QWidget* control = Control(c.id);
             if (!control || c.kind == EControlKind::Button || c.id == ids::IDC_PAGE_SOURCE ||
-                c.id == ids::IDC_SCANNER_RESOLUTION)
+                c.id == ids::IDC_SCANNER_MODE || c.id == ids::IDC_SCANNER_RESOLUTION)
                 continue;
             if (c.id == ids::IDC_PAGE_SOURCE_PROMPT) {
-                // The page source takes one row, so that the page fits the small screen
-                // turned: the prompt, the list of sources and the scanner's resolution.
+                // The page source and the scanner's colour mode and resolution take one row
+                // where they fit, else two.
                 y = PlacePageSourceRow(control, y, margin, inner);
                 prompt = nullptr;
                 continue;
@@ -371,14 +374,38 @@ void CSettingsPageDlg::Layout() {
 
 int CSettingsPageDlg::PlacePageSourceRow(QWidget* prompt, int y, int margin, int inner) {
     QWidget* sources = Control(ids::IDC_PAGE_SOURCE);
+    QWidget* modes = Control(ids::IDC_SCANNER_MODE);
     QWidget* resolutions = Control(ids::IDC_SCANNER_RESOLUTION);
     const int gap = ScalePixels(4);
     const int row = sources->sizeHint().height();
     const int resolution = resolutions->sizeHint().width();
+    const int mode = modes->sizeHint().width();
     const int promptWidth = prompt->sizeHint().width();
+    const int sourcesWidth = sources->sizeHint().width();
+    const int right = margin + inner;
+    const bool besidePrompt =
+        promptWidth + std::max(sourcesWidth, mode + resolution + gap) + gap <= inner;
+    // Two rows need room above the footer, which a small screen turned does not have.
+    const int twoRows = (besidePrompt ? 0 : prompt->sizeHint().height() + ScalePixels(2)) +
+                        2 * row + ScalePixels(3);
+    const bool oneRow = promptWidth + sourcesWidth + mode + resolution + 3 * gap <= inner ||
+                        y + twoRows + ScalePixels(2) > FrameFooterTop(height());
+    if (oneRow) {
+        // All in one row: prompt, sources, mode, resolution. Where that is tight the mode
+        // takes at most half of what the resolution leaves, the sources the rest (both lists
+        // open as wide as their entries).
+        prompt->setGeometry(margin, y, promptWidth, row);
+        const int x = margin + promptWidth + gap;
+        const int shared = right - resolution - 2 * gap - x;
+        const int modeWidth = std::min(mode, shared / 2);
+        sources->setGeometry(x, y, shared - modeWidth, row);
+        modes->setGeometry(right - resolution - gap - modeWidth, y, modeWidth, row);
+        resolutions->setGeometry(right - resolution, y, resolution, row);
+        return y + row + ScalePixels(5);
+    }
     int x = margin;
-    if (promptWidth + resolution + sources->sizeHint().width() + 2 * gap > inner) {
-        // Too narrow for one row (the small screen upright): the prompt above.
+    if (!besidePrompt) {
+        // Too narrow beside the prompt (the small screen upright): the prompt above.
         auto* label = qobject_cast<QLabel*>(prompt);
         const int height = label ? label->heightForWidth(inner) : prompt->sizeHint().height();
         prompt->setGeometry(margin, y, inner, height);
@@ -387,8 +414,11 @@ int CSettingsPageDlg::PlacePageSourceRow(QWidget* prompt, int y, int margin, int
         prompt->setGeometry(margin, y, promptWidth, row);
         x += promptWidth + gap;
     }
-    sources->setGeometry(x, y, margin + inner - resolution - gap - x, row);
-    resolutions->setGeometry(margin + inner - resolution, y, resolution, row);
+    // The sources, and under them the mode and the resolution.
+    sources->setGeometry(x, y, right - x, row);
+    y += row + ScalePixels(3);
+    modes->setGeometry(x, y, right - resolution - gap - x, row);
+    resolutions->setGeometry(right - resolution, y, resolution, row);
     return y + row + ScalePixels(5);
 }
 

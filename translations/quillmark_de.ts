@@ -798,6 +798,10 @@ relativen Namen vom aktuellen Ordner aus; leere Zeilen werden übersprungen.
         <source>cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
+    <message>
+        <source>SANE has ended with the program</source>
+        <translation>SANE wurde mit dem Programm beendet</translation>
+    </message>
 </context>
 <context>
     <name>ScannerCommand</name>
@@ -911,6 +915,26 @@ relativen Namen vom aktuellen Ordner aus; leere Zeilen werden übersprungen.
     <message>
         <source>%1 dpi</source>
         <translation>%1 dpi</translation>
+    </message>
+    <message>
+        <source>Looking for scanners...</source>
+        <translation>Scanner werden gesucht...</translation>
+    </message>
+    <message>
+        <source>Scanner colour mode</source>
+        <translation>Farbmodus des Scanners</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Graustufen</translation>
+    </message>
+    <message>
+        <source>Black and white</source>
+        <translation>Schwarzweiß</translation>
     </message>
 </context>
 <context>

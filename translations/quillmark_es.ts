@@ -799,6 +799,10 @@ vacías se omiten.
         <source>cannot write %1: %2</source>
         <translation>no se puede escribir %1: %2</translation>
     </message>
+    <message>
+        <source>SANE has ended with the program</source>
+        <translation>SANE terminó con el programa</translation>
+    </message>
 </context>
 <context>
     <name>ScannerCommand</name>
@@ -912,6 +916,26 @@ vacías se omiten.
     <message>
         <source>%1 dpi</source>
         <translation>%1 ppp</translation>
+    </message>
+    <message>
+        <source>Looking for scanners...</source>
+        <translation>Buscando escáneres...</translation>
+    </message>
+    <message>
+        <source>Scanner colour mode</source>
+        <translation>Modo de color del escáner</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Escala de grises</translation>
+    </message>
+    <message>
+        <source>Black and white</source>
+        <translation>Blanco y negro</translation>
     </message>
 </context>
 <context>

@@ -799,6 +799,10 @@ ignorées.
         <source>cannot write %1: %2</source>
         <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>SANE has ended with the program</source>
+        <translation>SANE s&apos;est arrêté avec le programme</translation>
+    </message>
 </context>
 <context>
     <name>ScannerCommand</name>
@@ -912,6 +916,26 @@ ignorées.
     <message>
         <source>%1 dpi</source>
         <translation>%1 ppp</translation>
+    </message>
+    <message>
+        <source>Looking for scanners...</source>
+        <translation>Recherche des scanners...</translation>
+    </message>
+    <message>
+        <source>Scanner colour mode</source>
+        <translation>Mode couleur du scanner</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Niveaux de gris</translation>
+    </message>
+    <message>
+        <source>Black and white</source>
+        <translation>Noir et blanc</translation>
     </message>
 </context>
 <context>

@@ -55,6 +55,7 @@ inline constexpr int IDC_CAMERA_5MP = 10087;
 inline constexpr int IDC_PAGE_SOURCE_PROMPT = 10110; // where Scan takes pages from
 inline constexpr int IDC_PAGE_SOURCE = 10111;
 inline constexpr int IDC_SCANNER_RESOLUTION = 10112;
+inline constexpr int IDC_SCANNER_MODE = 10113;
 inline constexpr int IDC_EMBED_PROMPT = 10081;
 inline constexpr int IDC_EMBED_SCALING = 10082;
 inline constexpr int IDC_EMBED_AUTO_PORTRAIT = 10089;

@@ -4,7 +4,10 @@
 #include "scanner/ScannerDevice.h"
 #include "text/Catalogue.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QFutureWatcher>
+#include <QStandardItemModel>
 
 namespace {
 
@@ -26,7 +29,53 @@ QString SourceLabel(const QString& scanner, EScanSource source) {
     return scanner;
 }
 
+using CSearchWatcher = QFutureWatcher<CScannerSearch>;
+
+// The camera, each scanner's sources, and `kept` (data, label) when that choice is not among
+// them; then `kept` is current.
+void ListSources(QComboBox* sources, const std::vector<CFoundScanner>& scanners,
+                 const QString& keptData, const QString& keptLabel) {
+    sources->clear();
+    sources->addItem(TranslateText("ScannerScreens", "Camera"), QString());
+    for (const CFoundScanner& scanner : scanners) {
+        std::vector<EScanSource> offered = scanner.sources;
+        // One that could not be opened to ask shows plain.
+        if (offered.empty())
+            offered.push_back(EScanSource::Default);
+        for (EScanSource source : offered)
+            sources->addItem(SourceLabel(scanner.info.Label(), source),
+                             EntryData(scanner.info.name, source));
+    }
+    int index = sources->findData(keptData);
+    if (index < 0 && !keptData.isEmpty()) {
+        // Switched off or out of reach now: still the user's choice.
+        sources->addItem(keptLabel, keptData);
+        index = sources->count() - 1;
+    }
+    sources->setCurrentIndex(std::max(0, index));
+    // Where the page leaves the list narrow, its entries still show whole when it opens.
+    sources->view()->setMinimumWidth(sources->view()->sizeHintForColumn(0) +
+                                     sources->view()->frameWidth() * 2);
+}
+
+// The scanners have been found: the list shows them in place of "Looking for scanners...",
+// keeping what is chosen now (the stored choice, or what the user took meanwhile).
+void ShowFoundScanners(QComboBox* sources, const CScannerSearch& search) {
+    const QString data = sources->currentData().toString();
+    const QString label = sources->currentText();
+    ListSources(sources, search.scanners, data, label);
+    sources->setAccessibleDescription(QString());
+}
+
 } // namespace
+
+QString LookingForScannersText() {
+    return TranslateText("ScannerScreens", "Looking for scanners...");
+}
+
+bool IsLookingForScanners(const QComboBox* sources) {
+    return sources->findChild<CSearchWatcher*>(QString(), Qt::FindDirectChildrenOnly) != nullptr;
+}
 
 QString PageSourcePrompt() {
     return TranslateText("ScannerScreens", "Take pages from:");
@@ -36,33 +85,32 @@ QString ScannerResolutionName() {
     return TranslateText("ScannerScreens", "Scanner resolution");
 }
 
-void FillPageSourceLists(QComboBox* sources, QComboBox* resolutions, const CAppSettings& settings) {
-    sources->clear();
-    sources->addItem(TranslateText("ScannerScreens", "Camera"), QString());
-    for (const CScannerInfo& scanner : ListScanners()) {
-        std::vector<EScanSource> offered;
-        {
-            // The sources are the scanner's own; one that cannot be opened now shows plain.
-            CScannerDevice device;
-            QString reason;
-            if (device.Open(scanner.name, &reason))
-                offered = device.Sources();
-        }
-        if (offered.empty())
-            offered.push_back(EScanSource::Default);
-        for (EScanSource source : offered)
-            sources->addItem(SourceLabel(scanner.Label(), source), EntryData(scanner.name, source));
-    }
+QString ScannerModeName() {
+    return TranslateText("ScannerScreens", "Scanner colour mode");
+}
+
+void FillPageSourceLists(QComboBox* sources, QComboBox* modes, QComboBox* resolutions,
+                         const CAppSettings& settings) {
     const EScanSource chosenSource =
         settings.scannerSource <= 3 ? EScanSource(settings.scannerSource) : EScanSource::Default;
     const QString chosen = EntryData(settings.pageSource, chosenSource);
-    int index = sources->findData(chosen);
-    if (index < 0 && !settings.pageSource.isEmpty()) {
-        // Switched off or out of reach now: still the user's choice.
-        sources->addItem(SourceLabel(settings.pageSource, chosenSource), chosen);
-        index = sources->count() - 1;
-    }
-    sources->setCurrentIndex(std::max(0, index));
+    // The stored choice shows by its name until the scanners have been found; finding them
+    // takes seconds where network backends wait for answers, so it runs on a worker, and a
+    // page closed before then drops the search with its list.
+    ListSources(sources, {}, chosen, SourceLabel(settings.pageSource, chosenSource));
+    sources->addItem(LookingForScannersText());
+    if (auto* model = qobject_cast<QStandardItemModel*>(sources->model()))
+        model->item(sources->count() - 1)->setEnabled(false);
+    sources->setAccessibleDescription(LookingForScannersText());
+    delete sources->findChild<CSearchWatcher*>(QString(), Qt::FindDirectChildrenOnly);
+    auto* search = new CSearchWatcher(sources);
+    QObject::connect(search, &CSearchWatcher::finished, sources, [sources, search] {
+        ShowFoundScanners(sources, search->result());
+        // Not deleted while it signals; no longer the list's search from here on.
+        search->setParent(nullptr);
+        search->deleteLater();
+    });
+    search->setFuture(FindScannersInBackground());
 
     resolutions->clear();
     for (int dpi : kResolutions)
@@ -74,16 +122,30 @@ void FillPageSourceLists(QComboBox* sources, QComboBox* resolutions, const CAppS
         at = resolutions->count() - 1;
     }
     resolutions->setCurrentIndex(at);
-    auto follow = [sources, resolutions] {
-        resolutions->setEnabled(!sources->currentData().toString().isEmpty());
+
+    modes->clear();
+    // In the order of the ScannerMode values.
+    modes->addItem(TranslateText("ScannerScreens", "Colour"), int(EScanMode::Color));
+    modes->addItem(TranslateText("ScannerScreens", "Grey"), int(EScanMode::Gray));
+    modes->addItem(TranslateText("ScannerScreens", "Black and white"), int(EScanMode::Lineart));
+    modes->setCurrentIndex(settings.scannerMode <= 2 ? int(settings.scannerMode) : 0);
+    modes->view()->setMinimumWidth(modes->view()->sizeHintForColumn(0) +
+                                   modes->view()->frameWidth() * 2);
+
+    auto follow = [sources, modes, resolutions] {
+        const bool scanner = !sources->currentData().toString().isEmpty();
+        modes->setEnabled(scanner);
+        resolutions->setEnabled(scanner);
     };
     follow();
+    QObject::disconnect(sources, &QComboBox::currentIndexChanged, resolutions, nullptr);
     QObject::connect(sources, &QComboBox::currentIndexChanged, resolutions, follow);
 }
 
-void StorePageSourceLists(const QComboBox* sources, const QComboBox* resolutions,
-                          CAppSettings& settings) {
-    if (sources->currentIndex() >= 0) {
+void StorePageSourceLists(const QComboBox* sources, const QComboBox* modes,
+                          const QComboBox* resolutions, CAppSettings& settings) {
+    // The entry "Looking for scanners..." holds no data and chooses nothing.
+    if (sources->currentIndex() >= 0 && sources->currentData().isValid()) {
         const QString data = sources->currentData().toString();
         if (data.isEmpty()) {
             settings.pageSource.clear();
@@ -94,4 +156,6 @@ void StorePageSourceLists(const QComboBox* sources, const QComboBox* resolutions
     }
     if (resolutions->currentIndex() >= 0)
         settings.scannerResolution = resolutions->currentData().toUInt();
+    if (modes->currentIndex() >= 0)
+        settings.scannerMode = modes->currentData().toUInt();
 }

@@ -76,6 +76,7 @@ const CExpectedSetting kExpected[] = {
     Txt("SCAN_SETTINGS", "PageSource", &S::pageSource),
     Num("SCAN_SETTINGS", "ScannerSource", &S::scannerSource, 0),
     Num("SCAN_SETTINGS", "ScannerResolution", &S::scannerResolution, 300),
+    Num("SCAN_SETTINGS", "ScannerMode", &S::scannerMode, 0),
     Num("SCAN_SETTINGS", "PictureQuality", &S::pictureQuality, 0),
 };
 
@@ -204,6 +205,7 @@ TEST_F(AppSettingsTest, EveryValueMakesARoundTripThroughTheRegistryFile) {
     saved.cameraRes = 3;
     saved.pageSize = kPaperA6;
     saved.scannerSource = 2;
+    saved.scannerMode = 1;
     ASSERT_TRUE(SaveSettings(saved));
 
     const QByteArray file = ReadFile(RegistryFilePath());

@@ -200,6 +200,41 @@ def write_png(path, width, height, rgb):
         out.write(chunk(b"IEND", b""))
 
 
+def jpeg_size(path):
+    """(width, height) from a JPEG's frame header, or None."""
+    with open(path, "rb") as f:
+        data = f.read()
+    if data[:3] != b"\xff\xd8\xff":
+        return None
+    pos = 2
+    while pos + 9 < len(data) and data[pos] == 0xFF:
+        marker = data[pos + 1]
+        (length,) = struct.unpack_from(">H", data, pos + 2)
+        if marker in (0xC0, 0xC1, 0xC2):
+            height, width = struct.unpack_from(">HH", data, pos + 5)
+            return width, height
+        pos += 2 + length
+    return None
+
+
+def check_scanned(home, user_home, sheets, size, seen):
+    """The session file lists one page per scanned sheet, in the order of their pictures in
+    the camera folder (the order they were written in), each a JPEG of `size` pixels."""
+    current, paths = read_session(home)
+    pictures = sorted(glob.glob(os.path.join(user_home, "Pictures", "Camera", "*.jpg")),
+                      key=lambda p: os.stat(p).st_mtime_ns)
+    expect(len(pictures) == sheets, "want %d scanned pictures in Pictures/Camera, found %s"
+           % (sheets, pictures))
+    expect(paths == pictures, "want the scanned pictures as pages in order %s, the session has %s"
+           % (pictures, paths))
+    expect(current == seen.get("current"),
+           "the session's current page is %d, the strip's was %s" % (current, seen.get("current")))
+    for path in paths:
+        found = jpeg_size(path)
+        expect(found == size, "%s is not a JPEG of %s pixels (%s)" % (path, size, found))
+    print("e2e: %d scanned pages in the session, in order" % len(paths))
+
+
 def check_opened(home, pictures):
     """The session file lists the opened pictures as pages, in the order they were given."""
     current, paths = read_session(home)

@@ -12,6 +12,10 @@ it left behind (the PDF and the session file).
                 (--program), imports a folder of three pictures, kills it (SIGKILL), starts it
                 again and restores the pages; the same after a blank page and a move; after
                 Exit the next start asks nothing and shows an empty strip.
+  --mode scan   the camera settings page (Tools > Settings > Camera) chooses SANE's test
+                scanner's document feeder at 75 dpi from its lists by keyboard, once the
+                scanners have been found; Scan then brings every sheet of the feeder into the
+                strip, and the session file lists the scanned pictures in order.
   --mode resize the program starts without --screen, so its window follows the size it is
                 given; xdotool resizes it (as a window manager or a phone turning would) and
                 the controls' positions, read from the tree, show the main screen laid out
@@ -45,6 +49,7 @@ XK_TAB = 0xFF09
 XK_ESCAPE = 0xFF1B
 XK_LEFT = 0xFF51
 XK_RIGHT = 0xFF53
+XK_UP = 0xFF52
 XK_DOWN = 0xFF54
 
 SCAN = "Scan"
@@ -399,6 +404,100 @@ def run_resized(app, seen):
     choose_from_tools(app, ["File", "Exit"])
 
 
+CAMERA_PAGE = "Camera resolution"
+PAGE_SOURCE = "Take pages from:"
+FEEDER = "Noname frontend-tester (test:0), document feeder"
+# The test backend's feeder holds ten sheets; its area of 200 x 200 mm (less than the paper's)
+# is 590 pixels square at 75 dpi.
+FEEDER_SHEETS = 10
+SHEET_PIXELS = (590, 590)
+
+
+def combo_items(node):
+    """The entries of a closed combo box: the list items of its pop-up list."""
+    return [n.name for n in walk(node) if n.getRole() == pyatspi.ROLE_LIST_ITEM]
+
+
+def labelled_combo(root, label):
+    """The combo box a label names. Qt on Linux names a combo box by the entry it shows and
+    ties the prompt to it by a relation, as screen readers read it."""
+    def target():
+        for node in find(root, pyatspi.ROLE_LABEL, label):
+            for relation in node.getRelationSet():
+                if relation.getRelationType() == pyatspi.RELATION_LABEL_FOR:
+                    for i in range(relation.getNTargets()):
+                        found = relation.getTarget(i)
+                        if found.getRole() == pyatspi.ROLE_COMBO_BOX:
+                            return [found]
+        return None
+    return wait_for("the list labelled " + label, target)[0]
+
+
+def combo_offering(root, entry):
+    """The combo box that has this entry."""
+    return wait_for("a list offering " + entry,
+                    lambda: [n for n in walk(root) if n.getRole() == pyatspi.ROLE_COMBO_BOX
+                             and showing(n) and entry in combo_items(n)])[0]
+
+
+def combo_choice(node):
+    """The entry a combo box shows (its name, see labelled_combo)."""
+    return node.name
+
+
+def choose_by_keys(app, node, entry):
+    """Tab takes the keyboard focus to the combo box; Down (or Up) steps to the entry, as a
+    user without a pointer does."""
+    for _ in range(12):
+        if states(node).contains(pyatspi.STATE_FOCUSED):
+            break
+        key_moves_focus(app, XK_TAB, "Tab")
+    if not states(node).contains(pyatspi.STATE_FOCUSED):
+        raise Failure("Tab never reached the list showing %r" % node.name)
+    items = combo_items(node)
+    if entry not in items:
+        raise Failure("%s does not offer %r: %s" % (node.name, entry, items))
+    for _ in range(len(items)):
+        now = combo_choice(node)
+        if now == entry:
+            return
+        key = XK_DOWN if now not in items or items.index(now) < items.index(entry) else XK_UP
+        press_key(key)
+        wait_for("%s to move from %r" % (node.name, now), lambda: combo_choice(node) != now)
+    if combo_choice(node) != entry:
+        raise Failure("%s never showed %r (shows %r)" % (node.name, entry, combo_choice(node)))
+
+
+def run_scan(app, seen):
+    Steps.begin("scan: main screen ready; its window gets the keyboard focus")
+    main_screen_buttons(app)
+    wait_for("the program's window under the pointer to take the focus",
+             x_display.focus_window_under_pointer)
+    Steps.begin("scan: Tools > Settings > Camera opens the camera settings page")
+    choose_from_tools(app, ["Settings", "Camera"])
+    page = screen(app, CAMERA_PAGE)
+    sources = labelled_combo(page, PAGE_SOURCE)
+    Steps.begin("scan: the list of page sources offers the test scanner's feeder")
+    wait_for("the scanners to be found", lambda: FEEDER in combo_items(sources))
+    choose_by_keys(app, sources, FEEDER)
+    Steps.begin("scan: the scanner's resolution, now enabled, set to 75 dpi")
+    resolutions = combo_offering(page, "75 dpi")
+    wait_for("the resolutions to be enabled", lambda: enabled(resolutions))
+    choose_by_keys(app, resolutions, "75 dpi")
+    Steps.begin("scan: Ok stores the choice")
+    press(page, "Ok")
+    main_screen_buttons(app)
+
+    # The progress screen of ten small sheets may come and go between two looks at the tree.
+    Steps.begin("scan: Scan pressed")
+    do_action(main_screen_buttons(app), "Press")
+    Steps.begin("scan: every sheet of the feeder arrives in the strip")
+    wait_pages(app, FEEDER_SHEETS)
+    seen["current"] = strip_state(app)[0] - 1
+    Steps.begin("Tools > File > Exit")
+    choose_from_tools(app, ["File", "Exit"])
+
+
 def focused(app):
     return [n for n in walk(app) if states(n).contains(pyatspi.STATE_FOCUSED) and showing(n)]
 
@@ -739,7 +838,7 @@ def main():
     parser.add_argument("--pid", type=int, help="the running program (names, keys, open)")
     parser.add_argument("--program", help="the program to start (recovery)")
     parser.add_argument("--shots", required=True)
-    parser.add_argument("--mode", choices=["names", "keys", "open", "recovery", "resize"],
+    parser.add_argument("--mode", choices=["names", "keys", "open", "recovery", "resize", "scan"],
                         default="names")
     parser.add_argument("--home", required=True, help="QUILLMARK_HOME of the program")
     parser.add_argument("--user-home", required=True, help="HOME of the program")
@@ -750,7 +849,7 @@ def main():
     seen = {"pics": os.path.join(args.shots, "pics"), "program": os.environ.get("E2E_PROGRAM"),
             "pid": args.pid}
     flows = {"names": run_by_name, "keys": run_by_keys, "open": run_opened,
-             "resize": run_resized}
+             "resize": run_resized, "scan": run_scan}
     try:
         app = wait_for("the program on the accessibility bus", lambda: app_of(args.pid))
         flows[args.mode](app, seen)
@@ -766,6 +865,9 @@ def main():
     try:
         if args.mode == "resize":
             pass  # nothing was made; the positions were the result
+        elif args.mode == "scan":
+            check_output.check_scanned(args.home, args.user_home, FEEDER_SHEETS, SHEET_PIXELS,
+                                       seen)
         elif args.mode == "open":
             check_output.check_opened(args.home, [os.path.join(seen["pics"], n + ".png")
                                                   for n in "abc"])

@@ -5,15 +5,16 @@
 #   run_e2e.sh PROGRAM [MODE...]
 # MODE is "names" (controls found by name and pressed through the tree), "keys" (only the
 # keyboard), "open" (pictures on the command line, then a second start handing over one
-# more), "recovery" (a session restored after the program was killed) or "resize" (the
-# window resized with xdotool, the main screen laid out anew); all run by default, each with
-# a fresh program, home and pictures folder.
+# more), "recovery" (a session restored after the program was killed), "resize" (the
+# window resized with xdotool, the main screen laid out anew) or "scan" (SANE's test scanner
+# chosen on the camera settings page, its feeder scanned into the strip); all run by default,
+# each with a fresh program, home and pictures folder.
 # Exit 77 (skipped) when a tool it needs is missing. On a failure the folder with the
 # program's home, its output and a screenshot of the device is kept and named.
 set -euo pipefail
 program="$(realpath "$1")"
 shift
-modes="${*:-names keys open recovery resize}"
+modes="${*:-names keys open recovery resize scan}"
 here="$(cd "$(dirname "$0")" && pwd)"
 
 for tool in Xvfb dbus-run-session /usr/libexec/at-spi-bus-launcher dbus-send qpdf pdftoppm xdotool; do
@@ -72,7 +73,10 @@ done
 [ "$started" = 1 ] || { echo "e2e: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
 
 export QUILLMARK_CAMERA='videotestsrc pattern=ball'
+# SANE sees only its test backend (two scanners, each with a flatbed and a feeder of ten
+# sheets), never the machine's scanners or the network.
 mkdir -p "$work/sane" && echo test >"$work/sane/dll.conf"
+printf 'number_of_devices 2\ntest-picture "Color pattern"\n' >"$work/sane/test.conf"
 export SANE_CONFIG_DIR="$work/sane"
 export QT_QPA_PLATFORM=xcb
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1

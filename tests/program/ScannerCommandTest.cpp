@@ -87,6 +87,14 @@ TEST_F(ScannerCommandTest, TheFeederGivesEveryPageIntoOnePdf) {
         for (int x = 0; x < reference.width(); ++x)
             error += std::abs(qGray(reference.pixel(x, y)) - qGray(scanned.pixel(x, y)));
     EXPECT_LT(double(error) / (reference.width() * reference.height()), 3.0);
+    // The grey page is grey: no pixel with colour in it.
+    int coloured = 0;
+    for (int y = 0; y < scanned.height(); ++y)
+        for (int x = 0; x < scanned.width(); ++x) {
+            const QRgb p = scanned.pixel(x, y);
+            coloured += std::abs(qRed(p) - qGreen(p)) + std::abs(qGreen(p) - qBlue(p)) > 8;
+        }
+    EXPECT_EQ(coloured, 0);
     // The pictures went with the finished PDF.
     EXPECT_TRUE(QDir(PathIn("tmp")).isEmpty());
 }
@@ -101,11 +109,31 @@ TEST_F(ScannerCommandTest, TheFlatbedGivesThePagesAskedFor) {
     ASSERT_TRUE(pdf.Load(out));
     ASSERT_EQ(pdf.Pages().size(), 2);
     EXPECT_TRUE(m_out.contains(": 2 pages, A6, ")) << m_out.toStdString();
-    // Without --pages the flatbed gives one.
+    // Black and white reached the scanner and the page: a PNG (no JPEG in the PDF) of black
+    // and white only, with both in it.
+    const QList<int> bw = pdf.Images(pdf.Pages()[0]);
+    ASSERT_EQ(bw.size(), 1);
+    EXPECT_FALSE(pdf.Objects().at(bw[0]).dict.contains("/DCTDecode"));
+    const QByteArray samples = pdf.StreamData(bw[0]);
+    ASSERT_FALSE(samples.isEmpty());
+    EXPECT_EQ(samples.count('\0') + samples.count('\xff'), samples.size());
+    EXPECT_GT(samples.count('\0'), 0);
+    EXPECT_GT(samples.count('\xff'), 0);
+
+    // Without --pages the flatbed gives one, and without --mode in colour.
     ASSERT_EQ(Run({"-o", out, "--resolution", "50", "--source", "flatbed"}), 0);
     CPdfFile one;
     ASSERT_TRUE(one.Load(out)) << one.Error().toStdString();
-    EXPECT_EQ(one.Pages().size(), 1);
+    ASSERT_EQ(one.Pages().size(), 1);
+    const QImage colour = PageImage(one, 0);
+    ASSERT_FALSE(colour.isNull());
+    int coloured = 0;
+    for (int y = 0; y < colour.height(); ++y)
+        for (int x = 0; x < colour.width(); ++x) {
+            const QRgb p = colour.pixel(x, y);
+            coloured += std::abs(qRed(p) - qGreen(p)) + std::abs(qGreen(p) - qBlue(p)) > 60;
+        }
+    EXPECT_GT(coloured, colour.width() * colour.height() / 10);
 }
 
 TEST_F(ScannerCommandTest, ListsTheScanners) {

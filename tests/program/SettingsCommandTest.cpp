@@ -25,7 +25,7 @@ protected:
 TEST_F(SettingsCommandTest, ListPrintsEveryValueInTableOrder) {
     ASSERT_EQ(Run({"list"}), 0);
     const QStringList lines = m_out.split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 37);
+    ASSERT_EQ(lines.size(), 38);
     EXPECT_EQ(lines[0], "SAPPSETTINGS/UseClearType=0");
     EXPECT_EQ(lines[21], "SCAN_SETTINGS/PageSize=9");
     EXPECT_EQ(lines[28], "SCAN_SETTINGS/AutoPortrait=1");
@@ -33,7 +33,8 @@ TEST_F(SettingsCommandTest, ListPrintsEveryValueInTableOrder) {
     EXPECT_EQ(lines[32], "SCAN_SETTINGS/EnhanceLook=0");
     EXPECT_EQ(lines[33], "SCAN_SETTINGS/PageSource=");
     EXPECT_EQ(lines[35], "SCAN_SETTINGS/ScannerResolution=300");
-    EXPECT_EQ(lines[36], "SCAN_SETTINGS/PictureQuality=0");
+    EXPECT_EQ(lines[36], "SCAN_SETTINGS/ScannerMode=0");
+    EXPECT_EQ(lines[37], "SCAN_SETTINGS/PictureQuality=0");
 }
 
 TEST_F(SettingsCommandTest, SetReachesTheRegistryFileAndGetReadsIt) {

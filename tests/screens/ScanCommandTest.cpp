@@ -271,6 +271,36 @@ TEST_F(ScannerScanCommandTest, TheFlatbedGivesOneSheet) {
     ASSERT_EQ(m_session.PageCount(), 1);
 }
 
+TEST_F(ScannerScanCommandTest, TheColourModeSettingReachesThePages) {
+    AppSettings().scannerSource = 1;
+    AppSettings().scannerMode = 2; // black and white: a 1-bit PNG
+    ASSERT_TRUE(Scan({}));
+    AppSettings().scannerMode = 1; // grey: a JPEG without colour
+    ASSERT_TRUE(Scan({}));
+    ASSERT_EQ(m_session.PageCount(), 2);
+    const CPage* bw = m_session.Pages().At(0);
+    EXPECT_TRUE(bw->path.endsWith(".png"));
+    EXPECT_EQ(bw->typeCode, kImageTypePng);
+    EXPECT_EQ(QImage(bw->path).depth(), 1);
+    const CPage* grey = m_session.Pages().At(1);
+    EXPECT_EQ(grey->typeCode, kImageTypeJpeg);
+    const QImage picture(grey->path);
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_TRUE(picture.allGray());
+}
+
+TEST_F(ScannerScanCommandTest, BothSidesFromAScannerWithoutDuplexIsRefusedWithWhy) {
+    // SANE's test scanner offers a flatbed and a feeder only.
+    AppSettings().scannerSource = 3;
+    CShownBox shown;
+    EXPECT_FALSE(Scan({Box(shown)}));
+    EXPECT_EQ(shown.heading, "Scan failed");
+    EXPECT_EQ(shown.body, "No page was scanned: the scanner test:0 has no duplex source (it "
+                          "offers: flatbed, adf).");
+    EXPECT_EQ(m_session.PageCount(), 0);
+    EXPECT_TRUE(Pictures().isEmpty());
+}
+
 TEST_F(ScannerScanCommandTest, CancelKeepsThePagesScannedAndSaysSo) {
     // Sheets large enough that Cancel comes while the feeder still holds some.
     AppSettings().scannerResolution = 300;

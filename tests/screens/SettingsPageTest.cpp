@@ -5,8 +5,10 @@
 #include "app/AppSettings.h"
 #include "platform/Registry.h"
 #include "resources/ResourceIds.h"
+#include "scanner/screens/PageSourceChoice.h"
 #include "ui/device/SoftKeyBar.h"
 #include "ui/toolkit/RememberedAnswers.h"
+#include "ui/toolkit/ScreenFrame.h"
 #include "ui/toolkit/SkinButton.h"
 
 #include <QAccessible>
@@ -81,9 +83,13 @@ TEST_F(SettingsPageTest, CameraPageListsTheScannersAndStoresTheChoice) {
     EXPECT_TRUE(RunPage(ID_SETTINGS_CAMERA, [&](CSettingsPageDlg& page) {
         auto* sources = Get<QComboBox>(page, IDC_PAGE_SOURCE);
         auto* resolutions = Get<QComboBox>(page, IDC_SCANNER_RESOLUTION);
+        auto* modes = Get<QComboBox>(page, IDC_SCANNER_MODE);
         EXPECT_EQ(Get<QLabel>(page, IDC_PAGE_SOURCE_PROMPT)->text(), "Take pages from:");
         EXPECT_EQ(sources->accessibleName(), "Take pages from:");
         EXPECT_EQ(resolutions->accessibleName(), "Scanner resolution");
+        EXPECT_EQ(modes->accessibleName(), "Scanner colour mode");
+        // The scanners are found on a worker; the page is usable meanwhile.
+        EXPECT_TRUE(WaitFor([&] { return !IsLookingForScanners(sources); }));
         QStringList items;
         for (int i = 0; i < sources->count(); ++i)
             items << sources->itemText(i);
@@ -98,18 +104,22 @@ TEST_F(SettingsPageTest, CameraPageListsTheScannersAndStoresTheChoice) {
         sources->setCurrentIndex(2);
         EXPECT_TRUE(resolutions->isEnabled());
         resolutions->setCurrentIndex(resolutions->findText("600 dpi"));
+        EXPECT_EQ(modes->currentText(), "Colour");
+        modes->setCurrentIndex(modes->findText("Grey"));
         page.Button(IDC_SETTINGS_OK)->click();
     }));
     CAppSettings stored = Reloaded();
     EXPECT_EQ(stored.pageSource, "test:0");
     EXPECT_EQ(stored.scannerSource, 2u);
     EXPECT_EQ(stored.scannerResolution, 600u);
+    EXPECT_EQ(stored.scannerMode, 1u);
 
     // Shown again as chosen; a scanner out of reach now stays the choice until changed.
     AppSettings() = stored;
     AppSettings().pageSource = "test:5";
     EXPECT_TRUE(RunPage(ID_SETTINGS_CAMERA, [&](CSettingsPageDlg& page) {
         auto* sources = Get<QComboBox>(page, IDC_PAGE_SOURCE);
+        EXPECT_TRUE(WaitFor([&] { return !IsLookingForScanners(sources); }));
         EXPECT_EQ(sources->currentText(), "test:5, document feeder");
         page.Button(IDC_SETTINGS_OK)->click();
     }));
@@ -119,6 +129,37 @@ TEST_F(SettingsPageTest, CameraPageListsTheScannersAndStoresTheChoice) {
         page.Button(IDC_SETTINGS_OK)->click();
     }));
     EXPECT_TRUE(Reloaded().pageSource.isEmpty());
+}
+
+TEST_F(SettingsPageTest, TheScannerRowFitsEveryScreenUprightAndTurned) {
+    // Upright the mode and resolution go under the sources; turned, where there is no room
+    // below, all share one row. Either way nothing overlaps or reaches the footer.
+    const struct {
+        QSize size;
+        bool oneRow;
+    } screens[] = {
+        {{480, 640}, false}, {{640, 480}, true}, {{240, 320}, false}, {{320, 240}, true}};
+    for (const auto& screen : screens) {
+        SCOPED_TRACE(screen.size.width());
+        UseScreen(screen.size);
+        EXPECT_FALSE(RunPage(ID_SETTINGS_CAMERA, [&](CSettingsPageDlg& page) {
+            QWidget* prompt = Get<QLabel>(page, IDC_PAGE_SOURCE_PROMPT);
+            QWidget* sources = Get<QComboBox>(page, IDC_PAGE_SOURCE);
+            QWidget* modes = Get<QComboBox>(page, IDC_SCANNER_MODE);
+            QWidget* resolutions = Get<QComboBox>(page, IDC_SCANNER_RESOLUTION);
+            const QList<QWidget*> row = {prompt, sources, modes, resolutions};
+            for (QWidget* a : row) {
+                EXPECT_TRUE(page.rect().contains(a->geometry())) << a->metaObject()->className();
+                EXPECT_LE(a->geometry().bottom(), FrameFooterTop(page.height()));
+                EXPECT_GT(a->width(), 20);
+                for (QWidget* b : row)
+                    EXPECT_TRUE(a == b || !a->geometry().intersects(b->geometry()));
+            }
+            EXPECT_EQ(modes->y(), resolutions->y());
+            EXPECT_EQ(sources->y() == modes->y(), screen.oneRow);
+            page.Button(IDC_SETTINGS_CANCEL)->click();
+        }));
+    }
 }
 
 TEST_F(SettingsPageTest, CenterInsidePageStoresFitToPageZeroAndShowsAgain) {

@@ -75,7 +75,8 @@ std::map<int, CDialogTemplate> BuildTemplates() {
         {IDC_CAMERA_5MP, K::RadioButton, {7, 85, 125, 10}, {}, 0},
         {IDC_PAGE_SOURCE_PROMPT, K::Static, {7, 98, 125, 10}, {}, 0},
         {IDC_PAGE_SOURCE, K::Custom, {7, 109, 125, 13}, {}, 0},
-        {IDC_SCANNER_RESOLUTION, K::Custom, {7, 123, 125, 13}, {}, 0},
+        {IDC_SCANNER_MODE, K::Custom, {7, 123, 60, 13}, {}, 0},
+        {IDC_SCANNER_RESOLUTION, K::Custom, {72, 123, 60, 13}, {}, 0},
         settingsCancel, settingsOk,
     }};
     t[IDD_SETTINGS_IMAGES] = {IDD_SETTINGS_IMAGES, {139, 153}, {}, {
