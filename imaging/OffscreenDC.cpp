@@ -1,16 +1,20 @@
 #include "imaging/OffscreenDC.h"
 
+#include <cmath>
+
 COffscreenDC::~COffscreenDC() {
     Release();
 }
 
-bool COffscreenDC::Create(QPainter* /*referenceDC*/, const QRect& rect) {
+bool COffscreenDC::Create(QPainter* /*referenceDC*/, const QRect& rect, qreal ratio) {
     Release();
-    if (rect.width() <= 0 || rect.height() <= 0)
+    if (rect.width() <= 0 || rect.height() <= 0 || !(ratio > 0))
         return false;
-    QImage image(rect.size(), QImage::Format_RGB32);
+    const QSize pixels(int(std::ceil(rect.width() * ratio)), int(std::ceil(rect.height() * ratio)));
+    QImage image(pixels, QImage::Format_RGB32);
     if (image.isNull())
         return false;
+    image.setDevicePixelRatio(ratio);
     m_image = std::move(image);
     m_painter = std::make_unique<QPainter>(&m_image);
     m_bounds = rect;

@@ -6,6 +6,7 @@
 #include <QTransform>
 
 #include <algorithm>
+#include <cmath>
 
 CPageThumb::~CPageThumb() = default;
 
@@ -20,6 +21,16 @@ QSize CPageThumb::ThumbSize(int sourceWidth, int sourceHeight, int boxWidth, int
         height = static_cast<int>((float(sourceHeight) / float(sourceWidth)) * float(boxWidth));
     // A very thin picture still gets a visible line instead of no thumbnail at all.
     return {std::max(width, 1), std::max(height, 1)};
+}
+
+QSize CPageThumb::BoxForDisplay(const QSize& logical, double ratio) {
+    if (logical.isEmpty() || !(ratio > 0))
+        return {};
+    QSize pixels(int(std::lround(logical.width() * ratio)),
+                 int(std::lround(logical.height() * ratio)));
+    if (std::max(pixels.width(), pixels.height()) > kMaxBoxSide)
+        pixels = pixels.scaled(kMaxBoxSide, kMaxBoxSide, Qt::KeepAspectRatio);
+    return pixels.expandedTo(QSize(1, 1));
 }
 
 bool CPageThumb::Build(const QString& path, QPainter* referenceDC, int boxWidth, int boxHeight,

@@ -44,6 +44,13 @@ public:
 
     // The thumbnail size for a picture in a box (single-precision ratios, truncated).
     static QSize ThumbSize(int sourceWidth, int sourceHeight, int boxWidth, int boxHeight);
+    // The box, in pixels, of thumbnails drawn into `logical` on a display of `ratio` pixels
+    // per logical pixel: every pixel the display has there, but no side longer than
+    // kMaxBoxSide (a thumbnail per page is kept: on a large dense window the full resolution
+    // would cost tens of megabytes a page for a preview). Empty for an empty box or a ratio
+    // that is not positive.
+    static QSize BoxForDisplay(const QSize& logical, double ratio);
+    static constexpr int kMaxBoxSide = 1280;
 
     std::int32_t sourceWidth = 0;
     std::int32_t sourceHeight = 0;

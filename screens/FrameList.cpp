@@ -260,7 +260,11 @@ void CFrameList::resizeEvent(QResizeEvent* event) {
 void CFrameList::paintEvent(QPaintEvent*) {
     if (m_area.isEmpty())
         return;
-    if (!m_backBuffer.IsCreated() && !m_backBuffer.Create(nullptr, m_area))
+    // At the display's pixels, so the frames and thumbnails are as sharp as the display is; a
+    // move to a display of another density makes it again.
+    const qreal ratio = devicePixelRatioF();
+    if ((!m_backBuffer.IsCreated() || m_backBuffer.Ratio() != ratio) &&
+        !m_backBuffer.Create(nullptr, m_area, ratio))
         return;
     QPainter& dc = *m_backBuffer.Painter();
     dc.fillRect(QRect(QPoint(0, 0), m_area.size()), Qt::white);

@@ -82,7 +82,11 @@ CViewGeometry CImageView::Geometry() const {
 QImage CImageView::PaintedImage() const {
     if (!m_backBuffer.IsCreated())
         return {};
-    return m_backBuffer.Image().copy(QRect(QPoint(0, 0), viewport()->size()));
+    // In the buffer's pixels: twice the view's size on a 2x display.
+    QImage painted =
+        m_backBuffer.Image().copy(QRect(QPoint(0, 0), viewport()->size() * m_backBuffer.Ratio()));
+    painted.setDevicePixelRatio(m_backBuffer.Ratio());
+    return painted;
 }
 
 int CImageView::MinimumCropSide() const {
@@ -189,9 +193,11 @@ void CImageView::scrollContentsBy(int dx, int dy) {
 void CImageView::paintEvent(QPaintEvent*) {
     QPainter target(viewport());
     const QSize need = viewport()->size() + QSize(ScalePixels(60), ScalePixels(60));
+    // At the display's pixels: a fitted or reduced picture shows all the detail the display can.
+    const qreal ratio = viewport()->devicePixelRatioF();
     if (!m_backBuffer.IsCreated() || m_backBuffer.Bounds().width() < viewport()->width() ||
-        m_backBuffer.Bounds().height() < viewport()->height())
-        m_backBuffer.Create(&target, QRect(QPoint(0, 0), need));
+        m_backBuffer.Bounds().height() < viewport()->height() || m_backBuffer.Ratio() != ratio)
+        m_backBuffer.Create(&target, QRect(QPoint(0, 0), need), ratio);
     QPainter* painter = m_backBuffer.Painter();
     if (!painter) {
         target.fillRect(viewport()->rect(), Qt::white);
@@ -214,9 +220,14 @@ void CImageView::DrawPicture(QPainter& painter) {
     const QRect source = geometry.SourceRect();
     const QRect target = geometry.TargetRect();
     if (m_fitMode) {
-        // Scaled once per picture and view size, with averaging, so text stays legible.
-        if (m_fittedKey != image.cacheKey() || m_fitted.size() != target.size()) {
-            m_fitted = image.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        // Scaled once per picture, view size and display density, with averaging, so text stays
+        // legible; at the display's pixels, so a 2x display shows twice the detail.
+        const qreal ratio = painter.device()->devicePixelRatioF();
+        const QSize pixels = target.size() * ratio;
+        if (m_fittedKey != image.cacheKey() || m_fitted.size() != pixels ||
+            m_fitted.devicePixelRatio() != ratio) {
+            m_fitted = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            m_fitted.setDevicePixelRatio(ratio);
             m_fittedKey = image.cacheKey();
         }
         painter.drawImage(target.topLeft(), m_fitted);

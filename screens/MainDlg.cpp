@@ -2,6 +2,7 @@
 
 #include "app/AppSettings.h"
 #include "camera/CameraState.h"
+#include "imaging/PageThumb.h"
 #include "resources/ResourceIds.h"
 #include "scanner/ScanOptions.h"
 #include "screens/EditCommand.h"
@@ -288,7 +289,7 @@ void CMainDlg::Layout() {
     PlaceControlPixels(IDC_PREVIEW, m_preview);
     m_panel = QRect(previewRight + m, m, w - m - (previewRight + m), m_stripRect.top() - 2 * m);
     // Thumbnails are made at the display's pixels; they are drawn fitted into logical boxes.
-    m_session.SetThumbBox(m_preview.size() * devicePixelRatioF());
+    m_session.SetThumbBox(CPageThumb::BoxForDisplay(m_preview.size(), devicePixelRatioF()));
     // A strip that shows pages keeps the height of its frames.
     if (PageCount() > 0)
         ApplyStripHeight(m_strip->PreferredHeight() + ScalePixels(2));
@@ -330,6 +331,24 @@ void CMainDlg::resizeEvent(QResizeEvent* event) {
 
 void CMainDlg::OnDisplayChange() {
     LayoutIfSizeChanged();
+}
+
+void CMainDlg::OnRatioChange() {
+    CDialog::OnRatioChange();
+    if (!m_layoutReady)
+        return;
+    Layout();
+    // The pages' thumbnails are made again for the display's pixels: sharp on a denser one,
+    // and no larger than needed on a coarser one.
+    const QSize box = m_session.ThumbBox();
+    for (int i = 0; i < PageCount(); ++i) {
+        CPage* page = m_session.Pages().At(i);
+        if (page && !page->IsBlank() &&
+            (page->boxWidth != box.width() || page->boxHeight != box.height()))
+            page->BuildThumb(nullptr, box.width(), box.height());
+    }
+    ShowPage(m_strip->Selected());
+    m_strip->update();
 }
 
 bool CMainDlg::OnKeyDown(int key) {

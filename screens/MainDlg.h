@@ -77,6 +77,7 @@ protected:
     void OnFirstPaint() override;
     void Layout() override;
     void OnDisplayChange() override;
+    void OnRatioChange() override;
     void OnCancel() override;
     void resizeEvent(QResizeEvent* event) override;
     bool OnKeyDown(int key) override;

@@ -91,8 +91,12 @@ void CStaticThumb::paintEvent(QPaintEvent*) {
     const QRect client = rect();
     if (client.isEmpty())
         return;
-    if (m_backBuffer.size() != client.size())
-        m_backBuffer = QImage(client.size(), QImage::Format_RGB32);
+    // At the display's pixels: the page's thumbnail is made for them.
+    const qreal ratio = devicePixelRatioF();
+    if (m_backBuffer.size() != client.size() * ratio || m_backBuffer.devicePixelRatio() != ratio) {
+        m_backBuffer = QImage(client.size() * ratio, QImage::Format_RGB32);
+        m_backBuffer.setDevicePixelRatio(ratio);
+    }
     {
         QPainter dc(&m_backBuffer);
         dc.fillRect(client, Qt::white);

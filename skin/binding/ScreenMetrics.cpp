@@ -48,9 +48,15 @@ bool ComputeHighResolution() {
 }
 
 SkinChoice ChooseSkin(const QSize& logical, double ratio) {
+    const int screenClass = ScreenClassForSize(logical.width(), logical.height());
+    SkinChoice choice = ChooseSkinPictures(HighResolutionClass(screenClass), ratio);
+    choice.screenClass = screenClass;
+    return choice;
+}
+
+SkinChoice ChooseSkinPictures(bool highResolution, double ratio) {
     SkinChoice choice;
-    choice.screenClass = ScreenClassForSize(logical.width(), logical.height());
-    choice.highResolution = HighResolutionClass(choice.screenClass);
+    choice.highResolution = highResolution;
     // Picture pixels per logical pixel the display can show: the QVGA pictures are drawn for
     // one, the VGA pictures for two; a little rounding (1.0000001) is no finer display.
     const double layoutScale = choice.highResolution ? 2.0 : 1.0;

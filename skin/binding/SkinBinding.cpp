@@ -95,8 +95,11 @@ bool BindSkinLibraryFrom(const QString& folder, CLogSink* log, int* error) {
         return false;
     }
     state.path = path;
+    state.folder = folder;
+    state.log = log ? log : &droppingSink;
+    state.vgaPictures = choice.vgaPictures;
     state.pictureRatio = choice.pictureRatio;
-    state.manager = state.init(path.toUtf8().constData(), log ? log : &droppingSink);
+    state.manager = state.init(path.toUtf8().constData(), state.log);
     if (!state.manager)
         return true; // the program runs without pictures
 
@@ -106,6 +109,57 @@ bool BindSkinLibraryFrom(const QString& folder, CLogSink* log, int* error) {
         Unload(state);
         return Fail(error, kSkinErrorWrongVersion);
     }
+    return true;
+}
+
+bool FollowSkinRatio(double ratio) {
+    SkinBindingState& state = BindingState();
+    if (!state.manager)
+        return false;
+    const SkinChoice choice = ChooseSkinPictures(IsHighResolution(), ratio);
+    if (choice.vgaPictures == state.vgaPictures && choice.pictureRatio == state.pictureRatio)
+        return true;
+
+    const QString path =
+        JoinPath(state.folder, choice.vgaPictures ? "Quillmark.vga" : "Quillmark.qvga");
+    if (!QFileInfo(path).isFile())
+        return false;
+    SkinBindingState next;
+    const QByteArray nativePath = QFile::encodeName(path);
+    next.module = dlopen(nativePath.constData(), RTLD_NOW | RTLD_LOCAL);
+    if (!next.module) {
+        LogRecord(kLogError, "skin library %s: %s", nativePath.constData(), dlerror());
+        return false;
+    }
+    next.init = reinterpret_cast<InitTesManagerFn>(dlsym(next.module, kInitTesManagerName));
+    next.cleanup =
+        reinterpret_cast<CleanupTesManagerFn>(dlsym(next.module, kCleanupTesManagerName));
+    next.manager =
+        next.init && next.cleanup ? next.init(path.toUtf8().constData(), state.log) : nullptr;
+    if (!next.manager || next.manager->GetVersion() != kTesManagerVersion) {
+        if (next.manager)
+            next.cleanup(next.manager);
+        Unload(next);
+        return false;
+    }
+
+    // The screens' pictures, made again from the new library under their old handles.
+    for (auto& [handle, picture] : state.pictures)
+        for (int use = 0; use < picture.uses; ++use)
+            picture.native =
+                picture.onColour
+                    ? next.manager->AddResourceImageOnColour(picture.id, picture.colour)
+                    : next.manager->AddResourceImage(picture.id);
+    state.cleanup(state.manager);
+    dlclose(state.module);
+    state.module = next.module;
+    state.init = next.init;
+    state.cleanup = next.cleanup;
+    state.manager = next.manager;
+    state.path = path;
+    state.vgaPictures = choice.vgaPictures;
+    state.pictureRatio = choice.pictureRatio;
+    ++g_generation;
     return true;
 }
 

@@ -23,7 +23,8 @@ class CLogSink;
 // size. Computed afresh on every call, so turning the device changes it.
 int GetScreenClass();
 int ScreenClassForSize(int width, int height);
-// True for the classes 3, 4, 7, 10 and 11. Fixed by BindSkinLibrary for the rest of the run;
+// True for the classes 3, 4, 7, 10 and 11. Fixed by BindSkinLibrary for the rest of the run
+// (FollowSkinRatio changes only the pictures);
 // before binding the first call computes and keeps it.
 bool IsHighResolution();
 // 2 x n at high resolution, n otherwise.
@@ -42,8 +43,10 @@ struct SkinChoice {
     int pictureRatio = 1;
 };
 SkinChoice ChooseSkin(const QSize& logical, double ratio);
+// The pictures for a layout of that resolution on a display of `ratio` (screen class 0).
+SkinChoice ChooseSkinPictures(bool highResolution, double ratio);
 // Picture pixels per logical pixel of the bound library: 2 when the VGA pictures serve a
-// low-resolution layout on a dense display, else 1. Fixed by binding, like the flag.
+// low-resolution layout on a dense display, else 1. Set by binding and by FollowSkinRatio.
 int SkinPictureRatio();
 
 struct SkinLayoutMetrics {
@@ -79,6 +82,14 @@ bool BindSkinLibrary(int* error = nullptr);
 // The same from `folder` with `log` (tests, tools). A null log gets a sink that drops
 // every record.
 bool BindSkinLibraryFrom(const QString& folder, CLogSink* log, int* error = nullptr);
+// The display's ratio changed (the window moved to a screen of another density): binds the
+// library whose pictures fit the new ratio (ChooseSkinPictures for the layout's resolution,
+// which stays as it is), from the folder and with the log of the first binding. Every picture
+// added so far is made again in it and keeps its handle, so the screens draw on as before;
+// fonts and colours are made anew (SkinBindingGeneration counts it). True when the bound
+// library fits (whether or not it had to change); false without a binding or when the other
+// library cannot be bound, which leaves the bound one as it was.
+bool FollowSkinRatio(double ratio);
 // Destroys the manager and unloads the library (tests; the program keeps it to the end).
 void UnbindSkinLibrary();
 // The bound manager, or null.

@@ -176,21 +176,52 @@ TesRect ScaledTesRect(const QRect& rect, int scale) {
 
 } // namespace
 
+std::int32_t NativeSkinHandle(std::int32_t handle) {
+    const auto& pictures = BindingState().pictures;
+    const auto it = pictures.find(handle);
+    return it == pictures.end() ? handle : it->second.native;
+}
+
+namespace {
+
+// Remembers a picture the manager made and hands out the binding's handle for it: the
+// manager's own while no other picture holds it (as long as the first binding lasts), else
+// one above every handle seen so far.
+std::int32_t Remember(const SkinPicture& picture) {
+    SkinBindingState& state = BindingState();
+    if (picture.native <= 0)
+        return picture.native; // the manager's error, as it gave it
+    for (auto& [handle, known] : state.pictures)
+        if (known.native == picture.native) {
+            ++known.uses;
+            return handle;
+        }
+    std::int32_t handle = picture.native;
+    if (state.pictures.count(handle) || handle < state.handleCeiling)
+        handle = state.handleCeiling;
+    state.handleCeiling = std::max(state.handleCeiling, std::max(handle, picture.native) + 1);
+    state.pictures[handle] = picture;
+    return handle;
+}
+
+} // namespace
+
 std::int32_t SkinAddImage(std::uint32_t id) {
     ITesManager* manager = SkinManager();
     if (!manager || id == 0)
         return 0;
-    return manager->AddResourceImage(id);
+    return Remember({id, false, 0, manager->AddResourceImage(id)});
 }
 
 std::int32_t SkinAddImageOnColour(std::uint32_t id, TesColour colour) {
     ITesManager* manager = SkinManager();
     if (!manager || id == 0)
         return 0;
-    return manager->AddResourceImageOnColour(id, colour);
+    return Remember({id, true, colour, manager->AddResourceImageOnColour(id, colour)});
 }
 
-std::int32_t SkinDrawImage(QPainter& dc, std::int32_t handle, int x, int y, const QRect* source) {
+std::int32_t SkinDrawImage(QPainter& dc, std::int32_t picture, int x, int y, const QRect* source) {
+    const std::int32_t handle = NativeSkinHandle(picture);
     ITesManager* manager = SkinManager();
     if (!manager)
         return 0;
@@ -201,7 +232,8 @@ std::int32_t SkinDrawImage(QPainter& dc, std::int32_t handle, int x, int y, cons
         });
 }
 
-std::int32_t SkinDrawImage(QImage& dc, std::int32_t handle, int x, int y, const QRect* source) {
+std::int32_t SkinDrawImage(QImage& dc, std::int32_t picture, int x, int y, const QRect* source) {
+    const std::int32_t handle = NativeSkinHandle(picture);
     ITesManager* manager = SkinManager();
     if (!manager)
         return 0;
@@ -212,8 +244,9 @@ std::int32_t SkinDrawImage(QImage& dc, std::int32_t handle, int x, int y, const 
         });
 }
 
-std::int32_t SkinTileImage(QPainter& dc, std::int32_t handle, const QRect& dest,
+std::int32_t SkinTileImage(QPainter& dc, std::int32_t picture, const QRect& dest,
                            const QRect* source) {
+    const std::int32_t handle = NativeSkinHandle(picture);
     ITesManager* manager = SkinManager();
     if (!manager)
         return 0;
@@ -224,8 +257,9 @@ std::int32_t SkinTileImage(QPainter& dc, std::int32_t handle, const QRect& dest,
     });
 }
 
-std::int32_t SkinTileImage(QImage& dc, std::int32_t handle, const QRect& dest,
+std::int32_t SkinTileImage(QImage& dc, std::int32_t picture, const QRect& dest,
                            const QRect* source) {
+    const std::int32_t handle = NativeSkinHandle(picture);
     ITesManager* manager = SkinManager();
     if (!manager)
         return 0;
@@ -240,7 +274,10 @@ std::int32_t SkinReleaseImage(std::int32_t handle) {
     ITesManager* manager = SkinManager();
     if (!manager)
         return 0;
-    manager->ReleaseImage(handle);
+    manager->ReleaseImage(NativeSkinHandle(handle));
+    auto& pictures = BindingState().pictures;
+    if (const auto it = pictures.find(handle); it != pictures.end() && --it->second.uses <= 0)
+        pictures.erase(it);
     return 1;
 }
 
@@ -248,7 +285,7 @@ QSize SkinImageSize(std::int32_t handle) {
     ITesManager* manager = SkinManager();
     if (!manager)
         return QSize(0, 0);
-    const TesSize size = manager->GetImageSize(handle);
+    const TesSize size = manager->GetImageSize(NativeSkinHandle(handle));
     if (size.cx < 0 || size.cy < 0)
         return QSize(size.cx, size.cy); // no such picture
     const int ratio = PictureRatio();

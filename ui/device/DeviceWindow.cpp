@@ -112,7 +112,26 @@ void CDeviceWindow::resizeEvent(QResizeEvent* event) {
 
 void CDeviceWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    platform::SetDeviceScreenRatio(devicePixelRatioF());
+    // The window may open on another screen than the one it was made for.
+    ApplyScreenRatio(devicePixelRatioF());
+}
+
+bool CDeviceWindow::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    // Sent to every widget of a window that went to another screen (Qt makes no public event
+    // of it): the skin pictures, back buffers and thumbnails follow its density.
+    if (event->type() == QEvent::ScreenChangeInternal)
+        ApplyScreenRatio(devicePixelRatioF());
+    return handled;
+}
+
+void CDeviceWindow::ApplyScreenRatio(qreal ratio) {
+    if (!(ratio > 0) || qFuzzyCompare(ratio, platform::DeviceScreenRatio()))
+        return;
+    platform::SetDeviceScreenRatio(ratio);
+    for (CScreen* screen : m_stack)
+        screen->NotifyRatioChange();
+    update();
 }
 
 QSize CDeviceWindow::ScreenSize() const {

@@ -41,6 +41,12 @@ public:
     void FollowWindowSize(const QSize& initial);
     bool FollowsWindowSize() const { return m_follows; }
     QSize ScreenSize() const;
+    // The window is on a display of `ratio` physical pixels per logical one: when that is new,
+    // it becomes the device's (platform::DeviceScreenRatio) and every screen on the stack is
+    // told (CScreen::OnRatioChange) and repainted. Called when the window moves to another
+    // screen and when it is shown.
+    void ApplyScreenRatio(qreal ratio);
+
     // Swaps width and height, as turning the device does. A window the shell sizes (full
     // screen, maximised) turns with the shell instead.
     void Turn();
@@ -64,6 +70,7 @@ public:
     void RefreshBars();
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;

@@ -260,7 +260,7 @@ void CScreen::OnPaint(QPainter& painter) {
 
 void CScreen::paintEvent(QPaintEvent*) {
     const qreal ratio = devicePixelRatioF();
-    if (m_buffer.size() != size() * ratio) {
+    if (m_buffer.size() != size() * ratio || m_buffer.devicePixelRatio() != ratio) {
         m_buffer = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
         m_buffer.setDevicePixelRatio(ratio);
     }

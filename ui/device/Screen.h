@@ -118,6 +118,9 @@ protected:
     virtual void OnCancel() { EndDialog(IDCANCEL); }
     // The device was turned or resized; the screen already has its new size.
     virtual void OnDisplayChange() {}
+    // The window went to a display of another density (platform::DeviceScreenRatio tells
+    // it); whatever was made at the display's pixels is made again. The screen repaints.
+    virtual void OnRatioChange() {}
     // Key presses before normal handling; true consumes the key.
     virtual bool OnKeyDown(int key);
     // The screen leaves the stack (end of modal run or DestroyScreen).
@@ -134,6 +137,10 @@ private:
     void PutOnStack();
     void TakeOffStack();
     void NotifyDisplayChange() { OnDisplayChange(); }
+    void NotifyRatioChange() {
+        OnRatioChange();
+        update();
+    }
 
     CScreen* m_owner;
     QEventLoop* m_loop = nullptr;

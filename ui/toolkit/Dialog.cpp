@@ -1,5 +1,6 @@
 #include "ui/toolkit/Dialog.h"
 
+#include "platform/Device.h"
 #include "skin/binding/SkinBinding.h"
 #include "ui/toolkit/Fonts.h"
 #include "ui/toolkit/ResourceTables.h"
@@ -203,6 +204,10 @@ void CDialog::Layout() {
 
 void CDialog::OnDisplayChange() {
     Layout();
+}
+
+void CDialog::OnRatioChange() {
+    FollowSkinRatio(platform::DeviceScreenRatio());
 }
 
 bool CDialog::OnKeyDown(int key) {

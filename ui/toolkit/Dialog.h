@@ -43,6 +43,9 @@ public:
 
 protected:
     void OnDisplayChange() override;
+    // The skin's pictures follow the new density (once for all screens; the rest find them
+    // bound already).
+    void OnRatioChange() override;
     void resizeEvent(QResizeEvent* event) override;
     // Enter presses the visible default button, as on the device.
     bool OnKeyDown(int key) override;

@@ -18,15 +18,20 @@
 #include <QStyleHints>
 #include <QStyledItemDelegate>
 #include <QTimer>
+#include <QTouchEvent>
 #include <QWindow>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
 constexpr double kTargetMillimetres = 7.0;
 constexpr double kPhoneDiagonalMillimetres = 7.5 * 25.4;
+// A held finger rolls on its pad by a millimetre or two; the drag distance of a mouse (a few
+// logical pixels, a millimetre on a phone at scale 2) is far too tight for it.
+constexpr double kHoldWobbleMillimetres = 3.0;
 
 // Set while a held press is handed on: that press was seen (and timed) when it was made.
 bool g_replayingPress = false;
@@ -52,9 +57,10 @@ public:
 
     // Hands a held press to the widget now (a long press selects what it is on).
     void DeliverPress() {
-        if (!m_pending)
+        std::unique_ptr<QEvent> press = m_pending ? std::move(m_pending) : TouchPress();
+        m_touchPress.reset();
+        if (!press)
             return;
-        std::unique_ptr<QEvent> press = std::move(m_pending);
         m_replaying = g_replayingPress = true;
         QCoreApplication::sendEvent(m_target, press.get());
         m_replaying = g_replayingPress = false;
@@ -65,6 +71,10 @@ protected:
         if (watched != m_target || m_replaying)
             return false;
         const QEvent::Type type = event->type();
+        if (type == QEvent::TouchBegin) {
+            HoldTouchPress(static_cast<QTouchEvent*>(event));
+            return false;
+        }
         if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
             type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick)
             return false;
@@ -80,6 +90,7 @@ protected:
             if (!m_engaged)
                 return false;
             m_pending.reset(mouse->clone());
+            m_touchPress.reset();
             return true;
         case QEvent::MouseButtonDblClick:
             if (!m_engaged || m_scrolled)
@@ -97,6 +108,7 @@ protected:
             m_engaged = m_scrolled = false;
             if (scrolled) {
                 m_pending.reset();
+                m_touchPress.reset();
                 return true;
             }
             DeliverPress();
@@ -106,8 +118,37 @@ protected:
     }
 
 private:
+    // A finger that comes down again where it was just lifted makes Qt send no press, only a
+    // double click, and the flick gesture swallows double clicks while its scroller holds the
+    // finger: the widget would see a release without a press, the tap would be lost and a long
+    // press after it would select nothing. So the press is taken from the touch itself; the
+    // mouse press, when it does come, replaces it.
+    void HoldTouchPress(const QTouchEvent* touch) {
+        if (touch->points().size() != 1 ||
+            QScroller::scroller(m_target)->state() != QScroller::Pressed)
+            return;
+        m_engaged = true;
+        m_pending.reset();
+        m_touchPress = touch->points().front().globalPosition();
+        m_touchModifiers = touch->modifiers();
+    }
+
+    // The press a touch stands for. It is made only when needed and on the mouse, not on the
+    // touch screen: an event made on a device moves that device's point, the finger's own.
+    std::unique_ptr<QEvent> TouchPress() const {
+        if (!m_touchPress)
+            return nullptr;
+        const QPointF global = *m_touchPress;
+        return std::make_unique<QMouseEvent>(
+            QEvent::MouseButtonPress, m_target->mapFromGlobal(global),
+            m_target->window()->mapFromGlobal(global), global, Qt::LeftButton, Qt::LeftButton,
+            m_touchModifiers, Qt::MouseEventSynthesizedByQt);
+    }
+
     QWidget* m_target;
     std::unique_ptr<QEvent> m_pending;
+    std::optional<QPointF> m_touchPress;
+    Qt::KeyboardModifiers m_touchModifiers;
     bool m_engaged = false;
     bool m_scrolled = false;
     bool m_replaying = false;
@@ -136,6 +177,12 @@ public:
             QWidget* pressed = m_target.data();
             if (!pressed)
                 return;
+            // A finger the scroller has taken is moving the view, however slowly.
+            if (QScroller::hasScroller(pressed)) {
+                const QScroller::State state = QScroller::scroller(pressed)->state();
+                if (state == QScroller::Dragging || state == QScroller::Scrolling)
+                    return;
+            }
             // What the finger rests on is selected first, as a tap would select it.
             if (CFingerFilter* finger = FingerFilterOf(pressed))
                 finger->DeliverPress();
@@ -152,22 +199,36 @@ protected:
         if (m_keyboardOnly && event->type() != QEvent::ContextMenu)
             return false;
         switch (event->type()) {
-        case QEvent::MouseButtonPress: {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            if (IsFromTouch(mouse) && mouse->button() == Qt::LeftButton && !g_replayingPress) {
-                m_pressPoint = mouse->position().toPoint();
-                m_timer.start();
-            }
+        case QEvent::TouchBegin: {
+            // A widget that takes touches (a flickable one) sees the finger here first; its
+            // mouse press may never come (see the finger filter).
+            const auto* touch = static_cast<QTouchEvent*>(event);
+            if (touch->points().size() == 1 && !g_replayingPress)
+                Start(touch->points().front().position().toPoint());
             break;
         }
-        case QEvent::MouseMove: {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            const QPoint moved = mouse->position().toPoint() - m_pressPoint;
-            // A finger that wanders is scrolling or dragging, not holding.
-            if (m_timer.isActive() && moved.manhattanLength() >= QApplication::startDragDistance())
+        case QEvent::TouchUpdate: {
+            const auto* touch = static_cast<QTouchEvent*>(event);
+            if (touch->points().size() != 1)
                 m_timer.stop();
+            else
+                Follow(touch->points().front().position().toPoint());
             break;
         }
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: {
+            // A finger put down again where it was just lifted arrives as a double click only.
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (IsFromTouch(mouse) && mouse->button() == Qt::LeftButton && !g_replayingPress &&
+                !(m_timer.isActive() && Near(mouse->position().toPoint())))
+                Start(mouse->position().toPoint());
+            break;
+        }
+        case QEvent::MouseMove:
+            Follow(static_cast<QMouseEvent*>(event)->position().toPoint());
+            break;
+        case QEvent::TouchEnd:
+        case QEvent::TouchCancel:
         case QEvent::MouseButtonRelease:
         case QEvent::Hide:
         case QEvent::FocusOut: m_timer.stop(); break;
@@ -189,11 +250,26 @@ protected:
     }
 
 private:
+    void Start(const QPoint& at) {
+        m_pressPoint = at;
+        m_tolerance = LongPressTolerance(m_target.data());
+        m_timer.start();
+    }
+    bool Near(const QPoint& at) const {
+        return (at - m_pressPoint).manhattanLength() < m_tolerance;
+    }
+    // A finger that wanders is scrolling or dragging, not holding.
+    void Follow(const QPoint& at) {
+        if (m_timer.isActive() && !Near(at))
+            m_timer.stop();
+    }
+
     QPointer<QWidget> m_target;
     std::function<void(const QPoint&)> m_open;
     bool m_keyboardOnly;
     QTimer m_timer;
     QPoint m_pressPoint;
+    int m_tolerance = 0;
 };
 
 void GrabTouchFlick(QWidget* target) {
@@ -298,6 +374,18 @@ int MinimumTouchTarget(const QSizeF& physicalMillimetres, double logicalDotsPerI
     if (diagonal <= 0 || diagonal > kPhoneDiagonalMillimetres || logicalDotsPerInch <= 0)
         return 0;
     return int(std::ceil(logicalDotsPerInch * kTargetMillimetres / 25.4));
+}
+
+int LongPressTolerance(double logicalDotsPerInch) {
+    const int finger = logicalDotsPerInch > 0
+                           ? int(std::ceil(logicalDotsPerInch * kHoldWobbleMillimetres / 25.4))
+                           : 0;
+    return std::max(QApplication::startDragDistance(), finger);
+}
+
+int LongPressTolerance(const QWidget* widget) {
+    const QScreen* screen = widget ? widget->screen() : QGuiApplication::primaryScreen();
+    return LongPressTolerance(screen ? screen->physicalDotsPerInchY() : 0.0);
 }
 
 int MinimumTouchTarget(const QWidget* widget) {

@@ -34,6 +34,10 @@ bool IsFromTouch(const QMouseEvent* event);
 // the Menu key (or Shift+F10) call `open` with the point in global coordinates. The long
 // press leaves the press itself to the target, so a tap on a row still selects it first.
 void OpenOnLongPress(QWidget* target, std::function<void(const QPoint& global)> open);
+// How far, in logical pixels, a held finger may wander and still hold: about 3 mm, and never
+// less than the platform's drag distance.
+int LongPressTolerance(double logicalDotsPerInch);
+int LongPressTolerance(const QWidget* widget);
 
 // Shows `items` as a popup at `global`; a chosen entry reaches `screen` as a menu command,
 // exactly as from its soft key. Returns once the popup is closed.

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 
 namespace {
 
@@ -165,4 +166,80 @@ TEST_F(SkinBindingTest, DialogRectanglesMapByResolution) {
     EXPECT_EQ(rect.top, 19);
     EXPECT_EQ(rect.right, 90);
     EXPECT_EQ(rect.bottom, 38);
+}
+
+namespace {
+
+// The picture drawn alone on white at the bound library's picture ratio.
+QImage DrawnAlone(std::int32_t handle) {
+    const int ratio = SkinPictureRatio();
+    QImage image(SkinImageSize(handle) * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(0xFFFFFFFF);
+    EXPECT_EQ(SkinDrawImage(image, handle, 0, 0), 1);
+    return image;
+}
+
+} // namespace
+
+TEST_F(SkinBindingTest, ARatioChangeBindsThePicturesThatFitAndEveryHandleDrawsOn) {
+    platform::SetDeviceScreenSize(QSize(240, 320));
+    platform::SetDeviceScreenRatio(1.0);
+    const QString folder =
+        FolderWith({ProgramFolder() + "/Quillmark.vga", ProgramFolder() + "/Quillmark.qvga"},
+                   {"Quillmark.vga", "Quillmark.qvga"});
+    ASSERT_TRUE(BindSkinLibraryFrom(folder, nullptr));
+    const std::int32_t button = SkinAddImage(ids::IDB_BUTTON_HOVER);
+    const std::int32_t face = SkinAddImageOnColour(ids::IDB_BUTTON_NORMAL, TesRgb(0xF8, 0, 0));
+    ASSERT_GT(button, 0);
+    ASSERT_GT(face, 0);
+    const QImage small = DrawnAlone(face);
+    const int generation = SkinBindingGeneration();
+
+    // The same ratio changes nothing.
+    EXPECT_TRUE(FollowSkinRatio(1.0));
+    EXPECT_EQ(SkinBindingGeneration(), generation);
+
+    // Onto a 2x display: the VGA pictures at half size, the layout stays small.
+    ASSERT_TRUE(FollowSkinRatio(2.0));
+    EXPECT_EQ(BoundSkinLibraryPath(), folder + "/Quillmark.vga");
+    EXPECT_EQ(SkinPictureRatio(), 2);
+    EXPECT_EQ(SkinBindingGeneration(), generation + 1);
+    EXPECT_FALSE(IsHighResolution());
+    EXPECT_EQ(ScalePixels(5), 5);
+    EXPECT_EQ(SkinImageSize(button), QSize(76, 23));
+    const QImage dense = DrawnAlone(face);
+    EXPECT_EQ(dense.size(), QSize(152, 46));
+    // Exactly what a start on that display draws, the colour under the corners included.
+    const QImage afterMove = DrawnAlone(button);
+    UnbindSkinLibrary();
+    platform::SetDeviceScreenRatio(2.0);
+    ASSERT_TRUE(BindSkinLibraryFrom(folder, nullptr));
+    EXPECT_EQ(DrawnAlone(SkinAddImageOnColour(ids::IDB_BUTTON_NORMAL, TesRgb(0xF8, 0, 0))), dense);
+    EXPECT_EQ(DrawnAlone(SkinAddImage(ids::IDB_BUTTON_HOVER)), afterMove);
+
+    // And back to a 1x display; a released picture stays released.
+    const std::int32_t logo = SkinAddImage(ids::IDB_LOGO);
+    const std::int32_t again = SkinAddImageOnColour(ids::IDB_BUTTON_NORMAL, TesRgb(0xF8, 0, 0));
+    EXPECT_EQ(SkinReleaseImage(logo), 1);
+    ASSERT_TRUE(FollowSkinRatio(1.0));
+    EXPECT_EQ(BoundSkinLibraryPath(), folder + "/Quillmark.qvga");
+    EXPECT_EQ(SkinPictureRatio(), 1);
+    EXPECT_EQ(DrawnAlone(again), small);
+    EXPECT_EQ(SkinImageSize(logo), QSize(-1, -1));
+    platform::SetDeviceScreenRatio(1.0);
+}
+
+TEST_F(SkinBindingTest, ARatioChangeWithoutTheOtherLibraryKeepsTheBoundOne) {
+    platform::SetDeviceScreenSize(QSize(240, 320));
+    platform::SetDeviceScreenRatio(1.0);
+    EXPECT_FALSE(FollowSkinRatio(2.0)); // nothing bound
+    const QString folder = FolderWith({ProgramFolder() + "/Quillmark.qvga"}, {"Quillmark.qvga"});
+    ASSERT_TRUE(BindSkinLibraryFrom(folder, nullptr));
+    const std::int32_t button = SkinAddImage(ids::IDB_BUTTON_HOVER);
+    const QImage before = DrawnAlone(button);
+    EXPECT_FALSE(FollowSkinRatio(2.0));
+    EXPECT_EQ(BoundSkinLibraryPath(), folder + "/Quillmark.qvga");
+    EXPECT_EQ(SkinPictureRatio(), 1);
+    EXPECT_EQ(DrawnAlone(button), before);
 }

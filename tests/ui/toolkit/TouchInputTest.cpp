@@ -143,6 +143,90 @@ TEST_F(TouchInputTest, ALongPressARightClickAndTheMenuKeyOpenTheMenuAtTheirPlace
     EXPECT_EQ(opened[2], m_list->mapToGlobal(m_list->rect().center()));
 }
 
+TEST_F(TouchInputTest, ALongPressRightAfterAShortTouchOpensTheMenuEveryTime) {
+    int opened = 0;
+    std::vector<int> currentWhenOpened;
+    OpenOnLongPress(m_list, [&](const QPoint&) {
+        ++opened;
+        currentWhenOpened.push_back(m_list->indexOfTopLevelItem(m_list->currentItem()));
+    });
+    const int hold = QGuiApplication::styleHints()->mousePressAndHoldInterval();
+    const auto rowAt = [&](int row) {
+        return m_list->visualItemRect(m_list->topLevelItem(row)).center();
+    };
+    for (int round = 0; round < 6; ++round) {
+        SCOPED_TRACE(round);
+        // A short touch, a plain tap or a held one under the hold time, opens nothing...
+        const int first = round % 2 ? 3 : 2;
+        if (round % 3 == 2)
+            Tap(Viewport(), rowAt(first));
+        else
+            Hold(Viewport(), rowAt(first), hold / 3);
+        EXPECT_EQ(opened, round);
+        // ...and a long press right after it, on the same row (where Qt sees a double click)
+        // or on another, opens the menu on the row under the finger.
+        const int second = round % 3 ? first : 4;
+        Hold(Viewport(), rowAt(second), hold + 300);
+        ASSERT_EQ(opened, round + 1);
+        EXPECT_EQ(currentWhenOpened.back(), second);
+    }
+    EXPECT_EQ(ScrollPosition(), 0);
+}
+
+TEST_F(TouchInputTest, TwoQuickTapsAreTwoTapsAndAWobblingFingerStillHolds) {
+    // Two taps a few pixels apart across the border of two rows: Qt sees a double click.
+    const QRect first = m_list->visualItemRect(m_list->topLevelItem(1));
+    const QRect second = m_list->visualItemRect(m_list->topLevelItem(2));
+    Tap(Viewport(), QPoint(first.center().x(), first.bottom() - 1));
+    Tap(Viewport(), QPoint(first.center().x(), second.top() + 1));
+    ASSERT_TRUE(WaitFor([&] { return m_clicks == 2; }));
+    EXPECT_EQ(m_list->currentItem(), m_list->topLevelItem(2));
+    const QPoint row = first.center();
+
+    int opened = 0;
+    OpenOnLongPress(m_list, [&](const QPoint&) { ++opened; });
+    const int hold = QGuiApplication::styleHints()->mousePressAndHoldInterval();
+    const int tolerance = LongPressTolerance(Viewport());
+    ASSERT_GT(tolerance, 2);
+    // A finger rolling by less than the tolerance holds; one that slides further does not.
+    int expected = 0;
+    for (const int wobble : {tolerance - 1, tolerance + 1}) {
+        SCOPED_TRACE(wobble);
+        QTest::touchEvent(m_list->window(), TestTouchScreen()).press(0, row, Viewport());
+        QTest::qWait(hold / 3);
+        QTest::touchEvent(m_list->window(), TestTouchScreen())
+            .move(0, row + QPoint(wobble, 0), Viewport());
+        QTest::qWait(hold);
+        QTest::touchEvent(m_list->window(), TestTouchScreen())
+            .release(0, row + QPoint(wobble, 0), Viewport());
+        expected += wobble < tolerance ? 1 : 0;
+        EXPECT_EQ(opened, expected);
+    }
+}
+
+TEST_F(TouchInputTest, AWidgetThatDoesNotFlickOpensOnALongPressAfterATapToo) {
+    auto* pad = new QWidget(m_dialog.get());
+    pad->setGeometry(0, 0, 100, 100);
+    pad->show();
+    int opened = 0;
+    OpenOnLongPress(pad, [&](const QPoint&) { ++opened; });
+    const int hold = QGuiApplication::styleHints()->mousePressAndHoldInterval();
+    for (int round = 0; round < 4; ++round) {
+        SCOPED_TRACE(round);
+        Tap(pad, QPoint(50, 50));
+        Hold(pad, QPoint(50, 50), hold + 300);
+        EXPECT_EQ(opened, round + 1);
+    }
+}
+
+TEST_F(TouchInputTest, TheHoldToleranceIsAboutThreeMillimetresAndNeverUnderTheDragDistance) {
+    const int drag = QApplication::startDragDistance();
+    // A phone at scale 2: 141 logical dots per inch, 3 mm = 16.7 -> 17.
+    EXPECT_EQ(LongPressTolerance(141.0), std::max(drag, 17));
+    EXPECT_EQ(LongPressTolerance(96.0), std::max(drag, 12));
+    EXPECT_EQ(LongPressTolerance(0.0), drag);
+}
+
 TEST_F(TouchInputTest, TheMenuOfABranchSendsItsEntriesAsMenuCommands) {
     m_dialog->SetMenuBarId(IDR_MENU_MAIN);
     int edits = 0;
