@@ -10,6 +10,11 @@ void CTempHomeTest::SetUp() {
     m_hadHome = qEnvironmentVariableIsSet("QUILLMARK_HOME");
     m_oldHome = qgetenv("QUILLMARK_HOME");
     qputenv("QUILLMARK_HOME", QFile::encodeName(m_dir.path()));
+    // The cache folder too: tests running side by side must not see each other's copies there,
+    // nor leave files in the cache of the user who runs them.
+    m_hadCache = qEnvironmentVariableIsSet("XDG_CACHE_HOME");
+    m_oldCache = qgetenv("XDG_CACHE_HOME");
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(m_dir.path() + "/cache"));
     platform::ResetRegistry();
     // As a fresh process has it, so that no test sees what an earlier one set.
     AppSettings() = CAppSettings();
@@ -22,6 +27,10 @@ void CTempHomeTest::TearDown() {
         qputenv("QUILLMARK_HOME", m_oldHome);
     else
         qunsetenv("QUILLMARK_HOME");
+    if (m_hadCache)
+        qputenv("XDG_CACHE_HOME", m_oldCache);
+    else
+        qunsetenv("XDG_CACHE_HOME");
 }
 
 QByteArray CTempHomeTest::ReadFile(const QString& path) const {

@@ -26,4 +26,6 @@ private:
     QTemporaryDir m_dir;
     QByteArray m_oldHome;
     bool m_hadHome = false;
+    QByteArray m_oldCache;
+    bool m_hadCache = false;
 };
