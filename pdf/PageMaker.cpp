@@ -1,7 +1,91 @@
 #include "pdf/PageMaker.h"
 
+#include "imaging/ImageReading.h"
 #include "imaging/ImageType.h"
+#include "imaging/JpegCheck.h"
+#include "platform/RegularFile.h"
 #include "session/PageFactory.h"
+
+#include <QBuffer>
+#include <QImageReader>
+
+#include <cerrno>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Files up to this size are read into the worker's buffer; larger ones go the general way
+// (through a memory map), so that one huge file does not keep its size in memory.
+constexpr qint64 kMaxBuffered = qint64(256) << 20;
+
+// The whole of the regular file `path` in `buffer` (grown as needed, never shrunk); its size,
+// or -1 when it cannot be opened or read, or is empty, too large or changes size meanwhile.
+qint64 ReadWholeFile(const QString& path, std::vector<uchar>& buffer) {
+    const platform::CRegularFile file = platform::OpenRegularFile(path);
+    if (!file.Opened())
+        return -1;
+    struct stat st {};
+    qint64 size = -1;
+    if (::fstat(file.fd, &st) == 0 && st.st_size > 0 && st.st_size <= kMaxBuffered) {
+        // One byte more than the size: a file that grew is seen as such.
+        if (buffer.size() < std::size_t(st.st_size) + 1)
+            buffer.resize(std::size_t(st.st_size) + 1);
+        qint64 done = 0;
+        for (;;) {
+            const ssize_t n =
+                ::read(file.fd, buffer.data() + done, std::size_t(st.st_size + 1 - done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0) {
+                size = n == 0 && done == st.st_size ? done : -1;
+                break;
+            }
+            done += n;
+            if (done > st.st_size)
+                break;
+        }
+    }
+    ::close(file.fd);
+    return size;
+}
+
+// The page of a JPEG file (by its name and its bytes) from one read of the file: the bytes are
+// checked whole, and the picture reader takes the head from the same bytes, for the upright
+// size and the orientation (`orientation`). Null when the file is anything else or fails
+// anywhere: the general way then decides, and says why.
+std::unique_ptr<CPage> MakeJpegPage(const QString& path, bool autoPortrait,
+                                    std::vector<uchar>& buffer, int* orientation) {
+    if (ImageTypeFromPath(path) != kImageTypeJpeg)
+        return nullptr;
+    const qint64 size = ReadWholeFile(path, buffer);
+    const uchar* data = buffer.data();
+    if (size < 4 || data[0] != 0xFF || data[1] != 0xD8)
+        return nullptr;
+    CJpegFrame frame;
+    if (!CheckJpegData(data, size, &frame) ||
+        qint64(frame.width) * frame.height > kMaxPicturePixels)
+        return nullptr;
+    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), size);
+    QBuffer device(&bytes);
+    device.open(QIODevice::ReadOnly);
+    QImageReader reader(&device, "jpeg");
+    reader.setAutoTransform(true);
+    const QSize stored(frame.width, frame.height);
+    if (!reader.canRead() || reader.size() != stored)
+        return nullptr;
+    const QImageIOHandler::Transformations turns = reader.transformation();
+    const QSize upright =
+        (turns & QImageIOHandler::TransformationRotate90) ? stored.transposed() : stored;
+    auto page = std::make_unique<CPage>(path);
+    page->typeCode = kImageTypeJpeg;
+    page->turnCcw = autoPortrait && upright.width() > upright.height();
+    *orientation = OrientationFromTransformation(turns);
+    return page;
+}
+
+} // namespace
 
 CPageMaker::CPageMaker(QStringList paths, bool autoPortrait, int threads, CScanCopyOptions scan)
     : m_paths(std::move(paths)), m_autoPortrait(autoPortrait), m_scan(scan),
@@ -20,6 +104,7 @@ CPageMaker::~CPageMaker() {
 }
 
 void CPageMaker::Work() {
+    std::vector<uchar> buffer; // this worker's JPEG bytes, kept for the next file
     for (;;) {
         int index;
         {
@@ -29,7 +114,10 @@ void CPageMaker::Work() {
             index = m_next++;
         }
         CMadePage made;
-        made.page = MakePdfPageFromFile(m_paths[index], m_autoPortrait, m_scan, &made.problem);
+        if (m_scan.IsIdentity())
+            made.page = MakeJpegPage(m_paths[index], m_autoPortrait, buffer, &made.orientation);
+        if (!made.page)
+            made.page = MakePdfPageFromFile(m_paths[index], m_autoPortrait, m_scan, &made.problem);
         if (made.page && IsPixelType(made.page->typeCode))
             made.pixels = PrepareRaster(made.page->path, true, made.page->turnCcw);
         if (made.page) {

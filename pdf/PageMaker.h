@@ -4,7 +4,9 @@
 // order. Each page is made as the import makes it, without the thumbnail and without
 // decoding JPEG pixels (MakePdfPageFromFile); the pixels of other pictures are prepared
 // for the PDF on the same thread, and so are the further pages of a multi-page TIFF. The caller
-// never waits for a later file than the one it asks for.
+// never waits for a later file than the one it asks for. A JPEG file is read once, with large
+// reads into a buffer each worker keeps: its whole structure is checked and its head read from
+// those bytes, and its orientation comes with the page, so that placing it reads only its head.
 
 #include "imaging/PictureFile.h"
 #include "imaging/ScanCopy.h"
@@ -32,6 +34,7 @@ public:
         std::unique_ptr<CPage> page; // null when the file gives none, for this reason:
         EPictureProblem problem = EPictureProblem::None;
         CRasterPixels pixels;           // prepared for pages of a pixel type (IsPixelType)
+        int orientation = 0;            // a JPEG's EXIF orientation (1 to 8); 0: not read
         std::vector<CMadePage> further; // the file's further pages (a multi-page TIFF's)
     };
     // The page of paths[index]. Each index once.

@@ -103,7 +103,7 @@ void CPdfBuilder::Draw(HPDF_Image image, int orientation, int w, int h) {
     HPDF_Page_GRestore(page);
 }
 
-void CPdfBuilder::PlaceJpeg(const QString& path, bool turnCcw) {
+void CPdfBuilder::PlaceJpeg(const QString& path, bool turnCcw, int orientation) {
     if (!m_document) {
         m_failed = true;
         return;
@@ -119,12 +119,12 @@ void CPdfBuilder::PlaceJpeg(const QString& path, bool turnCcw) {
     int imgW = int(HPDF_Image_GetWidth(image));
     int imgH = int(HPDF_Image_GetHeight(image));
     // Placed by its upright (and turned) size; the bytes stay as the camera stored them.
-    const int stored = JpegOrientation(path);
-    const int orientation = turnCcw ? OrientationTurnedCcw(stored) : stored;
-    if (SwapsSides(orientation))
+    const int stored = orientation >= 1 && orientation <= 8 ? orientation : JpegOrientation(path);
+    const int drawn = turnCcw ? OrientationTurnedCcw(stored) : stored;
+    if (SwapsSides(drawn))
         std::swap(imgW, imgH);
     const QSize fit = FitSize(imgW, imgH, int(m_pageWidth), int(m_pageHeight));
-    Draw(image, orientation, fit.width(), fit.height());
+    Draw(image, drawn, fit.width(), fit.height());
 }
 
 bool CPdfBuilder::PlaceRaster(const QString& path, bool turnCcw) {
@@ -189,11 +189,12 @@ bool CPdfBuilder::PlaceReduced(const CReducedPicture& picture) {
     return true;
 }
 
-bool CPdfBuilder::PlacePicture(ImageType typeCode, const QString& path, bool turnCcw) {
+bool CPdfBuilder::PlacePicture(ImageType typeCode, const QString& path, bool turnCcw,
+                               int orientation) {
     if (path.isEmpty())
         return true; // a blank page
     if (typeCode == kImageTypeJpeg) {
-        PlaceJpeg(path, turnCcw);
+        PlaceJpeg(path, turnCcw, orientation);
         return !m_failed;
     }
     if (IsPixelType(typeCode))

@@ -49,7 +49,9 @@ public:
     // counter-clockwise, placed by its turned size. Sets failed when the library cannot load
     // it. Only the file's head is read here: the file is copied into the PDF by Save and must
     // stay unchanged until then.
-    void PlaceJpeg(const QString& path, bool turnCcw = false);
+    // `orientation` is the file's EXIF orientation when the caller has read it already (1 to
+    // 8), 0 to have it read here.
+    void PlaceJpeg(const QString& path, bool turnCcw = false, int orientation = 0);
     // Decodes a picture of a pixel type (IsPixelType) and draws its pixels centred (natural size at
     // one pixel per point when FitToPage is off and it fits, else fitted); with turnCcw the pixels
     // are turned a quarter counter-clockwise first. False when the picture cannot be decoded (the
@@ -60,8 +62,9 @@ public:
     bool PlaceRaster(CRasterPixels pixels);
     // The page's picture by its type code: JPEG PlaceJpeg, the pixel types PlaceRaster, anything
     // else and an empty path nothing (a blank page); turnCcw as the page says. False when nothing
-    // could be drawn for a picture page.
-    bool PlacePicture(ImageType typeCode, const QString& path, bool turnCcw = false);
+    // could be drawn for a picture page. `orientation` goes to PlaceJpeg.
+    bool PlacePicture(ImageType typeCode, const QString& path, bool turnCcw = false,
+                      int orientation = 0);
     // A picture made smaller beforehand (pdf/PictureQuality.h): its JPEG bytes or its one bit
     // per pixel (compressed with CCITT Group 4) drawn centred at its placed size. False when
     // there is nothing to draw; failed when the library refuses it.

@@ -26,6 +26,7 @@ struct CPdfJobInputPage {
     QString path;        // what the builder reads (an auto-portrait copy, say)
     ImageType typeCode = kImageTypeJpeg;
     bool turnCcw = false;
+    int orientation = 0;          // a JPEG's EXIF orientation when read already, else 0
     std::unique_ptr<CPage> owner; // a page made from a file: its copy lives until the save ends
     CRasterPixels pixels;         // pixels prepared ahead, when `prepared`
     bool prepared = false;
@@ -101,6 +102,7 @@ private:
         page.path = made.page->path;
         page.typeCode = made.page->typeCode;
         page.turnCcw = made.page->turnCcw;
+        page.orientation = made.orientation;
         page.owner = std::move(made.page);
         page.pixels = std::move(made.pixels);
         page.prepared = IsPixelType(page.typeCode);
@@ -245,7 +247,7 @@ CPdfJobResult CPdfJob::Build(CPdfJobSource& source) {
                 else if (at.prepared)
                     drawn = builder.PlaceRaster(std::move(at.pixels));
                 else
-                    drawn = builder.PlacePicture(at.typeCode, at.path, at.turnCcw);
+                    drawn = builder.PlacePicture(at.typeCode, at.path, at.turnCcw, at.orientation);
                 if (builder.Failed()) {
                     note(i, at.input, EPdfPageIssue::LibraryRefused);
                     return stop(EPdfJobOutcome::Failed, EPdfJobFailure::LibraryError);

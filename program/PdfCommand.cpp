@@ -22,6 +22,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include <sys/stat.h>
@@ -201,17 +202,18 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
     LoadSettings(settings);
     CPdfJobOptions job;
     // Standard output gets the PDF only once it is complete: it is made in a private folder
-    // first.
-    QTemporaryDir scratch(QDir::temp().filePath(QStringLiteral("quillmark-pdf-XXXXXX")));
+    // first (made only then).
+    std::optional<QTemporaryDir> scratch;
     if (toStandardOutput) {
-        if (!scratch.isValid()) {
+        scratch.emplace(QDir::temp().filePath(QStringLiteral("quillmark-pdf-XXXXXX")));
+        if (!scratch->isValid()) {
             err << "quillmark pdf: "
                 << TranslateText("PdfCommand", "cannot make a temporary folder in %1: %2")
-                       .arg(QDir::tempPath(), scratch.errorString())
+                       .arg(QDir::tempPath(), scratch->errorString())
                 << Qt::endl;
             return 1;
         }
-        job.outputPath = scratch.filePath(QStringLiteral("out.pdf"));
+        job.outputPath = scratch->filePath(QStringLiteral("out.pdf"));
     } else {
         job.outputPath = QFileInfo(options->output).absoluteFilePath();
     }
@@ -271,7 +273,7 @@ int RunPdfCommand(const QStringList& args, QTextStream& out, QTextStream& err,
             << (toStandardOutput
                     ? TranslateText("PdfCommand",
                                     "cannot write the PDF for standard output in %1: %2")
-                          .arg(scratch.path(), result.ErrorText())
+                          .arg(scratch->path(), result.ErrorText())
                     : TranslateText("PdfCommand", "cannot write %1: %2")
                           .arg(output, result.ErrorText()))
             << Qt::endl;
