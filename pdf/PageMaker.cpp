@@ -10,6 +10,7 @@
 #include <QImageReader>
 
 #include <cerrno>
+#include <new>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,32 +21,48 @@ namespace {
 // (through a memory map), so that one huge file does not keep its size in memory.
 constexpr qint64 kMaxBuffered = qint64(256) << 20;
 
-// The whole of the regular file `path` in `buffer` (grown as needed, never shrunk); its size,
-// or -1 when it cannot be opened or read, or is empty, too large or changes size meanwhile.
-qint64 ReadWholeFile(const QString& path, std::vector<uchar>& buffer) {
+// A worker's buffer for whole files: grown (without copying or clearing what it held) when a
+// file needs more, never shrunk, freed with the worker.
+struct CFileBuffer {
+    std::unique_ptr<uchar[]> bytes;
+    std::size_t capacity = 0;
+
+    uchar* Reserve(std::size_t size) {
+        if (capacity < size) {
+            bytes.reset();
+            // A little headroom: camera files of one series differ by some kilobytes.
+            capacity = size + size / 8;
+            bytes.reset(new (std::nothrow) uchar[capacity]);
+            if (!bytes)
+                capacity = 0;
+        }
+        return bytes.get();
+    }
+};
+
+// The whole of the regular file `path` in `buffer`; its size, or -1 when it cannot be opened
+// or read, or is empty, too large or changes size meanwhile.
+qint64 ReadWholeFile(const QString& path, CFileBuffer& buffer) {
     const platform::CRegularFile file = platform::OpenRegularFile(path);
     if (!file.Opened())
         return -1;
     struct stat st {};
     qint64 size = -1;
-    if (::fstat(file.fd, &st) == 0 && st.st_size > 0 && st.st_size <= kMaxBuffered) {
-        // One byte more than the size: a file that grew is seen as such.
-        if (buffer.size() < std::size_t(st.st_size) + 1)
-            buffer.resize(std::size_t(st.st_size) + 1);
-        qint64 done = 0;
-        for (;;) {
-            const ssize_t n =
-                ::read(file.fd, buffer.data() + done, std::size_t(st.st_size + 1 - done));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0) {
-                size = n == 0 && done == st.st_size ? done : -1;
-                break;
-            }
-            done += n;
-            if (done > st.st_size)
-                break;
+    uchar* data = nullptr;
+    // One byte more than the size: a file that grew is seen as such.
+    if (::fstat(file.fd, &st) == 0 && st.st_size > 0 && st.st_size <= kMaxBuffered)
+        data = buffer.Reserve(std::size_t(st.st_size) + 1);
+    for (qint64 done = 0; data;) {
+        const ssize_t n = ::read(file.fd, data + done, std::size_t(st.st_size + 1 - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            size = n == 0 && done == st.st_size ? done : -1;
+            break;
         }
+        done += n;
+        if (done > st.st_size)
+            break;
     }
     ::close(file.fd);
     return size;
@@ -55,12 +72,12 @@ qint64 ReadWholeFile(const QString& path, std::vector<uchar>& buffer) {
 // checked whole, and the picture reader takes the head from the same bytes, for the upright
 // size and the orientation (`orientation`). Null when the file is anything else or fails
 // anywhere: the general way then decides, and says why.
-std::unique_ptr<CPage> MakeJpegPage(const QString& path, bool autoPortrait,
-                                    std::vector<uchar>& buffer, int* orientation) {
+std::unique_ptr<CPage> MakeJpegPage(const QString& path, bool autoPortrait, CFileBuffer& buffer,
+                                    int* orientation) {
     if (ImageTypeFromPath(path) != kImageTypeJpeg)
         return nullptr;
     const qint64 size = ReadWholeFile(path, buffer);
-    const uchar* data = buffer.data();
+    const uchar* data = buffer.bytes.get();
     if (size < 4 || data[0] != 0xFF || data[1] != 0xD8)
         return nullptr;
     CJpegFrame frame;
@@ -104,7 +121,7 @@ CPageMaker::~CPageMaker() {
 }
 
 void CPageMaker::Work() {
-    std::vector<uchar> buffer; // this worker's JPEG bytes, kept for the next file
+    CFileBuffer buffer; // this worker's JPEG bytes, kept for the next file
     for (;;) {
         int index;
         {
