@@ -3,13 +3,15 @@
 // Makes pages from picture files on worker threads, ahead of the caller, who takes them in
 // order. Each page is made as the import makes it, without the thumbnail and without
 // decoding JPEG pixels (MakePdfPageFromFile); the pixels of other pictures are prepared
-// for the PDF on the same thread, and so are the further pages of a multi-page TIFF. The caller
-// never waits for a later file than the one it asks for.
+// for the PDF on the same thread, and so are the further pages of a multi-page TIFF
+// (straightened and given the look as the first page is). The caller never waits for a later
+// file than the one it asks for.
 
 #include "imaging/PictureFile.h"
 #include "imaging/ScanCopy.h"
 #include "pdf/RasterPixels.h"
 #include "session/Page.h"
+#include "session/PageFactory.h"
 
 #include <QString>
 #include <QStringList>
@@ -33,6 +35,7 @@ public:
         EPictureProblem problem = EPictureProblem::None;
         CRasterPixels pixels;           // prepared for pages of a pixel type (IsPixelType)
         std::vector<CMadePage> further; // the file's further pages (a multi-page TIFF's)
+        CLostPages lost;                // its further pages that could not be made
     };
     // The page of paths[index]. Each index once.
     CMadePage Take(int index);

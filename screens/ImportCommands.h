@@ -16,7 +16,8 @@ using CImportBusy = std::function<void(bool busy)>;
 // Picks one picture file and appends it as a page. True when a page was added.
 bool ImportFromFile(CScreen* owner, CSession& session);
 // Appends the pictures as pages in the order given, through the same path as "From file...";
-// the names of those that cannot be used are shown in one message. Returns the pages added.
+// the names of those that cannot be used are shown in one message, and those of which only some
+// pages came in in another. Returns the pages added.
 int ImportPictureFiles(CScreen* owner, CSession& session, const QStringList& files);
 // Picks a folder and appends its pictures as pages, one by one as they are made. True when
 // at least one page was added.
