@@ -50,18 +50,15 @@ void ShowImportFailure(CScreen* owner, const QString& names) {
 // reason; the pages that came in stay.
 void ShowIncompleteImport(CScreen* owner, const QStringList& notWritten,
                           const QStringList& notRead) {
-    const std::pair<std::uint16_t, const QStringList*> notices[] = {
-        {IDS_IMPORT_PAGES_NOT_WRITTEN, &notWritten}, {IDS_IMPORT_PAGES_NOT_READ, &notRead}};
-    for (const auto& [body, names] : notices) {
-        if (names->isEmpty())
-            continue;
+    const auto show = [owner](const QStringList& names, bool whyNotWritten) {
+        if (names.isEmpty())
+            return;
         CQuestionBox box(owner);
-        box.SetKind(CQuestionBox::kClose);
-        box.SetPictures(IDB_MSG_ATTENTION);
-        box.SetTitles(LoadFormatted(IDS_IMPORT_FILE), LoadFormatted(IDS_RESTORE_PAGES_MISSING));
-        box.SetBody(LoadFormatted(body, names->join(QStringLiteral("\r\n"))));
+        PrepareIncompleteImportNotice(box, names, whyNotWritten);
         box.Show();
-    }
+    };
+    show(notWritten, true);
+    show(notRead, false);
 }
 
 // Sorts the outcome of one file's import into the lists the user is told about.
@@ -120,6 +117,14 @@ private:
 };
 
 } // namespace
+
+void PrepareIncompleteImportNotice(CQuestionBox& box, const QStringList& names, bool notWritten) {
+    box.SetKind(CQuestionBox::kClose);
+    box.SetPictures(IDB_MSG_ATTENTION);
+    box.SetTitles(LoadFormatted(IDS_IMPORT_FILE), LoadFormatted(IDS_RESTORE_PAGES_MISSING));
+    box.SetBody(LoadFormatted(notWritten ? IDS_IMPORT_PAGES_NOT_WRITTEN : IDS_IMPORT_PAGES_NOT_READ,
+                              names.join(QStringLiteral("\r\n"))));
+}
 
 bool ImportFromFile(CScreen* owner, CSession& session) {
     CImportGuard guard;

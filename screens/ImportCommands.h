@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class CQuestionBox;
 class CScreen;
 class CSession;
 
@@ -22,3 +23,7 @@ int ImportPictureFiles(CScreen* owner, CSession& session, const QStringList& fil
 // Picks a folder and appends its pictures as pages, one by one as they are made. True when
 // at least one page was added.
 bool ImportFromFolder(CScreen* owner, CSession& session, const CImportBusy& busy);
+
+// The notice naming the pictures of which only some pages came in: their further pages'
+// copies could not be written beside them (`notWritten`), or could not be read.
+void PrepareIncompleteImportNotice(CQuestionBox& box, const QStringList& names, bool notWritten);
