@@ -54,7 +54,9 @@ int OpenImageCount();
 // own (the editor changes it) or whose type the PDF cannot draw.
 struct CPortraitCopyResult {
     bool made = false;
-    QString fileName; // the copy when made, else the path given
+    QString fileName;        // the copy when made, else the path given
+    bool notWritten = false; // not made because the copy could not be written (a read-only
+                             // folder, a full disk), not because of the picture
 };
 // A landscape picture (upright width greater than height) is written, turned 90 degrees
 // counter-clockwise, as a JPEG at quality 100 named path + ".tesimg"; portrait and square

@@ -27,6 +27,7 @@ CPortraitCopyResult MakePortraitCopy(const QString& path) {
     if (!WriteJpegRotatedCcw(copy, kJpegQuality, section)) {
         // A half-written copy would become a damaged page: the page keeps the original.
         QFile::remove(copy);
+        result.notWritten = true;
         return result;
     }
     result.made = true;
@@ -48,6 +49,7 @@ CPortraitCopyResult MakeFrameCopy(const QString& path, int frame) {
     QImageWriter writer(copy, "png");
     if (!writer.write(picture)) {
         QFile::remove(copy);
+        result.notWritten = true;
         return result;
     }
     result.made = true;

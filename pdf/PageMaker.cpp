@@ -138,7 +138,8 @@ void CPageMaker::Work() {
         if (made.page && IsPixelType(made.page->typeCode))
             made.pixels = PrepareRaster(made.page->path, true, made.page->turnCcw);
         if (made.page) {
-            for (std::unique_ptr<CPage>& page : MakeFurtherPages(m_paths[index], m_autoPortrait)) {
+            for (std::unique_ptr<CPage>& page : MakeFurtherPages(m_paths[index], m_autoPortrait, 0,
+                                                                 0, nullptr, m_scan, &made.lost)) {
                 CMadePage further;
                 further.pixels = PrepareRaster(page->path, true, page->turnCcw);
                 further.page = std::move(page);

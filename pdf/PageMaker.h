@@ -3,15 +3,17 @@
 // Makes pages from picture files on worker threads, ahead of the caller, who takes them in
 // order. Each page is made as the import makes it, without the thumbnail and without
 // decoding JPEG pixels (MakePdfPageFromFile); the pixels of other pictures are prepared
-// for the PDF on the same thread, and so are the further pages of a multi-page TIFF. The caller
-// never waits for a later file than the one it asks for. A JPEG file is read once, with large
-// reads into a buffer each worker keeps: its whole structure is checked and its head read from
-// those bytes, and its orientation comes with the page, so that placing it reads only its head.
+// for the PDF on the same thread, and so are the further pages of a multi-page TIFF
+// (straightened and given the look as the first page is). The caller never waits for a later
+// file than the one it asks for. A JPEG file is read once, with large reads into a buffer each
+// worker keeps: its whole structure is checked and its head read from those bytes, and its
+// orientation comes with the page, so that placing it reads only its head.
 
 #include "imaging/PictureFile.h"
 #include "imaging/ScanCopy.h"
 #include "pdf/RasterPixels.h"
 #include "session/Page.h"
+#include "session/PageFactory.h"
 
 #include <QString>
 #include <QStringList>
@@ -36,6 +38,7 @@ public:
         CRasterPixels pixels;           // prepared for pages of a pixel type (IsPixelType)
         int orientation = 0;            // a JPEG's EXIF orientation (1 to 8); 0: not read
         std::vector<CMadePage> further; // the file's further pages (a multi-page TIFF's)
+        CLostPages lost;                // its further pages that could not be made
     };
     // The page of paths[index]. Each index once.
     CMadePage Take(int index);

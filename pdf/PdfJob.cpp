@@ -31,6 +31,7 @@ struct CPdfJobInputPage {
     CRasterPixels pixels;         // pixels prepared ahead, when `prepared`
     bool prepared = false;
     std::vector<CPdfJobInputPage> further; // the further pages of a multi-page TIFF
+    CLostPages lost;                       // and those of them that could not be made
 };
 
 // Where the job takes its pages from, in order, each index once.
@@ -94,6 +95,7 @@ public:
             Fill(next, more);
             page.further.push_back(std::move(next));
         }
+        page.lost = std::move(made.lost);
         return page;
     }
 
@@ -186,8 +188,9 @@ CPdfJobResult CPdfJob::Build(CPdfJobSource& source) {
     m_delegate.OnStage(EPdfJobStage::ImportingImages, 0, count);
 
     auto note = [&](int index, const QString& path, EPdfPageIssue issue,
-                    EOcrFailure textFailure = EOcrFailure::None, int systemError = 0) {
-        result.notes.push_back({index, path, issue, textFailure, systemError});
+                    EOcrFailure textFailure = EOcrFailure::None, int systemError = 0,
+                    int picturePage = 0) {
+        result.notes.push_back({index, path, issue, textFailure, systemError, picturePage});
         m_delegate.OnPageNote(result.notes.back());
     };
     auto stop = [&](EPdfJobOutcome outcome, EPdfJobFailure failure) {
@@ -261,6 +264,11 @@ CPdfJobResult CPdfJob::Build(CPdfJobSource& source) {
             if (at.owner)
                 owners.push_back(std::move(at.owner));
         }
+        // Pages left out of a multi-page picture are named, never dropped without a word.
+        for (int lost : page.lost.notDecoded)
+            note(i, page.input, EPdfPageIssue::PageNotDecoded, EOcrFailure::None, 0, lost);
+        for (int lost : page.lost.notWritten)
+            note(i, page.input, EPdfPageIssue::PageNotWritten, EOcrFailure::None, 0, lost);
     }
     if (pages == 0)
         return stop(EPdfJobOutcome::Failed, EPdfJobFailure::NoPages);

@@ -37,6 +37,11 @@ enum class EPdfPageIssue {
     NotDecoded,     // a blank PDF page: the BMP or PNG picture could not be decoded
     LibraryRefused, // the PDF library could not take the picture; the job stopped here
     NoTextLayer,    // the picture is drawn but has no text layer: see textFailure
+    // A page after the first of a multi-page picture was left out (`page` says which): it
+    // could not be decoded, or its copy could not be written beside the picture (a read-only
+    // folder, a full disk).
+    PageNotDecoded,
+    PageNotWritten,
 };
 
 struct CPdfPageNote {
@@ -46,6 +51,7 @@ struct CPdfPageNote {
     // For NoTextLayer: why recognition gave nothing (the language missing, say).
     EOcrFailure textFailure = EOcrFailure::None;
     int systemError = 0; // errno, for Unreadable
+    int page = 0;        // for PageNotDecoded and PageNotWritten: the picture's page, from 2
 };
 
 struct CPdfJobResult {

@@ -29,6 +29,12 @@ QString Why(EPdfPageIssue issue) {
     case EPdfPageIssue::LibraryRefused:
         return TranslateText("PdfCommand", "the PDF library could not take it: ");
     case EPdfPageIssue::NoTextLayer: return TranslateText("PdfCommand", "no text layer: ");
+    case EPdfPageIssue::PageNotDecoded:
+        return TranslateText("PdfCommand", "page %1 was left out: it could not be decoded");
+    case EPdfPageIssue::PageNotWritten:
+        return TranslateText("PdfCommand",
+                             "page %1 was left out: its copy cannot be written beside the "
+                             "picture (is the folder read-only or full?)");
     }
     return {};
 }
@@ -61,6 +67,8 @@ void CPdfTerminalDelegate::OnStage(EPdfJobStage stage, int page, int pageCount) 
 void CPdfTerminalDelegate::OnPageNote(const CPdfPageNote& note) {
     m_bar.Finish();
     QString why = Why(note.issue);
+    if (note.issue == EPdfPageIssue::PageNotDecoded || note.issue == EPdfPageIssue::PageNotWritten)
+        why = why.arg(note.page);
     if (note.issue == EPdfPageIssue::LibraryRefused)
         why += m_hasLibraryError ? PdfLibraryErrorText(m_libraryError)
                                  : TranslateText("PdfCommand", "out of memory");

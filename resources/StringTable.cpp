@@ -391,6 +391,8 @@ constexpr Entry kTable[] = {
     {ids::IDS_SMALLER_COPY_NOT_OURS, QM_TEXT("StringTable", "Could not make a smaller copy of '%s': only PDF documents made by this program can be made smaller. The file will be sent as it is.")},
     {ids::IDS_SMALLER_COPY_NOT_SMALLER, QM_TEXT("StringTable", "The pictures of '%s' cannot be made any smaller. The file will be sent as it is.")},
     {ids::IDS_SMALLER_COPY_FAILED, QM_TEXT("StringTable", "Could not make a smaller copy of '%s': %s. The file will be sent as it is.")},
+    {ids::IDS_IMPORT_PAGES_NOT_WRITTEN, QM_TEXT("StringTable", "Not every page of these pictures could be imported, as copies of their pages cannot be written beside them. Please check if the folder is write-protected or the storage is full.\r\n\r\n%s\r\n\r\nTap 'Close' to discard this message.")},
+    {ids::IDS_IMPORT_PAGES_NOT_READ, QM_TEXT("StringTable", "Not every page of these pictures could be imported, as some of their pages cannot be read. Please check if the image files are valid.\r\n\r\n%s\r\n\r\nTap 'Close' to discard this message.")},
     {ids::IDS_ALL_FILES, QM_TEXT("StringTable", "All Files|*.*|")},
     {ids::IDS_ALL_FOLDERS, QM_TEXT("StringTable", "All Folders")},
     {ids::IDS_MY_DOCUMENTS, QM_TEXT("StringTable", "\\My Documents")},

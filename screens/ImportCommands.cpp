@@ -11,6 +11,7 @@
 #include "ui/device/WaitCursor.h"
 #include "ui/toolkit/QuestionBox.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -43,6 +44,33 @@ void ShowImportFailure(CScreen* owner, const QString& names) {
     box.SetTitles(LoadFormatted(IDS_ERROR_1192), LoadFormatted(IDS_IMPORT_IMAGE));
     box.SetBody(LoadFormatted(IDS_ERROR_IMPORTING_IMAGE_FILE, names));
     box.Show();
+}
+
+// Multi-page pictures of which some pages came in and others did not, one notice for each
+// reason; the pages that came in stay.
+void ShowIncompleteImport(CScreen* owner, const QStringList& notWritten,
+                          const QStringList& notRead) {
+    const auto show = [owner](const QStringList& names, bool whyNotWritten) {
+        if (names.isEmpty())
+            return;
+        CQuestionBox box(owner);
+        PrepareIncompleteImportNotice(box, names, whyNotWritten);
+        box.Show();
+    };
+    show(notWritten, true);
+    show(notRead, false);
+}
+
+// Sorts the outcome of one file's import into the lists the user is told about.
+bool NoteImport(EFileImport outcome, const QString& name, QStringList& failed,
+                QStringList& notWritten, QStringList& notRead) {
+    switch (outcome) {
+    case EFileImport::Whole: return true;
+    case EFileImport::NotAPicture: failed << name; return false;
+    case EFileImport::PagesNotWritten: notWritten << name; return true;
+    case EFileImport::PagesNotDecoded: notRead << name; return true;
+    }
+    return false;
 }
 
 void SetPickerTitles(CPickerDialog& picker) {
@@ -90,6 +118,14 @@ private:
 
 } // namespace
 
+void PrepareIncompleteImportNotice(CQuestionBox& box, const QStringList& names, bool notWritten) {
+    box.SetKind(CQuestionBox::kClose);
+    box.SetPictures(IDB_MSG_ATTENTION);
+    box.SetTitles(LoadFormatted(IDS_IMPORT_FILE), LoadFormatted(IDS_RESTORE_PAGES_MISSING));
+    box.SetBody(LoadFormatted(notWritten ? IDS_IMPORT_PAGES_NOT_WRITTEN : IDS_IMPORT_PAGES_NOT_READ,
+                              names.join(QStringLiteral("\r\n"))));
+}
+
 bool ImportFromFile(CScreen* owner, CSession& session) {
     CImportGuard guard;
     if (!guard.Acquired())
@@ -103,28 +139,30 @@ bool ImportFromFile(CScreen* owner, CSession& session) {
     if (picker.Show() != IDOK)
         return false;
     const QString file = picker.GetSelectedFile();
-    if (ImportPictureFile(session, AppSettings(), file))
-        return true;
+    QStringList failed, notWritten, notRead;
+    const bool added = NoteImport(ImportPictureFile(session, AppSettings(), file),
+                                  QFileInfo(file).fileName(), failed, notWritten, notRead);
     // The user picked this one file; saying nothing would look as if it had worked.
-    ShowImportFailure(owner, QFileInfo(file).fileName());
-    return false;
+    if (!failed.isEmpty())
+        ShowImportFailure(owner, failed.first());
+    ShowIncompleteImport(owner, notWritten, notRead);
+    return added;
 }
 
 int ImportPictureFiles(CScreen* owner, CSession& session, const QStringList& files) {
     CImportGuard guard;
     if (!guard.Acquired())
         return 0;
-    int added = 0;
-    QStringList failed;
-    for (const QString& file : files) {
-        if (ImportPictureFile(session, AppSettings(), file))
-            ++added;
-        else
-            failed << QFileInfo(file).fileName();
-    }
+    // A multi-page picture adds several pages.
+    const int before = session.PageCount();
+    QStringList failed, notWritten, notRead;
+    for (const QString& file : files)
+        NoteImport(ImportPictureFile(session, AppSettings(), file), QFileInfo(file).fileName(),
+                   failed, notWritten, notRead);
     if (!failed.isEmpty())
         ShowImportFailure(owner, failed.join(QStringLiteral(", ")));
-    return added;
+    ShowIncompleteImport(owner, notWritten, notRead);
+    return session.PageCount() - before;
 }
 
 bool ImportFromFolder(CScreen* owner, CSession& session, const CImportBusy& busy) {
@@ -137,5 +175,13 @@ bool ImportFromFolder(CScreen* owner, CSession& session, const CImportBusy& busy
         return false;
     const QString folder = picker.GetSelectedFolder();
     CScreenImportDelegate delegate(owner, busy);
-    return ImportPictureFolder(session, AppSettings(), folder, delegate).imported > 0;
+    const CFolderImportResult result =
+        ImportPictureFolder(session, AppSettings(), folder, delegate);
+    // Named from the chosen folder: files of the same name may lie in different subfolders.
+    const QDir chosen(folder);
+    QStringList notWritten, notRead;
+    for (const QString& path : result.incomplete)
+        (result.notWritten.contains(path) ? notWritten : notRead) << chosen.relativeFilePath(path);
+    ShowIncompleteImport(owner, notWritten, notRead);
+    return result.imported > 0;
 }

@@ -57,10 +57,11 @@ std::unique_ptr<CPage> NewScannedPage(const QString& path, const CScanCopyOption
 
 // Page `frame` + 1 of a multi-page picture on a lossless copy of its own, then straightened
 // and given the look as a first page is; null when the page cannot be decoded or its copy
-// cannot be written.
+// cannot be written (then `notWritten` is set).
 std::unique_ptr<CPage> NewFramePage(const QString& path, int frame, bool autoPortrait,
-                                    const CScanCopyOptions& scan) {
+                                    const CScanCopyOptions& scan, bool& notWritten) {
     const CPortraitCopyResult copy = MakeFrameCopy(path, frame);
+    notWritten = copy.notWritten;
     if (!copy.made)
         return nullptr;
     auto page = std::make_unique<CPage>(copy.fileName);
@@ -122,22 +123,23 @@ std::unique_ptr<CPage> MakePdfPageFromFile(const QString& path, bool autoPortrai
 
 std::vector<std::unique_ptr<CPage>>
 MakeFurtherPages(const QString& path, bool autoPortrait, int boxWidth, int boxHeight,
-                 QPainter* referenceDC, const CScanCopyOptions& scan, QList<int>* lostPages) {
+                 QPainter* referenceDC, const CScanCopyOptions& scan, CLostPages* lost) {
     std::vector<std::unique_ptr<CPage>> pages;
     CPictureHeader header;
     // Only TIFF files have pages; other files are not read a second time.
     if (ImageTypeFromPath(path) != kImageTypeTiff || !ReadPictureHeader(path, &header))
         return pages;
     for (int frame = 1; frame < header.frames; ++frame) {
-        auto page = NewFramePage(path, frame, autoPortrait, scan);
+        bool notWritten = false;
+        auto page = NewFramePage(path, frame, autoPortrait, scan, notWritten);
         // A page without a thumbnail goes, and its copy with it.
         if (page && boxWidth > 0 && boxHeight > 0 &&
             !page->BuildThumb(referenceDC, boxWidth, boxHeight))
             page.reset();
         if (page)
             pages.push_back(std::move(page));
-        else if (lostPages)
-            lostPages->append(frame + 1);
+        else if (lost)
+            (notWritten ? lost->notWritten : lost->notDecoded).append(frame + 1);
     }
     return pages;
 }

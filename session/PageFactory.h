@@ -39,6 +39,14 @@ std::unique_ptr<CPage> MakePdfPageFromFile(const QString& path, bool autoPortrai
                                            const CScanCopyOptions& scan = {},
                                            EPictureProblem* problem = nullptr);
 
+// The pages of a multi-page picture that could not be made, by number (from 2).
+struct CLostPages {
+    QList<int> notDecoded; // the page itself cannot be decoded
+    QList<int> notWritten; // its copy cannot be written beside the picture (a read-only folder,
+                           // a full disk)
+    bool IsEmpty() const { return notDecoded.isEmpty() && notWritten.isEmpty(); }
+};
+
 // The pages after the first of a multi-page picture (a TIFF's pages 2, 3, ...), in order,
 // each on a lossless upright copy of its own beside the picture (path + ".page<N>.tesimg",
 // type code PNG, temporary: the copy goes with its page), turned for auto-portrait as
@@ -46,14 +54,13 @@ std::unique_ptr<CPage> MakePdfPageFromFile(const QString& path, bool autoPortrai
 // made from its scanned JPEG copy instead (".page<N>.tesimg.scan.tesimg"), exactly as the
 // first page is, and the lossless copy goes. With a box the thumbnails are built for it;
 // without one (0 x 0) the page is for a PDF only. A page that cannot be decoded or whose copy
-// cannot be written (a read-only folder, a full disk) is left out, and its number (from 2)
-// goes to `lostPages`. Empty for every other picture. MakePageFromFile and
-// MakePdfPageFromFile make the first page.
+// cannot be written is left out, and its number goes to `lost` (when given). Empty for every
+// other picture. MakePageFromFile and MakePdfPageFromFile make the first page.
 std::vector<std::unique_ptr<CPage>> MakeFurtherPages(const QString& path, bool autoPortrait,
                                                      int boxWidth = 0, int boxHeight = 0,
                                                      QPainter* referenceDC = nullptr,
                                                      const CScanCopyOptions& scan = {},
-                                                     QList<int>* lostPages = nullptr);
+                                                     CLostPages* lost = nullptr);
 
 // What the StraightenPages and EnhanceLook settings ask of each new page.
 CScanCopyOptions ScanCopyOptionsOf(const CAppSettings& settings);

@@ -26,15 +26,18 @@ std::unique_ptr<CPage> MakePage(CSession& session, const CAppSettings& settings,
 }
 
 // The further pages of a multi-page picture, after its first page was added, made the way
-// the first one was; false when one of them could not be made.
-bool AddFurtherPages(CSession& session, const CAppSettings& settings, const QString& path) {
+// the first one was; anything but Whole when one of them could not be made.
+EFileImport AddFurtherPages(CSession& session, const CAppSettings& settings, const QString& path) {
     const QSize box = session.ThumbBox();
-    QList<int> lost;
+    CLostPages lost;
     for (std::unique_ptr<CPage>& page :
          MakeFurtherPages(path, settings.autoPortrait != 0, box.width(), box.height(), nullptr,
                           ScanCopyOptionsOf(settings), &lost))
         session.AddPage(std::move(page));
-    return lost.isEmpty();
+    // A folder the user can make writable is the more useful thing to hear about.
+    if (!lost.notWritten.isEmpty())
+        return EFileImport::PagesNotWritten;
+    return lost.notDecoded.isEmpty() ? EFileImport::Whole : EFileImport::PagesNotDecoded;
 }
 
 } // namespace
@@ -46,13 +49,14 @@ QString FolderOfFile(const QString& path) {
     return slash == 0 ? QStringLiteral("/") : path.left(slash);
 }
 
-bool ImportPictureFile(CSession& session, CAppSettings& settings, const QString& path) {
+EFileImport ImportPictureFile(CSession& session, CAppSettings& settings, const QString& path) {
     std::unique_ptr<CPage> page = MakePage(session, settings, path);
     const bool added = page != nullptr;
     session.AddPage(std::move(page));
-    const bool whole = added && AddFurtherPages(session, settings, path);
+    const EFileImport outcome =
+        added ? AddFurtherPages(session, settings, path) : EFileImport::NotAPicture;
     settings.lastImportFolder = FolderOfFile(path);
-    return whole;
+    return outcome;
 }
 
 CFolderImportResult ImportPictureFolder(CSession& session, CAppSettings& settings,
@@ -86,8 +90,11 @@ CFolderImportResult ImportPictureFolder(CSession& session, CAppSettings& setting
         std::unique_ptr<CPage> page = MakePage(session, settings, path);
         if (page) {
             session.AddPage(std::move(page));
-            if (!AddFurtherPages(session, settings, path))
+            const EFileImport further = AddFurtherPages(session, settings, path);
+            if (further != EFileImport::Whole)
                 result.incomplete.append(path);
+            if (further == EFileImport::PagesNotWritten)
+                result.notWritten.append(path);
             result.imported = ++session.importedCount;
         }
         delegate.PictureDone(i, total);

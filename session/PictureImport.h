@@ -35,6 +35,17 @@ struct CFolderImportResult {
     bool cancelled = false; // the sort-order prompt was cancelled
     // Multi-page pictures of which some pages could not be made (their other pages are in).
     QStringList incomplete;
+    // Those of `incomplete` with a page whose copy could not be written beside the picture.
+    QStringList notWritten;
+};
+
+// How much of a picture file an import took.
+enum class EFileImport {
+    Whole,           // every page of the file is in the session
+    NotAPicture,     // the picture could not be used: nothing was added
+    PagesNotDecoded, // a page after the first could not be decoded; the others are in
+    PagesNotWritten, // the copy of a page after the first could not be written beside the
+                     // picture (a read-only folder, a full disk); the others are in
 };
 
 // The folder part of a file path: the text before its last "/", or "/" for a file in the root.
@@ -42,17 +53,16 @@ QString FolderOfFile(const QString& path);
 
 // Makes a page of `path` (auto-portrait, straightening and look from the settings) and
 // appends it, followed by the further pages of a multi-page TIFF made the same way; the
-// folder of the file becomes the last import folder. False when the picture could not be
-// used, and also when a further page could not be made (a read-only folder where its copy
-// goes): the pages that could be made are in the session, and the caller reports the file as
-// a failed import.
-bool ImportPictureFile(CSession& session, CAppSettings& settings, const QString& path);
+// folder of the file becomes the last import folder. Anything but Whole is for the caller to
+// report; the pages that could be made are in the session.
+EFileImport ImportPictureFile(CSession& session, CAppSettings& settings, const QString& path);
 
 // Searches `folder` for pictures (the picture masks, subfolders when `recursive` is set), sorts
 // them by `pictureImportOrder` (asking the delegate for "Ask me" when two or more were found,
 // and storing the answer in the record), and appends a page for each picture that can be
 // decoded (each page of a multi-page TIFF, made as the first one is); others are skipped
-// without a word, and a TIFF with a page that could not be made is named in `incomplete`. The
+// without a word, and a TIFF with a page that could not be made is named in `incomplete` (and
+// in `notWritten` when a page's copy could not be written). The
 // folder becomes the last import folder in every case, also after a cancelled prompt.
 CFolderImportResult ImportPictureFolder(CSession& session, CAppSettings& settings,
                                         const QString& folder, CFolderImportDelegate& delegate);

@@ -683,6 +683,14 @@ oder --files-from LISTE) nennt ein Bild oder einen Ordner je Zeile, bei
 relativen Namen vom aktuellen Ordner aus; leere Zeilen werden übersprungen.
 </translation>
     </message>
+    <message>
+        <source>page %1 was left out: it could not be decoded</source>
+        <translation>Seite %1 wurde ausgelassen: sie konnte nicht dekodiert werden</translation>
+    </message>
+    <message>
+        <source>page %1 was left out: its copy cannot be written beside the picture (is the folder read-only or full?)</source>
+        <translation>Seite %1 wurde ausgelassen: ihre Kopie kann nicht neben dem Bild gespeichert werden (ist der Ordner schreibgeschützt oder voll?)</translation>
+    </message>
 </context>
 <context>
     <name>Scanner</name>
@@ -2426,6 +2434,30 @@ Tap &apos;Close&apos; to start an empty session.</source>
         <translation>Die Aufzeichnung der letzten Sitzung stammt von einer neueren Version des Programms und kann von dieser nicht gelesen werden. Sie wurde als „%s“ aufbewahrt.<byte value="xd"/>
 <byte value="xd"/>
 Tippen Sie auf „Schließen“, um mit einer leeren Sitzung zu beginnen.</translation>
+    </message>
+    <message>
+        <source>Not every page of these pictures could be imported, as copies of their pages cannot be written beside them. Please check if the folder is write-protected or the storage is full.<byte value="xd"/>
+<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Tap &apos;Close&apos; to discard this message.</source>
+        <translation>Nicht jede Seite dieser Bilder konnte importiert werden, da Kopien ihrer Seiten nicht neben ihnen gespeichert werden können. Bitte prüfen Sie, ob der Ordner schreibgeschützt oder der Speicher voll ist.<byte value="xd"/>
+<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Tippen Sie auf „Schließen“, um diese Meldung zu verwerfen.</translation>
+    </message>
+    <message>
+        <source>Not every page of these pictures could be imported, as some of their pages cannot be read. Please check if the image files are valid.<byte value="xd"/>
+<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Tap &apos;Close&apos; to discard this message.</source>
+        <translation>Nicht jede Seite dieser Bilder konnte importiert werden, da einige ihrer Seiten nicht gelesen werden können. Bitte prüfen Sie, ob die Bilddateien gültig sind.<byte value="xd"/>
+<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Tippen Sie auf „Schließen“, um diese Meldung zu verwerfen.</translation>
     </message>
 </context>
 </TS>

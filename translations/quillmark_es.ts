@@ -684,6 +684,14 @@ carpeta por línea, desde la carpeta actual si el nombre es relativo; las línea
 vacías se omiten.
 </translation>
     </message>
+    <message>
+        <source>page %1 was left out: it could not be decoded</source>
+        <translation>página %1 omitida: no se pudo descodificar</translation>
+    </message>
+    <message>
+        <source>page %1 was left out: its copy cannot be written beside the picture (is the folder read-only or full?)</source>
+        <translation>página %1 omitida: su copia no se puede escribir junto a la imagen (¿la carpeta es de solo lectura o está llena?)</translation>
+    </message>
 </context>
 <context>
     <name>Scanner</name>
@@ -2427,6 +2435,30 @@ Tap &apos;Close&apos; to start an empty session.</source>
         <translation>El registro de la última sesión lo escribió una versión más reciente del programa y esta no puede leerlo. Se conservó como «%s».<byte value="xd"/>
 <byte value="xd"/>
 Toque «Cerrar» para empezar una sesión vacía.</translation>
+    </message>
+    <message>
+        <source>Not every page of these pictures could be imported, as copies of their pages cannot be written beside them. Please check if the folder is write-protected or the storage is full.<byte value="xd"/>
+<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Tap &apos;Close&apos; to discard this message.</source>
+        <translation>No se pudieron importar todas las páginas de estas imágenes, porque las copias de sus páginas no se pueden escribir junto a ellas. Compruebe si la carpeta está protegida contra escritura o si el almacenamiento está lleno.<byte value="xd"/>
+<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Toque «Cerrar» para descartar este mensaje.</translation>
+    </message>
+    <message>
+        <source>Not every page of these pictures could be imported, as some of their pages cannot be read. Please check if the image files are valid.<byte value="xd"/>
+<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Tap &apos;Close&apos; to discard this message.</source>
+        <translation>No se pudieron importar todas las páginas de estas imágenes, porque algunas de sus páginas no se pueden leer. Compruebe si los archivos de imagen son válidos.<byte value="xd"/>
+<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Toque «Cerrar» para descartar este mensaje.</translation>
     </message>
 </context>
 </TS>

@@ -684,6 +684,14 @@ ligne, depuis le dossier courant si le nom est relatif&#xa0;; les lignes vides s
 ignorées.
 </translation>
     </message>
+    <message>
+        <source>page %1 was left out: it could not be decoded</source>
+        <translation>page %1 omise&#xa0;: elle n’a pas pu être décodée</translation>
+    </message>
+    <message>
+        <source>page %1 was left out: its copy cannot be written beside the picture (is the folder read-only or full?)</source>
+        <translation>page %1 omise&#xa0;: sa copie ne peut pas être écrite à côté de l’image (le dossier est-il en lecture seule ou plein&#xa0;?)</translation>
+    </message>
 </context>
 <context>
     <name>Scanner</name>
@@ -2427,6 +2435,30 @@ Tap &apos;Close&apos; to start an empty session.</source>
         <translation>L&apos;enregistrement de la dernière session a été écrit par une version plus récente du programme et ne peut pas être lu par celle-ci. Il a été conservé sous «&#xa0;%s&#xa0;».<byte value="xd"/>
 <byte value="xd"/>
 Touchez «&#xa0;Fermer&#xa0;» pour commencer une session vide.</translation>
+    </message>
+    <message>
+        <source>Not every page of these pictures could be imported, as copies of their pages cannot be written beside them. Please check if the folder is write-protected or the storage is full.<byte value="xd"/>
+<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Tap &apos;Close&apos; to discard this message.</source>
+        <translation>Toutes les pages de ces images n’ont pas pu être importées, car les copies de leurs pages ne peuvent pas être écrites à côté d’elles. Veuillez vérifier si le dossier est protégé en écriture ou si l’espace de stockage est plein.<byte value="xd"/>
+<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Touchez «&#xa0;Fermer&#xa0;» pour ignorer ce message.</translation>
+    </message>
+    <message>
+        <source>Not every page of these pictures could be imported, as some of their pages cannot be read. Please check if the image files are valid.<byte value="xd"/>
+<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Tap &apos;Close&apos; to discard this message.</source>
+        <translation>Toutes les pages de ces images n’ont pas pu être importées, car certaines de leurs pages ne peuvent pas être lues. Veuillez vérifier si les fichiers image sont valides.<byte value="xd"/>
+<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Touchez «&#xa0;Fermer&#xa0;» pour ignorer ce message.</translation>
     </message>
 </context>
 </TS>

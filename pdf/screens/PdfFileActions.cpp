@@ -1,8 +1,8 @@
 #include "pdf/screens/PdfFileActions.h"
 
 #include "mail/screens/ShareByMail.h"
+#include "pdf/SmallerPdfCopy.h"
 #include "pdf/screens/ProgressDialog.h"
-#include "pdf/screens/SmallerPdfCopy.h"
 #include "platform/Paths.h"
 #include "resources/ResourceIds.h"
 #include "text/Strings.h"

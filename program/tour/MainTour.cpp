@@ -4,6 +4,7 @@
 #include "program/StartupRecovery.h"
 #include "resources/ResourceIds.h"
 #include "screens/FrameList.h"
+#include "screens/ImportCommands.h"
 #include "screens/MainDlg.h"
 #include "screens/PageChooserDlg.h"
 #include "screens/PageCommands.h"
@@ -128,6 +129,13 @@ void RunMainTour(CTourContext& tour) {
                                             {QDir(folder).filePath(QStringLiteral("page_7.jpg")),
                                              QDir(folder).filePath(QStringLiteral("page_8.jpg"))});
         ShootModeless(tour, notice, QStringLiteral("26-main-restore-missing"));
+    }
+    // What an import says about a multi-page picture whose further pages could not be written.
+    {
+        CQuestionBox notice(main);
+        PrepareIncompleteImportNotice(
+            notice, {QStringLiteral("letter.tif"), QStringLiteral("invoice.tiff")}, true);
+        ShootModeless(tour, notice, QStringLiteral("27-main-import-incomplete"));
     }
     // Later stops start from an empty session.
     main->Session().ClearSession();

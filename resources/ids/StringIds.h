@@ -383,6 +383,9 @@ inline constexpr std::uint16_t IDS_SMALLER_COPY_PICTURE = 9945;
 inline constexpr std::uint16_t IDS_SMALLER_COPY_NOT_OURS = 9946;
 inline constexpr std::uint16_t IDS_SMALLER_COPY_NOT_SMALLER = 9947;
 inline constexpr std::uint16_t IDS_SMALLER_COPY_FAILED = 9948;
+// Multi-page pictures of which only some pages could be imported, by why.
+inline constexpr std::uint16_t IDS_IMPORT_PAGES_NOT_WRITTEN = 9960;
+inline constexpr std::uint16_t IDS_IMPORT_PAGES_NOT_READ = 9961;
 inline constexpr std::uint16_t IDS_ALL_FILES = 65281;
 inline constexpr std::uint16_t IDS_ALL_FOLDERS = 65282;
 inline constexpr std::uint16_t IDS_MY_DOCUMENTS = 65283;

@@ -12,6 +12,9 @@
 #include "session/PictureImport.h"
 #include "session/Session.h"
 #include "tests/pdf/PdfTestFixture.h"
+#include "tests/support/MountedFolder.h"
+#include "tests/support/PrivateMounts.h"
+#include "tests/support/TiffWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,7 +22,6 @@
 #include <QStandardPaths>
 
 #include <libheif/heif.h>
-#include <tiffio.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -57,37 +59,6 @@ QImage Detailed(int w, int h) {
 // other; the others undo themselves).
 QImage StoredFor(const QImage& upright, int o) {
     return OrientUpright(upright, o == 6 ? 8 : o == 8 ? 6 : o);
-}
-
-// A TIFF of one page per picture (RGB, 8 bits), every page with orientation tag o.
-bool WriteTiff(const QString& path, const QList<QImage>& pages, int o = 1,
-               int compression = COMPRESSION_LZW) {
-    TIFF* tif = TIFFOpen(QFile::encodeName(path).constData(), "w");
-    if (!tif)
-        return false;
-    bool ok = true;
-    for (int i = 0; ok && i < pages.size(); ++i) {
-        const QImage page = pages[i].convertToFormat(QImage::Format_RGB888);
-        TIFFSetField(tif, TIFFTAG_IMAGEWIDTH, page.width());
-        TIFFSetField(tif, TIFFTAG_IMAGELENGTH, page.height());
-        TIFFSetField(tif, TIFFTAG_SAMPLESPERPIXEL, 3);
-        TIFFSetField(tif, TIFFTAG_BITSPERSAMPLE, 8);
-        TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
-        TIFFSetField(tif, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
-        TIFFSetField(tif, TIFFTAG_COMPRESSION, compression);
-        TIFFSetField(tif, TIFFTAG_ORIENTATION, o);
-        TIFFSetField(tif, TIFFTAG_ROWSPERSTRIP, page.height());
-        if (pages.size() > 1) {
-            TIFFSetField(tif, TIFFTAG_SUBFILETYPE, FILETYPE_PAGE);
-            TIFFSetField(tif, TIFFTAG_PAGENUMBER, i, int(pages.size()));
-        }
-        for (int y = 0; ok && y < page.height(); ++y)
-            ok = TIFFWriteScanline(tif, const_cast<uchar*>(page.constScanLine(y)), uint32_t(y),
-                                   0) == 1;
-        ok = ok && TIFFWriteDirectory(tif) == 1;
-    }
-    TIFFClose(tif);
-    return ok;
 }
 
 // A GIF89a of the picture, whose colours must number 256 at most. The LZW data holds only
@@ -230,11 +201,12 @@ protected:
     QStringList Files() const { return QDir(Home()).entryList(QDir::Files, QDir::Name); }
 
     CPdfJobResult RunOnPictures(const QStringList& pictures, const QString& out,
-                                bool autoPortrait = false) {
+                                bool autoPortrait = false, const CScanCopyOptions& scan = {}) {
         CPdfJobOptions options;
         options.outputPath = out;
         options.layout = CPdfPageOptions::FromSettings(settings);
         options.autoPortrait = autoPortrait;
+        options.scan = scan;
         options.threads = 2;
         CPdfJobDelegate quiet;
         return CPdfJob(options, quiet).RunOnPictures(pictures);
@@ -287,8 +259,8 @@ TEST_F(PictureFormatsTest, EachFormatBecomesAPageShowingItsPicture) {
         {"exact.webp", detailed, true, 8},  {"photo.webp", quadrants, false, 160},
     };
     ASSERT_TRUE(WriteTiff(PathIn("lzw.tif"), {detailed}));
-    ASSERT_TRUE(WriteTiff(PathIn("plain.tiff"), {detailed}, 1, COMPRESSION_NONE));
-    ASSERT_TRUE(WriteTiff(PathIn("deflate.tif"), {detailed}, 1, COMPRESSION_ADOBE_DEFLATE));
+    ASSERT_TRUE(WriteTiff(PathIn("plain.tiff"), {detailed}, 1, ETiffCompression::None));
+    ASSERT_TRUE(WriteTiff(PathIn("deflate.tif"), {detailed}, 1, ETiffCompression::Deflate));
     ASSERT_TRUE(WriteGif(PathIn("small.gif"), cases[3].picture));
     ASSERT_TRUE(detailed.save(PathIn("exact.webp"), "WEBP", 100)); // Qt's 100 is lossless
     ASSERT_TRUE(quadrants.save(PathIn("photo.webp"), "WEBP", 90));
@@ -355,6 +327,51 @@ TEST_F(PictureFormatsTest, EveryPageOfAMultiPageTiffBecomesAPageInOrder) {
              << "render2.png";
     expected.sort();
     EXPECT_EQ(Files(), expected);
+}
+
+// The look (and straightening) the command asks for is given to every page of a TIFF, and
+// a page that cannot be written beside the picture is named, never dropped without a word.
+TEST_F(PictureFormatsTest, EveryPageOfATiffGetsTheLookAndNoPageVanishes) {
+    if (RerunWithPrivateMounts())
+        return;
+    QDir(Home()).mkdir("ro");
+    const QString tiff = PathIn("ro/scan.tif");
+    ASSERT_TRUE(WriteTiff(tiff, {Quadrants(200, 150), Quadrants(120, 180), Detailed(80, 80)}));
+    CScanCopyOptions grey;
+    grey.look = ELook::Grey;
+    const CPdfJobResult result = RunOnPictures({tiff}, PathIn("grey.pdf"), false, grey);
+    ASSERT_TRUE(result.Done());
+    EXPECT_TRUE(result.notes.empty());
+    ASSERT_EQ(result.pagesWritten, 3);
+    for (int page = 1; page <= 3; ++page) {
+        SCOPED_TRACE(page);
+        const QImage shown = Render(PathIn("grey.pdf"), page);
+        ASSERT_FALSE(shown.isNull());
+        int colour = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x) {
+                const QRgb p = shown.pixel(x, y);
+                colour = std::max(
+                    {colour, std::abs(qRed(p) - qGreen(p)), std::abs(qGreen(p) - qBlue(p))});
+            }
+        EXPECT_LE(colour, 2);
+    }
+    // The copies of pages 2 and 3 went with the job.
+    EXPECT_EQ(QDir(PathIn("ro")).entryList(QDir::Files), QStringList{"scan.tif"});
+
+    QString why;
+    auto readOnly = CMountedFolder::ReadOnly(PathIn("ro"), &why);
+    ASSERT_TRUE(readOnly) << why.toStdString();
+    const CPdfJobResult kept = RunOnPictures({tiff}, PathIn("ro.pdf"), false, grey);
+    ASSERT_TRUE(kept.Done());
+    EXPECT_EQ(kept.pagesWritten, 1);
+    ASSERT_EQ(kept.notes.size(), 2u);
+    for (int k = 0; k < 2; ++k) {
+        EXPECT_EQ(kept.notes[std::size_t(k)].issue, EPdfPageIssue::PageNotWritten);
+        EXPECT_EQ(kept.notes[std::size_t(k)].page, k + 2);
+        EXPECT_EQ(kept.notes[std::size_t(k)].path, tiff);
+        EXPECT_EQ(kept.notes[std::size_t(k)].index, 0);
+    }
 }
 
 TEST_F(PictureFormatsTest, ImportingAMultiPageTiffAddsEachPageAndFolderImportFindsNewFormats) {

@@ -8,6 +8,9 @@
 #include "resources/ResourceIds.h"
 #include "screens/SettingsPageDlg.h"
 #include "session/Session.h"
+#include "tests/support/MountedFolder.h"
+#include "tests/support/PrivateMounts.h"
+#include "tests/support/TiffWriter.h"
 #include "ui/device/WaitCursor.h"
 #include "ui/toolkit/QuestionBox.h"
 
@@ -131,6 +134,53 @@ TEST_F(ImportCommandsTest, DamagedFileIsReportedAndCancelChangesNothing) {
     WhenScreenOpens(nullptr, [](CScreen* picker) { picker->SendCommand(ID_PLATFORM_CANCEL); });
     EXPECT_FALSE(ImportFromFolder(nullptr, m_session, {}));
     EXPECT_EQ(AppSettings().lastImportFolder, Home());
+}
+
+// Files of which only some pages came in are named with the reason, in one notice per
+// import; the pages that came in stay, and a whole file says nothing.
+TEST_F(ImportCommandsTest, PagesThatCannotBeWrittenAreNamedWithTheReason) {
+    if (RerunWithPrivateMounts())
+        return;
+    QImage page(40, 60, QImage::Format_RGB32);
+    page.fill(qRgb(200, 60, 40));
+    ASSERT_TRUE(WriteTiff(PathIn("pics/letter.tif"), {page, page, page}));
+    ASSERT_TRUE(WriteTiff(PathIn("pics/single.tif"), {page}));
+    QDir().mkpath(PathIn("more"));
+    ASSERT_TRUE(WriteTiff(PathIn("more/three.tif"), {page, page, page}));
+    QString why;
+    auto readOnly = CMountedFolder::ReadOnly(PathIn("pics"), &why);
+    ASSERT_TRUE(readOnly) << why.toStdString();
+    AppSettings().pictureImportOrder = kImportByNameAscending;
+
+    // Each notice shown: its heading and body.
+    QStringList shown;
+    const auto answer = [&](CScreen* top) {
+        auto* box = dynamic_cast<CQuestionBox*>(top);
+        ASSERT_NE(box, nullptr);
+        shown << box->Heading() << box->accessibleDescription();
+        box->SendCommand(IDOK_COMMAND);
+    };
+    const QString notWritten =
+        "Not every page of these pictures could be imported, as copies of their pages cannot be "
+        "written beside them. Please check if the folder is write-protected or the storage is "
+        "full.\r\n\r\n%1\r\n\r\nTap 'Close' to discard this message.";
+
+    PickNext(PathIn("pics"), "letter.tif", answer);
+    EXPECT_TRUE(ImportFromFile(nullptr, m_session));
+    EXPECT_EQ(shown, QStringList({"Some pages were left out", notWritten.arg("letter.tif")}));
+    EXPECT_EQ(PageNames(), QStringList{"letter.tif"});
+
+    shown.clear();
+    PickNext(PathIn("pics"), {}, answer);
+    EXPECT_TRUE(ImportFromFolder(nullptr, m_session, {}));
+    EXPECT_EQ(shown, QStringList({"Some pages were left out", notWritten.arg("letter.tif")}));
+    EXPECT_EQ(PageNames(), (QStringList{"letter.tif", "letter.tif", "single.tif"}));
+
+    // Whole files are added without a word, and every page counts.
+    EXPECT_EQ(ImportPictureFiles(nullptr, m_session,
+                                 {PathIn("pics/single.tif"), PathIn("more/three.tif")}),
+              4);
+    EXPECT_EQ(m_session.PageCount(), 7);
 }
 
 } // namespace

@@ -153,12 +153,13 @@ TEST_F(PictureImportTest, EmptyFolderImportsNothing) {
 
 TEST_F(PictureImportTest, SingleFileImportSetsItsFolder) {
     const QString path = Picture("sub/one.png", 0, "PNG");
-    EXPECT_TRUE(ImportPictureFile(m_session, m_settings, path));
+    EXPECT_EQ(ImportPictureFile(m_session, m_settings, path), EFileImport::Whole);
     EXPECT_EQ(m_session.PageCount(), 1);
     EXPECT_EQ(m_settings.lastImportFolder, PathIn("pics/sub"));
 
     WriteFile(PathIn("pics/bad.bmp"), "BM broken");
-    EXPECT_FALSE(ImportPictureFile(m_session, m_settings, PathIn("pics/bad.bmp")));
+    EXPECT_EQ(ImportPictureFile(m_session, m_settings, PathIn("pics/bad.bmp")),
+              EFileImport::NotAPicture);
     EXPECT_EQ(m_session.PageCount(), 1);
     EXPECT_EQ(m_settings.lastImportFolder, PathIn("pics"));
 

@@ -8,6 +8,7 @@
 #include "tests/support/MountedFolder.h"
 #include "tests/support/PrivateMounts.h"
 #include "tests/support/TempHome.h"
+#include "tests/support/TiffWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,7 +16,6 @@
 #include <QPainter>
 
 #include <gtest/gtest.h>
-#include <tiffio.h>
 
 namespace {
 
@@ -33,33 +33,6 @@ QImage SheetPhoto(int shade) {
     painter.drawLine(QPointF(80, 100), QPointF(300, 110));
     painter.drawLine(QPointF(80, 160), QPointF(300, 170));
     return image;
-}
-
-// A TIFF of one RGB page per picture.
-bool WriteTiff(const QString& path, const QList<QImage>& pages) {
-    TIFF* tif = TIFFOpen(QFile::encodeName(path).constData(), "w");
-    if (!tif)
-        return false;
-    bool ok = true;
-    for (int i = 0; ok && i < pages.size(); ++i) {
-        const QImage page = pages[i].convertToFormat(QImage::Format_RGB888);
-        TIFFSetField(tif, TIFFTAG_IMAGEWIDTH, page.width());
-        TIFFSetField(tif, TIFFTAG_IMAGELENGTH, page.height());
-        TIFFSetField(tif, TIFFTAG_SAMPLESPERPIXEL, 3);
-        TIFFSetField(tif, TIFFTAG_BITSPERSAMPLE, 8);
-        TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
-        TIFFSetField(tif, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
-        TIFFSetField(tif, TIFFTAG_COMPRESSION, COMPRESSION_LZW);
-        TIFFSetField(tif, TIFFTAG_ROWSPERSTRIP, page.height());
-        TIFFSetField(tif, TIFFTAG_SUBFILETYPE, FILETYPE_PAGE);
-        TIFFSetField(tif, TIFFTAG_PAGENUMBER, i, int(pages.size()));
-        for (int y = 0; ok && y < page.height(); ++y)
-            ok = TIFFWriteScanline(tif, const_cast<uchar*>(page.constScanLine(y)), uint32_t(y),
-                                   0) == 1;
-        ok = ok && TIFFWriteDirectory(tif) == 1;
-    }
-    TIFFClose(tif);
-    return ok;
 }
 
 class TiffPagesTest : public CTempHomeTest {
@@ -92,7 +65,7 @@ protected:
 
 TEST_F(TiffPagesTest, EveryPageIsStraightenedAndGivenTheLookAsTheFirstIs) {
     const QString tiff = Tiff("scans/letter.tif", 3);
-    ASSERT_TRUE(ImportPictureFile(m_session, m_settings, tiff));
+    ASSERT_EQ(ImportPictureFile(m_session, m_settings, tiff), EFileImport::Whole);
     ASSERT_EQ(m_session.PageCount(), 3);
     for (int i = 0; i < 3; ++i) {
         SCOPED_TRACE(i);
@@ -117,7 +90,7 @@ TEST_F(TiffPagesTest, EveryPageIsStraightenedAndGivenTheLookAsTheFirstIs) {
     m_settings.straightenPages = 0;
     m_settings.enhanceLook = 0;
     CSession plain;
-    ASSERT_TRUE(ImportPictureFile(plain, m_settings, tiff));
+    ASSERT_EQ(ImportPictureFile(plain, m_settings, tiff), EFileImport::Whole);
     ASSERT_EQ(plain.PageCount(), 3);
     EXPECT_EQ(plain.Pages().At(0)->path, tiff);
     EXPECT_EQ(plain.Pages().At(2)->path, tiff + ".page3.tesimg");
@@ -133,23 +106,25 @@ TEST_F(TiffPagesTest, PagesThatCannotBeWrittenAreReportedNotDropped) {
     auto readOnly = CMountedFolder::ReadOnly(PathIn("ro"), &why);
     ASSERT_TRUE(readOnly) << why.toStdString();
 
-    QList<int> lost;
+    CLostPages lost;
     EXPECT_TRUE(MakeFurtherPages(tiff, false, 0, 0, nullptr, {}, &lost).empty());
-    EXPECT_EQ(lost, QList<int>({2, 3}));
+    EXPECT_EQ(lost.notWritten, QList<int>({2, 3}));
+    EXPECT_EQ(lost.notDecoded, QList<int>());
 
     // The first page is in (on the picture itself, as for any picture in a read-only folder),
-    // and the import fails so the user is told.
-    EXPECT_FALSE(ImportPictureFile(m_session, m_settings, tiff));
+    // and the import says why the others are not, so the user is told.
+    EXPECT_EQ(ImportPictureFile(m_session, m_settings, tiff), EFileImport::PagesNotWritten);
     ASSERT_EQ(m_session.PageCount(), 1);
     EXPECT_EQ(m_session.Pages().At(0)->path, tiff);
     // A single-page TIFF has nothing to lose.
-    EXPECT_TRUE(ImportPictureFile(m_session, m_settings, other));
+    EXPECT_EQ(ImportPictureFile(m_session, m_settings, other), EFileImport::Whole);
 
     CFolderImportDelegate quiet;
     CSession folder;
     const CFolderImportResult result = ImportPictureFolder(folder, m_settings, PathIn("ro"), quiet);
     EXPECT_EQ(result.imported, 2);
     EXPECT_EQ(result.incomplete, QStringList({tiff}));
+    EXPECT_EQ(result.notWritten, QStringList({tiff}));
     EXPECT_EQ(folder.PageCount(), 2);
     EXPECT_EQ(QDir(PathIn("ro")).entryList(QDir::Files), QStringList({"letter.tif", "single.tif"}));
 }

@@ -1,4 +1,4 @@
-#include "pdf/screens/SmallerPdfCopy.h"
+#include "pdf/SmallerPdfCopy.h"
 
 #include "imaging/JpegReducedDecoder.h"
 #include "imaging/JpegWriter.h"

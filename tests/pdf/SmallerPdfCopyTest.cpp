@@ -1,14 +1,15 @@
-#include "pdf/screens/SmallerPdfCopy.h"
+#include "pdf/SmallerPdfCopy.h"
 
 #include "pdf/PdfJob.h"
 #include "pdf/PictureQuality.h"
 #include "tests/pdf/PdfFile.h"
-#include "tests/pdf/screens/PdfScreenTest.h"
+#include "tests/pdf/PdfTestFixture.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 
 #include <gtest/gtest.h>
@@ -37,8 +38,22 @@ QSizeF Placed(const QByteArray& content) {
     return QSizeF(std::hypot(m[0], m[1]), std::hypot(m[2], m[3]));
 }
 
-class SmallerPdfCopyTest : public CPdfScreenTest {
+class SmallerPdfCopyTest : public CPdfTest {
 protected:
+    // A JPEG (or PNG, by extension) of that size; `noise` makes it hard to compress.
+    QString Picture(const QString& name, int width, int height, bool noise = false) {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(QColor(40, 90, 160));
+        if (noise) {
+            QRandomGenerator random(7);
+            for (int y = 0; y < height; ++y)
+                for (int x = 0; x < width; ++x)
+                    image.setPixel(x, y, random.generate() | 0xFF000000u);
+        }
+        const QString path = PathIn(name);
+        EXPECT_TRUE(image.save(path, nullptr, 100)) << path.toStdString();
+        return path;
+    }
     // A PDF of the original pictures: a large photo, a turned one, and a PNG page.
     QString MakePdf() {
         std::vector<CPdfJobPage> pages = {
