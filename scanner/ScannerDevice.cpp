@@ -6,13 +6,17 @@
 #include <sane/sane.h>
 #include <sane/saneopts.h>
 
+#include <QDir>
 #include <QPromise>
 #include <QThreadPool>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -47,6 +51,20 @@ bool IsMode(const QString& name, EScanMode mode) {
     case EScanMode::Lineart: return bw && !color;
     }
     return false;
+}
+
+// What a pipe holds on Linux unless it is made larger: a backend's reader can write this much
+// ahead of the reading side.
+constexpr qint64 kPipeBytes = 65536;
+
+// The ids of this process's threads, sorted.
+std::vector<int> ThreadIds() {
+    std::vector<int> ids;
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString& name : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        ids.push_back(name.toInt());
+    std::sort(ids.begin(), ids.end());
+    return ids;
 }
 
 bool Usable(const SANE_Option_Descriptor* d) {
@@ -336,8 +354,39 @@ bool CScannerDevice::Configure(const CScanOptions& options, QString* reason) {
     return true;
 }
 
-CScannerDevice::EStart CScannerDevice::Start(QString* reason) {
+// sane_start, noting the threads the backend starts for the frame: backends built on SANE's
+// thread helper read on a thread of their own.
+int CScannerDevice::StartFrame() {
+    const std::vector<int> before = ThreadIds();
     const SANE_Status status = sane_start(Handle(m_handle));
+    const std::vector<int> after = ThreadIds();
+    m_readers.clear();
+    std::set_difference(after.begin(), after.end(), before.begin(), before.end(),
+                        std::back_inserter(m_readers));
+    return status;
+}
+
+// Backends built on SANE's thread helper cancel their reader thread asynchronously in the
+// sane_read that takes the frame's last bytes. A cancel that lands while the reader is still
+// on its way out (freeing its memory) leaves the allocator's lock taken, and the scan hangs in
+// that sane_read for good. Once the rest of the frame fits in the reader's pipe, the reader can
+// write it all and end: it is given a moment (at most a quarter second) to do so.
+void CScannerDevice::LetReadersEnd() const {
+    if (m_readers.empty())
+        return;
+    for (int waited = 0; waited < 250; ++waited) {
+        const std::vector<int> now = ThreadIds();
+        const bool running = std::any_of(m_readers.begin(), m_readers.end(), [&](int id) {
+            return std::binary_search(now.begin(), now.end(), id);
+        });
+        if (!running)
+            return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
+CScannerDevice::EStart CScannerDevice::Start(QString* reason) {
+    const SANE_Status status = SANE_Status(StartFrame());
     if (status == SANE_STATUS_GOOD)
         return EStart::Started;
     if (status == SANE_STATUS_NO_DOCS)
@@ -391,6 +440,8 @@ CScannerDevice::ReadPage(CScannedPicture& picture,
             return ERead::Cancelled;
         }
         for (;;) {
+            if (total > 0 && total - qint64(frame.size()) <= kPipeBytes)
+                LetReadersEnd();
             SANE_Int length = 0;
             status = sane_read(h, buffer.data(), SANE_Int(buffer.size()), &length);
             if (length > 0)
@@ -444,7 +495,7 @@ CScannerDevice::ReadPage(CScannedPicture& picture,
         }
         if (p.last_frame)
             break;
-        status = sane_start(h);
+        status = SANE_Status(StartFrame());
         if (status != SANE_STATUS_GOOD)
             return fail(SaneStatusText(status));
     }

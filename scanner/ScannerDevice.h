@@ -100,8 +100,11 @@ private:
     bool SetNumberOption(const char* name, double value, double* chosen = nullptr);
     bool SetAreaOption(const char* name, double mm, bool fromMinimum);
     std::vector<QString> StringChoices(const char* name) const;
+    int StartFrame();
+    void LetReadersEnd() const;
 
     void* m_handle = nullptr;
+    std::vector<int> m_readers; // threads the backend started with the frame being read
     QString m_name;
     EScanMode m_mode = EScanMode::Color;
     int m_resolution = 0;

@@ -73,10 +73,14 @@ TEST_F(PdfCommandKillTest, AKilledRunLeavesAWholePdfAndNoTemporaryFile) {
     const qint64 size = QFileInfo(PathIn("work/out.pdf")).size();
     ASSERT_GT(size, 500000);
 
-    // Kills spread over the whole run: before the PDF is written, while it is, and after.
+    // Kills spread over the whole run: before the PDF is written, while it is, and after. The
+    // writing is a few large copies, so a random moment often misses it: rounds go on until
+    // one kill has landed inside it.
     constexpr int kRounds = 10;
+    constexpr int kMostRounds = 40;
     int killedWhileWriting = 0;
-    for (int round = 0; round < kRounds; ++round) {
+    for (int round = 0; round < kRounds || (killedWhileWriting == 0 && round < kMostRounds);
+         ++round) {
         const qint64 threshold = qint64(QRandomGenerator::global()->bounded(double(size) * 1.1));
         QProcess run;
         run.start(QStringLiteral(QM_QUILLMARK_EXE), PdfArguments());
