@@ -67,7 +67,7 @@ protected:
         ASSERT_TRUE(WaitFor([&] { return main.HasPainted() && main.LayoutCount() > 0; }));
     }
     // Runs the screen modally; `act` runs once it has painted. Returns the result code.
-    int Run(CMainDlg& main, std::function<void()> act) {
+    int Run(CMainDlg& main, const std::function<void()>& act) {
         QTimer::singleShot(0, &main, [&main, act] {
             EXPECT_TRUE(WaitFor([&] { return main.HasPainted() && main.LayoutCount() > 0; }));
             act();
