@@ -104,8 +104,9 @@ protected:
                                  : QFileInfo(page->path).baseName();
     }
     // Sends a command whose screen opens modally; `answer` handles that screen.
-    void CommandWithScreen(CMainDlg& main, int command, std::function<void(CScreen*)> answer) {
-        WhenScreenOpens(&main, std::move(answer));
+    void CommandWithScreen(CMainDlg& main, int command,
+                           const std::function<void(CScreen*)>& answer) {
+        WhenScreenOpens(&main, answer);
         main.SendCommand(command);
     }
     // Chooses the entry with that text in the page chooser and confirms it.
