@@ -96,7 +96,7 @@ QString WriteStill(const QString& folder, int width, int height, const unsigned 
         QStringLiteral("%1/IMG_%2")
             .arg(folder, QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_hhmmss")));
     for (int n = 1; n < 1000; ++n) {
-        const QString name =
+        QString name =
             n == 1 ? stem + QStringLiteral(".jpg") : QStringLiteral("%1_%2.jpg").arg(stem).arg(n);
         // Rename never replaces an existing file.
         if (QFile::rename(part, name))

@@ -78,7 +78,7 @@ cv::Mat SmoothSurface(const cv::Mat& values) {
                 double fit = 0;
                 for (int k = 0; k < 6; ++k)
                     fit += t[k] * coefficients.at<double>(k);
-                use[i] = channel.at<float>(points[i]) >= 0.75 * fit;
+                use[i] = char(channel.at<float>(points[i]) >= 0.75 * fit);
             }
         }
         for (int y = 0; y < channel.rows; ++y) {

@@ -176,7 +176,7 @@ bool TooManyPixels(QSize size) {
 // a 32-megapixel scan); ours is kMaxPicturePixels, checked from the header before decoding.
 void AllowLargePictures() {
     static const bool raised = [] {
-        QImageReader::setAllocationLimit(int(kMaxPicturePixels * 4 / (1024 * 1024)) + 1);
+        QImageReader::setAllocationLimit(int(kMaxPicturePixels * 4 / (qint64(1024) * 1024)) + 1);
         return true;
     }();
     (void)raised;
@@ -311,7 +311,7 @@ QImage ReadPictureUpright(const QString& path, const CPictureHeader& header,
         const QImage reduced = DecodeJpegReduced(
             data, size, turned ? uprightScaledSize.transposed() : uprightScaledSize);
         if (!reduced.isNull()) {
-            const QImage upright =
+            QImage upright =
                 OrientUpright(reduced, OrientationFromTransformation(header.transformation));
             if (upright.size() == uprightScaledSize)
                 return upright;

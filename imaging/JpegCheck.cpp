@@ -40,7 +40,7 @@ bool ReadFrame(const uchar* s, int length, int marker, CFrameState* state, CJpeg
         length != 8 + 3 * count)
         return false;
     for (int i = 0; i < count; ++i) {
-        const uchar* c = s + 6 + 3 * i;
+        const uchar* c = s + 6 + 3 * qsizetype(i);
         const int h = c[1] >> 4;
         const int v = c[1] & 15;
         if (h < 1 || h > 4 || v < 1 || v > 4 || c[2] > 3)
@@ -133,9 +133,9 @@ qint64 MinimumScanBits(const uchar* s, const CFrameState& state, int count,
         for (int i = 0; i < n; ++i)
             for (int c = 0; c < count; ++c)
                 if (state.ids[c] == s[1 + 2 * i])
-                    perUnit += state.h[c] * state.v[c];
-        blocks =
-            CeilDiv(frame.width, 8 * state.maxH) * CeilDiv(frame.height, 8 * state.maxV) * perUnit;
+                    perUnit += qint64(state.h[c]) * state.v[c];
+        blocks = CeilDiv(frame.width, 8 * qint64(state.maxH)) *
+                 CeilDiv(frame.height, 8 * qint64(state.maxV)) * perUnit;
     }
     return blocks * bitsPerBlock;
 }

@@ -101,8 +101,8 @@ QImage DecodeJpegReduced(const uchar* data, qint64 size, QSize storedTarget) {
                 &decoded))
         return QImage();
     return QImage(
-        decoded.pixels, decoded.width, decoded.height, decoded.width * 4, QImage::Format_RGB32,
-        [](void* p) { std::free(p); }, decoded.pixels);
+        decoded.pixels, decoded.width, decoded.height, qsizetype(decoded.width) * 4,
+        QImage::Format_RGB32, [](void* p) { std::free(p); }, decoded.pixels);
 }
 
 QImage DecodeJpegReduced(const QString& path, QSize storedTarget) {

@@ -64,8 +64,10 @@ bool IsPlausible(const std::vector<cv::Point2f>& q, cv::Size size) {
         const cv::Point2f b = q[(i + 1) % 4];
         const bool left = a.x < margin && b.x < margin;
         const bool top = a.y < margin && b.y < margin;
-        const bool right = a.x > size.width - 1 - margin && b.x > size.width - 1 - margin;
-        const bool bottom = a.y > size.height - 1 - margin && b.y > size.height - 1 - margin;
+        const bool right =
+            a.x > float(size.width - 1) - margin && b.x > float(size.width - 1) - margin;
+        const bool bottom =
+            a.y > float(size.height - 1) - margin && b.y > float(size.height - 1) - margin;
         if (left || top || right || bottom)
             return false;
     }
@@ -185,7 +187,8 @@ void RefineAtFullSize(std::array<cv::Point2f, 4>& q, const CMatView& view, doubl
             const cv::Point2f base = a + (b - a) * float(t);
             for (int k = -range; k <= range; ++k) {
                 const cv::Point2f p = base + normal * float(k);
-                profile[std::size_t(k + range)] = GreyAt(view, p.x, p.y);
+                const int at = k + range;
+                profile[std::size_t(at)] = GreyAt(view, p.x, p.y);
             }
             double best = 0;
             int bestAt = 0;
@@ -193,7 +196,7 @@ void RefineAtFullSize(std::array<cv::Point2f, 4>& q, const CMatView& view, doubl
                 // Edges near the rough side count more than a rule or a letter further in.
                 const double off = double(k - range) / (0.5 * reach);
                 const double d =
-                    std::abs(profile[std::size_t(k + 1)] - profile[std::size_t(k - 1)]) *
+                    std::abs(profile[std::size_t(k) + 1] - profile[std::size_t(k) - 1]) *
                     std::exp(-0.5 * off * off);
                 if (d > best) {
                     best = d;

@@ -29,7 +29,7 @@ void RefineSides(std::vector<cv::Point2f>& q, const cv::Mat& grey) {
         const cv::Point2f a = q[i];
         const cv::Point2f b = q[(i + 1) % 4];
         const double len = Length(a, b);
-        const cv::Point2f dir((b.x - a.x) / len, (b.y - a.y) / len);
+        const cv::Point2f dir(float((b.x - a.x) / len), float((b.y - a.y) / len));
         const cv::Point2f normal(-dir.y, dir.x);
         // Only a change of grey moves the side.
         double best = 0;

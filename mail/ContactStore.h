@@ -15,7 +15,7 @@
 class CContactStore {
 public:
     // No address book's card file comes near this; the limit holds for the bytes read.
-    static constexpr qsizetype kMaxCardFileBytes = 4 * 1024 * 1024;
+    static constexpr qsizetype kMaxCardFileBytes = qsizetype(4) * 1024 * 1024;
 
     explicit CContactStore(const QString& folder) : m_folder(folder) {}
 

@@ -58,7 +58,7 @@ bool FromFile(const QString& path, QByteArray* password, QString* error) {
         *error = TranslateText("PasswordSource", "the password file %1 cannot be read").arg(path);
         return false;
     }
-    QByteArray data = file.read(64 * 1024);
+    QByteArray data = file.read(qint64(64) * 1024);
     *password = FirstLine(data);
     CPasswordSource::Wipe(data);
     return true;

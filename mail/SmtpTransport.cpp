@@ -20,7 +20,8 @@ void InitCurl() {
 
 size_t ReadBody(char* buffer, size_t size, size_t count, void* user) {
     auto* file = static_cast<QFile*>(user);
-    const qint64 n = file->read(buffer, qint64(size * count));
+    const size_t room = size * count;
+    const qint64 n = file->read(buffer, qint64(room));
     return n < 0 ? CURL_READFUNC_ABORT : size_t(n);
 }
 

@@ -181,7 +181,7 @@ QByteArray Name() {
     CBigEndian t;
     t.U16(0);
     t.U16(unsigned(2 * names.size()));
-    t.U16(unsigned(6 + 12 * 2 * names.size()));
+    t.U16(unsigned(6 + 12 * (2 * names.size())));
     t.Append(records.Bytes());
     t.Append(strings.Bytes());
     return t.Bytes();

@@ -323,7 +323,8 @@ HPDF_Image LoadJpegImage(HPDF_Doc document, const QString& path) {
     auto file = std::make_unique<CFileBytes>();
     QByteArray data;
     qsizetype head = 0;
-    for (qint64 limit = 64 * 1024; head == 0; limit = limit < (1 << 20) ? (1 << 20) : file->size) {
+    for (qint64 limit = qint64(64) * 1024; head == 0;
+         limit = limit < (1 << 20) ? (1 << 20) : file->size) {
         if (const int error = ReadHead(name, limit, &data, file.get()))
             return CannotOpen(document, error);
         head = HeadLength(data);

@@ -303,7 +303,7 @@ QByteArray CPdfReader::StreamData(int id) const {
     const auto it = m_objects.find(id);
     if (it == m_objects.end() || it->second.dataStart < 0)
         return {};
-    const QByteArray raw = m_bytes.mid(it->second.dataStart, it->second.dataLength);
+    QByteArray raw = m_bytes.mid(it->second.dataStart, it->second.dataLength);
     const QByteArray filter = Value(it->second.dict, "Filter");
     if (filter.isEmpty())
         return raw;
@@ -453,7 +453,7 @@ bool IsPlainJpegPicture(const QByteArray& dict) {
            CPdfReader::Value(dict, "DecodeParms").isEmpty();
 }
 
-QByteArray ReplaceNumber(QByteArray dict, const char* key, qint64 value) {
+QByteArray ReplaceNumber(const QByteArray& dict, const char* key, qint64 value) {
     // Possessive, so that a reference ("12 0 R") is never taken for the number 1.
     const QRegularExpression number(
         QStringLiteral("/%1(\\s+)\\d++(?!\\s+\\d+\\s+R)").arg(QLatin1String(key)));

@@ -47,7 +47,7 @@ QString HomeOverride() {
 }
 
 QString SkinLibraryFolder() {
-    const QString exeFolder = ExecutableFolder();
+    QString exeFolder = ExecutableFolder();
     if (QFileInfo::exists(exeFolder + "/Quillmark.vga") ||
         QFileInfo::exists(exeFolder + "/Quillmark.qvga"))
         return exeFolder;
@@ -55,7 +55,7 @@ QString SkinLibraryFolder() {
 }
 
 QString ProgramDataFolder() {
-    const QString home = HomeOverride();
+    QString home = HomeOverride();
     if (!home.isEmpty())
         return home;
     return XdgFolder("XDG_DATA_HOME", ".local/share");

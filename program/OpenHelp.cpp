@@ -13,7 +13,7 @@ QString HelpFilePath(const QStringList& languages) {
     const QString folder = GetSpecialFolder(kSpecialFolderSystem);
     // A translated copy sits beside the page as "quillmark.<language>.htm".
     for (const QString& language : languages) {
-        const QString copy = folder + QStringLiteral("/quillmark.%1.htm").arg(language);
+        QString copy = folder + QStringLiteral("/quillmark.%1.htm").arg(language);
         if (QFileInfo(copy).isFile())
             return copy;
     }

@@ -259,7 +259,8 @@ void CScreenshotTour::AuditAccessibility(const QString& name) {
     }
 }
 
-void CScreenshotTour::WaitFor(std::function<bool()> ready, std::function<void()> then) {
+void CScreenshotTour::WaitFor(const std::function<bool()>& ready,
+                              const std::function<void()>& then) {
     auto* timer = new QTimer(m_device);
     auto* clock = new QElapsedTimer;
     clock->start();

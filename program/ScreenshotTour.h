@@ -54,7 +54,7 @@ public:
                     const std::function<void(CScreen*)>& close = {}) override;
 
 private:
-    void WaitFor(std::function<bool()> ready, std::function<void()> then);
+    void WaitFor(const std::function<bool()>& ready, const std::function<void()>& then);
     void OnMainScreen();
     void ShowQuestionBoxes();
     void RunStops();

@@ -80,7 +80,7 @@ unsigned char Sample(const unsigned char* row, int index, int depth, bool grayFr
     }
     if (depth == 16) {
         std::uint16_t value = 0;
-        std::memcpy(&value, row + 2 * index, 2);
+        std::memcpy(&value, row + 2 * std::size_t(index), 2);
         return static_cast<unsigned char>(value >> 8);
     }
     return row[index];

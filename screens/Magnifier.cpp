@@ -8,8 +8,8 @@
 QRect CMagnifier::Place(const QRect& area, QPointF finger) const {
     const int margin = std::max(2, m_diameter / 16);
     const QRect left(area.left() + margin, area.top() + margin, m_diameter, m_diameter);
-    const bool fingerNearLeft = finger.x() < area.center().x() &&
-                                finger.y() < area.top() + margin * 2 + m_diameter + m_diameter / 4;
+    const int leftBottom = area.top() + margin * 2 + m_diameter + m_diameter / 4;
+    const bool fingerNearLeft = finger.x() < area.center().x() && finger.y() < leftBottom;
     if (!fingerNearLeft)
         return left;
     return QRect(area.right() - margin - m_diameter + 1, area.top() + margin, m_diameter,

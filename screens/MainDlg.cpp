@@ -100,7 +100,7 @@ void CMainDlg::RegisterCommands() {
         OnCommandId(command, [this] { Edit(); });
 
     // Every page command ends with the controls brought up to date.
-    auto page = [this](int command, std::function<void()> work) {
+    auto page = [this](int command, const std::function<void()>& work) {
         OnCommandId(command, [this, work] {
             work();
             RefreshControls();
@@ -325,7 +325,7 @@ void CMainDlg::LayoutIfSizeChanged() {
 
 void CMainDlg::resizeEvent(QResizeEvent* event) {
     // Not the template layout of CDialog: this screen computes its own, once per change.
-    CScreen::resizeEvent(event);
+    CScreen::resizeEvent(event); // NOLINT(bugprone-parent-virtual-call): skips CDialog on purpose
     LayoutIfSizeChanged();
 }
 

@@ -16,7 +16,7 @@ namespace {
 constexpr char kMagic[4] = {'Q', 'M', 'R', 'C'};
 constexpr int kHeaderSize = 16;
 // Far above any real session (a 10,000-page session is about 2 MB); a larger file is not ours.
-constexpr qint64 kMaxRecordSize = 64 * 1024 * 1024;
+constexpr qint64 kMaxRecordSize = qint64(64) * 1024 * 1024;
 constexpr std::uint32_t kMaxPages = 1000000;
 constexpr std::uint32_t kMaxPathUnits = 65535;
 constexpr std::uint32_t kMaxBootIdBytes = 64;

@@ -47,7 +47,7 @@ void CSessionRecorder::Changed() {
         return; // the pending write will take this change along
     int due = m_delayMs;
     if (m_sinceWrite.isValid())
-        due = std::max<qint64>(due, m_minIntervalMs - m_sinceWrite.elapsed());
+        due = int(std::max<qint64>(due, m_minIntervalMs - m_sinceWrite.elapsed()));
     m_timer.start(due);
 }
 

@@ -68,7 +68,7 @@ CCatalogue::~CCatalogue() = default;
 QString CCatalogue::Translate(const char* context, const char* source,
                               const char* disambiguation) const {
     for (const auto& translator : m_translators) {
-        const QString text = translator->translate(context, source, disambiguation);
+        QString text = translator->translate(context, source, disambiguation);
         if (!text.isEmpty()) {
             std::lock_guard lock(m_givenMutex);
             m_given.insert(text, QString::fromUtf8(source));

@@ -41,7 +41,7 @@ QString Number(int value, int digits) {
 
 QString Field(QChar letter, int length, const QDate& date, int hour, int minute, int second,
               const CLocaleDateTexts& names) {
-    const QString unknown = "???";
+    QString unknown = "???";
     const int weekday = date.dayOfWeek() % 7; // Sunday = 0
     switch (letter.unicode()) {
     case u'd':

@@ -27,7 +27,7 @@ const QString kCopyFolderPattern = QStringLiteral("smaller-copy-XXXXXX");
 constexpr int kStaleCopyHours = 12;
 
 void RemoveStaleCopies(const QString& cache) {
-    const QDateTime before = QDateTime::currentDateTime().addSecs(-kStaleCopyHours * 3600);
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-qint64(kStaleCopyHours) * 3600);
     const QFileInfoList folders = QDir(cache).entryInfoList({QStringLiteral("smaller-copy-*")},
                                                             QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QFileInfo& folder : folders)

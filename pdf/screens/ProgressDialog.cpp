@@ -80,7 +80,7 @@ void CProgressDialog::SetSecondBarShown(bool shown) {
     ShowControl(IDC_PROGRESS_SECOND_BAR, shown);
     Control(IDC_PROGRESS_SECOND_LABEL)->setEnabled(shown);
     m_second->setEnabled(shown);
-    Layout();
+    CProgressDialog::Layout(); // also from the constructor, so no virtual call
 }
 
 void CProgressDialog::SetRange(int upper, const QString& text) {

@@ -18,7 +18,7 @@ namespace {
 
 // A camera folder with a few pictures and two subfolders, as a phone keeps it.
 QString MakePictures(const QString& scratch) {
-    const QString folder = scratch + "/Pictures";
+    QString folder = scratch + "/Pictures";
     QDir().mkpath(folder + "/Holiday");
     QDir().mkpath(folder + "/Scans");
     for (int i = 1; i <= 6; ++i) {

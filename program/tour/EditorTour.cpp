@@ -49,7 +49,7 @@ QString DrawPage(const QString& folder) {
         p.fillRect(QRect(margin, y, (width - 2 * margin) * (i % 6 == 5 ? 50 : 88) / 100, 18),
                    QColor(0x44, 0x44, 0x48));
     p.end();
-    const QString path = QDir(folder).filePath(QStringLiteral("editor_page.jpg"));
+    QString path = QDir(folder).filePath(QStringLiteral("editor_page.jpg"));
     image.save(path, "JPG", 92);
     return path;
 }

@@ -38,12 +38,13 @@ QString DrawSheet(const QString& folder, const QString& name, int width, int hei
         const int length = (width - 2 * margin) * (i % 5 == 4 ? 55 : 85 + (i * 7) % 15) / 100;
         p.fillRect(QRect(margin, y, length, line * 2 / 3), QColor(0x44, 0x44, 0x48));
     }
-    QLinearGradient shade(0, 0, width / 8, 0);
+    const int shadeWidth = width / 8;
+    QLinearGradient shade(0, 0, shadeWidth, 0);
     shade.setColorAt(0, QColor(0, 0, 0, 60));
     shade.setColorAt(1, QColor(0, 0, 0, 0));
     p.fillRect(QRect(0, 0, width / 8, height), shade);
     p.end();
-    const QString path = QDir(folder).filePath(name);
+    QString path = QDir(folder).filePath(name);
     image.save(path, "JPG", 90);
     return path;
 }

@@ -28,7 +28,7 @@ QString DrawPage(const QString& folder, int number) {
     for (int line = 0; line < 24; ++line)
         p.drawRect(60, 120 + 26 * line, line % 5 == 4 ? 280 : 480, 10);
     p.end();
-    const QString path = QStringLiteral("%1/page%2.jpg").arg(folder).arg(number);
+    QString path = QStringLiteral("%1/page%2.jpg").arg(folder).arg(number);
     image.save(path, "JPEG", 90);
     return path;
 }

@@ -70,7 +70,7 @@ QString DrawSkewedPhoto(const QString& folder) {
     light.setColorAt(1, QColor(0, 0, 0, 90));
     p.fillRect(photo.rect(), light);
     p.end();
-    const QString path = QDir(folder).filePath(QStringLiteral("skewed_page.jpg"));
+    QString path = QDir(folder).filePath(QStringLiteral("skewed_page.jpg"));
     photo.save(path, "JPG", 92);
     return path;
 }

@@ -16,7 +16,7 @@ namespace {
 class FileEntryTest : public CTempHomeTest {
 protected:
     QString Make(const QString& relative, qsizetype size = 1) {
-        const QString path = PathIn(relative);
+        QString path = PathIn(relative);
         QDir().mkpath(QFileInfo(path).path());
         WriteFile(path, QByteArray(size, 'x'));
         return path;
@@ -54,7 +54,7 @@ TEST_F(FileEntryTest, ColumnTexts) {
 }
 
 TEST_F(FileEntryTest, SizeSortsAsANumberAndNamesWithoutCase) {
-    Make("list/small.bin", 900 * 1024);
+    Make("list/small.bin", qsizetype(900) * 1024);
     Make("list/Big.bin", 1153434); // 1.10 MB
     Make("list/alpha.txt", 10);
     std::vector<CFileEntry> entries = ListFiles(PathIn("list"), {}, false);

@@ -392,7 +392,7 @@ TEST_F(BrokenFilesTest, ATopDownBmpIsReadUpright) {
     // The section is stored bottom-up, 12 bytes a row (9 padded to 4).
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 3; ++x) {
-            const unsigned char* p = image.pixels + (2 - 1 - y) * 12 + x * 3;
+            const unsigned char* p = image.pixels + qsizetype(2 - 1 - y) * 12 + qsizetype(x) * 3;
             EXPECT_EQ(qRgb(p[2], p[1], p[0]), rows[y][x]) << x << "," << y;
         }
     CPageThumb thumb;

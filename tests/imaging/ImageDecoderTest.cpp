@@ -57,7 +57,7 @@ TEST_F(ImageDecoderTest, LoadImageFileGivesTheSectionLayoutWithPixels) {
     EXPECT_EQ(image.pixels, image.bitmap->Bits());
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 5; ++x) {
-            const unsigned char* p = image.pixels + (x + (3 - 1 - y) * 8) * 3;
+            const unsigned char* p = image.pixels + qsizetype(x + (3 - 1 - y) * 8) * 3;
             EXPECT_EQ(qRgb(p[2], p[1], p[0]), DistinctColour(x, y)) << x << "," << y;
         }
     EXPECT_FALSE(LoadImageFile(path, nullptr));

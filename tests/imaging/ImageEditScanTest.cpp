@@ -45,7 +45,7 @@ protected:
     // A generated photo of a page on a desk, saved as a PNG the editor loads.
     QString Photo(int index, CScanCase* scanCase = nullptr) {
         const CScanCase c = MakeScanCase(index, 800);
-        const QString path = PathIn(QStringLiteral("photo%1.png").arg(index));
+        QString path = PathIn(QStringLiteral("photo%1.png").arg(index));
         EXPECT_TRUE(SavePng(c.photo, path));
         if (scanCase)
             *scanCase = c;

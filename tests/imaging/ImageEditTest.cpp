@@ -57,7 +57,7 @@ QImage Picture(const CImageEdit& edit) {
 class ImageEditTest : public CImagingTest {
 protected:
     QString Png(const QImage& image, const QString& name = "page.png") {
-        const QString path = PathIn(name);
+        QString path = PathIn(name);
         EXPECT_TRUE(SavePng(image, path));
         return path;
     }

@@ -89,7 +89,8 @@ QByteArray JpegBytes(const QImage& image, int orientation, bool littleEndian) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
     QByteArray packed;
     for (int y = 0; y < rgb.height(); ++y)
-        packed.append(reinterpret_cast<const char*>(rgb.constScanLine(y)), rgb.width() * 3);
+        packed.append(reinterpret_cast<const char*>(rgb.constScanLine(y)),
+                      qsizetype(rgb.width()) * 3);
     if (!WriteJpegRgb(path, rgb.width(), rgb.height(), 100,
                       reinterpret_cast<const unsigned char*>(packed.constData())))
         return {};

@@ -22,7 +22,8 @@ QByteArray Rgb(const QImage& image) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
     QByteArray packed;
     for (int y = 0; y < rgb.height(); ++y)
-        packed.append(reinterpret_cast<const char*>(rgb.constScanLine(y)), rgb.width() * 3);
+        packed.append(reinterpret_cast<const char*>(rgb.constScanLine(y)),
+                      qsizetype(rgb.width()) * 3);
     return packed;
 }
 

@@ -74,7 +74,7 @@ TEST_F(PageReplaceTest, AFullDiskKeepsThePageWholeAndLeavesNoTemporaryFile) {
     if (RerunWithPrivateMounts())
         return;
     QString why;
-    auto disk = CMountedFolder::SmallDisk(PathIn("pages"), 64 * 1024, &why);
+    auto disk = CMountedFolder::SmallDisk(PathIn("pages"), qint64(64) * 1024, &why);
     ASSERT_TRUE(disk) << why.toStdString();
     WriteFile(m_page, QByteArray(40000, 'p'));
     WriteFile(m_edited, QByteArray(60000, 'e'));

@@ -339,6 +339,7 @@ TEST_F(PageThumbTest, PagesCanBeMadeOnWorkerThreads) {
     ASSERT_TRUE(WriteBytes(path, JpegBytes(BlockImage(3, 2, 64), 6)));
     std::vector<QImage> results(4);
     std::vector<std::thread> workers;
+    workers.reserve(4);
     for (int i = 0; i < 4; ++i) {
         workers.emplace_back([&, i] {
             CPageThumb thumb;

@@ -106,7 +106,10 @@ QImage DrawPage(QSize size, unsigned seed) {
                      QColor(30, 30, 30));
     // Body text: lines of words.
     QPainterPath text;
-    for (double y = margin + line * 4.5; y < h - margin; y += line * 1.5) {
+    for (int row = 0;; ++row) {
+        const double y = margin + line * 4.5 + row * line * 1.5;
+        if (y >= h - margin)
+            break;
         if (random() % 9 == 0)
             continue; // paragraph gap
         x = margin;

@@ -106,7 +106,7 @@ TEST_F(ContactStoreTest, DevicesPipesAndHugeFilesAreNotRead) {
     ASSERT_EQ(::mkfifo(QFile::encodeName(PathIn("contacts/pipe.vcf")).constData(), 0600), 0);
     // A card behind 5 MB of padding: no address book card is that large.
     WriteFile(PathIn("contacts/big.vcf"),
-              QByteArray(5 * 1024 * 1024, ' ') + "\nBEGIN:VCARD\nFN:Big\nEND:VCARD\n");
+              QByteArray(qsizetype(5) * 1024 * 1024, ' ') + "\nBEGIN:VCARD\nFN:Big\nEND:VCARD\n");
     const auto names = LoadInChild(PathIn("contacts"));
     ASSERT_TRUE(names.has_value());
     EXPECT_EQ(*names, QStringList({"Anna"}));

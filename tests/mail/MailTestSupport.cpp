@@ -44,10 +44,10 @@ int UnusedLoopbackPort() {
     addr.sin_port = 0;
     addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t len = sizeof addr;
-    ::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len);
+    const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0 &&
+                       ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len) == 0;
     ::close(fd);
-    return ntohs(addr.sin_port);
+    return bound ? ntohs(addr.sin_port) : 0;
 }
 
 CSmtpTestServer::CSmtpTestServer(const QString& folder) : m_folder(folder) {

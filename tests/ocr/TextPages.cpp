@@ -42,7 +42,7 @@ QString FontFamily(const QString& file) {
     return families.value(0, QStringLiteral("DejaVu Sans"));
 }
 
-QImage Photographed(QImage paper, unsigned seed) {
+QImage Photographed(const QImage& paper, unsigned seed) {
     // Slight blur: each pixel averaged with its neighbours (a small box filter).
     QImage blurred = paper
                          .scaled(paper.width() * 2 / 3, paper.height() * 2 / 3,

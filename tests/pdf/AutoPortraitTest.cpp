@@ -183,7 +183,8 @@ TEST_F(AutoPortraitTest, TurnedPngAndBmpPagesCarryTheirPixelsTurned) {
         ASSERT_EQ(rgb.size(), 48 * 64 * 3);
         for (int y = 0; y < 64; ++y)
             for (int x = 0; x < 48; ++x) {
-                const uchar* p = reinterpret_cast<const uchar*>(rgb.constData()) + (y * 48 + x) * 3;
+                const uchar* p =
+                    reinterpret_cast<const uchar*>(rgb.constData()) + qsizetype(y * 48 + x) * 3;
                 ASSERT_EQ(qRgb(p[0], p[1], p[2]), turned.pixel(x, y) | 0xFF000000)
                     << i << " at " << x << "," << y;
             }

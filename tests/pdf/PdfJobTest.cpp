@@ -187,7 +187,7 @@ TEST_F(PdfJobTest, AFullDiskDuringTheSaveLeavesNoPartialFileAndReportsTheLibrary
     CRecordingDelegate delegate;
     CPdfJobResult result;
     {
-        CFileSizeLimit limit(100 * 1024);
+        CFileSizeLimit limit(rlim_t(100) * 1024);
         ASSERT_TRUE(limit.IsSet());
         result = CPdfJob(Options(), delegate).Run({Page("big.jpg")});
     }

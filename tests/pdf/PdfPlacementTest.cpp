@@ -110,7 +110,7 @@ TEST_F(PdfPlacementTest, EveryOrientationLooksLikeTheDecodedPicture) {
         const QImage page = Render(PathIn("all.pdf"), o, PathIn(QString("r%1").arg(o)));
         ASSERT_FALSE(page.isNull());
         const QSize fit = upright.width() > upright.height() ? QSize(595, 446) : QSize(595, 793);
-        const double top = (842 - fit.height()) / 2; // from the top of the page, in points
+        const double top = (842 - fit.height()) / 2.0; // from the top of the page, in points
         for (double fx : {0.25, 0.75}) {
             for (double fy : {0.25, 0.75}) {
                 const QRgb want =

@@ -139,7 +139,7 @@ bool WriteHeic(const QString& path, const QImage& upright, int o = 1) {
         int stride = 0;
         uint8_t* plane = heif_image_get_plane(image, heif_channel_interleaved, &stride);
         for (int y = 0; y < stored.height(); ++y)
-            std::memcpy(plane + y * stride, stored.constScanLine(y),
+            std::memcpy(plane + qsizetype(y) * stride, stored.constScanLine(y),
                         std::size_t(stored.width()) * 3);
         heif_encoder_set_lossy_quality(encoder, 95);
         options->image_orientation = heif_orientation(o);
@@ -184,7 +184,8 @@ QByteArray RgbBytes(const QImage& picture) {
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
     QByteArray bytes;
     for (int y = 0; y < rgb.height(); ++y)
-        bytes.append(reinterpret_cast<const char*>(rgb.constScanLine(y)), rgb.width() * 3);
+        bytes.append(reinterpret_cast<const char*>(rgb.constScanLine(y)),
+                     qsizetype(rgb.width()) * 3);
     return bytes;
 }
 
@@ -227,8 +228,8 @@ protected:
     QImage Shown(const QString& pdf, int page, QSize size) {
         const QImage rendered = Render(pdf, page);
         EXPECT_EQ(rendered.size(), QSize(595, 842));
-        const int x = int((595 - size.width()) * 0.5f);
-        const int y = int((842 - size.height()) * 0.5f);
+        const int x = int(float(595 - size.width()) * 0.5f);
+        const int y = int(float(842 - size.height()) * 0.5f);
         return rendered.copy(x, 842 - y - size.height(), size.width(), size.height());
     }
 

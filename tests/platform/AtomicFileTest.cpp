@@ -190,7 +190,7 @@ TEST_F(AtomicFileTest, AKilledWriterLeavesNothingBehind) {
             platform::ReplaceFileAtomically(
                 path,
                 [&](int fd) {
-                    const QByteArray half(64 * 1024, 'n');
+                    const QByteArray half(qsizetype(64) * 1024, 'n');
                     const bool written =
                         ::write(fd, half.constData(), std::size_t(half.size())) == half.size();
                     // Tells the test it is halfway, then waits to be killed.
@@ -237,7 +237,7 @@ TEST_F(AtomicFileTest, CopyReplacesTheTargetAndKeepsTheSource) {
 }
 
 TEST_F(AtomicFileTest, FailedCopyKeepsTheOldTargetWhole) {
-    WriteFile(PathIn("undo.jpg"), QByteArray(256 * 1024, 'u'));
+    WriteFile(PathIn("undo.jpg"), QByteArray(qsizetype(256) * 1024, 'u'));
     WriteFile(PathIn("page.jpg"), "the page as it was");
     QString error;
 
@@ -248,7 +248,7 @@ TEST_F(AtomicFileTest, FailedCopyKeepsTheOldTargetWhole) {
 
     // The file system refuses more than 64 KB halfway through the copy.
     {
-        CFileSizeLimit limit(64 * 1024);
+        CFileSizeLimit limit(rlim_t(64) * 1024);
         ASSERT_TRUE(limit.IsSet());
         EXPECT_FALSE(platform::CopyFileAtomically(PathIn("undo.jpg"), PathIn("page.jpg"), &error));
     }
@@ -268,7 +268,7 @@ TEST_F(AtomicFileTest, FailedCopyKeepsTheOldTargetWhole) {
 TEST_F(AtomicFileTest, ACopyIntoAReadOnlyFolderKeepsTheTarget) {
     if (RerunWithPrivateMounts())
         return;
-    WriteFile(PathIn("undo.jpg"), QByteArray(256 * 1024, 'u'));
+    WriteFile(PathIn("undo.jpg"), QByteArray(qsizetype(256) * 1024, 'u'));
     ASSERT_TRUE(QDir().mkdir(PathIn("ro")));
     WriteFile(PathIn("ro/page.jpg"), "kept");
     QString why;

@@ -80,7 +80,9 @@ TEST(RegistryFileTest, TextsWithByteOrderMarksAndLoneSurrogatesSurviveTheFile) {
     CRegTree tree;
     auto& node = tree[CanonicalRegPath("HKEY_USERS\\K")];
     node.path = "HKEY_USERS\\K";
+    // One text "a", lone high surrogate, "b": split so that "b" is not read as a hex digit.
     const std::vector<std::u16string> texts = {u"\uFEFFk", u"\uFFFEab",
+                                               // NOLINTNEXTLINE(bugprone-suspicious-missing-comma)
                                                u"a\xD800"
                                                u"b",
                                                u"\xDC00", u"ok \U0001F4C4"};

@@ -25,7 +25,7 @@ class StartupRecoveryTest : public CTempHomeTest {
 protected:
     QString Record() const { return PathIn("session.recovery"); }
     QString Picture(const QString& name) const {
-        const QString path = PathIn(name);
+        QString path = PathIn(name);
         QImage image(30, 40, QImage::Format_RGB32);
         image.fill(qRgb(20, 160, 90));
         EXPECT_TRUE(image.save(path, "JPEG"));

@@ -58,7 +58,8 @@ protected:
     }
 
     // The real services, each call written to the trace first.
-    CStartupServices Traced(const QString& skinFolder, std::function<void(CMainDlg&)> onMain) {
+    CStartupServices Traced(const QString& skinFolder,
+                            const std::function<void(CMainDlg&)>& onMain) {
         CStartupServices real = DefaultStartupServices();
         CStartupServices s = real;
         s.openLog = [this, real](const QString& path) {

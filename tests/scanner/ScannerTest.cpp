@@ -174,7 +174,8 @@ TEST_F(ScannerTest, PagesCarryTheScannedPictures) {
             for (int k = 0; k < 3; ++k)
                 colourError += std::abs(sums[0][k] - sums[1][k]) / 4;
         }
-    const double blocks = double(reference.width() / 2) * (reference.height() / 2);
+    const int blocksWide = reference.width() / 2, blocksHigh = reference.height() / 2;
+    const double blocks = double(blocksWide) * blocksHigh;
     EXPECT_LT(lumaError / (blocks * 4), 3.0);
     EXPECT_LT(colourError / (blocks * 3), 12.0);
 

@@ -266,6 +266,7 @@ TEST_F(FrameListTest, ArrowKeysStepAndTellTheListener) {
 // The strip's items as assistive tools read them: names, and which one is selected.
 std::vector<QString> ItemNames(QAccessibleInterface* strip) {
     std::vector<QString> names;
+    names.reserve(std::size_t(strip->childCount()));
     for (int i = 0; i < strip->childCount(); ++i)
         names.push_back(strip->child(i)->text(QAccessible::Name));
     return names;

@@ -116,7 +116,7 @@ protected:
         CSkinnedDeviceTest::TearDown();
     }
     QString Page(const QImage& image, const QString& name = "page.png") {
-        const QString path = PathIn(name);
+        QString path = PathIn(name);
         EXPECT_TRUE(image.save(path, nullptr, name.endsWith(".jpg") ? 50 : -1));
         return path;
     }
@@ -393,7 +393,7 @@ TEST_F(ImageEditDlgTest, AFullDiskWhileWritingTheResultKeepsThePageAndTheEditor)
         return;
     ASSERT_TRUE(QDir(Home()).mkdir("undo"));
     QString why;
-    auto disk = CMountedFolder::SmallDisk(PathIn("undo"), 2 * 1024 * 1024, &why);
+    auto disk = CMountedFolder::SmallDisk(PathIn("undo"), qint64(2) * 1024 * 1024, &why);
     ASSERT_TRUE(disk) << why.toStdString();
     const QString page = Page(DistinctPicture(300, 200), "page.jpg");
     const QByteArray before = ReadFile(page);

@@ -34,7 +34,7 @@ protected:
         QDir().mkpath(PathIn("pics"));
     }
     QString PictureIn(const QString& name) {
-        const QString path = PathIn("pics/" + name);
+        QString path = PathIn("pics/" + name);
         QImage image(40, 60, QImage::Format_RGB32);
         image.fill(qRgb(40, 90, 160));
         EXPECT_TRUE(image.save(path, name.endsWith("png") ? "PNG" : "JPEG"));
@@ -43,7 +43,7 @@ protected:
     // Picks `folder` (and in file mode `file`) in the next picker, then lets `next` answer
     // the screen after it, if any.
     void PickNext(const QString& folder, const QString& file = {},
-                  std::function<void(CScreen*)> next = {}) {
+                  const std::function<void(CScreen*)>& next = {}) {
         WhenScreenOpens(nullptr, [this, folder, file, next](CScreen* top) {
             auto* picker = dynamic_cast<CPickerDialog*>(top);
             ASSERT_NE(picker, nullptr);

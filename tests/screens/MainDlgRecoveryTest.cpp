@@ -38,7 +38,7 @@ protected:
         return names;
     }
     // Runs the screen modally; `act` runs once its first paint (and a restore) is done.
-    int Run(CMainDlg& main, std::function<void()> act) {
+    int Run(CMainDlg& main, const std::function<void()>& act) {
         QTimer::singleShot(0, &main, [&main, act] {
             EXPECT_TRUE(WaitFor([&] { return main.HasPainted() && main.LayoutCount() > 0; }));
             act();
@@ -50,7 +50,7 @@ protected:
     }
     // An upright copy a page owns, as an import beside a picture leaves it.
     QString Copy(const QString& name) {
-        const QString copy = PathIn(name + ".gif.tesimg");
+        QString copy = PathIn(name + ".gif.tesimg");
         EXPECT_TRUE(QFile::rename(Picture(name + ".jpg", 80, 60), copy));
         return copy;
     }

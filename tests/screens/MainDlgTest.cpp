@@ -67,7 +67,7 @@ protected:
         ASSERT_TRUE(WaitFor([&] { return main.HasPainted() && main.LayoutCount() > 0; }));
     }
     // Runs the screen modally; `act` runs once it has painted. Returns the result code.
-    int Run(CMainDlg& main, std::function<void()> act) {
+    int Run(CMainDlg& main, const std::function<void()>& act) {
         QTimer::singleShot(0, &main, [&main, act] {
             EXPECT_TRUE(WaitFor([&] { return main.HasPainted() && main.LayoutCount() > 0; }));
             act();
@@ -104,8 +104,9 @@ protected:
                                  : QFileInfo(page->path).baseName();
     }
     // Sends a command whose screen opens modally; `answer` handles that screen.
-    void CommandWithScreen(CMainDlg& main, int command, std::function<void(CScreen*)> answer) {
-        WhenScreenOpens(&main, std::move(answer));
+    void CommandWithScreen(CMainDlg& main, int command,
+                           const std::function<void(CScreen*)>& answer) {
+        WhenScreenOpens(&main, answer);
         main.SendCommand(command);
     }
     // Chooses the entry with that text in the page chooser and confirms it.

@@ -93,7 +93,7 @@ protected:
         return added;
     }
     // The camera, once it shows pictures, does `act`.
-    static CStep Camera(std::function<void(CCameraScreen&)> act) {
+    static CStep Camera(const std::function<void(CCameraScreen&)>& act) {
         return {[](CScreen* top) {
                     auto* camera = dynamic_cast<CCameraScreen*>(top);
                     return camera && camera->IsCommandEnabled(ID_CAMERA_SHUTTER);

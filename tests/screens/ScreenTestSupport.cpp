@@ -5,7 +5,7 @@
 QString CScreenTest::Picture(const QString& name, int width, int height, QColor colour) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(colour);
-    const QString path = PathIn(name);
+    QString path = PathIn(name);
     EXPECT_TRUE(image.save(path, nullptr, 100)) << path.toStdString();
     return path;
 }

@@ -21,7 +21,7 @@ protected:
         for (int y = 0; y < h; ++y)
             for (int x = w / 2; x < w; ++x)
                 image.setPixel(x, y, qRgb(20, 30, 220));
-        const QString path = PathIn(name);
+        QString path = PathIn(name);
         EXPECT_TRUE(image.save(path, format));
         return path;
     }

@@ -42,7 +42,7 @@ protected:
     // A small picture whose colour tells it apart, written a given number of seconds after a
     // fixed time.
     QString Picture(const QString& name, int seconds = 0, const char* format = "JPEG") {
-        const QString path = PathIn("pics/" + name);
+        QString path = PathIn("pics/" + name);
         QDir().mkpath(QFileInfo(path).path());
         QImage image(40, 60, QImage::Format_RGB32);
         image.fill(qRgb(10 * seconds, 100, 200));

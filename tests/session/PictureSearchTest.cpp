@@ -12,7 +12,7 @@ namespace {
 class PictureSearchTest : public CTempHomeTest {
 protected:
     QString Touch(const QString& relative) {
-        const QString path = PathIn("pics/" + relative);
+        QString path = PathIn("pics/" + relative);
         QDir().mkpath(QFileInfo(path).path());
         WriteFile(path, "x");
         return path;

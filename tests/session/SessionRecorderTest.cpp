@@ -92,7 +92,7 @@ protected:
     }
 
     QString Picture(const QString& name) {
-        const QString path = PathIn("pics/" + name);
+        QString path = PathIn("pics/" + name);
         QDir().mkpath(QFileInfo(path).path());
         QImage image(24, 32, QImage::Format_RGB32);
         image.fill(qRgb(30, 120, 200));

@@ -18,7 +18,7 @@ protected:
         m_session.SetThumbBox({60, 60});
     }
     QString Picture(const QString& name, int width = 30, int height = 40) {
-        const QString path = PathIn(name);
+        QString path = PathIn(name);
         QImage image(width, height, QImage::Format_RGB32);
         image.fill(qRgb(200, 40, 40));
         EXPECT_TRUE(image.save(path, "PNG"));

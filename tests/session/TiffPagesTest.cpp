@@ -53,7 +53,7 @@ protected:
         QList<QImage> pictures;
         for (int i = 0; i < pages; ++i)
             pictures << SheetPhoto(i * 20);
-        const QString path = PathIn(name);
+        QString path = PathIn(name);
         QDir().mkpath(QFileInfo(path).path());
         EXPECT_TRUE(WriteTiff(path, pictures));
         return path;

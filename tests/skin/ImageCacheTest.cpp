@@ -21,7 +21,9 @@ struct TestSurface {
         dc.bytesPerLine = stride * 4;
         dc.clip = {0, 0, w, h};
     }
-    std::uint32_t At(int x, int y) const { return pixels[std::size_t(y * stride + x)]; }
+    std::uint32_t At(int x, int y) const {
+        return pixels[std::size_t(y) * std::size_t(stride) + std::size_t(x)];
+    }
 
     int stride;
     std::vector<std::uint32_t> pixels;

@@ -16,11 +16,12 @@ namespace {
 std::vector<std::uint8_t> Pixels(const DecodedPicture& picture) {
     if (!picture.pixels)
         return {};
-    return {picture.pixels.get(), picture.pixels.get() + picture.width * picture.height * 4};
+    return {picture.pixels.get(),
+            picture.pixels.get() + qsizetype(picture.width) * picture.height * 4};
 }
 
 std::string WriteTemp(const QTemporaryDir& dir, const char* name, const Bytes& data) {
-    const std::string path = dir.filePath(name).toStdString();
+    std::string path = dir.filePath(name).toStdString();
     std::FILE* file = std::fopen(path.c_str(), "wb");
     std::fwrite(data.data(), 1, data.size(), file);
     std::fclose(file);

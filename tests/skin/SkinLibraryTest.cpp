@@ -134,7 +134,8 @@ TEST_P(SkinLibrary, TheDocumentHeaderPictureIsAPageWithAFoldedCornerAndLinesOfTe
     // Drawn on the pixel grid of both sizes: the same pixels, at half the coordinates in QVGA.
     const int scale = IsVga() ? 1 : 2;
     const auto at = [&](int x, int y) {
-        return pixels[std::size_t(y / scale * size.cx + x / scale)];
+        const int index = y / scale * size.cx + x / scale;
+        return pixels[std::size_t(index)];
     };
     constexpr std::uint32_t kBlue = 0xFF1E6FD9, kWhite = 0xFFFFFFFF, kFold = 0xFFB9D3F6;
     EXPECT_EQ(at(10, 32), kBlue);  // the tile

@@ -38,7 +38,7 @@ void CSkinnedDeviceTest::UseScreen(const QSize& size) {
     ASSERT_NE(SkinManager(), nullptr);
 }
 
-void CSkinnedDeviceTest::WhenScreenOpens(CScreen* below, std::function<void(CScreen*)> act) {
+void CSkinnedDeviceTest::WhenScreenOpens(CScreen* below, const std::function<void(CScreen*)>& act) {
     auto* timer = new QTimer(m_device.get());
     auto ticks = std::make_shared<int>(0);
     timer->setInterval(kPollMs);

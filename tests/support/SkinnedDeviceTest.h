@@ -21,7 +21,7 @@ protected:
     void UseScreen(const QSize& size);
     // Once a screen other than `below` is on top and has painted, `act` runs on it (from the
     // event loop, so `act` may end it). Gives up after 30 seconds without a screen.
-    void WhenScreenOpens(CScreen* below, std::function<void(CScreen*)> act);
+    void WhenScreenOpens(CScreen* below, const std::function<void(CScreen*)>& act);
     // Processes events until `ready` holds (false after 30 seconds).
     static bool WaitFor(const std::function<bool()>& ready);
 

@@ -23,8 +23,13 @@ CScreen::~CScreen() {
     for (auto& [id, timer] : m_timers)
         delete timer;
     m_timers.clear();
-    if (m_onStack)
-        TakeOffStack();
+    // Off the stack without OnClose: the subclass part is gone already, and this class's own
+    // OnClose does nothing.
+    if (m_onStack) {
+        m_onStack = false;
+        if (CDeviceWindow* device = CDeviceWindow::Instance())
+            device->PopScreen(this);
+    }
 }
 
 void CScreen::PutOnStack() {

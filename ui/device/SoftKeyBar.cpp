@@ -169,7 +169,8 @@ void CSoftKeyBar::paintEvent(QPaintEvent*) {
 }
 
 void CSoftKeyBar::mousePressEvent(QMouseEvent* event) {
-    const bool left = event->position().x() < width() / 2;
+    const int middle = width() / 2;
+    const bool left = event->position().x() < middle;
     if (!Key(left) || !IsKeyEnabled(left))
         return;
     m_pressed = left ? 0 : 1;
@@ -182,7 +183,8 @@ void CSoftKeyBar::mouseReleaseEvent(QMouseEvent* event) {
     update();
     if (pressed < 0 || !rect().contains(event->position().toPoint()))
         return;
-    const bool left = event->position().x() < width() / 2;
+    const int middle = width() / 2;
+    const bool left = event->position().x() < middle;
     if ((pressed == 0) == left)
         PressKey(left);
 }

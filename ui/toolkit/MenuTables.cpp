@@ -25,7 +25,7 @@ CMenuItem Sub(const QString& text, std::vector<CMenuItem> children) {
 std::map<int, CMenuTemplate> BuildMenus() {
     using namespace ids;
     std::map<int, CMenuTemplate> menus;
-    auto add = [&](int id, CSoftKey left, CSoftKey right) { menus[id] = CMenuTemplate{id, left, right, {}}; };
+    auto add = [&](int id, const CSoftKey& left, const CSoftKey& right) { menus[id] = CMenuTemplate{id, left, right, {}}; };
 
     add(IDR_MENU_MAIN,
         CSoftKey{S(IDS_TOOLS), ID_MAIN_TOOLS,

@@ -289,8 +289,8 @@ void CSkinButton::paintEvent(QPaintEvent*) {
         if (!text().isEmpty()) {
             dc.setFont(font());
             const int flags =
-                Qt::TextWordWrap |
-                (m_captionAtBottom ? (Qt::AlignHCenter | Qt::AlignBottom) : Qt::AlignCenter);
+                int(Qt::TextWordWrap |
+                    (m_captionAtBottom ? (Qt::AlignHCenter | Qt::AlignBottom) : Qt::AlignCenter));
             const QRect r =
                 textArea.translated(shift, shift).adjusted(0, 0, 0, m_captionAtBottom ? -s : 0);
             m_lastTextRect = r;

@@ -61,7 +61,7 @@ QString CSkinButtonAccessible::text(QAccessible::Text t) const {
     case QAccessible::Name:
         if (!button->accessibleName().isEmpty())
             return button->accessibleName();
-        if (const QString caption = StripMnemonic(button->text()).simplified(); !caption.isEmpty())
+        if (QString caption = StripMnemonic(button->text()).simplified(); !caption.isEmpty())
             return caption;
         return MenuName();
     case QAccessible::Description:

@@ -13,7 +13,7 @@ inline constexpr Colour RGBColour(int r, int g, int b) {
     return Colour(r & 0xFF) | (Colour(g & 0xFF) << 8) | (Colour(b & 0xFF) << 16);
 }
 inline QColor QtColour(Colour c) {
-    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
 }
 
 // "Use the system colour" in the progress control's colour settings.

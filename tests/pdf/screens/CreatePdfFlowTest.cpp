@@ -31,6 +31,7 @@ protected:
     }
     std::vector<CPdfJobPage> Pages(int count, bool noise = false) {
         std::vector<CPdfJobPage> pages;
+        pages.reserve(std::size_t(count));
         for (int i = 0; i < count; ++i)
             pages.push_back({Picture(QStringLiteral("p%1.jpg").arg(i), 300 + 10 * i, 400, noise),
                              kImageTypeJpeg, false});
@@ -134,7 +135,7 @@ TEST_F(CreatePdfFlowTest, AFullDiskShowsTheLibraryErrorAndLeavesNoFile) {
     const QString disk = PathIn("disk");
     QDir().mkpath(disk);
     QString why;
-    auto mounted = CMountedFolder::SmallDisk(disk, 64 * 1024, &why);
+    auto mounted = CMountedFolder::SmallDisk(disk, qint64(64) * 1024, &why);
     ASSERT_TRUE(mounted) << why.toStdString();
     QString body;
     Answer(m_base.get(), {Setup("full.pdf", disk), [&](CScreen* top) {

@@ -28,7 +28,7 @@ protected:
     }
     // An opener that writes what it was asked to open into a file.
     QString RecordingOpener() {
-        const QString script = PathIn("opener.sh");
+        QString script = PathIn("opener.sh");
         WriteFile(script, QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\n")
                               .arg(PathIn("opened.txt"))
                               .toUtf8());

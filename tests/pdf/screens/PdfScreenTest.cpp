@@ -29,7 +29,7 @@ QString CPdfScreenTest::Picture(const QString& name, int width, int height, bool
             for (int x = 0; x < width; ++x)
                 image.setPixel(x, y, random.generate() | 0xFF000000u);
     }
-    const QString path = PathIn(name);
+    QString path = PathIn(name);
     EXPECT_TRUE(image.save(path, nullptr, 100)) << path.toStdString();
     return path;
 }
@@ -61,6 +61,8 @@ void CPdfScreenTest::Answer(CScreen* base, std::vector<CAnswer> answers) {
 }
 
 QString ScreenName(CScreen* screen) {
+    if (!screen)
+        return QStringLiteral("(no screen)");
     if (auto* box = dynamic_cast<CQuestionBox*>(screen))
         return box->Heading();
     return screen->accessibleName();

@@ -27,7 +27,7 @@ protected:
     }
     // A program folder of our own holding copies of the given files.
     QString FolderWith(const QStringList& sources, const QStringList& names) {
-        const QString folder = PathIn("program");
+        QString folder = PathIn("program");
         QDir().mkpath(folder);
         for (qsizetype i = 0; i < sources.size(); ++i)
             EXPECT_TRUE(QFile::copy(sources[i], folder + "/" + names[i]));
