@@ -50,7 +50,7 @@ protected:
                 for (int x = 0; x < width; ++x)
                     image.setPixel(x, y, random.generate() | 0xFF000000u);
         }
-        const QString path = PathIn(name);
+        QString path = PathIn(name);
         EXPECT_TRUE(image.save(path, nullptr, 100)) << path.toStdString();
         return path;
     }
