@@ -4,12 +4,12 @@
 #include "pdf/PictureQuality.h"
 #include "tests/pdf/PdfFile.h"
 #include "tests/pdf/PdfTestFixture.h"
+#include "tests/pdf/TestPictures.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QStandardPaths>
 
 #include <gtest/gtest.h>
@@ -42,16 +42,8 @@ class SmallerPdfCopyTest : public CPdfTest {
 protected:
     // A JPEG (or PNG, by extension) of that size; `noise` makes it hard to compress.
     QString Picture(const QString& name, int width, int height, bool noise = false) {
-        QImage image(width, height, QImage::Format_RGB32);
-        image.fill(QColor(40, 90, 160));
-        if (noise) {
-            QRandomGenerator random(7);
-            for (int y = 0; y < height; ++y)
-                for (int x = 0; x < width; ++x)
-                    image.setPixel(x, y, random.generate() | 0xFF000000u);
-        }
         QString path = PathIn(name);
-        EXPECT_TRUE(image.save(path, nullptr, 100)) << path.toStdString();
+        EXPECT_TRUE(SaveFlatPicture(path, width, height, noise)) << path.toStdString();
         return path;
     }
     // A PDF of the original pictures: a large photo, a turned one, and a PNG page.

@@ -1,9 +1,23 @@
 #include "tests/pdf/TestPictures.h"
 
+#include <QColor>
 #include <QFile>
+#include <QRandomGenerator>
 
 bool SavePicture(const QImage& image, const QString& path, const char* format) {
     return image.save(path, format, format == QByteArray("JPEG") ? 90 : -1);
+}
+
+bool SaveFlatPicture(const QString& path, int w, int h, bool noise) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(QColor(40, 90, 160));
+    if (noise) {
+        QRandomGenerator random(7);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                image.setPixel(x, y, random.generate() | 0xFF000000u);
+    }
+    return image.save(path, nullptr, 100);
 }
 
 QByteArray WithExifOrientation(const QByteArray& jpeg, int orientation) {

@@ -1,12 +1,11 @@
 #include "tests/pdf/screens/PdfScreenTest.h"
 
 #include "pdf/screens/ProgressDialog.h"
+#include "tests/pdf/TestPictures.h"
 #include "ui/toolkit/QuestionBox.h"
 
 #include <QAbstractButton>
-#include <QImage>
 #include <QPointer>
-#include <QRandomGenerator>
 #include <QTimer>
 
 void CPdfScreenTest::SetUp() {
@@ -21,16 +20,8 @@ void CPdfScreenTest::TearDown() {
 }
 
 QString CPdfScreenTest::Picture(const QString& name, int width, int height, bool noise) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(QColor(40, 90, 160));
-    if (noise) {
-        QRandomGenerator random(7);
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-                image.setPixel(x, y, random.generate() | 0xFF000000u);
-    }
     QString path = PathIn(name);
-    EXPECT_TRUE(image.save(path, nullptr, 100)) << path.toStdString();
+    EXPECT_TRUE(SaveFlatPicture(path, width, height, noise)) << path.toStdString();
     return path;
 }
 
