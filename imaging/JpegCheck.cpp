@@ -94,6 +94,55 @@ bool ScanIsReadable(const uchar* s, int length, const CFrameState& state, int co
     return true;
 }
 
+// The orientation tag of an APP1 segment's body, taken the way the picture reader takes it
+// (so a page made from the checked bytes turns as the decoded picture does): "Exif\0\0" and
+// a TIFF header, image file directories followed forward only and at most ten of them, the
+// first Orientation entry (one SHORT, 1 to 8) wins. Anything else leaves the picture as stored.
+int ReadExifOrientation(const uchar* s, qint64 size) {
+    constexpr qint64 kHeader = 6;
+    if (size < kHeader + 8 || std::memcmp(s, "Exif\0\0", kHeader) != 0)
+        return 1;
+    const uchar* tiff = s + kHeader;
+    const qint64 length = size - kHeader;
+    bool little = false;
+    if (tiff[0] == 'I' && tiff[1] == 'I')
+        little = true;
+    else if (tiff[0] != 'M' || tiff[1] != 'M')
+        return 1;
+    const auto u16 = [&](qint64 at) {
+        return little ? tiff[at] | (tiff[at + 1] << 8) : (tiff[at] << 8) | tiff[at + 1];
+    };
+    const auto u32 = [&](qint64 at) {
+        return little ? quint32(u16(at)) | (quint32(u16(at + 2)) << 16)
+                      : (quint32(u16(at)) << 16) | quint32(u16(at + 2));
+    };
+    if (u16(2) != 42)
+        return 1;
+    qint64 offset = u32(4);
+    qint64 pos = 8;
+    for (int directory = 0; directory < 10; ++directory) {
+        if (offset < pos || offset + 2 > length)
+            return 1;
+        int entries = u16(offset);
+        pos = offset + 2;
+        for (; entries > 0; --entries, pos += 12) {
+            if (pos + 12 > length)
+                return 1;
+            if (u16(pos) != 0x0112)
+                continue;
+            const int value = u16(pos + 8);
+            return u16(pos + 2) == 3 && u32(pos + 4) == 1 && value >= 1 && value <= 8 ? value : 1;
+        }
+        if (pos + 4 > length)
+            return 1;
+        offset = u32(pos);
+        pos += 4;
+        if (offset == 0)
+            return 1;
+    }
+    return 1;
+}
+
 qint64 CeilDiv(qint64 a, qint64 b) {
     return (a + b - 1) / b;
 }
@@ -174,6 +223,7 @@ bool CheckJpegData(const uchar* data, qint64 size, CJpegFrame* frame) {
     CFrameState state;
     bool quant[4] = {};
     bool scanned = false;
+    bool app1 = false;
     qint64 pos = 2;
     while (pos < size) {
         if (data[pos] != 0xFF)
@@ -200,6 +250,9 @@ bool CheckJpegData(const uchar* data, qint64 size, CJpegFrame* frame) {
                 return false;
         } else if (IsOtherFrame(marker)) {
             return false;
+        } else if (marker == 0xE1 && !app1 && !scanned) {
+            app1 = true;
+            out->orientation = ReadExifOrientation(segment, length - 2);
         } else if (marker == 0xDB) {
             if (!ReadQuantTables(segment, length, quant))
                 return false;

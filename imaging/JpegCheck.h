@@ -13,6 +13,9 @@ struct CJpegFrame {
     int height = 0;
     int components = 0; // 1 grey, 3 colour, 4 CMYK
     bool progressive = false;
+    // EXIF orientation, 1 to 8, read as the picture reader reads it: from the first APP1
+    // segment before the first scan, when it is an Exif one; 1 when there is none.
+    int orientation = 1;
 };
 
 // True for a JPEG with exactly one frame of a kind the decoder reads (baseline, extended or

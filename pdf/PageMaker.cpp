@@ -6,9 +6,6 @@
 #include "platform/RegularFile.h"
 #include "session/PageFactory.h"
 
-#include <QBuffer>
-#include <QImageReader>
-
 #include <cerrno>
 #include <new>
 
@@ -84,21 +81,13 @@ std::unique_ptr<CPage> MakeJpegPage(const QString& path, bool autoPortrait, CFil
     if (!CheckJpegData(data, size, &frame) ||
         qint64(frame.width) * frame.height > kMaxPicturePixels)
         return nullptr;
-    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), size);
-    QBuffer device(&bytes);
-    device.open(QIODevice::ReadOnly);
-    QImageReader reader(&device, "jpeg");
-    reader.setAutoTransform(true);
+    // Orientations 5 to 8 stand the stored picture on its side.
     const QSize stored(frame.width, frame.height);
-    if (!reader.canRead() || reader.size() != stored)
-        return nullptr;
-    const QImageIOHandler::Transformations turns = reader.transformation();
-    const QSize upright =
-        (turns & QImageIOHandler::TransformationRotate90) ? stored.transposed() : stored;
+    const QSize upright = frame.orientation >= 5 ? stored.transposed() : stored;
     auto page = std::make_unique<CPage>(path);
     page->typeCode = kImageTypeJpeg;
     page->turnCcw = autoPortrait && upright.width() > upright.height();
-    *orientation = OrientationFromTransformation(turns);
+    *orientation = frame.orientation;
     return page;
 }
 
