@@ -3,6 +3,7 @@
 #include "imaging/PictureFile.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace {
@@ -191,7 +192,39 @@ qint64 MinimumScanBits(const uchar* s, const CFrameState& state, int count,
 
 // Skips entropy-coded data from `pos`: it runs until a marker other than a stuffed zero, a
 // fill byte or a restart. The position of that marker's 0xFF, or -1 when the data is cut.
+// Nearly every 0xFF in the data is a stuffed zero: sixteen bytes at a time are looked at for
+// an 0xFF followed by anything else, so the common case costs no branch per 0xFF.
 qint64 SkipCodedData(const uchar* data, qint64 size, qint64 pos) {
+    using CBytes = uchar __attribute__((vector_size(16)));
+    using CMask = signed char __attribute__((vector_size(16)));
+    while (pos + 17 <= size) {
+        CBytes here;
+        CBytes next;
+        std::memcpy(&here, data + pos, sizeof here);
+        std::memcpy(&next, data + pos + 1, sizeof next);
+        const CMask odd = (here == 0xFF) & (next != 0);
+        quint64 low = 0;
+        quint64 high = 0;
+        std::memcpy(&low, &odd, sizeof low);
+        std::memcpy(&high, reinterpret_cast<const char*>(&odd) + sizeof low, sizeof high);
+        if ((low | high) == 0) {
+            pos += 16;
+            continue;
+        }
+        const auto firstByte = [](quint64 mask) {
+            return (std::endian::native == std::endian::little ? std::countr_zero(mask)
+                                                               : std::countl_zero(mask)) /
+                   8;
+        };
+        pos += low != 0 ? firstByte(low) : 8 + firstByte(high);
+        const uchar marker = data[pos + 1];
+        if (marker >= 0xD0 && marker <= 0xD7)
+            pos += 2;
+        else if (marker == 0xFF)
+            ++pos;
+        else
+            return pos;
+    }
     for (;;) {
         const void* hit = pos < size ? std::memchr(data + pos, 0xFF, size_t(size - pos)) : nullptr;
         if (!hit)

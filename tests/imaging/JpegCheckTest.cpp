@@ -140,3 +140,41 @@ TEST(JpegCheckTest, TheOrientationIsTheOneThePictureReaderTakes) {
         }
     }
 }
+
+// The coded data is looked at sixteen bytes at a time: the end marker, restarts, stuffed
+// zeros and fill bytes are found wherever they fall against those blocks, and data cut short
+// anywhere is refused.
+TEST(JpegCheckTest, CodedDataIsWalkedToItsEndWhereverTheMarkersFall) {
+    const QByteArray plain = imagingtest::JpegBytes(imagingtest::DistinctImage(8, 8));
+    ASSERT_FALSE(plain.isEmpty());
+    // Everything up to the first scan's data: the scan header's length follows its marker.
+    const qsizetype sos = plain.indexOf(QByteArray("\xFF\xDA", 2));
+    ASSERT_GT(sos, 0);
+    const int sosLength = (uchar(plain[sos + 2]) << 8) | uchar(plain[sos + 3]);
+    const QByteArray head = plain.left(sos + 2 + sosLength);
+
+    const auto check = [](const QByteArray& bytes) {
+        CJpegFrame frame;
+        return CheckJpegData(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size(),
+                             &frame);
+    };
+    ASSERT_TRUE(check(plain));
+    for (int length = 1; length <= 48; ++length) {
+        // Coded bytes with a stuffed zero, a restart and fill bytes at places that move
+        // against the blocks as the length grows.
+        QByteArray coded;
+        for (int i = 0; i < length; ++i)
+            coded += char(0x11 + (i * 37) % 200);
+        coded.insert(length / 3, QByteArray("\xFF\x00", 2));
+        coded.insert(length / 2, QByteArray("\xFF\xD3", 2));
+        const QByteArray fill = length % 2 ? QByteArray("\xFF\xFF", 2) : QByteArray();
+        SCOPED_TRACE(length);
+        EXPECT_TRUE(check(head + coded + fill + QByteArray("\xFF\xD9", 2)));
+        EXPECT_TRUE(check(head + coded + QByteArray("\xFF\xD5\xFF\xD9", 4)));
+        EXPECT_FALSE(check(head + coded + fill + QByteArray("\xFF", 1)));
+        EXPECT_FALSE(check(head + coded + QByteArray("\xFF\x00", 2)));
+        // A marker that belongs in no coded data ends the scan, and the walk refuses it.
+        EXPECT_FALSE(
+            check(head + coded + QByteArray("\xFF\xD8", 2) + coded + QByteArray("\xFF\xD9", 2)));
+    }
+}
