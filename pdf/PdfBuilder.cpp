@@ -34,6 +34,8 @@ CPdfBuilder::~CPdfBuilder() {
 }
 
 void CPdfBuilder::ReleaseDocument() {
+    // The save's stream belongs to the document.
+    m_streaming.reset();
     if (m_document)
         HPDF_Free(m_document);
     m_document = nullptr;
@@ -227,5 +229,29 @@ bool CPdfBuilder::Save(CPdfSaveProgress* progress, int fd) {
         m_failed = true;
         return false;
     }
+    if (m_streaming && fd == m_streamingFd)
+        return m_streaming->Finish(progress) == HPDF_OK;
     return SaveDocumentWithProgress(m_document, fd, progress) == HPDF_OK;
+}
+
+void CPdfBuilder::StreamTo(int fd) {
+    if (!m_document)
+        return;
+    m_streaming = std::make_unique<CPdfStreamingSave>(m_document, fd);
+    m_streamingFd = fd;
+}
+
+int CPdfBuilder::ObjectsWritten() const {
+    return m_streaming ? m_streaming->ObjectsWritten() : 0;
+}
+
+bool CPdfBuilder::WritePlacedPictures() {
+    if (!m_document || !m_streaming) {
+        m_failed = true;
+        return false;
+    }
+    if (m_streaming->WritePictures() == HPDF_OK)
+        return true;
+    m_failed = true;
+    return false;
 }

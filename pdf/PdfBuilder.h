@@ -23,6 +23,7 @@
 #include <cstdint>
 #include <memory>
 
+class CPdfStreamingSave;
 class CPdfTextLayer;
 struct CReducedPicture;
 struct COcrPage;
@@ -81,8 +82,19 @@ public:
     // null) hears of every object written. True when the library reports success.
     bool Save(CPdfSaveProgress* progress, const QString& path);
     // The same into the open file `fd` (from its current position; not closed here), for a
-    // caller that replaces the target itself (platform::ReplaceFileAtomically).
+    // caller that replaces the target itself (platform::ReplaceFileAtomically). After
+    // StreamTo(fd), it writes what is not out yet.
     bool Save(CPdfSaveProgress* progress, int fd);
+    // Starts the save into `fd` (a file of its own, from its current position) while pages
+    // are still being added: WritePlacedPictures then writes the pictures placed since its
+    // last call, so that the disk starts on them while later pages are made, and Save(fd)
+    // the rest. The same objects as a save at the end, in another order. A JPEG placed is
+    // copied from its file when WritePlacedPictures runs.
+    void StreamTo(int fd);
+    // False (and failed) when the writing failed; the library error says why.
+    bool WritePlacedPictures();
+    // Objects written by WritePlacedPictures so far.
+    int ObjectsWritten() const;
     // Frees the document; later operations fail. The destructor does it too.
     void ReleaseDocument();
 
@@ -118,4 +130,6 @@ private:
     float m_pageHeight = 0;
     QRectF m_pictureRect;
     std::unique_ptr<CPdfTextLayer> m_textLayer;
+    std::unique_ptr<CPdfStreamingSave> m_streaming;
+    int m_streamingFd = -1;
 };

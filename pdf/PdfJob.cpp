@@ -126,11 +126,17 @@ private:
     CPdfJobDelegate& m_delegate;
 };
 
-// Counts the objects of the save as steps, never beyond the last one.
+// Counts the objects of the save as steps, never beyond the last one. The pictures written
+// while their pages were added count as written when the save starts.
 class CSaveSteps : public CPdfSaveProgress {
 public:
-    CSaveSteps(CPdfJobDelegate& delegate, int& step, int total)
-        : m_delegate(delegate), m_step(step), m_total(total) {}
+    CSaveSteps(CPdfJobDelegate& delegate, int& step, int total, int writtenBefore)
+        : m_delegate(delegate), m_step(step), m_total(total), m_written(writtenBefore) {
+        if (writtenBefore > 0) {
+            m_step = std::min(m_step + writtenBefore, m_total);
+            m_delegate.OnStep(m_step, m_total);
+        }
+    }
     void OnObjectWritten(unsigned entryCount, unsigned) override {
         m_step = std::min(m_step + 1, m_total);
         m_delegate.OnStep(m_step, m_total);
@@ -141,7 +147,7 @@ private:
     CPdfJobDelegate& m_delegate;
     int& m_step;
     const int m_total;
-    int m_written = 0;
+    int m_written;
 };
 
 } // namespace
@@ -193,13 +199,16 @@ CPdfJobResult CPdfJob::Build(CPdfJobSource& source) {
         result.notes.push_back({index, path, issue, textFailure, systemError, picturePage});
         m_delegate.OnPageNote(result.notes.back());
     };
+    // The job ends inside the file's replacement (which then leaves no file) or after it.
+    bool ended = false;
     auto stop = [&](EPdfJobOutcome outcome, EPdfJobFailure failure) {
         result.outcome = outcome;
         result.failure = failure;
         result.hasLibraryError = builder.HasLibraryError();
         if (result.hasLibraryError)
             result.libraryError = builder.LastError();
-        return result;
+        ended = true;
+        return false;
     };
 
     // Pictures are recognised on workers while later pages are added; their words are laid
@@ -220,93 +229,108 @@ CPdfJobResult CPdfJob::Build(CPdfJobSource& source) {
     // Pages made from files (and their copies) stay until the save has read them.
     std::vector<std::unique_ptr<CPage>> owners;
     int pages = 0;
-    for (int i = 0; i < count; ++i) {
-        if (m_delegate.IsCancelled())
-            return stop(EPdfJobOutcome::Cancelled, EPdfJobFailure::None);
-        m_delegate.OnStep(++step, total);
-        m_delegate.OnStage(EPdfJobStage::AddingPage, i + 1, count);
-        CPdfJobInputPage page = source.Take(i);
-        if (!page.usable) {
-            note(i, page.input, page.skipped, EOcrFailure::None, page.systemError);
-            continue;
-        }
-        std::vector<CPdfJobInputPage> further = std::move(page.further);
-        // A multi-page picture's pages follow its first, under the same input index.
-        for (std::size_t k = 0; k <= further.size(); ++k) {
-            CPdfJobInputPage& at = k == 0 ? page : further[k - 1];
-            if (!builder.AddPdfPage())
-                return stop(EPdfJobOutcome::Failed, EPdfJobFailure::LibraryError);
-            ++pages;
-            if (!at.path.isEmpty()) {
-                bool drawn = true;
-                if (!IsDrawnType(at.typeCode))
-                    note(i, at.input, EPdfPageIssue::TypeNotDrawn);
-                else if (m_options.quality != EPictureQuality::Original &&
-                         builder.PlaceReduced(ReducePicture(at.path, at.typeCode, at.turnCcw,
-                                                            m_options.quality, m_options.layout)))
-                    drawn = true;
-                else if (builder.Failed())
-                    drawn = false;
-                else if (at.prepared)
-                    drawn = builder.PlaceRaster(std::move(at.pixels));
-                else
-                    drawn = builder.PlacePicture(at.typeCode, at.path, at.turnCcw, at.orientation);
-                if (builder.Failed()) {
-                    note(i, at.input, EPdfPageIssue::LibraryRefused);
-                    return stop(EPdfJobOutcome::Failed, EPdfJobFailure::LibraryError);
-                }
-                if (!drawn)
-                    note(i, at.input, EPdfPageIssue::NotDecoded);
-                else if (recognition && IsDrawnType(at.typeCode))
-                    recognised.push_back({i, at.input, builder.CurrentPage(), builder.PictureRect(),
-                                          recognition->Add(at.path, at.turnCcw)});
+    // The PDF is written while it is made: each page's picture goes into the file as soon as
+    // it is placed, so that the disk is busy while later pages are still being read and
+    // checked; the rest follows once every page is in. Nothing is left when the job stops.
+    const auto make = [&](int fd) {
+        builder.StreamTo(fd);
+        for (int i = 0; i < count; ++i) {
+            if (m_delegate.IsCancelled())
+                return stop(EPdfJobOutcome::Cancelled, EPdfJobFailure::None);
+            m_delegate.OnStep(++step, total);
+            m_delegate.OnStage(EPdfJobStage::AddingPage, i + 1, count);
+            CPdfJobInputPage page = source.Take(i);
+            if (!page.usable) {
+                note(i, page.input, page.skipped, EOcrFailure::None, page.systemError);
+                continue;
             }
-            if (at.owner)
-                owners.push_back(std::move(at.owner));
+            std::vector<CPdfJobInputPage> further = std::move(page.further);
+            // A multi-page picture's pages follow its first, under the same input index.
+            for (std::size_t k = 0; k <= further.size(); ++k) {
+                CPdfJobInputPage& at = k == 0 ? page : further[k - 1];
+                if (!builder.AddPdfPage())
+                    return stop(EPdfJobOutcome::Failed, EPdfJobFailure::LibraryError);
+                ++pages;
+                if (!at.path.isEmpty()) {
+                    bool drawn = true;
+                    if (!IsDrawnType(at.typeCode))
+                        note(i, at.input, EPdfPageIssue::TypeNotDrawn);
+                    else if (m_options.quality != EPictureQuality::Original &&
+                             builder.PlaceReduced(ReducePicture(at.path, at.typeCode, at.turnCcw,
+                                                                m_options.quality,
+                                                                m_options.layout)))
+                        drawn = true;
+                    else if (builder.Failed())
+                        drawn = false;
+                    else if (at.prepared)
+                        drawn = builder.PlaceRaster(std::move(at.pixels));
+                    else
+                        drawn =
+                            builder.PlacePicture(at.typeCode, at.path, at.turnCcw, at.orientation);
+                    if (builder.Failed()) {
+                        note(i, at.input, EPdfPageIssue::LibraryRefused);
+                        return stop(EPdfJobOutcome::Failed, EPdfJobFailure::LibraryError);
+                    }
+                    if (drawn && !builder.WritePlacedPictures())
+                        return false; // a file error: the replacement says which
+                    if (!drawn)
+                        note(i, at.input, EPdfPageIssue::NotDecoded);
+                    else if (recognition && IsDrawnType(at.typeCode))
+                        recognised.push_back({i, at.input, builder.CurrentPage(),
+                                              builder.PictureRect(),
+                                              recognition->Add(at.path, at.turnCcw)});
+                }
+                if (at.owner)
+                    owners.push_back(std::move(at.owner));
+            }
+            // Pages left out of a multi-page picture are named, never dropped without a word.
+            for (int lost : page.lost.notDecoded)
+                note(i, page.input, EPdfPageIssue::PageNotDecoded, EOcrFailure::None, 0, lost);
+            for (int lost : page.lost.notWritten)
+                note(i, page.input, EPdfPageIssue::PageNotWritten, EOcrFailure::None, 0, lost);
         }
-        // Pages left out of a multi-page picture are named, never dropped without a word.
-        for (int lost : page.lost.notDecoded)
-            note(i, page.input, EPdfPageIssue::PageNotDecoded, EOcrFailure::None, 0, lost);
-        for (int lost : page.lost.notWritten)
-            note(i, page.input, EPdfPageIssue::PageNotWritten, EOcrFailure::None, 0, lost);
-    }
-    if (pages == 0)
-        return stop(EPdfJobOutcome::Failed, EPdfJobFailure::NoPages);
-    for (std::size_t k = 0; k < recognised.size(); ++k) {
+        if (pages == 0)
+            return stop(EPdfJobOutcome::Failed, EPdfJobFailure::NoPages);
+        for (std::size_t k = 0; k < recognised.size(); ++k) {
+            if (m_delegate.IsCancelled())
+                return stop(EPdfJobOutcome::Cancelled, EPdfJobFailure::None);
+            const CRecognisedPage& at = recognised[k];
+            m_delegate.OnStep(++step, total);
+            m_delegate.OnStage(EPdfJobStage::RecognisingText, int(k) + 1, int(recognised.size()));
+            const COcrPage words = recognition->Take(at.ticket);
+            if (!words.Recognised())
+                note(at.index, at.input, EPdfPageIssue::NoTextLayer, words.failure);
+            else if (!builder.AddTextLayer(at.page, at.pictureRect, words)) {
+                if (builder.Failed())
+                    return stop(EPdfJobOutcome::Failed, EPdfJobFailure::LibraryError);
+                note(at.index, at.input, EPdfPageIssue::NoTextLayer, EOcrFailure::EngineFailed);
+            }
+        }
+        recognition.reset();
         if (m_delegate.IsCancelled())
             return stop(EPdfJobOutcome::Cancelled, EPdfJobFailure::None);
-        const CRecognisedPage& at = recognised[k];
-        m_delegate.OnStep(++step, total);
-        m_delegate.OnStage(EPdfJobStage::RecognisingText, int(k) + 1, int(recognised.size()));
-        const COcrPage words = recognition->Take(at.ticket);
-        if (!words.Recognised())
-            note(at.index, at.input, EPdfPageIssue::NoTextLayer, words.failure);
-        else if (!builder.AddTextLayer(at.page, at.pictureRect, words)) {
-            if (builder.Failed())
-                return stop(EPdfJobOutcome::Failed, EPdfJobFailure::LibraryError);
-            note(at.index, at.input, EPdfPageIssue::NoTextLayer, EOcrFailure::EngineFailed);
-        }
-    }
-    recognition.reset();
-    if (m_delegate.IsCancelled())
-        return stop(EPdfJobOutcome::Cancelled, EPdfJobFailure::None);
 
-    m_delegate.OnStep(++step, total);
-    m_delegate.OnStage(EPdfJobStage::Saving, 0, count);
-    CSaveSteps progress(m_delegate, step, total);
+        m_delegate.OnStep(++step, total);
+        m_delegate.OnStage(EPdfJobStage::Saving, 0, count);
+        CSaveSteps progress(m_delegate, step, total, builder.ObjectsWritten());
+        return builder.Save(&progress, fd);
+    };
     QString error;
     errno = 0;
-    const bool saved = platform::ReplaceFileAtomically(
-        m_options.outputPath, [&](int fd) { return builder.Save(&progress, fd); }, &error);
+    const bool saved = platform::ReplaceFileAtomically(m_options.outputPath, make, &error);
     const int code = errno;
     builder.ReleaseDocument();
     owners.clear();
+    if (ended)
+        return result;
     if (!saved) {
         result.systemError = code;
         result.fileError = error;
-        return stop(EPdfJobOutcome::Failed, EPdfJobFailure::FileError);
+        stop(EPdfJobOutcome::Failed, EPdfJobFailure::FileError);
+        return result;
     }
     result.pagesWritten = pages;
     result.bytesWritten = QFileInfo(m_options.outputPath).size();
-    return stop(EPdfJobOutcome::Done, EPdfJobFailure::None);
+    stop(EPdfJobOutcome::Done, EPdfJobFailure::None);
+    return result;
 }

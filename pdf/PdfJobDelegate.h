@@ -4,7 +4,9 @@
 // terminal for "quillmark pdf". Every call comes on the job's thread, in this order: the
 // Preparing stage at step 1, the ImportingImages stage, then per page its step and the
 // AddingPage stage (and any note about it), then the Saving stage with its step and one
-// OnObjectWritten (and one step) per PDF object written. Steps count 1 .. 6 x N + 4 for N
+// OnObjectWritten (and one step) per PDF object written. The pictures go into the file while
+// their pages are added: the save starts with a step over them, and its first written counts
+// them. Steps count 1 .. 6 x N + 4 for N
 // input pages (7 x N + 4 with recognition, whose stage and step per picture come before the
 // save) and never exceed that.
 

@@ -15,6 +15,7 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <vector>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -30,28 +31,49 @@ const char* const kVersionHeaders[] = {
     "%PDF-1.6\012%\267\276\255\252\012", "%PDF-1.7\012%\267\276\255\252\012",
 };
 
-HPDF_STATUS WriteObjects(HPDF_Xref xref, HPDF_Stream stream, CPdfSaveProgress* progress) {
+// The first section starts with the free entry 0, which is not an object.
+HPDF_UINT FirstObject(HPDF_Xref xref) {
+    return xref->start_offset == 0 ? 1 : 0;
+}
+
+HPDF_STATUS WriteObject(HPDF_Xref xref, HPDF_UINT i, HPDF_Stream stream) {
     char buf[64];
-    // The first section starts with the free entry 0, which is not an object.
-    const HPDF_UINT first = xref->start_offset == 0 ? 1 : 0;
+    auto* entry = static_cast<HPDF_XrefEntry>(HPDF_List_ItemAt(xref->entries, i));
+    entry->byte_offset = stream->size;
+    std::snprintf(buf, sizeof buf, "%u %u obj\012", unsigned(xref->start_offset + i),
+                  unsigned(entry->gen_no));
+    HPDF_STATUS ret = HPDF_Stream_WriteStr(stream, buf);
+    if (ret == HPDF_OK)
+        ret = HPDF_Obj_WriteValue(entry->obj, stream, nullptr);
+    if (ret == HPDF_OK)
+        ret = HPDF_Stream_WriteStr(stream, "\012endobj\012");
+    return ret;
+}
+
+// Every object not written yet (`written`, by table index, may be shorter than the table).
+HPDF_STATUS WriteObjects(HPDF_Xref xref, HPDF_Stream stream, CPdfSaveProgress* progress,
+                         const std::vector<bool>& written = {}) {
     // Writing a font adds its descriptor and file to the table as it goes: the count is read
     // again after every object.
-    for (HPDF_UINT i = first; i < xref->entries->count; ++i) {
-        auto* entry = static_cast<HPDF_XrefEntry>(HPDF_List_ItemAt(xref->entries, i));
-        const HPDF_UINT id = xref->start_offset + i;
-        entry->byte_offset = stream->size;
-        std::snprintf(buf, sizeof buf, "%u %u obj\012", id, unsigned(entry->gen_no));
-        HPDF_STATUS ret = HPDF_Stream_WriteStr(stream, buf);
-        if (ret == HPDF_OK)
-            ret = HPDF_Obj_WriteValue(entry->obj, stream, nullptr);
-        if (ret == HPDF_OK)
-            ret = HPDF_Stream_WriteStr(stream, "\012endobj\012");
-        if (ret != HPDF_OK)
+    for (HPDF_UINT i = FirstObject(xref); i < xref->entries->count; ++i) {
+        if (i < written.size() && written[i])
+            continue;
+        if (const HPDF_STATUS ret = WriteObject(xref, i, stream); ret != HPDF_OK)
             return ret;
         if (progress)
-            progress->OnObjectWritten(xref->entries->count, id);
+            progress->OnObjectWritten(xref->entries->count, xref->start_offset + i);
     }
     return HPDF_OK;
+}
+
+// An image XObject: complete once placed, and the bulk of a document of pictures.
+bool IsImage(void* obj) {
+    const auto* header = static_cast<const HPDF_Obj_Header*>(obj);
+    if ((header->obj_class & HPDF_OCLASS_ANY) != HPDF_OCLASS_DICT)
+        return false;
+    const auto subtype = static_cast<HPDF_Name>(
+        HPDF_Dict_GetItem(static_cast<HPDF_Dict>(obj), "Subtype", HPDF_OCLASS_NAME));
+    return subtype && std::strcmp(subtype->value, "Image") == 0;
 }
 
 HPDF_STATUS WriteCrossReference(HPDF_Xref xref, HPDF_Stream stream) {
@@ -84,15 +106,14 @@ HPDF_STATUS WriteCrossReference(HPDF_Xref xref, HPDF_Stream stream) {
     return HPDF_Stream_WriteStr(stream, "\012%%EOF\012");
 }
 
-HPDF_STATUS WriteDocument(HPDF_Doc pdf, HPDF_Stream stream, CPdfSaveProgress* progress) {
-    const int version = int(pdf->pdf_version);
-    HPDF_STATUS ret = HPDF_Stream_WriteStr(stream, kVersionHeaders[version]);
-    if (ret == HPDF_OK)
-        ret = HPDF_Dict_Add(pdf->trailer, "Root", pdf->catalog);
+// Everything after the header: objects not written yet, cross-reference table, trailer.
+HPDF_STATUS WriteRest(HPDF_Doc pdf, HPDF_Stream stream, CPdfSaveProgress* progress,
+                      const std::vector<bool>& written = {}) {
+    HPDF_STATUS ret = HPDF_Dict_Add(pdf->trailer, "Root", pdf->catalog);
     if (ret == HPDF_OK)
         ret = HPDF_Dict_Add(pdf->trailer, "Info", pdf->info);
     if (ret == HPDF_OK)
-        ret = WriteObjects(pdf->xref, stream, progress);
+        ret = WriteObjects(pdf->xref, stream, progress, written);
     if (ret == HPDF_OK)
         ret = WriteCrossReference(pdf->xref, stream);
     return ret;
@@ -178,33 +199,109 @@ bool NeedsLibraryWriter(HPDF_Doc pdf) {
 
 } // namespace
 
-HPDF_STATUS SaveDocumentWithProgress(HPDF_Doc pdf, int fd, CPdfSaveProgress* progress) {
-    if (!HPDF_HasDoc(pdf))
-        return HPDF_INVALID_DOCUMENT;
-    if (NeedsLibraryWriter(pdf))
-        return HPDF_SetError(&pdf->error, HPDF_INVALID_OPERATION, 0);
+struct CPdfStreamingSave::CState {
+    HPDF_Doc pdf = nullptr;
     CFdWriter writer;
-    writer.fd = fd;
-    const off_t position = ::lseek(fd, 0, SEEK_CUR);
-    writer.start = position > 0 ? position : 0;
-    writer.buffer.reset(new (std::nothrow) char[kWriteBuffer]);
-    if (!writer.buffer)
-        return HPDF_SetError(&pdf->error, HPDF_FAILD_TO_ALLOC_MEM, 0);
-    HPDF_Stream stream = HPDF_CallbackWriter_New(pdf->mmgr, WriteToFd, &writer);
-    if (!stream)
+    HPDF_Stream stream = nullptr; // the library's view of the writer, once started
+    int version = -1;             // of the header written
+    std::vector<bool> written;    // by table index: objects out already
+    int writtenCount = 0;
+    HPDF_UINT examined = 0; // table entries looked at for pictures
+    HPDF_STATUS status = HPDF_OK;
+
+    // Errors go through the document's error handler, as with the library's own save.
+    HPDF_STATUS Report(HPDF_STATUS ret) {
+        if (ret != HPDF_OK && pdf->error.error_no == HPDF_OK)
+            HPDF_SetError(&pdf->error, ret, 0);
         return HPDF_CheckError(&pdf->error);
-    writer.stream = stream;
+    }
+
+    HPDF_STATUS Start() {
+        if (stream || status != HPDF_OK)
+            return status;
+        if (NeedsLibraryWriter(pdf))
+            return status = HPDF_SetError(&pdf->error, HPDF_INVALID_OPERATION, 0);
+        writer.buffer.reset(new (std::nothrow) char[kWriteBuffer]);
+        if (!writer.buffer)
+            return status = HPDF_SetError(&pdf->error, HPDF_FAILD_TO_ALLOC_MEM, 0);
+        stream = HPDF_CallbackWriter_New(pdf->mmgr, WriteToFd, &writer);
+        if (!stream)
+            return status = HPDF_CheckError(&pdf->error);
+        writer.stream = stream;
+        version = int(pdf->pdf_version);
+        return status = HPDF_Stream_WriteStr(stream, kVersionHeaders[version]);
+    }
+};
+
+CPdfStreamingSave::CPdfStreamingSave(HPDF_Doc document, int fd)
+    : m_state(std::make_unique<CState>()) {
+    m_state->pdf = document;
+    m_state->writer.fd = fd;
+    const off_t position = ::lseek(fd, 0, SEEK_CUR);
+    m_state->writer.start = position > 0 ? position : 0;
+    if (!HPDF_HasDoc(document))
+        m_state->status = HPDF_INVALID_DOCUMENT;
+}
+
+CPdfStreamingSave::~CPdfStreamingSave() {
+    if (m_state->stream)
+        HPDF_Stream_Free(m_state->stream);
+}
+
+HPDF_STATUS CPdfStreamingSave::WritePictures() {
+    CState& s = *m_state;
+    if (s.status == HPDF_INVALID_DOCUMENT)
+        return s.status;
+    if (s.Start() != HPDF_OK)
+        return s.Report(s.status);
+    const CPictureCopyScope pictures(&s.writer);
+    const HPDF_Xref xref = s.pdf->xref;
+    s.written.resize(xref->entries->count, false);
+    for (HPDF_UINT i = std::max(s.examined, FirstObject(xref)); i < xref->entries->count; ++i) {
+        if (!IsImage(static_cast<HPDF_XrefEntry>(HPDF_List_ItemAt(xref->entries, i))->obj))
+            continue;
+        if ((s.status = WriteObject(xref, i, s.stream)) != HPDF_OK)
+            return s.Report(s.status);
+        s.written[i] = true;
+        ++s.writtenCount;
+    }
+    s.examined = xref->entries->count;
+    return HPDF_OK;
+}
+
+HPDF_STATUS CPdfStreamingSave::Finish(CPdfSaveProgress* progress) {
+    CState& s = *m_state;
+    if (s.status == HPDF_INVALID_DOCUMENT)
+        return s.status;
+    if (s.Start() != HPDF_OK)
+        return s.Report(s.status);
     HPDF_STATUS ret;
     {
-        const CPictureCopyScope pictures(&writer);
-        ret = WriteDocument(pdf, stream, progress);
+        const CPictureCopyScope pictures(&s.writer);
+        ret = WriteRest(s.pdf, s.stream, progress, s.written);
     }
-    if (ret == HPDF_OK && !writer.Flush())
-        ret = HPDF_SetError(&pdf->error, HPDF_FILE_IO_ERROR, HPDF_STATUS(writer.failure));
-    HPDF_Stream_Free(stream);
-    if (ret != HPDF_OK && pdf->error.error_no == HPDF_OK)
-        HPDF_SetError(&pdf->error, ret, 0);
-    return HPDF_CheckError(&pdf->error);
+    if (ret == HPDF_OK && !s.writer.Flush())
+        ret = HPDF_SetError(&s.pdf->error, HPDF_FILE_IO_ERROR, HPDF_STATUS(s.writer.failure));
+    // A feature added after the header went out may have raised the version: every header
+    // has the same length, so the right one goes over it.
+    const int version = int(s.pdf->pdf_version);
+    if (ret == HPDF_OK && version != s.version) {
+        const char* header = kVersionHeaders[version];
+        const std::size_t length = std::strlen(header);
+        if (::pwrite(s.writer.fd, header, length, s.writer.start) != ssize_t(length))
+            ret = HPDF_SetError(&s.pdf->error, HPDF_FILE_IO_ERROR, HPDF_STATUS(errno));
+    }
+    s.status = ret;
+    return s.Report(ret);
+}
+
+int CPdfStreamingSave::ObjectsWritten() const {
+    return m_state->writtenCount;
+}
+
+HPDF_STATUS SaveDocumentWithProgress(HPDF_Doc pdf, int fd, CPdfSaveProgress* progress) {
+    CPdfStreamingSave save(pdf, fd);
+    return save.Finish(progress);
 }
 
 HPDF_STATUS SaveDocumentWithProgress(HPDF_Doc pdf, const QString& path,

@@ -13,6 +13,8 @@
 
 #include <QString>
 
+#include <memory>
+
 // Errors go through the document's error handler, as with HPDF_SaveToFile. Returns the
 // library's status (HPDF_OK when the whole file was written and flushed).
 HPDF_STATUS SaveDocumentWithProgress(HPDF_Doc document, const QString& path,
@@ -21,3 +23,26 @@ HPDF_STATUS SaveDocumentWithProgress(HPDF_Doc document, const QString& path,
 // closes it); the kernel is asked to start writing the file out as it grows. A failed write
 // raises HPDF_FILE_IO_ERROR with errno as the detail.
 HPDF_STATUS SaveDocumentWithProgress(HPDF_Doc document, int fd, CPdfSaveProgress* progress);
+
+// A save into an open descriptor that starts while the document is still being made, so that
+// the disk starts on the pictures while later pages are made: WritePictures writes the
+// header (the first time) and every image placed since its last call, Finish the remaining
+// objects, the cross-reference table and the trailer. The file holds the objects a save at
+// the end writes, only in another order. Statuses and errors as SaveDocumentWithProgress;
+// after a failure every later call fails. Destroy it before the document.
+class CPdfStreamingSave {
+public:
+    CPdfStreamingSave(HPDF_Doc document, int fd);
+    ~CPdfStreamingSave();
+    CPdfStreamingSave(const CPdfStreamingSave&) = delete;
+    CPdfStreamingSave& operator=(const CPdfStreamingSave&) = delete;
+
+    HPDF_STATUS WritePictures();
+    HPDF_STATUS Finish(CPdfSaveProgress* progress);
+    // Objects written so far (the pictures, until Finish).
+    int ObjectsWritten() const;
+
+private:
+    struct CState;
+    std::unique_ptr<CState> m_state;
+};

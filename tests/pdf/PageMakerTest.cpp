@@ -116,7 +116,7 @@ TEST_F(PageMakerTest, OrientedJpegsGiveTheBytesOfThePlainBuilder) {
         ASSERT_NE(builder.AddPdfPage(), nullptr);
         ASSERT_TRUE(builder.PlacePicture(kImageTypeJpeg, PathIn(name), page->turnCcw));
     }
-    ASSERT_TRUE(builder.Save(nullptr, PathIn("plain.pdf")));
+    ASSERT_TRUE(SaveAsAJobWrites(builder, PathIn("plain.pdf")));
 
     struct CQuiet : CPdfJobDelegate {
     } delegate;

@@ -77,7 +77,7 @@ TEST_F(PdfJobOcrTest, WithoutRecognitionThePdfIsAsTheBuilderAloneMakesIt) {
         ASSERT_TRUE(builder.AddPdfPage());
         ASSERT_TRUE(builder.PlacePicture(page.typeCode, page.path));
     }
-    ASSERT_TRUE(builder.Save(nullptr, PathIn("builder.pdf")));
+    ASSERT_TRUE(SaveAsAJobWrites(builder, PathIn("builder.pdf")));
     EXPECT_EQ(Bytes(PathIn("job.pdf")), Bytes(PathIn("builder.pdf")));
     EXPECT_FALSE(Bytes(PathIn("job.pdf")).contains("/Font"));
 }

@@ -271,4 +271,72 @@ TEST_F(PdfSaveTest, APictureCutOrRemovedWhileSavingFailsTheSaveWithItsReason) {
     }
 }
 
+// A save that starts while the pages are made writes the objects of a save at the end, the
+// pictures first: every object the same, text and bytes, at its own offset.
+TEST_F(PdfSaveTest, AStreamedSaveHoldsTheObjectsOfASaveAtTheEnd) {
+    CPdfBuilder plain(&sink, settings);
+    AddMixedPages(plain, Home());
+    ASSERT_TRUE(plain.Save(nullptr, PathIn("plain.pdf")));
+
+    CPdfBuilder streamed(&sink, settings);
+    QFile out(PathIn("streamed.pdf"));
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    streamed.StreamTo(out.handle());
+    ASSERT_TRUE(streamed.WritePlacedPictures()); // the header alone
+    ASSERT_TRUE(SaveJpeg(Home() + "/a.jpg", 64, 48));
+    streamed.AddPdfPage();
+    streamed.PlacePicture(kImageTypeJpeg, Home() + "/a.jpg");
+    ASSERT_TRUE(streamed.WritePlacedPictures());
+    EXPECT_EQ(streamed.ObjectsWritten(), 1);
+    streamed.AddPdfPage();
+    streamed.PlacePicture(kImageTypePng, Home() + "/b.png");
+    streamed.AddPdfPage();
+    ASSERT_TRUE(streamed.WritePlacedPictures());
+    EXPECT_EQ(streamed.ObjectsWritten(), 2);
+    CRecordingProgress progress(PathIn("streamed.pdf"));
+    ASSERT_TRUE(streamed.Save(&progress, out.handle()));
+    out.close();
+    EXPECT_TRUE(sink.errors.isEmpty());
+
+    CPdfFile a;
+    CPdfFile b;
+    ASSERT_TRUE(a.Load(PathIn("plain.pdf"))) << a.Error().toStdString();
+    ASSERT_TRUE(b.Load(PathIn("streamed.pdf"))) << b.Error().toStdString();
+    ASSERT_EQ(a.XrefEntryCount(), b.XrefEntryCount());
+    ASSERT_EQ(a.Objects().size(), b.Objects().size());
+    for (const auto& [id, object] : a.Objects()) {
+        SCOPED_TRACE(id);
+        const CPdfObjectText& other = b.Objects().at(id);
+        EXPECT_EQ(object.dict, other.dict);
+        EXPECT_EQ(object.rawStream, other.rawStream);
+    }
+    const QList<int> pages = b.Pages();
+    ASSERT_EQ(pages.size(), 3);
+    EXPECT_EQ(b.FileOrder()[0], b.Images(pages[0])[0]);
+    EXPECT_EQ(b.FileOrder()[1], b.Images(pages[1])[0]);
+    // The save told of the objects it wrote itself.
+    EXPECT_EQ(progress.indices.size(), b.FileOrder().size() - 2);
+    EXPECT_EQ(b.Bytes().size(), a.Bytes().size());
+}
+
+// A picture placed, then cut before the streamed save copies it, fails that save with the
+// picture's reason, once; nothing later is written.
+TEST_F(PdfSaveTest, APictureCutBeforeTheStreamedSaveCopiesItFailsTheSave) {
+    SaveNoisyJpeg(PathIn("b.jpg"), 200, 200);
+    CRecordingSink errors;
+    CPdfBuilder builder(&errors, settings);
+    QFile out(PathIn("out.pdf"));
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    builder.StreamTo(out.handle());
+    builder.AddPdfPage();
+    builder.PlaceJpeg(PathIn("b.jpg"));
+    ASSERT_TRUE(QFile::resize(PathIn("b.jpg"), 700));
+    EXPECT_FALSE(builder.WritePlacedPictures());
+    EXPECT_TRUE(builder.Failed());
+    EXPECT_FALSE(builder.Save(nullptr, out.handle()));
+    ASSERT_EQ(errors.errors.size(), 1);
+    EXPECT_EQ(errors.errors[0].errorNumber, unsigned(HPDF_FILE_IO_ERROR));
+    EXPECT_EQ(errors.errors[0].detailNumber, unsigned(kPictureChangedDetail));
+}
+
 } // namespace

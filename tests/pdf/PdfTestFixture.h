@@ -6,6 +6,7 @@
 #include "tests/pdf/TestPictures.h"
 #include "tests/support/TempHome.h"
 
+#include <QFile>
 #include <QList>
 
 // Counts what the builder reports.
@@ -39,3 +40,13 @@ protected:
     CAppSettings settings;
     CRecordingSink sink;
 };
+
+// Saves the builder's document to `path` as a PDF job writes its file while it makes it: the
+// pictures placed so far first, then everything else.
+inline bool SaveAsAJobWrites(CPdfBuilder& builder, const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    builder.StreamTo(file.handle());
+    return builder.WritePlacedPictures() && builder.Save(nullptr, file.handle());
+}

@@ -107,7 +107,7 @@ TEST_F(PictureQualityTest, OriginalEmbedsTheFileBytesAsTheBuilderAlwaysHas) {
     CPdfBuilder builder(nullptr, settings);
     builder.AddPdfPage();
     builder.PlaceJpeg(PathIn("p.jpg"));
-    ASSERT_TRUE(builder.Save(nullptr, PathIn("plain.pdf")));
+    ASSERT_TRUE(SaveAsAJobWrites(builder, PathIn("plain.pdf")));
     CPdfFile file;
     Make("original.pdf", PictureQualityOf(settings), {{PathIn("p.jpg"), kImageTypeJpeg, false}},
          file);
