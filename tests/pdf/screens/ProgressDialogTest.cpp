@@ -60,7 +60,9 @@ TEST_F(ProgressDialogTest, OnePageCountsTenStepsAndTheLabelNeverPassesTen) {
     EXPECT_EQ(previous, 10); // a one-page PDF has more objects than the steps left
     EXPECT_EQ(delegate.positions.back(), 100);
     EXPECT_EQ(delegate.positions.front(), 10);
-    EXPECT_GT(delegate.ObjectsWritten(), 7);
+    // The picture went out with its page (one step); the save's objects outnumber the six
+    // steps left.
+    EXPECT_GT(delegate.ObjectsWritten(), 6);
 }
 
 TEST_F(ProgressDialogTest, StepTextsCloserThanFiftyMillisecondsAreDropped) {
