@@ -16,5 +16,6 @@ bool IsHeifData(const uchar* data, qint64 size);
 bool ReadHeifSize(const uchar* data, qint64 size, QSize* upright);
 
 // The primary image decoded upright; null for a damaged or truncated file, a missing decoder
-// (or no libheif) or a picture of another size than `expected` (the file changed since its size was read).
+// (or no libheif) or a picture of another size than `expected` (the file changed since its
+// size was read).
 QImage DecodeHeif(const uchar* data, qint64 size, QSize expected);
