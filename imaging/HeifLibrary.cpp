@@ -24,9 +24,9 @@ bool Resolve(void* library, const QByteArray& file, const char* name, Function* 
 #define QM_RESOLVE(name) Resolve(library, file, #name, &table.name)
 
 const CHeifLibrary* Load() {
-    const QByteArray file = qEnvironmentVariableIsSet("QM_HEIF_LIBRARY")
-                                ? qgetenv("QM_HEIF_LIBRARY")
-                                : QByteArray(kHeifLibrary);
+    QByteArray file = qgetenv("QM_HEIF_LIBRARY");
+    if (file.isEmpty())
+        file = kHeifLibrary;
     // Never closed: one load per process is the cheapest, and a codec library with static
     // state and worker threads is not safe to unload.
     void* library = dlopen(file.constData(), RTLD_NOW | RTLD_LOCAL);
