@@ -1,20 +1,21 @@
 #include "imaging/HeifDecoder.h"
 
-#include <libheif/heif.h>
+#include "imaging/HeifLibrary.h"
 
 #include <cstring>
 #include <memory>
 
 namespace {
 
+// The deleters run only for objects the loaded library made.
 struct CContextFree {
-    void operator()(heif_context* c) const { heif_context_free(c); }
+    void operator()(heif_context* c) const { HeifLibrary()->heif_context_free(c); }
 };
 struct CHandleFree {
-    void operator()(heif_image_handle* h) const { heif_image_handle_release(h); }
+    void operator()(heif_image_handle* h) const { HeifLibrary()->heif_image_handle_release(h); }
 };
 struct CImageFree {
-    void operator()(heif_image* i) const { heif_image_release(i); }
+    void operator()(heif_image* i) const { HeifLibrary()->heif_image_release(i); }
 };
 using CContext = std::unique_ptr<heif_context, CContextFree>;
 using CHandle = std::unique_ptr<heif_image_handle, CHandleFree>;
@@ -24,16 +25,20 @@ bool Ok(const heif_error& error) {
     return error.code == heif_error_Ok;
 }
 
-// The primary image of the bytes, which must outlive the handle (they are not copied).
+// The primary image of the bytes, which must outlive the handle (they are not copied). Null
+// as well when libheif cannot be loaded: the picture cannot be read, as a damaged one.
 CHandle PrimaryImage(const uchar* data, qint64 size, CContext& context) {
     if (!IsHeifData(data, size))
         return nullptr;
-    context.reset(heif_context_alloc());
-    if (!context || !Ok(heif_context_read_from_memory_without_copy(context.get(), data,
-                                                                   std::size_t(size), nullptr)))
+    const CHeifLibrary* heif = HeifLibrary();
+    if (!heif)
+        return nullptr;
+    context.reset(heif->heif_context_alloc());
+    if (!context || !Ok(heif->heif_context_read_from_memory_without_copy(
+                        context.get(), data, std::size_t(size), nullptr)))
         return nullptr;
     heif_image_handle* handle = nullptr;
-    if (!Ok(heif_context_get_primary_image_handle(context.get(), &handle)))
+    if (!Ok(heif->heif_context_get_primary_image_handle(context.get(), &handle)))
         return nullptr;
     return CHandle(handle);
 }
@@ -63,8 +68,9 @@ bool ReadHeifSize(const uchar* data, qint64 size, QSize* upright) {
     const CHandle handle = PrimaryImage(data, size, context);
     if (!handle)
         return false;
-    const int width = heif_image_handle_get_width(handle.get());
-    const int height = heif_image_handle_get_height(handle.get());
+    const CHeifLibrary* heif = HeifLibrary();
+    const int width = heif->heif_image_handle_get_width(handle.get());
+    const int height = heif->heif_image_handle_get_height(handle.get());
     if (width <= 0 || height <= 0)
         return false;
     *upright = QSize(width, height);
@@ -76,20 +82,21 @@ QImage DecodeHeif(const uchar* data, qint64 size, QSize expected) {
     const CHandle handle = PrimaryImage(data, size, context);
     if (!handle)
         return QImage();
-    const bool alpha = heif_image_handle_has_alpha_channel(handle.get()) != 0;
+    const CHeifLibrary* heif = HeifLibrary();
+    const bool alpha = heif->heif_image_handle_has_alpha_channel(handle.get()) != 0;
     heif_image* decoded = nullptr;
-    if (!Ok(heif_decode_image(handle.get(), &decoded, heif_colorspace_RGB,
-                              alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB,
-                              nullptr)))
+    if (!Ok(heif->heif_decode_image(
+            handle.get(), &decoded, heif_colorspace_RGB,
+            alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB, nullptr)))
         return QImage();
     const CHeifImage image(decoded);
-    const int width = heif_image_get_width(image.get(), heif_channel_interleaved);
-    const int height = heif_image_get_height(image.get(), heif_channel_interleaved);
+    const int width = heif->heif_image_get_width(image.get(), heif_channel_interleaved);
+    const int height = heif->heif_image_get_height(image.get(), heif_channel_interleaved);
     int stride = 0;
     const uint8_t* pixels =
-        heif_image_get_plane_readonly(image.get(), heif_channel_interleaved, &stride);
+        heif->heif_image_get_plane_readonly(image.get(), heif_channel_interleaved, &stride);
     if (!pixels || QSize(width, height) != expected ||
-        heif_image_get_bits_per_pixel_range(image.get(), heif_channel_interleaved) != 8)
+        heif->heif_image_get_bits_per_pixel_range(image.get(), heif_channel_interleaved) != 8)
         return QImage();
     QImage picture(width, height, alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
     if (picture.isNull())

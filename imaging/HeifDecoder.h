@@ -1,8 +1,9 @@
 #pragma once
 
-// HEIC/HEIF pictures (the photo format of many phones) through libheif, the one place where
-// its errors become our results. The primary image is read; libheif applies the file's
-// rotation, mirroring and cropping, so sizes and pixels are upright.
+// HEIC/HEIF pictures (the photo format of many phones) through libheif, loaded on first use
+// (imaging/HeifLibrary.h), the one place where its errors become our results. The primary
+// image is read; libheif applies the file's rotation, mirroring and cropping, so sizes and
+// pixels are upright.
 
 #include <QImage>
 #include <QSize>
@@ -11,9 +12,10 @@
 bool IsHeifData(const uchar* data, qint64 size);
 
 // The upright size of the primary image, read from the file's boxes without decoding; false
-// for a file libheif refuses.
+// for a file libheif refuses, and when libheif cannot be loaded.
 bool ReadHeifSize(const uchar* data, qint64 size, QSize* upright);
 
 // The primary image decoded upright; null for a damaged or truncated file, a missing decoder
-// or a picture of another size than `expected` (the file changed since its size was read).
+// (or no libheif) or a picture of another size than `expected` (the file changed since its
+// size was read).
 QImage DecodeHeif(const uchar* data, qint64 size, QSize expected);
