@@ -80,6 +80,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Libraries the program opens when first needed instead of linking them: dpkg-shlibdeps does
+# not see them, so their packages are named here (the rest of Depends comes from it).
+list(APPEND QM_DLOPENED_PACKAGES "libtesseract5 (>= 5.3.0)")
+string(JOIN ", " CPACK_DEBIAN_PACKAGE_DEPENDS ${QM_DLOPENED_PACKAGES})
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
   "xdg-utils, tesseract-ocr-eng, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-pipewire, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://tessaly.com/quillmark")

@@ -33,6 +33,7 @@ echo "built $(basename "$deb") ($(du -k "$deb" | cut -f1) KiB)"
 depends=$(dpkg-deb -f "$deb" Depends)
 [[ $depends == *libqt6widgets6* && $depends == *libhpdf* ]] ||
   fail "Depends does not come from the program's libraries: '$depends'"
+[[ $depends == *"libtesseract5 (>= "* ]] || fail "Depends lacks the text recognition library: '$depends'"
 
 root=$work/root
 dpkg-deb -x "$deb" "$root"
