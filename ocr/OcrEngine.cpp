@@ -1,9 +1,7 @@
 #include "ocr/OcrEngine.h"
 
 #include "ocr/DrawnPicture.h"
-
-#include <tesseract/baseapi.h>
-#include <tesseract/resultiterator.h>
+#include "ocr/TesseractLibrary.h"
 
 #include <QFile>
 #include <QLocale>
@@ -14,32 +12,40 @@
 #include <string>
 #include <vector>
 
-#include <omp.h>
-
 namespace {
 
 // Tesseract talks on standard error (about missing files, about pictures without a
 // resolution); what matters reaches the caller as a result. The setting is the library's
 // own and process-wide, so it is made once, before any engine exists.
-void QuietLibrary() {
+void QuietLibrary(const CTesseractLibrary& tess) {
     static std::once_flag once;
-    std::call_once(once, [] {
-        tesseract::TessBaseAPI api;
-        api.SetVariable("debug_file", "/dev/null");
+    std::call_once(once, [&tess] {
+        TessBaseAPI* api = tess.TessBaseAPICreate();
+        tess.TessBaseAPISetVariable(api, "debug_file", "/dev/null");
+        tess.TessBaseAPIDelete(api);
     });
 }
 
 // The languages in the folder the library chooses. A language of this name cannot exist, so
-// Init stops right after choosing the folder, and the listing reads what lies there.
+// Init stops right after choosing the folder, and the listing reads what lies there. None
+// without the library.
 QStringList ListedLanguages(const QString& dataPath) {
-    QuietLibrary();
-    tesseract::TessBaseAPI api;
+    const CTesseractLibrary* tess = TesseractLibrary();
+    if (!tess)
+        return {};
+    QuietLibrary(*tess);
+    TessBaseAPI* api = tess->TessBaseAPICreate();
     const QByteArray path = QFile::encodeName(dataPath);
-    api.Init(path.isEmpty() ? nullptr : path.constData(), "quillmark-no-such-language",
-             tesseract::OEM_LSTM_ONLY);
+    tess->TessBaseAPIInit2(api, path.isEmpty() ? nullptr : path.constData(),
+                           "quillmark-no-such-language", tesseract::OEM_LSTM_ONLY);
     std::vector<std::string> found;
-    api.GetAvailableLanguagesAsVector(&found);
-    api.End();
+    if (char** names = tess->TessBaseAPIGetAvailableLanguagesAsVector(api)) {
+        for (char** name = names; *name; ++name)
+            found.emplace_back(*name);
+        tess->TessDeleteTextArray(names);
+    }
+    tess->TessBaseAPIEnd(api);
+    tess->TessBaseAPIDelete(api);
     QStringList languages;
     for (const std::string& name : found) {
         const QString code = QString::fromUtf8(name.c_str());
@@ -152,27 +158,32 @@ std::vector<COcrLanguage> COcrEngine::AvailableLanguages(const QString& dataPath
 COcrEngine::COcrEngine(const QString& language, const QString& dataPath) {
     if (!LanguageInstalled(language, dataPath))
         return;
-    QuietLibrary();
-    m_api = std::make_unique<tesseract::TessBaseAPI>();
+    // Listing the languages opened the library.
+    m_library = TesseractLibrary();
+    QuietLibrary(*m_library);
+    m_api = m_library->TessBaseAPICreate();
     const QByteArray path = QFile::encodeName(dataPath);
     const QByteArray lang = language.toUtf8();
-    m_ready = m_api->Init(path.isEmpty() ? nullptr : path.constData(), lang.constData(),
-                          tesseract::OEM_LSTM_ONLY) == 0;
+    m_ready = m_library->TessBaseAPIInit2(m_api, path.isEmpty() ? nullptr : path.constData(),
+                                          lang.constData(), tesseract::OEM_LSTM_ONLY) == 0;
     if (!m_ready) {
-        m_api.reset();
+        m_library->TessBaseAPIDelete(m_api);
+        m_api = nullptr;
         return;
     }
     // A page of a document, laid out in blocks; no word lists of the engine's own outside
     // the language's.
-    m_api->SetPageSegMode(tesseract::PSM_AUTO);
+    m_library->TessBaseAPISetPageSegMode(m_api, tesseract::PSM_AUTO);
     // Photographed pages are lit unevenly: a local threshold (Sauvola) keeps the lines that
     // one threshold for the whole page loses in its darker corner.
-    m_api->SetVariable("thresholding_method", "2");
+    m_library->TessBaseAPISetVariable(m_api, "thresholding_method", "2");
 }
 
 COcrEngine::~COcrEngine() {
-    if (m_api)
-        m_api->End();
+    if (m_api) {
+        m_library->TessBaseAPIEnd(m_api);
+        m_library->TessBaseAPIDelete(m_api);
+    }
 }
 
 COcrPage COcrEngine::RecognisePicture(const QString& path, bool turnCcw) {
@@ -204,36 +215,42 @@ COcrPage COcrEngine::Recognise(const QImage& picture) {
                             ? picture
                             : picture.convertToFormat(QImage::Format_Grayscale8);
     page.pictureSize = grey.size();
+    const CTesseractLibrary& tess = *m_library;
     // Pages run on workers of their own: the library's helper threads (fixed in number, and
     // spinning while they wait) cost several times what they give on a busy machine, so this
     // thread lets the runtime cut them to what is free.
-    omp_set_dynamic(1);
-    omp_set_num_threads(1);
-    m_api->SetImage(grey.constBits(), grey.width(), grey.height(), 1, int(grey.bytesPerLine()));
+    if (tess.omp_set_dynamic && tess.omp_set_num_threads) {
+        tess.omp_set_dynamic(1);
+        tess.omp_set_num_threads(1);
+    }
+    tess.TessBaseAPISetImage(m_api, grey.constBits(), grey.width(), grey.height(), 1,
+                             int(grey.bytesPerLine()));
     // Photographs carry no resolution the engine could trust; a page photographed whole
     // comes out near this.
-    m_api->SetSourceResolution(150);
-    if (m_api->Recognize(nullptr) != 0) {
-        m_api->Clear();
+    tess.TessBaseAPISetSourceResolution(m_api, 150);
+    if (tess.TessBaseAPIRecognize(m_api, nullptr) != 0) {
+        tess.TessBaseAPIClear(m_api);
         page.failure = EOcrFailure::EngineFailed;
         return page;
     }
-    std::unique_ptr<tesseract::ResultIterator> it(m_api->GetIterator());
-    if (it) {
+    if (TessResultIterator* it = tess.TessBaseAPIGetIterator(m_api)) {
+        const TessPageIterator* box = tess.TessResultIteratorGetPageIteratorConst(it);
         do {
-            std::unique_ptr<char[]> text(it->GetUTF8Text(tesseract::RIL_WORD));
+            char* text = tess.TessResultIteratorGetUTF8Text(it, tesseract::RIL_WORD);
             if (!text)
                 continue;
-            const QString word = QString::fromUtf8(text.get()).trimmed();
+            const QString word = QString::fromUtf8(text).trimmed();
+            tess.TessDeleteText(text);
             int left = 0, top = 0, right = 0, bottom = 0;
-            if (word.isEmpty() ||
-                !it->BoundingBox(tesseract::RIL_WORD, &left, &top, &right, &bottom))
+            if (word.isEmpty() || !tess.TessPageIteratorBoundingBox(box, tesseract::RIL_WORD, &left,
+                                                                    &top, &right, &bottom))
                 continue;
             page.words.push_back({word.normalized(QString::NormalizationForm_C),
                                   QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)),
-                                  it->Confidence(tesseract::RIL_WORD)});
-        } while (it->Next(tesseract::RIL_WORD));
+                                  tess.TessResultIteratorConfidence(it, tesseract::RIL_WORD)});
+        } while (tess.TessResultIteratorNext(it, tesseract::RIL_WORD));
+        tess.TessResultIteratorDelete(it);
     }
-    m_api->Clear();
+    tess.TessBaseAPIClear(m_api);
     return page;
 }

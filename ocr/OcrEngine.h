@@ -2,7 +2,8 @@
 
 // One Tesseract instance for one language. Not shared between threads: each worker makes
 // its own. Recognition never throws and never ends the program; a language whose data is
-// missing gives a result that says so.
+// missing gives a result that says so, and so does every language when the library itself
+// cannot be opened (see TesseractLibrary).
 
 #include "ocr/OcrPage.h"
 
@@ -10,7 +11,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <memory>
 #include <vector>
 
 // A language the engine can read: Tesseract's code and the name to show.
@@ -22,6 +22,7 @@ struct COcrLanguage {
 namespace tesseract {
 class TessBaseAPI;
 }
+struct CTesseractLibrary;
 
 class COcrEngine {
 public:
@@ -55,6 +56,7 @@ public:
     static QString LanguageName(const QString& code);
 
 private:
-    std::unique_ptr<tesseract::TessBaseAPI> m_api;
+    const CTesseractLibrary* m_library = nullptr; // null: the library cannot be opened
+    tesseract::TessBaseAPI* m_api = nullptr;      // owned; null unless ready
     bool m_ready = false;
 };

@@ -33,15 +33,18 @@ echo "built $(basename "$deb") ($(du -k "$deb" | cut -f1) KiB)"
 depends=$(dpkg-deb -f "$deb" Depends)
 [[ $depends == *libqt6widgets6* && $depends == *libhpdf* ]] ||
   fail "Depends does not come from the program's libraries: '$depends'"
-# Loaded on first use, so only named by hand: dpkg-shlibdeps cannot see it.
-[[ $depends == *"libheif1 (>= "* ]] || fail "Depends lacks libheif1: '$depends'"
+# Loaded on first use, so only named by hand: dpkg-shlibdeps cannot see them.
+for package in libheif1 libtesseract5; do
+  [[ $depends == *"$package (>= "* ]] || fail "Depends lacks $package: '$depends'"
+done
 
 root=$work/root
 dpkg-deb -x "$deb" "$root"
-# Loaded on first use (loading it and its codecs at start cost every run), never linked.
-if readelf -d "$root/usr/bin/quillmark" | grep -q 'NEEDED.*libheif'; then
-  fail "the program links libheif"
-fi
+# Loaded on first use (loading them at start cost every run), never linked.
+needed=$(readelf -d "$root/usr/bin/quillmark" | grep NEEDED)
+for library in libheif libtesseract libcurl libgmime libsecret; do
+  [[ $needed != *"$library"* ]] || fail "the program links $library"
+done
 for f in usr/bin/quillmark usr/lib/quillmark/Quillmark.vga usr/lib/quillmark/Quillmark.qvga \
     usr/share/quillmark/quillmark.htm \
     usr/share/applications/$app_id.desktop usr/share/metainfo/$app_id.metainfo.xml \
