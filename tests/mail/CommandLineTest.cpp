@@ -162,6 +162,30 @@ TEST_F(CommandLineTest, SendFailuresExitWithOne) {
     EXPECT_TRUE(unreachable.err.contains("Outbox"));
 }
 
+// libcurl is loaded on the first send: when it is missing, or is not libcurl, the send fails
+// as an unreachable server does, saying why, and the message waits in the Outbox.
+TEST_F(CommandLineTest, SendWithoutTheMailLibraryFailsWithItsReason) {
+    CSmtpTestServer server(PathIn("server"));
+    ASSERT_TRUE(server.Start(CSmtpTestServer::EMode::Plain));
+    ASSERT_EQ(AddPlain("Work", server.Port()).status, 0);
+    const QList<std::pair<QByteArray, QString>> cases = {
+        {"libcurl-missing.so.4", "libcurl-missing.so.4: cannot open shared object file"},
+        {"libz.so.1", "undefined symbol: curl_global_init"}};
+    for (const auto& [library, reason] : cases) {
+        qputenv("QM_CURL_LIBRARY", library);
+        const CRun failed = Run({"send", "--to", "anna@example.org", pdf});
+        qunsetenv("QM_CURL_LIBRARY");
+        EXPECT_EQ(failed.status, 1) << failed.err.toStdString();
+        EXPECT_TRUE(failed.err.contains("the mail library could not start: ")) << library.data();
+        EXPECT_TRUE(failed.err.contains(reason)) << failed.err.toStdString();
+        EXPECT_TRUE(failed.err.contains("Outbox")) << failed.err.toStdString();
+    }
+    EXPECT_EQ(Run({"send", "--to", "anna@example.org", pdf}).status, 0);
+    ASSERT_TRUE(server.WaitForMessages(1));
+    server.Stop();
+    EXPECT_EQ(server.Received().size(), 1);
+}
+
 TEST_F(CommandLineTest, ADesktopAccountSaysTheMessageWasHandedOverNotSent) {
     WriteFile(PathIn("mailer.sh"), "#!/bin/sh\nexit 0\n");
     QFile::setPermissions(PathIn("mailer.sh"),
