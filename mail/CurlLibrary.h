@@ -11,14 +11,14 @@
 
 class CCurlLibrary {
 public:
-    decltype(&curl_easy_init) easyInit = nullptr;
-    decltype(&curl_easy_setopt) easySetopt = nullptr; // variadic: pass long, pointers, ...
-    decltype(&curl_easy_perform) easyPerform = nullptr;
-    decltype(&curl_easy_getinfo) easyGetinfo = nullptr;
-    decltype(&curl_easy_cleanup) easyCleanup = nullptr;
-    decltype(&curl_easy_strerror) easyStrerror = nullptr;
-    decltype(&curl_slist_append) slistAppend = nullptr;
-    decltype(&curl_slist_free_all) slistFreeAll = nullptr;
+    decltype(&::curl_easy_init) curl_easy_init = nullptr;
+    decltype(&::curl_easy_setopt) curl_easy_setopt = nullptr; // variadic: pass long, pointers, ...
+    decltype(&::curl_easy_perform) curl_easy_perform = nullptr;
+    decltype(&::curl_easy_getinfo) curl_easy_getinfo = nullptr;
+    decltype(&::curl_easy_cleanup) curl_easy_cleanup = nullptr;
+    decltype(&::curl_easy_strerror) curl_easy_strerror = nullptr;
+    decltype(&::curl_slist_append) curl_slist_append = nullptr;
+    decltype(&::curl_slist_free_all) curl_slist_free_all = nullptr;
 
     // The library, loaded and globally initialised once per process (thread-safe) and never
     // unloaded; null when it is missing, lacks a function or does not start, with `error`

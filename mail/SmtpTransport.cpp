@@ -65,7 +65,7 @@ bool CSmtpTransport::Submit(const CMailAccount& account, const QByteArray& passw
 
     QString missing;
     const CCurlLibrary* lib = CCurlLibrary::Load(&missing);
-    CURL* curl = lib ? lib->easyInit() : nullptr;
+    CURL* curl = lib ? lib->curl_easy_init() : nullptr;
     if (!curl) {
         QString why = TranslateText("SmtpTransport", "the mail library could not start");
         if (!lib)
@@ -88,52 +88,52 @@ bool CSmtpTransport::Submit(const CMailAccount& account, const QByteArray& passw
 
     curl_slist* recipients = nullptr;
     for (const QString& r : envelope.recipients)
-        recipients = lib->slistAppend(recipients, Bracketed(r).constData());
+        recipients = lib->curl_slist_append(recipients, Bracketed(r).constData());
 
     if (serverReply)
         serverReply->clear();
     QByteArray refusal;
-    lib->easySetopt(curl, CURLOPT_DEBUGFUNCTION, KeepRefusal);
-    lib->easySetopt(curl, CURLOPT_DEBUGDATA, &refusal);
-    lib->easySetopt(curl, CURLOPT_VERBOSE, 1L);
+    lib->curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, KeepRefusal);
+    lib->curl_easy_setopt(curl, CURLOPT_DEBUGDATA, &refusal);
+    lib->curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);
     char detail[CURL_ERROR_SIZE] = {};
-    lib->easySetopt(curl, CURLOPT_ERRORBUFFER, detail);
-    lib->easySetopt(curl, CURLOPT_NOSIGNAL, 1L);
-    lib->easySetopt(curl, CURLOPT_URL, urlText.constData());
-    lib->easySetopt(curl, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
-    lib->easySetopt(curl, CURLOPT_USE_SSL,
-                    account.security == EMailSecurity::None ? long(CURLUSESSL_NONE)
-                                                            : long(CURLUSESSL_ALL));
-    lib->easySetopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
-    lib->easySetopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
+    lib->curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, detail);
+    lib->curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    lib->curl_easy_setopt(curl, CURLOPT_URL, urlText.constData());
+    lib->curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
+    lib->curl_easy_setopt(curl, CURLOPT_USE_SSL,
+                          account.security == EMailSecurity::None ? long(CURLUSESSL_NONE)
+                                                                  : long(CURLUSESSL_ALL));
+    lib->curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
+    lib->curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
     if (!caFile.isEmpty())
-        lib->easySetopt(curl, CURLOPT_CAINFO, caFile.constData());
+        lib->curl_easy_setopt(curl, CURLOPT_CAINFO, caFile.constData());
     if (!user.isEmpty()) {
-        lib->easySetopt(curl, CURLOPT_USERNAME, user.constData());
-        lib->easySetopt(curl, CURLOPT_PASSWORD, password.constData());
+        lib->curl_easy_setopt(curl, CURLOPT_USERNAME, user.constData());
+        lib->curl_easy_setopt(curl, CURLOPT_PASSWORD, password.constData());
     }
-    lib->easySetopt(curl, CURLOPT_MAIL_FROM, from.constData());
-    lib->easySetopt(curl, CURLOPT_MAIL_RCPT, recipients);
-    lib->easySetopt(curl, CURLOPT_UPLOAD, 1L);
-    lib->easySetopt(curl, CURLOPT_CRLF, 1L);
-    lib->easySetopt(curl, CURLOPT_READFUNCTION, ReadBody);
-    lib->easySetopt(curl, CURLOPT_READDATA, &file);
-    lib->easySetopt(curl, CURLOPT_CONNECTTIMEOUT, 30L);
+    lib->curl_easy_setopt(curl, CURLOPT_MAIL_FROM, from.constData());
+    lib->curl_easy_setopt(curl, CURLOPT_MAIL_RCPT, recipients);
+    lib->curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
+    lib->curl_easy_setopt(curl, CURLOPT_CRLF, 1L);
+    lib->curl_easy_setopt(curl, CURLOPT_READFUNCTION, ReadBody);
+    lib->curl_easy_setopt(curl, CURLOPT_READDATA, &file);
+    lib->curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, 30L);
     // A server that stops answering ends the send instead of freezing the program.
-    lib->easySetopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    lib->easySetopt(curl, CURLOPT_LOW_SPEED_TIME, 60L);
+    lib->curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    lib->curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, 60L);
 
     LogRecord(kLogInfo, "mail: submitting to %s:%d (%s), %d recipient(s)",
               account.host.toUtf8().constData(), account.EffectivePort(),
               SecurityName(account.security).toUtf8().constData(), int(envelope.recipients.size()));
-    const CURLcode result = lib->easyPerform(curl);
+    const CURLcode result = lib->curl_easy_perform(curl);
     long response = 0;
-    lib->easyGetinfo(curl, CURLINFO_RESPONSE_CODE, &response);
-    lib->slistFreeAll(recipients);
-    lib->easyCleanup(curl);
+    lib->curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &response);
+    lib->curl_slist_free_all(recipients);
+    lib->curl_easy_cleanup(curl);
 
     if (result != CURLE_OK) {
-        QString why = QString::fromUtf8(detail[0] ? detail : lib->easyStrerror(result));
+        QString why = QString::fromUtf8(detail[0] ? detail : lib->curl_easy_strerror(result));
         if (!refusal.isEmpty()) {
             why += TranslateText("SmtpTransport", " (server answered: %1)").arg(Printable(refusal));
             if (serverReply)
