@@ -80,6 +80,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Libraries the program loads on first use (dlopen) are no NEEDED entry, so dpkg-shlibdeps
+# does not see them: they are named here, one list entry each, with their bookworm version.
+list(APPEND QM_DLOPENED_PACKAGES "libcurl4 (>= 7.88.1)")
+list(APPEND QM_DLOPENED_PACKAGES "libgmime-3.0-0 (>= 3.2.13)")
+list(APPEND QM_DLOPENED_PACKAGES "libsecret-1-0 (>= 0.20.5)")
+string(JOIN ", " CPACK_DEBIAN_PACKAGE_DEPENDS ${QM_DLOPENED_PACKAGES})
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
   "xdg-utils, tesseract-ocr-eng, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-pipewire, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://tessaly.com/quillmark")
