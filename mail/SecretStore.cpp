@@ -1,10 +1,9 @@
 #include "mail/SecretStore.h"
 
+#include "mail/SecretLibrary.h"
 #include "text/Catalogue.h"
 
 #include <QFileInfo>
-
-#include <libsecret/secret.h>
 
 #include <cstring>
 
@@ -48,17 +47,24 @@ bool CSecretStore::Lookup(const QString& service, const QString& account, QByteA
                                          "command or a password file");
         return false;
     }
+    QString missing;
+    const CSecretLibrary* lib = CSecretLibrary::Load(&missing);
+    if (!lib) {
+        *error =
+            TranslateText("SecretStore", "the secret store could not be asked: %1").arg(missing);
+        return false;
+    }
     GError* gerror = nullptr;
     const QByteArray s = service.toUtf8();
     const QByteArray a = account.toUtf8();
-    gchar* found = secret_password_lookup_sync(Schema(), nullptr, &gerror, "service", s.constData(),
-                                               "account", a.constData(), nullptr);
+    gchar* found = lib->secret_password_lookup_sync(
+        Schema(), nullptr, &gerror, "service", s.constData(), "account", a.constData(), nullptr);
     if (gerror) {
         *error = TranslateText("SecretStore", "the secret store could not be asked: %1")
                      .arg(QString::fromUtf8(gerror->message));
         g_error_free(gerror);
         if (found)
-            secret_password_free(found);
+            lib->secret_password_free(found);
         return false;
     }
     if (!found) {
@@ -68,6 +74,6 @@ bool CSecretStore::Lookup(const QString& service, const QString& account, QByteA
         return false;
     }
     *secret = QByteArray(found, qsizetype(std::strlen(found)));
-    secret_password_free(found); // clears the memory before freeing it
+    lib->secret_password_free(found); // clears the memory before freeing it
     return true;
 }

@@ -1,6 +1,7 @@
 #include "mail/SmtpTransport.h"
 
 #include "app/Log.h"
+#include "mail/CurlLibrary.h"
 #include "text/Catalogue.h"
 
 #include <QFile>
@@ -9,14 +10,8 @@
 #include <curl/curl.h>
 
 #include <cctype>
-#include <mutex>
 
 namespace {
-
-void InitCurl() {
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
 
 size_t ReadBody(char* buffer, size_t size, size_t count, void* user) {
     auto* file = static_cast<QFile*>(user);
@@ -58,7 +53,6 @@ QByteArray Bracketed(const QString& address) {
 bool CSmtpTransport::Submit(const CMailAccount& account, const QByteArray& password,
                             const CSmtpEnvelope& envelope, const QString& messagePath,
                             QString* error, QString* serverReply) {
-    InitCurl();
     auto fail = [&](const QString& why) {
         if (error)
             *error = why;
@@ -69,9 +63,16 @@ bool CSmtpTransport::Submit(const CMailAccount& account, const QByteArray& passw
         return fail(
             TranslateText("SmtpTransport", "cannot read the queued message %1").arg(messagePath));
 
-    CURL* curl = curl_easy_init();
-    if (!curl)
-        return fail(TranslateText("SmtpTransport", "the mail library could not start"));
+    QString missing;
+    const CCurlLibrary* lib = CCurlLibrary::Load(&missing);
+    CURL* curl = lib ? lib->curl_easy_init() : nullptr;
+    if (!curl) {
+        QString why = TranslateText("SmtpTransport", "the mail library could not start");
+        if (!lib)
+            why += QStringLiteral(": ") + missing;
+        LogRecord(kLogError, "mail: %s", why.toUtf8().constData());
+        return fail(why);
+    }
 
     const bool tls = account.security == EMailSecurity::Tls;
     QUrl url;
@@ -87,52 +88,52 @@ bool CSmtpTransport::Submit(const CMailAccount& account, const QByteArray& passw
 
     curl_slist* recipients = nullptr;
     for (const QString& r : envelope.recipients)
-        recipients = curl_slist_append(recipients, Bracketed(r).constData());
+        recipients = lib->curl_slist_append(recipients, Bracketed(r).constData());
 
     if (serverReply)
         serverReply->clear();
     QByteArray refusal;
-    curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, KeepRefusal);
-    curl_easy_setopt(curl, CURLOPT_DEBUGDATA, &refusal);
-    curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);
+    lib->curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, KeepRefusal);
+    lib->curl_easy_setopt(curl, CURLOPT_DEBUGDATA, &refusal);
+    lib->curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);
     char detail[CURL_ERROR_SIZE] = {};
-    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, detail);
-    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl, CURLOPT_URL, urlText.constData());
-    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
-    curl_easy_setopt(curl, CURLOPT_USE_SSL,
-                     account.security == EMailSecurity::None ? long(CURLUSESSL_NONE)
-                                                             : long(CURLUSESSL_ALL));
-    curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
-    curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
+    lib->curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, detail);
+    lib->curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    lib->curl_easy_setopt(curl, CURLOPT_URL, urlText.constData());
+    lib->curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
+    lib->curl_easy_setopt(curl, CURLOPT_USE_SSL,
+                          account.security == EMailSecurity::None ? long(CURLUSESSL_NONE)
+                                                                  : long(CURLUSESSL_ALL));
+    lib->curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
+    lib->curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
     if (!caFile.isEmpty())
-        curl_easy_setopt(curl, CURLOPT_CAINFO, caFile.constData());
+        lib->curl_easy_setopt(curl, CURLOPT_CAINFO, caFile.constData());
     if (!user.isEmpty()) {
-        curl_easy_setopt(curl, CURLOPT_USERNAME, user.constData());
-        curl_easy_setopt(curl, CURLOPT_PASSWORD, password.constData());
+        lib->curl_easy_setopt(curl, CURLOPT_USERNAME, user.constData());
+        lib->curl_easy_setopt(curl, CURLOPT_PASSWORD, password.constData());
     }
-    curl_easy_setopt(curl, CURLOPT_MAIL_FROM, from.constData());
-    curl_easy_setopt(curl, CURLOPT_MAIL_RCPT, recipients);
-    curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
-    curl_easy_setopt(curl, CURLOPT_CRLF, 1L);
-    curl_easy_setopt(curl, CURLOPT_READFUNCTION, ReadBody);
-    curl_easy_setopt(curl, CURLOPT_READDATA, &file);
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, 30L);
+    lib->curl_easy_setopt(curl, CURLOPT_MAIL_FROM, from.constData());
+    lib->curl_easy_setopt(curl, CURLOPT_MAIL_RCPT, recipients);
+    lib->curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
+    lib->curl_easy_setopt(curl, CURLOPT_CRLF, 1L);
+    lib->curl_easy_setopt(curl, CURLOPT_READFUNCTION, ReadBody);
+    lib->curl_easy_setopt(curl, CURLOPT_READDATA, &file);
+    lib->curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, 30L);
     // A server that stops answering ends the send instead of freezing the program.
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, 60L);
+    lib->curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    lib->curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, 60L);
 
     LogRecord(kLogInfo, "mail: submitting to %s:%d (%s), %d recipient(s)",
               account.host.toUtf8().constData(), account.EffectivePort(),
               SecurityName(account.security).toUtf8().constData(), int(envelope.recipients.size()));
-    const CURLcode result = curl_easy_perform(curl);
+    const CURLcode result = lib->curl_easy_perform(curl);
     long response = 0;
-    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &response);
-    curl_slist_free_all(recipients);
-    curl_easy_cleanup(curl);
+    lib->curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &response);
+    lib->curl_slist_free_all(recipients);
+    lib->curl_easy_cleanup(curl);
 
     if (result != CURLE_OK) {
-        QString why = QString::fromUtf8(detail[0] ? detail : curl_easy_strerror(result));
+        QString why = QString::fromUtf8(detail[0] ? detail : lib->curl_easy_strerror(result));
         if (!refusal.isEmpty()) {
             why += TranslateText("SmtpTransport", " (server answered: %1)").arg(Printable(refusal));
             if (serverReply)

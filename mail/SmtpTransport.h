@@ -1,9 +1,9 @@
 #pragma once
 
-// Submits one message file over SMTP with libcurl: plain, STARTTLS (required, not
-// opportunistic) or TLS from the first byte; server certificates are always verified. Every
-// libcurl failure becomes a false result with a reason here and nowhere else. The password
-// is handed to libcurl only and never reported.
+// Submits one message file over SMTP with libcurl (loaded on first use, see CurlLibrary.h):
+// plain, STARTTLS (required, not opportunistic) or TLS from the first byte; server certificates are
+// always verified. Every libcurl failure becomes a false result with a reason here and nowhere
+// else. The password is handed to libcurl only and never reported.
 
 #include "mail/MailAccount.h"
 

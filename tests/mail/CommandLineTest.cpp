@@ -162,6 +162,53 @@ TEST_F(CommandLineTest, SendFailuresExitWithOne) {
     EXPECT_TRUE(unreachable.err.contains("Outbox"));
 }
 
+// libcurl, GMime and libsecret are loaded on first use: when one is missing, or is not the
+// library it should be, the send fails with the loader's reason and nothing reaches the server.
+TEST_F(CommandLineTest, SendWithoutAMailLibraryFailsWithItsReason) {
+    CSmtpTestServer server(PathIn("server"));
+    ASSERT_TRUE(server.Start(CSmtpTestServer::EMode::Plain));
+    ASSERT_EQ(AddPlain("Work", server.Port()).status, 0);
+    // An account whose password is in the secret store, with a session bus that is not there.
+    ASSERT_EQ(Run({"account", "add", "Keyring", "--from", "me@example.org", "--host", "127.0.0.1",
+                   "--port", QString::number(server.Port()), "--security", "none", "--user", "me"})
+                  .status,
+              0);
+    const QByteArray bus = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + QFile::encodeName(PathIn("no-bus")));
+    const struct {
+        const char* variable;
+        QByteArray file;
+        QString account;
+        QString reason;
+    } cases[] = {
+        {"QM_CURL_LIBRARY", "libcurl-missing.so.4", "Work",
+         "the mail library could not start: libcurl-missing.so.4: cannot open shared object file"},
+        {"QM_CURL_LIBRARY", "libz.so.1", "Work", "libz.so.1: undefined symbol: curl_global_init"},
+        {"QM_GMIME_LIBRARY", "libgmime-missing.so.0", "Work",
+         "the mail library could not start: libgmime-missing.so.0: cannot open"},
+        {"QM_SECRET_LIBRARY", "libsecret-missing.so.0", "Keyring",
+         "the secret store could not be asked: libsecret-missing.so.0: cannot open"},
+        // The real libsecret, loaded on first use, reports the absent bus.
+        {"QM_SECRET_LIBRARY", "", "Keyring", "the secret store could not be asked: "},
+    };
+    for (const auto& c : cases) {
+        qputenv(c.variable, c.file);
+        const CRun failed = Run({"send", "--to", "anna@example.org", "--account", c.account, pdf});
+        qunsetenv(c.variable);
+        EXPECT_EQ(failed.status, 1) << failed.err.toStdString();
+        EXPECT_TRUE(failed.err.contains(c.reason)) << failed.err.toStdString();
+    }
+    if (bus.isEmpty())
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+    else
+        qputenv("DBUS_SESSION_BUS_ADDRESS", bus);
+
+    EXPECT_EQ(Run({"send", "--to", "anna@example.org", "--account", "Work", pdf}).status, 0);
+    ASSERT_TRUE(server.WaitForMessages(1));
+    server.Stop();
+    EXPECT_EQ(server.Received().size(), 1);
+}
+
 TEST_F(CommandLineTest, ADesktopAccountSaysTheMessageWasHandedOverNotSent) {
     WriteFile(PathIn("mailer.sh"), "#!/bin/sh\nexit 0\n");
     QFile::setPermissions(PathIn("mailer.sh"),

@@ -34,7 +34,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 [[ $depends == *libqt6widgets6* && $depends == *libhpdf* ]] ||
   fail "Depends does not come from the program's libraries: '$depends'"
 # Loaded on first use, so only named by hand: dpkg-shlibdeps cannot see them.
-for package in libheif1 libtesseract5; do
+for package in libheif1 libtesseract5 libcurl4 libgmime-3.0-0 libsecret-1-0; do
   [[ $depends == *"$package (>= "* ]] || fail "Depends lacks $package: '$depends'"
 done
 

@@ -1,0 +1,31 @@
+#include "mail/SecretLibrary.h"
+
+#include "mail/SharedLibrary.h"
+
+namespace {
+
+struct CLoaded {
+    CSecretLibrary library;
+    QString error; // empty when loaded
+};
+
+CLoaded LoadOnce() {
+    CSharedLibrary so("libsecret-1.so.0", "QM_SECRET_LIBRARY");
+    CLoaded loaded;
+    QM_RESOLVE(so, loaded.library, secret_password_lookup_sync);
+    QM_RESOLVE(so, loaded.library, secret_password_free);
+    loaded.error = so.Error();
+    return loaded;
+}
+
+} // namespace
+
+const CSecretLibrary* CSecretLibrary::Load(QString* error) {
+    static const CLoaded loaded = LoadOnce();
+    if (!loaded.error.isEmpty()) {
+        if (error)
+            *error = loaded.error;
+        return nullptr;
+    }
+    return &loaded.library;
+}

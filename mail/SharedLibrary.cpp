@@ -1,0 +1,29 @@
+#include "mail/SharedLibrary.h"
+
+#include <QByteArray>
+
+#include <dlfcn.h>
+
+CSharedLibrary::CSharedLibrary(const char* soname, const char* override) {
+    QByteArray file = qgetenv(override);
+    if (file.isEmpty())
+        file = soname;
+    m_handle = dlopen(file.constData(), RTLD_NOW | RTLD_LOCAL);
+    if (!m_handle) {
+        const char* why = dlerror();
+        m_error = why ? QString::fromLocal8Bit(why)
+                      : QStringLiteral("%1 cannot be loaded").arg(QString::fromLocal8Bit(file));
+    }
+}
+
+void* CSharedLibrary::Symbol(const char* name) {
+    if (!m_error.isEmpty())
+        return nullptr;
+    dlerror();
+    void* symbol = dlsym(m_handle, name);
+    if (!symbol) {
+        const char* why = dlerror();
+        m_error = why ? QString::fromLocal8Bit(why) : QStringLiteral("%1 is missing").arg(name);
+    }
+    return symbol;
+}

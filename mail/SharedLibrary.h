@@ -1,0 +1,37 @@
+#pragma once
+
+// One system library opened with dlopen on first use, for the mail layer's loaders
+// (CurlLibrary, GMimeLibrary, SecretLibrary). It is never closed: the library stays loaded
+// for the rest of the process, so the functions taken from it stay valid.
+
+#include <QString>
+
+class CSharedLibrary {
+public:
+    // Opens the file named by the environment variable `override` when it is set (a seam for
+    // tests and for packagers whose library has another name), else `soname`.
+    CSharedLibrary(const char* soname, const char* override);
+
+    // Stores the function `name` in `entry`, typed from the library header's own prototype
+    // (decltype(&function)); after a failure it does nothing more.
+    template <typename F> void Resolve(const char* name, F* entry) {
+        if (void* symbol = Symbol(name))
+            *entry = reinterpret_cast<F>(symbol);
+    }
+
+    // Empty while the library and every function asked for were found; otherwise the
+    // loader's reason, naming the missing file or function.
+    const QString& Error() const { return m_error; }
+    void SetError(const QString& error) { m_error = error; }
+
+private:
+    void* Symbol(const char* name);
+
+    void* m_handle = nullptr;
+    QString m_error;
+};
+
+// Fills `table`'s member named after a function with that function of `library`: the tables
+// name their members as the C API does (`decltype(&::curl_easy_init) curl_easy_init`), so the
+// name looked up is always the one the member is typed from.
+#define QM_RESOLVE(library, table, function) (library).Resolve(#function, &(table).function)
