@@ -61,7 +61,8 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/copyright ${QM_DESKTOP_DIR}/changelog.g
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quillmark)
 
 # The Debian package: `make package` (cpack -G DEB). Library dependencies come from the
-# binaries (dpkg-shlibdeps); what the program starts or loads at run time is recommended.
+# binaries (dpkg-shlibdeps) and the list of libraries loaded on first use below; helpers,
+# plug-ins and data the program uses when present are recommended.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quillmark)
 set(CPACK_PACKAGE_VENDOR "The Quillmark Mobile developers")
