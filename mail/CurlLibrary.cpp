@@ -1,6 +1,6 @@
 #include "mail/CurlLibrary.h"
 
-#include "mail/SharedLibrary.h"
+#include "platform/SharedLibrary.h"
 
 namespace {
 
@@ -10,7 +10,7 @@ struct CLoaded {
 };
 
 CLoaded LoadOnce() {
-    CSharedLibrary so("libcurl.so.4", "QM_CURL_LIBRARY");
+    platform::CSharedLibrary so("libcurl.so.4", "QM_CURL_LIBRARY");
     CLoaded loaded;
     CCurlLibrary& l = loaded.library;
     struct {

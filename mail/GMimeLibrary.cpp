@@ -1,6 +1,6 @@
 #include "mail/GMimeLibrary.h"
 
-#include "mail/SharedLibrary.h"
+#include "platform/SharedLibrary.h"
 
 namespace {
 
@@ -10,7 +10,7 @@ struct CLoaded {
 };
 
 CLoaded LoadOnce() {
-    CSharedLibrary so("libgmime-3.0.so.0", "QM_GMIME_LIBRARY");
+    platform::CSharedLibrary so("libgmime-3.0.so.0", "QM_GMIME_LIBRARY");
     CLoaded loaded;
     CGMimeLibrary& l = loaded.library;
     struct {

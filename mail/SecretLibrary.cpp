@@ -1,6 +1,6 @@
 #include "mail/SecretLibrary.h"
 
-#include "mail/SharedLibrary.h"
+#include "platform/SharedLibrary.h"
 
 namespace {
 
@@ -10,7 +10,7 @@ struct CLoaded {
 };
 
 CLoaded LoadOnce() {
-    CSharedLibrary so("libsecret-1.so.0", "QM_SECRET_LIBRARY");
+    platform::CSharedLibrary so("libsecret-1.so.0", "QM_SECRET_LIBRARY");
     CLoaded loaded;
     QM_RESOLVE(so, loaded.library, secret_password_lookup_sync);
     QM_RESOLVE(so, loaded.library, secret_password_free);

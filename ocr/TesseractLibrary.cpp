@@ -1,14 +1,9 @@
 #include "ocr/TesseractLibrary.h"
 
 #include "app/Log.h"
+#include "platform/SharedLibrary.h"
 
 #include <tesseract/version.h>
-
-#include <QByteArray>
-
-#include <type_traits>
-
-#include <dlfcn.h>
 
 namespace {
 
@@ -26,61 +21,36 @@ CLoaded Load() {
     CLoaded loaded;
     // QM_TESSERACT_LIBRARY names another file to open: a build of the library outside the
     // loader's path for packaging, or a missing one for the tests of the program without it.
-    const QByteArray chosen = qgetenv("QM_TESSERACT_LIBRARY");
-    const char* name = chosen.isEmpty() ? kLibraryName : chosen.constData();
-    void* handle = ::dlopen(name, RTLD_NOW | RTLD_LOCAL);
-    if (!handle) {
-        const char* why = ::dlerror();
-        loaded.error = why ? QString::fromLocal8Bit(why) : QString::fromUtf8(name);
-        LogRecord(kLogWarning, "text recognition is unavailable: %s",
-                  loaded.error.toUtf8().constData());
-        return loaded;
-    }
+    platform::CSharedLibrary library(kLibraryName, "QM_TESSERACT_LIBRARY");
     CTesseractLibrary& f = loaded.functions;
-    bool complete = true;
-    const auto resolve = [&](auto& entry, const char* symbol, bool required) {
-        ::dlerror();
-        void* address = ::dlsym(handle, symbol);
-        if (!address) {
-            if (required && complete) {
-                const char* why = ::dlerror();
-                loaded.error = why ? QString::fromLocal8Bit(why)
-                                   : QStringLiteral("%1: no %2")
-                                         .arg(QString::fromUtf8(name), QString::fromUtf8(symbol));
-                complete = false;
-            }
-            return;
-        }
-        entry = reinterpret_cast<std::remove_reference_t<decltype(entry)>>(address);
-    };
-#define QM_TESSERACT_ENTRY(symbol) resolve(f.symbol, #symbol, true)
-    QM_TESSERACT_ENTRY(TessBaseAPICreate);
-    QM_TESSERACT_ENTRY(TessBaseAPIDelete);
-    QM_TESSERACT_ENTRY(TessBaseAPIInit2);
-    QM_TESSERACT_ENTRY(TessBaseAPIEnd);
-    QM_TESSERACT_ENTRY(TessBaseAPIClear);
-    QM_TESSERACT_ENTRY(TessBaseAPISetVariable);
-    QM_TESSERACT_ENTRY(TessBaseAPIGetAvailableLanguagesAsVector);
-    QM_TESSERACT_ENTRY(TessBaseAPISetPageSegMode);
-    QM_TESSERACT_ENTRY(TessBaseAPISetImage);
-    QM_TESSERACT_ENTRY(TessBaseAPISetSourceResolution);
-    QM_TESSERACT_ENTRY(TessBaseAPIRecognize);
-    QM_TESSERACT_ENTRY(TessBaseAPIGetIterator);
-    QM_TESSERACT_ENTRY(TessResultIteratorDelete);
-    QM_TESSERACT_ENTRY(TessResultIteratorNext);
-    QM_TESSERACT_ENTRY(TessResultIteratorGetUTF8Text);
-    QM_TESSERACT_ENTRY(TessResultIteratorConfidence);
-    QM_TESSERACT_ENTRY(TessResultIteratorGetPageIteratorConst);
-    QM_TESSERACT_ENTRY(TessPageIteratorBoundingBox);
-    QM_TESSERACT_ENTRY(TessDeleteText);
-    QM_TESSERACT_ENTRY(TessDeleteTextArray);
-#undef QM_TESSERACT_ENTRY
-    // Looked up through the library's handle, so it is the runtime the library itself uses.
-    resolve(f.omp_set_dynamic, "omp_set_dynamic", false);
-    resolve(f.omp_set_num_threads, "omp_set_num_threads", false);
-    if (!complete) {
-        // Half a table is no library; the handle stays open, as an opened library always does.
+    QM_RESOLVE(library, f, TessBaseAPICreate);
+    QM_RESOLVE(library, f, TessBaseAPIDelete);
+    QM_RESOLVE(library, f, TessBaseAPIInit2);
+    QM_RESOLVE(library, f, TessBaseAPIEnd);
+    QM_RESOLVE(library, f, TessBaseAPIClear);
+    QM_RESOLVE(library, f, TessBaseAPISetVariable);
+    QM_RESOLVE(library, f, TessBaseAPIGetAvailableLanguagesAsVector);
+    QM_RESOLVE(library, f, TessBaseAPISetPageSegMode);
+    QM_RESOLVE(library, f, TessBaseAPISetImage);
+    QM_RESOLVE(library, f, TessBaseAPISetSourceResolution);
+    QM_RESOLVE(library, f, TessBaseAPIRecognize);
+    QM_RESOLVE(library, f, TessBaseAPIGetIterator);
+    QM_RESOLVE(library, f, TessResultIteratorDelete);
+    QM_RESOLVE(library, f, TessResultIteratorNext);
+    QM_RESOLVE(library, f, TessResultIteratorGetUTF8Text);
+    QM_RESOLVE(library, f, TessResultIteratorConfidence);
+    QM_RESOLVE(library, f, TessResultIteratorGetPageIteratorConst);
+    QM_RESOLVE(library, f, TessPageIteratorBoundingBox);
+    QM_RESOLVE(library, f, TessDeleteText);
+    QM_RESOLVE(library, f, TessDeleteTextArray);
+    // Looked up through the library's handle, so it is the runtime the library itself uses;
+    // a library built without OpenMP has none.
+    library.ResolveOptional("omp_set_dynamic", &f.omp_set_dynamic);
+    library.ResolveOptional("omp_set_num_threads", &f.omp_set_num_threads);
+    if (!library.Error().isEmpty()) {
+        // Half a table is no library.
         f = CTesseractLibrary{};
+        loaded.error = library.Error();
         LogRecord(kLogWarning, "text recognition is unavailable: %s",
                   loaded.error.toUtf8().constData());
         return loaded;

@@ -1,8 +1,10 @@
-#include "mail/SharedLibrary.h"
+#include "platform/SharedLibrary.h"
 
 #include <QByteArray>
 
 #include <dlfcn.h>
+
+namespace platform {
 
 CSharedLibrary::CSharedLibrary(const char* soname, const char* override) {
     QByteArray file = qgetenv(override);
@@ -16,14 +18,16 @@ CSharedLibrary::CSharedLibrary(const char* soname, const char* override) {
     }
 }
 
-void* CSharedLibrary::Symbol(const char* name) {
+void* CSharedLibrary::Symbol(const char* name, bool required) {
     if (!m_error.isEmpty())
         return nullptr;
     dlerror();
     void* symbol = dlsym(m_handle, name);
-    if (!symbol) {
+    if (!symbol && required) {
         const char* why = dlerror();
         m_error = why ? QString::fromLocal8Bit(why) : QStringLiteral("%1 is missing").arg(name);
     }
     return symbol;
 }
+
+} // namespace platform

@@ -1,10 +1,14 @@
 #pragma once
 
-// One system library opened with dlopen on first use, for the mail layer's loaders
-// (CurlLibrary, GMimeLibrary, SecretLibrary). It is never closed: the library stays loaded
-// for the rest of the process, so the functions taken from it stay valid.
+// One system library opened with dlopen on first use, for the loaders of the libraries most
+// runs never need (HEIF pictures, text recognition, mail): linked, they and what they bring
+// cost every start. It is never closed: the library stays loaded for the rest of the process,
+// so the functions taken from it stay valid, and a library with static state or worker
+// threads is not unloaded under them.
 
 #include <QString>
+
+namespace platform {
 
 class CSharedLibrary {
 public:
@@ -15,7 +19,12 @@ public:
     // Stores the function `name` in `entry`, typed from the library header's own prototype
     // (decltype(&function)); after a failure it does nothing more.
     template <typename F> void Resolve(const char* name, F* entry) {
-        if (void* symbol = Symbol(name))
+        if (void* symbol = Symbol(name, true))
+            *entry = reinterpret_cast<F>(symbol);
+    }
+    // The same for a function the library may lack; its absence is no error.
+    template <typename F> void ResolveOptional(const char* name, F* entry) {
+        if (void* symbol = Symbol(name, false))
             *entry = reinterpret_cast<F>(symbol);
     }
 
@@ -25,11 +34,13 @@ public:
     void SetError(const QString& error) { m_error = error; }
 
 private:
-    void* Symbol(const char* name);
+    void* Symbol(const char* name, bool required);
 
     void* m_handle = nullptr;
     QString m_error;
 };
+
+} // namespace platform
 
 // Fills `table`'s member named after a function with that function of `library`: the tables
 // name their members as the C API does (`decltype(&::curl_easy_init) curl_easy_init`), so the
