@@ -133,6 +133,10 @@ bool COcrEngine::LanguageInstalled(const QString& language, const QString& dataP
     return true;
 }
 
+QString COcrEngine::LibraryProblem() {
+    return TesseractLibraryError();
+}
+
 QStringList COcrEngine::InstalledLanguages(const QString& dataPath) {
     return ListedLanguages(dataPath);
 }

@@ -54,6 +54,9 @@ public:
     // a variant the name cannot tell apart gets the code too ("Deutsch (deu_latf)"); the
     // code itself where no name is known. "a+b" gives "A + B".
     static QString LanguageName(const QString& code);
+    // Why there is no text recognition at all (its library cannot be opened: the loader's
+    // reason); empty when the library is there.
+    static QString LibraryProblem();
 
 private:
     const CTesseractLibrary* m_library = nullptr; // null: the library cannot be opened

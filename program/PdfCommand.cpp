@@ -55,6 +55,16 @@ where the name is relative; empty lines are skipped.
 
 // Where a language's data would come from, for the message that it is missing.
 QString MissingLanguageText(const QString& language, bool fromSettings) {
+    // Without the library no language helps: say what is missing instead.
+    const QString problem = COcrEngine::LibraryProblem();
+    if (!problem.isEmpty())
+        return QStringLiteral("quillmark pdf: ") +
+               TranslateText("PdfCommand", "text recognition is not installed (%1); the pages "
+                                           "get no text layer")
+                   .arg(problem) +
+               QStringLiteral("\nquillmark pdf: ") +
+               TranslateText("PdfCommand", "install %1 (Debian's name)")
+                   .arg(QStringLiteral("libtesseract5"));
     QStringList missing;
     for (const QString& part : language.split(u'+'))
         if (!COcrEngine::LanguageInstalled(part) && !missing.contains(part))
@@ -148,6 +158,14 @@ QString PdfCommandDetails() {
     QStringList languages;
     for (const COcrLanguage& l : COcrEngine::AvailableLanguages())
         languages << QStringLiteral("%1 (%2)").arg(l.name, l.code);
+    const QString problem = COcrEngine::LibraryProblem();
+    if (!problem.isEmpty()) {
+        text += u'\n' + WrapText(TranslateText("PdfCommand",
+                                               "--ocr: text recognition is not installed (%1).")
+                                     .arg(problem),
+                                 2);
+        return text;
+    }
     text += u'\n' + WrapText(languages.isEmpty()
                                  ? TranslateText("PdfCommand",
                                                  "--ocr: no language is installed (Debian's "

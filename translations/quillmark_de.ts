@@ -691,6 +691,18 @@ relativen Namen vom aktuellen Ordner aus; leere Zeilen werden übersprungen.
         <source>page %1 was left out: its copy cannot be written beside the picture (is the folder read-only or full?)</source>
         <translation>Seite %1 wurde ausgelassen: ihre Kopie kann nicht neben dem Bild gespeichert werden (ist der Ordner schreibgeschützt oder voll?)</translation>
     </message>
+    <message>
+        <source>text recognition is not installed (%1); the pages get no text layer</source>
+        <translation>die Texterkennung ist nicht installiert (%1); die Seiten bekommen keine Textebene</translation>
+    </message>
+    <message>
+        <source>install %1 (Debian&apos;s name)</source>
+        <translation>installieren Sie %1 (Debians Paketname)</translation>
+    </message>
+    <message>
+        <source>--ocr: text recognition is not installed (%1).</source>
+        <translation>--ocr: die Texterkennung ist nicht installiert (%1).</translation>
+    </message>
 </context>
 <context>
     <name>Scanner</name>

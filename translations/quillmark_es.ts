@@ -692,6 +692,18 @@ vacías se omiten.
         <source>page %1 was left out: its copy cannot be written beside the picture (is the folder read-only or full?)</source>
         <translation>página %1 omitida: su copia no se puede escribir junto a la imagen (¿la carpeta es de solo lectura o está llena?)</translation>
     </message>
+    <message>
+        <source>text recognition is not installed (%1); the pages get no text layer</source>
+        <translation>el reconocimiento de texto no está instalado (%1); las páginas no tendrán capa de texto</translation>
+    </message>
+    <message>
+        <source>install %1 (Debian&apos;s name)</source>
+        <translation>instale %1 (nombre del paquete de Debian)</translation>
+    </message>
+    <message>
+        <source>--ocr: text recognition is not installed (%1).</source>
+        <translation>--ocr: el reconocimiento de texto no está instalado (%1).</translation>
+    </message>
 </context>
 <context>
     <name>Scanner</name>

@@ -692,6 +692,18 @@ ignorées.
         <source>page %1 was left out: its copy cannot be written beside the picture (is the folder read-only or full?)</source>
         <translation>page %1 omise&#xa0;: sa copie ne peut pas être écrite à côté de l’image (le dossier est-il en lecture seule ou plein&#xa0;?)</translation>
     </message>
+    <message>
+        <source>text recognition is not installed (%1); the pages get no text layer</source>
+        <translation>la reconnaissance de texte n’est pas installée (%1)&#xa0;; les pages n’ont pas de couche de texte</translation>
+    </message>
+    <message>
+        <source>install %1 (Debian&apos;s name)</source>
+        <translation>installez %1 (nom du paquet Debian)</translation>
+    </message>
+    <message>
+        <source>--ocr: text recognition is not installed (%1).</source>
+        <translation>--ocr&#xa0;: la reconnaissance de texte n’est pas installée (%1).</translation>
+    </message>
 </context>
 <context>
     <name>Scanner</name>
@@ -2302,7 +2314,7 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
     </message>
     <message>
         <source>Attachment: %s (%s)</source>
-        <translation>Pièce jointe : %s (%s)</translation>
+        <translation>Pièce jointe&#xa0;: %s (%s)</translation>
     </message>
     <message>
         <source>Large attachment</source>
@@ -2310,7 +2322,7 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
     </message>
     <message>
         <source>&apos;%s&apos; is %s, more than many mail servers accept. Tap &apos;Yes&apos; to send a copy with smaller pictures, or &apos;No&apos; to send the file as it is. The file itself stays unchanged.</source>
-        <translation>« %s » fait %s, plus que beaucoup de serveurs de messagerie n’acceptent. Touchez « Oui » pour envoyer une copie avec des images plus petites, ou « Non » pour envoyer le fichier tel quel. Le fichier lui-même reste inchangé.</translation>
+        <translation>«&#xa0;%s&#xa0;» fait %s, plus que beaucoup de serveurs de messagerie n’acceptent. Touchez «&#xa0;Oui&#xa0;» pour envoyer une copie avec des images plus petites, ou «&#xa0;Non&#xa0;» pour envoyer le fichier tel quel. Le fichier lui-même reste inchangé.</translation>
     </message>
     <message>
         <source>Smaller copy</source>
@@ -2326,15 +2338,15 @@ Vous pouvez toujours annuler votre dernière action avec la commande de menu Act
     </message>
     <message>
         <source>Could not make a smaller copy of &apos;%s&apos;: only PDF documents made by this program can be made smaller. The file will be sent as it is.</source>
-        <translation>Impossible de créer une copie plus petite de « %s » : seuls les documents PDF créés par ce programme peuvent être réduits. Le fichier sera envoyé tel quel.</translation>
+        <translation>Impossible de créer une copie plus petite de «&#xa0;%s&#xa0;»&#xa0;: seuls les documents PDF créés par ce programme peuvent être réduits. Le fichier sera envoyé tel quel.</translation>
     </message>
     <message>
         <source>The pictures of &apos;%s&apos; cannot be made any smaller. The file will be sent as it is.</source>
-        <translation>Les images de « %s » ne peuvent pas être réduites davantage. Le fichier sera envoyé tel quel.</translation>
+        <translation>Les images de «&#xa0;%s&#xa0;» ne peuvent pas être réduites davantage. Le fichier sera envoyé tel quel.</translation>
     </message>
     <message>
         <source>Could not make a smaller copy of &apos;%s&apos;: %s. The file will be sent as it is.</source>
-        <translation>Impossible de créer une copie plus petite de « %s » : %s. Le fichier sera envoyé tel quel.</translation>
+        <translation>Impossible de créer une copie plus petite de «&#xa0;%s&#xa0;»&#xa0;: %s. Le fichier sera envoyé tel quel.</translation>
     </message>
     <message>
         <source>All Files|*.*|</source>

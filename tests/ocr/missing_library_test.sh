@@ -30,16 +30,18 @@ export QM_TESSERACT_LIBRARY=libtesseract-missing.so.5
 "$bin" --log pdf -o ocr.pdf --ocr eng a.bmp >out.txt 2>err.txt
 status=$?
 [[ $status -eq 1 ]] || fail "--ocr without the library is status $status, not 1: $(cat err.txt)"
-grep -q 'text recognition has no data for English (eng); the pages get no text layer' err.txt ||
-    fail "no message that the pages get no text: $(cat err.txt)"
+grep -q 'text recognition is not installed (libtesseract-missing.so.5: cannot open.*); the pages get no text layer' err.txt ||
+    fail "no message that the library is missing: $(cat err.txt)"
+grep -q 'install libtesseract5' err.txt || fail "no package named: $(cat err.txt)"
+grep -q 'tesseract-ocr-eng' err.txt && fail "language data offered without the library: $(cat err.txt)"
 grep -q 'a.bmp: no text layer' err.txt || fail "the page without text is not named: $(cat err.txt)"
 grep -q '^Wrote ocr.pdf: 1 page' out.txt || fail "summary: $(cat out.txt)"
 head -c 5 ocr.pdf | grep -q '%PDF-' || fail "ocr.pdf not written"
 log=$(find "$QUILLMARK_HOME" -name Quillmark.log -print -quit)
 grep -q 'text recognition is unavailable: libtesseract-missing.so.5: cannot open' "${log:-/dev/null}" ||
     fail "the log lacks the reason: $(cat "${log:-/dev/null}")"
-"$bin" pdf --help | grep -q -- '--ocr: no language is installed' ||
-    fail "pdf --help offers languages without the library"
+"$bin" pdf --help | tr '\n' ' ' | grep -q -- '--ocr: text recognition is not installed' ||
+    fail "pdf --help does not say the library is missing"
 
 [[ $failures -eq 0 ]] && echo "all missing-library checks passed"
 exit $((failures > 0))
