@@ -5,9 +5,10 @@
 
 namespace {
 
-const CHeifLibrary* Load() {
+platform::CLoadedLibrary<CHeifLibrary> Load() {
     platform::CSharedLibrary library("libheif.so.1", "QM_HEIF_LIBRARY");
-    static CHeifLibrary table;
+    platform::CLoadedLibrary<CHeifLibrary> loaded;
+    CHeifLibrary& table = loaded.table;
     QM_RESOLVE(library, table, heif_context_alloc);
     QM_RESOLVE(library, table, heif_context_free);
     QM_RESOLVE(library, table, heif_context_read_from_memory_without_copy);
@@ -22,15 +23,15 @@ const CHeifLibrary* Load() {
     QM_RESOLVE(library, table, heif_image_get_height);
     QM_RESOLVE(library, table, heif_image_get_plane_readonly);
     QM_RESOLVE(library, table, heif_image_get_bits_per_pixel_range);
-    if (library.Error().isEmpty())
-        return &table;
-    LogRecord(kLogError, "HEIF pictures cannot be read: %s", library.Error().toUtf8().constData());
-    return nullptr;
+    loaded.error = library.Error();
+    if (!loaded.error.isEmpty())
+        LogRecord(kLogError, "HEIF pictures cannot be read: %s", loaded.error.toUtf8().constData());
+    return loaded;
 }
 
 } // namespace
 
 const CHeifLibrary* HeifLibrary() {
-    static const CHeifLibrary* const library = Load();
-    return library;
+    static const platform::CLoadedLibrary<CHeifLibrary> loaded = Load();
+    return loaded.Get();
 }

@@ -4,15 +4,12 @@
 
 namespace {
 
-struct CLoaded {
-    CCurlLibrary library;
-    QString error; // empty when loaded
-};
+using CLoaded = platform::CLoadedLibrary<CCurlLibrary>;
 
 CLoaded LoadOnce() {
     platform::CSharedLibrary so("libcurl.so.4", "QM_CURL_LIBRARY");
     CLoaded loaded;
-    CCurlLibrary& l = loaded.library;
+    CCurlLibrary& l = loaded.table;
     struct {
         decltype(&::curl_global_init) curl_global_init = nullptr;
     } start;
@@ -38,10 +35,5 @@ CLoaded LoadOnce() {
 
 const CCurlLibrary* CCurlLibrary::Load(QString* error) {
     static const CLoaded loaded = LoadOnce();
-    if (!loaded.error.isEmpty()) {
-        if (error)
-            *error = loaded.error;
-        return nullptr;
-    }
-    return &loaded.library;
+    return loaded.Get(error);
 }

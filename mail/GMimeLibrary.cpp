@@ -4,15 +4,12 @@
 
 namespace {
 
-struct CLoaded {
-    CGMimeLibrary library;
-    QString error; // empty when loaded
-};
+using CLoaded = platform::CLoadedLibrary<CGMimeLibrary>;
 
 CLoaded LoadOnce() {
     platform::CSharedLibrary so("libgmime-3.0.so.0", "QM_GMIME_LIBRARY");
     CLoaded loaded;
-    CGMimeLibrary& l = loaded.library;
+    CGMimeLibrary& l = loaded.table;
     struct {
         decltype(&::g_mime_init) g_mime_init = nullptr;
     } start;
@@ -54,10 +51,5 @@ CLoaded LoadOnce() {
 
 const CGMimeLibrary* CGMimeLibrary::Load(QString* error) {
     static const CLoaded loaded = LoadOnce();
-    if (!loaded.error.isEmpty()) {
-        if (error)
-            *error = loaded.error;
-        return nullptr;
-    }
-    return &loaded.library;
+    return loaded.Get(error);
 }

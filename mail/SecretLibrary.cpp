@@ -4,16 +4,13 @@
 
 namespace {
 
-struct CLoaded {
-    CSecretLibrary library;
-    QString error; // empty when loaded
-};
+using CLoaded = platform::CLoadedLibrary<CSecretLibrary>;
 
 CLoaded LoadOnce() {
     platform::CSharedLibrary so("libsecret-1.so.0", "QM_SECRET_LIBRARY");
     CLoaded loaded;
-    QM_RESOLVE(so, loaded.library, secret_password_lookup_sync);
-    QM_RESOLVE(so, loaded.library, secret_password_free);
+    QM_RESOLVE(so, loaded.table, secret_password_lookup_sync);
+    QM_RESOLVE(so, loaded.table, secret_password_free);
     loaded.error = so.Error();
     return loaded;
 }
@@ -22,10 +19,5 @@ CLoaded LoadOnce() {
 
 const CSecretLibrary* CSecretLibrary::Load(QString* error) {
     static const CLoaded loaded = LoadOnce();
-    if (!loaded.error.isEmpty()) {
-        if (error)
-            *error = loaded.error;
-        return nullptr;
-    }
-    return &loaded.library;
+    return loaded.Get(error);
 }

@@ -11,18 +11,14 @@ namespace {
 static_assert(TESSERACT_MAJOR_VERSION == 5, "the library's file name follows its major version");
 constexpr char kLibraryName[] = "libtesseract.so.5";
 
-struct CLoaded {
-    CTesseractLibrary functions{};
-    bool opened = false;
-    QString error;
-};
+using CLoaded = platform::CLoadedLibrary<CTesseractLibrary>;
 
 CLoaded Load() {
     CLoaded loaded;
     // QM_TESSERACT_LIBRARY names another file to open: a build of the library outside the
     // loader's path for packaging, or a missing one for the tests of the program without it.
     platform::CSharedLibrary library(kLibraryName, "QM_TESSERACT_LIBRARY");
-    CTesseractLibrary& f = loaded.functions;
+    CTesseractLibrary& f = loaded.table;
     QM_RESOLVE(library, f, TessBaseAPICreate);
     QM_RESOLVE(library, f, TessBaseAPIDelete);
     QM_RESOLVE(library, f, TessBaseAPIInit2);
@@ -47,15 +43,10 @@ CLoaded Load() {
     // a library built without OpenMP has none.
     library.ResolveOptional("omp_set_dynamic", &f.omp_set_dynamic);
     library.ResolveOptional("omp_set_num_threads", &f.omp_set_num_threads);
-    if (!library.Error().isEmpty()) {
-        // Half a table is no library.
-        f = CTesseractLibrary{};
-        loaded.error = library.Error();
+    loaded.error = library.Error();
+    if (!loaded.error.isEmpty())
         LogRecord(kLogWarning, "text recognition is unavailable: %s",
                   loaded.error.toUtf8().constData());
-        return loaded;
-    }
-    loaded.opened = true;
     return loaded;
 }
 
@@ -67,8 +58,7 @@ const CLoaded& Loaded() {
 } // namespace
 
 const CTesseractLibrary* TesseractLibrary() {
-    const CLoaded& loaded = Loaded();
-    return loaded.opened ? &loaded.functions : nullptr;
+    return Loaded().Get();
 }
 
 QString TesseractLibraryError() {

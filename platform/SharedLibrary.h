@@ -40,6 +40,22 @@ private:
     QString m_error;
 };
 
+// What a loader keeps for the rest of the process: its table of functions and, when the
+// library could not be used, why.
+template <typename Table> struct CLoadedLibrary {
+    Table table{};
+    QString error; // empty when loaded
+
+    // The table, or null with `why` (may be null) set to the reason.
+    const Table* Get(QString* why = nullptr) const {
+        if (error.isEmpty())
+            return &table;
+        if (why)
+            *why = error;
+        return nullptr;
+    }
+};
+
 } // namespace platform
 
 // Fills `table`'s member named after a function with that function of `library`: the tables
