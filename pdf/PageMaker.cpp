@@ -1,8 +1,8 @@
 #include "pdf/PageMaker.h"
 
-#include "imaging/ImageReading.h"
 #include "imaging/ImageType.h"
 #include "imaging/JpegCheck.h"
+#include "imaging/PictureFile.h"
 #include "platform/RegularFile.h"
 #include "session/PageFactory.h"
 
@@ -66,8 +66,8 @@ qint64 ReadWholeFile(const QString& path, CFileBuffer& buffer) {
 }
 
 // The page of a JPEG file (by its name and its bytes) from one read of the file: the bytes are
-// checked whole, and the picture reader takes the head from the same bytes, for the upright
-// size and the orientation (`orientation`). Null when the file is anything else or fails
+// checked whole, and the check's walk gives the frame size and the EXIF orientation
+// (`orientation`) for the upright size. Null when the file is anything else or fails
 // anywhere: the general way then decides, and says why.
 std::unique_ptr<CPage> MakeJpegPage(const QString& path, bool autoPortrait, CFileBuffer& buffer,
                                     int* orientation) {

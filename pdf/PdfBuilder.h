@@ -48,8 +48,8 @@ public:
     // with an EXIF orientation other than 1 is drawn upright through the drawing matrix, and
     // with turnCcw (an auto-portrait page) the upright picture is drawn turned a quarter
     // counter-clockwise, placed by its turned size. Sets failed when the library cannot load
-    // it. Only the file's head is read here: the file is copied into the PDF by Save and must
-    // stay unchanged until then.
+    // it. Only the file's head is read here: the file is copied into the PDF by Save (or
+    // WritePlacedPictures) and must stay unchanged until then.
     // `orientation` is the file's EXIF orientation when the caller has read it already (1 to
     // 8), 0 to have it read here.
     void PlaceJpeg(const QString& path, bool turnCcw = false, int orientation = 0);

@@ -205,8 +205,7 @@ struct CPdfStreamingSave::CState {
     HPDF_Stream stream = nullptr; // the library's view of the writer, once started
     int version = -1;             // of the header written
     std::vector<bool> written;    // by table index: objects out already
-    int writtenCount = 0;
-    HPDF_UINT examined = 0; // table entries looked at for pictures
+    HPDF_UINT examined = 0;       // table entries looked at for pictures
     HPDF_STATUS status = HPDF_OK;
 
     // Errors go through the document's error handler, as with the library's own save.
@@ -263,7 +262,6 @@ HPDF_STATUS CPdfStreamingSave::WritePictures() {
         if ((s.status = WriteObject(xref, i, s.stream)) != HPDF_OK)
             return s.Report(s.status);
         s.written[i] = true;
-        ++s.writtenCount;
     }
     s.examined = xref->entries->count;
     return HPDF_OK;
@@ -296,7 +294,7 @@ HPDF_STATUS CPdfStreamingSave::Finish(CPdfSaveProgress* progress) {
 }
 
 int CPdfStreamingSave::ObjectsWritten() const {
-    return m_state->writtenCount;
+    return int(std::count(m_state->written.begin(), m_state->written.end(), true));
 }
 
 HPDF_STATUS SaveDocumentWithProgress(HPDF_Doc pdf, int fd, CPdfSaveProgress* progress) {
