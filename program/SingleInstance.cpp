@@ -1,11 +1,12 @@
 #include "program/SingleInstance.h"
 
+#include "app/Log.h"
+
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -26,10 +27,7 @@ CSingleInstance::CSingleInstance(const QString& dataFolder, int startingWindowMs
     m_lock.setStaleLockTime(0);
 }
 
-CSingleInstance::~CSingleInstance() {
-    if (m_server)
-        m_server->close();
-}
+CSingleInstance::~CSingleInstance() = default;
 
 QString CSingleInstance::SocketName(const QString& dataFolder) {
     QString folder = QFileInfo(dataFolder).canonicalFilePath();
@@ -77,24 +75,26 @@ CSingleInstance::EStart CSingleInstance::Start(const QStringList& pictures, QStr
 }
 
 bool CSingleInstance::HandOver(const QStringList& pictures, QString* error) {
-    QLocalSocket socket;
-    socket.connectToServer(m_socket);
-    if (!socket.waitForConnected(kConnectMs))
+    platform::CLocalSocket socket;
+    QString reason;
+    if (!socket.Connect(m_socket, QDeadlineTimer(kConnectMs), &reason))
         return false;
+    // The pictures, packed, as one length-prefixed block.
     QByteArray message;
     {
         QDataStream pack(&message, QIODevice::WriteOnly);
         pack << pictures;
     }
-    QDataStream out(&socket);
-    out << message;
-    socket.flush();
+    QByteArray block;
+    {
+        QDataStream out(&block, QIODevice::WriteOnly);
+        out << message;
+    }
     QByteArray answer;
     QDeadlineTimer deadline(kAnswerMs);
-    while (!answer.endsWith('\n') && !deadline.hasExpired()) {
-        if (!socket.waitForReadyRead(int(deadline.remainingTime())))
-            break;
-        answer += socket.readAll();
+    if (socket.Write(block, deadline, &reason)) {
+        while (!answer.endsWith('\n') && socket.Read(&answer, deadline, &reason)) {
+        }
     }
     if (answer == kAccepted)
         return true;
@@ -103,41 +103,47 @@ bool CSingleInstance::HandOver(const QStringList& pictures, QString* error) {
 }
 
 void CSingleInstance::Listen() {
-    m_server = std::make_unique<QLocalServer>();
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    m_server = std::make_unique<platform::CLocalServer>();
     // We hold the lock, so a socket left by a killed window is stale.
-    QLocalServer::removeServer(m_socket);
-    if (!m_server->listen(m_socket)) {
+    platform::CLocalServer::Remove(m_socket);
+    QString error;
+    if (!m_server->Listen(m_socket, &error)) {
         // The window still works; later starts then wait and report that it does not answer.
+        LogRecord(kLogWarning, "no hand-over socket: %s", qUtf8Printable(error));
         m_server.reset();
         return;
     }
-    QObject::connect(m_server.get(), &QLocalServer::newConnection, m_server.get(),
-                     [this] { Receive(); });
+    m_server->OnConnection(
+        [this](std::unique_ptr<platform::CLocalSocket> socket) { Accept(std::move(socket)); });
 }
 
-void CSingleInstance::Receive() {
-    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-        QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        auto read = [this, socket] {
-            QDataStream in(socket);
-            in.startTransaction();
-            QByteArray message;
-            in >> message;
-            if (!in.commitTransaction())
-                return; // more to come
-            QStringList pictures;
-            QDataStream unpack(message);
-            unpack >> pictures;
-            socket->write(kAccepted);
-            socket->flush();
-            if (m_receiver)
-                m_receiver(pictures);
-        };
-        QObject::connect(socket, &QLocalSocket::readyRead, socket, read);
-        if (socket->bytesAvailable() > 0)
-            read();
+void CSingleInstance::Accept(std::unique_ptr<platform::CLocalSocket> socket) {
+    platform::CLocalSocket* connection = socket.get();
+    m_handOvers.push_back({std::move(socket), {}});
+    const auto handOver = std::prev(m_handOvers.end());
+    connection->OnReadable([this, handOver] { Receive(handOver); });
+}
+
+void CSingleInstance::Receive(std::list<CHandOver>::iterator handOver) {
+    QString error;
+    handOver->socket->Read(&handOver->received, QDeadlineTimer(0), &error);
+    for (;;) {
+        QDataStream in(handOver->received);
+        QByteArray message;
+        in >> message;
+        if (in.status() != QDataStream::Ok)
+            break; // more to come
+        handOver->received.remove(0, qsizetype(in.device()->pos()));
+        QStringList pictures;
+        QDataStream unpack(message);
+        unpack >> pictures;
+        // A few bytes on a fresh connection: the socket takes them at once.
+        handOver->socket->Write(kAccepted, QDeadlineTimer(0), &error);
+        if (m_receiver)
+            m_receiver(pictures);
     }
+    if (handOver->socket->AtEnd())
+        m_handOvers.erase(handOver);
 }
 
 void CSingleInstance::SetReceiver(std::function<void(const QStringList&)> receiver) {

@@ -5,12 +5,15 @@
 // hands its pictures to it over that socket and ends. Commands (pdf, settings, ...) take no
 // part: they run beside a window as before.
 
-#include <QLocalServer>
+#include "platform/LocalSocket.h"
+
+#include <QByteArray>
 #include <QLockFile>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <list>
 #include <memory>
 
 class CSingleInstance {
@@ -42,12 +45,20 @@ public:
 private:
     bool HandOver(const QStringList& pictures, QString* error);
     void Listen();
-    void Receive();
+    void Accept(std::unique_ptr<platform::CLocalSocket> socket);
+
+    // A later start talking to this window, and what it has sent that is not yet read.
+    struct CHandOver {
+        std::unique_ptr<platform::CLocalSocket> socket;
+        QByteArray received;
+    };
+    void Receive(std::list<CHandOver>::iterator handOver);
 
     int m_startingWindowMs;
     QString m_folder;
     QString m_socket;
     QLockFile m_lock;
-    std::unique_ptr<QLocalServer> m_server;
+    std::unique_ptr<platform::CLocalServer> m_server;
+    std::list<CHandOver> m_handOvers;
     std::function<void(const QStringList&)> m_receiver;
 };

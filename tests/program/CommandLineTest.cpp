@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QLocalServer>
 #include <QProcess>
 #include <QSysInfo>
 #include <QTest>
