@@ -45,6 +45,8 @@ needed=$(readelf -d "$root/usr/bin/quillmark" | grep NEEDED)
 for library in libheif libtesseract libcurl libgmime libsecret; do
   [[ $needed != *"$library"* ]] || fail "the program links $library"
 done
+# The hand-over socket is the platform layer's own: Qt Network is not needed at all.
+[[ $needed != *libQt6Network* ]] || fail "the program links libQt6Network"
 for f in usr/bin/quillmark usr/lib/quillmark/Quillmark.vga usr/lib/quillmark/Quillmark.qvga \
     usr/share/quillmark/quillmark.htm \
     usr/share/applications/$app_id.desktop usr/share/metainfo/$app_id.metainfo.xml \

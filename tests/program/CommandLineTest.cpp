@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -113,6 +114,40 @@ TEST_F(CommandLineTest, ASecondStartHandsItsPicturesToTheFirstWindow) {
     QDir(Home()).mkpath("other");
     CSingleInstance other(PathIn("other"));
     EXPECT_EQ(other.Start({}, &error), CSingleInstance::EStart::kFirst);
+}
+
+TEST_F(CommandLineTest, AStartThatWritesInPiecesOrSaysNothingIsServedInTurn) {
+    CSingleInstance first(Home());
+    QString error;
+    ASSERT_EQ(first.Start({}, &error), CSingleInstance::EStart::kFirst) << error.toStdString();
+    std::vector<QStringList> received;
+    first.SetReceiver([&](const QStringList& pictures) { received.push_back(pictures); });
+
+    // The wire: the packed list as one QDataStream byte array (a 32-bit length first).
+    QByteArray message;
+    QDataStream pack(&message, QIODevice::WriteOnly);
+    pack << QStringList({"/p/ä.jpg"});
+    QByteArray block;
+    QDataStream out(&block, QIODevice::WriteOnly);
+    out << message;
+
+    platform::CLocalSocket silent;
+    platform::CLocalSocket halting;
+    ASSERT_TRUE(silent.Connect(CSingleInstance::SocketName(Home()), QDeadlineTimer(5000), &error));
+    ASSERT_TRUE(halting.Connect(CSingleInstance::SocketName(Home()), QDeadlineTimer(5000), &error));
+    ASSERT_TRUE(halting.Write(block.left(3), QDeadlineTimer(5000), &error));
+    QTest::qWait(50);
+    silent.Close();
+    ASSERT_TRUE(halting.Write(block.mid(3), QDeadlineTimer(5000), &error));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return received.size() == 1; }, 60000));
+    EXPECT_EQ(received[0], QStringList({"/p/ä.jpg"}));
+    QByteArray answer;
+    EXPECT_TRUE(halting.Read(&answer, QDeadlineTimer(5000), &error)) << error.toStdString();
+    EXPECT_EQ(answer, "accepted\n");
+
+    EXPECT_EQ(StartElsewhere(Home(), {"/y.jpg"}, &error), CSingleInstance::EStart::kHandedOver);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return received.size() == 2; }, 60000));
+    EXPECT_EQ(received[1], QStringList({"/y.jpg"}));
 }
 
 TEST_F(CommandLineTest, AKilledWindowLeavesNothingThatBlocksTheNextStart) {
