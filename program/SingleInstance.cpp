@@ -10,6 +10,8 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include <vector>
+
 namespace {
 
 // The answer a window gives once it has queued the pictures.
@@ -127,6 +129,7 @@ void CSingleInstance::Accept(std::unique_ptr<platform::CLocalSocket> socket) {
 void CSingleInstance::Receive(std::list<CHandOver>::iterator handOver) {
     QString error;
     handOver->socket->Read(&handOver->received, QDeadlineTimer(0), &error);
+    std::vector<QStringList> handedOver;
     for (;;) {
         QDataStream in(handOver->received);
         QByteArray message;
@@ -137,13 +140,17 @@ void CSingleInstance::Receive(std::list<CHandOver>::iterator handOver) {
         QStringList pictures;
         QDataStream unpack(message);
         unpack >> pictures;
+        handedOver.push_back(pictures);
         // A few bytes on a fresh connection: the socket takes them at once.
         handOver->socket->Write(kAccepted, QDeadlineTimer(0), &error);
-        if (m_receiver)
-            m_receiver(pictures);
     }
     if (handOver->socket->AtEnd())
         m_handOvers.erase(handOver);
+    // Last, as the receiver may run an event loop (a message box) that comes back here.
+    for (const QStringList& pictures : handedOver) {
+        if (m_receiver)
+            m_receiver(pictures);
+    }
 }
 
 void CSingleInstance::SetReceiver(std::function<void(const QStringList&)> receiver) {

@@ -13,6 +13,7 @@
 #include <QSysInfo>
 #include <QTest>
 
+#include <atomic>
 #include <future>
 
 namespace {
@@ -148,6 +149,36 @@ TEST_F(CommandLineTest, AStartThatWritesInPiecesOrSaysNothingIsServedInTurn) {
     EXPECT_EQ(StartElsewhere(Home(), {"/y.jpg"}, &error), CSingleInstance::EStart::kHandedOver);
     ASSERT_TRUE(QTest::qWaitFor([&] { return received.size() == 2; }, 60000));
     EXPECT_EQ(received[1], QStringList({"/y.jpg"}));
+}
+
+TEST_F(CommandLineTest, AReceiverThatRunsAnEventLoopKeepsServingLaterStarts) {
+    CSingleInstance first(Home());
+    QString error;
+    ASSERT_EQ(first.Start({}, &error), CSingleInstance::EStart::kFirst) << error.toStdString();
+    std::vector<QStringList> received;
+    std::atomic<bool> firstStartEnded{false};
+    first.SetReceiver([&](const QStringList& pictures) {
+        received.push_back(pictures);
+        // Like a message box: an event loop in which the start that sent these goes away.
+        if (received.size() == 1) {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return firstStartEnded.load(); }, 60000));
+            QTest::qWait(100);
+        }
+    });
+    auto start = std::async(std::launch::async, [&] {
+        CSingleInstance second(Home(), 60000);
+        QString why;
+        const CSingleInstance::EStart result = second.Start({"/a.jpg"}, &why);
+        firstStartEnded = true;
+        return result;
+    });
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return start.wait_for(std::chrono::milliseconds(0)) == std::future_status::ready; },
+        60000));
+    EXPECT_EQ(start.get(), CSingleInstance::EStart::kHandedOver);
+    EXPECT_EQ(StartElsewhere(Home(), {"/b.jpg"}, &error), CSingleInstance::EStart::kHandedOver);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return received.size() == 2; }, 60000));
+    EXPECT_EQ(received, std::vector<QStringList>({{"/a.jpg"}, {"/b.jpg"}}));
 }
 
 TEST_F(CommandLineTest, AKilledWindowLeavesNothingThatBlocksTheNextStart) {
