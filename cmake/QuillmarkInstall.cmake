@@ -2,10 +2,11 @@
 #
 #   bin/quillmark                        the program
 #   lib/quillmark/Quillmark.{vga,qvga}   the skin libraries (private: only the program loads them)
+#   lib/quillmark/quillmark-vision.so    the OpenCV operations, loaded on first use (private)
 #   share/quillmark/quillmark.htm        the help page
 #   share/applications, share/metainfo, share/icons/hicolor, share/man/man1, completions
 #
-# The program finds the skin libraries and the help page relative to its own folder, so the
+# The program finds its private libraries and the help page relative to its own folder, so the
 # tree works under any prefix and from the build folder alike.
 
 find_program(QM_GZIP gzip REQUIRED)
