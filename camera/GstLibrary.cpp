@@ -61,7 +61,8 @@ QString LoadInto(CGstLibrary& t) {
     } start;
     QM_RESOLVE(core, start, gst_init_check);
     ResolveCore(core, t);
-    if (!core.Error().isEmpty())
+    // A function is null only with an error; the analyser cannot see that through Resolve.
+    if (!core.Error().isEmpty() || !start.gst_init_check)
         return core.Error();
     // The others need the core library (their own dependency), so they are opened only once
     // it is there.
