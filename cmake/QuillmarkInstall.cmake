@@ -90,6 +90,7 @@ list(APPEND QM_DLOPENED_PACKAGES "libcurl4 (>= 7.88.1)")
 list(APPEND QM_DLOPENED_PACKAGES "libgmime-3.0-0 (>= 3.2.13)")
 list(APPEND QM_DLOPENED_PACKAGES "libsecret-1-0 (>= 0.20.5)")
 list(APPEND QM_DLOPENED_PACKAGES "libsane1 (>= 1.2.1)")
+list(APPEND QM_DLOPENED_PACKAGES "libgstreamer1.0-0 (>= 1.22.0)" "libgstreamer-plugins-base1.0-0 (>= 1.22.0)")
 string(JOIN ", " CPACK_DEBIAN_PACKAGE_DEPENDS ${QM_DLOPENED_PACKAGES})
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
   "xdg-utils, tesseract-ocr-eng, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-pipewire, qt6-wayland")

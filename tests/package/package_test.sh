@@ -34,7 +34,8 @@ depends=$(dpkg-deb -f "$deb" Depends)
 [[ $depends == *libqt6widgets6* && $depends == *libhpdf* && $depends == *libopencv-imgproc* ]] ||
   fail "Depends does not come from the program's libraries: '$depends'"
 # Loaded on first use, so only named by hand: dpkg-shlibdeps cannot see them.
-for package in libheif1 libtesseract5 libcurl4 libgmime-3.0-0 libsecret-1-0 libsane1; do
+for package in libheif1 libtesseract5 libcurl4 libgmime-3.0-0 libsecret-1-0 libsane1 \
+    libgstreamer1.0-0 libgstreamer-plugins-base1.0-0; do
   [[ $depends == *"$package (>= "* ]] || fail "Depends lacks $package: '$depends'"
 done
 
@@ -42,7 +43,7 @@ root=$work/root
 dpkg-deb -x "$deb" "$root"
 # Loaded on first use (loading them at start cost every run), never linked.
 needed=$(readelf -d "$root/usr/bin/quillmark" | grep NEEDED)
-for library in libheif libtesseract libcurl libgmime libsecret libsane libopencv; do
+for library in libheif libtesseract libcurl libgmime libsecret libsane libgst libopencv; do
   [[ $needed != *"$library"* ]] || fail "the program links $library"
 done
 for f in usr/bin/quillmark usr/lib/quillmark/Quillmark.vga usr/lib/quillmark/Quillmark.qvga \
