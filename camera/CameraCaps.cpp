@@ -1,8 +1,6 @@
 #include "camera/CameraCaps.h"
 
-#include "camera/CameraSource.h"
-
-#include <gst/gst.h>
+#include "camera/GstLibrary.h"
 
 #include <algorithm>
 #include <limits>
@@ -12,21 +10,22 @@ namespace {
 
 // The values a caps field allows that lie nearest to `wanted`: a fixed value, the clamp of a
 // range, or every value of a list.
-std::vector<int> Candidates(const GstStructure* s, const char* field, int wanted) {
-    const GValue* value = gst_structure_get_value(s, field);
+std::vector<int> Candidates(const CGstLibrary& gst, const GstStructure* s, const char* field,
+                            int wanted) {
+    const GValue* value = gst.gst_structure_get_value(s, field);
     if (!value)
         return {wanted};
     if (G_VALUE_HOLDS_INT(value))
         return {g_value_get_int(value)};
-    if (GST_VALUE_HOLDS_INT_RANGE(value)) {
-        const int low = gst_value_get_int_range_min(value);
-        const int high = gst_value_get_int_range_max(value);
+    if (G_VALUE_HOLDS(value, gst.gst_int_range_get_type())) {
+        const int low = gst.gst_value_get_int_range_min(value);
+        const int high = gst.gst_value_get_int_range_max(value);
         return {std::clamp(wanted, low, high)};
     }
-    if (GST_VALUE_HOLDS_LIST(value)) {
+    if (G_VALUE_HOLDS(value, gst.gst_value_list_get_type())) {
         std::vector<int> all;
-        for (guint i = 0; i < gst_value_list_get_size(value); ++i) {
-            const GValue* item = gst_value_list_get_value(value, i);
+        for (guint i = 0; i < gst.gst_value_list_get_size(value); ++i) {
+            const GValue* item = gst.gst_value_list_get_value(value, i);
             if (G_VALUE_HOLDS_INT(item))
                 all.push_back(g_value_get_int(item));
         }
@@ -35,8 +34,9 @@ std::vector<int> Candidates(const GstStructure* s, const char* field, int wanted
     return {wanted};
 }
 
-bool IsVideo(const GstStructure* s) {
-    return gst_structure_has_name(s, "video/x-raw") || gst_structure_has_name(s, "image/jpeg");
+bool IsVideo(const CGstLibrary& gst, const GstStructure* s) {
+    return gst.gst_structure_has_name(s, "video/x-raw") ||
+           gst.gst_structure_has_name(s, "image/jpeg");
 }
 
 } // namespace
@@ -46,24 +46,26 @@ namespace {
 // The nearest size; `named` tells whether the offer named any size at all.
 QSize Nearest(const QString& offeredCaps, const QSize& requested, bool* named) {
     *named = false;
-    if (!EnsureGstreamer())
+    const CGstLibrary* library = GstLibrary();
+    if (!library)
         return requested;
-    GstCaps* caps = gst_caps_from_string(offeredCaps.toUtf8().constData());
+    const CGstLibrary& gst = *library;
+    GstCaps* caps = gst.gst_caps_from_string(offeredCaps.toUtf8().constData());
     if (!caps)
         return requested;
     QSize best = requested;
     long long bestDistance = std::numeric_limits<long long>::max();
     bool bestRaw = false;
-    if (!gst_caps_is_any(caps)) {
-        for (guint i = 0; i < gst_caps_get_size(caps); ++i) {
-            const GstStructure* s = gst_caps_get_structure(caps, i);
-            if (!IsVideo(s))
+    if (!gst.gst_caps_is_any(caps)) {
+        for (guint i = 0; i < gst.gst_caps_get_size(caps); ++i) {
+            const GstStructure* s = gst.gst_caps_get_structure(caps, i);
+            if (!IsVideo(gst, s))
                 continue;
-            const bool raw = gst_structure_has_name(s, "video/x-raw");
-            if (gst_structure_has_field(s, "width") || gst_structure_has_field(s, "height"))
+            const bool raw = gst.gst_structure_has_name(s, "video/x-raw");
+            if (gst.gst_structure_has_field(s, "width") || gst.gst_structure_has_field(s, "height"))
                 *named = true;
-            for (int w : Candidates(s, "width", requested.width()))
-                for (int h : Candidates(s, "height", requested.height())) {
+            for (int w : Candidates(gst, s, "width", requested.width()))
+                for (int h : Candidates(gst, s, "height", requested.height())) {
                     const long long dw = w - requested.width(), dh = h - requested.height();
                     const long long distance = dw * dw + dh * dh;
                     if (distance < bestDistance || (distance == bestDistance && raw && !bestRaw)) {
@@ -74,7 +76,7 @@ QSize Nearest(const QString& offeredCaps, const QSize& requested, bool* named) {
                 }
         }
     }
-    gst_caps_unref(caps);
+    gst.Unref(caps);
     return *named ? best : requested;
 }
 

@@ -2,14 +2,11 @@
 
 #include "camera/CameraCaps.h"
 #include "camera/CameraSource.h"
+#include "camera/GstLibrary.h"
 #include "camera/StillWriter.h"
 
 #include <QMutex>
 #include <QMutexLocker>
-
-#include <gst/app/gstappsink.h>
-#include <gst/gst.h>
-#include <gst/video/video.h>
 
 #include <algorithm>
 #include <atomic>
@@ -61,12 +58,18 @@ namespace {
 
 using CImpl = CCameraPipeline::CImpl;
 
+// Only reached once the camera source was made, so GStreamer is loaded.
+const CGstLibrary& Gst() {
+    return *GstLibrary();
+}
+
 GstBusSyncReply OnBusMessage(GstBus*, GstMessage* message, gpointer data) {
+    const CGstLibrary& gst = Gst();
     auto* d = static_cast<CImpl*>(data);
     if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_ERROR) {
         GError* error = nullptr;
         gchar* debug = nullptr;
-        gst_message_parse_error(message, &error, &debug);
+        gst.gst_message_parse_error(message, &error, &debug);
         QString text = error ? QString::fromUtf8(error->message) : QStringLiteral("camera error");
         if (debug)
             text += QStringLiteral(" (%1)").arg(QString::fromUtf8(debug));
@@ -81,6 +84,7 @@ GstBusSyncReply OnBusMessage(GstBus*, GstMessage* message, gpointer data) {
 }
 
 GstPadProbeReturn OnTeeEvent(GstPad*, GstPadProbeInfo* info, gpointer data) {
+    const CGstLibrary& gst = Gst();
     GstEvent* event = GST_PAD_PROBE_INFO_EVENT(info);
     // The still branch holds its end back while closed, so the pipeline would never report
     // the end of the pictures; it is seen here instead.
@@ -88,9 +92,9 @@ GstPadProbeReturn OnTeeEvent(GstPad*, GstPadProbeInfo* info, gpointer data) {
         static_cast<CImpl*>(data)->Fail(QStringLiteral("the camera stopped delivering pictures"));
     if (event && GST_EVENT_TYPE(event) == GST_EVENT_TAG) {
         GstTagList* tags = nullptr;
-        gst_event_parse_tag(event, &tags);
+        gst.gst_event_parse_tag(event, &tags);
         gchar* orientation = nullptr;
-        if (tags && gst_tag_list_get_string(tags, GST_TAG_IMAGE_ORIENTATION, &orientation)) {
+        if (tags && gst.gst_tag_list_get_string(tags, GST_TAG_IMAGE_ORIENTATION, &orientation)) {
             static_cast<CImpl*>(data)->orientation =
                 ExifOrientationFromTag(QString::fromUtf8(orientation));
             g_free(orientation);
@@ -100,32 +104,34 @@ GstPadProbeReturn OnTeeEvent(GstPad*, GstPadProbeInfo* info, gpointer data) {
 }
 
 QSize CapsSize(GstCaps* caps) {
+    const CGstLibrary& gst = Gst();
     int width = 0, height = 0;
-    if (caps && gst_caps_get_size(caps) > 0) {
-        const GstStructure* s = gst_caps_get_structure(caps, 0);
-        gst_structure_get_int(s, "width", &width);
-        gst_structure_get_int(s, "height", &height);
+    if (caps && gst.gst_caps_get_size(caps) > 0) {
+        const GstStructure* s = gst.gst_caps_get_structure(caps, 0);
+        gst.gst_structure_get_int(s, "width", &width);
+        gst.gst_structure_get_int(s, "height", &height);
     }
     return QSize(width, height);
 }
 
 GstFlowReturn OnViewSample(GstAppSink* sink, gpointer data) {
+    const CGstLibrary& gst = Gst();
     auto* d = static_cast<CImpl*>(data);
-    GstSample* sample = gst_app_sink_pull_sample(sink);
+    GstSample* sample = gst.gst_app_sink_pull_sample(sink);
     if (!sample)
         return GST_FLOW_OK;
     GstVideoInfo info;
     GstVideoFrame frame;
     QImage copy;
-    if (gst_video_info_from_caps(&info, gst_sample_get_caps(sample)) &&
-        gst_video_frame_map(&frame, &info, gst_sample_get_buffer(sample), GST_MAP_READ)) {
+    if (gst.gst_video_info_from_caps(&info, gst.gst_sample_get_caps(sample)) &&
+        gst.gst_video_frame_map(&frame, &info, gst.gst_sample_get_buffer(sample), GST_MAP_READ)) {
         const QImage image(static_cast<const uchar*>(GST_VIDEO_FRAME_PLANE_DATA(&frame, 0)),
                            GST_VIDEO_FRAME_WIDTH(&frame), GST_VIDEO_FRAME_HEIGHT(&frame),
                            GST_VIDEO_FRAME_PLANE_STRIDE(&frame, 0), QImage::Format_ARGB32);
         copy = image.copy();
-        gst_video_frame_unmap(&frame);
+        gst.gst_video_frame_unmap(&frame);
     }
-    gst_sample_unref(sample);
+    gst.Unref(sample);
     if (copy.isNull())
         return GST_FLOW_OK;
     {
@@ -135,10 +141,10 @@ GstFlowReturn OnViewSample(GstAppSink* sink, gpointer data) {
         if (d->state == CCameraPipeline::EState::Starting)
             d->state = CCameraPipeline::EState::Running;
         if (d->frameSize.isEmpty() && d->teeSink) {
-            GstCaps* caps = gst_pad_get_current_caps(d->teeSink);
+            GstCaps* caps = gst.gst_pad_get_current_caps(d->teeSink);
             d->frameSize = CapsSize(caps);
             if (caps)
-                gst_caps_unref(caps);
+                gst.Unref(caps);
         }
     }
     d->Notify();
@@ -147,10 +153,11 @@ GstFlowReturn OnViewSample(GstAppSink* sink, gpointer data) {
 
 // Packs the RGB frame (rows padded by GStreamer) into the writer's rows and stores it.
 CStillResult StoreSample(GstSample* sample, const QString& folder, int orientation) {
+    const CGstLibrary& gst = Gst();
     GstVideoInfo info;
     GstVideoFrame frame;
-    if (!gst_video_info_from_caps(&info, gst_sample_get_caps(sample)) ||
-        !gst_video_frame_map(&frame, &info, gst_sample_get_buffer(sample), GST_MAP_READ))
+    if (!gst.gst_video_info_from_caps(&info, gst.gst_sample_get_caps(sample)) ||
+        !gst.gst_video_frame_map(&frame, &info, gst.gst_sample_get_buffer(sample), GST_MAP_READ))
         return {kCaptureFailed, {}, QStringLiteral("the still frame cannot be read")};
     const int width = GST_VIDEO_FRAME_WIDTH(&frame);
     const int height = GST_VIDEO_FRAME_HEIGHT(&frame);
@@ -161,12 +168,12 @@ CStillResult StoreSample(GstSample* sample, const QString& folder, int orientati
     try {
         packed.resize(row * std::size_t(height));
     } catch (const std::bad_alloc&) {
-        gst_video_frame_unmap(&frame);
+        gst.gst_video_frame_unmap(&frame);
         return {kCaptureOutOfMemory, {}, QStringLiteral("no memory for the still")};
     }
     for (int y = 0; y < height; ++y)
         std::memcpy(packed.data() + row * y, pixels + std::size_t(stride) * y, row);
-    gst_video_frame_unmap(&frame);
+    gst.gst_video_frame_unmap(&frame);
     QString error;
     const QString path = WriteStill(folder, width, height, packed.data(), orientation, &error);
     if (path.isEmpty())
@@ -175,12 +182,13 @@ CStillResult StoreSample(GstSample* sample, const QString& folder, int orientati
 }
 
 GstFlowReturn OnStillSample(GstAppSink* sink, gpointer data) {
+    const CGstLibrary& gst = Gst();
     auto* d = static_cast<CImpl*>(data);
-    GstSample* sample = gst_app_sink_pull_sample(sink);
+    GstSample* sample = gst.gst_app_sink_pull_sample(sink);
     if (!sample)
         return GST_FLOW_OK;
     if (!d->wantStill.exchange(false)) {
-        gst_sample_unref(sample);
+        gst.Unref(sample);
         return GST_FLOW_OK;
     }
     g_object_set(d->gate, "drop", TRUE, nullptr);
@@ -190,7 +198,7 @@ GstFlowReturn OnStillSample(GstAppSink* sink, gpointer data) {
         folder = d->stillFolder;
     }
     CStillResult result = StoreSample(sample, folder, d->orientation);
-    gst_sample_unref(sample);
+    gst.Unref(sample);
     {
         QMutexLocker lock(&d->mutex);
         d->stillPending = false;
@@ -201,20 +209,22 @@ GstFlowReturn OnStillSample(GstAppSink* sink, gpointer data) {
 }
 
 void OnDecoderPad(GstElement*, GstPad* pad, gpointer data) {
-    GstPad* sink = gst_element_get_static_pad(GST_ELEMENT(data), "sink");
-    if (sink && !gst_pad_is_linked(sink))
-        gst_pad_link(pad, sink);
+    const CGstLibrary& gst = Gst();
+    GstPad* sink = gst.gst_element_get_static_pad(static_cast<GstElement*>(data), "sink");
+    if (sink && !gst.gst_pad_is_linked(sink))
+        gst.gst_pad_link(pad, sink);
     if (sink)
-        gst_object_unref(sink);
+        gst.gst_object_unref(sink);
 }
 
 void Listen(GstElement* bin, const char* name, GstFlowReturn (*onSample)(GstAppSink*, gpointer),
             CImpl* d) {
-    GstElement* sink = gst_bin_get_by_name(GST_BIN(bin), name);
+    const CGstLibrary& gst = Gst();
+    GstElement* sink = gst.gst_bin_get_by_name(reinterpret_cast<GstBin*>(bin), name);
     GstAppSinkCallbacks callbacks{};
     callbacks.new_sample = onSample;
-    gst_app_sink_set_callbacks(GST_APP_SINK(sink), &callbacks, d, nullptr);
-    gst_object_unref(sink);
+    gst.gst_app_sink_set_callbacks(reinterpret_cast<GstAppSink*>(sink), &callbacks, d, nullptr);
+    gst.gst_object_unref(sink);
 }
 
 QString BranchesDescription(const QSize& viewBound) {
@@ -242,16 +252,17 @@ QString BranchesDescription(const QSize& viewBound) {
 void CImpl::Teardown() {
     if (!pipeline)
         return;
+    const CGstLibrary& gst = Gst();
     // Waits for the streaming threads, so no callback runs once this returns.
-    gst_element_set_state(pipeline, GST_STATE_NULL);
-    GstBus* bus = gst_element_get_bus(pipeline);
-    gst_bus_set_sync_handler(bus, nullptr, nullptr, nullptr);
-    gst_object_unref(bus);
+    gst.gst_element_set_state(pipeline, GST_STATE_NULL);
+    GstBus* bus = gst.gst_element_get_bus(pipeline);
+    gst.gst_bus_set_sync_handler(bus, nullptr, nullptr, nullptr);
+    gst.gst_object_unref(bus);
     if (teeSink)
-        gst_object_unref(teeSink);
+        gst.gst_object_unref(teeSink);
     if (gate)
-        gst_object_unref(gate);
-    gst_object_unref(pipeline);
+        gst.gst_object_unref(gate);
+    gst.gst_object_unref(pipeline);
     pipeline = nullptr;
     teeSink = nullptr;
     gate = nullptr;
@@ -293,29 +304,30 @@ bool CCameraPipeline::Start(const QString& source, const QSize& requested, const
         m->Fail(why);
         return false;
     }
-    m->pipeline = gst_pipeline_new("camera");
-    gst_bin_add(GST_BIN(m->pipeline), element);
-    GstBus* bus = gst_element_get_bus(m->pipeline);
-    gst_bus_set_sync_handler(bus, OnBusMessage, m.get(), nullptr);
-    gst_object_unref(bus);
+    const CGstLibrary& gst = Gst();
+    m->pipeline = gst.gst_pipeline_new("camera");
+    gst.gst_bin_add(reinterpret_cast<GstBin*>(m->pipeline), element);
+    GstBus* bus = gst.gst_element_get_bus(m->pipeline);
+    gst.gst_bus_set_sync_handler(bus, OnBusMessage, m.get(), nullptr);
+    gst.gst_object_unref(bus);
 
     // Opening the source first lets it tell the sizes it offers.
     QString offered = QStringLiteral("ANY");
     const bool sized = requested.width() > 0 && requested.height() > 0;
     if (sized) {
-        if (gst_element_set_state(m->pipeline, GST_STATE_READY) == GST_STATE_CHANGE_FAILURE) {
+        if (gst.gst_element_set_state(m->pipeline, GST_STATE_READY) == GST_STATE_CHANGE_FAILURE) {
             m->Fail(QStringLiteral("the camera cannot be opened"));
             m->Teardown();
             return false;
         }
-        if (GstPad* pad = gst_element_get_static_pad(element, "src")) {
-            if (GstCaps* caps = gst_pad_query_caps(pad, nullptr)) {
-                gchar* text = gst_caps_to_string(caps);
+        if (GstPad* pad = gst.gst_element_get_static_pad(element, "src")) {
+            if (GstCaps* caps = gst.gst_pad_query_caps(pad, nullptr)) {
+                gchar* text = gst.gst_caps_to_string(caps);
                 offered = QString::fromUtf8(text);
                 g_free(text);
-                gst_caps_unref(caps);
+                gst.Unref(caps);
             }
-            gst_object_unref(pad);
+            gst.gst_object_unref(pad);
         }
     }
     const QString capsText = ResolutionCaps(offered, requested);
@@ -325,41 +337,42 @@ bool CCameraPipeline::Start(const QString& source, const QSize& requested, const
     }
 
     GError* parseError = nullptr;
-    GstElement* branches = gst_parse_bin_from_description(
+    GstElement* branches = gst.gst_parse_bin_from_description(
         BranchesDescription(viewBound).toUtf8().constData(), TRUE, &parseError);
-    GstElement* filter = gst_element_factory_make("capsfilter", "res");
-    GstElement* decoder = gst_element_factory_make("decodebin", "decoder");
+    GstElement* filter = gst.gst_element_factory_make("capsfilter", "res");
+    GstElement* decoder = gst.gst_element_factory_make("decodebin", "decoder");
     if (parseError || !branches || !filter || !decoder) {
         m->Fail(parseError ? QString::fromUtf8(parseError->message)
                            : QStringLiteral("the camera pipeline cannot be built"));
         g_clear_error(&parseError);
         for (GstElement* e : {branches, filter, decoder})
             if (e)
-                gst_object_unref(gst_object_ref_sink(e));
+                gst.gst_object_unref(gst.gst_object_ref_sink(e));
         m->Teardown();
         return false;
     }
-    GstCaps* caps = gst_caps_from_string(capsText.toUtf8().constData());
+    GstCaps* caps = gst.gst_caps_from_string(capsText.toUtf8().constData());
     g_object_set(filter, "caps", caps, nullptr);
-    gst_caps_unref(caps);
-    gst_bin_add_many(GST_BIN(m->pipeline), filter, decoder, branches, nullptr);
+    gst.Unref(caps);
+    gst.gst_bin_add_many(reinterpret_cast<GstBin*>(m->pipeline), filter, decoder, branches,
+                         nullptr);
     // The decoder shows its output once it knows what the camera sends (raw or JPEG).
     g_signal_connect(decoder, "pad-added", G_CALLBACK(OnDecoderPad), branches);
-    m->gate = gst_bin_get_by_name(GST_BIN(branches), "gate");
-    GstElement* tee = gst_bin_get_by_name(GST_BIN(branches), "t");
-    m->teeSink = gst_element_get_static_pad(tee, "sink");
-    gst_object_unref(tee);
-    gst_pad_add_probe(m->teeSink, GST_PAD_PROBE_TYPE_EVENT_DOWNSTREAM, OnTeeEvent, m.get(),
-                      nullptr);
+    m->gate = gst.gst_bin_get_by_name(reinterpret_cast<GstBin*>(branches), "gate");
+    GstElement* tee = gst.gst_bin_get_by_name(reinterpret_cast<GstBin*>(branches), "t");
+    m->teeSink = gst.gst_element_get_static_pad(tee, "sink");
+    gst.gst_object_unref(tee);
+    gst.gst_pad_add_probe(m->teeSink, GST_PAD_PROBE_TYPE_EVENT_DOWNSTREAM, OnTeeEvent, m.get(),
+                          nullptr);
     Listen(branches, "view", OnViewSample, m.get());
     Listen(branches, "still", OnStillSample, m.get());
 
-    if (!gst_element_link_many(element, filter, decoder, nullptr)) {
+    if (!gst.gst_element_link_many(element, filter, decoder, nullptr)) {
         m->Fail(QStringLiteral("the camera's pictures cannot be used"));
         m->Teardown();
         return false;
     }
-    if (gst_element_set_state(m->pipeline, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
+    if (gst.gst_element_set_state(m->pipeline, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
         m->Fail(QStringLiteral("the camera cannot be started"));
         m->Teardown();
         return false;

@@ -1,16 +1,9 @@
 #include "camera/CameraSource.h"
 
-#include <gst/gst.h>
+#include "camera/GstLibrary.h"
 
-bool EnsureGstreamer() {
-    static const bool started = [] {
-        GError* error = nullptr;
-        const bool ok = gst_init_check(nullptr, nullptr, &error);
-        if (error)
-            g_error_free(error);
-        return ok;
-    }();
-    return started;
+bool EnsureGstreamer(QString* why) {
+    return GstLibrary(why) != nullptr;
 }
 
 QString CameraSourceSetting() {
@@ -23,26 +16,33 @@ bool IsNoCamera(const QString& description) {
 
 namespace {
 
+// Only reached once EnsureGstreamer succeeded.
+const CGstLibrary& Gst() {
+    return *GstLibrary();
+}
+
 bool IsFactory(GstElement* element, const char* name) {
-    GstElementFactory* factory = gst_element_get_factory(element);
+    GstElementFactory* factory = Gst().gst_element_get_factory(element);
     return factory && g_strcmp0(GST_OBJECT_NAME(factory), name) == 0;
 }
 
 void Drop(GstElement* floating) {
-    gst_object_unref(gst_object_ref_sink(floating));
+    Gst().gst_object_unref(Gst().gst_object_ref_sink(floating));
 }
 
 // The element (floating) of the preferred listed camera: PipeWire's first, else the first
 // other one; null when none is listed.
 GstElement* ListedCamera(bool* anyListed) {
-    GstDeviceMonitor* monitor = gst_device_monitor_new();
-    gst_device_monitor_add_filter(monitor, "Video/Source", nullptr);
-    GList* devices = gst_device_monitor_get_devices(monitor);
+    const CGstLibrary& gst = Gst();
+    GstDeviceMonitor* monitor = gst.gst_device_monitor_new();
+    gst.gst_device_monitor_add_filter(monitor, "Video/Source", nullptr);
+    GList* devices = gst.gst_device_monitor_get_devices(monitor);
     if (anyListed)
         *anyListed = devices != nullptr;
     GstElement* chosen = nullptr;
     for (GList* item = devices; item; item = item->next) {
-        GstElement* element = gst_device_create_element(GST_DEVICE(item->data), nullptr);
+        GstElement* element =
+            gst.gst_device_create_element(static_cast<GstDevice*>(item->data), nullptr);
         if (!element)
             continue;
         const bool pipewire = IsFactory(element, "pipewiresrc");
@@ -56,8 +56,8 @@ GstElement* ListedCamera(bool* anyListed) {
             Drop(element);
         }
     }
-    g_list_free_full(devices, gst_object_unref);
-    gst_object_unref(monitor);
+    g_list_free_full(devices, gst.gst_object_unref);
+    gst.gst_object_unref(monitor);
     return chosen;
 }
 
@@ -69,10 +69,12 @@ void SetError(QString* error, const QString& text) {
 } // namespace
 
 GstElement* CreateCameraSource(const QString& description, QString* error) {
-    if (!EnsureGstreamer()) {
-        SetError(error, QStringLiteral("GStreamer cannot start"));
+    QString why;
+    if (!EnsureGstreamer(&why)) {
+        SetError(error, QStringLiteral("GStreamer cannot be used: %1").arg(why));
         return nullptr;
     }
+    const CGstLibrary& gst = Gst();
     if (IsNoCamera(description)) {
         SetError(error, QStringLiteral("no camera (QUILLMARK_CAMERA=none)"));
         return nullptr;
@@ -80,14 +82,14 @@ GstElement* CreateCameraSource(const QString& description, QString* error) {
     if (description.isEmpty()) {
         if (GstElement* listed = ListedCamera(nullptr))
             return listed;
-        GstElement* v4l2 = gst_element_factory_make("v4l2src", nullptr);
+        GstElement* v4l2 = gst.gst_element_factory_make("v4l2src", nullptr);
         if (!v4l2)
             SetError(error, QStringLiteral("v4l2src is not installed"));
         return v4l2;
     }
     GError* parseError = nullptr;
     GstElement* bin =
-        gst_parse_bin_from_description(description.toUtf8().constData(), TRUE, &parseError);
+        gst.gst_parse_bin_from_description(description.toUtf8().constData(), TRUE, &parseError);
     if (parseError) {
         SetError(error, QString::fromUtf8(parseError->message));
         g_error_free(parseError);
@@ -95,14 +97,14 @@ GstElement* CreateCameraSource(const QString& description, QString* error) {
             Drop(bin);
         return nullptr;
     }
-    GstPad* pad = bin ? gst_element_get_static_pad(bin, "src") : nullptr;
+    GstPad* pad = bin ? gst.gst_element_get_static_pad(bin, "src") : nullptr;
     if (!pad) {
         SetError(error, QStringLiteral("'%1' has no video output").arg(description));
         if (bin)
             Drop(bin);
         return nullptr;
     }
-    gst_object_unref(pad);
+    gst.gst_object_unref(pad);
     return bin;
 }
 
@@ -118,10 +120,12 @@ bool ProbeCameraSource(const QString& description) {
     GstElement* source = CreateCameraSource(description);
     if (!source)
         return false;
-    GstElement* pipeline = gst_pipeline_new("camera-probe");
-    gst_bin_add(GST_BIN(pipeline), source);
-    const bool opens = gst_element_set_state(pipeline, GST_STATE_READY) != GST_STATE_CHANGE_FAILURE;
-    gst_element_set_state(pipeline, GST_STATE_NULL);
-    gst_object_unref(pipeline);
+    const CGstLibrary& gst = Gst();
+    GstElement* pipeline = gst.gst_pipeline_new("camera-probe");
+    gst.gst_bin_add(reinterpret_cast<GstBin*>(pipeline), source);
+    const bool opens =
+        gst.gst_element_set_state(pipeline, GST_STATE_READY) != GST_STATE_CHANGE_FAILURE;
+    gst.gst_element_set_state(pipeline, GST_STATE_NULL);
+    gst.gst_object_unref(pipeline);
     return opens;
 }

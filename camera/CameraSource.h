@@ -8,8 +8,9 @@
 
 typedef struct _GstElement GstElement;
 
-// Starts GStreamer once; false when it cannot start (the camera is then absent).
-bool EnsureGstreamer();
+// Loads and starts GStreamer once (GstLibrary.h); false when it cannot be loaded or does not
+// start, with the reason in `why` (the camera is then absent).
+bool EnsureGstreamer(QString* why = nullptr);
 
 // QUILLMARK_CAMERA, trimmed; empty when not set.
 QString CameraSourceSetting();

@@ -2,10 +2,11 @@
 #
 #   bin/quillmark                        the program
 #   lib/quillmark/Quillmark.{vga,qvga}   the skin libraries (private: only the program loads them)
+#   lib/quillmark/quillmark-vision.so    the OpenCV operations, loaded on first use (private)
 #   share/quillmark/quillmark.htm        the help page
 #   share/applications, share/metainfo, share/icons/hicolor, share/man/man1, completions
 #
-# The program finds the skin libraries and the help page relative to its own folder, so the
+# The program finds its private libraries and the help page relative to its own folder, so the
 # tree works under any prefix and from the build folder alike.
 
 find_program(QM_GZIP gzip REQUIRED)
@@ -88,6 +89,8 @@ list(APPEND QM_DLOPENED_PACKAGES "libtesseract5 (>= 5.3.0)")
 list(APPEND QM_DLOPENED_PACKAGES "libcurl4 (>= 7.88.1)")
 list(APPEND QM_DLOPENED_PACKAGES "libgmime-3.0-0 (>= 3.2.13)")
 list(APPEND QM_DLOPENED_PACKAGES "libsecret-1-0 (>= 0.20.5)")
+list(APPEND QM_DLOPENED_PACKAGES "libsane1 (>= 1.2.1)")
+list(APPEND QM_DLOPENED_PACKAGES "libgstreamer1.0-0 (>= 1.22.0)" "libgstreamer-plugins-base1.0-0 (>= 1.22.0)")
 string(JOIN ", " CPACK_DEBIAN_PACKAGE_DEPENDS ${QM_DLOPENED_PACKAGES})
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
   "xdg-utils, tesseract-ocr-eng, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-pipewire, qt6-wayland")

@@ -190,10 +190,15 @@ COcrEngine::~COcrEngine() {
     }
 }
 
+EOcrFailure COcrEngine::NotReady() {
+    // Without the library no language can be listed either: say what is really missing.
+    return TesseractLibrary() ? EOcrFailure::NoLanguage : EOcrFailure::NotInstalled;
+}
+
 COcrPage COcrEngine::RecognisePicture(const QString& path, bool turnCcw) {
     if (!m_ready) {
         COcrPage page;
-        page.failure = EOcrFailure::NoLanguage;
+        page.failure = NotReady();
         return page;
     }
     const QImage picture = DrawnPicture(path, turnCcw);
@@ -208,7 +213,7 @@ COcrPage COcrEngine::RecognisePicture(const QString& path, bool turnCcw) {
 COcrPage COcrEngine::Recognise(const QImage& picture) {
     COcrPage page;
     if (!m_ready) {
-        page.failure = EOcrFailure::NoLanguage;
+        page.failure = NotReady();
         return page;
     }
     if (picture.isNull() || picture.width() < 3 || picture.height() < 3) {

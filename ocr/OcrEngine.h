@@ -33,7 +33,8 @@ public:
     COcrEngine(const COcrEngine&) = delete;
     COcrEngine& operator=(const COcrEngine&) = delete;
 
-    // False when the language could not be loaded; every recognition then gives NoLanguage.
+    // False when the language could not be loaded; every recognition then gives NoLanguage,
+    // or NotInstalled when the library itself is missing.
     bool Ready() const { return m_ready; }
 
     // The words of a picture (any format; converted to grey).
@@ -59,6 +60,8 @@ public:
     static QString LibraryProblem();
 
 private:
+    static EOcrFailure NotReady();
+
     const CTesseractLibrary* m_library = nullptr; // null: the library cannot be opened
     tesseract::TessBaseAPI* m_api = nullptr;      // owned; null unless ready
     bool m_ready = false;

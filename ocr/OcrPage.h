@@ -12,6 +12,7 @@
 
 enum class EOcrFailure {
     None,
+    NotInstalled, // the text recognition library is not installed
     NoLanguage,   // the language's data is not installed (or the name is not one)
     NotDecoded,   // the picture could not be decoded
     EngineFailed, // the engine gave no result for the picture

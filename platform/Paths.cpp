@@ -54,6 +54,13 @@ QString SkinLibraryFolder() {
     return QDir::cleanPath(exeFolder + "/" QM_SKIN_FOLDER_FROM_BIN);
 }
 
+QString PrivateLibraryPath(const QString& fileName) {
+    const QString exeFolder = ExecutableFolder();
+    if (QFileInfo::exists(exeFolder + "/" + fileName))
+        return exeFolder + "/" + fileName;
+    return QDir::cleanPath(exeFolder + "/" QM_SKIN_FOLDER_FROM_BIN "/" + fileName);
+}
+
 QString ProgramDataFolder() {
     QString home = HomeOverride();
     if (!home.isEmpty())

@@ -15,6 +15,10 @@ QString ExecutableFolder();
 // (the build folder), else the installed private library folder (../lib/quillmark from bin/).
 QString SkinLibraryFolder();
 
+// The path of the program's private library `fileName` (loaded on first use): beside the
+// program when it lies there (the build folder), else in the installed private library folder.
+QString PrivateLibraryPath(const QString& fileName);
+
 // The folder the program writes its own files into (log, session file): $QUILLMARK_HOME when
 // set, else $XDG_DATA_HOME/quillmark. Never the program folder, writable or not: an install
 // keeps no state beside the binary, and two users of one install never share a session.

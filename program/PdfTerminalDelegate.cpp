@@ -41,6 +41,8 @@ QString Why(EPdfPageIssue issue) {
 
 QString WhyNoText(EOcrFailure failure) {
     switch (failure) {
+    case EOcrFailure::NotInstalled:
+        return TranslateText("PdfCommand", "text recognition is not installed");
     case EOcrFailure::NoLanguage:
         return TranslateText("PdfCommand", "the language's data is not installed");
     case EOcrFailure::NotDecoded:

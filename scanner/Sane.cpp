@@ -1,8 +1,7 @@
 #include "scanner/Sane.h"
 
+#include "scanner/SaneLibrary.h"
 #include "text/Catalogue.h"
-
-#include <sane/sane.h>
 
 #include <QCoreApplication>
 
@@ -26,6 +25,9 @@ bool g_started = false;
 bool g_tried = false;
 bool g_ended = false;
 SANE_Status g_startStatus = SANE_STATUS_GOOD;
+// Set once the library is loaded (under g_saneMutex, before g_started is).
+const CSaneLibrary* g_library = nullptr;
+QString g_loadError;
 
 // Keeps the backends SANE loaded mapped after sane_exit unloads them. Some leave a thread or an
 // exit handler behind that runs their code later; unmapped, that is a crash as the program
@@ -49,7 +51,7 @@ void EndSane() {
     const std::unique_lock use(g_useMutex);
     const auto lock = LockSane();
     PinBackends();
-    sane_exit();
+    g_library->sane_exit();
     g_started = false;
     g_ended = true;
 }
@@ -60,6 +62,11 @@ std::unique_lock<std::mutex> LockSane() {
     return std::unique_lock<std::mutex>(g_saneMutex);
 }
 
+const CSaneLibrary& Sane() {
+    Q_ASSERT(g_library);
+    return *g_library;
+}
+
 std::shared_lock<std::shared_mutex> HoldSane() {
     return std::shared_lock<std::shared_mutex>(g_useMutex);
 }
@@ -68,9 +75,11 @@ bool EnsureSane(QString* reason) {
     const auto lock = LockSane();
     if (!g_tried) {
         g_tried = true;
+        g_library = SaneLibrary(&g_loadError);
         SANE_Int version = 0;
-        g_startStatus = sane_init(&version, nullptr);
-        g_started = g_startStatus == SANE_STATUS_GOOD;
+        if (g_library)
+            g_startStatus = g_library->sane_init(&version, nullptr);
+        g_started = g_library && g_startStatus == SANE_STATUS_GOOD;
         // Backends keep network connections and USB claims until sane_exit. It runs as the
         // application object goes, not from atexit: by then a backend's own static objects
         // (genesys's device tables) are already destroyed, and its exit code crashes on them.
@@ -80,8 +89,8 @@ bool EnsureSane(QString* reason) {
     if (g_ended && reason)
         *reason = TranslateText("Scanner", "SANE has ended with the program");
     else if (!g_started && reason)
-        *reason =
-            TranslateText("Scanner", "SANE could not start: %1").arg(SaneStatusText(g_startStatus));
+        *reason = TranslateText("Scanner", "SANE could not start: %1")
+                      .arg(g_library ? SaneStatusText(g_startStatus) : g_loadError);
     return g_started;
 }
 
@@ -106,6 +115,10 @@ QString SaneStatusText(int status) {
     case kStatusWarmingUp: return TranslateText("Scanner", "the scanner's lamp is warming up");
     case kStatusHardwareLocked:
         return TranslateText("Scanner", "the scanner is locked for transport");
-    default: return QString::fromUtf8(sane_strstatus(SANE_Status(status)));
+    default:
+        // Only SANE itself gives a status this program does not know, so it is loaded here.
+        if (const CSaneLibrary* sane = SaneLibrary())
+            return QString::fromUtf8(sane->sane_strstatus(SANE_Status(status)));
+        return QString::number(status);
     }
 }

@@ -10,8 +10,14 @@
 #include <mutex>
 #include <shared_mutex>
 
-// Starts SANE once; false with the reason when it cannot (the scanners are then absent).
+struct CSaneLibrary;
+
+// Starts SANE once, loading its library first; false with the reason when it cannot (the
+// scanners are then absent).
 bool EnsureSane(QString* reason = nullptr);
+
+// SANE's functions, once EnsureSane has succeeded (a scanner that is open implies it).
+const CSaneLibrary& Sane();
 
 // Held around sane_get_devices, sane_open and sane_close.
 std::unique_lock<std::mutex> LockSane();

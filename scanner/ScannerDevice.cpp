@@ -1,9 +1,9 @@
 #include "scanner/ScannerDevice.h"
 
 #include "scanner/Sane.h"
+#include "scanner/SaneLibrary.h"
 #include "text/Catalogue.h"
 
-#include <sane/sane.h>
 #include <sane/saneopts.h>
 
 #include <QDir>
@@ -103,7 +103,7 @@ std::vector<CScannerInfo> ListScanners(QString* reason) {
         return scanners;
     const auto lock = LockSane();
     const SANE_Device** devices = nullptr;
-    const SANE_Status status = sane_get_devices(&devices, SANE_FALSE);
+    const SANE_Status status = Sane().sane_get_devices(&devices, SANE_FALSE);
     if (status != SANE_STATUS_GOOD || !devices) {
         if (reason)
             *reason = TranslateText("Scanner", "the scanners could not be listed: %1")
@@ -163,7 +163,7 @@ bool CScannerDevice::Open(const QString& name, QString* reason) {
     }
     const auto lock = LockSane();
     SANE_Handle handle = nullptr;
-    const SANE_Status status = sane_open(wanted.toUtf8().constData(), &handle);
+    const SANE_Status status = Sane().sane_open(wanted.toUtf8().constData(), &handle);
     if (status != SANE_STATUS_GOOD || !handle) {
         if (reason)
             *reason = TranslateText("Scanner", "the scanner %1 could not be opened: %2")
@@ -179,7 +179,7 @@ void CScannerDevice::Close() {
     if (!m_handle)
         return;
     const auto lock = LockSane();
-    sane_close(Handle(m_handle));
+    Sane().sane_close(Handle(m_handle));
     m_handle = nullptr;
 }
 
@@ -188,11 +188,11 @@ int CScannerDevice::FindOption(const char* name) const {
         return -1;
     // Option 0 holds the number of options.
     SANE_Int count = 0;
-    if (sane_control_option(Handle(m_handle), 0, SANE_ACTION_GET_VALUE, &count, nullptr) !=
+    if (Sane().sane_control_option(Handle(m_handle), 0, SANE_ACTION_GET_VALUE, &count, nullptr) !=
         SANE_STATUS_GOOD)
         return -1;
     for (SANE_Int i = 1; i < count; ++i) {
-        const SANE_Option_Descriptor* d = sane_get_option_descriptor(Handle(m_handle), i);
+        const SANE_Option_Descriptor* d = Sane().sane_get_option_descriptor(Handle(m_handle), i);
         if (d && d->name && std::strcmp(d->name, name) == 0)
             return i;
     }
@@ -204,7 +204,7 @@ std::vector<QString> CScannerDevice::StringChoices(const char* name) const {
     const int index = FindOption(name);
     if (index < 0)
         return choices;
-    const SANE_Option_Descriptor* d = sane_get_option_descriptor(Handle(m_handle), index);
+    const SANE_Option_Descriptor* d = Sane().sane_get_option_descriptor(Handle(m_handle), index);
     if (!Usable(d) || d->type != SANE_TYPE_STRING ||
         d->constraint_type != SANE_CONSTRAINT_STRING_LIST)
         return choices;
@@ -219,7 +219,7 @@ bool CScannerDevice::SetStringOption(const char* name,
     const int index = FindOption(name);
     if (index < 0)
         return false;
-    const SANE_Option_Descriptor* d = sane_get_option_descriptor(Handle(m_handle), index);
+    const SANE_Option_Descriptor* d = Sane().sane_get_option_descriptor(Handle(m_handle), index);
     if (!Usable(d) || d->type != SANE_TYPE_STRING)
         return false;
     for (const QString& choice : StringChoices(name)) {
@@ -227,8 +227,8 @@ bool CScannerDevice::SetStringOption(const char* name,
             continue;
         QByteArray value = choice.toUtf8();
         value.resize(std::max<qsizetype>(value.size() + 1, d->size), '\0');
-        if (sane_control_option(Handle(m_handle), index, SANE_ACTION_SET_VALUE, value.data(),
-                                nullptr) != SANE_STATUS_GOOD)
+        if (Sane().sane_control_option(Handle(m_handle), index, SANE_ACTION_SET_VALUE, value.data(),
+                                       nullptr) != SANE_STATUS_GOOD)
             return false;
         if (chosen)
             *chosen = choice;
@@ -241,7 +241,7 @@ bool CScannerDevice::SetNumberOption(const char* name, double value, double* cho
     const int index = FindOption(name);
     if (index < 0)
         return false;
-    const SANE_Option_Descriptor* d = sane_get_option_descriptor(Handle(m_handle), index);
+    const SANE_Option_Descriptor* d = Sane().sane_get_option_descriptor(Handle(m_handle), index);
     if (!Usable(d) || (d->type != SANE_TYPE_INT && d->type != SANE_TYPE_FIXED) ||
         d->size != sizeof(SANE_Word))
         return false;
@@ -268,7 +268,7 @@ bool CScannerDevice::SetNumberOption(const char* name, double value, double* cho
         }
     }
     SANE_Int info = 0;
-    if (sane_control_option(Handle(m_handle), index, SANE_ACTION_SET_VALUE, &word, &info) !=
+    if (Sane().sane_control_option(Handle(m_handle), index, SANE_ACTION_SET_VALUE, &word, &info) !=
         SANE_STATUS_GOOD)
         return false;
     if (chosen)
@@ -280,7 +280,7 @@ bool CScannerDevice::SetAreaOption(const char* name, double mm, bool fromMinimum
     const int index = FindOption(name);
     if (index < 0)
         return false;
-    const SANE_Option_Descriptor* d = sane_get_option_descriptor(Handle(m_handle), index);
+    const SANE_Option_Descriptor* d = Sane().sane_get_option_descriptor(Handle(m_handle), index);
     if (!Usable(d))
         return false;
     double value = mm;
@@ -358,7 +358,7 @@ bool CScannerDevice::Configure(const CScanOptions& options, QString* reason) {
 // thread helper read on a thread of their own.
 int CScannerDevice::StartFrame() {
     const std::vector<int> before = ThreadIds();
-    const SANE_Status status = sane_start(Handle(m_handle));
+    const SANE_Status status = Sane().sane_start(Handle(m_handle));
     const std::vector<int> after = ThreadIds();
     m_readers.clear();
     std::set_difference(after.begin(), after.end(), before.begin(), before.end(),
@@ -398,7 +398,7 @@ CScannerDevice::EStart CScannerDevice::Start(QString* reason) {
 
 void CScannerDevice::Cancel() {
     if (m_handle)
-        sane_cancel(Handle(m_handle));
+        Sane().sane_cancel(Handle(m_handle));
 }
 
 CScannerDevice::ERead
@@ -407,7 +407,7 @@ CScannerDevice::ReadPage(CScannedPicture& picture,
                          QString* reason) {
     SANE_Handle h = Handle(m_handle);
     auto fail = [&](const QString& text) {
-        sane_cancel(h);
+        Sane().sane_cancel(h);
         if (reason)
             *reason = text;
         return ERead::Failed;
@@ -419,7 +419,7 @@ CScannerDevice::ReadPage(CScannedPicture& picture,
     bool separateColours = false;
     for (;;) {
         SANE_Parameters p{};
-        SANE_Status status = sane_get_parameters(h, &p);
+        SANE_Status status = Sane().sane_get_parameters(h, &p);
         if (status != SANE_STATUS_GOOD)
             return fail(SaneStatusText(status));
         const bool gray = p.format == SANE_FRAME_GRAY;
@@ -436,26 +436,26 @@ CScannerDevice::ReadPage(CScannedPicture& picture,
         if (total > 0)
             frame.reserve(std::size_t(total));
         if (!progress(0, total)) {
-            sane_cancel(h);
+            Sane().sane_cancel(h);
             return ERead::Cancelled;
         }
         for (;;) {
             if (total > 0 && total - qint64(frame.size()) <= kPipeBytes)
                 LetReadersEnd();
             SANE_Int length = 0;
-            status = sane_read(h, buffer.data(), SANE_Int(buffer.size()), &length);
+            status = Sane().sane_read(h, buffer.data(), SANE_Int(buffer.size()), &length);
             if (length > 0)
                 frame.insert(frame.end(), buffer.data(), buffer.data() + length);
             if (status == SANE_STATUS_EOF)
                 break;
             if (status == SANE_STATUS_CANCELLED) {
-                sane_cancel(h);
+                Sane().sane_cancel(h);
                 return ERead::Cancelled;
             }
             if (status != SANE_STATUS_GOOD)
                 return fail(SaneStatusText(status));
             if (!progress(qint64(frame.size()), total)) {
-                sane_cancel(h);
+                Sane().sane_cancel(h);
                 return ERead::Cancelled;
             }
         }

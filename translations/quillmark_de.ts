@@ -703,6 +703,10 @@ relativen Namen vom aktuellen Ordner aus; leere Zeilen werden übersprungen.
         <source>--ocr: text recognition is not installed (%1).</source>
         <translation>--ocr: die Texterkennung ist nicht installiert (%1).</translation>
     </message>
+    <message>
+        <source>text recognition is not installed</source>
+        <translation>die Texterkennung ist nicht installiert</translation>
+    </message>
 </context>
 <context>
     <name>Scanner</name>

@@ -704,6 +704,10 @@ vacías se omiten.
         <source>--ocr: text recognition is not installed (%1).</source>
         <translation>--ocr: el reconocimiento de texto no está instalado (%1).</translation>
     </message>
+    <message>
+        <source>text recognition is not installed</source>
+        <translation>el reconocimiento de texto no está instalado</translation>
+    </message>
 </context>
 <context>
     <name>Scanner</name>

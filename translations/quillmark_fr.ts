@@ -704,6 +704,10 @@ ignorées.
         <source>--ocr: text recognition is not installed (%1).</source>
         <translation>--ocr&#xa0;: la reconnaissance de texte n’est pas installée (%1).</translation>
     </message>
+    <message>
+        <source>text recognition is not installed</source>
+        <translation>la reconnaissance de texte n’est pas installée</translation>
+    </message>
 </context>
 <context>
     <name>Scanner</name>

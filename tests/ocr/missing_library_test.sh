@@ -34,7 +34,9 @@ grep -q 'text recognition is not installed (libtesseract-missing.so.5: cannot op
     fail "no message that the library is missing: $(cat err.txt)"
 grep -q 'install libtesseract5' err.txt || fail "no package named: $(cat err.txt)"
 grep -q 'tesseract-ocr-eng' err.txt && fail "language data offered without the library: $(cat err.txt)"
-grep -q 'a.bmp: no text layer' err.txt || fail "the page without text is not named: $(cat err.txt)"
+grep -q 'a.bmp: no text layer: text recognition is not installed' err.txt ||
+    fail "the page without text is not named with the reason: $(cat err.txt)"
+grep -q "language's data" err.txt && fail "the page note blames the language data: $(cat err.txt)"
 grep -q '^Wrote ocr.pdf: 1 page' out.txt || fail "summary: $(cat out.txt)"
 head -c 5 ocr.pdf | grep -q '%PDF-' || fail "ocr.pdf not written"
 log=$(find "$QUILLMARK_HOME" -name Quillmark.log -print -quit)

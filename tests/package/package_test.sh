@@ -31,10 +31,11 @@ deb=$(ls "$work"/out/quillmark_*.deb)
 echo "built $(basename "$deb") ($(du -k "$deb" | cut -f1) KiB)"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-[[ $depends == *libqt6widgets6* && $depends == *libhpdf* ]] ||
+[[ $depends == *libqt6widgets6* && $depends == *libhpdf* && $depends == *libopencv-imgproc* ]] ||
   fail "Depends does not come from the program's libraries: '$depends'"
 # Loaded on first use, so only named by hand: dpkg-shlibdeps cannot see them.
-for package in libheif1 libtesseract5 libcurl4 libgmime-3.0-0 libsecret-1-0; do
+for package in libheif1 libtesseract5 libcurl4 libgmime-3.0-0 libsecret-1-0 libsane1 \
+    libgstreamer1.0-0 libgstreamer-plugins-base1.0-0; do
   [[ $depends == *"$package (>= "* ]] || fail "Depends lacks $package: '$depends'"
 done
 
@@ -42,12 +43,13 @@ root=$work/root
 dpkg-deb -x "$deb" "$root"
 # Loaded on first use (loading them at start cost every run), never linked.
 needed=$(readelf -d "$root/usr/bin/quillmark" | grep NEEDED)
-for library in libheif libtesseract libcurl libgmime libsecret; do
+for library in libheif libtesseract libcurl libgmime libsecret libsane libgst libopencv; do
   [[ $needed != *"$library"* ]] || fail "the program links $library"
 done
 # The hand-over socket is the platform layer's own: Qt Network is not needed at all.
 [[ $needed != *libQt6Network* ]] || fail "the program links libQt6Network"
 for f in usr/bin/quillmark usr/lib/quillmark/Quillmark.vga usr/lib/quillmark/Quillmark.qvga \
+    usr/lib/quillmark/quillmark-vision.so \
     usr/share/quillmark/quillmark.htm \
     usr/share/applications/$app_id.desktop usr/share/metainfo/$app_id.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/$app_id.svg \
@@ -82,6 +84,9 @@ version=$(run --version) || fail "--version"
 picture=$root/usr/share/icons/hicolor/64x64/apps/$app_id.png
 run pdf -o "$work/out.pdf" "$picture" || fail "pdf from the unpacked program"
 [[ $(head -c 5 "$work/out.pdf") == "%PDF-" ]] || fail "no PDF written"
+# Black and white pages are thresholded by the vision library, found through ../lib/quillmark.
+run pdf --quality bw -o "$work/bw.pdf" "$picture" || fail "black and white pdf"
+grep -qa CCITTFaxDecode "$work/bw.pdf" || fail "the black and white page is not a 1-bit picture"
 # Writing anything into the install tree would fail for a user; as root it must not happen.
 written=$(find "$root" -newer "$work/stamp" | head -5)
 [[ -z $written ]] || fail "the program wrote into its install tree: $written"

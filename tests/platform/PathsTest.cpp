@@ -74,3 +74,16 @@ TEST(PathsTest, SkinLibrariesBesideTheProgramOrInTheInstalledFolder) {
     EXPECT_EQ(platform::SkinLibraryFolder(), exeFolder);
     marker.remove();
 }
+
+// A private library loaded on first use is looked for the same way, by its own file name.
+TEST(PathsTest, PrivateLibraryBesideTheProgramOrInTheInstalledFolder) {
+    const QString exeFolder = platform::ExecutableFolder();
+    const QString name = QStringLiteral("quillmark-paths-test.so");
+    EXPECT_EQ(platform::PrivateLibraryPath(name),
+              QDir::cleanPath(exeFolder + "/../lib/quillmark/" + name));
+    QFile beside(exeFolder + "/" + name);
+    ASSERT_TRUE(beside.open(QIODevice::WriteOnly));
+    beside.close();
+    EXPECT_EQ(platform::PrivateLibraryPath(name), exeFolder + "/" + name);
+    beside.remove();
+}
