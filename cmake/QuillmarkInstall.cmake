@@ -3,6 +3,7 @@
 #   bin/quillmark                        the program
 #   lib/quillmark/Quillmark.{vga,qvga}   the skin libraries (private: only the program loads them)
 #   lib/quillmark/quillmark-vision.so    the OpenCV operations, loaded on first use (private)
+#   lib/quillmark/quillmark-window.so    the screens, loaded when the program opens its window
 #   share/quillmark/quillmark.htm        the help page
 #   share/applications, share/metainfo, share/icons/hicolor, share/man/man1, completions
 #

@@ -1,7 +1,7 @@
 #include "program/ScanApp.h"
 
 #include "app/KnownFolders.h"
-#include "program/CommandLine.h"
+#include "commands/CommandLine.h"
 #include "program/ScreenshotTour.h"
 #include "program/SingleInstance.h"
 #include "program/SplashDlg.h"

@@ -306,6 +306,10 @@ Optionen:
         <source>the pictures as they are, smaller for e-mail, or black and white text</source>
         <translation>die Bilder, wie sie sind, kleiner für E-Mail oder Schwarz-Weiß-Text</translation>
     </message>
+    <message>
+        <source>the window cannot be opened: %1</source>
+        <translation>das Fenster kann nicht geöffnet werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>DesktopMailer</name>

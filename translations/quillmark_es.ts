@@ -307,6 +307,10 @@ Opciones:
         <source>the pictures as they are, smaller for e-mail, or black and white text</source>
         <translation>las imágenes tal cual, más pequeñas para correo, o texto en blanco y negro</translation>
     </message>
+    <message>
+        <source>the window cannot be opened: %1</source>
+        <translation>no se puede abrir la ventana: %1</translation>
+    </message>
 </context>
 <context>
     <name>DesktopMailer</name>

@@ -306,6 +306,10 @@ Options&#xa0;:
         <source>the pictures as they are, smaller for e-mail, or black and white text</source>
         <translation>les images telles quelles, plus petites pour l&apos;e-mail, ou du texte en noir et blanc</translation>
     </message>
+    <message>
+        <source>the window cannot be opened: %1</source>
+        <translation>la fenêtre ne peut pas être ouverte&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>DesktopMailer</name>

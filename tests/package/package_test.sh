@@ -43,13 +43,13 @@ root=$work/root
 dpkg-deb -x "$deb" "$root"
 # Loaded on first use (loading them at start cost every run), never linked.
 needed=$(readelf -d "$root/usr/bin/quillmark" | grep NEEDED)
-for library in libheif libtesseract libcurl libgmime libsecret libsane libgst libopencv; do
+for library in libheif libtesseract libcurl libgmime libsecret libsane libgst libopencv libQt6Widgets; do
   [[ $needed != *"$library"* ]] || fail "the program links $library"
 done
 # The hand-over socket is the platform layer's own: Qt Network is not needed at all.
 [[ $needed != *libQt6Network* ]] || fail "the program links libQt6Network"
 for f in usr/bin/quillmark usr/lib/quillmark/Quillmark.vga usr/lib/quillmark/Quillmark.qvga \
-    usr/lib/quillmark/quillmark-vision.so \
+    usr/lib/quillmark/quillmark-vision.so usr/lib/quillmark/quillmark-window.so \
     usr/share/quillmark/quillmark.htm \
     usr/share/applications/$app_id.desktop usr/share/metainfo/$app_id.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/$app_id.svg \
@@ -91,7 +91,8 @@ grep -qa CCITTFaxDecode "$work/bw.pdf" || fail "the black and white page is not 
 written=$(find "$root" -newer "$work/stamp" | head -5)
 [[ -z $written ]] || fail "the program wrote into its install tree: $written"
 
-# The skin libraries are found from bin/ through ../lib/quillmark: the tour draws with them.
+# The window and skin libraries are found from bin/ through ../lib/quillmark: the tour draws
+# with them.
 run --screenshots "$work/shots" >"$work/tour.log" 2>&1 || { tail -20 "$work/tour.log"; fail "tour"; }
 [[ -s $work/shots/02-main.png ]] || fail "the tour drew no main screen"
 outside=$(find "$home" -type f | grep -v -e "^$home/.local/share/quillmark/" \

@@ -1,4 +1,4 @@
-#include "program/CommandLine.h"
+#include "commands/CommandLine.h"
 #include "program/SingleInstance.h"
 
 #include "tests/support/TempHome.h"
@@ -208,6 +208,31 @@ TEST_F(CommandLineTest, AWindowThatDoesNotAnswerIsReportedNotJoined) {
     EXPECT_EQ(StartElsewhere(Home(), {"/x.jpg"}, &error, 300), CSingleInstance::EStart::kFailed);
     EXPECT_TRUE(error.contains("does not answer")) << error.toStdString();
     EXPECT_TRUE(error.contains(Home())) << error.toStdString();
+}
+
+// The window is a library of its own; the commands start without it. Broken, the program says
+// so for a start without a command and runs its commands as before.
+TEST_F(CommandLineTest, WithoutItsWindowLibraryTheProgramSaysSoAndStillRunsCommands) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QM_WINDOW_MODULE", "/nonexistent/quillmark-window.so");
+    env.insert("LANG", "C.UTF-8");
+    env.remove("LANGUAGE");
+    QProcess window;
+    window.setProcessEnvironment(env);
+    window.start(QStringLiteral(QM_QUILLMARK_EXE), {"--screenshots", PathIn("shots")});
+    ASSERT_TRUE(window.waitForFinished(60000));
+    EXPECT_EQ(window.exitCode(), 1);
+    EXPECT_TRUE(window.readAllStandardError().startsWith(
+        "quillmark: the window cannot be opened: /nonexistent/quillmark-window.so: cannot open "
+        "shared object file"));
+    EXPECT_FALSE(QDir(PathIn("shots")).exists() && !QDir(PathIn("shots")).isEmpty());
+
+    QProcess settings;
+    settings.setProcessEnvironment(env);
+    settings.start(QStringLiteral(QM_QUILLMARK_EXE), {"settings", "list"});
+    ASSERT_TRUE(settings.waitForFinished(60000));
+    EXPECT_EQ(settings.exitCode(), 0) << settings.readAllStandardError().toStdString();
+    EXPECT_TRUE(settings.readAllStandardOutput().contains("SAPPSETTINGS/BackupEditFile="));
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "program/PdfCommand.h"
+#include "commands/PdfCommand.h"
 
 #include "imaging/ImageType.h"
 #include "pdf/PdfJob.h"

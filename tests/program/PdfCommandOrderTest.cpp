@@ -1,4 +1,4 @@
-#include "program/PdfCommand.h"
+#include "commands/PdfCommand.h"
 
 #include "app/AppSettings.h"
 #include "tests/pdf/PdfFile.h"

@@ -1,4 +1,4 @@
-#include "program/PdfCommand.h"
+#include "commands/PdfCommand.h"
 
 #include "imaging/Bitmap.h"
 #include "imaging/ScanCopy.h"

@@ -1,8 +1,8 @@
-#include "program/PdfCommand.h"
+#include "commands/PdfCommand.h"
 
 #include "app/AppSettings.h"
-#include "program/CommandLine.h"
-#include "program/PdfCommandOptions.h"
+#include "commands/CommandLine.h"
+#include "commands/PdfCommandOptions.h"
 #include "tests/pdf/PdfFile.h"
 #include "tests/pdf/TestPictures.h"
 #include "tests/support/NoPermissionOverride.h"

@@ -2,7 +2,7 @@
 // into one PDF whose pages carry the scanned pictures, Ctrl+C keeping what was scanned, and
 // the usage errors.
 
-#include "program/ScannerCommand.h"
+#include "commands/ScannerCommand.h"
 
 #include "tests/pdf/PdfFile.h"
 #include "tests/support/SaneTestBackend.h"

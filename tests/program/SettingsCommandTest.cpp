@@ -1,4 +1,4 @@
-#include "program/SettingsCommand.h"
+#include "commands/SettingsCommand.h"
 
 #include "app/AppSettings.h"
 #include "platform/Registry.h"

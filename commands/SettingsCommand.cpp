@@ -1,11 +1,11 @@
-#include "program/SettingsCommand.h"
+#include "commands/SettingsCommand.h"
 
 #include "app/AppSettings.h"
+#include "commands/CommandLine.h"
 #include "imaging/Enhance.h"
 #include "pdf/PaperSizes.h"
 #include "pdf/PictureQuality.h"
 #include "platform/Registry.h"
-#include "program/CommandLine.h"
 #include "session/ImportOrder.h"
 #include "text/Catalogue.h"
 

@@ -1,4 +1,4 @@
-#include "program/PdfTerminalDelegate.h"
+#include "commands/PdfTerminalDelegate.h"
 
 #include "imaging/PictureFile.h"
 #include "text/Catalogue.h"

@@ -1,4 +1,4 @@
-#include "program/Quillmark.h"
+#include "commands/Quillmark.h"
 
 int main(int argc, char** argv) {
     return RunQuillmark(argc, argv);

@@ -3,7 +3,7 @@
 // The arguments of "quillmark pdf", parsed: the output file, the choices that override the
 // settings, and the pictures in page order.
 
-#include "program/CommandLine.h"
+#include "commands/CommandLine.h"
 
 #include <QIODevice>
 #include <QString>

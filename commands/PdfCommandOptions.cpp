@@ -1,4 +1,4 @@
-#include "program/PdfCommandOptions.h"
+#include "commands/PdfCommandOptions.h"
 
 #include "imaging/Enhance.h"
 #include "pdf/PaperSizes.h"

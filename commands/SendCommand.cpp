@@ -1,7 +1,7 @@
-#include "program/SendCommand.h"
+#include "commands/SendCommand.h"
 
+#include "commands/CommandLine.h"
 #include "mail/MailMessage.h"
-#include "program/CommandLine.h"
 #include "resources/ids/StringIds.h"
 #include "text/Catalogue.h"
 #include "text/Strings.h"

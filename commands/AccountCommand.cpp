@@ -1,9 +1,9 @@
-#include "program/AccountCommand.h"
+#include "commands/AccountCommand.h"
 
+#include "commands/CommandLine.h"
 #include "mail/AccountStore.h"
 #include "mail/ContactStore.h"
 #include "mail/PasswordSource.h"
-#include "program/CommandLine.h"
 #include "text/Catalogue.h"
 
 #include <QFileInfo>

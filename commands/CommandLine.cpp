@@ -1,11 +1,11 @@
-#include "program/CommandLine.h"
+#include "commands/CommandLine.h"
 
-#include "program/AccountCommand.h"
-#include "program/PdfCommand.h"
-#include "program/PdfCommandOptions.h"
-#include "program/ScannerCommand.h"
-#include "program/SendCommand.h"
-#include "program/SettingsCommand.h"
+#include "commands/AccountCommand.h"
+#include "commands/PdfCommand.h"
+#include "commands/PdfCommandOptions.h"
+#include "commands/ScannerCommand.h"
+#include "commands/SendCommand.h"
+#include "commands/SettingsCommand.h"
 #include "text/Catalogue.h"
 
 #include <QFileInfo>

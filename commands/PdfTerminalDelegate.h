@@ -4,8 +4,8 @@
 // stream is a terminal), and a line on `err` for every picture skipped, left blank or
 // refused, as it happens.
 
+#include "commands/TerminalProgress.h"
 #include "pdf/PdfJobDelegate.h"
-#include "program/TerminalProgress.h"
 
 #include <QTextStream>
 

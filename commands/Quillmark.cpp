@@ -1,18 +1,15 @@
-#include "program/Quillmark.h"
+#include "commands/Quillmark.h"
 
 #include "app/KnownFolders.h"
 #include "app/Log.h"
-#include "program/CommandLine.h"
+#include "commands/CommandLine.h"
+#include "commands/WindowModule.h"
 #include "text/Catalogue.h"
 #include "text/ProductInfo.h"
 
-#include "program/ScanApp.h"
-
-#include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
-
-#include <memory>
 
 namespace {
 
@@ -37,24 +34,32 @@ int RunCommand(const CCommandLine& line) {
 
 } // namespace
 
+void NameApplication() {
+    QCoreApplication::setApplicationName("quillmark");
+    // Ties the window to its desktop entry and icon (the Wayland app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral(QM_APP_ID));
+    QCoreApplication::setApplicationVersion(VersionLong());
+}
+
 int RunQuillmark(int argc, char** argv) {
     // Every text from here on, the command line's errors included, is in the user's language.
     UseLanguages(MessageLanguages());
     QString error;
     const auto line = ParseCommandLine(Arguments(argc, argv), &error);
     // The screens need the window system; the screenshot tour draws them off-screen.
-    const bool screens = line && !line->help && !line->version && line->command.isEmpty();
-    if (screens && !line->screenshots.isEmpty())
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    std::unique_ptr<QCoreApplication> app;
-    if (screens)
-        app = std::make_unique<QApplication>(argc, argv);
-    else
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    QCoreApplication::setApplicationName("quillmark");
-    // Ties the window to its desktop entry and icon (the Wayland app id).
-    QGuiApplication::setDesktopFileName(QStringLiteral(QM_APP_ID));
-    QCoreApplication::setApplicationVersion(VersionLong());
+    if (line && !line->help && !line->version && line->command.isEmpty()) {
+        if (!line->screenshots.isEmpty())
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QString why;
+        if (const CWindowModule* window = WindowModule(&why))
+            return window->run(argc, argv, *line);
+        QTextStream(stderr)
+            << "quillmark: "
+            << TranslateText("CommandLine", "the window cannot be opened: %1").arg(why) << "\n";
+        return 1;
+    }
+    QCoreApplication app(argc, argv);
+    NameApplication();
 
     if (!line) {
         QTextStream(stderr) << "quillmark: " << error << "\n"
@@ -70,9 +75,6 @@ int RunQuillmark(int argc, char** argv) {
         return 0;
     }
 
-    // The start-up window opens and closes the log itself, in its order.
-    if (line->command.isEmpty())
-        return RunScreens(*line);
     OpenLog(GetAppDataFolder() + "/Quillmark.log");
     if (line->log)
         EnableDiagnosticLog();

@@ -1,4 +1,4 @@
-#include "program/TerminalProgress.h"
+#include "commands/TerminalProgress.h"
 
 #include <unistd.h>
 

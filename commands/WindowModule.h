@@ -1,0 +1,29 @@
+#pragma once
+
+// The window - every screen, Qt Widgets and the start-up window - is a private library of its
+// own, quillmark-window.so, loaded when the program starts without a command: linked, Qt
+// Widgets costs every terminal command about 6 ms of its start, and the commands never show a
+// screen. The library takes what it shares with the commands (settings, pages, the PDF job,
+// ...) from the program itself, which exports it, so there is one copy of each.
+
+#include <QString>
+
+struct CCommandLine;
+
+struct CWindowModule {
+    // The program version the library was built with: a library left from another version
+    // is refused.
+    const char* version;
+    // Makes the application object and runs the screens; returns the exit status.
+    int (*run)(int& argc, char** argv, const CCommandLine& line);
+};
+
+// The library's one exported function.
+extern "C" const CWindowModule* QuillmarkWindowModule();
+inline constexpr char kWindowModuleEntry[] = "QuillmarkWindowModule";
+inline constexpr char kWindowModuleFile[] = "quillmark-window.so";
+
+// The library, loaded on the first call; null with `why` set when it cannot be. It is looked
+// for beside the program (the build folder), else in the program's private library folder;
+// the environment variable QM_WINDOW_MODULE names another file (tests).
+const CWindowModule* WindowModule(QString* why);
