@@ -11,15 +11,13 @@
 struct CCommandLine;
 
 struct CWindowModule {
-    // The program version the library was built with: a library left from another version
-    // is refused.
-    const char* version;
     // Makes the application object and runs the screens; returns the exit status.
     int (*run)(int& argc, char** argv, const CCommandLine& line);
 };
 
-// The library's one exported function.
-extern "C" const CWindowModule* QuillmarkWindowModule();
+// The library's one exported function: its table, or null when `programVersion` is not the
+// version it was built for.
+extern "C" const CWindowModule* QuillmarkWindowModule(const char* programVersion);
 inline constexpr char kWindowModuleEntry[] = "QuillmarkWindowModule";
 inline constexpr char kWindowModuleFile[] = "quillmark-window.so";
 

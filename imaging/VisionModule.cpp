@@ -2,8 +2,10 @@
 
 #include "imaging/VisionModule.h"
 
-extern "C" __attribute__((visibility("default"))) const CVisionModule* QuillmarkVisionModule() {
-    static const CVisionModule table{QM_VERSION, &vision::Enhance, &vision::FindSheet,
-                                     &vision::Straighten};
-    return &table;
+#include <cstring>
+
+extern "C" __attribute__((visibility("default"))) const CVisionModule*
+QuillmarkVisionModule(const char* programVersion) {
+    static const CVisionModule table{&vision::Enhance, &vision::FindSheet, &vision::Straighten};
+    return std::strcmp(programVersion, QM_VERSION) == 0 ? &table : nullptr;
 }

@@ -15,16 +15,14 @@
 
 // What the library gives: one table, the same build's C++ functions.
 struct CVisionModule {
-    // The program version the library was built with: a library left from another version
-    // (its functions may take other types) is refused.
-    const char* version;
     BitmapHandle (*enhance)(const CBitmap& picture, ELook look);
     std::optional<CPageCorners> (*findSheet)(const CBitmap& picture);
     BitmapHandle (*straighten)(const CBitmap& picture, const CPageCorners& corners);
 };
 
-// The library's one exported function.
-extern "C" const CVisionModule* QuillmarkVisionModule();
+// The library's one exported function: its table, or null when `programVersion` is not the
+// version it was built for.
+extern "C" const CVisionModule* QuillmarkVisionModule(const char* programVersion);
 inline constexpr char kVisionModuleEntry[] = "QuillmarkVisionModule";
 inline constexpr char kVisionModuleFile[] = "quillmark-vision.so";
 

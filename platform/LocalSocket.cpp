@@ -40,6 +40,16 @@ bool MakeAddress(const QString& path, sockaddr_un* address, QString* error) {
     return true;
 }
 
+// A new non-blocking stream socket for `path` (its address in `address`), or -1 with `error`.
+int NewSocket(const QString& path, sockaddr_un* address, QString* error) {
+    if (!MakeAddress(path, address, error))
+        return -1;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
+        *error = SystemError(QStringLiteral("socket"), errno);
+    return fd;
+}
+
 int RemainingMs(const QDeadlineTimer& deadline) {
     const qint64 remaining = deadline.remainingTime();
     return remaining < 0 ? -1 : int(std::min<qint64>(remaining, INT_MAX));
@@ -98,13 +108,9 @@ bool CLocalSocket::Connect(const QString& path, QDeadlineTimer deadline, QString
     Close();
     m_atEnd = false;
     sockaddr_un address;
-    if (!MakeAddress(path, &address, error))
+    m_fd = NewSocket(path, &address, error);
+    if (m_fd < 0)
         return false;
-    m_fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (m_fd < 0) {
-        *error = SystemError(QStringLiteral("socket"), errno);
-        return false;
-    }
     for (;;) {
         if (::connect(m_fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0)
             return true;
@@ -203,13 +209,9 @@ CLocalServer::~CLocalServer() {
 bool CLocalServer::Listen(const QString& path, QString* error) {
     Close();
     sockaddr_un address;
-    if (!MakeAddress(path, &address, error))
+    m_fd = NewSocket(path, &address, error);
+    if (m_fd < 0)
         return false;
-    m_fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (m_fd < 0) {
-        *error = SystemError(QStringLiteral("socket"), errno);
-        return false;
-    }
     // Linux gives the socket file the socket's own mode: set before binding, the file is
     // never open to others, not even for a moment.
     struct stat made {};

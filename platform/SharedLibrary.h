@@ -56,6 +56,23 @@ template <typename Table> struct CLoadedLibrary {
     }
 };
 
+// One of the program's own private libraries (quillmark-vision.so, quillmark-window.so): the
+// file named by the environment variable `override` when it is set (tests), else `fileName`
+// as PrivateLibraryPath finds it. Its one exported C function `entry` is given the program's
+// version and answers with its table of this build's functions, or null when the library was
+// built for another version (its functions may take other types): that is refused.
+const void* OpenProgramModule(const QString& fileName, const char* override, const char* entry,
+                              const char* version, QString* error);
+
+template <typename Table>
+CLoadedLibrary<const Table*> LoadProgramModule(const QString& fileName, const char* override,
+                                               const char* entry, const char* version) {
+    CLoadedLibrary<const Table*> loaded;
+    loaded.table = static_cast<const Table*>(
+        OpenProgramModule(fileName, override, entry, version, &loaded.error));
+    return loaded;
+}
+
 } // namespace platform
 
 // Fills `table`'s member named after a function with that function of `library`: the tables

@@ -6,6 +6,8 @@
 
 #include <QApplication>
 
+#include <cstring>
+
 namespace {
 
 int RunWindow(int& argc, char** argv, const CCommandLine& line) {
@@ -16,7 +18,8 @@ int RunWindow(int& argc, char** argv, const CCommandLine& line) {
 
 } // namespace
 
-extern "C" __attribute__((visibility("default"))) const CWindowModule* QuillmarkWindowModule() {
-    static const CWindowModule table{QM_VERSION, &RunWindow};
-    return &table;
+extern "C" __attribute__((visibility("default"))) const CWindowModule*
+QuillmarkWindowModule(const char* programVersion) {
+    static const CWindowModule table{&RunWindow};
+    return std::strcmp(programVersion, QM_VERSION) == 0 ? &table : nullptr;
 }
